@@ -1,0 +1,20 @@
+# dvr_add_test(<name> SOURCES <files...> LIBS <libraries...> [GUI])
+# Builds one QtTest executable and registers it with CTest under <name>.
+# Every test runs with the offscreen platform and a private runtime directory;
+# tests make their own runtime root (tests/support/ttestroot.h).
+set(DVR_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-xdg-runtime)
+file(MAKE_DIRECTORY ${DVR_TEST_RUNTIME_DIR})
+file(CHMOD ${DVR_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
+function(dvr_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  set(target tst_${name})
+  string(REPLACE "/" "_" target ${target})
+  add_executable(${target} ${T_SOURCES})
+  target_link_libraries(${target} PRIVATE Qt5::Test dvrtestsupport ${T_LIBS})
+  add_test(NAME ${name} COMMAND ${target})
+  set(env "QT_QPA_PLATFORM=offscreen" "XDG_RUNTIME_DIR=${DVR_TEST_RUNTIME_DIR}"
+          "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp"
+          "QT_LOGGING_RULES=dvr.*.debug=false")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the recorder program against the
+# device-layer stand-in in a fresh runtime root: in a window when a display is
+# there, otherwise headless (offscreen). Arguments go to the program.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/deps.sh"
+"$here/scripts/build.sh" "$here/build" -DDVR_BUILD_TESTS=OFF -DDVR_BUILD_BENCH=OFF
+root=${DVR_ROOT:-$here/build/run-root}
+rm -rf "$root"
+mkdir -p "$root"/{dvr,tmp,data,backup,var/volatile,dev,etc,app}
+if [ -d "$here/build/res/sheet" ]; then
+  cp "$here"/build/res/sheet/img_res.png* "$root/app/" 2>/dev/null || true
+fi
+export DVR_ROOT=$root
+if [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    export QT_QPA_PLATFORM=xcb
+  else
+    export QT_QPA_PLATFORM=offscreen
+    echo "No display found: running headless (offscreen)."
+  fi
+fi
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$root/tmp}
+chmod 700 "$root/tmp"
+echo "Runtime root: $root"
+exec "$here/build/app/dvrui" "$@"
