@@ -18,3 +18,16 @@ function(dvr_add_test name)
           "QT_LOGGING_RULES=dvr.*.debug=false")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
+
+# dvr_add_folder_tests(<prefix> LIBS <libraries...>)
+# Every "<name>test.cpp" of the calling folder becomes the test <prefix>/<name>,
+# so owners of different units can add tests without editing this list.
+function(dvr_add_folder_tests prefix)
+  cmake_parse_arguments(F "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*test.cpp)
+  foreach(src IN LISTS sources)
+    get_filename_component(base ${src} NAME_WE)
+    string(REGEX REPLACE "test$" "" unit ${base})
+    dvr_add_test(${prefix}/${unit} SOURCES ${src} LIBS ${F_LIBS})
+  endforeach()
+endfunction()
