@@ -1661,7 +1661,7 @@
     </message>
     <message>
         <source>Serial</source>
-        <translation>Последоват.</translation>
+        <translation>Послед. порт</translation>
     </message>
     <message>
         <source>Key Buzzer</source>
