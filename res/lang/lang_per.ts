@@ -273,7 +273,7 @@
     </message>
     <message>
         <source>Popup</source>
-        <translation>پنجره پاپ‌آپ</translation>
+        <translation>پاپ‌آپ</translation>
     </message>
     <message>
         <source>Relay</source>
@@ -797,11 +797,11 @@
     </message>
     <message>
         <source>No USB Device</source>
-        <translation>دستگاه USB وجود ندارد</translation>
+        <translation>بدون دستگاه USB</translation>
     </message>
     <message>
         <source>No HDD</source>
-        <translation>HDD وجود ندارد</translation>
+        <translation>بدون HDD</translation>
     </message>
     <message>
         <source>Full</source>
@@ -1389,11 +1389,11 @@
     </message>
     <message>
         <source>DB Rebuild</source>
-        <translation>بازسازی پایگاه داده</translation>
+        <translation>بازسازی DB</translation>
     </message>
     <message>
         <source>DB Check</source>
-        <translation>بررسی پایگاه داده</translation>
+        <translation>بررسی DB</translation>
     </message>
     <message>
         <source>Now you may unplug the power safely</source>
@@ -1693,7 +1693,7 @@
     </message>
     <message>
         <source>Freeze</source>
-        <translation>ثابت کردن تصویر</translation>
+        <translation>فریز تصویر</translation>
     </message>
     <message>
         <source>Full Screen</source>
@@ -1761,11 +1761,11 @@
     </message>
     <message>
         <source>DB HDD Good</source>
-        <translation>پایگاه داده HDD سالم</translation>
+        <translation>DB HDD سالم</translation>
     </message>
     <message>
         <source>DB HDD Bad</source>
-        <translation>پایگاه داده HDD خراب</translation>
+        <translation>DB HDD خراب</translation>
     </message>
     <message>
         <source>Record Data Error</source>

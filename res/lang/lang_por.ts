@@ -689,7 +689,7 @@
     </message>
     <message>
         <source>Boot Message</source>
-        <translation>Mensagem de inicialização</translation>
+        <translation>Mensagem inicial</translation>
     </message>
     <message>
         <source>Limit</source>

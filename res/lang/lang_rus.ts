@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Sequence</source>
-        <translation>Обход</translation>
+        <translation>Карусель</translation>
     </message>
     <message>
         <source>OSD</source>
@@ -825,7 +825,7 @@
     </message>
     <message>
         <source>Preset</source>
-        <translation>Предустановка</translation>
+        <translation>Пресет</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -1049,7 +1049,7 @@
     </message>
     <message>
         <source>Sequence dwell time</source>
-        <translation>Время обхода</translation>
+        <translation>Время карусели</translation>
     </message>
     <message>
         <source>Type old password</source>
@@ -1065,7 +1065,7 @@
     </message>
     <message>
         <source>Preset dwell time</source>
-        <translation>Время предустановки</translation>
+        <translation>Время пресета</translation>
     </message>
     <message>
         <source>Type password</source>
@@ -1121,7 +1121,7 @@
     </message>
     <message>
         <source>Type Account</source>
-        <translation>Введите учетную запись</translation>
+        <translation>Введите уч. запись</translation>
     </message>
     <message>
         <source>Date Format</source>
@@ -1537,7 +1537,7 @@
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation>Пропускная способность</translation>
+        <translation>Полоса пропускания</translation>
     </message>
     <message>
         <source>Full Screen 4:3 Ratio</source>
@@ -2145,7 +2145,7 @@
     </message>
     <message>
         <source>Auto Sequence</source>
-        <translation>Автообход</translation>
+        <translation>Автокарусель</translation>
     </message>
     <message>
         <source>Spot Out</source>

@@ -585,7 +585,7 @@
     </message>
     <message>
         <source>Baudrate</source>
-        <translation>Prenosová rýchlosť</translation>
+        <translation>Prenos. rýchlosť</translation>
     </message>
     <message>
         <source>Remote Controller ID</source>
@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>Auto hide</source>
-        <translation>Automaticky skryť</translation>
+        <translation>Autom. skryť</translation>
     </message>
     <message>
         <source>Show always</source>

@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation>ใช้งาน</translation>
+        <translation>นำไปใช้</translation>
     </message>
     <message>
         <source>Configuration</source>

@@ -49,7 +49,7 @@
     </message>
     <message>
         <source>Split</source>
-        <translation>Chia màn hình</translation>
+        <translation>Chia hình</translation>
     </message>
     <message>
         <source>Backup</source>
