@@ -993,7 +993,7 @@
     </message>
     <message>
         <source>Download</source>
-        <translation>Загрузка</translation>
+        <translation>Скачать</translation>
     </message>
     <message>
         <source>Updating</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>Downloading</source>
-        <translation>Загрузка</translation>
+        <translation>Скачивание</translation>
     </message>
     <message>
         <source>Uploading</source>

@@ -1025,7 +1025,7 @@
     </message>
     <message>
         <source>Uploading</source>
-        <translation>Nahrávanie</translation>
+        <translation>Odosielanie</translation>
     </message>
     <message>
         <source>Out Of Range</source>

@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>12 HR(AM/PM)</source>
-        <translation>12 SA(ÖÖ/ÖS)</translation>
+        <translation>12 SA(AM/PM)</translation>
     </message>
     <message>
         <source>24 HR</source>
