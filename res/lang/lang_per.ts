@@ -821,7 +821,7 @@
     </message>
     <message>
         <source>Tour</source>
-        <translation>گشت</translation>
+        <translation>تور</translation>
     </message>
     <message>
         <source>Preset</source>
@@ -841,7 +841,7 @@
     </message>
     <message>
         <source>Warning</source>
-        <translation>هشدار</translation>
+        <translation>اخطار</translation>
     </message>
     <message>
         <source>The password was not correctly confirmed</source>
@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>ورود</translation>
+        <translation>ثبت</translation>
     </message>
     <message>
         <source>Are You Sure</source>
@@ -1937,7 +1937,7 @@
     </message>
     <message>
         <source>Registration</source>
-        <translation>ثبت</translation>
+        <translation>ثبت‌نام</translation>
     </message>
     <message>
         <source>Door Mode Select</source>

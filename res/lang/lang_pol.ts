@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Shutdown</source>
-        <translation>Wyłącz</translation>
+        <translation>Wyłączenie</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Wyłącz</translation>
+        <translation>Dezaktywuj</translation>
     </message>
     <message>
         <source>Covert</source>

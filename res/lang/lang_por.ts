@@ -205,7 +205,7 @@
     </message>
     <message>
         <source>sec</source>
-        <translation>seg</translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Min</source>
@@ -705,7 +705,7 @@
     </message>
     <message>
         <source>Upgrade</source>
-        <translation>Atualizar</translation>
+        <translation>Atualização</translation>
     </message>
     <message>
         <source>Export</source>
@@ -1985,11 +1985,11 @@
     </message>
     <message>
         <source>Patrol Number</source>
-        <translation>Número da ronda</translation>
+        <translation>Número da patrulha</translation>
     </message>
     <message>
         <source>Patrol</source>
-        <translation>Ronda</translation>
+        <translation>Patrulha</translation>
     </message>
     <message>
         <source>Use</source>

@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Controller</source>
-        <translation>Ovládač</translation>
+        <translation>Kontrolér</translation>
     </message>
     <message>
         <source>Address</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Vymazať</translation>
+        <translation>Vyčistiť</translation>
     </message>
     <message>
         <source>Pan Speed</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Clear All</source>
-        <translation>Vymazať všetko</translation>
+        <translation>Vyčistiť všetko</translation>
     </message>
     <message>
         <source>Search Option</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Use</source>
-        <translation>Použiť</translation>
+        <translation>Používať</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -2001,7 +2001,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Obnoviť</translation>
+        <translation>Obnovenie</translation>
     </message>
     <message>
         <source>Alarm Bell</source>

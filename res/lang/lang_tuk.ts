@@ -1933,7 +1933,7 @@
     </message>
     <message>
         <source>Check</source>
-        <translation>Kontrol</translation>
+        <translation>Denetle</translation>
     </message>
     <message>
         <source>Registration</source>

@@ -961,7 +961,7 @@
     </message>
     <message>
         <source>Enter</source>
-        <translation>Nhập</translation>
+        <translation>Xác nhận</translation>
     </message>
     <message>
         <source>Are You Sure</source>
@@ -1985,11 +1985,11 @@
     </message>
     <message>
         <source>Patrol Number</source>
-        <translation>Số tuần tra</translation>
+        <translation>Số tuần canh</translation>
     </message>
     <message>
         <source>Patrol</source>
-        <translation>Tuần tra</translation>
+        <translation>Tuần canh</translation>
     </message>
     <message>
         <source>Use</source>
