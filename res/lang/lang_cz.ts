@@ -321,7 +321,7 @@
     </message>
     <message>
         <source>Controller</source>
-        <translation>Ovladač</translation>
+        <translation>Kontrolér</translation>
     </message>
     <message>
         <source>Address</source>
@@ -1813,11 +1813,11 @@
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Zapnout</translation>
+        <translation>Aktivovat</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation>Vypnout</translation>
+        <translation>Deaktivovat</translation>
     </message>
     <message>
         <source>Skip VideoLoss</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Use</source>
-        <translation>Použít</translation>
+        <translation>Používat</translation>
     </message>
     <message>
         <source>Delay</source>
@@ -2001,7 +2001,7 @@
     </message>
     <message>
         <source>Restore</source>
-        <translation>Obnovit</translation>
+        <translation>Obnovení</translation>
     </message>
     <message>
         <source>Alarm Bell</source>

@@ -545,7 +545,7 @@
     </message>
     <message>
         <source>Disable</source>
-        <translation>Ei käytössä</translation>
+        <translation>Estetty</translation>
     </message>
     <message>
         <source>Covert</source>
@@ -1205,7 +1205,7 @@
     </message>
     <message>
         <source>Default Configuration</source>
-        <translation>Oletusasetukset</translation>
+        <translation>Oletuskokoonpano</translation>
     </message>
     <message>
         <source>Mount failed</source>
@@ -1501,7 +1501,7 @@
     </message>
     <message>
         <source>Mode</source>
-        <translation>Tila</translation>
+        <translation>Toimintatila</translation>
     </message>
     <message>
         <source>Switching</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Use</source>
-        <translation>Käytä</translation>
+        <translation>Käytössä</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Frissítés</translation>
+        <translation>Újratöltés</translation>
     </message>
     <message>
         <source>Option</source>
@@ -741,15 +741,15 @@
     </message>
     <message>
         <source>Sun</source>
-        <translation>Vas</translation>
+        <translation>Va</translation>
     </message>
     <message>
         <source>Mon</source>
-        <translation>Hét</translation>
+        <translation>Hé</translation>
     </message>
     <message>
         <source>Tue</source>
-        <translation>Ked</translation>
+        <translation>Ke</translation>
     </message>
     <message>
         <source>Wed</source>
@@ -757,11 +757,11 @@
     </message>
     <message>
         <source>Thu</source>
-        <translation>Csü</translation>
+        <translation>Cs</translation>
     </message>
     <message>
         <source>Fri</source>
-        <translation>Pén</translation>
+        <translation>Pé</translation>
     </message>
     <message>
         <source>Sat</source>
@@ -809,7 +809,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Törlés</translation>
+        <translation>Ürítés</translation>
     </message>
     <message>
         <source>Pan Speed</source>
@@ -1217,7 +1217,7 @@
     </message>
     <message>
         <source>Clear All</source>
-        <translation>Összes törlése</translation>
+        <translation>Teljes ürítés</translation>
     </message>
     <message>
         <source>Search Option</source>
@@ -1813,11 +1813,11 @@
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Bekapcsolás</translation>
+        <translation>Bekapcsol</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation>Kikapcsolás</translation>
+        <translation>Kikapcsol</translation>
     </message>
     <message>
         <source>Skip VideoLoss</source>

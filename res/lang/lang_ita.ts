@@ -1813,11 +1813,11 @@
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Accendi</translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation>Spegni</translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>Skip VideoLoss</source>

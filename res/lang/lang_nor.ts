@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Shutdown</source>
-        <translation>Avslutt</translation>
+        <translation>Slå av</translation>
     </message>
     <message>
         <source>Setup</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>Power Off</source>
-        <translation>Slå av</translation>
+        <translation>Strøm av</translation>
     </message>
     <message>
         <source>Time</source>
@@ -1813,11 +1813,11 @@
     </message>
     <message>
         <source>Turn On</source>
-        <translation>Slå på</translation>
+        <translation>Skru på</translation>
     </message>
     <message>
         <source>Turn Off</source>
-        <translation>Slå av</translation>
+        <translation>Skru av</translation>
     </message>
     <message>
         <source>Skip VideoLoss</source>
@@ -1993,7 +1993,7 @@
     </message>
     <message>
         <source>Use</source>
-        <translation>Bruk</translation>
+        <translation>I bruk</translation>
     </message>
     <message>
         <source>Delay</source>
