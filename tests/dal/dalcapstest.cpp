@@ -25,6 +25,7 @@ private slots:
     void videoInputInfo();
     void ioFamilyKeepsState();
     void unfinishedFamiliesAnswerError();
+    void packetHeadIsBigEndian();
 };
 
 void DalCapsTest::init()
@@ -321,6 +322,19 @@ void DalCapsTest::unfinishedFamiliesAnswerError()
     QCOMPARE(DalCheckValidFwr("/backup/a.fwr", &result), -1);
     QCOMPARE(result, 1);
     QVERIFY(dalTestJournalFind("DalVoutSetLayout(0,1,ptr)") >= 0);
+}
+
+void DalCapsTest::packetHeadIsBigEndian()
+{
+    // A remote-setup packet as it arrives: command 0x0614, 4 payload bytes.
+    const uint8_t wire[12] = {0, 0, 0x06, 0x14, 0x00, 0x00, 0x00, 0x04, 0, 0, 0, 0x3d};
+    NetPacketHead head;
+    std::memcpy(&head, wire, sizeof head);
+    QCOMPARE(int(dalBe16(head.cmd)), 0x614);
+    QCOMPARE(dalBe32(head.len), 4u);
+    QCOMPARE(dalBe32(wire + 8), 0x3du);
+    const uint8_t big[4] = {0xff, 0xfe, 0x01, 0x80};
+    QCOMPARE(dalBe32(big), 0xfffe0180u);
 }
 
 QTEST_GUILESS_MAIN(DalCapsTest)
