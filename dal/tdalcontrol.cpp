@@ -1,0 +1,199 @@
+#include "tdalcontrol.h"
+#include "dal.h"
+#include "tdalcore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+const size_t kMaxLine = 256;
+
+bool onOff(const std::string& w, int* on)
+{
+    if (w == "on" || w == "1") {
+        *on = 1;
+        return true;
+    }
+    if (w == "off" || w == "0") {
+        *on = 0;
+        return true;
+    }
+    return false;
+}
+
+bool number(const std::string& w, long lo, long hi, long* out)
+{
+    if (w.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long v = std::strtol(w.c_str(), &end, 0);
+    if (errno || *end || v < lo || v > hi)
+        return false;
+    *out = v;
+    return true;
+}
+}
+
+TDalControl::~TDalControl()
+{
+    stop();
+}
+
+bool TDalControl::start(const std::string& path)
+{
+    stop();
+    m_path = path;
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+        if (!S_ISFIFO(st.st_mode))
+            return false;
+        m_created = false;
+    } else {
+        if (::mkfifo(path.c_str(), 0600) != 0)
+            return false;
+        m_created = true;
+    }
+    // Opened for reading and writing, so the FIFO never reports an end when
+    // a writer closes it; every writer's lines arrive in turn.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    m_quit = false;
+    m_thread = std::thread(&TDalControl::run, this, fd);
+    return true;
+}
+
+void TDalControl::stop()
+{
+    if (m_thread.joinable()) {
+        m_quit = true;
+        m_thread.join();
+    }
+    if (m_created)
+        ::unlink(m_path.c_str());
+    m_created = false;
+}
+
+void TDalControl::run(int fd)
+{
+    std::string pending;
+    bool overlong = false;
+    while (!m_quit) {
+        pollfd p = {fd, POLLIN, 0};
+        if (::poll(&p, 1, 100) <= 0)
+            continue;
+        char buf[512];
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0)
+            continue;
+        for (ssize_t i = 0; i < n; ++i) {
+            if (buf[i] == '\n') {
+                if (!overlong && apply(pending) != 0)
+                    std::fprintf(stderr, "dal: control line not understood: %s\n", pending.c_str());
+                pending.clear();
+                overlong = false;
+            } else if (pending.size() < kMaxLine) {
+                pending += buf[i];
+            } else {
+                overlong = true; // such a line is dropped whole
+            }
+        }
+    }
+    ::close(fd);
+}
+
+long TDalControl::keyCode(const std::string& word)
+{
+    if (word.size() == 1 && word[0] >= '0' && word[0] <= '9')
+        return 0x4B520030 + (word[0] - '0');
+    if (word.size() == 4) {
+        long code = 0;
+        for (char c : word) {
+            if (c < 0x21 || c > 0x7e)
+                return -1;
+            code = (code << 8) | (unsigned char)c;
+        }
+        return code;
+    }
+    long v;
+    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')
+        && number(word, 0, 0xFFFFFFFFL, &v))
+        return v;
+    return -1;
+}
+
+int TDalControl::apply(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> w;
+    std::string s;
+    while (in >> s)
+        w.push_back(s);
+    if (w.empty() || w[0][0] == '#')
+        return 0; // empty lines and comments
+    TDalCore& core = TDalCore::instance();
+    const std::string& cmd = w[0];
+    long v = 0;
+    int on = 0;
+    if (cmd == "key" || cmd == "rmc") {
+        if (w.size() < 2 || w.size() > 3)
+            return -1;
+        const long code = keyCode(w[1]);
+        if (code < 0)
+            return -1;
+        const std::string action = w.size() == 3 ? w[2] : "click";
+        const int type = cmd == "key" ? CBT_IO_KEY : CBT_IO_RMCKEY;
+        if (action == "press" || action == "click")
+            core.injectIo(type, 1, int(code));
+        else if (action == "held")
+            core.injectIo(type, 4, int(code));
+        else if (action != "release")
+            return -1;
+        if (action == "release" || action == "click")
+            core.injectIo(type, 2, int(code));
+        return 0;
+    }
+    if (cmd == "jog" && w.size() == 2 && number(w[1], -1000, 1000, &v) && v != 0) {
+        core.injectIo(CBT_IO_JOG, 1, int(v));
+        return 0;
+    }
+    if (cmd == "shuttle" && w.size() == 2 && number(w[1], -1000, 1000, &v)) {
+        core.injectIo(CBT_IO_SHUTTLE, 1, int(v));
+        return 0;
+    }
+    if ((cmd == "sensor" || cmd == "vloss") && w.size() == 3 && number(w[1], 0, DAL_MAX_CH - 1, &v)
+        && onOff(w[2], &on)) {
+        if (cmd == "sensor")
+            core.injectIo(CBT_IO_SENSOR, int(v), on);
+        else
+            core.injectVin(CBT_VIN_VL, int(v), on);
+        return 0;
+    }
+    if (cmd == "disk" && w.size() == 2) {
+        if (w[1] == "mount")
+            core.injectEnc(CBT_ENC_SD_MOUNT, 0, 1, std::string());
+        else if (w[1] == "mount-bad")
+            core.injectEnc(CBT_ENC_SD_MOUNT, 0, 0, "disk error");
+        else if (w[1] == "fsck-end")
+            core.injectEnc(CBT_ENC_SD_FSCK_END, 0, 0, std::string());
+        else if (w[1] == "format-end")
+            core.injectEnc(CBT_ENC_SD_FORMAT_END, 0, 0, std::string());
+        else if (w[1] == "smart")
+            core.injectEnc(CBT_ENC_SMART, 0, 0, std::string());
+        else if (w[1] == "temp")
+            core.injectEnc(CBT_ENC_SMART_TEMP, 0, 0, std::string());
+        else
+            return -1;
+        return 0;
+    }
+    return -1;
+}

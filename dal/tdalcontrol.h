@@ -1,0 +1,30 @@
+#pragma once
+#include <atomic>
+#include <string>
+#include <thread>
+
+// The control channel of the running stand-in: a FIFO in the runtime root
+// ("$DVR_ROOT/tmp/dal.ctl") that takes one text line per simulated hardware
+// event (keys, jog, shuttle, sensors, video loss, disk events). The line
+// format is documented in the README ("Driving the stand-in").
+class TDalControl
+{
+public:
+    ~TDalControl();
+    // Creates the FIFO (when missing) and starts reading it.
+    bool start(const std::string& path);
+    void stop();
+    // Applies one line: 0, or -1 when it is not understood.
+    static int apply(const std::string& line);
+    // A key code from its text: four characters ("KRME"), a digit for the
+    // digit keys ("5") or a number ("0x4B524D45"); -1 when not a code.
+    static long keyCode(const std::string& word);
+
+private:
+    void run(int fd);
+
+    std::thread m_thread;
+    std::atomic<bool> m_quit{false};
+    std::string m_path;
+    bool m_created = false;
+};
