@@ -17,25 +17,34 @@ Q_DECLARE_LOGGING_CATEGORY(lcConfig)
 
 namespace {
 
-// One row per section index: its INI group and its operations. A null entry
-// means the section has no such operation here (yet): load leaves the record
-// as it is, save does not touch the group, setDefault does not reset it.
+// One row per section index: its INI group and its operations, each given as
+// &op<&TProperty::loadX>. A null entry means the section has no such
+// operation here (yet): load leaves the record as it is (zero after
+// construction), save does not touch the group, setDefault does not reset it.
 struct SectionOps {
     const char* group;
-    void (TProperty::*load)();
-    void (TProperty::*save)();
-    void (TProperty::*def)();
+    void (*load)(TProperty&);
+    void (*save)(TProperty&);
+    void (*def)(TProperty&);
 };
 
+// A section operation as a plain function: the member is fixed at compile
+// time, so the table holds ordinary function pointers.
+template <void (TProperty::*F)()>
+void op(TProperty& p)
+{
+    (p.*F)();
+}
+
 const SectionOps kSections[IDX_PROP_COUNT] = {
-    /* 0 */ {"DEVICES", &TProperty::loadDevices, &TProperty::saveDevices, nullptr},
-    /* 1 */ {"OSD", &TProperty::loadOsd, &TProperty::saveOsd, &TProperty::defOsd},
-    /* 2 */ {"DISPLAY", &TProperty::loadDisplay, &TProperty::saveDisplay, &TProperty::defDisplay},
-    /* 3 */ {"DTFORM", &TProperty::loadDtform, &TProperty::saveDtform, &TProperty::defDtform},
-    /* 4 */ {"INFOBAR", &TProperty::loadInfobar, &TProperty::saveInfobar, &TProperty::defInfobar},
-    /* 5 */ {"SPOTHD", &TProperty::loadSpothd, &TProperty::saveSpothd, &TProperty::defSpothd},
-    /* 6 */ {"SPOT", &TProperty::loadSpot, &TProperty::saveSpot, &TProperty::defSpot},
-    /* 7 */ {"COLOR", &TProperty::loadColor, &TProperty::saveColor, &TProperty::defColor},
+    /* 0 */ {"DEVICES", &op<&TProperty::loadDevices>, &op<&TProperty::saveDevices>, nullptr},
+    /* 1 */ {"OSD", &op<&TProperty::loadOsd>, &op<&TProperty::saveOsd>, &op<&TProperty::defOsd>},
+    /* 2 */ {"DISPLAY", &op<&TProperty::loadDisplay>, &op<&TProperty::saveDisplay>, &op<&TProperty::defDisplay>},
+    /* 3 */ {"DTFORM", &op<&TProperty::loadDtform>, &op<&TProperty::saveDtform>, &op<&TProperty::defDtform>},
+    /* 4 */ {"INFOBAR", &op<&TProperty::loadInfobar>, &op<&TProperty::saveInfobar>, &op<&TProperty::defInfobar>},
+    /* 5 */ {"SPOTHD", &op<&TProperty::loadSpothd>, &op<&TProperty::saveSpothd>, &op<&TProperty::defSpothd>},
+    /* 6 */ {"SPOT", &op<&TProperty::loadSpot>, &op<&TProperty::saveSpot>, &op<&TProperty::defSpot>},
+    /* 7 */ {"COLOR", &op<&TProperty::loadColor>, &op<&TProperty::saveColor>, &op<&TProperty::defColor>},
     /* 8 */ {"RECORD", nullptr, nullptr, nullptr},
     /* 9 */ {"GROUP", nullptr, nullptr, nullptr},
     /* 10 */ {"SCHEDULE", nullptr, nullptr, nullptr},
@@ -59,12 +68,12 @@ const SectionOps kSections[IDX_PROP_COUNT] = {
     /* 28 */ {"USER", nullptr, nullptr, nullptr},
     /* 29 */ {"STORAGE", nullptr, nullptr, nullptr},
     /* 30 */ {"SMART", nullptr, nullptr, nullptr},
-    /* 31 */ {"DEFAULT", &TProperty::loadDefault, &TProperty::saveDefault, &TProperty::defDefault},
+    /* 31 */ {"DEFAULT", &op<&TProperty::loadDefault>, &op<&TProperty::saveDefault>, &op<&TProperty::defDefault>},
     /* 32 */ {"SEARCHOPT", nullptr, nullptr, nullptr},
     /* 33 */ {"PTZDRV", nullptr, nullptr, nullptr},
     /* 34 */ {"TIMEZONE", nullptr, nullptr, nullptr},
-    /* 35 */ {"AvcCaps", &TProperty::loadAvcCaps, &TProperty::saveAvcCaps, nullptr},
-    /* 36 */ {"DalCaps", &TProperty::loadDalCaps, &TProperty::saveDalCaps, nullptr},
+    /* 35 */ {"AvcCaps", &op<&TProperty::loadAvcCaps>, &op<&TProperty::saveAvcCaps>, nullptr},
+    /* 36 */ {"DalCaps", &op<&TProperty::loadDalCaps>, &op<&TProperty::saveDalCaps>, nullptr},
 };
 
 // DEVICES before every section whose defaults or checks use the counts;
@@ -103,6 +112,11 @@ TProperty::TProperty(const QString& fileName, const PropDevices* devices,
         saveDevices();
         saveDefault();
         sync();
+    } else {
+        // Without the records (an imported file), the defaults that copy
+        // DEFAULT fields take the factory values until the file's DEFAULT
+        // group is loaded last.
+        defDefault();
     }
     load(-1);
 }
@@ -135,7 +149,7 @@ void TProperty::load(int idx)
         if (idx >= 0 && idx != s)
             continue;
         if (kSections[s].load)
-            (this->*kSections[s].load)();
+            kSections[s].load(*this);
     }
 }
 
@@ -144,10 +158,10 @@ void TProperty::save(int idx)
     if (idx < 0) {
         for (int s : kSaveOrder) {
             if (kSections[s].save)
-                (this->*kSections[s].save)();
+                kSections[s].save(*this);
         }
     } else if (idx < IDX_PROP_COUNT && kSections[idx].save) {
-        (this->*kSections[idx].save)();
+        kSections[idx].save(*this);
     }
     sync();
 }
@@ -163,7 +177,7 @@ void TProperty::setDefault(int idx)
         if (idx >= 0 && idx != s)
             continue;
         if (kSections[s].def)
-            (this->*kSections[s].def)();
+            kSections[s].def(*this);
     }
     if (idx < 0 || idx == IDX_PROP_NETDDNS)
         std::memcpy(m_netddns.mac, mac, sizeof mac);
