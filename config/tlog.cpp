@@ -135,10 +135,10 @@ void TLog::open(const char* path)
     // copy never overlaps its source.
     char name[PATH_SIZE] = {};
     const int len = path ? int(qstrnlen(path, PATH_SIZE)) : 0;
-    if (len < PATH_SIZE)
+    if (len >= PATH_SIZE)
+        qCDebug(lcConfig, "TLog::open path longer than %d characters", PATH_SIZE - 1);
+    else if (len > 0)
         std::memcpy(name, path, size_t(len));
-    else
-        qCDebug(lcConfig, "TLog::open path too long len:%d", len);
     std::memcpy(m_path, name, sizeof m_path);
     std::memset(&m_hdr, 0, sizeof m_hdr);
 
