@@ -84,6 +84,8 @@ private slots:
     void readOutsideTheRing_data();
     void readOutsideTheRing();
     void shortWriteKeepsTheLog();
+    void crashBeforeTheHeaderShowsTheOldRing_data();
+    void crashBeforeTheHeaderShowsTheOldRing();
     void concurrentWritersKeepTheRingWhole();
 };
 
@@ -506,6 +508,48 @@ void TLogTest::shortWriteKeepsTheLog()
     QCOMPARE(again.log_read(2, &rec), 1);
     QCOMPARE(QByteArray(rec.user), QByteArray("c"));
     QCOMPARE(root.read(kLog).size(), 4 * 76);
+}
+
+void TLogTest::crashBeforeTheHeaderShowsTheOldRing_data()
+{
+    QTest::addColumn<quint32>("ow");
+    QTest::addColumn<quint32>("w");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("filling") << 0u << 3u << 3;
+    QTest::newRow("last free slot") << 0u << 4999u << 4999;
+    QTest::newRow("wrapped") << 1u << 10u << 5000;
+    QTest::newRow("wrapped at the end") << 1u << 4999u << 5000;
+}
+
+void TLogTest::crashBeforeTheHeaderShowsTheOldRing()
+{
+    QFETCH(quint32, ow);
+    QFETCH(quint32, w);
+    QFETCH(int, blocks);
+    TTestRoot root;
+    QByteArray file = header(TLog::LOG_MAGIC, ow, w);
+    for (int i = 0; i < blocks; ++i)
+        file += QByteArray(76, char(1 + i % 200));
+    // The record of the next write reached the file, its header did not.
+    const QByteArray fresh(76, '\xee');
+    if (int(w) < blocks)
+        file.replace(int(w + 1) * 76, 76, fresh);
+    else
+        file += fresh;
+    QVERIFY(root.write(kLog, file));
+    TLog log(kLog);
+    QCOMPARE(root.read(kLog), file);
+    QCOMPARE(log.count(), ow ? 4750 : int(qMin(w, 4750u)));
+    for (int k = 0; k < log.count(); ++k) {
+        LogRecord rec;
+        QCOMPARE(log.log_read((log.startIndex() + k) % 5000, &rec), 1);
+        QVERIFY(rec.year != 0xeeee);
+    }
+    // The next write takes that slot again.
+    log.log_write(LOG_LOGIN, "next", nullptr, nullptr);
+    LogRecord rec;
+    QCOMPARE(log.log_read(int(w), &rec), 1);
+    QCOMPARE(QByteArray(rec.user), QByteArray("next"));
 }
 
 void TLogTest::concurrentWritersKeepTheRingWhole()
