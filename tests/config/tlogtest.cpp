@@ -79,6 +79,7 @@ private slots:
     void toTextFollowsTheLanguage();
     void closedLogAnswersEmpty_data();
     void closedLogAnswersEmpty();
+    void longestPathOpens();
     void writeRetriesTheOpen();
     void reopenAfterClose();
     void readOutsideTheRing_data();
@@ -394,6 +395,17 @@ void TLogTest::closedLogAnswersEmpty()
     log.lastRecord(&rec);
     QCOMPARE(int(rec.code), 0);
     QCOMPARE(root.allFiles(), filesBefore);
+}
+
+void TLogTest::longestPathOpens()
+{
+    TTestRoot root;
+    const QByteArray path = "/tmp/" + QByteArray(250, 'L'); // 255 characters
+    TLog log(path.constData());
+    QCOMPARE(QByteArray(log.path()), path);
+    log.log_write(LOG_LOGIN, "admin", nullptr, nullptr);
+    QCOMPARE(log.count(), 1);
+    QCOMPARE(root.read(QString::fromLatin1(path)).size(), 2 * 76);
 }
 
 void TLogTest::writeRetriesTheOpen()
