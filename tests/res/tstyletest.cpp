@@ -81,8 +81,7 @@ void TStyleTest::initTestCase()
 void TStyleTest::cleanupTestCase()
 {
     g_res = nullptr;
-    delete m_style; // owned by the resource object for the program's whole run
-    delete m_res;
+    delete m_res; // takes the style along: it was never installed
     delete m_root;
 }
 
