@@ -370,9 +370,15 @@ void TSheetPainter::panels(QPainter& p)
         p.drawEllipse(QPointF(r.center().x(), r.top() + 32 + (r.height() - 32) / 2), 62, 62);
         p.restore();
     }
-    // Side panel 103 with divider lines between its groups.
+    // Side panel 103 with divider lines between its groups. Its left column
+    // overlaps the swatches 101/102 (away from their sample points): the
+    // panel owns that column, corners included.
     {
         const QRectF r = rectOf(103);
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(r, Qt::transparent);
+        p.restore();
         dialog(p, r, true);
         for (int i = 1; i < 5; ++i)
             p.fillRect(QRectF(r.left() + 10, r.top() + 32 + i * 56, r.width() - 20, 1), kRaised);
@@ -461,11 +467,9 @@ void TSheetPainter::screens(QPainter& p)
         p.drawRoundedRect(QRectF(c.x() - bw / 2, c.y() + s * 1.5, bw, s * 0.08), 2, 2);
         p.restore();
     }
-    // Image 63: one transparent pixel.
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rectOf(63), Qt::transparent);
-    p.restore();
+    // Image 63: one pixel of window fill, stretched behind plain windows of
+    // the setup window's size.
+    p.fillRect(rectOf(63), kPanel);
 }
 
 // ---------------------------------------------------------------------------
