@@ -93,6 +93,7 @@ void TResTest::init()
 void TResTest::cleanup()
 {
     g_default = nullptr;
+    g_res = nullptr;
     TStyle::setNoFocusFrame(0);
 }
 
@@ -435,7 +436,11 @@ void TResTest::styleOwnership()
     res = new TRes;
     QVERIFY(res->makeStyle(path));
     QPointer<QStyle> installed(res->getStyle());
-    QApplication::setStyle(res->getStyle());
+    g_res = res;
+    QApplication::setStyle(res->getStyle()); // also polishes the application palette
+    QCOMPARE(QApplication::palette().color(QPalette::Window), res->getColor(33));
+    QCOMPARE(QApplication::palette().color(QPalette::Disabled, QPalette::Base), res->getColor(36));
+    g_res = nullptr;
     delete res;
     QVERIFY(!installed.isNull());
     QCOMPARE(QApplication::style(), installed.data());
