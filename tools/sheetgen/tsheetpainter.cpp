@@ -531,7 +531,7 @@ void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor&
     auto camera = [&] {
         stroke();
         p.drawRoundedRect(R(0.1, 0.3, 0.52, 0.4), lw, lw);
-        poly({{0.62, 0.45}, {0.9, 0.3}, {0.9, 0.7}, {0.62, 0.55}}, true, false);
+        poly({{0.66, 0.5}, {0.92, 0.32}, {0.92, 0.68}}, true, true);
     };
     auto magnifier = [&] {
         circle(0.42, 0.42, 0.26, false);
@@ -678,10 +678,8 @@ void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor&
         p.drawArc(R(0.38, 0.16, 0.5, 0.68), -50 * 16, 100 * 16);
         break;
     case GMotion:
-        corners(0.12, 0.88, 0.2);
-        circle(0.6, 0.5, 0.12, true);
-        line(0.26, 0.4, 0.4, 0.4);
-        line(0.26, 0.6, 0.4, 0.6);
+        corners(0.12, 0.88, 0.24);
+        circle(0.5, 0.5, 0.14, true);
         break;
     case GAlarm:
         poly({{0.5, 0.12}, {0.9, 0.84}, {0.1, 0.84}}, true, false);
