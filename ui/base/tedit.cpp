@@ -92,6 +92,12 @@ void TEdit::keyPressEvent(QKeyEvent* e)
     } else if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
         if (m_parent)
             m_parent->evtKeydown(key);
+        QLineEdit::keyPressEvent(e);
+        // The window has had this arrow already: the line edit ignores Up and
+        // Down, and letting them travel on to the window would walk the focus
+        // a second step.
+        e->accept();
+        return;
     }
     QLineEdit::keyPressEvent(e);
 }
