@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "appglobals.h"
+#include "tstyle.h"
 
 TEdit::TEdit(QWidget* parent, int id, int kbd)
     : QLineEdit(parent),
@@ -105,7 +105,7 @@ void TEdit::keyPressEvent(QKeyEvent* e)
 void TEdit::mousePressEvent(QMouseEvent* e)
 {
     // The style draws a focused field's frame again once the mouse is used.
-    g_noFocusFrame = 0;
+    TStyle::setNoFocusFrame(0);
     setFocus(Qt::OtherFocusReason);
     update();
     if (m_kbd && e->button() == Qt::LeftButton) {
