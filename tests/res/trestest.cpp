@@ -4,7 +4,9 @@
 #include "tstyle.h"
 #include "ttestroot.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
@@ -58,6 +60,7 @@ private slots:
     void singleStateIconAndNullIcon();
     void maskMarksOpaqueBlack();
     void frameWithTitleBand();
+    void styleOwnership();
 
 private:
     QImage m_sheet;
@@ -389,6 +392,26 @@ void TResTest::frameWithTitleBand()
     // Divider at h - 16 - height of size 21 (25): y = 159, 4 pixels wide.
     QCOMPARE(img.pixelColor(150, 159), res.getColor(35));
     QCOMPARE(img.pixelColor(150, 165), res.getColor(33));
+}
+
+void TResTest::styleOwnership()
+{
+    TTestRoot root;
+    const QString path = installSheet(root);
+    // A style never installed goes with the resource object.
+    auto* res = new TRes;
+    QVERIFY(res->makeStyle(path));
+    QPointer<QStyle> free(res->getStyle());
+    delete res;
+    QVERIFY(free.isNull());
+    // An installed one belongs to the application from then on.
+    res = new TRes;
+    QVERIFY(res->makeStyle(path));
+    QPointer<QStyle> installed(res->getStyle());
+    QApplication::setStyle(res->getStyle());
+    delete res;
+    QVERIFY(!installed.isNull());
+    QCOMPARE(QApplication::style(), installed.data());
 }
 
 QTEST_MAIN(TResTest)
