@@ -112,6 +112,7 @@ private slots:
     void mouseEditsEveryControl();
     void escapeClosesAndReports();
     void screenshot();
+    void buttonLooksScreenshot();
 
 private:
     bool open(TWalkForm& f);
@@ -385,6 +386,41 @@ void TWalkTest::screenshot()
     // The frame of the focused slider and the label strip are drawn.
     QCOMPARE(img.pixelColor(5, 5), g_res->getColor(35));
     QCOMPARE(img.pixelColor(435, 295), g_res->getColor(33));
+}
+
+void TWalkTest::buttonLooksScreenshot()
+{
+    // The four looks of an icon button cut from the sheet's button strip:
+    // normal, highlighted (focus), pressed, disabled.
+    QWidget w;
+    w.resize(4 * 150 + 10, 50);
+    w.setPalette(QPalette(g_res->getColor(33)));
+    w.setAutoFillBackground(true);
+    QScopedPointer<QIcon> icon(TRes::makeIcon(*g_res->getImage(21), 4, false));
+    TButton* b[4];
+    const char* names[4] = {"Normal", "Focus", "Pressed", "Disabled"};
+    for (int i = 0; i < 4; ++i) {
+        b[i] = new TButton(&w, icon.data(), names[i], i, g_res->getColor(0), 1);
+        b[i]->setGeometry(5 + 150 * i, 10, 140, 30);
+    }
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    b[1]->setFocus(Qt::OtherFocusReason);
+    b[2]->setDown(true);
+    b[3]->setEnabled(false);
+    const QImage img = w.grab().toImage();
+    QDir().mkpath(QStringLiteral(DVR_LOOK_DIR));
+    QVERIFY(img.save(QStringLiteral(DVR_LOOK_DIR "/uibase-buttons.png")));
+    // Each look is a different part of the strip: the highlighted and pressed
+    // faces have the focus-coloured border, the pressed one a lighter fill,
+    // the disabled one a dimmer border than the normal one.
+    auto border = [&](int i) { return img.pixelColor(5 + 150 * i, 25); };
+    auto fill = [&](int i) { return img.pixelColor(5 + 150 * i + 20, 14); };
+    QVERIFY(border(1) != border(0));
+    QCOMPARE(border(2), border(1));
+    QVERIFY(fill(2) != fill(1));
+    QVERIFY(border(3) != border(0));
 }
 
 QTEST_MAIN(TWalkTest)
