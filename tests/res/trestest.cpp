@@ -43,6 +43,7 @@ private slots:
     void cleanup();
     void emptySlotsGiveSharedPixmap();
     void colourIdsOutOfRange();
+    void everyImageHoldsAPicture();
     void imagesAreCutFromSheet_data();
     void imagesAreCutFromSheet();
     void coloursEqualSheetPixels_data();
@@ -92,6 +93,7 @@ void TResTest::init()
 void TResTest::cleanup()
 {
     g_default = nullptr;
+    g_res = nullptr;
     TStyle::setNoFocusFrame(0);
 }
 
@@ -116,6 +118,32 @@ void TResTest::colourIdsOutOfRange()
     QCOMPARE(res.getColor(-1), QColor(0, 0, 0));
     QCOMPARE(res.getColor(-1).alpha(), 255);
     QCOMPARE(res.getColor(38), QColor(250, 250, 250));
+}
+
+void TResTest::everyImageHoldsAPicture()
+{
+    // Four-state strips whose states must look different (normal, focused,
+    // pressed, disabled).
+    const QList<int> strips = {21, 23, 24, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,
+                               42, 43, 44, 45, 46, 47, 48, 57, 59, 60, 67, 68, 70, 71, 72, 73, 86,
+                               87, 106, 155, 156, 157, 175, 180, 181, 183, 186, 187, 192, 215, 218};
+    for (int id = 21; id <= 218; ++id) {
+        const QImage img = argb(m_loaded->getImage(id)->toImage());
+        QVERIFY2(img.width() > 0, qPrintable(QString::number(id)));
+        // Mostly painted: not a hole in the sheet.
+        int painted = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                painted += qAlpha(img.pixel(x, y)) > 128;
+        QVERIFY2(painted * 4 >= img.width() * img.height() * 3, qPrintable(QString::number(id)));
+        if (strips.contains(id)) {
+            const int w = img.width() / 4;
+            const QImage normal = img.copy(0, 0, w, img.height());
+            for (int k = 1; k < 4; ++k)
+                QVERIFY2(img.copy(k * w, 0, w, img.height()) != normal,
+                         qPrintable(QString("%1 state %2").arg(id).arg(k)));
+        }
+    }
 }
 
 void TResTest::imagesAreCutFromSheet_data()
@@ -408,7 +436,11 @@ void TResTest::styleOwnership()
     res = new TRes;
     QVERIFY(res->makeStyle(path));
     QPointer<QStyle> installed(res->getStyle());
-    QApplication::setStyle(res->getStyle());
+    g_res = res;
+    QApplication::setStyle(res->getStyle()); // also polishes the application palette
+    QCOMPARE(QApplication::palette().color(QPalette::Window), res->getColor(33));
+    QCOMPARE(QApplication::palette().color(QPalette::Disabled, QPalette::Base), res->getColor(36));
+    g_res = nullptr;
     delete res;
     QVERIFY(!installed.isNull());
     QCOMPARE(QApplication::style(), installed.data());

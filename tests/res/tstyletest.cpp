@@ -35,6 +35,18 @@ QColor at(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
 } // namespace
 
+// Stands in for the window framework's slider control: the style asks the
+// class name and the "lock" property.
+class TSlider : public QSlider
+{
+    Q_OBJECT
+    Q_PROPERTY(bool lock READ isLock)
+public:
+    TSlider() : QSlider(Qt::Horizontal) {}
+    bool isLock() const { return m_lock; }
+    bool m_lock = false;
+};
+
 class TStyleTest : public QObject
 {
     Q_OBJECT
@@ -53,6 +65,10 @@ private slots:
     void scrollBarArrows();
     void sliderGrooveCentred();
     void comboBoxFrameAndFocus();
+    void sliderHandle_data();
+    void sliderHandle();
+    void spinBoxFrame_data();
+    void spinBoxFrame();
     void screenshot();
 
 private:
@@ -319,6 +335,85 @@ void TStyleTest::comboBoxFrameAndFocus()
     QTRY_VERIFY(combo->hasFocus());
     const QImage focused = win.grab().toImage();
     QVERIFY(focusMarks(focused) > 100);
+}
+
+void TStyleTest::sliderHandle_data()
+{
+    QTest::addColumn<bool>("frameworkSlider");
+    QTest::addColumn<bool>("lock");
+    QTest::addColumn<bool>("focus");
+    QTest::addColumn<int>("handleColour");
+    QTest::newRow("plain slider, focus") << false << false << true << 35;
+    QTest::newRow("unlocked, focus") << true << false << true << 35;
+    QTest::newRow("locked, focus") << true << true << true << 37;
+    QTest::newRow("locked, no focus") << true << true << false << 35;
+}
+
+void TStyleTest::sliderHandle()
+{
+    QFETCH(bool, frameworkSlider);
+    QFETCH(bool, lock);
+    QFETCH(bool, focus);
+    QFETCH(int, handleColour);
+    TSlider framework;
+    framework.m_lock = lock;
+    QSlider plain(Qt::Horizontal);
+    QSlider* slider = frameworkSlider ? static_cast<QSlider*>(&framework) : &plain;
+    slider->resize(200, 30);
+    QStyleOptionSlider opt;
+    opt.initFrom(slider);
+    opt.rect = QRect(0, 0, 200, 30);
+    opt.orientation = Qt::Horizontal;
+    opt.maximum = 100;
+    opt.sliderPosition = 50;
+    opt.sliderValue = 50;
+    opt.subControls = QStyle::SC_SliderHandle;
+    opt.state = QStyle::State_Enabled | (focus ? QStyle::State_HasFocus : QStyle::State_None);
+    QImage img(200, 30, QImage::Format_ARGB32);
+    img.fill(Qt::black);
+    {
+        QPainter p(&img);
+        m_style->drawComplexControl(QStyle::CC_Slider, &opt, &p, slider);
+    }
+    const QRect handle = m_style->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider);
+    QCOMPARE(at(img, handle.left(), handle.center().y()), m_res->getColor(handleColour));
+    QCOMPARE(at(img, handle.center().x(), handle.center().y()), m_res->getColor(33));
+    // A focused slider is ringed in the focus colour.
+    QCOMPARE(at(img, 0, 15), focus ? m_res->getColor(37) : QColor(Qt::black));
+}
+
+void TStyleTest::spinBoxFrame_data()
+{
+    QTest::addColumn<bool>("focus");
+    QTest::addColumn<int>("noFocusFrame");
+    QTest::addColumn<int>("frameColour");
+    QTest::newRow("no focus") << false << 0 << 35;
+    QTest::newRow("focus") << true << 0 << 37;
+    // Only frames and line-edit frames follow the keyboard's switch.
+    QTest::newRow("focus, keyboard up") << true << 1 << 37;
+}
+
+void TStyleTest::spinBoxFrame()
+{
+    QFETCH(bool, focus);
+    QFETCH(int, noFocusFrame);
+    QFETCH(int, frameColour);
+    QWidget win;
+    auto* edit = new QLineEdit(&win);
+    edit->setGeometry(10, 50, 100, 26);
+    auto* spin = new QSpinBox(&win);
+    spin->setGeometry(10, 10, 100, 26);
+    styleTree(&win, m_style, m_pal);
+    win.resize(160, 90);
+    win.show();
+    QVERIFY(QTest::qWaitForWindowActive(&win));
+    QWidget* target = focus ? static_cast<QWidget*>(spin) : edit;
+    target->setFocus();
+    QTRY_VERIFY(target->hasFocus());
+    TStyle::setNoFocusFrame(noFocusFrame);
+    const QImage img = win.grab().toImage();
+    QCOMPARE(at(img, 10, 23), m_res->getColor(frameColour));
+    QCOMPARE(at(img, 60, 11), m_res->getColor(frameColour));
 }
 
 void TStyleTest::screenshot()
