@@ -178,3 +178,14 @@ inline TProperty* propertyFromText(const TTestRoot& root, const QByteArray& ini)
     root.write(QStringLiteral("/tmp/t.conf"), ini);
     return new TProperty(QStringLiteral("/tmp/t.conf"));
 }
+
+// The same as the configuration object builds its copies: the device record
+// and the factory defaults record given, the other sections from the text.
+inline TProperty* propertyWithRecords(const TTestRoot& root, const QByteArray& ini,
+                                      const PropDevices& dev)
+{
+    root.write(QStringLiteral("/tmp/t.conf"), ini);
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    return new TProperty(QStringLiteral("/tmp/t.conf"), &dev, &def);
+}
