@@ -1,0 +1,147 @@
+#include "fakedvr.h"
+
+#include <QtTest>
+#include <memory>
+
+// A whole configuration of a 16-channel unit: every section written and read
+// back as it was.
+class TPropertyRoundTripTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TFakeDvr::install(); }
+    void cleanup() { TFakeDvr::uninstall(); }
+
+    void wholeFileRoundTrip();
+    void editCopyRoundTrip();
+};
+
+namespace {
+
+// Moves every section of p away from its defaults, within the channels in use.
+void changeEverything(TProperty& p)
+{
+    p.m_osd.alpha = 3;
+    p.m_display.orders[0] = 1;
+    p.m_display.orders[1] = 0;
+    p.m_dtform.date = 2;
+    p.m_infobar.auto_ = 1;
+    p.m_spothd.dwell = 3;
+    p.m_spot.skip_vloss = 0;
+    p.m_color.data[15].hue = 99;
+    p.m_record.data[15] = RecordEntry{3, 0, 1, 2, 3, 2, 1, 1, 40, 3};
+    p.m_group.data[3][7].mode = 0;
+    p.m_group.data[1][0].postdur = 55;
+    p.m_schedule.on = 1;
+    p.m_schedule.data[7][143] = 2;
+    p.m_holiday.data[4][5] = 1;
+    p.m_event.evts[15][0] = 4;
+    qstrncpy(p.m_camera.data[15].name, "Loading bay", 64);
+    p.m_camera.data[3].covertOn = 1;
+    p.m_private.mask[15][17] = 0x80000001u;
+    p.m_audio.in[0] = 16;
+    p.m_audio.in[1] = 16;
+    p.m_audio.out = 4;
+    p.m_motion.ch[15].sens = 0;
+    p.m_motion.ch[19].mask[0] = 0;
+    p.m_alarm.out[3].motionOn[15] = 1;
+    p.m_alarm.out[6].dur = 5;
+    p.m_alarm.preset_motion[15][15] = 3;
+    p.m_preset.ch[15].preset[31].on = 1;
+    qstrncpy(p.m_preset.ch[15].preset[31].name, "Last", 32);
+    qstrncpy(p.m_ptz.ch[15].driver, "PELCO-D", 32);
+    p.m_ptz.ch[15].addr = 200;
+    p.m_pos.port[2].morelines = 1;
+    qstrncpy(p.m_pos.port[2].ignore3, "*", 32);
+    p.m_control.controlid = 3;
+    p.m_control.dvrid = 99;
+    qstrncpy(p.m_netaddr.pppid, "isp-user", 64);
+    p.m_netport.web = 8080;
+    p.m_netemail.evt[3][15] = 1;
+    p.m_netemail.evt[6][0] = 1;
+    p.m_netcontrol.subOn[15] = 1;
+    p.m_netcontrol.entry[15].equal = 2;
+    qstrncpy(p.m_netddns.type, "DynDNS", 16);
+    qstrncpy(p.m_netddns.mac, "00:11:22:33:44:55", 32);
+    p.m_datetime.diff = 3600;
+    qstrncpy(p.m_user.user[7].id, "night", 16);
+    p.m_user.user[7].camlocal[15] = 1;
+    p.m_storage.alarm[1] = 2;
+    p.m_smart.heat = 11;
+    p.m_searchopt.Range = 1;
+    p.m_ptzdrv.cnt = 2;
+    qstrncpy(p.m_ptzdrv.driver[0], "PELCO-D", 32);
+    qstrncpy(p.m_ptzdrv.driver[1], "PELCO-P", 32);
+    p.m_timezone.cnt = 2;
+    qstrncpy(p.m_timezone.zone[0].local, "GMT+09:00 Seoul", 44);
+    qstrncpy(p.m_timezone.zone[1].local, "GMT+01:00 Paris", 44);
+    p.m_timezone.zone[1].dst = 1;
+}
+
+// Every section written: the whole set plus those written only by index.
+void saveAll(TProperty& p)
+{
+    p.save(-1);
+    for (int idx : {IDX_PROP_DEVICES, IDX_PROP_PRESET, IDX_PROP_SEARCHOPT, IDX_PROP_PTZDRV,
+                    IDX_PROP_TIMEZONE})
+        p.save(idx);
+}
+
+void compareSections(const TProperty& a, const TProperty& b)
+{
+    for (int idx = 0; idx < IDX_PROP_COUNT; ++idx) {
+        const bool same =
+            std::memcmp(a.section(idx), b.section(idx), size_t(TProperty::sectionSize(idx))) == 0;
+        QVERIFY2(same, TProperty::groupName(idx));
+    }
+}
+
+} // namespace
+
+void TPropertyRoundTripTest::wholeFileRoundTrip()
+{
+    TTestRoot root;
+    const PropDevices dev = testDevices(16, 4, 16, 7);
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    TProperty live(QStringLiteral("/tmp/T16.conf"), &dev, &def);
+    changeEverything(live);
+    saveAll(live);
+    const QByteArray written = root.read("/tmp/T16.conf");
+    for (int idx = 0; idx < IDX_PROP_DALCAPS - 1; ++idx) {
+        if (idx == IDX_PROP_AVCCAPS)
+            continue;
+        QVERIFY2(!groupText(written, TProperty::groupName(idx)).isEmpty(), TProperty::groupName(idx));
+    }
+
+    // Read back without the records, as an imported file is.
+    TProperty back(QStringLiteral("/tmp/T16.conf"));
+    compareSections(live, back);
+    // Writing it again gives the same file.
+    saveAll(back);
+    QCOMPARE(root.read("/tmp/T16.conf"), written);
+}
+
+void TPropertyRoundTripTest::editCopyRoundTrip()
+{
+    TTestRoot root;
+    const PropDevices dev = testDevices(16, 4, 16, 7);
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    TProperty edit(QString(), &dev, &def);
+    changeEverything(edit);
+    saveAll(edit);
+    std::unique_ptr<TProperty> copy(new TProperty(QString(), &dev, &def));
+    QVERIFY(std::memcmp(&copy->m_camera, &edit.m_camera, sizeof(PropCamera)) != 0);
+    // Loading what the edit copy saved gives back every section.
+    PropCamera cam = edit.m_camera;
+    edit.setDefault(-1);
+    edit.load(-1);
+    // (cameras beyond the 16 in use hold their defaults after the reset)
+    QCOMPARE(std::memcmp(cam.data, edit.m_camera.data, 16 * sizeof(CameraEntry)), 0);
+    QCOMPARE(QByteArray(edit.m_timezone.zone[1].local), QByteArray("GMT+01:00 Paris"));
+    QCOMPARE(int(edit.m_preset.ch[15].preset[31].on), 1);
+}
+
+QTEST_GUILESS_MAIN(TPropertyRoundTripTest)
+#include "tpropertyroundtriptest.moc"
