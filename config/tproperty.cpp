@@ -134,8 +134,11 @@ void TProperty::load(int idx)
     for (int s : kLoadOrder) {
         if (idx >= 0 && idx != s)
             continue;
-        if (kSections[s].load)
-            (this->*kSections[s].load)();
+        // Through a local: g++ 12's bounds sanitizer misreads a member
+        // pointer called straight out of the table.
+        const auto fn = kSections[s].load;
+        if (fn)
+            (this->*fn)();
     }
 }
 
@@ -143,11 +146,14 @@ void TProperty::save(int idx)
 {
     if (idx < 0) {
         for (int s : kSaveOrder) {
-            if (kSections[s].save)
-                (this->*kSections[s].save)();
+            const auto fn = kSections[s].save;
+            if (fn)
+                (this->*fn)();
         }
-    } else if (idx < IDX_PROP_COUNT && kSections[idx].save) {
-        (this->*kSections[idx].save)();
+    } else if (idx < IDX_PROP_COUNT) {
+        const auto fn = kSections[idx].save;
+        if (fn)
+            (this->*fn)();
     }
     sync();
 }
@@ -162,8 +168,9 @@ void TProperty::setDefault(int idx)
     for (int s : kDefaultOrder) {
         if (idx >= 0 && idx != s)
             continue;
-        if (kSections[s].def)
-            (this->*kSections[s].def)();
+        const auto fn = kSections[s].def;
+        if (fn)
+            (this->*fn)();
     }
     if (idx < 0 || idx == IDX_PROP_NETDDNS)
         std::memcpy(m_netddns.mac, mac, sizeof mac);
