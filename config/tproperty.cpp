@@ -17,54 +17,63 @@ Q_DECLARE_LOGGING_CATEGORY(lcConfig)
 
 namespace {
 
-// One row per section index: its INI group and its operations. A null entry
-// means the section has no such operation here (yet): load leaves the record
-// as it is, save does not touch the group, setDefault does not reset it.
+// One row per section index: its INI group and its operations, each given as
+// &op<&TProperty::loadX>. A null entry means the section has no such
+// operation here (yet): load leaves the record as it is (zero after
+// construction), save does not touch the group, setDefault does not reset it.
 struct SectionOps {
     const char* group;
-    void (TProperty::*load)();
-    void (TProperty::*save)();
-    void (TProperty::*def)();
+    void (*load)(TProperty&);
+    void (*save)(TProperty&);
+    void (*def)(TProperty&);
 };
 
+// A section operation as a plain function: the member is fixed at compile
+// time, so the table holds ordinary function pointers.
+template <void (TProperty::*F)()>
+void op(TProperty& p)
+{
+    (p.*F)();
+}
+
 const SectionOps kSections[IDX_PROP_COUNT] = {
-    /* 0 */ {"DEVICES", &TProperty::loadDevices, &TProperty::saveDevices, nullptr},
-    /* 1 */ {"OSD", &TProperty::loadOsd, &TProperty::saveOsd, &TProperty::defOsd},
-    /* 2 */ {"DISPLAY", &TProperty::loadDisplay, &TProperty::saveDisplay, &TProperty::defDisplay},
-    /* 3 */ {"DTFORM", &TProperty::loadDtform, &TProperty::saveDtform, &TProperty::defDtform},
-    /* 4 */ {"INFOBAR", &TProperty::loadInfobar, &TProperty::saveInfobar, &TProperty::defInfobar},
-    /* 5 */ {"SPOTHD", &TProperty::loadSpothd, &TProperty::saveSpothd, &TProperty::defSpothd},
-    /* 6 */ {"SPOT", &TProperty::loadSpot, &TProperty::saveSpot, &TProperty::defSpot},
-    /* 7 */ {"COLOR", &TProperty::loadColor, &TProperty::saveColor, &TProperty::defColor},
-    /* 8 */ {"RECORD", &TProperty::loadRecord, &TProperty::saveRecord, &TProperty::defRecord},
-    /* 9 */ {"GROUP", &TProperty::loadGroup, &TProperty::saveGroup, &TProperty::defGroup},
-    /* 10 */ {"SCHEDULE", &TProperty::loadSchedule, &TProperty::saveSchedule, &TProperty::defSchedule},
-    /* 11 */ {"HOLIDAY", &TProperty::loadHoliday, &TProperty::saveHoliday, &TProperty::defHoliday},
-    /* 12 */ {"EVENT", &TProperty::loadEvent, &TProperty::saveEvent, &TProperty::defEvent},
-    /* 13 */ {"CAMERA", &TProperty::loadCamera, &TProperty::saveCamera, &TProperty::defCamera},
-    /* 14 */ {"PRIVATE", &TProperty::loadPrivate, &TProperty::savePrivate, &TProperty::defPrivate},
-    /* 15 */ {"AUDIO", &TProperty::loadAudio, &TProperty::saveAudio, &TProperty::defAudio},
-    /* 16 */ {"MOTION", &TProperty::loadMotion, &TProperty::saveMotion, &TProperty::defMotion},
-    /* 17 */ {"ALARM", &TProperty::loadAlarm, &TProperty::saveAlarm, &TProperty::defAlarm},
-    /* 18 */ {"PRESET", &TProperty::loadPreset, &TProperty::savePreset, &TProperty::defPreset},
-    /* 19 */ {"PTZ", &TProperty::loadPtz, &TProperty::savePtz, &TProperty::defPtz},
-    /* 20 */ {"POS", &TProperty::loadPos, &TProperty::savePos, &TProperty::defPos},
-    /* 21 */ {"CONTROL", &TProperty::loadControl, &TProperty::saveControl, &TProperty::defControl},
-    /* 22 */ {"NETADDR", &TProperty::loadNetaddr, &TProperty::saveNetaddr, &TProperty::defNetaddr},
-    /* 23 */ {"NETPORT", &TProperty::loadNetport, &TProperty::saveNetport, &TProperty::defNetport},
-    /* 24 */ {"NETEMAIL", &TProperty::loadNetemail, &TProperty::saveNetemail, &TProperty::defNetemail},
-    /* 25 */ {"NETCONTROL", &TProperty::loadNetcontrol, &TProperty::saveNetcontrol, &TProperty::defNetcontrol},
-    /* 26 */ {"NETDDNS", &TProperty::loadNetddns, &TProperty::saveNetddns, &TProperty::defNetddns},
-    /* 27 */ {"DATETIME", &TProperty::loadDatetime, &TProperty::saveDatetime, &TProperty::defDatetime},
-    /* 28 */ {"USER", &TProperty::loadUser, &TProperty::saveUser, &TProperty::defUser},
-    /* 29 */ {"STORAGE", &TProperty::loadStorage, &TProperty::saveStorage, &TProperty::defStorage},
-    /* 30 */ {"SMART", &TProperty::loadSmart, &TProperty::saveSmart, &TProperty::defSmart},
-    /* 31 */ {"DEFAULT", &TProperty::loadDefault, &TProperty::saveDefault, &TProperty::defDefault},
-    /* 32 */ {"SEARCHOPT", &TProperty::loadSearchopt, &TProperty::saveSearchopt, &TProperty::defSearchopt},
-    /* 33 */ {"PTZDRV", &TProperty::loadPtzdrv, &TProperty::savePtzdrv, nullptr},
-    /* 34 */ {"TIMEZONE", &TProperty::loadTimezone, &TProperty::saveTimezone, nullptr},
-    /* 35 */ {"AvcCaps", &TProperty::loadAvcCaps, &TProperty::saveAvcCaps, nullptr},
-    /* 36 */ {"DalCaps", &TProperty::loadDalCaps, &TProperty::saveDalCaps, nullptr},
+    /* 0 */ {"DEVICES", &op<&TProperty::loadDevices>, &op<&TProperty::saveDevices>, nullptr},
+    /* 1 */ {"OSD", &op<&TProperty::loadOsd>, &op<&TProperty::saveOsd>, &op<&TProperty::defOsd>},
+    /* 2 */ {"DISPLAY", &op<&TProperty::loadDisplay>, &op<&TProperty::saveDisplay>, &op<&TProperty::defDisplay>},
+    /* 3 */ {"DTFORM", &op<&TProperty::loadDtform>, &op<&TProperty::saveDtform>, &op<&TProperty::defDtform>},
+    /* 4 */ {"INFOBAR", &op<&TProperty::loadInfobar>, &op<&TProperty::saveInfobar>, &op<&TProperty::defInfobar>},
+    /* 5 */ {"SPOTHD", &op<&TProperty::loadSpothd>, &op<&TProperty::saveSpothd>, &op<&TProperty::defSpothd>},
+    /* 6 */ {"SPOT", &op<&TProperty::loadSpot>, &op<&TProperty::saveSpot>, &op<&TProperty::defSpot>},
+    /* 7 */ {"COLOR", &op<&TProperty::loadColor>, &op<&TProperty::saveColor>, &op<&TProperty::defColor>},
+    /* 8 */ {"RECORD", &op<&TProperty::loadRecord>, &op<&TProperty::saveRecord>, &op<&TProperty::defRecord>},
+    /* 9 */ {"GROUP", &op<&TProperty::loadGroup>, &op<&TProperty::saveGroup>, &op<&TProperty::defGroup>},
+    /* 10 */ {"SCHEDULE", &op<&TProperty::loadSchedule>, &op<&TProperty::saveSchedule>, &op<&TProperty::defSchedule>},
+    /* 11 */ {"HOLIDAY", &op<&TProperty::loadHoliday>, &op<&TProperty::saveHoliday>, &op<&TProperty::defHoliday>},
+    /* 12 */ {"EVENT", &op<&TProperty::loadEvent>, &op<&TProperty::saveEvent>, &op<&TProperty::defEvent>},
+    /* 13 */ {"CAMERA", &op<&TProperty::loadCamera>, &op<&TProperty::saveCamera>, &op<&TProperty::defCamera>},
+    /* 14 */ {"PRIVATE", &op<&TProperty::loadPrivate>, &op<&TProperty::savePrivate>, &op<&TProperty::defPrivate>},
+    /* 15 */ {"AUDIO", &op<&TProperty::loadAudio>, &op<&TProperty::saveAudio>, &op<&TProperty::defAudio>},
+    /* 16 */ {"MOTION", &op<&TProperty::loadMotion>, &op<&TProperty::saveMotion>, &op<&TProperty::defMotion>},
+    /* 17 */ {"ALARM", &op<&TProperty::loadAlarm>, &op<&TProperty::saveAlarm>, &op<&TProperty::defAlarm>},
+    /* 18 */ {"PRESET", &op<&TProperty::loadPreset>, &op<&TProperty::savePreset>, &op<&TProperty::defPreset>},
+    /* 19 */ {"PTZ", &op<&TProperty::loadPtz>, &op<&TProperty::savePtz>, &op<&TProperty::defPtz>},
+    /* 20 */ {"POS", &op<&TProperty::loadPos>, &op<&TProperty::savePos>, &op<&TProperty::defPos>},
+    /* 21 */ {"CONTROL", &op<&TProperty::loadControl>, &op<&TProperty::saveControl>, &op<&TProperty::defControl>},
+    /* 22 */ {"NETADDR", &op<&TProperty::loadNetaddr>, &op<&TProperty::saveNetaddr>, &op<&TProperty::defNetaddr>},
+    /* 23 */ {"NETPORT", &op<&TProperty::loadNetport>, &op<&TProperty::saveNetport>, &op<&TProperty::defNetport>},
+    /* 24 */ {"NETEMAIL", &op<&TProperty::loadNetemail>, &op<&TProperty::saveNetemail>, &op<&TProperty::defNetemail>},
+    /* 25 */ {"NETCONTROL", &op<&TProperty::loadNetcontrol>, &op<&TProperty::saveNetcontrol>, &op<&TProperty::defNetcontrol>},
+    /* 26 */ {"NETDDNS", &op<&TProperty::loadNetddns>, &op<&TProperty::saveNetddns>, &op<&TProperty::defNetddns>},
+    /* 27 */ {"DATETIME", &op<&TProperty::loadDatetime>, &op<&TProperty::saveDatetime>, &op<&TProperty::defDatetime>},
+    /* 28 */ {"USER", &op<&TProperty::loadUser>, &op<&TProperty::saveUser>, &op<&TProperty::defUser>},
+    /* 29 */ {"STORAGE", &op<&TProperty::loadStorage>, &op<&TProperty::saveStorage>, &op<&TProperty::defStorage>},
+    /* 30 */ {"SMART", &op<&TProperty::loadSmart>, &op<&TProperty::saveSmart>, &op<&TProperty::defSmart>},
+    /* 31 */ {"DEFAULT", &op<&TProperty::loadDefault>, &op<&TProperty::saveDefault>, &op<&TProperty::defDefault>},
+    /* 32 */ {"SEARCHOPT", &op<&TProperty::loadSearchopt>, &op<&TProperty::saveSearchopt>, &op<&TProperty::defSearchopt>},
+    /* 33 */ {"PTZDRV", &op<&TProperty::loadPtzdrv>, &op<&TProperty::savePtzdrv>, nullptr},
+    /* 34 */ {"TIMEZONE", &op<&TProperty::loadTimezone>, &op<&TProperty::saveTimezone>, nullptr},
+    /* 35 */ {"AvcCaps", &op<&TProperty::loadAvcCaps>, &op<&TProperty::saveAvcCaps>, nullptr},
+    /* 36 */ {"DalCaps", &op<&TProperty::loadDalCaps>, &op<&TProperty::saveDalCaps>, nullptr},
 };
 
 // DEVICES before every section whose defaults or checks use the counts;
@@ -103,6 +112,11 @@ TProperty::TProperty(const QString& fileName, const PropDevices* devices,
         saveDevices();
         saveDefault();
         sync();
+    } else {
+        // Without the records (an imported file), the defaults that copy
+        // DEFAULT fields take the factory values until the file's DEFAULT
+        // group is loaded last.
+        defDefault();
     }
     load(-1);
 }
@@ -134,11 +148,8 @@ void TProperty::load(int idx)
     for (int s : kLoadOrder) {
         if (idx >= 0 && idx != s)
             continue;
-        // Through a local: g++ 12's bounds sanitizer misreads a member
-        // pointer called straight out of the table.
-        const auto fn = kSections[s].load;
-        if (fn)
-            (this->*fn)();
+        if (kSections[s].load)
+            kSections[s].load(*this);
     }
 }
 
@@ -146,14 +157,11 @@ void TProperty::save(int idx)
 {
     if (idx < 0) {
         for (int s : kSaveOrder) {
-            const auto fn = kSections[s].save;
-            if (fn)
-                (this->*fn)();
+            if (kSections[s].save)
+                kSections[s].save(*this);
         }
-    } else if (idx < IDX_PROP_COUNT) {
-        const auto fn = kSections[idx].save;
-        if (fn)
-            (this->*fn)();
+    } else if (idx < IDX_PROP_COUNT && kSections[idx].save) {
+        kSections[idx].save(*this);
     }
     sync();
 }
@@ -168,9 +176,8 @@ void TProperty::setDefault(int idx)
     for (int s : kDefaultOrder) {
         if (idx >= 0 && idx != s)
             continue;
-        const auto fn = kSections[s].def;
-        if (fn)
-            (this->*fn)();
+        if (kSections[s].def)
+            kSections[s].def(*this);
     }
     if (idx < 0 || idx == IDX_PROP_NETDDNS)
         std::memcpy(m_netddns.mac, mac, sizeof mac);
@@ -398,7 +405,25 @@ void TProperty::copyText(char* field, int width, const QByteArray& text)
 {
     // text is a copy of its own, even when the fallback was the field itself.
     std::memset(field, 0, size_t(width));
-    qstrncpy(field, text.constData(), uint(width));
+    if (width <= 0)
+        return;
+    int n = int(qstrnlen(text.constData(), uint(text.size())));
+    if (n > width - 1) {
+        n = width - 1;
+        // Texts are UTF-8: a cut through a character would leave the first
+        // bytes of it behind, which reads back as a broken character. Cut
+        // before that character instead.
+        int lead = n;
+        while (lead > 0 && (uchar(text.at(lead - 1)) & 0xC0) == 0x80)
+            --lead;
+        if (lead > 0) {
+            const uchar c = uchar(text.at(lead - 1));
+            const int len = c >= 0xF0 ? 4 : (c >= 0xE0 ? 3 : (c >= 0xC0 ? 2 : 1));
+            if (n - (lead - 1) < len)
+                n = lead - 1;
+        }
+    }
+    std::memcpy(field, text.constData(), size_t(n));
 }
 
 void TProperty::writeText(const QString& key, const char* field, int width)
