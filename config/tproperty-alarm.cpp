@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -162,10 +163,9 @@ void TProperty::makeDefPreset(PropPreset& rec) const
 
 void TProperty::defPreset()
 {
-    PropPreset* rec = new PropPreset; // 23 KB: not on the stack
+    const auto rec = std::make_unique<PropPreset>(); // 23 KB: not on the stack
     makeDefPreset(*rec);
     m_preset = *rec;
-    delete rec;
 }
 
 void TProperty::loadPreset()
@@ -272,8 +272,9 @@ void TProperty::defPos()
     m_pos.overlaytime = 5;
 }
 
-// The nine keys of one port, under prefix ("s[n]." or, for the older
-// single-port form, nothing).
+// Every save writes the five ports as "s[n].<key>"; a file of the older
+// single-port form (plain keys, "channel" not -1) gives port 0 only and is
+// converted at its next save.
 void TProperty::loadPos()
 {
     defPos();

@@ -19,7 +19,8 @@ private slots:
     void recordOnlyChannelsInUse();
     void recordBudget_data();
     void recordBudget();
-    void groupBudgetResetsAllGroups();
+    void groupBudget_data();
+    void groupBudget();
     void groupMissingKeyIsContinuous();
     void groupRoundTrip();
     void scheduleDefaults();
@@ -167,24 +168,45 @@ void TPropertyRecordTest::recordBudget()
     }
 }
 
-void TPropertyRecordTest::groupBudgetResetsAllGroups()
+void TPropertyRecordTest::groupBudget_data()
 {
+    QTest::addColumn<int>("frames");
+    QTest::addColumn<bool>("reset");
+    // Group B asks 2 x 30 x 4.0 = 240 frames.
+    QTest::newRow("group B at the limit") << 240 << false;
+    QTest::newRow("group B over the limit") << 239 << true;
+}
+
+void TPropertyRecordTest::groupBudget()
+{
+    QFETCH(int, frames);
+    QFETCH(bool, reset);
     TTestRoot root;
-    // Group A fits (2 x 30), group B asks 2 x 30 x 4.0 = 240 > 100; group C
-    // and D keys would give mode 0 if they were read.
-    const QByteArray ini = unit(2, 100) + "[GROUP]\n"
-                                          "g00data00=00 00 00 00 00 00 00 00 00 20\n"
-                                          "g00data01=00 00 00 00 00 00 00 00 00 20\n"
-                                          "g01data00=02 00 00 00 00 03 00 00 00 20\n"
-                                          "g01data01=02 00 00 00 00 03 00 00 00 20\n"
-                                          "g02data00=00\ng02data01=00\ng03data00=00\ng03data01=00\n";
+    // Group A weighs nothing; group C and D keys give mode 0 when they are read.
+    const QByteArray ini = unit(2, frames) + "[GROUP]\n"
+                                             "g00data00=00 00 00 00 00 00 00 00 00 20\n"
+                                             "g00data01=00 00 00 00 00 00 00 00 00 20\n"
+                                             "g01data00=02 00 00 00 00 03 00 00 00 20\n"
+                                             "g01data01=02 00 00 00 00 03 00 00 00 20\n"
+                                             "g02data00=00\ng02data01=00\ng03data00=00\ng03data01=00\n";
     Prop p(propertyFromText(root, ini));
-    const int modes[4] = {1, 2, 3, 1};
-    for (int g = 0; g < 4; ++g) {
-        for (int c = 0; c < 20; ++c) {
-            QCOMPARE(int(p->m_group.data[g][c].mode), modes[g]);
-            QCOMPARE(int(p->m_group.data[g][c].postdur), 10);
+    if (reset) {
+        // All four groups as the default setter gives them, every channel.
+        const int modes[4] = {1, 2, 3, 1};
+        for (int g = 0; g < 4; ++g) {
+            for (int c = 0; c < 20; ++c) {
+                QCOMPARE(int(p->m_group.data[g][c].mode), modes[g]);
+                QCOMPARE(int(p->m_group.data[g][c].postdur), 10);
+            }
         }
+    } else {
+        const int modes[4] = {0, 2, 0, 0};
+        for (int g = 0; g < 4; ++g) {
+            QCOMPARE(int(p->m_group.data[g][1].mode), modes[g]);
+            QCOMPARE(int(p->m_group.data[g][5].mode), 0); // beyond the channels: not read
+        }
+        QCOMPARE(int(p->m_group.data[1][0].eridx), 3);
+        QCOMPARE(int(p->m_group.data[1][0].postdur), 20);
     }
 }
 
