@@ -1,3 +1,4 @@
+#include "fakecaps.h"
 #include "fakedvr.h"
 
 #include <QtTest>
@@ -13,6 +14,7 @@ private slots:
     void cleanup() { TFakeDvr::uninstall(); }
 
     void wholeFileRoundTrip();
+    void standInUnitRoundTrip();
     void editCopyRoundTrip();
 };
 
@@ -29,7 +31,7 @@ void changeEverything(TProperty& p)
     p.m_spothd.dwell = 3;
     p.m_spot.skip_vloss = 0;
     p.m_color.data[15].hue = 99;
-    p.m_record.data[15] = RecordEntry{3, 0, 1, 2, 3, 2, 1, 1, 40, 3};
+    p.m_record.data[15] = RecordEntry{3, 0, 1, 2, 3, 0, 1, 1, 40, 3}; // fits the budget
     p.m_group.data[3][7].mode = 0;
     p.m_group.data[1][0].postdur = 55;
     p.m_schedule.on = 1;
@@ -57,7 +59,7 @@ void changeEverything(TProperty& p)
     p.m_control.dvrid = 99;
     qstrncpy(p.m_netaddr.pppid, "isp-user", 64);
     p.m_netport.web = 8080;
-    p.m_netemail.evt[3][15] = 1;
+    p.m_netemail.evt[3][4] = 1;
     p.m_netemail.evt[6][0] = 1;
     p.m_netcontrol.subOn[15] = 1;
     p.m_netcontrol.entry[15].equal = 2;
@@ -120,6 +122,30 @@ void TPropertyRoundTripTest::wholeFileRoundTrip()
     // Writing it again gives the same file.
     saveAll(back);
     QCOMPARE(root.read("/tmp/T16.conf"), written);
+}
+
+// The 16-channel profile of the device stand-in, as the configuration object
+// builds its live copy on the RAM file and builds it again at the next start.
+void TPropertyRoundTripTest::standInUnitRoundTrip()
+{
+    TTestRoot root;
+    FakeCaps::install16();
+    const PropDevices dev = FakeCaps::devices();
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    QByteArray written;
+    std::unique_ptr<TProperty> live(new TProperty(QStringLiteral("/tmp/DVR16.conf"), &dev, &def));
+    changeEverything(*live);
+    saveAll(*live);
+    written = root.read("/tmp/DVR16.conf");
+    QCOMPARE(iniKeyCount(written, "RECORD"), 16);
+    QCOMPARE(iniKeyCount(written, "CAMERA"), 16 * 5);
+    QCOMPARE(iniKeyCount(written, "USER"), 1 + 8 * 9);
+    TProperty next(QStringLiteral("/tmp/DVR16.conf"), &dev, &def);
+    compareSections(*live, next);
+    live.reset();
+    saveAll(next);
+    QCOMPARE(root.read("/tmp/DVR16.conf"), written);
 }
 
 void TPropertyRoundTripTest::editCopyRoundTrip()
