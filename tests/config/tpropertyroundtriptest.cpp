@@ -15,6 +15,7 @@ private slots:
 
     void wholeFileRoundTrip();
     void standInUnitRoundTrip();
+    void sectionsGolden();
     void editCopyRoundTrip();
 };
 
@@ -146,6 +147,78 @@ void TPropertyRoundTripTest::standInUnitRoundTrip()
     live.reset();
     saveAll(next);
     QCOMPARE(root.read("/tmp/DVR16.conf"), written);
+}
+
+// The stored form of a small unit's sections, byte for byte: two cameras, two
+// audio inputs, two sensors, two relays, two disks, two users. (The privacy
+// and motion masks, 20 cameras each, are pinned by their own tests.)
+void TPropertyRoundTripTest::sectionsGolden()
+{
+    TTestRoot root;
+    PropDevices dev = testDevices(2, 2, 2, 5);
+    dev.txtin = 1;
+    dev.users = 2;
+    dev.frames = 120;
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    {
+        TProperty p(QStringLiteral("/tmp/U2.conf"), &dev, &def);
+        p.m_record.data[1] = RecordEntry{3, 0, 2, 1, 3, 1, 7, 2, 55, 4};
+        p.m_group.data[2][0].predur = 2;
+        p.m_schedule.on = 1;
+        for (int k = 9 * 6; k < 17 * 6; ++k)
+            p.m_schedule.data[2][k] = 0;
+        p.m_holiday.data[11][25] = 1;
+        p.m_event.evts[0][1] = 2;
+        qstrncpy(p.m_camera.data[1].name, "Rear door", 64);
+        p.m_camera.data[1].show43 = 1;
+        p.m_audio.in[1] = 2; // off
+        p.m_alarm.sensortype[1] = 1;
+        p.m_alarm.out[1].vlossOn[1] = 1;
+        p.m_alarm.out[3].dur = 6;
+        p.m_alarm.preset_motion[0][1] = 4;
+        p.m_preset.ch[1].tourOn = 1;
+        p.m_preset.ch[1].seq[0] = 4;
+        p.m_preset.ch[1].preset[3].on = 1;
+        qstrncpy(p.m_preset.ch[1].preset[3].name, "Gate", 32);
+        qstrncpy(p.m_ptz.ch[0].driver, "PELCO-D", 32);
+        p.m_ptz.ch[0].addr = 1;
+        qstrncpy(p.m_pos.port[0].ta_start, "SALE", 32);
+        p.m_control.keybuzzer = 0;
+        qstrncpy(p.m_netaddr.ip, "192.168.0.20", 32);
+        p.m_netaddr.dhcp = 0;
+        p.m_netport.web = 8080;
+        p.m_netemail.on = 1;
+        qstrncpy(p.m_netemail.to, "guard@example.org", 64);
+        p.m_netemail.evt[0][0] = 1;
+        p.m_netcontrol.subOn[1] = 1;
+        qstrncpy(p.m_netddns.domain, "shop.example.net", 100);
+        p.m_datetime.dst = 1;
+        qstrncpy(p.m_user.user[1].id, "clerk", 16);
+        qstrncpy(p.m_user.user[1].pw, "1111", 16);
+        p.m_user.user[1].search = 1;
+        p.m_user.user[1].camlocal[0] = p.m_user.user[1].camlocal[1] = 1;
+        p.m_user.user[1].camnet[1] = 1;
+        p.m_storage.alarm[1] = 1;
+        p.m_smart.on = 1;
+        p.m_searchopt.Channel = 1;
+        p.m_ptzdrv.cnt = 1;
+        qstrncpy(p.m_ptzdrv.driver[0], "PELCO-D", 32);
+        p.m_timezone.cnt = 1;
+        qstrncpy(p.m_timezone.zone[0].local, "GMT+09:00 Seoul", 44);
+        for (int idx = IDX_PROP_RECORD; idx <= IDX_PROP_TIMEZONE; ++idx) {
+            if (idx != IDX_PROP_PRIVATE && idx != IDX_PROP_MOTION && idx != IDX_PROP_DEFAULT)
+                p.save(idx);
+        }
+    }
+    const QByteArray got = root.read("/tmp/U2.conf");
+    QFile f(QFINDTESTDATA("../data/config/sections-2ch.conf"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray want = f.readAll();
+    if (got != want) {
+        root.keep();
+        QCOMPARE(QString::fromUtf8(got), QString::fromUtf8(want));
+    }
 }
 
 void TPropertyRoundTripTest::editCopyRoundTrip()
