@@ -16,6 +16,8 @@ private slots:
     void wholeFileRoundTrip();
     void standInUnitRoundTrip();
     void sectionsGolden();
+    void absurdCounts_data();
+    void absurdCounts();
     void editCopyRoundTrip();
 };
 
@@ -219,6 +221,47 @@ void TPropertyRoundTripTest::sectionsGolden()
         root.keep();
         QCOMPARE(QString::fromUtf8(got), QString::fromUtf8(want));
     }
+}
+
+void TPropertyRoundTripTest::absurdCounts_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("tables"); // what the counts are clamped to (channels)
+    QTest::newRow("huge") << 1000 << 20;
+    QTest::newRow("negative") << -7 << 0;
+}
+
+// Every count of the device record and the zone count far outside the tables:
+// every loader, saver and default setter stays inside them.
+void TPropertyRoundTripTest::absurdCounts()
+{
+    QFETCH(int, count);
+    QFETCH(int, tables);
+    TTestRoot root;
+    TFakeDvr::avc().num_rridx = count;
+    TFakeDvr::avc().num_nridx = count;
+    TFakeDvr::avc().num_fidx = count;
+    const QByteArray n = QByteArray::number(count);
+    const QByteArray ini = "[DEVICES]\nvideos=" + n + "\naudios=" + n + "\nsensors=" + n +
+                           "\nalarmouts=" + n + "\ntxtin=" + n + "\nstorage=" + n +
+                           "\nusers=" + n + "\nframes=100000\n[TIMEZONE]\ncnt=" +
+                           QByteArray::number(count / 2) + "\n[PTZDRV]\ncnt=" + n + "\n";
+    std::unique_ptr<TProperty> p(propertyFromText(root, ini));
+    QCOMPARE(p->channels(), tables);
+    QVERIFY(p->m_timezone.cnt >= 0 && p->m_timezone.cnt <= 80);
+    QVERIFY(p->m_ptzdrv.cnt <= 20);
+    p->setDefault(-1);
+    saveAll(*p);
+    p->load(-1);
+    saveAll(*p);
+    const QByteArray out = root.read("/tmp/t.conf");
+    QCOMPARE(iniKeyCount(out, "RECORD"), tables);
+    QCOMPARE(iniKeyCount(out, "EVENT"), tables);
+    QCOMPARE(iniKeyCount(out, "CAMERA"), 5 * tables);
+    QCOMPARE(iniKeyCount(out, "NETCONTROL"), tables);
+    QCOMPARE(iniKeyCount(out, "TIMEZONE"), 1 + 2 * p->m_timezone.cnt);
+    QCOMPARE(iniKeyCount(out, "USER"), 1 + 9 * (count > 0 ? 8 : 0));
+    QCOMPARE(iniKeyCount(out, "STORAGE"), 4 + (count > 0 ? 16 : 0));
 }
 
 void TPropertyRoundTripTest::editCopyRoundTrip()
