@@ -43,7 +43,8 @@ inline void setUpGlobals()
     }
     if (!g_str)
         g_str = new TString;
-    QFont f(QStringLiteral("NanumGothic"));
+    // A Latin face; Hangul comes from the system's fallback (NanumGothic).
+    QFont f(QStringLiteral("DejaVu Sans"));
     f.setPixelSize(12);
     QApplication::setFont(f);
 }
