@@ -1,6 +1,7 @@
 #pragma once
 #include "tdefwnd.h"
 #include "tvkeylayout.h"
+#include "wndid.h"
 
 #include <QRect>
 #include <QString>
@@ -10,9 +11,6 @@ class QTimer;
 class TButton;
 class TEdit;
 class THangulComposer;
-
-// Window ids of the shared pop-ups of this floor.
-enum { ID_WND_VKEYBOARD = 2, ID_WND_VKEYNUM = 3 };
 
 // Answer of the on-screen keyboards in sg_reply.
 enum VkReply { VK_OK = 0, VK_CANCEL = 1 };

@@ -2,14 +2,13 @@
 #include "focuslink.h"
 #include "tdefwnd.h"
 #include "tmsgiface.h"
+#include "wndid.h"
 
 #include <QString>
 #include <QStringList>
 
 class QIcon;
 class TButton;
-
-enum { ID_WND_MSG = 1 };
 
 // Button sets of the message box.
 enum MsgType { MSG_OK = 1, MSG_CANCEL = 2, MSG_OKCANCEL = 3, MSG_YESNOCANCEL = 4 };
