@@ -20,6 +20,10 @@ namespace vkeytest {
 // The sheet lies in <build>/res/sheet; tests run from <build>/tests/ui/<folder>.
 inline QString sheetPath()
 {
+#ifdef DVR_SHEET_DIR
+    if (QFile::exists(QStringLiteral(DVR_SHEET_DIR "/img_res.png")))
+        return QStringLiteral(DVR_SHEET_DIR "/img_res.png");
+#endif
     QDir dir(QCoreApplication::applicationDirPath());
     for (int up = 0; up < 5; ++up) {
         const QString candidate = dir.filePath(QStringLiteral("res/sheet/img_res.png"));

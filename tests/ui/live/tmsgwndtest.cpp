@@ -74,6 +74,7 @@ private slots:
     void arrowsWalkTheTable();
     void noButtonSetOnlyEscapeCloses();
     void otherIdsNeverAnswer();
+    void askAgainFromTheAnswer();
     void textAndLines();
     void resizeKeepsButtonSet();
     void popupCentresOverWindow();
@@ -284,6 +285,29 @@ void TMsgWndTest::otherIdsNeverAnswer()
     rig.box->hide();
     emit rig.box->button(MSGBTN_OK)->sg_clicked(MSGBTN_OK, 2);
     QCOMPARE(answer.count(), 0);
+}
+
+void TMsgWndTest::askAgainFromTheAnswer()
+{
+    Rig rig;
+    rig.ask(MSG_OKCANCEL);
+    QList<int> answers;
+    auto conn = QObject::connect(rig.box, &TMsgWnd::sg_request, rig.box, [&](int button) {
+        answers << button;
+        if (answers.size() == 1) {
+            rig.box->setType(MSG_OK);
+            rig.box->setText(QStringLiteral("Saved"));
+            rig.box->popupOver(&rig.host);
+        }
+    });
+    QTest::mouseClick(rig.box->button(MSGBTN_OK), Qt::LeftButton);
+    QVERIFY(rig.box->isVisible());
+    QCOMPARE(rig.box->text(), QStringLiteral("Saved"));
+    // The second box answers too: its buttons are connected again.
+    QTest::mouseClick(rig.box->button(MSGBTN_OK), Qt::LeftButton);
+    QCOMPARE(answers, QList<int>({MSGBTN_OK, MSGBTN_OK}));
+    QVERIFY(!rig.box->isVisible());
+    QObject::disconnect(conn);
 }
 
 void TMsgWndTest::textAndLines()
