@@ -1,0 +1,3 @@
+#include "uilivelog.h"
+
+Q_LOGGING_CATEGORY(lcUiLive, "dvr.ui.live")
