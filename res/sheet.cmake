@@ -1,0 +1,1 @@
+add_dependencies(dvrres imgsheet)

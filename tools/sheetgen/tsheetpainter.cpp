@@ -1,0 +1,818 @@
+#include "tsheetpainter.h"
+
+#include "tsheetlayout.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+#include <initializer_list>
+
+namespace {
+
+const QColor kPanel(0x1e, 0x25, 0x2d);
+const QColor kFill(0x23, 0x2a, 0x33);
+const QColor kRaised(0x2b, 0x34, 0x3f);
+const QColor kPressed(0x3a, 0x47, 0x56);
+const QColor kFrame(0x52, 0x60, 0x6e);
+const QColor kDisFill(0x26, 0x2c, 0x33);
+const QColor kDisFrame(0x3a, 0x42, 0x4b);
+const QColor kDisGlyph(0x66, 0x70, 0x7a);
+const QColor kText(0xe6, 0xea, 0xee);
+const QColor kMuted(0xc9, 0xd1, 0xd9);
+const QColor kAccent(0xf2, 0xb5, 0x44);
+const QColor kRed(0xd9, 0x45, 0x3a);
+const QColor kGreen(0x3d, 0xa3, 0x5a);
+
+QPen linePen(const QColor& c, qreal w)
+{
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+// A rectangle whose 1-pixel outline falls on whole pixels.
+QRectF inner(const QRectF& r, qreal pen)
+{
+    const qreal h = pen / 2;
+    return r.adjusted(h, h, -h, -h);
+}
+
+} // namespace
+
+QRectF TSheetPainter::rectOf(int id)
+{
+    const TSheetRect r = TSheetLayout::rect(id);
+    return QRectF(r.x, r.y, r.w, r.h);
+}
+
+TSheetPainter::Look TSheetPainter::stateLook(int state)
+{
+    switch (state) {
+    case 1: // active: has the focus
+        return {kRaised, kAccent, QColor(Qt::white)};
+    case 2: // selected: pressed or switched on
+        return {kPressed, kAccent, kAccent};
+    case 3: // disabled
+        return {kDisFill, kDisFrame, kDisGlyph};
+    default:
+        return {kRaised, kFrame, kText};
+    }
+}
+
+QImage TSheetPainter::paint()
+{
+    QImage img(TSheetLayout::MinWidth, TSheetLayout::MinHeight, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Swatches first: the side panel 103 overlaps one column of the swatches
+    // 101/102, away from their sample points.
+    swatches(p);
+    screens(p);
+    panels(p);
+    buttons(p);
+    iconStrips(p);
+    singleIcons(p);
+    keys(p);
+    p.end();
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+void TSheetPainter::swatches(QPainter& p)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int c = 0; c < TSheetLayout::ColorCount; ++c) {
+        const int src = TSheetLayout::colorSource(c);
+        if (src >= 0)
+            p.fillRect(rectOf(src), QColor::fromRgba(TSheetLayout::themeColor(c)));
+    }
+    p.fillRect(rectOf(95), kPanel); // beside the small dialog, not sampled
+    p.restore();
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void TSheetPainter::cell(QPainter& p, const QRectF& r, int shape, const Look& look, Glyph g,
+                         bool glyphLeft)
+{
+    p.save();
+    const QRectF f = inner(r, 1);
+    switch (shape) {
+    case 1: { // icon tile: dark backing, frame only when focused or on
+        p.setPen(Qt::NoPen);
+        QColor back = look.fill;
+        back.setAlpha(235);
+        p.setBrush(back);
+        p.drawRoundedRect(r, 3, 3);
+        if (look.frame == kAccent) {
+            p.setPen(linePen(kAccent, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(f, 3, 3);
+        }
+        break;
+    }
+    case 2: { // list row: flat, a focus bar at the left
+        p.fillRect(r, look.fill == kRaised && look.frame == kFrame ? kPanel : look.fill);
+        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 1), kRaised);
+        if (look.frame == kAccent)
+            p.fillRect(QRectF(r.left(), r.top() + 3, 3, r.height() - 7), kAccent);
+        break;
+    }
+    case 3: { // tab: rounded at the top, open at the bottom
+        QPainterPath path;
+        path.moveTo(f.bottomLeft());
+        path.lineTo(f.left(), f.top() + 4);
+        path.quadTo(f.topLeft(), QPointF(f.left() + 4, f.top()));
+        path.lineTo(f.right() - 4, f.top());
+        path.quadTo(f.topRight(), QPointF(f.right(), f.top() + 4));
+        path.lineTo(f.bottomRight());
+        p.setPen(linePen(look.frame, 1));
+        p.setBrush(look.fill);
+        p.drawPath(path);
+        if (look.frame == kAccent)
+            p.fillRect(QRectF(r.left() + 6, r.bottom() - 3, r.width() - 12, 2), kAccent);
+        break;
+    }
+    default: // push button and field
+        p.setPen(linePen(look.frame, 1));
+        p.setBrush(look.fill);
+        p.drawRoundedRect(f, 3, 3);
+        break;
+    }
+    p.restore();
+
+    if (shape == 4) { // field: drop-down arrow at the right, behind a divider
+        const qreal s = r.height();
+        const QRectF arrowBox(r.right() - s, r.top(), s, s);
+        p.save();
+        p.setPen(linePen(look.frame, 1));
+        p.drawLine(QPointF(arrowBox.left() + 0.5, r.top() + 4), QPointF(arrowBox.left() + 0.5, r.bottom() - 4));
+        p.restore();
+        glyph(p, arrowBox.adjusted(6, 6, -6, -6), GTriDown, look.glyph, 2);
+        return;
+    }
+    if (g == GNone)
+        return;
+    const qreal pad = shape == 1 ? 2 : qMax<qreal>(4, r.height() * 0.2);
+    const qreal s = qMin(r.width(), r.height()) - 2 * pad;
+    QRectF box(0, 0, s, s);
+    if (glyphLeft)
+        box.moveTopLeft(QPointF(r.left() + r.height() * 0.3, r.center().y() - s / 2));
+    else
+        box.moveCenter(r.center());
+    glyph(p, box, g, look.glyph, s >= 30 ? 3 : s >= 14 ? 2 : 1.5);
+}
+
+void TSheetPainter::strip4(QPainter& p, int id, int shape, Glyph g, bool glyphLeft)
+{
+    const QRectF r = rectOf(id);
+    const qreal w = qFloor(r.width() / 4);
+    for (int k = 0; k < 4; ++k)
+        cell(p, QRectF(r.left() + k * w, r.top(), w, r.height()), shape, stateLook(k), g, glyphLeft);
+}
+
+void TSheetPainter::buttons(QPainter& p)
+{
+    strip4(p, 21, 0, GNone);     // push button, 85 x 25
+    strip4(p, 59, 2, GNone);     // list row, 240 x 30
+    strip4(p, 60, 3, GNone);     // tab / column header, 240 x 30
+    strip4(p, 67, 0, GNone);     // small button, 90 x 20
+    strip4(p, 68, 0, GOk);       // small confirm button
+    strip4(p, 86, 0, GNone);     // dialog button, 90 x 25
+    strip4(p, 87, 0, GClose);    // dialog cancel button
+    strip4(p, 106, 4, GNone);    // drop-down field, 130 x 24
+    // Main menu tiles, 160 x 60: the picture at the left, the label beside it.
+    const Glyph menu[10] = {GCamera, GSearch, GSliders, GDisk, GPtz,
+                            GRecord, GCalendar, GUser, GLock, GMonitor};
+    for (int i = 0; i < 10; ++i)
+        strip4(p, 48 + i, 0, menu[i], true);
+}
+
+void TSheetPainter::iconStrips(QPainter& p)
+{
+    strip4(p, 23, 1, GChevLeft);  // spin arrows, 12 x 20
+    strip4(p, 24, 1, GChevRight);
+    const Glyph small[13] = {GCheckOff, GCheckOn, GRadioOff, GRadioOn, GChevUp, GChevDown, GChevLeft,
+                             GChevRight, GClose, GPlus, GMinus, GSearch, GLines};
+    for (int i = 0; i < 13; ++i) // 27..39, 20 x 20
+        strip4(p, 27 + i, 1, small[i]);
+    strip4(p, 155, 1, GPlay);
+    strip4(p, 156, 1, GPause);
+    // Status bar marks, 15 x 17.
+    const Glyph status[8] = {GDisk, GNetwork, GUsb, GLock, GClock, GRelay, GRecord, GSpeaker};
+    for (int i = 0; i < 8; ++i)
+        strip4(p, 40 + i, 1, status[i]);
+    // Scroll arrows, 23 x 12.
+    const Glyph scroll[4] = {GTriUp, GTriDown, GTriLeft, GTriRight};
+    for (int i = 0; i < 4; ++i)
+        strip4(p, 183 + i, 1, scroll[i]);
+
+    // Channel tile marks, 16 x 16: their own signal colour while lit.
+    struct Mark {
+        int id;
+        Glyph g;
+        QColor c;
+    };
+    const Mark marks[5] = {{70, GRecord, kRed}, {71, GMotion, kAccent}, {72, GAlarm, kRed},
+                           {73, GVideoLoss, kMuted}, {181, GSpeaker, kGreen}};
+    for (const Mark& m : marks) {
+        const QRectF r = rectOf(m.id);
+        for (int k = 0; k < 4; ++k) {
+            Look look = stateLook(k);
+            if (k < 3)
+                look.glyph = k == 2 ? m.c.lighter(125) : m.c;
+            cell(p, QRectF(r.left() + k * 16, r.top(), 16, 16), 1, look, m.g, false);
+        }
+    }
+}
+
+void TSheetPainter::tile(QPainter& p, int id, Glyph g, const QColor& colour)
+{
+    cell(p, rectOf(id), 1, {kRaised, kFrame, colour}, g, false);
+}
+
+void TSheetPainter::singleIcons(QPainter& p)
+{
+    // Setup menu pictures, 72 x 72.
+    const Glyph setup[9] = {GMonitor, GCamera, GRecord, GAlarm, GNetwork, GDisk, GSliders, GUser, GPtz};
+    for (int i = 0; i < 9; ++i) {
+        const QRectF r = rectOf(74 + i);
+        p.save();
+        p.setPen(linePen(kFrame, 1));
+        p.setBrush(kRaised);
+        p.drawRoundedRect(inner(r, 1).adjusted(2, 2, -2, -2), 8, 8);
+        p.restore();
+        glyph(p, r.adjusted(18, 18, -18, -18), setup[i], i == 2 ? kRed : kText, 3);
+    }
+    // Live view tools, 24 x 24.
+    tile(p, 108, GZoomIn, kText);
+    tile(p, 109, GZoomOut, kText);
+    tile(p, 110, GFullScreen, kText);
+    tile(p, 111, GSplit, kText);
+    // Playback controls, 44 x 24.
+    const struct {
+        int id;
+        Glyph g;
+    } play[10] = {{112, GPlay}, {113, GPause}, {114, GFastBack}, {116, GStepBack}, {115, GStepFwd},
+                  {117, GFastFwd}, {118, GToStart}, {120, GStop}, {119, GReverse}, {121, GToEnd}};
+    for (const auto& b : play)
+        cell(p, rectOf(b.id), 0, stateLook(0), b.g, false);
+    // Timeline and calendar pieces, 16 x 16.
+    tile(p, 131, GSelectedDay, kGreen);   // continuous recording
+    tile(p, 132, GSelectedDay, kAccent);  // motion recording
+    tile(p, 133, GSelectedDay, kRed);     // alarm recording
+    tile(p, 134, GVideoLoss, kDisGlyph);  // no signal
+    tile(p, 135, GDayData, kGreen);       // day with recordings
+    tile(p, 136, GToday, kAccent);        // today
+    tile(p, 137, GSelectedDay, kText);    // chosen day
+    tile(p, 138, GChevLeft, kText);       // previous month
+    tile(p, 139, GChevRight, kText);      // next month
+    tile(p, 140, GPlus, kText);           // zoom the timeline in
+    tile(p, 141, GMinus, kText);          // and out
+    tile(p, 142, GDisk, kText);           // disk
+    // PTZ pad, 28 x 28.
+    const Glyph ptz[22] = {GTriUpLeft, GTriUp, GTriUpRight, GTriLeft, GHome, GTriRight, GTriDownLeft,
+                           GTriDown, GTriDownRight, GZoomIn, GZoomOut, GFocusNear, GFocusFar, GIrisOpen,
+                           GIrisClose, GPreset, GTour, GAutoPan, GLight, GWiper, GLines, GStop};
+    for (int i = 0; i < 22; ++i) {
+        const QRectF r = rectOf(193 + i);
+        p.save();
+        p.setPen(linePen(kFrame, 1));
+        p.setBrush(kRaised);
+        p.drawRoundedRect(inner(r, 1), 4, 4);
+        p.restore();
+        glyph(p, r.adjusted(5, 5, -5, -5), ptz[i], kText, 2);
+    }
+}
+
+void TSheetPainter::keys(QPainter& p)
+{
+    // On-screen keyboard key caps, four states of 33 x 21. Character keys
+    // are blank (the keyboard draws the character); the others carry their
+    // picture.
+    for (int id = 157; id <= 174; ++id)
+        strip4(p, id, 0, GNone);
+    const struct {
+        int id;
+        Glyph g;
+    } special[] = {{175, GShift}, {176, GBackspace}, {177, GEnter}, {178, GSpace}, {179, GChevLeft},
+                   {180, GChevRight}, {187, GCaps}, {188, GLanguage}, {189, GClose}, {190, GOk},
+                   {191, GChevUp}, {192, GChevDown}, {215, GToStart}, {216, GToEnd}, {217, GPlus},
+                   {218, GMinus}};
+    for (const auto& k : special)
+        strip4(p, k.id, 0, k.g);
+}
+
+// ---------------------------------------------------------------------------
+// Panels and screens
+
+void TSheetPainter::dialog(QPainter& p, const QRectF& r, bool titleBand)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPanel);
+    p.drawRoundedRect(r, 6, 6);
+    if (titleBand) {
+        QPainterPath band;
+        band.addRoundedRect(r, 6, 6);
+        QPainterPath top;
+        top.addRect(QRectF(r.left(), r.top(), r.width(), 32));
+        p.setBrush(kRaised);
+        p.drawPath(band.intersected(top));
+        p.fillRect(QRectF(r.left() + 2, r.top() + 31, r.width() - 4, 1), kFrame);
+        p.fillRect(QRectF(r.left() + 12, r.top() + 10, 3, 12), kAccent);
+    }
+    p.setPen(linePen(kFrame, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(inner(r, 2), 6, 6);
+    p.restore();
+}
+
+void TSheetPainter::panels(QPainter& p)
+{
+    // Title bar, 640 x 32.
+    {
+        const QRectF r = rectOf(25);
+        p.fillRect(r, kRaised);
+        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 2), kFrame);
+        p.fillRect(QRectF(r.left() + 12, r.top() + 9, 3, 13), kAccent);
+    }
+    // Setup window 62 with its content panel 64 inside: the title band, a
+    // column for the section menu at the left, a header row, then the panel.
+    {
+        const QRectF r = rectOf(62);
+        const QRectF c = rectOf(64);
+        dialog(p, r, true);
+        p.save();
+        for (qreal y = r.top() + 73; y + 40 <= r.bottom() - 8; y += 40) {
+            p.fillRect(QRectF(r.left() + 8, y, c.left() - r.left() - 16, 36), kFill);
+        }
+        p.fillRect(QRectF(c.left(), r.top() + 70, c.width(), 2), kRaised);
+        p.fillRect(c, kFill);
+        p.setPen(linePen(kFrame, 1));
+        p.drawLine(QPointF(c.left() + 0.5, c.top()), QPointF(c.left() + 0.5, c.bottom()));
+        p.drawLine(QPointF(c.left(), c.top() + 0.5), QPointF(c.right(), c.top() + 0.5));
+        p.restore();
+    }
+    // Dialog backgrounds.
+    for (int id : {83, 88, 94, 97, 128, 143})
+        dialog(p, rectOf(id), true);
+    dialog(p, rectOf(91), false); // a bar without a title
+    // PTZ pad panel: a ring where the direction keys sit.
+    {
+        const QRectF r = rectOf(100);
+        dialog(p, r, true);
+        p.save();
+        p.setPen(linePen(kRaised, 2));
+        p.setBrush(kFill);
+        p.drawEllipse(QPointF(r.center().x(), r.top() + 32 + (r.height() - 32) / 2), 62, 62);
+        p.restore();
+    }
+    // Side panel 103 with divider lines between its groups.
+    {
+        const QRectF r = rectOf(103);
+        dialog(p, r, true);
+        for (int i = 1; i < 5; ++i)
+            p.fillRect(QRectF(r.left() + 10, r.top() + 32 + i * 56, r.width() - 20, 1), kRaised);
+    }
+    // Search timeline: an hour ruler over channel lanes.
+    {
+        const QRectF r = rectOf(122);
+        dialog(p, r, false);
+        const QRectF lanes = r.adjusted(10, 30, -10, -10);
+        p.fillRect(lanes, kFill);
+        for (int row = 0; row < 8; ++row)
+            if (row % 2)
+                p.fillRect(QRectF(lanes.left(), lanes.top() + row * lanes.height() / 8, lanes.width(),
+                                  lanes.height() / 8), kPanel);
+        p.save();
+        for (int h = 0; h <= 24; ++h) {
+            const qreal x = qRound(lanes.left() + h * (lanes.width() - 1) / 24) + 0.5;
+            p.setPen(linePen(h % 6 ? kRaised : kFrame, 1));
+            p.drawLine(QPointF(x, lanes.top()), QPointF(x, lanes.bottom()));
+            p.setPen(linePen(kFrame, 1));
+            p.drawLine(QPointF(x, lanes.top() - (h % 6 ? 5 : 10)), QPointF(x, lanes.top() - 1));
+        }
+        p.restore();
+    }
+    // Calendar: month title with arrows, weekday row, 6 x 7 day grid.
+    {
+        const QRectF r = rectOf(125);
+        dialog(p, r, true);
+        glyph(p, QRectF(r.left() + 28, r.top() + 8, 16, 16), GChevLeft, kText, 2);
+        glyph(p, QRectF(r.right() - 44, r.top() + 8, 16, 16), GChevRight, kText, 2);
+        const QRectF grid = r.adjusted(12, 64, -12, -12);
+        p.fillRect(QRectF(grid.left(), r.top() + 38, grid.width(), 22), kRaised);
+        const qreal cw = grid.width() / 7, ch = grid.height() / 6;
+        for (int row = 0; row < 6; ++row)
+            for (int col = 0; col < 7; ++col)
+                p.fillRect(QRectF(grid.left() + col * cw + 1, grid.top() + row * ch + 1, cw - 2, ch - 2),
+                           kFill);
+    }
+    // Time ruler bar (images 147 and 149 share it): ticks for 24 hours.
+    {
+        const QRectF r = rectOf(147);
+        p.fillRect(r, kFill);
+        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 2), kFrame);
+        p.save();
+        for (int h = 0; h <= 24; ++h) {
+            const qreal x = qRound(r.left() + 1 + h * (r.width() - 3) / 24) + 0.5;
+            p.setPen(linePen(h % 6 ? kFrame : kMuted, 1));
+            p.drawLine(QPointF(x, r.bottom() - 1 - (h % 6 ? 6 : 12)), QPointF(x, r.bottom() - 1));
+        }
+        p.restore();
+    }
+}
+
+void TSheetPainter::screens(QPainter& p)
+{
+    // Full-screen background behind the channel tiles: a dark, even
+    // gradient that never competes with video.
+    {
+        const QRectF r = rectOf(146);
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, QColor(0x16, 0x1b, 0x21));
+        g.setColorAt(1, QColor(0x0e, 0x12, 0x16));
+        p.fillRect(r, g);
+    }
+    // Start picture 182 (and its larger form on one OEM variant): a lens
+    // emblem centred on a dark panel.
+    for (const QRectF& r : {rectOf(182), QRectF(TSheetLayout::oem12Rect182().x, TSheetLayout::oem12Rect182().y,
+                                              TSheetLayout::oem12Rect182().w, TSheetLayout::oem12Rect182().h)}) {
+        QRadialGradient g(r.center(), r.width() * 0.6);
+        g.setColorAt(0, QColor(0x24, 0x2c, 0x36));
+        g.setColorAt(1, QColor(0x12, 0x16, 0x1b));
+        p.fillRect(r, g);
+        const qreal s = r.height() * 0.18;
+        const QPointF c = r.center() - QPointF(0, s * 0.3);
+        p.save();
+        p.setBrush(Qt::NoBrush);
+        p.setPen(linePen(kFrame, s * 0.08));
+        p.drawEllipse(c, s, s);
+        p.setPen(linePen(kMuted, s * 0.08));
+        p.drawEllipse(c, s * 0.62, s * 0.62);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kRed);
+        p.drawEllipse(c, s * 0.2, s * 0.2);
+        p.setBrush(kFrame);
+        const qreal bw = s * 3.2;
+        p.drawRoundedRect(QRectF(c.x() - bw / 2, c.y() + s * 1.5, bw, s * 0.08), 2, 2);
+        p.restore();
+    }
+    // Image 63: one transparent pixel.
+    p.save();
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.fillRect(rectOf(63), Qt::transparent);
+    p.restore();
+}
+
+// ---------------------------------------------------------------------------
+// Glyphs, drawn into a square box with one stroke width.
+
+void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor& c, qreal lw)
+{
+    const qreal s = qMin(box.width(), box.height());
+    const QPointF o(box.center().x() - s / 2, box.center().y() - s / 2);
+    auto P = [&](qreal x, qreal y) { return QPointF(o.x() + x * s, o.y() + y * s); };
+    auto R = [&](qreal x, qreal y, qreal w, qreal h) { return QRectF(P(x, y), QSizeF(w * s, h * s)); };
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    auto stroke = [&] {
+        p.setPen(linePen(c, lw));
+        p.setBrush(Qt::NoBrush);
+    };
+    auto solid = [&] {
+        p.setPen(Qt::NoPen);
+        p.setBrush(c);
+    };
+    auto line = [&](qreal x1, qreal y1, qreal x2, qreal y2) {
+        stroke();
+        p.drawLine(P(x1, y1), P(x2, y2));
+    };
+    auto poly = [&](std::initializer_list<QPointF> pts, bool closed, bool filled) {
+        QPainterPath path;
+        bool first = true;
+        for (const QPointF& u : pts) {
+            if (first)
+                path.moveTo(P(u.x(), u.y()));
+            else
+                path.lineTo(P(u.x(), u.y()));
+            first = false;
+        }
+        if (closed)
+            path.closeSubpath();
+        if (filled) {
+            p.setPen(linePen(c, qMin<qreal>(lw, 1)));
+            p.setBrush(c);
+        } else {
+            stroke();
+        }
+        p.drawPath(path);
+    };
+    auto circle = [&](qreal cx, qreal cy, qreal r, bool filled) {
+        if (filled)
+            solid();
+        else
+            stroke();
+        p.drawEllipse(P(cx, cy), r * s, r * s);
+    };
+    auto corners = [&](qreal a, qreal b, qreal len) {
+        poly({{a, a + len}, {a, a}, {a + len, a}}, false, false);
+        poly({{b - len, a}, {b, a}, {b, a + len}}, false, false);
+        poly({{a, b - len}, {a, b}, {a + len, b}}, false, false);
+        poly({{b - len, b}, {b, b}, {b, b - len}}, false, false);
+    };
+    auto camera = [&] {
+        stroke();
+        p.drawRoundedRect(R(0.1, 0.3, 0.52, 0.4), lw, lw);
+        poly({{0.62, 0.45}, {0.9, 0.3}, {0.9, 0.7}, {0.62, 0.55}}, true, false);
+    };
+    auto magnifier = [&] {
+        circle(0.42, 0.42, 0.26, false);
+        line(0.62, 0.62, 0.86, 0.86);
+    };
+
+    switch (g) {
+    case GNone:
+        break;
+    case GChevUp: poly({{0.22, 0.64}, {0.5, 0.36}, {0.78, 0.64}}, false, false); break;
+    case GChevDown: poly({{0.22, 0.36}, {0.5, 0.64}, {0.78, 0.36}}, false, false); break;
+    case GChevLeft: poly({{0.64, 0.2}, {0.36, 0.5}, {0.64, 0.8}}, false, false); break;
+    case GChevRight: poly({{0.36, 0.2}, {0.64, 0.5}, {0.36, 0.8}}, false, false); break;
+    case GTriUp: poly({{0.5, 0.26}, {0.8, 0.7}, {0.2, 0.7}}, true, true); break;
+    case GTriDown: poly({{0.2, 0.3}, {0.8, 0.3}, {0.5, 0.74}}, true, true); break;
+    case GTriLeft: poly({{0.26, 0.5}, {0.7, 0.2}, {0.7, 0.8}}, true, true); break;
+    case GTriRight: poly({{0.74, 0.5}, {0.3, 0.2}, {0.3, 0.8}}, true, true); break;
+    case GTriUpLeft: poly({{0.22, 0.22}, {0.72, 0.3}, {0.3, 0.72}}, true, true); break;
+    case GTriUpRight: poly({{0.78, 0.22}, {0.28, 0.3}, {0.7, 0.72}}, true, true); break;
+    case GTriDownLeft: poly({{0.22, 0.78}, {0.3, 0.28}, {0.72, 0.7}}, true, true); break;
+    case GTriDownRight: poly({{0.78, 0.78}, {0.7, 0.28}, {0.28, 0.7}}, true, true); break;
+    case GCheckOff:
+        stroke();
+        p.drawRoundedRect(R(0.15, 0.15, 0.7, 0.7), 2, 2);
+        break;
+    case GCheckOn:
+        stroke();
+        p.drawRoundedRect(R(0.15, 0.15, 0.7, 0.7), 2, 2);
+        poly({{0.3, 0.5}, {0.45, 0.65}, {0.7, 0.36}}, false, false);
+        break;
+    case GRadioOff: circle(0.5, 0.5, 0.34, false); break;
+    case GRadioOn:
+        circle(0.5, 0.5, 0.34, false);
+        circle(0.5, 0.5, 0.16, true);
+        break;
+    case GClose:
+        line(0.28, 0.28, 0.72, 0.72);
+        line(0.72, 0.28, 0.28, 0.72);
+        break;
+    case GPlus:
+        line(0.22, 0.5, 0.78, 0.5);
+        line(0.5, 0.22, 0.5, 0.78);
+        break;
+    case GMinus: line(0.22, 0.5, 0.78, 0.5); break;
+    case GSearch: magnifier(); break;
+    case GZoomIn:
+        magnifier();
+        line(0.3, 0.42, 0.54, 0.42);
+        line(0.42, 0.3, 0.42, 0.54);
+        break;
+    case GZoomOut:
+        magnifier();
+        line(0.3, 0.42, 0.54, 0.42);
+        break;
+    case GLines:
+        line(0.2, 0.3, 0.8, 0.3);
+        line(0.2, 0.5, 0.8, 0.5);
+        line(0.2, 0.7, 0.8, 0.7);
+        break;
+    case GPlay: poly({{0.34, 0.22}, {0.78, 0.5}, {0.34, 0.78}}, true, true); break;
+    case GReverse: poly({{0.66, 0.22}, {0.22, 0.5}, {0.66, 0.78}}, true, true); break;
+    case GPause:
+        solid();
+        p.drawRect(R(0.28, 0.22, 0.14, 0.56));
+        p.drawRect(R(0.58, 0.22, 0.14, 0.56));
+        break;
+    case GStop:
+        solid();
+        p.drawRect(R(0.27, 0.27, 0.46, 0.46));
+        break;
+    case GFastBack:
+        poly({{0.5, 0.26}, {0.5, 0.74}, {0.14, 0.5}}, true, true);
+        poly({{0.86, 0.26}, {0.86, 0.74}, {0.5, 0.5}}, true, true);
+        break;
+    case GFastFwd:
+        poly({{0.5, 0.26}, {0.5, 0.74}, {0.86, 0.5}}, true, true);
+        poly({{0.14, 0.26}, {0.14, 0.74}, {0.5, 0.5}}, true, true);
+        break;
+    case GStepBack:
+        line(0.28, 0.26, 0.28, 0.74);
+        poly({{0.74, 0.26}, {0.74, 0.74}, {0.38, 0.5}}, true, true);
+        break;
+    case GStepFwd:
+        line(0.72, 0.26, 0.72, 0.74);
+        poly({{0.26, 0.26}, {0.26, 0.74}, {0.62, 0.5}}, true, true);
+        break;
+    case GToStart:
+        line(0.16, 0.26, 0.16, 0.74);
+        poly({{0.52, 0.26}, {0.52, 0.74}, {0.22, 0.5}}, true, true);
+        poly({{0.84, 0.26}, {0.84, 0.74}, {0.54, 0.5}}, true, true);
+        break;
+    case GToEnd:
+        line(0.84, 0.26, 0.84, 0.74);
+        poly({{0.48, 0.26}, {0.48, 0.74}, {0.78, 0.5}}, true, true);
+        poly({{0.16, 0.26}, {0.16, 0.74}, {0.46, 0.5}}, true, true);
+        break;
+    case GDisk:
+        stroke();
+        p.drawRoundedRect(R(0.12, 0.26, 0.76, 0.48), lw, lw);
+        line(0.24, 0.58, 0.52, 0.58);
+        circle(0.72, 0.58, 0.06, true);
+        break;
+    case GNetwork:
+        line(0.5, 0.3, 0.5, 0.5);
+        line(0.2, 0.5, 0.8, 0.5);
+        line(0.2, 0.5, 0.2, 0.68);
+        line(0.8, 0.5, 0.8, 0.68);
+        solid();
+        p.drawRect(R(0.38, 0.1, 0.24, 0.2));
+        p.drawRect(R(0.08, 0.68, 0.24, 0.2));
+        p.drawRect(R(0.68, 0.68, 0.24, 0.2));
+        break;
+    case GUsb:
+        line(0.5, 0.2, 0.5, 0.78);
+        poly({{0.5, 0.08}, {0.62, 0.24}, {0.38, 0.24}}, true, true);
+        poly({{0.5, 0.62}, {0.26, 0.48}, {0.26, 0.36}}, false, false);
+        poly({{0.5, 0.54}, {0.74, 0.42}, {0.74, 0.3}}, false, false);
+        circle(0.5, 0.84, 0.09, true);
+        break;
+    case GLock:
+        stroke();
+        p.drawArc(R(0.3, 0.14, 0.4, 0.44), 0, 180 * 16);
+        line(0.3, 0.36, 0.3, 0.46);
+        line(0.7, 0.36, 0.7, 0.46);
+        solid();
+        p.drawRoundedRect(R(0.2, 0.46, 0.6, 0.4), 1.5, 1.5);
+        break;
+    case GClock:
+        circle(0.5, 0.5, 0.36, false);
+        line(0.5, 0.5, 0.5, 0.3);
+        line(0.5, 0.5, 0.65, 0.58);
+        break;
+    case GRelay:
+        circle(0.22, 0.66, 0.08, true);
+        circle(0.78, 0.66, 0.08, true);
+        line(0.22, 0.66, 0.7, 0.36);
+        line(0.1, 0.86, 0.9, 0.86);
+        break;
+    case GRecord: circle(0.5, 0.5, 0.3, true); break;
+    case GSpeaker:
+        poly({{0.12, 0.38}, {0.3, 0.38}, {0.5, 0.2}, {0.5, 0.8}, {0.3, 0.62}, {0.12, 0.62}}, true, true);
+        stroke();
+        p.drawArc(R(0.42, 0.32, 0.3, 0.36), -50 * 16, 100 * 16);
+        p.drawArc(R(0.38, 0.16, 0.5, 0.68), -50 * 16, 100 * 16);
+        break;
+    case GMotion:
+        corners(0.12, 0.88, 0.2);
+        circle(0.6, 0.5, 0.12, true);
+        line(0.26, 0.4, 0.4, 0.4);
+        line(0.26, 0.6, 0.4, 0.6);
+        break;
+    case GAlarm:
+        poly({{0.5, 0.12}, {0.9, 0.84}, {0.1, 0.84}}, true, false);
+        line(0.5, 0.4, 0.5, 0.58);
+        circle(0.5, 0.71, 0.05, true);
+        break;
+    case GVideoLoss:
+        camera();
+        line(0.14, 0.14, 0.86, 0.86);
+        break;
+    case GCamera: camera(); break;
+    case GMonitor:
+        stroke();
+        p.drawRoundedRect(R(0.1, 0.16, 0.8, 0.52), lw, lw);
+        line(0.5, 0.7, 0.5, 0.82);
+        line(0.3, 0.84, 0.7, 0.84);
+        break;
+    case GUser:
+        circle(0.5, 0.34, 0.16, false);
+        stroke();
+        p.drawArc(R(0.18, 0.58, 0.64, 0.56), 0, 180 * 16);
+        break;
+    case GSliders:
+        line(0.14, 0.28, 0.86, 0.28);
+        line(0.14, 0.5, 0.86, 0.5);
+        line(0.14, 0.72, 0.86, 0.72);
+        circle(0.34, 0.28, 0.08, true);
+        circle(0.66, 0.5, 0.08, true);
+        circle(0.44, 0.72, 0.08, true);
+        break;
+    case GPtz:
+        line(0.3, 0.42, 0.7, 0.42);
+        stroke();
+        p.drawArc(R(0.32, 0.24, 0.36, 0.36), 180 * 16, 180 * 16);
+        circle(0.5, 0.5, 0.05, true);
+        poly({{0.5, 0.04}, {0.58, 0.14}, {0.42, 0.14}}, true, true);
+        poly({{0.5, 0.96}, {0.58, 0.86}, {0.42, 0.86}}, true, true);
+        poly({{0.04, 0.5}, {0.14, 0.42}, {0.14, 0.58}}, true, true);
+        poly({{0.96, 0.5}, {0.86, 0.42}, {0.86, 0.58}}, true, true);
+        break;
+    case GHome:
+        circle(0.5, 0.5, 0.3, false);
+        circle(0.5, 0.5, 0.12, true);
+        break;
+    case GFocusNear:
+        circle(0.5, 0.5, 0.1, true);
+        poly({{0.08, 0.3}, {0.28, 0.5}, {0.08, 0.7}}, false, false);
+        poly({{0.92, 0.3}, {0.72, 0.5}, {0.92, 0.7}}, false, false);
+        break;
+    case GFocusFar:
+        circle(0.5, 0.5, 0.1, true);
+        poly({{0.3, 0.3}, {0.1, 0.5}, {0.3, 0.7}}, false, false);
+        poly({{0.7, 0.3}, {0.9, 0.5}, {0.7, 0.7}}, false, false);
+        break;
+    case GIrisOpen:
+        circle(0.5, 0.5, 0.36, false);
+        circle(0.5, 0.5, 0.22, true);
+        break;
+    case GIrisClose:
+        circle(0.5, 0.5, 0.36, false);
+        circle(0.5, 0.5, 0.08, true);
+        break;
+    case GPreset: poly({{0.28, 0.14}, {0.72, 0.14}, {0.72, 0.86}, {0.5, 0.66}, {0.28, 0.86}}, true, false); break;
+    case GTour:
+        stroke();
+        p.drawArc(R(0.18, 0.18, 0.64, 0.64), 100 * 16, 290 * 16);
+        poly({{0.36, 0.08}, {0.5, 0.18}, {0.38, 0.3}}, false, false);
+        break;
+    case GAutoPan:
+        line(0.12, 0.5, 0.88, 0.5);
+        poly({{0.28, 0.34}, {0.12, 0.5}, {0.28, 0.66}}, false, false);
+        poly({{0.72, 0.34}, {0.88, 0.5}, {0.72, 0.66}}, false, false);
+        break;
+    case GLight:
+        circle(0.5, 0.5, 0.16, false);
+        for (int k = 0; k < 8; ++k) {
+            const qreal a = k * M_PI / 4;
+            line(0.5 + 0.28 * qCos(a), 0.5 + 0.28 * qSin(a), 0.5 + 0.4 * qCos(a), 0.5 + 0.4 * qSin(a));
+        }
+        break;
+    case GWiper:
+        stroke();
+        p.drawArc(R(0.12, 0.3, 0.76, 0.76), 0, 180 * 16);
+        line(0.5, 0.68, 0.26, 0.34);
+        break;
+    case GFullScreen: corners(0.16, 0.84, 0.22); break;
+    case GSplit:
+        stroke();
+        p.drawRect(R(0.18, 0.18, 0.64, 0.64));
+        line(0.5, 0.18, 0.5, 0.82);
+        line(0.18, 0.5, 0.82, 0.5);
+        break;
+    case GShift:
+        poly({{0.5, 0.16}, {0.84, 0.52}, {0.64, 0.52}, {0.64, 0.82}, {0.36, 0.82}, {0.36, 0.52}, {0.16, 0.52}},
+             true, false);
+        break;
+    case GCaps:
+        poly({{0.5, 0.12}, {0.84, 0.46}, {0.64, 0.46}, {0.64, 0.68}, {0.36, 0.68}, {0.36, 0.46}, {0.16, 0.46}},
+             true, false);
+        line(0.36, 0.86, 0.64, 0.86);
+        break;
+    case GBackspace:
+        poly({{0.08, 0.5}, {0.32, 0.22}, {0.9, 0.22}, {0.9, 0.78}, {0.32, 0.78}}, true, false);
+        line(0.48, 0.38, 0.72, 0.62);
+        line(0.72, 0.38, 0.48, 0.62);
+        break;
+    case GEnter:
+        poly({{0.82, 0.2}, {0.82, 0.62}, {0.2, 0.62}}, false, false);
+        poly({{0.36, 0.46}, {0.2, 0.62}, {0.36, 0.78}}, false, false);
+        break;
+    case GSpace: poly({{0.12, 0.46}, {0.12, 0.68}, {0.88, 0.68}, {0.88, 0.46}}, false, false); break;
+    case GLanguage:
+        circle(0.5, 0.5, 0.38, false);
+        stroke();
+        p.drawEllipse(P(0.5, 0.5), 0.16 * s, 0.38 * s);
+        line(0.12, 0.5, 0.88, 0.5);
+        break;
+    case GOk: poly({{0.2, 0.52}, {0.42, 0.74}, {0.8, 0.3}}, false, false); break;
+    case GCalendar:
+        stroke();
+        p.drawRoundedRect(R(0.12, 0.2, 0.76, 0.68), lw, lw);
+        line(0.12, 0.4, 0.88, 0.4);
+        line(0.32, 0.1, 0.32, 0.26);
+        line(0.68, 0.1, 0.68, 0.26);
+        solid();
+        for (int r = 0; r < 2; ++r)
+            for (int k = 0; k < 3; ++k)
+                p.drawRect(R(0.24 + k * 0.2, 0.5 + r * 0.18, 0.12, 0.1));
+        break;
+    case GDayData: circle(0.5, 0.5, 0.2, true); break;
+    case GToday: circle(0.5, 0.5, 0.32, false); break;
+    case GSelectedDay:
+        solid();
+        p.drawRoundedRect(R(0.14, 0.14, 0.72, 0.72), 2, 2);
+        break;
+    }
+    p.restore();
+}
