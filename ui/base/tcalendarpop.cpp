@@ -83,6 +83,9 @@ void TCalendarPop::resizeEvent(QResizeEvent*)
 
 void TCalendarPop::setCount(int n)
 {
+    // A hidden list gets its resize event only when shown: lay it out for
+    // its present size before items are placed.
+    layoutCtrl();
     m_count = qMax(0, n);
     m_first = m_count > m_visible ? m_count - m_visible : 0;
     update();
