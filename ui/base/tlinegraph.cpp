@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QImage>
 #include <QPainter>
 
 #include <cstring>
@@ -328,35 +329,31 @@ void TLineGraph::paintEvent(QPaintEvent*)
     if (x0 > 0 && m_rows > 0 && m_rowH > 0)
         p.fillRect(QRect(QPoint(0, m_top), QPoint(x0 - 1, gridBottom - 1)), c36);
 
-    // 2. Minute cells. Neighbouring cells of one colour are filled as one
-    // rectangle; a cell narrower than a pixel stays out as if drawn alone.
-    if (m_rowH > 0 && hw > 0) {
+    // 2. Minute cells. Each row is set pixel by pixel in a one-line image
+    // and stretched to the row height: a day of minutes changing kind every
+    // minute would otherwise be tens of thousands of small fills. A cell
+    // narrower than a pixel (x1 > x2) sets no pixel, as the rule asks.
+    if (m_rowH > 0 && hw > 0 && m_rows > 0) {
         const int mFirst = ts / 60, mEnd = qMin(m_scale.te() / 60, int(Minutes));
+        const QRgb kinds[3] = {0, kKind1.rgba(), kKind2.rgba()};
+        QImage line(gw, 1, QImage::Format_ARGB32_Premultiplied);
         for (int r = 0; r < m_rows; ++r) {
             const unsigned char* row = m_data + r * Minutes;
-            const int y = m_top + r * m_rowH;
-            int runX1 = 0, runX2 = -1, runKind = 0;
+            line.fill(Qt::transparent);
+            QRgb* px = reinterpret_cast<QRgb*>(line.scanLine(0));
+            bool any = false;
             for (int m = mFirst; m < mEnd; ++m) {
                 const int v = row[m];
                 if (!v)
                     continue;
-                const int kind = v >= 2 ? 2 : 1;
-                const int x1 = x0 + int(qint64(60 * m - ts) * gw / span);
-                const int x2 = x0 + int(qint64(60 * m - ts + 60) * gw / span) - 1;
-                if (x1 > x2)
-                    continue;
-                if (kind == runKind && x1 <= runX2 + 1) {
-                    runX2 = x2;
-                    continue;
-                }
-                if (runKind)
-                    p.fillRect(runX1, y, runX2 - runX1 + 1, m_rowH, runKind == 2 ? kKind2 : kKind1);
-                runX1 = x1;
-                runX2 = x2;
-                runKind = kind;
+                const int x1 = int(qint64(60 * m - ts) * gw / span);
+                const int x2 = qMin(gw - 1, int(qint64(60 * m - ts + 60) * gw / span) - 1);
+                for (int x = qMax(0, x1); x <= x2; ++x)
+                    px[x] = kinds[v >= 2 ? 2 : 1];
+                any = any || x1 <= x2;
             }
-            if (runKind)
-                p.fillRect(runX1, y, runX2 - runX1 + 1, m_rowH, runKind == 2 ? kKind2 : kKind1);
+            if (any)
+                p.drawImage(QRect(x0, m_top + r * m_rowH, gw, m_rowH), line);
         }
     }
 
@@ -364,12 +361,9 @@ void TLineGraph::paintEvent(QPaintEvent*)
     p.fillRect(QRect(0, 0, width(), m_top), c35);
 
     // 4. Row lines and labels.
-    p.setPen(c35);
-    p.drawLine(0, m_top, x0 + gw, m_top);
-    for (int r = 0; r < m_rows; ++r) {
-        const int yb = m_top + (r + 1) * m_rowH;
-        p.drawLine(0, yb, x0 + gw, yb);
-    }
+    ctlHLine(p, 0, x0 + gw, m_top, c35);
+    for (int r = 0; r < m_rows; ++r)
+        ctlHLine(p, 0, x0 + gw, m_top + (r + 1) * m_rowH, c35);
     if (m_rows <= 8 && m_rowH > 0) {
         p.setPen(c33);
         for (int r = 0; r < m_rows; ++r) {
@@ -382,8 +376,7 @@ void TLineGraph::paintEvent(QPaintEvent*)
     // 5. Column lines and header labels.
     for (int k = 0; k <= TTimeScale::Steps; ++k) {
         const int x = x0 + k * hw;
-        p.setPen(c35);
-        p.drawLine(x, m_top, x, gridBottom);
+        ctlVLine(p, x, m_top, gridBottom, c35);
         if (k == TTimeScale::Steps)
             break;
         p.setPen(c33);
@@ -405,12 +398,10 @@ void TLineGraph::paintEvent(QPaintEvent*)
 
     // 7. Cursor.
     if (m_rows > 0 && m_rowH > 0) {
-        p.setPen(QPen(hasFocus() && m_active ? kCursorActive : kCursor, 2));
-        p.drawLine(m_posCur, m_top + 1, m_posCur, gridBottom - 1);
+        // Two pixels wide, centred on the cursor's x as a 2-pixel pen draws it.
+        p.fillRect(m_posCur - 1, m_top + 1, 2, gridBottom - 1 - m_top, hasFocus() && m_active ? kCursorActive : kCursor);
     }
 
     // 8. Frame.
-    p.setPen(QPen(hasFocus() && !m_active ? ctlColor(37) : c35, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)));
+    ctlFrame2(p, QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)), hasFocus() && !m_active ? ctlColor(37) : c35);
 }

@@ -637,8 +637,7 @@ void TListView::paintEvent(QPaintEvent*)
             p.drawText(band.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, t);
         }
     }
-    p.setPen(c34);
-    p.drawLine(0, m_maxLine * m_lineH, m_textRight, m_maxLine * m_lineH);
+    ctlHLine(p, 0, m_textRight, m_maxLine * m_lineH, c34);
     p.setBrush(Qt::NoBrush);
     const bool on = hasFocus() || m_active;
     p.setPen(QPen(on ? ctlColor(37) : ctlColor(35), 2));

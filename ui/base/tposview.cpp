@@ -61,9 +61,7 @@ void TPosView::paintEvent(QPaintEvent*)
             p.drawText(band.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_lines.at(i));
         }
     }
-    p.setPen(c34);
-    const int y = m_lineCount * m_lineH;
-    p.drawLine(0, y, width(), y);
+    ctlHLine(p, 0, width(), m_lineCount * m_lineH, c34);
     p.setPen(QPen(ctlColor(35), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)));

@@ -578,30 +578,24 @@ void TScheduler::paintEvent(QPaintEvent*)
         const QRect lr = m_grid.cellRect(TScheduleGrid::Label, 0, r);
         p.setPen(c33);
         drawFitText(&p, lr, Qt::AlignCenter, ctlText(188 + r));
-        p.setPen(c35);
-        p.drawLine(0, lr.bottom() + 1, 28 * c - 1, lr.bottom() + 1);
+        ctlHLine(p, 0, 28 * c - 1, lr.bottom() + 1, c35);
     }
 
     const QRect h = m_grid.headRect();
     for (int k = 0; k < TScheduleGrid::Cols; ++k) {
         const int x = h.left() + k * c;
-        p.setPen(c35);
-        p.drawLine(x, rh, x, 9 * rh - 1);
+        ctlVLine(p, x, rh, 9 * rh - 1, c35);
         p.setPen(c33);
         if (!m_grid.zoom()) {
             p.drawText(QRect(x, 0, c, rh), Qt::AlignCenter, QString::number(k));
         } else if (k % 6 == 0) {
-            p.drawLine(x, rh - rh / 4, x, rh - 1);
+            ctlVLine(p, x, rh - rh / 4, rh - 1, c33);
             p.drawText(QRect(x, 0, 2 * c, rh), Qt::AlignLeft | Qt::AlignVCenter,
                        QString::asprintf(" %d:00", m_grid.firstHour() + k / 6));
         }
     }
 
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(hasFocus() || m_active ? ctlColor(37) : c35, 2));
-    p.drawRect(QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)));
-    if (m_active && m_mode != TScheduleGrid::Buttons && m_hilite.isValid()) {
-        p.setPen(QPen(ctlColor(37), 2));
-        p.drawRect(m_hilite);
-    }
+    ctlFrame2(p, QRect(QPoint(1, 1), QPoint(width() - 2, height() - 2)), hasFocus() || m_active ? ctlColor(37) : c35);
+    if (m_active && m_mode != TScheduleGrid::Buttons && m_hilite.isValid())
+        ctlFrame2(p, m_hilite, ctlColor(37));
 }
