@@ -246,7 +246,9 @@ QString TListView::currentText() const
 void TListView::setMaxLine(int n)
 {
     qCDebug(lcUiBase, "TListView::setMaxLine:%d", n);
-    m_maxLine = qMax(1, n + 1);
+    // At least one line; at most what any screen can show, so that n + 1
+    // cannot overflow nor the line data grow without bound.
+    m_maxLine = n < 0 ? 1 : qMin(n, 4095) + 1;
     m_lineData = QVector<int>(m_maxLine, 0);
 }
 
@@ -523,8 +525,10 @@ int TListView::keyEvent(int key)
             focusBtn(m_focusBtn < 0 ? 0 : m_focusBtn);
         } else {
             m_keyMode = 1;
-            for (int i = 0; i < 5; ++i)
-                button(i)->clearFocus();
+            for (int i = 0; i < 5; ++i) {
+                if (button(i))
+                    button(i)->clearFocus();
+            }
             if (m_selectable) {
                 m_focusBtn = -1;
                 updateLine(m_curIdx);
@@ -598,8 +602,10 @@ void TListView::keyPressEvent(QKeyEvent* e)
             if (m_selectable) {
                 m_keyMode = 1;
                 m_focusBtn = -1;
-                for (int i = 0; i < 4; ++i)
-                    button(i)->clearFocus();
+                for (int i = 0; i < 4; ++i) {
+                    if (button(i))
+                        button(i)->clearFocus();
+                }
                 setFocus(Qt::OtherFocusReason);
                 updateLine(qMax(m_curIdx, 0));
             } else {

@@ -18,7 +18,9 @@ TPosView::TPosView(QWidget* parent, int, QSize size) : QWidget(parent, Qt::Frame
 
 void TPosView::setLines(int n)
 {
-    m_lineCount = qMax(0, n + 1);
+    // Rows beyond any screen are of no use; the bound keeps n + 1 and the
+    // row arithmetic from overflowing.
+    m_lineCount = n < 0 ? 0 : qMin(n, 4095) + 1;
 }
 
 void TPosView::addLine(const QString& line)

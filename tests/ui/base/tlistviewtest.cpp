@@ -436,6 +436,10 @@ void TListViewTest::currentTextOfMissingItemsIsEmpty()
     QCOMPARE(v->maxLine(), 1);
     v->setMaxLine(3);
     QCOMPARE(v->maxLine(), 4);
+    v->setMaxLine(0x7fffffff);
+    QCOMPARE(v->maxLine(), 4096);
+    v->setLineData(4095, 1);
+    v->setLineData(4096, 1);
 }
 
 QTEST_MAIN(TListViewTest)

@@ -87,6 +87,7 @@ void TPosViewTest::shortAndOddSizesPaintSafely_data()
     QTest::newRow("zero") << QSize(0, 0) << 7;
     QTest::newRow("more rows than fit") << QSize(200, 40) << 100000;
     QTest::newRow("negative rows") << QSize(200, 40) << -20;
+    QTest::newRow("int max rows") << QSize(200, 40) << 0x7fffffff;
 }
 
 void TPosViewTest::shortAndOddSizesPaintSafely()
