@@ -40,8 +40,15 @@ TRes::TRes()
 
 TRes::~TRes()
 {
-    // Images and style live until exit; only a sheet still held is released.
+    // The one object lives until exit, so its images do too; releasing them
+    // here only keeps leak checkers quiet about short-lived objects.
     delete m_sheet;
+    for (QPixmap* p : m_images)
+        delete p;
+    // An installed application style belongs to the application object
+    // (QApplication::setStyle re-parents it); only a free one is ours.
+    if (m_style && !m_style->parent())
+        delete m_style;
 }
 
 TSheetRect TRes::imageRect(int id) const
@@ -121,7 +128,7 @@ void TRes::initColors(bool sampled)
         const QImage img = m_images[src] ? m_images[src]->toImage() : QImage();
         const int pt = TSheetLayout::SamplePoint;
         if (sampled && pt < img.width() && pt < img.height())
-            m_colors[c] = QColor::fromRgba(img.pixel(pt, pt));
+            m_colors[c] = img.pixelColor(pt, pt); // unpremultiplied, alpha kept
         else if (!m_colors[c].isValid())
             m_colors[c] = QColor::fromRgba(TSheetLayout::themeColor(c));
     }

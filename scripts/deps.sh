@@ -5,6 +5,8 @@ set -euo pipefail
 pkgs=(cmake ninja-build g++ pkg-config
       qtbase5-dev qttools5-dev-tools qttools5-dev
       libhangul-dev fonts-dejavu-core fonts-wqy-microhei fonts-nanum)
+# Thai: none of the Latin, Chinese and Korean faces above has Thai glyphs.
+pkgs+=(fonts-tlwg-garuda)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

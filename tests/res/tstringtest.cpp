@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
@@ -75,6 +76,7 @@ private slots:
     void setLanguageSwapsTranslators();
     void fontPerLanguage_data();
     void fontPerLanguage();
+    void thaiHasAFace();
     void fontFollowsScale_data();
     void fontFollowsScale();
     void everyLanguageFile_data();
@@ -337,6 +339,18 @@ void TStringTest::fontPerLanguage()
     QCOMPARE(QFontInfo(f).family(), face);
     QVERIFY2(QFontMetrics(f).inFontUcs4(sample), qPrintable(QString::number(sample, 16)));
     s.setLanguage("", name);
+}
+
+void TStringTest::thaiHasAFace()
+{
+    // The Latin face has no Thai glyphs; a Thai face must be installed for
+    // Thai texts to show as more than boxes.
+    if (!QFontDatabase().families().contains("Garuda"))
+        QSKIP("no Thai face installed (Debian package fonts-tlwg-garuda)");
+    TString s;
+    s.setLanguage("Thai", "");
+    QVERIFY(QFontMetrics(QApplication::font()).inFontUcs4(0x0E01));
+    s.setLanguage("", "Thai");
 }
 
 void TStringTest::fontFollowsScale_data()

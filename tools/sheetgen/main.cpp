@@ -1,16 +1,14 @@
-// Draws the image sheet and writes it with its ".bak" copy beside it.
+// Draws the image sheet and writes it with its ".bak" copy beside it. The
+// sheet holds no text, so the tool paints into a QImage without any
+// application object or platform plugin.
 #include "tsheetpainter.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: sheetgen <output img_res.png>\n");
         return 2;

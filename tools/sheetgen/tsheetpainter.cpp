@@ -370,9 +370,15 @@ void TSheetPainter::panels(QPainter& p)
         p.drawEllipse(QPointF(r.center().x(), r.top() + 32 + (r.height() - 32) / 2), 62, 62);
         p.restore();
     }
-    // Side panel 103 with divider lines between its groups.
+    // Side panel 103 with divider lines between its groups. Its left column
+    // overlaps the swatches 101/102 (away from their sample points): the
+    // panel owns that column, corners included.
     {
         const QRectF r = rectOf(103);
+        p.save();
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(r, Qt::transparent);
+        p.restore();
         dialog(p, r, true);
         for (int i = 1; i < 5; ++i)
             p.fillRect(QRectF(r.left() + 10, r.top() + 32 + i * 56, r.width() - 20, 1), kRaised);
@@ -461,11 +467,9 @@ void TSheetPainter::screens(QPainter& p)
         p.drawRoundedRect(QRectF(c.x() - bw / 2, c.y() + s * 1.5, bw, s * 0.08), 2, 2);
         p.restore();
     }
-    // Image 63: one transparent pixel.
-    p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.fillRect(rectOf(63), Qt::transparent);
-    p.restore();
+    // Image 63: one pixel of window fill, stretched behind plain windows of
+    // the setup window's size.
+    p.fillRect(rectOf(63), kPanel);
 }
 
 // ---------------------------------------------------------------------------
@@ -527,7 +531,7 @@ void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor&
     auto camera = [&] {
         stroke();
         p.drawRoundedRect(R(0.1, 0.3, 0.52, 0.4), lw, lw);
-        poly({{0.62, 0.45}, {0.9, 0.3}, {0.9, 0.7}, {0.62, 0.55}}, true, false);
+        poly({{0.66, 0.5}, {0.92, 0.32}, {0.92, 0.68}}, true, true);
     };
     auto magnifier = [&] {
         circle(0.42, 0.42, 0.26, false);
@@ -674,10 +678,8 @@ void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor&
         p.drawArc(R(0.38, 0.16, 0.5, 0.68), -50 * 16, 100 * 16);
         break;
     case GMotion:
-        corners(0.12, 0.88, 0.2);
-        circle(0.6, 0.5, 0.12, true);
-        line(0.26, 0.4, 0.4, 0.4);
-        line(0.26, 0.6, 0.4, 0.6);
+        corners(0.12, 0.88, 0.24);
+        circle(0.5, 0.5, 0.14, true);
         break;
     case GAlarm:
         poly({{0.5, 0.12}, {0.9, 0.84}, {0.1, 0.84}}, true, false);

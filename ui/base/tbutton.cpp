@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QIcon>
+#include <QMouseEvent>
 #include <QPainter>
 
 TButton::TButton(QWidget* parent, QIcon* icon, const QString& text, int id, const QColor& color, int type)
@@ -152,6 +153,9 @@ void TButton::focusInEvent(QFocusEvent* e)
 void TButton::focusOutEvent(QFocusEvent* e)
 {
     m_look = 0;
+    // Un-pressing a held button is its release: the camera it drives stops.
+    if (isDown())
+        sl_released();
     setDown(false);
     update();
     QPushButton::focusOutEvent(e);
@@ -160,4 +164,15 @@ void TButton::focusOutEvent(QFocusEvent* e)
 void TButton::mouseMoveEvent(QMouseEvent* e)
 {
     emit sg_moved(e);
+}
+
+void TButton::mouseReleaseEvent(QMouseEvent* e)
+{
+    // Mouse moves are not passed to the base button, so it never lets go of a
+    // press dragged off the button; its release off the button emits nothing.
+    // Report that release here too, so a held button always ends.
+    const bool heldOff = e->button() == Qt::LeftButton && isDown() && !hitButton(e->pos());
+    QPushButton::mouseReleaseEvent(e);
+    if (heldOff)
+        sl_released();
 }

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "appglobals.h"
+#include "tstyle.h"
 
 TEdit::TEdit(QWidget* parent, int id, int kbd)
     : QLineEdit(parent),
@@ -92,6 +92,12 @@ void TEdit::keyPressEvent(QKeyEvent* e)
     } else if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
         if (m_parent)
             m_parent->evtKeydown(key);
+        QLineEdit::keyPressEvent(e);
+        // The window has had this arrow already: the line edit ignores Up and
+        // Down, and letting them travel on to the window would walk the focus
+        // a second step.
+        e->accept();
+        return;
     }
     QLineEdit::keyPressEvent(e);
 }
@@ -99,7 +105,7 @@ void TEdit::keyPressEvent(QKeyEvent* e)
 void TEdit::mousePressEvent(QMouseEvent* e)
 {
     // The style draws a focused field's frame again once the mouse is used.
-    g_noFocusFrame = 0;
+    TStyle::setNoFocusFrame(0);
     setFocus(Qt::OtherFocusReason);
     update();
     if (m_kbd && e->button() == Qt::LeftButton) {

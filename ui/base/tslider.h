@@ -6,11 +6,14 @@
 class TSlider : public QSlider
 {
     Q_OBJECT
+    // The style draws a locked slider's handle in the focus colour.
+    Q_PROPERTY(bool lock READ locked)
 public:
     TSlider(QWidget* parent, int id);
 
     int id() const { return m_id; }
     int lock() const { return m_lock; }
+    bool locked() const { return m_lock != 0; }
     // Offered every key by the window first; nonzero: the slider took it.
     int isLock(int key);
 
