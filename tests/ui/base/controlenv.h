@@ -36,9 +36,9 @@ public:
     {
         g_str = nullptr;
         delete m_str;
-        // The resource object keeps its images until exit by design; g_res
-        // keeps pointing at it so that they stay reachable. The style is
-        // the application's now.
+        g_res = nullptr;
+        delete m_res; // the installed style stays with the application
+
     }
     bool sheetLoaded() const { return m_sheetLoaded; }
 
