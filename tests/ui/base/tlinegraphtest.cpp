@@ -93,8 +93,12 @@ void TLineGraphTest::layoutOf540()
     QCOMPARE(m_g->button(4)->geometry(), QRect(540 - 82, 120, 40, 18));
     QVERIFY(!m_g->button(2) && !m_g->button(3));
     QCOMPARE(m_g->btnRect(), QRect(0, 120, 540, 20));
-    m_g->setData(0, 600, 1);
-    m_g->setData(1, 700, 2);
+    for (int m = 8 * 60; m < 11 * 60 + 30; ++m)
+        m_g->setData(0, m, 1);
+    for (int m = 13 * 60; m < 14 * 60; ++m)
+        m_g->setData(1, m, 2);
+    for (int m = 0; m < 1440; m += 90)
+        m_g->setData(3, m + 2, m % 180 ? 1 : 2);
     m_g->updatePos(12 * 3600);
     ControlEnv::shot(m_top.get(), "timeline-day");
 }
