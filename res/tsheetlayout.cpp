@@ -64,46 +64,50 @@ const short kColorSource[TSheetLayout::ColorCount] = {
 };
 
 // The theme: dark slate panels that stay legible over live video, light
-// text, a muted blue-grey frame and one amber accent for focus. Pairs of
-// colours beside a panel are that panel's fill and its text or line colour.
+// text, a light blue-grey for frames, header strips and the selected row,
+// and one amber accent for focus. Titles are the brightest text, captions a
+// step quieter. The fill colour 33 doubles as the text colour on header
+// strips (35) and label columns (36), so those two are light enough to carry
+// dark text; 36 is also the background of disabled controls under the light
+// text 34, so it sits between the two.
 const QRgb kTheme[TSheetLayout::ColorCount] = {
     0xffe6eaee, // 0 push button label
-    0xffffffff, // 1 title bar text
-    0xffe6eaee, // 2 menu button label
-    0xfff2b544, // 3 selected list row text
-    0xff1e252d, // 4 setup window fill
-    0xff4a5866, // 5 setup window lines
-    0xff3da35a, // 6 timeline: recorded
-    0xffd9453a, // 7 timeline: event recorded
-    0xffe6eaee, // 8 small button label
-    0xff232a33, // 9 fill (as 33)
-    0xffe6eaee, // 10 text (as 34)
-    0xff1e252d, // 11 dialog fill
-    0xffc9d1d9, // 12 dialog text
-    0xff1e252d, // 13 list dialog fill
-    0xffc9d1d9, // 14 list dialog text
-    0xff1e252d, // 15 bar dialog fill
-    0xffc9d1d9, // 16 bar dialog text
-    0xffc9d1d9, // 17 small dialog text
-    0xffc9d1d9, // 18 small dialog text (same swatch as 17)
-    0xff1e252d, // 19 form dialog fill
-    0xffc9d1d9, // 20 form dialog text
-    0xff1e252d, // 21 PTZ panel fill
-    0xffc9d1d9, // 22 PTZ panel text
-    0xff1e252d, // 23 large dialog fill
-    0xffc9d1d9, // 24 large dialog text
-    0xff1e252d, // 25 side panel fill
-    0xffc9d1d9, // 26 side panel text
-    0xffe6eaee, // 27 field label
-    0xff3da35a, // 28 calendar: day with recordings
-    0xfff2b544, // 29 calendar: today
-    0xff1e252d, // 30 message box fill
-    0xffe6eaee, // 31 message box text
-    0xffc9d1d9, // 32 time ruler text
-    0xff232a33, // 33 fill
-    0xffe6eaee, // 34 text
-    0xff52606e, // 35 frame
-    0xff3a424b, // 36 disabled
+    0xffe6eaee, // 1 info bar texts: date, time, disk, remote id
+    0xffe6eaee, // 2 setup menu tab label
+    0xffe6eaee, // 3 setup menu item label
+    0xff1e252d, // 4 not drawn by any window: panel slate
+    0xff52606e, // 5 not drawn by any window: panel line
+    0xff3da35a, // 6 not drawn by any window: recording green
+    0xffd9453a, // 7 not drawn by any window: alarm red
+    0xffe6eaee, // 8 PTZ setup page tab label
+    0xff232a33, // 9 same swatch as 33
+    0xffe6eaee, // 10 same swatch as 34
+    0xfff2f4f6, // 11 backup window title
+    0xffc9d1d9, // 12 backup window captions and camera numbers
+    0xfff2f4f6, // 13 message box title
+    0xffe6eaee, // 14 message box text
+    0xfff2f4f6, // 15 status box title
+    0xffe6eaee, // 16 status box text
+    0xfff2f4f6, // 17 login title and user name
+    0xfff2f4f6, // 18 same swatch as 17
+    0xfff2f4f6, // 19 text keyboard title
+    0xffe6eaee, // 20 text keyboard key labels
+    0xfff2f4f6, // 21 number pad title
+    0xffe6eaee, // 22 number pad key labels
+    0xfff2f4f6, // 23 PTZ setup title
+    0xffc9d1d9, // 24 PTZ setup labels
+    0xfff2f4f6, // 25 preset pad title
+    0xffe6eaee, // 26 preset pad key labels
+    0xffe6eaee, // 27 PTZ window button label
+    0xfff2f4f6, // 28 title of the file chooser, information and option windows
+    0xffc9d1d9, // 29 captions of those windows
+    0xfff2f4f6, // 30 upgrade screen title
+    0xffc9d1d9, // 31 upgrade screen labels
+    0xffc9d1d9, // 32 playback clock and rate, channel and split bar numbers
+    0xff232a33, // 33 fill of controls and lists; text on header strips and label columns
+    0xffe6eaee, // 34 text on the fill
+    0xff8c9aa8, // 35 frames, grid lines, header strips, selected row
+    0xff76838f, // 36 disabled controls, label columns, weekday row
     0xfff2b544, // 37 focus
     0xfffafafa, // 38 fixed (250, 250, 250)
 };

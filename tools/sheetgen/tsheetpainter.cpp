@@ -173,16 +173,30 @@ void TSheetPainter::strip4(QPainter& p, int id, int shape, Glyph g, bool glyphLe
         cell(p, QRectF(r.left() + k * w, r.top(), w, r.height()), shape, stateLook(k), g, glyphLeft);
 }
 
+void TSheetPainter::strip4On(QPainter& p, int id)
+{
+    const QRectF r = rectOf(id);
+    const qreal w = qFloor(r.width() / 4);
+    for (int k = 0; k < 4; ++k) {
+        Look look = stateLook(k);
+        if (k < 3)
+            look.fill = kPressed; // switched on: the lighter pressed fill in every state
+        cell(p, QRectF(r.left() + k * w, r.top(), w, r.height()), 0, look, GNone, false);
+    }
+}
+
 void TSheetPainter::buttons(QPainter& p)
 {
     strip4(p, 21, 0, GNone);     // push button, 85 x 25
     strip4(p, 59, 2, GNone);     // list row, 240 x 30
     strip4(p, 60, 3, GNone);     // tab / column header, 240 x 30
-    strip4(p, 67, 0, GNone);     // small button, 90 x 20
-    strip4(p, 68, 0, GOk);       // small confirm button
-    strip4(p, 86, 0, GNone);     // dialog button, 90 x 25
-    strip4(p, 87, 0, GClose);    // dialog cancel button
-    strip4(p, 106, 4, GNone);    // drop-down field, 130 x 24
+    // Two-image tab buttons: the first image is the off state, the second
+    // the on state. They carry their text, so no picture sits on them.
+    strip4(p, 67, 0, GNone);     // PTZ setup page tab, off, 90 x 20
+    strip4On(p, 68);             // and on
+    strip4(p, 87, 0, GNone);     // setup page selector, off, 90 x 25
+    strip4On(p, 86);             // and on
+    strip4(p, 106, 0, GNone);    // PTZ window command button, 130 x 24
     // Main menu tiles, 160 x 60: the picture at the left, the label beside it.
     const Glyph menu[10] = {GCamera, GSearch, GSliders, GDisk, GPtz,
                             GRecord, GCalendar, GUser, GLock, GMonitor};
@@ -308,21 +322,22 @@ void TSheetPainter::keys(QPainter& p)
 // ---------------------------------------------------------------------------
 // Panels and screens
 
-void TSheetPainter::dialog(QPainter& p, const QRectF& r, bool titleBand)
+void TSheetPainter::dialog(QPainter& p, const QRectF& r, int band)
 {
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(kPanel);
     p.drawRoundedRect(r, 6, 6);
-    if (titleBand) {
-        QPainterPath band;
-        band.addRoundedRect(r, 6, 6);
+    // The title band is left plain: windows write their titles into it
+    // from x = 8 on or centred, so nothing else may sit there.
+    if (band > 0) {
+        QPainterPath shape;
+        shape.addRoundedRect(r, 6, 6);
         QPainterPath top;
-        top.addRect(QRectF(r.left(), r.top(), r.width(), 32));
+        top.addRect(QRectF(r.left(), r.top(), r.width(), band));
         p.setBrush(kRaised);
-        p.drawPath(band.intersected(top));
-        p.fillRect(QRectF(r.left() + 2, r.top() + 31, r.width() - 4, 1), kFrame);
-        p.fillRect(QRectF(r.left() + 12, r.top() + 10, 3, 12), kAccent);
+        p.drawPath(shape.intersected(top));
+        p.fillRect(QRectF(r.left() + 2, r.top() + band - 1, r.width() - 4, 1), kFrame);
     }
     p.setPen(linePen(kFrame, 2));
     p.setBrush(Qt::NoBrush);
@@ -332,23 +347,21 @@ void TSheetPainter::dialog(QPainter& p, const QRectF& r, bool titleBand)
 
 void TSheetPainter::panels(QPainter& p)
 {
-    // Title bar, 640 x 32.
+    // Info bar, 640 x 32: its texts and marks run along the whole bar, so it
+    // carries nothing but a line at the bottom.
     {
         const QRectF r = rectOf(25);
         p.fillRect(r, kRaised);
-        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 2), kFrame);
-        p.fillRect(QRectF(r.left() + 12, r.top() + 9, 3, 13), kAccent);
+        p.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), kFrame);
     }
-    // Setup window 62 with its content panel 64 inside: the title band, a
-    // column for the section menu at the left, a header row, then the panel.
+    // Setup window 62 with its content panel 64 inside: the tabs cover the
+    // top, the section menu's buttons stand in the column at the left, the
+    // page lies at the right under a header line.
     {
         const QRectF r = rectOf(62);
         const QRectF c = rectOf(64);
-        dialog(p, r, true);
+        dialog(p, r, 32);
         p.save();
-        for (qreal y = r.top() + 73; y + 40 <= r.bottom() - 8; y += 40) {
-            p.fillRect(QRectF(r.left() + 8, y, c.left() - r.left() - 16, 36), kFill);
-        }
         p.fillRect(QRectF(c.left(), r.top() + 70, c.width(), 2), kRaised);
         p.fillRect(c, kFill);
         p.setPen(linePen(kFrame, 1));
@@ -356,80 +369,68 @@ void TSheetPainter::panels(QPainter& p)
         p.drawLine(QPointF(c.left(), c.top() + 0.5), QPointF(c.right(), c.top() + 0.5));
         p.restore();
     }
-    // Dialog backgrounds.
-    for (int id : {83, 88, 94, 97, 128, 143})
-        dialog(p, rectOf(id), true);
-    dialog(p, rectOf(91), false); // a bar without a title
-    // PTZ pad panel: a ring where the direction keys sit.
+    // Window backgrounds with a title band as high as the band the window
+    // writes its title into: the message box uses a 44-pixel band, the login
+    // window 38 pixels, every other one 32. The band holds nothing but the
+    // title; captions and texts go on the plain panel below.
+    for (int id : {83, 91, 122, 125, 128, 143})
+        dialog(p, rectOf(id), 32);
+    dialog(p, rectOf(88), 44);
+    dialog(p, rectOf(94), 38);
+    // Text keyboard 97: the key caps of its four key rows, where the window
+    // writes the key labels (the first key of rows 3 and 4 is wider).
+    {
+        const QRectF r = rectOf(97);
+        dialog(p, r, 32);
+        // Per row: y, key count, first key's x and width, then the x and
+        // width of the keys after it, 26 pixels apart.
+        const struct {
+            int y, count, x0, w0, x1, w;
+        } rows[4] = {{76, 14, 13, 22, 39, 22}, {104, 13, 25, 24, 51, 24},
+                     {132, 12, 25, 37, 65, 22}, {160, 11, 25, 50, 77, 24}};
+        for (const auto& row : rows) {
+            keyCap(p, QRectF(r.left() + row.x0, r.top() + row.y, row.w0, 26));
+            for (int i = 1; i < row.count; ++i)
+                keyCap(p, QRectF(r.left() + row.x1 + 26 * (i - 1), r.top() + row.y, row.w, 26));
+        }
+    }
+    // Number pad 100: its twelve key caps in four rows of three; the middle
+    // column is one pixel further right and two pixels narrower.
     {
         const QRectF r = rectOf(100);
-        dialog(p, r, true);
-        p.save();
-        p.setPen(linePen(kRaised, 2));
-        p.setBrush(kFill);
-        p.drawEllipse(QPointF(r.center().x(), r.top() + 32 + (r.height() - 32) / 2), 62, 62);
-        p.restore();
+        dialog(p, r, 32);
+        for (int row = 0; row < 4; ++row)
+            for (int col = 0; col < 3; ++col)
+                keyCap(p, QRectF(r.left() + 13 + 67 * col + col % 2, r.top() + 78 + 31 * row,
+                                 58 - 2 * (col % 2), 25));
     }
-    // Side panel 103 with divider lines between its groups. Its left column
-    // overlaps the swatches 101/102 (away from their sample points): the
-    // panel owns that column, corners included.
+    // Preset pad 103. Its left column overlaps the swatches 101/102 (away
+    // from their sample points): the panel owns that column, corners
+    // included.
     {
         const QRectF r = rectOf(103);
         p.save();
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.fillRect(r, Qt::transparent);
         p.restore();
-        dialog(p, r, true);
-        for (int i = 1; i < 5; ++i)
-            p.fillRect(QRectF(r.left() + 10, r.top() + 32 + i * 56, r.width() - 20, 1), kRaised);
+        dialog(p, r, 32);
     }
-    // Search timeline: an hour ruler over channel lanes.
-    {
-        const QRectF r = rectOf(122);
-        dialog(p, r, false);
-        const QRectF lanes = r.adjusted(10, 30, -10, -10);
-        p.fillRect(lanes, kFill);
-        for (int row = 0; row < 8; ++row)
-            if (row % 2)
-                p.fillRect(QRectF(lanes.left(), lanes.top() + row * lanes.height() / 8, lanes.width(),
-                                  lanes.height() / 8), kPanel);
-        p.save();
-        for (int h = 0; h <= 24; ++h) {
-            const qreal x = qRound(lanes.left() + h * (lanes.width() - 1) / 24) + 0.5;
-            p.setPen(linePen(h % 6 ? kRaised : kFrame, 1));
-            p.drawLine(QPointF(x, lanes.top()), QPointF(x, lanes.bottom()));
-            p.setPen(linePen(kFrame, 1));
-            p.drawLine(QPointF(x, lanes.top() - (h % 6 ? 5 : 10)), QPointF(x, lanes.top() - 1));
-        }
-        p.restore();
-    }
-    // Calendar: month title with arrows, weekday row, 6 x 7 day grid.
-    {
-        const QRectF r = rectOf(125);
-        dialog(p, r, true);
-        glyph(p, QRectF(r.left() + 28, r.top() + 8, 16, 16), GChevLeft, kText, 2);
-        glyph(p, QRectF(r.right() - 44, r.top() + 8, 16, 16), GChevRight, kText, 2);
-        const QRectF grid = r.adjusted(12, 64, -12, -12);
-        p.fillRect(QRectF(grid.left(), r.top() + 38, grid.width(), 22), kRaised);
-        const qreal cw = grid.width() / 7, ch = grid.height() / 6;
-        for (int row = 0; row < 6; ++row)
-            for (int col = 0; col < 7; ++col)
-                p.fillRect(QRectF(grid.left() + col * cw + 1, grid.top() + row * ch + 1, cw - 2, ch - 2),
-                           kFill);
-    }
-    // Time ruler bar (images 147 and 149 share it): ticks for 24 hours.
+    // Channel and split bars (images 147 and 149 share one rectangle): the
+    // windows write numbers across the whole bar, so it stays plain.
     {
         const QRectF r = rectOf(147);
         p.fillRect(r, kFill);
-        p.fillRect(QRectF(r.left(), r.bottom() - 1, r.width(), 2), kFrame);
-        p.save();
-        for (int h = 0; h <= 24; ++h) {
-            const qreal x = qRound(r.left() + 1 + h * (r.width() - 3) / 24) + 0.5;
-            p.setPen(linePen(h % 6 ? kFrame : kMuted, 1));
-            p.drawLine(QPointF(x, r.bottom() - 1 - (h % 6 ? 6 : 12)), QPointF(x, r.bottom() - 1));
-        }
-        p.restore();
+        p.fillRect(QRectF(r.left(), r.bottom() - 2, r.width(), 2), kFrame);
     }
+}
+
+void TSheetPainter::keyCap(QPainter& p, const QRectF& r)
+{
+    p.save();
+    p.setPen(linePen(kFrame, 1));
+    p.setBrush(kRaised);
+    p.drawRoundedRect(inner(r, 1), 3, 3);
+    p.restore();
 }
 
 void TSheetPainter::screens(QPainter& p)

@@ -46,9 +46,14 @@ private:
     // A strip of four states side by side; `shape` 0 = push button,
     // 1 = icon tile, 2 = list row, 3 = tab, 4 = field with drop-down arrow.
     void strip4(QPainter& p, int id, int shape, Glyph g, bool glyphLeft = false);
+    // The on-state strip of a two-image button: the pressed fill throughout.
+    void strip4On(QPainter& p, int id);
     void cell(QPainter& p, const QRectF& r, int shape, const Look& look, Glyph g, bool glyphLeft);
     void tile(QPainter& p, int id, Glyph g, const QColor& colour);
-    void dialog(QPainter& p, const QRectF& r, bool titleBand);
+    // A window background with rounded corners and, when `band` is above 0,
+    // a plain title band that many pixels high.
+    void dialog(QPainter& p, const QRectF& r, int band);
+    void keyCap(QPainter& p, const QRectF& r);
     static void glyph(QPainter& p, const QRectF& box, Glyph g, const QColor& c, qreal lw);
     static QRectF rectOf(int id);
 };
