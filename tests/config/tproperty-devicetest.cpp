@@ -76,6 +76,8 @@ private slots:
     void absurdCountsStayInsideTables_data();
     void absurdCountsStayInsideTables();
     void osdLanguageFromDefaults();
+    void textsCutBeforeBrokenCharacter_data();
+    void textsCutBeforeBrokenCharacter();
 };
 
 // ---- Round trips --------------------------------------------------------------------
@@ -518,6 +520,37 @@ void TPropertyDeviceTest::osdLanguageFromDefaults()
     QVERIFY(root.write("/tmp/n.conf", "[OSD]\nlang=" + QByteArray(45, 'L') + "\n"));
     TProperty q("/tmp/n.conf");
     QCOMPARE(QByteArray(q.m_osd.lang), QByteArray(31, 'L'));
+}
+
+void TPropertyDeviceTest::textsCutBeforeBrokenCharacter_data()
+{
+    const QString han = QStringLiteral("\uD55C"); // three bytes in UTF-8
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("loaded");
+    QTest::newRow("fits") << "a" + han.repeated(10) << "a" + han.repeated(10);
+    QTest::newRow("cut inside") << "ab" + han.repeated(11) << "ab" + han.repeated(9);
+    QTest::newRow("cut after lead byte") << "abc" + han.repeated(10) << "abc" + han.repeated(9);
+    QTest::newRow("cut at boundary") << "abcd" + han.repeated(10) << "abcd" + han.repeated(9);
+    const QString face = QString::fromUcs4(U"\U0001F600"); // four bytes
+    QTest::newRow("four-byte") << "ab" + face.repeated(8) << "ab" + face.repeated(7);
+    QTest::newRow("ascii") << QString(40, 'x') << QString(31, 'x');
+}
+
+// Model, board and language are 32-byte fields of UTF-8 text.
+void TPropertyDeviceTest::textsCutBeforeBrokenCharacter()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, loaded);
+    TTestRoot root;
+    {
+        QSettings s(root.file("/tmp/m.conf"), QSettings::IniFormat);
+        s.setIniCodec("UTF-8");
+        s.setValue("OSD/lang", stored);
+        s.setValue("DEVICES/model", stored);
+    }
+    TProperty p("/tmp/m.conf");
+    QCOMPARE(QString::fromUtf8(p.m_osd.lang), loaded);
+    QCOMPARE(QString::fromUtf8(p.m_devices.model), loaded);
 }
 
 QTEST_GUILESS_MAIN(TPropertyDeviceTest)
