@@ -33,6 +33,7 @@ private slots:
     void commitThenRestartGivesSameConfiguration();
     void importMatchingFile();
     void importKeepsUnitDeviceRecord();
+    void importThenCancel();
     void importRefused_data();
     void importRefused();
     void importLeavesSourceFileAlone();
@@ -418,6 +419,41 @@ void TConfigTest::importKeepsUnitDeviceRecord()
     QCOMPARE(cfg.reload(u.root.file(path)), 0);
     QCOMPARE(std::memcmp(&section<PropDevices>(cfg, 0, 0), &unit, sizeof unit), 0);
     QCOMPARE(section<PropColor>(cfg, IDX_PROP_COLOR, 0).data[15].sat, uint8_t(66));
+}
+
+void TConfigTest::importThenCancel()
+{
+    Unit u;
+    TConfig& cfg = u.start();
+    QCOMPARE(cfg.commitfile(), 0);
+    const QByteArray flash = u.root.read(kModelFile);
+    section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 2;
+    section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 1).seqdur = 3;
+    cfg.save(-1);
+    const QString path = exportFile(u, QStringLiteral("cancel.conf"));
+    section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 7;
+    section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 1).seqdur = 0;
+    cfg.save(-1);
+    const QByteArray ram = u.root.read(kRamFile);
+    cfg.reload(QString());
+    const QByteArray live = snapshot(cfg, 1);
+
+    QCOMPARE(cfg.reload(u.root.file(path)), 0);
+    QCOMPARE(section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 0).seqdur, 3);
+    // CANCEL: every section that differs goes back to the live values.
+    int reverted = 0;
+    for (int idx = 1; idx <= 32; ++idx)
+        reverted += cfg.revert(idx, nullptr, nullptr);
+    QCOMPARE(reverted, 2);
+    QCOMPARE(cfg.ismodified(), 0);
+    // Sections 0..34 as live (the capability caches are never copied).
+    int copied = 0;
+    for (int idx = 0; idx <= 34; ++idx)
+        copied += TProperty::sectionSize(idx);
+    QCOMPARE(snapshot(cfg, 0).left(copied), live.left(copied));
+    QCOMPARE(snapshot(cfg, 1), live);
+    QCOMPARE(u.root.read(kRamFile), ram);
+    QCOMPARE(u.root.read(kModelFile), flash);
 }
 
 void TConfigTest::importRefused_data()
