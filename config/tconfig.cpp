@@ -1,0 +1,290 @@
+#include "tconfig.h"
+#include "tpath.h"
+#include "tproperty.h"
+#include "trunner.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLoggingCategory>
+#include <QTime>
+
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcConfig)
+
+namespace {
+
+// The intermediate commit file in flash. A model file shorter than
+// kMinModelFile bytes is taken as torn, and the start-up copy falls back to it.
+const char kCommitFile[] = "/dvr/config.tmp";
+const qint64 kMinModelFile = 11;
+
+// An imported file is read twice and parsed whole by the settings reader; a
+// full 20-channel configuration is well below 1 MiB, so anything beyond
+// kMaxImportFile is not a configuration file of this unit.
+const qint64 kMaxImportFile = 4 * 1024 * 1024;
+
+// Sections compared and moved between the copies, and the range copied by
+// copyProperty (all but the two capability caches).
+const int kFirstEdit = 1;
+const int kLastEdit = 32;
+const int kLastCopied = 34;
+
+bool inEditRange(int idx)
+{
+    return unsigned(idx) >= unsigned(kFirstEdit) && unsigned(idx) <= unsigned(kLastEdit);
+}
+
+bool sameSection(const TProperty* a, const TProperty* b, int idx)
+{
+    return std::memcmp(a->section(idx), b->section(idx), size_t(TProperty::sectionSize(idx))) == 0;
+}
+
+void copySection(TProperty* dst, const TProperty* src, int idx)
+{
+    std::memcpy(dst->section(idx), src->section(idx), size_t(TProperty::sectionSize(idx)));
+}
+
+QByteArray fieldText(const char* field, int width)
+{
+    return QByteArray(field, int(qstrnlen(field, uint(width))));
+}
+
+} // namespace
+
+TConfig::TextFunc TConfig::s_text = nullptr;
+
+void TConfig::setTextHook(TextFunc text)
+{
+    s_text = text;
+}
+
+QString TConfig::text(int id)
+{
+    return s_text ? s_text(id) : QString();
+}
+
+TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault* defaults)
+    : QObject(nullptr)
+{
+    // The RAM file keeps the model file's base name.
+    const QStringList parts = confPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);
+    m_tmpPath = QStringLiteral("/tmp/%1").arg(parts.isEmpty() ? QString() : parts.last());
+    m_confPath = confPath;
+
+    // A model file cut short by an interrupted commit is useless; the commit
+    // file then holds the last complete configuration.
+    const QFileInfo model(TPath::map(m_confPath));
+    const QString source = (!model.exists() || model.size() < kMinModelFile)
+                               ? QString::fromLatin1(kCommitFile)
+                               : m_confPath;
+    if (!TRunner::copyFile(source, m_tmpPath))
+        qCDebug(lcConfig, "TConfig::TConfig copy failed src:%s\n", qPrintable(source));
+
+    std::memset(&m_devices, 0, sizeof m_devices);
+    if (devices)
+        std::memcpy(&m_devices, devices, sizeof m_devices);
+    std::memset(&m_encoderCapability, 0, sizeof m_encoderCapability);
+
+    m_live = new TProperty(m_tmpPath, devices, defaults);
+    m_edit = new TProperty(QString(), devices, defaults);
+}
+
+TConfig::~TConfig()
+{
+    delete m_edit;
+    delete m_live;
+}
+
+void* TConfig::getsection(int idx, int live)
+{
+    if (unsigned(idx) >= unsigned(IDX_PROP_COUNT))
+        return nullptr;
+    return (live ? m_live : m_edit)->section(idx);
+}
+
+int TConfig::ismodified()
+{
+    for (int idx = kFirstEdit; idx <= kLastEdit; ++idx) {
+        if (!sameSection(m_live, m_edit, idx))
+            return 1;
+    }
+    return 0;
+}
+
+int TConfig::apply(int idx, void* newOut, void* oldOut, int save)
+{
+    if (!inEditRange(idx))
+        return 0;
+    const bool changed = !sameSection(m_edit, m_live, idx);
+    const size_t size = size_t(TProperty::sectionSize(idx));
+    if (newOut)
+        std::memcpy(newOut, m_edit->section(idx), size);
+    if (oldOut)
+        std::memcpy(oldOut, m_live->section(idx), size);
+    copySection(m_live, m_edit, idx);
+    if (changed && save)
+        this->save(idx);
+    return changed ? 1 : 0;
+}
+
+int TConfig::revert(int idx, void* newOut, void* oldOut)
+{
+    if (!inEditRange(idx))
+        return 0;
+    const bool changed = !sameSection(m_edit, m_live, idx);
+    const size_t size = size_t(TProperty::sectionSize(idx));
+    if (newOut)
+        std::memcpy(newOut, m_edit->section(idx), size);
+    if (oldOut)
+        std::memcpy(oldOut, m_live->section(idx), size);
+    copySection(m_edit, m_live, idx);
+    return changed ? 1 : 0;
+}
+
+void TConfig::setdefault(int idx)
+{
+    m_edit->setDefault(idx);
+}
+
+int TConfig::save(int idx)
+{
+    m_live->save(idx < 0 ? -1 : idx);
+    return 0;
+}
+
+void TConfig::setdevices(int idx, const PropDevices* rec)
+{
+    if (idx != IDX_PROP_DEVICES || !rec)
+        return;
+    // rec may point into one of the copies; keep it before anything changes.
+    PropDevices given;
+    std::memcpy(&given, rec, sizeof given);
+
+    // Both copies reload every section from their files, DEVICES included:
+    // write the new record into each file first, or the reload would bring
+    // back the old one.
+    for (TProperty* p : {m_edit, m_live}) {
+        std::memcpy(&p->m_devices, &given, sizeof given);
+        p->save(IDX_PROP_DEVICES);
+    }
+    m_live->load(-1);
+    m_edit->load(-1);
+    // Fields the file does not hold (device words, relay count) come from
+    // the record as given.
+    std::memcpy(&m_live->m_devices, &given, sizeof given);
+    std::memcpy(&m_edit->m_devices, &given, sizeof given);
+}
+
+void TConfig::copyProperty(TProperty* dst, const TProperty* src)
+{
+    if (!dst || !src || dst == src)
+        return;
+    for (int idx = 0; idx <= kLastCopied; ++idx)
+        copySection(dst, src, idx);
+    if (m_live)
+        dst->m_devices.version = m_live->m_devices.version;
+}
+
+int TConfig::commitfile()
+{
+    // A RAM file too short to be a configuration would make the model file
+    // look torn at the next start; keep the last good one instead.
+    const QFileInfo ram(TPath::map(m_tmpPath));
+    if (!ram.exists() || ram.size() < kMinModelFile) {
+        qCDebug(lcConfig, "TConfig::commitfile no RAM file:%s\n", qPrintable(m_tmpPath));
+        return 1;
+    }
+    // Each copy lands in a temporary file that is synced and then renamed
+    // over its target: the commit file and the model file are each either
+    // the old or the new configuration, never a mix.
+    if (!TRunner::copyFile(m_tmpPath, QString::fromLatin1(kCommitFile))) {
+        qCDebug(lcConfig, "TConfig::commitfile step:1 failed\n");
+        return 2;
+    }
+    TRunner::syncAll();
+    if (!TRunner::copyFile(QString::fromLatin1(kCommitFile), m_confPath)) {
+        qCDebug(lcConfig, "TConfig::commitfile step:3 failed\n");
+        return 3;
+    }
+    TRunner::syncAll();
+    return 0;
+}
+
+int TConfig::reload(QString file)
+{
+    if (file.isEmpty()) {
+        copyProperty(m_edit, m_live);
+        return 0;
+    }
+
+    // The file comes from a stick or the network: only a plain file of a
+    // plausible size is read, and only through a private copy, because the
+    // import writes the unit's device record into the file it loads.
+    const QFileInfo info(TPath::map(file));
+    if (!info.isFile() || info.size() > kMaxImportFile) {
+        qCDebug(lcConfig, "TConfig::reload WARNING!! not a configuration file:%s\n",
+                qPrintable(file));
+        return -1;
+    }
+    const QString copy = QStringLiteral("/tmp/.tconfig-import-%1.conf")
+                             .arg(QCoreApplication::applicationPid());
+    if (!TRunner::copyFile(file, copy)) {
+        qCDebug(lcConfig, "TConfig::reload WARNING!! unreadable:%s\n", qPrintable(file));
+        TRunner::removeFile(copy);
+        return -1;
+    }
+
+    int result = -1;
+    {
+        TProperty imported(copy);
+        const PropDevices& theirs = imported.m_devices;
+        const PropDevices& ours = m_live->m_devices;
+        if (qstrncmp(theirs.model, ours.model, sizeof ours.model) != 0
+            || theirs.videos != ours.videos) {
+            qCDebug(lcConfig, "TConfig::reload WARNING!! szmodel:%s videos:%d\n",
+                    fieldText(theirs.model, sizeof theirs.model).constData(), theirs.videos);
+        } else {
+            // Read the file again with the unit's own device record, so every
+            // per-channel table is read for the unit's counts, not for the
+            // counts the file claims.
+            PropDevices unit;
+            std::memcpy(&unit, &m_edit->m_devices, sizeof unit);
+            std::memcpy(&imported.m_devices, &unit, sizeof unit);
+            imported.save(IDX_PROP_DEVICES);
+            imported.load(-1);
+            copyProperty(m_edit, &imported);
+            const int32_t version = m_edit->m_devices.version;
+            std::memcpy(&m_edit->m_devices, &unit, sizeof unit);
+            m_edit->m_devices.version = version;
+            result = 0;
+        }
+    }
+    TRunner::removeFile(copy);
+    return result;
+}
+
+QString TConfig::timetext(int hour, int minute, int second)
+{
+    const QTime t(hour, minute, second, 0);
+    const bool ampm = m_live->m_dtform.time == 1;
+    return QLocale::c().toString(t, ampm ? QStringLiteral("A hh:mm:ss")
+                                         : QStringLiteral("HH:mm:ss"));
+}
+
+QString TConfig::datetext(int year, int month, int day)
+{
+    const QDate d(year, month, day);
+    switch (m_live->m_dtform.date) {
+    case 1: return QLocale::c().toString(d, QStringLiteral("MM/dd/yyyy"));
+    case 2: return QLocale::c().toString(d, QStringLiteral("dd/MM/yyyy"));
+    default: return QLocale::c().toString(d, QStringLiteral("yyyy/MM/dd"));
+    }
+}
+
+int TConfig::sectionhint(int kind)
+{
+    return kind == 0 ? 14 : 0;
+}
