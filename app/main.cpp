@@ -1,34 +1,82 @@
 // The recorder's user-interface program.
 #include "appglobals.h"
-#include "tdvrapi.h"
+#include "makedevinfo.h"
+#include "tconfig.h"
 #include "tdefault.h"
+#include "tdvrapi.h"
 #include "tpath.h"
+#include "tres.h"
+#include "treshooks.h"
+#include "tstring.h"
+#include "tstyle.h"
 
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
+
+namespace {
+
+// What the resource object reads of the configuration and the device.
+const PropDevices& devices(int live)
+{
+    return *static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live ? 1 : 0));
+}
+
+void installHooks()
+{
+    TDVRAPI::installConfigHooks();
+    TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
+    g_resHooks.videos = [](int live) { return devices(live).videos; };
+    g_resHooks.alarmouts = [](int live) { return devices(live).alarmouts; };
+    g_resHooks.audios = [](int live) { return devices(live).audios; };
+    g_resHooks.storage = [](int live) { return devices(live).storage; };
+    g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     // The defaults object fixes the OEM variant for the whole run.
     g_default = new TDefault(QStringLiteral("/dvr/default.conf"));
     PropDefault defaults;
-    g_default->load(&defaults);
+    if (g_default->load(&defaults) != 0)
+        return -1;
 
     QApplication app(argc, argv);
+    installHooks();
 
-    // The device record: what the device layer reports (here the stand-in's
-    // profile, chosen with DAL_PROFILE).
-    TDVRAPI::installConfigHooks();
-    DalCaps dal;
-    AvcCaps avc;
-    g_api.getCaps(&dal, &avc, nullptr);
+    // The device record, then the configuration of this model: copied to
+    // RAM, loaded, and every section of the live copy saved at once.
+    PropDevices devs;
+    makeDevInfo(&devs);
+    const QString confPath = QStringLiteral("/dvr/%1.conf").arg(QString::fromLatin1(devs.model));
+    g_cfg = new TConfig(confPath, &devs, &defaults);
+    g_cfg->save(-1);
 
-    std::printf("dvrui: start-up ran: defaults loaded (OEM variant %d, language %s), "
-                "device %s with %d channels (board %s, %s); "
-                "the main window is not built yet, exiting.\n",
-                g_default->getOem(), defaults.lang, dal.model, dal.num_vin, dal.board,
-                avc.ref_fps == 30 || avc.ref_fps == 60 ? "NTSC" : "PAL");
-    delete g_default;
-    g_default = nullptr;
+    // Resources, texts and the program's style.
+    g_res = new TRes();
+    g_str = new TString();
+    g_str->setScaler([](int n) { return g_res->scale(n); });
+    const bool sheet = g_res->makeStyle(TPath::appDir() + QStringLiteral("/img_res.png"));
+    app.setStyle(g_res->getStyle());
+
+    const bool boardOk = QFile::exists(TPath::map(QStringLiteral("/dvr/board_ok.txt")));
+    const auto* osd = static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1));
+    g_str->setLanguage(QString::fromUtf8(osd->lang), QString());
+
+    std::printf("dvrui: start-up ran: defaults (OEM variant %d), device %s with %d channels "
+                "(board %s, %s), configuration %s, image sheet %s, language %s, %s; "
+                "the main window and the board test are not built yet, exiting.\n",
+                g_default->getOem(), devs.model, devs.videos, devs.board, devs.ntsc ? "NTSC" : "PAL",
+                qPrintable(confPath), sheet ? "loaded" : "missing (fallback colours)", osd->lang,
+                boardOk ? "board test passed" : "no board test marker");
+
+    delete g_str;
+    g_str = nullptr;
+    delete g_res;
+    g_res = nullptr;
+    delete g_cfg;
+    g_cfg = nullptr;
     return 0;
 }

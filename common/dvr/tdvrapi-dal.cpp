@@ -1,4 +1,6 @@
 #include "tdvrapi.h"
+#include "appglobals.h"
+#include "tconfig.h"
 
 #include <QLoggingCategory>
 #include <cstring>
@@ -63,6 +65,16 @@ int TDVRAPI::vinGetInfo(int channel, VinInfo* info)
     if (info)
         std::memset(info, 0, sizeof *info);
     return DalVinGetInfo(channel, info);
+}
+
+QSize TDVRAPI::voutInfo(int live)
+{
+    VoutCaps caps;
+    getCaps(nullptr, nullptr, &caps);
+    int res = 0;
+    if (g_cfg)
+        res = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, live ? 1 : 0))->res;
+    return voutSize(caps, res);
 }
 
 QSize TDVRAPI::voutSize(const VoutCaps& caps, int res)

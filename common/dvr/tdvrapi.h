@@ -36,6 +36,11 @@ public:
     // The input state of a channel (record zeroed first); the device
     // layer's result.
     int vinGetInfo(int channel, VinInfo* info);
+    // The size of the video output: the resolution the DISPLAY section of
+    // the live (1) or edit (0) configuration copy chooses, from fresh output
+    // capabilities; an empty size for an index the output does not offer.
+    // Without a configuration object the first resolution is taken.
+    QSize voutInfo(int live);
 
 private:
     friend class TDvrApiTest;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QtTest>
+#include <cmath>
 
 using namespace TestUnit;
 
@@ -45,6 +46,7 @@ private slots:
     void datetext_data();
     void datetext();
     void sectionhint();
+    void recordLoadFollowsEditCameras();
 };
 
 // ---- Start-up ---------------------------------------------------------------------
@@ -640,6 +642,26 @@ void TConfigTest::sectionhint()
     QCOMPARE(cfg.sectionhint(0), 14);
     QCOMPARE(cfg.sectionhint(1), 0);
     QCOMPARE(cfg.sectionhint(-1), 0);
+}
+
+void TConfigTest::recordLoadFollowsEditCameras()
+{
+    TestUnit::Unit unit;
+    TConfig& cfg = unit.start();
+    const auto& rec = TestUnit::section<PropRecord>(cfg, IDX_PROP_RECORD, 0);
+    const double all = cfg.getrecordload(rec.data, -1);
+    QVERIFY(all > 0.0);
+    // The load budget: a load of exactly the limit fits.
+    QVERIFY(!cfg.isoverload(rec.data, int(std::ceil(all))));
+    QVERIFY(cfg.isoverload(rec.data, int(std::ceil(all)) - 1));
+    const double one = cfg.getrecordload(rec.data, 3);
+    QVERIFY(one > 0.0 && one < all);
+    // A camera disabled in the edit copy adds nothing to the load.
+    TestUnit::section<PropCamera>(cfg, IDX_PROP_CAMERA, 0).data[3].disableOn = 1;
+    QCOMPARE(cfg.getrecordload(rec.data, 3), 0.0);
+    QVERIFY(qAbs(cfg.getrecordload(rec.data, -1) - (all - one)) < 1e-9);
+    QVERIFY(!cfg.getrecordloadtext(rec.data, -1).isEmpty());
+    QCOMPARE(cfg.getrecordload(nullptr, -1), 0.0);
 }
 
 QTEST_GUILESS_MAIN(TConfigTest)

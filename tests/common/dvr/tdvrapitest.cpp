@@ -1,4 +1,7 @@
 #include "dal_test.h"
+#include "appglobals.h"
+#include "tconfig.h"
+#include "tdefault.h"
 #include "tdvrapi.h"
 #include "tdvrhooks.h"
 #include "ttestroot.h"
@@ -33,6 +36,7 @@ private slots:
     void vinGetInfoZeroesAndPassesResult();
     void voutSize_data();
     void voutSize();
+    void voutInfoFollowsDisplaySection();
     void runSystem();
     void configHooksReachTheDevice();
 };
@@ -213,6 +217,45 @@ void TDvrApiTest::voutSize()
         caps.resH[i] = 1000 + i;
     }
     QCOMPARE(TDVRAPI::voutSize(caps, res), expected);
+}
+
+void TDvrApiTest::voutInfoFollowsDisplaySection()
+{
+    TTestRoot root;
+    QCOMPARE(dalTestSetProfile("16"), 0);
+    TDVRAPI::installConfigHooks();
+    VoutCaps caps;
+    g_api.getCaps(nullptr, nullptr, &caps);
+    QVERIFY(caps.numRes >= 2);
+    const QSize first(caps.resW[0], caps.resH[0]);
+    const QSize second(caps.resW[1], caps.resH[1]);
+    QVERIFY(first != second);
+    // Without a configuration object: the first resolution.
+    QCOMPARE(g_api.voutInfo(1), first);
+
+    PropDevices dev;
+    std::memset(&dev, 0, sizeof dev);
+    qstrncpy(dev.model, "DVR16", sizeof dev.model);
+    dev.videos = 16;
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    {
+        TConfig cfg(QStringLiteral("/dvr/DVR16.conf"), &dev, &def);
+        cfg.save(-1);
+        g_cfg = &cfg;
+        static_cast<PropDisplay*>(cfg.getsection(IDX_PROP_DISPLAY, 1))->res = 1;
+        static_cast<PropDisplay*>(cfg.getsection(IDX_PROP_DISPLAY, 0))->res = 0;
+        QCOMPARE(g_api.voutInfo(1), second);
+        QCOMPARE(g_api.voutInfo(0), first);
+        // An index the output does not offer gives no size, never a read
+        // outside the table.
+        static_cast<PropDisplay*>(cfg.getsection(IDX_PROP_DISPLAY, 1))->res = caps.numRes;
+        QCOMPARE(g_api.voutInfo(1), QSize(0, 0));
+        static_cast<PropDisplay*>(cfg.getsection(IDX_PROP_DISPLAY, 1))->res = 1000;
+        QCOMPARE(g_api.voutInfo(1), QSize(0, 0));
+        g_cfg = nullptr;
+    }
+    g_dvrHooks = TDvrHooks{nullptr, nullptr, nullptr};
 }
 
 void TDvrApiTest::runSystem()
