@@ -44,6 +44,8 @@ private slots:
     void emptySlotsGiveSharedPixmap();
     void colourIdsOutOfRange();
     void everyImageHoldsAPicture();
+    void indicatorPairsDiffer();
+    void ptzPadLightsItsHitTriangle();
     void imagesAreCutFromSheet_data();
     void imagesAreCutFromSheet();
     void coloursEqualSheetPixels_data();
@@ -124,17 +126,28 @@ void TResTest::everyImageHoldsAPicture()
 {
     // Four-state strips whose states must look different (normal, focused,
     // pressed, disabled).
-    const QList<int> strips = {21, 23, 24, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41,
-                               42, 43, 44, 45, 46, 47, 48, 57, 59, 60, 67, 68, 70, 71, 72, 73, 86,
-                               87, 106, 155, 156, 157, 175, 180, 181, 183, 186, 187, 192, 215, 218};
+    const QList<int> strips = {21, 23, 24, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
+                               57, 59, 60, 67, 68, 70, 71, 72, 73, 86, 87, 106, 157, 175, 180, 181,
+                               183, 186, 187, 192, 215, 218};
+    // Pictures drawn as a bare glyph over whatever lies behind them: the
+    // information bar's indicators (the bar shows them disabled, so their
+    // four states are one picture) and the popup menu pictures. They need
+    // some ink, not a filled rectangle.
+    auto glyphOnly = [](int id) { return (id >= 27 && id <= 34) || id == 155 || id == 156 || (id >= 193 && id <= 214); };
+    const QSet<int> unusedMenu = {197, 198, 212};
     for (int id = 21; id <= 218; ++id) {
         const QImage img = argb(m_loaded->getImage(id)->toImage());
         QVERIFY2(img.width() > 0, qPrintable(QString::number(id)));
-        // Mostly painted: not a hole in the sheet.
         int painted = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 painted += qAlpha(img.pixel(x, y)) > 128;
+        if (glyphOnly(id)) {
+            if (!unusedMenu.contains(id))
+                QVERIFY2(painted * 20 >= img.width() * img.height(), qPrintable(QString::number(id)));
+            continue;
+        }
+        // Mostly painted: not a hole in the sheet.
         QVERIFY2(painted * 4 >= img.width() * img.height() * 3, qPrintable(QString::number(id)));
         if (strips.contains(id)) {
             const int w = img.width() / 4;
@@ -144,6 +157,41 @@ void TResTest::everyImageHoldsAPicture()
                          qPrintable(QString("%1 state %2").arg(id).arg(k)));
         }
     }
+}
+
+void TResTest::indicatorPairsDiffer()
+{
+    // Off and on images of the information bar indicators, and of the
+    // two-image buttons, must tell the two states apart.
+    const QList<QPair<int, int>> pairs = {{29, 30}, {31, 32}, {33, 34}, {155, 156}, {35, 36},
+                                          {38, 39}, {48, 49}, {56, 57}, {59, 60}, {67, 68}, {87, 86}};
+    for (const auto& pr : pairs) {
+        const QImage off = argb(m_loaded->getImage(pr.first)->toImage());
+        const QImage on = argb(m_loaded->getImage(pr.second)->toImage());
+        QVERIFY2(off != on, qPrintable(QString("%1/%2").arg(pr.first).arg(pr.second)));
+    }
+}
+
+void TResTest::ptzPadLightsItsHitTriangle()
+{
+    // The direction pad's hit test splits the picture into four triangles
+    // meeting at (36, 35). A point well inside each triangle, away from the
+    // arrows and the hub: up, down, left, right.
+    const QPoint probe[4] = {{20, 12}, {20, 59}, {12, 20}, {59, 20}};
+    const QImage idle = argb(m_loaded->getImage(74)->toImage());
+    for (int d = 0; d < 4; ++d) {
+        for (int pressed = 0; pressed < 2; ++pressed) {
+            const int id = 75 + 2 * d + pressed;
+            const QImage img = argb(m_loaded->getImage(id)->toImage());
+            for (int e = 0; e < 4; ++e) {
+                const bool same = img.pixel(probe[e]) == idle.pixel(probe[e]);
+                QVERIFY2(same == (e != d), qPrintable(QString("image %1 triangle %2").arg(id).arg(e)));
+            }
+        }
+    }
+    // Highlighted and pressed pictures of one direction differ.
+    for (int d = 0; d < 4; ++d)
+        QVERIFY(argb(m_loaded->getImage(75 + 2 * d)->toImage()) != argb(m_loaded->getImage(76 + 2 * d)->toImage()));
 }
 
 void TResTest::imagesAreCutFromSheet_data()

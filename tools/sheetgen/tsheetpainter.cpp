@@ -188,8 +188,8 @@ void TSheetPainter::strip4On(QPainter& p, int id)
 void TSheetPainter::buttons(QPainter& p)
 {
     strip4(p, 21, 0, GNone);     // push button, 85 x 25
-    strip4(p, 59, 2, GNone);     // list row, 240 x 30
-    strip4(p, 60, 3, GNone);     // tab / column header, 240 x 30
+    // Setup section menu items, 240 x 30, off and on: they carry their text.
+    strip4Pair(p, 59, 60, 2, GNone, false);
     // Two-image tab buttons: the first image is the off state, the second
     // the on state. They carry their text, so no picture sits on them.
     strip4(p, 67, 0, GNone);     // PTZ setup page tab, off, 90 x 20
@@ -197,49 +197,154 @@ void TSheetPainter::buttons(QPainter& p)
     strip4(p, 87, 0, GNone);     // setup page selector, off, 90 x 25
     strip4On(p, 86);             // and on
     strip4(p, 106, 0, GNone);    // PTZ window command button, 130 x 24
-    // Main menu tiles, 160 x 60: the picture at the left, the label beside it.
-    const Glyph menu[10] = {GCamera, GSearch, GSliders, GDisk, GPtz,
-                            GRecord, GCalendar, GUser, GLock, GMonitor};
-    for (int i = 0; i < 10; ++i)
-        strip4(p, 48 + i, 0, menu[i], true);
+    // Setup window tabs, 160 x 60, in off/on pairs: Display, Record,
+    // Device, Network, System. The label is written right-aligned, so the
+    // picture sits at the left.
+    const Glyph tabs[5] = {GMonitor, GRecord, GDisk, GNetwork, GSliders};
+    for (int i = 0; i < 5; ++i)
+        strip4Pair(p, 48 + 2 * i, 49 + 2 * i, 0, tabs[i], true);
+}
+
+void TSheetPainter::strip4Pair(QPainter& p, int offId, int onId, int shape, Glyph g, bool glyphLeft,
+                               Glyph onGlyph)
+{
+    strip4(p, offId, shape, g, glyphLeft);
+    if (onGlyph != GNone)
+        g = onGlyph;
+    const QRectF r = rectOf(onId);
+    const qreal w = qFloor(r.width() / 4);
+    for (int k = 0; k < 4; ++k) {
+        Look look = stateLook(k);
+        if (k < 3) {
+            look.fill = kPressed;
+            look.glyph = kAccent;
+        }
+        cell(p, QRectF(r.left() + k * w, r.top(), w, r.height()), shape, look, g, glyphLeft);
+    }
+}
+
+void TSheetPainter::indicator(QPainter& p, int id, Glyph g, const QColor& colour)
+{
+    const QRectF r = rectOf(id);
+    const qreal w = qFloor(r.width() / 4);
+    for (int k = 0; k < 4; ++k) {
+        const QRectF c(r.left() + k * w, r.top(), w, r.height());
+        const qreal s = qMin(c.width(), c.height()) - 4;
+        QRectF box(0, 0, s, s);
+        box.moveCenter(c.center());
+        glyph(p, box, g, colour, 1.5);
+    }
+}
+
+void TSheetPainter::ptzPad(QPainter& p)
+{
+    // The pad's hit test splits the square (6, 6)-(65, 65) into four
+    // triangles that meet at (36, 35): up, down, left, right. Each picture
+    // draws that square with the four segments, an arrow in each and a hub
+    // at the meeting point; the highlighted or pressed segment is the
+    // triangle the pad reports for that direction.
+    const QPointF centre(36, 35);
+    const QPointF tl(6, 6), tr(65, 6), bl(6, 65), br(65, 65);
+    const QPolygonF segs[4] = {QPolygonF({tl, centre, tr}), QPolygonF({bl, centre, br}),
+                               QPolygonF({tl, centre, bl}), QPolygonF({tr, centre, br})};
+    const QPolygonF arrows[4] = {QPolygonF({{36, 11}, {44, 20}, {28, 20}}), QPolygonF({{36, 60}, {44, 51}, {28, 51}}),
+                                 QPolygonF({{11, 35}, {20, 27}, {20, 43}}), QPolygonF({{61, 35}, {52, 27}, {52, 43}})};
+    for (int img = 0; img < 9; ++img) {
+        const int dir = img == 0 ? -1 : (img - 1) / 2;
+        const bool pressed = img > 0 && (img - 1) % 2 == 1;
+        const QPointF o = rectOf(74 + img).topLeft();
+        p.save();
+        p.translate(o);
+        // A plain panel under the whole picture: the pad draws its focus
+        // frame at its edge, outside the square of the triangles.
+        p.setPen(Qt::NoPen);
+        p.setBrush(kPanel);
+        p.drawRoundedRect(QRectF(0, 0, 72, 72), 4, 4);
+        QPainterPath pad;
+        pad.addRoundedRect(QRectF(tl, br), 8, 8);
+        p.setBrush(kRaised);
+        p.drawPath(pad);
+        if (dir >= 0) {
+            QPainterPath seg;
+            seg.addPolygon(segs[dir]);
+            seg.closeSubpath();
+            p.setBrush(pressed ? kPressed : kRaised.lighter(150));
+            p.drawPath(pad.intersected(seg));
+        }
+        // Dividers from the corners to the hub.
+        p.save();
+        p.setClipPath(pad);
+        p.setPen(linePen(kPanel, 2));
+        for (const QPointF& c : {tl, tr, bl, br})
+            p.drawLine(c, centre);
+        p.restore();
+        p.setPen(linePen(kFrame, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(tl, br).adjusted(-0.5, -0.5, 0.5, 0.5), 8, 8);
+        for (int d = 0; d < 4; ++d) {
+            const QColor c = d != dir ? kText : pressed ? kAccent : QColor(Qt::white);
+            p.setPen(linePen(c, 1));
+            p.setBrush(c);
+            p.drawPolygon(arrows[d]);
+        }
+        if (pressed) {
+            QPainterPath seg;
+            seg.addPolygon(segs[dir]);
+            seg.closeSubpath();
+            p.setPen(linePen(kAccent, 1.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(pad.intersected(seg));
+        }
+        // The hub: a plain disc at the meeting point.
+        p.setPen(linePen(kFrame, 1));
+        p.setBrush(kPanel);
+        p.drawEllipse(centre, 7, 7);
+        p.restore();
+    }
 }
 
 void TSheetPainter::iconStrips(QPainter& p)
 {
     strip4(p, 23, 1, GChevLeft);  // spin arrows, 12 x 20
     strip4(p, 24, 1, GChevRight);
-    const Glyph small[13] = {GCheckOff, GCheckOn, GRadioOff, GRadioOn, GChevUp, GChevDown, GChevLeft,
-                             GChevRight, GClose, GPlus, GMinus, GSearch, GLines};
-    for (int i = 0; i < 13; ++i) // 27..39, 20 x 20
-        strip4(p, 27 + i, 1, small[i]);
-    strip4(p, 155, 1, GPlay);
-    strip4(p, 156, 1, GPause);
-    // Status bar marks, 15 x 17.
-    const Glyph status[8] = {GDisk, GNetwork, GUsb, GLock, GClock, GRelay, GRecord, GSpeaker};
+    // Information bar indicators, 20 x 20: the bar disables them, so every
+    // state shows the same picture; the on image of a pair is lit.
+    const QColor quiet = kDisGlyph.lighter(130);
+    indicator(p, 27, GCalendar, kText);   // date
+    indicator(p, 28, GClock, kText);      // time
+    indicator(p, 29, GDisk, quiet);       // disks idle
+    indicator(p, 30, GDisk, kGreen);      // and in use
+    indicator(p, 31, GLock, quiet);       // somebody logged in
+    indicator(p, 32, GLock, kAccent);     // nobody logged in: locked
+    indicator(p, 33, GSchedule, quiet);   // recording schedule off
+    indicator(p, 34, GSchedule, kGreen);  // and on
+    indicator(p, 155, GNetwork, quiet);   // no network client
+    indicator(p, 156, GNetwork, kGreen);  // a network client is watching
+    // Information bar choosers, 20 x 20: split, sequence off/on, audio
+    // off/on.
+    strip4(p, 37, 1, GSplit);
+    strip4Pair(p, 38, 39, 1, GTour, false);
+    strip4Pair(p, 35, 36, 1, GMute, false, GSpeaker);
+    // Playback buttons of the information bar, 15 x 17: fast reverse,
+    // reverse, slow reverse, pause/step, slow forward, play, fast forward,
+    // stop.
+    const Glyph play[8] = {GFastBack, GReverse, GSlowBack, GPause, GSlowFwd, GPlay, GFastFwd, GStop};
     for (int i = 0; i < 8; ++i)
-        strip4(p, 40 + i, 1, status[i]);
-    // Scroll arrows, 23 x 12.
-    const Glyph scroll[4] = {GTriUp, GTriDown, GTriLeft, GTriRight};
+        strip4(p, 40 + i, 1, play[i]);
+    // List view paging buttons, 23 x 12 each state, in a column: first,
+    // last, previous and next page.
+    const Glyph paging[4] = {GFirstPage, GLastPage, GTriUp, GTriDown};
     for (int i = 0; i < 4; ++i)
-        strip4(p, 183 + i, 1, scroll[i]);
+        strip4(p, 183 + i, 1, paging[i]);
 
-    // Channel tile marks, 16 x 16: their own signal colour while lit.
-    struct Mark {
-        int id;
-        Glyph g;
-        QColor c;
-    };
-    const Mark marks[5] = {{70, GRecord, kRed}, {71, GMotion, kAccent}, {72, GAlarm, kRed},
-                           {73, GVideoLoss, kMuted}, {181, GSpeaker, kGreen}};
-    for (const Mark& m : marks) {
-        const QRectF r = rectOf(m.id);
-        for (int k = 0; k < 4; ++k) {
-            Look look = stateLook(k);
-            if (k < 3)
-                look.glyph = k == 2 ? m.c.lighter(125) : m.c;
-            cell(p, QRectF(r.left() + k * 16, r.top(), 16, 16), 1, look, m.g, false);
-        }
-    }
+    // Check boxes of the checkable buttons, 16 x 16: 71 off, 70 on. The
+    // event link grid uses 73 (empty), 72 (sensor) and 181 (text input) as
+    // its unchecked cells, with 70 as their checked state.
+    strip4(p, 70, 1, GCheckOn);
+    strip4(p, 71, 1, GCheckBox);
+    strip4(p, 72, 1, GSensorBox);
+    strip4(p, 73, 1, GCheckBox);
+    strip4(p, 181, 1, GTextBox);
 }
 
 void TSheetPainter::tile(QPainter& p, int id, Glyph g, const QColor& colour)
@@ -249,22 +354,13 @@ void TSheetPainter::tile(QPainter& p, int id, Glyph g, const QColor& colour)
 
 void TSheetPainter::singleIcons(QPainter& p)
 {
-    // Setup menu pictures, 72 x 72.
-    const Glyph setup[9] = {GMonitor, GCamera, GRecord, GAlarm, GNetwork, GDisk, GSliders, GUser, GPtz};
-    for (int i = 0; i < 9; ++i) {
-        const QRectF r = rectOf(74 + i);
-        p.save();
-        p.setPen(linePen(kFrame, 1));
-        p.setBrush(kRaised);
-        p.drawRoundedRect(inner(r, 1).adjusted(2, 2, -2, -2), 8, 8);
-        p.restore();
-        glyph(p, r.adjusted(18, 18, -18, -18), setup[i], i == 2 ? kRed : kText, 3);
-    }
-    // Live view tools, 24 x 24.
-    tile(p, 108, GZoomIn, kText);
-    tile(p, 109, GZoomOut, kText);
-    tile(p, 110, GFullScreen, kText);
-    tile(p, 111, GSplit, kText);
+    ptzPad(p);
+    // PTZ window direction buttons, 24 x 24, one state: up, down, left,
+    // right.
+    tile(p, 108, GTriUp, kText);
+    tile(p, 109, GTriDown, kText);
+    tile(p, 110, GTriLeft, kText);
+    tile(p, 111, GTriRight, kText);
     // Playback controls, 44 x 24.
     const struct {
         int id;
@@ -273,32 +369,29 @@ void TSheetPainter::singleIcons(QPainter& p)
                   {117, GFastFwd}, {118, GToStart}, {120, GStop}, {119, GReverse}, {121, GToEnd}};
     for (const auto& b : play)
         cell(p, rectOf(b.id), 0, stateLook(0), b.g, false);
-    // Timeline and calendar pieces, 16 x 16.
-    tile(p, 131, GSelectedDay, kGreen);   // continuous recording
-    tile(p, 132, GSelectedDay, kAccent);  // motion recording
-    tile(p, 133, GSelectedDay, kRed);     // alarm recording
-    tile(p, 134, GVideoLoss, kDisGlyph);  // no signal
-    tile(p, 135, GDayData, kGreen);       // day with recordings
-    tile(p, 136, GToday, kAccent);        // today
-    tile(p, 137, GSelectedDay, kText);    // chosen day
-    tile(p, 138, GChevLeft, kText);       // previous month
-    tile(p, 139, GChevRight, kText);      // next month
-    tile(p, 140, GPlus, kText);           // zoom the timeline in
-    tile(p, 141, GMinus, kText);          // and out
-    tile(p, 142, GDisk, kText);           // disk
-    // PTZ pad, 28 x 28.
-    const Glyph ptz[22] = {GTriUpLeft, GTriUp, GTriUpRight, GTriLeft, GHome, GTriRight, GTriDownLeft,
-                           GTriDown, GTriDownRight, GZoomIn, GZoomOut, GFocusNear, GFocusFar, GIrisOpen,
-                           GIrisClose, GPreset, GTour, GAutoPan, GLight, GWiper, GLines, GStop};
-    for (int i = 0; i < 22; ++i) {
-        const QRectF r = rectOf(193 + i);
-        p.save();
-        p.setPen(linePen(kFrame, 1));
-        p.setBrush(kRaised);
-        p.drawRoundedRect(inner(r, 1), 4, 4);
-        p.restore();
-        glyph(p, r.adjusted(5, 5, -5, -5), ptz[i], kText, 2);
-    }
+    // Channel OSD marks, 16 x 16, drawn over live video on a dark backing:
+    // continuous recording, event recording, sensor, motion, text input
+    // and the sixth mark; the ids between them are not drawn by any window
+    // and stay quiet tiles.
+    tile(p, 131, GRecord, kGreen);
+    tile(p, 133, GRecord, kRed);
+    tile(p, 135, GAlarm, kRed);
+    tile(p, 137, GMotion, kAccent);
+    tile(p, 139, GTextIn, kText);
+    tile(p, 141, GInfo, kText);
+    for (int id : {132, 134, 136, 138, 140, 142})
+        tile(p, id, GNone, kText);
+    // Popup menu pictures, 28 x 28: the line glyph alone, since the menu
+    // draws its own rows and highlight.
+    const struct {
+        int id;
+        Glyph g;
+    } menu[] = {{193, GSliders}, {194, GSearch}, {195, GDisk}, {196, GSpeaker}, {199, GPtz},
+                {200, GTour}, {201, GReplay}, {202, GZoomIn}, {203, GClose}, {204, GSplit},
+                {205, GMonitor}, {206, GRecord}, {207, GCamera}, {208, GNetwork}, {209, GSliders},
+                {210, GSnapshot}, {211, GInfo}, {213, GLock}, {214, GUser}};
+    for (const auto& m : menu)
+        glyph(p, rectOf(m.id).adjusted(4, 4, -4, -4), m.g, m.g == GRecord ? kRed : kText, 2);
 }
 
 void TSheetPainter::keys(QPainter& p)
@@ -815,6 +908,75 @@ void TSheetPainter::glyph(QPainter& p, const QRectF& box, Glyph g, const QColor&
     case GSelectedDay:
         solid();
         p.drawRoundedRect(R(0.14, 0.14, 0.72, 0.72), 2, 2);
+        break;
+    case GSchedule:
+        stroke();
+        p.drawRoundedRect(R(0.12, 0.2, 0.76, 0.68), lw, lw);
+        line(0.32, 0.1, 0.32, 0.26);
+        line(0.68, 0.1, 0.68, 0.26);
+        poly({{0.3, 0.56}, {0.45, 0.7}, {0.7, 0.42}}, false, false);
+        break;
+    case GMute:
+        poly({{0.12, 0.38}, {0.3, 0.38}, {0.5, 0.2}, {0.5, 0.8}, {0.3, 0.62}, {0.12, 0.62}}, true, true);
+        line(0.62, 0.38, 0.86, 0.62);
+        line(0.86, 0.38, 0.62, 0.62);
+        break;
+    case GTextIn:
+        stroke();
+        p.drawRect(R(0.2, 0.12, 0.6, 0.76));
+        line(0.32, 0.34, 0.68, 0.34);
+        line(0.32, 0.5, 0.68, 0.5);
+        line(0.32, 0.66, 0.56, 0.66);
+        break;
+    case GInfo:
+        circle(0.5, 0.5, 0.38, false);
+        circle(0.5, 0.31, 0.05, true);
+        line(0.5, 0.45, 0.5, 0.7);
+        break;
+    case GReplay:
+        stroke();
+        p.drawArc(R(0.16, 0.16, 0.68, 0.68), 120 * 16, 280 * 16);
+        poly({{0.12, 0.22}, {0.34, 0.2}, {0.2, 0.4}}, true, true);
+        poly({{0.44, 0.36}, {0.64, 0.5}, {0.44, 0.64}}, true, true);
+        break;
+    case GSnapshot:
+        stroke();
+        p.drawRoundedRect(R(0.1, 0.3, 0.8, 0.54), lw, lw);
+        line(0.36, 0.3, 0.42, 0.18);
+        line(0.42, 0.18, 0.58, 0.18);
+        line(0.58, 0.18, 0.64, 0.3);
+        circle(0.5, 0.57, 0.15, false);
+        break;
+    case GSlowBack:
+        poly({{0.66, 0.26}, {0.66, 0.74}, {0.3, 0.5}}, true, true);
+        line(0.78, 0.26, 0.78, 0.74);
+        break;
+    case GSlowFwd:
+        poly({{0.34, 0.26}, {0.34, 0.74}, {0.7, 0.5}}, true, true);
+        line(0.22, 0.26, 0.22, 0.74);
+        break;
+    case GFirstPage:
+        line(0.2, 0.2, 0.8, 0.2);
+        poly({{0.5, 0.34}, {0.82, 0.8}, {0.18, 0.8}}, true, true);
+        break;
+    case GLastPage:
+        line(0.2, 0.8, 0.8, 0.8);
+        poly({{0.18, 0.2}, {0.82, 0.2}, {0.5, 0.66}}, true, true);
+        break;
+    case GCheckBox:
+        stroke();
+        p.drawRoundedRect(R(0.15, 0.15, 0.7, 0.7), 2, 2);
+        break;
+    case GSensorBox:
+        stroke();
+        p.drawRoundedRect(R(0.15, 0.15, 0.7, 0.7), 2, 2);
+        circle(0.5, 0.5, 0.14, true);
+        break;
+    case GTextBox:
+        stroke();
+        p.drawRoundedRect(R(0.15, 0.15, 0.7, 0.7), 2, 2);
+        line(0.32, 0.4, 0.68, 0.4);
+        line(0.32, 0.6, 0.6, 0.6);
         break;
     }
     p.restore();

@@ -24,7 +24,9 @@ public:
         GUsb, GLock, GClock, GRelay, GRecord, GSpeaker, GMotion, GAlarm, GVideoLoss, GCamera,
         GMonitor, GUser, GSliders, GPtz, GHome, GFocusNear, GFocusFar, GIrisOpen, GIrisClose,
         GPreset, GTour, GAutoPan, GLight, GWiper, GFullScreen, GSplit, GShift, GBackspace,
-        GEnter, GSpace, GCaps, GLanguage, GOk, GCalendar, GDayData, GToday, GSelectedDay
+        GEnter, GSpace, GCaps, GLanguage, GOk, GCalendar, GDayData, GToday, GSelectedDay,
+        GSchedule, GMute, GTextIn, GInfo, GReplay, GSnapshot, GSlowBack, GSlowFwd, GFirstPage,
+        GLastPage, GCheckBox, GSensorBox, GTextBox
     };
 
     QImage paint();
@@ -54,6 +56,18 @@ private:
     // a plain title band that many pixels high.
     void dialog(QPainter& p, const QRectF& r, int band);
     void keyCap(QPainter& p, const QRectF& r);
+    // The PTZ direction pad, 72 x 72: idle, then up, down, left and right,
+    // each highlighted and pressed (images 74..82).
+    void ptzPad(QPainter& p);
+    // An indicator strip of the information bar: the same picture in all
+    // four states (the bar disables its indicators), quiet when `lit` is
+    // false and bright when true.
+    void indicator(QPainter& p, int id, Glyph g, const QColor& colour);
+    // A two-image button pair: `offId` in the normal look, `onId` with the
+    // pressed fill and the accent glyph (switched on); `onGlyph`, when
+    // given, is the on image's own picture.
+    void strip4Pair(QPainter& p, int offId, int onId, int shape, Glyph g, bool glyphLeft,
+                    Glyph onGlyph = GNone);
     static void glyph(QPainter& p, const QRectF& box, Glyph g, const QColor& c, qreal lw);
     static QRectF rectOf(int id);
 };

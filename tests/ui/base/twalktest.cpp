@@ -72,8 +72,10 @@ public:
     {
         QPainter p(this);
         p.fillRect(rect(), g_res->getColor(33));
+        // Header strip in colour 35 carries its text in colour 33, as the
+        // system's own header strips do.
         p.fillRect(QRect(0, 0, width(), 34), g_res->getColor(35));
-        p.setPen(g_res->getColor(34));
+        p.setPen(g_res->getColor(33));
         drawFitText(&p, QRect(12, 0, width() - 24, 34), Qt::AlignLeft | Qt::AlignVCenter, "Walk test");
         p.setPen(g_res->getColor(34));
         for (int i = 0; i < 8; ++i)
