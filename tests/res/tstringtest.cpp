@@ -1,6 +1,7 @@
 #include "tstring.h"
 #include "appglobals.h"
 #include "tdefault.h"
+#include "tlog.h"
 #include "ttestroot.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -84,6 +86,8 @@ private slots:
     void sourcesCoverCatalogue_data();
     void sourcesCoverCatalogue();
     void renderCjk();
+    void logEventTexts_data();
+    void logEventTexts();
 
 private:
     // Literals in id order, read with no translator installed.
@@ -596,6 +600,48 @@ void TStringTest::renderCjk()
                 dark += qGray(sheet.pixel(x, y)) < 128;
         QVERIFY2(dark > 100, samples[i].lang);
     }
+}
+
+void TStringTest::logEventTexts_data()
+{
+    // Every system-log event code and the text id that names it.
+    const int codes[][2] = {
+        {0x1000, 215}, {0x1001, 216}, {0x1002, 217}, {0x1010, 218}, {0x1011, 108},
+        {0x1012, 300}, {0x1020, 219}, {0x1021, 220}, {0x1100, 440}, {0x1101, 441},
+        {0x1102, 443}, {0x1103, 444}, {0x1104, 447}, {0x1105, 448}, {0x1106, 449},
+        {0x1107, 450}, {0x1108, 442}, {0x1109, 445}, {0x110a, 446}, {0x1120, 451},
+        {0x1121, 452}, {0x1140, 453}, {0x1150, 461}, {0x1151, 462}, {0x2000, 221},
+        {0x2001, 222}, {0x2002, 223}, {0x3000, 224}, {0x3001, 225}, {0x3002, 226},
+        {0x4000, 227}, {0x4001, 228}, {0x5000, 229}, {0x5001, 230}, {0x6000, 231},
+        {0x6001, 232}, {0x7000, 233}, {0x7002, 234}, {0x7003, 235}, {0x7004, 236},
+        {0x7005, 237}, {0x7010, 238}, {0x8000, 239}, {0x8001, 240},
+    };
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("id");
+    for (const auto& c : codes)
+        QTest::newRow(qPrintable(QString::number(c[0], 16))) << c[0] << c[1];
+    // Codes without an event text.
+    QTest::newRow("7001") << 0x7001 << 180;
+    QTest::newRow("1013") << 0x1013 << 180;
+}
+
+void TStringTest::logEventTexts()
+{
+    QFETCH(int, code);
+    QFETCH(int, id);
+    TTestRoot root;
+    TLog log("/tmp/SYSTEM.log");
+    LogRecord rec;
+    std::memset(&rec, 0, sizeof rec);
+    rec.code = quint16(code);
+    TString s;
+    // The log names an event by the text of its id, in the language in force.
+    for (const char* lang : {"", "Deutsch", "Korean"}) {
+        s.setLanguage(lang, "");
+        QCOMPARE(log.toText(&rec), s.text(id));
+        s.setLanguage("", lang);
+    }
+    QVERIFY(id == 180 || !log.toText(&rec).isEmpty());
 }
 
 QTEST_MAIN(TStringTest)
