@@ -107,7 +107,9 @@ void TProperty::loadAudio()
 {
     defAudio();
     const int inputs = audioInputs();
-    const int cameras = channels();
+    // The "off" value is the device's camera count as it stands, not the
+    // number of camera entries the record holds.
+    const int cameras = m_devices.videos;
     beginGroup(QStringLiteral("AUDIO"));
     for (int i = 0; i < inputs; ++i) {
         const int v = readInt(indexedKey("in%02d", i), m_audio.in[i]);

@@ -4,6 +4,7 @@
 #include "tproperty.h"
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -358,9 +359,17 @@ void TProperty::loadColor()
         uint8_t v[4] = {50, 50, 50, 50};
         if (parts.size() >= 4) {
             for (int k = 0; k < 4; ++k) {
+                // A number is an int: one beyond 32 bits saturates (to
+                // 0x7fffffff or its negative), like every other number read.
                 bool ok = false;
-                const qlonglong n64 = parts.at(k).toLongLong(&ok);
-                const uint8_t b = uint8_t(ok ? (n64 & 0xff) : 0);
+                qlonglong n64 = parts.at(k).toLongLong(&ok);
+                if (!ok)
+                    n64 = 0;
+                else if (n64 > std::numeric_limits<int32_t>::max())
+                    n64 = std::numeric_limits<int32_t>::max();
+                else if (n64 < std::numeric_limits<int32_t>::min())
+                    n64 = std::numeric_limits<int32_t>::min();
+                const uint8_t b = uint8_t(n64 & 0xff);
                 v[k] = (b >= 1 && b <= 100) ? b : 50;
             }
         }

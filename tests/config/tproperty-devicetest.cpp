@@ -430,6 +430,8 @@ void TPropertyDeviceTest::color_data()
     QTest::newRow("double blank") << QByteArray("10  20 30") << QVector<int>{10, 50, 20, 30};
     QTest::newRow("not a number") << QByteArray("x 20 30 40") << QVector<int>{50, 20, 30, 40};
     QTest::newRow("huge") << QByteArray("99999999999999999999 20 30 40") << QVector<int>{50, 20, 30, 40};
+    QTest::newRow("beyond 32 bits saturates")
+        << QByteArray("4294967297 -4294967247 20 30") << QVector<int>{50, 50, 20, 30};
     QTest::newRow("empty") << QByteArray("") << QVector<int>{50, 50, 50, 50};
     // Only the first 1023 bytes count: the fourth part falls beyond them.
     QTest::newRow("overlong") << QByteArray("10 20 30" + QByteArray(1100, ' ') + "40")

@@ -106,27 +106,34 @@ void TPropertyCameraTest::privacyRoundTrip()
 
 void TPropertyCameraTest::audio_data()
 {
+    QTest::addColumn<int>("videos"); // cameras of a unit with 4 audio inputs
     QTest::addColumn<QByteArray>("keys");
-    QTest::addColumn<QList<int>>("in"); // inputs 0..3 of a 4-camera, 4-input unit
+    QTest::addColumn<QList<int>>("in"); // inputs 0..3
     QTest::addColumn<int>("out");
-    QTest::newRow("no keys") << QByteArray() << QList<int>{0, 1, 2, 3} << 1;
-    QTest::newRow("swapped") << QByteArray("in00=1\nin01=0\nout=3\n") << QList<int>{1, 0, 2, 3} << 3;
+    QTest::newRow("no keys") << 4 << QByteArray() << QList<int>{0, 1, 2, 3} << 1;
+    QTest::newRow("swapped") << 4 << QByteArray("in00=1\nin01=0\nout=3\n") << QList<int>{1, 0, 2, 3} << 3;
     QTest::newRow("repeated camera resets, out still read")
-        << QByteArray("in00=1\nin01=1\nin02=3\nout=2\n") << QList<int>{0, 1, 2, 3} << 2;
-    QTest::newRow("off may repeat") << QByteArray("in00=5\nin01=5\nin02=4\nin03=4\n")
+        << 4 << QByteArray("in00=1\nin01=1\nin02=3\nout=2\n") << QList<int>{0, 1, 2, 3} << 2;
+    QTest::newRow("off may repeat") << 4 << QByteArray("in00=5\nin01=5\nin02=4\nin03=4\n")
                                     << QList<int>{5, 5, 4, 4} << 1;
-    QTest::newRow("repeated -1 resets") << QByteArray("in00=-1\nin01=-1\n") << QList<int>{0, 1, 2, 3} << 1;
-    QTest::newRow("repeat of a default") << QByteArray("in00=2\n") << QList<int>{0, 1, 2, 3} << 1;
+    QTest::newRow("repeated -1 resets") << 4 << QByteArray("in00=-1\nin01=-1\n") << QList<int>{0, 1, 2, 3} << 1;
+    QTest::newRow("repeat of a default") << 4 << QByteArray("in00=2\n") << QList<int>{0, 1, 2, 3} << 1;
+    // "Off" is the device's camera count, also beyond the 20 camera entries.
+    QTest::newRow("32 cameras: 25 is a camera") << 32 << QByteArray("in00=25\nin01=25\n")
+                                                << QList<int>{0, 1, 2, 3} << 1;
+    QTest::newRow("32 cameras: 32 is off") << 32 << QByteArray("in00=32\nin01=32\n")
+                                           << QList<int>{32, 32, 2, 3} << 1;
 }
 
 void TPropertyCameraTest::audio()
 {
+    QFETCH(int, videos);
     QFETCH(QByteArray, keys);
     QFETCH(QList<int>, in);
     QFETCH(int, out);
     TTestRoot root;
     // The factory audio output (1) is the default of "out".
-    Prop p(propertyWithRecords(root, "[AUDIO]\n" + keys, testDevices(4, 4)));
+    Prop p(propertyWithRecords(root, "[AUDIO]\n" + keys, testDevices(videos, 4)));
     QList<int> got;
     for (int i = 0; i < 4; ++i)
         got << p->m_audio.in[i];
@@ -208,7 +215,7 @@ void TPropertyCameraTest::craftedCountsStayInTables()
     ini += "[CAMERA]\nname25=far\nname19=last\n";
     Prop p(propertyFromText(root, ini));
     QCOMPARE(QByteArray(p->m_camera.data[19].name), QByteArray("last"));
-    // 20 inputs read: 39..20 are all "off" (not below the 20 cameras) and may repeat.
+    // 20 inputs read, each a different camera, so nothing is reset.
     for (int i = 0; i < 20; ++i)
         QCOMPARE(p->m_audio.in[i], 39 - i);
     p->save(-1);
