@@ -39,6 +39,10 @@ TDefault::TDefault(const QString& path)
     : QSettings(TPath::map(path), QSettings::IniFormat)
     , m_oemId(0)
 {
+    // Texts of the records are UTF-8; without a codec QSettings would take
+    // each byte of the file as one Latin-1 character and hand back every
+    // non-ASCII text encoded twice.
+    setIniCodec("UTF-8");
     std::memset(&m_record, 0, sizeof m_record);
 }
 
