@@ -76,6 +76,12 @@ void TDefaultTest::overlongTextsAreCut()
     def.load(&rec);
     QCOMPARE(QByteArray(rec.name), QByteArray("ABCDEFG"));
     QCOMPARE(QByteArray(rec.lang), QByteArray(31, 'x'));
+    // A cut never splits a UTF-8 character: "DVR1 " and a 3-byte Hangul
+    // syllable are 8 bytes, so the syllable goes whole.
+    QVERIFY(root.write("/tmp/cut.conf", "[DEFAULT]\nname=DVR1 \xed\x95\x9c\n"));
+    TDefault cut("/tmp/cut.conf");
+    cut.load(&rec);
+    QCOMPARE(QByteArray(rec.name), QByteArray("DVR1 "));
 }
 
 // The factory file is UTF-8 like every text of the configuration: a unit
