@@ -25,7 +25,15 @@ void readText(QSettings* s, const char* key, char (&field)[N])
 {
     const QByteArray v = s->value(QLatin1String(key), QByteArray(field)).toByteArray();
     std::memset(field, 0, N);
-    qstrncpy(field, v.constData(), N);
+    int n = int(qstrnlen(v.constData(), uint(v.size())));
+    if (n > N - 1) {
+        // Cut before the character the field has no room for, not through
+        // it: a UTF-8 sequence cut short reads back as a broken character.
+        n = N - 1;
+        while (n > 0 && (uchar(v.at(n)) & 0xC0) == 0x80)
+            --n;
+    }
+    std::memcpy(field, v.constData(), size_t(n));
 }
 
 void readInt(QSettings* s, const char* key, int32_t& field)
@@ -39,6 +47,10 @@ TDefault::TDefault(const QString& path)
     : QSettings(TPath::map(path), QSettings::IniFormat)
     , m_oemId(0)
 {
+    // Texts of the records are UTF-8; without a codec QSettings would take
+    // each byte of the file as one Latin-1 character and hand back every
+    // non-ASCII text encoded twice.
+    setIniCodec("UTF-8");
     std::memset(&m_record, 0, sizeof m_record);
 }
 

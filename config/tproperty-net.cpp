@@ -17,12 +17,6 @@ void setField(char (&field)[N], const char (&text)[M])
     qstrncpy(field, text, uint(N < M ? N : M));
 }
 
-void setField(char* field, int width, const char* text)
-{
-    std::memset(field, 0, size_t(width));
-    qstrncpy(field, text, uint(width));
-}
-
 QString flagString(const uint8_t* flags, int count)
 {
     QString out;
@@ -303,7 +297,7 @@ void TProperty::defNetddns()
     PropNetddns& d = m_netddns;
     setField(d.type, "None");
     d.dur = m_default.dur;
-    setField(d.serverip, sizeof d.serverip, m_default.szserverip);
+    setField(d.serverip, m_default.szserverip);
     d.serverport = m_default.serverport;
     switch (oem()) {
     case 2:

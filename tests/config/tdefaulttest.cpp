@@ -12,6 +12,7 @@ private slots:
     void oemVariant_data();
     void oemVariant();
     void overlongTextsAreCut();
+    void utf8TextsKeepTheirBytes();
     void nonNumericIntegerGivesZero();
     void sectionRoundTrip();
     void sectionFallbacksAreFactoryValues();
@@ -75,6 +76,27 @@ void TDefaultTest::overlongTextsAreCut()
     def.load(&rec);
     QCOMPARE(QByteArray(rec.name), QByteArray("ABCDEFG"));
     QCOMPARE(QByteArray(rec.lang), QByteArray(31, 'x'));
+    // A cut never splits a UTF-8 character: "DVR1 " and a 3-byte Hangul
+    // syllable are 8 bytes, so the syllable goes whole.
+    QVERIFY(root.write("/tmp/cut.conf", "[DEFAULT]\nname=DVR1 \xed\x95\x9c\n"));
+    TDefault cut("/tmp/cut.conf");
+    cut.load(&rec);
+    QCOMPARE(QByteArray(rec.name), QByteArray("DVR1 "));
+}
+
+// The factory file is UTF-8 like every text of the configuration: a unit
+// name or zone name outside ASCII reaches the record byte for byte.
+void TDefaultTest::utf8TextsKeepTheirBytes()
+{
+    TTestRoot root;
+    const QByteArray name("DVR \xc3\xa9");                        // "DVR e-acute", 6 bytes
+    const QByteArray zone("GMT+09:00 \xec\x84\x9c\xec\x9a\xb8"); // Seoul in Hangul
+    QVERIFY(root.write("/dvr/default.conf", "[DEFAULT]\nname=" + name + "\ntzone=" + zone + "\n"));
+    TDefault def("/dvr/default.conf");
+    PropDefault rec;
+    def.load(&rec);
+    QCOMPARE(QByteArray(rec.name), name);
+    QCOMPARE(QByteArray(rec.tzone), zone);
 }
 
 void TDefaultTest::nonNumericIntegerGivesZero()

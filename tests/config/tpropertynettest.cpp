@@ -29,6 +29,7 @@ private slots:
     void ddnsLoad_data();
     void ddnsLoad();
     void ddnsResetKeepsMac();
+    void defaultsCopiedWithinTheirFields();
     void craftedCountsStayInTables();
 };
 
@@ -304,6 +305,22 @@ void TPropertyNetTest::ddnsResetKeepsMac()
     QCOMPARE(p->m_netddns.id[0], '\0');
     p->save(IDX_PROP_NETDDNS);
     QCOMPARE(iniKeyCount(root.read("/tmp/t.conf"), "NETDDNS"), 9);
+}
+
+// Texts of the defaults record that fill their field without a terminator
+// are copied within that field, never from the fields behind it.
+void TPropertyNetTest::defaultsCopiedWithinTheirFields()
+{
+    TTestRoot root;
+    root.write(QStringLiteral("/tmp/t.conf"), QByteArray());
+    PropDefault def;
+    TDefault::setDefaults(&def);
+    std::memset(def.name, 'n', sizeof def.name);
+    std::memset(def.szserverip, 's', sizeof def.szserverip);
+    const PropDevices dev = testDevices();
+    TProperty p(QStringLiteral("/tmp/t.conf"), &dev, &def);
+    QCOMPARE(QByteArray(p.m_netddns.serverip), QByteArray(31, 's'));
+    QCOMPARE(QByteArray(p.m_netaddr.name), QByteArray(7, 'n'));
 }
 
 void TPropertyNetTest::craftedCountsStayInTables()
