@@ -217,7 +217,9 @@ void TRes::drawFrame(QPainter* p, const QRect& r, bool divider, bool titleBand)
     p->setPen(pen);
     p->drawLine(0, 0, w, 0);
     p->drawLine(0, h, w, h);
-    p->drawRoundedRect(r, 8, 8);
+    // Corner rounding as a share of the frame size (8 percent of half the
+    // width and height), so tall and wide frames keep their proportions.
+    p->drawRoundedRect(r, 8, 8, Qt::RelativeSize);
     if (divider) {
         pen.setWidth(4);
         p->setPen(pen);

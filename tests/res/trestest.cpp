@@ -62,7 +62,8 @@ private slots:
     void iconStrips();
     void singleStateIconAndNullIcon();
     void maskMarksOpaqueBlack();
-    void frameWithTitleBand();
+    void frames_data();
+    void frames();
     void styleOwnership();
 
 private:
@@ -452,22 +453,40 @@ void TResTest::maskMarksOpaqueBlack()
     QCOMPARE(mask->pixel(2, 0), 0xff000007u);
 }
 
-void TResTest::frameWithTitleBand()
+void TResTest::frames_data()
 {
-    TTestRoot root;
-    TRes res;
-    QVERIFY(res.makeStyle(installSheet(root)));
-    QImage img(300, 200, QImage::Format_ARGB32);
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("divider");
+    QTest::addColumn<bool>("titleBand");
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<int>("colour");
+    const QSize box(300, 200), tall(200, 2000);
+    QTest::newRow("title band") << box << true << true << QPoint(150, 20) << 35;
+    QTest::newRow("fill") << box << true << true << QPoint(150, 100) << 33;
+    // Divider at h - 16 - height of size 21 (25): y = 159, 4 pixels wide.
+    QTest::newRow("divider") << box << true << true << QPoint(150, 159) << 35;
+    QTest::newRow("below divider") << box << true << true << QPoint(150, 165) << 33;
+    QTest::newRow("no band") << box << false << false << QPoint(150, 20) << 33;
+    // Corners round by 8 percent of half the height (80 pixels on a tall
+    // frame): the edge still curves inwards 10 pixels below the top.
+    QTest::newRow("tall corner curves") << tall << false << false << QPoint(8, 10) << 35;
+    QTest::newRow("tall edge straight") << tall << false << false << QPoint(8, 100) << 33;
+}
+
+void TResTest::frames()
+{
+    QFETCH(QSize, size);
+    QFETCH(bool, divider);
+    QFETCH(bool, titleBand);
+    QFETCH(QPoint, at);
+    QFETCH(int, colour);
+    QImage img(size, QImage::Format_ARGB32);
     img.fill(Qt::black);
     {
         QPainter p(&img);
-        res.drawFrame(&p, img.rect(), true, true);
+        m_loaded->drawFrame(&p, img.rect(), divider, titleBand);
     }
-    QCOMPARE(img.pixelColor(150, 20), res.getColor(35)); // title band
-    QCOMPARE(img.pixelColor(150, 100), res.getColor(33)); // fill
-    // Divider at h - 16 - height of size 21 (25): y = 159, 4 pixels wide.
-    QCOMPARE(img.pixelColor(150, 159), res.getColor(35));
-    QCOMPARE(img.pixelColor(150, 165), res.getColor(33));
+    QCOMPARE(img.pixelColor(at), m_loaded->getColor(colour));
 }
 
 void TResTest::styleOwnership()
