@@ -16,9 +16,13 @@
 
 namespace {
 
-// What the resource object reads of the configuration and the device.
+// What the resource object reads of the configuration and the device; with
+// no configuration object every count is 0, as for an unset hook.
 const PropDevices& devices(int live)
 {
+    static const PropDevices none = {};
+    if (!g_cfg)
+        return none;
     return *static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live ? 1 : 0));
 }
 
