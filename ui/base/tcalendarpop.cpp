@@ -228,7 +228,7 @@ void TCalendarPop::paintEvent(QPaintEvent*)
     p.setPen(ctlColor(33));
     for (int k = 0; k < m_visible && m_first + k < m_count; ++k)
         p.drawText(itemRect(k), Qt::AlignCenter, QString::number(m_first + k + 1));
-    if (hasFocus() || isActiveWindow()) {
+    if (hasFocus()) {
         p.setPen(QPen(ctlColor(37), 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(m_focusRect.isValid() ? m_focusRect : QRect(QPoint(0, 0), QPoint(width() - 2, height() - 2)));

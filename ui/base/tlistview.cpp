@@ -621,9 +621,9 @@ void TListView::keyPressEvent(QKeyEvent* e)
     }
 }
 
-void TListView::keyReleaseEvent(QKeyEvent* e)
+void TListView::keyReleaseEvent(QKeyEvent*)
 {
-    e->ignore();
+    // Releases that reach the list end here: its keys act on the press.
 }
 
 // ---- painting

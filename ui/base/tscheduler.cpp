@@ -136,7 +136,7 @@ void TScheduler::emitChanged()
     emit sg_changeValue(1, m_curValue, &cells);
 }
 
-void TScheduler::applyWrite(int kind, int k0, int r0, int k1, int r1)
+void TScheduler::setdata(int kind, int k0, int r0, int k1, int r1)
 {
     // The same outline written twice steps its cells on; a new outline
     // writes the preset.
@@ -274,7 +274,7 @@ void TScheduler::mouseReleaseEvent(QMouseEvent* e)
         break;
     }
     if (write) {
-        applyWrite(m_mode, m_drag[0], m_drag[1], m_drag[2], m_drag[3]);
+        setdata(m_mode, m_drag[0], m_drag[1], m_drag[2], m_drag[3]);
         repaint();
         emitChanged();
     }
@@ -464,7 +464,7 @@ void TScheduler::enter()
     case G::Corner:
     case G::Header:
     case G::Label:
-        applyWrite(m_mode, m_keyCur[0], m_keyCur[1], m_keyCur[0], m_keyCur[1]);
+        setdata(m_mode, m_keyCur[0], m_keyCur[1], m_keyCur[0], m_keyCur[1]);
         emitChanged();
         repaint();
         break;
@@ -476,7 +476,7 @@ void TScheduler::enter()
             setHilite(m_grid.spanRect(m_keyCur[0], m_keyCur[1], m_keyCur[2], m_keyCur[3]), 1);
         } else {
             setHilite(m_grid.spanRect(m_keyCur[0], m_keyCur[1], m_keyCur[2], m_keyCur[3]), 1);
-            applyWrite(G::Grid, m_keyCur[0], m_keyCur[1], m_keyCur[2], m_keyCur[3]);
+            setdata(G::Grid, m_keyCur[0], m_keyCur[1], m_keyCur[2], m_keyCur[3]);
             emitChanged();
             repaint();
         }
@@ -534,9 +534,9 @@ void TScheduler::keyPressEvent(QKeyEvent* e)
     e->ignore();
 }
 
-void TScheduler::keyReleaseEvent(QKeyEvent* e)
+void TScheduler::keyReleaseEvent(QKeyEvent*)
 {
-    e->ignore();
+    // Releases that reach the grid end here: its keys act on the press.
 }
 
 // ---- painting
@@ -590,8 +590,7 @@ void TScheduler::paintEvent(QPaintEvent*)
             p.drawText(QRect(x, 0, c, rh), Qt::AlignCenter, QString::number(k));
         } else if (k % 6 == 0) {
             ctlVLine(p, x, rh - rh / 4, rh - 1, c33);
-            p.drawText(QRect(x, 0, 2 * c, rh), Qt::AlignLeft | Qt::AlignVCenter,
-                       QString::asprintf(" %d:00", m_grid.firstHour() + k / 6));
+            p.drawText(QRect(x, 0, 2 * c, rh), Qt::AlignCenter, QString::asprintf("%d:00", m_grid.firstHour() + k / 6));
         }
     }
 

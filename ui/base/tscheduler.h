@@ -67,7 +67,9 @@ private:
     void escape();
     void enter();
     void reportKeyValue(int key);
-    void applyWrite(int kind, int k0, int r0, int k1, int r1);
+    // Writes the cells that kind chooses between two corners (the key
+    // cursor and far corner, or the mouse drag's ends).
+    void setdata(int kind, int k0, int r0, int k1, int r1);
     void emitChanged();
     int buttonIndex(QWidget* w) const;
 

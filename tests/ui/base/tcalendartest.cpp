@@ -29,6 +29,7 @@ private slots:
     void entryListOfThree();
     void entryListPagesThroughNine();
     void entryListByMouseAndKeysOnItsButtons();
+    void entryListFramesOnlyWhenItHasTheFocus();
     void selectDayStoresTheSelection();
     void tinySizesPaintSafely();
 
@@ -299,6 +300,33 @@ void TCalendarTest::entryListByMouseAndKeysOnItsButtons()
     QCOMPARE(pop->focusItem(), 3);
     m_cal->keyEvent(Qt::Key_Escape);
     QVERIFY(!pop->isVisible());
+}
+
+void TCalendarTest::entryListFramesOnlyWhenItHasTheFocus()
+{
+    m_cal->setMark(15, 3);
+    activate();
+    m_cal->keyEvent(Qt::Key_Return);
+    TCalendarPop* pop = m_cal->pop();
+    QVERIFY(QTest::qWaitForWindowActive(pop));
+    QTRY_VERIFY(pop->hasFocus());
+    const QColor focus = g_res->getColor(37);
+    // The list has the keys: the marked slot is framed, the list is not.
+    m_cal->keyEvent(Qt::Key_Left);
+    QCOMPARE(pop->focusItem(), 2);
+    QImage img = pop->grab().toImage();
+    QCOMPARE(img.pixelColor(pop->itemRect(2).left() + 2, pop->height() / 2), focus);
+    QVERIFY(img.pixelColor(0, pop->height() / 2) != focus);
+    // Left past the first item gives the keys to the up button: the list
+    // has lost the focus and draws no frame of its own.
+    for (int i = 0; i < 3; ++i)
+        m_cal->keyEvent(Qt::Key_Left);
+    QVERIFY(pop->button(0)->hasFocus());
+    img = pop->grab().toImage();
+    ControlEnv::shot(pop, "calendar-entries-on-button");
+    QVERIFY(img.pixelColor(0, pop->height() / 2) != focus);
+    QVERIFY(img.pixelColor(pop->width() / 2, 0) != focus);
+    QVERIFY(img.pixelColor(pop->itemRect(2).left() + 2, pop->height() / 2) != focus);
 }
 
 void TCalendarTest::selectDayStoresTheSelection()

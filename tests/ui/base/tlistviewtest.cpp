@@ -8,6 +8,20 @@
 
 #include <memory>
 
+namespace {
+
+// A window that counts the key releases that reach it.
+class ReleaseCounter : public QWidget
+{
+public:
+    int releases = 0;
+
+protected:
+    void keyReleaseEvent(QKeyEvent*) override { ++releases; }
+};
+
+} // namespace
+
 // The paged list in local and owner paging, by mouse on lines, buttons,
 // puck and track, and by keys in line and button mode.
 class TListViewTest : public QObject
@@ -34,6 +48,7 @@ private slots:
     void inactiveViewDeclinesKeys();
     void readOnlyListStartsOnTheButtons();
     void currentTextOfMissingItemsIsEmpty();
+    void keyReleasesStayWithTheView();
 
 private:
     TListView* makeView(QSize size, int local, int selectable);
@@ -440,6 +455,23 @@ void TListViewTest::currentTextOfMissingItemsIsEmpty()
     QCOMPARE(v->maxLine(), 4096);
     v->setLineData(4095, 1);
     v->setLineData(4096, 1);
+}
+
+void TListViewTest::keyReleasesStayWithTheView()
+{
+    auto* top = new ReleaseCounter;
+    m_top.reset(top);
+    top->resize(320, 220);
+    auto* v = new TListView(top, -1, QSize(300, 200), 0, 1);
+    v->init();
+    fill(v, 5, false);
+    top->show();
+    QApplication::setActiveWindow(top);
+    QVERIFY(QTest::qWaitForWindowActive(top));
+    activate(v);
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Down), int(Qt::Key_Escape)})
+        QTest::keyRelease(v, Qt::Key(key));
+    QCOMPARE(top->releases, 0);
 }
 
 QTEST_MAIN(TListViewTest)

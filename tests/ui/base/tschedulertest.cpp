@@ -4,10 +4,25 @@
 #include "tscheduler.h"
 
 #include <QCursor>
+#include <QPainter>
 #include <QtTest>
 
 #include <cstring>
 #include <memory>
+
+namespace {
+
+// A window that counts the key releases that reach it.
+class ReleaseCounter : public QWidget
+{
+public:
+    int releases = 0;
+
+protected:
+    void keyReleaseEvent(QKeyEvent*) override { ++releases; }
+};
+
+} // namespace
 
 // The weekly schedule grid painted by mouse and by keys.
 class TSchedulerTest : public QObject
@@ -34,6 +49,9 @@ private slots:
     void hoverReportsTheValue();
     void narrowerThanTheMinimumIsSafe_data();
     void narrowerThanTheMinimumIsSafe();
+    void zoomedHeaderLabelsTheHours_data();
+    void zoomedHeaderLabelsTheHours();
+    void keyReleasesStayWithTheGrid();
 
 private:
     QPoint cell(int col, int row) const { return m_s->grid().cellRect(TScheduleGrid::Grid, col, row).center(); }
@@ -385,6 +403,66 @@ void TSchedulerTest::narrowerThanTheMinimumIsSafe()
         m_s->sl_btnclicked(id, 0);
     m_s->grab();
     QVERIFY(m_s->grid().secPerPx() >= 0);
+}
+
+void TSchedulerTest::zoomedHeaderLabelsTheHours_data()
+{
+    QTest::addColumn<int>("later");  // clicks on ">" after zooming in
+    QTest::addColumn<int>("column"); // header column with a tick
+    QTest::addColumn<QString>("label");
+    QTest::newRow("hour 0") << 0 << 0 << "0:00";
+    QTest::newRow("hour 3") << 0 << 18 << "3:00";
+    QTest::newRow("scrolled to 5") << 5 << 6 << "6:00";
+    QTest::newRow("last hours") << 25 << 18 << "23:00";
+}
+
+void TSchedulerTest::zoomedHeaderLabelsTheHours()
+{
+    QFETCH(int, later);
+    QFETCH(int, column);
+    QFETCH(QString, label);
+    QTest::mouseClick(m_s->button(1), Qt::LeftButton);
+    for (int i = 0; i < later; ++i)
+        QTest::mouseClick(m_s->button(3), Qt::LeftButton);
+    QCOMPARE(m_s->grid().zoom(), 1);
+    const int c = m_s->grid().colW(), rh = m_s->grid().rowH();
+    const QRect box = m_s->grid().cellRect(TScheduleGrid::Header, column, 0);
+    ControlEnv::shot(m_s, QStringLiteral("scheduler-zoomed-%1").arg(later));
+    // The hour's text over two columns, as the header's own font draws it;
+    // compared between the frame above and the tick below, right of the
+    // column line.
+    const QRect cmp(box.left() + 1, 2, 2 * c - 1, rh - rh / 4 - 2);
+    const QImage shown = m_s->grab().toImage();
+    QImage want(2 * c, rh, shown.format());
+    want.fill(g_res->getColor(35));
+    // Text at the screen's resolution, not an image's default.
+    want.setDotsPerMeterX(qRound(m_s->logicalDpiX() / 0.0254));
+    want.setDotsPerMeterY(qRound(m_s->logicalDpiY() / 0.0254));
+    {
+        QPainter p(&want);
+        p.setFont(m_s->font());
+        p.setPen(g_res->getColor(33));
+        p.drawText(QRect(0, 0, 2 * c, rh), Qt::AlignCenter, label);
+    }
+    const QImage got = shown.convertToFormat(QImage::Format_RGB32).copy(cmp);
+    QCOMPARE(got, want.convertToFormat(QImage::Format_RGB32).copy(cmp.translated(-box.left(), 0)));
+}
+
+void TSchedulerTest::keyReleasesStayWithTheGrid()
+{
+    ReleaseCounter top;
+    top.resize(860, 320);
+    auto* s = new TScheduler(&top, 4, QSize(840, 300));
+    s->createCtrl();
+    top.show();
+    QApplication::setActiveWindow(&top);
+    QVERIFY(QTest::qWaitForWindowActive(&top));
+    s->setFocus();
+    QTest::keyClick(s, Qt::Key_Return);
+    QCOMPARE(s->isActive(), 1);
+    for (int key : {int(Qt::Key_Return), int(Qt::Key_Down), int(Qt::Key_Escape)})
+        QTest::keyRelease(s, Qt::Key(key));
+    QCOMPARE(top.releases, 0);
 }
 
 QTEST_MAIN(TSchedulerTest)
