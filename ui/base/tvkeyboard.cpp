@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextCodec>
-#include <QTimer>
 
 namespace {
 
@@ -261,14 +260,8 @@ void TVKeyboard::mousePressEvent(QMouseEvent* e)
                 hit = &k;
                 const QPoint g = mapToGlobal(QPoint(k.x, k.y));
                 qCDebug(lcUiBase, "============= virtual key pos x:%d y:%d =====================", g.x(), g.y());
-                m_col = c;
-                m_row = r + 1;
-                m_pressed = hit;
-                repaintRect(k.rect(), 1);
-                focusEdit(0);
-                emit sg_keynotify(1, 0);
-                m_skipClick = 1;
-                m_clickTimer->start(100);
+                pressByMouse(r + 1, c);
+                startClickGuard();
                 break;
             }
         }

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QTimer>
 
 namespace {
 
@@ -178,16 +177,10 @@ void TVKeyNumboard::mousePressEvent(QMouseEvent* e)
             Key& k = m_keys[r][c];
             if (k.rect().contains(e->pos())) {
                 hit = &k;
-                m_col = c;
-                m_row = r + 1;
-                m_pressed = hit;
-                repaintRect(k.rect(), 1);
-                focusEdit(0);
-                emit sg_keynotify(1, k.code);
+                pressByMouse(r + 1, c);
                 // Draw the pressed key at once.
                 QCoreApplication::processEvents();
-                m_skipClick = 1;
-                m_clickTimer->start(100);
+                startClickGuard();
                 break;
             }
         }

@@ -275,6 +275,21 @@ void TVKeyPad::strike(int row, int col)
         back->setFocus(Qt::OtherFocusReason);
 }
 
+void TVKeyPad::pressByMouse(int row, int col)
+{
+    m_col = col;
+    m_row = row;
+    repaintRect(keyRect(row, col), 1);
+    focusEdit(0);
+    pressKey(row, col);
+}
+
+void TVKeyPad::startClickGuard()
+{
+    m_skipClick = 1;
+    m_clickTimer->start(100);
+}
+
 void TVKeyPad::moveFocus(int dx, int dy, bool wrap)
 {
     if (m_col < 0 || m_row < 0)

@@ -86,6 +86,10 @@ protected:
     void moveFocus(int dx, int dy, bool wrap = false);
     // Strikes a key with a press and a release while the key focus stays.
     void strike(int row, int col);
+    // A mouse press on a key: the key focus goes there and the key goes down.
+    void pressByMouse(int row, int col);
+    // A second mouse press within 100 ms strikes nothing.
+    void startClickGuard();
     void moveHighlight(const QRect& next);
     QWidget* focusedCtrl() const;
     QWidget* focusedButton() const;
