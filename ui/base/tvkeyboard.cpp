@@ -281,10 +281,6 @@ void TVKeyboard::mouseReleaseEvent(QMouseEvent*)
     }
 }
 
-void TVKeyboard::mouseMoveEvent(QMouseEvent*)
-{
-}
-
 void TVKeyboard::evtPaint(QPaintEvent*)
 {
     QPainter p(this);

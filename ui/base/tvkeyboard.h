@@ -54,7 +54,6 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
     void pressKey(int row, int col) override;
     void releaseKey() override;
     void strikeDigit(int digit) override;

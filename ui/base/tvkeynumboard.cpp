@@ -199,10 +199,6 @@ void TVKeyNumboard::mouseReleaseEvent(QMouseEvent*)
     }
 }
 
-void TVKeyNumboard::mouseMoveEvent(QMouseEvent*)
-{
-}
-
 void TVKeyNumboard::evtPaint(QPaintEvent*)
 {
     QPainter p(this);

@@ -53,6 +53,10 @@ TVKeyPad::~TVKeyPad()
     delete m_icon;
 }
 
+void TVKeyPad::mouseMoveEvent(QMouseEvent*)
+{
+}
+
 int TVKeyPad::sc(int n)
 {
     return g_res ? g_res->scale(n) : n;

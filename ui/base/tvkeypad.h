@@ -65,6 +65,9 @@ protected:
              bool downToOk);
     ~TVKeyPad() override;
 
+    // Mouse moves are ignored.
+    void mouseMoveEvent(QMouseEvent* e) override;
+
     // The key cell (row 1..4, col) goes down: it becomes the pressed key and
     // sg_keynotify(1, its code) is emitted.
     virtual void pressKey(int row, int col) = 0;
