@@ -1,43 +1,11 @@
 #include "tdefwnd.h"
 #include "uibaselog.h"
 
-#include <QKeyEvent>
 #include <QTimer>
 
 TDefWnd::TDefWnd(QWidget* parent, int id, QSize size)
-    : QWidget(parent, Qt::FramelessWindowHint),
-      m_id(id),
-      m_shown(0),
-      m_parent(parent),
-      m_rect(0, 0, size.width(), size.height()),
-      m_region(m_rect),
-      m_bgImage(nullptr),
-      m_curCtrl(nullptr)
+    : TDefBase(parent, Qt::FramelessWindowHint, id, size), m_shown(0)
 {
-    resize(size);
-}
-
-void TDefWnd::init(int) {}
-void TDefWnd::connectTo() {}
-void TDefWnd::disconnectFrom() {}
-void TDefWnd::evtReserved() {}
-void TDefWnd::evtShow() {}
-void TDefWnd::evtHide() {}
-void TDefWnd::evtResize() {}
-void TDefWnd::evtPaint(QPaintEvent*) {}
-void TDefWnd::evtKeydown(int) {}
-void TDefWnd::evtKeyup(int) {}
-void TDefWnd::evtLanguage() {}
-bool TDefWnd::evtEvent(QEvent*) { return true; }
-
-QRect TDefWnd::wndRect() const
-{
-    return m_rect;
-}
-
-QRegion TDefWnd::region() const
-{
-    return m_region;
 }
 
 void TDefWnd::hideWnd()
@@ -62,28 +30,6 @@ void TDefWnd::sl_shown()
     emit sg_showed(m_id, 1, m_region);
 }
 
-void TDefWnd::keyPressEvent(QKeyEvent* e)
-{
-    evtKeydown(e->key());
-}
-
-void TDefWnd::keyReleaseEvent(QKeyEvent* e)
-{
-    evtKeyup(e->key());
-}
-
-void TDefWnd::paintEvent(QPaintEvent* e)
-{
-    evtPaint(e);
-}
-
-void TDefWnd::resizeEvent(QResizeEvent* e)
-{
-    m_rect = QRect(m_rect.topLeft(), e->size());
-    m_region = QRegion(m_rect);
-    evtResize();
-}
-
 void TDefWnd::showEvent(QShowEvent*)
 {
     setVisible(true);
@@ -105,13 +51,4 @@ void TDefWnd::hideEvent(QHideEvent*)
     m_shown = 0;
     disconnectFrom();
     setVisible(false);
-}
-
-bool TDefWnd::event(QEvent* e)
-{
-    if (e->type() == QEvent::LanguageChange) {
-        evtLanguage();
-        return false;
-    }
-    return QWidget::event(e);
 }
