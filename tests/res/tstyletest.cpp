@@ -1,13 +1,10 @@
-#include "appglobals.h"
+#include "restest.h"
 #include "tres.h"
 #include "tstyle.h"
-#include "ttestroot.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -17,7 +14,6 @@
 #include <QSpinBox>
 #include <QStyleOption>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <qdrawutil.h>
 #include <QtTest>
 
@@ -31,7 +27,28 @@ void styleTree(QWidget* top, QStyle* style, const QPalette& pal)
         w->setStyle(style);
 }
 
+// Shows the styled window and gives `focus` the keyboard focus.
+bool showWithFocus(QWidget& win, QStyle* style, const QPalette& pal, QWidget* focus)
+{
+    styleTree(&win, style, pal);
+    win.show();
+    if (!QTest::qWaitForWindowActive(&win))
+        return false;
+    focus->setFocus();
+    return QTest::qWaitFor([focus] { return focus->hasFocus(); });
+}
+
 QColor at(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+// Draws a slider as the style paints it onto black.
+QImage drawSlider(QStyle* style, const QStyleOptionSlider& opt, QWidget* slider, QSize size)
+{
+    QImage img(size, QImage::Format_ARGB32);
+    img.fill(Qt::black);
+    QPainter p(&img);
+    style->drawComplexControl(QStyle::CC_Slider, &opt, &p, slider);
+    return img;
+}
 
 } // namespace
 
@@ -54,21 +71,17 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void cleanup();
-    void paletteRoles_data();
     void paletteRoles();
     void paletteKeepsOtherRoles();
-    void lineEditFocusFrame_data();
-    void lineEditFocusFrame();
+    void focusFrames_data();
+    void focusFrames();
     void disabledLineEdit();
     void focusRectIsEnlarged();
-    void scrollBarArrows_data();
     void scrollBarArrows();
     void sliderGrooveCentred();
     void comboBoxFrameAndFocus();
     void sliderHandle_data();
     void sliderHandle();
-    void spinBoxFrame_data();
-    void spinBoxFrame();
     void screenshot();
 
 private:
@@ -81,11 +94,9 @@ private:
 void TStyleTest::initTestCase()
 {
     m_root = new TTestRoot;
-    const QString path = m_root->file("/app/img_res.png");
-    QVERIFY(QFile::copy(QStringLiteral(DVR_SHEET_DIR "/img_res.png"), path));
     m_res = new TRes;
     g_res = m_res;
-    QVERIFY(m_res->makeStyle(path));
+    QVERIFY(m_res->makeStyle(installSheet(*m_root, true, false)));
     m_style = m_res->getStyle();
     QVERIFY(m_style);
     m_style->polish(m_pal);
@@ -107,36 +118,23 @@ void TStyleTest::cleanup()
     QCOMPARE(QApplication::topLevelWidgets().size(), 0);
 }
 
-void TStyleTest::paletteRoles_data()
-{
-    QTest::addColumn<int>("role");
-    QTest::addColumn<int>("active");   // colour id for Active and Inactive
-    QTest::addColumn<int>("disabled"); // colour id for Disabled
-    QTest::newRow("Base") << int(QPalette::Base) << 33 << 36;
-    QTest::newRow("Window") << int(QPalette::Window) << 33 << 36;
-    QTest::newRow("Text") << int(QPalette::Text) << 34 << 34;
-    QTest::newRow("WindowText") << int(QPalette::WindowText) << 34 << 34;
-    QTest::newRow("Highlight") << int(QPalette::Highlight) << 35 << 35;
-    QTest::newRow("HighlightedText") << int(QPalette::HighlightedText) << 33 << 36;
-    QTest::newRow("Button") << int(QPalette::Button) << 33 << 36;
-    QTest::newRow("ButtonText") << int(QPalette::ButtonText) << 34 << 34;
-    QTest::newRow("Light") << int(QPalette::Light) << 35 << 36;
-    QTest::newRow("Midlight") << int(QPalette::Midlight) << 35 << 35;
-    QTest::newRow("Mid") << int(QPalette::Mid) << 35 << 35;
-    QTest::newRow("Dark") << int(QPalette::Dark) << 35 << 35;
-    QTest::newRow("Shadow") << int(QPalette::Shadow) << 33 << 33;
-}
-
 void TStyleTest::paletteRoles()
 {
-    QFETCH(int, role);
-    QFETCH(int, active);
-    QFETCH(int, disabled);
-    const auto r = QPalette::ColorRole(role);
-    QCOMPARE(m_pal.color(QPalette::Active, r), m_res->getColor(active));
-    QCOMPARE(m_pal.color(QPalette::Inactive, r), m_res->getColor(active));
-    QCOMPARE(m_pal.color(QPalette::Disabled, r), m_res->getColor(disabled));
-    QCOMPARE(m_pal.brush(QPalette::Active, r).style(), Qt::SolidPattern);
+    // Role, colour id for Active and Inactive, colour id for Disabled.
+    const int rows[][3] = {
+        {QPalette::Base, 33, 36},     {QPalette::Window, 33, 36},    {QPalette::Text, 34, 34},
+        {QPalette::WindowText, 34, 34}, {QPalette::Highlight, 35, 35}, {QPalette::HighlightedText, 33, 36},
+        {QPalette::Button, 33, 36},   {QPalette::ButtonText, 34, 34}, {QPalette::Light, 35, 36},
+        {QPalette::Midlight, 35, 35}, {QPalette::Mid, 35, 35},       {QPalette::Dark, 35, 35},
+        {QPalette::Shadow, 33, 33}};
+    for (const auto& r : rows) {
+        const auto role = QPalette::ColorRole(r[0]);
+        const QString what = QString::number(r[0]);
+        QVERIFY2(m_pal.color(QPalette::Active, role) == m_res->getColor(r[1]), qPrintable(what));
+        QVERIFY2(m_pal.color(QPalette::Inactive, role) == m_res->getColor(r[1]), qPrintable(what));
+        QVERIFY2(m_pal.color(QPalette::Disabled, role) == m_res->getColor(r[2]), qPrintable(what));
+        QVERIFY2(m_pal.brush(QPalette::Active, role).style() == Qt::SolidPattern, qPrintable(what));
+    }
 }
 
 void TStyleTest::paletteKeepsOtherRoles()
@@ -151,38 +149,44 @@ void TStyleTest::paletteKeepsOtherRoles()
     QVERIFY(pal.color(QPalette::Disabled, QPalette::AlternateBase) != m_res->getColor(36));
 }
 
-void TStyleTest::lineEditFocusFrame_data()
+void TStyleTest::focusFrames_data()
 {
+    QTest::addColumn<bool>("spinFocus");
     QTest::addColumn<int>("noFocusFrame");
-    QTest::addColumn<int>("frameColour");
-    QTest::newRow("focus shown") << 0 << 37;
-    QTest::newRow("keyboard owns focus") << 1 << 35;
+    QTest::addColumn<int>("editColour");
+    QTest::addColumn<int>("spinColour");
+    QTest::newRow("edit focus shown") << false << 0 << 37 << 35;
+    QTest::newRow("edit, keyboard owns focus") << false << 1 << 35 << 35;
+    QTest::newRow("spin box focus") << true << 0 << 35 << 37;
+    // Only frames and line-edit frames follow the keyboard's switch.
+    QTest::newRow("spin box, keyboard up") << true << 1 << 35 << 37;
 }
 
-void TStyleTest::lineEditFocusFrame()
+void TStyleTest::focusFrames()
 {
+    QFETCH(bool, spinFocus);
     QFETCH(int, noFocusFrame);
-    QFETCH(int, frameColour);
+    QFETCH(int, editColour);
+    QFETCH(int, spinColour);
     QWidget win;
     auto* edit = new QLineEdit(&win);
+    auto* spin = new QSpinBox(&win);
     auto* other = new QLineEdit(&win);
     edit->setGeometry(10, 10, 120, 26);
-    other->setGeometry(10, 50, 120, 26);
-    styleTree(&win, m_style, m_pal);
-    win.resize(200, 100);
-    win.show();
-    QVERIFY(QTest::qWaitForWindowActive(&win));
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    spin->setGeometry(10, 50, 100, 26);
+    other->setGeometry(10, 90, 120, 26);
+    win.resize(200, 130);
+    QVERIFY(showWithFocus(win, m_style, m_pal, spinFocus ? static_cast<QWidget*>(spin) : edit));
     TStyle::setNoFocusFrame(noFocusFrame);
     QCOMPARE(g_noFocusFrame, noFocusFrame);
-
     const QImage img = win.grab().toImage();
-    for (const QPoint& p : {QPoint(10, 20), QPoint(11, 20), QPoint(129, 20), QPoint(60, 10), QPoint(60, 35)})
-        QCOMPARE(at(img, p.x(), p.y()), m_res->getColor(frameColour));
+    const QList<QPoint> frame = {QPoint(10, 20), QPoint(11, 20), QPoint(129, 20), QPoint(60, 10), QPoint(60, 35)};
+    for (const QPoint& p : spinFocus ? frame.mid(0, 1) : frame)
+        QCOMPARE(at(img, p.x(), p.y()), m_res->getColor(editColour));
     QCOMPARE(at(img, 13, 20), m_res->getColor(33)); // inside: the Base fill
-    // The edit without focus keeps the plain frame either way.
-    QCOMPARE(at(img, 10, 60), m_res->getColor(35));
+    QCOMPARE(at(img, 10, 63), m_res->getColor(spinColour));
+    QCOMPARE(at(img, 60, 51), m_res->getColor(spinColour));
+    QCOMPARE(at(img, 10, 100), m_res->getColor(35)); // no focus: the plain frame
 }
 
 void TStyleTest::disabledLineEdit()
@@ -209,69 +213,45 @@ void TStyleTest::focusRectIsEnlarged()
         QPainter p(&img);
         m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p);
     }
-    const QColor focus = m_res->getColor(37);
-    // Drawn over (7, 7, 106 x 26): columns 7..112, rows 7..32, two pixels wide.
-    QCOMPARE(at(img, 7, 7), focus);
-    QCOMPARE(at(img, 8, 20), focus);
-    QCOMPARE(at(img, 112, 32), focus);
-    QCOMPARE(at(img, 111, 20), focus);
-    QCOMPARE(at(img, 6, 20), QColor(Qt::black));
-    QCOMPARE(at(img, 9, 20), QColor(Qt::black));
-    QCOMPARE(at(img, 113, 20), QColor(Qt::black));
-}
-
-void TStyleTest::scrollBarArrows_data()
-{
-    QTest::addColumn<int>("element");
-    QTest::addColumn<bool>("horizontal");
-    QTest::addColumn<bool>("rtl");
-    QTest::addColumn<int>("arrow");
-    QTest::newRow("add, horizontal") << int(QStyle::CE_ScrollBarAddLine) << true << false
-                                     << int(QStyle::PE_IndicatorArrowRight);
-    QTest::newRow("add, horizontal, rtl") << int(QStyle::CE_ScrollBarAddLine) << true << true
-                                          << int(QStyle::PE_IndicatorArrowLeft);
-    QTest::newRow("sub, horizontal, rtl") << int(QStyle::CE_ScrollBarSubLine) << true << true
-                                          << int(QStyle::PE_IndicatorArrowRight);
-    QTest::newRow("sub, horizontal") << int(QStyle::CE_ScrollBarSubLine) << true << false
-                                     << int(QStyle::PE_IndicatorArrowLeft);
-    QTest::newRow("add, vertical, rtl") << int(QStyle::CE_ScrollBarAddLine) << false << true
-                                        << int(QStyle::PE_IndicatorArrowDown);
-    QTest::newRow("sub, vertical") << int(QStyle::CE_ScrollBarSubLine) << false << false
-                                   << int(QStyle::PE_IndicatorArrowUp);
+    // Drawn over (7, 7, 106 x 26), two pixels wide.
+    for (const QPoint& p : {QPoint(7, 7), QPoint(8, 20), QPoint(112, 32), QPoint(111, 20)})
+        QCOMPARE(at(img, p.x(), p.y()), m_res->getColor(37));
+    for (const QPoint& p : {QPoint(6, 20), QPoint(9, 20), QPoint(113, 20)})
+        QCOMPARE(at(img, p.x(), p.y()), QColor(Qt::black));
 }
 
 void TStyleTest::scrollBarArrows()
 {
-    QFETCH(int, element);
-    QFETCH(bool, horizontal);
-    QFETCH(bool, rtl);
-    QFETCH(int, arrow);
-    QStyleOptionSlider opt;
-    opt.rect = QRect(0, 0, 24, 24);
-    opt.palette = m_pal;
-    opt.state = QStyle::State_Enabled | (horizontal ? QStyle::State_Horizontal : QStyle::State_None);
-    opt.orientation = horizontal ? Qt::Horizontal : Qt::Vertical;
-    opt.direction = rtl ? Qt::RightToLeft : Qt::LeftToRight;
-    QImage got(24, 24, QImage::Format_ARGB32);
-    got.fill(Qt::black);
-    {
+    const QStyle::ControlElement add = QStyle::CE_ScrollBarAddLine, sub = QStyle::CE_ScrollBarSubLine;
+    // Element, horizontal, right to left, and the arrow expected.
+    const struct { QStyle::ControlElement element; bool horizontal, rtl; QStyle::PrimitiveElement arrow; } rows[] = {
+        {add, true, false, QStyle::PE_IndicatorArrowRight}, {add, true, true, QStyle::PE_IndicatorArrowLeft},
+        {sub, true, true, QStyle::PE_IndicatorArrowRight},  {sub, true, false, QStyle::PE_IndicatorArrowLeft},
+        {add, false, true, QStyle::PE_IndicatorArrowDown},  {sub, false, false, QStyle::PE_IndicatorArrowUp}};
+    for (const auto& r : rows) {
+        QStyleOptionSlider opt;
+        opt.rect = QRect(0, 0, 24, 24);
+        opt.palette = m_pal;
+        opt.state = QStyle::State_Enabled | (r.horizontal ? QStyle::State_Horizontal : QStyle::State_None);
+        opt.orientation = r.horizontal ? Qt::Horizontal : Qt::Vertical;
+        opt.direction = r.rtl ? Qt::RightToLeft : Qt::LeftToRight;
+        QImage got(24, 24, QImage::Format_ARGB32), want(24, 24, QImage::Format_ARGB32);
+        got.fill(Qt::black);
+        want.fill(Qt::black);
         QPainter p(&got);
-        m_style->drawControl(QStyle::ControlElement(element), &opt, &p);
-    }
-    // Expected: the flat button, then the arrow in the rectangle shrunk by 4.
-    QImage want(24, 24, QImage::Format_ARGB32);
-    want.fill(Qt::black);
-    {
-        QPainter p(&want);
+        m_style->drawControl(r.element, &opt, &p);
+        p.end();
+        // Expected: the flat button, then the arrow in the rectangle shrunk by 4.
+        p.begin(&want);
         const QBrush fill(m_res->getColor(33));
         qDrawPlainRect(&p, opt.rect, m_res->getColor(35), 2, &fill);
         QStyleOption a = opt;
         a.rect = QRect(4, 4, 16, 16);
-        m_style->drawPrimitive(QStyle::PrimitiveElement(arrow), &a, &p);
+        m_style->drawPrimitive(r.arrow, &a, &p);
+        p.end();
+        QVERIFY2(got == want, qPrintable(QString("element %1 arrow %2").arg(r.element).arg(r.arrow)));
+        QCOMPARE(at(got, 0, 0), m_res->getColor(35));
     }
-    QVERIFY(got == want);
-    QCOMPARE(at(got, 0, 0), m_res->getColor(35));
-    QCOMPARE(at(got, 3, 3), m_res->getColor(33));
 }
 
 void TStyleTest::sliderGrooveCentred()
@@ -290,12 +270,7 @@ void TStyleTest::sliderGrooveCentred()
     opt.subControls = QStyle::SC_SliderGroove;
     const QRect groove = m_style->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderGroove, &slider);
     const int mid = m_style->pixelMetric(QStyle::PM_SliderControlThickness, &opt, &slider) / 2;
-    QImage img(200, 40, QImage::Format_ARGB32);
-    img.fill(Qt::black);
-    {
-        QPainter p(&img);
-        m_style->drawComplexControl(QStyle::CC_Slider, &opt, &p, &slider);
-    }
+    const QImage img = drawSlider(m_style, opt, &slider, QSize(200, 40));
     const int top = groove.top() - 2 + mid; // a 4-pixel groove of frame colour
     const int x = groove.center().x();
     for (int y = top; y < top + 4; ++y)
@@ -312,12 +287,8 @@ void TStyleTest::comboBoxFrameAndFocus()
     auto* combo = new QComboBox(&win);
     combo->addItems({"NTSC", "PAL"});
     combo->setGeometry(20, 20, 140, 28);
-    styleTree(&win, m_style, m_pal);
     win.resize(200, 100);
-    win.show();
-    QVERIFY(QTest::qWaitForWindowActive(&win));
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
+    QVERIFY(showWithFocus(win, m_style, m_pal, edit));
     const QColor focus = m_res->getColor(37);
     auto focusMarks = [&](const QImage& img) {
         int n = 0;
@@ -330,11 +301,9 @@ void TStyleTest::comboBoxFrameAndFocus()
     QCOMPARE(at(plain, 20, 34), m_res->getColor(35)); // frame
     QCOMPARE(at(plain, 24, 34), m_res->getColor(33)); // Base inside
     QCOMPARE(focusMarks(plain), 0);
-
     combo->setFocus();
     QTRY_VERIFY(combo->hasFocus());
-    const QImage focused = win.grab().toImage();
-    QVERIFY(focusMarks(focused) > 100);
+    QVERIFY(focusMarks(win.grab().toImage()) > 100);
 }
 
 void TStyleTest::sliderHandle_data()
@@ -369,51 +338,12 @@ void TStyleTest::sliderHandle()
     opt.sliderValue = 50;
     opt.subControls = QStyle::SC_SliderHandle;
     opt.state = QStyle::State_Enabled | (focus ? QStyle::State_HasFocus : QStyle::State_None);
-    QImage img(200, 30, QImage::Format_ARGB32);
-    img.fill(Qt::black);
-    {
-        QPainter p(&img);
-        m_style->drawComplexControl(QStyle::CC_Slider, &opt, &p, slider);
-    }
+    const QImage img = drawSlider(m_style, opt, slider, QSize(200, 30));
     const QRect handle = m_style->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider);
     QCOMPARE(at(img, handle.left(), handle.center().y()), m_res->getColor(handleColour));
     QCOMPARE(at(img, handle.center().x(), handle.center().y()), m_res->getColor(33));
     // A focused slider is ringed in the focus colour.
     QCOMPARE(at(img, 0, 15), focus ? m_res->getColor(37) : QColor(Qt::black));
-}
-
-void TStyleTest::spinBoxFrame_data()
-{
-    QTest::addColumn<bool>("focus");
-    QTest::addColumn<int>("noFocusFrame");
-    QTest::addColumn<int>("frameColour");
-    QTest::newRow("no focus") << false << 0 << 35;
-    QTest::newRow("focus") << true << 0 << 37;
-    // Only frames and line-edit frames follow the keyboard's switch.
-    QTest::newRow("focus, keyboard up") << true << 1 << 37;
-}
-
-void TStyleTest::spinBoxFrame()
-{
-    QFETCH(bool, focus);
-    QFETCH(int, noFocusFrame);
-    QFETCH(int, frameColour);
-    QWidget win;
-    auto* edit = new QLineEdit(&win);
-    edit->setGeometry(10, 50, 100, 26);
-    auto* spin = new QSpinBox(&win);
-    spin->setGeometry(10, 10, 100, 26);
-    styleTree(&win, m_style, m_pal);
-    win.resize(160, 90);
-    win.show();
-    QVERIFY(QTest::qWaitForWindowActive(&win));
-    QWidget* target = focus ? static_cast<QWidget*>(spin) : edit;
-    target->setFocus();
-    QTRY_VERIFY(target->hasFocus());
-    TStyle::setNoFocusFrame(noFocusFrame);
-    const QImage img = win.grab().toImage();
-    QCOMPARE(at(img, 10, 23), m_res->getColor(frameColour));
-    QCOMPARE(at(img, 60, 11), m_res->getColor(frameColour));
 }
 
 void TStyleTest::screenshot()
@@ -425,23 +355,20 @@ void TStyleTest::screenshot()
     auto* title = new QLabel(&win);
     title->setPixmap(*m_res->getImage(25));
     title->setGeometry(10, 10, 640, 32);
-    auto* caption = new QLabel(QStringLiteral("Display"), &win);
-    caption->setGeometry(30, 10, 300, 32);
-    auto* close = new QLabel(&win);
-    close->setPixmap(m_res->getImage(35)->copy(0, 0, 20, 20));
-    close->setGeometry(622, 16, 20, 20);
-
-    // Section menu: setup pictures.
-    for (int i = 0; i < 4; ++i) {
+    (new QLabel(QStringLiteral("Display"), &win))->setGeometry(30, 10, 300, 32);
+    for (int i = 0; i < 4; ++i) { // section pictures
         auto* pic = new QLabel(&win);
         pic->setPixmap(*m_res->getImage(74 + i));
         pic->setGeometry(18, 56 + i * 80, 72, 72);
     }
-
+    for (int i = 0; i < 9; ++i) { // PTZ pad
+        auto* key = new QLabel(&win);
+        key->setPixmap(*m_res->getImage(193 + i));
+        key->setGeometry(470 + (i % 3) * 32, 70 + (i / 3) * 32, 28, 28);
+    }
     auto* form = new QWidget(&win);
     form->setGeometry(110, 56, 320, 300);
     auto* grid = new QGridLayout(form);
-    grid->setVerticalSpacing(10);
     int row = 0;
     auto add = [&](const char* label, QWidget* w) {
         grid->addWidget(new QLabel(QString::fromLatin1(label)), row, 0);
@@ -455,63 +382,21 @@ void TStyleTest::screenshot()
     auto* combo = new QComboBox;
     combo->addItems({"1920 x 1080", "1280 x 720"});
     add("Resolution", combo);
-    auto* spin = new QSpinBox;
-    spin->setRange(0, 60);
-    spin->setValue(10);
-    add("Auto lock (min)", spin);
-    auto* slider = new QSlider(Qt::Horizontal);
-    slider->setValue(60);
-    add("Brightness", slider);
-    auto* bar = new QScrollBar(Qt::Horizontal);
-    bar->setRange(0, 10);
-    add("Page", bar);
+    add("Auto lock (min)", new QSpinBox);
+    add("Brightness", new QSlider(Qt::Horizontal));
+    add("Page", new QScrollBar(Qt::Horizontal));
     auto* check = new QToolButton;
     QScopedPointer<QIcon> checkIcon(TRes::makeIcon(*m_res->getImage(28), 4, false));
     check->setIcon(*checkIcon);
-    check->setIconSize(QSize(20, 20));
     check->setAutoRaise(true);
     add("Overwrite", check);
+    (new QPushButton(QStringLiteral("OK"), &win))->setGeometry(440, 380, 96, 30);
+    (new QPushButton(QStringLiteral("Cancel"), &win))->setGeometry(546, 380, 96, 30);
 
-    // PTZ pad.
-    for (int i = 0; i < 9; ++i) {
-        auto* key = new QLabel(&win);
-        key->setPixmap(*m_res->getImage(193 + i));
-        key->setGeometry(470 + (i % 3) * 32, 70 + (i / 3) * 32, 28, 28);
-    }
-    // Channel marks and status marks, first state of their strips.
-    const int marks[] = {70, 71, 72, 73, 181};
-    for (int i = 0; i < 5; ++i) {
-        auto* m = new QLabel(&win);
-        m->setPixmap(m_res->getImage(marks[i])->copy(0, 0, 16, 16));
-        m->setGeometry(470 + i * 20, 190, 16, 16);
-    }
-    for (int i = 0; i < 8; ++i) {
-        auto* m = new QLabel(&win);
-        m->setPixmap(m_res->getImage(40 + i)->copy(0, 0, 15, 17));
-        m->setGeometry(470 + i * 19, 216, 15, 17);
-    }
-    // Playback keys.
-    const int play[] = {114, 112, 113, 117};
-    for (int i = 0; i < 4; ++i) {
-        auto* k = new QLabel(&win);
-        k->setPixmap(*m_res->getImage(play[i]));
-        k->setGeometry(470 + i * 46, 250, 44, 24);
-    }
-    auto* ok = new QPushButton(QStringLiteral("OK"), &win);
-    ok->setGeometry(440, 380, 96, 30);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &win);
-    cancel->setGeometry(546, 380, 96, 30);
-
-    styleTree(&win, m_style, m_pal);
-    win.show();
-    QVERIFY(QTest::qWaitForWindowActive(&win));
-    name->setFocus();
-    QTRY_VERIFY(name->hasFocus());
+    QVERIFY(showWithFocus(win, m_style, m_pal, name));
     const QImage shot = win.grab().toImage();
     QVERIFY(QDir().mkpath(QStringLiteral(DVR_LOOK_DIR)));
-    const QString file = QStringLiteral(DVR_LOOK_DIR "/style-window.png");
-    QVERIFY(shot.save(file));
-    qInfo("screenshot: %s", qPrintable(file));
+    QVERIFY(shot.save(QStringLiteral(DVR_LOOK_DIR "/style-window.png")));
     // The title bar image and the focused edit are where they were placed.
     QCOMPARE(shot.pixel(320, 12), m_res->getImage(25)->toImage().pixel(310, 2));
     const QPoint e = name->mapTo(&win, QPoint(0, name->height() / 2));
