@@ -48,30 +48,18 @@ private slots:
         g_resHooks = {nullptr, nullptr, nullptr, nullptr, nullptr};
     }
 
-    void scaling_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("scaled");
-        QTest::addColumn<int>("ceil");
-        QTest::newRow("1.5 x 7") << 1.5 << 7 << 10 << 11;
-        QTest::newRow("1.5 x -7") << 1.5 << -7 << -10 << -9;
-        QTest::newRow("0.75 x 484") << 0.75 << 484 << 363 << 363;
-        QTest::newRow("0.75 x 70") << 0.75 << 70 << 52 << 53;
-        QTest::newRow("1.0 x 0") << 1.0 << 0 << 0 << 0;
-    }
-
     void scaling()
     {
-        QFETCH(double, factor);
-        QFETCH(int, n);
-        QFETCH(int, scaled);
-        QFETCH(int, ceil);
-        TRes res;
-        QCOMPARE(res.getScale(), 1.0);
-        res.setScale(factor);
-        QCOMPARE(res.scale(n), scaled);
-        QCOMPARE(res.scaleCeil(n), ceil);
+        // Factor, n, scale(n), scaleCeil(n).
+        const struct { double f; int n, scaled, ceil; } rows[] = {
+            {1.5, 7, 10, 11}, {1.5, -7, -10, -9}, {0.75, 484, 363, 363}, {0.75, 70, 52, 53}, {1.0, 0, 0, 0}};
+        for (const auto& r : rows) {
+            TRes res;
+            QCOMPARE(res.getScale(), 1.0);
+            res.setScale(r.f);
+            QCOMPARE(res.scale(r.n), r.scaled);
+            QCOMPARE(res.scaleCeil(r.n), r.ceil);
+        }
     }
 
     void sizes()

@@ -187,27 +187,22 @@ private slots:
         }
     }
 
-    void damagedSheetIsRestoredFromBak_data()
-    {
-        QTest::addColumn<QByteArray>("damage"); // empty: the sheet is missing
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("garbage") << QByteArray("this is not a picture");
-        QTest::newRow("truncated") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
-    }
-
     void damagedSheetIsRestoredFromBak()
     {
-        QFETCH(QByteArray, damage);
-        TTestRoot root;
-        const QString path = installSheet(root, false, true);
-        if (!damage.isEmpty())
-            QVERIFY(root.write("/app/img_res.png", damage));
-        TRes res;
-        QVERIFY(res.makeStyle(path));
-        QCOMPARE(res.getImage(146)->size(), QSize(1920, 1080));
-        QCOMPARE(res.getColor(37).rgba(), m_sheet.pixel(590, 10));
-        // The sheet itself is repaired for the next start.
-        QCOMPARE(root.read("/app/img_res.png"), root.read("/app/img_res.png.bak"));
+        // Missing, garbage, truncated.
+        for (const QByteArray& damage : {QByteArray(), QByteArray("this is not a picture"),
+                                         QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)}) {
+            TTestRoot root;
+            const QString path = installSheet(root, false, true);
+            if (!damage.isEmpty())
+                QVERIFY(root.write("/app/img_res.png", damage));
+            TRes res;
+            QVERIFY2(res.makeStyle(path), damage.constData());
+            QCOMPARE(res.getImage(146)->size(), QSize(1920, 1080));
+            QCOMPARE(res.getColor(37).rgba(), m_sheet.pixel(590, 10));
+            // The sheet itself is repaired for the next start.
+            QCOMPARE(root.read("/app/img_res.png"), root.read("/app/img_res.png.bak"));
+        }
     }
 
     void noSheetAtAllFallsBack()
