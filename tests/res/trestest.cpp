@@ -16,15 +16,7 @@ private slots:
     {
         m_sheet = argb(QImage(generatedSheet()));
         QVERIFY2(!m_sheet.isNull(), qPrintable("no generated sheet at " + generatedSheet()));
-        m_root = new TTestRoot;
-        m_loaded = new TRes;
-        QVERIFY(m_loaded->makeStyle(installSheet(*m_root)));
-    }
-
-    void cleanupTestCase()
-    {
-        delete m_loaded;
-        delete m_root;
+        QVERIFY(m_loaded.makeStyle(installSheet(m_root)));
     }
 
     void cleanup()
@@ -45,9 +37,9 @@ private slots:
         for (int id : {20, 219, 21, 100, 218})
             QCOMPARE(res.getImage(id), shared);
         // Colour ids out of range give black.
-        QCOMPARE(m_loaded->getColor(39), QColor(0, 0, 0));
-        QCOMPARE(m_loaded->getColor(-1), QColor(0, 0, 0));
-        QCOMPARE(m_loaded->getColor(38), QColor(250, 250, 250));
+        QCOMPARE(m_loaded.getColor(39), QColor(0, 0, 0));
+        QCOMPARE(m_loaded.getColor(-1), QColor(0, 0, 0));
+        QCOMPARE(m_loaded.getColor(38), QColor(250, 250, 250));
     }
 
     void everyImageHoldsAPicture()
@@ -61,7 +53,7 @@ private slots:
         auto glyphOnly = [](int id) { return (id >= 27 && id <= 34) || id == 155 || id == 156 || (id >= 193 && id <= 214); };
         const QSet<int> unusedMenu = {197, 198, 212};
         for (int id = 21; id <= 218; ++id) {
-            const QImage img = argb(m_loaded->getImage(id)->toImage());
+            const QImage img = argb(m_loaded.getImage(id)->toImage());
             QVERIFY2(img.width() > 0, qPrintable(QString::number(id)));
             int painted = 0;
             for (int y = 0; y < img.height(); ++y)
@@ -84,7 +76,7 @@ private slots:
         // Off and on pictures of indicators and two-image buttons differ.
         for (const auto& pr : {QPair<int, int>(29, 30), {31, 32}, {33, 34}, {155, 156}, {35, 36}, {38, 39},
                                {48, 49}, {56, 57}, {59, 60}, {67, 68}, {87, 86}})
-            QVERIFY2(argb(m_loaded->getImage(pr.first)->toImage()) != argb(m_loaded->getImage(pr.second)->toImage()),
+            QVERIFY2(argb(m_loaded.getImage(pr.first)->toImage()) != argb(m_loaded.getImage(pr.second)->toImage()),
                      qPrintable(QString("%1/%2").arg(pr.first).arg(pr.second)));
     }
 
@@ -92,11 +84,11 @@ private slots:
     {
         // A point well inside each hit triangle of the pad: up, down, left, right.
         const QPoint probe[4] = {{20, 12}, {20, 59}, {12, 20}, {59, 20}};
-        const QImage idle = argb(m_loaded->getImage(74)->toImage());
+        const QImage idle = argb(m_loaded.getImage(74)->toImage());
         for (int d = 0; d < 4; ++d) {
             for (int pressed = 0; pressed < 2; ++pressed) {
                 const int id = 75 + 2 * d + pressed;
-                const QImage img = argb(m_loaded->getImage(id)->toImage());
+                const QImage img = argb(m_loaded.getImage(id)->toImage());
                 for (int e = 0; e < 4; ++e) {
                     const bool same = img.pixel(probe[e]) == idle.pixel(probe[e]);
                     QVERIFY2(same == (e != d), qPrintable(QString("image %1 triangle %2").arg(id).arg(e)));
@@ -105,7 +97,7 @@ private slots:
         }
         // Highlighted and pressed pictures of one direction differ.
         for (int d = 0; d < 4; ++d)
-            QVERIFY(argb(m_loaded->getImage(75 + 2 * d)->toImage()) != argb(m_loaded->getImage(76 + 2 * d)->toImage()));
+            QVERIFY(argb(m_loaded.getImage(75 + 2 * d)->toImage()) != argb(m_loaded.getImage(76 + 2 * d)->toImage()));
     }
 
     void imagesAreCutFromSheet()
@@ -114,7 +106,7 @@ private slots:
                                {64, 118, 4295, 680, 525}, {146, 0, 4891, 1920, 1080}, {149, 0, 4856, 398, 32},
                                {182, 653, 997, 600, 446}, {218, 1188, 570, 132, 21}};
         for (const auto& r : rows) {
-            const QImage got = argb(m_loaded->getImage(r[0])->toImage());
+            const QImage got = argb(m_loaded.getImage(r[0])->toImage());
             QVERIFY2(got == m_sheet.copy(r[1], r[2], r[3], r[4]), qPrintable(QString::number(r[0])));
         }
     }
@@ -126,7 +118,7 @@ private slots:
                                {8, 370, 1449},  {17, 330, 2285},  {18, 330, 2285}, {27, 530, 3260},
                                {32, 810, 4833}, {33, 510, 10},    {36, 570, 10},   {37, 590, 10}};
         for (const auto& r : rows)
-            QVERIFY2(m_loaded->getColor(r[0]).rgba() == m_sheet.pixel(r[1], r[2]), qPrintable(QString::number(r[0])));
+            QVERIFY2(m_loaded.getColor(r[0]).rgba() == m_sheet.pixel(r[1], r[2]), qPrintable(QString::number(r[0])));
     }
 
     void coloursFollowTheSheet()
@@ -315,9 +307,9 @@ private slots:
             QImage img(r.w, r.h, QImage::Format_ARGB32);
             img.fill(Qt::black);
             QPainter p(&img);
-            m_loaded->drawFrame(&p, img.rect(), r.band, r.band);
+            m_loaded.drawFrame(&p, img.rect(), r.band, r.band);
             p.end();
-            QVERIFY2(img.pixelColor(r.x, r.y) == m_loaded->getColor(r.colour), qPrintable(QString("%1,%2").arg(r.x).arg(r.y)));
+            QVERIFY2(img.pixelColor(r.x, r.y) == m_loaded.getColor(r.colour), qPrintable(QString("%1,%2").arg(r.x).arg(r.y)));
         }
     }
 
@@ -348,8 +340,8 @@ private slots:
 private:
     QImage m_sheet;
     // One object loaded from the generated sheet for the read-only checks.
-    TTestRoot* m_root = nullptr;
-    TRes* m_loaded = nullptr;
+    TTestRoot m_root;
+    TRes m_loaded;
 };
 
 QTEST_MAIN(TResTest)

@@ -70,11 +70,9 @@ class TStyleTest : public QObject
 private slots:
     void initTestCase()
     {
-        m_root = new TTestRoot;
-        m_res = new TRes;
-        g_res = m_res;
-        QVERIFY(m_res->makeStyle(installSheet(*m_root, true, false)));
-        m_style = m_res->getStyle();
+        g_res = &m_res;
+        QVERIFY(m_res.makeStyle(installSheet(m_root, true, false)));
+        m_style = m_res.getStyle();
         QVERIFY(m_style);
         m_style->polish(m_pal);
         QFont f(QStringLiteral("DejaVu Sans"));
@@ -85,8 +83,6 @@ private slots:
     void cleanupTestCase()
     {
         g_res = nullptr;
-        delete m_res; // takes the style along: it was never installed
-        delete m_root;
     }
 
     void cleanup()
@@ -107,9 +103,9 @@ private slots:
         for (const auto& r : rows) {
             const auto role = QPalette::ColorRole(r[0]);
             const QString what = QString::number(r[0]);
-            QVERIFY2(m_pal.color(QPalette::Active, role) == m_res->getColor(r[1]), qPrintable(what));
-            QVERIFY2(m_pal.color(QPalette::Inactive, role) == m_res->getColor(r[1]), qPrintable(what));
-            QVERIFY2(m_pal.color(QPalette::Disabled, role) == m_res->getColor(r[2]), qPrintable(what));
+            QVERIFY2(m_pal.color(QPalette::Active, role) == m_res.getColor(r[1]), qPrintable(what));
+            QVERIFY2(m_pal.color(QPalette::Inactive, role) == m_res.getColor(r[1]), qPrintable(what));
+            QVERIFY2(m_pal.color(QPalette::Disabled, role) == m_res.getColor(r[2]), qPrintable(what));
             QVERIFY2(m_pal.brush(QPalette::Active, role).style() == Qt::SolidPattern, qPrintable(what));
         }
     }
@@ -122,8 +118,8 @@ private slots:
         m_style->polish(pal);
         QCOMPARE(pal.color(QPalette::Active, QPalette::AlternateBase), QColor(Qt::green));
         QCOMPARE(pal.color(QPalette::Active, QPalette::ToolTipBase), QColor(Qt::blue));
-        QCOMPARE(pal.color(QPalette::Disabled, QPalette::AlternateBase), m_res->getColor(36).darker(110));
-        QVERIFY(pal.color(QPalette::Disabled, QPalette::AlternateBase) != m_res->getColor(36));
+        QCOMPARE(pal.color(QPalette::Disabled, QPalette::AlternateBase), m_res.getColor(36).darker(110));
+        QVERIFY(pal.color(QPalette::Disabled, QPalette::AlternateBase) != m_res.getColor(36));
     }
 
     void focusFrames_data()
@@ -154,7 +150,10 @@ private slots:
         edit->setGeometry(10, 10, 120, 26);
         spin->setGeometry(10, 50, 100, 26);
         other->setGeometry(10, 90, 120, 26);
+        auto* disabled = new QLineEdit(&win);
+        disabled->setEnabled(false);
         combo->setGeometry(150, 10, 140, 28);
+        disabled->setGeometry(150, 90, 120, 26);
         win.resize(300, 130);
         QVERIFY(showWithFocus(win, m_style, m_pal, spinFocus ? static_cast<QWidget*>(spin) : edit));
         TStyle::setNoFocusFrame(noFocusFrame);
@@ -162,39 +161,28 @@ private slots:
         const QImage img = win.grab().toImage();
         const QList<QPoint> frame = {QPoint(10, 20), QPoint(11, 20), QPoint(129, 20), QPoint(60, 10), QPoint(60, 35)};
         for (const QPoint& p : spinFocus ? frame.mid(0, 1) : frame)
-            QCOMPARE(at(img, p.x(), p.y()), m_res->getColor(editColour));
-        QCOMPARE(at(img, 13, 20), m_res->getColor(33)); // inside: the Base fill
-        QCOMPARE(at(img, 10, 63), m_res->getColor(spinColour));
-        QCOMPARE(at(img, 60, 51), m_res->getColor(spinColour));
-        QCOMPARE(at(img, 10, 100), m_res->getColor(35)); // no focus: the plain frame
+            QCOMPARE(at(img, p.x(), p.y()), m_res.getColor(editColour));
+        QCOMPARE(at(img, 13, 20), m_res.getColor(33)); // inside: the Base fill
+        QCOMPARE(at(img, 10, 63), m_res.getColor(spinColour));
+        QCOMPARE(at(img, 60, 51), m_res.getColor(spinColour));
+        QCOMPARE(at(img, 10, 100), m_res.getColor(35)); // no focus: the plain frame
+        QCOMPARE(at(img, 180, 100), m_res.getColor(36)); // disabled: Base of the Disabled group
+        QCOMPARE(at(img, 150, 100), m_res.getColor(35));
+        QCOMPARE(at(img, 295, 60), m_res.getColor(33)); // the enabled window
         // A combo box: plain frame and Base inside, focus marks only with focus.
         auto focusMarks = [&](const QImage& img) {
             int n = 0;
             for (int y = 10; y < 38; ++y)
                 for (int x = 150; x < 290; ++x)
-                    n += at(img, x, y) == m_res->getColor(37);
+                    n += at(img, x, y) == m_res.getColor(37);
             return n;
         };
-        QCOMPARE(at(img, 150, 24), m_res->getColor(35));
-        QCOMPARE(at(img, 154, 24), m_res->getColor(33));
+        QCOMPARE(at(img, 150, 24), m_res.getColor(35));
+        QCOMPARE(at(img, 154, 24), m_res.getColor(33));
         QCOMPARE(focusMarks(img), 0);
         combo->setFocus();
         QTRY_VERIFY(combo->hasFocus());
         QVERIFY(focusMarks(win.grab().toImage()) > 100);
-    }
-
-    void disabledLineEdit()
-    {
-        QWidget win;
-        auto* edit = new QLineEdit(&win);
-        edit->setGeometry(10, 10, 120, 26);
-        edit->setEnabled(false);
-        styleTree(&win, m_style, m_pal);
-        win.resize(200, 60);
-        const QImage img = win.grab().toImage();
-        QCOMPARE(at(img, 40, 20), m_res->getColor(36));
-        QCOMPARE(at(img, 10, 20), m_res->getColor(35));
-        QCOMPARE(at(img, 150, 20), m_res->getColor(33)); // the enabled window
     }
 
     void focusRectIsEnlarged()
@@ -209,7 +197,7 @@ private slots:
         }
         // Drawn over (7, 7, 106 x 26), two pixels wide.
         for (const QPoint& p : {QPoint(7, 7), QPoint(8, 20), QPoint(112, 32), QPoint(111, 20)})
-            QCOMPARE(at(img, p.x(), p.y()), m_res->getColor(37));
+            QCOMPARE(at(img, p.x(), p.y()), m_res.getColor(37));
         for (const QPoint& p : {QPoint(6, 20), QPoint(9, 20), QPoint(113, 20)})
             QCOMPARE(at(img, p.x(), p.y()), QColor(Qt::black));
     }
@@ -237,14 +225,14 @@ private slots:
             p.end();
             // Expected: the flat button, then the arrow in the rectangle shrunk by 4.
             p.begin(&want);
-            const QBrush fill(m_res->getColor(33));
-            qDrawPlainRect(&p, opt.rect, m_res->getColor(35), 2, &fill);
+            const QBrush fill(m_res.getColor(33));
+            qDrawPlainRect(&p, opt.rect, m_res.getColor(35), 2, &fill);
             QStyleOption a = opt;
             a.rect = QRect(4, 4, 16, 16);
             m_style->drawPrimitive(r.arrow, &a, &p);
             p.end();
             QVERIFY2(got == want, qPrintable(QString("element %1 arrow %2").arg(r.element).arg(r.arrow)));
-            QCOMPARE(at(got, 0, 0), m_res->getColor(35));
+            QCOMPARE(at(got, 0, 0), m_res.getColor(35));
         }
     }
 
@@ -268,7 +256,7 @@ private slots:
         const int top = groove.top() - 2 + mid; // a 4-pixel groove of frame colour
         const int x = groove.center().x();
         for (int y = top; y < top + 4; ++y)
-            QCOMPARE(at(img, x, y), m_res->getColor(35));
+            QCOMPARE(at(img, x, y), m_res.getColor(35));
         QCOMPARE(at(img, x, top - 1), QColor(Qt::black));
         QCOMPARE(at(img, x, top + 4), QColor(Qt::black));
     }
@@ -296,10 +284,10 @@ private slots:
             opt.state = QStyle::State_Enabled | (focus ? QStyle::State_HasFocus : QStyle::State_None);
             const QImage img = drawSlider(m_style, opt, slider, QSize(200, 30));
             const QRect handle = m_style->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, slider);
-            QCOMPARE(at(img, handle.left(), handle.center().y()), m_res->getColor(r.handleColour));
-            QCOMPARE(at(img, handle.center().x(), handle.center().y()), m_res->getColor(33));
+            QCOMPARE(at(img, handle.left(), handle.center().y()), m_res.getColor(r.handleColour));
+            QCOMPARE(at(img, handle.center().x(), handle.center().y()), m_res.getColor(33));
             // A focused slider is ringed in the focus colour.
-            QCOMPARE(at(img, 0, 15), focus ? m_res->getColor(37) : QColor(Qt::black));
+            QCOMPARE(at(img, 0, 15), focus ? m_res.getColor(37) : QColor(Qt::black));
         }
     }
 
@@ -310,17 +298,17 @@ private slots:
         QWidget win;
         win.setFixedSize(660, 430);
         auto* title = new QLabel(&win);
-        title->setPixmap(*m_res->getImage(25));
+        title->setPixmap(*m_res.getImage(25));
         title->setGeometry(10, 10, 640, 32);
         (new QLabel(QStringLiteral("Display"), &win))->setGeometry(30, 10, 300, 32);
         for (int i = 0; i < 4; ++i) { // section pictures
             auto* pic = new QLabel(&win);
-            pic->setPixmap(*m_res->getImage(74 + i));
+            pic->setPixmap(*m_res.getImage(74 + i));
             pic->setGeometry(18, 56 + i * 80, 72, 72);
         }
         for (int i = 0; i < 9; ++i) { // PTZ pad
             auto* key = new QLabel(&win);
-            key->setPixmap(*m_res->getImage(193 + i));
+            key->setPixmap(*m_res.getImage(193 + i));
             key->setGeometry(470 + (i % 3) * 32, 70 + (i / 3) * 32, 28, 28);
         }
         auto* form = new QWidget(&win);
@@ -338,7 +326,7 @@ private slots:
         rows->addRow("Brightness", new QSlider(Qt::Horizontal));
         rows->addRow("Page", new QScrollBar(Qt::Horizontal));
         auto* check = new QToolButton;
-        QScopedPointer<QIcon> checkIcon(TRes::makeIcon(*m_res->getImage(28), 4, false));
+        QScopedPointer<QIcon> checkIcon(TRes::makeIcon(*m_res.getImage(28), 4, false));
         check->setIcon(*checkIcon);
         rows->addRow("Overwrite", check);
         (new QPushButton(QStringLiteral("OK"), &win))->setGeometry(440, 380, 96, 30);
@@ -349,14 +337,14 @@ private slots:
         QVERIFY(QDir().mkpath(QStringLiteral(DVR_LOOK_DIR)));
         QVERIFY(shot.save(QStringLiteral(DVR_LOOK_DIR "/style-window.png")));
         // The title bar image and the focused edit are where they were placed.
-        QCOMPARE(shot.pixel(320, 12), m_res->getImage(25)->toImage().pixel(310, 2));
+        QCOMPARE(shot.pixel(320, 12), m_res.getImage(25)->toImage().pixel(310, 2));
         const QPoint e = name->mapTo(&win, QPoint(0, name->height() / 2));
-        QCOMPARE(at(shot, e.x(), e.y()), m_res->getColor(37));
+        QCOMPARE(at(shot, e.x(), e.y()), m_res.getColor(37));
     }
 
 private:
-    TTestRoot* m_root = nullptr;
-    TRes* m_res = nullptr;
+    TTestRoot m_root;
+    TRes m_res; // takes the style along: it is never installed
     TStyle* m_style = nullptr;
     QPalette m_pal;
 };
