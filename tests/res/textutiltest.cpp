@@ -136,62 +136,54 @@ private slots:
         QTextCodec::setCodecForLocale(old);
     }
 
-    void drawFitText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("extra");     // box width = text width + extra
-        QTest::addColumn<int>("percent");   // or, when non-zero, this share of it
-        QTest::newRow("one pixel wider") << QString("Motion Detection") << 1 << 0;
-        QTest::newRow("exactly as wide") << QString("Motion Detection") << 0 << 0;
-        QTest::newRow("half") << QString::fromUtf8("Überschreiben") << 0 << 50;
-        QTest::newRow("zero width box") << QString("Setup") << 0 << -1;
-        QTest::newRow("far too wide") << QString("Configuration File export") << 0 << 1;
-        QTest::newRow("empty text") << QString() << 0 << 0;
-    }
-
     void drawFitText()
     {
-        QFETCH(QString, text);
-        QFETCH(int, extra);
-        QFETCH(int, percent);
-
+        // Text, and the box width: text width + extra, or a share of it in
+        // percent when non-zero (-1: a zero-width box).
+        const struct { QString text; int extra, percent; } rows[] = {
+            {"Motion Detection", 1, 0}, {"Motion Detection", 0, 0}, {QString::fromUtf8("Überschreiben"), 0, 50},
+            {"Setup", 0, -1}, {"Configuration File export", 0, 1}, {QString(), 0, 0}};
         QFont font("DejaVu Sans");
         font.setPixelSize(20);
         QImage device(1, 1, QImage::Format_RGB32);
-        const int textWidth = QFontMetrics(font, &device).horizontalAdvance(text);
-        const int boxWidth = percent < 0 ? 0 : percent > 0 ? textWidth * percent / 100 : textWidth + extra;
-        const QRect box(5, 5, boxWidth, 30);
-        // Expected widths come from the font's own metrics.
-        int stretch = 0;   // 0: drawn unchanged
-        if (textWidth > 0 && textWidth >= boxWidth) {
-            stretch = 90 * boxWidth / textWidth;
-            if (stretch < 1 || stretch > 4000)
-                stretch = 0;
-        }
-        QFont wantFont = font;
-        if (stretch)
-            wantFont.setStretch(stretch);
-        auto draw = [&](const QFont& f, bool fit) {
-            QImage img(400, 40, QImage::Format_RGB32);
-            img.fill(Qt::white);
-            QPainter p(&img);
-            p.setFont(f);
-            if (fit) {
-                const QFont before = p.font();
-                ::drawFitText(&p, box, Qt::AlignLeft | Qt::AlignVCenter, text);
-                if (p.font() != before)
-                    return QImage();   // the painter's font must come back unchanged
-            } else {
-                p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+        for (const auto& r : rows) {
+            const QString text = r.text;
+            const int extra = r.extra, percent = r.percent;
+            const int textWidth = QFontMetrics(font, &device).horizontalAdvance(text);
+            const int boxWidth = percent < 0 ? 0 : percent > 0 ? textWidth * percent / 100 : textWidth + extra;
+            const QRect box(5, 5, boxWidth, 30);
+            // Expected widths come from the font's own metrics.
+            int stretch = 0;   // 0: drawn unchanged
+            if (textWidth > 0 && textWidth >= boxWidth) {
+                stretch = 90 * boxWidth / textWidth;
+                if (stretch < 1 || stretch > 4000)
+                    stretch = 0;
             }
-            return img;
-        };
-        const QImage got = draw(font, true);
-        QCOMPARE(got, draw(wantFont, false));
-        if (stretch) {
-            // The compressed text is visibly narrower than the plain one.
-            QVERIFY(got != draw(font, false));
-            QVERIFY(QFontMetrics(wantFont, &device).horizontalAdvance(text) < textWidth);
+            QFont wantFont = font;
+            if (stretch)
+                wantFont.setStretch(stretch);
+            auto draw = [&](const QFont& f, bool fit) {
+                QImage img(400, 40, QImage::Format_RGB32);
+                img.fill(Qt::white);
+                QPainter p(&img);
+                p.setFont(f);
+                if (fit) {
+                    const QFont before = p.font();
+                    ::drawFitText(&p, box, Qt::AlignLeft | Qt::AlignVCenter, text);
+                    if (p.font() != before)
+                        return QImage();   // the painter's font must come back unchanged
+                } else {
+                    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+                }
+                return img;
+            };
+            const QImage got = draw(font, true);
+            QVERIFY2(got == draw(wantFont, false), qPrintable(text));
+            if (stretch) {
+                // The compressed text is visibly narrower than the plain one.
+                QVERIFY(got != draw(font, false));
+                QVERIFY(QFontMetrics(wantFont, &device).horizontalAdvance(text) < textWidth);
+            }
         }
     }
 };

@@ -326,11 +326,7 @@ private slots:
             if (!t.isEmpty() && !expected.contains(t))
                 expected << t;
         }
-        QCOMPARE(expected.size(), 571);
-
         const QString code = QFileInfo(path).completeBaseName().mid(5);
-        QVERIFY2(std::any_of(std::begin(kFiles), std::end(kFiles), [&](const char* f) { return code == f; }),
-                 qPrintable(code));
         // Every source file is built into the program.
         QVERIFY(QFile::exists(QString(":/lang_%1.qm").arg(code)));
 

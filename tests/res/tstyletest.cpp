@@ -108,10 +108,7 @@ private slots:
             QVERIFY2(m_pal.color(QPalette::Disabled, role) == m_res.getColor(r[2]), qPrintable(what));
             QVERIFY2(m_pal.brush(QPalette::Active, role).style() == Qt::SolidPattern, qPrintable(what));
         }
-    }
-
-    void paletteKeepsOtherRoles()
-    {
+        // Roles the style does not set are kept.
         QPalette pal(Qt::red);
         pal.setColor(QPalette::Active, QPalette::AlternateBase, Qt::green);
         pal.setColor(QPalette::ToolTipBase, Qt::blue);
