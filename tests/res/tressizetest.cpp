@@ -133,7 +133,8 @@ private slots:
             g_unit.editAudios = r[0];
             g_unit.editStorage = r[1];
             TRes res;
-            QVERIFY2(res.getValue(r[2]) == r[3], qPrintable(QString("id %1, %2 audio, %3 disks").arg(r[2]).arg(r[0]).arg(r[1])));
+            QVERIFY2(res.getValue(r[2]) == r[3],
+                     qPrintable(QString("id %1, %2 audio, %3 disks").arg(r[2]).arg(r[0]).arg(r[1])));
         }
     }
 

@@ -50,7 +50,9 @@ private slots:
                                    183, 186, 187, 192, 215, 218};
         // Bare glyphs (indicators, popup menu pictures) need some ink; the rest
         // must be mostly painted, not a hole in the sheet.
-        auto glyphOnly = [](int id) { return (id >= 27 && id <= 34) || id == 155 || id == 156 || (id >= 193 && id <= 214); };
+        auto glyphOnly = [](int id) {
+            return (id >= 27 && id <= 34) || id == 155 || id == 156 || (id >= 193 && id <= 214);
+        };
         const QSet<int> unusedMenu = {197, 198, 212};
         for (int id = 21; id <= 218; ++id) {
             const QImage img = argb(m_loaded.getImage(id)->toImage());
@@ -309,7 +311,8 @@ private slots:
             QPainter p(&img);
             m_loaded.drawFrame(&p, img.rect(), r.band, r.band);
             p.end();
-            QVERIFY2(img.pixelColor(r.x, r.y) == m_loaded.getColor(r.colour), qPrintable(QString("%1,%2").arg(r.x).arg(r.y)));
+            QVERIFY2(img.pixelColor(r.x, r.y) == m_loaded.getColor(r.colour),
+                     qPrintable(QString("%1,%2").arg(r.x).arg(r.y)));
         }
     }
 

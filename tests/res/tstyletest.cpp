@@ -203,7 +203,11 @@ private slots:
     {
         const QStyle::ControlElement add = QStyle::CE_ScrollBarAddLine, sub = QStyle::CE_ScrollBarSubLine;
         // Element, horizontal, right to left, and the arrow expected.
-        const struct { QStyle::ControlElement element; bool horizontal, rtl; QStyle::PrimitiveElement arrow; } rows[] = {
+        const struct {
+            QStyle::ControlElement element;
+            bool horizontal, rtl;
+            QStyle::PrimitiveElement arrow;
+        } rows[] = {
             {add, true, false, QStyle::PE_IndicatorArrowRight}, {add, true, true, QStyle::PE_IndicatorArrowLeft},
             {sub, true, true, QStyle::PE_IndicatorArrowRight},  {sub, true, false, QStyle::PE_IndicatorArrowLeft},
             {add, false, true, QStyle::PE_IndicatorArrowDown},  {sub, false, false, QStyle::PE_IndicatorArrowUp}};
