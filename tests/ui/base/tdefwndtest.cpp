@@ -89,8 +89,6 @@ private slots:
         QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
         QCOMPARE(w.wndRect(), QRect(QPoint(0, 0), QPoint(319, 199)));
         QCOMPARE(w.region(), QRegion(0, 0, 320, 200));
-        QCOMPARE(w.size(), QSize(320, 200));
-        QCOMPARE(w.id(), 7);
         QCOMPARE(w.isShown(), 0);
         QVERIFY(!w.isVisible());
     }
