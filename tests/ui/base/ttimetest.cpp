@@ -122,21 +122,6 @@ private slots:
         QCOMPARE(f.time->time(), QTime(9, 15));
     }
 
-    void sectionsWrap()
-    {
-        TimeForm f;
-        QVERIFY(f.ready());
-        QVERIFY(f.enterEdit());
-        f.key(Qt::Key_Left);
-        QCOMPARE(f.time->currentSection(), QDateTimeEdit::SecondSection);
-        f.key(KEY_JOG_RIGHT);
-        QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-        QCOMPARE(f.time->isLock(Qt::Key_3), 1);
-        QCOMPARE(f.time->isLock(Qt::Key_F30), 1);
-        QCOMPARE(f.time->isLock(Qt::Key_Tab), 0);
-        QCOMPARE(f.time->time(), QTime(0, 30));
-    }
-
     void browseAndEscape()
     {
         TimeForm f;
@@ -152,34 +137,6 @@ private slots:
         f.key(Qt::Key_Right);
         QVERIFY(f.right->hasFocus());
         QCOMPARE(f.time->time(), QTime(0, 30));
-    }
-
-    void stepByIsOneUnit()
-    {
-        TimeForm f;
-        QVERIFY(f.ready());
-        QVERIFY(f.enterEdit());
-        f.key(Qt::Key_Right);
-        f.time->stepBy(10);
-        QCOMPARE(f.time->time(), QTime(0, 31));
-        f.time->stepBy(-10);
-        f.time->stepBy(-1);
-        QCOMPARE(f.time->time(), QTime(0, 29));
-    }
-
-    void focusOutKeepsSection()
-    {
-        TimeForm f;
-        QVERIFY(f.ready());
-        QVERIFY(f.enterEdit());
-        f.key(Qt::Key_Right);
-        f.key(Qt::Key_Right);
-        f.left->setFocus();
-        QCOMPARE(f.time->lock(), 0);
-        f.key(Qt::Key_Right);
-        f.key(Qt::Key_Return);
-        QTRY_COMPARE(f.time->lock(), 1);
-        QCOMPARE(f.time->currentSection(), QDateTimeEdit::SecondSection);
     }
 
     void mouseHoverEdits()

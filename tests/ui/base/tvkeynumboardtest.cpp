@@ -233,12 +233,9 @@ private slots:
         QTest::newRow("down from 0 reaches Cancel") << "URD" << 5 << 1;
         QTest::newRow("down from backspace reaches OK") << "URRD" << 5 << 0;
         QTest::newRow("up from Cancel to 0") << "RU" << 4 << 1;
-        QTest::newRow("down from buttons to the line") << "D" << 0 << 0;
         QTest::newRow("down from the line to 1") << "DD" << 1 << 0;
-        QTest::newRow("right wraps in the row") << "DDLR" << 1 << 0;
         QTest::newRow("left to the last of the row") << "DDL" << 1 << 2;
         QTest::newRow("jog right to the next row") << "DDL>" << 2 << 0;
-        QTest::newRow("jog left from the line to Cancel") << "D<" << 5 << 1;
     }
 
     void keyFocus()
