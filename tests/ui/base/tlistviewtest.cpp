@@ -113,19 +113,10 @@ private slots:
         ControlEnv::shot(m_top.get(), "listview-owner");
     }
 
-    void trackClicksStepByATenth_data()
-    {
-        QTest::addColumn<int>("allPages");
-        QTest::addColumn<int>("step");
-        QTest::newRow("5 pages") << 5 << 1;
-        QTest::newRow("25 pages") << 25 << 2;
-        QTest::newRow("100 pages") << 100 << 10;
-    }
-
     void trackClicksStepByATenth()
     {
-        QFETCH(int, allPages);
-        QFETCH(int, step);
+        // The step itself is the pager's; here the clicks reach it and stop at the ends.
+        const int allPages = 25, step = 2;
         TListView* v = makeView(QSize(300, 300), 0, 1);
         fill(v, v->maxLine(), false);
         v->setAllPages(allPages);

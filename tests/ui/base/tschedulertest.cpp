@@ -50,20 +50,36 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
-    void headerClickPaintsTheHour()
+    void clickPaintsItsRegion_data()
     {
-        const QPoint h = m_s->grid().cellRect(TScheduleGrid::Header, 5, 0).center();
-        QTest::mouseClick(m_s, Qt::LeftButton, {}, h);
+        QTest::addColumn<int>("region");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QRect>("cells");
+        QTest::newRow("header: the hour") << int(TScheduleGrid::Header) << 5 << 0 << QRect(QPoint(30, 0), QPoint(35, 7));
+        QTest::newRow("label: the row") << int(TScheduleGrid::Label) << 0 << 6 << QRect(QPoint(0, 6), QPoint(143, 6));
+        QTest::newRow("corner: everything") << int(TScheduleGrid::Corner) << 0 << 0 << QRect(QPoint(0, 0), QPoint(143, 7));
+    }
+
+    void clickPaintsItsRegion()
+    {
+        QFETCH(int, region);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(QRect, cells);
+        const QPoint at = region == TScheduleGrid::Corner ? QPoint(10, 10) : m_s->grid().cellRect(region, col, row).center();
+        QTest::mouseClick(m_s, Qt::LeftButton, {}, at);
         for (int r = 0; r < 8; ++r) {
-            QCOMPARE(m_s->value(r, 29), 4);
-            for (int c = 30; c < 36; ++c)
-                QCOMPARE(m_s->value(r, c), 1);
-            QCOMPARE(m_s->value(r, 36), 4);
+            for (int c = 0; c < 144; ++c)
+                QCOMPARE(m_s->value(r, c), cells.contains(c, r) ? 1 : 4);
         }
         QCOMPARE(m_changes.size(), 1);
         QCOMPARE(m_changes.at(0).first, 1);
         QCOMPARE(m_cells, m_s->grid().data());
-        QCOMPARE(m_cells[30], char(1));
+        // A release outside every region clears the outline and the kind.
+        QTest::mouseClick(m_s, Qt::LeftButton, {}, QPoint(400, 295));
+        QCOMPARE(m_s->mode(), 0);
+        QVERIFY(!m_s->hilite().isValid());
     }
 
     void headerReleasedElsewhereWritesNothing()
@@ -75,15 +91,6 @@ private slots:
         QCOMPARE(m_changes.size(), 0);
         QCOMPARE(m_s->value(0, 30), 4);
         QCOMPARE(m_s->value(0, 36), 4);
-    }
-
-    void rowLabelPaintsTheRow()
-    {
-        QTest::mouseClick(m_s, Qt::LeftButton, {}, m_s->grid().cellRect(TScheduleGrid::Label, 0, 6).center());
-        for (int c = 0; c < 144; ++c) {
-            QCOMPARE(m_s->value(6, c), 1);
-            QCOMPARE(m_s->value(5, c), 4);
-        }
     }
 
     void dragPaintsARectangle()
@@ -104,18 +111,6 @@ private slots:
         QCOMPARE(m_changes.size(), 1);
         // The outline moves to the cell under the pointer.
         QCOMPARE(m_s->hilite(), m_s->grid().cellRect(TScheduleGrid::Grid, 2, 5));
-    }
-
-    void cornerPaintsEverything()
-    {
-        m_s->setPreset(4); // value 3
-        QTest::mouseClick(m_s, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(m_s->value(0, 0), 3);
-        QCOMPARE(m_s->value(7, 143), 3);
-        // A release outside every region clears the outline and the kind.
-        QTest::mouseClick(m_s, Qt::LeftButton, {}, QPoint(400, 295));
-        QCOMPARE(m_s->mode(), 0);
-        QVERIFY(!m_s->hilite().isValid());
     }
 
     void sameAreaTwiceCycles()
