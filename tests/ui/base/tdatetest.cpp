@@ -1,41 +1,15 @@
-#include "formwnd.h"
+#include "rowform.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-struct DateForm
+struct DateForm : RowForm<TDate>
 {
-    FormWnd w{QSize(400, 60)};
-    QPushButton* left = new QPushButton("L", &w);
-    TDate* date = new TDate(&w);
-    QPushButton* right = new QPushButton("R", &w);
-
-    DateForm()
+    TDate* date = ctrl;
+    DateForm() : RowForm([](QWidget* p) { return new TDate(p); }, 160)
     {
-        left->setGeometry(5, 5, 60, 30);
-        date->setGeometry(80, 5, 160, 30);
-        right->setGeometry(300, 5, 60, 30);
         date->setDisplayFormat("yyyy-MM-dd");
         date->setDate(QDate(2024, 1, 31));
         w.dates << date;
-        w.linkGrid({{left, date, right}});
-        w.show();
-        QApplication::setActiveWindow(&w);
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-    void key(int k) { sendKey(&w, k); }
-    QLineEdit* line() { return date->findChild<QLineEdit*>(); }
-    // Reaches the editor from its left neighbour and enters edit mode the way
-    // the operator does: arrow, then Enter (a posted Space).
-    bool enterEdit()
-    {
-        left->setFocus();
-        key(Qt::Key_Right);
-        if (!date->hasFocus())
-            return false;
-        key(Qt::Key_Return);
-        return QTest::qWaitFor([this] { return date->lock() == 1; });
     }
 };
 

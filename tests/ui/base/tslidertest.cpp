@@ -1,30 +1,16 @@
-#include "formwnd.h"
+#include "rowform.h"
 
-#include <QPushButton>
 #include <QtTest>
 
-// A form with a button, a slider and a second button in one row.
-struct SliderForm
+struct SliderForm : RowForm<TSlider>
 {
-    FormWnd w{QSize(400, 60)};
-    QPushButton* left = new QPushButton("L", &w);
-    TSlider* slider = new TSlider(&w, 4);
-    QPushButton* right = new QPushButton("R", &w);
-
-    SliderForm()
+    TSlider* slider = ctrl;
+    SliderForm() : RowForm([](QWidget* p) { return new TSlider(p, 4); }, 200)
     {
-        left->setGeometry(5, 5, 60, 30);
-        slider->setGeometry(80, 5, 200, 30);
-        right->setGeometry(300, 5, 60, 30);
         slider->setRange(0, 10);
         slider->setValue(5);
         w.sliders << slider;
-        w.linkGrid({{left, slider, right}});
-        w.show();
-        QApplication::setActiveWindow(&w);
     }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-    void key(int k) { sendKey(&w, k); }
 };
 
 class TSliderTest : public QObject

@@ -1,39 +1,15 @@
-#include "formwnd.h"
+#include "rowform.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-struct TimeForm
+struct TimeForm : RowForm<TTime>
 {
-    FormWnd w{QSize(400, 60)};
-    QPushButton* left = new QPushButton("L", &w);
-    TTime* time = new TTime(&w);
-    QPushButton* right = new QPushButton("R", &w);
-
-    explicit TimeForm(const QString& format = "hh:mm:ss")
+    TTime* time = ctrl;
+    explicit TimeForm(const QString& format = "hh:mm:ss") : RowForm([](QWidget* p) { return new TTime(p); }, 180)
     {
-        left->setGeometry(5, 5, 60, 30);
-        time->setGeometry(80, 5, 180, 30);
-        right->setGeometry(300, 5, 60, 30);
         time->setDisplayFormat(format);
         time->setTime(QTime(0, 30, 0));
         w.times << time;
-        w.linkGrid({{left, time, right}});
-        w.show();
-        QApplication::setActiveWindow(&w);
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-    void key(int k) { sendKey(&w, k); }
-    QLineEdit* line() { return time->findChild<QLineEdit*>(); }
-    bool enterEdit()
-    {
-        left->setFocus();
-        key(Qt::Key_Right);
-        if (!time->hasFocus())
-            return false;
-        key(Qt::Key_Return);
-        return QTest::qWaitFor([this] { return time->lock() == 1; });
     }
 };
 
