@@ -176,8 +176,6 @@ private slots:
         QTest::addColumn<int>("local");
         QTest::addColumn<int>("texts");
         QTest::newRow("local, none") << 1 << 0;
-        QTest::newRow("local, one page") << 1 << 3;
-        QTest::newRow("owner, none") << 0 << 0;
         QTest::newRow("owner, one page") << 0 << 3;
     }
 
