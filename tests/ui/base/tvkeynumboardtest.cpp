@@ -207,22 +207,6 @@ private slots:
         QCOMPARE(rig.box.shown, 0);
     }
 
-    void enterOnOk()
-    {
-        Rig rig;
-        QVERIFY(rig.active);
-        rig.open(1);
-        QVERIFY(rig.type(QStringLiteral("10.0.0.254")));
-        QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
-        // The last mouse click left the key focus on "."; Down reaches OK.
-        QCOMPARE(rig.pad->focusRow(), 4);
-        vkeytest::key(rig.pad, Qt::Key_Down);
-        QVERIFY(rig.pad->okButton()->hasFocus());
-        vkeytest::key(rig.pad, Qt::Key_Return);
-        QTRY_COMPARE(reply.count(), 1);
-        QCOMPARE(reply.at(0).at(1).toString(), QStringLiteral("10.0.0.254"));
-    }
-
     void keyFocus_data()
     {
         QTest::addColumn<QString>("keys");
