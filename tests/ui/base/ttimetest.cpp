@@ -44,18 +44,6 @@ private slots:
         QCOMPARE(TTime::unitStep(from, QDateTimeEdit::Section(section), sign), expected);
     }
 
-    void startsOnTheHour()
-    {
-        TimeForm f;
-        QVERIFY(f.ready());
-        QVERIFY(f.time->isReadOnly());
-        QVERIFY(f.time->wrapping());
-        f.time->setLock(1);
-        QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-        QCOMPARE(f.time->isLock(Qt::Key_Down), 1);
-        QCOMPARE(f.time->time(), QTime(23, 30));
-    }
-
     void editModeSteps_data()
     {
         QTest::addColumn<int>("rights");
@@ -114,25 +102,6 @@ private slots:
         QVERIFY(f.right->hasFocus());
         QCOMPARE(f.time->time(), QTime(0, 30));
     }
-
-    void mouseHoverEdits()
-    {
-        TimeForm f;
-        QVERIFY(f.ready());
-        f.left->setFocus();
-        QTest::mouseMove(&f.w, QPoint(120, 20));
-        QTRY_COMPARE(f.time->lock(), 1);
-        QVERIFY(!f.time->isReadOnly());
-        QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-        QWheelEvent wheel(QPointF(20, 10), f.time->mapToGlobal(QPoint(20, 10)), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(f.time, &wheel);
-        QCOMPARE(f.time->time(), QTime(23, 30));
-        QTest::mouseMove(&f.w, QPoint(390, 55));
-        QTRY_COMPARE(f.time->lock(), 0);
-        QVERIFY(f.time->isReadOnly());
-    }
-
 };
 
 QTEST_MAIN(TTimeTest)
