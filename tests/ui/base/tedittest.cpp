@@ -46,18 +46,6 @@ private slots:
         QCOMPARE(f.edit->text(), QString());
     }
 
-    void keyboardFieldThroughTheWindow()
-    {
-        EditForm f;
-        QVERIFY(f.ready());
-        QSignalSpy clicked(f.edit, &TEdit::sg_clicked);
-        f.below->setFocus();
-        sendKey(&f.w, Qt::Key_Up);
-        QVERIFY(f.edit->hasFocus());
-        sendKey(&f.w, Qt::Key_Return);
-        QTRY_COMPARE(clicked.count(), 1);
-    }
-
     void passwordModes_data()
     {
         QTest::addColumn<int>("mode");
