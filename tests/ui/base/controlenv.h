@@ -15,6 +15,16 @@
 #include <QMouseEvent>
 #include <QWidget>
 
+// A window that counts the key releases that reach it.
+class ReleaseCounter : public QWidget
+{
+public:
+    int releases = 0;
+
+protected:
+    void keyReleaseEvent(QKeyEvent*) override { ++releases; }
+};
+
 class ControlEnv
 {
 public:

@@ -1,39 +1,15 @@
-#include "formwnd.h"
+#include "rowform.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
-struct TimeForm
+struct TimeForm : RowForm<TTime>
 {
-    FormWnd w{QSize(400, 60)};
-    QPushButton* left = new QPushButton("L", &w);
-    TTime* time = new TTime(&w);
-    QPushButton* right = new QPushButton("R", &w);
-
-    explicit TimeForm(const QString& format = "hh:mm:ss")
+    TTime* time = ctrl;
+    explicit TimeForm(const QString& format = "hh:mm:ss") : RowForm([](QWidget* p) { return new TTime(p); }, 180)
     {
-        left->setGeometry(5, 5, 60, 30);
-        time->setGeometry(80, 5, 180, 30);
-        right->setGeometry(300, 5, 60, 30);
         time->setDisplayFormat(format);
         time->setTime(QTime(0, 30, 0));
         w.times << time;
-        w.linkGrid({{left, time, right}});
-        w.show();
-        QApplication::setActiveWindow(&w);
-    }
-    bool ready() { return QTest::qWaitForWindowActive(&w); }
-    void key(int k) { sendKey(&w, k); }
-    QLineEdit* line() { return time->findChild<QLineEdit*>(); }
-    bool enterEdit()
-    {
-        left->setFocus();
-        key(Qt::Key_Right);
-        if (!time->hasFocus())
-            return false;
-        key(Qt::Key_Return);
-        return QTest::qWaitFor([this] { return time->lock() == 1; });
     }
 };
 
@@ -41,180 +17,92 @@ class TTimeTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void unitStep_data();
-    void unitStep();
-    void startsOnTheHour();
-    void editModeSteps_data();
-    void editModeSteps();
-    void amPmSection();
-    void sectionsWrap();
-    void browseAndEscape();
-    void stepByIsOneUnit();
-    void focusOutKeepsSection();
-    void mouseHoverEdits();
-};
+    void unitStep_data()
+    {
+        QTest::addColumn<QTime>("from");
+        QTest::addColumn<int>("section");
+        QTest::addColumn<int>("sign");
+        QTest::addColumn<QTime>("expected");
+        const int A = QDateTimeEdit::AmPmSection, H = QDateTimeEdit::HourSection, M = QDateTimeEdit::MinuteSection,
+                  S = QDateTimeEdit::SecondSection;
+        QTest::newRow("hour down over midnight") << QTime(0, 30) << H << -1 << QTime(23, 30);
+        QTest::newRow("hour up over midnight") << QTime(23, 10, 5) << H << 1 << QTime(0, 10, 5);
+        QTest::newRow("minute up over the hour") << QTime(9, 59, 1) << M << 1 << QTime(10, 0, 1);
+        QTest::newRow("minute down over midnight") << QTime(0, 0, 30) << M << -1 << QTime(23, 59, 30);
+        QTest::newRow("second up over midnight") << QTime(23, 59, 59) << S << 1 << QTime(0, 0, 0);
+        QTest::newRow("am to pm") << QTime(9, 15) << A << 1 << QTime(21, 15);
+        QTest::newRow("pm to am over midnight") << QTime(21, 15) << A << 1 << QTime(9, 15);
+        QTest::newRow("no section") << QTime(9, 15) << int(QDateTimeEdit::NoSection) << 1 << QTime(9, 15);
+    }
 
-void TTimeTest::unitStep_data()
-{
-    QTest::addColumn<QTime>("from");
-    QTest::addColumn<int>("section");
-    QTest::addColumn<int>("sign");
-    QTest::addColumn<QTime>("expected");
-    const int A = QDateTimeEdit::AmPmSection, H = QDateTimeEdit::HourSection, M = QDateTimeEdit::MinuteSection,
-              S = QDateTimeEdit::SecondSection;
-    QTest::newRow("hour down over midnight") << QTime(0, 30) << H << -1 << QTime(23, 30);
-    QTest::newRow("hour up over midnight") << QTime(23, 10, 5) << H << 1 << QTime(0, 10, 5);
-    QTest::newRow("minute up over the hour") << QTime(9, 59, 1) << M << 1 << QTime(10, 0, 1);
-    QTest::newRow("minute down over midnight") << QTime(0, 0, 30) << M << -1 << QTime(23, 59, 30);
-    QTest::newRow("second up over midnight") << QTime(23, 59, 59) << S << 1 << QTime(0, 0, 0);
-    QTest::newRow("second down") << QTime(12, 0, 0) << S << -1 << QTime(11, 59, 59);
-    QTest::newRow("am to pm") << QTime(9, 15) << A << 1 << QTime(21, 15);
-    QTest::newRow("pm to am over midnight") << QTime(21, 15) << A << 1 << QTime(9, 15);
-    QTest::newRow("no section") << QTime(9, 15) << int(QDateTimeEdit::NoSection) << 1 << QTime(9, 15);
-}
+    void unitStep()
+    {
+        QFETCH(QTime, from);
+        QFETCH(int, section);
+        QFETCH(int, sign);
+        QFETCH(QTime, expected);
+        QCOMPARE(TTime::unitStep(from, QDateTimeEdit::Section(section), sign), expected);
+    }
 
-void TTimeTest::unitStep()
-{
-    QFETCH(QTime, from);
-    QFETCH(int, section);
-    QFETCH(int, sign);
-    QFETCH(QTime, expected);
-    QCOMPARE(TTime::unitStep(from, QDateTimeEdit::Section(section), sign), expected);
-}
+    void editModeSteps_data()
+    {
+        QTest::addColumn<int>("rights");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QTime>("expected");
+        QTest::newRow("hour down over midnight") << 0 << int(Qt::Key_Down) << QTime(23, 30);
+        QTest::newRow("minute down") << 1 << int(Qt::Key_Down) << QTime(0, 29);
+        QTest::newRow("second down over midnight") << 2 << int(Qt::Key_Down) << QTime(0, 29, 59);
+    }
 
-void TTimeTest::startsOnTheHour()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    QVERIFY(f.time->isReadOnly());
-    QVERIFY(f.time->wrapping());
-    f.time->setLock(1);
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-    QCOMPARE(f.time->isLock(Qt::Key_Down), 1);
-    QCOMPARE(f.time->time(), QTime(23, 30));
-}
+    void editModeSteps()
+    {
+        QFETCH(int, rights);
+        QFETCH(int, key);
+        QFETCH(QTime, expected);
+        TimeForm f;
+        QVERIFY(f.ready());
+        QVERIFY(f.enterEdit());
+        for (int i = 0; i < rights; ++i)
+            f.key(Qt::Key_Right);
+        f.key(key);
+        QCOMPARE(f.time->time(), expected);
+        QCOMPARE(f.time->currentSectionIndex(), rights);
+        QCOMPARE(f.line()->selectedText(), f.time->sectionText(f.time->currentSection()));
+        QVERIFY(f.time->hasFocus());
+    }
 
-void TTimeTest::editModeSteps_data()
-{
-    QTest::addColumn<int>("rights");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QTime>("expected");
-    QTest::newRow("hour down over midnight") << 0 << int(Qt::Key_Down) << QTime(23, 30);
-    QTest::newRow("hour up") << 0 << int(Qt::Key_Up) << QTime(1, 30);
-    QTest::newRow("minute down") << 1 << int(Qt::Key_Down) << QTime(0, 29);
-    QTest::newRow("second down over midnight") << 2 << int(Qt::Key_Down) << QTime(0, 29, 59);
-    QTest::newRow("second up") << 2 << int(Qt::Key_Up) << QTime(0, 30, 1);
-}
+    void amPmSection()
+    {
+        TimeForm f("hh:mm AP");
+        QVERIFY(f.ready());
+        f.time->setTime(QTime(9, 15));
+        QVERIFY(f.enterEdit());
+        f.key(KEY_JOG_LEFT);  // from the hour back to the last section
+        QCOMPARE(f.time->currentSection(), QDateTimeEdit::AmPmSection);
+        f.key(Qt::Key_Up);
+        QCOMPARE(f.time->time(), QTime(21, 15));
+        QCOMPARE(f.line()->text(), QString("09:15 PM"));
+        f.key(Qt::Key_Down);
+        QCOMPARE(f.time->time(), QTime(9, 15));
+    }
 
-void TTimeTest::editModeSteps()
-{
-    QFETCH(int, rights);
-    QFETCH(int, key);
-    QFETCH(QTime, expected);
-    TimeForm f;
-    QVERIFY(f.ready());
-    QVERIFY(f.enterEdit());
-    for (int i = 0; i < rights; ++i)
+    void browseAndEscape()
+    {
+        TimeForm f;
+        QVERIFY(f.ready());
+        f.left->setFocus();
         f.key(Qt::Key_Right);
-    f.key(key);
-    QCOMPARE(f.time->time(), expected);
-    QCOMPARE(f.time->currentSectionIndex(), rights);
-    QCOMPARE(f.line()->selectedText(), f.time->sectionText(f.time->currentSection()));
-    QVERIFY(f.time->hasFocus());
-}
-
-void TTimeTest::amPmSection()
-{
-    TimeForm f("hh:mm AP");
-    QVERIFY(f.ready());
-    f.time->setTime(QTime(9, 15));
-    QVERIFY(f.enterEdit());
-    f.key(KEY_JOG_LEFT);  // from the hour back to the last section
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::AmPmSection);
-    f.key(Qt::Key_Up);
-    QCOMPARE(f.time->time(), QTime(21, 15));
-    QCOMPARE(f.line()->text(), QString("09:15 PM"));
-    f.key(Qt::Key_Down);
-    QCOMPARE(f.time->time(), QTime(9, 15));
-}
-
-void TTimeTest::sectionsWrap()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    QVERIFY(f.enterEdit());
-    f.key(Qt::Key_Left);
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::SecondSection);
-    f.key(KEY_JOG_RIGHT);
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-    QCOMPARE(f.time->isLock(Qt::Key_3), 1);
-    QCOMPARE(f.time->isLock(Qt::Key_F30), 1);
-    QCOMPARE(f.time->isLock(Qt::Key_Tab), 0);
-    QCOMPARE(f.time->time(), QTime(0, 30));
-}
-
-void TTimeTest::browseAndEscape()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    f.left->setFocus();
-    f.key(Qt::Key_Right);
-    QCOMPARE(f.time->isLock(Qt::Key_Up), 0);
-    QVERIFY(f.enterEdit());
-    f.key(Qt::Key_Backspace);
-    QCOMPARE(f.time->lock(), 0);
-    QVERIFY(f.time->isReadOnly());
-    QVERIFY(!f.line()->hasSelectedText());
-    f.key(Qt::Key_Right);
-    QVERIFY(f.right->hasFocus());
-    QCOMPARE(f.time->time(), QTime(0, 30));
-}
-
-void TTimeTest::stepByIsOneUnit()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    QVERIFY(f.enterEdit());
-    f.key(Qt::Key_Right);
-    f.time->stepBy(10);
-    QCOMPARE(f.time->time(), QTime(0, 31));
-    f.time->stepBy(-10);
-    f.time->stepBy(-1);
-    QCOMPARE(f.time->time(), QTime(0, 29));
-}
-
-void TTimeTest::focusOutKeepsSection()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    QVERIFY(f.enterEdit());
-    f.key(Qt::Key_Right);
-    f.key(Qt::Key_Right);
-    f.left->setFocus();
-    QCOMPARE(f.time->lock(), 0);
-    f.key(Qt::Key_Right);
-    f.key(Qt::Key_Return);
-    QTRY_COMPARE(f.time->lock(), 1);
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::SecondSection);
-}
-
-void TTimeTest::mouseHoverEdits()
-{
-    TimeForm f;
-    QVERIFY(f.ready());
-    f.left->setFocus();
-    QTest::mouseMove(&f.w, QPoint(120, 20));
-    QTRY_COMPARE(f.time->lock(), 1);
-    QVERIFY(!f.time->isReadOnly());
-    QCOMPARE(f.time->currentSection(), QDateTimeEdit::HourSection);
-    QWheelEvent wheel(QPointF(20, 10), f.time->mapToGlobal(QPoint(20, 10)), QPoint(), QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(f.time, &wheel);
-    QCOMPARE(f.time->time(), QTime(23, 30));
-    QTest::mouseMove(&f.w, QPoint(390, 55));
-    QTRY_COMPARE(f.time->lock(), 0);
-    QVERIFY(f.time->isReadOnly());
-}
+        QCOMPARE(f.time->isLock(Qt::Key_Up), 0);
+        QVERIFY(f.enterEdit());
+        f.key(Qt::Key_Backspace);
+        QCOMPARE(f.time->lock(), 0);
+        QVERIFY(f.time->isReadOnly());
+        QVERIFY(!f.line()->hasSelectedText());
+        f.key(Qt::Key_Right);
+        QVERIFY(f.right->hasFocus());
+        QCOMPARE(f.time->time(), QTime(0, 30));
+    }
+};
 
 QTEST_MAIN(TTimeTest)
 #include "ttimetest.moc"

@@ -37,7 +37,6 @@ class Rig
 public:
     Rig() : host(nullptr, Qt::FramelessWindowHint)
     {
-        // The main window is frameless and covers the screen from (0, 0).
         host.move(0, 0);
         host.resize(800, 600);
         pad = new TVKeyNumboard(&host, ID_WND_VKEYNUM, g_res->getSize(100));
@@ -100,227 +99,186 @@ class TVKeyNumboardTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void typing_data();
-    void typing();
-    void keysByMouse();
-    void okCheck_data();
-    void okCheck();
-    void okWithoutBoxStaysOpen();
-    void cancelAnswersWithoutCheck();
-    void enterOnOk();
-    void keyFocus_data();
-    void keyFocus();
-    void enterOnKeyPressesIt();
-    void digitWithinGuardDropped();
-    void grab();
-};
-
-void TVKeyNumboardTest::initTestCase()
-{
-    vkeytest::setUpGlobals();
-}
-
-void TVKeyNumboardTest::typing_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("number") << 0 << "8000" << "8000";
-    QTest::newRow("number ignores dot") << 0 << "80.80" << "8080";
-    QTest::newRow("number backspace") << 0 << "123b4" << "124";
-    QTest::newRow("address dot after 3 digits") << 1 << "192" << "192.";
-    QTest::newRow("address second part") << 1 << "192168" << "192.168.";
-    QTest::newRow("address no dot after fourth part") << 1 << "192168100200" << "192.168.100.200";
-    QTest::newRow("address short parts with dots") << 1 << "10.0.0.1" << "10.0.0.1";
-    QTest::newRow("address backspace over dot") << 1 << "192b" << "192";
-}
-
-void TVKeyNumboardTest::typing()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, keys);
-    QFETCH(QString, text);
-    Rig rig;
-    rig.open(mode);
-    QVERIFY(rig.type(keys));
-    QCOMPARE(rig.text(), text);
-}
-
-void TVKeyNumboardTest::keysByMouse()
-{
-    Rig rig;
-    rig.open(1);
-    const int rows[] = {1, 1, 1, 2, 2, 2, 3, 3, 3, 4};
-    const int cols[] = {0, 1, 2, 0, 1, 2, 0, 1, 2, 1};
-    QString typed;
-    for (int i = 0; i < 10; ++i) {
-        QVERIFY(rig.click(rows[i], cols[i]));
-        QCOMPARE(rig.pad->focusRect(), rig.pad->keyRect(rows[i], cols[i]));
+    void initTestCase()
+    {
+        vkeytest::setUpGlobals();
     }
-    QCOMPARE(rig.text(), QStringLiteral("123.456.789.0"));
-}
 
-void TVKeyNumboardTest::okCheck_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("port") << 0 << "8000" << true;
-    QTest::newRow("empty number") << 0 << "" << false;
-    QTest::newRow("number with dot") << 0 << "80.1" << false;
-    QTest::newRow("lowest address") << 1 << "0.0.0.0" << true;
-    QTest::newRow("highest address") << 1 << "255.255.255.255" << true;
-    QTest::newRow("three parts") << 1 << "192.168.0" << false;
-    QTest::newRow("out of range") << 1 << "192.168.0.256" << false;
-    QTest::newRow("empty part") << 1 << "192.168..1" << false;
-    QTest::newRow("five parts") << 1 << "1.2.3.4.5" << false;
-}
+    void typing_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("number") << 0 << "8000" << "8000";
+        QTest::newRow("number ignores dot") << 0 << "80.80" << "8080";
+        QTest::newRow("number backspace") << 0 << "123b4" << "124";
+        QTest::newRow("address dot after 3 digits") << 1 << "192" << "192.";
+        QTest::newRow("address no dot after fourth part") << 1 << "192168100200" << "192.168.100.200";
+        QTest::newRow("address short parts with dots") << 1 << "10.0.0.1" << "10.0.0.1";
+        QTest::newRow("address backspace over dot") << 1 << "192b" << "192";
+    }
 
-void TVKeyNumboardTest::okCheck()
-{
-    QFETCH(int, mode);
-    QFETCH(QString, text);
-    QFETCH(bool, accepted);
-    Rig rig;
-    rig.open(mode, text);
-    QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
-    QTest::mouseClick(rig.pad->okButton(), Qt::LeftButton);
-    if (accepted) {
-        QCOMPARE(reply.count(), 1);
-        QCOMPARE(reply.at(0).at(0).toInt(), int(VK_OK));
-        QCOMPARE(reply.at(0).at(1).toString(), text);
-        QVERIFY(!rig.pad->isVisible());
-        QCOMPARE(rig.box.shown, 0);
-    } else {
+    void typing()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        Rig rig;
+        rig.open(mode);
+        QVERIFY(rig.type(keys));
+        QCOMPARE(rig.text(), text);
+    }
+
+    void keysByMouse()
+    {
+        Rig rig;
+        rig.open(1);
+        for (int i = 0; i < 10; ++i) {
+            const int row = i < 9 ? 1 + i / 3 : 4, col = i < 9 ? i % 3 : 1;
+            QVERIFY(rig.click(row, col));
+            QCOMPARE(rig.pad->focusRect(), rig.pad->keyRect(row, col));
+        }
+        QCOMPARE(rig.text(), QStringLiteral("123.456.789.0"));
+    }
+
+    void okCheck_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("port") << 0 << "8000" << true;
+        QTest::newRow("empty number") << 0 << "" << false;
+        QTest::newRow("number with dot") << 0 << "80.1" << false;
+        QTest::newRow("lowest address") << 1 << "0.0.0.0" << true;
+        QTest::newRow("highest address") << 1 << "255.255.255.255" << true;
+        QTest::newRow("three parts") << 1 << "192.168.0" << false;
+        QTest::newRow("out of range") << 1 << "192.168.0.256" << false;
+        QTest::newRow("empty part") << 1 << "192.168..1" << false;
+        QTest::newRow("five parts") << 1 << "1.2.3.4.5" << false;
+    }
+
+    void okCheck()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        QFETCH(bool, accepted);
+        Rig rig;
+        rig.open(mode, text);
+        QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
+        QTest::mouseClick(rig.pad->okButton(), Qt::LeftButton);
+        if (accepted) {
+            QCOMPARE(reply.count(), 1);
+            QCOMPARE(reply.at(0).at(0).toInt(), int(VK_OK));
+            QCOMPARE(reply.at(0).at(1).toString(), text);
+            QVERIFY(!rig.pad->isVisible());
+            QCOMPARE(rig.box.shown, 0);
+        } else {
+            QCOMPARE(reply.count(), 0);
+            QVERIFY(rig.pad->isVisible());
+            QCOMPARE(rig.text(), text);
+            QCOMPARE(rig.box.shown, 1);
+            QCOMPARE(rig.box.type, 1);
+            QCOMPARE(rig.box.title, QStringLiteral("Warning"));
+            QCOMPARE(rig.box.text, QStringLiteral("Invalid Data!!"));
+            QCOMPARE(rig.box.over, static_cast<QWidget*>(rig.pad));
+        }
+    }
+
+    void okWithoutBoxStaysOpen()
+    {
+        Rig rig;
+        TMsgIface::install(nullptr);
+        rig.open(1, QStringLiteral("1.2.3"));
+        QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
+        rig.pad->sl_btnclicked(0, 0);
         QCOMPARE(reply.count(), 0);
         QVERIFY(rig.pad->isVisible());
-        QCOMPARE(rig.text(), text);
-        QCOMPARE(rig.box.shown, 1);
-        QCOMPARE(rig.box.type, 1);
-        QCOMPARE(rig.box.title, QStringLiteral("Warning"));
-        QCOMPARE(rig.box.text, QStringLiteral("Invalid Data!!"));
-        QCOMPARE(rig.box.over, static_cast<QWidget*>(rig.pad));
     }
-}
 
-void TVKeyNumboardTest::okWithoutBoxStaysOpen()
-{
-    Rig rig;
-    TMsgIface::install(nullptr);
-    rig.open(1, QStringLiteral("1.2.3"));
-    QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
-    rig.pad->sl_btnclicked(0, 0);
-    QCOMPARE(reply.count(), 0);
-    QVERIFY(rig.pad->isVisible());
-}
-
-void TVKeyNumboardTest::cancelAnswersWithoutCheck()
-{
-    Rig rig;
-    rig.open(1, QStringLiteral("1..x"));
-    QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
-    vkeytest::key(rig.pad, Qt::Key_Escape);
-    QCOMPARE(reply.count(), 1);
-    QCOMPARE(reply.at(0).at(0).toInt(), int(VK_CANCEL));
-    QCOMPARE(reply.at(0).at(1).toString(), QStringLiteral("1..x"));
-    QCOMPARE(rig.box.shown, 0);
-}
-
-void TVKeyNumboardTest::enterOnOk()
-{
-    Rig rig;
-    QVERIFY(rig.active);
-    rig.open(1);
-    QVERIFY(rig.type(QStringLiteral("10.0.0.254")));
-    QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
-    // The last mouse click left the key focus on "."; Down reaches OK.
-    QCOMPARE(rig.pad->focusRow(), 4);
-    vkeytest::key(rig.pad, Qt::Key_Down);
-    QVERIFY(rig.pad->okButton()->hasFocus());
-    vkeytest::key(rig.pad, Qt::Key_Return);
-    QTRY_COMPARE(reply.count(), 1);
-    QCOMPARE(reply.at(0).at(1).toString(), QStringLiteral("10.0.0.254"));
-}
-
-void TVKeyNumboardTest::keyFocus_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("col");
-    QTest::newRow("shown on OK") << "" << 5 << 0;
-    QTest::newRow("up from OK to the dot") << "U" << 4 << 0;
-    QTest::newRow("down from 0 reaches Cancel") << "URD" << 5 << 1;
-    QTest::newRow("down from backspace reaches OK") << "URRD" << 5 << 0;
-    QTest::newRow("up from Cancel to 0") << "RU" << 4 << 1;
-    QTest::newRow("down from buttons to the line") << "D" << 0 << 0;
-    QTest::newRow("up from the line to OK") << "DU" << 5 << 0;
-    QTest::newRow("down from the line to 1") << "DD" << 1 << 0;
-    QTest::newRow("right wraps in the row") << "DDLR" << 1 << 0;
-    QTest::newRow("left to the last of the row") << "DDL" << 1 << 2;
-    QTest::newRow("jog right to the next row") << "DDL>" << 2 << 0;
-    QTest::newRow("jog left from the line to Cancel") << "D<" << 5 << 1;
-}
-
-void TVKeyNumboardTest::keyFocus()
-{
-    QFETCH(QString, keys);
-    QFETCH(int, row);
-    QFETCH(int, col);
-    Rig rig;
-    QVERIFY(rig.active);
-    rig.open(0);
-    for (const QChar k : keys) {
-        const int code = k == 'U' ? Qt::Key_Up : k == 'D' ? Qt::Key_Down : k == 'L' ? Qt::Key_Left
-                       : k == 'R' ? Qt::Key_Right : k == '<' ? int(KEY_JOG_LEFT) : int(KEY_JOG_RIGHT);
-        vkeytest::key(rig.pad, code);
+    void cancelAnswersWithoutCheck()
+    {
+        Rig rig;
+        rig.open(1, QStringLiteral("1..x"));
+        QSignalSpy reply(rig.pad, &TVKeyNumboard::sg_reply);
+        vkeytest::key(rig.pad, Qt::Key_Escape);
+        QCOMPARE(reply.count(), 1);
+        QCOMPARE(reply.at(0).at(0).toInt(), int(VK_CANCEL));
+        QCOMPARE(reply.at(0).at(1).toString(), QStringLiteral("1..x"));
+        QCOMPARE(rig.box.shown, 0);
     }
-    QCOMPARE(rig.pad->focusRow(), row);
-    QCOMPARE(rig.pad->focusCol(), col);
-    if (row >= 1 && row <= 4)
-        QCOMPARE(rig.pad->focusRect(), rig.pad->keyRect(row, col));
-    else
-        QVERIFY(!rig.pad->focusRect().isValid());
-    if (row == 5)
-        QVERIFY((col == 0 ? rig.pad->okButton() : rig.pad->cancelButton())->hasFocus());
-}
 
-void TVKeyNumboardTest::enterOnKeyPressesIt()
-{
-    Rig rig;
-    rig.open(0, QStringLiteral("12"));
-    vkeytest::key(rig.pad, Qt::Key_Up); // "."
-    vkeytest::key(rig.pad, Qt::Key_Right); // "0"
-    vkeytest::key(rig.pad, Qt::Key_Enter);
-    vkeytest::key(rig.pad, Qt::Key_Right); // "<-"
-    vkeytest::key(rig.pad, Qt::Key_Enter);
-    vkeytest::key(rig.pad, Qt::Key_Enter);
-    QCOMPARE(rig.text(), QStringLiteral("1"));
-}
+    void keyFocus_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::newRow("shown on OK") << "" << 5 << 0;
+        QTest::newRow("up from OK to the dot") << "U" << 4 << 0;
+        QTest::newRow("down from 0 reaches Cancel") << "URD" << 5 << 1;
+        QTest::newRow("down from backspace reaches OK") << "URRD" << 5 << 0;
+        QTest::newRow("up from Cancel to 0") << "RU" << 4 << 1;
+        QTest::newRow("down from the line to 1") << "DD" << 1 << 0;
+        QTest::newRow("left to the last of the row") << "DDL" << 1 << 2;
+        QTest::newRow("jog right to the next row") << "DDL>" << 2 << 0;
+    }
 
-void TVKeyNumboardTest::digitWithinGuardDropped()
-{
-    Rig rig;
-    rig.open(0);
-    QVERIFY(rig.click(1, 0));
-    QVERIFY(rig.timer->isActive());
-    vkeytest::key(rig.pad, Qt::Key_2);
-    QTest::mouseClick(rig.pad, Qt::LeftButton, Qt::NoModifier, rig.pad->keyRect(1, 2).center());
-    QCOMPARE(rig.text(), QStringLiteral("1"));
-    QVERIFY(rig.type(QStringLiteral("2")));
-    QCOMPARE(rig.text(), QStringLiteral("12"));
-}
+    void keyFocus()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        Rig rig;
+        QVERIFY(rig.active);
+        rig.open(0);
+        vkeytest::keys(rig.pad, keys);
+        QCOMPARE(rig.pad->focusRow(), row);
+        QCOMPARE(rig.pad->focusCol(), col);
+        if (row >= 1 && row <= 4)
+            QCOMPARE(rig.pad->focusRect(), rig.pad->keyRect(row, col));
+        else
+            QVERIFY(!rig.pad->focusRect().isValid());
+        if (row == 5)
+            QVERIFY((col == 0 ? rig.pad->okButton() : rig.pad->cancelButton())->hasFocus());
+    }
 
-void TVKeyNumboardTest::grab()
-{
-    Rig rig;
-    rig.open(1, QStringLiteral("192.168.0.1"));
-    vkeytest::key(rig.pad, Qt::Key_Up);
-    vkeytest::key(rig.pad, Qt::Key_Up);
-    const QImage img = rig.pad->grab().toImage();
-    QCOMPARE(img.size(), g_res->getSize(100));
-    QVERIFY(img.save(vkeytest::grabPath(QStringLiteral("vkeynumboard.png"))));
-}
+    void enterOnKeyPressesIt()
+    {
+        Rig rig;
+        rig.open(0, QStringLiteral("12"));
+        vkeytest::key(rig.pad, Qt::Key_Up); // "."
+        vkeytest::key(rig.pad, Qt::Key_Right); // "0"
+        vkeytest::key(rig.pad, Qt::Key_Enter);
+        vkeytest::key(rig.pad, Qt::Key_Right); // "<-"
+        vkeytest::key(rig.pad, Qt::Key_Enter);
+        vkeytest::key(rig.pad, Qt::Key_Enter);
+        QCOMPARE(rig.text(), QStringLiteral("1"));
+    }
+
+    void digitWithinGuardDropped()
+    {
+        Rig rig;
+        rig.open(0);
+        QVERIFY(rig.click(1, 0));
+        QVERIFY(rig.timer->isActive());
+        vkeytest::key(rig.pad, Qt::Key_2);
+        QTest::mouseClick(rig.pad, Qt::LeftButton, Qt::NoModifier, rig.pad->keyRect(1, 2).center());
+        QCOMPARE(rig.text(), QStringLiteral("1"));
+        QVERIFY(rig.type(QStringLiteral("2")));
+        QCOMPARE(rig.text(), QStringLiteral("12"));
+    }
+
+    void grab()
+    {
+        Rig rig;
+        rig.open(1, QStringLiteral("192.168.0.1"));
+        vkeytest::key(rig.pad, Qt::Key_Up);
+        vkeytest::key(rig.pad, Qt::Key_Up);
+        const QImage img = rig.pad->grab().toImage();
+        QCOMPARE(img.size(), g_res->getSize(100));
+        QVERIFY(img.save(vkeytest::grabPath(QStringLiteral("vkeynumboard.png"))));
+    }
+
+};
 
 QTEST_MAIN(TVKeyNumboardTest)
 #include "tvkeynumboardtest.moc"

@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "tres.h"
 #include "tstring.h"
+#include "tkeys.h"
 #include "tstyle.h"
 
 #include <QApplication>
@@ -70,6 +71,14 @@ inline void key(QWidget* w, int k)
     QKeyEvent release(QEvent::KeyRelease, k, Qt::NoModifier);
     QApplication::sendEvent(w, &release);
     QCoreApplication::processEvents();
+}
+
+// Keys spelled U D L R for the arrows, < > for the jog ring.
+inline void keys(QWidget* w, const QString& spelled)
+{
+    for (const QChar k : spelled)
+        key(w, k == 'U' ? Qt::Key_Up : k == 'D' ? Qt::Key_Down : k == 'L' ? Qt::Key_Left
+               : k == 'R' ? Qt::Key_Right : k == '<' ? int(KEY_JOG_LEFT) : int(KEY_JOG_RIGHT));
 }
 
 } // namespace vkeytest
