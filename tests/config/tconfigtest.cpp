@@ -74,8 +74,6 @@ private slots:
         QSettings ram(u.root.file(kRamFile), QSettings::IniFormat);
         QCOMPARE(ram.value("DEVICES/model").toString(), QStringLiteral("DVR16"));
         QCOMPARE(ram.value("DEVICES/videos").toInt(), 16);
-        QCOMPARE(cfg.tmpPath(), QStringLiteral("/tmp/DVR16.conf"));
-        QCOMPARE(cfg.confPath(), QString::fromLatin1(kModelFile));
     }
     void getsection_data()
     {
@@ -552,14 +550,6 @@ private slots:
         section<PropDtform>(cfg, IDX_PROP_DTFORM, 0).date = 1;
         QCOMPARE(cfg.datetext(2011, 3, 9), expected);
         QCOMPARE(cfg.datetext(2011, 2, 30), QString()); // no such day
-    }
-    void sectionhint()
-    {
-        Unit u;
-        TConfig& cfg = u.start();
-        QCOMPARE(cfg.sectionhint(0), 14);
-        QCOMPARE(cfg.sectionhint(1), 0);
-        QCOMPARE(cfg.sectionhint(-1), 0);
     }
     void recordLoadFollowsEditCameras()
     {
