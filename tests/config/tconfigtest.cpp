@@ -84,6 +84,7 @@ private slots:
         QTest::newRow("-1 edit") << -1 << 0 << false;
         QTest::newRow("min int") << int(0x80000000) << 1 << false;
         QTest::newRow("0 edit") << 0 << 0 << true;
+        QTest::newRow("31 live") << 31 << 1 << true;
         QTest::newRow("36 edit") << 36 << 0 << true;
     }
     void getsection()
@@ -354,8 +355,10 @@ private slots:
         }
         cfg.reload(QString());
         const PropDevices unit = section<PropDevices>(cfg, 0, 0);
+        const QByteArray source = u.root.read(path);
         QCOMPARE(cfg.reload(u.root.file(path)), 0);
         QCOMPARE(std::memcmp(&section<PropDevices>(cfg, 0, 0), &unit, sizeof unit), 0);
+        QCOMPARE(u.root.read(path), source); // the stick's file is left alone
         QCOMPARE(section<PropColor>(cfg, IDX_PROP_COLOR, 0).data[15].sat, uint8_t(66));
     }
     void importThenCancel()
@@ -446,19 +449,6 @@ private slots:
         QCOMPARE(snapshot(cfg, 1), live);
         // No private copy of the import is left in RAM.
         QCOMPARE(u.root.allFiles().filter(QStringLiteral("import")), QStringList());
-    }
-    void importLeavesSourceFileAlone()
-    {
-        Unit u;
-        TConfig& cfg = u.start();
-        const QString path = exportFile(u, QStringLiteral("src.conf"));
-        {
-            QSettings s(u.root.file(path), QSettings::IniFormat);
-            s.setValue("DEVICES/audios", 2);
-        }
-        const QByteArray source = u.root.read(path);
-        QCOMPARE(cfg.reload(u.root.file(path)), 0);
-        QCOMPARE(u.root.read(path), source);
     }
     void setdevicesKeepsRecord_data()
     {

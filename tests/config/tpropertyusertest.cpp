@@ -76,6 +76,7 @@ private slots:
         QTest::addColumn<QByteArray>("password");
         QTest::addColumn<QByteArray>("user3");
         QTest::newRow("generic") << -1 << QByteArray() << QByteArray();
+        QTest::newRow("3") << 3 << QByteArray("50738216") << QByteArray("user3");
         QTest::newRow("5") << 5 << QByteArray("50738216") << QByteArray("user3");
         QTest::newRow("10") << 10 << QByteArray("604182") << QByteArray();
     }
