@@ -2,6 +2,7 @@
 // at both ends of every list, for lists that follow the device counts, the
 // capabilities and the OEM variant, and the fatal answer to ids that name no
 // list (checked in a child process, since it ends the program).
+#include "fakedvr.h"
 #include "tconfigunit.h"
 
 #include <QProcess>
@@ -18,24 +19,6 @@ QString fakeText(int id)
 {
     return QStringLiteral("<%1>").arg(id);
 }
-
-// A defaults object with the OEM variant row, installed as g_default.
-class OemScope
-{
-public:
-    explicit OemScope(TTestRoot& root, int row)
-        : m_def(root.file(QStringLiteral("/dvr/default.conf")))
-    {
-        PropDefault rec = factory();
-        qstrncpy(rec.oem, TDefault::oemName(row), sizeof rec.oem);
-        m_def.setRecord(&rec);
-        g_default = &m_def;
-    }
-    ~OemScope() { g_default = nullptr; }
-
-private:
-    TDefault m_def;
-};
 
 const char kFatalEnv[] = "DVR_TCONFIG_FATAL";
 
@@ -378,7 +361,7 @@ private slots:
         QFETCH(int, netRes);
         Unit u;
         TConfig& cfg = u.start();
-        QScopedPointer<OemScope> scope(oem >= 0 ? new OemScope(u.root, oem) : nullptr);
+        TOemScope scope(oem);
         QCOMPARE(TConfig::getdata(35, 0), ddns);
         QCOMPARE(TConfig::getdata(45, 0).size(), searchModes);
         QCOMPARE(TConfig::getdata(46, 0).size(), searchEvents);
