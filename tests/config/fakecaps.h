@@ -6,6 +6,8 @@
 #include "tdvrhooks.h"
 
 #include <QByteArray>
+#include <QSettings>
+#include <QStringList>
 #include <cstring>
 
 namespace FakeCaps {
@@ -122,3 +124,13 @@ inline PropDevices devices()
 }
 
 } // namespace FakeCaps
+
+// The sorted keys of one group of an INI file.
+inline QStringList keysOf(const QString& file, const char* group)
+{
+    QSettings s(file, QSettings::IniFormat);
+    s.beginGroup(QLatin1String(group));
+    QStringList keys = s.childKeys();
+    keys.sort();
+    return keys;
+}

@@ -137,129 +137,125 @@ class TConfigFuzzTest : public QObject
 private slots:
     void initTestCase() { TConfig::setTextHook(&fakeText); }
     void cleanupTestCase() { TConfig::setTextHook(nullptr); }
-    void mutatedImports();
+    void mutatedImports()
+    {
+        const int iterations = qEnvironmentVariableIsSet("DVR_FUZZ_ITERATIONS")
+                                   ? qEnvironmentVariableIntValue("DVR_FUZZ_ITERATIONS")
+                                   : 500;
+        const quint32 seed = qEnvironmentVariableIsSet("DVR_FUZZ_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("DVR_FUZZ_SEED"))
+                                 : 20261206u;
+        Unit u;
+        const QList<QByteArray> corpus = buildCorpus(u);
+        QVERIFY(corpus.first().contains("[DEVICES]"));
+        TConfig& cfg = *u.cfg;
+        cfg.reload(QString());
+        const PropDevices unit = section<PropDevices>(cfg, 0, 0);
+        const QString path = u.root.file(QStringLiteral("/backup/import.conf"));
+
+        // The unmutated corpus: the unit's own files are accepted, the other
+        // model's is refused.
+        for (int i = 0; i < corpus.size(); ++i) {
+            QVERIFY(u.root.write(QStringLiteral("/backup/import.conf"), corpus.at(i)));
+            QCOMPARE(cfg.reload(path), i < 2 ? 0 : -1);
+        }
+
+        Mutator m(seed);
+        int accepted = 0;
+        int refused = 0;
+        for (int it = 0; it < iterations; ++it) {
+            const QByteArray data = m.mutate(corpus.at(m.below(corpus.size())), corpus);
+            QVERIFY(u.root.write(QStringLiteral("/backup/import.conf"), data));
+
+            // Half the runs import over an edit in progress.
+            cfg.reload(QString());
+            if (it % 2)
+                section<PropOsd>(cfg, IDX_PROP_OSD, 0).alpha = 1 + it % 7;
+            const QByteArray before = snapshot(cfg, 0);
+            const QByteArray live = snapshot(cfg, 1);
+
+            const int r = cfg.reload(path);
+            const QByteArray after = snapshot(cfg, 0);
+            if (r != 0) {
+                QCOMPARE(r, -1);
+                ++refused;
+                if (after != before) {
+                    u.root.keep();
+                    QFAIL(qPrintable(QStringLiteral("refused import %1 changed the edit copy").arg(it)));
+                }
+            } else {
+                ++accepted;
+                const PropDevices& dev = section<PropDevices>(cfg, 0, 0);
+                if (std::memcmp(&dev, &unit, sizeof unit) != 0) {
+                    u.root.keep();
+                    QFAIL(qPrintable(QStringLiteral("import %1 changed the device record").arg(it)));
+                }
+                // The capability caches are never imported.
+                const int capsAt = int(after.size()) - int(sizeof(AvcCaps) + sizeof(DalCaps));
+                QCOMPARE(after.mid(capsAt), before.mid(capsAt));
+                // Whatever was imported, the lists build within their tables.
+                QVERIFY(TConfig::getdata(IDX_DATA_PTZ_DRIVER, 0).size() <= PROP_MAX_PTZDRV);
+                QVERIFY(TConfig::getdata(IDX_DATA_ALARM_OUT, 0).size() <= 2 + PROP_MAX_ALARMOUT);
+                cfg.getvaluefromindex(IDX_DATA_PTZ_DRIVER, it);
+            }
+            QCOMPARE(snapshot(cfg, 1), live);
+
+            // Now and then take an accepted import all the way to the RAM file
+            // and read it back, as the setup's OK does.
+            if (r == 0 && accepted % 25 == 1) {
+                for (int idx = 1; idx <= 32; ++idx)
+                    cfg.apply(idx, nullptr, nullptr, 1);
+                QCOMPARE(cfg.ismodified(), 0);
+                TProperty reread(u.root.file(kRamFile));
+                // The RAM file keeps the unit's identity and counts.
+                QCOMPARE(QByteArray(reread.m_devices.model), QByteArray(unit.model));
+                QCOMPARE(reread.m_devices.videos, unit.videos);
+                QCOMPARE(reread.m_devices.audios, unit.audios);
+                QCOMPARE(reread.m_devices.alarmouts, unit.alarmouts);
+                QCOMPARE(std::memcmp(&reread.m_osd, cfg.getsection(IDX_PROP_OSD, 1), sizeof reread.m_osd), 0);
+            }
+        }
+        qInfo("mutated imports: %d accepted, %d refused", accepted, refused);
+        // The run covers both roads.
+        QVERIFY(accepted > iterations / 10);
+        QVERIFY(refused > iterations / 20);
+    }
 
 private:
-    QList<QByteArray> buildCorpus(Unit& u);
+    // Files the unit itself saves: its factory state, an edited state with every
+    // group written, and a file of another model.
+    QList<QByteArray> buildCorpus(Unit& u)
+    {
+        QList<QByteArray> corpus;
+        TConfig& cfg = u.start();
+        for (int idx = 0; idx < IDX_PROP_COUNT; ++idx)
+            cfg.save(idx);
+        corpus << u.root.read(kRamFile);
+
+        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 4;
+        section<PropDtform>(cfg, IDX_PROP_DTFORM, 1).date = 2;
+        section<PropColor>(cfg, IDX_PROP_COLOR, 1).data[7].hue = 80;
+        section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 1).orders[3] = 9;
+        PropPtzdrv& drv = section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 1);
+        drv.cnt = 4;
+        for (int i = 0; i < 4; ++i)
+            qsnprintf(drv.driver[i], sizeof drv.driver[i], "DRIVER-%d", i);
+        PropTimezone& tz = section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1);
+        tz.cnt = 3;
+        for (int i = 0; i < 3; ++i)
+            qsnprintf(tz.zone[i].local, sizeof tz.zone[i].local, "GMT+0%d:00 Zone %d", i, i);
+        for (int idx = 0; idx < IDX_PROP_COUNT; ++idx)
+            cfg.save(idx);
+        corpus << u.root.read(kRamFile);
+
+        // Another unit: refused unless a mutation turns it into this one.
+        QByteArray other = corpus.last();
+        other.replace("model=DVR16", "model=DVR04");
+        other.replace("videos=16", "videos=4");
+        corpus << other;
+        return corpus;
+    }
 };
-
-// Files the unit itself saves: its factory state, an edited state with every
-// group written, and a file of another model.
-QList<QByteArray> TConfigFuzzTest::buildCorpus(Unit& u)
-{
-    QList<QByteArray> corpus;
-    TConfig& cfg = u.start();
-    for (int idx = 0; idx < IDX_PROP_COUNT; ++idx)
-        cfg.save(idx);
-    corpus << u.root.read(kRamFile);
-
-    section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 4;
-    section<PropDtform>(cfg, IDX_PROP_DTFORM, 1).date = 2;
-    section<PropColor>(cfg, IDX_PROP_COLOR, 1).data[7].hue = 80;
-    section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 1).orders[3] = 9;
-    PropPtzdrv& drv = section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 1);
-    drv.cnt = 4;
-    for (int i = 0; i < 4; ++i)
-        qsnprintf(drv.driver[i], sizeof drv.driver[i], "DRIVER-%d", i);
-    PropTimezone& tz = section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1);
-    tz.cnt = 3;
-    for (int i = 0; i < 3; ++i)
-        qsnprintf(tz.zone[i].local, sizeof tz.zone[i].local, "GMT+0%d:00 Zone %d", i, i);
-    for (int idx = 0; idx < IDX_PROP_COUNT; ++idx)
-        cfg.save(idx);
-    corpus << u.root.read(kRamFile);
-
-    // Another unit: refused unless a mutation turns it into this one.
-    QByteArray other = corpus.last();
-    other.replace("model=DVR16", "model=DVR04");
-    other.replace("videos=16", "videos=4");
-    corpus << other;
-    return corpus;
-}
-
-void TConfigFuzzTest::mutatedImports()
-{
-    const int iterations = qEnvironmentVariableIsSet("DVR_FUZZ_ITERATIONS")
-                               ? qEnvironmentVariableIntValue("DVR_FUZZ_ITERATIONS")
-                               : 500;
-    const quint32 seed = qEnvironmentVariableIsSet("DVR_FUZZ_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("DVR_FUZZ_SEED"))
-                             : 20261206u;
-    Unit u;
-    const QList<QByteArray> corpus = buildCorpus(u);
-    QVERIFY(corpus.first().contains("[DEVICES]"));
-    TConfig& cfg = *u.cfg;
-    cfg.reload(QString());
-    const PropDevices unit = section<PropDevices>(cfg, 0, 0);
-    const QString path = u.root.file(QStringLiteral("/backup/import.conf"));
-
-    // The unmutated corpus: the unit's own files are accepted, the other
-    // model's is refused.
-    for (int i = 0; i < corpus.size(); ++i) {
-        QVERIFY(u.root.write(QStringLiteral("/backup/import.conf"), corpus.at(i)));
-        QCOMPARE(cfg.reload(path), i < 2 ? 0 : -1);
-    }
-
-    Mutator m(seed);
-    int accepted = 0;
-    int refused = 0;
-    for (int it = 0; it < iterations; ++it) {
-        const QByteArray data = m.mutate(corpus.at(m.below(corpus.size())), corpus);
-        QVERIFY(u.root.write(QStringLiteral("/backup/import.conf"), data));
-
-        // Half the runs import over an edit in progress.
-        cfg.reload(QString());
-        if (it % 2)
-            section<PropOsd>(cfg, IDX_PROP_OSD, 0).alpha = 1 + it % 7;
-        const QByteArray before = snapshot(cfg, 0);
-        const QByteArray live = snapshot(cfg, 1);
-
-        const int r = cfg.reload(path);
-        const QByteArray after = snapshot(cfg, 0);
-        if (r != 0) {
-            QCOMPARE(r, -1);
-            ++refused;
-            if (after != before) {
-                u.root.keep();
-                QFAIL(qPrintable(QStringLiteral("refused import %1 changed the edit copy").arg(it)));
-            }
-        } else {
-            ++accepted;
-            const PropDevices& dev = section<PropDevices>(cfg, 0, 0);
-            if (std::memcmp(&dev, &unit, sizeof unit) != 0) {
-                u.root.keep();
-                QFAIL(qPrintable(QStringLiteral("import %1 changed the device record").arg(it)));
-            }
-            // The capability caches are never imported.
-            const int capsAt = int(after.size()) - int(sizeof(AvcCaps) + sizeof(DalCaps));
-            QCOMPARE(after.mid(capsAt), before.mid(capsAt));
-            // Whatever was imported, the lists build within their tables.
-            QVERIFY(TConfig::getdata(IDX_DATA_PTZ_DRIVER, 0).size() <= PROP_MAX_PTZDRV);
-            QVERIFY(TConfig::getdata(IDX_DATA_ALARM_OUT, 0).size() <= 2 + PROP_MAX_ALARMOUT);
-            cfg.getvaluefromindex(IDX_DATA_PTZ_DRIVER, it);
-        }
-        QCOMPARE(snapshot(cfg, 1), live);
-
-        // Now and then take an accepted import all the way to the RAM file
-        // and read it back, as the setup's OK does.
-        if (r == 0 && accepted % 25 == 1) {
-            for (int idx = 1; idx <= 32; ++idx)
-                cfg.apply(idx, nullptr, nullptr, 1);
-            QCOMPARE(cfg.ismodified(), 0);
-            TProperty reread(u.root.file(kRamFile));
-            // The RAM file keeps the unit's identity and counts.
-            QCOMPARE(QByteArray(reread.m_devices.model), QByteArray(unit.model));
-            QCOMPARE(reread.m_devices.videos, unit.videos);
-            QCOMPARE(reread.m_devices.audios, unit.audios);
-            QCOMPARE(reread.m_devices.alarmouts, unit.alarmouts);
-            QCOMPARE(std::memcmp(&reread.m_osd, cfg.getsection(IDX_PROP_OSD, 1), sizeof reread.m_osd), 0);
-        }
-    }
-    qInfo("mutated imports: %d accepted, %d refused", accepted, refused);
-    // The run covers both roads.
-    QVERIFY(accepted > iterations / 10);
-    QVERIFY(refused > iterations / 20);
-}
 
 QTEST_GUILESS_MAIN(TConfigFuzzTest)
 #include "tconfig-fuzztest.moc"

@@ -11,15 +11,6 @@
 
 namespace {
 
-QStringList keysOf(const QString& file, const char* group)
-{
-    QSettings s(file, QSettings::IniFormat);
-    s.beginGroup(QLatin1String(group));
-    QStringList keys = s.childKeys();
-    keys.sort();
-    return keys;
-}
-
 QVariant valueOf(const QString& file, const QString& key)
 {
     QSettings s(file, QSettings::IniFormat);
@@ -49,433 +40,293 @@ private slots:
     void init() { FakeCaps::install16(); }
     void cleanup() { FakeCaps::uninstall(); }
 
-    void fieldList_data();
-    void fieldList();
-    void scanFieldList_data();
-    void scanFieldList();
-    void digitString();
-    void digitAt_data();
-    void digitAt();
-    void indexedKeys();
-
-    void emptyFileGivesDefaults();
-    void constructorWritesDevicesAndDefault();
-    void constructorWithoutRecordsReadsFile();
-    void fullSaveSkipsOwnIndexSections();
-    void saveAboveLastIndexWritesNothing();
-    void setDefaultLeavesDevicesAndDefault();
-    void setDefaultKeepsDdnsMac();
-    void loadOfOneSectionKeepsDevices();
-    void sectionAccessor();
-    void editCopiesAreIndependent();
-    void editCopyLeavesNoFile();
-    void utf8TextRoundTrip();
-    void sixteenChannelUnitRoundTrip();
-    void sixteenChannelUnitGolden();
-};
-
-// ---- Encodings --------------------------------------------------------------------
-
-void TPropertyTest::fieldList_data()
-{
-    QTest::addColumn<QVector<int>>("values");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("color") << QVector<int>{50, 50, 100, 1} << "50 50 100 01";
-    QTest::newRow("record") << QVector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 10}
-                            << "01 01 00 00 00 00 00 00 00 10";
-    QTest::newRow("wide") << QVector<int>{255, 7} << "255 07";
-    QTest::newRow("negative") << QVector<int>{-1, 3} << "-1 03";
-    QTest::newRow("none") << QVector<int>{} << "";
-}
-
-void TPropertyTest::fieldList()
-{
-    QFETCH(QVector<int>, values);
-    QFETCH(QString, text);
-    QCOMPARE(TProperty::fieldList(values.constData(), values.size()), text);
-}
-
-void TPropertyTest::scanFieldList_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("read");
-    QTest::addColumn<QVector<int>>("values");
-    const int u = 77; // left as it was
-    QTest::newRow("full") << QByteArray("03 00 02 01 04 02 03 05 04 55") << 10
-                          << QVector<int>{3, 0, 2, 1, 4, 2, 3, 5, 4, 55};
-    QTest::newRow("one") << QByteArray("02") << 1
-                         << QVector<int>{2, u, u, u, u, u, u, u, u, u};
-    QTest::newRow("two digits each") << QByteArray("123") << 2
-                                     << QVector<int>{12, 3, u, u, u, u, u, u, u, u};
-    QTest::newRow("stops at junk") << QByteArray("01 x 02") << 1
-                                   << QVector<int>{1, u, u, u, u, u, u, u, u, u};
-    QTest::newRow("empty") << QByteArray() << 0
-                           << QVector<int>{u, u, u, u, u, u, u, u, u, u};
-    QTest::newRow("more than asked") << QByteArray("1 2 3 4 5 6 7 8 9 10 11 12") << 10
-                                     << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-}
-
-void TPropertyTest::scanFieldList()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, read);
-    QFETCH(QVector<int>, values);
-    QVector<int> got(10, 77);
-    QCOMPARE(TProperty::scanFieldList(text, got.data(), got.size()), read);
-    QCOMPARE(got, values);
-}
-
-void TPropertyTest::digitString()
-{
-    const uint8_t v[5] = {0, 1, 4, 9, 3};
-    QCOMPARE(TProperty::digitString(v, 5), QStringLiteral("01493"));
-    QCOMPARE(TProperty::digitString(v, 0), QString());
-}
-
-void TPropertyTest::digitAt_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("value");
-    QTest::newRow("digit") << QByteArray("0147") << 2 << 4;
-    QTest::newRow("past end") << QByteArray("0147") << 4 << 0;
-    QTest::newRow("negative index") << QByteArray("0147") << -1 << 0;
-    QTest::newRow("letter") << QByteArray("0x47") << 1 << 0;
-}
-
-void TPropertyTest::digitAt()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(int, index);
-    QFETCH(int, value);
-    QCOMPARE(TProperty::digitAt(text, index), value);
-}
-
-void TPropertyTest::indexedKeys()
-{
-    QCOMPARE(TProperty::indexedKey("orders%02d", 7), QStringLiteral("orders07"));
-    QCOMPARE(TProperty::indexedKey("g%02ddata%02d", 2, 15), QStringLiteral("g02data15"));
-    QCOMPARE(TProperty::indexedKey("preset_motion[%d]", 12), QStringLiteral("preset_motion[12]"));
-}
-
-// ---- Frame ------------------------------------------------------------------------------
-
-void TPropertyTest::emptyFileGivesDefaults()
-{
-    TTestRoot root;
-    TProperty p("/tmp/none.conf");
-    QCOMPARE(QByteArray(p.m_devices.model), QByteArray("None"));
-    QCOMPARE(QByteArray(p.m_devices.board), QByteArray("None"));
-    QCOMPARE(p.m_devices.ntsc, 1);
-    QCOMPARE(p.m_devices.version, 1000);
-    QCOMPARE(p.m_devices.videos, 20);
-    QCOMPARE(p.m_devices.audios, 20);
-    QCOMPARE(p.m_devices.sensors, 1);
-    QCOMPARE(p.m_devices.alarmouts, 1);
-    QCOMPARE(p.m_devices.txtin, 20);
-    QCOMPARE(p.m_devices.uarts, 1);
-    QCOMPARE(p.m_devices.storage, 1);
-    QCOMPARE(p.m_devices.users, 1);
-    QCOMPARE(p.m_devices.frames, 120);
-    QCOMPARE(p.m_devices.netframes, 120);
-    PropDefault d = factory();
-    QVERIFY(same(p.m_default, d));
-    QCOMPARE(p.m_osd.alpha, 7);
-    QCOMPARE(QByteArray(p.m_osd.lang), QByteArray("English"));
-    QCOMPARE(p.m_display.seqdur, 1);
-    QCOMPARE(p.m_spothd.mode, 4); // 20 channels
-    QCOMPARE(p.m_color.data[19].hue, uint8_t(50));
-    // Loading writes nothing.
-    QVERIFY(!QFile::exists(root.file("/tmp/none.conf")));
-}
-
-void TPropertyTest::constructorWritesDevicesAndDefault()
-{
-    TTestRoot root;
-    PropDevices dev = FakeCaps::devices();
-    PropDefault def = factory();
-    qstrncpy(def.lang, "Korean", sizeof def.lang);
-    TProperty p("/tmp/DVR16.conf", &dev, &def);
-    QVERIFY(same(p.m_devices, dev));
-    QVERIFY(same(p.m_default, def));
-    // Both groups are in the file at once (synced), the rest not yet.
-    const QString file = root.file("/tmp/DVR16.conf");
-    QCOMPARE(valueOf(file, "DEVICES/videos").toInt(), 16);
-    QCOMPARE(valueOf(file, "DEFAULT/lang").toString(), QStringLiteral("Korean"));
-    QVERIFY(keysOf(file, "OSD").isEmpty());
-    // Defaults of other sections copy the DEFAULT record held in memory.
-    QCOMPARE(QByteArray(p.m_osd.lang), QByteArray("Korean"));
-    QCOMPARE(p.m_spothd.mode, 3); // 16 channels
-}
-
-void TPropertyTest::constructorWithoutRecordsReadsFile()
-{
-    TTestRoot root;
-    QVERIFY(root.write("/tmp/imp.conf", "[DEVICES]\nmodel=X4\nvideos=4\n[DEFAULT]\nlang=Korean\n"
-                                        "[OSD]\nalpha=3\n"));
-    TProperty p("/tmp/imp.conf");
-    QCOMPARE(QByteArray(p.m_devices.model), QByteArray("X4"));
-    QCOMPARE(p.m_devices.videos, 4);
-    QCOMPARE(QByteArray(p.m_default.lang), QByteArray("Korean"));
-    QCOMPARE(p.m_osd.alpha, 3);
-    QCOMPARE(p.m_spot.mode, 1);
-}
-
-void TPropertyTest::fullSaveSkipsOwnIndexSections()
-{
-    TTestRoot root;
-    QVERIFY(root.write("/tmp/m.conf", "[DEVICES]\nmodel=OLD\nvideos=8\n"
-                                      "[AvcCaps]\nnum_chip=9\n[DalCaps]\nnum_vin=8\n"));
-    TProperty p("/tmp/m.conf");
-    qstrncpy(p.m_devices.model, "NEW", sizeof p.m_devices.model);
-    p.m_avcCaps.num_chip = 1;
-    p.m_dalCaps.num_vin = 1;
-    p.save(-1);
-    const QString file = root.file("/tmp/m.conf");
-    QCOMPARE(valueOf(file, "DEVICES/model").toString(), QStringLiteral("OLD"));
-    QCOMPARE(valueOf(file, "AvcCaps/num_chip").toInt(), 9);
-    QCOMPARE(valueOf(file, "DalCaps/num_vin").toInt(), 8);
-    for (const char* g : {"OSD", "DISPLAY", "DTFORM", "INFOBAR", "SPOTHD", "SPOT", "COLOR", "DEFAULT"})
-        QVERIFY2(!keysOf(file, g).isEmpty(), g);
-    p.save(IDX_PROP_DEVICES);
-    QCOMPARE(valueOf(file, "DEVICES/model").toString(), QStringLiteral("NEW"));
-    p.save(IDX_PROP_DALCAPS);
-    QCOMPARE(valueOf(file, "DalCaps/num_vin").toInt(), 1);
-    QCOMPARE(valueOf(file, "AvcCaps/num_chip").toInt(), 9);
-}
-
-void TPropertyTest::saveAboveLastIndexWritesNothing()
-{
-    TTestRoot root;
-    TProperty p("/tmp/m.conf");
-    p.save(37);
-    p.save(1000);
-    QVERIFY(!QFile::exists(root.file("/tmp/m.conf")));
-    p.save(IDX_PROP_DTFORM);
-    // save ends with a sync: the group is on the disk without waiting.
-    QVERIFY(root.read("/tmp/m.conf").contains("[DTFORM]"));
-}
-
-void TPropertyTest::setDefaultLeavesDevicesAndDefault()
-{
-    TTestRoot root;
-    PropDevices dev = FakeCaps::devices();
-    PropDefault def = factory();
-    TProperty p("/tmp/m.conf", &dev, &def);
-    p.m_osd.alpha = 2;
-    p.m_display.orders[0] = 5;
-    p.m_color.data[3].sat = 9;
-    qstrncpy(p.m_default.lang, "Korean", sizeof p.m_default.lang);
-    p.m_devices.videos = 8;
-    p.m_avcCaps.num_chip = 77;
-    p.setDefault(-1);
-    QCOMPARE(p.m_osd.alpha, 7);
-    QCOMPARE(QByteArray(p.m_osd.lang), QByteArray("Korean")); // from DEFAULT as it stands
-    QCOMPARE(p.m_display.orders[0], 0);
-    QCOMPARE(p.m_color.data[3].sat, uint8_t(50));
-    QCOMPARE(p.m_spothd.mode, 2); // the channel count as it stands
-    QCOMPARE(QByteArray(p.m_default.lang), QByteArray("Korean"));
-    QCOMPARE(p.m_devices.videos, 8);
-    QCOMPARE(p.m_avcCaps.num_chip, 77);
-
-    // One section only, and indexes that name no resettable section.
-    p.m_osd.alpha = 2;
-    p.m_dtform.date = 2;
-    p.setDefault(IDX_PROP_DTFORM);
-    QCOMPARE(p.m_dtform.date, 0);
-    QCOMPARE(p.m_osd.alpha, 2);
-    const PropDefault before = p.m_default;
-    for (int idx : {0, 31, 33, 34, 35, 36, 37}) {
-        p.setDefault(idx);
-        QCOMPARE(p.m_devices.videos, 8);
-        QVERIFY(same(p.m_default, before));
-        QCOMPARE(p.m_avcCaps.num_chip, 77);
-        QCOMPARE(p.m_osd.alpha, 2);
-    }
-}
-
-void TPropertyTest::setDefaultKeepsDdnsMac()
-{
-    TTestRoot root;
-    TProperty p("/tmp/m.conf");
-    qstrncpy(p.m_netddns.mac, "00:11:22:33:44:55", sizeof p.m_netddns.mac);
-    p.setDefault(IDX_PROP_NETDDNS);
-    QCOMPARE(QByteArray(p.m_netddns.mac), QByteArray("00:11:22:33:44:55"));
-    p.setDefault(-1);
-    QCOMPARE(QByteArray(p.m_netddns.mac), QByteArray("00:11:22:33:44:55"));
-}
-
-void TPropertyTest::loadOfOneSectionKeepsDevices()
-{
-    TTestRoot root;
-    QVERIFY(root.write("/tmp/m.conf", "[DEVICES]\nvideos=8\n[SPOT]\nmode=3\n"));
-    TProperty p("/tmp/m.conf");
-    QCOMPARE(p.m_spot.mode, 2); // 8 channels: bound 2
-    p.m_devices.videos = 20;
-    p.load(IDX_PROP_SPOT);
-    QCOMPARE(p.m_devices.videos, 20);
-    QCOMPARE(p.m_spot.mode, 3); // 20 channels: 3 is in range
-    p.load(IDX_PROP_DEVICES);
-    QCOMPARE(p.m_devices.videos, 8);
-    p.m_devices.videos = 20;
-    p.load(-1);
-    QCOMPARE(p.m_devices.videos, 8);
-    QCOMPARE(p.m_spot.mode, 2);
-}
-
-void TPropertyTest::sectionAccessor()
-{
-    TTestRoot root;
-    TProperty p("/tmp/m.conf");
-    QCOMPARE(p.section(IDX_PROP_DEFAULT), static_cast<void*>(&p.m_default));
-    QCOMPARE(p.section(IDX_PROP_POS), static_cast<void*>(&p.m_pos));
-    QCOMPARE(p.section(IDX_PROP_AVCCAPS), static_cast<void*>(&p.m_avcCaps));
-    QCOMPARE(TProperty::sectionSize(IDX_PROP_PRESET), int(sizeof(PropPreset)));
-    QCOMPARE(TProperty::sectionSize(IDX_PROP_DALCAPS), 844);
-    QVERIFY(!p.section(-1));
-    QVERIFY(!p.section(37));
-    QCOMPARE(TProperty::sectionSize(37), 0);
-    QVERIFY(!TProperty::groupName(-1));
-    QCOMPARE(QByteArray(TProperty::groupName(IDX_PROP_AVCCAPS)), QByteArray("AvcCaps"));
-    // Every record lies inside the object and no two overlap.
-    const char* lo = reinterpret_cast<const char*>(&p);
-    const char* hi = lo + sizeof p;
-    QVector<QPair<const char*, int>> spans;
-    for (int i = 0; i < IDX_PROP_COUNT; ++i) {
-        const char* s = static_cast<const char*>(p.section(i));
-        QVERIFY(s && s >= lo && s + TProperty::sectionSize(i) <= hi);
-        QVERIFY(TProperty::groupName(i));
-        spans.append({s, TProperty::sectionSize(i)});
-    }
-    std::sort(spans.begin(), spans.end());
-    for (int i = 1; i < spans.size(); ++i)
-        QVERIFY(spans[i - 1].first + spans[i - 1].second <= spans[i].first);
-}
-
-void TPropertyTest::editCopiesAreIndependent()
-{
-    TTestRoot root;
-    PropDevices dev = FakeCaps::devices();
-    PropDefault def = factory();
-    TProperty a(QString(), &dev, &def);
-    PropDevices dev8 = dev;
-    dev8.videos = 8;
-    TProperty b(QString(), &dev8, &def);
-    QCOMPARE(a.m_devices.videos, 16);
-    QCOMPARE(b.m_devices.videos, 8);
-    a.m_osd.alpha = 3;
-    a.save(IDX_PROP_OSD);
-    b.load(IDX_PROP_OSD);
-    QCOMPARE(b.m_osd.alpha, 7); // b does not see a's keys
-    a.m_osd.alpha = 5;
-    a.load(IDX_PROP_OSD);
-    QCOMPARE(a.m_osd.alpha, 3); // a reads back what it saved
-    a.load(0);
-    QCOMPARE(a.m_devices.videos, 16);
-    QVERIFY(a.fileName() != b.fileName());
-}
-
-void TPropertyTest::editCopyLeavesNoFile()
-{
-    TTestRoot root;
+    void fieldList_data()
     {
-        TProperty e((QString()));
-        e.save(-1);
-        QCOMPARE(root.allFiles().size(), 1);
-        QVERIFY(root.allFiles().first().startsWith("/tmp/"));
+        QTest::addColumn<QVector<int>>("values");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("record") << QVector<int>{1, 1, 0, 0, 0, 0, 0, 0, 0, 10}
+                                << "01 01 00 00 00 00 00 00 00 10";
+        QTest::newRow("wide") << QVector<int>{255, 7} << "255 07";
+        QTest::newRow("negative") << QVector<int>{-1, 3} << "-1 03";
+        QTest::newRow("none") << QVector<int>{} << "";
     }
-    QVERIFY(root.allFiles().isEmpty());
-}
-
-void TPropertyTest::utf8TextRoundTrip()
-{
-    TTestRoot root;
-    const QByteArray name = QStringLiteral("한국어").toUtf8();
+    void fieldList()
     {
+        QFETCH(QVector<int>, values);
+        QFETCH(QString, text);
+        QCOMPARE(TProperty::fieldList(values.constData(), values.size()), text);
+    }
+    void scanFieldList_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("read");
+        QTest::addColumn<QVector<int>>("values");
+        const int u = 77; // left as it was
+        QTest::newRow("two digits each") << QByteArray("123") << 2
+                                         << QVector<int>{12, 3, u, u, u, u, u, u, u, u};
+        QTest::newRow("stops at junk") << QByteArray("01 x 02") << 1
+                                       << QVector<int>{1, u, u, u, u, u, u, u, u, u};
+        QTest::newRow("empty") << QByteArray() << 0
+                               << QVector<int>{u, u, u, u, u, u, u, u, u, u};
+        QTest::newRow("more than asked") << QByteArray("1 2 3 4 5 6 7 8 9 10 11 12") << 10
+                                         << QVector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    }
+    void scanFieldList()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, read);
+        QFETCH(QVector<int>, values);
+        QVector<int> got(10, 77);
+        QCOMPARE(TProperty::scanFieldList(text, got.data(), got.size()), read);
+        QCOMPARE(got, values);
+    }
+    void digitAt_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("value");
+        QTest::newRow("past end") << QByteArray("0147") << 4 << 0;
+        QTest::newRow("negative index") << QByteArray("0147") << -1 << 0;
+        QTest::newRow("letter") << QByteArray("0x47") << 1 << 0;
+    }
+    void digitAt()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, index);
+        QFETCH(int, value);
+        QCOMPARE(TProperty::digitAt(text, index), value);
+    }
+
+    void emptyFileGivesDefaults()
+    {
+        TTestRoot root;
+        TProperty p("/tmp/none.conf");
+        QCOMPARE(QByteArray(p.m_devices.model), QByteArray("None"));
+        QCOMPARE(p.m_devices.videos, 20);
+        QVERIFY(same(p.m_default, factory()));
+        QCOMPARE(p.m_spothd.mode, 4); // 20 channels
+        // Loading writes nothing.
+        QVERIFY(!QFile::exists(root.file("/tmp/none.conf")));
+    }
+    void constructorWritesDevicesAndDefault()
+    {
+        TTestRoot root;
+        PropDevices dev = FakeCaps::devices();
+        PropDefault def = factory();
+        qstrncpy(def.lang, "Korean", sizeof def.lang);
+        TProperty p("/tmp/DVR16.conf", &dev, &def);
+        QVERIFY(same(p.m_devices, dev));
+        QVERIFY(same(p.m_default, def));
+        // Both groups are in the file at once (synced), the rest not yet.
+        const QString file = root.file("/tmp/DVR16.conf");
+        QCOMPARE(valueOf(file, "DEVICES/videos").toInt(), 16);
+        QCOMPARE(valueOf(file, "DEFAULT/lang").toString(), QStringLiteral("Korean"));
+        QVERIFY(keysOf(file, "OSD").isEmpty());
+        // Defaults of other sections copy the DEFAULT record held in memory.
+        QCOMPARE(QByteArray(p.m_osd.lang), QByteArray("Korean"));
+        QCOMPARE(p.m_spothd.mode, 3); // 16 channels
+    }
+    void constructorWithoutRecordsReadsFile()
+    {
+        TTestRoot root;
+        QVERIFY(root.write("/tmp/imp.conf", "[DEVICES]\nmodel=X4\nvideos=4\n[DEFAULT]\nlang=Korean\n"
+                                            "[OSD]\nalpha=3\n"));
+        TProperty p("/tmp/imp.conf");
+        QCOMPARE(QByteArray(p.m_devices.model), QByteArray("X4"));
+        QCOMPARE(p.m_devices.videos, 4);
+        QCOMPARE(QByteArray(p.m_default.lang), QByteArray("Korean"));
+        QCOMPARE(p.m_osd.alpha, 3);
+        QCOMPARE(p.m_spot.mode, 1);
+    }
+    void fullSaveSkipsOwnIndexSections()
+    {
+        TTestRoot root;
+        QVERIFY(root.write("/tmp/m.conf", "[DEVICES]\nmodel=OLD\nvideos=8\n"
+                                          "[AvcCaps]\nnum_chip=9\n[DalCaps]\nnum_vin=8\n"));
         TProperty p("/tmp/m.conf");
-        qstrncpy(p.m_osd.lang, name.constData(), sizeof p.m_osd.lang);
-        p.save(IDX_PROP_OSD);
+        qstrncpy(p.m_devices.model, "NEW", sizeof p.m_devices.model);
+        p.m_avcCaps.num_chip = 1;
+        p.m_dalCaps.num_vin = 1;
+        p.save(-1);
+        const QString file = root.file("/tmp/m.conf");
+        QCOMPARE(valueOf(file, "DEVICES/model").toString(), QStringLiteral("OLD"));
+        QCOMPARE(valueOf(file, "AvcCaps/num_chip").toInt(), 9);
+        QCOMPARE(valueOf(file, "DalCaps/num_vin").toInt(), 8);
+        for (const char* g : {"OSD", "DISPLAY", "DTFORM", "INFOBAR", "SPOTHD", "SPOT", "COLOR", "DEFAULT"})
+            QVERIFY2(!keysOf(file, g).isEmpty(), g);
+        p.save(IDX_PROP_DEVICES);
+        QCOMPARE(valueOf(file, "DEVICES/model").toString(), QStringLiteral("NEW"));
+        p.save(IDX_PROP_DALCAPS);
+        QCOMPARE(valueOf(file, "DalCaps/num_vin").toInt(), 1);
+        QCOMPARE(valueOf(file, "AvcCaps/num_chip").toInt(), 9);
     }
-    QVERIFY(root.read("/tmp/m.conf").contains("lang=" + name)); // raw UTF-8 in the file
-    TProperty q("/tmp/m.conf");
-    QCOMPARE(QByteArray(q.m_osd.lang), name);
-}
-
-// ---- A whole unit ---------------------------------------------------------------------------
-
-// The 16-channel stand-in starts the frame as the configuration object does
-// (device and defaults records, then a full save) and as the device start does
-// (capability caches saved by index); a fresh record on the same RAM file then
-// holds the same sections.
-void TPropertyTest::sixteenChannelUnitRoundTrip()
-{
-    TTestRoot root;
-    const PropDevices dev = FakeCaps::devices();
-    const PropDefault def = factory();
-    PropDevices expectDev = dev;
+    void saveAboveLastIndexWritesNothing()
     {
-        TProperty live("/tmp/DVR16.conf", &dev, &def);
-        live.m_osd.alpha = 4;
-        live.m_display.res = 4;
-        live.m_display.orders[0] = 3;
-        live.m_display.orders[3] = 0;
-        live.m_spothd.res = 2;
-        live.m_spot.cvbs = 1;
-        live.m_color.data[15] = {1, 100, 33, 66};
-        live.m_dtform.time = 1;
-        live.m_infobar.auto_ = 1;
-        live.save(-1);
-        live.m_avcCaps = FakeCaps::avc;
-        live.m_dalCaps = FakeCaps::dal;
-        live.save(IDX_PROP_AVCCAPS);
-        live.save(IDX_PROP_DALCAPS);
-
-        TProperty back("/tmp/DVR16.conf");
-        // Not stored: the device words and relay count live only in memory.
-        expectDev.dalWord0 = expectDev.dalWord1 = expectDev.relaycnt = 0;
-        QVERIFY(same(back.m_devices, expectDev));
-        for (int idx : {1, 2, 3, 4, 5, 6, 7, 31, 35})
-            QVERIFY2(std::memcmp(back.section(idx), live.section(idx), size_t(TProperty::sectionSize(idx))) == 0,
-                     TProperty::groupName(idx));
-        DalCaps dal{};
-        dal.num_vin = 16;
-        dal.num_ain = 4;
-        dal.rs232 = 1;
-        QVERIFY(same(back.m_dalCaps, dal));
+        TTestRoot root;
+        TProperty p("/tmp/m.conf");
+        p.save(37);
+        p.save(1000);
+        QVERIFY(!QFile::exists(root.file("/tmp/m.conf")));
+        p.save(IDX_PROP_DTFORM);
+        // save ends with a sync: the group is on the disk without waiting.
+        QVERIFY(root.read("/tmp/m.conf").contains("[DTFORM]"));
     }
-    // Read back from the disk by a fresh object once the first is gone.
-    TProperty again("/tmp/DVR16.conf");
-    QVERIFY(same(again.m_devices, expectDev));
-    QVERIFY(same(again.m_avcCaps, FakeCaps::avc));
-    QCOMPARE(again.m_display.orders[0], 3);
-    QCOMPARE(again.m_color.data[15].bri, uint8_t(1));
-}
-
-// The same unit's sections byte for byte as they stand in the file.
-void TPropertyTest::sixteenChannelUnitGolden()
-{
-    TTestRoot root;
-    const PropDevices dev = FakeCaps::devices();
-    const PropDefault def = factory();
+    void setDefaultLeavesDevicesAndDefault()
     {
-        TProperty live("/tmp/DVR16.conf", &dev, &def);
-        live.m_avcCaps = FakeCaps::avc;
-        live.m_dalCaps = FakeCaps::dal;
-        live.m_color.data[2] = {100, 1, 7, 99};
-        for (int idx : {1, 2, 3, 4, 5, 6, 7, 35, 36})
-            live.save(idx);
+        TTestRoot root;
+        PropDevices dev = FakeCaps::devices();
+        PropDefault def = factory();
+        TProperty p("/tmp/m.conf", &dev, &def);
+        p.m_osd.alpha = 2;
+        p.m_display.orders[0] = 5;
+        p.m_color.data[3].sat = 9;
+        qstrncpy(p.m_default.lang, "Korean", sizeof p.m_default.lang);
+        p.m_devices.videos = 8;
+        p.m_avcCaps.num_chip = 77;
+        p.setDefault(-1);
+        QCOMPARE(p.m_osd.alpha, 7);
+        QCOMPARE(QByteArray(p.m_osd.lang), QByteArray("Korean")); // from DEFAULT as it stands
+        QCOMPARE(p.m_display.orders[0], 0);
+        QCOMPARE(p.m_color.data[3].sat, uint8_t(50));
+        QCOMPARE(p.m_spothd.mode, 2); // the channel count as it stands
+        QCOMPARE(QByteArray(p.m_default.lang), QByteArray("Korean"));
+        QCOMPARE(p.m_devices.videos, 8);
+        QCOMPARE(p.m_avcCaps.num_chip, 77);
+
+        // One section only, and indexes that name no resettable section.
+        p.m_osd.alpha = 2;
+        p.m_dtform.date = 2;
+        p.setDefault(IDX_PROP_DTFORM);
+        QCOMPARE(p.m_dtform.date, 0);
+        QCOMPARE(p.m_osd.alpha, 2);
+        const PropDefault before = p.m_default;
+        for (int idx : {0, 31, 33, 34, 35, 36, 37}) {
+            p.setDefault(idx);
+            QCOMPARE(p.m_devices.videos, 8);
+            QVERIFY(same(p.m_default, before));
+            QCOMPARE(p.m_avcCaps.num_chip, 77);
+            QCOMPARE(p.m_osd.alpha, 2);
+        }
     }
-    const QString golden = QFINDTESTDATA("../data/config/device-16ch.conf");
-    QVERIFY(!golden.isEmpty());
-    QFile f(golden);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    const QByteArray want = f.readAll();
-    const QByteArray got = root.read("/tmp/DVR16.conf");
-    if (got != want) {
-        root.keep();
-        QCOMPARE(QString::fromUtf8(got), QString::fromUtf8(want));
+    void setDefaultKeepsDdnsMac()
+    {
+        TTestRoot root;
+        TProperty p("/tmp/m.conf");
+        qstrncpy(p.m_netddns.mac, "00:11:22:33:44:55", sizeof p.m_netddns.mac);
+        p.setDefault(IDX_PROP_NETDDNS);
+        QCOMPARE(QByteArray(p.m_netddns.mac), QByteArray("00:11:22:33:44:55"));
+        p.setDefault(-1);
+        QCOMPARE(QByteArray(p.m_netddns.mac), QByteArray("00:11:22:33:44:55"));
     }
-}
+    void loadOfOneSectionKeepsDevices()
+    {
+        TTestRoot root;
+        QVERIFY(root.write("/tmp/m.conf", "[DEVICES]\nvideos=8\n[SPOT]\nmode=3\n"));
+        TProperty p("/tmp/m.conf");
+        QCOMPARE(p.m_spot.mode, 2); // 8 channels: bound 2
+        p.m_devices.videos = 20;
+        p.load(IDX_PROP_SPOT);
+        QCOMPARE(p.m_devices.videos, 20);
+        QCOMPARE(p.m_spot.mode, 3); // 20 channels: 3 is in range
+        p.load(IDX_PROP_DEVICES);
+        QCOMPARE(p.m_devices.videos, 8);
+        p.m_devices.videos = 20;
+        p.load(-1);
+        QCOMPARE(p.m_devices.videos, 8);
+        QCOMPARE(p.m_spot.mode, 2);
+    }
+    void sectionAccessor()
+    {
+        TTestRoot root;
+        TProperty p("/tmp/m.conf");
+        QCOMPARE(p.section(IDX_PROP_POS), static_cast<void*>(&p.m_pos));
+        QCOMPARE(TProperty::sectionSize(IDX_PROP_DALCAPS), 844);
+        QVERIFY(!p.section(-1));
+        QVERIFY(!p.section(37));
+        QCOMPARE(TProperty::sectionSize(37), 0);
+        QVERIFY(!TProperty::groupName(-1));
+        QCOMPARE(QByteArray(TProperty::groupName(IDX_PROP_AVCCAPS)), QByteArray("AvcCaps"));
+        // Every record lies inside the object and no two overlap.
+        const char* lo = reinterpret_cast<const char*>(&p);
+        const char* hi = lo + sizeof p;
+        QVector<QPair<const char*, int>> spans;
+        for (int i = 0; i < IDX_PROP_COUNT; ++i) {
+            const char* s = static_cast<const char*>(p.section(i));
+            QVERIFY(s && s >= lo && s + TProperty::sectionSize(i) <= hi);
+            QVERIFY(TProperty::groupName(i));
+            spans.append({s, TProperty::sectionSize(i)});
+        }
+        std::sort(spans.begin(), spans.end());
+        for (int i = 1; i < spans.size(); ++i)
+            QVERIFY(spans[i - 1].first + spans[i - 1].second <= spans[i].first);
+    }
+    void editCopiesAreIndependent()
+    {
+        TTestRoot root;
+        PropDevices dev = FakeCaps::devices();
+        PropDefault def = factory();
+        TProperty a(QString(), &dev, &def);
+        PropDevices dev8 = dev;
+        dev8.videos = 8;
+        TProperty b(QString(), &dev8, &def);
+        a.m_osd.alpha = 3;
+        a.save(IDX_PROP_OSD);
+        b.load(IDX_PROP_OSD);
+        QCOMPARE(b.m_osd.alpha, 7); // b does not see a's keys
+        a.m_osd.alpha = 5;
+        a.load(IDX_PROP_OSD);
+        QCOMPARE(a.m_osd.alpha, 3); // a reads back what it saved
+    }
+    void editCopyLeavesNoFile()
+    {
+        TTestRoot root;
+        {
+            TProperty e((QString()));
+            e.save(-1);
+            QCOMPARE(root.allFiles().size(), 1);
+            QVERIFY(root.allFiles().first().startsWith("/tmp/"));
+        }
+        QVERIFY(root.allFiles().isEmpty());
+    }
+    void utf8TextRoundTrip()
+    {
+        TTestRoot root;
+        const QByteArray name = QStringLiteral("한국어").toUtf8();
+        {
+            TProperty p("/tmp/m.conf");
+            qstrncpy(p.m_osd.lang, name.constData(), sizeof p.m_osd.lang);
+            p.save(IDX_PROP_OSD);
+        }
+        QVERIFY(root.read("/tmp/m.conf").contains("lang=" + name)); // raw UTF-8 in the file
+        TProperty q("/tmp/m.conf");
+        QCOMPARE(QByteArray(q.m_osd.lang), name);
+    }
+    // The same unit's sections byte for byte as they stand in the file.
+    void sixteenChannelUnitGolden()
+    {
+        TTestRoot root;
+        const PropDevices dev = FakeCaps::devices();
+        const PropDefault def = factory();
+        {
+            TProperty live("/tmp/DVR16.conf", &dev, &def);
+            live.m_avcCaps = FakeCaps::avc;
+            live.m_dalCaps = FakeCaps::dal;
+            live.m_color.data[2] = {100, 1, 7, 99};
+            for (int idx : {1, 2, 3, 4, 5, 6, 7, 35, 36})
+                live.save(idx);
+        }
+        const QString golden = QFINDTESTDATA("../data/config/device-16ch.conf");
+        QVERIFY(!golden.isEmpty());
+        QFile f(golden);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray want = f.readAll();
+        const QByteArray got = root.read("/tmp/DVR16.conf");
+        if (got != want) {
+            root.keep();
+            QCOMPARE(QString::fromUtf8(got), QString::fromUtf8(want));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TPropertyTest)
 #include "tpropertytest.moc"
