@@ -17,9 +17,9 @@ private slots:
         QCOMPARE(DalInit(), 0);
         seen.registerAll();
         QCOMPARE(DalStart(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(seen.ticks() >= 2, 5000);
-        QVERIFY(seen.thread(0) != QThread::currentThreadId());
-        QVERIFY(seen.lastTick() >= 2); // the running count of seconds
+        QTRY_VERIFY_WITH_TIMEOUT(seen.ticks >= 2, 5000);
+        QVERIFY(seen.thread[0] != QThread::currentThreadId());
+        QVERIFY(seen.lastTick >= 2); // the running count of seconds
         QCOMPARE(DalStop(), 0);
     }
 
@@ -34,16 +34,16 @@ private slots:
         seen.registerAll();
         QCOMPARE(dalTestStepTick(), -1); // registered but not started
         DalStart();
-        QCOMPARE(seen.ticks(), 0);
+        QCOMPARE(seen.ticks.load(), 0);
         QCOMPARE(dalTestStepTick(), 1);
-        QCOMPARE(seen.ticks(), 1); // delivered before the step returned
+        QCOMPARE(seen.ticks.load(), 1); // delivered before the step returned
         QCOMPARE(dalTestStepTick(), 2);
-        QCOMPARE(seen.ticks(), 2);
-        QCOMPARE(seen.lastTick(), 2);
-        QVERIFY(seen.thread(0) != QThread::currentThreadId());
+        QCOMPARE(seen.ticks.load(), 2);
+        QCOMPARE(seen.lastTick.load(), 2);
+        QVERIFY(seen.thread[0] != QThread::currentThreadId());
         DalIoSetCb(nullptr, nullptr);
         QCOMPARE(dalTestStepTick(), -1); // started but no callback
-        QCOMPARE(seen.ticks(), 2);
+        QCOMPARE(seen.ticks.load(), 2);
     }
 
     void noCallbackAfterUnregisterOrStop()
@@ -82,9 +82,9 @@ private slots:
         dalTestDisk(CBT_ENC_SD_MOUNT, 0, 1, "ok");
         dalTestFlush();
         QCOMPARE(seen.events(), (DalEventList{{0, CBT_IO_SENSOR, 2, 1}, {1, CBT_VIN_VL, 5, 1}, {2, CBT_ENC_SD_MOUNT, 0, 1}}));
-        QVERIFY(seen.thread(0) && seen.thread(1));
-        QVERIFY(seen.thread(0) != seen.thread(1));
-        QVERIFY(seen.thread(1) != QThread::currentThreadId());
+        QVERIFY(seen.thread[0] && seen.thread[1]);
+        QVERIFY(seen.thread[0] != seen.thread[1]);
+        QVERIFY(seen.thread[1] != QThread::currentThreadId());
         DalTestState st;
         dalTestGetState(&st);
         QCOMPARE(st.sensors, 1u << 2);

@@ -4,74 +4,46 @@
 
 #include <QThread>
 #include <QVector>
+#include <atomic>
 #include <mutex>
 
 using DalEventList = QVector<QVector<int>>;
 
 // Records what the stand-in's callbacks deliver on its own threads: each
 // event as {family (0 IO, 1 video input, 2 encoder), type, a, b}; IO ticks
-// are counted apart.
-class TDalEvents
-{
-public:
+// are counted apart, with the thread each family last ran on.
+struct TDalEvents {
+    std::atomic<int> ticks{0};
+    std::atomic<int> lastTick{0};
+    std::atomic<Qt::HANDLE> thread[3] = {};
+
     void registerAll()
     {
-        DalIoSetCb(io, this);
-        DalVinSetCb(vin, this);
-        DalEncrSetCb(nullptr, enc, this);
+        DalIoSetCb([](void* c, int type, int from, int data) { return add(c, 0, type, from, data); }, this);
+        DalVinSetCb([](void* c, int type, const VinEvent* ev) { return add(c, 1, type, ev->ch, ev->value); }, this);
+        DalEncrSetCb(nullptr, [](void* c, int type, int ch, int data, const char*) { return add(c, 2, type, ch, data); }, this);
     }
     DalEventList events()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_events;
     }
-    int ticks()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_ticks;
-    }
-    int lastTick()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_lastTick;
-    }
-    Qt::HANDLE thread(int family)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_threads[family];
-    }
 
 private:
-    void add(int family, int type, int a, int b)
+    static int add(void* ctx, int family, int type, int a, int b)
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_threads[family] = QThread::currentThreadId();
+        TDalEvents* s = static_cast<TDalEvents*>(ctx);
+        s->thread[family] = QThread::currentThreadId();
         if (family == 0 && type == CBT_IO_TIME) {
-            ++m_ticks;
-            m_lastTick = b;
+            s->lastTick = b;
+            ++s->ticks;
         } else {
-            m_events.push_back({family, type, a, b});
+            std::lock_guard<std::mutex> lock(s->m_mutex);
+            s->m_events.push_back({family, type, a, b});
         }
-    }
-    static int io(void* ctx, int type, int from, int data)
-    {
-        static_cast<TDalEvents*>(ctx)->add(0, type, from, data);
-        return 0;
-    }
-    static int vin(void* ctx, int type, const VinEvent* ev)
-    {
-        static_cast<TDalEvents*>(ctx)->add(1, type, ev->ch, ev->value);
-        return 0;
-    }
-    static int enc(void* ctx, int type, int ch, int data, const char*)
-    {
-        static_cast<TDalEvents*>(ctx)->add(2, type, ch, data);
         return 0;
     }
 
     std::mutex m_mutex;
     DalEventList m_events;
-    int m_ticks = 0;
-    int m_lastTick = 0;
-    Qt::HANDLE m_threads[3] = {};
 };
