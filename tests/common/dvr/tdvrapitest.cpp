@@ -219,7 +219,6 @@ private slots:
         QCOMPARE(dvrGetCaps(&dal, &avc, nullptr), 0);
         QCOMPARE(dal.num_vin, 8);
         QCOMPARE(dvrScaleRate(0, 1, &avc, 20.0), 10.0);
-        QCOMPARE(dvrScaleRate(0, 9, &avc, 20.0), 20.0);
         VinInfo info;
         QCOMPARE(dvrVinGetInfo(2, &info), 0);
         QCOMPARE(info.fps, 25.0);
