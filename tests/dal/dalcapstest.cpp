@@ -9,333 +9,228 @@ class DalCapsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init();
-    void profiles_data();
-    void profiles();
-    void environmentChoosesProfile();
-    void unknownProfileRefused();
-    void nullRecordsAccepted_data();
-    void nullRecordsAccepted();
-    void commands_data();
-    void commands();
-    void videoTypeFollowsStandard();
-    void journalLines();
-    void failedCallLeavesRecords();
-    void countOverrides();
-    void videoInputInfo();
-    void ioFamilyKeepsState();
-    void unfinishedFamiliesAnswerError();
-    void packetHeadIsBigEndian();
+    void init()
+    {
+        qunsetenv("DAL_PROFILE");
+        dalTestReset();
+    }
+
+    void profiles_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("relays");
+        QTest::addColumn<int>("disks");
+        QTest::addColumn<bool>("pal");
+        QTest::addColumn<QByteArray>("board");
+        QTest::newRow("4") << QByteArray("4") << 4 << 1 << 1 << false << QByteArray("sim-4");
+        QTest::newRow("16pal") << QByteArray("16pal") << 16 << 4 << 4 << true << QByteArray("sim-16");
+        QTest::newRow("20") << QByteArray("20") << 20 << 4 << 4 << false << QByteArray("sim-20-Kea");
+        QTest::newRow("32pal") << QByteArray("32pal") << 32 << 4 << 8 << true << QByteArray("sim-32");
+    }
+
+    void profiles()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(int, channels);
+        QFETCH(int, relays);
+        QFETCH(int, disks);
+        QFETCH(bool, pal);
+        QFETCH(QByteArray, board);
+        QCOMPARE(dalTestSetProfile(name.constData()), 0);
+        DalCaps dal;
+        AvcCaps avc;
+        VoutCaps vout;
+        QCOMPARE(DalGetCaps(&dal, &avc, &vout), 0);
+        QCOMPARE(dal.num_vin, channels);
+        QCOMPARE(dal.num_sensor, qMin(channels, 16));
+        QCOMPARE(dal.num_alarmout, relays);
+        QCOMPARE(dal.num_disk, disks);
+        QCOMPARE(QByteArray(dal.board), board);
+        QVERIFY(dal.num_ain > 0 && dal.num_ain <= channels);
+        QCOMPARE(avc.ref_fps, pal ? 25 : 30);
+        QCOMPARE(avc.rridx[0].max_fps, (pal ? 25 : 30) * channels);
+        // Counts stay within the records' tables.
+        QVERIFY(avc.num_vridx >= 1 && avc.num_vridx <= 8 && avc.num_rridx >= 1 && avc.num_rridx <= 8);
+        QVERIFY(avc.num_nridx >= 1 && avc.num_nridx <= 8 && avc.num_fidx >= 1 && avc.num_fidx <= 60);
+        QVERIFY(vout.numRes >= 1 && vout.numRes <= DAL_MAX_RES);
+        QVERIFY(vout.numLayout >= 1 && vout.numLayout <= DAL_MAX_LAYOUT);
+        for (int i = 0; i < vout.numRes; ++i)
+            QVERIFY(vout.resW[i] > 0 && vout.resH[i] > 0 && vout.outW[i] == vout.resW[i]);
+        // DalVoutGetCaps fills the whole output record alike.
+        VoutCaps vout2;
+        std::memset(&vout2, 0x5a, sizeof vout2);
+        QCOMPARE(DalVoutGetCaps(&vout2), 0);
+        QCOMPARE(std::memcmp(&vout, &vout2, sizeof vout), 0);
+    }
+
+    void profileByEnvironmentOrName()
+    {
+        DalCaps dal;
+        AvcCaps avc;
+        qputenv("DAL_PROFILE", "8pal");
+        dalTestReset();
+        DalGetCaps(&dal, &avc, nullptr);
+        QCOMPARE(dal.num_vin, 8);
+        QCOMPARE(avc.ref_fps, 25);
+        qputenv("DAL_PROFILE", "bogus"); // an unknown name falls back to 16 channels
+        dalTestReset();
+        DalGetCaps(&dal, nullptr, nullptr);
+        QCOMPARE(dal.num_vin, 16);
+        qunsetenv("DAL_PROFILE");
+        QCOMPARE(dalTestSetProfile("4"), 0);
+        for (const char* bad : {"", "12", "16x", "pal", "016"})
+            QCOMPARE(dalTestSetProfile(bad), -1);
+        QCOMPARE(dalTestSetProfile(nullptr), -1);
+        DalGetCaps(&dal, nullptr, nullptr);
+        QCOMPARE(dal.num_vin, 4);
+    }
+
+    void nullRecordsAccepted()
+    {
+        for (int want = 0; want < 8; ++want) {
+            DalCaps dal = {};
+            AvcCaps avc = {};
+            VoutCaps vout = {};
+            QCOMPARE(DalGetCaps(want & 1 ? &dal : nullptr, want & 2 ? &avc : nullptr, want & 4 ? &vout : nullptr), 0);
+            QCOMPARE(dal.num_vin != 0, bool(want & 1));
+            QCOMPARE(avc.num_rridx != 0, bool(want & 2));
+            QCOMPARE(vout.numRes != 0, bool(want & 4));
+        }
+    }
+
+    void commands_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("unknown") << QByteArray("no-such-command") << QByteArray("1") << 128 << -1 << QByteArray("1");
+        QTest::newRow("empty name") << QByteArray("") << QByteArray("1") << 128 << -1 << QByteArray("1");
+        QTest::newRow("video type") << QByteArray("get-video-type") << QByteArray() << 12 << 0 << QByteArray("ntsc");
+        QTest::newRow("answer cut to size") << QByteArray("get-video-type") << QByteArray() << 3 << 0 << QByteArray("nt");
+        QTest::newRow("vga type") << QByteArray("vga-type") << QByteArray("6") << 128 << 0 << QByteArray("6");
+        QTest::newRow("vga type not a number") << QByteArray("vga-type") << QByteArray("six") << 128 << -1 << QByteArray("six");
+        QTest::newRow("bad video type") << QByteArray("video-type") << QByteArray("secam") << 4 << -1 << QByteArray("secam");
+        QTest::newRow("fpga image missing") << QByteArray("fpgaconf") << QByteArray("/dvr/fpga.bin") << 0 << -1 << QByteArray("/dvr/fpga.bin");
+        QTest::newRow("mac") << QByteArray("get-ethaddr") << QByteArray() << 128 << 0 << QByteArray("00:1c:2d:00:00:01");
+        QTest::newRow("bad mac") << QByteArray("set-ethaddr") << QByteArray("00:11") << 128 << -1 << QByteArray("00:11");
+    }
+
+    void commands()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, value);
+        QFETCH(int, size);
+        QFETCH(int, result);
+        QFETCH(QByteArray, answer);
+        TTestRoot root;
+        char buf[128] = {};
+        std::memcpy(buf, value.constData(), size_t(value.size()));
+        QCOMPARE(DalCmd(name.constData(), buf, size), result);
+        QCOMPARE(QByteArray(buf), answer);
+        QCOMPARE(buf[127], '\0');
+    }
+
+    void videoTypeFollowsStandard()
+    {
+        TTestRoot root;
+        char buf[12] = "pal";
+        QCOMPARE(DalCmd("video-type", buf, 4), 0);
+        char out[12] = {};
+        QCOMPARE(DalCmd("get-video-type", out, 12), 0);
+        QCOMPARE(QByteArray(out), QByteArray("pal"));
+        AvcCaps avc;
+        DalGetCaps(nullptr, &avc, nullptr);
+        QCOMPARE(avc.ref_fps, 25);
+        QCOMPARE(DalSetAvcCaps(60), 0);
+        DalGetCaps(nullptr, &avc, nullptr);
+        QCOMPARE(avc.ref_fps, 30);
+        QCOMPARE(DalSetAvcCaps(55), -1);
+        QVERIFY(root.write("/dvr/fpga.bin", "image"));
+        char path[128] = "/dvr/fpga.bin";
+        QCOMPARE(DalCmd("fpgaconf", path, 0), 0);
+    }
+
+    void journalLines()
+    {
+        DalCaps dal;
+        char buf[128] = "1";
+        DalGetCaps(&dal, nullptr, nullptr);
+        DalCmd("PANIC_RECORD_LED", buf, 128);
+        DalVinGetInfo(3, nullptr);
+        QCOMPARE(dalTestJournalCount(), 3);
+        char line[256];
+        QCOMPARE(dalTestJournalLine(0, line, sizeof line), 0);
+        QCOMPARE(QByteArray(line), QByteArray("DalGetCaps(ptr,null,null)"));
+        QCOMPARE(dalTestJournalFind("DalCmd(\"PANIC_RECORD_LED\",\"1\",128)"), 1);
+        QCOMPARE(dalTestJournalFind("DalVinGetInfo(3,null)"), 2);
+        QCOMPARE(dalTestJournalLine(3, line, sizeof line), -1);
+        // Passwords never reach the journal.
+        DalSetUserInfo(0, "admin", "secret", 0x1f, 0xffff, 0xffff);
+        QVERIFY(dalTestJournalFind("secret") < 0);
+        QVERIFY(dalTestJournalFind("DalSetUserInfo(0,\"admin\"") >= 0);
+    }
+
+    void videoInputInfo()
+    {
+        TTestRoot root;
+        DalInit();
+        dalTestVideoLoss(2, 1);
+        dalTestFlush();
+        VinInfo info;
+        QCOMPARE(DalVinGetInfo(0, &info), 0);
+        QCOMPARE(info.noVideo, 0);
+        QCOMPARE(DalVinGetInfo(2, &info), 0);
+        QCOMPARE(info.noVideo, 1);
+        std::memset(&info, 0x55, sizeof info);
+        QCOMPARE(DalVinGetInfo(16, &info), -1); // beyond the 16 channels
+        QCOMPARE(info.ridx, 0);
+        QCOMPARE(DalVinGetInfo(-1, &info), -1);
+    }
+
+    void ioFamilyBoundsAndState()
+    {
+        QCOMPARE(DalIoRunAlarm(0x3, 0x1), 0);
+        QCOMPARE(DalIoAlarm(), 0x1u);
+        QCOMPARE(DalIoRunAlarm(0xffffffff, 0xffffffff), 0);
+        QCOMPARE(DalIoAlarm(), 0xfu); // only the four relays of the profile
+        QCOMPARE(DalIoSetSensor(3, 1, 1), 0);
+        QCOMPARE(DalIoSetSensor(16, 1, 1), -1);
+        QCOMPARE(DalIoSetWdt(1, 30), 0);
+        QCOMPARE(DalIoSetWdt(1, -1), 0); // keeps the 30 seconds
+        DalTestState st;
+        dalTestGetState(&st);
+        QCOMPARE(st.wdtSeconds, 30);
+        QCOMPARE(st.sensorConfigured, 1u << 3);
+    }
+
+    void unfinishedFamiliesAnswerError()
+    {
+        int32_t chain[32];
+        std::memset(chain, 0xff, sizeof chain); // every entry -1
+        QCOMPARE(DalVoutSetLayout(0, 1, chain), -1);
+        QCOMPARE(DalDecStart("/data0/data.db6", -1, 0, 1, 0.0, 1.0), -1);
+        QCOMPARE(DalEncrStart(), -1);
+        QCOMPARE(DalBackupScanBd(), -1);
+        QCOMPARE(DalNeseTestNtp("pool.ntp.org"), -1);
+        int result = 1;
+        QCOMPARE(DalCheckValidFwr("/backup/a.fwr", &result), -1);
+        QCOMPARE(result, 1);
+    }
+
+    void packetHeadIsBigEndian()
+    {
+        // A remote-setup packet as it arrives: command 0x0614, 4 payload bytes.
+        const uint8_t wire[12] = {0, 0, 0x06, 0x14, 0x00, 0x00, 0x00, 0x04, 0xff, 0xfe, 0x01, 0x80};
+        NetPacketHead head;
+        std::memcpy(&head, wire, sizeof head);
+        QCOMPARE(int(dalBe16(head.cmd)), 0x614);
+        QCOMPARE(dalBe32(head.len), 4u);
+        QCOMPARE(dalBe32(wire + 8), 0xfffe0180u);
+    }
 };
-
-void DalCapsTest::init()
-{
-    qunsetenv("DAL_PROFILE");
-    dalTestReset();
-}
-
-void DalCapsTest::profiles_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<int>("sensors");
-    QTest::addColumn<int>("relays");
-    QTest::addColumn<int>("disks");
-    QTest::addColumn<bool>("pal");
-    QTest::addColumn<QByteArray>("board");
-    QTest::newRow("4") << QByteArray("4") << 4 << 4 << 1 << 1 << false << QByteArray("sim-4");
-    QTest::newRow("8") << QByteArray("8") << 8 << 8 << 2 << 2 << false << QByteArray("sim-8");
-    QTest::newRow("16") << QByteArray("16") << 16 << 16 << 4 << 4 << false << QByteArray("sim-16");
-    QTest::newRow("16pal") << QByteArray("16pal") << 16 << 16 << 4 << 4 << true << QByteArray("sim-16");
-    QTest::newRow("20") << QByteArray("20") << 20 << 16 << 4 << 4 << false << QByteArray("sim-20-Kea");
-    QTest::newRow("32pal") << QByteArray("32pal") << 32 << 16 << 4 << 8 << true << QByteArray("sim-32");
-}
-
-void DalCapsTest::profiles()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(int, channels);
-    QFETCH(int, sensors);
-    QFETCH(int, relays);
-    QFETCH(int, disks);
-    QFETCH(bool, pal);
-    QFETCH(QByteArray, board);
-    QCOMPARE(dalTestSetProfile(name.constData()), 0);
-    DalCaps dal;
-    AvcCaps avc;
-    VoutCaps vout;
-    QCOMPARE(DalGetCaps(&dal, &avc, &vout), 0);
-    QCOMPARE(dal.num_vin, channels);
-    QCOMPARE(dal.num_sensor, sensors);
-    QCOMPARE(dal.num_alarmout, relays);
-    QCOMPARE(dal.num_disk, disks);
-    QCOMPARE(QByteArray(dal.board), board);
-    QCOMPARE(QByteArray(dal.model), QByteArray("SDR") + QByteArray::number(channels).rightJustified(2, '0'));
-    QVERIFY(dal.num_ain > 0 && dal.num_ain <= channels);
-    QCOMPARE(avc.ref_fps, pal ? 25 : 30);
-    QCOMPARE(avc.vridx[0].yres, pal ? 576 : 480);
-    QCOMPARE(avc.rridx[0].max_fps, (pal ? 25 : 30) * channels);
-    // Counts stay within the records' tables.
-    QVERIFY(avc.num_vridx >= 1 && avc.num_vridx <= 8);
-    QVERIFY(avc.num_rridx >= 1 && avc.num_rridx <= 8);
-    QVERIFY(avc.num_nridx >= 1 && avc.num_nridx <= 8);
-    QVERIFY(avc.num_fidx >= 1 && avc.num_fidx <= 60);
-    QVERIFY(vout.numRes >= 1 && vout.numRes <= DAL_MAX_RES);
-    QVERIFY(vout.numLayout >= 1 && vout.numLayout <= DAL_MAX_LAYOUT);
-    QVERIFY(dal.num_disk <= DAL_MAX_DISK);
-    for (int i = 0; i < vout.numRes; ++i)
-        QVERIFY(vout.resW[i] > 0 && vout.resH[i] > 0 && vout.outW[i] == vout.resW[i]);
-    QCOMPARE(vout.layout[0], 1);
-    // DalVoutGetCaps reports the same output record.
-    VoutCaps vout2;
-    std::memset(&vout2, 0x5a, sizeof vout2);
-    QCOMPARE(DalVoutGetCaps(&vout2), 0);
-    QCOMPARE(std::memcmp(&vout, &vout2, sizeof vout), 0);
-    DalTestState st;
-    dalTestGetState(&st);
-    QCOMPARE(QByteArray(st.profile), name);
-}
-
-void DalCapsTest::environmentChoosesProfile()
-{
-    qputenv("DAL_PROFILE", "8pal");
-    dalTestReset();
-    DalCaps dal;
-    AvcCaps avc;
-    DalGetCaps(&dal, &avc, nullptr);
-    QCOMPARE(dal.num_vin, 8);
-    QCOMPARE(avc.ref_fps, 25);
-    qputenv("DAL_PROFILE", "bogus");
-    dalTestReset();
-    DalGetCaps(&dal, nullptr, nullptr);
-    QCOMPARE(dal.num_vin, 16); // an unknown name falls back to 16 channels
-    qunsetenv("DAL_PROFILE");
-}
-
-void DalCapsTest::unknownProfileRefused()
-{
-    QCOMPARE(dalTestSetProfile("4"), 0);
-    const char* const bads[] = {"", "12", "16x", "pal", "016", nullptr};
-    for (const char* bad : bads)
-        QCOMPARE(dalTestSetProfile(bad), -1);
-    DalTestState st;
-    dalTestGetState(&st);
-    QCOMPARE(st.channels, 4);
-}
-
-void DalCapsTest::nullRecordsAccepted_data()
-{
-    QTest::addColumn<bool>("wantDal");
-    QTest::addColumn<bool>("wantAvc");
-    QTest::addColumn<bool>("wantVout");
-    QTest::newRow("none") << false << false << false;
-    QTest::newRow("dal only") << true << false << false;
-    QTest::newRow("avc only") << false << true << false;
-    QTest::newRow("vout only") << false << false << true;
-    QTest::newRow("all") << true << true << true;
-}
-
-void DalCapsTest::nullRecordsAccepted()
-{
-    QFETCH(bool, wantDal);
-    QFETCH(bool, wantAvc);
-    QFETCH(bool, wantVout);
-    DalCaps dal;
-    AvcCaps avc;
-    VoutCaps vout;
-    std::memset(&dal, 0, sizeof dal);
-    std::memset(&avc, 0, sizeof avc);
-    std::memset(&vout, 0, sizeof vout);
-    QCOMPARE(DalGetCaps(wantDal ? &dal : nullptr, wantAvc ? &avc : nullptr, wantVout ? &vout : nullptr), 0);
-    QCOMPARE(dal.num_vin != 0, wantDal);
-    QCOMPARE(avc.num_rridx != 0, wantAvc);
-    QCOMPARE(vout.numRes != 0, wantVout);
-}
-
-void DalCapsTest::commands_data()
-{
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QByteArray>("answer");
-    QTest::newRow("unknown") << QByteArray("no-such-command") << QByteArray("1") << 128 << -1 << QByteArray("1");
-    QTest::newRow("empty name") << QByteArray("") << QByteArray("1") << 128 << -1 << QByteArray("1");
-    QTest::newRow("video type") << QByteArray("get-video-type") << QByteArray() << 12 << 0 << QByteArray("ntsc");
-    QTest::newRow("answer cut to size") << QByteArray("get-video-type") << QByteArray() << 3 << 0 << QByteArray("nt");
-    QTest::newRow("gigabit") << QByteArray("gigabit-enabled") << QByteArray() << 128 << 0 << QByteArray("no");
-    QTest::newRow("freeze") << QByteArray("freeze") << QByteArray("0") << 0 << 0 << QByteArray("0");
-    QTest::newRow("vga type") << QByteArray("vga-type") << QByteArray("6") << 128 << 0 << QByteArray("6");
-    QTest::newRow("vga type not a number") << QByteArray("vga-type") << QByteArray("six") << 128 << -1 << QByteArray("six");
-    QTest::newRow("bad video type") << QByteArray("video-type") << QByteArray("secam") << 4 << -1 << QByteArray("secam");
-    QTest::newRow("fpga image missing") << QByteArray("fpgaconf") << QByteArray("/dvr/fpga.bin") << 0 << -1 << QByteArray("/dvr/fpga.bin");
-    QTest::newRow("mac") << QByteArray("get-ethaddr") << QByteArray() << 128 << 0 << QByteArray("00:1c:2d:00:00:01");
-    QTest::newRow("bad mac") << QByteArray("set-ethaddr") << QByteArray("00:11") << 128 << -1 << QByteArray("00:11");
-}
-
-void DalCapsTest::commands()
-{
-    QFETCH(QByteArray, name);
-    QFETCH(QByteArray, value);
-    QFETCH(int, size);
-    QFETCH(int, result);
-    QFETCH(QByteArray, answer);
-    TTestRoot root;
-    char buf[128];
-    std::memset(buf, 0, sizeof buf);
-    std::memcpy(buf, value.constData(), size_t(value.size()));
-    QCOMPARE(DalCmd(name.constData(), buf, size), result);
-    QCOMPARE(QByteArray(buf), answer);
-    QCOMPARE(buf[127], '\0');
-}
-
-void DalCapsTest::videoTypeFollowsStandard()
-{
-    TTestRoot root;
-    char buf[12] = "pal";
-    QCOMPARE(DalCmd("video-type", buf, 4), 0);
-    char out[12] = {};
-    QCOMPARE(DalCmd("get-video-type", out, 12), 0);
-    QCOMPARE(QByteArray(out), QByteArray("pal"));
-    AvcCaps avc;
-    DalGetCaps(nullptr, &avc, nullptr);
-    QCOMPARE(avc.ref_fps, 25);
-    QCOMPARE(DalSetAvcCaps(60), 0);
-    DalGetCaps(nullptr, &avc, nullptr);
-    QCOMPARE(avc.ref_fps, 30);
-    QCOMPARE(DalSetAvcCaps(55), -1);
-    QVERIFY(root.write("/dvr/fpga.bin", "image"));
-    char path[128] = "/dvr/fpga.bin";
-    QCOMPARE(DalCmd("fpgaconf", path, 0), 0);
-}
-
-void DalCapsTest::journalLines()
-{
-    DalCaps dal;
-    char buf[128] = "1";
-    DalGetCaps(&dal, nullptr, nullptr);
-    DalCmd("PANIC_RECORD_LED", buf, 128);
-    DalVinGetInfo(3, nullptr);
-    DalDecStop();
-    QCOMPARE(dalTestJournalCount(), 4);
-    char line[256];
-    QCOMPARE(dalTestJournalLine(0, line, sizeof line), 0);
-    QCOMPARE(QByteArray(line), QByteArray("DalGetCaps(ptr,null,null)"));
-    QCOMPARE(dalTestJournalLine(1, line, sizeof line), 0);
-    QCOMPARE(QByteArray(line), QByteArray("DalCmd(\"PANIC_RECORD_LED\",\"1\",128)"));
-    QCOMPARE(dalTestJournalFind("DalVinGetInfo(3,null)"), 2);
-    QCOMPARE(dalTestJournalFind("DalDecStop()"), 3);
-    QCOMPARE(dalTestJournalFind("DalStart"), -1);
-    QCOMPARE(dalTestJournalLine(4, line, sizeof line), -1);
-    // Passwords never reach the journal.
-    DalSetUserInfo(0, "admin", "secret", 0x1f, 0xffff, 0xffff);
-    QVERIFY(dalTestJournalFind("secret") < 0);
-    QVERIFY(dalTestJournalFind("DalSetUserInfo(0,\"admin\"") >= 0);
-    dalTestJournalClear();
-    QCOMPARE(dalTestJournalCount(), 0);
-}
-
-void DalCapsTest::failedCallLeavesRecords()
-{
-    dalTestFail("DalGetCaps", -7);
-    DalCaps dal;
-    std::memset(&dal, 0x55, sizeof dal);
-    QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), -7);
-    QCOMPARE(dal.num_vin, 0x55555555);
-    QVERIFY(dalTestJournalFind("DalGetCaps(ptr,null,null)") >= 0);
-    dalTestClearFails();
-    QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
-    QCOMPARE(dal.num_vin, 16);
-}
-
-void DalCapsTest::countOverrides()
-{
-    QCOMPARE(dalTestSetCount("num_rridx", 99), 0);
-    QCOMPARE(dalTestSetCount("numRes", -3), 0);
-    QCOMPARE(dalTestSetCount("no_such_count", 1), -1);
-    AvcCaps avc;
-    VoutCaps vout;
-    DalGetCaps(nullptr, &avc, &vout);
-    QCOMPARE(avc.num_rridx, 99);
-    QCOMPARE(vout.numRes, -3);
-}
-
-void DalCapsTest::videoInputInfo()
-{
-    TTestRoot root;
-    DalInit();
-    dalTestVideoLoss(2, 1);
-    dalTestFlush();
-    VinInfo info;
-    QCOMPARE(DalVinGetInfo(0, &info), 0);
-    QCOMPARE(info.noVideo, 0);
-    QCOMPARE(info.ridx, 1);
-    QCOMPARE(info.fps, 30.0);
-    QCOMPARE(DalVinGetInfo(2, &info), 0);
-    QCOMPARE(info.noVideo, 1);
-    std::memset(&info, 0x55, sizeof info);
-    QCOMPARE(DalVinGetInfo(16, &info), -1); // beyond the 16 channels
-    QCOMPARE(info.ridx, 0);
-    QCOMPARE(DalVinGetInfo(-1, &info), -1);
-}
-
-void DalCapsTest::ioFamilyKeepsState()
-{
-    QCOMPARE(DalIoRunAlarm(0x3, 0x1), 0);
-    QCOMPARE(DalIoAlarm(), 0x1u);
-    QCOMPARE(DalIoRunAlarm(0xffffffff, 0xffffffff), 0);
-    QCOMPARE(DalIoAlarm(), 0xfu); // only the four relays of the profile
-    QCOMPARE(DalIoRunBuzzer(1), 0);
-    QCOMPARE(DalIoBuzzer(), 1);
-    QCOMPARE(DalIoSetWdt(1, 30), 0);
-    QCOMPARE(DalIoSetWdt(1, -1), 0);
-    QCOMPARE(DalIoClearWdt(0), 0);
-    QCOMPARE(DalIoSetSensor(3, 1, 1), 0);
-    QCOMPARE(DalIoSetSensor(16, 1, 1), -1);
-    DalTestState st;
-    dalTestGetState(&st);
-    QCOMPARE(st.wdtOn, 1);
-    QCOMPARE(st.wdtSeconds, 30);
-    QCOMPARE(st.wdtClears, 1);
-    QCOMPARE(st.sensorConfigured, 1u << 3);
-    QCOMPARE(DalSetOem("ZEB"), 0);
-    QCOMPARE(DalLogin("admin"), 0);
-    dalTestGetState(&st);
-    QCOMPARE(QByteArray(st.oem), QByteArray("ZEB"));
-    QCOMPARE(QByteArray(st.user), QByteArray("admin"));
-    char pwd[128];
-    QCOMPARE(DalGetMasterPwd(pwd, sizeof pwd), 0);
-    QCOMPARE(QByteArray(pwd), QByteArray(DAL_TEST_MASTER_PWD));
-}
-
-void DalCapsTest::unfinishedFamiliesAnswerError()
-{
-    int32_t chain[32];
-    for (int& c : chain)
-        c = -1;
-    QCOMPARE(DalVoutSetLayout(0, 1, chain), -1);
-    QCOMPARE(DalDecStart("/data0/data.db6", -1, 0, 1, 0.0, 1.0), -1);
-    QCOMPARE(DalEncrStart(), -1);
-    QCOMPARE(DalBackupScanBd(), -1);
-    QCOMPARE(DalNeseTestNtp("pool.ntp.org"), -1);
-    int result = 1;
-    QCOMPARE(DalCheckValidFwr("/backup/a.fwr", &result), -1);
-    QCOMPARE(result, 1);
-    QVERIFY(dalTestJournalFind("DalVoutSetLayout(0,1,ptr)") >= 0);
-}
-
-void DalCapsTest::packetHeadIsBigEndian()
-{
-    // A remote-setup packet as it arrives: command 0x0614, 4 payload bytes.
-    const uint8_t wire[12] = {0, 0, 0x06, 0x14, 0x00, 0x00, 0x00, 0x04, 0, 0, 0, 0x3d};
-    NetPacketHead head;
-    std::memcpy(&head, wire, sizeof head);
-    QCOMPARE(int(dalBe16(head.cmd)), 0x614);
-    QCOMPARE(dalBe32(head.len), 4u);
-    QCOMPARE(dalBe32(wire + 8), 0x3du);
-    const uint8_t big[4] = {0xff, 0xfe, 0x01, 0x80};
-    QCOMPARE(dalBe32(big), 0xfffe0180u);
-}
 
 QTEST_GUILESS_MAIN(DalCapsTest)
 #include "dalcapstest.moc"
