@@ -92,7 +92,7 @@ private slots:
         LogRecord rec, last;
         QCOMPARE(log.log_read(0, &rec), 1);
         QCOMPARE(QDateTime(QDate(rec.year, rec.month, rec.day), QTime(rec.hour, rec.minute, rec.second)), when);
-        QCOMPARE(QByteArray(rec.user) + rec.contents, QByteArray("admin(OSD)"));
+        QCOMPARE(QByteArray(rec.user) + QByteArray(rec.contents), QByteArray("admin(OSD)"));
         log.lastRecord(&last);
         QCOMPARE(std::memcmp(&rec, &last, sizeof rec), 0);
 
