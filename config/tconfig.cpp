@@ -47,6 +47,19 @@ void copySection(TProperty* dst, const TProperty* src, int idx)
     std::memcpy(dst->section(idx), src->section(idx), size_t(TProperty::sectionSize(idx)));
 }
 
+// Hands out both copies of a section before apply or revert joins them: the
+// edit copy into newOut, the live copy into oldOut, each when given. 1 when
+// the two differ.
+int handOut(const TProperty* edit, const TProperty* live, int idx, void* newOut, void* oldOut)
+{
+    const size_t size = size_t(TProperty::sectionSize(idx));
+    if (newOut)
+        std::memcpy(newOut, edit->section(idx), size);
+    if (oldOut)
+        std::memcpy(oldOut, live->section(idx), size);
+    return sameSection(edit, live, idx) ? 0 : 1;
+}
+
 QByteArray fieldText(const char* field, int width)
 {
     return QByteArray(field, int(qstrnlen(field, uint(width))));
@@ -118,30 +131,20 @@ int TConfig::apply(int idx, void* newOut, void* oldOut, int save)
 {
     if (!inEditRange(idx))
         return 0;
-    const bool changed = !sameSection(m_edit, m_live, idx);
-    const size_t size = size_t(TProperty::sectionSize(idx));
-    if (newOut)
-        std::memcpy(newOut, m_edit->section(idx), size);
-    if (oldOut)
-        std::memcpy(oldOut, m_live->section(idx), size);
+    const int changed = handOut(m_edit, m_live, idx, newOut, oldOut);
     copySection(m_live, m_edit, idx);
     if (changed && save)
         this->save(idx);
-    return changed ? 1 : 0;
+    return changed;
 }
 
 int TConfig::revert(int idx, void* newOut, void* oldOut)
 {
     if (!inEditRange(idx))
         return 0;
-    const bool changed = !sameSection(m_edit, m_live, idx);
-    const size_t size = size_t(TProperty::sectionSize(idx));
-    if (newOut)
-        std::memcpy(newOut, m_edit->section(idx), size);
-    if (oldOut)
-        std::memcpy(oldOut, m_live->section(idx), size);
+    const int changed = handOut(m_edit, m_live, idx, newOut, oldOut);
     copySection(m_edit, m_live, idx);
-    return changed ? 1 : 0;
+    return changed;
 }
 
 void TConfig::setdefault(int idx)
