@@ -208,7 +208,9 @@ int DalPtzGetCaps(PtzCaps* ptz)
 
 int DalCmd(const char* name, char* value, int size)
 {
-    TDalJournal::add("DalCmd(%s,%s,%d)", T(name).c_str(), T(value).c_str(), size);
+    // The caller's text is read no further than its size.
+    TDalJournal::add("DalCmd(%s,%s,%d)", T(name).c_str(),
+                     value ? T(cmdInput(value, size).c_str()).c_str() : "null", size);
     DAL_FAILED("DalCmd");
     if (!name)
         return -1;

@@ -1,7 +1,68 @@
 #include "tdalevents.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
+#include <QSet>
 #include <QtTest>
+#include <chrono>
+#include <thread>
+
+namespace {
+void pause(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// A slow callback of any family: marks its start and its end.
+struct TSlowCallback {
+    std::atomic<int> started{0};
+    std::atomic<int> ended{0};
+    int run()
+    {
+        ++started;
+        pause(150);
+        ++ended;
+        return 0;
+    }
+};
+
+// Callbacks that watch from which threads, and how many at once, the
+// stand-in delivers, and that can restart the layer from inside.
+struct TThreadWatch {
+    std::mutex mutex;
+    QSet<Qt::HANDLE> threads;
+    std::atomic<int> inside{0};
+    std::atomic<int> most{0};
+    std::atomic<int> seen{0};
+    std::atomic<bool> restarted{false};
+
+    static int io(void* ctx, int type, int, int data)
+    {
+        TThreadWatch* w = static_cast<TThreadWatch*>(ctx);
+        if (type != CBT_IO_KEY)
+            return 0;
+        if (data == 1 && !w->restarted) {
+            w->restarted = true;
+            DalExit();
+            DalInit();
+            DalIoSetCb(&TThreadWatch::io, w);
+            DalStart();
+            return 0;
+        }
+        const int now = ++w->inside;
+        if (now > w->most)
+            w->most = now;
+        if (w->restarted) {
+            std::lock_guard<std::mutex> lock(w->mutex);
+            w->threads.insert(QThread::currentThreadId());
+        }
+        pause(1);
+        --w->inside;
+        ++w->seen;
+        return 0;
+    }
+};
+}
 
 class DalCoreTest : public QObject
 {
@@ -89,6 +150,147 @@ private slots:
         dalTestGetState(&st);
         QCOMPARE(st.sensors, 1u << 2);
         QCOMPARE(st.videoLoss, 1u << 5);
+    }
+
+    void unregisterWaitsForRunningCallback_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::newRow("io") << int(0);
+        QTest::newRow("video input") << int(1);
+        QTest::newRow("pos") << int(2);
+        QTest::newRow("network services") << int(3);
+    }
+
+    void unregisterWaitsForRunningCallback()
+    {
+        QFETCH(int, family);
+        TTestRoot root;
+        TSlowCallback slow;
+        DalInit();
+        DalStart();
+        switch (family) {
+        case 0:
+            DalIoSetCb([](void* c, int, int, int) { return static_cast<TSlowCallback*>(c)->run(); }, &slow);
+            dalTestIo(CBT_IO_SHUTTLE, 1, 2);
+            break;
+        case 1:
+            DalVinSetCb([](void* c, int, const VinEvent*) { return static_cast<TSlowCallback*>(c)->run(); }, &slow);
+            dalTestVin(CBT_VIN_MOTION, 1, 1, nullptr);
+            break;
+        case 2:
+            DalPosSetCb([](void* c, int, int, int, const char*) { return static_cast<TSlowCallback*>(c)->run(); }, &slow);
+            dalTestPos(CBT_POS_USB, 0, 0, nullptr);
+            break;
+        default:
+            DalNeseSetCb([](void* c, int, const uint32_t*, const char*) { return static_cast<TSlowCallback*>(c)->run(); }, &slow);
+            dalTestNese(CBT_NESE_NTP_OK, nullptr, 0, "ok");
+            break;
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(slow.started.load(), 1, 5000);
+        switch (family) {
+        case 0: DalIoSetCb(nullptr, nullptr); break;
+        case 1: DalVinSetCb(nullptr, nullptr); break;
+        case 2: DalPosSetCb(nullptr, nullptr); break;
+        default: DalNeseSetCb(nullptr, nullptr); break;
+        }
+        // The context may be freed now: the callback that had it has ended.
+        QCOMPARE(slow.ended.load(), 1);
+    }
+
+    void tickKeepsComingThroughAFlood()
+    {
+        TTestRoot root;
+        struct Counts {
+            std::atomic<int> ticks{0};
+            std::atomic<int> keys{0};
+        } counts;
+        DalInit();
+        DalIoSetCb(
+            [](void* c, int type, int, int) {
+                Counts* n = static_cast<Counts*>(c);
+                if (type == CBT_IO_TIME) {
+                    ++n->ticks;
+                } else {
+                    ++n->keys;
+                    pause(2); // a slow key handler: 500 keys a second
+                }
+                return 0;
+            },
+            &counts);
+        DalStart();
+        TStderrCapture err;
+        std::atomic<bool> feeding{true};
+        std::atomic<int> fed{0};
+        // About 5000 keys a second, ten times what the handler takes.
+        std::thread feeder([&] {
+            while (feeding) {
+                for (int i = 0; i < 50; ++i)
+                    dalTestKey(0x4B524D45, 1, 0);
+                fed += 50;
+                pause(10);
+            }
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(counts.ticks >= 2, 4000);
+        feeding = false;
+        feeder.join();
+        DalStop();
+        err.restore();
+        QVERIFY(counts.keys < fed);
+        // One line per overflow, not one per dropped event.
+        const int lines = err.text().count("event queue full");
+        QVERIFY(lines >= 1);
+        QVERIFY(lines < fed - counts.keys);
+    }
+
+    void exitAndInitInsideCallbackKeepOneThread()
+    {
+        TTestRoot root;
+        TThreadWatch watch;
+        DalInit();
+        DalIoSetCb(&TThreadWatch::io, &watch);
+        DalStart();
+        dalTestKey(1, 1, 0); // the callback restarts the layer
+        QTRY_VERIFY_WITH_TIMEOUT(watch.restarted.load(), 5000);
+        for (int i = 0; i < 200; ++i)
+            dalTestKey(2, 1, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(watch.seen.load(), 200, 10000);
+        QCOMPARE(watch.threads.size(), 1);
+        QCOMPARE(watch.most.load(), 1);
+        DalTestState st;
+        dalTestGetState(&st);
+        QCOMPARE(st.initialised, 1);
+    }
+
+    void manualTickWhoseCallbackExits()
+    {
+        TTestRoot root;
+        dalTestSetManualTicks(1);
+        DalInit();
+        std::atomic<int> after{0};
+        DalIoSetCb(
+            [](void* c, int type, int, int) {
+                if (type == CBT_IO_TIME) {
+                    DalExit();
+                    pause(100); // the stepper must not return before the tick has ended
+                    ++*static_cast<std::atomic<int>*>(c);
+                }
+                return 0;
+            },
+            &after);
+        DalStart();
+        QCOMPARE(dalTestStepTick(), 1);
+        QCOMPARE(after.load(), 1);
+        DalTestState st;
+        dalTestGetState(&st);
+        QCOMPARE(st.initialised, 0);
+        QCOMPARE(dalTestStepTick(), -1);
+    }
+
+    void cmdJournalReadsOnlyTheSize()
+    {
+        char buf[16] = "palJUNKJUNKJUNK";
+        QCOMPARE(DalCmd("video-type", buf, 3), 0);
+        QVERIFY(dalTestJournalFind("DalCmd(\"video-type\",\"pal\",3)") >= 0);
     }
 };
 
