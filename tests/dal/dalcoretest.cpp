@@ -35,6 +35,7 @@ struct TThreadWatch {
     std::atomic<int> most{0};
     std::atomic<int> seen{0};
     std::atomic<bool> restarted{false};
+    std::atomic<bool> running{false}; // restarted and started again
 
     static int io(void* ctx, int type, int, int data)
     {
@@ -47,6 +48,7 @@ struct TThreadWatch {
             DalInit();
             DalIoSetCb(&TThreadWatch::io, w);
             DalStart();
+            w->running = true;
             return 0;
         }
         const int now = ++w->inside;
@@ -250,7 +252,7 @@ private slots:
         DalIoSetCb(&TThreadWatch::io, &watch);
         DalStart();
         dalTestKey(1, 1, 0); // the callback restarts the layer
-        QTRY_VERIFY_WITH_TIMEOUT(watch.restarted.load(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(watch.running.load(), 5000);
         for (int i = 0; i < 200; ++i)
             dalTestKey(2, 1, 0);
         QTRY_COMPARE_WITH_TIMEOUT(watch.seen.load(), 200, 10000);
