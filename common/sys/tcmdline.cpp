@@ -19,10 +19,10 @@ QString TCmdLine::quote(const QString& word)
 
 // A finished word goes to the pending redirection or becomes the next word
 // of the command.
-bool TCmdLine::endWord(QString* word, bool* inWord, Redirect* pending)
+void TCmdLine::endWord(QString* word, bool* inWord, Redirect* pending)
 {
     if (!*inWord)
-        return true;
+        return;
     switch (*pending) {
     case Redirect::None: m_cur.words << *word; break;
     case Redirect::Out: m_cur.out = *word; m_cur.outAppend = false; break;
@@ -33,7 +33,6 @@ bool TCmdLine::endWord(QString* word, bool* inWord, Redirect* pending)
     *pending = Redirect::None;
     word->clear();
     *inWord = false;
-    return true;
 }
 
 bool TCmdLine::endCommand()

@@ -38,7 +38,7 @@ public:
 private:
     enum class Redirect { None, Out, OutAppend, Err, ErrAppend };
     bool parse(const QString& line);
-    bool endWord(QString* word, bool* inWord, Redirect* pending);
+    void endWord(QString* word, bool* inWord, Redirect* pending);
     bool endCommand();
 
     QList<Command> m_commands;

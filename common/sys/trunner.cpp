@@ -191,7 +191,7 @@ bool TRunner::programArgs(const Context& ctx, const TCmdLine::Command& cmd, QStr
         if (in.size() < 2 || !isExtractCluster(in.at(0)) || !hostPath(ctx, in.at(1), &archive))
             return false;
         for (const QString& m : in.mid(2))
-            if (!isPlainRelative(m) || unitPath(ctx, m).isEmpty() || TPath::map(unitPath(ctx, m)).isEmpty())
+            if (!isPlainRelative(m) || TPath::map(unitPath(ctx, m)).isEmpty())
                 return false;
         const QString exe = findProgram(prog);
         if (!tarMembersInside(ctx, exe, in.at(0), archive))
