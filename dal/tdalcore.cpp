@@ -1,5 +1,6 @@
 #include "tdalcore.h"
 #include "tdaljournal.h"
+#include "trootmap.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -383,9 +384,7 @@ uint32_t TDalCore::videoLoss()
 
 std::string TDalCore::controlPath() const
 {
-    const char* root = std::getenv("DVR_ROOT");
-    std::string r = root ? root : "";
-    while (!r.empty() && r.back() == '/')
-        r.pop_back();
-    return r + "/tmp/dal.ctl";
+    std::string p; // stays empty when the root's "/tmp" leads out of it
+    TRootMap::map("/tmp/dal.ctl", &p);
+    return p;
 }
