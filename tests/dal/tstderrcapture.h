@@ -1,21 +1,14 @@
 #pragma once
-#include <QByteArray>
 #include <QTemporaryFile>
 #include <cstdio>
 #include <unistd.h>
 
-// Sends this process's standard error into a file while the object lives;
-// text() gives what was written so far.
+// Sends this process's standard error into a file until restore() or the
+// end of the object; text() gives what was written.
 class TStderrCapture
 {
 public:
-    TStderrCapture()
-    {
-        m_file.open();
-        std::fflush(stderr);
-        m_saved = ::dup(2);
-        ::dup2(m_file.handle(), 2);
-    }
+    TStderrCapture() : m_saved(::dup(2)) { m_file.open(); std::fflush(stderr); ::dup2(m_file.handle(), 2); }
     ~TStderrCapture() { restore(); }
     void restore()
     {
@@ -26,14 +19,9 @@ public:
         ::close(m_saved);
         m_saved = -1;
     }
-    QByteArray text()
-    {
-        std::fflush(stderr);
-        m_file.seek(0);
-        return m_file.readAll();
-    }
+    QByteArray text() { std::fflush(stderr); m_file.seek(0); return m_file.readAll(); }
 
 private:
     QTemporaryFile m_file;
-    int m_saved = -1;
+    int m_saved;
 };

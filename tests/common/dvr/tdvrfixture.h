@@ -1,10 +1,8 @@
 #pragma once
-// A device facade ready for a test: a fresh runtime root, the stand-in reset
-// to a profile, the configuration of that recorder created and saved
-// (g_cfg), the configuration hooks installed and g_api initialised (the log
-// in RAM empty, its copy to flash 50 ms after a write). The destructor
-// removes the callbacks, stops the stand-in and the log copy, and clears
-// g_cfg. A test starts with:  TDvrFixture fx;  (or TDvrFixture fx("20pal");)
+// A device facade ready for a test (TDvrFixture fx; or fx("20pal")): a fresh
+// root, the stand-in reset to the profile, its configuration saved (g_cfg),
+// the hooks installed, g_api initialised (log copy 50 ms after a write).
+// The destructor removes the callbacks, stops the stand-in and the log copy.
 #include "appglobals.h"
 #include "dal_test.h"
 #include "tconfig.h"
@@ -29,11 +27,9 @@ public:
         qstrncpy(dev.model, caps.model, sizeof dev.model);
         qstrncpy(dev.board, caps.board, sizeof dev.board);
         dev.videos = caps.num_vin;
-        dev.audios = caps.num_ain;
         dev.sensors = caps.num_sensor;
         dev.alarmouts = caps.num_alarmout + 3;
         dev.storage = caps.num_disk;
-        dev.users = PROP_MAX_USERS;
         PropDefault def;
         TDefault::setDefaults(&def);
         cfg = new TConfig(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(dev.model)), &dev, &def);
