@@ -41,6 +41,10 @@ void installHooks()
 
 int main(int argc, char** argv)
 {
+    // A relative runtime root names the folder it names now, for the whole
+    // run and for the device layer too.
+    TPath::init();
+
     // The defaults object fixes the OEM variant for the whole run.
     g_default = new TDefault(QStringLiteral("/dvr/default.conf"));
     PropDefault defaults;

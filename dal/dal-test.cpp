@@ -6,6 +6,41 @@
 
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+using Family = TDalCore::Family;
+using Callbacks = TDalCore::Callbacks;
+
+TDalCore& core()
+{
+    return TDalCore::instance();
+}
+
+// A text handed to a callback: the stand-in's own copy, or null.
+struct Text {
+    bool set = false;
+    std::string text;
+    explicit Text(const char* s)
+        : set(s != nullptr)
+        , text(s ? std::string(s, strnlen(s, 4096)) : std::string())
+    {
+    }
+    const char* get() const { return set ? text.c_str() : nullptr; }
+};
+
+// A record handed to a callback by address: the stand-in's own copy.
+std::shared_ptr<std::vector<unsigned char>> copyOf(const void* rec, size_t size)
+{
+    auto v = std::make_shared<std::vector<unsigned char>>(size, 0);
+    if (rec && size)
+        std::memcpy(v->data(), rec, size);
+    return v;
+}
+}
 
 extern "C" {
 
@@ -64,17 +99,117 @@ void dalTestSensor(int ch, int on)
 
 void dalTestVideoLoss(int ch, int on)
 {
-    TDalCore::instance().injectVin(CBT_VIN_VL, ch, on);
+    TDalCore::instance().injectVin(CBT_VIN_VL, ch, on, nullptr);
 }
 
 void dalTestDisk(int type, int ch, int data, const char* msg)
 {
-    TDalCore::instance().injectEnc(type, ch, data, msg ? std::string(msg, strnlen(msg, 256)) : std::string());
+    TDalCore::instance().injectEnc(type, ch, data, msg);
+}
+
+/* ---- One event per callback family ---- */
+
+void dalTestIo(int type, int from, int data)
+{
+    core().injectIo(type, from, data);
+}
+
+void dalTestEnc(int type, int ch, int data, const char* msg)
+{
+    core().injectEnc(type, ch, data, msg);
+}
+
+int dalTestEncCfg(const struct tm* now, EncCfg* out)
+{
+    struct tm when;
+    if (now) {
+        when = *now;
+    } else {
+        const time_t t = time(nullptr);
+        localtime_r(&t, &when);
+    }
+    auto table = copyOf(nullptr, sizeof(EncCfg) * 32);
+    const int r = core().deliverWait(Family::ENC, [&when, table](const Callbacks& cb) {
+        return cb.encCfg ? cb.encCfg(cb.ctx[Family::ENC], &when, reinterpret_cast<EncCfg*>(table->data())) : -1;
+    });
+    if (out)
+        std::memcpy(out, table->data(), table->size());
+    return r;
+}
+
+void dalTestDec(int type, const DecInfo* rec)
+{
+    auto copy = copyOf(rec, sizeof(DecInfo));
+    core().deliver(Family::DEC, [type, copy](const Callbacks& cb) {
+        if (cb.dec)
+            cb.dec(cb.ctx[Family::DEC], type, reinterpret_cast<const DecInfo*>(copy->data()));
+    });
+}
+
+int dalTestNet(int type, const void* data, int size, int value, NetpackReply* reply)
+{
+    const size_t n = data && size > 0 ? size_t(size) : 0;
+    auto copy = copyOf(data, n);
+    auto answer = copyOf(nullptr, sizeof(NetpackReply));
+    const bool hasData = data != nullptr;
+    const int r = core().deliverWait(Family::NET, [=](const Callbacks& cb) {
+        if (!cb.net)
+            return -1;
+        return cb.net(cb.ctx[Family::NET], type, hasData ? copy->data() : nullptr, int(n),
+                      reinterpret_cast<NetpackReply*>(answer->data()), value);
+    });
+    if (reply)
+        std::memcpy(reply, answer->data(), sizeof *reply);
+    return r;
+}
+
+void dalTestBackup(int type, intptr_t value, const void* rec, int size, const char* msg)
+{
+    auto copy = rec && size > 0 ? copyOf(rec, size_t(size)) : nullptr;
+    const Text text(msg);
+    core().deliver(Family::BACKUP, [type, value, copy, text](const Callbacks& cb) {
+        if (cb.backup)
+            cb.backup(cb.ctx[Family::BACKUP], type, copy ? intptr_t(copy->data()) : value, text.get());
+    });
+}
+
+void dalTestNese(int type, const uint32_t* info, int count, const char* state)
+{
+    auto copy = info && count > 0 ? copyOf(info, sizeof(uint32_t) * size_t(count)) : nullptr;
+    const Text text(state);
+    core().deliver(Family::NESE, [type, copy, text](const Callbacks& cb) {
+        if (cb.nese)
+            cb.nese(cb.ctx[Family::NESE], type, copy ? reinterpret_cast<const uint32_t*>(copy->data()) : nullptr,
+                    text.get());
+    });
+}
+
+void dalTestVin(int type, int ch, int value, const unsigned char* map)
+{
+    core().injectVin(type, ch, value, map);
+}
+
+void dalTestPos(int type, int ch, int value, const char* text)
+{
+    const Text copy(text);
+    core().deliver(Family::POS, [type, ch, value, copy](const Callbacks& cb) {
+        if (cb.pos)
+            cb.pos(cb.ctx[Family::POS], type, ch, value, copy.get());
+    });
+}
+
+void dalTestSerial(int type, const int32_t* rec)
+{
+    auto copy = copyOf(rec, sizeof(int32_t) * 4);
+    core().deliver(Family::SERIAL, [type, copy](const Callbacks& cb) {
+        if (cb.serial)
+            cb.serial(cb.ctx[Family::SERIAL], type, reinterpret_cast<const int32_t*>(copy->data()));
+    });
 }
 
 int dalTestControlLine(const char* line)
 {
-    return line ? TDalControl::apply(line) : -1;
+    return line && TDalControl::apply(line) == 0 ? 0 : -1;
 }
 
 void dalTestFlush(void)

@@ -4,6 +4,7 @@
 // the stand-in never reports success for work it does not do.
 #include "dal.h"
 #include "dalcall.h"
+#include "trootmap.h"
 
 #include <cstdarg>
 #include <cstdlib>
@@ -38,12 +39,9 @@ int cmdOutput(char* value, int size, const std::string& text)
 
 bool fileUnderRoot(const std::string& path)
 {
-    const char* root = std::getenv("DVR_ROOT");
-    std::string p = path;
-    if (root && *root && !p.empty() && p[0] == '/')
-        p = root + p;
+    std::string p;
     struct stat st;
-    return ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return TRootMap::map(path, &p) && ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 const TzEntry kZones[] = {
@@ -208,7 +206,9 @@ int DalPtzGetCaps(PtzCaps* ptz)
 
 int DalCmd(const char* name, char* value, int size)
 {
-    TDalJournal::add("DalCmd(%s,%s,%d)", T(name).c_str(), T(value).c_str(), size);
+    // The caller's text is read no further than its size.
+    TDalJournal::add("DalCmd(%s,%s,%d)", T(name).c_str(),
+                     value ? T(cmdInput(value, size).c_str()).c_str() : "null", size);
     DAL_FAILED("DalCmd");
     if (!name)
         return -1;

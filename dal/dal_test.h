@@ -4,6 +4,8 @@
  * program never includes this header. */
 #pragma once
 
+#include "dal.h"
+
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -58,8 +60,35 @@ void dalTestShuttle(int pos);
 void dalTestSensor(int ch, int on);
 void dalTestVideoLoss(int ch, int on);
 void dalTestDisk(int type, int ch, int data, const char* msg); /* CbtEnc type */
+
+/* One event of each callback family, with any type code (also codes the
+ * family does not know). The IO family is delivered on its own thread, the
+ * others on a second one, in order, only while the family is registered and
+ * the layer not stopped; the calls return at once (the two marked "waits"
+ * return the program's answer). Texts and records are copied first: the
+ * callback gets the stand-in's own buffer, valid during the call only, as
+ * the device layer does. A null text is passed as null. At most 256 events
+ * wait per thread; more are dropped with one line on standard error. */
+void dalTestIo(int type, int from, int data);
+void dalTestEnc(int type, int ch, int data, const char* msg);
+/* Waits: asks the program for the record configuration of 32 channels at
+ * the local time now (null: the current time) and copies it to out (may be
+ * null); the callback's result, -1 when not delivered. */
+int dalTestEncCfg(const struct tm* now, EncCfg* out /* [32] */);
+void dalTestDec(int type, const DecInfo* rec); /* rec null: a zeroed record */
+/* Waits: the network callback with size bytes of data (null data: a null
+ * pointer and size 0); the program's reply is copied to reply (may be
+ * null). The callback's result, -1 when not delivered. */
+int dalTestNet(int type, const void* data, int size, int value, NetpackReply* reply);
+/* rec non-null: a copy of its size bytes goes as the info address instead
+ * of value (records such as BackupRange or BdList). */
+void dalTestBackup(int type, intptr_t value, const void* rec, int size, const char* msg);
+void dalTestNese(int type, const uint32_t* info, int count, const char* state); /* info null: null */
+void dalTestVin(int type, int ch, int value, const unsigned char* map /* 128 bytes or null */);
+void dalTestPos(int type, int ch, int value, const char* text);
+void dalTestSerial(int type, const int32_t* rec /* [4], null: zeros */);
 /* Applies one control-channel line as the FIFO would: 0, or -1 when the
- * line is not understood. */
+ * line is not understood or names a sensor or channel beyond the profile. */
 int dalTestControlLine(const char* line);
 /* Waits until every event injected so far has been delivered. */
 void dalTestFlush(void);

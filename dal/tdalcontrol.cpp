@@ -35,7 +35,8 @@ bool number(const std::string& w, long lo, long hi, long* out)
         return false;
     char* end = nullptr;
     errno = 0;
-    const long v = std::strtol(w.c_str(), &end, 0);
+    // Decimal only: "010" is ten, never an octal eight.
+    const long v = std::strtol(w.c_str(), &end, 10);
     if (errno || *end || v < lo || v > hi)
         return false;
     *out = v;
@@ -97,7 +98,8 @@ void TDalControl::run(int fd)
             continue;
         for (ssize_t i = 0; i < n; ++i) {
             if (buf[i] == '\n') {
-                if (!overlong && apply(pending) != 0)
+                // -2: refused, and the reason is already on standard error.
+                if (!overlong && apply(pending) == -1)
                     std::fprintf(stderr, "dal: control line not understood: %s\n", pending.c_str());
                 pending.clear();
                 overlong = false;
@@ -115,6 +117,15 @@ long TDalControl::keyCode(const std::string& word)
 {
     if (word.size() == 1 && word[0] >= '0' && word[0] <= '9')
         return 0x4B520030 + (word[0] - '0');
+    // A number first: "0x4B" is four characters but a code given in hex.
+    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+        char* end = nullptr;
+        errno = 0;
+        const unsigned long v = std::strtoul(word.c_str() + 2, &end, 16);
+        if (errno || *end || word[2] == '-' || word[2] == '+' || v > 0xFFFFFFFFUL)
+            return -1;
+        return long(v);
+    }
     if (word.size() == 4) {
         long code = 0;
         for (char c : word) {
@@ -124,10 +135,6 @@ long TDalControl::keyCode(const std::string& word)
         }
         return code;
     }
-    long v;
-    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')
-        && number(word, 0, 0xFFFFFFFFL, &v))
-        return v;
     return -1;
 }
 
@@ -170,27 +177,35 @@ int TDalControl::apply(const std::string& line)
         core.injectIo(CBT_IO_SHUTTLE, 1, int(v));
         return 0;
     }
-    if ((cmd == "sensor" || cmd == "vloss") && w.size() == 3 && number(w[1], 0, DAL_MAX_CH - 1, &v)
+    if ((cmd == "sensor" || cmd == "vloss") && w.size() == 3 && number(w[1], 0, 1000000, &v)
         && onOff(w[2], &on)) {
+        // Only the inputs the recorder of the profile has.
+        const TDalProfile p = core.profile();
+        const int count = cmd == "sensor" ? p.sensors() : p.channels();
+        if (v >= count) {
+            std::fprintf(stderr, "dal: %s %ld refused: the %s profile has %d\n", cmd.c_str(), v,
+                         p.name().c_str(), count);
+            return -2;
+        }
         if (cmd == "sensor")
             core.injectIo(CBT_IO_SENSOR, int(v), on);
         else
-            core.injectVin(CBT_VIN_VL, int(v), on);
+            core.injectVin(CBT_VIN_VL, int(v), on, nullptr);
         return 0;
     }
     if (cmd == "disk" && w.size() == 2) {
         if (w[1] == "mount")
-            core.injectEnc(CBT_ENC_SD_MOUNT, 0, 1, std::string());
+            core.injectEnc(CBT_ENC_SD_MOUNT, 0, 1, "");
         else if (w[1] == "mount-bad")
             core.injectEnc(CBT_ENC_SD_MOUNT, 0, 0, "disk error");
         else if (w[1] == "fsck-end")
-            core.injectEnc(CBT_ENC_SD_FSCK_END, 0, 0, std::string());
+            core.injectEnc(CBT_ENC_SD_FSCK_END, 0, 0, "");
         else if (w[1] == "format-end")
-            core.injectEnc(CBT_ENC_SD_FORMAT_END, 0, 0, std::string());
+            core.injectEnc(CBT_ENC_SD_FORMAT_END, 0, 0, "");
         else if (w[1] == "smart")
-            core.injectEnc(CBT_ENC_SMART, 0, 0, std::string());
+            core.injectEnc(CBT_ENC_SMART, 0, 0, "");
         else if (w[1] == "temp")
-            core.injectEnc(CBT_ENC_SMART_TEMP, 0, 0, std::string());
+            core.injectEnc(CBT_ENC_SMART_TEMP, 0, 0, "");
         else
             return -1;
         return 0;

@@ -14,7 +14,8 @@ public:
     // Creates the FIFO (when missing) and starts reading it.
     bool start(const std::string& path);
     void stop();
-    // Applies one line: 0, or -1 when it is not understood.
+    // Applies one line: 0; -1 when it is not understood; -2 when it names a
+    // sensor or channel the profile does not have (said on standard error).
     static int apply(const std::string& line);
     // A key code from its text: four characters ("KRME"), a digit for the
     // digit keys ("5") or a number ("0x4B524D45"); -1 when not a code.

@@ -1,5 +1,6 @@
 #include "tdalcore.h"
 #include "tdaljournal.h"
+#include "trootmap.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -92,18 +93,7 @@ void TDalCore::reset()
 {
     exit();
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_ioCb = nullptr;
-    m_encCfgCb = nullptr;
-    m_encNotifyCb = nullptr;
-    m_decCb = nullptr;
-    m_netCb = nullptr;
-    m_backupCb = nullptr;
-    m_neseCb = nullptr;
-    m_vinCb = nullptr;
-    m_posCb = nullptr;
-    m_serialCb = nullptr;
-    m_ioCtx = m_encCtx = m_decCtx = m_netCtx = m_backupCtx = m_neseCtx = m_vinCtx = m_posCtx =
-        m_serialCtx = nullptr;
+    m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);
     m_fails.clear();
     m_counts.clear();
@@ -113,37 +103,94 @@ void TDalCore::reset()
     TDalJournal::clear();
 }
 
-#define DAL_SETCB(member, ctxMember)                                                               \
-    std::lock_guard<std::mutex> lock(m_mutex);                                                     \
-    member = cb;                                                                                   \
-    ctxMember = cb ? ctx : nullptr
+void TDalCore::unregistered(Family family)
+{
+    // A callback of this family read its registration before the change and
+    // may still be running: the caller may free the context once we return.
+    worker(family).waitCurrent();
+}
 
 void TDalCore::setIoCb(DalIoCb cb, void* ctx)
 {
-    DAL_SETCB(m_ioCb, m_ioCtx);
-    m_state.ioRegistered = cb != nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cb.io = cb;
+        m_cb.ctx[IO] = cb ? ctx : nullptr;
+        m_state.ioRegistered = cb != nullptr;
+    }
+    if (!cb)
+        unregistered(IO);
 }
 
 void TDalCore::setEncCb(DalEncCfgCb cfg, DalEncNotifyCb notify, void* ctx)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_encCfgCb = cfg;
-    m_encNotifyCb = notify;
-    m_encCtx = (cfg || notify) ? ctx : nullptr;
-    m_state.encRegistered = cfg || notify;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cb.encCfg = cfg;
+        m_cb.encNotify = notify;
+        m_cb.ctx[ENC] = (cfg || notify) ? ctx : nullptr;
+        m_state.encRegistered = cfg || notify;
+    }
+    if (!cfg || !notify)
+        unregistered(ENC);
 }
 
-void TDalCore::setDecCb(DalDecCb cb, void* ctx) { DAL_SETCB(m_decCb, m_decCtx); }
-void TDalCore::setNetCb(DalNetCb cb, void* ctx) { DAL_SETCB(m_netCb, m_netCtx); }
-void TDalCore::setBackupCb(DalBackupCb cb, void* ctx) { DAL_SETCB(m_backupCb, m_backupCtx); }
-void TDalCore::setNeseCb(DalNeseCb cb, void* ctx) { DAL_SETCB(m_neseCb, m_neseCtx); }
-void TDalCore::setPosCb(DalPosCb cb, void* ctx) { DAL_SETCB(m_posCb, m_posCtx); }
-void TDalCore::setSerialTestCb(DalSerialTestCb cb, void* ctx) { DAL_SETCB(m_serialCb, m_serialCtx); }
+#define DAL_SETCB(family, member)                                                                  \
+    {                                                                                              \
+        std::lock_guard<std::mutex> lock(m_mutex);                                                 \
+        m_cb.member = cb;                                                                          \
+        m_cb.ctx[family] = cb ? ctx : nullptr;                                                     \
+    }                                                                                              \
+    if (!cb)                                                                                       \
+    unregistered(family)
+
+void TDalCore::setDecCb(DalDecCb cb, void* ctx) { DAL_SETCB(DEC, dec); }
+void TDalCore::setNetCb(DalNetCb cb, void* ctx) { DAL_SETCB(NET, net); }
+void TDalCore::setBackupCb(DalBackupCb cb, void* ctx) { DAL_SETCB(BACKUP, backup); }
+void TDalCore::setNeseCb(DalNeseCb cb, void* ctx) { DAL_SETCB(NESE, nese); }
+void TDalCore::setPosCb(DalPosCb cb, void* ctx) { DAL_SETCB(POS, pos); }
+void TDalCore::setSerialTestCb(DalSerialTestCb cb, void* ctx) { DAL_SETCB(SERIAL, serial); }
 
 void TDalCore::setVinCb(DalVinCb cb, void* ctx)
 {
-    DAL_SETCB(m_vinCb, m_vinCtx);
-    m_state.vinRegistered = cb != nullptr;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_cb.vin = cb;
+        m_cb.ctx[VIN] = cb ? ctx : nullptr;
+        m_state.vinRegistered = cb != nullptr;
+    }
+    if (!cb)
+        unregistered(VIN);
+}
+
+bool TDalCore::deliver(Family family, Delivery job)
+{
+    return worker(family).post([this, job = std::move(job)] {
+        Callbacks cb;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_stopped)
+                return;
+            cb = m_cb;
+        }
+        job(cb);
+    });
+}
+
+int TDalCore::deliverWait(Family family, SyncDelivery job)
+{
+    int result = -1;
+    worker(family).postAndWait([this, &job, &result] {
+        Callbacks cb;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_stopped)
+                return;
+            cb = m_cb;
+        }
+        result = job(cb);
+    });
+    return result;
 }
 
 void TDalCore::injectIo(int type, int from, int data)
@@ -157,21 +204,13 @@ void TDalCore::injectIo(int type, int from, int data)
                 m_state.sensors &= ~(1u << from);
         }
     }
-    m_io.post([this, type, from, data] {
-        DalIoCb cb;
-        void* ctx;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_stopped || !m_ioCb)
-                return;
-            cb = m_ioCb;
-            ctx = m_ioCtx;
-        }
-        cb(ctx, type, from, data);
+    deliver(IO, [type, from, data](const Callbacks& cb) {
+        if (cb.io)
+            cb.io(cb.ctx[IO], type, from, data);
     });
 }
 
-void TDalCore::injectVin(int type, int ch, int value)
+void TDalCore::injectVin(int type, int ch, int value, const unsigned char* map)
 {
     if (type == CBT_VIN_VL) {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -182,37 +221,28 @@ void TDalCore::injectVin(int type, int ch, int value)
                 m_state.videoLoss &= ~(1u << ch);
         }
     }
-    m_events.post([this, type, ch, value] {
-        DalVinCb cb;
-        void* ctx;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_stopped || !m_vinCb)
-                return;
-            cb = m_vinCb;
-            ctx = m_vinCtx;
-        }
+    // The motion map is the layer's own buffer of 128 bytes, valid during
+    // the call only.
+    std::string mapCopy = map ? std::string(reinterpret_cast<const char*>(map), 128) : std::string(128, '\0');
+    deliver(VIN, [type, ch, value, mapCopy](const Callbacks& cb) {
+        if (!cb.vin)
+            return;
         VinEvent ev;
         std::memset(&ev, 0, sizeof ev);
         ev.ch = ch;
         ev.value = value;
-        cb(ctx, type, &ev);
+        ev.map = reinterpret_cast<const unsigned char*>(mapCopy.data());
+        cb.vin(cb.ctx[VIN], type, &ev);
     });
 }
 
-void TDalCore::injectEnc(int type, int ch, int data, const std::string& msg)
+void TDalCore::injectEnc(int type, int ch, int data, const char* msg)
 {
-    m_events.post([this, type, ch, data, msg] {
-        DalEncNotifyCb cb;
-        void* ctx;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_stopped || !m_encNotifyCb)
-                return;
-            cb = m_encNotifyCb;
-            ctx = m_encCtx;
-        }
-        cb(ctx, type, ch, data, msg.c_str());
+    const bool hasMsg = msg != nullptr;
+    const std::string text = msg ? std::string(msg, strnlen(msg, 1024)) : std::string();
+    deliver(ENC, [type, ch, data, hasMsg, text](const Callbacks& cb) {
+        if (cb.encNotify)
+            cb.encNotify(cb.ctx[ENC], type, ch, data, hasMsg ? text.c_str() : nullptr);
     });
 }
 
@@ -229,10 +259,10 @@ void TDalCore::tick()
     int count;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_stopped || !m_state.running || !m_ioCb)
+        if (m_stopped || !m_state.running || !m_cb.io)
             return;
-        cb = m_ioCb;
-        ctx = m_ioCtx;
+        cb = m_cb.io;
+        ctx = m_cb.ctx[IO];
         count = ++m_state.tickCount;
     }
     cb(ctx, CBT_IO_TIME, 0, count);
@@ -242,7 +272,7 @@ int TDalCore::stepTick()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_stopped || !m_state.running || !m_ioCb)
+        if (m_stopped || !m_state.running || !m_cb.io)
             return -1;
     }
     int delivered = -1;
@@ -254,6 +284,7 @@ int TDalCore::stepTick()
         }
         tick();
         std::lock_guard<std::mutex> lock(m_mutex);
+        // A tick whose callback ended the layer (DalExit) still counts.
         if (m_state.tickCount != before)
             delivered = m_state.tickCount;
     });
@@ -353,9 +384,7 @@ uint32_t TDalCore::videoLoss()
 
 std::string TDalCore::controlPath() const
 {
-    const char* root = std::getenv("DVR_ROOT");
-    std::string r = root ? root : "";
-    while (!r.empty() && r.back() == '/')
-        r.pop_back();
-    return r + "/tmp/dal.ctl";
+    std::string p; // stays empty when the root's "/tmp" leads out of it
+    TRootMap::map("/tmp/dal.ctl", &p);
+    return p;
 }

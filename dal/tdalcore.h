@@ -5,6 +5,7 @@
 #include "tdalprofile.h"
 #include "tdalworker.h"
 
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -12,10 +13,32 @@
 // The state of the device-layer stand-in, kept per family, and its
 // delivery threads: the IO family (keys, jog, shuttle, sensors, the
 // one-second tick) on one thread, every other family on a second one.
-// Callbacks are delivered only between their registration and DalStop.
+// Callbacks are delivered only between their registration and DalStop;
+// unregistering a family returns once a callback of it already running has
+// ended.
 class TDalCore
 {
 public:
+    // The callback families, each registered by its own Dal*SetCb call.
+    enum Family { IO, ENC, DEC, NET, BACKUP, NESE, VIN, POS, SERIAL, FAMILY_COUNT };
+
+    // The registered functions and contexts, copied for one delivery.
+    struct Callbacks {
+        DalIoCb io = nullptr;
+        DalEncCfgCb encCfg = nullptr;
+        DalEncNotifyCb encNotify = nullptr;
+        DalDecCb dec = nullptr;
+        DalNetCb net = nullptr;
+        DalBackupCb backup = nullptr;
+        DalNeseCb nese = nullptr;
+        DalVinCb vin = nullptr;
+        DalPosCb pos = nullptr;
+        DalSerialTestCb serial = nullptr;
+        void* ctx[FAMILY_COUNT] = {};
+    };
+    using Delivery = std::function<void(const Callbacks&)>;
+    using SyncDelivery = std::function<int(const Callbacks&)>;
+
     static TDalCore& instance();
     ~TDalCore();
 
@@ -26,7 +49,7 @@ public:
     int exit();
     void reset(); // the test driver's full reset
 
-    // Registration.
+    // Registration; a null function unregisters the family.
     void setIoCb(DalIoCb cb, void* ctx);
     void setEncCb(DalEncCfgCb cfg, DalEncNotifyCb notify, void* ctx);
     void setDecCb(DalDecCb cb, void* ctx);
@@ -37,10 +60,18 @@ public:
     void setPosCb(DalPosCb cb, void* ctx);
     void setSerialTestCb(DalSerialTestCb cb, void* ctx);
 
-    // Events, delivered on the stand-in's threads.
+    // Generic delivery on the family's thread: the job gets a copy of the
+    // registrations and calls the family's function when it is set. Nothing
+    // is delivered after DalStop or when the queue is full (false).
+    bool deliver(Family family, Delivery job);
+    // The same, waiting for the callback's result; -1 when not delivered.
+    int deliverWait(Family family, SyncDelivery job);
+
+    // Events of the IO, video-input and encoder families with the state
+    // they change (sensors, video loss).
     void injectIo(int type, int from, int data);
-    void injectVin(int type, int ch, int value);
-    void injectEnc(int type, int ch, int data, const std::string& msg);
+    void injectVin(int type, int ch, int value, const unsigned char* map);
+    void injectEnc(int type, int ch, int data, const char* msg);
     void flush();
     int stepTick();
     void setManualTicks(bool on);
@@ -67,32 +98,17 @@ public:
 private:
     TDalCore();
     void tick();
+    TDalWorker& worker(Family family) { return family == IO ? m_io : m_events; }
+    // After a family was unregistered: waits for a callback of it that
+    // may still run with the old registration.
+    void unregistered(Family family);
 
     std::mutex m_mutex;
     TDalProfile m_profile;
     DalTestState m_state;
     std::map<std::string, int> m_fails;
     std::map<std::string, int> m_counts;
-
-    DalIoCb m_ioCb = nullptr;
-    void* m_ioCtx = nullptr;
-    DalEncCfgCb m_encCfgCb = nullptr;
-    DalEncNotifyCb m_encNotifyCb = nullptr;
-    void* m_encCtx = nullptr;
-    DalDecCb m_decCb = nullptr;
-    void* m_decCtx = nullptr;
-    DalNetCb m_netCb = nullptr;
-    void* m_netCtx = nullptr;
-    DalBackupCb m_backupCb = nullptr;
-    void* m_backupCtx = nullptr;
-    DalNeseCb m_neseCb = nullptr;
-    void* m_neseCtx = nullptr;
-    DalVinCb m_vinCb = nullptr;
-    void* m_vinCtx = nullptr;
-    DalPosCb m_posCb = nullptr;
-    void* m_posCtx = nullptr;
-    DalSerialTestCb m_serialCb = nullptr;
-    void* m_serialCtx = nullptr;
+    Callbacks m_cb;
 
     bool m_stopped = false;
     TDalWorker m_io;

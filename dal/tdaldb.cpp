@@ -1,4 +1,5 @@
 #include "tdaldb.h"
+#include "trootmap.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,12 +26,9 @@ bool internalPath(const char* path)
 
 bool externalExists(const char* path)
 {
-    const char* root = std::getenv("DVR_ROOT");
-    std::string p = path;
-    if (root && *root && !p.empty() && p[0] == '/')
-        p = root + p;
+    std::string p;
     struct stat st;
-    return ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return TRootMap::map(path, &p) && ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 }
 

@@ -1,14 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the recorder program against the
-# device-layer stand-in in a fresh runtime root: in a window when a display is
+# device-layer stand-in in a runtime root (scripts/mkroot.sh): in a window when a display is
 # there, otherwise headless (offscreen). Arguments go to the program.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/deps.sh"
 "$here/scripts/build.sh" "$here/build" -DDVR_BUILD_TESTS=OFF -DDVR_BUILD_BENCH=OFF
-root=${DVR_ROOT:-$here/build/run-root}
-rm -rf "$root"
-mkdir -p "$root"/{dvr,tmp,data,backup,var/volatile,dev,etc,app}
+root=$("$here/scripts/mkroot.sh" "$here/build/run-root")
 if [ -d "$here/build/res/sheet" ]; then
   cp "$here"/build/res/sheet/img_res.png* "$root/app/" 2>/dev/null || true
 fi

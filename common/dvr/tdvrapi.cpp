@@ -1,17 +1,149 @@
 #include "tdvrapi.h"
+#include "appglobals.h"
+#include "tconfig.h"
 #include "tdvrhooks.h"
+#include "tlog.h"
+#include "tlogthread.h"
+#include "tquickopt.h"
 #include "trunner.h"
 
 #include <QLoggingCategory>
+#include <QMetaType>
+#include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 TDVRAPI g_api;
 
-// Constructed before main: nothing here talks to the device layer.
+// Constructed before main: nothing here talks to the device layer, and
+// nothing touches a file (the runtime root is chosen later, so the quick
+// options are opened by init).
 TDVRAPI::TDVRAPI() = default;
 
-TDVRAPI::~TDVRAPI() = default;
+TDVRAPI::~TDVRAPI()
+{
+    // The log copy thread is a Qt child: it copies what is pending and ends
+    // before it is destroyed.
+    if (m_logTh)
+        m_logTh->finish();
+    delete m_quickOpt;
+}
+
+void TDVRAPI::init()
+{
+    qRegisterMetaType<QByteArray>();
+
+    // 1. Texts and records.
+    m_dsp[0] = '\0';
+    m_fpga[0] = '\0';
+    std::memset(&m_storage, 0, sizeof m_storage);
+    std::memset(&m_sdCheck, 0, sizeof m_sdCheck);
+    std::memset(m_txtin, 0, sizeof m_txtin);
+    std::memset(m_cell, 0, sizeof m_cell);
+    std::memset(m_presetHold, 0, sizeof m_presetHold);
+    std::memset(m_vidwnd, 0, sizeof m_vidwnd);
+    for (QString& t : m_posText)
+        t.clear();
+    std::memset(m_nPosDur, 0, sizeof m_nPosDur);
+    m_listInfo = ListInfo();
+    std::memset(&m_pageLines, 0, sizeof m_pageLines);
+    m_pageLines.page = -1;
+    m_logStart = 0;
+
+    // 2. Flags and screen state.
+    m_rate = 0.0;
+    m_popLayout = -1;
+    m_popSw = -1;
+    m_mode = 0;
+    m_sendTo = nullptr;
+    m_wdtOn = 1;
+    m_play = m_dbf = m_searchMode = m_extDbOpen = m_frozen = m_panic = 0;
+    m_fUpgrade = m_nTest = m_nTestNet = m_backupBusy = m_osdLock = m_numvid = 0;
+    m_applying = 0;
+    m_testResults.clear();
+    m_shuttlePos = 0;
+    m_mountCount = 0;
+    m_sowOsdOn = m_layoutReady = m_modeReady = 1;
+    for (int i = 0; i < CHANNELS; ++i)
+        m_chOrder[i] = i;
+    m_hddAlarmCheck = 1;
+    m_deint = g_cfg ? static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1))->deinterlace : 0;
+
+    // 3. Threads. A second init (tests) ends the previous log copy first.
+    if (m_logTh) {
+        m_logTh->finish();
+        delete m_logTh;
+    }
+    m_logTh = new TLogThread(this);
+
+    // 4. The log in RAM starts from the copy in flash.
+    runSystem("cp -f /dvr/SYSTEM.log /tmp/");
+    {
+        QMutexLocker lock(&m_logMutex);
+        delete m_log;
+        m_log = new TLog("/tmp/SYSTEM.log");
+        std::memset(m_lastLogs, 0, sizeof m_lastLogs);
+        m_lastLogCount = 0;
+    }
+
+    // 5. The user.
+    setUserName("admin");
+
+    // The quick options, on the file of the runtime root in force.
+    delete m_quickOpt;
+    m_quickOpt = new TQuickOpt(QStringLiteral("/dvr/quickOpt.conf"));
+
+    // 6. Events the facade handles itself, queued to the GUI thread.
+    connect(this, &TDVRAPI::sg_fromDvr, this, &TDVRAPI::sl_fromDvr, Qt::UniqueConnection);
+}
+
+int TDVRAPI::isBackup(int which) const
+{
+    if (which == 0)
+        return m_backupBusy;
+    // which 1: the hold flag of alarm output 0, kept by the alarm area.
+    return 0;
+}
+
+double TDVRAPI::getRatio(int /*resolution*/) const
+{
+    return 1.0;
+}
+
+void TDVRAPI::setUserName(const char* name)
+{
+    const size_t n = name ? strnlen(name, sizeof m_curUser - 1) : 0;
+    if (n)
+        std::memcpy(m_curUser, name, n);
+    m_curUser[n] = '\0';
+}
+
+void TDVRAPI::saveQuickOpt()
+{
+    if (!m_quickOpt || !g_cfg)
+        return;
+    const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
+    for (int i = 0; i < CHANNELS; ++i)
+        m_quickOpt->record().order[i] = display->orders[i];
+    m_quickOpt->save();
+}
+
+int TDVRAPI::cellOfChannel(int ch) const
+{
+    const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
+    for (int i = 0; i < cells; ++i)
+        if (m_vidwnd[i].ch == ch)
+            return i;
+    return -1;
+}
+
+int TDVRAPI::channelCount() const
+{
+    if (!g_cfg)
+        return 0;
+    const int videos = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1))->videos;
+    return qBound(0, videos, int(CHANNELS));
+}
 
 void TDVRAPI::installConfigHooks()
 {

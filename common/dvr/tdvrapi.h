@@ -1,23 +1,74 @@
 #pragma once
+#include "cbt.h"
 #include "dal.h"
+#include "dvrnotify.h"
+#include "dvrrecords.h"
+#include "logrecord.h"
 
+#include <QByteArray>
+#include <QMutex>
 #include <QObject>
 #include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 class TDvrApiTest;
+class TLog;
+class TLogThread;
+class TMain;
+class TQuickOpt;
+struct tm;
 
 // The device facade: the one object between the windows and the device
-// layer, g_api. It is declared here once, grouped by area, and each area is
-// defined in its own file (tdvrapi.cpp: construction and process services;
-// tdvrapi-dal.cpp: device operations; further areas as tdvrapi-<area>.cpp).
+// layer, g_api. Windows call its operations and read its public state
+// directly; the device layer's callbacks reach it on the layer's threads and
+// report to the windows only through its signals, queued to the GUI thread.
+//
+// The class is declared here once, grouped by area in the order below; each
+// heading names the file that defines the area. Members of an area stay
+// under its heading (one public and one private block per area).
 class TDVRAPI : public QObject
 {
     Q_OBJECT
+
+    // ======== Core state and small operations (tdvrapi.cpp) ========
 public:
+    enum { CHANNELS = 20, LAST_LOGS = 100 };
+
     TDVRAPI();
     ~TDVRAPI() override;
 
-    // ---- Process services (tdvrapi.cpp) ----
+    // Resets the facade's state for a start (main window, before the device
+    // layer comes up): flags and screen state, the log in RAM taken from the
+    // copy in flash, the log copy thread, the quick options, and the
+    // connection of sg_fromDvr to sl_fromDvr. May run again (tests).
+    // The job thread (TDvrTh) and the PTZ tour thread (TPtztourth) are
+    // created here by the maintenance and PTZ areas.
+    void init();
+
+    void setSendTo(TMain* main) { m_sendTo = main; }
+    // which 0: a backup runs; 1: alarm output 0 is held; else 0.
+    int isBackup(int which) const;
+    void setOsdHold(int hold) { m_osdLock = hold; }
+    int isLiveMode() const { return m_mode == 0 ? 1 : 0; }
+    double getRatio(int resolution) const;
+    int useRatio() const { return 0; }
+    int scaled(int v) const { return int(v * m_ratioHd); }
+    void setRatioHd(double ratio) { m_ratioHd = ratio; }
+    void setApplying(int on) { m_applying = on; }
+    // Copies at most 15 characters of the name (null: empty).
+    void setUserName(const char* name);
+    // The display section's order into the quick options, saved.
+    void saveQuickOpt();
+    // The first cell of the current layout (0..m_numvid-1) that shows ch;
+    // -1 when none.
+    int cellOfChannel(int ch) const;
+    // The number of channels the facade's per-channel tables may be indexed
+    // with: the video count of the live device section, at most 20.
+    int channelCount() const;
+
     // Gives the configuration store (which sits below the facade) the
     // device operations it needs: getCaps, scaleRate, vinGetInfo.
     static void installConfigHooks();
@@ -25,7 +76,55 @@ public:
     // a null command or a refused or missing program.
     int runSystem(const char* command);
 
-    // ---- Capabilities and video input (tdvrapi-dal.cpp) ----
+    TMain* m_sendTo = nullptr;
+    char m_dsp[32] = {};
+    char m_fpga[32] = {};
+    int m_wdtOn = 0;
+    TQuickOpt* m_quickOpt = nullptr;
+    TLog* m_log = nullptr;
+    TLogThread* m_logTh = nullptr;
+
+    // Screen state.
+    int m_mode = 0; // 0 live, 1 search/playback
+    int m_layout = 0;
+    int m_sw = 0;
+    int m_popLayout = -1;
+    int m_popSw = -1;
+    int m_numvid = 0;
+    VidWnd m_vidwnd[DAL_MAX_CH] = {};
+    int m_sowOsdOn = 1;
+    int m_osdLock = 0;
+    int m_layoutReady = 1;
+    int m_modeReady = 1;
+    int m_chOrder[CHANNELS] = {};
+    char m_curUser[16] = {};
+    int m_play = 0;
+    double m_rate = 0.0;
+    int m_searchMode = 0;
+    int m_dbf = 0;
+    int m_extDbOpen = 0;
+    int m_panic = 0;
+    int m_frozen = 0;
+    int m_deint = 0;
+
+    // POS text overlays and the tiles' OSD.
+    int m_nPosDur[CHANNELS] = {};
+    QString m_posText[CHANNELS];
+    TxtinArea m_txtin[CHANNELS] = {};
+    CellOsd m_cell[CHANNELS] = {};
+
+    // Job and test flags.
+    int m_nTest = 0;
+    int m_nTestNet = 0;
+    QStringList m_testResults;
+    int m_fUpgrade = 0;
+    int m_backupBusy = 0;
+    int m_applying = 0;
+
+    double m_ratioHd = 1.0;
+
+    // ======== Capabilities and device bring-up (tdvrapi-dal.cpp, tdvrapi-init.cpp) ========
+public:
     // Fresh capability records: each given record is zeroed, then filled by
     // the device layer (DalGetCaps, then DalVoutGetCaps), and its counts are
     // cut to the sizes of its tables. A null record is not wanted. Always 0.
@@ -42,12 +141,146 @@ public:
     // Without a configuration object the first resolution is taken.
     QSize voutInfo(int live);
 
+    DalCaps m_dalCaps = {};
+    AvcCaps m_avcCaps = {};
+    VoutCaps m_voutCapsRec = {};
+    VoutCaps* m_voutCaps = nullptr;
+    int m_numLayout = 0;
+
 private:
-    friend class TDvrApiTest;
     // The size of output resolution res; the index is checked against
     // numRes and the 20 entries of the table (an empty size outside them).
     static QSize voutSize(const VoutCaps& caps, int res);
+
+    // ======== Notifications (tdvrapi-notify.cpp) ========
+public:
+    // Routes a notification by its code, from any thread: straight out
+    // through sg_dvrNotify, through the facade's own sl_fromDvr first, or
+    // dropped. text is the event's text (null: none): it is copied before
+    // the call returns, so the caller's buffer may change at once.
+    void notify(int type, int val1 = 0, int val2 = 0, int val3 = 0, const char* text = nullptr);
+    // Sends a record (motion map, decoder record, backup range ...) to the
+    // GUI thread as a copy of its size bytes (sg_dvrRecord); the caller's
+    // buffer may change at once.
+    void notifyRecord(int type, int val1, int val2, const void* record, int size);
+    // 1 when a disk marked for the disk alarm in the live storage section
+    // is not formatted (m_sdCheck), else 0.
+    int checkCfg() const;
+
+    Db6Check m_sdCheck = {};
+    StorageInfo m_storage = {};
+    int m_hddAlarmCheck = 1; // the first disk mount runs the disk-alarm check
+    int m_presetHold[CHANNELS] = {}; // alarm-preset hold per camera, counted down each second
+
+signals:
+    void sg_dvrNotify(int type, int val1, int val2, int rs_type = 0, QString str = QString(),
+                      QString strm = QString());
+    // Events the facade handles itself in the GUI thread before the windows
+    // see them; text is the event's text (the POS line), copied.
+    void sg_fromDvr(int type, int val1, int val2, int val3, QString text = QString());
+    void sg_decInfo(int type, QString text);
+    // A record of the device layer copied for the GUI thread.
+    void sg_dvrRecord(int type, int val1, int val2, QByteArray record);
+
+public slots:
+    void sl_fromDvr(int type, int val1, int val2, int val3, QString text = QString());
+
+private:
+    // The one-second work of the tick (POS overlay countdown, preset holds).
+    void tickWork();
+    // Sets a tile flag and, when the tile is shown, its item's visibility.
+    void setTileFlag(int ch, int CellOsd::*flag, int item, int on, bool show, bool enabled);
+
+    // ======== Maintenance and jobs (tdvrapi-jobs.cpp) ========
+
+    // ======== System log (tdvrapi-log.cpp) ========
+public:
+    // Writes one system-log entry (user and contents may be null) from any
+    // thread, keeps it among the last records, adds it to the next event
+    // e-mail when the e-mail section asks for system-log lines, and has the
+    // log copied to flash about 2 s later.
+    void writeLog(int code, const char* user, const char* contents);
+    // Fills m_listInfo for pages of perPage (1..99) lines; zeroed otherwise.
+    void logPages(int perPage);
+    // Fills m_pageLines with page page (0-based) of the last logPages.
+    void logLines(int page);
+    // The account (0..7) whose id logged in last; 0 when none is found.
+    int lastLoginOf();
+    // Copies the log to flash now if a write has not been copied yet.
+    void flushLog();
+    // The records written since init (all of them) and the last ones, up to
+    // 100, oldest first, copied under the log's lock.
+    int lastLogs(LogRecord* out, int max) const;
+
+    ListInfo m_listInfo = {};
+    PageLines m_pageLines = {};
+    int m_logStart = 0;
+
+private:
+    mutable QMutex m_logMutex; // a write and its place among the last records
+    LogRecord m_lastLogs[LAST_LOGS] = {};
+    int m_lastLogCount = 0;
+
+    // ======== Users (tdvrapi-user.cpp) ========
+
+    // ======== Device-layer callbacks (tdvrapi-cb.cpp) ========
+public:
+    // Registers the callbacks of normal operation with the device layer, in
+    // the order Io, Encr, Dec, Net, Backup, Nese, Vin, Pos, and removes them.
+    void registerCallbacks();
+    void unregisterCallbacks();
+
+    // The handler of each family, on the device layer's thread. Each
+    // ignores the codes its family does not know and returns 0 (runNet: its
+    // result goes back to the layer). Their bodies are in the areas' files:
+    int runIo(int type, int from, int data);                           // tdvrapi-io.cpp
+    int runVin(int type, const VinEvent* ev);                          // tdvrapi-vin.cpp
+    int runPos(int type, int ch, int value, const char* text);         // tdvrapi-vin.cpp
+    int runEncCfg(const struct tm* now, EncCfg* out);                  // tdvrapi-enc.cpp
+    int runEncNotify(int type, int ch, int data, const char* msg);     // tdvrapi-enc.cpp
+    int runDecInfo(int type, const DecInfo* rec);                      // tdvrapi-play.cpp
+    int runNet(int type, const void* data, int size, NetpackReply* reply, int value); // tdvrapi-net.cpp
+    int runNese(int type, const uint32_t* info, const char* state);    // tdvrapi-net.cpp
+    int runBackup(int type, intptr_t info, const char* msg);           // tdvrapi-backup.cpp
+
+    int m_shuttlePos = 0;
+    int m_mountCount = 0;
+
+    // ======== IO keys (tdvrapi-io.cpp) ========
+
+    // ======== Live layouts and OSD (tdvrapi-live.cpp, tdvrapi-osd.cpp) ========
+
+    // ======== Spot outputs and display (tdvrapi-spot.cpp) ========
+
+    // ======== Video and audio input (tdvrapi-vin.cpp) ========
+
+    // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp) ========
+
+    // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
+
+    // ======== Playback, search, backup and media (tdvrapi-play.cpp, tdvrapi-search.cpp, tdvrapi-backup.cpp) ========
+
+    // ======== Network and remote setup (tdvrapi-net.cpp) ========
+
+    // ======== Board test (tdvrapi-test.cpp) ========
+
+private:
+    friend class TDvrApiTest;
 };
 
 // The one device facade of the process.
 extern TDVRAPI g_api;
+
+// The device layer's callbacks of normal operation (tdvrapi-cb.cpp): plain
+// functions with the facade as context. A null context does nothing and
+// returns 0; otherwise each hands the event to its run handler and returns
+// 0 (CbNet: the handler's result).
+int CbIo(void* ctx, int type, int from, int data);
+int CbEncCfg(void* ctx, const struct tm* now, EncCfg* out);
+int CbEncNotify(void* ctx, int type, int ch, int data, const char* msg);
+int CbDecInfo(void* ctx, int type, const DecInfo* rec);
+int CbNet(void* ctx, int type, const void* data, int size, NetpackReply* reply, int value);
+int CbBackup(void* ctx, int type, intptr_t info, const char* msg);
+int CbNese(void* ctx, int type, const uint32_t* info, const char* state);
+int CbVin(void* ctx, int type, const VinEvent* ev);
+int CbPos(void* ctx, int type, int ch, int value, const char* text);

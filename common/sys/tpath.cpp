@@ -1,35 +1,40 @@
 #include "tpath.h"
+#include "trootmap.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
 
-QString TPath::root()
-{
-    // Read every time: a test may switch roots within one process.
-    QString r = QString::fromLocal8Bit(qgetenv("DVR_ROOT"));
-    if (r.isEmpty())
-        return QString();
-    r = QDir::cleanPath(QDir(r).absolutePath());
-    if (r == QLatin1String("/"))
-        return QString();
-    return r;
-}
+Q_DECLARE_LOGGING_CATEGORY(lcSys)
+
+namespace {
+
+QString fromHost(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
+
+std::string toHost(const QString& s) { return QFile::encodeName(s).toStdString(); }
+
+} // namespace
+
+void TPath::init() { TRootMap::fixRoot(); }
+
+QString TPath::root() { return fromHost(TRootMap::root()); }
 
 QString TPath::map(const QString& path)
 {
-    const QString r = root();
-    if (r.isEmpty() || !path.startsWith(QLatin1Char('/')))
-        return path;
-    if (path == r || path.startsWith(r + QLatin1Char('/')))
-        return path; // already mapped
-    return r + path;
+    std::string out;
+    if (!TRootMap::map(toHost(path), &out)) {
+        qCDebug(lcSys) << "TPath::map refused:" << path;
+        return QString();
+    }
+    return fromHost(out);
 }
 
 QByteArray TPath::mapLocal(const char* path)
 {
     if (!path)
         return QByteArray();
-    return map(QString::fromLocal8Bit(path)).toLocal8Bit();
+    return QFile::encodeName(map(QFile::decodeName(path)));
 }
 
 QString TPath::appDir()
@@ -42,11 +47,4 @@ QString TPath::appDir()
     return QDir::currentPath();
 }
 
-bool TPath::insideRoot(const QString& mappedPath)
-{
-    const QString r = root();
-    if (r.isEmpty())
-        return true;
-    const QString p = QDir::cleanPath(QDir(mappedPath).absolutePath());
-    return p == r || p.startsWith(r + QLatin1Char('/'));
-}
+bool TPath::insideRoot(const QString& mappedPath) { return TRootMap::inside(toHost(mappedPath)); }

@@ -5,20 +5,25 @@
 // Maps the unit's absolute paths ("/dvr/...", "/tmp/...", "/backup", ...) under
 // the runtime root named by the environment variable DVR_ROOT. On the unit the
 // variable is unset and every path stays as it is; on a PC and in tests the
-// whole file system the program sees lives below one directory.
+// whole file system the program sees lives below one directory, and nothing
+// the program is given may reach beside it (the rule is TRootMap's).
 class TPath
 {
 public:
+    // Makes a relative DVR_ROOT absolute once, at the start of the program.
+    static void init();
     // The root directory without a trailing slash; empty on the unit.
     static QString root();
-    // An absolute path mapped under the root; relative paths are unchanged.
+    // An absolute path mapped under the root and normalised; relative paths
+    // are unchanged. Empty when the path would leave the root by ".." or by
+    // a symbolic link, so that whatever opens it fails.
     static QString map(const QString& path);
     // The same for C interfaces: the mapped path as local 8-bit bytes.
     static QByteArray mapLocal(const char* path);
     // The folder of the binary where the image sheet lives: "<root>/app" under
     // a root, the binary's own folder on the unit.
     static QString appDir();
-    // True when an already mapped path lies inside the root (always true
-    // without a root).
+    // True when an already mapped path, its symbolic links followed, lies
+    // inside the root (always true without a root).
     static bool insideRoot(const QString& mappedPath);
 };

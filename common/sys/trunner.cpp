@@ -12,123 +12,287 @@
 #include <cstdio>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcRunner, "dvr.sys")
+Q_LOGGING_CATEGORY(lcSys, "dvr.sys")
 
 namespace {
 
-// Bare program names that change the host rather than files of the unit.
-const char* const kHostNames[] = {
-    "hwclock", "reboot", "halt", "poweroff", "ifconfig", "route", "udhcpc",
-    "insmod", "rmmod", "mount", "umount", "mknod", "date",
-};
+// Programs the recorder starts by their unit path; they change the host,
+// so under a root they run only when they were put there.
+const char* const kUnitPrograms[] = {"/etc/init.d/networking", "/dvr/upgrade"};
 
-// Absolute programs that change the host.
-const char* const kHostPaths[] = {
-    "/etc/init.d/networking", "/dvr/upgrade",
-};
+// Folders a bare program name is looked for in (under the root).
+const char* const kProgramDirs[] = {"/sbin", "/usr/sbin", "/bin", "/usr/bin"};
 
-QStringList mapArgs(const QStringList& args)
+// A tar option word that extracts from the archive named next: "-zxvf".
+bool isExtractCluster(const QString& w)
 {
-    QStringList out;
-    out.reserve(args.size());
-    for (const QString& a : args)
-        out << (a.startsWith(QLatin1Char('/')) ? TPath::map(a) : a);
-    return out;
+    const QString c = w.startsWith(QLatin1Char('-')) ? w.mid(1) : w;
+    if (c.isEmpty() || !c.endsWith(QLatin1Char('f')) || !c.contains(QLatin1Char('x')))
+        return false;
+    for (const QChar ch : c)
+        if (!QStringLiteral("zxvf").contains(ch))
+            return false;
+    return c.count(QLatin1Char('f')) == 1;
+}
+
+// A relative name that stays where it is put: no "..", not absolute.
+bool isPlainRelative(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('-')))
+        return false;
+    return !name.split(QLatin1Char('/')).contains(QLatin1String(".."));
 }
 
 } // namespace
 
-bool TRunner::isHostProgram(const QString& program)
+int TRunner::system(const QString& line)
 {
-    for (const char* n : kHostPaths)
-        if (program == QLatin1String(n))
-            return true;
-    const QString base = QFileInfo(program).fileName();
-    for (const char* n : kHostNames)
-        if (base == QLatin1String(n))
-            return true;
-    return false;
-}
-
-QString TRunner::resolveProgram(const QString& program)
-{
-    if (program.isEmpty())
-        return QString();
-    const bool rooted = !TPath::root().isEmpty();
-    if (program.startsWith(QLatin1Char('/'))) {
-        const QString mapped = TPath::map(program);
-        QFileInfo fi(mapped);
-        if (!fi.exists() || !fi.isExecutable())
-            return QString();
-        return mapped;
-    }
-    if (isHostProgram(program)) {
-        if (!rooted)
-            return QStandardPaths::findExecutable(program);
-        // Under a root a host program must have been put there on purpose.
-        const QStringList dirs = {TPath::map("/sbin"), TPath::map("/usr/sbin"), TPath::map("/bin"),
-                                  TPath::map("/usr/bin")};
-        return QStandardPaths::findExecutable(program, dirs);
-    }
-    return QStandardPaths::findExecutable(program);
+    return runLine(TCmdLine(line), nullptr);
 }
 
 int TRunner::run(const QString& program, const QStringList& args, bool detach)
 {
-    const QString exe = resolveProgram(program);
-    if (exe.isEmpty()) {
-        qCWarning(lcRunner) << "TRunner::run refused or missing:" << program;
-        return -1;
-    }
-    const QStringList mapped = mapArgs(args);
+    QString line = TCmdLine::quote(program);
+    for (const QString& a : args)
+        line += QLatin1Char(' ') + TCmdLine::quote(a);
     if (detach)
-        return QProcess::startDetached(exe, mapped) ? 0 : -1;
-    QProcess p;
-    p.setProcessChannelMode(QProcess::ForwardedChannels);
-    p.start(exe, mapped);
-    if (!p.waitForStarted(10000))
-        return -1;
-    p.waitForFinished(-1);
-    if (p.exitStatus() != QProcess::NormalExit)
-        return -1;
-    return p.exitCode();
-}
-
-int TRunner::system(const QString& line)
-{
-    QStringList words = QProcess::splitCommand(line);
-    bool detach = false;
-    if (!words.isEmpty() && words.last() == QLatin1String("&")) {
-        detach = true;
-        words.removeLast();
-    } else if (!words.isEmpty() && words.last().endsWith(QLatin1Char('&'))) {
-        detach = true;
-        words.last().chop(1);
-    }
-    if (words.isEmpty())
-        return -1;
-    const QString program = words.takeFirst();
-    return run(program, words, detach);
+        line += QLatin1String(" &");
+    return system(line);
 }
 
 QByteArray TRunner::capture(const QString& line, bool* ok)
 {
+    QByteArray out;
+    const int rc = runLine(TCmdLine(line), &out);
     if (ok)
-        *ok = false;
-    QStringList words = QProcess::splitCommand(line);
-    if (words.isEmpty())
-        return QByteArray();
-    const QString exe = resolveProgram(words.takeFirst());
-    if (exe.isEmpty())
-        return QByteArray();
+        *ok = rc == 0;
+    return out;
+}
+
+int TRunner::runLine(const TCmdLine& line, QByteArray* captured)
+{
+    if (!line.isValid()) {
+        qCDebug(lcSys) << "TRunner::system refused:" << line.error();
+        return -1;
+    }
+    // Every program is known before anything runs.
+    const QList<TCmdLine::Command>& cmds = line.commands();
+    for (int i = 0; i < cmds.size(); ++i) {
+        const QString& prog = cmds.at(i).words.first();
+        const bool inProcess = !prog.startsWith(QLatin1Char('/')) && prog != QLatin1String("tar")
+                               && prog != QLatin1String("hwclock");
+        if (findProgram(prog).isEmpty() || (inProcess && line.detached() && i == cmds.size() - 1)) {
+            qCDebug(lcSys) << "TRunner::system refused program:" << prog;
+            return -1;
+        }
+    }
+    Context ctx;
+    ctx.cwd = TPath::root().isEmpty() ? QDir::currentPath() : QStringLiteral("/");
+    ctx.captured = captured;
+    int rc = -1;
+    for (int i = 0; i < cmds.size(); ++i) {
+        const bool last = i == cmds.size() - 1;
+        rc = runCommand(ctx, cmds.at(i), last && line.detached());
+        if (rc < 0 || (rc != 0 && cmds.at(i).words.first() == QLatin1String("cd")))
+            break; // nothing more runs in the wrong folder or after a refusal
+    }
+    return rc;
+}
+
+// The program a command word names: an in-process command's own name, or
+// the executable to start; empty when the runner does not run it.
+QString TRunner::findProgram(const QString& word)
+{
+    static const char* const inProcess[] = {"cd", "cp", "mv", "rm", "sync", "mkdir", "ln", "ls", "echo"};
+    for (const char* n : inProcess)
+        if (word == QLatin1String(n))
+            return word;
+    if (word == QLatin1String("tar")) // the system's own, never one from PATH
+        return QStandardPaths::findExecutable(word, {QStringLiteral("/usr/bin"), QStringLiteral("/bin")});
+    QStringList candidates;
+    if (word == QLatin1String("hwclock")) {
+        for (const char* d : kProgramDirs)
+            candidates << QLatin1String(d) + QLatin1String("/hwclock");
+    } else if (word.startsWith(QLatin1Char('/')) && !word.split(QLatin1Char('/')).contains(QLatin1String(".."))) {
+        const QString r = TPath::root();
+        const bool mapped = !r.isEmpty() && (word == r || word.startsWith(r + QLatin1Char('/')));
+        const QString unit = QDir::cleanPath(mapped ? word.mid(r.size()) : word);
+        for (const char* p : kUnitPrograms)
+            if (unit == QLatin1String(p))
+                candidates << unit;
+    }
+    for (const QString& c : candidates) {
+        const QString host = TPath::map(c);
+        const QFileInfo fi(host);
+        if (!host.isEmpty() && fi.isFile() && fi.isExecutable())
+            return host;
+    }
+    return QString();
+}
+
+int TRunner::runCommand(Context& ctx, const TCmdLine::Command& cmd, bool detach)
+{
+    const QString prog = cmd.words.first();
+    const QStringList args = cmd.words.mid(1);
+    int rc = -1;
+    QString host;
+    for (const QString& target : {cmd.out, cmd.err}) {
+        if (!target.isEmpty() && target != QLatin1String("/dev/null") && !hostPath(ctx, target, &host)) {
+            qCDebug(lcSys) << "TRunner::system refused output:" << target;
+            return -1;
+        }
+    }
+    if (prog == QLatin1String("cd"))
+        rc = cmdCd(ctx, args);
+    else if (prog == QLatin1String("cp"))
+        rc = cmdCp(ctx, args);
+    else if (prog == QLatin1String("mv"))
+        rc = cmdMv(ctx, args);
+    else if (prog == QLatin1String("rm"))
+        rc = cmdRm(ctx, args);
+    else if (prog == QLatin1String("mkdir"))
+        rc = cmdMkdir(ctx, args);
+    else if (prog == QLatin1String("ln"))
+        rc = cmdLn(ctx, args);
+    else if (prog == QLatin1String("ls"))
+        rc = cmdLs(ctx, cmd);
+    else if (prog == QLatin1String("echo"))
+        rc = cmdEcho(ctx, cmd);
+    else if (prog == QLatin1String("sync")) {
+        rc = args.isEmpty() ? 0 : -1;
+        if (rc == 0)
+            syncAll();
+    } else {
+        const QString exe = findProgram(prog);
+        QStringList mapped;
+        if (!exe.isEmpty() && programArgs(ctx, cmd, &mapped))
+            rc = runProgram(ctx, cmd, exe, mapped, detach);
+    }
+    if (rc < 0)
+        qCDebug(lcSys) << "TRunner::system refused:" << cmd.words;
+    return rc;
+}
+
+// Checks a program's arguments against the shapes the recorder gives it and
+// maps the paths among them.
+bool TRunner::programArgs(const Context& ctx, const TCmdLine::Command& cmd, QStringList* args)
+{
+    const QString prog = cmd.words.first();
+    const QStringList in = cmd.words.mid(1);
+    args->clear();
+    if (prog == QLatin1String("hwclock")) {
+        *args = in;
+        return in == QStringList{QStringLiteral("-r")};
+    }
+    if (prog == QLatin1String("tar")) {
+        // Extraction only: "tar -zxvf ARCHIVE [MEMBER...]" into the working
+        // directory, and only when nothing in the archive lands outside the root.
+        QString archive;
+        if (in.size() < 2 || !isExtractCluster(in.at(0)) || !hostPath(ctx, in.at(1), &archive))
+            return false;
+        for (const QString& m : in.mid(2))
+            if (!isPlainRelative(m) || TPath::map(unitPath(ctx, m)).isEmpty())
+                return false;
+        const QString exe = findProgram(prog);
+        if (!tarMembersInside(ctx, exe, in.at(0), archive))
+            return false;
+        *args = QStringList{in.at(0), archive} + in.mid(2);
+        return true;
+    }
+    if (QDir::cleanPath(prog).endsWith(QLatin1String("/networking"))) {
+        *args = in;
+        return in.size() == 1
+               && QStringList({"start", "stop", "restart"}).contains(in.first());
+    }
+    // The upgrade tool: every path, also an option's value ("of=/x",
+    // "--file=/dvr/x"), is mapped; a path hidden elsewhere in an option is refused.
+    for (const QString& a : in) {
+        const int eq = a.indexOf(QLatin1Char('='));
+        QString host;
+        if (a.startsWith(QLatin1Char('/'))) {
+            if (!hostPath(ctx, a, &host))
+                return false;
+            *args << host;
+        } else if (eq >= 0 && a.indexOf(QLatin1Char('/')) > eq) {
+            if (!hostPath(ctx, a.mid(eq + 1), &host))
+                return false;
+            *args << a.left(eq + 1) + host;
+        } else if (a.contains(QLatin1Char('/'))) {
+            if (!isPlainRelative(a) || !hostPath(ctx, a, &host))
+                return false;
+            *args << a; // relative to the working directory, which is mapped
+        } else {
+            *args << a;
+        }
+    }
+    return true;
+}
+
+bool TRunner::tarMembersInside(const Context& ctx, const QString& exe, const QString& cluster,
+                               const QString& archive)
+{
     QProcess p;
-    p.start(exe, mapArgs(words));
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setWorkingDirectory(TPath::map(ctx.cwd));
+    p.start(exe, {cluster.contains(QLatin1Char('z')) ? QStringLiteral("-tzf") : QStringLiteral("-tf"), archive});
     if (!p.waitForStarted(10000))
-        return QByteArray();
+        return false;
     p.waitForFinished(-1);
-    if (ok)
-        *ok = p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-    return p.readAllStandardOutput();
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return true; // not an archive: tar itself reports the failure
+    const QList<QByteArray> names = p.readAllStandardOutput().split('\n');
+    for (const QByteArray& raw : names) {
+        QString m = QFile::decodeName(raw);
+        while (m.endsWith(QLatin1Char('/')))
+            m.chop(1);
+        if (m.isEmpty())
+            continue;
+        if (!isPlainRelative(m) || TPath::map(unitPath(ctx, m)).isEmpty()) {
+            qCDebug(lcSys) << "TRunner::system archive member leaves the root:" << m;
+            return false;
+        }
+    }
+    return true;
+}
+
+int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const QString& exe,
+                        const QStringList& args, bool detach)
+{
+    QProcess p;
+    p.setProgram(exe);
+    p.setArguments(args);
+    p.setWorkingDirectory(TPath::map(ctx.cwd));
+    for (int fd = 1; fd <= 2; ++fd) {
+        const QString& target = fd == 1 ? cmd.out : cmd.err;
+        if (target.isEmpty())
+            continue;
+        QString host = QProcess::nullDevice();
+        if (target != QLatin1String("/dev/null") && !hostPath(ctx, target, &host))
+            return -1;
+        const auto mode = (fd == 1 ? cmd.outAppend : cmd.errAppend) ? QIODevice::Append : QIODevice::Truncate;
+        if (fd == 1)
+            p.setStandardOutputFile(host, mode);
+        else
+            p.setStandardErrorFile(host, mode);
+    }
+    if (cmd.errToOut)
+        p.setProcessChannelMode(QProcess::MergedChannels);
+    else if (ctx.captured && cmd.out.isEmpty())
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    else
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (detach)
+        return p.startDetached() ? 0 : -1;
+    p.start();
+    if (!p.waitForStarted(10000))
+        return -1;
+    p.waitForFinished(-1);
+    const QByteArray out = p.readAllStandardOutput();
+    if (!out.isEmpty() && !writeOutput(ctx, TCmdLine::Command(), out))
+        return -1;
+    if (p.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return p.exitCode();
 }
 
 bool TRunner::copyFile(const QString& from, const QString& to)
@@ -160,12 +324,14 @@ bool TRunner::moveFile(const QString& from, const QString& to)
 {
     const QByteArray a = TPath::map(from).toLocal8Bit();
     const QByteArray b = TPath::map(to).toLocal8Bit();
-    return ::rename(a.constData(), b.constData()) == 0;
+    return !a.isEmpty() && !b.isEmpty() && ::rename(a.constData(), b.constData()) == 0;
 }
 
 bool TRunner::removeFile(const QString& path)
 {
     const QString p = TPath::map(path);
+    if (p.isEmpty())
+        return false;
     return !QFileInfo::exists(p) || QFile::remove(p);
 }
 

@@ -1,27 +1,33 @@
 #pragma once
+#include "tcmdline.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // Runs the commands the recorder gives to its shell, and the file copies,
-// renames and syncs it keeps in RAM and flash. No shell line is ever built:
-// a command is split into an argument list, its absolute paths are mapped
-// under the runtime root, and programs that would change the host (the
-// network start script, the hardware clock, the firmware upgrade tool) run
-// only when they exist under the root. Every path argument is a unit path.
+// renames and syncs it keeps in RAM and flash. No shell is ever started: a
+// line is split like a shell would split it (TCmdLine), and only the
+// commands the program needs run. Copy, move, remove, sync, make directory,
+// symbolic link, list, echo and change directory are done in-process; archive
+// extraction runs the system's tar; the hardware clock, the network start
+// script and the firmware upgrade tool run from under the runtime root only.
+// Every other program (a shell, env, ...) is refused. Every path, also the
+// value of an option ("of=/x"), is a unit path, mapped under the root and
+// refused when it would leave it by ".." or by a symbolic link.
 class TRunner
 {
 public:
-    // Runs one command line ("cp /tmp/a /dvr/b", "/dvr/upgrade /dvr/fwr x &").
-    // Words are split like a shell would split them, without expansions,
-    // pipes or redirections; a trailing "&" starts the program detached.
-    // Result: the exit status, 0 for a started detached program, -1 when the
-    // program is refused, missing, or does not end normally.
+    // Runs one command line ("cp -f /tmp/a /dvr/b", "cd /tmp; tar -zxvf
+    // /dvr/rs.dll.tgz", "/dvr/upgrade /dvr/fwr skip_crc_check reboot &").
+    // Result: the exit status of the last command, 0 for a program started in
+    // the background, -1 when a command or a path is refused, the program is
+    // missing, or it does not end normally. A refused command ends the line.
     static int system(const QString& line);
-    // Runs a program with an argument list; the same mapping and refusals.
+    // Runs a program with an argument list: the same commands and refusals.
     static int run(const QString& program, const QStringList& args, bool detach = false);
-    // Runs a command line and returns its standard output (popen); ok tells
-    // whether it ran and ended with status 0.
+    // Runs a command line and returns what it wrote to standard output (the
+    // read side of popen); ok tells whether it ran and ended with status 0.
     static QByteArray capture(const QString& line, bool* ok = nullptr);
 
     // Copies a file over another one. The data reach the disk before the
@@ -34,9 +40,39 @@ public:
     // Flushes every file system buffer to disk.
     static void syncAll();
 
-    // True for the programs that change the host and therefore run only
-    // from under the runtime root.
-    static bool isHostProgram(const QString& program);
-    // The program a command would start after mapping; empty when refused.
-    static QString resolveProgram(const QString& program);
+private:
+    // What one line's commands share: the working directory "cd" changes
+    // (a unit path) and, for capture, the collected standard output.
+    struct Context
+    {
+        QString cwd;
+        QByteArray* captured = nullptr;
+    };
+    static int runLine(const TCmdLine& line, QByteArray* captured);
+    static int runCommand(Context& ctx, const TCmdLine::Command& cmd, bool detach);
+    static QString findProgram(const QString& word);
+    static bool programArgs(const Context& ctx, const TCmdLine::Command& cmd, QStringList* args);
+    static int runProgram(const Context& ctx, const TCmdLine::Command& cmd, const QString& exe,
+                          const QStringList& args, bool detach);
+    static bool tarMembersInside(const Context& ctx, const QString& exe, const QString& cluster,
+                                 const QString& archive);
+
+    // In-process commands: 0 done, 1 failed, -1 refused.
+    static int cmdCd(Context& ctx, const QStringList& args);
+    static int cmdCp(const Context& ctx, const QStringList& args);
+    static int cmdMv(const Context& ctx, const QStringList& args);
+    static int cmdRm(const Context& ctx, const QStringList& args);
+    static int cmdMkdir(const Context& ctx, const QStringList& args);
+    static int cmdLn(const Context& ctx, const QStringList& args);
+    static int cmdLs(const Context& ctx, const TCmdLine::Command& cmd);
+    static int cmdEcho(const Context& ctx, const TCmdLine::Command& cmd);
+
+    // The unit path of a word (relative words start at the working
+    // directory), and its host path; false when refused.
+    static QString unitPath(const Context& ctx, const QString& word);
+    static bool hostPath(const Context& ctx, const QString& word, QString* host);
+    // Splits leading option words ("-f", "-sf") from the operands; false
+    // when an option is not among the allowed letters.
+    static bool options(const QStringList& args, const char* allowed, QString* given, QStringList* operands);
+    static bool writeOutput(const Context& ctx, const TCmdLine::Command& cmd, const QByteArray& data);
 };

@@ -1,4 +1,5 @@
 #include "tdalevents.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
 #include <QFileInfo>
@@ -45,6 +46,14 @@ private slots:
         QTest::newRow("sensor negative") << QByteArray("sensor -1 on") << -1 << DalEventList{};
         QTest::newRow("sensor bad state") << QByteArray("sensor 1 maybe") << -1 << DalEventList{};
         QTest::newRow("disk unknown") << QByteArray("disk spin") << -1 << DalEventList{};
+        // Numbers are decimal, codes in hex are numbers even when four characters long.
+        QTest::newRow("leading zero decimal") << QByteArray("sensor 010 on") << 0 << DalEventList{{0, CBT_IO_SENSOR, 10, 1}};
+        QTest::newRow("short hex code") << QByteArray("key 0x4B press") << 0 << DalEventList{{0, K, 1, 0x4B}};
+        QTest::newRow("hex channel") << QByteArray("vloss 0x1 on") << -1 << DalEventList{};
+        // The 16-channel profile has sensors and channels 0..15.
+        QTest::newRow("sensor beyond profile") << QByteArray("sensor 16 on") << -1 << DalEventList{};
+        QTest::newRow("channel beyond profile") << QByteArray("vloss 16 off") << -1 << DalEventList{};
+        QTest::newRow("last channel") << QByteArray("vloss 15 on") << 0 << DalEventList{{1, CBT_VIN_VL, 15, 1}};
     }
 
     void lines()
@@ -61,6 +70,15 @@ private slots:
         QCOMPARE(dalTestControlLine(line.constData()), result);
         dalTestFlush();
         QCOMPARE(seen.events(), events);
+    }
+
+    void refusalSaysWhy()
+    {
+        TStderrCapture err;
+        QCOMPARE(dalTestControlLine("sensor 16 on"), -1);
+        QCOMPARE(dalTestControlLine("vloss 99 on"), -1);
+        QVERIFY(err.text().contains("sensor 16 refused"));
+        QVERIFY(err.text().contains("vloss 99 refused"));
     }
 
     void fifoTakesLinesAndGoesAtExit()

@@ -1,6 +1,8 @@
 #include "tpath.h"
 #include "ttestroot.h"
 
+#include <QDir>
+#include <QFile>
 #include <QtTest>
 
 class TPathTest : public QObject
@@ -14,6 +16,47 @@ private slots:
         QTest::newRow("dvr") << "/dvr/default.conf" << true;
         QTest::newRow("volatile") << "/var/volatile/web_account.txt" << true;
         QTest::newRow("relative") << "img_res.png" << false;
+    }
+
+    // A path that climbs out of the root, by ".." or by a symbolic link, maps
+    // to nothing, so whatever opens it fails.
+    void pathsLeavingRootAreRefused_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("mapped"); // @R the root; empty: refused
+        QTest::newRow("normalised") << "/dvr/./a//../b" << "@R/dvr/b";
+        QTest::newRow("dotdot") << "/dvr/../../x" << "";
+        QTest::newRow("dotdot after root") << "@R/dvr/../../x" << "";
+        QTest::newRow("link out") << "/dvr/out" << "";
+        QTest::newRow("below link out") << "/dvr/out/x" << "";
+        QTest::newRow("link inside") << "/dvr/in/x" << "@R/dvr/in/x";
+    }
+
+    void pathsLeavingRootAreRefused()
+    {
+        QFETCH(QString, unit);
+        QFETCH(QString, mapped);
+        TTestRoot root;
+        QVERIFY(QFile::link("/", root.file("/dvr/out")));
+        QVERIFY(QFile::link("../tmp", root.file("/dvr/in")));
+        unit.replace("@R", root.path());
+        mapped.replace("@R", root.path());
+        QCOMPARE(TPath::map(unit), mapped);
+        QCOMPARE(QString::fromLocal8Bit(TPath::mapLocal(unit.toLocal8Bit().constData())), mapped);
+    }
+
+    void relativeRootIsFixedAtStart()
+    {
+        TTestRoot root;
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(root.path()));
+        qputenv("DVR_ROOT", "dvr");
+        TPath::init();
+        QVERIFY(QDir::setCurrent(root.file("/tmp")));
+        const QString r = TPath::root();
+        QVERIFY(QDir::setCurrent(cwd));
+        QCOMPARE(r, root.file("/dvr"));
+        QCOMPARE(qgetenv("DVR_ROOT"), root.file("/dvr").toLocal8Bit());
     }
 
     void mapsUnderRoot()

@@ -2,9 +2,30 @@
 #include "trunner.h"
 #include "ttestroot.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QtTest>
+
+namespace {
+
+// Every file of the root as "path=contents", so a stray file fails a compare.
+QStringList snapshot(const TTestRoot& root)
+{
+    QStringList out;
+    for (const QString& f : root.allFiles())
+        out << f + QLatin1Char('=') + QString::fromLatin1(root.read(f));
+    return out;
+}
+
+bool writeScript(const TTestRoot& root, const QString& unit, const QByteArray& body)
+{
+    return root.write(unit, "#!/bin/sh\n" + body)
+           && QFile::setPermissions(root.file(unit), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
 
 class TRunnerTest : public QObject
 {
@@ -19,76 +40,206 @@ private slots:
         QCOMPARE(root.read("/dvr/a.conf"), QByteArray("old"));
         QVERIFY(TRunner::copyFile("/tmp/a.conf", "/dvr/a.conf"));
         QCOMPARE(root.read("/dvr/a.conf"), QByteArray("new contents"));
-        // A target folder that does not exist: refused, nothing created.
         QVERIFY(!TRunner::copyFile("/tmp/a.conf", "/nofolder/b"));
-        QVERIFY(!QFileInfo::exists(root.file("/nofolder/b")));
-    }
-
-    void moveAndRemove()
-    {
-        TTestRoot root;
-        QVERIFY(root.write("/dvr/x.tmp", "abc"));
-        QVERIFY(TRunner::moveFile("/dvr/x.tmp", "/dvr/x"));
-        QCOMPARE(root.allFiles(), QStringList{"/dvr/x"});
-        QCOMPARE(root.read("/dvr/x"), QByteArray("abc"));
+        QVERIFY(TRunner::moveFile("/dvr/a.conf", "/data/a"));
         QVERIFY(!TRunner::moveFile("/dvr/none", "/dvr/y"));
-        QVERIFY(TRunner::removeFile("/dvr/x"));
-        QVERIFY(TRunner::removeFile("/dvr/x")); // already gone
-        QCOMPARE(root.allFiles(), QStringList());
+        QVERIFY(TRunner::removeFile("/data/a"));
+        QVERIFY(TRunner::removeFile("/data/a")); // already gone
+        QCOMPARE(root.allFiles(), QStringList{"/tmp/a.conf"});
     }
 
-    void commandLineArgumentsAreMapped()
+    // The command lines the recorder gives, split like a shell splits them.
+    void commandLines_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("files");
+        const QString ab = "/tmp/a b=ab", src = "/tmp/src=hello";
+        QTest::newRow("cp") << "cp -f /tmp/src /dvr/dst" << 0 << QStringList{"/dvr/dst=hello", ab, src};
+        QTest::newRow("cp into folder") << "cp -f /tmp/src /dvr/" << 0 << QStringList{"/dvr/src=hello", ab, src};
+        QTest::newRow("relative after cd") << "cd /tmp; cp src copy" << 0 << QStringList{ab, "/tmp/copy=hello", src};
+        QTest::newRow("relative from /") << "cp tmp/src dvr/x" << 0 << QStringList{"/dvr/x=hello", ab, src};
+        QTest::newRow("single quotes") << "cp '/tmp/a b' /dvr/c" << 0 << QStringList{"/dvr/c=ab", ab, src};
+        QTest::newRow("backslash") << "cp /tmp/a\\ b /dvr/c" << 0 << QStringList{"/dvr/c=ab", ab, src};
+        QTest::newRow("double quotes") << "cp \"/tmp/a b\" \"/dvr/q\\\"&\"" << 0
+                                       << QStringList{"/dvr/q\"&=ab", ab, src};
+        QTest::newRow("echo into file") << "echo 1.0.2.0 > /dvr/fwr_ver" << 0
+                                        << QStringList{"/dvr/fwr_ver=1.0.2.0\n", ab, src};
+        QTest::newRow("mv") << "mv /tmp/src /dvr/SYSTEM.log" << 0 << QStringList{"/dvr/SYSTEM.log=hello", ab};
+        QTest::newRow("rm -f missing") << "rm -f /dvr/none; rm -f /tmp/src" << 0 << QStringList{ab};
+        QTest::newRow("rm missing") << "rm /dvr/none" << 1 << QStringList{ab, src};
+        QTest::newRow("status of the last") << "rm /dvr/none; sync" << 0 << QStringList{ab, src};
+        QTest::newRow("failed cd ends the line") << "cd /none; echo x > y" << 1 << QStringList{ab, src};
+        QTest::newRow("background in-process") << "cp /tmp/src /dvr/x &" << -1 << QStringList{ab, src};
+        QTest::newRow("unknown option") << "cp -r /tmp/src /dvr/x" << -1 << QStringList{ab, src};
+    }
+
+    void commandLines()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QStringList, files);
+        TTestRoot root;
+        QVERIFY(root.write("/tmp/src", "hello") && root.write("/tmp/a b", "ab"));
+        QCOMPARE(TRunner::system(line), status);
+        QCOMPARE(snapshot(root), files);
+    }
+
+    // Nothing beside the root may be read or written, whatever the line says.
+    void escapesAreRefused_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("link");   // a symbolic link made in the root first
+        QTest::addColumn<QString>("target"); // @F the file beside, @D the folder beside
+        QTest::newRow("dotdot read") << "cp /../@N /tmp/got" << "" << "";
+        QTest::newRow("dotdot write") << "cp /tmp/src /../@N" << "" << "";
+        QTest::newRow("dotdot in mapped path") << "cp @R/dvr/../../@N /tmp/got" << "" << "";
+        QTest::newRow("dotdot relative") << "cd /tmp; cp ../../@N got" << "" << "";
+        QTest::newRow("dotdot redirect") << "echo x > /../@N" << "" << "";
+        QTest::newRow("dotdot cd") << "cd /..; cp @N tmp/got" << "" << "";
+        QTest::newRow("shell") << "sh -c 'cat /../@N > /tmp/got'" << "" << "";
+        QTest::newRow("env") << "env cp /../@N /tmp/got" << "" << "";
+        QTest::newRow("host program") << "cat /tmp/src" << "" << "";
+        QTest::newRow("substitution") << "cp $(echo /..)/@N /tmp/got" << "" << "";
+        QTest::newRow("pipe") << "echo x | tee /tmp/got" << "" << "";
+        QTest::newRow("option value") << "/dvr/upgrade --file=/../@N" << "" << "";
+        QTest::newRow("link read") << "cp /dvr/l /tmp/got" << "/dvr/l" << "@F";
+        QTest::newRow("link write") << "cp -f /tmp/src /dvr/l" << "/dvr/l" << "@F";
+        QTest::newRow("link redirect") << "echo x > /dvr/l" << "/dvr/l" << "@F";
+        QTest::newRow("folder link write") << "cp /tmp/src /dvr/l/x" << "/dvr/l" << "@D";
+        QTest::newRow("folder link mkdir") << "mkdir -p /dvr/l/sub" << "/dvr/l" << "@D";
+        QTest::newRow("folder link move") << "mv /tmp/src /dvr/l" << "/dvr/l" << "@D";
+        QTest::newRow("relative link") << "cp /dvr/l/@N /tmp/got" << "/dvr/l" << "../..";
+        QTest::newRow("link made out") << "ln -s /../@N /dvr/l2" << "" << "";
+        QTest::newRow("upgrade through link") << "/dvr/l --file=/tmp/src" << "/dvr/l" << "@D/up";
+    }
+
+    void escapesAreRefused()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, link);
+        QFETCH(QString, target);
+        TTestRoot root;
+        const QString file = root.path() + "-beside", dir = root.path() + "-besidedir";
+        QVERIFY(QDir().mkpath(dir));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("secret") == 6);
+        f.close();
+        QFile up(dir + "/up"); // a program beside the root that must not run
+        QVERIFY(up.open(QIODevice::WriteOnly) && up.write("#!/bin/sh\ncp /tmp/src \"$0.ran\"\n") > 0);
+        up.close();
+        QVERIFY(up.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(root.write("/tmp/src", "hello"));
+        QVERIFY(writeScript(root, "/dvr/upgrade", "echo \"$@\" > \"$DVR_ROOT/tmp/args\"\n"));
+        if (!link.isEmpty()) {
+            target.replace("@F", file).replace("@D", dir);
+            QVERIFY(QFile::link(target, root.file(link)));
+        }
+        const QStringList before = snapshot(root);
+        line.replace("@R", root.path()).replace("@N", QFileInfo(file).fileName());
+
+        QCOMPARE(TRunner::system(line), -1);
+        QCOMPARE(snapshot(root), before);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("secret"));
+        f.close();
+        QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"up"});
+        QVERIFY(f.remove() && QDir(dir).removeRecursively());
+    }
+
+    // Programs that change the host run only when they exist under the root,
+    // and every path they are given is mapped, also inside an option.
+    void programs_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("output"); // what the program saw, @R the root
+        QTest::newRow("upgrade in background") << "/dvr/upgrade /dvr/fwr skip_crc_check reboot &" << 0
+                                               << "@R/dvr/fwr skip_crc_check reboot";
+        QTest::newRow("option values") << "/dvr/upgrade of=/dvr/fwr --file=/tmp/x" << 0
+                                       << "of=@R/dvr/fwr --file=@R/tmp/x";
+        QTest::newRow("option hiding a path") << "/dvr/upgrade -o/tmp/x" << -1 << "";
+        QTest::newRow("network script") << "/etc/init.d/networking start" << 0 << "start";
+        QTest::newRow("network script, other word") << "/etc/init.d/networking /tmp/x" << -1 << "";
+        QTest::newRow("clock") << "hwclock -r" << 0 << "clock -r";
+        QTest::newRow("clock set") << "hwclock -w" << -1 << "";
+        QTest::newRow("missing program") << "/dvr/none" << -1 << "";
+    }
+
+    void programs()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, status);
+        QFETCH(QString, output);
+        TTestRoot root;
+        const QByteArray mark = "echo \"$@\" > \"$DVR_ROOT/tmp/args.part\"; mv \"$DVR_ROOT/tmp/args.part\" "
+                                "\"$DVR_ROOT/tmp/args\"\n";
+        QVERIFY(writeScript(root, "/dvr/upgrade", mark));
+        QVERIFY(writeScript(root, "/etc/init.d/networking", mark));
+        QVERIFY(writeScript(root, "/sbin/hwclock", "echo clock \"$@\" > \"$DVR_ROOT/tmp/args\"\n"));
+        // A clock on the host's PATH is never the one that runs.
+        QVERIFY(writeScript(root, "/hostbin/hwclock", "echo host > \"$DVR_ROOT/tmp/args\"\n"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", root.file("/hostbin").toLocal8Bit() + ":" + path);
+        QCOMPARE(TRunner::system(line), status);
+        qputenv("PATH", path);
+        output.replace("@R", root.path());
+        if (status == 0)
+            QTRY_COMPARE(root.read("/tmp/args"), output.toLocal8Bit() + '\n');
+        else
+            QVERIFY(!QFileInfo::exists(root.file("/tmp/args")));
+    }
+
+    void captureReadsStandardOutput()
     {
         TTestRoot root;
-        QVERIFY(root.write("/tmp/src.txt", "hello"));
-        QCOMPARE(TRunner::system("cp /tmp/src.txt /dvr/dst.txt"), 0);
-        QCOMPARE(root.read("/dvr/dst.txt"), QByteArray("hello"));
+        for (const char* n : {"d.fwr", "a.conf", "c", "b.fwr", ".hidden"})
+            QVERIFY(root.write(QStringLiteral("/backup/") + n, "x"));
         bool ok = false;
-        QVERIFY(TRunner::capture("ls /dvr", &ok).contains("dst.txt"));
+        QCOMPARE(TRunner::capture("ls -X -w10 /backup", &ok), QByteArray("c\na.conf\nb.fwr\nd.fwr\n"));
         QVERIFY(ok);
-        QVERIFY(TRunner::system("cp /tmp/none /dvr/x") != 0);
+        QCOMPARE(TRunner::capture("ls /backup/c", &ok), QByteArray("/backup/c\n"));
+        QVERIFY(TRunner::capture("ls /none", &ok).isEmpty());
+        QVERIFY(!ok);
+        // The mouse link of the start-up stays inside the root.
+        QCOMPARE(TRunner::system("mkdir -p /dev/input; ln -s /dev/mice /dev/input/mice"), 0);
+        QCOMPARE(QFileInfo(root.file("/dev/input/mice")).symLinkTarget(), root.file("/dev/mice"));
     }
 
-    void hostProgramsOnlyUnderRoot()
+    void archiveExtraction_data()
     {
-        TTestRoot root;
-        QVERIFY(TRunner::isHostProgram("/etc/init.d/networking"));
-        QVERIFY(TRunner::isHostProgram("hwclock"));
-        QVERIFY(!TRunner::isHostProgram("cp"));
-        QCOMPARE(TRunner::system("/etc/init.d/networking restart"), -1);
-        QCOMPARE(TRunner::system("hwclock -w"), -1);
-        QCOMPARE(TRunner::system("/dvr/upgrade /dvr/fwr skip_crc_check reboot &"), -1);
-        QCOMPARE(TRunner::system(""), -1);
-        QCOMPARE(TRunner::system("no-such-program-here"), -1);
-        // A stand-in network script under the root runs and leaves its mark there.
-        QVERIFY(root.write("/etc/init.d/networking", "#!/bin/sh\necho \"$1\" > \"$DVR_ROOT/tmp/net.mark\"\n"));
-        QFile::setPermissions(root.file("/etc/init.d/networking"), QFile::ReadOwner | QFile::ExeOwner);
-        QCOMPARE(TRunner::system("/etc/init.d/networking restart"), 0);
-        QCOMPARE(root.read("/tmp/net.mark"), QByteArray("restart\n"));
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<bool>("linkOut"); // /tmp/pkg leads beside the root
+        QTest::addColumn<QStringList>("extracted");
+        QTest::newRow("whole package") << "cd /tmp; tar -zxvf /dvr/rs.dll.tgz" << false
+                                       << QStringList{"/tmp/pkg/a.txt", "/tmp/upgrade"};
+        QTest::newRow("one member") << "cd /dvr;tar -zxvf /dvr/rs.dll.tgz ./upgrade" << false
+                                    << QStringList{"/dvr/upgrade"};
+        QTest::newRow("folder leads out") << "cd /tmp; tar -zxvf /dvr/rs.dll.tgz" << true << QStringList();
+        QTest::newRow("listing only") << "cd /tmp; tar -ztvf /dvr/rs.dll.tgz" << false << QStringList();
     }
 
-    void noShellExpansion()
+    void archiveExtraction()
     {
+        QFETCH(QString, line);
+        QFETCH(bool, linkOut);
+        QFETCH(QStringList, extracted);
         TTestRoot root;
-        QVERIFY(root.write("/backup/a;touch b.conf", "x"));
-        // A file name with shell syntax is one argument, never a command.
-        QCOMPARE(TRunner::run("cp", {"/backup/a;touch b.conf", "/tmp/c.conf"}), 0);
-        QCOMPARE(root.read("/tmp/c.conf"), QByteArray("x"));
-        QCOMPARE(root.allFiles(), (QStringList{"/backup/a;touch b.conf", "/tmp/c.conf"}));
-        QVERIFY(!QFileInfo::exists("b.conf"));
-    }
-
-    void nothingWrittenOutsideRoot()
-    {
-        TTestRoot root;
-        QVERIFY(root.write("/tmp/f", "1"));
-        TRunner::system("mkdir -p /dvr/newdir/sub");
-        TRunner::system("cp /tmp/f /dvr/newdir/sub/g");
-        TRunner::copyFile("/tmp/f", "/dvr/h");
-        TRunner::moveFile("/dvr/h", "/data/h");
-        QCOMPARE(root.allFiles(), (QStringList{"/data/h", "/dvr/newdir/sub/g", "/tmp/f"}));
-        QVERIFY(!QFileInfo::exists("/dvr/newdir"));
-        QVERIFY(!QFileInfo::exists("/data/h"));
+        QVERIFY(root.write("/data/src/pkg/a.txt", "a") && root.write("/data/src/upgrade", "u"));
+        QCOMPARE(QProcess::execute("tar", {"-czf", root.file("/dvr/rs.dll.tgz"), "-C", root.file("/data/src"),
+                                           "pkg", "./upgrade"}),
+                 0);
+        QVERIFY(QDir(root.file("/data")).removeRecursively());
+        const QString dir = root.path() + "-besidedir";
+        QVERIFY(QDir().mkpath(dir));
+        if (linkOut)
+            QVERIFY(QFile::link(dir, root.file("/tmp/pkg")));
+        QCOMPARE(TRunner::system(line), extracted.isEmpty() ? -1 : 0);
+        QStringList files = root.allFiles();
+        files.removeAll("/dvr/rs.dll.tgz");
+        QCOMPARE(files, extracted);
+        QVERIFY(QDir(dir).isEmpty());
+        QVERIFY(QDir(dir).removeRecursively());
     }
 };
 

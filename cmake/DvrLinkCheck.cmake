@@ -1,0 +1,38 @@
+# dvr_link_check()
+# Registers the test "build/links": every shared library one of our targets
+# links directly (Qt modules, the device-layer stand-in) must provide at
+# least one symbol that the target's own objects use. A library linked "just
+# in case" drags its dependencies into every program that links the target.
+function(_dvr_collect_targets dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subs)
+    _dvr_collect_targets(${sub} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(dvr_link_check)
+  _dvr_collect_targets(${CMAKE_SOURCE_DIR} targets)
+  set(manifest "")
+  foreach(tgt IN LISTS targets)
+    get_target_property(type ${tgt} TYPE)
+    if(NOT type MATCHES "^(STATIC_LIBRARY|SHARED_LIBRARY|EXECUTABLE)$")
+      continue()
+    endif()
+    get_target_property(deps ${tgt} LINK_LIBRARIES)
+    foreach(dep IN LISTS deps)
+      if(NOT TARGET ${dep})
+        continue()
+      endif()
+      get_target_property(dtype ${dep} TYPE)
+      if(dtype STREQUAL "SHARED_LIBRARY")
+        string(APPEND manifest "${tgt}|$<JOIN:$<TARGET_OBJECTS:${tgt}>,$<COMMA>>|${dep}|$<TARGET_FILE:${dep}>\n")
+      endif()
+    endforeach()
+  endforeach()
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/link-manifest.txt CONTENT "${manifest}")
+  add_test(NAME build/links COMMAND bash ${CMAKE_SOURCE_DIR}/cmake/checklinks.sh
+                                    ${CMAKE_BINARY_DIR}/link-manifest.txt)
+endfunction()

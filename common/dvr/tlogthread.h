@@ -1,0 +1,50 @@
+#pragma once
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+
+#include <QElapsedTimer>
+
+// Copies the system log from RAM ("/tmp/SYSTEM.log") to flash
+// ("/dvr/SYSTEM.log") about two seconds after the last write: through
+// "/dvr/SYSTEM.log.tmp", a rename and a sync, so the flash copy is never
+// torn. A write that lands while a copy runs is copied by a second pass, so
+// no record stays only in RAM until some later write.
+class TLogThread : public QThread
+{
+    Q_OBJECT
+public:
+    explicit TLogThread(QObject* parent = nullptr);
+    ~TLogThread() override;
+
+    // A log write happened: (re)starts the wait before the next copy.
+    // Safe from any thread.
+    void logWritten();
+    // Copies now when a write has not been copied yet, and returns when the
+    // copy is done (for shutdown and tests). Safe from any thread but this one.
+    void flush();
+    // Ends the thread after copying what is pending.
+    void finish();
+    // The wait after the last write (2000 ms; tests shorten it).
+    void setDelay(int ms);
+    // Copies made since the thread was created.
+    int copies() const;
+
+protected:
+    void run() override;
+
+private:
+    bool copyLog();
+
+    mutable QMutex m_mutex;
+    QWaitCondition m_wake;
+    QWaitCondition m_copied;
+    QElapsedTimer m_clock;
+    qint64 m_due = 0;      // m_clock time of the next copy
+    quint64 m_written = 0; // writes reported so far
+    quint64 m_done = 0;    // writes covered by the last finished copy
+    int m_delay = 2000;
+    int m_copies = 0;
+    bool m_flushNow = false;
+    bool m_quit = false;
+};

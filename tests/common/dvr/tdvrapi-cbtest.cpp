@@ -1,0 +1,111 @@
+#include "tdvrfixture.h"
+
+#include <QSignalSpy>
+#include <ctime>
+
+namespace {
+// Calls one family's callback with the given context and type.
+int callFamily(int family, void* ctx, int type)
+{
+    static VinEvent ev;
+    static DecInfo dec;
+    static EncCfg cfg[32];
+    static NetpackReply reply;
+    static const struct tm now = {};
+    switch (family) {
+    case 0: return CbIo(ctx, type, 1, 2);
+    case 1: return CbEncCfg(ctx, &now, cfg);
+    case 2: return CbEncNotify(ctx, type, 0, 1, nullptr);
+    case 3: return CbDecInfo(ctx, type, &dec);
+    case 4: return CbNet(ctx, type, nullptr, 0, &reply, 0);
+    case 5: return CbBackup(ctx, type, 0, nullptr);
+    case 6: return CbNese(ctx, type, nullptr, nullptr);
+    case 7: return CbVin(ctx, type, &ev);
+    default: return CbPos(ctx, type, 0, 1, nullptr);
+    }
+}
+}
+
+class TDvrApiCbTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void quietCallbacks_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("nullContext");
+        const char* names[] = {"io", "enc cfg", "enc notify", "dec", "net", "backup", "nese", "vin", "pos"};
+        // Codes each family knows and acts on, and codes none knows.
+        const int known[] = {CBT_IO_SHUTTLE, 0, CBT_ENC_BUF_ERR, CBT_DEC_RATE, CBT_NET_LINK, CBT_BACKUP_SCAN_BD,
+                             CBT_NESE_NTP_OK, CBT_VIN_VL, CBT_POS_USB};
+        for (int f = 0; f < 9; ++f) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 null context").arg(names[f]))) << f << known[f] << true;
+            QTest::newRow(qPrintable(QStringLiteral("%1 unknown code").arg(names[f]))) << f << 0x7777 << false;
+        }
+    }
+
+    void quietCallbacks()
+    {
+        QFETCH(int, family);
+        QFETCH(int, type);
+        QFETCH(bool, nullContext);
+        TDvrFixture fx;
+        dalTestJournalClear();
+        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        const int logs = g_api.lastLogs(nullptr, 0);
+        QCOMPARE(callFamily(family, nullContext ? nullptr : &g_api, type), 0);
+        QCOMPARE(out.count() + own.count(), 0);
+        QCOMPARE(dalTestJournalCount(), 0);
+        QCOMPARE(g_api.lastLogs(nullptr, 0), logs);
+    }
+
+    void eventsArriveQueuedInGuiThread_data()
+    {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::newRow("disk state") << 2 << int(CBT_ENC_SD_STATE) << int(SIG_ENC_SD_STATE);
+        QTest::newRow("recording state, through the facade") << 2 << int(CBT_ENC_CH_STATE) << int(SIG_ENC_CH_STATE);
+        QTest::newRow("shuttle") << 0 << int(CBT_IO_SHUTTLE) << int(SIG_IO_SHUTTLE);
+        QTest::newRow("pos usb") << 8 << int(CBT_POS_USB) << int(SIG_POS_USB);
+    }
+
+    void eventsArriveQueuedInGuiThread()
+    {
+        QFETCH(int, family);
+        QFETCH(int, type);
+        QFETCH(int, code);
+        TDvrFixture fx;
+        g_api.registerCallbacks();
+        QObject receiver; // the connections end with the test
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        Qt::HANDLE emittedOn = nullptr;
+        QThread* receivedIn = nullptr;
+        connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, [&](int t) {
+            if (t == code)
+                receivedIn = QThread::currentThread();
+        });
+        // The event leaves the layer's thread either straight or through
+        // the facade's own slot.
+        auto onEmit = [&](int t) {
+            if (t == code && !emittedOn)
+                emittedOn = QThread::currentThreadId();
+        };
+        connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, onEmit, Qt::DirectConnection);
+        connect(&g_api, &TDVRAPI::sg_fromDvr, &receiver, onEmit, Qt::DirectConnection);
+        switch (family) {
+        case 0: dalTestIo(type, 1, 3); break;
+        case 2: dalTestEnc(type, 1, 1, "x"); break;
+        case 8: dalTestPos(type, 0, 0, nullptr); break;
+        }
+        QTRY_VERIFY(receivedIn);
+        QCOMPARE(receivedIn, QThread::currentThread());
+        QVERIFY(emittedOn && emittedOn != QThread::currentThreadId());
+    }
+};
+
+QTEST_GUILESS_MAIN(TDvrApiCbTest)
+#include "tdvrapi-cbtest.moc"

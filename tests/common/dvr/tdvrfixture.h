@@ -1,0 +1,58 @@
+#pragma once
+// A device facade ready for a test (TDvrFixture fx; or fx("20pal")): a fresh
+// root, the stand-in reset to the profile, its configuration saved (g_cfg),
+// the hooks installed, g_api initialised (log copy 50 ms after a write).
+// The destructor removes the callbacks, stops the stand-in and the log copy.
+#include "appglobals.h"
+#include "dal_test.h"
+#include "tconfig.h"
+#include "tdefault.h"
+#include "tdvrapi.h"
+#include "tdvrhooks.h"
+#include "tlogthread.h"
+#include "ttestroot.h"
+
+#include <QtTest>
+
+class TDvrFixture
+{
+public:
+    explicit TDvrFixture(const char* profile = "16")
+    {
+        dalTestReset();
+        QVERIFY(dalTestSetProfile(profile) == 0);
+        TDVRAPI::installConfigHooks();
+        DalCaps caps;
+        g_api.getCaps(&caps, nullptr, nullptr);
+        qstrncpy(dev.model, caps.model, sizeof dev.model);
+        qstrncpy(dev.board, caps.board, sizeof dev.board);
+        dev.videos = caps.num_vin;
+        dev.sensors = caps.num_sensor;
+        dev.alarmouts = caps.num_alarmout + 3;
+        dev.storage = caps.num_disk;
+        PropDefault def;
+        TDefault::setDefaults(&def);
+        cfg = new TConfig(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(dev.model)), &dev, &def);
+        cfg->save(-1);
+        g_cfg = cfg;
+        g_api.init();
+        g_api.m_logTh->setDelay(50);
+    }
+
+    ~TDvrFixture()
+    {
+        g_api.unregisterCallbacks();
+        dalTestReset();
+        g_api.m_logTh->finish();
+        g_cfg = nullptr;
+        delete cfg;
+        g_dvrHooks = TDvrHooks{nullptr, nullptr, nullptr};
+    }
+
+    // A section of the live copy.
+    template <class T> T* live(int idx) { return static_cast<T*>(cfg->getsection(idx, 1)); }
+
+    TTestRoot root;
+    PropDevices dev = {};
+    TConfig* cfg = nullptr;
+};
