@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <cerrno>
 #include <cmath>
+#include <memory>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -38,8 +39,7 @@ struct TWriteFault {
         small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur;
         setrlimit(RLIMIT_FSIZE, &small);
     }
-    ~TWriteFault() { lift(); }
-    void lift()
+    ~TWriteFault()
     {
         TFlashFile::setFaultHook(nullptr);
         setrlimit(RLIMIT_FSIZE, &old);
@@ -309,9 +309,9 @@ private slots:
         }
         bool isStep = false;
         const int step = failure.toInt(&isStep);
-        TWriteFault fault(isStep ? step : -1, failure == QLatin1String("size") ? committed.size() / 2 : 0);
+        auto fault = std::make_unique<TWriteFault>(isStep ? step : -1, failure == "size" ? committed.size() / 2 : 0);
         QVERIFY(cfg.commitfile() != 0);
-        fault.lift();
+        fault.reset();
         QCOMPARE(u.root.read(kModelFile), committed);
         // Only a failed sync of the folder comes after the commit file was replaced.
         if (failure != QLatin1String("directory") && step != TFlashFile::StepSyncDir)
@@ -338,14 +338,12 @@ private slots:
 
         section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 6;
         const qint64 ramSize = u.root.read(kRamFile).size();
-        TWriteFault fault(step, sizeLimit > 0 ? sizeLimit : sizeLimit < 0 ? ramSize + sizeLimit : 0);
+        auto fault = std::make_unique<TWriteFault>(step, sizeLimit < 0 ? ramSize + sizeLimit : sizeLimit);
         QVERIFY(cfg.save(IDX_PROP_OSD) != 0);
         QVERIFY(cfg.commitfile() != 0);
         QCOMPARE(u.root.read(kModelFile), committed);
-
-        // Once the fault is gone the commit writes the RAM file whole again
-        // before it copies it.
-        fault.lift();
+        // Once the fault is gone the commit writes the RAM file whole again first.
+        fault.reset();
         QCOMPARE(cfg.commitfile(), 0);
         QCOMPARE(u.root.read(kModelFile), u.root.read(kRamFile));
         QCOMPARE(QSettings(u.root.file(kModelFile), QSettings::IniFormat).value("OSD/alpha").toInt(), 6);
