@@ -287,13 +287,14 @@ int TDVRAPI::runVin(int type, const VinEvent* ev)
     switch (type) {
     case CBT_VIN_VL:
         notify(SIG_VIN_VL, ch, ev->value);
-        // The alarm area adds fireAlarmout(SIG_VIN_VL, ch, value) and the
-        // spot pop-up fireSpotPopup(SIG_VIN_VL, ch, value) here.
+        fireAlarmout(SIG_VIN_VL, ch, ev->value);
+        // The spot pop-up follows here: fireSpotPopup(SIG_VIN_VL, ch, value).
         writeLog(ev->value ? LOG_VIDEO_LOSS : LOG_VIDEO_IN, "", camLogText(ch).constData());
         break;
     case CBT_VIN_MOTION:
         notify(SIG_VIN_MOTION, ch, ev->value);
-        // fireAlarmout(SIG_VIN_MOTION, ch, value) and fireSpotPopup(...) here.
+        fireAlarmout(SIG_VIN_MOTION, ch, ev->value);
+        // The spot pop-up follows here: fireSpotPopup(SIG_VIN_MOTION, ch, value).
         break;
     case CBT_VIN_MDINFO: {
         if (!ev->map)
@@ -334,8 +335,9 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
     qCDebug(lcApi, "CBT_POS_TEXTIN.. ch:%d value:%d", ch, value);
     const QByteArray line = text ? utf8Cut(text, POS_TEXT_MAX) : QByteArray();
     notify(type == CBT_POS_TEXTIN ? SIG_POS_TEXTIN : SIG_POS_TEXTIN2, ch, value, 0, text ? line.constData() : nullptr);
-    // The alarm area adds fireAlarmout(SIG_POS_TEXTIN, ch, value) and
-    // fireSpotPopup(SIG_POS_TEXTIN, ch, value) here, for both kinds.
+    // Both kinds drive the outputs as a text line; the spot pop-up follows
+    // here: fireSpotPopup(SIG_POS_TEXTIN, ch, value).
+    fireAlarmout(SIG_POS_TEXTIN, ch, value);
 
     // The overlay: live view with cell texts on and not held.
     if (!m_sowOsdOn || m_osdLock || m_mode != 0 || !text)

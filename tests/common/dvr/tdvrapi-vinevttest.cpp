@@ -31,6 +31,7 @@ private slots:
         DalInit();
         DalStart();
         qstrncpy(fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].name, name.constData(), 64);
+        fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].vlossOn[6] = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].motionOn[6] = 1;
         int& flag = event[0] == CBT_VIN_VL ? g_api.m_cell[6].videoLoss : g_api.m_cell[6].motion;
         flag = !event[1];
         const int logs = g_api.lastLogs(nullptr, 0);
@@ -47,6 +48,7 @@ private slots:
         LogRecord r;
         g_api.lastLogs(&r, 1);
         QVERIFY(!event[2] || (r.code == event[2] && QByteArray(r.contents) == contents));
+        QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // relay 0 linked
     }
 
     void posOverlay_data()
@@ -73,6 +75,7 @@ private slots:
         g_api.m_mode = event[2];
         g_api.m_sowOsdOn = event[3];
         g_api.m_osdLock = event[4];
+        fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].txtinOn[4] = 1;
         QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
         QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
         const QString text = QStringLiteral("TOTAL 12.50\nCASH");
@@ -86,6 +89,7 @@ private slots:
         QCOMPARE(g_api.m_txtin[4].on, shown[1]);
         const QVariantList cell{SIG_OSD_POS_UPDATE, (100 << 16) + 200, (300 << 16) + 400, 0, QString(), QString()};
         QCOMPARE(int(out.contains(cell)), shown[2]);
+        QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // linked, drawn or not
     }
 
     void posOverlayKeepsLastTextForItsTime()
