@@ -100,8 +100,8 @@ int TDVRAPI::login(const char* user)
     if (userName(user) == fieldOf(m_curUser))
         return r;
     setUserName(user);
-    // The layout is drawn again (dispLayout(-1, -1)) by the live-layout
-    // area, so that the tiles follow the new user's camera rights.
+    // The layout is drawn again here (dispLayout(-1, -1) of the live
+    // layouts), so that the tiles follow the new user's camera rights.
     return r;
 }
 

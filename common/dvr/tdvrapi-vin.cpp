@@ -8,6 +8,8 @@
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QVector>
+#include <QtAlgorithms>
+#include <cstdio>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -58,7 +60,7 @@ void TDVRAPI::camSetdevice(int drawText)
     qCDebug(lcApi, "TDVRAPI::camSetdevice.. draw_text:%d", drawText);
     if (!g_cfg)
         return;
-    // With drawText the live-layout area first draws each camera's title,
+    // With drawText the OSD drawing first renders each camera's title,
     // spot title and HD spot title (drawOsdText) and refreshes the spot
     // titles (spotOsdAll(-1)).
     const auto* cams = section<const PropCamera>(IDX_PROP_CAMERA, 1);
@@ -68,8 +70,8 @@ void TDVRAPI::camSetdevice(int drawText)
         DalVinSetCamOff(c, cam.disableOn);
         DalVoutSetCovert(c, cam.covertOn);
     }
-    // Then showOsd(m_sowOsdOn, 1) (live-layout): a disabled camera loses its
-    // live title.
+    // Then showOsd(m_sowOsdOn, 1) of the OSD drawing: a disabled camera
+    // loses its live title.
 }
 
 void TDVRAPI::camSetCapsAll()
@@ -121,6 +123,8 @@ void TDVRAPI::setPrivacy(int ch, int live)
 {
     if (!g_cfg)
         return;
+    // The grid follows the video height of the capability record the
+    // bring-up keeps (480 lines: 15 rows).
     const int rows = m_avcCaps.num_vridx > 0 && m_avcCaps.vridx[0].yres == 480 ? 15 : 18;
     const auto* prv = section<const PropPrivate>(IDX_PROP_PRIVATE, live);
     const uint32_t colMask = (1u << kPrivacyCols) - 1u;
@@ -138,8 +142,8 @@ void TDVRAPI::setPrivacy(int ch, int live)
             if (top < 0)
                 top = r;
             bottom = r;
-            left = qMin(left, __builtin_ctz(bits));
-            right = qMax(right, 31 - __builtin_clz(bits));
+            left = qMin(left, int(qCountTrailingZeroBits(bits)));
+            right = qMax(right, 31 - int(qCountLeadingZeroBits(bits)));
         }
         double x = 0, y = 0, w = 0, h = 0;
         if (top >= 0) {
@@ -351,7 +355,7 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
         if (value) {
             if (type == CBT_POS_TEXTIN) {
                 // A new receipt: the cell's text area is blanked
-                // (clearTxtin, live-layout) and the cell repainted.
+                // (clearTxtin of the OSD drawing) and the cell repainted.
                 const int cell = cellOfChannel(ch);
                 if (cell >= 0) {
                     const VidWnd& w = m_vidwnd[cell];
@@ -359,10 +363,10 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
                 }
             }
             area.on = 1;
-            // The area is placed in the cell here (placeTxtin, live-layout).
+            // The area is placed in the cell here (placeTxtin).
         }
         const TxtinArea before = area;
-        // The text is laid out in the area here (drawTxtin, live-layout),
+        // The text is laid out in the area here (drawTxtin of the OSD drawing),
         // which sets the drawn rectangle.
         m_posText[ch] = QString::fromUtf8(line);
         // What was drawn before and what is drawn now.
