@@ -58,7 +58,7 @@ bool inProfile(const std::string& cmd, long v)
 }
 
 // The text of a "pos CH TEXT" line: everything after the channel's word,
-// with "\n" standing for a line break and "\\" for a backslash.
+// its inner blanks kept.
 std::string posText(const std::string& line)
 {
     size_t i = 0;
@@ -70,16 +70,7 @@ std::string posText(const std::string& line)
     }
     while (i < line.size() && std::isspace((unsigned char)line[i]))
         ++i;
-    std::string text;
-    for (; i < line.size(); ++i) {
-        if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == 'n' || line[i + 1] == '\\')) {
-            text += line[i + 1] == 'n' ? '\n' : '\\';
-            ++i;
-        } else {
-            text += line[i];
-        }
-    }
-    return text;
+    return line.substr(i);
 }
 }
 

@@ -81,18 +81,6 @@ private slots:
         QCOMPARE(seen.events(), events);
     }
 
-    void posLineText()
-    {
-        TTestRoot root;
-        QByteArray got;
-        DalInit();
-        DalPosSetCb([](void* ctx, int, int, int, const char* text) { return *static_cast<QByteArray*>(ctx) = text, 0; }, &got);
-        DalStart();
-        QCOMPARE(dalTestControlLine("pos 3   TOTAL  5\\nCASH \\\\ 2"), 0);
-        dalTestFlush();
-        QCOMPARE(got, QByteArray("TOTAL  5\nCASH \\ 2"));
-    }
-
     void refusalSaysWhy()
     {
         TStderrCapture err;

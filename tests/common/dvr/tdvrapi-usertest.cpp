@@ -14,12 +14,12 @@ void accounts(TDvrFixture& fx)
     u->user[0] = UserAccount{"admin", "1234", 1, 1, 1, 1, 1, {}, {}, {}};
     u->user[1] = UserAccount{"guard", "pw", 0, 1, 0, 1, 0, {}, {}, {1, 1, 1, 1}};
     u->user[2].setup = 1;
-    for (int c = 0; c < PROP_MAX_CH; ++c)
-        u->user[0].camlocal[c] = u->user[0].camnet[c] = u->user[1].camlocal[c] = c != 2 && c != 17;
-    u->user[0].camlocal[2] = u->user[0].camnet[2] = 1;
-    fx.live<PropCamera>(IDX_PROP_CAMERA)->data[5].covertOn = 1;
-    fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].disableOn = 1;
-    fx.live<PropCamera>(IDX_PROP_CAMERA)->data[16].covertOn = 1; // beyond the channels: never hidden
+    for (int c = 0; c < PROP_MAX_CH; ++c) {
+        u->user[0].camlocal[c] = u->user[0].camnet[c] = 1;
+        u->user[1].camlocal[c] = c != 2 && c != 17;
+    }
+    auto* cam = fx.live<PropCamera>(IDX_PROP_CAMERA);
+    cam->data[5].covertOn = cam->data[6].disableOn = cam->data[16].covertOn = 1; // 16: beyond the channels, never hidden
 }
 }
 
