@@ -1,5 +1,6 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
+#include "tdalbackup.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaljournal.h"
@@ -46,6 +47,7 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
 }
 
