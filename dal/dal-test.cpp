@@ -2,6 +2,7 @@
 #include "dal_test.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
+#include "tdaldb.h"
 #include "tdaljournal.h"
 
 #include <cstdio>
@@ -254,6 +255,11 @@ int dalTestJournalFind(const char* text)
 void dalTestJournalClear(void)
 {
     TDalJournal::clear();
+}
+
+int dalTestDbDescribe(const char* path, const char* text)
+{
+    return TDalDb::describe(path, text) ? 0 : -1;
 }
 
 int dalTestControlPath(char* buf, int size)

@@ -1,4 +1,6 @@
 #include "tdalcore.h"
+#include "tdaldb.h"
+#include "tdaldec.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -92,6 +94,8 @@ int TDalCore::exit()
 void TDalCore::reset()
 {
     exit();
+    TDalDb::instance().reset();
+    TDalDec::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);
@@ -265,6 +269,8 @@ void TDalCore::tick()
         ctx = m_cb.ctx[IO];
         count = ++m_state.tickCount;
     }
+    // The decoder plays on by one simulated second.
+    TDalDec::instance().second();
     cb(ctx, CBT_IO_TIME, 0, count);
 }
 
