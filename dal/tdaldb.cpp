@@ -108,8 +108,10 @@ std::string TDalDb::defaultDescription()
 
 bool TDalDb::describe(const char* path, const char* text)
 {
+    // Only below a runtime root: the stand-in never writes the host's own
+    // folders.
     std::string host;
-    if (!path || !*path || !TRootMap::map(path, &host) || !makeFolders(host))
+    if (!path || !*path || TRootMap::root().empty() || !TRootMap::map(path, &host) || !makeFolders(host))
         return false;
     std::ofstream out(host, std::ios::binary | std::ios::trunc);
     out << (text ? std::string(text) : defaultDescription());
@@ -126,12 +128,15 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     if (internal && disks < 1)
         return nullptr;
     struct stat st;
-    // A disk without a database yet gets the default one.
-    if (internal && ::stat(host.c_str(), &st) != 0 && !describe(path, nullptr))
-        return nullptr;
     std::string text;
-    if (!readFile(host, &text))
+    if (internal && ::stat(host.c_str(), &st) != 0) {
+        // A disk without a database yet gets the default one, written into
+        // the runtime root (without a root it is only served).
+        text = defaultDescription();
+        describe(path, text.c_str());
+    } else if (!readFile(host, &text)) {
         return nullptr;
+    }
     std::string error;
     auto model = TDalDbModel::build(text, channels, sensors, &error);
     if (!error.empty())

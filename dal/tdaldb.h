@@ -10,8 +10,8 @@
 // The recording databases behind the Db6f calls. A database is a file of
 // the runtime root holding its description (TDalDbModel): the internal one
 // at "/data<disk>/data.db6", written with the default description when the
-// disk has none yet, or any other file (a backup on external media), read
-// as it is. Each open handle has its own filters: the type, text and
+// disk has none yet (only served, not written, without a root), or any
+// other file (a backup on external media), read as it is. Each open handle has its own filters: the type, text and
 // record-type filters act on what the handle reads at once; the date filter
 // and the text filter choose the dates a handle lists when the filter is
 // calculated.
@@ -49,8 +49,9 @@ public:
     // The database at path as open would find it (the decoder plays it);
     // null when there is none.
     std::shared_ptr<const TDalDbModel> load(const char* path, int channels, int sensors, int disks);
-    // Writes text as the database at a unit path, making its folder; null
-    // text writes the default description. False when it cannot be written.
+    // Writes text as the database at a unit path below the runtime root,
+    // making its folder; null text writes the default description. False
+    // without a root or when it cannot be written.
     static bool describe(const char* path, const char* text);
     static std::string defaultDescription();
     // Forgets every handle (the test driver's reset).

@@ -184,10 +184,15 @@ bool TDalDbModel::parseLine(const std::string& line, int channels, int sensors)
             return false;
         const int plane = word == "rec" ? 0 : 1;
         mask &= present;
-        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
-            if (mask & (1u << ch))
-                for (int m = from; m <= to; ++m)
-                    e.minutes[plane][m / 60][ch] |= uint64_t(1) << (m % 60);
+        for (int hour = from / 60; hour <= to / 60; ++hour) {
+            // The minutes of the span within this hour, as one mask.
+            const int lo = hour == from / 60 ? from % 60 : 0;
+            const int hi = hour == to / 60 ? to % 60 : 59;
+            const uint64_t minutes = ((uint64_t(1) << (hi + 1)) - 1) & ~((uint64_t(1) << lo) - 1);
+            for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+                if (mask & (1u << ch))
+                    e.minutes[plane][hour][ch] |= minutes;
+        }
         return true;
     }
     if (word == "item") {
