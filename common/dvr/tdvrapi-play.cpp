@@ -430,9 +430,8 @@ void TDVRAPI::decText(int type, const DecInfo* rec)
             } else {
                 text = TConfig::text(TEXT_NO_DATA);
                 // A camera the logged-in user may not watch stays blank.
-                const auto* dev = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1));
                 const auto* users = static_cast<const PropUser*>(g_cfg->getsection(IDX_PROP_USER, 1));
-                for (int u = 0; u < qBound(0, dev->users, int(PROP_MAX_USERS)); ++u)
+                for (int u = 0; u < PROP_MAX_USERS; ++u)
                     if (qstrncmp(users->user[u].id, m_curUser, sizeof users->user[u].id) == 0) {
                         if (!users->user[u].camlocal[ch])
                             text.clear();
