@@ -79,6 +79,9 @@ private slots:
         g_api.closeDb();
         QCOMPARE(g_api.m_extDbOpen, 0);
         QCOMPARE(g_api.loadDay(5, 0, 0, 1), 0); // no database
+        std::memset(q.db, 'x', sizeof q.db); // not terminated: read as 64 characters
+        QCOMPARE(g_api.readyFordb(&q), 0);
+        QCOMPARE(qstrlen(g_api.m_dbPath), uint(sizeof q.db));
     }
 
     void entriesOfADay_data()
