@@ -109,9 +109,9 @@ int TDVRAPI::decStart(int hour, int min, int sec, double rate)
 {
     const PropSearchopt opt = searchOpt();
     qCDebug(lcApi, "decStart.. hour:%d min:%d sec:%d rate:%.1f curdayid:%d", hour, min, sec, rate, m_curDayId);
-    // The users area adds the cameras the logged-in user may not watch and
-    // the covert ones (userCamMask(0) | covertMask(1)) here.
-    const uint32_t camOff = 0;
+    // Cameras the logged-in user may not watch, and covert ones unless
+    // "admin" watches, are not played.
+    const uint32_t camOff = userCamMask(0) | covertMask(1);
     int dateId, allDay, start, attempts;
     if (hour >= 0) {
         dateId = m_curDayId;
@@ -207,6 +207,7 @@ int TDVRAPI::decPos(int secOfDay)
     // Text-in lines of the old position go.
     const int n = channelCount();
     for (int ch = 0; ch < n; ++ch) {
+        QMutexLocker lock(&m_posMutex);
         if (m_nPosDur[ch] <= 0)
             continue;
         TxtinArea& a = m_txtin[ch];
@@ -215,8 +216,10 @@ int TDVRAPI::decPos(int secOfDay)
         a.on = 0;
         m_posText[ch].clear();
         m_nPosDur[ch] = 0;
-        if (shown && a.w > 0)
-            notify(SIG_OSD_POS_UPDATE, (a.x << 16) + a.y, (a.w << 16) + a.h);
+        const TxtinArea cleared = a;
+        lock.unlock();
+        if (shown && cleared.w > 0)
+            notify(SIG_OSD_POS_UPDATE, (cleared.x << 16) + cleared.y, (cleared.w << 16) + cleared.h);
     }
     return DalDecPos(m_curDayId, double(secOfDay));
 }
@@ -288,6 +291,7 @@ void TDVRAPI::resetPlayMode()
 void TDVRAPI::clearPlayOverlays()
 {
     const int n = channelCount();
+    QMutexLocker lock(&m_posMutex);
     for (int ch = 0; ch < n; ++ch) {
         // The OSD area clears the channel's text area here (clearTxtin).
         if (m_txtin[ch].on) {
@@ -459,8 +463,13 @@ void TDVRAPI::decText(int type, const DecInfo* rec)
     if (m_searchMode > 2 || (m_searchMode < 2 && !searchOpt().pos) || c >= videos)
         return;
 
-    TxtinArea& area = m_txtin[c];
     const QString text = QString::fromUtf8(line, int(n));
+    const auto* pos = static_cast<const PropPos*>(g_cfg->getsection(IDX_PROP_POS, 1));
+    const int dur = int(g_cfg->getvaluefromindex(IDX_DATA_OVERLAY_TIME, qBound(0, int(pos->overlaytime), 11)));
+    // The POS callback and the tick change the same overlay on other device
+    // threads; the notifications go out after the lock.
+    QMutexLocker lock(&m_posMutex);
+    TxtinArea& area = m_txtin[c];
     const TxtinArea before = area;
     if (!text.isEmpty()) {
         area.on = 1;
@@ -468,25 +477,23 @@ void TDVRAPI::decText(int type, const DecInfo* rec)
         // into it here (placeTxtin, drawTxtin), updating the drawn rectangle.
         qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 1);
         m_posText[c] = text;
-    } else {
-        qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 0);
-    }
-    int x, y, w, h;
-    unite(before, area, &x, &y, &w, &h);
-
-    const auto* pos = static_cast<const PropPos*>(g_cfg->getsection(IDX_PROP_POS, 1));
-    const int dur = int(g_cfg->getvaluefromindex(IDX_DATA_OVERLAY_TIME, pos->overlaytime));
-    if (!text.isEmpty()) {
         // A line seen during playback stays twice the overlay time.
         m_nPosDur[c] = 2 * dur;
         m_posTime[c] = int(m_dec.time);
+        int x, y, w, h;
+        unite(before, area, &x, &y, &w, &h);
+        lock.unlock();
         notify(SIG_OSD_POS_UPDATE, (x << 16) + y, (w << 16) + h);
-    } else if (m_dec.rate != 0.0) {
+        return;
+    }
+    qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 0);
+    if (m_dec.rate != 0.0) {
         m_nPosDur[c] = dur;
         m_posTime[c] = int(m_dec.time);
     } else if (area.on && area.placed && m_sowOsdOn && !m_osdLock) {
-        emit sg_dvrNotify(SIG_POS_TEXTIN, c, 0, 0, QString(), QString());
         area.on = 0;
         m_posText[c].clear();
+        lock.unlock();
+        emit sg_dvrNotify(SIG_POS_TEXTIN, c, 0, 0, QString(), QString());
     }
 }

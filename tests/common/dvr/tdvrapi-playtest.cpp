@@ -145,6 +145,22 @@ private slots:
         QCOMPARE(g_api.isPlay(), 0);
     }
 
+    void forbiddenCamerasAreNotPlayed()
+    {
+        TDvrFixture fx("4");
+        loadDay();
+        fx.live<PropDevices>(IDX_PROP_DEVICES)->users = 8;
+        auto* users = fx.live<PropUser>(IDX_PROP_USER);
+        qstrncpy(users->user[1].id, "bob", sizeof users->user[1].id);
+        std::memset(users->user[1].camlocal, 1, sizeof users->user[1].camlocal);
+        users->user[1].camlocal[2] = 0;
+        fx.live<PropCamera>(IDX_PROP_CAMERA)->data[3].covertOn = 1;
+        g_api.setUserName("bob");
+        dalTestJournalClear();
+        QCOMPARE(g_api.decStart(10, 0, 0, 1.0), 0);
+        QVERIFY(dalTestJournalFind(",7001,0x0000000c,") >= 0);
+    }
+
     void decoderNotifications()
     {
         TDvrFixture fx("4");
