@@ -1,4 +1,6 @@
 #include "tdalcore.h"
+#include "tdaldb.h"
+#include "tdaldec.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -92,6 +94,8 @@ int TDalCore::exit()
 void TDalCore::reset()
 {
     exit();
+    TDalDb::instance().reset();
+    TDalDec::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);
@@ -100,6 +104,10 @@ void TDalCore::reset()
     m_stopped = false;
     m_profile = TDalProfile();
     m_profile.select(envProfile());
+    m_seconds = 0;
+    m_alarm.reset();
+    m_ptz.reset();
+    m_pos.reset();
     TDalJournal::clear();
 }
 
@@ -257,6 +265,7 @@ void TDalCore::tick()
     DalIoCb cb;
     void* ctx;
     int count;
+    int now;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopped || !m_state.running || !m_cb.io)
@@ -264,7 +273,12 @@ void TDalCore::tick()
         cb = m_cb.io;
         ctx = m_cb.ctx[IO];
         count = ++m_state.tickCount;
+        now = ++m_seconds;
     }
+    // The second passes for the watchdog and the decoder before the
+    // program hears of it.
+    m_alarm.second(now);
+    TDalDec::instance().second();
     cb(ctx, CBT_IO_TIME, 0, count);
 }
 
@@ -324,7 +338,7 @@ bool TDalCore::setCountOverride(const std::string& field, int value)
 {
     static const char* const kFields[] = {"num_vin",   "num_sensor", "num_alarmout", "num_disk",
                                           "num_vridx", "num_rridx",  "num_nridx",    "num_fidx",
-                                          "numRes",    "numLayout",  "numResHd"};
+                                          "numRes",    "numLayout",  "numResHd",     "ptz_cnt"};
     for (const char* f : kFields)
         if (field == f) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -354,6 +368,16 @@ void TDalCore::applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout)
     }
 }
 
+bool TDalCore::countOverride(const std::string& field, int* value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_counts.find(field);
+    if (it == m_counts.end())
+        return false;
+    *value = it->second;
+    return true;
+}
+
 void TDalCore::setFail(const std::string& call, int result)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -380,6 +404,12 @@ uint32_t TDalCore::videoLoss()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_state.videoLoss;
+}
+
+int TDalCore::seconds()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_seconds;
 }
 
 std::string TDalCore::controlPath() const

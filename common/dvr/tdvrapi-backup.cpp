@@ -79,8 +79,7 @@ BdList TDVRAPI::bdList() const
 
 int TDVRAPI::openBackupDb(uint32_t camoff, uint32_t audoff)
 {
-    // The user-rights area adds the cameras the logged-in user may not see
-    // to camoff here.
+    camoff |= userCamMask(0); // never a camera the logged-in user may not watch
     {
         QMutexLocker lock(&m_backupMutex);
         m_backupDb.camoff = camoff;
@@ -103,9 +102,7 @@ void TDVRAPI::closeBackupDb()
 void TDVRAPI::setBackupFilter(uint32_t camoff, int audoff)
 {
     qCDebug(lcApi, "TDVRAPI::setBackupFilter.. camoff:%08x audoff:%d", camoff, audoff);
-    // The user-rights area adds the cameras the logged-in user may not see
-    // to the mask here.
-    const uint32_t mask = camoff;
+    const uint32_t mask = camoff | userCamMask(0);
     {
         QMutexLocker lock(&m_backupMutex);
         if (mask == m_backupDb.camoff && uint32_t(audoff) == m_backupDb.audoff)

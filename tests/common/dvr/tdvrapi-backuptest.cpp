@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -224,6 +225,22 @@ private slots:
         QCOMPARE(dalTestJournalFind("DalBackupSetFilter"), -1);
         g_api.setBackupFilter(0x7, 1);
         QVERIFY(dalTestJournalFind("DalBackupSetFilter(0x00000007,1)") >= 0);
+    }
+
+    void forbiddenCamerasLeftOut()
+    {
+        Rig rig;
+        rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->users = 2;
+        UserAccount& guest = rig.fx.live<PropUser>(IDX_PROP_USER)->user[1];
+        qstrncpy(guest.id, "guest", sizeof guest.id);
+        std::memset(guest.camlocal, 1, sizeof guest.camlocal);
+        guest.camlocal[2] = 0;
+        g_api.setUserName("guest");
+        dalTestJournalClear();
+        QCOMPARE(g_api.openBackupDb(0x1, 0), 1);
+        QVERIFY(dalTestJournalFind("DalBackupOpenDb(0x00000005,0x00000000)") >= 0);
+        g_api.setBackupFilter(0, 0);
+        QVERIFY(dalTestJournalFind("DalBackupSetFilter(0x00000004,0)") >= 0);
     }
 
     void datesStayWhileReplaced()
