@@ -127,6 +127,9 @@ private slots:
         const QByteArray data = rig.fx.root.read(file);
         QCOMPARE(uint64_t(data.size()), bytes);
         QVERIFY(data.startsWith("DVR backup\n"));
+        DalTestBackupState st;
+        dalTestBackupGetState(&st);
+        QCOMPARE(QString(st.lastFile), file);
         QCOMPARE(steps.contains("[3 MB/3 MB] Make ISO Image") && steps.contains("Burning Success"), medium == DISC);
     }
 
@@ -157,6 +160,9 @@ private slots:
         QVERIFY(stop >= 0 && stop < dalTestJournalFind("DalBackupUmount()"));
         QTRY_VERIFY(findSig(rig.spy, SIG_BACKUP_END, 0, from) >= 0);
         QCOMPARE(rig.spy.at(findSig(rig.spy, SIG_BACKUP_END, 0, from)).at(1).toInt(), 70);
+        DalTestBackupState st;
+        dalTestBackupGetState(&st);
+        QCOMPARE(st.mounted + st.job + st.dbOpen, 0);
     }
 
     void deviceRequestsAnswerTheAskingWindow_data()
