@@ -1,8 +1,10 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
 #include "dalcall.h"
+#include "tdalbackup.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
+#include "tdaldb.h"
 #include "tdaljournal.h"
 #include "tdalvin.h"
 
@@ -48,6 +50,7 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalVin::instance().reset();
 }
@@ -265,6 +268,11 @@ int dalTestJournalFind(const char* text)
 void dalTestJournalClear(void)
 {
     TDalJournal::clear();
+}
+
+int dalTestDbDescribe(const char* path, const char* text)
+{
+    return TDalDb::describe(path, text) ? 0 : -1;
 }
 
 int dalTestControlPath(char* buf, int size)

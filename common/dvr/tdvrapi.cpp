@@ -52,6 +52,7 @@ void TDVRAPI::init()
     std::memset(&m_pageLines, 0, sizeof m_pageLines);
     m_pageLines.page = -1;
     m_logStart = 0;
+    resetBackup();
 
     // 2. Flags and screen state.
     m_rate = 0.0;
@@ -71,6 +72,7 @@ void TDVRAPI::init()
         m_chOrder[i] = i;
     m_hddAlarmCheck = 1;
     m_deint = g_cfg ? static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1))->deinterlace : 0;
+    initPlayback();
 
     // 3. Threads. A second init (tests) ends the previous log copy first.
     if (m_logTh) {

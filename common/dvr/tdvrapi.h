@@ -2,9 +2,11 @@
 #include "alarmrecords.h"
 #include "cbt.h"
 #include "dal.h"
+#include "dvrbackup.h"
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
+#include "searchrecords.h"
 #include "vinrecords.h"
 
 #include <QByteArray>
@@ -13,7 +15,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
+#include <atomic>
 #include <cstdint>
 
 class TDvrApiTest;
@@ -446,6 +450,175 @@ public:
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 
     // ======== Playback, search, backup and media (tdvrapi-play.cpp, tdvrapi-search.cpp, tdvrapi-backup.cpp) ========
+
+    // -- Playback and decoder control (tdvrapi-play.cpp)
+public:
+    int isPlay() const { return m_play; }
+    // Starts playback of the loaded day at the time (hour < 0: instant
+    // replay of the last seconds, tried at now - 5, - 6 and - 7 s) at the
+    // rate; the device layer's result: negative failed, 0 playing, positive
+    // not playing.
+    int decStart(int hour, int min, int sec, double rate);
+    void decStop();
+    // Changes the speed; nothing unless playing.
+    void decRate(double rate);
+    // One frame (1 forward, 0 backward, -1 the direction of play); playback
+    // pauses. Nothing unless playing.
+    void decStep(int dir);
+    // Seeks within the day; -1 unless playing.
+    int decPos(int secOfDay);
+    int decCurDateId();
+    // De-interlace and date overlap from the live search options.
+    void decSetdevice();
+    void decSetDeint(int on);
+    // 0 live view, 1 search/playback screen.
+    void setMode(int f);
+    // Clears the playback cells after a database, day or channel change.
+    void resetPlayMode();
+    // Board test: plays the last 10 s; back to live output.
+    int testDecStart();
+    void testDecStop();
+    // The second text of a playback cell (decode summary, "No Data", the
+    // cell's date and time), as last drawn.
+    QString playText(int ch) const;
+
+    double m_pauseRate = 0.0;
+    int m_searchCh = 0;   // the channel of the Thumbnail and Panorama modes
+    int m_thumbNum = 0;   // thumbnail cells
+    int m_thumbDur = 3600; // seconds between thumbnails
+    // The decoder's report, written on the decoder's thread; notifications
+    // of the date, time and rate carry a copy of it (sg_dvrRecord).
+    DecInfo m_dec = {};
+    int m_posTime[CHANNELS] = {}; // playback second a text-in line was drawn
+
+public slots:
+    void sl_decInfo(int ch, QString text);
+
+private:
+    // The playback and search state of a fresh start (init).
+    void initPlayback();
+    void setPlayText(int ch, const QString& text);
+    // The text-in overlays of every channel switched off.
+    void clearPlayOverlays();
+    // Repaint of the whole OSD area.
+    void repaintOsd();
+    void decText(int type, const DecInfo* rec);
+    // The cell date and time texts of the thumbnail and panorama modes.
+    bool cellTimes(const DecInfo* rec, int cells, bool perCell);
+
+    mutable QMutex m_playTextMutex;
+    QString m_playText[DAL_MAX_CH];
+
+    // -- Recording-database search (tdvrapi-search.cpp)
+public:
+    enum { MAX_PER_PAGE = DayEvents::MAX_ITEMS };
+    // Opens the database the query names with its filters on the month it
+    // asks for (the last recorded one when that has none); 1 when open with
+    // a recorded month.
+    int readyFordb(const SearchQuery* q);
+    // Opens the disks' database (path null or empty) or the one at path for
+    // a search mode; 1 when opened.
+    int openDb(int mode, const char* path);
+    void closeDb();
+    // The index of a recorded month; -1 when none or no database.
+    int monthIndex(int year, int month);
+    int setMonth(int year, int month);
+    // m_monthInfo of the shown month; 1 when read.
+    int loadMonth();
+    // The next (dir >= 0) or previous month; 0 at either end.
+    int stepMonth(int dir);
+    // A day (chkday non-zero: entry idx of the day) and page: m_dayEvents
+    // in the Event and POS modes, m_reiDay otherwise; 0 on failure.
+    int loadDay(int day, int idx, int page, int chkday);
+
+    char m_dbPath[100] = {};
+    int m_perPage = 1;
+    // The position in the database.
+    int m_year = 0;
+    int m_month = 0;
+    int m_monthIdx = -1;
+    int m_day = 0;
+    int m_curDayId = -1;
+    int m_dateIdx = -1;
+    int m_numMonth = 0;
+    int m_numItem = 0;
+    int m_numPage = 0;
+    int m_page = 0;
+    int m_evtType = 0;
+    int m_reiFilter = 0;
+    uint8_t m_typeFilter[9][32] = {};
+    uint8_t m_eventList[9][32] = {};
+    Db6Avc m_avc = {};
+    MonthInfo m_monthInfo = {};
+    ReiDay m_reiDay = {};
+    DayEvents m_dayEvents = {};
+
+private:
+    int loadday();
+    int loadDayevent();
+    int loadDayRei();
+    // Stops a running playback before another day or database is read.
+    void stopForLoad();
+    static void searchProgress(void* ctx, const int32_t* values);
+
+    // -- Backup and external media (tdvrapi-backup.cpp, tdvrapi-media.cpp)
+public:
+    // Opens the backup source with the cameras and audio left out (the
+    // cameras the logged-in user may not watch always are); 1 when the
+    // device layer took it, else 0. The dates follow with SIG_BD_DATE.
+    int openBackupDb(uint32_t camoff, uint32_t audoff);
+    // Forgets the dates of the backup source.
+    void closeBackupDb();
+    // Hands the device layer a changed camera and audio choice only.
+    void setBackupFilter(uint32_t camoff, int audoff);
+    void setBackupType(int type);
+    // Starts estimating the size of a range: 1 started, 0 refused.
+    int backupEstimate(const BackupRange* range);
+    // Starts the copy of the range estimated last: 1 started, 0 when the
+    // device layer refused it (nothing runs then).
+    int backupStart(int type);
+    void backupStop();
+    // Copies of what the backup events keep, taken under their lock.
+    BackupDb backupDb() const;
+    QVector<BackupDate> backupDates() const;
+    BdList bdList() const;
+
+    // Backup devices: each request keeps the asking window and request
+    // (m_bdWin, m_bdAct) for the answer the device layer sends later.
+    int detectExtSd(int win, int act);
+    void selectExtSd(int win, int act, int bd);
+    // Unmounts the medium, closes the backup source, selects bd and mounts
+    // it when mount is set; -1 (nothing done) while a copy runs.
+    int mountExtSd(int win, int act, int mount, int bd);
+    // Releases the medium; a copy or an estimate under way is stopped first.
+    void umountExtSd();
+    // The files of a folder whose names contain the filter without its first
+    // character ("*.fwr": ".fwr"), sorted by extension, into m_fileList and
+    // m_listInfo with perPage (1..100) names a page.
+    void fill_file(const QString& path, const QString& filter, int perPage);
+    // Page page of the last listing into m_pageLines.
+    void readDirFile(int page);
+    // A picture of the live video onto the USB stick; the answer comes with
+    // the device layer's snapshot event.
+    void snapshot();
+    // The board test's device scan; the result arrives through its own
+    // backup callback.
+    QString* testScanBd(QString* out);
+
+    std::atomic<int> m_space{0};  // MB copied (device layer's thread)
+    std::atomic<int> m_tSpace{0}; // MB to copy (device layer's thread)
+    std::atomic<int> m_bdWin{0};  // window of the last backup-device request
+    std::atomic<int> m_bdAct{0};  // its request code
+    QStringList m_fileList;
+
+private:
+    // Zeroes the backup source, the device list and the counters (init).
+    void resetBackup();
+
+    mutable QMutex m_backupMutex; // the source's dates and range, the device list
+    BackupDb m_backupDb = {};
+    QVector<BackupDate> m_backupDates;
+    BdList m_bdList = {};
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
 
