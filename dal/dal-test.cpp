@@ -3,6 +3,7 @@
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaljournal.h"
+#include "tdalvout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -47,6 +48,7 @@ extern "C" {
 void dalTestReset(void)
 {
     TDalCore::instance().reset();
+    TDalVout::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -254,6 +256,23 @@ int dalTestJournalFind(const char* text)
 void dalTestJournalClear(void)
 {
     TDalJournal::clear();
+}
+
+/* ---- Video outputs ---- */
+
+int dalTestVoutGet(int output, DalTestVout* out)
+{
+    return TDalVout::instance().get(output, out);
+}
+
+void dalTestDisplayGet(DalTestDisplay* out)
+{
+    TDalVout::instance().display(out);
+}
+
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size)
+{
+    return TDalVout::instance().overlayCopy(hd != 0, info, buf, size);
 }
 
 int dalTestControlPath(char* buf, int size)
