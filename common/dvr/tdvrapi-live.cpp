@@ -289,7 +289,9 @@ void TDVRAPI::showLayout(int pos)
     makeChain(1, pos, chain);
     DalVoutSetLayout(0, 1, chain);
     layoutInfo();
-    // The PTZ area re-arms the tour of a previous m_toolCh here.
+    // The camera a tool showed before gets its tour back.
+    if (m_toolCh >= 0)
+        startPtzTour(m_toolCh);
     m_toolCh = ch;
     m_frozen = 0;
 }
@@ -314,7 +316,8 @@ void TDVRAPI::showLayout2(int ch)
     DalVoutSetLayout(0, 1, chain);
     layoutInfo();
     m_frozen = 0;
-    // The PTZ area re-arms the tour of a previous m_toolCh here.
+    if (m_toolCh >= 0)
+        startPtzTour(m_toolCh);
     m_toolCh = ch;
 }
 
@@ -353,7 +356,8 @@ void TDVRAPI::closePopup()
 {
     DalVoutSetViw(0, 0, 0, 0, 0);
     dispLayout(-1, -1);
-    // The PTZ area re-arms the tour of m_toolCh here.
+    if (m_toolCh >= 0)
+        startPtzTour(m_toolCh);
     m_frozen = 0;
     m_toolCh = -1;
 }
@@ -362,7 +366,8 @@ void TDVRAPI::closePopup2()
 {
     DalVoutSetViw(0, 0, 0, 0, 0);
     dispLayout(-1, -1);
-    // The PTZ area re-arms the tour of m_toolCh here.
+    if (m_toolCh >= 0)
+        startPtzTour(m_toolCh);
     m_toolCh = -1;
 }
 
