@@ -426,3 +426,30 @@ void TDVRAPI::drawEventLine(int y, int mo, int d, int h, int mi, int s)
     const QString text = g_cfg->datetext(y, mo, d) + QLatin1Char(' ') + g_cfg->timetext(h, mi, s);
     drawOsdText(-1, text, &m_clockImg, 0, 0);
 }
+
+QString TDVRAPI::eventText(const Db6Item* e, const Db6Avc* avc)
+{
+    if (!e)
+        return QString();
+    const auto* bytes = reinterpret_cast<const uint8_t*>(e);
+    const int s = bytes[0];
+    if (s < 32) {
+        // Indexes outside the date's tables give no resolution or rate.
+        const int ridx = bytes[8];
+        const int fidx = bytes[11];
+        qCDebug(lcApi, "m_avc.. ch:%d ridx:%d", s, ridx);
+        const bool res = avc && ridx < qBound(0, int(avc->numRes), 16);
+        const bool rate = avc && fidx < qBound(0, int(avc->numRate), 64);
+        return QString::asprintf("Recording Cam%d %dx%d %.1f fps", s + 1, res ? avc->resW[ridx] : 0,
+                                 res ? avc->resH[ridx] : 0, rate ? avc->fps1000[fidx] / 1000.0 : 0.0);
+    }
+    if (s < 64)
+        return QStringLiteral("Sensor%1").arg(s - 31);
+    if (s < 96)
+        return QStringLiteral("Motion%1").arg(s - 63);
+    if (s < 128)
+        return (e->word8 != 0 && e->word12 == 0 ? QStringLiteral("VideoIn%1") : QStringLiteral("VideoLoss%1")).arg(s - 95);
+    if (s < 160)
+        return QStringLiteral("POS%1").arg(s - 127);
+    return QString();
+}

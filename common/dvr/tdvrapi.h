@@ -351,6 +351,11 @@ public:
     void eventLine();
     // In playback, the given date and time into the playback clock image.
     void drawEventLine(int y, int mo, int d, int h, int mi, int s);
+    // The text of an event of the search list by its source (byte 0): a
+    // camera's recording with the resolution (byte 8) and rate (byte 11)
+    // from the date's encoder tables avc (null: none), a sensor, motion,
+    // video loss or return, or POS event; empty for another source.
+    static QString eventText(const Db6Item* e, const Db6Avc* avc);
 
     enum { ICONS = 6 };
     // Images of each channel: title, spot title, HD spot title, playback

@@ -22,8 +22,7 @@ public:
             img.fill(qRgb(id, 200, 40));
             return img;
         };
-        g_api.m_layout = 0;
-        g_api.m_sw = 0;
+        g_api.m_layout = g_api.m_sw = 0;
     }
 
     ~TLiveFixture()
