@@ -135,8 +135,7 @@ void TDVRAPI::initOsd()
 
     qCDebug(lcApi, "=================== initOsd: videos:%d layout:%d sw:%d ==========", count, m_layout, m_sw);
     setLayout();
-    const auto* osd = static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1));
-    showOsd(osd->osdOn, 1);
+    showOsd(g_cfg ? static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1))->osdOn : 1, 1);
 }
 
 void TDVRAPI::placeItems(int ch, const VidWnd& c)
@@ -221,7 +220,7 @@ void TDVRAPI::showOsd(int f, int update)
 void TDVRAPI::setOsd(int mode)
 {
     if (mode < 0)
-        mode = static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1))->osdOn;
+        mode = g_cfg ? static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1))->osdOn : 1;
     m_sowOsdOn = mode;
     showOsd(mode, 1);
 }

@@ -59,6 +59,8 @@ int clampByte(int v)
 
 void TDVRAPI::spotSetdevice()
 {
+    if (!g_cfg)
+        return;
     const auto* spot = static_cast<const PropSpot*>(g_cfg->getsection(IDX_PROP_SPOT, 1));
     m_spotIdx = 0;
     m_spotTick = 0;
@@ -68,6 +70,8 @@ void TDVRAPI::spotSetdevice()
 
 void TDVRAPI::spothdSetdevice()
 {
+    if (!g_cfg)
+        return;
     const auto* spot = static_cast<const PropSpothd*>(g_cfg->getsection(IDX_PROP_SPOTHD, 1));
     m_spothdIdx = 0;
     m_spothdNum = sequenceSteps(spot->orders, channelCount());
@@ -274,6 +278,8 @@ void TDVRAPI::spotOsdAll(int ch)
 
 void TDVRAPI::changeDisplay(int res)
 {
+    if (!g_cfg)
+        return;
     const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
     if (res < 0)
         res = display->res;
@@ -296,7 +302,7 @@ void TDVRAPI::changeDisplay(int res)
 void TDVRAPI::dispcolorcontrol(int csc, int val)
 {
     qCDebug(lcApi, "dispcolorcontrol.. csc:%d val:%d", csc, val);
-    if (csc < 0)
+    if (csc < 0 || (csc > 3 && !g_cfg))
         return;
     if (csc <= 3) {
         DalVoutSetCSC(0, csc, val);
@@ -311,6 +317,8 @@ void TDVRAPI::dispcolorcontrol(int csc, int val)
 
 void TDVRAPI::dispColorSetdevice(int /*value*/)
 {
+    if (!g_cfg)
+        return;
     const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
     DalVoutSetCSC(0, 0, display->bri);
     DalVoutSetCSC(0, 3, display->con);
