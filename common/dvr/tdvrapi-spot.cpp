@@ -95,12 +95,14 @@ void TDVRAPI::runSpotSeq()
         return;
     }
     const int videos = channelCount();
-    // A channel the sequence may show. With skip_vloss the users area's
-    // isHiddenCh(ch) also leaves out hidden channels here.
-    auto showable = [&](int ch) { return ch >= 0 && ch < videos; };
+    // A channel the sequence may show; with skip_vloss not a hidden one
+    // (video loss, covert, or forbidden to the user).
+    auto showable = [&](int ch) { return ch >= 0 && ch < videos && !(spot->skip_vloss && isHiddenCh(ch)); };
+    // Whether the order names a channel at all; hidden ones count here, so
+    // that with every channel hidden no page is sent.
     bool any = false;
     for (int p = 0; p < videos && !any; ++p)
-        any = showable(spot->orders[p]);
+        any = spot->orders[p] >= 0 && spot->orders[p] < videos;
     const int pages = (videos + m.cells - 1) / m.cells;
     if (pages < 1) {
         m_spotTick = 0;

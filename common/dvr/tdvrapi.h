@@ -5,6 +5,7 @@
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
+#include "vinrecords.h"
 
 #include <QByteArray>
 #include <QFont>
@@ -226,6 +227,37 @@ private:
     int m_lastLogCount = 0;
 
     // ======== Users (tdvrapi-user.cpp) ========
+public:
+    // Masks hold bit c for channel c, over the channels below the video
+    // count. The cameras set covert; with forUser, none while "admin" is
+    // logged in.
+    uint32_t covertMask(int forUser) const;
+    // The cameras the logged-in user may not watch here: the account's
+    // channels without the local right, and with withDisabled every
+    // disabled camera. A user without an account is refused no camera.
+    uint32_t userCamMask(int withDisabled) const;
+    // 1 when the tile of ch is shown blank: video loss, a camera the user
+    // may not watch, a disabled or a covert camera; 0 for a channel beyond
+    // the video count.
+    int isHiddenCh(int ch) const;
+    // Right n (0 setup, 1 search, 2 backup, 3 PTZ, 4 network) of the
+    // logged-in account; 0 without an account or for another n.
+    int userRight(int n) const;
+    // Tells the device layer and makes user the current user; a new user
+    // has the layout drawn again for its camera rights. The device layer's
+    // result.
+    int login(const char* user);
+    // Every account to the device layer; an account without an id goes as
+    // an empty account without rights.
+    void userSetdevice();
+    // 1 when text is exactly the device's master password; 0 otherwise, and
+    // when the device layer gives no password.
+    int checkMasterPwd(const char* text);
+
+private:
+    // The index of the account whose id is the logged-in user's, among the
+    // device's users; -1 when none.
+    int currentAccount() const;
 
     // ======== Device-layer callbacks (tdvrapi-cb.cpp) ========
 public:
@@ -440,6 +472,58 @@ private:
     void sendOverlay(const char* cmd, int ch, const QImage* img, int width, int rows);
 
     // ======== Video and audio input (tdvrapi-vin.cpp) ========
+public:
+    enum { MOTION_MAP_SIZE = 128, POS_TEXT_MAX = 2000 };
+
+    // The camera section to the device layer: names, disabled and covert
+    // cameras (drawText: the titles are drawn again first).
+    void camSetdevice(int drawText);
+    void camSetCapsAll();
+    // Sets the input of ch to the format it delivers; -1 without a signal,
+    // else the device layer's result.
+    int vinSetCaps(int ch);
+    // Rebuilds m_vinState from every input.
+    void checkCamera();
+    // The privacy zone of one channel, or of all (ch < 0), from the live
+    // (non-zero) or edit copy: the bounding box of the set grid cells.
+    void setPrivacy(int ch, int live);
+    // Colour of one channel or all (ch < 0) from the live (non-zero) or
+    // edit copy.
+    void colorSetdevice(int ch, int live);
+    // The colour page's live preview: codes 40 brightness, 41 contrast,
+    // 42 saturation, 43 hue; one channel or all (ch < 0).
+    void colorcontrol(int ch, int code, int value);
+    // Motion detection of every channel from the live or edit copy.
+    void motionSetdevice(int live);
+    // Motion detection of one channel or all (ch < 0) from the edit copy
+    // (the motion page's preview), or switched off.
+    void motionSet(int ch);
+    void motionOff(int ch);
+    // Only ch shows its motion trace; ch < 0 none. Forgets the motion map.
+    void motionTrace(int ch);
+    // The audio output and the links of the audio inputs.
+    void audioSetdevice();
+    // The audio channel heard (-1 off); the device layer's result.
+    int setAout(int ch);
+    int testAout(int ch);
+    // The last POS text of ch (empty beyond the table), and the last motion
+    // map (MOTION_MAP_SIZE bytes), copied under their locks.
+    QString posText(int ch) const;
+    void motionMap(unsigned char* out) const;
+
+    VinState m_vinState = {};
+
+private:
+    // The motion settings of one channel (or all) from a copy, or off.
+    void applyMotion(int ch, int live, bool off);
+    // "(" camera name ")" cut so that it fits the log's contents field.
+    QByteArray camLogText(int ch) const;
+
+    mutable QMutex m_vinMutex; // the motion map
+    unsigned char m_motionMap[MOTION_MAP_SIZE] = {};
+    // The POS overlay state (texts, areas, countdowns) written by the POS
+    // callback and by the tick, which run on different device threads.
+    mutable QMutex m_posMutex;
 
     // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp, tdvrapi-pos.cpp) ========
 

@@ -26,19 +26,24 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("dwell");
         QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<int>("lost"); // channels 0.. in video loss, skipped
         QTest::addColumn<QStringList>("sent"); // per tick, "" for none
         const QString page0 = "DalVoutSetLayout(2,4,[0,1,2,3,4,5,6,7,8,-1x23])";
         const QString page1 = "DalVoutSetLayout(2,4,[9,10,11,12,13,14,15,-1x25])";
-        QTest::newRow("nine cells, two pages") << 2 << 0 << orders() << QStringList{page1, page0, page1};
-        QTest::newRow("dwell of three seconds") << 0 << 2 << orders()
+        QTest::newRow("nine cells, two pages") << 2 << 0 << orders() << 0 << QStringList{page1, page0, page1};
+        QTest::newRow("dwell of three seconds") << 0 << 2 << orders() << 0
                                                 << QStringList{"", "", "DalVoutSetLayout(2,1,[1,-1x31])", ""};
         QTest::newRow("no sequence: empty chain every tick")
-            << 1 << 0 << QVector<int>(TDVRAPI::CHANNELS, -1).toList()
+            << 1 << 0 << QVector<int>(TDVRAPI::CHANNELS, -1).toList() << 0
             << QStringList{"DalVoutSetLayout(2,2,[-1x32])", "DalVoutSetLayout(2,2,[-1x32])"};
         QTest::newRow("page without a channel is skipped")
-            << 2 << 0 << orders({{9, 99}, {10, 99}, {11, 99}, {12, 99}, {13, 99}, {14, 99}, {15, -1}})
+            << 2 << 0 << orders({{9, 99}, {10, 99}, {11, 99}, {12, 99}, {13, 99}, {14, 99}, {15, -1}}) << 0
             << QStringList{page0, page0};
-        QTest::newRow("unused entry leaves its cell empty") << 1 << 0 << orders({{5, -1}})
+        // With skip_vloss a page of lost channels is skipped, and with every
+        // channel lost nothing is sent.
+        QTest::newRow("page of lost channels is skipped") << 2 << 0 << orders() << 9 << QStringList{page1, page1};
+        QTest::newRow("every channel lost") << 2 << 0 << orders() << 16 << QStringList{"", ""};
+        QTest::newRow("unused entry leaves its cell empty") << 1 << 0 << orders({{5, -1}}) << 0
                                                             << QStringList{"DalVoutSetLayout(2,2,[4,-1,6,7,-1x28])"};
     }
     void sequencePerTick()
@@ -46,11 +51,15 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, dwell);
         QFETCH(QList<int>, order);
+        QFETCH(int, lost);
         QFETCH(QStringList, sent);
         TLiveFixture fx("16");
         auto* spot = fx.live<PropSpot>(IDX_PROP_SPOT);
         spot->mode = mode;
         spot->dwell = dwell;
+        spot->skip_vloss = 1;
+        for (int ch = 0; ch < lost; ++ch)
+            g_api.m_cell[ch].videoLoss = 1;
         for (int p = 0; p < TDVRAPI::CHANNELS; ++p)
             spot->orders[p] = order[p];
         g_api.spotSetdevice();
