@@ -7,6 +7,7 @@
 #include "tosdhooks.h"
 
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -219,6 +220,8 @@ void TDVRAPI::layoutInfo()
                 placeItems(c.ch, c);
         }
     }
+    // The POS callback and the tick change the overlays on device threads.
+    QMutexLocker lock(&m_posMutex);
     for (int ch = 0; ch < count; ++ch) {
         if (!m_txtin[ch].on)
             continue;
@@ -338,8 +341,11 @@ void TDVRAPI::startPbPip(int x, int y, int xres, int yres)
 {
     qCDebug(lcApi, "TDVRAPI::startPbPip..sx:%d sy:%d xres:%d yres:%d", x, y, xres, yres);
     const int count = channelCount();
-    for (int ch = 0; ch < count; ++ch)
-        clearTxtin(ch, &m_txtinImg);
+    {
+        QMutexLocker lock(&m_posMutex);
+        for (int ch = 0; ch < count; ++ch)
+            clearTxtin(ch, &m_txtinImg);
+    }
     // The wide outputs keep the window at a fixed place.
     const int width = voutInfo(1).width();
     if (width == 1680) {
@@ -375,6 +381,7 @@ void TDVRAPI::restoreViews()
 {
     DalVoutSetViw(0, 0, 0, 0, 0);
     const int count = channelCount();
+    QMutexLocker lock(&m_posMutex);
     for (int ch = 0; ch < count; ++ch)
         clearTxtin(ch, &m_txtinImg);
 }
@@ -393,4 +400,30 @@ void TDVRAPI::liveResume()
     char value[128] = "0";
     DalCmd("resume", value, 0);
     m_frozen = 0;
+}
+
+void TDVRAPI::setThumbnail(int ch, int dur)
+{
+    qCDebug(lcApi, "setThumbnail.. ch:%d dur:%d", ch, dur);
+    if (ch >= 0) {
+        const bool changed = ch != m_searchCh;
+        m_searchCh = ch;
+        // Thumbnail and panorama show this one channel.
+        if (m_mode != 0 && changed && (m_searchMode == 3 || m_searchMode == 4)) {
+            std::memset(&m_dec, 0, sizeof m_dec);
+            resetPlayMode();
+        }
+    }
+    if (dur >= 1)
+        m_thumbDur = dur;
+}
+
+uint32_t TDVRAPI::noVideoMask() const
+{
+    uint32_t mask = 0;
+    const int count = channelCount();
+    for (int ch = 0; ch < count; ++ch)
+        if (m_dec.entry[ch].width <= 0 || m_dec.entry[ch].height <= 0)
+            mask |= 1u << ch;
+    return mask;
 }

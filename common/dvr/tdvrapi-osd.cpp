@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <QPainter>
 #include <cstring>
 
@@ -126,12 +127,15 @@ void TDVRAPI::initOsd()
     font.setWordSpacing(3.0);
     m_titleFont = font;
     m_posFont = font;
-    if (m_txtinImg.isNull()) {
-        m_txtinImg = QImage(1920, 1080, QImage::Format_RGB555);
-        m_txtinSize = m_txtinImg.size();
+    {
+        QMutexLocker lock(&m_posMutex);
+        if (m_txtinImg.isNull()) {
+            m_txtinImg = QImage(1920, 1080, QImage::Format_RGB555);
+            m_txtinSize = m_txtinImg.size();
+        }
+        m_txtinImg.fill(kBlack);
+        std::memset(m_nPosDur, 0, sizeof m_nPosDur);
     }
-    m_txtinImg.fill(kBlack);
-    std::memset(m_nPosDur, 0, sizeof m_nPosDur);
 
     qCDebug(lcApi, "=================== initOsd: videos:%d layout:%d sw:%d ==========", count, m_layout, m_sw);
     setLayout();
@@ -202,6 +206,7 @@ void TDVRAPI::showOsd(int f, int update)
     const QSize screen = osdSize(16);
     if (f == 0 && !m_txtinImg.isNull()) {
         // With the OSD off the POS overlays go from the screen too.
+        QMutexLocker lock(&m_posMutex);
         for (int ch = 0; ch < count; ++ch) {
             if (m_txtin[ch].on) {
                 fillBlack(&m_txtinImg, QRect(QPoint(0, 0), screen));

@@ -340,6 +340,12 @@ public:
     void restoreViews();
     void liveFreeze();
     void liveResume();
+    // The search window's thumbnail channel (ch >= 0; a change in a
+    // single-channel playback mode starts its cells over) and interval
+    // (dur >= 1 seconds).
+    void setThumbnail(int ch, int dur);
+    // Bit ch for every channel whose playback picture has no size.
+    uint32_t noVideoMask() const;
 
     int m_toolCh = -1; // the channel a live tool shows alone, -1 none
 
@@ -358,7 +364,8 @@ public:
     void drawOsdText(int ch, const QString& text, QImage* img, int kind, int centre);
     // The same into the channel's playback text image (UTF-8 text).
     void drawOsdText2(int ch, const char* text);
-    // The POS text area of the channel inside its cell.
+    // The POS text area of the channel inside its cell. This and the two
+    // below run with the POS overlay lock (m_posMutex) held by the caller.
     void placeTxtin(int ch);
     // Lays a POS text out in the channel's area of image (the last lines
     // that fit, by the POS section's overlay position) and records the part

@@ -30,7 +30,6 @@ private slots:
             {"sixteen page 1 is out of range", 9, 1, false, "0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,-1x16", 0},
             // One big cell keeps position 0 on every page.
             {"big cell page 2", 3, 2, false, "0,11,12,13,14,15,-1x26", 2},
-            {"big cell page 3 is out of range", 3, 3, false, "0,1,2,3,4,5,-1x26", 0},
             {"order maps positions", 4, 1, true, "6,5,4,3,2,1,0,15,14,-1x23", 1},
         };
         for (const auto& r : rows)
@@ -117,8 +116,7 @@ private slots:
         QTest::newRow("swap") << QByteArray("16") << -1 << 0 << 5 << 0 << QList<int>{5, 1, 2, 3, 4, 0};
         QTest::newRow("channel out of range") << QByteArray("16") << -1 << 0 << 16 << -1 << identity;
         QTest::newRow("stored duplicate resets") << QByteArray("16") << 3 << 2 << 1 << 0 << identity;
-        // A channel missing from the order has the channel count as its
-        // position: its value there is out of range like any other.
+        // A missing channel's position is the channel count: its value there is out of range too.
         QTest::newRow("missing channel") << QByteArray("16") << 4 << 25 << 4 << 0 << identity;
         QTest::newRow("missing channel, full table") << QByteArray("20") << 4 << 20 << 4 << 0 << identity;
     }
@@ -140,6 +138,34 @@ private slots:
             QCOMPARE(g_api.m_chOrder[p], order[p]);
     }
 
+    void thumbnailChannel_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("searchMode");
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<bool>("restarts"); // the playback cells start over
+        QTest::newRow("thumbnail, other channel") << 1 << 3 << 4 << true;
+        QTest::newRow("panorama, other channel") << 1 << 4 << 4 << true;
+        QTest::newRow("same channel") << 1 << 3 << 2 << false;
+        QTest::newRow("live view") << 0 << 3 << 4 << false;
+    }
+    void thumbnailChannel()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, searchMode);
+        QFETCH(int, ch);
+        QFETCH(bool, restarts);
+        TLiveFixture fx("16");
+        g_api.m_searchCh = 2;
+        g_api.m_mode = mode;
+        g_api.m_searchMode = searchMode;
+        g_api.m_dec.entry[1].width = g_api.m_dec.entry[1].height = 100; // only channel 1 has a picture
+        g_api.setThumbnail(ch, 0);
+        g_api.setThumbnail(-1, 60);
+        QCOMPARE(QList<int>({g_api.m_searchCh, g_api.m_thumbDur}), QList<int>({ch, 60}));
+        QCOMPARE(g_api.noVideoMask(), restarts ? 0xffffu : 0xfffdu);
+    }
+
     void singleCameraViews()
     {
         TLiveFixture fx("16");
@@ -147,7 +173,6 @@ private slots:
         g_api.showLayout(3);
         QCOMPARE(TLiveFixture::lines("DalVoutSetLayout").last(), QString("DalVoutSetLayout(0,1,[9,-1x31])"));
         QCOMPARE(g_api.m_toolCh, 9);
-        QCOMPARE(g_api.chAtPoint(10, 10), 9);
         g_api.showLayout2(3);
         QCOMPARE(TLiveFixture::lines("DalVoutSetLayout").last(), QString("DalVoutSetLayout(0,1,[3,-1x31])"));
         g_osdHooks.value = [](int id) { return id * 10; };

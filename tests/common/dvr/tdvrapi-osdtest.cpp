@@ -90,8 +90,7 @@ private slots:
         QTest::addColumn<int>("pos");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("drawn");
-        // Channel 0's area in the quad: (8, 40), 32 columns of 12 and 15
-        // lines of 16 pixels.
+        // Channel 0's area in the quad: (8, 40), 32 columns of 12, 15 lines of 16.
         QStringList many;
         for (int i = 1; i <= 20; ++i)
             many << QString(i, QLatin1Char('x'));
@@ -135,20 +134,13 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<bool>("blends");
         QTest::addColumn<int>("device"); // -1: nothing sent
-        const struct {
-            const char* name;
-            int call, level;
-            bool blends;
-            int device;
-        } rows[] = {{"level 3", 0, 3, true, 4},
-                    {"level 7", 0, 7, true, 0},
-                    {"default, blending output", 1, -1, true, 7},
-                    {"default, fixed output", 1, -1, false, -1},
-                    {"setup level, blending output", 2, 2, true, 5},
-                    {"setup level, fixed output", 2, 2, false, 1},
-                    {"previewed level", 2, -1, true, 1}};
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << r.call << r.level << r.blends << r.device;
+        QTest::newRow("level 3") << 0 << 3 << true << 4;
+        QTest::newRow("level 7") << 0 << 7 << true << 0;
+        QTest::newRow("default, blending output") << 1 << -1 << true << 7;
+        QTest::newRow("default, fixed output") << 1 << -1 << false << -1;
+        QTest::newRow("setup level, blending output") << 2 << 2 << true << 5;
+        QTest::newRow("setup level, fixed output") << 2 << 2 << false << 1;
+        QTest::newRow("previewed level") << 2 << -1 << true << 1;
     }
     void transparency()
     {
@@ -183,7 +175,6 @@ private slots:
         QTest::newRow("recording beyond the tables") << 0 << QList<int>{3, 0, 0, 64, 0, 0, 0, 0}
                                                      << "Recording Cam1 0x0 0.0 fps";
         QTest::newRow("sensor") << 32 << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << "Sensor1";
-        QTest::newRow("motion") << 95 << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << "Motion32";
         QTest::newRow("video back") << 96 << QList<int>{1, 0, 0, 0, 0, 0, 0, 0} << "VideoIn1";
         QTest::newRow("video loss") << 97 << QList<int>{1, 0, 0, 0, 1, 0, 0, 0} << "VideoLoss2";
         QTest::newRow("POS") << 159 << QList<int>{0, 0, 0, 0, 0, 0, 0, 0} << "POS32";

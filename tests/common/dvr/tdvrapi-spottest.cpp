@@ -98,15 +98,15 @@ private slots:
         if (!shows)
             return;
         // Held while the event lasts, then the dwell of the output.
-        for (int t = 0; t < 100; ++t)
-            g_api.tickPopup();
-        QCOMPARE(g_api.m_spotPopCh, ch);
+        auto ticks = [](int n) {
+            while (n-- > 0)
+                g_api.tickPopup();
+            return g_api.m_spotPopCh;
+        };
+        QCOMPARE(ticks(100), ch);
         g_api.fireSpotPopup(code, ch, 0);
-        for (int t = 0; t < 5; ++t)
-            g_api.tickPopup();
-        QCOMPARE(g_api.m_spotPopCh, ch);
-        g_api.tickPopup();
-        QCOMPARE(g_api.m_spotPopCh, -1);
+        QCOMPARE(ticks(5), ch);
+        QCOMPARE(ticks(1), -1);
     }
 
     void packedPixels_data()
@@ -119,7 +119,6 @@ private slots:
         QTest::newRow("white, Cb") << 3 << qRgb(255, 255, 255) << 0 << 0xff80;
         QTest::newRow("red, Cb") << 3 << qRgb(255, 0, 0) << 2 << 0x4c55;
         QTest::newRow("red, Cr") << 3 << qRgb(255, 0, 0) << 3 << 0x4cff;
-        QTest::newRow("dark outline") << 3 << qRgb(16, 16, 16) << 4 << 0x1080;
         QTest::newRow("black is transparent") << 3 << qRgb(0, 0, 0) << 6 << 0;
         QTest::newRow("near black is transparent") << 3 << qRgb(1, 1, 1) << 7 << 0;
         QTest::newRow("a title is 120 pixels") << 3 << qRgb(255, 255, 255) << 125 << -1;
@@ -165,8 +164,7 @@ private slots:
         g_api.zoomcontrol(zoom100x, centre.x(), centre.y());
         DalTestDisplay d;
         dalTestDisplayGet(&d);
-        QCOMPARE(QList<double>({d.zoom, d.zoomX, d.zoomY}), sent);
-        QCOMPARE(g_api.m_zoom, sent[0]);
+        QCOMPARE(QList<double>({g_api.m_zoom, d.zoom, d.zoomX, d.zoomY}), QList<double>{sent[0]} + sent);
     }
 };
 
