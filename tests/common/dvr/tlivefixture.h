@@ -5,8 +5,6 @@
 #include "tdvrfixture.h"
 #include "tosdhooks.h"
 
-#include <QStringList>
-
 class TLiveFixture : public TDvrFixture
 {
 public:
