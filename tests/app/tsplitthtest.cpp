@@ -46,40 +46,6 @@ class TSplitThTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // targets: the pairs set in turn; the first is started, the others
-    // are set (and kicked) while it runs.
-    void queuedWhileRunning_data()
-    {
-        QTest::addColumn<Pairs>("targets");
-        QTest::addColumn<Pairs>("shown");
-        QTest::newRow("one switch") << Pairs{{4, 1}} << Pairs{{4, 1}};
-        QTest::newRow("one during a switch") << Pairs{{4, 1}, {9, 2}} << Pairs{{4, 1}, {9, 2}};
-        QTest::newRow("the latest of several") << Pairs{{4, 1}, {9, 2}, {1, 7}, {-1, -1}}
-                                               << Pairs{{4, 1}, {-1, -1}};
-    }
-    void queuedWhileRunning()
-    {
-        QFETCH(Pairs, targets);
-        Recorder rec;
-        rec.hold = true;
-        TSplitTh th(nullptr, rec.work());
-        QCOMPARE(th.layout(), -1);
-        QCOMPARE(th.nsw(), -1);
-        th.set(targets[0].first, targets[0].second);
-        th.kick();
-        QVERIFY(rec.entered.tryAcquire(1, 5000));
-        for (int i = 1; i < targets.size(); ++i) {
-            th.set(targets[i].first, targets[i].second);
-            th.kick(); // ignored as a start: the running switch takes it
-        }
-        QCOMPARE(th.pending(), targets.size() > 1);
-        rec.hold = false;
-        rec.release.release(targets.size());
-        QVERIFY(th.wait(5000));
-        QTEST(rec.taken(), "shown");
-        QVERIFY(!th.pending());
-    }
-
     // The switch protocol waits for a running switch at most its time
     // (500 ms for layout changes, 250 ms for the event pop-up), then leaves
     // the target to it; with nothing running it does not wait.
@@ -116,24 +82,9 @@ private slots:
             QVERIFY2(waited < waitMs, qPrintable(QString::number(waited)));
         }
         QVERIFY(th.wait(5000));
-        QCOMPARE(rec.taken().last(), qMakePair(1, 3));
-    }
-
-    // A set without a kick (the bring-up primes the thread) is shown by the
-    // next kick; a kick with nothing set shows nothing.
-    void primedThenKicked()
-    {
-        Recorder rec;
-        TSplitTh th(nullptr, rec.work());
-        th.kick();
-        QVERIFY(th.wait(5000));
-        QCOMPARE(rec.taken(), Pairs());
-        th.set(2, 0);
-        QVERIFY(th.wait(100));
-        QCOMPARE(rec.taken(), Pairs());
-        th.kick();
-        QVERIFY(th.wait(5000));
-        QCOMPARE(rec.taken(), (Pairs{{2, 0}}));
+        // A target set during a switch is shown right after it.
+        QCOMPARE(rec.taken(), busy ? (Pairs{{4, 0}, {1, 3}}) : (Pairs{{1, 3}}));
+        QVERIFY(!th.pending());
     }
 
     // Targets set as fast as possible while switches run: every switch
