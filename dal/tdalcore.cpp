@@ -1,4 +1,5 @@
 #include "tdalcore.h"
+#include "tdalclock.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -101,6 +102,7 @@ void TDalCore::reset()
     m_profile = TDalProfile();
     m_profile.select(envProfile());
     TDalJournal::clear();
+    TDalClock::instance().reset(); // the system family's clock
 }
 
 void TDalCore::unregistered(Family family)

@@ -215,9 +215,6 @@ private slots:
         QCOMPARE(DalEncrStart(), -1);
         QCOMPARE(DalBackupScanBd(), -1);
         QCOMPARE(DalNeseTestNtp("pool.ntp.org"), -1);
-        int result = 1;
-        QCOMPARE(DalCheckValidFwr("/backup/a.fwr", &result), -1);
-        QCOMPARE(result, 1);
     }
 
     void packetHeadIsBigEndian()
