@@ -1,8 +1,10 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
+#include "dalcall.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaljournal.h"
+#include "tdalvin.h"
 
 #include <cstdio>
 #include <cstring>
@@ -47,6 +49,7 @@ extern "C" {
 void dalTestReset(void)
 {
     TDalCore::instance().reset();
+    TDalVin::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -62,6 +65,14 @@ void dalTestGetState(DalTestState* st)
     const TDalProfile p = c.profile();
     std::lock_guard<std::mutex> lock(c.stateMutex());
     *st = c.state();
+    // The outputs and the watchdog are kept by the alarm side.
+    DalTestIoOut io;
+    c.alarm().get(&io);
+    st->alarm = io.relays;
+    st->buzzer = io.buzzer;
+    st->wdtOn = io.wdtArmed;
+    st->wdtSeconds = io.wdtSeconds;
+    st->wdtClears = io.wdtKicks;
     std::snprintf(st->profile, sizeof st->profile, "%s", p.name().c_str());
     st->channels = p.channels();
     st->pal = p.pal();
@@ -262,6 +273,38 @@ int dalTestControlPath(char* buf, int size)
         return -1;
     std::snprintf(buf, size_t(size), "%s", TDalCore::instance().controlPath().c_str());
     return 0;
+}
+
+/* ---- Video inputs and audio ---- */
+
+int dalTestVinGetState(int ch, DalTestVinState* out)
+{
+    if (!out || ch < 0 || ch >= core().profile().channels() || !TDalVin::instance().state(ch, out))
+        return -1;
+    std::lock_guard<std::mutex> lock(core().stateMutex());
+    std::memcpy(out->camName, dalcall::g_misc.camName[ch], sizeof out->camName);
+    out->camName[sizeof out->camName - 1] = '\0';
+    return 0;
+}
+
+void dalTestAudioGetState(DalTestAudioState* out)
+{
+    if (out)
+        TDalVin::instance().audio(out);
+}
+
+int dalTestVinFormat(int ch, int width, int height, int progressive, double fps)
+{
+    if (ch < 0 || ch >= core().profile().channels()
+        || !TDalVin::instance().setFormat(ch, width, height, progressive, fps))
+        return -1;
+    core().injectVin(CBT_VIN_CAMERA, ch, 0, nullptr);
+    return 0;
+}
+
+void dalTestMotion(int ch, int on)
+{
+    core().injectVin(CBT_VIN_MOTION, ch, on, nullptr);
 }
 
 } // extern "C"

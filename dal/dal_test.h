@@ -87,6 +87,7 @@ void dalTestNese(int type, const uint32_t* info, int count, const char* state); 
 void dalTestVin(int type, int ch, int value, const unsigned char* map /* 128 bytes or null */);
 void dalTestPos(int type, int ch, int value, const char* text);
 void dalTestSerial(int type, const int32_t* rec /* [4], null: zeros */);
+
 /* Applies one control-channel line as the FIFO would: 0, or -1 when the
  * line is not understood or names a sensor or channel beyond the profile. */
 int dalTestControlLine(const char* line);
@@ -99,7 +100,7 @@ void dalTestFail(const char* call, int result);
 void dalTestClearFails(void);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
- * "num_fidx", "numRes", "numLayout", "numResHd"), so tests can see how
+ * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt"), so tests can see how
  * the program copes with counts beyond the tables; -1 for another name. */
 int dalTestSetCount(const char* field, int value);
 
@@ -112,6 +113,105 @@ void dalTestJournalClear(void);
 
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
+
+/* ---- Alarm outputs, buzzer, LEDs, watchdog, controller, PTZ and POS ---- */
+
+/* The IO family's outputs. The stand-in's time is its seconds: one per tick
+ * delivered, from the reset on. The watchdog never resets anything: it notes
+ * that the hardware would have (wdtWouldReset stays 1 until the reset). */
+typedef struct DalTestIoOut {
+    uint32_t relays;       /* bit k: relay k on */
+    int32_t buzzer;
+    int32_t keyBuzzer;     /* DalIoSetBuzzer: keys beep */
+    int32_t rmcId;         /* DalIoSetRmc: remote-controller id, -1 all */
+    int32_t hddErrorLed;   /* DalCmd "HDD_ERROR_LED" */
+    int32_t panicLed;      /* DalCmd "PANIC_RECORD_LED" */
+    int32_t testLed;       /* DalIoTestLed */
+    char keyboard[128];    /* DalCmd "ORVA_KBD": the system keyboard's text */
+    int32_t wdtArmed;
+    int32_t wdtSeconds;    /* time-out; 0 none set yet */
+    int32_t wdtLastKick;   /* second of the last kick (or of arming) */
+    int32_t wdtKicks;
+    int32_t wdtWouldReset; /* armed, and not kicked within the time-out */
+    int32_t now;           /* the stand-in's seconds */
+} DalTestIoOut;
+void dalTestGetIoOut(DalTestIoOut* out);
+
+/* PTZ: what went out on the serial line, oldest first (the last 4096),
+ * stamped with the stand-in's seconds. op is a move (arg the PTZ command
+ * 0..9), a stop, or the preset operation (arg the preset index 0..31). */
+enum { DAL_PTZ_MOVE = 1, DAL_PTZ_STOP = 2, DAL_PTZ_PRESET_SET = 23, DAL_PTZ_PRESET_CLEAR = 24, DAL_PTZ_PRESET_GO = 25 };
+typedef struct DalTestPtzCmd {
+    int32_t time;
+    int32_t addr;
+    int32_t op;
+    int32_t arg;
+} DalTestPtzCmd;
+int dalTestPtzLogCount(void);
+int dalTestPtzLog(int i, DalTestPtzCmd* out); /* -1 outside the log */
+void dalTestPtzLogClear(void);
+/* The camera at an address (0..255): what DalPtzSetAddr bound to it, the
+ * channel linked to it (-1 none), its presets (bit i: index i stored), the
+ * move running (-1 none) and the preset it went to last (-1 none). */
+typedef struct DalTestPtzCam {
+    int32_t bound;
+    int32_t driver;
+    int32_t baud;
+    int32_t speedPan;
+    int32_t speedTilt;
+    int32_t channel;
+    int32_t moving;
+    int32_t at;
+    uint32_t presets;
+} DalTestPtzCam;
+int dalTestPtzCamera(int addr, DalTestPtzCam* out); /* -1 for another address */
+/* The count DalPtzGetCaps reports is overridden with dalTestSetCount("ptz_cnt", n). */
+
+/* POS: the eight port records last given to DalPosSet, and a device that
+ * answers DalPosScan plugged into (present 1) or pulled from a port 0..7. */
+void dalTestPosPorts(PosDev* out /* [8] */);
+int dalTestPosPresent(int port, int present); /* -1 for another port */
+
+/* ---- Video inputs and audio ---- */
+
+/* What one video input holds. */
+typedef struct DalTestVinState {
+    int32_t formatSet;     /* dalTestVinFormat chose the format below; else the
+                              profile's standard definition (960 wide, interlaced) */
+    int32_t width, height, progressive;
+    double fps;
+    int32_t capsSet;       /* DalVinSetCaps set the input to this format */
+    int32_t capsRes, capsProgressive;
+    double capsFps;
+    int32_t csc[4];        /* DalVinSetCSC by component (0 bri, 1 sat, 2 hue, 3 con); -1 never set */
+    int32_t camOff;        /* DalVinSetCamOff */
+    int32_t mdSet;         /* DalVinSetMd was called */
+    int32_t mdSens;
+    int32_t mdOn;          /* with a mask; 0: detection off (null mask) */
+    uint32_t mdMask[32];
+    int32_t mdTrace;       /* DalVinSetMdTrace */
+    int32_t privacySet;    /* DalVinSetPrivacy set zone 0 */
+    double privacy[4];     /* x, y, w, h as fractions of the picture */
+    char camName[64];      /* DalSetCamName */
+} DalTestVinState;
+
+/* The audio routing. */
+typedef struct DalTestAudioState {
+    int32_t aoutSet;       /* DalAoutSet was called */
+    int32_t aout;          /* the channel heard; -1 off */
+    int32_t linked;        /* DalAinLink was called */
+    int32_t link[32];      /* camera of each audio input; -1 none */
+} DalTestAudioState;
+
+/* 0, or -1 for a channel beyond the profile (out untouched). */
+int dalTestVinGetState(int ch, DalTestVinState* out);
+void dalTestAudioGetState(DalTestAudioState* out);
+/* The input of ch delivers a new format from now on (DalVinGetInfo), and
+ * the layer reports the change (CBT_VIN_CAMERA); -1 for a channel beyond
+ * the profile or a size or rate no camera sends (nothing changes). */
+int dalTestVinFormat(int ch, int width, int height, int progressive, double fps);
+/* Motion starts (on) or ends on ch (CBT_VIN_MOTION). */
+void dalTestMotion(int ch, int on);
 
 /* ---- Clock and firmware (the system family) ---- */
 

@@ -219,20 +219,26 @@ int TDVRAPI::runIo(int type, int from, int data)
     case CBT_IO_SENSOR:
         qCDebug(lcApi, "CBT_IO_SENSOR.. ch:%d data:%d", from, data);
         notify(SIG_IO_SENSOR, from, data);
-        // The alarm and spot areas add, in this order:
-        // fireAlarmout(SIG_IO_SENSOR, from, data), fireSpotPopup(SIG_IO_SENSOR, from, data).
+        fireAlarmout(SIG_IO_SENSOR, from, data);
+        // The spot area adds fireSpotPopup(SIG_IO_SENSOR, from, data) here.
         break;
     case CBT_IO_RMCID:
         notify(SIG_IO_RMCID, from, data);
         break;
-    case CBT_IO_TIME:
+    case CBT_IO_TIME: {
         // The live-layout area adds eventLine() first.
         notify(SIG_IO_TIME, from, data);
-        // The alarm area adds freeAlarmout(), then the relay and buzzer
-        // state check (readIoState, SIG_IO_STATE when it changed); the spot
-        // area adds tickPopup() and runSpotSeq().
+        freeAlarmout();
+        // The alarm-control window follows the relays and the buzzer.
+        const IoState before = m_ioState;
+        readIoState();
+        if (std::memcmp(&before, &m_ioState, sizeof before) != 0)
+            emit sg_dvrNotify(SIG_IO_STATE, 0, 0, 0, QString(), QString());
+        // The spot area adds tickPopup(), then runSpotSeq() while no spot
+        // pop-up counts down.
         aliveTick(data);
         break;
+    }
     default:
         break;
     }

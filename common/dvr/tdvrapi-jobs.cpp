@@ -127,8 +127,9 @@ void TDVRAPI::sl_thFinished()
         break;
     case TDvrTh::MODE_UPGRADE:
         if (m_fUpgrade) {
-            // The alarm area adds here the watchdog armed for the upgrade:
-            // enableWdt(1), setWdttime(30).
+            // The watchdog stays armed through the upgrade.
+            enableWdt(1);
+            setWdttime(30);
             notify(SIG_UPGRADE_READY, 0, 0, 0);
         }
         emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, QString(), QString());

@@ -5,6 +5,7 @@
 #include "tdvrth.h"
 #include "tlog.h"
 #include "tlogthread.h"
+#include "tptztourth.h"
 #include "tquickopt.h"
 #include "trunner.h"
 
@@ -30,6 +31,8 @@ TDVRAPI::~TDVRAPI()
     // A job under way ends before its thread object goes.
     if (m_dvrTh)
         m_dvrTh->wait();
+    // The tour thread reads the configuration: it ends while that exists.
+    delete m_ptzTourTh;
     delete m_quickOpt;
 }
 
@@ -88,6 +91,9 @@ void TDVRAPI::init()
     m_dvrTh = new TDvrTh(this);
     connect(m_dvrTh, &QThread::finished, this, &TDVRAPI::sl_thFinished);
     m_jobBusy = false;
+    delete m_ptzTourTh;
+    m_ptzTourTh = new TPtztourth(this);
+    initAlarmPtz();
 
     // 4. The log in RAM starts from the copy in flash.
     runSystem("cp -f /dvr/SYSTEM.log /tmp/");
@@ -114,8 +120,8 @@ int TDVRAPI::isBackup(int which) const
 {
     if (which == 0)
         return m_backupBusy;
-    // which 1: the hold flag of alarm output 0, kept by the alarm area.
-    return 0;
+    // which 1: alarm output 0 is held while its event lasts.
+    return which == 1 ? m_alarmHold[0] : 0;
 }
 
 double TDVRAPI::getRatio(int /*resolution*/) const

@@ -148,6 +148,26 @@ private slots:
             QCOMPARE(int(r[i].code), logs[i]);
     }
 
+    // A sensor drives the relay its alarm row links to; the tick that sees
+    // the relay state change says so, the next one does not.
+    void sensorRelayState()
+    {
+        Started s;
+        for (AlarmOutEntry& o : s.fx.live<PropAlarm>(IDX_PROP_ALARM)->out)
+            o.sensorOn[3] = &o == &s.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[1];
+        QCOMPARE(dalTestControlLine("sensor 3 on"), 0);
+        s.settle();
+        DalTestIoOut out;
+        dalTestGetIoOut(&out);
+        QCOMPARE(out.relays, 2u);
+        QVector<int> states;
+        for (int tick = 1; tick <= 2; ++tick) {
+            dalTestStepTick();
+            states << int(std::count_if(s.spy.begin(), s.spy.end(), [](const QList<QVariant>& a) { return a.at(0).toInt() == SIG_IO_STATE; }));
+        }
+        QCOMPARE(states, (QVector<int>{1, 1}));
+    }
+
     // Every fifth tick saves a real time stamp as the alive time, with the
     // display order; the other ticks leave the flash alone.
     void aliveTimeOnTicks()
