@@ -11,7 +11,7 @@
 
 #include <QLoggingCategory>
 #include <QThread>
-#include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -76,9 +76,11 @@ int TDVRAPI::daemonize(int argc, char** argv)
 
     rlim_t limit = 0;
     if (haveLimit)
-        limit = rl.rlim_max == RLIM_INFINITY ? 1024 : rl.rlim_max;
-    for (rlim_t fd = 0; fd < limit; ++fd)
-        close(int(fd));
+        limit = rl.rlim_max == RLIM_INFINITY ? 1024 : qMin<rlim_t>(rl.rlim_max, UINT_MAX);
+    // One call where the kernel has it: a hard limit can be in the millions.
+    if (limit > 0 && close_range(0, unsigned(limit - 1), 0) != 0)
+        for (rlim_t fd = 0; fd < limit; ++fd)
+            close(int(fd));
 
     // The standard descriptors lead nowhere: the system's own null device.
     const int fd0 = open("/dev/null", O_RDWR);
