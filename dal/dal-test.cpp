@@ -3,6 +3,7 @@
 #include "dalcall.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
+#include "tdaldb.h"
 #include "tdaljournal.h"
 #include "tdalvin.h"
 
@@ -265,6 +266,11 @@ int dalTestJournalFind(const char* text)
 void dalTestJournalClear(void)
 {
     TDalJournal::clear();
+}
+
+int dalTestDbDescribe(const char* path, const char* text)
+{
+    return TDalDb::describe(path, text) ? 0 : -1;
 }
 
 int dalTestControlPath(char* buf, int size)

@@ -111,6 +111,15 @@ int dalTestJournalLine(int i, char* buf, int size);
 int dalTestJournalFind(const char* text);
 void dalTestJournalClear(void);
 
+/* ---- Recording database and decoder ---- */
+/* Writes a database description (see dal/tdaldbmodel.h) as the database at
+ * a unit path ("/data0/data.db6" the internal one, any other file an
+ * external one), making its folder; null text writes the default database.
+ * 0, or -1 when it cannot be written. Handles opened before keep what they
+ * read; the next open and decoder start read the new one. Only below a
+ * runtime root (DVR_ROOT). */
+int dalTestDbDescribe(const char* path, const char* text);
+
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
 

@@ -1,5 +1,7 @@
 #include "tdalcore.h"
 #include "tdalclock.h"
+#include "tdaldb.h"
+#include "tdaldec.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -93,6 +95,9 @@ int TDalCore::exit()
 void TDalCore::reset()
 {
     exit();
+    TDalDb::instance().reset();
+    TDalDec::instance().reset();
+    TDalClock::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);
@@ -106,7 +111,6 @@ void TDalCore::reset()
     m_ptz.reset();
     m_pos.reset();
     TDalJournal::clear();
-    TDalClock::instance().reset(); // the system family's clock
 }
 
 void TDalCore::unregistered(Family family)
@@ -273,8 +277,10 @@ void TDalCore::tick()
         count = ++m_state.tickCount;
         now = ++m_seconds;
     }
-    // The second passes for the watchdog before the program hears of it.
+    // The second passes for the watchdog and the decoder before the
+    // program hears of it.
     m_alarm.second(now);
+    TDalDec::instance().second();
     cb(ctx, CBT_IO_TIME, 0, count);
 }
 

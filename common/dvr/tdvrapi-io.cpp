@@ -205,8 +205,7 @@ int TDVRAPI::runIo(int type, int from, int data)
     case CBT_IO_JOG:
         qCDebug(lcApi, "CBT_IO_JOG.. data:%d", data);
         if (m_play && !(from == 1 && m_jogAsKey)) {
-            // During playback the jog steps frames, it sends no key: the
-            // playback area adds decStep(data > 0 ? 1 : 0) here.
+            decStep(data > 0 ? 1 : 0); // during playback the jog steps frames
             break;
         }
         notify(SIG_IO_KEY, KEY_PRESS, data > 0 ? KEY_JOG_RIGHT : KEY_JOG_LEFT);

@@ -6,6 +6,7 @@
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
+#include "searchrecords.h"
 #include "vinrecords.h"
 
 #include <QByteArray>
@@ -535,6 +536,116 @@ public:
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 
     // ======== Playback, search, backup and media (tdvrapi-play.cpp, tdvrapi-search.cpp, tdvrapi-backup.cpp) ========
+
+    // -- Playback and decoder control (tdvrapi-play.cpp)
+public:
+    int isPlay() const { return m_play; }
+    // Starts playback of the loaded day at the time (hour < 0: instant
+    // replay of the last seconds, tried at now - 5, - 6 and - 7 s) at the
+    // rate; the device layer's result: negative failed, 0 playing, positive
+    // not playing.
+    int decStart(int hour, int min, int sec, double rate);
+    void decStop();
+    // Changes the speed; nothing unless playing.
+    void decRate(double rate);
+    // One frame (1 forward, 0 backward, -1 the direction of play); playback
+    // pauses. Nothing unless playing.
+    void decStep(int dir);
+    // Seeks within the day; -1 unless playing.
+    int decPos(int secOfDay);
+    int decCurDateId();
+    // De-interlace and date overlap from the live search options.
+    void decSetdevice();
+    void decSetDeint(int on);
+    // 0 live view, 1 search/playback screen.
+    void setMode(int f);
+    // Clears the playback cells after a database, day or channel change.
+    void resetPlayMode();
+    // Board test: plays the last 10 s; back to live output.
+    int testDecStart();
+    void testDecStop();
+    // The second text of a playback cell (decode summary, "No Data", the
+    // cell's date and time), as last drawn.
+    QString playText(int ch) const;
+
+    double m_pauseRate = 0.0;
+    int m_searchCh = 0;   // the channel of the Thumbnail and Panorama modes
+    int m_thumbNum = 0;   // thumbnail cells
+    int m_thumbDur = 3600; // seconds between thumbnails
+    // The decoder's report, written on the decoder's thread; notifications
+    // of the date, time and rate carry a copy of it (sg_dvrRecord).
+    DecInfo m_dec = {};
+    int m_posTime[CHANNELS] = {}; // playback second a text-in line was drawn
+
+public slots:
+    void sl_decInfo(int ch, QString text);
+
+private:
+    // The playback and search state of a fresh start (init).
+    void initPlayback();
+    void setPlayText(int ch, const QString& text);
+    // The text-in overlays of every channel switched off.
+    void clearPlayOverlays();
+    // Repaint of the whole OSD area.
+    void repaintOsd();
+    void decText(int type, const DecInfo* rec);
+    // The cell date and time texts of the thumbnail and panorama modes.
+    bool cellTimes(const DecInfo* rec, int cells, bool perCell);
+
+    mutable QMutex m_playTextMutex;
+    QString m_playText[DAL_MAX_CH];
+
+    // -- Recording-database search (tdvrapi-search.cpp)
+public:
+    enum { MAX_PER_PAGE = DayEvents::MAX_ITEMS };
+    // Opens the database the query names with its filters on the month it
+    // asks for (the last recorded one when that has none); 1 when open with
+    // a recorded month.
+    int readyFordb(const SearchQuery* q);
+    // Opens the disks' database (path null or empty) or the one at path for
+    // a search mode; 1 when opened.
+    int openDb(int mode, const char* path);
+    void closeDb();
+    // The index of a recorded month; -1 when none or no database.
+    int monthIndex(int year, int month);
+    int setMonth(int year, int month);
+    // m_monthInfo of the shown month; 1 when read.
+    int loadMonth();
+    // The next (dir >= 0) or previous month; 0 at either end.
+    int stepMonth(int dir);
+    // A day (chkday non-zero: entry idx of the day) and page: m_dayEvents
+    // in the Event and POS modes, m_reiDay otherwise; 0 on failure.
+    int loadDay(int day, int idx, int page, int chkday);
+
+    char m_dbPath[100] = {};
+    int m_perPage = 1;
+    // The position in the database.
+    int m_year = 0;
+    int m_month = 0;
+    int m_monthIdx = -1;
+    int m_day = 0;
+    int m_curDayId = -1;
+    int m_dateIdx = -1;
+    int m_numMonth = 0;
+    int m_numItem = 0;
+    int m_numPage = 0;
+    int m_page = 0;
+    int m_evtType = 0;
+    int m_reiFilter = 0;
+    uint8_t m_typeFilter[9][32] = {};
+    uint8_t m_eventList[9][32] = {};
+    Db6Avc m_avc = {};
+    MonthInfo m_monthInfo = {};
+    ReiDay m_reiDay = {};
+    DayEvents m_dayEvents = {};
+
+private:
+    int loadday();
+    int loadDayevent();
+    int loadDayRei();
+    // Stops a running playback before another day or database is read.
+    void stopForLoad();
+    static void searchProgress(void* ctx, const int32_t* values);
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
 

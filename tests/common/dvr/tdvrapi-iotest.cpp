@@ -111,7 +111,7 @@ private slots:
         QTest::newRow("sensor") << live << QByteArray("sensor 3 on") << Notes{{3338, 3, 1}} << 0 << none;
         QTest::newRow("remote id") << live << QByteArray("rmcid 7") << Notes{{3335, 1, 7}} << 0 << none;
         QTest::newRow("jog live") << live << QByteArray("jog 2;jog -1") << Notes{{3333, 1, R}, {3333, 1, KEY_JOG_LEFT}} << 0 << none;
-        QTest::newRow("jog playing steps frames") << play << QByteArray("jog 2") << Notes{} << 0 << none;
+        QTest::newRow("jog playing steps frames") << play << QByteArray("jog 2;jog -1") << Notes{} << 0 << none;
         QTest::newRow("jog as key playing") << QVector<int>{1, 0, 1} << QByteArray("jog 1") << Notes{{3333, 1, R}} << 0 << none;
         QTest::newRow("10P playing") << play << QByteArray("key KR10 press") << Notes{{3333, 1, Qt::Key_F30}} << 1 << none;
         QTest::newRow("RIGHT, shuttle off centre") << shuttled << QByteArray("key KRRI press") << Notes{} << 1 << none;
@@ -141,6 +141,9 @@ private slots:
         s.settle();
         QTRY_COMPARE(s.notes(), notes);
         QCOMPARE(g_api.m_keyHit, keyHit);
+        // A jog in playback that sends no key steps frames instead.
+        const bool steps = lines.startsWith("jog") && notes.isEmpty();
+        QCOMPARE(dalTestJournalFind("DalDecStep(1)") >= 0 && dalTestJournalFind("DalDecStep(0)") >= 0, steps);
         LogRecord r[2];
         QCOMPARE(g_api.lastLogs(r, 2), logs.size());
         for (int i = 0; i < logs.size(); ++i)
