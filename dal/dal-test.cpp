@@ -1,6 +1,7 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
 #include "dalcall.h"
+#include "tdalbackup.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
@@ -49,6 +50,7 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalVin::instance().reset();
 }

@@ -222,6 +222,31 @@ int dalTestVinFormat(int ch, int width, int height, int progressive, double fps)
 /* Motion starts (on) or ends on ch (CBT_VIN_MOTION). */
 void dalTestMotion(int ch, int on);
 
+/* ---- Backup media ---- */
+
+/* The backup devices and the job of the backup family. */
+typedef struct DalTestBackupState {
+    uint64_t size[2];      /* room on the medium, bytes (0 USB, 1 optical) */
+    int32_t present[2];
+    int32_t selected;      /* 0 USB, 1 optical */
+    int32_t mounted;       /* the selected medium is mounted at "/backup" */
+    int32_t dbOpen;
+    int32_t job;           /* 0 none, 1 estimate, 2 copy */
+    uint32_t camoff;       /* cameras the filter leaves out */
+    int32_t type;          /* backup format: 0 exe, 1 avi */
+    char lastFile[256];    /* unit path of the last file written */
+} DalTestBackupState;
+
+/* Puts a medium (0 USB stick, 1 optical disc) in or out of its drive with
+ * size bytes of room; mounted non-zero also selects it and mounts it at
+ * "/backup". A medium that leaves while a copy is written to it fails the
+ * copy. The program hears CBT_BACKUP_INFO_BD with the device. */
+void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
+/* While on, a backup job waits before each next step (after each progress
+ * report) until released, stopped, or its medium leaves. */
+void dalTestBackupHold(int on);
+void dalTestBackupGetState(DalTestBackupState* st);
+
 /* ---- Clock and firmware (the system family) ---- */
 
 /* The recorder's clock as DalSysSetTime and DalSysSetTz left it. */

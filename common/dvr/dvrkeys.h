@@ -1,21 +1,11 @@
 #pragma once
+#include "keyvalues.h"
+
 // Key codes between the device layer and the program. The device layer
 // reports a key as a four-character code (most significant byte first):
 // front-panel and remote-controller keys begin with "KR", digits are 'K',
 // 'R', 0 and the digit, a few keys use other prefixes. The facade turns them
 // into Qt key codes (TDVRAPI::toQtKey).
-
-// The `from` value of a key event.
-enum KeyState { KEY_PRESS = 1, KEY_RELEASE = 2, KEY_REPEAT = 4 };
-
-enum {
-    // OR-ed into a Qt key code: the second function of a combined
-    // front-panel key; the receiver decides by its state which one applies.
-    KEYMOD_ALT = 0x02000000,
-    // Jog steps sent as keys.
-    KEY_JOG_LEFT = 14,
-    KEY_JOG_RIGHT = 15
-};
 
 enum DvrKey {
     KEY_DOWN_STOP = 0x344E4453,  // "4NDS"

@@ -1,6 +1,7 @@
 // IO events of the device layer: keys, jog, shuttle, sensors, the
 // remote-controller id and the one-second tick; the device key table.
 #include "tdvrapi.h"
+#include "dvrkeys.h"
 #include "tquickopt.h"
 
 #include <QLoggingCategory>

@@ -56,6 +56,7 @@ void TDVRAPI::init()
     std::memset(&m_pageLines, 0, sizeof m_pageLines);
     m_pageLines.page = -1;
     m_logStart = 0;
+    resetBackup();
 
     // 2. Flags and screen state.
     m_rate = 0.0;

@@ -2,7 +2,8 @@
 #include "alarmrecords.h"
 #include "cbt.h"
 #include "dal.h"
-#include "dvrkeys.h"
+#include "dvrbackup.h"
+#include "keyvalues.h"
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
@@ -15,7 +16,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
+#include <atomic>
 #include <cstdint>
 
 class TDvrApiTest;
@@ -347,7 +350,7 @@ public:
 
     // ======== IO keys (tdvrapi-io.cpp) ========
 public:
-    // The Qt key of a device key code (dvrkeys.h); Qt key plus KEYMOD_ALT
+    // The Qt key of a device key code (DvrKey, dvrkeys.h); Qt key plus KEYMOD_ALT
     // for the second function of a combined key; 0 for an unknown code.
     static int toQtKey(int code);
     // Catches the layout keys before translation: emits SIG_LAYOUT_CHANGE
@@ -646,6 +649,65 @@ private:
     // Stops a running playback before another day or database is read.
     void stopForLoad();
     static void searchProgress(void* ctx, const int32_t* values);
+
+    // -- Backup and external media (tdvrapi-backup.cpp, tdvrapi-media.cpp)
+public:
+    // Opens the backup source with the cameras and audio left out (the
+    // cameras the logged-in user may not watch always are); 1 when the
+    // device layer took it, else 0. The dates follow with SIG_BD_DATE.
+    int openBackupDb(uint32_t camoff, uint32_t audoff);
+    // Forgets the dates of the backup source.
+    void closeBackupDb();
+    // Hands the device layer a changed camera and audio choice only.
+    void setBackupFilter(uint32_t camoff, int audoff);
+    void setBackupType(int type);
+    // Starts estimating the size of a range: 1 started, 0 refused.
+    int backupEstimate(const BackupRange* range);
+    // Starts the copy of the range estimated last: 1 started, 0 when the
+    // device layer refused it (nothing runs then).
+    int backupStart(int type);
+    void backupStop();
+    // Copies of what the backup events keep, taken under their lock.
+    BackupDb backupDb() const;
+    QVector<BackupDate> backupDates() const;
+    BdList bdList() const;
+
+    // Backup devices: each request keeps the asking window and request
+    // (m_bdWin, m_bdAct) for the answer the device layer sends later.
+    int detectExtSd(int win, int act);
+    void selectExtSd(int win, int act, int bd);
+    // Unmounts the medium, closes the backup source, selects bd and mounts
+    // it when mount is set; -1 (nothing done) while a copy runs.
+    int mountExtSd(int win, int act, int mount, int bd);
+    // Releases the medium; a copy or an estimate under way is stopped first.
+    void umountExtSd();
+    // The files of a folder whose names contain the filter without its first
+    // character ("*.fwr": ".fwr"), sorted by extension, into m_fileList and
+    // m_listInfo with perPage (1..100) names a page.
+    void fill_file(const QString& path, const QString& filter, int perPage);
+    // Page page of the last listing into m_pageLines.
+    void readDirFile(int page);
+    // A picture of the live video onto the USB stick; the answer comes with
+    // the device layer's snapshot event.
+    void snapshot();
+    // The board test's device scan; the result arrives through its own
+    // backup callback.
+    QString* testScanBd(QString* out);
+
+    std::atomic<int> m_space{0};  // MB copied (device layer's thread)
+    std::atomic<int> m_tSpace{0}; // MB to copy (device layer's thread)
+    std::atomic<int> m_bdWin{0};  // window of the last backup-device request
+    std::atomic<int> m_bdAct{0};  // its request code
+    QStringList m_fileList;
+
+private:
+    // Zeroes the backup source, the device list and the counters (init).
+    void resetBackup();
+
+    mutable QMutex m_backupMutex; // the source's dates and range, the device list
+    BackupDb m_backupDb = {};
+    QVector<BackupDate> m_backupDates;
+    BdList m_bdList = {};
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
 

@@ -141,7 +141,7 @@ void TDvrTh::saveLog()
         status(uiText(ok ? "Success" : "Failed"));
         TRunner::removeFile(QLatin1String(kLogCopy));
     }
-    // The media area adds umountExtSd() here.
+    m_api->umountExtSd();
     endDelay();
 }
 
@@ -154,7 +154,7 @@ void TDvrTh::exportConf()
         const bool ok = g_cfg && TRunner::copyFile(g_cfg->tmpPath(), target);
         status(uiText(ok ? "Success" : "Failed"));
     }
-    // The media area adds umountExtSd() here.
+    m_api->umountExtSd();
     endDelay();
 }
 

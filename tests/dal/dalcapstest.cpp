@@ -213,7 +213,6 @@ private slots:
         QCOMPARE(DalVoutSetLayout(0, 1, chain), -1);
         QCOMPARE(DalDecStart("/data0/data.db6", -1, 0, 1, 0.0, 1.0), -1);
         QCOMPARE(DalEncrStart(), -1);
-        QCOMPARE(DalBackupScanBd(), -1);
         QCOMPARE(DalNeseTestNtp("pool.ntp.org"), -1);
     }
 

@@ -1,3 +1,4 @@
+#include "dvrkeys.h"
 #include "tdvrfixture.h"
 #include "tquickopt.h"
 
