@@ -7,6 +7,7 @@
 #include "tdaldb.h"
 #include "tdaljournal.h"
 #include "tdalvin.h"
+#include "tdalvout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -53,6 +54,7 @@ void dalTestReset(void)
     TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalVin::instance().reset();
+    TDalVout::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -273,6 +275,23 @@ void dalTestJournalClear(void)
 int dalTestDbDescribe(const char* path, const char* text)
 {
     return TDalDb::describe(path, text) ? 0 : -1;
+}
+
+/* ---- Video outputs ---- */
+
+int dalTestVoutGet(int output, DalTestVout* out)
+{
+    return TDalVout::instance().get(output, out);
+}
+
+void dalTestDisplayGet(DalTestDisplay* out)
+{
+    TDalVout::instance().display(out);
+}
+
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size)
+{
+    return TDalVout::instance().overlayCopy(hd != 0, info, buf, size);
 }
 
 int dalTestControlPath(char* buf, int size)

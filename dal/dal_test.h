@@ -120,6 +120,41 @@ void dalTestJournalClear(void);
  * runtime root (DVR_ROOT). */
 int dalTestDbDescribe(const char* path, const char* text);
 
+/* ---- Video outputs ---- */
+
+/* One output: 0 the main monitor, 2 the spot monitor. */
+typedef struct DalTestVout {
+    int32_t res;           /* DalVoutSetCaps; -1 never set */
+    int32_t layout;        /* layout id shown; 0 none yet */
+    int32_t chain[32];     /* the chain of the last accepted DalVoutSetLayout */
+    int32_t viw[4];        /* picture-in-picture window x, y, w, h; w 0: off */
+    int32_t csc[4];        /* 0 brightness, 1 saturation, 2 hue, 3 contrast; -1 never set */
+} DalTestVout;
+
+/* The screen: digital zoom, covert cameras, live flag, alpha rectangles. */
+typedef struct DalTestDisplay {
+    double zoom, zoomX, zoomY; /* the last accepted DalVoutZoom */
+    uint32_t covert;           /* bit ch: covert */
+    int32_t live;              /* DalVoutSetLive; -1 never set */
+    int32_t numAlpha;          /* rectangles below, oldest first (the last 64) */
+    int32_t alpha[64][5];      /* x, y, w, h and the device's level */
+} DalTestDisplay;
+
+/* The last title overlay of a spot output, as the layer copied it: 16-bit
+ * words of packed 4:2:2 (luma in the high byte, Cb for even x and Cr for
+ * odd x in the low byte), pitch bytes a row. */
+typedef struct DalTestOverlay {
+    int32_t ch;            /* the channel count: the clock line */
+    int32_t w, h, pitch;
+} DalTestOverlay;
+
+/* 0, or -1 for an output outside 0..2 or a null record. */
+int dalTestVoutGet(int output, DalTestVout* out);
+void dalTestDisplayGet(DalTestDisplay* out);
+/* hd 0 the spot output, 1 the HD spot: its overlay's record and up to size
+ * bytes of its buffer; the bytes copied, -1 when none was sent. */
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size);
+
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
 

@@ -76,6 +76,7 @@ void TDVRAPI::init()
     for (int i = 0; i < CHANNELS; ++i)
         m_chOrder[i] = i;
     m_hddAlarmCheck = 1;
+    resetLive();
     m_deint = g_cfg ? static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1))->deinterlace : 0;
     initPlayback();
 
