@@ -220,13 +220,13 @@ int TDVRAPI::runIo(int type, int from, int data)
         qCDebug(lcApi, "CBT_IO_SENSOR.. ch:%d data:%d", from, data);
         notify(SIG_IO_SENSOR, from, data);
         fireAlarmout(SIG_IO_SENSOR, from, data);
-        // The spot area adds fireSpotPopup(SIG_IO_SENSOR, from, data) here.
+        fireSpotPopup(SIG_IO_SENSOR, from, data);
         break;
     case CBT_IO_RMCID:
         notify(SIG_IO_RMCID, from, data);
         break;
     case CBT_IO_TIME: {
-        // The live-layout area adds eventLine() first.
+        eventLine();
         notify(SIG_IO_TIME, from, data);
         freeAlarmout();
         // The alarm-control window follows the relays and the buzzer.
@@ -234,8 +234,10 @@ int TDVRAPI::runIo(int type, int from, int data)
         readIoState();
         if (std::memcmp(&before, &m_ioState, sizeof before) != 0)
             emit sg_dvrNotify(SIG_IO_STATE, 0, 0, 0, QString(), QString());
-        // The spot area adds tickPopup(), then runSpotSeq() while no spot
-        // pop-up counts down.
+        // The spot monitor's sequence goes on while no pop-up is shown.
+        tickPopup();
+        if (m_spotPopCh < 0)
+            runSpotSeq();
         aliveTick(data);
         break;
     }

@@ -153,13 +153,14 @@ private slots:
 
     // Every fifth tick saves a real time stamp as the alive time, with the
     // display order; the other ticks leave the flash alone. A sensor drives
-    // the relay its alarm row links to, and the tick that sees the relay
-    // state change says so, once.
+    // the relay and the spot pop-up its alarm rows link to, and the tick that
+    // sees the relay state change says so, once.
     void ticks()
     {
         Started s;
-        for (AlarmOutEntry& o : s.fx.live<PropAlarm>(IDX_PROP_ALARM)->out)
-            o.sensorOn[3] = &o == &s.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[1];
+        auto* alarm = s.fx.live<PropAlarm>(IDX_PROP_ALARM);
+        for (AlarmOutEntry& o : alarm->out) // relay 1 and the spot pop-up
+            o.sensorOn[3] = &o == &alarm->out[1] || &o == &alarm->out[s.fx.dev.alarmouts - 1];
         TQuickOpt* q = g_api.m_quickOpt;
         q->load();
         std::swap(q->record().order[0], q->record().order[1]);
@@ -182,6 +183,7 @@ private slots:
         DalTestIoOut out;
         dalTestGetIoOut(&out);
         QCOMPARE(out.relays, 2u);
+        QCOMPARE(g_api.m_spotPopCh, 3);
         QStringList types;
         for (const QList<QVariant>& a : s.spy)
             types << a.at(0).toString();
