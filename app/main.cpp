@@ -78,10 +78,18 @@ int main(int argc, char** argv)
     // run and for the device layer too.
     TPath::init();
 
+    // "-daemon" in an argument detaches the process; the parent ends here.
+    if (TDVRAPI::daemonize(argc, argv) < 0)
+        return 0;
+
     // The defaults object fixes the OEM variant for the whole run.
     g_default = new TDefault(QStringLiteral("/dvr/default.conf"));
     PropDefault defaults;
     if (g_default->load(&defaults) != 0)
+        return -1;
+    // The system logger, the font folder, the mouse link and the variant's
+    // device-layer set-up.
+    if (g_api.oemInit() != 0)
         return -1;
 
     auto* app = new QApplication(argc, argv);
@@ -95,6 +103,7 @@ int main(int argc, char** argv)
 
     // The device record, then the configuration of this model: copied to
     // RAM, loaded, and every section of the live copy saved at once.
+    g_api.initVideoType();
     PropDevices devs;
     makeDevInfo(&devs);
     const QString confPath = QStringLiteral("/dvr/%1.conf").arg(QString::fromLatin1(devs.model));

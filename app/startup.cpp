@@ -2,13 +2,13 @@
 #include "appglobals.h"
 #include "dal.h"
 #include "tconfig.h"
+#include "tdvrapi.h"
 #include <QWidget>
 #include "tres.h"
 #include "trunner.h"
 #include "tstring.h"
 
 #include <QLoggingCategory>
-#include <QThread>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -34,7 +34,7 @@ int runAfterLoop(int upgrade, int powerOff)
         // The operator chose power-off: nothing is torn down, the recorder
         // is switched off.
         for (;;)
-            QThread::msleep(1);
+            TDVRAPI::msleep(1);
     }
     return 0;
 }
