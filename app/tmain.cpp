@@ -6,6 +6,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "tfilewnd.h"
 #include "tmsgwnd.h"
 #include "tres.h"
 #include "tsplitth.h"
@@ -17,6 +18,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMoveEvent>
 #include <QTimer>
 
@@ -91,6 +93,9 @@ void TMain::init(int)
     connect(this, &TMain::sg_init, this, &TMain::sl_initDvr);
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
+    connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
+    connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
+    connect(static_cast<TFileWnd*>(m_wnd[ID_WND_FILE]), &TFileWnd::sg_request, this, &TMain::sl_fromFile);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
@@ -111,6 +116,10 @@ void TMain::createWnd()
         qCDebug(lcApp, "============== TMain::createWnd() %s ==========", name);
     };
 
+    // The pop-up menu first; it is rebuilt before every opening.
+    m_menu = new QMenu(this);
+    createMenu();
+
     // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
     // bar, PTZ, zoom, login) take the main window as parent; the shared
     // pop-ups below have none.
@@ -128,6 +137,13 @@ void TMain::createWnd()
     m_wnd[ID_WND_VKEYNUM] = vkn;
     g_vkeynum = vkn;
     done("vkn");
+
+    auto* file = new TFileWnd(nullptr, ID_WND_FILE, sizeOf(4));
+    file->init(0);
+    centre(file);
+    m_wnd[ID_WND_FILE] = file;
+    g_fileWnd = file;
+    done("FILE");
 
     auto* status = new TStatusWnd(nullptr, ID_WND_STATUS, sizeOf(9));
     centre(status);

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+class QMenu;
 class QTimer;
 class TSplitTh;
 
@@ -168,10 +169,91 @@ protected:
     // ======== Keys (tmain-keys.cpp) ========
 
     // ======== Menu and commands (tmain-menu.cpp) ========
+public:
+    // Clears the menu and builds the form of the display mode: the live form
+    // with its "Setup" submenu, or the playback form.
+    void createMenu();
+    // The Menu key: the menu rebuilt and run at (32, 32) of the screen; the
+    // entry chosen is run.
+    void openMenu();
+    // The command executor, keyed by the translated label: the login gate,
+    // the user's right, then the command. arg is the entry's data (the setup
+    // tab, the zoom camera).
+    void runMenu(const QString& label, int arg = 0);
+    // The right a command needs (0 setup, 1 search, 2 backup, 3 PTZ); -1 for
+    // a command that needs none.
+    static int rightOf(const QString& label);
+
+    QMenu* m_menu = nullptr;      // the pop-up menu
+    QMenu* m_setupMenu = nullptr; // its "Setup" submenu (live form only)
+    QPoint m_menuPos;             // where the mouse opened the menu, (0, 0) otherwise
+
+public slots:
+    // aboutToShow of the menu and the submenu: their region is reported 1 ms
+    // later, once they have their size.
+    void sl_mMainshowtm();
+    void sl_mSetupshowtm();
+    // The region of the menu (id 17) and of the submenu (id 18) to the live
+    // view, shown or hidden.
+    void sl_mMainshow();
+    void sl_mMainhide();
+    void sl_mSetupshow();
+    void sl_mSetuphide();
+
+private:
+    // The "Warning" box with text; overMain centres it over the main window
+    // instead of the video output.
+    void refuse(const QString& text, bool overMain = false);
+    // Stops the sequence and shows the window of a slot (placed over the
+    // output when placed is set); nothing for an empty slot.
+    void openWnd(int id, bool placed);
+    void cmdSnapshot(int arg);
+    void cmdFreeze(int arg);
+    void cmdInstantReplay(int arg);
+    void cmdSequence(int arg);
+    void cmdOsd(int arg);
+    void cmdLock(int arg);
+    void cmdSysInfo(int arg);
+    void cmdAlarmCtrl(int arg);
+    void cmdShutdown(int arg);
+    void cmdDeint(int arg);
+    void cmdPanic(int arg);
+    void cmdSchedule(int arg);
+    void cmdBuzzerOff(int arg);
+    void cmdAlarmOff(int arg);
 
     // ======== Login and lock (tmain-login.cpp) ========
+public:
+    // 1 when nobody is logged in and the command needs a login; 0 otherwise.
+    int needLogin(const QString& label) const;
+    // Keeps the command (a menu label, or "STR_KEY_PLAY" with a playback
+    // key in arg) for after the login and shows the user chooser.
+    void askLogin(const QString& cmd, int arg);
+    // Logs the current user out with log event code (Log-Out, Auto-Out).
+    void logOut(int code);
+    // The auto-logout period in seconds; 0 or less: none.
+    int logoutPeriod() const;
+
+    QString m_pendingCmd;    // the command to run after the login
+    int m_pendingArg = 0;
+    int m_pendingInfoBtn = 0; // information-bar playback button waiting for the login
+    int m_loginUserIdx = 0;   // the account chosen, waiting for its password
+
+public slots:
+    // The user chooser answered with an account: the password prompt.
+    void sl_fromLogin(int code, int user);
+    // The text keyboard answered the password prompt.
+    void sl_fromPwdVK(int code, QString text);
 
     // ======== Pop-up tool requests (tmain-tools.cpp) ========
+public slots:
+    // The system information window's requests on each show: 0 network and
+    // users, 1 disks, 2 disk temperatures (the status box closes after it).
+    void sl_fromSysInfo(int code);
+    // The file chooser's listing (Act_FileInit) and pages (Act_FilePage).
+    void sl_fromFile(int cmd, int val, QString path, QString filter);
+    // The alarm control window asks for the outputs' state (code 0).
+    void sl_fromAlarmCtrl(int code);
 
     // ======== Search bridge (tmain-search.cpp) ========
 

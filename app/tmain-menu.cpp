@@ -1,0 +1,337 @@
+// The pop-up menu of the live and playback view and the command executor that
+// its entries, the information bar's buttons and several keys end in.
+#include "tmain.h"
+#include "appglobals.h"
+#include "logrecord.h"
+#include "tdvrapi.h"
+#include "tmsgwnd.h"
+#include "tres.h"
+#include "tstring.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QTimer>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
+
+namespace {
+
+enum { MenuRegion = 17, SetupMenuRegion = 18, NoIcon = -1 };
+
+// Text ids of the commands.
+enum CmdText {
+    T_SHUTDOWN = 1, T_SETUP = 2, T_DISPLAY = 3, T_RECORD = 6, T_DEVICE = 7, T_NETWORK = 8, T_SYSTEM = 9,
+    T_SEARCH = 10, T_SPLIT = 11, T_BACKUP = 12, T_REPLAY = 13, T_PTZ = 14, T_SEQUENCE = 15, T_OSD = 16,
+    T_SYSINFO = 17, T_LOCK = 18, T_LOGIN = 20, T_ZOOM = 21, T_DEINT = 23, T_EXIT = 35, T_AUDIO_OUT = 139,
+    T_WARNING = 213, T_NO_PERMISSION = 307, T_SNAPSHOT = 427, T_FREEZE = 428, T_BUZZER_OFF = 455,
+    T_ALARM_OFF = 456, T_ALARM_CTRL = 457, T_PANIC = 515, T_SCHEDULE = 516
+};
+
+QString tx(int id)
+{
+    return g_str ? g_str->text(id) : QString();
+}
+
+// One entry: text and whatsThis both the translated label; the icon is the
+// sheet's image in the normal, "off" state.
+QAction* addEntry(QMenu* menu, int text, int image, const QVariant& data = QVariant())
+{
+    QAction* a = menu->addAction(tx(text));
+    a->setWhatsThis(tx(text));
+    if (image != NoIcon && g_res) {
+        if (const QPixmap* pm = g_res->getImage(image)) {
+            QIcon icon;
+            icon.addPixmap(*pm, QIcon::Normal, QIcon::Off);
+            a->setIcon(icon);
+        }
+    }
+    if (data.isValid())
+        a->setData(data);
+    return a;
+}
+
+QAction* addCheck(QMenu* menu, int text, int checked)
+{
+    QAction* a = addEntry(menu, text, NoIcon);
+    a->setCheckable(true);
+    a->setChecked(checked != 0);
+    return a;
+}
+
+} // namespace
+
+void TMain::createMenu()
+{
+    if (!m_menu)
+        return;
+    // The submenu is a menu of its own: clearing the actions leaves it.
+    m_menu->clear();
+    delete m_setupMenu;
+    m_setupMenu = nullptr;
+
+    if (g_api.isLiveMode()) {
+        m_setupMenu = new QMenu(tx(T_SETUP), m_menu);
+        if (g_res) {
+            if (const QPixmap* pm = g_res->getImage(193)) {
+                QIcon icon;
+                icon.addPixmap(*pm, QIcon::Normal, QIcon::Off);
+                m_setupMenu->setIcon(icon);
+            }
+        }
+        // The five entries open the setup window on their tab.
+        static const int tabs[][3] = {{T_DISPLAY, 205, 3}, {T_RECORD, 206, 9}, {T_DEVICE, 207, 15},
+                                      {T_NETWORK, 208, 24}, {T_SYSTEM, 209, 31}};
+        for (const auto& t : tabs) {
+            QAction* a = addEntry(m_setupMenu, t[0], t[1], t[2]);
+            a->setWhatsThis(tx(T_SETUP));
+        }
+        connect(m_setupMenu, &QMenu::aboutToShow, this, &TMain::sl_mSetupshowtm);
+        connect(m_setupMenu, &QMenu::aboutToHide, this, &TMain::sl_mSetuphide);
+        m_menu->addMenu(m_setupMenu);
+        addEntry(m_menu, T_SPLIT, 204);
+        addEntry(m_menu, T_AUDIO_OUT, 196);
+        addEntry(m_menu, T_REPLAY, 201);
+        addEntry(m_menu, T_SEARCH, 194);
+        addEntry(m_menu, T_BACKUP, 195);
+        addEntry(m_menu, T_SNAPSHOT, 210);
+        addEntry(m_menu, T_PTZ, 199);
+        addEntry(m_menu, T_ZOOM, 202, -1);
+        addEntry(m_menu, T_SEQUENCE, 200);
+        addCheck(m_menu, T_OSD, m_osdOn);
+        addEntry(m_menu, T_SYSINFO, 211);
+        if (m_loggedIn)
+            addEntry(m_menu, T_LOCK, 213);
+        else
+            addEntry(m_menu, T_LOGIN, 214);
+        addEntry(m_menu, T_ALARM_CTRL, NoIcon);
+        return;
+    }
+
+    addEntry(m_menu, T_SEARCH, 194);
+    addEntry(m_menu, T_SPLIT, 204);
+    addEntry(m_menu, T_AUDIO_OUT, 196);
+    addEntry(m_menu, T_BACKUP, 195);
+    addEntry(m_menu, T_ZOOM, 202, -1);
+    addEntry(m_menu, T_SEQUENCE, 200);
+    // No snapshot of a single-channel thumbnail or panorama search.
+    if (unsigned(g_api.m_searchMode) < 3u)
+        addEntry(m_menu, T_SNAPSHOT, 210);
+    addCheck(m_menu, T_OSD, m_osdOn);
+    addCheck(m_menu, T_DEINT, g_api.m_deint);
+    addEntry(m_menu, T_EXIT, 203);
+}
+
+void TMain::openMenu()
+{
+    if (!m_menu)
+        return;
+    // The information bar is hidden here (showInfo(0, 0)) once the live view
+    // provides it.
+    createMenu();
+    qCDebug(lcApp, "===========keyEvent() : start ============");
+    QAction* chosen = m_menu->exec(mapToGlobal(QPoint(32, 32)));
+    qCDebug(lcApp, "=========== keyEvent() : end :%p ============", static_cast<void*>(chosen));
+    if (chosen)
+        runMenu(chosen->whatsThis(), chosen->data().toInt());
+}
+
+int TMain::rightOf(const QString& label)
+{
+    static const int rights[][2] = {{T_SETUP, 0},  {T_SHUTDOWN, 0}, {T_ALARM_CTRL, 0}, {T_SEARCH, 1},
+                                    {T_REPLAY, 1}, {T_BACKUP, 2},   {T_SNAPSHOT, 2},   {T_PTZ, 3}};
+    for (const auto& r : rights) {
+        if (label == tx(r[0]))
+            return r[1];
+    }
+    return -1;
+}
+
+void TMain::runMenu(const QString& label, int arg)
+{
+    if (needLogin(label)) {
+        askLogin(label, arg);
+        return;
+    }
+    m_pendingCmd.clear();
+    qCDebug(lcApp, "=========== runMenu() : %s %d ============", qUtf8Printable(label), arg);
+
+    // The commands whose windows or devices are here; the others (setup,
+    // search, split, audio, backup, PTZ, zoom, exit) join as their windows
+    // are built. A label that matches none does nothing.
+    using Run = void (TMain::*)(int);
+    static const struct {
+        int text;
+        Run run;
+    } commands[] = {
+        {T_SNAPSHOT, &TMain::cmdSnapshot}, {T_FREEZE, &TMain::cmdFreeze},     {T_REPLAY, &TMain::cmdInstantReplay},
+        {T_SEQUENCE, &TMain::cmdSequence}, {T_OSD, &TMain::cmdOsd},           {T_LOCK, &TMain::cmdLock},
+        {T_SYSINFO, &TMain::cmdSysInfo},   {T_ALARM_CTRL, &TMain::cmdAlarmCtrl}, {T_SHUTDOWN, &TMain::cmdShutdown},
+        {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
+        {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
+    };
+
+    const int right = rightOf(label);
+    if (right >= 0 && !g_api.userRight(right)) {
+        // The snapshot's box stands over the main window.
+        refuse(tx(T_NO_PERMISSION), label == tx(T_SNAPSHOT));
+        m_menuPos = QPoint();
+        return;
+    }
+    for (const auto& c : commands) {
+        if (label != tx(c.text))
+            continue;
+        (this->*c.run)(arg);
+        if (c.text == T_SHUTDOWN)
+            return; // the menu point stays for the shutdown
+        break;
+    }
+    m_menuPos = QPoint();
+}
+
+void TMain::refuse(const QString& text, bool overMain)
+{
+    if (!g_msgWnd)
+        return;
+    g_msgWnd->setType(MSG_OK);
+    g_msgWnd->setTitle(tx(T_WARNING));
+    g_msgWnd->setText(text);
+    if (overMain)
+        g_msgWnd->moveCenter(this);
+    else
+        placeWnd(g_msgWnd, 1);
+    g_msgWnd->show();
+}
+
+void TMain::openWnd(int id, bool placed)
+{
+    TDefWnd* w = wnd(id);
+    if (!w)
+        return;
+    stopSequence();
+    if (placed)
+        placeWnd(w, 1);
+    w->show();
+}
+
+void TMain::cmdSnapshot(int)
+{
+    g_api.snapshot();
+}
+
+void TMain::cmdFreeze(int)
+{
+    if (g_api.m_frozen)
+        g_api.liveResume();
+    else
+        g_api.liveFreeze();
+}
+
+void TMain::cmdInstantReplay(int)
+{
+    stopSequence();
+    g_api.setMode(1);
+    g_api.decStart(-1, -1, -1, 1.0);
+}
+
+void TMain::cmdSequence(int)
+{
+    if (m_seqOn)
+        stopSequence();
+    else
+        seqLayout(100);
+}
+
+void TMain::cmdOsd(int)
+{
+    m_osdOn = m_osdOn ? 0 : 1;
+    g_api.setOsd(m_osdOn);
+}
+
+void TMain::cmdLock(int)
+{
+    logOut(LOG_LOGOUT);
+}
+
+void TMain::cmdSysInfo(int)
+{
+    openWnd(ID_WND_SYSINFO, false);
+}
+
+void TMain::cmdAlarmCtrl(int)
+{
+    openWnd(ID_WND_ALARMCTRL, true);
+}
+
+void TMain::cmdShutdown(int)
+{
+    g_api.writeLog(LOG_SYSTEM_SHUTDOWN, nullptr, nullptr);
+    shutdownLater();
+}
+
+void TMain::cmdDeint(int)
+{
+    g_api.decSetDeint(g_api.m_deint ? 0 : 1);
+}
+
+void TMain::cmdPanic(int)
+{
+    g_api.m_panic = 1;
+}
+
+void TMain::cmdSchedule(int)
+{
+    g_api.m_panic = 0;
+}
+
+void TMain::cmdBuzzerOff(int)
+{
+    g_api.buzzerOff();
+}
+
+void TMain::cmdAlarmOff(int)
+{
+    g_api.alarmOff();
+}
+
+void TMain::sl_mMainshowtm()
+{
+    QCoreApplication::processEvents();
+    QTimer::singleShot(1, this, &TMain::sl_mMainshow);
+    qCDebug(lcApp, "show menu sl_mMainshowtm");
+}
+
+void TMain::sl_mSetupshowtm()
+{
+    QCoreApplication::processEvents();
+    QTimer::singleShot(1, this, &TMain::sl_mSetupshow);
+    qCDebug(lcApp, "show menu sl_mSetupshowtm");
+}
+
+void TMain::sl_mMainshow()
+{
+    qCDebug(lcApp, "show menu sl_mMainshow");
+    if (m_menu)
+        emit sg_showed(MenuRegion, 1, QRegion(0, 0, m_menu->width(), m_menu->height()));
+}
+
+void TMain::sl_mMainhide()
+{
+    qCDebug(lcApp, "hide menu sl_mMainshow");
+    if (m_menu)
+        emit sg_showed(MenuRegion, 0, QRegion(0, 0, m_menu->width(), m_menu->height()));
+}
+
+void TMain::sl_mSetupshow()
+{
+    if (m_setupMenu)
+        emit sg_showed(SetupMenuRegion, 1, QRegion(0, 0, m_setupMenu->width(), m_setupMenu->height()));
+}
+
+void TMain::sl_mSetuphide()
+{
+    if (m_setupMenu)
+        emit sg_showed(SetupMenuRegion, 0, QRegion(0, 0, m_setupMenu->width(), m_setupMenu->height()));
+}
