@@ -62,6 +62,7 @@ private slots:
         dalTestJournalClear();
         rig.w->sl_fromLogin(2, user);
         QCOMPARE(g_vkeyboard->edit()->echoMode(), QLineEdit::Password);
+        QCOMPARE(g_vkeyboard->edit()->maxLength(), 15);
         MainRig::typePassword(typed);
         QCOMPARE(rig.w->m_loggedIn, int(accepted));
         QCOMPARE(MainRig::warning(), accepted ? QString() : QStringLiteral("LogIn failed"));
