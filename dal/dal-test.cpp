@@ -3,6 +3,7 @@
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaljournal.h"
+#include "tdalnet.h"
 
 #include <cstdio>
 #include <cstring>
@@ -47,6 +48,7 @@ extern "C" {
 void dalTestReset(void)
 {
     TDalCore::instance().reset();
+    TDalNet::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)

@@ -4,6 +4,7 @@
 // the stand-in never reports success for work it does not do.
 #include "dal.h"
 #include "dalcall.h"
+#include "tdalnet.h"
 #include "trootmap.h"
 
 #include <cstdarg>
@@ -222,9 +223,9 @@ int DalCmd(const char* name, char* value, int size)
         core().setPal(in == "pal");
         return 0;
     }
-    std::lock_guard<std::mutex> lock(core().stateMutex());
     if (n == "gigabit-enabled")
-        return cmdOutput(value, size, "no");
+        return cmdOutput(value, size, TDalNet::instance().gigabit() ? "yes" : "no");
+    std::lock_guard<std::mutex> lock(core().stateMutex());
     if (n == "get-ethaddr") {
         char mac[32];
         const uint8_t* m = g_misc.mac;
