@@ -26,11 +26,19 @@ struct FuText {
 FuText fuTextOf(const char* text)
 {
     FuText t;
-    if (text) {
-        char copy[1024];
-        qstrncpy(copy, text, sizeof copy);
-        std::sscanf(copy, "fname:%255s size:%d ver:%63s", t.fname, &t.size, t.ver);
-    }
+    if (!text || std::strncmp(text, "fname:", 6) != 0)
+        return t;
+    // The name runs to the first blank: an empty name stays empty.
+    const char* p = text + 6;
+    size_t n = 0;
+    while (p[n] && p[n] != ' ' && p[n] != '\t' && p[n] != '\n')
+        ++n;
+    if (n >= sizeof t.fname)
+        return t;
+    std::memcpy(t.fname, p, n);
+    char rest[512];
+    qstrncpy(rest, p + n, sizeof rest);
+    std::sscanf(rest, " size:%d ver:%63s", &t.size, t.ver);
     return t;
 }
 
