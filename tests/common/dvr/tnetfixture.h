@@ -1,7 +1,7 @@
 #pragma once
 // A facade for the network tests: the fixture with the device layer
 // started and its callbacks registered, the English UI texts the network
-// area uses, and remote-setup packets built the way the client sends them
+// area shows, and remote-setup packets built as the client sends them
 // (numbers big-endian).
 #include "dvrtext.h"
 #include "tdvrfixture.h"
@@ -13,12 +13,9 @@
 inline QString netText(int id)
 {
     static const QHash<int, QString> texts = {
-        {2, "Setup"},       {81, "Port"},          {89, "S.M.A.R.T."},       {101, "Sensor"},
-        {102, "Motion"},    {103, "VideoLoss"},    {116, "Success"},         {153, "IP"},
-        {177, "Upgrade"},   {198, "Please wait..."}, {212, "Failed"},        {250, "Stop By User"},
-        {258, "Downloading"}, {261, "Overheating"}, {288, "DVR Busy!!"},     {289, "Failed!! Invalid Setting!!"},
-        {323, "DDNS Test"}, {324, "UPNP Test"},    {330, "E-mail Test"},     {348, "NTP Sync"},
-        {395, "POS"}};
+        {81, "Port"}, {89, "S.M.A.R.T."}, {101, "Sensor"}, {102, "Motion"}, {103, "VideoLoss"}, {116, "Success"},
+        {153, "IP"}, {198, "Please wait..."}, {212, "Failed"}, {288, "DVR Busy!!"}, {289, "Failed!! Invalid Setting!!"},
+        {323, "DDNS Test"}, {324, "UPNP Test"}, {330, "E-mail Test"}, {348, "NTP Sync"}, {395, "POS"}};
     return texts.value(id);
 }
 
@@ -35,14 +32,12 @@ public:
         dalTestJournalClear();
     }
     ~TNetFixture() { setDvrTextHook(nullptr); }
-
     template <class T> T* edit(int idx) { return static_cast<T*>(cfg->getsection(idx, 0)); }
 };
 
 // A payload as the remote client writes it.
-class TPayload
-{
-public:
+struct TPayload {
+    QByteArray bytes;
     TPayload& u32(quint32 v)
     {
         char be[4];
@@ -50,20 +45,24 @@ public:
         bytes.append(be, 4);
         return *this;
     }
-    TPayload& text(const QByteArray& t, bool terminated = true)
-    {
-        bytes.append(t);
-        if (terminated)
-            bytes.append('\0');
-        return *this;
-    }
+    TPayload& text(const QByteArray& t) { return raw(t + '\0'); }
     TPayload& raw(const QByteArray& b)
     {
         bytes.append(b);
         return *this;
     }
-    QByteArray bytes;
 };
+
+inline QByteArray be32(quint32 v)
+{
+    return TPayload().u32(v).bytes;
+}
+
+// A fixed-width text field, zero padded.
+inline QByteArray field(const QByteArray& text, int width)
+{
+    return text.leftJustified(width, '\0', true);
+}
 
 // Sends a packet announcing len payload bytes (-1: the payload's size);
 // the reply's bytes.
@@ -71,14 +70,13 @@ inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
 {
     NetpackReply reply;
     std::memset(&reply, 0xA5, sizeof reply);
-    const quint32 declared = len < 0 ? quint32(payload.size()) : quint32(len);
-    dalTestNetPacket(cmd, declared, payload.constData(), payload.size(), &reply);
+    dalTestNetPacket(cmd, len < 0 ? quint32(payload.size()) : quint32(len), payload.constData(), payload.size(), &reply);
     if (reply.len > DAL_NETREPLY_SIZE)
-        return QByteArray("reply length beyond its buffer");
+        return "reply length beyond its buffer";
     return QByteArray(reinterpret_cast<const char*>(reply.buf), int(reply.len));
 }
 
-// The codes of the notifications a spy has seen.
+// The codes of the notifications seen.
 inline QList<int> codes(const QSignalSpy& spy)
 {
     QList<int> out;
@@ -87,15 +85,11 @@ inline QList<int> codes(const QSignalSpy& spy)
     return out;
 }
 
-// A text field of fixed width, zero padded.
-inline QByteArray field(const QByteArray& text, int width)
+inline QStringList journal()
 {
-    QByteArray f = text.left(width);
-    f.append(QByteArray(width - f.size(), '\0'));
-    return f;
-}
-
-inline QByteArray be32(quint32 v)
-{
-    return TPayload().u32(v).bytes;
+    QStringList out;
+    char line[512];
+    for (int i = 0; dalTestJournalLine(i, line, sizeof line) == 0; ++i)
+        out << QString::fromUtf8(line);
+    return out;
 }
