@@ -297,12 +297,17 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
         getNetInfo();
         out.record(TNetWire::NET_INFO, &m_netInfo);
         break;
+    case Act_InfoPos:
+        posScan();
+        for (int32_t present : m_posScan)
+            out.u32(uint32_t(present));
+        break;
     case Act_InfoStrg:
         out.record(TNetWire::STORAGE, &m_storage);
         break;
     default:
-        // The camera, motion, POS and S.M.A.R.T. blocks belong to the
-        // video-input, POS and storage areas.
+        // The camera, motion and S.M.A.R.T. blocks belong to the video-input
+        // and storage areas.
         break;
     }
 }

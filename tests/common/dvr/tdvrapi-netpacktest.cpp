@@ -124,6 +124,7 @@ private slots:
         QTest::newRow("clients") << int(Act_InfoNetClient)
                                  << field("00:1c:2d:00:00:01", 128) + be32(1) + be32(0) + be32(1) + be32(2)
                                         + field("198.51.100.7(Watch)", 64) + field("198.51.100.8(Else)", 49 * 64);
+        QTest::newRow("pos ports") << int(Act_InfoPos) << be32(0) + be32(0) + be32(1) + QByteArray(20, '\0');
         QTest::newRow("unknown kind") << 99 << QByteArray();
     }
 
@@ -140,6 +141,7 @@ private slots:
         dalTestSetUpnpResult(&upnp);
         dalTestSetDdnsResult(&ddns);
         dalTestSetClients(&clients);
+        dalTestPosPresent(2, 1);
         QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
     }
 
