@@ -337,15 +337,20 @@ void TDVRAPI::rsTest(const TNetPayload& p, TNetReply& out)
 void TDVRAPI::rsResult(TNetReply& out)
 {
     QString message;
-    if (!takeTestResult(&message)) {
+    int running;
+    bool taken;
+    {
         QMutexLocker lock(&m_netTestMutex);
-        if (m_nTestNet)
+        running = m_nTestNet;
+        taken = !m_testResults.isEmpty();
+        if (taken)
+            message = m_testResults.takeFirst();
+        else if (running)
             out.text(QByteArray());
-    } else {
-        out.text(utf8Cut(message, DAL_NETREPLY_SIZE - 1));
     }
-    qCDebug(lcApi, "DNPC_RS_APP_RESULT.. m_nTestNet:%d len:%d buf:%s", m_nTestNet, out.length(),
-            qPrintable(message));
+    if (taken)
+        out.text(utf8Cut(message, DAL_NETREPLY_SIZE - 1));
+    qCDebug(lcApi, "DNPC_RS_APP_RESULT.. m_nTestNet:%d len:%d buf:%s", running, out.length(), qPrintable(message));
 }
 
 void TDVRAPI::rsColorSet(int ch, const ColorEntry& c, TNetReply* out)

@@ -16,8 +16,12 @@ void readyServices(TNetFixture& fx)
 
 void runTest(int service)
 {
-    void (TDVRAPI::*tests[])() = {&TDVRAPI::syncNtp, &TDVRAPI::testDdns, &TDVRAPI::testEmail, &TDVRAPI::testUpnp};
-    (g_api.*tests[service])();
+    switch (service) {
+    case DAL_TEST_NTP: return g_api.syncNtp();
+    case DAL_TEST_DDNS: return g_api.testDdns();
+    case DAL_TEST_EMAIL: return g_api.testEmail();
+    default: return g_api.testUpnp();
+    }
 }
 }
 
