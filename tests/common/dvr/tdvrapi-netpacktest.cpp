@@ -212,13 +212,12 @@ private slots:
         QTest::addColumn<int>("cmd");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<bool>("unitsOwn");
         QTest::addColumn<int>("setup"); // rs_type of SIG_NET_SETUP, -1 none
-        QTest::newRow("ok from /tmp") << int(DNPC_RS_APP_OK) << "/tmp/rs.conf" << "/tmp/rs.conf" << true << 1;
-        QTest::newRow("apply from /tmp") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << true << 10;
-        QTest::newRow("dot-dot out of /tmp") << int(DNPC_RS_APP_OK) << "/tmp/../dvr/rs.conf" << "/dvr/rs.conf" << true << -1;
-        QTest::newRow("outside /tmp") << int(DNPC_RS_APP_APPLY) << "/dvr/rs.conf" << "/dvr/rs.conf" << true << -1;
-        QTest::newRow("refused reload") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << false << -1;
+        QTest::newRow("ok from /tmp") << int(DNPC_RS_APP_OK) << "/tmp/rs.conf" << "/tmp/rs.conf" << 1;
+        QTest::newRow("apply from /tmp") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << 10;
+        QTest::newRow("dot-dot out of /tmp") << int(DNPC_RS_APP_OK) << "/tmp/../dvr/rs.conf" << "/dvr/rs.conf" << -1;
+        QTest::newRow("outside /tmp") << int(DNPC_RS_APP_APPLY) << "/dvr/rs.conf" << "/dvr/rs.conf" << -1;
+        QTest::newRow("refused reload") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << -1;
     }
 
     void remotePaths()
