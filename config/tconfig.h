@@ -93,6 +93,9 @@ public:
     // The function that turns a UI text id into its translated text.
     using TextFunc = QString (*)(int id);
     static void setTextHook(TextFunc text);
+    // The UI text of an id through the installed function (empty without
+    // one); the device facade, which sits below the catalogue too, uses it.
+    static QString text(int id);
 
     // ---- Copies and files (tconfig.cpp) ----------------------------------------
     // confPath: the model file in flash ("/dvr/<model>.conf", a unit path).
@@ -172,5 +175,4 @@ private:
     bool m_ramSaved = true; // the RAM file holds every save of the live copy
 
     static TextFunc s_text;
-    static QString text(int id);
 };
