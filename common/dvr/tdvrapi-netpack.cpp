@@ -267,8 +267,12 @@ void TDVRAPI::rsRun(const TNetPayload& p)
         if (arg1 >= 0 && arg1 < 4)
             *fields[arg1] = arg2;
     }
-    // The privacy, motion and motion-trace previews reach the device through
-    // the video-input area (setPrivacy, motionSet, motionTrace).
+    if (act == Act_PrvPrivate)
+        setPrivacy(arg1, 0);
+    else if (act == Act_PrvMotion || act == Act_PrvMotionOff)
+        motionSet(arg1);
+    else if (act == Act_PrvMotionTrace)
+        motionTrace(arg1);
     notify(SIG_NET_RS_SET, arg1, arg2, act);
 }
 
@@ -277,6 +281,16 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
     const uint32_t type = p.u32(0);
     out.u32(type);
     switch (type) {
+    case Act_InfoCamera:
+        checkCamera();
+        out.record(TNetWire::VIN_STATE, &m_vinState);
+        break;
+    case Act_InfoMotion: {
+        unsigned char map[MOTION_MAP_SIZE];
+        motionMap(map);
+        out.bytes(map, sizeof map);
+        break;
+    }
     case Act_InfoDhcp:
         checkIp();
         out.record(TNetWire::ETH0_TEXT, m_eth0Text);
@@ -306,8 +320,7 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
         out.record(TNetWire::STORAGE, &m_storage);
         break;
     default:
-        // The camera, motion and S.M.A.R.T. blocks belong to the video-input
-        // and storage areas.
+        // The S.M.A.R.T. block belongs to the storage area.
         break;
     }
 }

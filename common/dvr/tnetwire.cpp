@@ -3,6 +3,7 @@
 #include "dvrrecords.h"
 #include "netrecords.h"
 #include "propsections.h"
+#include "vinrecords.h"
 
 #include <QtEndian>
 #include <cstdint>
@@ -79,6 +80,7 @@ const Field kStorage[] = {
     text(AT(StorageInfo, summary), 64),
     num(AT(StorageInfo, usedMB), 4, 12),
 };
+const Field kVinState[] = {num(0, 4, 60), text(AT(VinState, text), 64, 20, 64)};
 
 #undef AT
 
@@ -105,6 +107,7 @@ Layout layoutOf(TNetWire::Record rec)
     case TNetWire::NET_INFO: return layout(sizeof(NetClientInfo), kNetInfo);
     case TNetWire::ETH0_TEXT: return layout(4 * 64, kEth0Text);
     case TNetWire::STORAGE: return layout(sizeof(StorageInfo), kStorage);
+    case TNetWire::VIN_STATE: return layout(sizeof(VinState), kVinState);
     case TNetWire::RECORD_COUNT: break;
     }
     return Layout{0, nullptr, 0};

@@ -27,6 +27,7 @@ public:
         NET_INFO,
         ETH0_TEXT,
         STORAGE,
+        VIN_STATE,
         RECORD_COUNT
     };
 

@@ -124,6 +124,10 @@ private slots:
         QTest::newRow("clients") << int(Act_InfoNetClient)
                                  << field("00:1c:2d:00:00:01", 128) + be32(1) + be32(0) + be32(1) + be32(2)
                                         + field("198.51.100.7(Watch)", 64) + field("198.51.100.8(Else)", 49 * 64);
+        QByteArray map(128, '\0');
+        for (int i = 0; i < 128; ++i)
+            map[i] = char(i * 3);
+        QTest::newRow("motion map") << int(Act_InfoMotion) << map;
         QTest::newRow("pos ports") << int(Act_InfoPos) << be32(0) + be32(0) + be32(1) + QByteArray(20, '\0');
         QTest::newRow("unknown kind") << 99 << QByteArray();
     }
@@ -142,6 +146,10 @@ private slots:
         dalTestSetDdnsResult(&ddns);
         dalTestSetClients(&clients);
         dalTestPosPresent(2, 1);
+        unsigned char map[128];
+        for (int i = 0; i < 128; ++i)
+            map[i] = uchar(i * 3);
+        dalTestVin(CBT_VIN_MDINFO, 1, 1, map);
         QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
     }
 
