@@ -1,12 +1,14 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
 #include "dalcall.h"
+#include "tdalbackup.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdaljournal.h"
 #include "tdalnet.h"
 #include "tdalvin.h"
+#include "tdalvout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -50,9 +52,11 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalNet::instance().reset();
     TDalVin::instance().reset();
+    TDalVout::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -273,6 +277,23 @@ void dalTestJournalClear(void)
 int dalTestDbDescribe(const char* path, const char* text)
 {
     return TDalDb::describe(path, text) ? 0 : -1;
+}
+
+/* ---- Video outputs ---- */
+
+int dalTestVoutGet(int output, DalTestVout* out)
+{
+    return TDalVout::instance().get(output, out);
+}
+
+void dalTestDisplayGet(DalTestDisplay* out)
+{
+    TDalVout::instance().display(out);
+}
+
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size)
+{
+    return TDalVout::instance().overlayCopy(hd != 0, info, buf, size);
 }
 
 int dalTestControlPath(char* buf, int size)

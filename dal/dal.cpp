@@ -5,6 +5,7 @@
 #include "dal.h"
 #include "dalcall.h"
 #include "tdalnet.h"
+#include "tdalvout.h"
 #include "trootmap.h"
 
 #include <cstdarg>
@@ -218,6 +219,10 @@ int DalCmd(const char* name, char* value, int size)
         core().setPal(in == "pal");
         return 0;
     }
+    // Title overlays of the spot outputs: the text names the caller's
+    // buffer, copied before the call returns.
+    if (n == "spot_osd" || n == "spothd_osd")
+        return TDalVout::instance().overlay(n == "spothd_osd", in);
     if (n == "gigabit-enabled")
         return cmdOutput(value, size, TDalNet::instance().gigabit() ? "yes" : "no");
     std::lock_guard<std::mutex> lock(core().stateMutex());
