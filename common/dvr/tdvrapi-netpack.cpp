@@ -143,9 +143,8 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         }
         break;
     case DNPC_RS_USER_LAYOUT:
-        // The layout switch is the live-layout area's (dispLayout).
         if (p.has(8))
-            qCDebug(lcApi, "DNPC_RS_USER_LAYOUT.. layout:%d page:%d", p.i32(0), p.i32(4));
+            dispLayout(p.i32(0), p.i32(4));
         break;
     case DNPC_UC_COLOR_GET:
         if (out.valid()) {

@@ -36,6 +36,7 @@ void applyAtOnce(QObject* ctx)
 Outcome run(int cmd, const QByteArray& payload, int len)
 {
     TNetFixture fx;
+    g_api.m_layout = g_api.m_sw = 0; // what a layout switch left
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
     QObject ctx;
     applyAtOnce(&ctx);
@@ -78,6 +79,7 @@ private slots:
         row("info", DNPC_RS_APP_INFO, be32(Act_InfoDhcp));
         row("upnp test", DNPC_RS_APP_TEST, TPayload().u32(Act_TestUpnp).u32(1).u32(2).raw(netport(8100)).bytes);
         row("layout", DNPC_RS_USER_MIN, QByteArray(), false);
+        row("layout switch", DNPC_RS_USER_LAYOUT, be32(2) + be32(0));
         row("colour get", DNPC_UC_COLOR_GET, QByteArray(), false);
         row("colour set", DNPC_UC_COLOR_SET, TPayload().u32(2).u32(50).u32(60).u32(70).u32(80).bytes);
         row("colour apply", DNPC_UC_COLOR_APPLY, be32(1));
