@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
+#include "tdvrth.h"
 #include "trunner.h"
 
 #include <QDateTime>
@@ -227,6 +228,7 @@ int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, i
         if (g_cfg)
             upnpSet(static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1))->upnp, 1);
         ddnsSetdevice();
+        dtSetdevice(1);
         emit sg_dvrNotify(SIG_NET_DHCP, 0, 0, 0, QString(), QString());
         return 0;
     case CBT_NET_FU_START: {
@@ -297,6 +299,8 @@ int TDVRAPI::netFustart()
 int TDVRAPI::netFuend(const char* text, int valid)
 {
     qCDebug(lcApi, "netFuend!! szfustart:%s valid:%d", text ? text : "", valid);
+    if (m_dvrTh)
+        m_dvrTh->m_result = valid;
     const FuText fu = fuTextOf(text);
     const QString fname = QString::fromUtf8(fu.fname);
     const QString ver = QString::fromUtf8(fu.ver);

@@ -1,5 +1,6 @@
 #include "tnetfixture.h"
 #include "tproperty.h"
+#include "tdvrth.h"
 #include "trunner.h"
 
 namespace {
@@ -324,6 +325,7 @@ private slots:
         QCOMPARE(codes(spy), accepted ? QList<int>{SIG_FU_END} : (QList<int>{SIG_STATE_END, SIG_FU_END}));
         QCOMPARE(spy.last().at(1).toInt(), accepted);
         QCOMPARE(g_api.m_fUpgrade, accepted);
+        QCOMPARE(g_api.m_dvrTh->m_result, valid);
         QCOMPARE(QFile::exists(fx.root.file(file)), !removed);
         if (accepted)
             QCOMPARE(spy.last().mid(4), (QList<QVariant>{"/tmp/fw.bin", "1.0.3.0"}));
