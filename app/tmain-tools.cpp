@@ -21,6 +21,8 @@ void TMain::sl_fromSysInfo(int code)
         // The status box stays up while the three requests are answered.
         emit sg_ctrlStatus(SIG_STATE_START, g_str ? g_str->text(9) : QString(),
                            g_str ? g_str->text(198) : QString());
+        g_api.checkIp();
+        g_api.getNetInfo();
         break;
     case 2:
         emit sg_ctrlStatus(SIG_STATE_END, QString(), QString());
