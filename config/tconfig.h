@@ -93,6 +93,9 @@ public:
     // The function that turns a UI text id into its translated text.
     using TextFunc = QString (*)(int id);
     static void setTextHook(TextFunc text);
+    // The UI text of an id through the installed function; empty without
+    // one. Floors above the store (the device facade) take their texts here.
+    static QString text(int id);
 
     // ---- Copies and files (tconfig.cpp) ----------------------------------------
     // confPath: the model file in flash ("/dvr/<model>.conf", a unit path).
@@ -168,5 +171,4 @@ private:
     AvcCaps m_encoderCapability;
 
     static TextFunc s_text;
-    static QString text(int id);
 };

@@ -1,4 +1,5 @@
 #include "tdalcore.h"
+#include "tdalenc.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -254,6 +255,7 @@ void TDalCore::flush()
 
 void TDalCore::tick()
 {
+    TDalEnc::instance().tick(); // a new schedule cell: the recorder asks again
     DalIoCb cb;
     void* ctx;
     int count;

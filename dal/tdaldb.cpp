@@ -12,7 +12,6 @@ struct DateRow {
 };
 const DateRow kDateRows[TDalDb::kDates] = {
     {2026, 11, 29, 1001}, {2026, 11, 30, 1002}, {2026, 12, 1, 1003}};
-const int kMonths = 2; // 2026-11 and 2026-12
 
 int firstDateOfMonth(int m) { return m == 0 ? 0 : 2; }
 int datesInMonth(int m) { return m == 0 ? 2 : 1; }
@@ -57,12 +56,13 @@ int TDalDb::open(const char* path, int channels, int sensors, int disks)
 {
     if (!path || !*path)
         return 0;
-    if (internalPath(path) ? disks < 1 : !externalExists(path))
+    const bool internal = internalPath(path);
+    if (internal ? disks < 1 : !externalExists(path))
         return 0;
     std::lock_guard<std::mutex> lock(m_mutex);
     if (m_open.size() >= 8)
         return 0;
-    m_open.push_back({m_next, channels, sensors > 0 ? sensors : 1});
+    m_open.push_back({m_next, channels, sensors > 0 ? sensors : 1, internal});
     return m_next++;
 }
 
@@ -80,15 +80,17 @@ int TDalDb::close(int h)
 int TDalDb::numMonth(int h)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return find(h) ? kMonths : -1;
+    const Open* o = find(h);
+    return o ? months(o) : -1;
 }
 
 int TDalDb::monthIdx(int h, int year, int month)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!find(h))
+    const Open* o = find(h);
+    if (!o)
         return -1;
-    for (int m = 0; m < kMonths; ++m) {
+    for (int m = 0; m < months(o); ++m) {
         const DateRow& r = kDateRows[firstDateOfMonth(m)];
         if (r.year == year && r.month == month)
             return m;
@@ -99,10 +101,11 @@ int TDalDb::monthIdx(int h, int year, int month)
 int TDalDb::readMonth(int h, int idx, int count, MonthInfo* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!find(h) || !out || idx < 0 || idx >= kMonths || count < 1)
+    const Open* o = find(h);
+    if (!o || !out || idx < 0 || idx >= months(o) || count < 1)
         return -1;
     int n = 0;
-    for (int m = idx; m < kMonths && n < count; ++m, ++n) {
+    for (int m = idx; m < months(o) && n < count; ++m, ++n) {
         MonthInfo& mi = out[n];
         std::memset(&mi, 0, sizeof mi);
         const int first = firstDateOfMonth(m);
@@ -117,9 +120,10 @@ int TDalDb::readMonth(int h, int idx, int count, MonthInfo* out)
 int TDalDb::dateIdxInSameDate(int h, const Db6Date* date, int k)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!find(h) || !date || k != 0) // one entry per date
+    const Open* o = find(h);
+    if (!o || !date || k != 0) // one entry per date
         return -1;
-    for (int d = 0; d < kDates; ++d)
+    for (int d = 0; d < dates(o); ++d)
         if (kDateRows[d].year == date->year && kDateRows[d].month == date->month
             && kDateRows[d].day == date->day)
             return d;
@@ -129,10 +133,11 @@ int TDalDb::dateIdxInSameDate(int h, const Db6Date* date, int k)
 int TDalDb::readDate(int h, int idx, int count, Db6Date* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!find(h) || !out || idx < 0 || idx >= kDates || count < 1)
+    const Open* o = find(h);
+    if (!o || !out || idx < 0 || idx >= dates(o) || count < 1)
         return -1;
     int n = 0;
-    for (int d = idx; d < kDates && n < count; ++d, ++n) {
+    for (int d = idx; d < dates(o) && n < count; ++d, ++n) {
         out[n].year = kDateRows[d].year;
         out[n].month = kDateRows[d].month;
         out[n].day = kDateRows[d].day;
@@ -145,7 +150,8 @@ int TDalDb::readDate(int h, int idx, int count, Db6Date* out)
 int TDalDb::getAvc(int h, int dateIdx, Db6Avc* avc, const AvcCaps& caps)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!find(h) || !avc || dateIdx < 0 || dateIdx >= kDates)
+    const Open* o = find(h);
+    if (!o || !avc || dateIdx < 0 || dateIdx >= dates(o))
         return -1;
     std::memset(avc, 0, sizeof *avc);
     avc->numRes = caps.num_rridx < 0 ? 0 : (caps.num_rridx > 8 ? 8 : caps.num_rridx);
@@ -163,7 +169,7 @@ int TDalDb::readItem(int h, int dateIdx, int first, int count, Db6ItemHead* head
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !items || dateIdx < 0 || dateIdx >= kDates || first < 0 || count < 0)
+    if (!o || !items || dateIdx < 0 || dateIdx >= dates(o) || first < 0 || count < 0)
         return -1;
     const int total = numEvents(dateIdx);
     int n = 0;
@@ -209,7 +215,7 @@ int TDalDb::readReiDay(int h, int dateIdx, uint64_t* hour1, uint64_t* hour2)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !hour1 || !hour2 || dateIdx < 0 || dateIdx >= kDates)
+    if (!o || !hour1 || !hour2 || dateIdx < 0 || dateIdx >= dates(o))
         return -1;
     for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         hour1[ch] = hour2[ch] = 0;
@@ -229,7 +235,7 @@ int TDalDb::readReiHour(int h, int dateIdx, int hour, uint64_t* min1, uint64_t* 
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !min1 || !min2 || dateIdx < 0 || dateIdx >= kDates || hour < 0 || hour > 23)
+    if (!o || !min1 || !min2 || dateIdx < 0 || dateIdx >= dates(o) || hour < 0 || hour > 23)
         return -1;
     for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         min1[ch] = min2[ch] = 0;
@@ -241,4 +247,16 @@ int TDalDb::readReiHour(int h, int dateIdx, int hour, uint64_t* min1, uint64_t* 
             min2[ch] = (uint64_t(1) << 10) - 1; // the first ten minutes
     }
     return 0;
+}
+
+void TDalDb::erase()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_erased = true;
+}
+
+void TDalDb::reset()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_erased = false;
 }

@@ -25,6 +25,10 @@ public:
     int readItem(int h, int dateIdx, int first, int count, Db6ItemHead* head, Db6Item* items);
     int readReiDay(int h, int dateIdx, uint64_t* hour1, uint64_t* hour2);
     int readReiHour(int h, int dateIdx, int hour, uint64_t* min1, uint64_t* min2);
+    // A format of the disk holding it empties the recorder's own database
+    // (backup files keep theirs); reset brings the recordings back.
+    void erase();
+    void reset();
 
     static const int kDates = 3;
     // Events recorded on date d.
@@ -36,11 +40,17 @@ private:
         int handle;
         int channels;
         int sensors;
+        bool internal; // the recorder's own database, not a backup file
     };
     Open* find(int h);
+    // Dates and months the database of an open handle holds now.
+    int dates(const Open* o) const { return o->internal && m_erased ? 0 : kDates; }
+    int months(const Open* o) const { return o->internal && m_erased ? 0 : kMonths; }
+    static const int kMonths = 2; // 2026-11 and 2026-12
 
     std::mutex m_mutex;
     std::vector<Open> m_open;
     int m_next = 1;
+    bool m_erased = false;
     std::vector<std::string> m_texts; // text-in lines the items point at
 };
