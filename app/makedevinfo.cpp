@@ -1,21 +1,18 @@
 #include "makedevinfo.h"
-#include "tdvrapi.h"
 
-#include <QDebug>
+#include <QLoggingCategory>
 #include <cstring>
 
-void makeDevInfo(PropDevices* rec)
-{
-    DalCaps dal;
-    AvcCaps avc;
-    g_api.getCaps(&dal, &avc, nullptr);
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
+void makeDevInfo(PropDevices* rec, const DalCaps& dal, const AvcCaps& avc)
+{
     std::memset(rec, 0, sizeof *rec);
     qstrncpy(rec->model, dal.model, sizeof rec->model);
     qstrncpy(rec->board, dal.board, sizeof rec->board);
     const int sensors = dal.num_sensor > 0 ? dal.num_sensor : 1;
     const int alarms = dal.num_alarmout > 0 ? dal.num_alarmout : 1;
-    qDebug("================ device num sens:%d alarm:%d =====================", sensors, alarms);
+    qCDebug(lcApp, "================ device num sens:%d alarm:%d =====================", sensors, alarms);
     rec->ntsc = avc.vridx[0].yres == 480 ? 1 : 0;
     rec->version = 1042;
     rec->dalWord0 = dal.word0;

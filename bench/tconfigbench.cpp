@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -94,22 +95,35 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-template <typename F>
-double timeIt(int rounds, F f)
+double elapsedMs(const QElapsedTimer& t)
 {
-    std::vector<double> ms;
-    ms.reserve(size_t(rounds));
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// Runs ours and plain alternately, so that both see the same load of a
+// shared machine; the medians of each, in ms.
+template <typename A, typename B>
+std::pair<double, double> timePair(int rounds, A ours, B plain)
+{
+    std::vector<double> a, b;
+    a.reserve(size_t(rounds));
+    b.reserve(size_t(rounds));
     for (int i = 0; i < rounds; ++i) {
         QElapsedTimer t;
         t.start();
-        f();
-        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+        ours();
+        a.push_back(elapsedMs(t));
+        t.restart();
+        plain();
+        b.push_back(elapsedMs(t));
     }
-    return median(ms);
+    return {median(a), median(b)};
 }
 
-void report(const char* what, double ours, double plain)
+void report(const char* what, std::pair<double, double> times)
 {
+    const double ours = times.first;
+    const double plain = times.second;
     std::printf("%-6s TProperty %8.3f ms   QSettings %8.3f ms   ratio %.2f\n", what, ours, plain,
                 plain > 0 ? ours / plain : 0.0);
 }
@@ -160,19 +174,18 @@ int main(int argc, char** argv)
                 QFileInfo(file).size(), int(groups.size()), int(keys.size()), rounds);
 
     // Loading: every section of the record vs every key of the file.
-    const double loadOurs = timeIt(rounds, [&] {
-        TProperty p(file);
-    });
-    const double loadPlain = timeIt(rounds, [&] {
-        QSettings s(file, QSettings::IniFormat);
-        s.setIniCodec("UTF-8");
-        int n = 0;
-        for (const QString& k : s.allKeys())
-            n += s.value(k).isValid();
-        if (n != keys.size())
-            std::fprintf(stderr, "read %d keys\n", n);
-    });
-    report("load", loadOurs, loadPlain);
+    const auto load = timePair(
+        rounds, [&] { TProperty p(file); },
+        [&] {
+            QSettings s(file, QSettings::IniFormat);
+            s.setIniCodec("UTF-8");
+            int n = 0;
+            for (const QString& k : s.allKeys())
+                n += s.value(k).isValid();
+            if (n != keys.size())
+                std::fprintf(stderr, "read %d keys\n", n);
+        });
+    report("load", load);
 
     // Saving: the full save of the live copy (every section but DEVICES,
     // PRESET, SEARCHOPT and the device tables, one sync), vs clearing the
@@ -188,17 +201,18 @@ int main(int argc, char** argv)
             savedKeys.append(kv);
     }
     TProperty live(file);
-    const double saveOurs = timeIt(rounds, [&] { live.save(-1); });
     QSettings plain(file, QSettings::IniFormat);
     plain.setIniCodec("UTF-8");
-    const double savePlain = timeIt(rounds, [&] {
-        for (const QString& g : saved)
-            plain.remove(g);
-        for (const auto& kv : savedKeys)
-            plain.setValue(kv.first, kv.second);
-        plain.sync();
-    });
-    report("save", saveOurs, savePlain);
+    const auto save = timePair(
+        rounds, [&] { live.save(-1); },
+        [&] {
+            for (const QString& g : saved)
+                plain.remove(g);
+            for (const auto& kv : savedKeys)
+                plain.setValue(kv.first, kv.second);
+            plain.sync();
+        });
+    report("save", save);
     g_cfg = nullptr;
     return 0;
 }

@@ -73,7 +73,7 @@ qint64 logWrite(const QByteArray& unitPath)
     return t.nsecsElapsed();
 }
 
-// The local time each record takes when no time is given.
+// What taking the local time through QDateTime would cost per record.
 qint64 localTime()
 {
     int sum = 0;
@@ -175,7 +175,7 @@ int main(int argc, char** argv)
     report("floor pwrite+pwrite+fsync", fw, kWrites, 0);
     report("floor pwrite+pwrite (no fsync)", fwNoSync, kWrites, 0);
     report("TLog::log_write", lw, kWrites, fw);
-    report("of which QDateTime::currentDateTime", best(localTime), kWrites, 0);
+    report("QDateTime::currentDateTime alone", best(localTime), kWrites, 0);
 
     TLog log(unitPath.constData());
     std::printf("read every page of the wrapped ring (%d records, %d per page):\n", log.count(), kPerPage);

@@ -1,9 +1,9 @@
 #include "tconfig.h"
+#include "tflashfile.h"
 #include "tpath.h"
 #include "tproperty.h"
 #include "trunner.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QLocale>
@@ -93,8 +93,10 @@ TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault
     const QString source = (!model.exists() || model.size() < kMinModelFile)
                                ? QString::fromLatin1(kCommitFile)
                                : m_confPath;
-    if (!TRunner::copyFile(source, m_tmpPath))
+    if (TFlashFile::copy(source, m_tmpPath) != 0)
         qCDebug(lcConfig, "TConfig::TConfig copy failed src:%s\n", qPrintable(source));
+    // Edit copies of a run that crashed are still in the RAM folder.
+    TProperty::removeStaleFiles();
 
     std::memset(&m_devices, 0, sizeof m_devices);
     if (devices)
@@ -154,8 +156,12 @@ void TConfig::setdefault(int idx)
 
 int TConfig::save(int idx)
 {
-    m_live->save(idx < 0 ? -1 : idx);
-    return 0;
+    // QSettings syncs through QSaveFile, which does not report its fsync.
+    int failed = m_live->save(idx < 0 ? -1 : idx);
+    if (!failed)
+        failed = TFlashFile::sync(m_tmpPath);
+    m_ramSaved = !failed;
+    return failed ? -1 : 0;
 }
 
 void TConfig::setdevices(int idx, const PropDevices* rec)
@@ -169,10 +175,10 @@ void TConfig::setdevices(int idx, const PropDevices* rec)
     // Both copies reload every section from their files, DEVICES included:
     // write the new record into each file first, or the reload would bring
     // back the old one.
-    for (TProperty* p : {m_edit, m_live}) {
-        std::memcpy(&p->m_devices, &given, sizeof given);
-        p->save(IDX_PROP_DEVICES);
-    }
+    std::memcpy(&m_edit->m_devices, &given, sizeof given);
+    m_edit->save(IDX_PROP_DEVICES);
+    std::memcpy(&m_live->m_devices, &given, sizeof given);
+    save(IDX_PROP_DEVICES);
     m_live->load(-1);
     m_edit->load(-1);
     // Fields the file does not hold (device words, relay count) come from
@@ -193,6 +199,15 @@ void TConfig::copyProperty(TProperty* dst, const TProperty* src)
 
 int TConfig::commitfile()
 {
+    // After a failed save the RAM file may be old or cut short; it reaches
+    // flash only once it holds every save again.
+    if (!m_ramSaved) {
+        m_ramSaved = m_live->resync() == 0 && TFlashFile::sync(m_tmpPath) == 0;
+        if (!m_ramSaved) {
+            qCDebug(lcConfig, "TConfig::commitfile RAM file not saved:%s\n", qPrintable(m_tmpPath));
+            return 1;
+        }
+    }
     // A RAM file too short to be a configuration would make the model file
     // look torn at the next start; keep the last good one instead.
     const QFileInfo ram(TPath::map(m_tmpPath));
@@ -202,17 +217,16 @@ int TConfig::commitfile()
     }
     // Each copy lands in a temporary file that is synced and then renamed
     // over its target: the commit file and the model file are each either
-    // the old or the new configuration, never a mix.
-    if (!TRunner::copyFile(m_tmpPath, QString::fromLatin1(kCommitFile))) {
+    // the old or the new configuration, never a mix, and a failed step
+    // leaves the model file as the last commit made it.
+    if (TFlashFile::copy(m_tmpPath, QString::fromLatin1(kCommitFile)) != 0) {
         qCDebug(lcConfig, "TConfig::commitfile step:1 failed\n");
         return 2;
     }
-    TRunner::syncAll();
-    if (!TRunner::copyFile(QString::fromLatin1(kCommitFile), m_confPath)) {
+    if (TFlashFile::copy(QString::fromLatin1(kCommitFile), m_confPath) != 0) {
         qCDebug(lcConfig, "TConfig::commitfile step:3 failed\n");
         return 3;
     }
-    TRunner::syncAll();
     return 0;
 }
 
@@ -232,9 +246,8 @@ int TConfig::reload(QString file)
                 qPrintable(file));
         return -1;
     }
-    const QString copy = QStringLiteral("/tmp/.tconfig-import-%1.conf")
-                             .arg(QCoreApplication::applicationPid());
-    if (!TRunner::copyFile(file, copy)) {
+    const QString copy = TProperty::privateFileName();
+    if (TFlashFile::copy(file, copy) != 0) {
         qCDebug(lcConfig, "TConfig::reload WARNING!! unreadable:%s\n", qPrintable(file));
         TRunner::removeFile(copy);
         return -1;

@@ -116,17 +116,20 @@ public:
     // Defaults into the edit copy (-1: every resettable section).
     void setdefault(int idx);
     // Writes the live copy's section (negative: the full-save set) into the
-    // RAM file. Always 0.
+    // RAM file and syncs it. 0, or -1 when the file could not be written,
+    // was cut short or did not sync; commitfile() then refuses to copy the
+    // RAM file until it has been written whole again.
     int save(int idx);
     // Sets the device record (idx 0 only) in both copies, then reloads both.
     void setdevices(int idx, const PropDevices* rec);
     // Sections 0..34 of src into dst; dst's version then the live copy's.
     void copyProperty(TProperty* dst, const TProperty* src);
     // Copies the RAM file to flash through "/dvr/config.tmp". Each copy is
-    // written to a temporary file, flushed, synced and renamed over its
-    // target, so neither file is ever left torn. 0 on success; the first
-    // failing step ends the commit with a non-zero result (the model file is
-    // then the one of the last successful commit).
+    // written to a temporary file, synced and renamed over its target, and
+    // the folder synced, with every result checked, so neither file is ever
+    // left torn. After a failed save it first writes the RAM file again.
+    // 0 on success; the first failing step ends the commit with a non-zero
+    // result (the model file is then the one of the last successful commit).
     int commitfile();
     // Empty file: edit copy = live copy, 0. Otherwise imports the file into
     // the edit copy when its model and channel count are the unit's (0), or
@@ -169,6 +172,7 @@ private:
     QString m_confPath;
     QString m_tmpPath;
     AvcCaps m_encoderCapability;
+    bool m_ramSaved = true; // the RAM file holds every save of the live copy
 
     static TextFunc s_text;
 };

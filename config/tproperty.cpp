@@ -5,13 +5,18 @@
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QVariant>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <sys/stat.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcConfig)
 
@@ -92,6 +97,76 @@ static_assert(sizeof kLoadOrder / sizeof kLoadOrder[0] == IDX_PROP_COUNT, "load 
 
 QAtomicInt g_privateCounter;
 
+// Private files of the edit copies and of imports, in the RAM folder:
+// "/tmp/.tproperty-<pid>-<n>.conf".
+const char kPrivateFolder[] = "/tmp";
+const char kPrivatePattern[] = "^\\.tproperty-(\\d+)-\\d+\\.conf$";
+
+// Which file a path names now. QSettings writes through a temporary file
+// renamed over the old one, so a sync that wrote leaves another file there.
+struct FileId {
+    bool exists = false;
+    dev_t dev = 0;
+    ino_t ino = 0;
+};
+
+FileId fileId(const QString& path)
+{
+    FileId id;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        id.exists = true;
+        id.dev = st.st_dev;
+        id.ino = st.st_ino;
+    }
+    return id;
+}
+
+// True while a process of that id runs (or may run: an id we may not signal).
+bool processRuns(qint64 pid)
+{
+    if (pid <= 0 || pid > std::numeric_limits<pid_t>::max())
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+}
+
+bool fileHoldsStore(QSettings& s, const FileId& before)
+{
+    // QSaveFile drops the error of its last flush, so a file cut at its end
+    // passes for written. QSettings ends every line with a newline and
+    // writes one line per key, a header per group and a blank line between
+    // groups: a cut file has fewer newlines than the store asks for. Keys
+    // come sorted, so the keys of a group (keys without one: "General")
+    // stand together.
+    const QStringList keys = s.allKeys();
+    int groups = 0;
+    QStringRef group;
+    for (const QString& k : keys) {
+        const QStringRef g = k.leftRef(qMax(0, k.indexOf(QLatin1Char('/'))));
+        if (groups == 0 || g != group) {
+            ++groups;
+            group = g;
+        }
+    }
+    if (!groups)
+        return true; // nothing to lose
+    const int lines = keys.size() + 2 * groups - 1;
+    // A sync that wrote renamed a new file over the old one; one that failed
+    // left the old file in place.
+    const QString path = s.fileName();
+    const FileId now = fileId(path);
+    if (!now.exists || (before.exists && before.dev == now.dev && before.ino == now.ino)) {
+        qCDebug(lcConfig, "TProperty::save not written:%s", qPrintable(path));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.readAll().count('\n') != lines) {
+        qCDebug(lcConfig, "TProperty::save file cut short:%s", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 int clampCount(int count, int size)
 {
     return count < 0 ? 0 : (count > size ? size : count);
@@ -134,12 +209,41 @@ QString TProperty::backingFile(const QString& fileName)
 {
     if (!fileName.isEmpty())
         return TPath::map(fileName);
-    const QString path = TPath::map(QStringLiteral("/tmp/.tproperty-%1-%2.conf")
-                                        .arg(QCoreApplication::applicationPid())
-                                        .arg(g_privateCounter.fetchAndAddRelaxed(1)));
+    const QString path = TPath::map(privateFileName());
     // A file left by an earlier process of the same id must not leak in.
     QFile::remove(path);
     return path;
+}
+
+QString TProperty::privateFileName()
+{
+    return QStringLiteral("%1/.tproperty-%2-%3.conf")
+        .arg(QLatin1String(kPrivateFolder))
+        .arg(QCoreApplication::applicationPid())
+        .arg(g_privateCounter.fetchAndAddRelaxed(1));
+}
+
+int TProperty::removeStaleFiles()
+{
+    const QDir folder(TPath::map(QLatin1String(kPrivateFolder)));
+    const QRegularExpression name{QLatin1String(kPrivatePattern)};
+    const qint64 self = QCoreApplication::applicationPid();
+    int removed = 0;
+    for (const QString& file : folder.entryList({QStringLiteral(".tproperty-*.conf")},
+                                                QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch m = name.match(file);
+        if (!m.hasMatch())
+            continue;
+        bool ok = false;
+        const qint64 pid = m.captured(1).toLongLong(&ok);
+        if (ok && (pid == self || processRuns(pid)))
+            continue;
+        if (QFile::remove(folder.filePath(file)))
+            ++removed;
+    }
+    if (removed)
+        qCDebug(lcConfig, "TProperty::removeStaleFiles removed:%d", removed);
+    return removed;
 }
 
 void TProperty::load(int idx)
@@ -153,17 +257,40 @@ void TProperty::load(int idx)
     }
 }
 
-void TProperty::save(int idx)
+int TProperty::save(int idx)
 {
+    const bool writes = idx < 0 || (idx < IDX_PROP_COUNT && kSections[idx].save);
+    const FileId before = fileId(fileName());
+    const bool wasOk = status() == QSettings::NoError;
     if (idx < 0) {
         for (int s : kSaveOrder) {
             if (kSections[s].save)
                 kSections[s].save(*this);
         }
-    } else if (idx < IDX_PROP_COUNT && kSections[idx].save) {
+    } else if (writes) {
         kSections[idx].save(*this);
     }
     sync();
+    if (!writes)
+        return 0;
+    // The status keeps the first error for good, so it tells only about
+    // the first failure; the file itself tells about every sync.
+    if (wasOk && status() != QSettings::NoError)
+        return -1;
+    return fileHoldsStore(*this, before) ? 0 : -1;
+}
+
+int TProperty::resync()
+{
+    // QSettings writes only what it takes as changed: set one key to its own
+    // value, and the whole store is written again.
+    const QStringList keys = allKeys();
+    if (keys.isEmpty())
+        return 0;
+    const FileId before = fileId(fileName());
+    setValue(keys.first(), value(keys.first()));
+    sync();
+    return fileHoldsStore(*this, before) ? 0 : -1;
 }
 
 void TProperty::setDefault(int idx)
@@ -326,14 +453,59 @@ int TProperty::digitAt(const QByteArray& text, int i)
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
+// Keys are built thousands of times per load, and printf's general machinery
+// was a fifth of the load time: the conversions keys use ("%d", "%02d") are
+// printed here, anything else goes to snprintf.
+namespace {
+
+QString printKey(const char* format, const int* args, int count)
+{
+    char key[64];
+    int n = 0;
+    int next = 0;
+    for (const char* p = format; *p; ++p) {
+        if (n > int(sizeof key) - 16)
+            return QString();
+        if (*p != '%') {
+            key[n++] = *p;
+            continue;
+        }
+        int width = 0;
+        if (p[1] == '0' && p[2] >= '1' && p[2] <= '9') {
+            width = p[2] - '0';
+            p += 2;
+        }
+        if (p[1] != 'd' || next >= count || args[next] < 0)
+            return QString();
+        ++p;
+        char digits[12];
+        int d = 0;
+        unsigned v = unsigned(args[next++]);
+        do {
+            digits[d++] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        while (width-- > d)
+            key[n++] = '0';
+        while (d)
+            key[n++] = digits[--d];
+    }
+    return QString::fromLatin1(key, n);
+}
+
+} // namespace
+
 QString TProperty::indexedKey(const char* format, int i)
 {
-    return QString::asprintf(format, i);
+    const QString key = printKey(format, &i, 1);
+    return key.isEmpty() ? QString::asprintf(format, i) : key;
 }
 
 QString TProperty::indexedKey(const char* format, int i, int j)
 {
-    return QString::asprintf(format, i, j);
+    const int args[] = {i, j};
+    const QString key = printKey(format, args, 2);
+    return key.isEmpty() ? QString::asprintf(format, i, j) : key;
 }
 
 // ---- Key access ---------------------------------------------------------------------

@@ -21,7 +21,8 @@
 // such instances, so it gets a private file of its own in the RAM folder
 // ("/tmp/.tproperty-<pid>-<n>.conf"), which its destructor removes. Its
 // savers and loaders then behave exactly as on a real file, and no two edit
-// copies ever see each other's keys.
+// copies ever see each other's keys. A process that crashed leaves its
+// private files behind; removeStaleFiles() clears them at the next start.
 class TProperty : public QSettings
 {
     Q_OBJECT
@@ -35,7 +36,13 @@ public:
     // One section, or all in the load order when idx is negative.
     void load(int idx);
     // One section, or the full-save set when idx is negative; always syncs.
-    void save(int idx);
+    // 0 when the file then holds the whole store, -1 when the write failed
+    // or was cut short (the store keeps the values; the next save that
+    // succeeds writes them all).
+    int save(int idx);
+    // Writes the whole store to the file again after a failed save; 0 or -1
+    // as save.
+    int resync();
     // One section's defaults, or every resettable one when idx is negative.
     // Writes nothing to the file.
     void setDefault(int idx);
@@ -47,6 +54,13 @@ public:
     static int sectionSize(int idx);
     // The INI group of section idx as written in the file; null outside 0..36.
     static const char* groupName(int idx);
+
+    // A fresh unit path for a private file in the RAM folder (the edit
+    // copy's, an import's working copy).
+    static QString privateFileName();
+    // Removes the private files of processes that no longer run (left by a
+    // crash); the number removed.
+    static int removeStaleFiles();
 
     // ---- Counts of the device record, clamped to the record tables ----------
     // (a file or device may give anything; loops and indexes use these)

@@ -2,6 +2,7 @@
 // A stand-in device for configuration tests: capability records of a
 // 16-channel unit, handed out through the store's device hooks. Tests change
 // the public records before a load to steer what the loaders see.
+#include "makedevinfo.h"
 #include "propsections.h"
 #include "tdvrhooks.h"
 
@@ -102,24 +103,8 @@ inline void uninstall()
 // The device record the start-up code builds from these capabilities.
 inline PropDevices devices()
 {
-    PropDevices d{};
-    qstrncpy(d.model, dal.model, sizeof d.model);
-    qstrncpy(d.board, dal.board, sizeof d.board);
-    d.ntsc = avc.vridx[0].yres == 480 ? 1 : 0;
-    d.version = 1042;
-    d.dalWord0 = dal.word0;
-    d.dalWord1 = dal.word1;
-    d.videos = dal.num_vin;
-    d.audios = dal.num_ain;
-    d.sensors = dal.num_sensor > 0 ? dal.num_sensor : 1;
-    d.alarmouts = dal.num_alarmout > 0 ? dal.num_alarmout + 3 : 4;
-    d.relaycnt = dal.word796;
-    d.txtin = 5;
-    d.uarts = 1;
-    d.storage = dal.num_disk;
-    d.users = 8;
-    d.frames = avc.rridx[0].max_fps;
-    d.netframes = avc.nridx[0][0].max_fps;
+    PropDevices d;
+    makeDevInfo(&d, dal, avc);
     return d;
 }
 

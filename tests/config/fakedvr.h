@@ -9,6 +9,8 @@
 #include "ttestroot.h"
 
 #include <QByteArray>
+#include <QDateTime>
+#include <QFile>
 #include <QList>
 #include <cstring>
 
@@ -171,11 +173,23 @@ inline int iniKeyCount(const QByteArray& ini, const QByteArray& group)
     return n;
 }
 
+// Writes the text to "/tmp/t.conf" of root. QSettings takes a file of the
+// size and time stamp it read before for unchanged, so each text gets a time
+// stamp of its own (two texts of one size within a millisecond would read
+// as the first).
+inline void writeConfText(const TTestRoot& root, const QByteArray& ini)
+{
+    static int s_written = 0;
+    QFile f(root.file(QStringLiteral("/tmp/t.conf")));
+    if (root.write(QStringLiteral("/tmp/t.conf"), ini) && f.open(QIODevice::ReadWrite))
+        f.setFileTime(QDateTime::currentDateTime().addSecs(++s_written), QFileDevice::FileModificationTime);
+}
+
 // A configuration read from INI text written to "/tmp/t.conf" of root (the
 // DEVICES group of the text gives the counts).
 inline TProperty* propertyFromText(const TTestRoot& root, const QByteArray& ini)
 {
-    root.write(QStringLiteral("/tmp/t.conf"), ini);
+    writeConfText(root, ini);
     return new TProperty(QStringLiteral("/tmp/t.conf"));
 }
 
@@ -184,7 +198,7 @@ inline TProperty* propertyFromText(const TTestRoot& root, const QByteArray& ini)
 inline TProperty* propertyWithRecords(const TTestRoot& root, const QByteArray& ini,
                                       const PropDevices& dev)
 {
-    root.write(QStringLiteral("/tmp/t.conf"), ini);
+    writeConfText(root, ini);
     PropDefault def;
     TDefault::setDefaults(&def);
     return new TProperty(QStringLiteral("/tmp/t.conf"), &dev, &def);

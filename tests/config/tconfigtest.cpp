@@ -3,11 +3,17 @@
 // import of a configuration file, the device-record setter and the date and
 // time texts.
 #include "tconfigunit.h"
+#include "tflashfile.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QtTest>
+#include <cerrno>
 #include <cmath>
+#include <memory>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace TestUnit;
 
@@ -19,6 +25,28 @@ static QString exportFile(Unit& u, const QString& name)
     u.root.write(path, u.root.read(kRamFile));
     return path;
 }
+
+// A write failure while it lives: a failing step of the flash writer, or a
+// size limit on every file the process writes (a full disk: short writes).
+struct TWriteFault {
+    TWriteFault(int step, qint64 sizeLimit)
+    {
+        s_step = step;
+        TFlashFile::setFaultHook([](TFlashFile::Step st, const QString&) { return st == s_step ? EIO : 0; });
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~TWriteFault()
+    {
+        TFlashFile::setFaultHook(nullptr);
+        setrlimit(RLIMIT_FSIZE, &old);
+    }
+    static inline int s_step = -1;
+    rlimit old{};
+};
 
 class TConfigTest : public QObject
 {
@@ -254,6 +282,10 @@ private slots:
         QTest::newRow("missing RAM file") << "missing";
         QTest::newRow("RAM file cut short") << "short";
         QTest::newRow("commit file is a directory") << "directory";
+        QTest::newRow("flash full") << "size";
+        const char* const steps[] = {"open", "write", "sync", "close", "rename", "folder sync"};
+        for (int step = TFlashFile::StepOpen; step <= TFlashFile::StepSyncDir; ++step)
+            QTest::addRow("%s fails", steps[step]) << QString::number(step);
     }
     void commitFailureKeepsModelFile()
     {
@@ -271,14 +303,71 @@ private slots:
             QVERIFY(QFile::remove(u.root.file(kRamFile)));
         } else if (failure == QLatin1String("short")) {
             QVERIFY(u.root.write(kRamFile, "[OSD]\n"));
-        } else {
+        } else if (failure == QLatin1String("directory")) {
             QVERIFY(QFile::remove(u.root.file(kCommitFile)));
             QVERIFY(QDir().mkpath(u.root.file(kCommitFile)));
         }
+        bool isStep = false;
+        const int step = failure.toInt(&isStep);
+        auto fault = std::make_unique<TWriteFault>(isStep ? step : -1, failure == "size" ? committed.size() / 2 : 0);
+        QVERIFY(cfg.commitfile() != 0);
+        fault.reset();
+        QCOMPARE(u.root.read(kModelFile), committed);
+        // Only a failed sync of the folder comes after the commit file was replaced.
+        if (failure != QLatin1String("directory") && step != TFlashFile::StepSyncDir)
+            QCOMPARE(u.root.read(kCommitFile), committed);
+        for (const QString& f : u.root.allFiles().filter(QStringLiteral("/dvr/")))
+            QVERIFY2(f == QLatin1String(kModelFile) || f.startsWith(QLatin1String(kCommitFile)), qPrintable(f));
+    }
+    void saveFailureKeepsFlash_data()
+    {
+        QTest::addColumn<qint64>("sizeLimit"); // as a part of the RAM file; 0 none
+        QTest::addColumn<int>("step");
+        QTest::newRow("write refused") << qint64(10) << -1;
+        QTest::newRow("file cut at its end") << qint64(-10) << -1;
+        QTest::newRow("sync fails") << qint64(0) << int(TFlashFile::StepSync);
+    }
+    void saveFailureKeepsFlash()
+    {
+        QFETCH(qint64, sizeLimit);
+        QFETCH(int, step);
+        Unit u;
+        TConfig& cfg = u.start();
+        QCOMPARE(cfg.commitfile(), 0);
+        const QByteArray committed = u.root.read(kModelFile);
+
+        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 6;
+        const qint64 ramSize = u.root.read(kRamFile).size();
+        auto fault = std::make_unique<TWriteFault>(step, sizeLimit < 0 ? ramSize + sizeLimit : sizeLimit);
+        QVERIFY(cfg.save(IDX_PROP_OSD) != 0);
         QVERIFY(cfg.commitfile() != 0);
         QCOMPARE(u.root.read(kModelFile), committed);
-        if (failure != QLatin1String("directory"))
-            QCOMPARE(u.root.read(kCommitFile), committed);
+        // Once the fault is gone the commit writes the RAM file whole again first.
+        fault.reset();
+        QCOMPARE(cfg.commitfile(), 0);
+        QCOMPARE(u.root.read(kModelFile), u.root.read(kRamFile));
+        QCOMPARE(QSettings(u.root.file(kModelFile), QSettings::IniFormat).value("OSD/alpha").toInt(), 6);
+        QCOMPARE(cfg.save(-1), 0); // the error QSettings keeps fails no later save
+    }
+    void startRemovesEditCopiesOfCrashedRuns_data()
+    {
+        QTest::addColumn<qint64>("pid");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("ended process") << qint64(2147483647) << false;
+        QTest::newRow("id out of range") << qint64(99999999999LL) << false;
+        QTest::newRow("this process") << qint64(getpid()) << true;
+        QTest::newRow("running process") << qint64(getppid()) << true;
+    }
+    void startRemovesEditCopiesOfCrashedRuns()
+    {
+        QFETCH(qint64, pid);
+        Unit u;
+        const QString left = QStringLiteral("/tmp/.tproperty-%1-7.conf").arg(pid);
+        const QString other = QStringLiteral("/tmp/.tproperty-notes.conf"); // no edit copy
+        QVERIFY(u.root.write(left, "[OSD]\nalpha=3\n") && u.root.write(other, "x"));
+        u.start();
+        QTEST(QFile::exists(u.root.file(left)), "kept");
+        QVERIFY(QFile::exists(u.root.file(other)));
     }
     void commitThenRestartGivesSameConfiguration()
     {

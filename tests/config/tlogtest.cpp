@@ -95,15 +95,31 @@ private slots:
         QCOMPARE(QByteArray(rec.user) + QByteArray(rec.contents), QByteArray("admin(OSD)"));
         log.lastRecord(&last);
         QCOMPARE(std::memcmp(&rec, &last, sizeof rec), 0);
-
-        // Without a time the record carries the current local date and time.
-        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    }
+    void writeTakesTheLocalTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        for (const char* zone : {"", "UTC0", "JST-9", "<+0545>-5:45", "EST5EDT"})
+            QTest::newRow(zone[0] ? zone : "as set") << QByteArray(zone);
+    }
+    void writeTakesTheLocalTime()
+    {
+        // Without a time a record carries the local date and time, also right
+        // after the zone changed.
+        QFETCH(QByteArray, zone);
+        const QByteArray old = qgetenv("TZ");
+        auto restore = qScopeGuard([&] { old.isNull() ? qunsetenv("TZ") : qputenv("TZ", old); });
+        if (!zone.isEmpty())
+            qputenv("TZ", zone);
+        TTestRoot root;
+        TLog log(kLog);
+        const QDateTime before = QDateTime::currentDateTime();
         log.log_write(LOG_SYSTEM_START, nullptr, nullptr, nullptr);
-        const QDateTime after = QDateTime::currentDateTime().addSecs(1);
-        QCOMPARE(log.log_read(1, &rec), 1);
-        const QDateTime stamped(QDate(rec.year, rec.month, rec.day), QTime(rec.hour, rec.minute, rec.second));
-        QVERIFY(stamped >= before.addMSecs(-before.time().msec()));
-        QVERIFY(stamped <= after);
+        const QDateTime after = QDateTime::currentDateTime();
+        LogRecord r;
+        QCOMPARE(log.log_read(0, &r), 1);
+        const QDateTime at(QDate(r.year, r.month, r.day), QTime(r.hour, r.minute, r.second));
+        QVERIFY2(at >= before.addMSecs(-before.time().msec()) && at <= after, qPrintable(at.toString()));
     }
     void goodFileIsKept()
     {

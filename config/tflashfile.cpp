@@ -1,0 +1,137 @@
+#include "tflashfile.h"
+#include "tpath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_LOGGING_CATEGORY(lcConfig)
+
+namespace {
+
+TFlashFile::FaultHook g_fault = nullptr;
+
+const char* const kStepNames[] = {"open", "write", "sync", "close", "rename", "syncdir"};
+
+// Runs one step: the fault seam first, then the call. A failing step keeps
+// its errno (EIO when the call gave none) and is logged.
+template <typename F>
+int step(TFlashFile::Step s, const QString& path, F call)
+{
+    int err = g_fault ? g_fault(s, path) : 0;
+    if (!err) {
+        errno = 0;
+        if (call())
+            return 0;
+        err = errno ? errno : EIO;
+    }
+    qCDebug(lcConfig, "TFlashFile %s failed:%s err:%s", kStepNames[s], qPrintable(path),
+            qPrintable(qt_error_string(err)));
+    return err;
+}
+
+bool writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false; // a short write ends in an error on the next call
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Closes always (the seam only decides what the step reports): close() can
+// be the first to report a failed write-back.
+int closeFile(int fd, const QString& path)
+{
+    const bool closed = ::close(fd) == 0;
+    const int err = errno;
+    return step(TFlashFile::StepClose, path, [&] {
+        errno = err;
+        return closed;
+    });
+}
+
+int syncFolder(const QString& file)
+{
+    const QString dir = QFileInfo(file).absolutePath();
+    return step(TFlashFile::StepSyncDir, dir, [&] {
+        const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        const bool ok = ::fsync(fd) == 0;
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return ok;
+    });
+}
+
+} // namespace
+
+void TFlashFile::setFaultHook(FaultHook hook)
+{
+    g_fault = hook;
+}
+
+int TFlashFile::copy(const QString& from, const QString& to)
+{
+    QFile in(TPath::map(from));
+    const QString target = TPath::map(to);
+    if (int err = step(StepOpen, in.fileName(), [&] { return in.open(QIODevice::ReadOnly); }))
+        return err;
+
+    QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
+    int fd = -1;
+    int err = step(StepOpen, target, [&] {
+        fd = ::mkostemp(temp.data(), O_CLOEXEC);
+        return fd >= 0 && ::fchmod(fd, 0644) == 0;
+    });
+    char buf[65536];
+    while (!err) {
+        const qint64 n = in.read(buf, sizeof buf);
+        if (n == 0)
+            break;
+        // A read error of the source fails the copy like a write error.
+        err = step(StepWrite, target, [&] { return n > 0 && writeAll(fd, buf, n); });
+    }
+    if (!err)
+        err = step(StepSync, target, [&] { return ::fsync(fd) == 0; });
+    if (fd >= 0) {
+        const int closeErr = closeFile(fd, target);
+        err = err ? err : closeErr;
+    }
+    if (!err)
+        err = step(StepRename, target,
+                   [&] { return ::rename(temp.constData(), QFile::encodeName(target).constData()) == 0; });
+    if (err) {
+        if (fd >= 0)
+            ::unlink(temp.constData());
+        return err;
+    }
+    return syncFolder(target);
+}
+
+int TFlashFile::sync(const QString& path)
+{
+    const QString file = TPath::map(path);
+    int fd = -1;
+    if (int err = step(StepOpen, file, [&] {
+            fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+            return fd >= 0;
+        }))
+        return err;
+    int err = step(StepSync, file, [&] { return ::fsync(fd) == 0; });
+    const int closeErr = closeFile(fd, file);
+    err = err ? err : closeErr;
+    return err ? err : syncFolder(file);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+// Writes that must survive a power cut: the configuration's RAM file and its
+// copies in flash. A copy goes to a temporary file beside the target, which
+// is written with every result checked, synced, closed, renamed over the
+// target and followed by a sync of the folder; a failure before the rename
+// leaves the target as it was and removes the temporary file. QSaveFile
+// cannot serve here: it ignores the result of its sync, and it drops the
+// error of the flush it makes while closing, so a short write at the end of
+// a small file is committed as success.
+class TFlashFile
+{
+public:
+    // The steps a write goes through, in order.
+    enum Step { StepOpen, StepWrite, StepSync, StepClose, StepRename, StepSyncDir };
+
+    // A fault seam for tests: called before each step with the (mapped) path
+    // it works on; a non-zero result makes that step fail with it as errno.
+    using FaultHook = int (*)(Step step, const QString& path);
+    static void setFaultHook(FaultHook hook);
+
+    // Copies one file over another (unit paths). 0 on success, else the
+    // errno of the step that failed.
+    static int copy(const QString& from, const QString& to);
+    // Syncs a file that is already written (a unit path), then its folder.
+    // 0 on success, else the errno of the step that failed.
+    static int sync(const QString& path);
+};
