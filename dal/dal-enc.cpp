@@ -119,6 +119,8 @@ int DalEncrGetRecInfo(RecInfo* rec)
     std::memset(rec, 0, sizeof *rec);
     // recA: the recorded dates, recB: the recorded months; the oldest
     // recording starts at midnight of the first date.
+    if (disks().dataDisk() < 0) // no disk: no recordings
+        return 0;
     const TDalProfile p = core().profile();
     TDalDb& db = TDalDb::instance();
     const int h = db.open("/data0/data.db6", p.channels(), p.sensors(), p.disks());
