@@ -23,11 +23,7 @@ int DalIoRunAlarm(uint32_t mask, uint32_t value)
 {
     TDalJournal::add("DalIoRunAlarm(0x%08x,0x%08x)", mask, value);
     DAL_FAILED("DalIoRunAlarm");
-    const int relays = core().profile().relays();
-    const uint32_t relayMask = relays >= 32 ? 0xffffffffu : ((1u << relays) - 1u);
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    uint32_t& a = core().state().alarm;
-    a = ((a & ~mask) | (value & mask)) & relayMask;
+    core().alarm().runAlarm(mask, value, core().profile().relays());
     return 0;
 }
 
@@ -35,8 +31,7 @@ int DalIoRunBuzzer(int on)
 {
     TDalJournal::add("DalIoRunBuzzer(%d)", on);
     DAL_FAILED("DalIoRunBuzzer");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    core().state().buzzer = on != 0;
+    core().alarm().setBuzzer(on != 0);
     return 0;
 }
 
@@ -44,34 +39,28 @@ int DalIoSetBuzzer(int on)
 {
     TDalJournal::add("DalIoSetBuzzer(%d)", on);
     DAL_FAILED("DalIoSetBuzzer");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    g_misc.keyBuzzer = on != 0;
+    core().alarm().setKeyBuzzer(on != 0);
     return 0;
 }
 
 uint32_t DalIoAlarm(void)
 {
     TDalJournal::add("DalIoAlarm()");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    return core().state().alarm;
+    return core().alarm().alarm();
 }
 
 int DalIoBuzzer(void)
 {
     TDalJournal::add("DalIoBuzzer()");
     DAL_FAILED("DalIoBuzzer");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    return core().state().buzzer;
+    return core().alarm().buzzer();
 }
 
 int DalIoSetWdt(int on, int seconds)
 {
     TDalJournal::add("DalIoSetWdt(%d,%d)", on, seconds);
     DAL_FAILED("DalIoSetWdt");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    core().state().wdtOn = on != 0;
-    if (seconds > 0)
-        core().state().wdtSeconds = seconds;
+    core().alarm().setWdt(on != 0, seconds, core().seconds());
     return 0;
 }
 
@@ -79,8 +68,7 @@ int DalIoClearWdt(int arg)
 {
     TDalJournal::add("DalIoClearWdt(%d)", arg);
     DAL_FAILED("DalIoClearWdt");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    ++core().state().wdtClears;
+    core().alarm().kick(core().seconds());
     return 0;
 }
 
@@ -88,8 +76,7 @@ int DalIoSetRmc(int id, int arg)
 {
     TDalJournal::add("DalIoSetRmc(%d,%d)", id, arg);
     DAL_FAILED("DalIoSetRmc");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    g_misc.rmcId = id;
+    core().alarm().setRmcId(id);
     return 0;
 }
 
@@ -97,8 +84,7 @@ int DalIoTestLed(int on)
 {
     TDalJournal::add("DalIoTestLed(%d)", on);
     DAL_FAILED("DalIoTestLed");
-    std::lock_guard<std::mutex> lock(core().stateMutex());
-    g_misc.testLed = on != 0;
+    core().alarm().setLed(TDalAlarm::TEST, on != 0);
     return 0;
 }
 

@@ -68,6 +68,14 @@ void dalTestGetState(DalTestState* st)
     const TDalProfile p = c.profile();
     std::lock_guard<std::mutex> lock(c.stateMutex());
     *st = c.state();
+    // The outputs and the watchdog are kept by the alarm side.
+    DalTestIoOut io;
+    c.alarm().get(&io);
+    st->alarm = io.relays;
+    st->buzzer = io.buzzer;
+    st->wdtOn = io.wdtArmed;
+    st->wdtSeconds = io.wdtSeconds;
+    st->wdtClears = io.wdtKicks;
     std::snprintf(st->profile, sizeof st->profile, "%s", p.name().c_str());
     st->channels = p.channels();
     st->pal = p.pal();

@@ -197,11 +197,6 @@ int DalSysGetCaps(SysCaps* sys)
     return 0;
 }
 
-int DalPtzGetCaps(PtzCaps* ptz)
-{
-    DAL_LATER("DalPtzGetCaps(%s)", P(ptz));
-}
-
 /* ---- Single calls ---- */
 
 int DalCmd(const char* name, char* value, int size)
@@ -256,11 +251,17 @@ int DalCmd(const char* name, char* value, int size)
         return 0;
     }
     if (n == "HDD_ERROR_LED" && isNumber) {
-        g_misc.hddErrorLed = v != 0;
+        core().alarm().setLed(TDalAlarm::HDD_ERROR, v != 0);
         return 0;
     }
     if (n == "PANIC_RECORD_LED" && isNumber) {
-        g_misc.panicLed = v != 0;
+        core().alarm().setLed(TDalAlarm::PANIC, v != 0);
+        return 0;
+    }
+    // The system keyboard's protocol: its kind and id, two numbers.
+    int kind, id;
+    if (n == "ORVA_KBD" && std::sscanf(in.c_str(), "%d %d%c", &kind, &id, &tail) == 2) {
+        core().alarm().setKeyboard(in);
         return 0;
     }
     // There is no FPGA here: the image is only checked to be there.

@@ -100,7 +100,7 @@ void dalTestFail(const char* call, int result);
 void dalTestClearFails(void);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
- * "num_fidx", "numRes", "numLayout", "numResHd"), so tests can see how
+ * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt"), so tests can see how
  * the program copes with counts beyond the tables; -1 for another name. */
 int dalTestSetCount(const char* field, int value);
 
@@ -113,6 +113,64 @@ void dalTestJournalClear(void);
 
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
+
+/* ---- Alarm outputs, buzzer, LEDs, watchdog, controller, PTZ and POS ---- */
+
+/* The IO family's outputs. The stand-in's time is its seconds: one per tick
+ * delivered, from the reset on. The watchdog never resets anything: it notes
+ * that the hardware would have (wdtWouldReset stays 1 until the reset). */
+typedef struct DalTestIoOut {
+    uint32_t relays;       /* bit k: relay k on */
+    int32_t buzzer;
+    int32_t keyBuzzer;     /* DalIoSetBuzzer: keys beep */
+    int32_t rmcId;         /* DalIoSetRmc: remote-controller id, -1 all */
+    int32_t hddErrorLed;   /* DalCmd "HDD_ERROR_LED" */
+    int32_t panicLed;      /* DalCmd "PANIC_RECORD_LED" */
+    int32_t testLed;       /* DalIoTestLed */
+    char keyboard[128];    /* DalCmd "ORVA_KBD": the system keyboard's text */
+    int32_t wdtArmed;
+    int32_t wdtSeconds;    /* time-out; 0 none set yet */
+    int32_t wdtLastKick;   /* second of the last kick (or of arming) */
+    int32_t wdtKicks;
+    int32_t wdtWouldReset; /* armed, and not kicked within the time-out */
+    int32_t now;           /* the stand-in's seconds */
+} DalTestIoOut;
+void dalTestGetIoOut(DalTestIoOut* out);
+
+/* PTZ: what went out on the serial line, oldest first (the last 4096),
+ * stamped with the stand-in's seconds. op is a move (arg the PTZ command
+ * 0..9), a stop, or the preset operation (arg the preset index 0..31). */
+enum { DAL_PTZ_MOVE = 1, DAL_PTZ_STOP = 2, DAL_PTZ_PRESET_SET = 23, DAL_PTZ_PRESET_CLEAR = 24, DAL_PTZ_PRESET_GO = 25 };
+typedef struct DalTestPtzCmd {
+    int32_t time;
+    int32_t addr;
+    int32_t op;
+    int32_t arg;
+} DalTestPtzCmd;
+int dalTestPtzLogCount(void);
+int dalTestPtzLog(int i, DalTestPtzCmd* out); /* -1 outside the log */
+void dalTestPtzLogClear(void);
+/* The camera at an address (0..255): what DalPtzSetAddr bound to it, the
+ * channel linked to it (-1 none), its presets (bit i: index i stored), the
+ * move running (-1 none) and the preset it went to last (-1 none). */
+typedef struct DalTestPtzCam {
+    int32_t bound;
+    int32_t driver;
+    int32_t baud;
+    int32_t speedPan;
+    int32_t speedTilt;
+    int32_t channel;
+    int32_t moving;
+    int32_t at;
+    uint32_t presets;
+} DalTestPtzCam;
+int dalTestPtzCamera(int addr, DalTestPtzCam* out); /* -1 for another address */
+/* The count DalPtzGetCaps reports is overridden with dalTestSetCount("ptz_cnt", n). */
+
+/* POS: the eight port records last given to DalPosSet, and a device that
+ * answers DalPosScan plugged into (present 1) or pulled from a port 0..7. */
+void dalTestPosPorts(PosDev* out /* [8] */);
+int dalTestPosPresent(int port, int present); /* -1 for another port */
 
 /* ---- Recorder and disks ----
  * The stand-in's disk table has 16 slots; a profile starts with its disks

@@ -36,11 +36,6 @@ struct Misc {
     int vgaType;
     int fullScreen43;
     int frozen;
-    int hddErrorLed;
-    int panicLed;
-    int keyBuzzer;
-    int rmcId = -1;
-    int testLed;
 };
 extern Misc g_misc;
 

@@ -101,6 +101,10 @@ void TDalCore::reset()
     m_stopped = false;
     m_profile = TDalProfile();
     m_profile.select(envProfile());
+    m_seconds = 0;
+    m_alarm.reset();
+    m_ptz.reset();
+    m_pos.reset();
     TDalJournal::clear();
 }
 
@@ -259,6 +263,7 @@ void TDalCore::tick()
     DalIoCb cb;
     void* ctx;
     int count;
+    int now;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_stopped || !m_state.running || !m_cb.io)
@@ -266,7 +271,10 @@ void TDalCore::tick()
         cb = m_cb.io;
         ctx = m_cb.ctx[IO];
         count = ++m_state.tickCount;
+        now = ++m_seconds;
     }
+    // The second passes for the watchdog before the program hears of it.
+    m_alarm.second(now);
     cb(ctx, CBT_IO_TIME, 0, count);
 }
 
@@ -326,7 +334,7 @@ bool TDalCore::setCountOverride(const std::string& field, int value)
 {
     static const char* const kFields[] = {"num_vin",   "num_sensor", "num_alarmout", "num_disk",
                                           "num_vridx", "num_rridx",  "num_nridx",    "num_fidx",
-                                          "numRes",    "numLayout",  "numResHd"};
+                                          "numRes",    "numLayout",  "numResHd",     "ptz_cnt"};
     for (const char* f : kFields)
         if (field == f) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -356,6 +364,16 @@ void TDalCore::applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout)
     }
 }
 
+bool TDalCore::countOverride(const std::string& field, int* value)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_counts.find(field);
+    if (it == m_counts.end())
+        return false;
+    *value = it->second;
+    return true;
+}
+
 void TDalCore::setFail(const std::string& call, int result)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -382,6 +400,12 @@ uint32_t TDalCore::videoLoss()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_state.videoLoss;
+}
+
+int TDalCore::seconds()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_seconds;
 }
 
 std::string TDalCore::controlPath() const

@@ -1,8 +1,11 @@
 #pragma once
 #include "dal.h"
 #include "dal_test.h"
+#include "tdalalarm.h"
 #include "tdalcontrol.h"
+#include "tdalpos.h"
 #include "tdalprofile.h"
+#include "tdalptz.h"
 #include "tdalworker.h"
 
 #include <functional>
@@ -82,6 +85,8 @@ public:
     void setPal(bool pal);
     bool setCountOverride(const std::string& field, int value);
     void applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout);
+    // The override of one count, when a test set one.
+    bool countOverride(const std::string& field, int* value);
 
     // Failures made by the test driver.
     void setFail(const std::string& call, int result);
@@ -92,6 +97,11 @@ public:
     std::mutex& stateMutex() { return m_mutex; }
     DalTestState& state() { return m_state; }
     uint32_t videoLoss();
+    // The stand-in's seconds: one per tick delivered, from the reset on.
+    int seconds();
+    TDalAlarm& alarm() { return m_alarm; }
+    TDalPtz& ptz() { return m_ptz; }
+    TDalPos& pos() { return m_pos; }
 
     std::string controlPath() const;
 
@@ -111,6 +121,10 @@ private:
     Callbacks m_cb;
 
     bool m_stopped = false;
+    int m_seconds = 0;
+    TDalAlarm m_alarm;
+    TDalPtz m_ptz;
+    TDalPos m_pos;
     TDalWorker m_io;
     TDalWorker m_events;
     TDalControl m_control;

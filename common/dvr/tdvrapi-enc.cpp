@@ -167,13 +167,13 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
         emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, QString(), QString());
         break;
     case CBT_ENC_SD_FORMAT:
-        storageMsg(SIG_MSG_FORMAT, msg);
-        break;
     case CBT_ENC_DB_CHECK:
-        storageMsg(SIG_MSG_DBCHECK, msg);
-        break;
     case CBT_ENC_DB_REBUILD:
-        storageMsg(SIG_MSG_DBREBUILD, msg);
+        storageMsg(type == CBT_ENC_SD_FORMAT ? SIG_MSG_FORMAT
+                   : type == CBT_ENC_DB_CHECK ? SIG_MSG_DBCHECK
+                                              : SIG_MSG_DBREBUILD,
+                   msg);
+        clearWdt();
         break;
     case CBT_ENC_SD_CHECK:
         if (m_nTestNet) // a check asked by the remote client: it reads the texts
@@ -196,7 +196,7 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
         }
         if (mask) {
             notify(SIG_ENC_SMART, int(mask), 0);
-            // The alarm area adds fireAlarmout(SIG_ENC_SMART, 0, 0) here.
+            fireAlarmout(SIG_ENC_SMART, 0, 0);
         }
         break;
     }
@@ -212,7 +212,7 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
         qCDebug(lcApi, "CBT_ENC_SMART_TEMP.. errs:%d", errs);
         if (errs) {
             notify(SIG_ENC_SMART_TEMP, 0, 0);
-            // The alarm area adds fireAlarmout(SIG_ENC_SMART_TEMP, 0, 0) here.
+            fireAlarmout(SIG_ENC_SMART_TEMP, 0, 0);
         }
         break;
     }

@@ -188,7 +188,8 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
         Db6CheckSd(&m_sdCheck);
         m_storage.mirror = m_sdCheck.mirror;
         if (m_hddAlarmCheck) {
-            // The alarm area adds: when checkCfg() is 1, fireHddAlarmout(1).
+            if (checkCfg() == 1)
+                fireHddAlarmout(1);
             m_hddAlarmCheck = 0;
         }
         emit sg_dvrNotify(SIG_SD_INFO, val1, val2, 0, QString(), QString());

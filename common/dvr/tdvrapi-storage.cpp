@@ -191,8 +191,8 @@ int TDVRAPI::storageMsg(int kind, const char* text)
     case SIG_MSG_FORMAT: title = TEXT_FORMAT; break;
     default: break;
     }
-    // The alarm area adds clearWdt() here: a long disk job keeps the
-    // watchdog fed through its progress texts.
+    // A long disk job keeps the watchdog fed through its progress texts.
+    clearWdt();
     emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title ? uiText(title) : QString(), deviceText(text));
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "tdvrhooks.h"
 #include "tlog.h"
 #include "tlogthread.h"
+#include "tptztourth.h"
 #include "tquickopt.h"
 #include "trunner.h"
 
@@ -26,6 +27,8 @@ TDVRAPI::~TDVRAPI()
     // before it is destroyed.
     if (m_logTh)
         m_logTh->finish();
+    // The tour thread reads the configuration: it ends while that exists.
+    delete m_ptzTourTh;
     delete m_quickOpt;
 }
 
@@ -75,6 +78,9 @@ void TDVRAPI::init()
         delete m_logTh;
     }
     m_logTh = new TLogThread(this);
+    delete m_ptzTourTh;
+    m_ptzTourTh = new TPtztourth(this);
+    initAlarmPtz();
 
     // 4. The log in RAM starts from the copy in flash.
     runSystem("cp -f /dvr/SYSTEM.log /tmp/");
@@ -101,8 +107,8 @@ int TDVRAPI::isBackup(int which) const
 {
     if (which == 0)
         return m_backupBusy;
-    // which 1: the hold flag of alarm output 0, kept by the alarm area.
-    return 0;
+    // which 1: alarm output 0 is held while its event lasts.
+    return which == 1 ? m_alarmHold[0] : 0;
 }
 
 double TDVRAPI::getRatio(int /*resolution*/) const

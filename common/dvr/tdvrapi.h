@@ -1,4 +1,5 @@
 #pragma once
+#include "alarmrecords.h"
 #include "cbt.h"
 #include "dal.h"
 #include "dvrnotify.h"
@@ -19,6 +20,7 @@ class TDvrApiTest;
 class TLog;
 class TLogThread;
 class TMain;
+class TPtztourth;
 class TQuickOpt;
 struct RecordEntry;
 struct tm;
@@ -256,7 +258,108 @@ public:
 
     // ======== Video and audio input (tdvrapi-vin.cpp) ========
 
-    // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp) ========
+    // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp, tdvrapi-pos.cpp) ========
+
+    // -- Alarm outputs, buzzer, LEDs, watchdog and controller (tdvrapi-alarm.cpp)
+    // Output k of the alarm table: relays 0..R-1, the buzzer R, the event
+    // pop-up R+1 and the spot pop-up R+2, R = relayCount(). Relays and the
+    // buzzer run on countdowns that freeAlarmout counts down each second.
+public:
+    enum {
+        ALARM_HELD = 31536000, // held while the event lasts
+        ALARM_OUTS = 23        // outputs of the alarm table
+    };
+
+    // An event of notification code type (sensor, motion, video loss, text-in:
+    // channel ch; disk S.M.A.R.T. result or temperature) started (on) or
+    // ended. The outputs the alarm table links to it are switched on (held
+    // while it lasts, then for their configured time); a motion event also
+    // sends cameras to their alarm presets unless PTZ is being driven.
+    void fireAlarmout(int type, int ch, int on);
+    // A disk alarm starts (held) or ends (released 2 s later), on the output
+    // the storage section chooses: 1 the buzzer, 2 relay 0, else none.
+    void fireHddAlarmout(int on);
+    // The one-second release step of the tick.
+    void freeAlarmout();
+    // Every relay off, its countdown cleared ("Alarm Off").
+    void alarmOff();
+    // The buzzer off, its countdown cleared ("Buzzer Off").
+    void buzzerOff();
+    // Switches relay out (0..R-1) at once, outside the countdowns; -1 for
+    // another output.
+    int runAlarm(int out, int on);
+    int runBuzzeron(int on);
+    // m_ioState from the device layer.
+    void readIoState();
+    // Applies the alarm section: sensor types, every output off, the events
+    // still active fired again, the alarm-preset holds cleared.
+    void alarmSetdevice();
+    // Flips the disk error LED.
+    void setHddErrorLed();
+    void testLed(int on);
+    // Board test: switches the relays on (state 0) or off; the value sent,
+    // as text.
+    QString testBoardRelay(int state);
+    // Watchdog; nothing reaches the device while m_wdtOn is 0.
+    void enableWdt(int f);
+    void setWdttime(int seconds);
+    void clearWdt();
+    // Applies the controller section: remote-controller id, key buzzer and
+    // (one OEM variant) the system keyboard.
+    void ctrlSetdevice();
+    // The relays of the live device section (alarmouts - 3), within 0..20.
+    int relayCount() const;
+
+    IoState m_ioState = {};
+    int m_ptzBusy = 0; // set while the operator drives PTZ: no alarm presets
+
+private:
+    // The alarm state of a fresh start (init).
+    void initAlarmPtz();
+    // Switches relays k < relays and the buzzer (index relays) whose act is
+    // set on when off, and gives them the countdown dur.
+    void driveOutputs(const int* act, const int* dur, int relays);
+
+    QMutex m_alarmMutex; // the countdowns, from the callback threads and the tick
+    int m_alarmCount[ALARM_OUTS] = {}; // seconds left per output 0..R
+    int m_alarmHold[ALARM_OUTS] = {};  // output held while its event lasts
+    int m_hddErrorLed = 0;
+
+    // -- PTZ control, presets and tours (tdvrapi-ptz.cpp)
+public:
+    // Binds the PTZ lines of channel ch (all: ch < 0) from the live (1) or
+    // edit (0) copy, then clears the alarm-preset holds and restarts the
+    // tours.
+    void ptzSetdevice(int ch, int live);
+    // One PTZ command (0..9 moves, 10 go to, 11 set, 12 clear preset arg)
+    // of the PTZ window or the setup page: arg != 0 a press (moves at speed
+    // when above 0), arg 0 a release (back to the configured speeds). The
+    // device layer's result; -1 for a channel or command out of range.
+    int ptzControl(int ch, int cmd, int arg, int speed);
+    // Clears in the camera every preset on in the live copy and off in the
+    // edit copy.
+    void ptzClearPresets(int ch);
+    // Board test: a tilt-up on camera 0; negative on failure.
+    int testPtz();
+    // The driver list of the device layer into the live PTZ-driver section
+    // (at most 20 names); saved when it changed (1), else 0. A failed read
+    // keeps the stored list.
+    int ptzLoadDrivers();
+    // Tours of channel ch (all: ch < 0).
+    void startPtzTour(int ch);
+    void restartPtzTour(int ch);
+    void stopPtzTour(int ch);
+
+    TPtztourth* m_ptzTourTh = nullptr;
+
+    // -- POS devices (tdvrapi-pos.cpp)
+public:
+    // The five ports of the live POS section to the device layer; its result.
+    int posSetdevice();
+    // Which ports have a device into m_posScan (none when the scan fails).
+    int posScan();
+
+    int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports
 
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 public:

@@ -153,6 +153,7 @@ private slots:
         QCOMPARE(status.last(), QStringLiteral("end %1").arg(failed ? 3000 : 0));
         QCOMPARE(lastLog(format ? LOG_FORMAT : LOG_HDD_CHECK), log);
         if (!failed) {
+            QVERIFY(dalTestJournalFind("DalIoClearWdt") >= 0); // progress feeds the watchdog
             QTRY_VERIFY(std::any_of(spy.begin(), spy.end(), [](const QVariantList& a) { return a[0].toInt() == SIG_SD_INFO; }));
             const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
             QCOMPARE(Db6fNumMonth(h, 2026, 11), format && disk <= 0 ? 0 : 2); // a format of its disk empties the database
@@ -186,7 +187,7 @@ private slots:
         QFETCH(int, mask);
         TDvrFixture fx("16");
         auto* smart = fx.live<PropSmart>(IDX_PROP_SMART);
-        smart->on = on, smart->errorcnt = 0, smart->heat = 9;
+        smart->on = on, smart->errorcnt = 0, smart->heat = 9, smart->alarm = 0; // relay 0
         DalTestDisk d;
         dalTestGetDisk(2, &d);
         d.smart.errors = errors, d.smart.temp = temp, d.health = healthy;
@@ -200,6 +201,7 @@ private slots:
         dalTestFlush();
         const int code = type == CBT_ENC_SMART ? SIG_ENC_SMART : SIG_ENC_SMART_TEMP;
         QCOMPARE(own.count(), mask ? 1 : 0);
+        QCOMPARE(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0, mask != 0);
         if (mask)
             QCOMPARE(own.first().mid(0, 2), (QVariantList{code, code == SIG_ENC_SMART ? mask : 0}));
         QCOMPARE(g_api.m_smart.valid[2], int(healthy));
