@@ -93,8 +93,8 @@ public:
     // The function that turns a UI text id into its translated text.
     using TextFunc = QString (*)(int id);
     static void setTextHook(TextFunc text);
-    // The UI text of an id through the installed function; empty without
-    // one. Floors above the store (the device facade) take their texts here.
+    // The UI text of an id through the installed function (empty without
+    // one); the device facade, which sits below the catalogue too, uses it.
     static QString text(int id);
 
     // ---- Copies and files (tconfig.cpp) ----------------------------------------
