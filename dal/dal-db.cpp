@@ -88,13 +88,41 @@ int Db6fReadReiHour(int h, int dateIdx, int hour, uint64_t* minMask1, uint64_t* 
     return TDalDb::instance().readReiHour(h, dateIdx, hour, minMask1, minMask2);
 }
 
-int Db6fFilterType(int h, const uint8_t* table) { DAL_LATER("Db6fFilterType(%d,%s)", h, P(table)); }
-int Db6fFilterRei(int h, int rei) { DAL_LATER("Db6fFilterRei(%d,%d)", h, rei); }
-int Db6fFilterTextin(int h, const char* text, int arg) { DAL_LATER("Db6fFilterTextin(%d,%s,%d)", h, T(text).c_str(), arg); }
-int Db6fFilterDate(int h, const Db6Date* from, const Db6Date* to) { DAL_LATER("Db6fFilterDate(%d,%s,%s)", h, P(from), P(to)); }
+int Db6fFilterType(int h, const uint8_t* table)
+{
+    TDalJournal::add("Db6fFilterType(%d,%s)", h, P(table));
+    DAL_FAILED("Db6fFilterType");
+    return TDalDb::instance().filterType(h, table);
+}
+
+int Db6fFilterRei(int h, int rei)
+{
+    TDalJournal::add("Db6fFilterRei(%d,%d)", h, rei);
+    DAL_FAILED("Db6fFilterRei");
+    return TDalDb::instance().filterRei(h, rei);
+}
+
+int Db6fFilterTextin(int h, const char* text, int arg)
+{
+    TDalJournal::add("Db6fFilterTextin(%d,%s,%d)", h, T(text).c_str(), arg);
+    DAL_FAILED("Db6fFilterTextin");
+    return TDalDb::instance().filterTextin(h, text);
+}
+
+int Db6fFilterDate(int h, const Db6Date* from, const Db6Date* to)
+{
+    TDalJournal::add("Db6fFilterDate(%d,%04d-%02d-%02d,%04d-%02d-%02d)", h, from ? from->year : 0,
+                     from ? from->month : 0, from ? from->day : 0, to ? to->year : 0, to ? to->month : 0,
+                     to ? to->day : 0);
+    DAL_FAILED("Db6fFilterDate");
+    return TDalDb::instance().filterDate(h, from, to);
+}
+
 int Db6fCalcFilter(int h, void* ctx, Db6ProgressCb progress)
 {
-    DAL_LATER("Db6fCalcFilter(%d,%s,%s)", h, P(ctx), P((void*)progress));
+    TDalJournal::add("Db6fCalcFilter(%d,%s,%s)", h, P(ctx), P(reinterpret_cast<void*>(progress)));
+    DAL_FAILED("Db6fCalcFilter");
+    return TDalDb::instance().calcFilter(h, ctx, progress);
 }
 
 } // extern "C"

@@ -1,5 +1,6 @@
 // The stand-in's recording-encoder, disk and network-stream encoder calls.
 #include "dalcall.h"
+#include <cstdio>
 #include "tdaldisks.h"
 #include "tdaldb.h"
 #include "tdalenc.h"
@@ -119,17 +120,22 @@ int DalEncrGetRecInfo(RecInfo* rec)
     std::memset(rec, 0, sizeof *rec);
     // recA: the recorded dates, recB: the recorded months; the oldest
     // recording starts at midnight of the first date.
-    if (disks().dataDisk() < 0) // no disk: no recordings
+    // The database of the disk holding it; no disk: no recordings.
+    const int data = disks().dataDisk();
+    if (data < 0)
         return 0;
+    char path[32];
+    std::snprintf(path, sizeof path, "/data%d/data.db6", data);
     const TDalProfile p = core().profile();
     TDalDb& db = TDalDb::instance();
-    const int h = db.open("/data0/data.db6", p.channels(), p.sensors(), p.disks());
+    const int h = db.open(path, p.channels(), p.sensors(), p.disks());
     if (h <= 0)
         return 0;
     Db6Date first;
     if (db.readDate(h, 0, 1, &first) == 1) {
-        Db6Date all[TDalDb::kDates];
-        rec->recA = db.readDate(h, 0, TDalDb::kDates, all);
+        Db6Date d;
+        while (rec->recA < 100000 && db.readDate(h, rec->recA, 1, &d) == 1)
+            ++rec->recA;
         rec->recB = db.numMonth(h);
         rec->year = first.year;
         rec->month = first.month;

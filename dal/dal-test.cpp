@@ -1,11 +1,13 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
+#include "dalcall.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdaldisks.h"
 #include "tdalenc.h"
 #include "tdaljournal.h"
+#include "tdalvin.h"
 
 #include <cstdio>
 #include <cstring>
@@ -50,9 +52,9 @@ extern "C" {
 void dalTestReset(void)
 {
     TDalCore::instance().reset();
+    TDalVin::instance().reset();
     TDalEnc::instance().reset();
     TDalDisks::instance().reset();
-    TDalDb::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -257,12 +259,49 @@ void dalTestJournalClear(void)
     TDalJournal::clear();
 }
 
+int dalTestDbDescribe(const char* path, const char* text)
+{
+    return TDalDb::describe(path, text) ? 0 : -1;
+}
+
 int dalTestControlPath(char* buf, int size)
 {
     if (!buf || size < 1)
         return -1;
     std::snprintf(buf, size_t(size), "%s", TDalCore::instance().controlPath().c_str());
     return 0;
+}
+
+/* ---- Video inputs and audio ---- */
+
+int dalTestVinGetState(int ch, DalTestVinState* out)
+{
+    if (!out || ch < 0 || ch >= core().profile().channels() || !TDalVin::instance().state(ch, out))
+        return -1;
+    std::lock_guard<std::mutex> lock(core().stateMutex());
+    std::memcpy(out->camName, dalcall::g_misc.camName[ch], sizeof out->camName);
+    out->camName[sizeof out->camName - 1] = '\0';
+    return 0;
+}
+
+void dalTestAudioGetState(DalTestAudioState* out)
+{
+    if (out)
+        TDalVin::instance().audio(out);
+}
+
+int dalTestVinFormat(int ch, int width, int height, int progressive, double fps)
+{
+    if (ch < 0 || ch >= core().profile().channels()
+        || !TDalVin::instance().setFormat(ch, width, height, progressive, fps))
+        return -1;
+    core().injectVin(CBT_VIN_CAMERA, ch, 0, nullptr);
+    return 0;
+}
+
+void dalTestMotion(int ch, int on)
+{
+    core().injectVin(CBT_VIN_MOTION, ch, on, nullptr);
 }
 
 } // extern "C"

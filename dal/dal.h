@@ -207,7 +207,10 @@ typedef struct Db6ItemHead {
 typedef struct Db6Item {
     uint8_t type;          /* 0..31 recording, 32.. sensor, 64.. motion,
                               96.. video, 128..159 text-in, by source */
-    uint8_t reserved[7];
+    uint8_t hour;
+    uint8_t minute;
+    uint8_t second2;       /* bits 1-7: the second */
+    int32_t duration;      /* 4: seconds */
     int32_t word8;         /* recording: byte 8 resolution index, byte 11 rate index */
     int32_t word12;
     const char* text;      /* text-in items: the text, owned by the layer */
@@ -819,6 +822,7 @@ static_assert(offsetof(DecInfo, chinfo) == 65568, "DecInfo.chinfo");
 static_assert(sizeof(MonthInfo) == 136, "MonthInfo layout");
 static_assert(sizeof(Db6Date) == 20, "Db6Date layout");
 static_assert(sizeof(Db6ItemHead) == 164, "Db6ItemHead layout");
+static_assert(offsetof(Db6Item, duration) == 4, "Db6Item.duration");
 static_assert(offsetof(Db6Item, word8) == 8, "Db6Item.word8");
 static_assert(offsetof(Db6Item, text) == 16, "Db6Item.text is pointer-sized");
 static_assert(sizeof(SdInfo) == 1096, "SdInfo layout");

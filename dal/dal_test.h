@@ -88,6 +88,7 @@ void dalTestNese(int type, const uint32_t* info, int count, const char* state); 
 void dalTestVin(int type, int ch, int value, const unsigned char* map /* 128 bytes or null */);
 void dalTestPos(int type, int ch, int value, const char* text);
 void dalTestSerial(int type, const int32_t* rec /* [4], null: zeros */);
+
 /* Applies one control-channel line as the FIFO would: 0, or -1 when the
  * line is not understood or names a sensor or channel beyond the profile. */
 int dalTestControlLine(const char* line);
@@ -110,6 +111,15 @@ int dalTestJournalLine(int i, char* buf, int size);
 /* Index of the first line that contains text, -1 when none. */
 int dalTestJournalFind(const char* text);
 void dalTestJournalClear(void);
+
+/* ---- Recording database and decoder ---- */
+/* Writes a database description (see dal/tdaldbmodel.h) as the database at
+ * a unit path ("/data0/data.db6" the internal one, any other file an
+ * external one), making its folder; null text writes the default database.
+ * 0, or -1 when it cannot be written. Handles opened before keep what they
+ * read; the next open and decoder start read the new one. Only below a
+ * runtime root (DVR_ROOT). */
+int dalTestDbDescribe(const char* path, const char* text);
 
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
@@ -172,6 +182,47 @@ int dalTestPtzCamera(int addr, DalTestPtzCam* out); /* -1 for another address */
 void dalTestPosPorts(PosDev* out /* [8] */);
 int dalTestPosPresent(int port, int present); /* -1 for another port */
 
+/* ---- Video inputs and audio ---- */
+
+/* What one video input holds. */
+typedef struct DalTestVinState {
+    int32_t formatSet;     /* dalTestVinFormat chose the format below; else the
+                              profile's standard definition (960 wide, interlaced) */
+    int32_t width, height, progressive;
+    double fps;
+    int32_t capsSet;       /* DalVinSetCaps set the input to this format */
+    int32_t capsRes, capsProgressive;
+    double capsFps;
+    int32_t csc[4];        /* DalVinSetCSC by component (0 bri, 1 sat, 2 hue, 3 con); -1 never set */
+    int32_t camOff;        /* DalVinSetCamOff */
+    int32_t mdSet;         /* DalVinSetMd was called */
+    int32_t mdSens;
+    int32_t mdOn;          /* with a mask; 0: detection off (null mask) */
+    uint32_t mdMask[32];
+    int32_t mdTrace;       /* DalVinSetMdTrace */
+    int32_t privacySet;    /* DalVinSetPrivacy set zone 0 */
+    double privacy[4];     /* x, y, w, h as fractions of the picture */
+    char camName[64];      /* DalSetCamName */
+} DalTestVinState;
+
+/* The audio routing. */
+typedef struct DalTestAudioState {
+    int32_t aoutSet;       /* DalAoutSet was called */
+    int32_t aout;          /* the channel heard; -1 off */
+    int32_t linked;        /* DalAinLink was called */
+    int32_t link[32];      /* camera of each audio input; -1 none */
+} DalTestAudioState;
+
+/* 0, or -1 for a channel beyond the profile (out untouched). */
+int dalTestVinGetState(int ch, DalTestVinState* out);
+void dalTestAudioGetState(DalTestAudioState* out);
+/* The input of ch delivers a new format from now on (DalVinGetInfo), and
+ * the layer reports the change (CBT_VIN_CAMERA); -1 for a channel beyond
+ * the profile or a size or rate no camera sends (nothing changes). */
+int dalTestVinFormat(int ch, int width, int height, int progressive, double fps);
+/* Motion starts (on) or ends on ch (CBT_VIN_MOTION). */
+void dalTestMotion(int ch, int on);
+
 /* ---- Recorder and disks ----
  * The stand-in's disk table has 16 slots; a profile starts with its disks
  * (1 to 8) as formatted, healthy hard disks and the other slots empty. The
@@ -179,8 +230,8 @@ int dalTestPosPresent(int port, int present); /* -1 for another port */
  * DalEncrRefresh and when the ten-minute cell of the local time changes
  * while it records, and keeps the last answer. Disk jobs (DalEncrMountSd,
  * DalEncrFsckSd, DalEncrFormatSd) run on the encoder's delivery thread:
- * progress events, then their end event; a format empties the recording
- * database when it takes the disk holding it. The layer refuses a check or
+ * progress events, then their end event; each disk formatted gets an empty
+ * recording database ("/data<disk>/data.db6"). The layer refuses a check or
  * format while it records, without a disk to work on, or when a test made
  * the call fail (dalTestFail("DalEncrFsckSd", -1)). */
 

@@ -1,7 +1,9 @@
 #include "tdalcontrol.h"
 #include "dal.h"
+#include "dal_test.h"
 #include "tdalcore.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,34 @@ bool number(const std::string& w, long lo, long hi, long* out)
         return false;
     *out = v;
     return true;
+}
+
+// Whether the input named by a line (sensor or channel) is one the
+// recorder of the profile has; the refusal is said on standard error.
+bool inProfile(const std::string& cmd, long v)
+{
+    const TDalProfile p = TDalCore::instance().profile();
+    const int count = cmd == "sensor" ? p.sensors() : p.channels();
+    if (v < count)
+        return true;
+    std::fprintf(stderr, "dal: %s %ld refused: the %s profile has %d\n", cmd.c_str(), v, p.name().c_str(), count);
+    return false;
+}
+
+// The text of a "pos CH TEXT" line: everything after the channel's word,
+// its inner blanks kept.
+std::string posText(const std::string& line)
+{
+    size_t i = 0;
+    for (int word = 0; word < 2; ++word) {
+        while (i < line.size() && std::isspace((unsigned char)line[i]))
+            ++i;
+        while (i < line.size() && !std::isspace((unsigned char)line[i]))
+            ++i;
+    }
+    while (i < line.size() && std::isspace((unsigned char)line[i]))
+        ++i;
+    return line.substr(i);
 }
 }
 
@@ -177,20 +207,32 @@ int TDalControl::apply(const std::string& line)
         core.injectIo(CBT_IO_SHUTTLE, 1, int(v));
         return 0;
     }
-    if ((cmd == "sensor" || cmd == "vloss") && w.size() == 3 && number(w[1], 0, 1000000, &v)
+    if ((cmd == "sensor" || cmd == "vloss" || cmd == "motion") && w.size() == 3 && number(w[1], 0, 1000000, &v)
         && onOff(w[2], &on)) {
         // Only the inputs the recorder of the profile has.
-        const TDalProfile p = core.profile();
-        const int count = cmd == "sensor" ? p.sensors() : p.channels();
-        if (v >= count) {
-            std::fprintf(stderr, "dal: %s %ld refused: the %s profile has %d\n", cmd.c_str(), v,
-                         p.name().c_str(), count);
+        if (!inProfile(cmd, v))
             return -2;
-        }
         if (cmd == "sensor")
             core.injectIo(CBT_IO_SENSOR, int(v), on);
         else
-            core.injectVin(CBT_VIN_VL, int(v), on, nullptr);
+            core.injectVin(cmd == "vloss" ? CBT_VIN_VL : CBT_VIN_MOTION, int(v), on, nullptr);
+        return 0;
+    }
+    if (cmd == "format" && w.size() == 5 && number(w[1], 0, 1000000, &v)) {
+        long width = 0, height = 0, fps = 0;
+        const size_t x = w[2].find('x');
+        if (x == std::string::npos || !number(w[2].substr(0, x), 16, 4096, &width)
+            || !number(w[2].substr(x + 1), 16, 2160, &height) || (w[3] != "p" && w[3] != "i")
+            || !number(w[4], 1, 120, &fps))
+            return -1;
+        if (!inProfile(cmd, v))
+            return -2;
+        return dalTestVinFormat(int(v), int(width), int(height), w[3] == "p", double(fps)) == 0 ? 0 : -1;
+    }
+    if (cmd == "pos" && w.size() >= 3 && number(w[1], 0, 1000000, &v)) {
+        if (!inProfile(cmd, v))
+            return -2;
+        dalTestPos(CBT_POS_TEXTIN, int(v), 1, posText(line).c_str());
         return 0;
     }
     if (cmd == "disk" && w.size() == 2) {

@@ -5,7 +5,8 @@
 
 // The control channel of the running stand-in: a FIFO in the runtime root
 // ("$DVR_ROOT/tmp/dal.ctl") that takes one text line per simulated hardware
-// event (keys, jog, shuttle, sensors, video loss, disk events). The line
+// event (keys, jog, shuttle, sensors, video loss, motion, camera formats,
+// POS text lines, disk events). The line
 // format is documented in the README ("Driving the stand-in").
 class TDalControl
 {

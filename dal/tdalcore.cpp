@@ -1,4 +1,6 @@
 #include "tdalcore.h"
+#include "tdaldb.h"
+#include "tdaldec.h"
 #include "tdalenc.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
@@ -93,6 +95,8 @@ int TDalCore::exit()
 void TDalCore::reset()
 {
     exit();
+    TDalDb::instance().reset();
+    TDalDec::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);
@@ -273,8 +277,10 @@ void TDalCore::tick()
         count = ++m_state.tickCount;
         now = ++m_seconds;
     }
-    // The second passes for the watchdog before the program hears of it.
+    // The second passes for the watchdog and the decoder before the
+    // program hears of it.
     m_alarm.second(now);
+    TDalDec::instance().second();
     cb(ctx, CBT_IO_TIME, 0, count);
 }
 

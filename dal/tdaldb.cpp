@@ -1,21 +1,22 @@
 #include "tdaldb.h"
 #include "trootmap.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
 struct DateRow {
     int year, month, day, id;
 };
-const DateRow kDateRows[TDalDb::kDates] = {
-    {2026, 11, 29, 1001}, {2026, 11, 30, 1002}, {2026, 12, 1, 1003}};
+const DateRow kDateRows[TDalDb::kDates] = {{2026, 11, 29, 1001}, {2026, 11, 30, 1002}, {2026, 12, 1, 1003}};
+const long kMaxFile = 8L << 20; // a description larger than this is not read
 
-int firstDateOfMonth(int m) { return m == 0 ? 0 : 2; }
-int datesInMonth(int m) { return m == 0 ? 2 : 1; }
-
+// The internal database of disk n: "/data<n>/data.db6".
 bool internalPath(const char* path)
 {
     int disk;
@@ -23,11 +24,44 @@ bool internalPath(const char* path)
     return std::sscanf(path, "/data%d/data.db6%15s", &disk, rest) == 1 && disk >= 0;
 }
 
-bool externalExists(const char* path)
+bool makeFolders(const std::string& hostFile)
 {
-    std::string p;
+    for (size_t i = 1; i < hostFile.size(); ++i) {
+        if (hostFile[i] != '/')
+            continue;
+        const std::string dir = hostFile.substr(0, i);
+        if (::mkdir(dir.c_str(), 0755) != 0 && errno != EEXIST)
+            return false;
+    }
+    return true;
+}
+
+bool readFile(const std::string& hostFile, std::string* out)
+{
     struct stat st;
-    return TRootMap::map(path, &p) && ::stat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    if (::stat(hostFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFile)
+        return false;
+    std::ifstream in(hostFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    *out = text.str();
+    return bool(in) || in.eof() || st.st_size == 0;
+}
+
+bool sameDate(const TDalDbModel::Entry& e, const Db6Date& d)
+{
+    return e.year == d.year && e.month == d.month && e.day == d.day;
+}
+
+// A bound of the date filter: a date with year, month and day set.
+bool bounded(const Db6Date& d)
+{
+    return d.year > 0 && d.month > 0 && d.day > 0;
+}
+
+long dayNumber(int y, int m, int d)
+{
+    return (long(y) * 12 + m) * 32 + d;
 }
 }
 
@@ -44,6 +78,72 @@ bool TDalDb::hasHour(int ch, int d, int hour, int plane)
     return (hour == 8 || hour == 17) && (ch + d) % 2 == 0; // event recording
 }
 
+std::string TDalDb::defaultDescription()
+{
+    std::string out = "# The recorder's database: normal recording from a channel's first hour\n"
+                      "# to midnight with a gap at noon, event recording ten minutes at 8:00 and\n"
+                      "# 17:00 on every other channel.\n";
+    char line[128];
+    for (int d = 0; d < kDates; ++d) {
+        const DateRow& r = kDateRows[d];
+        std::snprintf(line, sizeof line, "date %04d-%02d-%02d %d\n", r.year, r.month, r.day, r.id);
+        out += line;
+        for (int first = 0; first < 6; ++first) { // channels by their first hour
+            std::string chans;
+            for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+                if ((ch + d) % 6 == first)
+                    chans += (chans.empty() ? "" : ",") + std::to_string(ch);
+            out += "rec " + chans + " 0" + std::to_string(first) + ":00-11:59\n";
+            out += "rec " + chans + " 13:00-23:59\n";
+        }
+        std::string even;
+        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+            if ((ch + d) % 2 == 0)
+                even += (even.empty() ? "" : ",") + std::to_string(ch);
+        out += "event " + even + " 08:00-08:09\nevent " + even + " 17:00-17:09\n";
+        out += "items " + std::to_string(numEvents(d)) + "\n";
+    }
+    return out;
+}
+
+bool TDalDb::describe(const char* path, const char* text)
+{
+    // Only below a runtime root: the stand-in never writes the host's own
+    // folders.
+    std::string host;
+    if (!path || !*path || TRootMap::root().empty() || !TRootMap::map(path, &host) || !makeFolders(host))
+        return false;
+    std::ofstream out(host, std::ios::binary | std::ios::trunc);
+    out << (text ? std::string(text) : defaultDescription());
+    out.close();
+    return bool(out);
+}
+
+std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, int sensors, int disks)
+{
+    std::string host;
+    if (!path || !*path || !TRootMap::map(path, &host))
+        return nullptr;
+    const bool internal = internalPath(path);
+    if (internal && disks < 1)
+        return nullptr;
+    struct stat st;
+    std::string text;
+    if (internal && ::stat(host.c_str(), &st) != 0) {
+        // A disk without a database yet gets the default one, written into
+        // the runtime root (without a root it is only served).
+        text = defaultDescription();
+        describe(path, text.c_str());
+    } else if (!readFile(host, &text)) {
+        return nullptr;
+    }
+    std::string error;
+    auto model = TDalDbModel::build(text, channels, sensors, &error);
+    if (!error.empty())
+        std::fprintf(stderr, "dal: %s: %s not understood, skipped\n", path, error.c_str());
+    return model;
+}
+
 TDalDb::Open* TDalDb::find(int h)
 {
     for (Open& o : m_open)
@@ -52,18 +152,58 @@ TDalDb::Open* TDalDb::find(int h)
     return nullptr;
 }
 
+const TDalDbModel::Entry* TDalDb::entryOf(const Open& o, int idx) const
+{
+    if (idx < 0 || idx >= int(o.view.size()))
+        return nullptr;
+    return &o.model->entries()[size_t(o.view[size_t(idx)])];
+}
+
+bool TDalDb::passes(const Open& o, const TDalDbModel::Item& it)
+{
+    const int row = TDalDbModel::rowOf(it.type);
+    if (row < 0 || !o.type[row][TDalDbModel::columnOf(it.type)])
+        return false;
+    return o.text.empty() || (row == 4 && it.text.find(o.text) != std::string::npos);
+}
+
+int TDalDb::passing(const Open& o, const TDalDbModel::Entry& e)
+{
+    return int(std::count_if(e.items.begin(), e.items.end(),
+                             [&o](const TDalDbModel::Item& it) { return passes(o, it); }));
+}
+
+std::vector<int> TDalDb::months(const Open& o)
+{
+    std::vector<int> out;
+    for (int i : o.view) {
+        const TDalDbModel::Entry& e = o.model->entries()[size_t(i)];
+        const int m = e.year * 12 + e.month - 1;
+        if (out.empty() || out.back() != m)
+            out.push_back(m); // entries are in date order
+    }
+    return out;
+}
+
 int TDalDb::open(const char* path, int channels, int sensors, int disks)
 {
-    if (!path || !*path)
-        return 0;
-    const bool internal = internalPath(path);
-    if (internal ? disks < 1 : !externalExists(path))
+    auto model = load(path, channels, sensors, disks);
+    if (!model)
         return 0;
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_open.size() >= 8)
+    if (m_open.size() >= size_t(kMaxOpen))
         return 0;
-    m_open.push_back({m_next, channels, sensors > 0 ? sensors : 1, internal});
-    return m_next++;
+    Open o;
+    o.handle = m_next++;
+    o.model = model;
+    for (size_t i = 0; i < model->entries().size(); ++i)
+        o.view.push_back(int(i));
+    std::memset(o.type, 1, sizeof o.type);
+    o.rei = 0;
+    std::memset(&o.from, 0, sizeof o.from);
+    std::memset(&o.to, 0, sizeof o.to);
+    m_open.push_back(std::move(o));
+    return m_open.back().handle;
 }
 
 int TDalDb::close(int h)
@@ -77,11 +217,17 @@ int TDalDb::close(int h)
     return -1;
 }
 
+void TDalDb::reset()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_open.clear();
+}
+
 int TDalDb::numMonth(int h)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    return o ? months(o) : -1;
+    return o ? int(months(*o).size()) : -1;
 }
 
 int TDalDb::monthIdx(int h, int year, int month)
@@ -90,29 +236,31 @@ int TDalDb::monthIdx(int h, int year, int month)
     const Open* o = find(h);
     if (!o)
         return -1;
-    for (int m = 0; m < months(o); ++m) {
-        const DateRow& r = kDateRows[firstDateOfMonth(m)];
-        if (r.year == year && r.month == month)
-            return m;
-    }
-    return -1;
+    const std::vector<int> m = months(*o);
+    const auto it = std::find(m.begin(), m.end(), year * 12 + month - 1);
+    return it == m.end() ? -1 : int(it - m.begin());
 }
 
 int TDalDb::readMonth(int h, int idx, int count, MonthInfo* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !out || idx < 0 || idx >= months(o) || count < 1)
+    if (!o || !out || count < 1)
+        return -1;
+    const std::vector<int> m = months(*o);
+    if (idx < 0 || idx >= int(m.size()))
         return -1;
     int n = 0;
-    for (int m = idx; m < months(o) && n < count; ++m, ++n) {
+    for (int k = idx; k < int(m.size()) && n < count; ++k, ++n) {
         MonthInfo& mi = out[n];
         std::memset(&mi, 0, sizeof mi);
-        const int first = firstDateOfMonth(m);
-        mi.year = kDateRows[first].year;
-        mi.month = kDateRows[first].month;
-        for (int d = first; d < first + datesInMonth(m); ++d)
-            mi.count[kDateRows[d].day] = 1;
+        mi.year = m[size_t(k)] / 12;
+        mi.month = m[size_t(k)] % 12 + 1;
+        for (int i : o->view) {
+            const TDalDbModel::Entry& e = o->model->entries()[size_t(i)];
+            if (e.year == mi.year && e.month == mi.month)
+                ++mi.count[e.day];
+        }
     }
     return n;
 }
@@ -121,12 +269,11 @@ int TDalDb::dateIdxInSameDate(int h, const Db6Date* date, int k)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !date || k != 0) // one entry per date
+    if (!o || !date || k < 0)
         return -1;
-    for (int d = 0; d < dates(o); ++d)
-        if (kDateRows[d].year == date->year && kDateRows[d].month == date->month
-            && kDateRows[d].day == date->day)
-            return d;
+    for (int idx = 0; idx < int(o->view.size()); ++idx)
+        if (sameDate(*entryOf(*o, idx), *date) && k-- == 0)
+            return idx;
     return -1;
 }
 
@@ -134,15 +281,15 @@ int TDalDb::readDate(int h, int idx, int count, Db6Date* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !out || idx < 0 || idx >= dates(o) || count < 1)
+    if (!o || !out || !entryOf(*o, idx) || count < 1)
         return -1;
     int n = 0;
-    for (int d = idx; d < dates(o) && n < count; ++d, ++n) {
-        out[n].year = kDateRows[d].year;
-        out[n].month = kDateRows[d].month;
-        out[n].day = kDateRows[d].day;
-        out[n].numEvents = numEvents(d);
-        out[n].dateId = kDateRows[d].id;
+    for (const TDalDbModel::Entry* e; n < count && (e = entryOf(*o, idx + n)); ++n) {
+        out[n].year = e->year;
+        out[n].month = e->month;
+        out[n].day = e->day;
+        out[n].numEvents = passing(*o, *e);
+        out[n].dateId = e->dateId;
     }
     return n;
 }
@@ -151,7 +298,7 @@ int TDalDb::getAvc(int h, int dateIdx, Db6Avc* avc, const AvcCaps& caps)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !avc || dateIdx < 0 || dateIdx >= dates(o))
+    if (!o || !avc || !entryOf(*o, dateIdx))
         return -1;
     std::memset(avc, 0, sizeof *avc);
     avc->numRes = caps.num_rridx < 0 ? 0 : (caps.num_rridx > 8 ? 8 : caps.num_rridx);
@@ -169,39 +316,28 @@ int TDalDb::readItem(int h, int dateIdx, int first, int count, Db6ItemHead* head
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !items || dateIdx < 0 || dateIdx >= dates(o) || first < 0 || count < 0)
+    const TDalDbModel::Entry* e = o ? entryOf(*o, dateIdx) : nullptr;
+    if (!e || !items || first < 0 || count < 0)
         return -1;
-    const int total = numEvents(dateIdx);
     int n = 0;
-    // One slot per date and item, made once, so the texts stay where the
-    // items of earlier reads point.
-    const int slots = numEvents(kDates - 1);
-    if (m_texts.empty())
-        m_texts.resize(size_t(slots) * kDates);
-    for (int k = first; k < total && n < count; ++k, ++n) {
-        Db6Item& it = items[n];
-        std::memset(&it, 0, sizeof it);
-        const int ch = k % o->channels;
-        switch (k % 4) {
-        case 0: // recording: resolution index 0, rate index 0
-            it.type = uint8_t(ch);
-            it.word8 = 0;
+    int k = 0; // items passing the filters so far
+    // The texts stay where the items point while the handle is open: the
+    // model is not changed while it is shared.
+    for (const TDalDbModel::Item& it : e->items) {
+        if (n >= count)
             break;
-        case 1:
-            it.type = uint8_t(32 + k % o->sensors);
-            break;
-        case 2:
-            it.type = uint8_t(64 + ch);
-            break;
-        default: {
-            it.type = uint8_t(128 + ch);
-            std::string& t = m_texts[size_t(dateIdx * slots + k)];
-            char buf[64];
-            std::snprintf(buf, sizeof buf, "POS %d ITEM %d", ch + 1, k);
-            t = buf;
-            it.text = t.c_str();
-            it.textLen = int(t.size());
-        }
+        if (!passes(*o, it) || k++ < first)
+            continue;
+        Db6Item& out = items[n++];
+        std::memset(&out, 0, sizeof out);
+        out.type = it.type;
+        out.hour = uint8_t(it.second / 3600);
+        out.minute = uint8_t(it.second / 60 % 60);
+        out.second2 = uint8_t((it.second % 60) << 1);
+        out.duration = it.duration;
+        if (TDalDbModel::rowOf(it.type) == 4) {
+            out.text = it.text.c_str();
+            out.textLen = int(it.text.size());
         }
     }
     if (head) {
@@ -215,19 +351,19 @@ int TDalDb::readReiDay(int h, int dateIdx, uint64_t* hour1, uint64_t* hour2)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !hour1 || !hour2 || dateIdx < 0 || dateIdx >= dates(o))
+    const TDalDbModel::Entry* e = o ? entryOf(*o, dateIdx) : nullptr;
+    if (!e || !hour1 || !hour2)
         return -1;
-    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
-        hour1[ch] = hour2[ch] = 0;
-        if (ch >= o->channels)
-            continue;
-        for (int hr = 0; hr < 24; ++hr) {
-            if (hasHour(ch, dateIdx, hr, 1))
-                hour1[ch] |= uint64_t(1) << hr;
-            if (hasHour(ch, dateIdx, hr, 2))
-                hour2[ch] |= uint64_t(1) << hr;
+    uint64_t* out[2] = {hour1, hour2};
+    for (int plane = 0; plane < 2; ++plane)
+        for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
+            out[plane][ch] = 0;
+            if (plane == 0 && o->rei == 1)
+                continue; // event recording only
+            for (int hr = 0; hr < 24; ++hr)
+                if (e->minutes[plane][hr][ch])
+                    out[plane][ch] |= uint64_t(1) << hr;
         }
-    }
     return 0;
 }
 
@@ -235,28 +371,94 @@ int TDalDb::readReiHour(int h, int dateIdx, int hour, uint64_t* min1, uint64_t* 
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const Open* o = find(h);
-    if (!o || !min1 || !min2 || dateIdx < 0 || dateIdx >= dates(o) || hour < 0 || hour > 23)
+    const TDalDbModel::Entry* e = o ? entryOf(*o, dateIdx) : nullptr;
+    if (!e || !min1 || !min2 || hour < 0 || hour > 23)
         return -1;
     for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
-        min1[ch] = min2[ch] = 0;
-        if (ch >= o->channels)
-            continue;
-        if (hasHour(ch, dateIdx, hour, 1))
-            min1[ch] = (uint64_t(1) << 60) - 1; // every minute
-        if (hasHour(ch, dateIdx, hour, 2))
-            min2[ch] = (uint64_t(1) << 10) - 1; // the first ten minutes
+        min1[ch] = o->rei == 1 ? 0 : e->minutes[0][hour][ch];
+        min2[ch] = e->minutes[1][hour][ch];
     }
     return 0;
 }
 
-void TDalDb::erase()
+int TDalDb::filterType(int h, const uint8_t* table)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_erased = true;
+    Open* o = find(h);
+    if (!o || !table)
+        return -1;
+    std::memcpy(o->type, table, sizeof o->type);
+    return 0;
 }
 
-void TDalDb::reset()
+int TDalDb::filterRei(int h, int rei)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_erased = false;
+    Open* o = find(h);
+    if (!o)
+        return -1;
+    o->rei = rei;
+    return 0;
+}
+
+int TDalDb::filterTextin(int h, const char* text)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Open* o = find(h);
+    if (!o)
+        return -1;
+    o->text = text ? std::string(text, strnlen(text, 64)) : std::string();
+    return 0;
+}
+
+int TDalDb::filterDate(int h, const Db6Date* from, const Db6Date* to)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Open* o = find(h);
+    if (!o)
+        return -1;
+    std::memset(&o->from, 0, sizeof o->from);
+    std::memset(&o->to, 0, sizeof o->to);
+    if (from)
+        o->from = *from;
+    if (to)
+        o->to = *to;
+    return 0;
+}
+
+int TDalDb::calcFilter(int h, void* ctx, Db6ProgressCb progress)
+{
+    // The search runs without the lock: the progress callback may take a
+    // while and may call into the database itself.
+    Open copy;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const Open* o = find(h);
+        if (!o)
+            return -1;
+        copy = *o;
+    }
+    const long lo = bounded(copy.from) ? dayNumber(copy.from.year, copy.from.month, copy.from.day) : 0;
+    const long hi = bounded(copy.to) ? dayNumber(copy.to.year, copy.to.month, copy.to.day) : 0;
+    std::vector<int> view;
+    const std::vector<TDalDbModel::Entry>& entries = copy.model->entries();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const TDalDbModel::Entry& e = entries[i];
+        if (progress) {
+            const int32_t values[3] = {e.year, e.month, e.day};
+            progress(ctx, values);
+        }
+        const long day = dayNumber(e.year, e.month, e.day);
+        if ((lo && day < lo) || (hi && day > hi))
+            continue;
+        if (!copy.text.empty() && passing(copy, e) == 0)
+            continue;
+        view.push_back(int(i));
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    Open* o = find(h);
+    if (!o)
+        return -1; // closed meanwhile
+    o->view = view;
+    return int(view.size());
 }

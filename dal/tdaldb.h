@@ -1,14 +1,24 @@
 #pragma once
 #include "dal.h"
+#include "tdaldbmodel.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
-// The simulated recording database behind the Db6f calls: three days of
-// recordings per channel across a month boundary (2026-11-29 to
-// 2026-12-01), the same every time, shaped by the channel, sensor and disk
-// counts of the profile.
+// The recording databases behind the Db6f calls. A database is a file of
+// the runtime root holding its description (TDalDbModel): the internal one
+// at "/data<disk>/data.db6", written with the default description when the
+// disk has none yet (only served, not written, without a root), or any
+// other file (a backup on external media), read as it is. Each open handle has its own filters: the type, text and
+// record-type filters act on what the handle reads at once; the date filter
+// and the text filter choose the dates a handle lists when the filter is
+// calculated.
+//
+// The default database serves three days of recordings per channel across
+// a month boundary (2026-11-29 to 2026-12-01), the same every time, shaped
+// by the channel and sensor counts of the profile.
 class TDalDb
 {
 public:
@@ -25,32 +35,53 @@ public:
     int readItem(int h, int dateIdx, int first, int count, Db6ItemHead* head, Db6Item* items);
     int readReiDay(int h, int dateIdx, uint64_t* hour1, uint64_t* hour2);
     int readReiHour(int h, int dateIdx, int hour, uint64_t* min1, uint64_t* min2);
-    // A format of the disk holding it empties the recorder's own database
-    // (backup files keep theirs); reset brings the recordings back.
-    void erase();
+
+    // Filters of a handle; 0, or -1 for an unknown handle or a null table.
+    int filterType(int h, const uint8_t* table /* [9][32] */);
+    int filterRei(int h, int rei); // 1: event recording only
+    int filterTextin(int h, const char* text);
+    int filterDate(int h, const Db6Date* from, const Db6Date* to);
+    // Chooses the dates the handle lists from its date and text filters,
+    // reporting each date it searches to progress (year, month, day) on the
+    // caller's thread; the number of dates listed, -1 for an unknown handle.
+    int calcFilter(int h, void* ctx, Db6ProgressCb progress);
+
+    // The database at path as open would find it (the decoder plays it);
+    // null when there is none.
+    std::shared_ptr<const TDalDbModel> load(const char* path, int channels, int sensors, int disks);
+    // Writes text as the database at a unit path below the runtime root,
+    // making its folder; null text writes the default description. False
+    // without a root or when it cannot be written.
+    static bool describe(const char* path, const char* text);
+    static std::string defaultDescription();
+    // Forgets every handle (the test driver's reset).
     void reset();
 
     static const int kDates = 3;
-    // Events recorded on date d.
+    static const int kMaxOpen = 8;
+    // Events recorded on date d of the default database.
     static int numEvents(int d) { return 10 + 5 * d; }
     static bool hasHour(int ch, int d, int hour, int plane);
 
 private:
     struct Open {
         int handle;
-        int channels;
-        int sensors;
-        bool internal; // the recorder's own database, not a backup file
+        std::shared_ptr<const TDalDbModel> model;
+        std::vector<int> view; // the entries listed, in order
+        uint8_t type[9][32];
+        int rei;
+        std::string text;
+        Db6Date from, to;
     };
     Open* find(int h);
-    // Dates and months the database of an open handle holds now.
-    int dates(const Open* o) const { return o->internal && m_erased ? 0 : kDates; }
-    int months(const Open* o) const { return o->internal && m_erased ? 0 : kMonths; }
-    static const int kMonths = 2; // 2026-11 and 2026-12
+    // The entry of listed date idx, null outside the list.
+    const TDalDbModel::Entry* entryOf(const Open& o, int idx) const;
+    static bool passes(const Open& o, const TDalDbModel::Item& it);
+    static int passing(const Open& o, const TDalDbModel::Entry& e);
+    // Listed months in order, as year * 12 + month - 1.
+    static std::vector<int> months(const Open& o);
 
     std::mutex m_mutex;
     std::vector<Open> m_open;
     int m_next = 1;
-    bool m_erased = false;
-    std::vector<std::string> m_texts; // text-in lines the items point at
 };

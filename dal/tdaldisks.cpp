@@ -2,6 +2,7 @@
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdalenc.h"
+#include "trootmap.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -243,7 +244,7 @@ int TDalDisks::format(int disk, int /*option*/)
     if (!TDalEnc::layerRunning())
         return -1;
     std::vector<int> targets;
-    bool erase;
+    bool rebuild;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (disk == -1)
@@ -251,26 +252,29 @@ int TDalDisks::format(int disk, int /*option*/)
         else if (disk >= 0 && disk < DAL_MAX_DISK && isHardDisk(at(disk)))
             targets.push_back(disk);
         const int data = dataDiskLocked();
-        erase = disk == -1 || data < 0 || disk == data;
+        rebuild = disk == -1 || data < 0 || disk == data;
     }
-    if (targets.empty())
+    // A formatted disk's database is a file of the runtime root: without a
+    // root there is nowhere to empty it.
+    if (targets.empty() || TRootMap::root().empty())
         return -1;
-    const bool queued = core().deliver(TDalCore::ENC, [this, targets, erase](const TDalCore::Callbacks& cb) {
+    const bool queued = core().deliver(TDalCore::ENC, [this, targets, rebuild](const TDalCore::Callbacks& cb) {
         char text[64];
         for (int i : targets) {
             for (int percent : {0, 50, 100}) {
                 std::snprintf(text, sizeof text, "HDD%d format %d%%", i + 1, percent);
                 notifyEnc(cb, CBT_ENC_SD_FORMAT, i, percent, text);
             }
+            // The disk's recordings are gone: its database holds no date.
+            std::snprintf(text, sizeof text, "/data%d/data.db6", i);
+            TDalDb::describe(text, "# formatted: no recordings\n");
             std::lock_guard<std::mutex> lock(m_mutex);
             DalTestDisk& d = edit(i);
             d.formatted = 1;
             d.used = 0;
         }
-        if (erase) {
-            TDalDb::instance().erase();
+        if (rebuild) // the disk holding the database was among them
             notifyEnc(cb, CBT_ENC_DB_REBUILD, 0, 100, "Database rebuild");
-        }
         notifyEnc(cb, CBT_ENC_SD_FORMAT_END, 0, 0, "");
     });
     return queued ? 0 : -1;

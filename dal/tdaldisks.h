@@ -33,8 +33,9 @@ public:
     // when refused (the layer does not run, or no disk to work on).
     int mount();
     int fsck();
-    // disk -1: every hard disk. A format that takes the disk holding the
-    // recording database empties the database.
+    // disk -1: every hard disk. Each disk formatted gets an empty recording
+    // database ("/data<disk>/data.db6" in the runtime root; without a root
+    // a format is refused).
     int format(int disk, int option);
 
     // The disk a profile slot starts with.

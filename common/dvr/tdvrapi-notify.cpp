@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -98,6 +99,8 @@ void TDVRAPI::tickWork()
     // The countdowns are tables of 20; the device section may say more.
     const int n = channelCount();
     for (int i = 0; i < n; ++i) {
+        // The POS callback changes the same overlay on another device thread.
+        QMutexLocker lock(&m_posMutex);
         if (m_nPosDur[i] > 0) {
             // A paused playback keeps its overlay.
             if (m_mode == 0 || m_rate != 0.0)
@@ -106,11 +109,13 @@ void TDVRAPI::tickWork()
         }
         TxtinArea& area = m_txtin[i];
         if (m_nPosDur[i] <= 0 && area.on && m_sowOsdOn && !m_osdLock) {
-            emit sg_dvrNotify(SIG_POS_TEXTIN, i, 0, 0, QString(), QString());
             area.on = 0;
             m_posText[i].clear();
-            if (area.drawnW > 0)
-                notify(SIG_OSD_POS_UPDATE, (area.drawX << 16) + area.drawY, (area.drawnW << 16) + area.drawnH, 0);
+            const TxtinArea shown = area;
+            lock.unlock();
+            emit sg_dvrNotify(SIG_POS_TEXTIN, i, 0, 0, QString(), QString());
+            if (shown.drawnW > 0)
+                notify(SIG_OSD_POS_UPDATE, (shown.drawX << 16) + shown.drawY, (shown.drawnW << 16) + shown.drawnH, 0);
         }
     }
     for (int& hold : m_presetHold)

@@ -1,12 +1,499 @@
-// Decoder events of the device layer during playback.
+// Playback and decoder control, and the decoder's events during playback.
 #include "tdvrapi.h"
+#include "appglobals.h"
+#include "tconfig.h"
+#include "tdefault.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QTime>
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApi)
+
+namespace {
+enum { OEM_ID_5 = 5, TEXT_NO_DATA = 246 };
+
+bool isOem5()
+{
+    return g_default && g_default->getOem() == OEM_ID_5;
+}
+
+// The live search options; zeros without a configuration.
+PropSearchopt searchOpt()
+{
+    PropSearchopt opt = {};
+    if (g_cfg)
+        opt = *static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1));
+    return opt;
+}
+
+int secondsOfDayNow()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+}
+
+// A frame rate with one decimal, cut, the decimal left out when it is 0.
+QString rateText(double fps)
+{
+    const int tenths = int(fps * 10.0);
+    if (tenths % 10 == 0)
+        return QString::number(tenths / 10);
+    return QString::asprintf("%d.%d", tenths / 10, qAbs(tenths % 10));
+}
+
+QChar qualityLetter(int quality)
+{
+    switch (quality) {
+    case 0: return QLatin1Char('L');
+    case 1: return QLatin1Char('M');
+    case 2: return QLatin1Char('H');
+    default: return QLatin1Char('S');
+    }
+}
+
+// "YYYY/MM/DD hh:mm:ss" of a cell's frame; empty for a cell without picture.
+QString cellTimeText(const DecChannel& c)
+{
+    if (c.width <= 0)
+        return QString();
+    const int s = int(c.time);
+    return QString::asprintf("%04d/%02d/%02d %02d:%02d:%02d", c.year, c.month, c.day, s / 3600, s / 60 % 60, s % 60);
+}
+
+// The union of two drawn text-in rectangles, empty ones left out.
+void unite(const TxtinArea& a, const TxtinArea& b, int* x, int* y, int* w, int* h)
+{
+    int l = 0, t = 0, r = -1, bt = -1;
+    bool any = false;
+    for (const TxtinArea* s : {&a, &b}) {
+        if (s->drawnW <= 0 || s->drawnH <= 0)
+            continue;
+        const int sr = s->drawX + s->drawnW - 1, sb = s->drawY + s->drawnH - 1;
+        l = any ? qMin(l, s->drawX) : s->drawX;
+        t = any ? qMin(t, s->drawY) : s->drawY;
+        r = any ? qMax(r, sr) : sr;
+        bt = any ? qMax(bt, sb) : sb;
+        any = true;
+    }
+    *x = l;
+    *y = t;
+    *w = r + 1 - l;
+    *h = bt + 1 - t;
+}
+}
+
+void TDVRAPI::initPlayback()
+{
+    std::memset(&m_dec, 0, sizeof m_dec);
+    std::memset(&m_monthInfo, 0, sizeof m_monthInfo);
+    std::memset(&m_reiDay, 0, sizeof m_reiDay);
+    std::memset(&m_dayEvents, 0, sizeof m_dayEvents);
+    std::memset(&m_avc, 0, sizeof m_avc);
+    std::memset(m_typeFilter, 0, sizeof m_typeFilter);
+    std::memset(m_eventList, 0, sizeof m_eventList);
+    std::memset(m_posTime, 0, sizeof m_posTime);
+    m_dbPath[0] = '\0';
+    m_perPage = 1;
+    m_year = m_month = m_day = m_numMonth = m_numItem = m_numPage = m_page = m_evtType = m_reiFilter = 0;
+    m_monthIdx = m_dateIdx = m_curDayId = -1;
+    m_searchCh = m_thumbNum = 0;
+    m_thumbDur = 3600;
+    m_pauseRate = 0.0;
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+        setPlayText(ch, QString());
+}
+
+int TDVRAPI::decStart(int hour, int min, int sec, double rate)
+{
+    const PropSearchopt opt = searchOpt();
+    qCDebug(lcApi, "decStart.. hour:%d min:%d sec:%d rate:%.1f curdayid:%d", hour, min, sec, rate, m_curDayId);
+    // Cameras the logged-in user may not watch, and covert ones unless
+    // "admin" watches, are not played.
+    const uint32_t camOff = userCamMask(0) | covertMask(1);
+    int dateId, allDay, start, attempts;
+    if (hour >= 0) {
+        dateId = m_curDayId;
+        allDay = opt.Range;
+        start = hour * 3600 + min * 60 + sec;
+        attempts = 1;
+    } else {
+        // Instant replay: the last seconds of today, retried a second
+        // earlier while the recorder has not written them yet.
+        m_searchMode = 0;
+        m_reiFilter = 0;
+        DalDecSetMode(0);
+        dateId = -1;
+        allDay = 1;
+        start = secondsOfDayNow() - 5;
+        attempts = 3;
+    }
+    if (isOem5()) {
+        DalDecSetOverlap(1);
+        allDay = 1;
+    } else {
+        DalDecSetOverlap(opt.DateOverlap == 0 ? 1 : 0);
+    }
+    qCDebug(lcApi, "decStart.. all_day:%d", allDay);
+
+    switch (m_searchMode) {
+    case 0:
+        DalDecSetTimeRei(m_reiFilter);
+        DalDecSetActiveCam(opt.Visible);
+        break;
+    case 1:
+        DalDecSetEventList(&m_eventList[0][0], 0);
+        DalDecSetActiveCam(opt.Visible);
+        break;
+    case 3: DalDecSetThumbnail(m_thumbNum, m_searchCh, m_thumbDur); break;
+    case 4: DalDecSetPanorama(m_searchCh); break;
+    default: DalDecSetActiveCam(opt.Visible); break;
+    }
+
+    int r = -1;
+    for (int i = 0; i < attempts; ++i) {
+        std::memset(&m_dec, 0, sizeof m_dec);
+        r = DalDecStart(m_dbPath, dateId, camOff, allDay, double(start - i), rate);
+        if (r >= 0)
+            break;
+    }
+    if (r >= 0) {
+        m_play = r == 0 ? 1 : 0;
+        m_rate = rate;
+    } else {
+        m_play = 0;
+    }
+    return r;
+}
+
+void TDVRAPI::decStop()
+{
+    qCDebug(lcApi, "TDVRAPI::decStop");
+    if (m_play)
+        DalDecStop();
+    m_play = 0;
+    m_rate = 0.0;
+}
+
+void TDVRAPI::decRate(double rate)
+{
+    qCDebug(lcApi, "TDVRAPI::decRate:%.1f", rate);
+    if (!m_play)
+        return;
+    m_rate = rate;
+    DalDecRate(rate);
+}
+
+void TDVRAPI::decStep(int dir)
+{
+    if (!m_play)
+        return;
+    // The first step out of running playback keeps its rate: a later step
+    // "in the direction of play" follows it.
+    if (m_rate != 0.0) {
+        m_pauseRate = m_rate;
+        m_rate = 0.0;
+    }
+    if (dir < 0)
+        dir = m_pauseRate >= 0.0 ? 1 : 0;
+    DalDecStep(dir != 0);
+}
+
+int TDVRAPI::decPos(int secOfDay)
+{
+    if (!m_play)
+        return -1;
+    // Text-in lines of the old position go.
+    const int n = channelCount();
+    for (int ch = 0; ch < n; ++ch) {
+        QMutexLocker lock(&m_posMutex);
+        if (m_nPosDur[ch] <= 0)
+            continue;
+        TxtinArea& a = m_txtin[ch];
+        const bool shown = a.on;
+        // The OSD area clears the channel's text area here (clearTxtin).
+        a.on = 0;
+        m_posText[ch].clear();
+        m_nPosDur[ch] = 0;
+        const TxtinArea cleared = a;
+        lock.unlock();
+        if (shown && cleared.w > 0)
+            notify(SIG_OSD_POS_UPDATE, (cleared.x << 16) + cleared.y, (cleared.w << 16) + cleared.h);
+    }
+    return DalDecPos(m_curDayId, double(secOfDay));
+}
+
+int TDVRAPI::decCurDateId()
+{
+    return DalDecCurDateId();
+}
+
+void TDVRAPI::decSetdevice()
+{
+    const PropSearchopt opt = searchOpt();
+    m_deint = opt.deinterlace;
+    DalDecSetDeint(m_deint);
+    DalDecSetOverlap(isOem5() ? 1 : (opt.DateOverlap == 0 ? 1 : 0));
+}
+
+void TDVRAPI::decSetDeint(int on)
+{
+    m_deint = on;
+    DalDecSetDeint(on);
+}
+
+void TDVRAPI::setMode(int f)
+{
+    if (m_mode == f && f == 1)
+        return; // entering search twice does nothing
+    qCDebug(lcApi, "======= TDVRAPI::setMode f:%d m_searchMode:%d ==============", f, m_searchMode);
+    if (m_mode != 0) {
+        // Leaving playback: the cells' second texts go.
+        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+            setPlayText(ch, QString());
+    }
+    m_layoutReady = 0;
+    // The OSD area hides the cell OSD here (showOsd(0, 0)).
+    m_mode = f;
+    DalVoutSetLive(f == 0 ? 1 : 0);
+    // The layout area re-applies the layout here: dispLayout(6, 0) when
+    // entering search on a device without 20 channels in layout 7 or 8,
+    // else dispLayout(m_layout, -1).
+    clearPlayOverlays();
+    if (f == 0) {
+        m_searchMode = 0;
+        // The OSD and layout areas draw the camera titles and the cell
+        // layout here (drawOsdText, layoutInfo, the spot chain on OEM 5).
+    } else {
+        // Titles by search mode and layoutInfo: OSD and layout areas.
+        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+            setPlayText(ch, QString());
+    }
+    m_modeReady = 1;
+    m_layoutReady = 1;
+    m_frozen = 0;
+    // The OSD area shows the cell OSD again here (showOsd(m_sowOsdOn, 0)).
+    repaintOsd();
+}
+
+void TDVRAPI::resetPlayMode()
+{
+    qCDebug(lcApi, "======= TDVRAPI::resetPlayMode m_searchMode:%d ==============", m_searchMode);
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+        setPlayText(ch, QString());
+    clearPlayOverlays();
+    // The OSD area draws the titles here: camera m_searchCh's name in every
+    // cell in the Thumbnail and Panorama modes, each camera's own otherwise.
+    repaintOsd();
+}
+
+void TDVRAPI::clearPlayOverlays()
+{
+    const int n = channelCount();
+    QMutexLocker lock(&m_posMutex);
+    for (int ch = 0; ch < n; ++ch) {
+        // The OSD area clears the channel's text area here (clearTxtin).
+        if (m_txtin[ch].on) {
+            m_txtin[ch].on = 0;
+            m_posText[ch].clear();
+        }
+    }
+}
+
+void TDVRAPI::repaintOsd()
+{
+    const QSize screen = voutInfo(1);
+    notify(SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height());
+    QCoreApplication::processEvents();
+}
+
+int TDVRAPI::testDecStart()
+{
+    DalVoutSetLive(0);
+    m_searchMode = 0;
+    m_reiFilter = 0;
+    DalDecSetMode(0);
+    DalDecStart(m_dbPath, -1, 0, 1, double(secondsOfDayNow() - 10), 1.0);
+    return 0;
+}
+
+void TDVRAPI::testDecStop()
+{
+    DalVoutSetLive(1);
+    DalDecStop();
+}
+
+void TDVRAPI::setPlayText(int ch, const QString& text)
+{
+    if (ch < 0 || ch >= DAL_MAX_CH)
+        return;
+    QMutexLocker lock(&m_playTextMutex);
+    m_playText[ch] = text;
+    // The OSD area draws it into the cell's second-text image here
+    // (drawOsdText2).
+}
+
+QString TDVRAPI::playText(int ch) const
+{
+    if (ch < 0 || ch >= DAL_MAX_CH)
+        return QString();
+    QMutexLocker lock(&m_playTextMutex);
+    return m_playText[ch];
+}
+
+void TDVRAPI::sl_decInfo(int ch, QString text)
+{
+    setPlayText(ch, text);
+    if (m_sowOsdOn && !m_osdLock)
+        notify(SIG_DEC_CHALL, ch);
+}
+
+bool TDVRAPI::cellTimes(const DecInfo* rec, int cells, bool perCell)
+{
+    bool changed = false;
+    for (int k = 0; k < qBound(0, cells, int(DAL_MAX_CH)); ++k) {
+        const DecChannel& in = rec->entry[k];
+        DecChannel& c = m_dec.entry[k];
+        if (in.time == c.time)
+            continue;
+        c.year = in.year;
+        c.month = in.month;
+        c.day = in.day;
+        c.time = in.time;
+        if (perCell)
+            qCDebug(lcApi, "OSD.. k:%d pos:%d", k, int(in.time));
+        setPlayText(k, cellTimeText(in));
+        if (perCell)
+            notify(SIG_DEC_CHALL, k, 0);
+        changed = true;
+    }
+    return changed;
+}
 
 int TDVRAPI::runDecInfo(int type, const DecInfo* rec)
 {
-    Q_UNUSED(type)
-    Q_UNUSED(rec)
-    // The playback area adds the channel mask, date, time and rate, the
-    // per-channel texts and the text-in overlay here; records cross to the
-    // GUI thread as copies (notifyRecord).
-    return 0;
+    if (!rec)
+        return 0;
+    switch (type) {
+    case CBT_DEC_CHALL:
+        qCDebug(lcApi, "CBT_DEC_CHALL chinfo:%08x", rec->chinfo);
+        notify(SIG_DEC_CHALL, -1, int(rec->chinfo));
+        return 0;
+    case CBT_DEC_RATE:
+        m_dec.rate = rec->rate;
+        notifyRecord(SIG_DEC_INFO_RATE, 0, 0, &m_dec, int(sizeof m_dec));
+        return 0;
+    case CBT_DEC_TIME:
+        // A new date goes out before the time of that date.
+        if (rec->year != m_dec.year || rec->month != m_dec.month || rec->day != m_dec.day) {
+            m_dec.year = rec->year;
+            m_dec.month = rec->month;
+            m_dec.day = rec->day;
+            notifyRecord(SIG_DEC_INFO_DATE, 0, 0, &m_dec, int(sizeof m_dec));
+        }
+        if (m_searchMode == 3 && cellTimes(rec, m_thumbNum, false))
+            notify(SIG_DEC_CHALL, -1, 0);
+        if (int(rec->time) != int(m_dec.time)) {
+            m_dec.time = rec->time;
+            notifyRecord(SIG_DEC_INFO_TIME, 0, 0, &m_dec, int(sizeof m_dec));
+        }
+        // The cells of the panorama layout (numLayoutCam of the layout area
+        // counts them; until then the cells the layout reported).
+        if (m_searchMode == 4)
+            cellTimes(rec, m_numvid, true);
+        return 0;
+    default:
+        if (type >= CBT_DEC_INFO_CH && type < CBT_DEC_TEXTIN_CH + DAL_MAX_CH)
+            decText(type, rec);
+        return 0;
+    }
+}
+
+// Decode information (types 0..31) and text-in lines (32..63) of a channel.
+// Types beyond are refused before anything is copied: the record has 32
+// channel entries.
+void TDVRAPI::decText(int type, const DecInfo* rec)
+{
+    const int videos = channelCount();
+    if (type < CBT_DEC_TEXTIN_CH) {
+        const int ch = type;
+        if (ch >= videos)
+            return;
+        DecChannel& c = m_dec.entry[ch];
+        std::memcpy(&c, &rec->entry[ch], sizeof c);
+        c.text[sizeof c.text - 1] = '\0';
+        const bool picture = c.width > 0 && c.height > 0;
+        if (m_searchMode <= 2) {
+            QString text;
+            if (picture) {
+                text = QString::asprintf("%dx%d ", c.width, c.height) + rateText(c.fps) + QLatin1Char(' ')
+                    + qualityLetter(c.quality) + QLatin1Char(' ') + QLatin1Char(c.audio ? 'A' : ' ');
+                qCDebug(lcApi, "================ decinfo ch:%d fps:%d wid:%d hi:%d ==================", ch,
+                        int(c.fps), c.width, c.height);
+            } else {
+                text = TConfig::text(TEXT_NO_DATA);
+                // A camera the logged-in user may not watch stays blank.
+                const auto* users = static_cast<const PropUser*>(g_cfg->getsection(IDX_PROP_USER, 1));
+                for (int u = 0; u < PROP_MAX_USERS; ++u)
+                    if (qstrncmp(users->user[u].id, m_curUser, sizeof users->user[u].id) == 0) {
+                        if (!users->user[u].camlocal[ch])
+                            text.clear();
+                        break;
+                    }
+            }
+            setPlayText(ch, text);
+        } else if (m_searchMode == 3 && ch < m_thumbNum) {
+            if (!picture)
+                setPlayText(ch, TConfig::text(TEXT_NO_DATA));
+        } else {
+            setPlayText(ch, QString());
+        }
+        return;
+    }
+
+    const int c = type - CBT_DEC_TEXTIN_CH;
+    char* line = m_dec.entry[c].text;
+    const size_t n = strnlen(rec->entry[c].text, sizeof m_dec.entry[c].text - 1);
+    std::memcpy(line, rec->entry[c].text, n);
+    line[n] = '\0';
+    qCDebug(lcApi, "CBT_DEC_TEXTIN_CH%02d m_sowOsdOn:%d m_osdLock:%d", c, m_sowOsdOn, m_osdLock);
+    if (!m_sowOsdOn || m_osdLock)
+        return;
+    if (m_searchMode > 2 || (m_searchMode < 2 && !searchOpt().pos) || c >= videos)
+        return;
+
+    const QString text = QString::fromUtf8(line, int(n));
+    const auto* pos = static_cast<const PropPos*>(g_cfg->getsection(IDX_PROP_POS, 1));
+    const int dur = int(g_cfg->getvaluefromindex(IDX_DATA_OVERLAY_TIME, qBound(0, int(pos->overlaytime), 11)));
+    // The POS callback and the tick change the same overlay on other device
+    // threads; the notifications go out after the lock.
+    QMutexLocker lock(&m_posMutex);
+    TxtinArea& area = m_txtin[c];
+    const TxtinArea before = area;
+    if (!text.isEmpty()) {
+        area.on = 1;
+        // The OSD area places the text area in the cell and draws the line
+        // into it here (placeTxtin, drawTxtin), updating the drawn rectangle.
+        qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 1);
+        m_posText[c] = text;
+        // A line seen during playback stays twice the overlay time.
+        m_nPosDur[c] = 2 * dur;
+        m_posTime[c] = int(m_dec.time);
+        int x, y, w, h;
+        unite(before, area, &x, &y, &w, &h);
+        lock.unlock();
+        notify(SIG_OSD_POS_UPDATE, (x << 16) + y, (w << 16) + h);
+        return;
+    }
+    qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 0);
+    if (m_dec.rate != 0.0) {
+        m_nPosDur[c] = dur;
+        m_posTime[c] = int(m_dec.time);
+    } else if (area.on && area.placed && m_sowOsdOn && !m_osdLock) {
+        area.on = 0;
+        m_posText[c].clear();
+        lock.unlock();
+        emit sg_dvrNotify(SIG_POS_TEXTIN, c, 0, 0, QString(), QString());
+    }
 }

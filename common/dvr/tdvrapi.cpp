@@ -71,6 +71,7 @@ void TDVRAPI::init()
         m_chOrder[i] = i;
     m_hddAlarmCheck = 1;
     m_deint = g_cfg ? static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1))->deinterlace : 0;
+    initPlayback();
 
     // 3. Threads. A second init (tests) ends the previous log copy first.
     if (m_logTh) {

@@ -5,7 +5,9 @@
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
+#include "searchrecords.h"
 #include "storagerecords.h"
+#include "vinrecords.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -226,6 +228,37 @@ private:
     int m_lastLogCount = 0;
 
     // ======== Users (tdvrapi-user.cpp) ========
+public:
+    // Masks hold bit c for channel c, over the channels below the video
+    // count. The cameras set covert; with forUser, none while "admin" is
+    // logged in.
+    uint32_t covertMask(int forUser) const;
+    // The cameras the logged-in user may not watch here: the account's
+    // channels without the local right, and with withDisabled every
+    // disabled camera. A user without an account is refused no camera.
+    uint32_t userCamMask(int withDisabled) const;
+    // 1 when the tile of ch is shown blank: video loss, a camera the user
+    // may not watch, a disabled or a covert camera; 0 for a channel beyond
+    // the video count.
+    int isHiddenCh(int ch) const;
+    // Right n (0 setup, 1 search, 2 backup, 3 PTZ, 4 network) of the
+    // logged-in account; 0 without an account or for another n.
+    int userRight(int n) const;
+    // Tells the device layer and makes user the current user; a new user
+    // has the layout drawn again for its camera rights. The device layer's
+    // result.
+    int login(const char* user);
+    // Every account to the device layer; an account without an id goes as
+    // an empty account without rights.
+    void userSetdevice();
+    // 1 when text is exactly the device's master password; 0 otherwise, and
+    // when the device layer gives no password.
+    int checkMasterPwd(const char* text);
+
+private:
+    // The index of the account whose id is the logged-in user's, among the
+    // device's users; -1 when none.
+    int currentAccount() const;
 
     // ======== Device-layer callbacks (tdvrapi-cb.cpp) ========
 public:
@@ -257,6 +290,58 @@ public:
     // ======== Spot outputs and display (tdvrapi-spot.cpp) ========
 
     // ======== Video and audio input (tdvrapi-vin.cpp) ========
+public:
+    enum { MOTION_MAP_SIZE = 128, POS_TEXT_MAX = 2000 };
+
+    // The camera section to the device layer: names, disabled and covert
+    // cameras (drawText: the titles are drawn again first).
+    void camSetdevice(int drawText);
+    void camSetCapsAll();
+    // Sets the input of ch to the format it delivers; -1 without a signal,
+    // else the device layer's result.
+    int vinSetCaps(int ch);
+    // Rebuilds m_vinState from every input.
+    void checkCamera();
+    // The privacy zone of one channel, or of all (ch < 0), from the live
+    // (non-zero) or edit copy: the bounding box of the set grid cells.
+    void setPrivacy(int ch, int live);
+    // Colour of one channel or all (ch < 0) from the live (non-zero) or
+    // edit copy.
+    void colorSetdevice(int ch, int live);
+    // The colour page's live preview: codes 40 brightness, 41 contrast,
+    // 42 saturation, 43 hue; one channel or all (ch < 0).
+    void colorcontrol(int ch, int code, int value);
+    // Motion detection of every channel from the live or edit copy.
+    void motionSetdevice(int live);
+    // Motion detection of one channel or all (ch < 0) from the edit copy
+    // (the motion page's preview), or switched off.
+    void motionSet(int ch);
+    void motionOff(int ch);
+    // Only ch shows its motion trace; ch < 0 none. Forgets the motion map.
+    void motionTrace(int ch);
+    // The audio output and the links of the audio inputs.
+    void audioSetdevice();
+    // The audio channel heard (-1 off); the device layer's result.
+    int setAout(int ch);
+    int testAout(int ch);
+    // The last POS text of ch (empty beyond the table), and the last motion
+    // map (MOTION_MAP_SIZE bytes), copied under their locks.
+    QString posText(int ch) const;
+    void motionMap(unsigned char* out) const;
+
+    VinState m_vinState = {};
+
+private:
+    // The motion settings of one channel (or all) from a copy, or off.
+    void applyMotion(int ch, int live, bool off);
+    // "(" camera name ")" cut so that it fits the log's contents field.
+    QByteArray camLogText(int ch) const;
+
+    mutable QMutex m_vinMutex; // the motion map
+    unsigned char m_motionMap[MOTION_MAP_SIZE] = {};
+    // The POS overlay state (texts, areas, countdowns) written by the POS
+    // callback and by the tick, which run on different device threads.
+    mutable QMutex m_posMutex;
 
     // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp, tdvrapi-pos.cpp) ========
 
@@ -435,6 +520,116 @@ private:
     void storageJobRefused(int title, int code, const QString& contents);
 
     // ======== Playback, search, backup and media (tdvrapi-play.cpp, tdvrapi-search.cpp, tdvrapi-backup.cpp) ========
+
+    // -- Playback and decoder control (tdvrapi-play.cpp)
+public:
+    int isPlay() const { return m_play; }
+    // Starts playback of the loaded day at the time (hour < 0: instant
+    // replay of the last seconds, tried at now - 5, - 6 and - 7 s) at the
+    // rate; the device layer's result: negative failed, 0 playing, positive
+    // not playing.
+    int decStart(int hour, int min, int sec, double rate);
+    void decStop();
+    // Changes the speed; nothing unless playing.
+    void decRate(double rate);
+    // One frame (1 forward, 0 backward, -1 the direction of play); playback
+    // pauses. Nothing unless playing.
+    void decStep(int dir);
+    // Seeks within the day; -1 unless playing.
+    int decPos(int secOfDay);
+    int decCurDateId();
+    // De-interlace and date overlap from the live search options.
+    void decSetdevice();
+    void decSetDeint(int on);
+    // 0 live view, 1 search/playback screen.
+    void setMode(int f);
+    // Clears the playback cells after a database, day or channel change.
+    void resetPlayMode();
+    // Board test: plays the last 10 s; back to live output.
+    int testDecStart();
+    void testDecStop();
+    // The second text of a playback cell (decode summary, "No Data", the
+    // cell's date and time), as last drawn.
+    QString playText(int ch) const;
+
+    double m_pauseRate = 0.0;
+    int m_searchCh = 0;   // the channel of the Thumbnail and Panorama modes
+    int m_thumbNum = 0;   // thumbnail cells
+    int m_thumbDur = 3600; // seconds between thumbnails
+    // The decoder's report, written on the decoder's thread; notifications
+    // of the date, time and rate carry a copy of it (sg_dvrRecord).
+    DecInfo m_dec = {};
+    int m_posTime[CHANNELS] = {}; // playback second a text-in line was drawn
+
+public slots:
+    void sl_decInfo(int ch, QString text);
+
+private:
+    // The playback and search state of a fresh start (init).
+    void initPlayback();
+    void setPlayText(int ch, const QString& text);
+    // The text-in overlays of every channel switched off.
+    void clearPlayOverlays();
+    // Repaint of the whole OSD area.
+    void repaintOsd();
+    void decText(int type, const DecInfo* rec);
+    // The cell date and time texts of the thumbnail and panorama modes.
+    bool cellTimes(const DecInfo* rec, int cells, bool perCell);
+
+    mutable QMutex m_playTextMutex;
+    QString m_playText[DAL_MAX_CH];
+
+    // -- Recording-database search (tdvrapi-search.cpp)
+public:
+    enum { MAX_PER_PAGE = DayEvents::MAX_ITEMS };
+    // Opens the database the query names with its filters on the month it
+    // asks for (the last recorded one when that has none); 1 when open with
+    // a recorded month.
+    int readyFordb(const SearchQuery* q);
+    // Opens the disks' database (path null or empty) or the one at path for
+    // a search mode; 1 when opened.
+    int openDb(int mode, const char* path);
+    void closeDb();
+    // The index of a recorded month; -1 when none or no database.
+    int monthIndex(int year, int month);
+    int setMonth(int year, int month);
+    // m_monthInfo of the shown month; 1 when read.
+    int loadMonth();
+    // The next (dir >= 0) or previous month; 0 at either end.
+    int stepMonth(int dir);
+    // A day (chkday non-zero: entry idx of the day) and page: m_dayEvents
+    // in the Event and POS modes, m_reiDay otherwise; 0 on failure.
+    int loadDay(int day, int idx, int page, int chkday);
+
+    char m_dbPath[100] = {};
+    int m_perPage = 1;
+    // The position in the database.
+    int m_year = 0;
+    int m_month = 0;
+    int m_monthIdx = -1;
+    int m_day = 0;
+    int m_curDayId = -1;
+    int m_dateIdx = -1;
+    int m_numMonth = 0;
+    int m_numItem = 0;
+    int m_numPage = 0;
+    int m_page = 0;
+    int m_evtType = 0;
+    int m_reiFilter = 0;
+    uint8_t m_typeFilter[9][32] = {};
+    uint8_t m_eventList[9][32] = {};
+    Db6Avc m_avc = {};
+    MonthInfo m_monthInfo = {};
+    ReiDay m_reiDay = {};
+    DayEvents m_dayEvents = {};
+
+private:
+    int loadday();
+    int loadDayevent();
+    int loadDayRei();
+    // Stops a running playback before another day or database is read.
+    void stopForLoad();
+    static void searchProgress(void* ctx, const int32_t* values);
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
 

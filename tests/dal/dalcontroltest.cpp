@@ -54,6 +54,15 @@ private slots:
         QTest::newRow("sensor beyond profile") << QByteArray("sensor 16 on") << -1 << DalEventList{};
         QTest::newRow("channel beyond profile") << QByteArray("vloss 16 off") << -1 << DalEventList{};
         QTest::newRow("last channel") << QByteArray("vloss 15 on") << 0 << DalEventList{{1, CBT_VIN_VL, 15, 1}};
+        QTest::newRow("motion") << QByteArray("motion 3 on") << 0 << DalEventList{{1, CBT_VIN_MOTION, 3, 1}};
+        QTest::newRow("motion beyond profile") << QByteArray("motion 16 off") << -1 << DalEventList{};
+        QTest::newRow("format") << QByteArray("format 2 1920x1080 i 60") << 0 << DalEventList{{1, CBT_VIN_CAMERA, 2, 0}};
+        QTest::newRow("format without scan") << QByteArray("format 2 1920x1080 60") << -1 << DalEventList{};
+        QTest::newRow("format bad size") << QByteArray("format 2 1920-1080 p 30") << -1 << DalEventList{};
+        QTest::newRow("format no rate") << QByteArray("format 2 1280x720 p 0") << -1 << DalEventList{};
+        QTest::newRow("pos line") << QByteArray("pos 4 TOTAL 12.50") << 0 << DalEventList{{3, CBT_POS_TEXTIN, 4, 1}};
+        QTest::newRow("pos without text") << QByteArray("pos 4") << -1 << DalEventList{};
+        QTest::newRow("pos beyond profile") << QByteArray("pos 16 x") << -1 << DalEventList{};
     }
 
     void lines()

@@ -4,93 +4,182 @@
 
 #include <QtTest>
 #include <cstring>
+#include <memory>
+
+namespace {
+// Two entries on 2026-03-05 (the second with 45 made-up items) and one
+// earlier date, written out of order.
+const char* const kDesc = "# a small database\n"
+                          "date 2026-03-05 7001\n"
+                          "rec 0-1 10:00-10:59\n"
+                          "event 1 10:30-10:39\n"
+                          "item 10:03:00 text 1 9 REFUND 3.00\n"
+                          "item 10:00:00 sensor 1 5\n"
+                          "item 10:01:00 motion 0 5\n"
+                          "item 10:02:00 text 0 9 CASH 12.50\\nTOTAL\n"
+                          "date 2026-03-05 7002\n"
+                          "items 45\n"
+                          "date 2026-02-27 7000\n"
+                          "rec all 00:00-23:59\n"
+                          "item 09:00:00 text 2 4 CASH 1.00\n";
+
+const char* const kPath = "/data0/data.db6";
+
+QVector<QVector<int>> g_progress;
+void progress(void* ctx, const int32_t* v)
+{
+    QVERIFY(ctx == &g_progress);
+    g_progress.append({v[0], v[1], v[2]});
+}
+}
 
 class DalDbTest : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TTestRoot> m_root;
+
+    int open(const char* desc, const char* profile = "8")
+    {
+        dalTestSetProfile(profile);
+        if (dalTestDbDescribe(kPath, desc) != 0)
+            return 0;
+        return Db6fOpen(kPath, "/", 0, 0, 1, 0);
+    }
+
 private slots:
-    void init() { dalTestReset(); }
+    void init()
+    {
+        dalTestReset();
+        m_root.reset(new TTestRoot);
+    }
+    void cleanup() { m_root.reset(); }
 
     void openNeedsDiskOrFile()
     {
-        TTestRoot root;
-        QVERIFY(Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0) > 0);
+        QVERIFY(Db6fOpen(kPath, "/", 0, 0, 1, 0) > 0);
+        QVERIFY(m_root->read(kPath).contains("date 2026-11-29 1001")); // the default, written on first use
         QCOMPARE(Db6fOpen(nullptr, "/", 0, 0, 1, 0), 0);
-        QCOMPARE(Db6fOpen("", "/", 0, 0, 1, 0), 0);
         QCOMPARE(Db6fOpen("/backup/rec.exe", nullptr, -1, -1, 1, 0), 0); // no such file
-        QVERIFY(root.write("/backup/rec.exe", "x"));
-        QVERIFY(Db6fOpen("/backup/rec.exe", nullptr, -1, -1, 1, 0) > 0);
+        QVERIFY(m_root->write("/backup/rec.exe", "x"));
+        const int h = Db6fOpen("/backup/rec.exe", nullptr, -1, -1, 1, 0);
+        QVERIFY(h > 0);
+        QCOMPARE(Db6fNumMonth(h, 2026, 1), 0); // nothing described in it
     }
 
-    void monthsAndDates()
+    void entriesAndItemsInOrder()
     {
-        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
-        QCOMPARE(Db6fNumMonth(h, 2026, 12), 2);
-        QCOMPARE(Db6fMonthIdx(h, 2026, 12), 1);
-        QCOMPARE(Db6fMonthIdx(h, 2025, 12), -1);
-        MonthInfo mi;
-        QCOMPARE(Db6fReadMonth(h, 0, 1, &mi), 1);
-        QCOMPARE(mi.month, 11);
-        QCOMPARE(mi.count[29], 1);
-        QCOMPARE(mi.count[1], 0);
-        QCOMPARE(Db6fReadMonth(h, 2, 1, &mi), -1);
-        const Db6Date want = {2026, 12, 1, 0, 0};
-        QCOMPARE(Db6fDateIdxInSameDate(h, &want, 0), 2);
-        QCOMPARE(Db6fDateIdxInSameDate(h, &want, 1), -1); // one entry on that date
-        Db6Date d;
-        QCOMPARE(Db6fReadDate(h, 2, 1, &d), 1);
-        QCOMPARE(d.numEvents, 20);
-        Db6Avc avc;
-        QCOMPARE(Db6fGetAvc(h, 2, &avc), 0);
-        QCOMPARE(avc.numRes, 3);
+        const int h = open(kDesc);
+        Db6Date d[3];
+        QCOMPARE(Db6fReadDate(h, 0, 3, d), 3);
+        QCOMPARE(d[0].dateId, 7000); // date order
+        QCOMPARE(d[2].numEvents, 45);
+        Db6ItemHead head;
+        Db6Item items[40];
+        QCOMPARE(Db6fReadItem(h, 1, 0, 40, &head, items), 4);
+        QCOMPARE(int(items[0].type), 32 + 1); // time order: the sensor first
+        QCOMPARE(items[2].hour * 3600 + items[2].minute * 60 + items[2].second2 / 2, 10 * 3600 + 120);
+        QCOMPARE(QByteArray(items[2].text), QByteArray("CASH 12.50\nTOTAL"));
+        QCOMPARE(Db6fReadItem(h, 2, 40, 20, &head, items), 5); // the last of 45
     }
 
-    void itemsArePaged()
+    void badLinesAreSkipped_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("day beyond the month") << QByteArray("date 2026-02-29");
+        QTest::newRow("channel beyond the table") << QByteArray("rec 32 00:00-01:00");
+        QTest::newRow("span backwards") << QByteArray("rec 0 05:00-04:59");
+        QTest::newRow("hour 24") << QByteArray("item 24:00:00 text 0 5 X");
+        QTest::newRow("unknown kind") << QByteArray("item 01:00:00 door 0 5");
+        QTest::newRow("unknown statement") << QByteArray("bogus 1");
+    }
+
+    void badLinesAreSkipped()
+    {
+        QFETCH(QByteArray, line);
+        const int h = open(("date 2026-01-02 5\nrec 0 01:00-01:00\n" + line + "\nitem 01:00:00 motion 0 1\n").constData());
+        Db6Date d[2];
+        QCOMPARE(Db6fReadDate(h, 0, 2, d), 1);
+        QCOMPARE(d[0].numEvents, 1);
+        uint64_t h1[32], h2[32];
+        QCOMPARE(Db6fReadReiDay(h, 0, h1, h2), 0);
+        QCOMPARE(h1[0], uint64_t(1) << 1);
+    }
+
+    void filters_data()
+    {
+        QTest::addColumn<int>("row");     // -1 every type
+        QTest::addColumn<int>("channel"); // -1 every channel of the row
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("fromMonth"); // 0: no date filter
+        QTest::addColumn<int>("events");    // of entry 7001
+        QTest::addColumn<int>("dates");     // listed after the calculation
+        QTest::addColumn<int>("months");
+        QTest::newRow("no filter") << -1 << -1 << QByteArray() << 0 << 4 << 3 << 2;
+        QTest::newRow("sensors") << 1 << -1 << QByteArray() << 0 << 1 << 3 << 2;
+        QTest::newRow("text-in of channel 1") << 4 << 1 << QByteArray() << 0 << 1 << 3 << 2;
+        QTest::newRow("text CASH") << -1 << -1 << QByteArray("CASH") << 0 << 1 << 2 << 2;
+        QTest::newRow("text nowhere") << -1 << -1 << QByteArray("VOID") << 0 << 0 << 0 << 0;
+        QTest::newRow("March only") << -1 << -1 << QByteArray() << 3 << 4 << 2 << 1;
+    }
+
+    void filters()
+    {
+        QFETCH(int, row);
+        QFETCH(int, channel);
+        QFETCH(QByteArray, text);
+        QFETCH(int, fromMonth);
+        QFETCH(int, events);
+        QFETCH(int, dates);
+        QFETCH(int, months);
+        const int h = open(kDesc);
+        uint8_t table[9][32];
+        std::memset(table, row < 0 ? 1 : 0, sizeof table);
+        if (row >= 0)
+            std::memset(table[row], channel < 0 ? 1 : 0, 32);
+        if (channel >= 0)
+            table[row][channel] = 1;
+        QCOMPARE(Db6fFilterType(h, &table[0][0]), 0);
+        QCOMPARE(Db6fFilterTextin(h, text.constData(), -1), 0);
+        const Db6Date from = {2026, fromMonth, 1, 0, 0}, to = {2026, fromMonth, 31, 0, 0};
+        QCOMPARE(Db6fFilterDate(h, &from, &to), 0);
+        Db6Date d;
+        QCOMPARE(Db6fReadDate(h, 1, 1, &d), 1);
+        QCOMPARE(d.numEvents, events);
+        g_progress.clear();
+        QCOMPARE(Db6fCalcFilter(h, &g_progress, progress), dates);
+        QCOMPARE(g_progress, (QVector<QVector<int>>{{2026, 2, 27}, {2026, 3, 5}, {2026, 3, 5}}));
+        QCOMPARE(Db6fNumMonth(h, 0, 0), months);
+    }
+
+    void defaultDatabaseFollowsTheProfile()
     {
         dalTestSetProfile("4");
-        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 0, 0);
+        const int h = Db6fOpen(kPath, "/", 0, 0, 0, 0);
         Db6ItemHead head;
         Db6Item items[40];
         // Date 0 holds 10 events: a page of 4 from 8 gives the last 2.
         QCOMPARE(Db6fReadItem(h, 0, 8, 4, &head, items), 2);
-        QCOMPARE(head.numItems, 2);
         QCOMPARE(Db6fReadItem(h, 0, 0, 40, &head, items), 10);
         QCOMPARE(int(items[2].type), 64 + 2); // motion of channel 2
         QCOMPARE(QByteArray(items[3].text), QByteArray("POS 4 ITEM 3"));
-        QCOMPARE(items[3].textLen, 12);
         QVERIFY(items[0].text == nullptr);
-        Db6Item again[40]; // a later read leaves the earlier texts in place
-        QCOMPARE(Db6fReadItem(h, 0, 0, 40, nullptr, again), 10);
-        QCOMPARE(QByteArray(again[7].text), QByteArray(items[7].text));
-        QCOMPARE(Db6fReadItem(h, 0, -1, 4, &head, items), -1);
-        QCOMPARE(Db6fReadItem(h, 3, 0, 4, &head, items), -1);
-    }
-
-    void recordMapsFollowChannels()
-    {
-        dalTestSetProfile("8");
-        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
         uint64_t h1[32], h2[32];
         QCOMPARE(Db6fReadReiDay(h, 0, h1, h2), 0);
-        QVERIFY(h1[0] & (1ull << 0));
+        QVERIFY(h1[0] & 1);
         QVERIFY(!(h1[0] & (1ull << 12))); // the noon gap
         QVERIFY(h2[0] & (1ull << 8));
-        QCOMPARE(h1[8], uint64_t(0)); // beyond the 8 channels
-        QCOMPARE(Db6fReadReiHour(h, 0, 8, h1, h2), 0);
-        QCOMPARE(h1[0], (1ull << 60) - 1);
-        QCOMPARE(h2[0], (1ull << 10) - 1);
-        QCOMPARE(Db6fReadReiHour(h, 0, 24, h1, h2), -1);
+        QCOMPARE(h1[4], uint64_t(0)); // beyond the 4 channels
+        QCOMPARE(Db6fReadItem(h, 3, 0, 4, &head, items), -1);
     }
 
     void closedHandleAndNullRefused()
     {
-        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
+        const int h = Db6fOpen(kPath, "/", 0, 0, 1, 0);
         QCOMPARE(Db6fClose(h), 0);
         QCOMPARE(Db6fClose(h), -1);
         QCOMPARE(Db6fNumMonth(h, 2026, 11), -1);
-        MonthInfo mi;
-        QCOMPARE(Db6fReadMonth(h, 0, 1, &mi), -1);
-        QCOMPARE(Db6fFilterRei(h, 1), -1); // filters are not simulated
+        QCOMPARE(Db6fFilterRei(h, 1), -1);
+        QCOMPARE(Db6fCalcFilter(h, nullptr, nullptr), -1);
         dalTestSetProfile("8");
         Db6Check c;
         std::memset(&c, 0x55, sizeof c);

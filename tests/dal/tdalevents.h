@@ -10,18 +10,19 @@
 using DalEventList = QVector<QVector<int>>;
 
 // Records what the stand-in's callbacks deliver on its own threads: each
-// event as {family (0 IO, 1 video input, 2 encoder), type, a, b}; IO ticks
+// event as {family (0 IO, 1 video input, 2 encoder, 3 POS), type, a, b}; IO ticks
 // are counted apart, with the thread each family last ran on.
 struct TDalEvents {
     std::atomic<int> ticks{0};
     std::atomic<int> lastTick{0};
-    std::atomic<Qt::HANDLE> thread[3] = {};
+    std::atomic<Qt::HANDLE> thread[4] = {};
 
     void registerAll()
     {
         DalIoSetCb([](void* c, int type, int from, int data) { return add(c, 0, type, from, data); }, this);
         DalVinSetCb([](void* c, int type, const VinEvent* ev) { return add(c, 1, type, ev->ch, ev->value); }, this);
         DalEncrSetCb(nullptr, [](void* c, int type, int ch, int data, const char*) { return add(c, 2, type, ch, data); }, this);
+        DalPosSetCb([](void* c, int type, int ch, int value, const char*) { return add(c, 3, type, ch, value); }, this);
     }
     DalEventList events()
     {

@@ -1,0 +1,185 @@
+// Times the stand-in's recording database against the floor of reading
+// the same bytes, in one run, on a 32-channel recorder with a month of
+// recordings (30 dates, every channel all day, event recording and 100
+// items a date):
+//   day map:     one day's map for 32 channels x 1,440 minutes (the 12,800
+//                bytes of a day's record map: Db6fReadReiDay, then
+//                Db6fReadReiHour for each of the 24 hours)
+//   month index: the entries per day of one month (Db6fReadMonth, 136 bytes)
+//   open:        the database built from its description (Db6fOpen, then
+//                Db6fClose)
+// Floor: the same bytes read with pread from a file, in the same pieces
+// (one read per call).
+// Usage: daldbbench [folder]   (default /dev/shm when present)
+#include "dal.h"
+#include "dal_test.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const int kRounds = 5;
+const int kRepeats = 2000;
+const int kOpens = 20;
+const size_t kPlane = sizeof(uint64_t) * DAL_MAX_CH; // one mask per channel
+
+using Clock = std::chrono::steady_clock;
+
+long long nsSince(Clock::time_point t0)
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - t0).count();
+}
+
+template <typename F>
+long long best(F f)
+{
+    long long b = -1;
+    for (int r = 0; r < kRounds; ++r) {
+        const long long ns = f();
+        b = b < 0 ? ns : std::min(b, ns);
+    }
+    return b;
+}
+
+std::string description()
+{
+    std::string d;
+    char line[64];
+    for (int day = 1; day <= 30; ++day) {
+        std::snprintf(line, sizeof line, "date 2026-11-%02d %d\n", day, 2000 + day);
+        d += line;
+        d += "rec all 00:00-23:59\nevent 0-15 08:00-08:09\nevent 16-31 17:30-18:29\nitems 100\n";
+    }
+    return d;
+}
+
+long long dayMap(int h, volatile uint64_t* sink)
+{
+    static uint64_t hour1[DAL_MAX_CH], hour2[DAL_MAX_CH], min1[24][DAL_MAX_CH], min2[24][DAL_MAX_CH];
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kRepeats; ++i) {
+        if (Db6fReadReiDay(h, i % 30, hour1, hour2) != 0)
+            std::abort();
+        for (int hr = 0; hr < 24; ++hr)
+            if (Db6fReadReiHour(h, i % 30, hr, min1[hr], min2[hr]) != 0)
+                std::abort();
+        *sink += min1[23][31] ^ hour2[0];
+    }
+    return nsSince(t0) / kRepeats;
+}
+
+long long monthIndex(int h, volatile uint64_t* sink)
+{
+    MonthInfo mi;
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kRepeats; ++i) {
+        if (Db6fReadMonth(h, 0, 1, &mi) != 1)
+            std::abort();
+        *sink += uint64_t(mi.count[30]);
+    }
+    return nsSince(t0) / kRepeats;
+}
+
+long long opens(volatile uint64_t* sink)
+{
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kOpens; ++i) {
+        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
+        if (h <= 0)
+            std::abort();
+        *sink += uint64_t(h);
+        Db6fClose(h);
+    }
+    return nsSince(t0) / kOpens;
+}
+
+// The bytes of a day map read in the pieces the calls hand out: the two
+// hour planes, then the two minute planes of each hour.
+long long floorDayMap(int fd, volatile uint64_t* sink)
+{
+    static uint64_t buf[2 * DAL_MAX_CH];
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kRepeats; ++i) {
+        const off_t day = off_t(i % 30) * 25 * 2 * off_t(kPlane);
+        for (int piece = 0; piece < 25; ++piece)
+            if (::pread(fd, buf, 2 * kPlane, day + off_t(piece) * 2 * off_t(kPlane)) != ssize_t(2 * kPlane))
+                std::abort();
+        *sink += buf[0];
+    }
+    return nsSince(t0) / kRepeats;
+}
+
+long long floorMonth(int fd, volatile uint64_t* sink)
+{
+    MonthInfo mi;
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kRepeats; ++i) {
+        if (::pread(fd, &mi, sizeof mi, 0) != ssize_t(sizeof mi))
+            std::abort();
+        *sink += uint64_t(mi.count[30]);
+    }
+    return nsSince(t0) / kRepeats;
+}
+
+void report(const char* what, long long ns, long long floorNs)
+{
+    std::printf("  %-44s %10.2f us", what, ns / 1e3);
+    if (floorNs > 0)
+        std::printf("  x%.1f of the floor", double(ns) / double(floorNs));
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    struct stat st;
+    const std::string base = argc > 1 ? argv[1] : (::stat("/dev/shm", &st) == 0 ? "/dev/shm" : "/tmp");
+    std::string root = base + "/daldbbench-XXXXXX";
+    if (!::mkdtemp(&root[0])) {
+        std::fprintf(stderr, "daldbbench: cannot make a folder in %s\n", base.c_str());
+        return 1;
+    }
+    ::setenv("DVR_ROOT", root.c_str(), 1);
+    dalTestReset();
+    dalTestSetProfile("32");
+    const std::string desc = description();
+    if (dalTestDbDescribe("/data0/data.db6", desc.c_str()) != 0)
+        return 1;
+
+    // The floor's file: 30 days of maps and a month record, as bytes.
+    const std::string floorFile = root + "/floor.bin";
+    const int fd = ::open(floorFile.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+    std::string bytes(30 * 25 * 2 * kPlane, '\x5a');
+    if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != ssize_t(bytes.size()))
+        return 1;
+
+    volatile uint64_t sink = 0;
+    const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
+    std::printf("daldbbench in %s: 32 channels, 30 dates, best of %d rounds\n", base.c_str(), kRounds);
+    const long long fDay = best([&] { return floorDayMap(fd, &sink); });
+    const long long fMonth = best([&] { return floorMonth(fd, &sink); });
+    report("floor: pread 12,800 bytes in 25 pieces", fDay, 0);
+    report("day map, 32 ch x 1,440 min (25 calls)", best([&] { return dayMap(h, &sink); }), fDay);
+    report("floor: pread 136 bytes", fMonth, 0);
+    report("month index (Db6fReadMonth)", best([&] { return monthIndex(h, &sink); }), fMonth);
+    report("open: description to database, and close", best([&] { return opens(&sink); }), 0);
+    std::printf("  (description of %zu bytes)\n", desc.size());
+
+    Db6fClose(h);
+    ::close(fd);
+    ::unlink(floorFile.c_str());
+    const std::string db = root + "/data0/data.db6";
+    ::unlink(db.c_str());
+    ::rmdir((root + "/data0").c_str());
+    ::rmdir(root.c_str());
+    return sink == 42 ? 2 : 0;
+}

@@ -1,0 +1,313 @@
+#include "tdvrfixture.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTime>
+#include <cstring>
+
+namespace {
+// 2026-03-05 recorded on every channel from 10:00 to 10:59; today too when
+// asked.
+QByteArray database(bool today)
+{
+    QByteArray d = "date 2026-03-05 7001\nrec all 10:00-10:59\n";
+    if (today)
+        d += "date " + QDate::currentDate().toString(Qt::ISODate).toLatin1() + " 7002\nrec all 00:00-23:59\n";
+    return d;
+}
+
+// Opens the database on 2026-03-05 in Time mode.
+void loadDay(bool today = false)
+{
+    QCOMPARE(dalTestDbDescribe("/data0/data.db6", database(today).constData()), 0);
+    SearchQuery q;
+    std::memset(&q, 0, sizeof q);
+    q.year = 2026;
+    q.month = 3;
+    q.perPage = 20;
+    QCOMPARE(g_api.readyFordb(&q), 1);
+    QCOMPARE(g_api.loadMonth(), 1);
+    QCOMPARE(g_api.loadDay(5, 0, 0, 1), 1);
+}
+
+// The start seconds of the DalDecStart calls in the journal.
+QList<double> starts()
+{
+    QList<double> out;
+    char line[256];
+    for (int i = 0; dalTestJournalLine(i, line, sizeof line) == 0; ++i) {
+        const auto m = QRegularExpression(R"(^DalDecStart\(.*,(-?[\d.]+),[\d.-]+\)$)").match(QString(line));
+        if (m.hasMatch())
+            out << m.captured(1).toDouble();
+    }
+    return out;
+}
+
+int journalCount(const char* text)
+{
+    int n = 0;
+    char line[256];
+    for (int i = 0; dalTestJournalLine(i, line, sizeof line) == 0; ++i)
+        n += qstrcmp(line, text) == 0;
+    return n;
+}
+
+DecInfo* record(int ch, int width, double fps, int quality, int audio)
+{
+    static DecInfo rec;
+    std::memset(&rec, 0, sizeof rec);
+    rec.entry[ch] = DecChannel{width, width ? 480 : 0, quality, audio, fps, 0, 0, 0, 0, 0.0, {}};
+    return &rec;
+}
+}
+
+class TDvrApiPlayTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void instantReplay_data()
+    {
+        QTest::addColumn<bool>("today");     // today's recordings in the database
+        QTest::addColumn<int>("layerAnswer"); // 0: the stand-in's own
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("attempts");
+        QTest::addColumn<int>("playing");
+        QTest::newRow("no recording today: three tries") << false << 0 << -1 << 3 << 0;
+        QTest::newRow("today recorded") << true << 0 << 0 << 1 << 1;
+        QTest::newRow("the layer does not play") << true << 2 << 2 << 1 << 0;
+    }
+
+    void instantReplay()
+    {
+        QFETCH(bool, today);
+        QFETCH(int, layerAnswer);
+        QFETCH(int, result);
+        QFETCH(int, attempts);
+        QFETCH(int, playing);
+        if (QTime::currentTime().msecsSinceStartOfDay() < 20000 || QTime::currentTime().hour() == 23)
+            QSKIP("the last seconds of today would cross midnight");
+        TDvrFixture fx("4");
+        loadDay(today);
+        g_api.m_searchMode = 2;
+        g_api.m_rate = 0.5;
+        if (layerAnswer)
+            dalTestFail("DalDecStart", layerAnswer);
+        dalTestJournalClear();
+        const int now = QTime::currentTime().msecsSinceStartOfDay() / 1000;
+        QCOMPARE(g_api.decStart(-1, 0, 0, 1.0), result);
+        QCOMPARE(g_api.isPlay(), playing);
+        QCOMPARE(g_api.m_rate, result >= 0 ? 1.0 : 0.5);
+        QCOMPARE(g_api.m_searchMode, 0);
+        const QList<double> s = starts();
+        QCOMPARE(s.size(), attempts);
+        QVERIFY(s[0] <= now - 5 && s[0] >= now - 6);
+        for (int i = 1; i < s.size(); ++i)
+            QCOMPARE(s[i], s[0] - i);
+    }
+
+    void controlsNeedPlayback()
+    {
+        TDvrFixture fx("4");
+        dalTestJournalClear();
+        g_api.decRate(2.0);
+        g_api.decStep(1);
+        QCOMPARE(g_api.decPos(100), -1);
+        g_api.decStop();
+        QCOMPARE(dalTestJournalCount(), 0);
+    }
+
+    void stepDirection_data()
+    {
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("dir");
+        QTest::addColumn<int>("forward");
+        QTest::newRow("with forward play") << 2.0 << -1 << 1;
+        QTest::newRow("with reverse play") << -2.0 << -1 << 0;
+        QTest::newRow("forward asked in reverse play") << -2.0 << 1 << 1;
+    }
+
+    void stepDirection()
+    {
+        QFETCH(double, rate);
+        QFETCH(int, dir);
+        QFETCH(int, forward);
+        TDvrFixture fx("4");
+        loadDay();
+        QCOMPARE(g_api.decStart(10, 0, 0, rate), 0);
+        g_api.decStep(dir);
+        g_api.decStep(dir); // a second step keeps the rate saved by the first
+        QCOMPARE(g_api.m_rate, 0.0);
+        QCOMPARE(g_api.m_pauseRate, rate);
+        QVERIFY(dalTestJournalFind(qPrintable(QStringLiteral("DalDecStep(%1)").arg(forward))) >= 0);
+        QVERIFY(dalTestJournalFind(qPrintable(QStringLiteral("DalDecStep(%1)").arg(1 - forward))) < 0);
+        g_api.decStop();
+        QCOMPARE(g_api.isPlay(), 0);
+    }
+
+    void forbiddenCamerasAreNotPlayed()
+    {
+        TDvrFixture fx("4");
+        loadDay();
+        fx.live<PropDevices>(IDX_PROP_DEVICES)->users = 8;
+        auto* users = fx.live<PropUser>(IDX_PROP_USER);
+        qstrncpy(users->user[1].id, "bob", sizeof users->user[1].id);
+        std::memset(users->user[1].camlocal, 1, sizeof users->user[1].camlocal);
+        users->user[1].camlocal[2] = 0;
+        fx.live<PropCamera>(IDX_PROP_CAMERA)->data[3].covertOn = 1;
+        g_api.setUserName("bob");
+        dalTestJournalClear();
+        QCOMPARE(g_api.decStart(10, 0, 0, 1.0), 0);
+        QVERIFY(dalTestJournalFind(",7001,0x0000000c,") >= 0);
+    }
+
+    void decoderNotifications()
+    {
+        TDvrFixture fx("4");
+        g_api.registerCallbacks();
+        QCOMPARE(DalInit(), 0);
+        dalTestSetManualTicks(1);
+        QCOMPARE(DalStart(), 0);
+        loadDay();
+        QObject receiver;
+        QList<QPair<int, double>> got; // code and the time or rate of the copy
+        connect(&g_api, &TDVRAPI::sg_dvrRecord, &receiver, [&](int type, int, int, const QByteArray& rec) {
+            const auto* dec = reinterpret_cast<const DecInfo*>(rec.constData());
+            got << qMakePair(type, type == SIG_DEC_INFO_RATE ? dec->rate : dec->time + dec->day * 100000.0);
+        });
+        QCOMPARE(g_api.decStart(10, 0, 30, 1.0), 0);
+        QTRY_COMPARE(got.size(), 2);
+        QCOMPARE(got[0].first, int(SIG_DEC_INFO_DATE)); // the date first
+        QCOMPARE(got[1], qMakePair(int(SIG_DEC_INFO_TIME), 536030.0));
+        QVERIFY(dalTestStepTick() > 0);
+        QTRY_COMPARE(got.size(), 3);
+        QCOMPARE(got[2], qMakePair(int(SIG_DEC_INFO_TIME), 536031.0));
+        g_api.decRate(4.0);
+        QTRY_COMPARE(got.size(), 4);
+        QCOMPARE(got[3], qMakePair(int(SIG_DEC_INFO_RATE), 4.0));
+        g_api.decStep(1); // within the same second: the rate only
+        QTRY_COMPARE(got.size(), 5);
+        QCOMPARE(got[4], qMakePair(int(SIG_DEC_INFO_RATE), 0.0));
+        dalTestFlush();
+        QTest::qWait(0);
+        QCOMPARE(got.size(), 5);
+        QCOMPARE(g_api.decCurDateId(), 7001);
+    }
+
+    void cellTexts_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("forbidden"); // the user may not watch the camera
+        QTest::addColumn<QString>("text");
+        QTest::newRow("decoding") << 0 << 1 << 704 << false << "704x480 29.9 H A";
+        QTest::newRow("no picture") << 1 << 1 << 0 << false << "No Data";
+        QTest::newRow("no picture of a forbidden camera") << 2 << 1 << 0 << true << "";
+        QTest::newRow("thumbnail without picture") << 3 << 1 << 0 << false << "No Data";
+        QTest::newRow("thumbnail with picture: unchanged") << 3 << 1 << 704 << false << "before";
+        QTest::newRow("thumbnail beyond the cells") << 3 << 3 << 0 << false << "";
+        QTest::newRow("panorama") << 4 << 1 << 0 << false << "";
+        QTest::newRow("beyond the device's channels: ignored") << 0 << 4 << 704 << false << "before";
+    }
+
+    void cellTexts()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, ch);
+        QFETCH(int, width);
+        QFETCH(bool, forbidden);
+        QFETCH(QString, text);
+        TDvrFixture fx("4");
+        TConfig::setTextHook([](int id) { return id == 246 ? QStringLiteral("No Data") : QString(); });
+        auto* users = fx.live<PropUser>(IDX_PROP_USER);
+        qstrncpy(users->user[1].id, "bob", sizeof users->user[1].id);
+        users->user[1].camlocal[ch] = forbidden ? 0 : 1;
+        g_api.setUserName("bob");
+        g_api.m_searchMode = mode;
+        g_api.m_thumbNum = 2;
+        g_api.sl_decInfo(ch, QStringLiteral("before"));
+        QCOMPARE(CbDecInfo(&g_api, ch, record(ch, width, 29.97, 2, 1)), 0);
+        TConfig::setTextHook(nullptr);
+        QCOMPARE(g_api.playText(ch), text);
+        QCOMPARE(g_api.m_dec.entry[ch].width, ch < 4 ? width : 0);
+    }
+
+    void textIn_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("showPos"); // the search option
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<bool>("drawn");
+        QTest::addColumn<int>("overlays"); // the overlay time counted in
+        QTest::newRow("time search, shown") << 0 << 1 << 33 << QByteArray("SALE") << 1.0 << true << 2;
+        QTest::newRow("time search, option off") << 0 << 0 << 33 << QByteArray("SALE") << 1.0 << false << 0;
+        QTest::newRow("POS search, always") << 2 << 0 << 33 << QByteArray("SALE") << 1.0 << true << 2;
+        QTest::newRow("thumbnails, never") << 3 << 1 << 33 << QByteArray("SALE") << 1.0 << false << 0;
+        QTest::newRow("beyond the device's channels") << 2 << 1 << 36 << QByteArray("SALE") << 1.0 << false << 0;
+        QTest::newRow("end of a line while playing") << 2 << 1 << 33 << QByteArray() << 1.0 << false << 1;
+    }
+
+    void textIn()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, showPos);
+        QFETCH(int, type);
+        QFETCH(QByteArray, text);
+        QFETCH(double, rate);
+        QFETCH(bool, drawn);
+        QFETCH(int, overlays);
+        TDvrFixture fx("4");
+        fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->pos = showPos;
+        fx.live<PropPos>(IDX_PROP_POS)->overlaytime = 2;
+        g_api.m_searchMode = mode;
+        g_api.m_dec.rate = rate;
+        DecInfo* rec = record(0, 0, 0, 0, 0);
+        const int c = type - CBT_DEC_TEXTIN_CH;
+        qstrncpy(rec->entry[c].text, text.constData(), sizeof rec->entry[c].text);
+        QCOMPARE(CbDecInfo(&g_api, type, rec), 0);
+        QCOMPARE(QByteArray(g_api.m_dec.entry[c].text), text);
+        const int ch = qMin(c, 3);
+        QCOMPARE(g_api.m_posText[ch], drawn ? QString::fromLatin1(text) : QString());
+        QCOMPARE(g_api.m_txtin[ch].on, drawn ? 1 : 0);
+        const int dur = int(fx.cfg->getvaluefromindex(IDX_DATA_OVERLAY_TIME, fx.live<PropPos>(IDX_PROP_POS)->overlaytime));
+        QVERIFY(dur > 0);
+        QCOMPARE(g_api.m_nPosDur[ch], overlays * dur);
+    }
+
+    void textInBeyondTheTableIsRefused()
+    {
+        TDvrFixture fx("4");
+        DecInfo* rec = record(0, 704, 30, 2, 0);
+        std::memset(rec->entry, 'x', sizeof rec->entry); // unterminated texts
+        const QByteArray before(reinterpret_cast<const char*>(&g_api.m_dec), sizeof g_api.m_dec);
+        QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TEXTIN_CH + DAL_MAX_CH, rec), 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(&g_api.m_dec), sizeof g_api.m_dec), before);
+        QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TEXTIN_CH + 31, rec), 0); // in the table: copied, terminated
+        QCOMPARE(qstrlen(g_api.m_dec.entry[31].text), uint(sizeof rec->entry[31].text - 1));
+    }
+
+    void screenModes()
+    {
+        TDvrFixture fx("4");
+        g_api.m_txtin[2].on = 1;
+        g_api.m_posText[2] = QStringLiteral("SALE");
+        g_api.m_searchMode = 2;
+        dalTestJournalClear();
+        g_api.setMode(1);
+        g_api.setMode(1); // entering search twice switches once
+        QCOMPARE(journalCount("DalVoutSetLive(0)"), 1);
+        QCOMPARE(g_api.m_txtin[2].on, 0);
+        QVERIFY(g_api.m_posText[2].isEmpty());
+        QCOMPARE(g_api.isLiveMode(), 0);
+        g_api.setMode(0);
+        g_api.setMode(0); // live view again redraws
+        QCOMPARE(journalCount("DalVoutSetLive(1)"), 2);
+        QCOMPARE(g_api.m_searchMode, 0);
+    }
+};
+
+QTEST_MAIN(TDvrApiPlayTest)
+#include "tdvrapi-playtest.moc"

@@ -1,0 +1,116 @@
+#include "tdvrfixture.h"
+
+#include <QSignalSpy>
+
+class TDvrApiVinEvtTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void videoLossAndMotion_data()
+    {
+        QTest::addColumn<QVector<int>>("event"); // type, value, log code (0: none)
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("contents");
+        const QByteArray hangul = QString(13, QChar(0xD55C)).toUtf8(); // 39 bytes
+        QTest::newRow("video lost") << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << QByteArray("Gate") << QByteArray("(Gate)");
+        QTest::newRow("video back") << QVector<int>{CBT_VIN_VL, 0, LOG_VIDEO_IN} << QByteArray("Gate") << QByteArray("(Gate)");
+        QTest::newRow("long name keeps its parenthesis")
+            << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << QByteArray(63, 'A') << "(" + QByteArray(37, 'A') + ")";
+        // 37 bytes would end inside the 13th character: 12 are kept.
+        QTest::newRow("cut between characters") << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << hangul << "(" + hangul.left(36) + ")";
+        QTest::newRow("motion: no entry") << QVector<int>{CBT_VIN_MOTION, 1, 0} << QByteArray("Gate") << QByteArray();
+    }
+
+    void videoLossAndMotion()
+    {
+        QFETCH(QVector<int>, event);
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, contents);
+        TDvrFixture fx;
+        g_api.registerCallbacks();
+        DalInit();
+        DalStart();
+        qstrncpy(fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].name, name.constData(), 64);
+        fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].vlossOn[6] = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].motionOn[6] = 1;
+        int& flag = event[0] == CBT_VIN_VL ? g_api.m_cell[6].videoLoss : g_api.m_cell[6].motion;
+        flag = !event[1];
+        const int logs = g_api.lastLogs(nullptr, 0);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        dalTestVin(event[0], 6, event[1], nullptr);
+        dalTestVin(event[0], 16, event[1], nullptr); // beyond the 16 channels: nothing
+        QTRY_VERIFY(!spy.isEmpty());
+        dalTestFlush();
+        QCoreApplication::processEvents();
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.first().mid(0, 3), (QVariantList{event[0] == CBT_VIN_VL ? SIG_VIN_VL : SIG_VIN_MOTION, 6, event[1]}));
+        QCOMPARE(flag, event[1]);
+        QCOMPARE(g_api.lastLogs(nullptr, 0), logs + (event[2] ? 1 : 0));
+        LogRecord r;
+        g_api.lastLogs(&r, 1);
+        QVERIFY(!event[2] || (r.code == event[2] && QByteArray(r.contents) == contents));
+        QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // relay 0 linked
+    }
+
+    void posOverlay_data()
+    {
+        QTest::addColumn<QVector<int>>("event"); // type, value, m_mode, m_sowOsdOn, m_osdLock
+        QTest::addColumn<QVector<int>>("shown"); // text kept, the area on, the cell repainted
+        const int T1 = CBT_POS_TEXTIN, T2 = CBT_POS_TEXTIN2;
+        QTest::newRow("receipt") << QVector<int>{T1, 1, 0, 1, 0} << QVector<int>{1, 1, 1};
+        QTest::newRow("second kind: cell not blanked") << QVector<int>{T2, 1, 0, 1, 0} << QVector<int>{1, 1, 0};
+        QTest::newRow("value 0: area not switched on") << QVector<int>{T1, 0, 0, 1, 0} << QVector<int>{1, 0, 0};
+        QTest::newRow("search mode") << QVector<int>{T1, 1, 1, 1, 0} << QVector<int>{0, 0, 0};
+        QTest::newRow("cell texts off") << QVector<int>{T1, 1, 0, 0, 0} << QVector<int>{0, 0, 0};
+        QTest::newRow("updates held") << QVector<int>{T1, 1, 0, 1, 1} << QVector<int>{0, 0, 0};
+    }
+
+    void posOverlay()
+    {
+        QFETCH(QVector<int>, event);
+        QFETCH(QVector<int>, shown);
+        TDvrFixture fx;
+        fx.live<PropPos>(IDX_PROP_POS)->overlaytime = 2; // 30 s
+        g_api.m_numvid = 1;
+        g_api.m_vidwnd[0] = VidWnd{1, 4, 100, 200, 300, 400};
+        g_api.m_mode = event[2];
+        g_api.m_sowOsdOn = event[3];
+        g_api.m_osdLock = event[4];
+        fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].txtinOn[4] = 1;
+        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        const QString text = QStringLiteral("TOTAL 12.50\nCASH");
+        g_api.runPos(event[0], 4, event[1], text.toUtf8().constData());
+        g_api.runPos(event[0], 16, event[1], "beyond the channels");
+        // Notified with its text whether drawn or not.
+        const int code = event[0] == CBT_POS_TEXTIN ? SIG_POS_TEXTIN : SIG_POS_TEXTIN2;
+        QCOMPARE(QList<QVariantList>(own), (QList<QVariantList>{{code, 4, event[1], 0, text}}));
+        QCOMPARE(g_api.posText(4), shown[0] ? text : QString());
+        QCOMPARE(g_api.m_nPosDur[4], shown[0] ? 30 : 0);
+        QCOMPARE(g_api.m_txtin[4].on, shown[1]);
+        const QVariantList cell{SIG_OSD_POS_UPDATE, (100 << 16) + 200, (300 << 16) + 400, 0, QString(), QString()};
+        QCOMPARE(int(out.contains(cell)), shown[2]);
+        QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // linked, drawn or not
+    }
+
+    void posOverlayKeepsLastTextForItsTime()
+    {
+        TDvrFixture fx;
+        fx.live<PropPos>(IDX_PROP_POS)->overlaytime = 0; // 10 s
+        const QString receipt = QStringLiteral("line 1\nline 2\nline 3\n");
+        g_api.runPos(CBT_POS_TEXTIN, 2, 1, "first");
+        g_api.runPos(CBT_POS_TEXTIN, 2, 1, receipt.toUtf8().constData());
+        // A text beyond the bound is cut, never inside a character.
+        g_api.runPos(CBT_POS_TEXTIN, 3, 1, (QByteArray(1999, 'x') + QString(QChar(0xD55C)).toUtf8()).constData());
+        QCOMPARE(g_api.posText(3), QString(1999, QLatin1Char('x')));
+        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        for (int s = 1; s <= 10; ++s) {
+            QCOMPARE(g_api.posText(2), receipt);
+            g_api.notify(SIG_IO_TIME, 0, s);
+        }
+        QCOMPARE(g_api.posText(2), QString());
+        QVERIFY(out.contains(QVariantList{SIG_POS_TEXTIN, 2, 0, 0, QString(), QString()}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TDvrApiVinEvtTest)
+#include "tdvrapi-vinevttest.moc"
