@@ -4,6 +4,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "tosdhooks.h"
 #include "tpath.h"
 #include "tres.h"
 #include "treshooks.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPixmap>
 #include <cstdio>
 
 namespace {
@@ -35,6 +37,15 @@ void installHooks()
     g_resHooks.audios = [](int live) { return devices(live).audios; };
     g_resHooks.storage = [](int live) { return devices(live).storage; };
     g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
+    // The facade's OSD reads the resource object, which sits above it.
+    g_osdHooks.scale = [](int n) { return g_res ? g_res->scale(n) : n; };
+    g_osdHooks.scaleCeil = [](int n) { return g_res ? g_res->scaleCeil(n) : n; };
+    g_osdHooks.size = [](int id) { return g_res ? g_res->getSize(id) : QSize(); };
+    g_osdHooks.value = [](int id) { return g_res ? g_res->getValue(id) : 0; };
+    g_osdHooks.image = [](int id) {
+        QPixmap* p = g_res ? g_res->getImage(id) : nullptr;
+        return p ? p->toImage() : QImage();
+    };
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The stand-in's test driver (dal_test.h).
 #include "dal_test.h"
 #include "dalcall.h"
+#include "tdalbackup.h"
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
@@ -8,6 +9,7 @@
 #include "tdalenc.h"
 #include "tdaljournal.h"
 #include "tdalvin.h"
+#include "tdalvout.h"
 
 #include <cstdio>
 #include <cstring>
@@ -51,8 +53,10 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalVin::instance().reset();
+    TDalVout::instance().reset();
     TDalEnc::instance().reset();
     TDalDisks::instance().reset();
 }
@@ -262,6 +266,23 @@ void dalTestJournalClear(void)
 int dalTestDbDescribe(const char* path, const char* text)
 {
     return TDalDb::describe(path, text) ? 0 : -1;
+}
+
+/* ---- Video outputs ---- */
+
+int dalTestVoutGet(int output, DalTestVout* out)
+{
+    return TDalVout::instance().get(output, out);
+}
+
+void dalTestDisplayGet(DalTestDisplay* out)
+{
+    TDalVout::instance().display(out);
+}
+
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size)
+{
+    return TDalVout::instance().overlayCopy(hd != 0, info, buf, size);
 }
 
 int dalTestControlPath(char* buf, int size)

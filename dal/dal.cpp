@@ -4,6 +4,7 @@
 // the stand-in never reports success for work it does not do.
 #include "dal.h"
 #include "dalcall.h"
+#include "tdalvout.h"
 #include "trootmap.h"
 
 #include <cstdarg>
@@ -217,6 +218,10 @@ int DalCmd(const char* name, char* value, int size)
         core().setPal(in == "pal");
         return 0;
     }
+    // Title overlays of the spot outputs: the text names the caller's
+    // buffer, copied before the call returns.
+    if (n == "spot_osd" || n == "spothd_osd")
+        return TDalVout::instance().overlay(n == "spothd_osd", in);
     std::lock_guard<std::mutex> lock(core().stateMutex());
     if (n == "gigabit-enabled")
         return cmdOutput(value, size, "no");

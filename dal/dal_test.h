@@ -121,6 +121,41 @@ void dalTestJournalClear(void);
  * runtime root (DVR_ROOT). */
 int dalTestDbDescribe(const char* path, const char* text);
 
+/* ---- Video outputs ---- */
+
+/* One output: 0 the main monitor, 2 the spot monitor. */
+typedef struct DalTestVout {
+    int32_t res;           /* DalVoutSetCaps; -1 never set */
+    int32_t layout;        /* layout id shown; 0 none yet */
+    int32_t chain[32];     /* the chain of the last accepted DalVoutSetLayout */
+    int32_t viw[4];        /* picture-in-picture window x, y, w, h; w 0: off */
+    int32_t csc[4];        /* 0 brightness, 1 saturation, 2 hue, 3 contrast; -1 never set */
+} DalTestVout;
+
+/* The screen: digital zoom, covert cameras, live flag, alpha rectangles. */
+typedef struct DalTestDisplay {
+    double zoom, zoomX, zoomY; /* the last accepted DalVoutZoom */
+    uint32_t covert;           /* bit ch: covert */
+    int32_t live;              /* DalVoutSetLive; -1 never set */
+    int32_t numAlpha;          /* rectangles below, oldest first (the last 64) */
+    int32_t alpha[64][5];      /* x, y, w, h and the device's level */
+} DalTestDisplay;
+
+/* The last title overlay of a spot output, as the layer copied it: 16-bit
+ * words of packed 4:2:2 (luma in the high byte, Cb for even x and Cr for
+ * odd x in the low byte), pitch bytes a row. */
+typedef struct DalTestOverlay {
+    int32_t ch;            /* the channel count: the clock line */
+    int32_t w, h, pitch;
+} DalTestOverlay;
+
+/* 0, or -1 for an output outside 0..2 or a null record. */
+int dalTestVoutGet(int output, DalTestVout* out);
+void dalTestDisplayGet(DalTestDisplay* out);
+/* hd 0 the spot output, 1 the HD spot: its overlay's record and up to size
+ * bytes of its buffer; the bytes copied, -1 when none was sent. */
+int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size);
+
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
 
@@ -222,6 +257,31 @@ void dalTestAudioGetState(DalTestAudioState* out);
 int dalTestVinFormat(int ch, int width, int height, int progressive, double fps);
 /* Motion starts (on) or ends on ch (CBT_VIN_MOTION). */
 void dalTestMotion(int ch, int on);
+
+/* ---- Backup media ---- */
+
+/* The backup devices and the job of the backup family. */
+typedef struct DalTestBackupState {
+    uint64_t size[2];      /* room on the medium, bytes (0 USB, 1 optical) */
+    int32_t present[2];
+    int32_t selected;      /* 0 USB, 1 optical */
+    int32_t mounted;       /* the selected medium is mounted at "/backup" */
+    int32_t dbOpen;
+    int32_t job;           /* 0 none, 1 estimate, 2 copy */
+    uint32_t camoff;       /* cameras the filter leaves out */
+    int32_t type;          /* backup format: 0 exe, 1 avi */
+    char lastFile[256];    /* unit path of the last file written */
+} DalTestBackupState;
+
+/* Puts a medium (0 USB stick, 1 optical disc) in or out of its drive with
+ * size bytes of room; mounted non-zero also selects it and mounts it at
+ * "/backup". A medium that leaves while a copy is written to it fails the
+ * copy. The program hears CBT_BACKUP_INFO_BD with the device. */
+void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
+/* While on, a backup job waits before each next step (after each progress
+ * report) until released, stopped, or its medium leaves. */
+void dalTestBackupHold(int on);
+void dalTestBackupGetState(DalTestBackupState* st);
 
 /* ---- Recorder and disks ----
  * The stand-in's disk table has 16 slots; a profile starts with its disks

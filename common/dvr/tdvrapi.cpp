@@ -52,6 +52,7 @@ void TDVRAPI::init()
     std::memset(&m_pageLines, 0, sizeof m_pageLines);
     m_pageLines.page = -1;
     m_logStart = 0;
+    resetBackup();
 
     // 2. Flags and screen state.
     m_rate = 0.0;
@@ -70,6 +71,7 @@ void TDVRAPI::init()
     for (int i = 0; i < CHANNELS; ++i)
         m_chOrder[i] = i;
     m_hddAlarmCheck = 1;
+    resetLive();
     m_deint = g_cfg ? static_cast<const PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 1))->deinterlace : 0;
     initPlayback();
 

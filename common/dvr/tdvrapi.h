@@ -2,6 +2,7 @@
 #include "alarmrecords.h"
 #include "cbt.h"
 #include "dal.h"
+#include "dvrbackup.h"
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
@@ -10,12 +11,16 @@
 #include "vinrecords.h"
 
 #include <QByteArray>
+#include <QFont>
+#include <QImage>
 #include <QMutex>
 #include <QObject>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
+#include <atomic>
 #include <cstdint>
 
 class TDvrApiTest;
@@ -286,8 +291,198 @@ public:
     // ======== IO keys (tdvrapi-io.cpp) ========
 
     // ======== Live layouts and OSD (tdvrapi-live.cpp, tdvrapi-osd.cpp) ========
+public:
+    // --- Layouts, cells and channel chains (tdvrapi-live.cpp)
+    // A chain is DAL_MAX_CH entries: entry k the channel of cell k, -1 empty.
+    // Display positions map to channels through m_chOrder.
+
+    // The layout id at index i of the output's list (menu order); 1 outside.
+    int layoutAt(int i) const;
+    // The index of the first entry equal to id; 0 when absent.
+    int layoutIndex(int id) const;
+    // Cells of a layout as the device reports them, at least 1.
+    int numLayoutCam(int lay);
+    // Big cells of a layout as the device reports them.
+    int numLayoutBigCam(int lay);
+    // Pages of a layout: the positions after the big cells over the small
+    // cells, rounded up; 1 for a layout without small cells.
+    int numLayoutSwitch(int lay);
+    // The page of layout lay that shows display position pos.
+    int findSplitSw(int lay, int pos);
+    // The layout needs more than one page for the channels.
+    bool hasSplitCells(int lay);
+    // The chain of page page of layout lay; positions wrap, so the last page
+    // is filled up from the first positions.
+    void makeChain(int lay, int page, int32_t* chain);
+    // The channel at position pos (0 for a position or stored value out of
+    // range); the position of channel ch (the channel count when absent).
+    int orderOf(int pos) const;
+    int posInOrder(int ch) const;
+    // Swapping the positions of two channels would leave a repeated channel
+    // or a channel out of range at chA's position.
+    bool orderConflict(int chA, int chB) const;
+    // Swaps two channels' positions, or makes the order the identity on a
+    // conflict; -1 (nothing changed) for a channel out of range, else 0.
+    int swapOrder(int chA, int chB);
+    // The channel of the first cell that contains the screen point; -1.
+    int chAtPoint(int x, int y) const;
+    // Reads the cells of the main output and places each channel's OSD
+    // items and POS text area in its cell.
+    void layoutInfo();
+    // The first layout on page 0 with every channel's titles (OSD set-up).
+    void setLayout();
+    // Shows page sw of layout lay (-1: the current one); a page beyond the
+    // layout's pages shows page 0. Runs on the layout thread too.
+    void dispLayout(int lay, int sw);
+    // Single-camera views of the live tools and their picture in picture.
+    void showLayout(int pos);
+    void showLayoutNoViw(int pos);
+    void showLayout2(int ch);
+    void startPip(int x, int y, int ch, int fmot);
+    void startPbPip(int x, int y, int xres, int yres);
+    void closePopup();
+    void closePopup2();
+    void restoreViews();
+    void liveFreeze();
+    void liveResume();
+    // The search window's thumbnail channel (ch >= 0; a change in a
+    // single-channel playback mode starts its cells over) and interval
+    // (dur >= 1 seconds).
+    void setThumbnail(int ch, int dur);
+    // Bit ch for every channel whose playback picture has no size.
+    uint32_t noVideoMask() const;
+
+    int m_toolCh = -1; // the channel a live tool shows alone, -1 none
+
+    // --- OSD drawing (tdvrapi-osd.cpp)
+    // Builds the icons, the per-channel images and items, the clock and
+    // text-in images and fonts, then shows the last layout of the list.
+    void initOsd();
+    // The visibility rule of the tile items for display mode f (0 off);
+    // update: the main window repaints the whole screen, else the tiles.
+    void showOsd(int f, int update);
+    // mode < 0: the live OSD section's osdOn.
+    void setOsd(int mode);
+    // Light text with a dark one-pixel outline on black into img (null:
+    // nothing). kind 0 the scaled title font, 1 the unscaled one, 2 the one
+    // of the HD spot ratio; centre non-zero centres the text.
+    void drawOsdText(int ch, const QString& text, QImage* img, int kind, int centre);
+    // The same into the channel's playback text image (UTF-8 text).
+    void drawOsdText2(int ch, const char* text);
+    // The POS text area of the channel inside its cell. This and the two
+    // below run with the POS overlay lock (m_posMutex) held by the caller.
+    void placeTxtin(int ch);
+    // Lays a POS text out in the channel's area of image (the last lines
+    // that fit, by the POS section's overlay position) and records the part
+    // drawn. image null or empty: nothing.
+    void drawTxtin(int ch, const char* utf8Text, QImage* image);
+    // Blanks the channel's area of image.
+    void clearTxtin(int ch, QImage* image);
+    // Transparency of a screen rectangle: level 0..7 of the program is
+    // 7..0 of the device. alphaFill: a negative alpha sets level 0 only when
+    // the output blends with a chosen level.
+    static int AlphaFill(int x, int y, int w, int h, int level);
+    static int alphaFill(int x, int y, int w, int h, int alpha);
+    // level >= 0 when the output can blend, else the OSD section's alpha of
+    // the edit copy (the value being previewed).
+    int alphaFillCfg(int x, int y, int w, int h, int level);
+    // Not available on this output: -1.
+    int alphaCopy(int x, int y, int sx, int sy, int w, int h);
+    // Frees the shared OSD images, the channels' images and the tiles' item
+    // pointers (before the OSD is built again for a new output resolution).
+    void freeObjects();
+    // The current date and time into the spot clock images, sent to the
+    // spot outputs as the line after the channels.
+    void eventLine();
+    // In playback, the given date and time into the playback clock image.
+    void drawEventLine(int y, int mo, int d, int h, int mi, int s);
+    // The text of an event of the search list by its source (byte 0): a
+    // camera's recording with the resolution (byte 8) and rate (byte 11)
+    // from the date's encoder tables avc (null: none), a sensor, motion,
+    // video loss or return, or POS event; empty for another source.
+    static QString eventText(const Db6Item* e, const Db6Avc* avc);
+
+    enum { ICONS = 6 };
+    // Images of each channel: title, spot title, HD spot title, playback
+    // text (RGB32), and the items of its tile that point at them.
+    QImage m_titleImg[CHANNELS];
+    QImage m_spotTitleImg[CHANNELS];
+    QImage m_hdTitleImg[CHANNELS];
+    QImage m_playImg[CHANNELS];
+    OsdItem m_osdItem[CHANNELS][CellOsd::ITEM_COUNT] = {};
+    // Shared: the state icons (continuous, event recording, sensor, motion,
+    // text-in, sixth), the logo, the playback and HD spot clock images.
+    QImage m_icon[ICONS];
+    QImage m_logo;
+    QImage m_clockImg;
+    QImage m_hdClockImg;
+    // Made once: the spot clock image and the POS text-in image.
+    QImage m_spotClockImg;
+    QImage m_txtinImg;
+    QSize m_txtinSize;
+    QFont m_titleFont;
+    QFont m_posFont;
+
+private:
+    // Screen state of the live view for a start (init).
+    void resetLive();
+    // Places channel ch's items in cell c.
+    void placeItems(int ch, const VidWnd& c);
+    // The output blends the OSD with a chosen level.
+    bool canBlend() const;
 
     // ======== Spot outputs and display (tdvrapi-spot.cpp) ========
+public:
+    // The spot and HD spot sequences start over from the sections' orders.
+    void spotSetdevice();
+    void spothdSetdevice();
+    // One tick of the spot sequence (while no spot pop-up is shown).
+    void runSpotSeq();
+    // A sensor, motion, video-loss or POS event of ch shows ch on the spot
+    // monitor when the spot pop-up output asks for it; tickPopup counts the
+    // pop-up down each second.
+    void fireSpotPopup(int code, int ch, int on);
+    void tickPopup();
+    void popupSpot(int ch);
+    // Board test: every channel on the spot monitor.
+    void runTestSpot();
+    // Title overlays: 20 rows of 120 pixels for a channel, the image's
+    // width for the clock line (ch = the channel count); spothdOsd: the
+    // whole image.
+    void spotOsd(int ch, const QImage* img);
+    void spothdOsd(int ch, const QImage* img);
+    void spotOsdAll(int ch);
+    // The main monitor's output type, resolution (res < 0: the display
+    // section's), aspect and colours.
+    void changeDisplay(int res);
+    // csc 0..3: one colour component; csc > 3: the four of the display
+    // section (live copy when val > 0, else the edit copy).
+    void dispcolorcontrol(int csc, int val);
+    // The display section's colours, and its order as the display order.
+    void dispColorSetdevice(int value = -1);
+    // Digital zoom: zoom100x the ratio x 100 (< 0 the current one; 100 or
+    // less: no zoom), xp and yp the centre in percent (< 0: the middle).
+    void zoomcontrol(int zoom100x, int xp, int yp);
+    double maxZoom() const;
+    // The image as packed 4:2:2 words into out (width x rows words): luma
+    // in the high byte, Cb for even x and Cr for odd x in the low byte. The
+    // part of the image beyond width x rows is cut, the part of out beyond
+    // the image and black pixels stay 0 (transparent).
+    static void toYuv422(const QImage& img, int width, int rows, uint16_t* out);
+
+    int m_spotNum = 0;
+    int m_spotIdx = 0;
+    int m_spothdNum = 0;
+    int m_spothdIdx = 0;
+    int m_spotTick = 0;     // seconds since the last step
+    int m_spotPopCh = -1;   // channel of the spot pop-up, -1 none
+    int m_spotPopTime = 0;  // seconds left of it
+    double m_zoom = 0.0;
+    int m_dispDevice = 0;   // the display section's device2 last applied
+
+private:
+    // Converts and announces one overlay through DalCmd(cmd).
+    void sendOverlay(const char* cmd, int ch, const QImage* img, int width, int rows);
 
     // ======== Video and audio input (tdvrapi-vin.cpp) ========
 public:
@@ -630,6 +825,65 @@ private:
     // Stops a running playback before another day or database is read.
     void stopForLoad();
     static void searchProgress(void* ctx, const int32_t* values);
+
+    // -- Backup and external media (tdvrapi-backup.cpp, tdvrapi-media.cpp)
+public:
+    // Opens the backup source with the cameras and audio left out (the
+    // cameras the logged-in user may not watch always are); 1 when the
+    // device layer took it, else 0. The dates follow with SIG_BD_DATE.
+    int openBackupDb(uint32_t camoff, uint32_t audoff);
+    // Forgets the dates of the backup source.
+    void closeBackupDb();
+    // Hands the device layer a changed camera and audio choice only.
+    void setBackupFilter(uint32_t camoff, int audoff);
+    void setBackupType(int type);
+    // Starts estimating the size of a range: 1 started, 0 refused.
+    int backupEstimate(const BackupRange* range);
+    // Starts the copy of the range estimated last: 1 started, 0 when the
+    // device layer refused it (nothing runs then).
+    int backupStart(int type);
+    void backupStop();
+    // Copies of what the backup events keep, taken under their lock.
+    BackupDb backupDb() const;
+    QVector<BackupDate> backupDates() const;
+    BdList bdList() const;
+
+    // Backup devices: each request keeps the asking window and request
+    // (m_bdWin, m_bdAct) for the answer the device layer sends later.
+    int detectExtSd(int win, int act);
+    void selectExtSd(int win, int act, int bd);
+    // Unmounts the medium, closes the backup source, selects bd and mounts
+    // it when mount is set; -1 (nothing done) while a copy runs.
+    int mountExtSd(int win, int act, int mount, int bd);
+    // Releases the medium; a copy or an estimate under way is stopped first.
+    void umountExtSd();
+    // The files of a folder whose names contain the filter without its first
+    // character ("*.fwr": ".fwr"), sorted by extension, into m_fileList and
+    // m_listInfo with perPage (1..100) names a page.
+    void fill_file(const QString& path, const QString& filter, int perPage);
+    // Page page of the last listing into m_pageLines.
+    void readDirFile(int page);
+    // A picture of the live video onto the USB stick; the answer comes with
+    // the device layer's snapshot event.
+    void snapshot();
+    // The board test's device scan; the result arrives through its own
+    // backup callback.
+    QString* testScanBd(QString* out);
+
+    std::atomic<int> m_space{0};  // MB copied (device layer's thread)
+    std::atomic<int> m_tSpace{0}; // MB to copy (device layer's thread)
+    std::atomic<int> m_bdWin{0};  // window of the last backup-device request
+    std::atomic<int> m_bdAct{0};  // its request code
+    QStringList m_fileList;
+
+private:
+    // Zeroes the backup source, the device list and the counters (init).
+    void resetBackup();
+
+    mutable QMutex m_backupMutex; // the source's dates and range, the device list
+    BackupDb m_backupDb = {};
+    QVector<BackupDate> m_backupDates;
+    BdList m_bdList = {};
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
 

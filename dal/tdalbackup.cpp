@@ -1,0 +1,654 @@
+#include "tdalbackup.h"
+#include "tdalcore.h"
+#include "tdaldb.h"
+#include "trootmap.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+const char* const kMountPoint = "/backup";
+const char* const kStage = "/tmp/bdimage"; // a disc's copy before its image is made
+const char* const kImage = "/tmp/bdimage.iso";
+const double kDay = 86400.0;
+
+// The host path of a unit path; empty when it would leave the root.
+std::string hostPath(const std::string& unit)
+{
+    std::string p;
+    return TRootMap::map(unit, &p) ? p : std::string();
+}
+
+// Megabytes as the layer counts them (10^6 bytes), rounded up.
+int megabytes(uint64_t bytes)
+{
+    return int((bytes + TDalBackup::kBlock - 1) / TDalBackup::kBlock);
+}
+
+bool writeAll(int fd, const char* p, size_t n)
+{
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= size_t(w);
+    }
+    return true;
+}
+
+bool readAll(int fd, char* p, size_t n)
+{
+    while (n > 0) {
+        const ssize_t r = ::read(fd, p, n);
+        if (r <= 0)
+            return false;
+        p += r;
+        n -= size_t(r);
+    }
+    return true;
+}
+
+// Seconds of the day as hours, minutes and seconds.
+void clockOf(double t, int* h, int* m, int* s)
+{
+    const int sec = int(t);
+    *h = sec / 3600;
+    *m = sec / 60 % 60;
+    *s = sec % 60;
+}
+}
+
+TDalBackup& TDalBackup::instance()
+{
+    static TDalBackup backup;
+    return backup;
+}
+
+TDalBackup::TDalBackup()
+{
+    // The job thread delivers through the core and reads the database: both
+    // are made first, so they are destroyed after this object ends the job.
+    TDalCore::instance();
+    TDalDb::instance();
+}
+
+TDalBackup::~TDalBackup()
+{
+    reset();
+}
+
+void TDalBackup::reset()
+{
+    joinJob();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_media[0] = m_media[1] = Medium();
+    m_selected = 0;
+    m_mounted = m_dbOpen = m_haveRange = m_hold = false;
+    m_dates.clear();
+    m_camoff = m_audoff = 0;
+    m_type = 0;
+    m_range = BackupRange();
+    m_dvrName.clear();
+    for (std::string& n : m_camName)
+        n.clear();
+    m_lastFile.clear();
+}
+
+void TDalBackup::event(int type, intptr_t value, const std::string& msg, const BackupRange* range)
+{
+    const auto rec = range ? std::make_shared<BackupRange>(*range) : nullptr;
+    TDalCore::instance().deliver(TDalCore::BACKUP, [type, value, msg, rec](const TDalCore::Callbacks& cb) {
+        if (cb.backup)
+            cb.backup(cb.ctx[TDalCore::BACKUP], type, rec ? intptr_t(rec.get()) : value, msg.c_str());
+    });
+}
+
+bool TDalBackup::usable() const
+{
+    return m_mounted && m_media[m_selected].present;
+}
+
+// ---- devices
+
+int TDalBackup::scan()
+{
+    event(CBT_BACKUP_SCAN_BD, 0);
+    return 0;
+}
+
+int TDalBackup::getBd(BdList* list)
+{
+    if (!list)
+        return -1;
+    std::memset(list, 0, sizeof *list);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::snprintf(list->bd[0].name, sizeof list->bd[0].name, "usb");
+    std::snprintf(list->bd[0].model, sizeof list->bd[0].model, "DAL USB stick");
+    std::snprintf(list->bd[1].name, sizeof list->bd[1].name, "cdrom");
+    std::snprintf(list->bd[1].model, sizeof list->bd[1].model, "DAL DVD-RW");
+    list->bd[0].state = m_media[0].present ? 1 : 0;
+    list->bd[1].state = m_media[1].present ? 2 : 1; // the drive is always there
+    for (int i = 0; i < 2; ++i)
+        list->bd[i].size = m_media[i].size;
+    list->selected = m_selected;
+    return 0;
+}
+
+int TDalBackup::setBd(int bd)
+{
+    if (bd != 0 && bd != 1)
+        return -1;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (bd != m_selected)
+            m_mounted = false;
+        m_selected = bd;
+        if (bd == 0 && m_media[0].present)
+            m_mounted = true; // a stick is mounted as soon as it is chosen
+    }
+    m_cv.notify_all();
+    event(CBT_BACKUP_SET_BD, bd);
+    return 0;
+}
+
+int TDalBackup::mount()
+{
+    bool ok;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ok = m_media[m_selected].present;
+        if (ok)
+            m_mounted = true;
+    }
+    event(CBT_BACKUP_MOUNT, ok ? 1 : 0);
+    return ok ? 0 : -1;
+}
+
+int TDalBackup::umount()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_mounted = false;
+    }
+    m_cv.notify_all(); // a copy under way loses its medium
+    event(CBT_BACKUP_UMOUNT, 0);
+    return 0;
+}
+
+// ---- the backup source
+
+int TDalBackup::openDb(uint32_t camoff, uint32_t audoff)
+{
+    const TDalProfile p = TDalCore::instance().profile();
+    TDalDb& db = TDalDb::instance();
+    const int h = db.open("/data0/data.db6", p.channels(), p.sensors(), p.disks());
+    if (!h)
+        return -1;
+    Db6Date dates[TDalDb::kDates];
+    const int n = db.readDate(h, 0, TDalDb::kDates, dates);
+    db.close(h);
+    if (n < 0)
+        return -1;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_dates.clear();
+        for (int i = 0; i < n; ++i)
+            m_dates.push_back({dates[i].year, dates[i].month, dates[i].day, dates[i].numEvents, dates[i].dateId});
+        m_dbOpen = true;
+        m_haveRange = false;
+        m_camoff = camoff;
+        m_audoff = audoff;
+    }
+    event(CBT_BACKUP_OPEN_DB, n);
+    return 0;
+}
+
+int TDalBackup::closeDb()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_dbOpen = m_haveRange = false;
+    m_dates.clear();
+    return 0;
+}
+
+int TDalBackup::numDate()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_dbOpen ? int(m_dates.size()) : -1;
+}
+
+int TDalBackup::dateInfo(int idx, BackupDate* date)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!date || !m_dbOpen || idx < 0 || idx >= int(m_dates.size()))
+        return -1;
+    *date = m_dates[size_t(idx)];
+    return 0;
+}
+
+int TDalBackup::setFilter(uint32_t camoff, int audoff)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_camoff = camoff;
+    m_audoff = uint32_t(audoff);
+    return 0;
+}
+
+int TDalBackup::setType(int type)
+{
+    if (type != 0 && type != 1)
+        return -1;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_type = type;
+    return 0;
+}
+
+int TDalBackup::setDvrInfo(const char* name)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_dvrName = name ? std::string(name, strnlen(name, 31)) : std::string();
+    return 0;
+}
+
+int TDalBackup::setCamName(int ch, const char* name)
+{
+    if (ch < 0 || ch >= DAL_MAX_CH)
+        return -1;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_camName[ch] = name ? std::string(name, strnlen(name, 63)) : std::string();
+    return 0;
+}
+
+bool TDalBackup::rangeValid(const BackupRange& r) const
+{
+    const int n = int(m_dates.size());
+    const auto inDay = [](double t) { return t >= 0.0 && t <= kDay; }; // false for NaN
+    return r.startIdx >= 0 && r.startIdx <= r.endIdx && r.endIdx < n && inDay(r.startTime) && inDay(r.endTime)
+        && (r.startIdx < r.endIdx || r.startTime <= r.endTime);
+}
+
+uint64_t TDalBackup::bytesOf(const BackupRange& r) const
+{
+    const double seconds = r.startIdx == r.endIdx
+        ? r.endTime - r.startTime
+        : (kDay - r.startTime) + kDay * (r.endIdx - r.startIdx - 1) + r.endTime;
+    const int channels = TDalCore::instance().profile().channels();
+    uint64_t cams = 0;
+    for (int ch = 0; ch < channels && ch < 32; ++ch)
+        if (!(m_camoff & (1u << ch)))
+            ++cams;
+    return uint64_t(seconds) * cams * kRate;
+}
+
+std::string TDalBackup::fileName() const
+{
+    std::string dvr;
+    for (const char c : m_dvrName) // a name that stays one file name
+        dvr += (std::isalnum(static_cast<unsigned char>(c)) || c == '-') ? c : '_';
+    if (dvr.empty())
+        dvr = "DVR";
+    const BackupDate& d = m_dates[size_t(m_range.startIdx)];
+    int h, m, s;
+    clockOf(m_range.startTime, &h, &m, &s);
+    char name[96];
+    std::snprintf(name, sizeof name, "%s_%04d%02d%02d_%02d%02d%02d.%s", dvr.c_str(), d.year, d.month, d.day, h, m, s,
+                  m_type == 1 ? "avi" : "exe");
+    return name;
+}
+
+// ---- jobs
+
+bool TDalBackup::launch(Job job, std::function<void()> body)
+{
+    std::lock_guard<std::mutex> jobs(m_jobMutex);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_job != NONE)
+            return false;
+        m_job = job;
+        m_stop = false;
+    }
+    if (m_thread.joinable())
+        m_thread.join(); // the last job has ended its work
+    m_thread = std::thread([this, body] {
+        body();
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_job = NONE;
+    });
+    return true;
+}
+
+void TDalBackup::joinJob()
+{
+    std::lock_guard<std::mutex> jobs(m_jobMutex);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_cv.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stop = false;
+}
+
+bool TDalBackup::gate(bool medium)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && !usable()); });
+    return !m_stop;
+}
+
+void TDalBackup::setHold(bool on)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_hold = on;
+    }
+    m_cv.notify_all();
+}
+
+int TDalBackup::estimate(const BackupRange* range)
+{
+    if (!range)
+        return -1;
+    BackupRange r = *range;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_dbOpen || !rangeValid(r))
+            return -1;
+    }
+    return launch(ESTIMATE, [this, r] { runEstimate(r); }) ? 0 : -1;
+}
+
+void TDalBackup::runEstimate(BackupRange r)
+{
+    event(CBT_BACKUP_ESTI_START, 0);
+    uint64_t total = 0;
+    for (int d = r.startIdx; d <= r.endIdx; ++d) {
+        // One date at a time, as the layer walks its database.
+        BackupRange part = r;
+        part.startIdx = part.endIdx = d;
+        if (d > r.startIdx)
+            part.startTime = 0.0;
+        if (d < r.endIdx)
+            part.endTime = kDay;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            total += bytesOf(part);
+        }
+        event(CBT_BACKUP_ESTI_PROG, megabytes(total));
+        if (!gate(false)) {
+            r.size = total;
+            event(CBT_BACKUP_ESTI_STOPPED, 0, std::string(), &r);
+            return;
+        }
+    }
+    r.size = total;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_range = r;
+        m_haveRange = true;
+    }
+    event(CBT_BACKUP_ESTI_END, 0, std::string(), &r);
+}
+
+int TDalBackup::start(int)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_dbOpen || !m_haveRange)
+            return -1; // the layer copies the range it estimated last
+    }
+    return launch(COPY, [this] { runCopy(); }) ? 0 : -1;
+}
+
+int TDalBackup::stop()
+{
+    std::lock_guard<std::mutex> jobs(m_jobMutex);
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_job == NONE)
+            return 0;
+        m_stop = true;
+    }
+    m_cv.notify_all();
+    // Returns when the job no longer writes.
+    if (m_thread.joinable())
+        m_thread.join();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_stop = false;
+    return 0;
+}
+
+void TDalBackup::runCopy()
+{
+    event(CBT_BACKUP_COPY_START, 0);
+    uint64_t total, room;
+    bool ready, optical;
+    std::string name;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_haveRange || m_range.endIdx >= int(m_dates.size())) {
+            event(CBT_BACKUP_COPY_FAILED, 0); // the source closed meanwhile
+            return;
+        }
+        total = bytesOf(m_range);
+        room = m_media[m_selected].size;
+        ready = usable();
+        optical = m_selected == 1;
+        name = fileName();
+        const BackupDate& a = m_dates[size_t(m_range.startIdx)];
+        const BackupDate& b = m_dates[size_t(m_range.endIdx)];
+        int h1, m1, s1, h2, m2, s2;
+        clockOf(m_range.startTime, &h1, &m1, &s1);
+        clockOf(m_range.endTime, &h2, &m2, &s2);
+        char head[160];
+        std::snprintf(head, sizeof head,
+                      "DVR backup\nrecorder %s\nfrom %04d-%02d-%02d %02d:%02d:%02d\nto %04d-%02d-%02d %02d:%02d:%02d\n",
+                      m_dvrName.c_str(), a.year, a.month, a.day, h1, m1, s1, b.year, b.month, b.day, h2, m2, s2);
+        m_header = head;
+        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
+            if (!(m_camoff & (1u << ch)) && !m_camName[ch].empty())
+                m_header += "camera " + std::to_string(ch + 1) + " " + m_camName[ch] + "\n";
+    }
+    if (total == 0) {
+        event(CBT_BACKUP_COPY_FAILED_NODATA, 0);
+        return;
+    }
+    if (!ready) {
+        event(CBT_BACKUP_COPY_FAILED, 0);
+        return;
+    }
+    if (total > room) {
+        event(CBT_BACKUP_NO_SPACE, 0);
+        return;
+    }
+    const int mb = megabytes(total);
+    event(CBT_BACKUP_COPY_SIZE, mb);
+    const std::string target = std::string(kMountPoint) + "/" + name;
+    const auto progress = [](int block) { event(CBT_BACKUP_COPY_PROG, block); };
+    bool stopped = false;
+    if (!optical) {
+        if (!pump(std::string(), target, total, progress, &stopped)) {
+            event(stopped ? CBT_BACKUP_COPY_STOPPED : CBT_BACKUP_COPY_FAILED, 0);
+            return;
+        }
+        event(CBT_BACKUP_COPY_SUCCESS, mb);
+    } else {
+        // A disc: the copy goes to a staging folder, becomes an image, and
+        // the image is burnt onto the disc.
+        const std::string staged = std::string(kStage) + "/" + name;
+        const std::string stageDir = hostPath(kStage);
+        if (!stageDir.empty())
+            ::mkdir(stageDir.c_str(), 0755);
+        const auto percent = [mb](int block) { return block * 100 / mb; };
+        bool ok = pump(std::string(), staged, total, progress, &stopped);
+        if (ok)
+            event(CBT_BACKUP_COPY_SUCCESS, mb);
+        int fail = CBT_BACKUP_COPY_FAILED;
+        if (ok) {
+            event(CBT_BACKUP_MKISO_START, 0, name);
+            ok = pump(staged, kImage, total, [&](int b) { event(CBT_BACKUP_MKISO_PROG, percent(b), name); }, &stopped);
+            fail = CBT_BACKUP_MKISO_FAILED;
+        }
+        ::unlink(hostPath(staged).c_str());
+        if (!stageDir.empty())
+            ::rmdir(stageDir.c_str());
+        if (ok) {
+            event(CBT_BACKUP_BURNING_START, 0, name);
+            ok = pump(kImage, target, total, [&](int b) { event(CBT_BACKUP_BURNING_PROG, percent(b), name); },
+                      &stopped);
+            fail = CBT_BACKUP_BURNING_FAILED;
+        }
+        ::unlink(hostPath(kImage).c_str());
+        if (!ok) {
+            event(stopped ? CBT_BACKUP_COPY_STOPPED : fail, 0, name);
+            return;
+        }
+        event(CBT_BACKUP_BURNING_FIXATE, 0, name);
+        event(CBT_BACKUP_BURNING_SUCCESS, 0, name);
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lastFile = target;
+    }
+    event(CBT_BACKUP_COPY_END, 0, target);
+}
+
+bool TDalBackup::pump(const std::string& source, const std::string& target, uint64_t total,
+                      const std::function<void(int)>& block, bool* stopped)
+{
+    *stopped = false;
+    const std::string to = hostPath(target);
+    const std::string from = source.empty() ? std::string() : hostPath(source);
+    if (to.empty() || (!source.empty() && from.empty()))
+        return false;
+    const int in = source.empty() ? -1 : ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (!source.empty() && in < 0)
+        return false;
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = out >= 0;
+    std::vector<char> buf(65536);
+    uint64_t done = 0;
+    int n = 0;
+    while (ok && done < total) {
+        const uint64_t end = std::min<uint64_t>(total, done + kBlock);
+        while (ok && done < end) {
+            const size_t len = size_t(std::min<uint64_t>(buf.size(), end - done));
+            if (in >= 0) {
+                ok = readAll(in, buf.data(), len);
+            } else {
+                // The backup's header, then its recording (zeros here).
+                std::fill(buf.begin(), buf.end(), '\0');
+                if (done < m_header.size())
+                    m_header.copy(buf.data(), std::min<size_t>(len, m_header.size() - size_t(done)), size_t(done));
+            }
+            ok = ok && writeAll(out, buf.data(), len);
+            done += len;
+        }
+        if (!ok)
+            break;
+        block(++n);
+        if (!gate(true)) {
+            *stopped = true;
+            ok = false;
+            break;
+        }
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ok = usable(); // the medium left or was unmounted under the copy
+    }
+    ok = ok && ::fsync(out) == 0;
+    if (in >= 0)
+        ::close(in);
+    if (out >= 0 && ::close(out) != 0)
+        ok = false;
+    if (!ok && out >= 0)
+        ::unlink(to.c_str());
+    return ok;
+}
+
+int TDalBackup::snapshot()
+{
+    bool stick;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        stick = m_media[0].present;
+    }
+    if (!stick) {
+        event(CBT_BACKUP_SNAPSHOT, 0, "No USB Device");
+        return 0;
+    }
+    // The stand-in has no video: the picture is a black frame.
+    const time_t now = std::time(nullptr);
+    struct tm t;
+    localtime_r(&now, &t);
+    char name[64];
+    std::strftime(name, sizeof name, "/backup/SNAP_%Y%m%d_%H%M%S.ppm", &t);
+    const int w = 64, h = 48;
+    std::string image = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
+    image.append(size_t(w * h * 3), '\0');
+    const std::string path = hostPath(name);
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    bool ok = fd >= 0 && writeAll(fd, image.data(), image.size());
+    if (fd >= 0 && ::close(fd) != 0)
+        ok = false;
+    if (!ok) {
+        event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Failed");
+        return -1;
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_lastFile = name;
+    }
+    event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Success");
+    return 0;
+}
+
+// ---- the test driver
+
+void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
+{
+    if (bd != 0 && bd != 1)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_media[bd].present = present;
+        m_media[bd].size = present ? size : 0;
+        if (present && mounted) {
+            m_selected = bd;
+            m_mounted = true;
+        } else if (!present && bd == m_selected) {
+            m_mounted = false;
+        }
+    }
+    m_cv.notify_all();
+    event(CBT_BACKUP_INFO_BD, bd);
+}
+
+void TDalBackup::getState(DalTestBackupState* st)
+{
+    if (!st)
+        return;
+    std::memset(st, 0, sizeof *st);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < 2; ++i) {
+        st->present[i] = m_media[i].present;
+        st->size[i] = m_media[i].size;
+    }
+    st->selected = m_selected;
+    st->mounted = m_mounted;
+    st->dbOpen = m_dbOpen;
+    st->job = m_job;
+    st->camoff = m_camoff;
+    st->type = m_type;
+    std::snprintf(st->lastFile, sizeof st->lastFile, "%s", m_lastFile.c_str());
+}

@@ -1,0 +1,113 @@
+#pragma once
+#include "dal.h"
+#include "dal_test.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+// The stand-in's backup devices and backup jobs. A USB stick and an optical
+// drive, whose presence and room the tests set, are mounted one at a time at
+// "/backup" (a present stick as soon as it is selected, a disc by
+// DalBackupMount). The backup source is the dates of the simulated
+// recording database. One job at a time (an estimate or a copy) runs on a
+// thread of its own and reports every step through the backup callback; a
+// copy writes a real file under "/backup", a disc's copy passing through an
+// image in "/tmp" first. A copy whose medium goes away under it fails, and a
+// stopped or failed copy leaves no file behind.
+class TDalBackup
+{
+public:
+    static TDalBackup& instance();
+    ~TDalBackup();
+
+    // The test driver's full reset: the job ends, media and database go.
+    void reset();
+
+    // The Dal calls (see dal.h); results as the device layer gives them.
+    int scan();
+    int getBd(BdList* list);
+    int setBd(int bd);
+    int mount();
+    int umount();
+    int openDb(uint32_t camoff, uint32_t audoff);
+    int closeDb();
+    int numDate();
+    int dateInfo(int idx, BackupDate* date);
+    int setFilter(uint32_t camoff, int audoff);
+    int setType(int type);
+    int estimate(const BackupRange* range);
+    int setDvrInfo(const char* name);
+    int setCamName(int ch, const char* name);
+    int start(int type);
+    int stop();
+    int snapshot();
+
+    // The test driver.
+    void setMedia(int bd, bool present, uint64_t size, bool mounted);
+    void setHold(bool on);
+    void getState(DalTestBackupState* st);
+
+    // Recording bytes per camera and second of a backup.
+    static const int kRate = 100;
+    // Bytes between two progress reports of a job.
+    static const int kBlock = 1000000;
+
+private:
+    enum Job { NONE, ESTIMATE, COPY };
+    struct Medium {
+        bool present = false;
+        uint64_t size = 0; // room for backups, bytes
+    };
+
+    TDalBackup();
+    // Hands one event to the program on the stand-in's delivery thread;
+    // a range goes as the address of the stand-in's own copy.
+    static void event(int type, intptr_t value, const std::string& msg = std::string(),
+                      const BackupRange* range = nullptr);
+    bool usable() const; // the selected medium is present and mounted
+    bool rangeValid(const BackupRange& r) const;
+    uint64_t bytesOf(const BackupRange& r) const; // the recording a range holds
+    std::string fileName() const;
+    // Starts a job on its thread; false when one runs.
+    bool launch(Job job, std::function<void()> body);
+    // Between two steps of a job: waits while the test holds it (and, for
+    // a copy, its medium is still there). False when the job is to end.
+    bool gate(bool medium);
+    void joinJob();
+    void runEstimate(BackupRange r);
+    void runCopy();
+    // Writes total bytes to a file, from a source file or (empty source)
+    // from the backup's own header and recording; each block is reported
+    // with its number from 1. False when the job ends or a write fails; the
+    // target is then removed and *stopped tells which.
+    bool pump(const std::string& source, const std::string& target, uint64_t total,
+              const std::function<void(int)>& block, bool* stopped);
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_cv;
+    Medium m_media[2];
+    int m_selected = 0;
+    bool m_mounted = false;
+    bool m_dbOpen = false;
+    std::vector<BackupDate> m_dates;
+    uint32_t m_camoff = 0;
+    uint32_t m_audoff = 0;
+    int m_type = 0;
+    bool m_haveRange = false;
+    BackupRange m_range = {};
+    std::string m_dvrName;
+    std::string m_camName[DAL_MAX_CH];
+    std::string m_lastFile;
+    std::string m_header; // what the copy writes before the recording (job thread)
+
+    std::mutex m_jobMutex; // one caller at a time starts or ends the job thread
+    Job m_job = NONE;
+    bool m_stop = false;
+    bool m_hold = false;
+    std::thread m_thread;
+};
