@@ -283,12 +283,29 @@ void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
 void dalTestBackupHold(int on);
 void dalTestBackupGetState(DalTestBackupState* st);
 
+/* ---- Clock and firmware (the system family) ---- */
+
+/* The recorder's clock as DalSysSetTime and DalSysSetTz left it. */
+typedef struct DalTestClock {
+    int64_t now;           /* seconds since 1970 the clock reads now */
+    int32_t set;           /* DalSysSetTime was called since the reset */
+    int32_t dst;           /* daylight-saving value of the last DalSysSetTz */
+    char zone[48];         /* zone name of the last DalSysSetTz, empty before */
+} DalTestClock;
+void dalTestGetClock(DalTestClock* clock);
+
+/* Writes a firmware image that DalCheckValidFwr knows to a unit path: a
+ * gzip tar holding tool (size bytes, may be 0) as "./upgrade", made for
+ * model (null: the model of the profile in force). 0, or -1 when the path
+ * leaves the root or the file could not be written. */
+int dalTestMakeFirmware(const char* path, const char* model, const void* tool, int size);
+
 /* ---- Recorder and disks ----
  * The stand-in's disk table has 16 slots; a profile starts with its disks
  * (1 to 8) as formatted, healthy hard disks and the other slots empty. The
  * recorder asks the program's CbEncCfg when recording starts, on
- * DalEncrRefresh and when the ten-minute cell of the local time changes
- * while it records, and keeps the last answer. Disk jobs (DalEncrMountSd,
+ * DalEncrRefresh and when the ten-minute cell of the recorder's clock
+ * changes while it records, and keeps the last answer. Disk jobs (DalEncrMountSd,
  * DalEncrFsckSd, DalEncrFormatSd) run on the encoder's delivery thread:
  * progress events, then their end event; each disk formatted gets an empty
  * recording database ("/data<disk>/data.db6"). The layer refuses a check or

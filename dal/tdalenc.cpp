@@ -1,4 +1,5 @@
 #include "tdalenc.h"
+#include "tdalclock.h"
 #include "tdalcore.h"
 #include "tdaldisks.h"
 
@@ -40,7 +41,7 @@ bool TDalEnc::layerRunning()
 
 struct tm TDalEnc::localNow()
 {
-    const time_t t = time(nullptr);
+    const time_t t = time_t(TDalClock::instance().now());
     struct tm now;
     localtime_r(&t, &now);
     return now;

@@ -9,8 +9,8 @@
 // configuration it last got from the program (CbEncCfg), and the settings
 // the program hands it (network streams, swap, S.M.A.R.T. checks,
 // auto-deletion). The recorder asks for its configuration when recording
-// starts, on a refresh, and when the ten-minute cell of the local time (the
-// grain of the recording schedule) changes while it records.
+// starts, on a refresh, and when the ten-minute cell of its clock (the grain
+// of the recording schedule) changes while it records.
 class TDalEnc
 {
 public:
@@ -41,6 +41,7 @@ public:
 
     // Whether the layer runs (DalStart, not yet DalStop).
     static bool layerRunning();
+    // The recorder's clock (DalSysSetTime moves it) as local time.
     static struct tm localNow();
 
 private:

@@ -74,9 +74,12 @@ private slots:
             g_api.encStart();
             QTRY_COMPARE(encState().asks, 1);
         } else {
+            // The recorder's clock set to that time; a refresh asks again.
             struct tm when = {};
-            when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 25, when.tm_wday = 5, when.tm_hour = 13, when.tm_min = 25;
-            QCOMPARE(dalTestEncCfg(&when, nullptr), 0);
+            when.tm_year = 126, when.tm_mon = 11, when.tm_mday = 25, when.tm_hour = 13, when.tm_min = 25, when.tm_isdst = -1;
+            QCOMPARE(DalSysSetTime(mktime(&when)), 0);
+            g_api.encRefresh();
+            QTRY_COMPARE(encState().asks, 1);
         }
         const DalTestEnc st = encState(); // the recorder's last answer
         const EncCfg& c = st.last[0];
