@@ -8,6 +8,7 @@
 #include "tdaldisks.h"
 #include "tdalenc.h"
 #include "tdaljournal.h"
+#include "tdalnet.h"
 #include "tdalvin.h"
 #include "tdalvout.h"
 
@@ -55,6 +56,7 @@ void dalTestReset(void)
 {
     TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
+    TDalNet::instance().reset();
     TDalVin::instance().reset();
     TDalVout::instance().reset();
     TDalEnc::instance().reset();
