@@ -1,5 +1,6 @@
-#include "tdvrfixture.h"
+#include "tnetfixture.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <cstring>
 
@@ -207,6 +208,36 @@ private slots:
         QCOMPARE(g_api.m_smart.valid[2], int(healthy));
         QCOMPARE(g_api.m_smart.temp[2], healthy ? temp : 0);
         QCOMPARE(g_api.m_smart.powerOnHours[3], 1800); // the values of every healthy disk
+        QCoreApplication::processEvents(); // the facade's own handling, while the fixture lives
+    }
+
+    // The e-mail names each failing or hot disk, one line each.
+    void smartMailLines()
+    {
+        TNetFixture fx;
+        setDvrTextHook(&text);
+        auto* mail = fx.live<PropNetemail>(IDX_PROP_NETEMAIL);
+        mail->on = 1, mail->evt[4][0] = 1;
+        auto* smart = fx.live<PropSmart>(IDX_PROP_SMART);
+        smart->on = 1, smart->errorcnt = 0, smart->heat = 9;
+        for (int i : {1, 3}) {
+            DalTestDisk d;
+            dalTestGetDisk(i, &d);
+            d.smart.errors = 5, d.smart.temp = 60 + i;
+            dalTestSetDisk(i, &d);
+        }
+        g_api.checkStorage();
+        dalTestEnc(CBT_ENC_SMART, 0, 0, nullptr);
+        dalTestEnc(CBT_ENC_SMART_TEMP, 0, 0, nullptr);
+        auto lines = [] {
+            QStringList out;
+            char buf[512];
+            for (int i = 0; dalTestEmailText(i, buf, sizeof buf) == 0; ++i)
+                out << QString::fromUtf8(buf).remove(QRegularExpression("^\\S+ \\S+ "));
+            return out;
+        };
+        QTRY_COMPARE(lines(), (QStringList{"T89 : HDD1 error", "T89 : HDD3 error", "T261 : HDD2 (61'C/55'C)",
+                                           "T261 : HDD4 (63'C/55'C)"}));
     }
 
     void settingsApplied()
