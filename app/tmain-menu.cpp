@@ -279,11 +279,13 @@ void TMain::cmdDeint(int)
 void TMain::cmdPanic(int)
 {
     g_api.m_panic = 1;
+    g_api.runPanic(1);
 }
 
 void TMain::cmdSchedule(int)
 {
     g_api.m_panic = 0;
+    g_api.runPanic(0);
 }
 
 void TMain::cmdBuzzerOff(int)

@@ -25,6 +25,9 @@ void TMain::sl_fromSysInfo(int code)
         g_api.getNetInfo();
         break;
     case 2:
+        // Temperatures only when the S.M.A.R.T. check is on (edit copy).
+        if (g_cfg && static_cast<const PropSmart*>(g_cfg->getsection(IDX_PROP_SMART, 0))->on)
+            g_api.checkSmart();
         emit sg_ctrlStatus(SIG_STATE_END, QString(), QString());
         break;
     default:
