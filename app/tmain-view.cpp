@@ -134,6 +134,8 @@ void TMain::evtLanguage()
     for (int id : {ID_WND_PTZ, ID_WND_ZOOM, ID_WND_BACKUP})
         if (m_wnd[id] && m_wnd[id]->isVisible())
             m_wnd[id]->evtLanguage();
+    // The disk summary is a translated text too.
+    g_api.checkStorage();
 }
 
 // ---- Zoom box ---------------------------------------------------------------
