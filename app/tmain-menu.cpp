@@ -128,14 +128,38 @@ void TMain::openMenu()
 {
     if (!m_menu)
         return;
-    // The information bar is hidden here (showInfo(0, 0)) once the live view
-    // provides it.
+    showInfo(0, 0);
     createMenu();
     qCDebug(lcApp, "===========keyEvent() : start ============");
     QAction* chosen = m_menu->exec(mapToGlobal(QPoint(32, 32)));
     qCDebug(lcApp, "=========== keyEvent() : end :%p ============", static_cast<void*>(chosen));
     if (chosen)
         runMenu(chosen->whatsThis(), chosen->data().toInt());
+}
+
+void TMain::popupMenu(const QPoint& cursor)
+{
+    if (!m_menu)
+        return;
+    showInfo(0, 0);
+    createMenu();
+    const QSize screen = g_res ? g_res->getSize(16) : size();
+    const QSize hint = m_menu->sizeHint();
+    int x = cursor.x() / 2 * 2;
+    int y = cursor.y();
+    // Room for the submenu to the right, and the whole menu above the bottom.
+    if (x + 2 * hint.width() > screen.width())
+        x = screen.width() - 2 * hint.width();
+    if (y + hint.height() > screen.height())
+        y = screen.height() - hint.height();
+    qCDebug(lcApp, "=========== contextMenuEvent() : start p.. x:%d y:%d sz.. w:%d,%d h:%d,%d ============", x, y,
+            hint.width(), screen.width(), hint.height(), screen.height());
+    QAction* chosen = m_menu->exec(mapToGlobal(QPoint(x, y)));
+    qCDebug(lcApp, "=========== contextMenuEvent() : end :%p ============", static_cast<void*>(chosen));
+    if (!chosen)
+        return;
+    m_menuPos = QPoint(x, y);
+    runMenu(chosen->whatsThis(), chosen->data().toInt());
 }
 
 int TMain::rightOf(const QString& label)
@@ -227,6 +251,7 @@ void TMain::cmdFreeze(int)
         g_api.liveResume();
     else
         g_api.liveFreeze();
+    update(m_freezeRect.adjusted(0, 0, 2, 2));
 }
 
 void TMain::cmdInstantReplay(int)

@@ -138,10 +138,12 @@ private slots:
             ids << r.at(0).toInt() * 10 + r.at(1).toInt();
         QCOMPARE(ids, QSet<int>({170, 171, 180, 181}));
 
+        // The right button opens the playback form.
         g_api.m_mode = 1;
         g_api.m_deint = 1;
         onPopup("menu-playback.png", {Qt::Key_Escape});
-        rig.w->openMenu();
+        QTest::mousePress(rig.w, Qt::RightButton, {}, QPoint(600, 500));
+        QTRY_COMPARE(regions.count(), 6);
     }
 
     // The login gate first, then the right of the user (setup, search,
