@@ -355,11 +355,6 @@ int DalGetMasterPwd(char* buf, int size)
     return cmdOutput(buf, size, DAL_TEST_MASTER_PWD);
 }
 
-int DalCheckValidFwr(const char* path, int* result)
-{
-    DAL_LATER("DalCheckValidFwr(%s,%s)", T(path).c_str(), P(result));
-}
-
 int DalCheckDead(void)
 {
     TDalJournal::add("DalCheckDead()");

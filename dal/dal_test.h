@@ -282,6 +282,23 @@ void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
 void dalTestBackupHold(int on);
 void dalTestBackupGetState(DalTestBackupState* st);
 
+/* ---- Clock and firmware (the system family) ---- */
+
+/* The recorder's clock as DalSysSetTime and DalSysSetTz left it. */
+typedef struct DalTestClock {
+    int64_t now;           /* seconds since 1970 the clock reads now */
+    int32_t set;           /* DalSysSetTime was called since the reset */
+    int32_t dst;           /* daylight-saving value of the last DalSysSetTz */
+    char zone[48];         /* zone name of the last DalSysSetTz, empty before */
+} DalTestClock;
+void dalTestGetClock(DalTestClock* clock);
+
+/* Writes a firmware image that DalCheckValidFwr knows to a unit path: a
+ * gzip tar holding tool (size bytes, may be 0) as "./upgrade", made for
+ * model (null: the model of the profile in force). 0, or -1 when the path
+ * leaves the root or the file could not be written. */
+int dalTestMakeFirmware(const char* path, const char* model, const void* tool, int size);
+
 #ifdef __cplusplus
 } /* extern "C" */
 #endif

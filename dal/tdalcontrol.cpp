@@ -207,6 +207,10 @@ int TDalControl::apply(const std::string& line)
         core.injectIo(CBT_IO_SHUTTLE, 1, int(v));
         return 0;
     }
+    if (cmd == "rmcid" && w.size() == 2 && number(w[1], 0, 255, &v)) {
+        core.injectIo(CBT_IO_RMCID, 1, int(v));
+        return 0;
+    }
     if ((cmd == "sensor" || cmd == "vloss" || cmd == "motion") && w.size() == 3 && number(w[1], 0, 1000000, &v)
         && onOff(w[2], &on)) {
         // Only the inputs the recorder of the profile has.

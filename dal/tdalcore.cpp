@@ -1,4 +1,5 @@
 #include "tdalcore.h"
+#include "tdalclock.h"
 #include "tdaldb.h"
 #include "tdaldec.h"
 #include "tdaljournal.h"
@@ -96,6 +97,7 @@ void TDalCore::reset()
     exit();
     TDalDb::instance().reset();
     TDalDec::instance().reset();
+    TDalClock::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);

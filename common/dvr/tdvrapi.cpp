@@ -2,6 +2,7 @@
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrhooks.h"
+#include "tdvrth.h"
 #include "tlog.h"
 #include "tlogthread.h"
 #include "tptztourth.h"
@@ -27,6 +28,9 @@ TDVRAPI::~TDVRAPI()
     // before it is destroyed.
     if (m_logTh)
         m_logTh->finish();
+    // A job under way ends before its thread object goes.
+    if (m_dvrTh)
+        m_dvrTh->wait();
     // The tour thread reads the configuration: it ends while that exists.
     delete m_ptzTourTh;
     delete m_quickOpt;
@@ -66,6 +70,7 @@ void TDVRAPI::init()
     m_applying = 0;
     m_testResults.clear();
     m_shuttlePos = 0;
+    m_keySource = m_keyHit = m_jogAsKey = 0;
     m_mountCount = 0;
     m_sowOsdOn = m_layoutReady = m_modeReady = 1;
     for (int i = 0; i < CHANNELS; ++i)
@@ -81,6 +86,14 @@ void TDVRAPI::init()
         delete m_logTh;
     }
     m_logTh = new TLogThread(this);
+    // The job thread: a job under way ends first.
+    if (m_dvrTh) {
+        m_dvrTh->wait();
+        delete m_dvrTh;
+    }
+    m_dvrTh = new TDvrTh(this);
+    connect(m_dvrTh, &QThread::finished, this, &TDVRAPI::sl_thFinished);
+    m_jobBusy = false;
     delete m_ptzTourTh;
     m_ptzTourTh = new TPtztourth(this);
     initAlarmPtz();

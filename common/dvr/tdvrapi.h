@@ -3,6 +3,7 @@
 #include "cbt.h"
 #include "dal.h"
 #include "dvrbackup.h"
+#include "keyvalues.h"
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
@@ -23,6 +24,7 @@
 #include <cstdint>
 
 class TDvrApiTest;
+class TDvrTh;
 class TLog;
 class TLogThread;
 class TMain;
@@ -156,6 +158,26 @@ public:
     VoutCaps* m_voutCaps = nullptr;
     int m_numLayout = 0;
 
+    // Process services of the start (tdvrapi-init.cpp).
+    // Detaches the process when an argument (not the program name) contains
+    // "-daemon": -1 in the parent after the fork (it then ends), 0 otherwise.
+    static int daemonize(int argc, char** argv);
+    // The start's environment and the variant set-up of the device layer; 0.
+    int oemInit();
+    // The video standard of the device against the stored one; 0.
+    int initVideoType();
+    static void msleep(int ms);
+    // Kept for the start-up and the tick that call them: nothing to do.
+    static int stub0() { return 0; }
+    static void stubTick() {}
+    int checkDead();
+    // The seconds of the hardware clock; 0 when it gives none.
+    int hwclockSeconds();
+    // Moves the device clock by diff seconds; less than 2 s either way is ignored.
+    void setTime(int diff);
+    // Applies the date/time section: the time zone (unless skip) and NTP.
+    void dtSetdevice(int skip);
+
 private:
     // The size of output resolution res; the index is checked against
     // numRes and the 20 entries of the table (an empty size outside them).
@@ -201,6 +223,48 @@ private:
     void setTileFlag(int ch, int CellOsd::*flag, int item, int on, bool show, bool enabled);
 
     // ======== Maintenance and jobs (tdvrapi-jobs.cpp) ========
+public:
+    // The long jobs, run one at a time on m_dvrTh. name is a file name on
+    // the external medium ("/backup"), as UTF-8; a name holding '/' or ".."
+    // is refused with "Failed". While a job runs another one is refused with
+    // "DVR Busy!!". 0 when the job started, -1 when it was refused.
+    // Export the system log as text (status box "SystemLog export").
+    int saveLogFile(const char* name);
+    // Export the configuration file (status box "Configuration export").
+    int exportConf(const char* name);
+    // Check and stage the firmware image name; opens no status box itself.
+    int upgradeExtSd(const char* name);
+    // The firmware version a file name carries after its last '#' ("CAM#1.2.3.4.fwr"
+    // gives "1.2.3.4"), at most n-1 characters and the terminator into out;
+    // out unchanged for a name without '#'.
+    static void findFwr(const char* path, char* out, int n);
+    // A progress or result text of the running job for the status box,
+    // titled by the job; also kept for a remote test that asked for it.
+    void statusMsg(int, const QString* text);
+    // Copies the system log in RAM to a unit path, between two writes.
+    bool snapshotLog(const QString& to);
+
+    // Service actions: 0 board test at the next start, 1 delete the
+    // configuration file, 2 delete the flash copy of the system log,
+    // 3 format every disk, 4 output type 6; others do nothing. The callers'
+    // second value has no effect.
+    void hotKeyAction(int action, int = 0);
+    // Board test: on writes the factory-test marker and arms a 3 s watchdog
+    // that is never kicked; 0 removes the marker.
+    void testWdt(int on);
+
+    TDvrTh* m_dvrTh = nullptr;
+
+public slots:
+    // The end of a job (queued from m_dvrTh's finished()).
+    void sl_thFinished();
+
+private:
+    // Starts a job on a name of the external medium, or refuses it; 0 when it started.
+    int startJob(int mode, const char* name, const QString& title);
+    void hotKeyMessage(const QString& text);
+
+    bool m_jobBusy = false; // a job was started and its end not yet handled
 
     // ======== System log (tdvrapi-log.cpp) ========
 public:
@@ -287,6 +351,31 @@ public:
     int m_mountCount = 0;
 
     // ======== IO keys (tdvrapi-io.cpp) ========
+public:
+    // The Qt key of a device key code (DvrKey, dvrkeys.h); Qt key plus KEYMOD_ALT
+    // for the second function of a combined key; 0 for an unknown code.
+    static int toQtKey(int code);
+    // Catches the layout keys before translation: emits SIG_LAYOUT_CHANGE
+    // (layout id, -1) for a press or a held key and returns 0; -1 for a
+    // release and every other key (to be passed on).
+    int keyStatus(int code, int state);
+    // The label of a Qt key for display ("0".."9", "MENU", "STILL", ...);
+    // empty for a key without one.
+    static QString keyName(int qtKey);
+    // The device key code of a key name ("MENU", "CH10", ...; "SLOW" follows
+    // the direction of play); -1 for an unknown name.
+    int keyCodeOf(const char* name) const;
+
+    int m_keySource = 0; // the last key came from: 0 front panel, 1 remote controller
+    int m_jogAsKey = 0;  // set by the main window: front-panel jog steps are keys also in playback
+    int m_keyHit = 0;    // 10P or RIGHT arrived during playback (cleared by the decoder start)
+
+private:
+    enum { ALIVE_PERIOD = 5 }; // ticks between two saves of the alive time
+    // The panic key and the panic-stop key, pressed on either key source.
+    void panicKey(int from, int qtKey);
+    // The alive time on the tick of the given count.
+    void aliveTick(int count);
 
     // ======== Live layouts and OSD (tdvrapi-live.cpp, tdvrapi-osd.cpp) ========
 public:

@@ -211,9 +211,6 @@ private slots:
         QCOMPARE(DalDecStart("/data0/data.db6", -1, 0, 1, 0.0, 1.0), -1);
         QCOMPARE(DalEncrStart(), -1);
         QCOMPARE(DalNeseTestNtp("pool.ntp.org"), -1);
-        int result = 1;
-        QCOMPARE(DalCheckValidFwr("/backup/a.fwr", &result), -1);
-        QCOMPARE(result, 1);
     }
 
     void packetHeadIsBigEndian()

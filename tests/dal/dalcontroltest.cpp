@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("remote key") << QByteArray("  rmc KRPA press  ") << 0 << DalEventList{{0, R, 1, 0x4B525041}};
         QTest::newRow("jog") << QByteArray("jog -2") << 0 << DalEventList{{0, CBT_IO_JOG, 1, -2}};
         QTest::newRow("shuttle") << QByteArray("shuttle 3") << 0 << DalEventList{{0, CBT_IO_SHUTTLE, 1, 3}};
+        QTest::newRow("remote id") << QByteArray("rmcid 12") << 0 << DalEventList{{0, CBT_IO_RMCID, 1, 12}};
+        QTest::newRow("remote id out of range") << QByteArray("rmcid 256") << -1 << DalEventList{};
         QTest::newRow("sensor") << QByteArray("sensor 4 on") << 0 << DalEventList{{0, CBT_IO_SENSOR, 4, 1}};
         QTest::newRow("video loss") << QByteArray("vloss 1 on") << 0 << DalEventList{{1, CBT_VIN_VL, 1, 1}};
         QTest::newRow("video back") << QByteArray("vloss 1 off") << 0 << DalEventList{{1, CBT_VIN_VL, 1, 0}};

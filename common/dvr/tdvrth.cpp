@@ -1,0 +1,229 @@
+#include "tdvrth.h"
+#include "appglobals.h"
+#include "tconfig.h"
+#include "tdvrapi.h"
+#include "tlog.h"
+#include "tpath.h"
+#include "trunner.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QSaveFile>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApi)
+
+namespace {
+// A UI text by its English literal, the text catalogue's translation key:
+// it reads in the language in force, as the catalogue gives it.
+QString uiText(const char* english)
+{
+    return QCoreApplication::translate("TString", english);
+}
+
+// The text as UTF-8 of at most max bytes, never cut inside a character.
+QByteArray utf8Cut(const QString& text, int max)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > max) {
+        int n = max;
+        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80) // n is the first byte cut off
+            --n;
+        bytes.truncate(n);
+    }
+    return bytes;
+}
+
+QByteArray hashOf(const QString& unitPath, bool* ok)
+{
+    QFile f(TPath::map(unitPath));
+    QCryptographicHash h(QCryptographicHash::Sha256);
+    *ok = f.open(QIODevice::ReadOnly) && h.addData(&f);
+    return h.result();
+}
+
+// The RAM log's copy the export reads; a name of its own, so no export
+// name can make it the live log.
+const char kLogCopy[] = "/tmp/SYSTEM.log.export";
+}
+
+TDvrTh::TDvrTh(TDVRAPI* api)
+    : QThread(api)
+    , m_api(api)
+{
+}
+
+void TDvrTh::readyForrun(int mode, const QString& arg)
+{
+    qCDebug(lcApi, "TDvrTh::readyForrun.. mode:%d ", mode);
+    quit();
+    m_mode = mode;
+    m_arg = arg;
+}
+
+void TDvrTh::run()
+{
+    qCDebug(lcApi, "TDvrTh::run.. m_mode:%d", m_mode);
+    switch (m_mode) {
+    case MODE_LOG_EXPORT:
+        saveLog();
+        break;
+    case MODE_CONF_EXPORT:
+        exportConf();
+        break;
+    case MODE_UPGRADE:
+        upgradeExtSd();
+        break;
+    default:
+        break;
+    }
+}
+
+void TDvrTh::status(const QString& text)
+{
+    m_api->statusMsg(0, &text);
+}
+
+void TDvrTh::endDelay()
+{
+    if (m_endDelay > 0)
+        QThread::msleep(static_cast<unsigned long>(m_endDelay));
+}
+
+bool TDvrTh::targetFree(const QString& target)
+{
+    const QFileInfo fi(TPath::map(target));
+    qCDebug(lcApi, "fname:%s st_size:%lld", qUtf8Printable(target), fi.exists() ? fi.size() : 0LL);
+    if (!fi.exists() || fi.size() == 0)
+        return true;
+    status(uiText("Failed") + QStringLiteral("! ") + uiText("Same File Exist"));
+    return false;
+}
+
+void TDvrTh::saveLog()
+{
+    qCDebug(lcApi, "========== TDvrTh::saveLog ============");
+    const QString target = QStringLiteral("/backup/") + QString::fromUtf8(utf8Cut(m_arg, 255));
+    if (targetFree(target)) {
+        // The export reads a copy through a log of its own: the live log
+        // goes on being written meanwhile.
+        bool ok = m_api->snapshotLog(QLatin1String(kLogCopy));
+        QFile out(TPath::map(target));
+        ok = ok && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (ok) {
+            TLog copy(kLogCopy);
+            const int n = copy.count();
+            const int start = copy.startIndex();
+            for (int i = 0; i < n && ok; ++i) {
+                LogRecord r;
+                ok = copy.log_read((start + i) % TLog::RING_SIZE, &r) == 1;
+                if (!ok)
+                    break;
+                QString stamp;
+                if (g_cfg)
+                    stamp = g_cfg->datetext(r.year, r.month, r.day) + QLatin1Char(' ')
+                            + g_cfg->timetext(r.hour, r.minute, r.second);
+                char line[160];
+                const int len = qsnprintf(line, sizeof line, "%05d:[%s] %s\r\n", i + 1,
+                                          utf8Cut(stamp, 63).constData(),
+                                          utf8Cut(copy.toText(&r), 63).constData());
+                ok = out.write(line, len) == len;
+                if (ok && i % 100 == 0)
+                    status(QString::asprintf("%d%%(%d/%d)", (i + 1) * 100 / n, i + 1, n));
+            }
+            ok = out.flush() && ok;
+            out.close();
+            if (!ok)
+                out.remove(); // ours: it did not exist or was empty
+        }
+        status(uiText(ok ? "Success" : "Failed"));
+        TRunner::removeFile(QLatin1String(kLogCopy));
+    }
+    m_api->umountExtSd();
+    endDelay();
+}
+
+void TDvrTh::exportConf()
+{
+    qCDebug(lcApi, "========== TDvrTh::exportConf ============");
+    const QString target = QStringLiteral("/backup/") + m_arg;
+    if (targetFree(target)) {
+        // The copy lands whole or not at all.
+        const bool ok = g_cfg && TRunner::copyFile(g_cfg->tmpPath(), target);
+        status(uiText(ok ? "Success" : "Failed"));
+    }
+    m_api->umountExtSd();
+    endDelay();
+}
+
+bool TDvrTh::copyChecked(const QString& from, const QString& to)
+{
+    bool ok = TRunner::copyFile(from, to);
+    if (ok) {
+        bool readFrom = false;
+        bool readTo = false;
+        const QByteArray a = hashOf(from, &readFrom);
+        const QByteArray b = hashOf(to, &readTo);
+        ok = readFrom && readTo && a == b;
+    }
+    if (!ok)
+        TRunner::removeFile(to);
+    return ok;
+}
+
+bool TDvrTh::stageImage(const QString& version)
+{
+    QSaveFile ver(TPath::map(QStringLiteral("/dvr/fwr_ver")));
+    const bool ok = ver.open(QIODevice::WriteOnly) && ver.write(version.toUtf8() + '\n') > 0 && ver.commit()
+                    && TRunner::moveFile(QStringLiteral("/dvr/fwr.tmp"), QStringLiteral("/dvr/fwr"))
+                    && m_api->runSystem("cd /dvr;tar -zxvf /dvr/fwr ./upgrade") == 0;
+    return ok;
+}
+
+void TDvrTh::upgradeExtSd()
+{
+    qCDebug(lcApi, "========== TDvrTh::upgradeExtSd ============");
+    // The recording area adds encStop() here.
+    m_api->writeLog(LOG_SYSTEM_UPGRADE, nullptr, nullptr);
+    status(uiText("Copy Files"));
+
+    // The image is copied by the program itself (no name from the medium
+    // reaches a command line), and the staged copy is what gets checked.
+    const QString staged = QStringLiteral("/dvr/fwr.tmp");
+    m_result = 0;
+    bool ok = copyChecked(m_arg, staged);
+    if (ok) {
+        status(uiText("Checking Checksum"));
+        int result = 0;
+        if (DalCheckValidFwr("/dvr/fwr.tmp", &result) < 0)
+            result = 0; // no answer is no valid image
+        m_result = result;
+        if (m_result == 0) {
+            const QString text = uiText("Checksum Mismatch");
+            m_api->writeLog(LOG_NET_UPGRADE, nullptr, text.toUtf8().constData());
+            status(text);
+            TRunner::removeFile(staged);
+        } else {
+            char version[256] = "0.0.0.0";
+            TDVRAPI::findFwr(m_arg.toUtf8().constData(), version, int(sizeof version));
+            qCDebug(lcApi, "TDvrTh::upgrade.. fwr_ver:%s", version);
+            ok = stageImage(QString::fromUtf8(version));
+            if (!ok) {
+                // Half staged is not staged: nothing of it is left to be taken.
+                TRunner::removeFile(staged);
+                TRunner::removeFile(QStringLiteral("/dvr/fwr_ver"));
+            }
+            status(uiText(ok ? "Checksum Ok" : "Failed"));
+        }
+    } else {
+        const QString text = uiText("Failed");
+        m_api->writeLog(LOG_NET_UPGRADE, nullptr, text.toUtf8().constData());
+        status(text);
+    }
+    if (ok && m_result == 1)
+        m_api->m_fUpgrade = 1;
+    // Otherwise the recording area adds encStart() here.
+    endDelay();
+}
