@@ -8,39 +8,21 @@
 
 namespace livetest {
 
-inline const PropDevices& devices(int live)
-{
-    return *static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live));
-}
-
 inline void installResHooks()
 {
-    g_resHooks.videos = [](int live) { return g_cfg ? devices(live).videos : 0; };
-    g_resHooks.alarmouts = [](int live) { return g_cfg ? devices(live).alarmouts : 0; };
-    g_resHooks.audios = [](int live) { return g_cfg ? devices(live).audios : 0; };
-    g_resHooks.storage = [](int live) { return g_cfg ? devices(live).storage : 0; };
+    static auto dev = [](int live) { return static_cast<PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live)); };
+    g_resHooks.videos = [](int live) { return dev(live)->videos; };
+    g_resHooks.alarmouts = [](int live) { return dev(live)->alarmouts; };
 }
 
-// The window under test shown over a host the size of the screen, as the
-// main window shows its pop-ups.
-struct Host
+// Shows a pop-up as the main window does, with the keys going to it; false
+// when it never became the active window.
+inline bool popup(QWidget* w)
 {
-    Host() : widget(nullptr, Qt::FramelessWindowHint)
-    {
-        widget.resize(1280, 720);
-        widget.show();
-        QApplication::setActiveWindow(&widget);
-        active = QTest::qWaitForWindowActive(&widget);
-    }
-    template <class W> void popup(W* w)
-    {
-        w->moveCenter(&widget);
-        w->show();
-        QApplication::setActiveWindow(w);
-        QCoreApplication::processEvents();
-    }
-    QWidget widget;
-    bool active = false;
-};
+    w->move(100, 100);
+    w->show();
+    QApplication::setActiveWindow(w);
+    return QTest::qWaitForWindowActive(w);
+}
 
 } // namespace livetest
