@@ -1,20 +1,27 @@
 // The recorder's user-interface program.
 #include "appglobals.h"
 #include "makedevinfo.h"
+#include "startup.h"
+#include "tbackgrnd.h"
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "tmain.h"
 #include "tosdhooks.h"
 #include "tpath.h"
 #include "tres.h"
 #include "treshooks.h"
+#include "tstopsignals.h"
 #include "tstring.h"
 #include "tstyle.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
+#include <QLoggingCategory>
 #include <QPixmap>
-#include <cstdio>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 namespace {
 
@@ -48,6 +55,21 @@ void installHooks()
     };
 }
 
+// A board that has not passed its factory test shows the black background
+// and would run the board-test dialog over it; this build has no board-test
+// dialog, so the branch says so and ends as it ends when the dialog closes.
+int runBoardTest()
+{
+    g_backgrnd = new TBackgrnd(nullptr, 0, QSize(1280, 720));
+    g_backgrnd->move(0, 0);
+    g_backgrnd->show();
+    TDVRAPI::alphaFill(0, 0, 1280, 720, 0);
+    QApplication::processEvents();
+    qCWarning(lcApp, "main: no factory-test marker /dvr/board_ok.txt: this build has no board-test "
+                     "dialog, the board test does not run");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -56,46 +78,70 @@ int main(int argc, char** argv)
     // run and for the device layer too.
     TPath::init();
 
+    // "-daemon" in an argument detaches the process; the parent ends here.
+    if (TDVRAPI::daemonize(argc, argv) < 0)
+        return 0;
+
     // The defaults object fixes the OEM variant for the whole run.
     g_default = new TDefault(QStringLiteral("/dvr/default.conf"));
     PropDefault defaults;
     if (g_default->load(&defaults) != 0)
         return -1;
+    // The system logger, the font folder, the mouse link and the variant's
+    // device-layer set-up.
+    if (g_api.oemInit() != 0)
+        return -1;
 
-    QApplication app(argc, argv);
+    auto* app = new QApplication(argc, argv);
+    // The recorder's font files; missing ones are no fault (the fonts of the
+    // system stand in).
+    QFontDatabase::addApplicationFont(QStringLiteral(":/tahomabd.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/H2GTRE.TTF"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/simhei.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/mspgothic.ttf"));
     installHooks();
 
     // The device record, then the configuration of this model: copied to
     // RAM, loaded, and every section of the live copy saved at once.
+    g_api.initVideoType();
     PropDevices devs;
     makeDevInfo(&devs);
     const QString confPath = QStringLiteral("/dvr/%1.conf").arg(QString::fromLatin1(devs.model));
     g_cfg = new TConfig(confPath, &devs, &defaults);
     g_cfg->save(-1);
 
+    const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
+    const double ratio = g_api.getRatio(display->res);
+
     // Resources, texts and the program's style.
     g_res = new TRes();
     g_str = new TString();
     g_str->setScaler([](int n) { return g_res->scale(n); });
-    const bool sheet = g_res->makeStyle(TPath::appDir() + QStringLiteral("/img_res.png"));
-    app.setStyle(g_res->getStyle());
+    g_res->setScale(ratio);
+    g_res->makeStyle(TPath::appDir() + QStringLiteral("/img_res.png"));
+    app->setStyle(g_res->getStyle());
 
-    const bool boardOk = QFile::exists(TPath::map(QStringLiteral("/dvr/board_ok.txt")));
+    if (!QFile::exists(TPath::map(QStringLiteral("/dvr/board_ok.txt")))) {
+        const int rc = runBoardTest();
+        delete app;
+        return rc;
+    }
+
     const auto* osd = static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1));
     g_str->setLanguage(QString::fromUtf8(osd->lang), QString());
 
-    std::printf("dvrui: start-up ran: defaults (OEM variant %d), device %s with %d channels "
-                "(board %s, %s), configuration %s, image sheet %s, language %s, %s; "
-                "the main window and the board test are not built yet, exiting.\n",
-                g_default->getOem(), devs.model, devs.videos, devs.board, devs.ntsc ? "NTSC" : "PAL",
-                qPrintable(confPath), sheet ? "loaded" : "missing (fallback colours)", osd->lang,
-                boardOk ? "board test passed" : "no board test marker");
+    VoutCaps vout;
+    g_api.getCaps(nullptr, nullptr, &vout);
+    const QSize screen = screenSizeOf(vout);
 
-    delete g_str;
-    g_str = nullptr;
-    delete g_res;
-    g_res = nullptr;
-    delete g_cfg;
-    g_cfg = nullptr;
-    return 0;
+    auto* mainWnd = new TMain(nullptr, ID_WND_MAIN, screen);
+    TStopSignals stop;
+    QObject::connect(&stop, &TStopSignals::sg_stop, mainWnd, &TMain::sg_shutdown);
+    mainWnd->show();
+    const int rc = app->exec();
+
+    runAfterLoop(mainWnd->m_upgrade, mainWnd->m_powerOff);
+    tearDown(mainWnd);
+    delete app;
+    return rc;
 }

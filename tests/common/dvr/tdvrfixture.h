@@ -5,6 +5,7 @@
 // The destructor removes the callbacks, stops the stand-in and the log copy.
 #include "appglobals.h"
 #include "dal_test.h"
+#include "makedevinfo.h"
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
@@ -23,13 +24,9 @@ public:
         QVERIFY(dalTestSetProfile(profile) == 0);
         TDVRAPI::installConfigHooks();
         DalCaps caps;
-        g_api.getCaps(&caps, nullptr, nullptr);
-        qstrncpy(dev.model, caps.model, sizeof dev.model);
-        qstrncpy(dev.board, caps.board, sizeof dev.board);
-        dev.videos = caps.num_vin;
-        dev.sensors = caps.num_sensor;
-        dev.alarmouts = caps.num_alarmout + 3;
-        dev.storage = caps.num_disk;
+        AvcCaps avc;
+        g_api.getCaps(&caps, &avc, nullptr);
+        makeDevInfo(&dev, caps, avc);
         PropDefault def;
         TDefault::setDefaults(&def);
         cfg = new TConfig(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(dev.model)), &dev, &def);

@@ -1,0 +1,25 @@
+#pragma once
+// The steps of the process start-up and end that main runs around the main
+// window, kept here so they can be run and checked on their own.
+#include <QSize>
+
+struct VoutCaps;
+class QWidget;
+
+// The screen the main window covers: the last output size the device
+// lists. A count of 0 gives 1280 x 720, a count above the table's 20
+// entries is taken as 20, and a listed size that is not positive gives
+// 1280 x 720 too.
+QSize screenSizeOf(const VoutCaps& caps);
+
+// After the event loop, by the main window's flags: with an upgrade pending
+// the upgrade tool is started in the background ("/dvr/upgrade /dvr/fwr
+// skip_crc_check reboot &") and this returns 1, also when power-off was
+// chosen as well; with power-off alone the process sleeps until the power
+// goes and this never returns; otherwise 0.
+int runAfterLoop(int upgrade, int powerOff);
+
+// Deletes the main window, then the text object, the resources and the
+// configuration, so that no window hook ever runs on a freed one. The
+// defaults object lives on.
+void tearDown(QWidget* mainWnd);

@@ -1,0 +1,292 @@
+// The main window's assembly: construction, the window table, placement,
+// the device bring-up after the first show, shutdown and tear-down.
+#include "tmain.h"
+#include "appglobals.h"
+#include "logrecord.h"
+#include "tconfig.h"
+#include "tdefault.h"
+#include "tdvrapi.h"
+#include "tmsgwnd.h"
+#include "tres.h"
+#include "tsplitth.h"
+#include "tstatuswnd.h"
+#include "tstring.h"
+#include "tvkeyboard.h"
+#include "tvkeynumboard.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QLoggingCategory>
+#include <QMoveEvent>
+#include <QTimer>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApp)
+
+namespace {
+
+enum { OemLowerSetup = 5 };
+
+template <class T> T* section(int idx, int live = 1)
+{
+    return static_cast<T*>(g_cfg->getsection(idx, live));
+}
+
+QSize sizeOf(int key)
+{
+    return g_res->getSize(key);
+}
+
+} // namespace
+
+TMain::TMain(QWidget* parent, int id, const QSize& size) : TDefWnd(parent, id, size)
+{
+    g_api.init();
+    qCDebug(lcApp, "========== TMain::TMain ============");
+
+    // The user of the last log-in is shown as current; nobody is logged in.
+    m_curUserIdx = qBound(0, g_api.lastLoginOf(), PROP_MAX_USERS - 1);
+    m_loggedIn = 0;
+    m_logoutSec = 0;
+    g_api.setUserName(section<PropUser>(IDX_PROP_USER)->user[m_curUserIdx].id);
+
+    m_upgrade = 0;
+    m_powerOff = 0;
+    const auto* display = section<PropDisplay>(IDX_PROP_DISPLAY);
+    m_prevDevice = display->device2;
+    m_prevRes = display->res;
+    m_prevSpotHd = section<PropSpothd>(IDX_PROP_SPOTHD)->res;
+
+    qCDebug(lcApp, "'== TMain::TMain 1 ==");
+    init(0);
+    qCDebug(lcApp, "'== TMain::TMain 2 ==");
+
+    setBackgroundRole(QPalette::NoRole);
+    m_zoomRatio = 1.0;
+    m_zoomRect = QRect(0, 0, -1, -1);
+    qCDebug(lcApp, "'== TMain::TMain end ==");
+}
+
+TMain::~TMain()
+{
+    // The child windows go first: their hooks may still read the
+    // configuration and the resources, which main deletes after this.
+    deleteWnds();
+    for (QRegion& r : m_regions)
+        r = QRegion();
+}
+
+void TMain::init(int)
+{
+    m_bDrag = 0;
+    move(0, 0);
+    createWnd();
+
+    m_splitTh = new TSplitTh(this, [](int layout, int nsw) { g_api.dispLayout(layout, nsw); });
+    m_popupTimer = new QTimer(this);
+    m_popupTimer->setSingleShot(true);
+    m_popupTimer->setInterval(1500);
+
+    // Every connection of the window's life; automatic, so a signal from
+    // another thread is queued into the GUI thread.
+    connect(this, &TMain::sg_init, this, &TMain::sl_initDvr);
+    connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
+    connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
+    connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
+    for (int i = 0; i <= ID_WND_AUDIO; ++i)
+        m_regions[i] = QRegion();
+}
+
+void TMain::createWnd()
+{
+    const int W = width();
+    const int H = height();
+    // Windows without a parent are placed in screen coordinates, over the
+    // main window.
+    auto place = [this](TDefWnd* w, int x, int y) {
+        w->move(w->parentWidget() ? QPoint(x, y) : pos() + QPoint(x, y));
+        w->hide();
+    };
+    auto centre = [&](TDefWnd* w) { place(w, (W - w->width()) / 2, (H - w->height()) / 2); };
+    auto done = [](const char* name) {
+        qCDebug(lcApp, "============== TMain::createWnd() %s ==========", name);
+    };
+
+    // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
+    // bar, PTZ, zoom, login) take the main window as parent; the shared
+    // pop-ups below have none.
+    auto* vk = new TVKeyboard(nullptr, ID_WND_VKEYBOARD, sizeOf(2));
+    vk->initCtrl();
+    place(vk, ((W - vk->width()) / 4) * 2, (H - vk->height()) / 2);
+    m_wnd[ID_WND_VKEYBOARD] = vk;
+    g_vkeyboard = vk;
+    qCDebug(lcApp, "============== TMain::createWnd() vk x:%d y:%d wid:%d hi:%d ==========", vk->x(), vk->y(),
+            vk->width(), vk->height());
+
+    auto* vkn = new TVKeyNumboard(nullptr, ID_WND_VKEYNUM, sizeOf(3));
+    vkn->initCtrl();
+    centre(vkn);
+    m_wnd[ID_WND_VKEYNUM] = vkn;
+    g_vkeynum = vkn;
+    done("vkn");
+
+    auto* status = new TStatusWnd(nullptr, ID_WND_STATUS, sizeOf(9));
+    centre(status);
+    m_wnd[ID_WND_STATUS] = status;
+    g_statusWnd = status;
+    done("status");
+
+    auto* msg = new TMsgWnd(nullptr, ID_WND_MSG, sizeOf(1));
+    msg->init(0);
+    centre(msg);
+    m_wnd[ID_WND_MSG] = msg;
+    g_msgWnd = msg;
+    TMsgIface::install(msg);
+    done("msg");
+}
+
+TDefWnd* TMain::wnd(int id) const
+{
+    return id >= 0 && id < WND_SLOTS ? m_wnd[id] : nullptr;
+}
+
+void TMain::placeWnd(TDefWnd* wnd, int output)
+{
+    if (!wnd)
+        return;
+    QSize out = g_api.voutInfo(output);
+    if (out.isEmpty())
+        out = size(); // an output the device does not list: over this window
+    QPoint at = mapToGlobal(QPoint((out.width() - wnd->width()) / 2, (out.height() - wnd->height()) / 2));
+    if (wnd->id() == ID_WND_SETUP && g_default && g_default->getOem() == OemLowerSetup)
+        at.ry() += g_res->scale(30);
+    if (wnd->parentWidget())
+        at = wnd->parentWidget()->mapFromGlobal(at);
+    wnd->move(at);
+}
+
+void TMain::moveEvent(QMoveEvent* e)
+{
+    TDefWnd* setup = m_wnd[ID_WND_SETUP];
+    if (setup) {
+        const QPoint g = mapToGlobal(QPoint(0, 0));
+        const QPoint at(g.x() + (width() - setup->width()) / 2, g.y() + (height() - setup->height()) / 2);
+        setup->move(setup->parentWidget() ? setup->parentWidget()->mapFromGlobal(at) : at);
+    }
+    TDefWnd::moveEvent(e);
+}
+
+int TMain::numVisibleWnd() const
+{
+    int n = 0;
+    for (int i = 1; i < WND_SLOTS; ++i) {
+        if (m_wnd[i] && m_wnd[i]->isVisible())
+            ++n;
+    }
+    return n;
+}
+
+void TMain::deleteWnds()
+{
+    for (TDefWnd*& w : m_wnd) {
+        delete w;
+        w = nullptr;
+    }
+    // The process-wide pointers to the shared pop-ups die with them.
+    TMsgIface::install(nullptr);
+    g_msgWnd = nullptr;
+    g_statusWnd = nullptr;
+    g_vkeyboard = nullptr;
+    g_vkeynum = nullptr;
+    g_fileWnd = nullptr;
+}
+
+void TMain::resetCursor()
+{
+    m_pressed = 0;
+    m_bDrag = 0;
+    m_pressIdx = -1;
+    m_releaseIdx = -1;
+    if (TDefWnd* search = m_wnd[ID_WND_SEARCH])
+        search->setCursor(Qt::ArrowCursor);
+    setCursor(Qt::ArrowCursor);
+}
+
+void TMain::ctrlStatus(const QString& title, const QString& text)
+{
+    emit sg_ctrlStatus(SIG_STATE_UPDATE, title, text);
+}
+
+void TMain::evtShow() {}
+
+void TMain::evtResize() {}
+
+void TMain::evtKeyup(int) {}
+
+bool TMain::evtEvent(QEvent*)
+{
+    return true;
+}
+
+void TMain::sl_timeoutPopup()
+{
+    m_skipPopup = 0;
+}
+
+void TMain::sl_initDvr()
+{
+    if (m_shuttingDown)
+        return; // a shutdown asked for before the bring-up came
+    m_initDone = 0;
+    qCDebug(lcApp, "============== TMain::init() g_api.coreInit ==========");
+
+    // The whole first output blends the OSD fully while the device comes up.
+    VoutCaps vout;
+    g_api.getCaps(nullptr, nullptr, &vout);
+    const int cx = vout.numRes > 0 ? vout.outW[0] : 0;
+    const int cy = vout.numRes > 0 ? vout.outH[0] : 0;
+    TDVRAPI::alphaFill(0, 0, cx, cy, 7);
+
+    auto* osd = section<PropOsd>(IDX_PROP_OSD);
+    const int alpha = osd->alpha;
+    osd->alpha = 7;
+
+    selAudioByLayout(1, 1);
+    g_api.setSendTo(this);
+    qCDebug(lcApp, "============== TMain::init() g_api.setSendTo ==========");
+
+    // The layout thread starts from the layout the device shows.
+    m_splitTh->set(g_api.m_layout, g_api.m_sw);
+    m_osdOn = osd->osdOn;
+
+    // The device layer sees the last user log in and out again: the window
+    // starts with nobody logged in, the name kept for the OSD.
+    g_api.login(section<PropUser>(IDX_PROP_USER)->user[m_curUserIdx].id);
+    g_api.login("");
+
+    m_initDone = 1;
+    update();
+    qCDebug(lcApp, "============== TMain::init() end ==========");
+    qCDebug(lcApp, "evtShow() cx:%d cy:%d", cx, cy);
+    TDVRAPI::alphaFill(0, 0, cx, cy, -1);
+
+    osd->alpha = alpha;
+
+    g_cfg->reload(QString());
+    QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
+    qCDebug(lcApp, "================ TMain::sl_init end ======================");
+}
+
+void TMain::sl_shutdown()
+{
+    m_shuttingDown = 1;
+    g_api.writeLog(LOG_SYSTEM_SHUTDOWN, nullptr, nullptr);
+    m_initDone = 0;
+    repaint();
+    QCoreApplication::processEvents();
+
+    // No layout switch may reach the device layer once it is closed.
+    m_splitTh->wait();
+
+    QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
+    QCoreApplication::quit();
+}

@@ -1,0 +1,98 @@
+// The steps of start-up and end around the main window: the screen size,
+// the upgrade at the end, and the order of the tear-down.
+#include "../ui/base/vkeytestenv.h"
+#include "appglobals.h"
+#include "dal.h"
+#include "startup.h"
+#include "tconfig.h"
+#include "tdvrapi.h"
+#include "tmain.h"
+#include "tstatuswnd.h"
+#include "ttestroot.h"
+#include "../common/dvr/tdvrfixture.h"
+
+#include <QFile>
+#include <QtTest>
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // The last listed output size, with the count kept inside 1..20.
+    void screenSize_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QSize>("want");
+        QTest::newRow("none listed: fallback") << 0 << QSize(1280, 720);
+        QTest::newRow("one") << 1 << QSize(1000, 500);
+        QTest::newRow("the whole table") << 20 << QSize(1019, 519);
+        QTest::newRow("beyond the table: its last entry") << 21 << QSize(1019, 519);
+    }
+    void screenSize()
+    {
+        QFETCH(int, count);
+        VoutCaps caps{};
+        for (int i = 0; i < 20; ++i) {
+            caps.outW[i] = 1000 + i;
+            caps.outH[i] = 500 + i;
+        }
+        caps.reserved0 = -1; // right after the tables' count: never read as a size
+        caps.numRes = count;
+        QTEST(screenSizeOf(caps), "want");
+    }
+    // After the event loop: the upgrade tool runs in the background when an
+    // upgrade is pending, also when power-off was chosen too.
+    void afterLoop_data()
+    {
+        QTest::addColumn<int>("upgrade");
+        QTest::addColumn<int>("powerOff");
+        QTest::addColumn<int>("result");
+        QTest::newRow("upgrade beats power-off") << 1 << 1 << 1;
+        QTest::newRow("upgrade") << 1 << 0 << 1;
+        QTest::newRow("plain quit") << 0 << 0 << 0;
+    }
+    void afterLoop()
+    {
+        QFETCH(int, upgrade);
+        QFETCH(int, powerOff);
+        TTestRoot root;
+        // An upgrade tool that writes down its arguments.
+        const QString tool = root.file(QStringLiteral("/dvr/upgrade"));
+        QVERIFY(root.write(QStringLiteral("/dvr/upgrade"),
+                           "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/upgrade.args\"\n"));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QTEST(runAfterLoop(upgrade, powerOff), "result");
+        const QString args = root.file(QStringLiteral("/dvr/upgrade.args"));
+        if (upgrade) {
+            QTRY_VERIFY(QFile::exists(args) && QFile(args).size() > 0);
+            // Paths given to the tool are the unit's, mapped under the root.
+            QCOMPARE(root.read(QStringLiteral("/dvr/upgrade.args")),
+                     QByteArray(root.file(QStringLiteral("/dvr/fwr")).toUtf8() + " skip_crc_check reboot\n"));
+        } else {
+            QTest::qWait(100);
+            QVERIFY(!QFile::exists(args));
+        }
+    }
+
+    // The main window goes before the configuration, the resources and the
+    // texts: its windows' hooks never meet a freed one.
+    void tearDownOrder()
+    {
+        vkeytest::setUpGlobals();
+        TDvrFixture fx;
+        fx.cfg = nullptr; // given to the tear-down
+        auto* w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
+        QVERIFY(g_statusWnd && g_msgWnd);
+        g_statusWnd->show();
+        bool globalsAlive = false;
+        connect(g_statusWnd, &QObject::destroyed, this,
+                [&] { globalsAlive = g_cfg && g_res && g_str; }, Qt::DirectConnection);
+        tearDown(w);
+        QVERIFY(globalsAlive);
+        QVERIFY(!g_cfg && !g_res && !g_str && !g_statusWnd && !g_msgWnd && !g_vkeyboard);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startuptest.moc"

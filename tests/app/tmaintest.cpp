@@ -1,0 +1,189 @@
+// The main window against the device-layer stand-in: its window table, the
+// status box it drives, the live layouts through the layout thread, the
+// sequence and audio without cameras, and what the live view paints.
+#include "../common/dvr/tdvrfixture.h"
+#include "../ui/base/vkeytestenv.h"
+#include "appglobals.h"
+#include "dvrnotify.h"
+#include "tdvrapi.h"
+#include "tmain.h"
+#include "tmsgwnd.h"
+#include "tsplitth.h"
+#include "tstatuswnd.h"
+
+#include <QtTest>
+#include <cstring>
+
+namespace {
+
+// A main window on a fresh facade; it goes before the fixture's objects.
+struct Rig
+{
+    explicit Rig(const char* profile = "16") : fx(profile)
+    {
+        vkeytest::setUpGlobals();
+        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
+    }
+    ~Rig()
+    {
+        delete w;
+    }
+    // The journal's lines that contain text, in order.
+    static QStringList journal(const char* text)
+    {
+        QStringList out;
+        char buf[512];
+        for (int i = 0; i < dalTestJournalCount(); ++i) {
+            if (dalTestJournalLine(i, buf, sizeof buf) >= 0 && std::strstr(buf, text))
+                out << QString::fromLatin1(buf);
+        }
+        return out;
+    }
+    void settle()
+    {
+        QVERIFY(w->splitTh()->wait(5000));
+    }
+
+    TDvrFixture fx;
+    TMain* w = nullptr;
+};
+
+using Codes = QVector<QStringList>; // {code, title, text}
+
+} // namespace
+
+class TMainTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Status control codes: 2224 shows with title and text, 2226 replaces
+    // them (an empty title keeps the shown one), 2225 hides; other codes do
+    // nothing.
+    void statusBox_data()
+    {
+        QTest::addColumn<Codes>("codes");
+        QTest::addColumn<bool>("visible");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("start") << Codes{{"2224", "Backup", "Please wait..."}} << true << "Backup" << "Please wait...";
+        QTest::newRow("update keeps the title") << Codes{{"2224", "Backup", "Please wait..."}, {"2226", "", "Done"}}
+                                                << true << "Backup" << "Done";
+        QTest::newRow("end hides and blanks") << Codes{{"2224", "Backup", "a"}, {"2225", "", ""}} << false << ""
+                                              << "";
+        QTest::newRow("other codes do nothing") << Codes{{"2227", "X", "Y"}, {"7777", "X", "Y"}} << false << ""
+                                                << "";
+        QTest::newRow("start after an end: empty title band")
+            << Codes{{"2224", "Backup", "a"}, {"2225", "", ""}, {"2224", "", "again"}} << true << "" << "again";
+    }
+    void statusBox()
+    {
+        QFETCH(Codes, codes);
+        Rig rig;
+        for (const QStringList& c : codes)
+            emit rig.w->sg_ctrlStatus(c[0].toInt(), c[1], c[2]);
+        QTEST(g_statusWnd->isVisible(), "visible");
+        QTEST(g_statusWnd->title(), "title");
+        QTEST(g_statusWnd->text(), "text");
+    }
+    // Layout changes go through the layout thread to the device layer's
+    // layout call: the target, the page, the wrap of the next page, and the
+    // digital zoom dropped by each change.
+    void layouts_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("x");
+        QTest::addColumn<bool>("stepping"); // changeLayoutSw, else changeLayout
+        QTest::addColumn<int>("wantLayout");
+        QTest::addColumn<int>("wantPage");
+        QTest::addColumn<int>("calls");
+        // The 16-channel stand-in lists layouts 1 (single), 2 (quad), 3, 4
+        // (nine cells) and 9 (sixteen); each row starts on the quad's last
+        // page. Channel 5 full screen: the page of layout 1 is its position.
+        QTest::newRow("single view of channel 5") << 1 << 5 << false << 1 << 5 << 1;
+        QTest::newRow("current layout, page of 4 cells x 1") << -1 << 1 << false << 2 << 1 << 1;
+        QTest::newRow("the page shown already: no call") << 2 << 3 << false << 2 << 3 << 0;
+        QTest::newRow("current layout, page showing channel 9") << -1 << 9 << true << 2 << 2 << 1;
+        QTest::newRow("next page after the last wraps") << 2 << -1 << true << 2 << 0 << 1;
+    }
+    void layouts()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, x);
+        QFETCH(bool, stepping);
+        QFETCH(int, wantLayout);
+        QFETCH(int, calls);
+        Rig rig;
+        g_api.dispLayout(2, 3);
+        QCOMPARE(g_api.m_layout, 2);
+        QCOMPARE(g_api.m_sw, 3);
+        dalTestJournalClear();
+        rig.w->m_zoomRatio = 2.0;
+        rig.w->m_zoomRect = QRect(10, 10, 100, 100);
+        if (stepping)
+            rig.w->changeLayoutSw(layout, x);
+        else
+            rig.w->changeLayout(layout, x);
+        QCOMPARE(rig.w->m_zoomRatio, 1.0);
+        QVERIFY(!rig.w->m_zoomRect.isValid());
+        rig.settle();
+        QTEST(g_api.m_layout, "wantLayout");
+        QTEST(g_api.m_sw, "wantPage");
+        const QStringList made = Rig::journal("DalVoutSetLayout(");
+        QCOMPARE(made.size(), calls);
+        for (const QString& c : made)
+            QVERIFY2(c.startsWith(QStringLiteral("DalVoutSetLayout(0,%1,").arg(wantLayout)), qPrintable(c));
+    }
+
+    // Without cameras nothing is sequenced and no channel is counted: no
+    // layout call, no audio channel, and no crash on the empty order.
+    void noCameras()
+    {
+        Rig rig;
+        rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->videos = 0;
+        QCOMPARE(g_api.channelCount(), 0);
+        dalTestJournalClear();
+        rig.w->seqLayout(0);
+        QCOMPARE(rig.w->m_seqOn, 0);
+        rig.w->m_seqOn = 1; // as if it ran before the cameras went
+        rig.w->m_nMainSeqDur = 1;
+        for (int i = 0; i < 5; ++i)
+            rig.w->tickSequence();
+        rig.settle();
+        QCOMPARE(Rig::journal("DalVoutSetLayout(").size(), 0);
+        rig.w->m_audioCh = 3;
+        rig.w->selAudioByLayout(1, 0);
+        QCOMPARE(rig.w->m_audioCh, -1);
+        rig.w->selAudio(0);
+        QCOMPARE(rig.w->m_audioCh, -1);
+        // With cameras: the single view of channel 5 is heard.
+        rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->videos = 16;
+        g_api.dispLayout(1, g_api.posInOrder(5));
+        rig.w->m_audioCh = 3;
+        rig.w->selAudioByLayout(1, 0);
+        QCOMPARE(rig.w->m_audioCh, 5);
+    }
+
+    // The live view is dark grey until the device is up, then opaque black;
+    // the bring-up runs once, half a second after the first show.
+    void paintsAndBringsUp()
+    {
+        Rig rig;
+        const QImage before = rig.w->grab().toImage();
+        before.save(vkeytest::grabPath(QStringLiteral("main-before-bringup.png")));
+        QCOMPARE(before.pixel(640, 360), qRgb(16, 16, 16));
+        rig.w->show();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->m_initDone, 1, 5000);
+        QVERIFY(g_api.m_sendTo == rig.w);
+        const QImage after = rig.w->grab().toImage();
+        after.save(vkeytest::grabPath(QStringLiteral("main-live.png")));
+        QCOMPARE(after.pixel(640, 360), qRgba(0, 0, 0, 255));
+        QCOMPARE(after.pixel(0, 0), qRgba(0, 0, 0, 255));
+        // The whole first output blended fully while the device came up.
+        QVERIFY(!Rig::journal("DalVoutSetAlpha(0,0,").isEmpty());
+        // S.M.A.R.T. checks are off by default: no box.
+        QVERIFY(!g_msgWnd->isVisible());
+    }
+};
+
+QTEST_MAIN(TMainTest)
+#include "tmaintest.moc"

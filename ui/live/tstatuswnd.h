@@ -1,0 +1,40 @@
+#pragma once
+#include "tdefwnd.h"
+#include "wndid.h"
+
+#include <QString>
+#include <QStringList>
+
+// The one "please wait" box of the program (g_statusWnd): a modal pop-up
+// without buttons that shows a title and a status text (or a few lines)
+// while a long device operation runs. Only the main window drives it, from
+// its status control slot; every showing starts blank.
+class TStatusWnd : public TDefWnd
+{
+    Q_OBJECT
+public:
+    TStatusWnd(QWidget* parent, int id, QSize size);
+
+    // Stores the title; the next paint shows it.
+    void setTitle(const QString& title);
+    // Stores the text; a shown box repaints soon.
+    void setText(const QString& text);
+    // Stores the lines (drawn while there is no text); a shown box is
+    // repainted before this returns, so they are on the screen before the
+    // caller goes on with blocking work.
+    void setLines(const QStringList& lines);
+
+    QString title() const { return m_title; }
+    QString text() const { return m_text; }
+    QStringList lines() const { return m_lines; }
+
+    void evtShow() override;
+    void evtHide() override;
+    void evtResize() override;
+    void evtPaint(QPaintEvent* e) override;
+
+private:
+    QString m_title;
+    QString m_text;
+    QStringList m_lines;
+};
