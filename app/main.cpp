@@ -1,5 +1,6 @@
 // The recorder's user-interface program.
 #include "appglobals.h"
+#include "dvrtext.h"
 #include "makedevinfo.h"
 #include "startup.h"
 #include "tbackgrnd.h"
@@ -39,6 +40,7 @@ void installHooks()
 {
     TDVRAPI::installConfigHooks();
     TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
+    setDvrTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
     g_resHooks.videos = [](int live) { return devices(live).videos; };
     g_resHooks.alarmouts = [](int live) { return devices(live).alarmouts; };
     g_resHooks.audios = [](int live) { return devices(live).audios; };

@@ -6,6 +6,7 @@
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdaljournal.h"
+#include "tdalnet.h"
 #include "tdalvin.h"
 #include "tdalvout.h"
 
@@ -53,6 +54,7 @@ void dalTestReset(void)
 {
     TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
+    TDalNet::instance().reset();
     TDalVin::instance().reset();
     TDalVout::instance().reset();
 }

@@ -4,6 +4,7 @@
 // the stand-in never reports success for work it does not do.
 #include "dal.h"
 #include "dalcall.h"
+#include "tdalnet.h"
 #include "tdalvout.h"
 #include "trootmap.h"
 
@@ -222,9 +223,9 @@ int DalCmd(const char* name, char* value, int size)
     // buffer, copied before the call returns.
     if (n == "spot_osd" || n == "spothd_osd")
         return TDalVout::instance().overlay(n == "spothd_osd", in);
-    std::lock_guard<std::mutex> lock(core().stateMutex());
     if (n == "gigabit-enabled")
-        return cmdOutput(value, size, "no");
+        return cmdOutput(value, size, TDalNet::instance().gigabit() ? "yes" : "no");
+    std::lock_guard<std::mutex> lock(core().stateMutex());
     if (n == "get-ethaddr") {
         char mac[32];
         const uint8_t* m = g_misc.mac;

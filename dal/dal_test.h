@@ -111,6 +111,58 @@ int dalTestJournalLine(int i, char* buf, int size);
 int dalTestJournalFind(const char* text);
 void dalTestJournalClear(void);
 
+/* ---- Network and network services ---- */
+
+/* The services whose tests the stand-in answers. */
+enum { DAL_TEST_NTP, DAL_TEST_DDNS, DAL_TEST_EMAIL, DAL_TEST_UPNP, DAL_TEST_SERVICES };
+
+/* What the program handed to the network family. Records are copies of the
+ * last call that took one; counters count the calls that were taken. */
+typedef struct DalTestNet {
+    Eth0Info eth0;         /* the address in force (the MAC is the DalCmd one) */
+    int32_t eth0Sets;
+    int32_t ports[4];      /* watch, search, setup, web */
+    int32_t portSets;
+    DdnsSet ddns;          /* DalNeseSetDdns */
+    DdnsSet ddnsTest;      /* DalNeseTestDdns */
+    int32_t ddnsSets;
+    UpnpSet upnp;
+    UpnpSet upnpTest;
+    int32_t upnpSets;
+    EmailSet email;
+    EmailSet emailTest;
+    int32_t emailSets;
+    char ntpServer[256];
+    char ntpTestServer[256];
+    int32_t ntpPeriod;
+    int32_t tests[DAL_TEST_SERVICES]; /* tests started, by service */
+    int32_t emailTexts;    /* texts collected for the next e-mail */
+    int32_t emailImages;   /* pictures asked for */
+} DalTestNet;
+
+void dalTestGetNet(DalTestNet* out);
+/* The outcome of the later tests of one service: ok non-zero reports OK,
+ * else FAIL; text is the state text of the result (null: none). */
+void dalTestNetOutcome(int service, int ok, const char* text);
+/* The address DHCP gave (DalNetGetEth0); the MAC stays the stand-in's. */
+void dalTestSetEth0(const Eth0Info* info);
+/* The connected clients DalNetGetClientInfo reports (null: none). */
+void dalTestSetClients(const NetClientRec* rec);
+/* The result records DalNeseGetDdnsResult and DalNeseGetUpnpResult give
+ * until the next test writes them. */
+void dalTestSetDdnsResult(const DdnsResult* result);
+void dalTestSetUpnpResult(const UpnpResult* result);
+/* The "gigabit-enabled" answer of DalCmd: "yes" or "no" (the default). */
+void dalTestSetGigabit(int on);
+/* Collected e-mail text i (oldest first) into buf: 0, or -1 when none. */
+int dalTestEmailText(int i, char* buf, int size);
+/* The channel of collected picture i, -1 when none. */
+int dalTestEmailImage(int i);
+/* Waits: one remote-setup packet: the head with cmd and the announced
+ * length len (big-endian), then size bytes of payload; the reply copied to
+ * reply (may be null). The callback's result, -1 when not delivered. */
+int dalTestNetPacket(int cmd, uint32_t len, const void* payload, int size, NetpackReply* reply);
+
 /* ---- Recording database and decoder ---- */
 /* Writes a database description (see dal/tdaldbmodel.h) as the database at
  * a unit path ("/data0/data.db6" the internal one, any other file an

@@ -1,24 +1,321 @@
 // Network events of the device layer: network-service results, network
-// settings, firmware over the network and remote-setup packets.
+// settings, firmware over the network and remote-setup packets; and the
+// state of the network-service tests they end.
 #include "tdvrapi.h"
+#include "appglobals.h"
+#include "dvrtext.h"
+#include "tconfig.h"
+#include "tdvrth.h"
+#include "trunner.h"
 
-int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, int value)
+#include <QDateTime>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <cstdio>
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApi)
+
+namespace {
+// The network firmware text "fname:%s size:%d ver:%s", each field bounded.
+struct FuText {
+    char fname[256] = {};
+    int size = 0;
+    char ver[64] = {};
+};
+
+FuText fuTextOf(const char* text)
 {
-    Q_UNUSED(type)
-    Q_UNUSED(data)
-    Q_UNUSED(size)
-    Q_UNUSED(reply)
-    Q_UNUSED(value)
-    // The network area adds the network events and the remote-setup packets
-    // (reading no more than size bytes of data) here.
-    return 0;
+    FuText t;
+    if (!text || std::strncmp(text, "fname:", 6) != 0)
+        return t;
+    // The name runs to the first blank: an empty name stays empty.
+    const char* p = text + 6;
+    size_t n = 0;
+    while (p[n] && p[n] != ' ' && p[n] != '\t' && p[n] != '\n')
+        ++n;
+    if (n >= sizeof t.fname)
+        return t;
+    std::memcpy(t.fname, p, n);
+    char rest[512];
+    qstrncpy(rest, p + n, sizeof rest);
+    std::sscanf(rest, " size:%d ver:%63s", &t.size, t.ver);
+    return t;
 }
+
+// The service whose result a network-service code reports.
+int serviceOf(int type)
+{
+    switch (type >> 4) {
+    case 1: return TDVRAPI::NET_TEST_NTP;
+    case 2: return TDVRAPI::NET_TEST_DDNS;
+    case 3: return TDVRAPI::NET_TEST_EMAIL;
+    case 4: return TDVRAPI::NET_TEST_UPNP;
+    default: return TDVRAPI::NET_TEST_NONE;
+    }
+}
+}
+
+// ---- The state of the network-service tests ----------------------------------------
+
+bool TDVRAPI::beginNetTest(int kind, const QString& title)
+{
+    bool busy;
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        busy = m_nTest != 0;
+        if (!busy) {
+            m_nTest = 1;
+            m_testKind = kind;
+        }
+    }
+    emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, title, dvrText(busy ? 288 : 198));
+    return !busy;
+}
+
+void TDVRAPI::failNetTest(const QString& title, const QString& message)
+{
+    emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, message);
+    {
+        // A remote client polls for the outcome even of a test that never
+        // started.
+        QMutexLocker lock(&m_netTestMutex);
+        if (m_nTestNet)
+            m_testResults.append(message);
+        m_nTest = 0;
+        m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+    }
+    emit sg_dvrNotify(SIG_STATE_END, 2000, 0, 0, QString(), QString());
+}
+
+bool TDVRAPI::finishNetTest(int kind, const QString& message)
+{
+    QMutexLocker lock(&m_netTestMutex);
+    const bool running = m_nTest || m_nTestNet;
+    // A result of another service leaves the running test alone.
+    if (running && m_testKind != kind && m_testKind != NET_TEST_ANY)
+        return false;
+    if (m_nTestNet)
+        m_testResults.append(message);
+    m_nTest = 0;
+    m_nTestNet = 0;
+    m_testKind = NET_TEST_NONE;
+    return true;
+}
+
+int TDVRAPI::netTestKind() const
+{
+    QMutexLocker lock(&m_netTestMutex);
+    return m_nTest || m_nTestNet ? m_testKind : NET_TEST_NONE;
+}
+
+bool TDVRAPI::takeTestResult(QString* message)
+{
+    QMutexLocker lock(&m_netTestMutex);
+    if (m_testResults.isEmpty())
+        return false;
+    *message = m_testResults.takeFirst();
+    return true;
+}
+
+// ---- Network-service results ---------------------------------------------------
 
 int TDVRAPI::runNese(int type, const uint32_t* info, const char* state)
 {
-    Q_UNUSED(type)
-    Q_UNUSED(info)
-    Q_UNUSED(state)
-    // The network area adds the NTP, DDNS, e-mail and UPnP results here.
+    qCDebug(lcApi, "TDVRAPI::runNese.. type:%d info:%08x state:%s", type, info ? unsigned(info[0]) : 0u,
+            state ? state : "");
+    const int service = serviceOf(type);
+    QString title;
+    QString message = state ? QString::fromUtf8(state) : QString();
+    // More than 3 s between the service's clock and ours is a change.
+    const bool changed = info && qAbs(qint64(info[0]) - QDateTime::currentSecsSinceEpoch()) > 3;
+    switch (type) {
+    case CBT_NESE_NTP_TIMECHANGE:
+        if (changed)
+            notify(SIG_NTP_TIMECHANGE, int(info[0]), 4);
+        return 0;
+    case CBT_NESE_NTP_OK:
+    case CBT_NESE_NTP_FAIL:
+        if (type == CBT_NESE_NTP_OK && changed)
+            notify(SIG_NTP_SYNCTIME, int(info[0]), 4);
+        title = dvrText(348);
+        message = dvrText(type == CBT_NESE_NTP_OK ? 116 : 212);
+        break;
+    case CBT_NESE_DDNS_UPDATE:
+    case CBT_NESE_DDNS_UPDATE2:
+    case CBT_NESE_UPNP_SET:
+    case CBT_NESE_UPNP_SET2:
+        title = dvrText(2);
+        if (service == NET_TEST_DDNS) {
+            qCDebug(lcApi, "CBT_NESE_DDNS_UPDATEXxx");
+            checkDdns(message);
+            emit sg_dvrNotify(SIG_NET_DDNS, 0, 0, 0, title, message);
+        } else {
+            checkUpnp(message);
+            emit sg_dvrNotify(SIG_NET_UPNP, 1, 0, 0, title, message);
+        }
+        finishNetTest(service, message);
+        return 0;
+    case CBT_NESE_DDNS_OK:
+    case CBT_NESE_DDNS_FAIL:
+        title = dvrText(323);
+        checkDdns(message);
+        emit sg_dvrNotify(SIG_NET_DDNS, 0, 0, 0, title, message);
+        break;
+    case CBT_NESE_UPNP_OK:
+    case CBT_NESE_UPNP_FAIL:
+        title = dvrText(324);
+        checkUpnp(message);
+        emit sg_dvrNotify(SIG_NET_UPNP, 1, 0, 0, title, message);
+        break;
+    case CBT_NESE_EMAIL_MSG:
+        emit sg_dvrNotify(SIG_NESE_EMAIL, 0, 0, 0, QString(), message);
+        return 0;
+    case CBT_NESE_EMAIL_SENT: {
+        const QByteArray contents = "(" + QByteArray(state ? state : "Failed") + ")";
+        writeLog(LOG_EMAIL_SEND, "", contents.constData());
+        return 0;
+    }
+    case CBT_NESE_EMAIL_OK:
+    case CBT_NESE_EMAIL_FAIL:
+        title = dvrText(330);
+        message = dvrText(type == CBT_NESE_EMAIL_OK ? 116 : 212);
+        break;
+    default:
+        return 0;
+    }
+
+    // A test result: shown and ended when it is the running test's (or no
+    // test runs); a result of another service leaves that test alone.
+    const int running = netTestKind();
+    if (running != NET_TEST_NONE && running != NET_TEST_ANY && running != service)
+        return 0;
+    emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, message);
+    finishNetTest(service, message);
+    emit sg_dvrNotify(SIG_STATE_END, 2000, 0, 0, QString(), QString());
+    return 0;
+}
+
+// ---- Network events ---------------------------------------------------------------
+
+bool TDVRAPI::ramFile(const QByteArray& path)
+{
+    if (!path.startsWith("/tmp/") || path.size() <= 5 || path.size() > 255)
+        return false;
+    for (const QByteArray& part : path.split('/'))
+        if (part == "..")
+            return false;
+    for (char c : path)
+        if (uchar(c) < 0x20)
+            return false;
+    return true;
+}
+
+int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, int value)
+{
+    qCDebug(lcApi, "runNet.. type:%04x ", unsigned(type));
+    if (type < CBT_NET_SET || type > CBT_NET_LOGOUT)
+        return 0;
+    // Texts of the layer end at their terminator or at the bytes received.
+    const QByteArray text = data && size > 0
+                                ? QByteArray(static_cast<const char*>(data),
+                                             int(qstrnlen(static_cast<const char*>(data), uint(size))))
+                                : QByteArray();
+    switch (type) {
+    case CBT_NET_SET:
+        checkIp();
+        if (g_cfg)
+            upnpSet(static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1))->upnp, 1);
+        ddnsSetdevice();
+        dtSetdevice(1);
+        emit sg_dvrNotify(SIG_NET_DHCP, 0, 0, 0, QString(), QString());
+        return 0;
+    case CBT_NET_FU_START: {
+        qCDebug(lcApi, "CBT_NET_FU_START.. data:%d", value);
+        if (value != 0) {
+            char answer[128] = {};
+            DalCmd("gigabit-enabled", answer, sizeof answer);
+            answer[sizeof answer - 1] = '\0';
+            if (std::strstr(answer, "yes") && value <= 1019) {
+                qCDebug(lcApi, "not supported version!!");
+                emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(177),
+                                  QStringLiteral("Under version 1.0.2.0 not permitted!!"));
+                emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+                return -1;
+            }
+        }
+        qCDebug(lcApi, "CBT_NET_FU_START.. --1--");
+        return netFustart();
+    }
+    case CBT_NET_FU_END:
+        netFuend(text.constData(), value);
+        return 0;
+    case CBT_NET_FU_STOP:
+        emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, dvrText(177), dvrText(250));
+        emit sg_dvrNotify(SIG_FU_FAIL, 0, 0, 0, QString(), QString());
+        return 0;
+    case CBT_NET_PACKET: {
+        // The head (8 bytes, big-endian) must have arrived, and the payload
+        // it announces with it.
+        if (reply)
+            reply->len = 0;
+        if (!data || size < int(sizeof(NetPacketHead))) {
+            qCDebug(lcApi, "runNet.. short packet size:%d", size);
+            return 0;
+        }
+        const auto* head = static_cast<const NetPacketHead*>(data);
+        const uint32_t len = dalBe32(head->len);
+        if (len > uint32_t(size) - sizeof(NetPacketHead)) {
+            qCDebug(lcApi, "runNet.. packet len:%u beyond the %d bytes received", len, size);
+            return 0;
+        }
+        runNetpack(dalBe16(head->cmd), int(len), static_cast<const unsigned char*>(data) + sizeof(NetPacketHead),
+                   reply);
+        return 0;
+    }
+    case CBT_NET_LINK:
+        emit sg_dvrNotify(SIG_NET_CLIENT, value ? 1 : 0, 0, 0, QString(), QString());
+        writeLog(value ? LOG_NET_CABLE_CONNECTED : LOG_NET_CABLE_DISCONNECTED, nullptr, nullptr);
+        return 0;
+    case CBT_NET_LOGIN:
+        writeLog(LOG_SETUP_START, nullptr, "(Remote)");
+        return 0;
+    case CBT_NET_LOGOUT:
+        writeLog(LOG_SETUP_STOP, nullptr, "(Remote)");
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+int TDVRAPI::netFustart()
+{
+    emit sg_dvrNotify(SIG_FU_START, 0, 0, 0, QString(), QString());
+    emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(177), dvrText(258));
+    return 0;
+}
+
+int TDVRAPI::netFuend(const char* text, int valid)
+{
+    qCDebug(lcApi, "netFuend!! szfustart:%s valid:%d", text ? text : "", valid);
+    if (m_dvrTh)
+        m_dvrTh->m_result = valid;
+    const FuText fu = fuTextOf(text);
+    const QString fname = QString::fromUtf8(fu.fname);
+    const QString ver = QString::fromUtf8(fu.ver);
+    if (fu.fname[0] && valid) {
+        emit sg_dvrNotify(SIG_FU_END, 1, 0, 0, fname, ver);
+        m_fUpgrade = 1;
+        return 0;
+    }
+    emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, QString(), QString());
+    emit sg_dvrNotify(SIG_FU_END, 0, 0, 0, fname, ver);
+    // The name comes from the network: only a file of the RAM directory is
+    // removed, and without a shell.
+    if (ramFile(QByteArray(fu.fname)))
+        TRunner::removeFile(fname);
+    else if (fu.fname[0])
+        qCDebug(lcApi, "netFuend.. not removed:%s", fu.fname);
     return 0;
 }

@@ -133,7 +133,6 @@ void TDVRAPI::setTileFlag(int ch, int CellOsd::*flag, int item, int on, bool sho
 
 void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
 {
-    Q_UNUSED(text) // the POS line, for the e-mail text
     // val1 is a channel for the tile events: the tables have 20 entries and
     // the device section may have fewer channels.
     const bool tile = val1 >= 0 && val1 < channelCount();
@@ -152,17 +151,17 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
         qCDebug(lcApi, "SIG_IO_SENSOR!! val1:%d val2:%d", val1, val2);
         if (tile)
             setTileFlag(val1, &CellOsd::sensor, CellOsd::SENSOR, val2 != 0, show, enabled);
-        // The e-mail area adds writeEmailLog(type, val1, val2, nullptr) here.
+        writeEmailLog(type, val1, val2, nullptr);
         break;
     case SIG_VIN_MOTION:
         if (tile)
             setTileFlag(val1, &CellOsd::motion, CellOsd::MOTION, val2 != 0, show, enabled);
-        // The e-mail area adds writeEmailLog(type, val1, val2, nullptr) here.
+        writeEmailLog(type, val1, val2, nullptr);
         break;
     case SIG_VIN_VL:
         if (tile)
             setTileFlag(val1, &CellOsd::videoLoss, CellOsd::VIDEO_LOSS, val2 != 0, show, enabled);
-        // The e-mail area adds writeEmailLog(type, val1, val2, nullptr) here.
+        writeEmailLog(type, val1, val2, nullptr);
         // The first cell in use that shows the channel is repainted.
         for (const VidWnd& w : m_vidwnd) {
             if (w.show && w.ch == val1) {
@@ -174,13 +173,13 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
         break;
     case SIG_ENC_SMART:
     case SIG_ENC_SMART_TEMP:
-        // The e-mail area adds writeEmailLog(type, val1, val2, nullptr) here.
+        writeEmailLog(type, val1, val2, nullptr);
         break;
     case SIG_POS_TEXTIN:
         if (tile)
             setTileFlag(val1, &CellOsd::textin, CellOsd::TEXTIN, val2 != 0, show, enabled);
         qCDebug(lcApi, "SIG_POS_TEXTIN.. val1:%d f_txtin:%d val3:%08x", val1, val2 != 0, unsigned(val3));
-        // The e-mail area adds writeEmailLog(type, val1, val2, text) here.
+        writeEmailLog(type, val1, val2, text.isNull() ? nullptr : text.toUtf8().constData());
         break;
     case SIG_ENC_CH_STATE:
         if (tile) {

@@ -7,6 +7,7 @@
 #include "dvrnotify.h"
 #include "dvrrecords.h"
 #include "logrecord.h"
+#include "netrecords.h"
 #include "searchrecords.h"
 #include "vinrecords.h"
 
@@ -24,6 +25,12 @@
 #include <cstdint>
 
 class TDvrApiTest;
+class TNetPayload;
+class TNetReply;
+struct ColorEntry;
+struct PropNetaddr;
+struct PropNetddns;
+struct PropNetemail;
 class TDvrTh;
 class TLog;
 class TLogThread;
@@ -902,6 +909,114 @@ private:
     BdList m_bdList = {};
 
     // ======== Network and remote setup (tdvrapi-net.cpp) ========
+    // Callbacks and firmware over the network (tdvrapi-net.cpp), remote
+    // setup (tdvrapi-netpack.cpp), address and ports (tdvrapi-netaddr.cpp),
+    // DDNS and UPnP (tdvrapi-ddns.cpp), e-mail (tdvrapi-email.cpp), time
+    // sync and web accounts (tdvrapi-ntp.cpp).
+public:
+    // The network service a test belongs to (m_testKind); NET_TEST_ANY: a
+    // remote request that no one service answers.
+    enum NetTest { NET_TEST_NONE, NET_TEST_NTP, NET_TEST_DDNS, NET_TEST_EMAIL, NET_TEST_UPNP, NET_TEST_ANY };
+
+    // A network firmware upgrade starts: stops playback and recording and
+    // opens the status box. 0.
+    int netFustart();
+    // The transfer ended: "fname:%s size:%d ver:%s" of the received file
+    // and its validity. Accepted: SIG_FU_END 1 and m_fUpgrade; otherwise the
+    // failure is reported and the file, when it lies in the RAM directory,
+    // removed. 0.
+    int netFuend(const char* text, int valid);
+    // One remote-setup packet of len payload bytes (len checked against
+    // what arrived): reads only what the command needs and the payload
+    // holds, answers into reply (may be null). Always 0.
+    int runNetpack(int cmd, int len, const void* payload, NetpackReply* reply);
+
+    // Applies the live NETADDR section; DalSetAppInfo's result.
+    int addrSetdevice();
+    // The address in force into m_eth0Text and the live NETADDR texts.
+    void checkIp();
+    // The live NETPORT ports to the device when either flag is set.
+    void netSetPort(int flagA, int flagB);
+    // Rebuilds m_netInfo; 0, or DalNetGetClientInfo's non-zero result.
+    int getNetInfo();
+    // Apply hook of the web service: it reads its accounts from the web
+    // account file and its ports from the network service, so nothing is
+    // handed over here.
+    void webSetdevice();
+    int setEthAddr(const QString& mac);
+    int getEthAddr(QString& mac);
+    // The factory board test's fixed address (mode non-zero) or the start
+    // script's (mode 0).
+    void testNetStart(int mode);
+
+    // DDNS of the live NETDDNS section to the device; the call's result,
+    // -1 for an unknown service (nothing sent).
+    int ddnsSetdevice();
+    void testDdns();
+    // The status text of the last DDNS update ("Success [date time]").
+    void checkDdns(QString& text);
+    // The UPnP ports of the live (1) or edit (0) NETPORT section; 0 with
+    // on 0 (nothing sent), else 1 when the device took them.
+    int upnpSet(int on, int live);
+    void testUpnp();
+    void checkUpnp(QString& text);
+
+    // The e-mail account of the live (> 0) or edit (0) copy to the device;
+    // 0 when e-mail is off or refused, 1 when taken.
+    int emailSetdevice(int live);
+    void testEmail();
+    // Adds the lines (and pictures) of one event to the next event e-mail;
+    // called in the GUI thread for sensor, motion, video-loss, POS and disk
+    // events.
+    void writeEmailLog(int code, int val1, int val2, const char* text);
+
+    // The user's NTP synchronisation with the edit DATETIME server.
+    void syncNtp();
+    // Rewrites "/var/volatile/web_account.txt" (users, passwords and network
+    // camera masks) atomically with mode 0600. 0.
+    int writeWebAccount();
+
+    // The remote test state, read under its lock: the running test's
+    // service and the oldest result message for the client (false: none).
+    int netTestKind() const;
+    bool takeTestResult(QString* message);
+
+    char m_eth0Text[4][64] = {};
+    NetClientInfo m_netInfo = {};
+    int m_skipNetwork = 0;
+    DdnsResult m_ddnsResult = {};
+    UpnpResult m_upnpResult = {};
+
+private:
+    // The frame of the network-service tests: false (and "DVR Busy!!")
+    // when a test runs; otherwise the test is marked as kind's and the wait
+    // box opens.
+    bool beginNetTest(int kind, const QString& title);
+    // A test that could not start: the message in the status box and for
+    // a remote client, the test state cleared, the box closed.
+    void failNetTest(const QString& title, const QString& message);
+    // A service result: true when it ends the running test (or none runs);
+    // the message then goes to a remote client and the test state clears.
+    bool finishNetTest(int kind, const QString& message);
+    // DDNS record of a NETDDNS section; false for an unknown service.
+    bool ddnsRecord(const PropNetddns& ddns, DdnsSet* out);
+    void emailRecord(const PropNetemail& mail, const PropNetaddr& addr, EmailSet* out);
+    // Remote-setup commands of runNetpack.
+    void rsApply(const TNetPayload& p, int pathOffset, int page);
+    void rsRun(const TNetPayload& p);
+    void rsInfo(const TNetPayload& p, TNetReply& out);
+    void rsTest(const TNetPayload& p, TNetReply& out);
+    void rsResult(TNetReply& out);
+    void rsColorSet(int ch, const ColorEntry& c, TNetReply* out);
+    void rsNetwork(const TNetPayload& p);
+    // A file name a remote client or the network service gives: a
+    // terminated name under "/tmp" without "..".
+    static bool ramFile(const QByteArray& path);
+
+    // Guards the remote test messages and the test flags, shared by the
+    // network-service, network and GUI threads.
+    mutable QMutex m_netTestMutex;
+    int m_testKind = NET_TEST_NONE;
 
     // ======== Board test (tdvrapi-test.cpp) ========
 

@@ -1,0 +1,219 @@
+// Network address and ports: the Ethernet address, DHCP and DNS choice, the
+// four service ports, the application identity, the MAC address, the list of
+// connected clients and the board test's fixed address.
+#include "tdvrapi.h"
+#include "appglobals.h"
+#include "tconfig.h"
+
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QThread>
+#include <cstdio>
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApi)
+
+namespace {
+// The four bytes of a dotted-quad text field, each number cut to 8 bits;
+// a text that is not four numbers gives 0.0.0.0.
+void quadOf(const char* field, int width, uint8_t out[4])
+{
+    std::memset(out, 0, 4);
+    const int n = int(qstrnlen(field, uint(width)));
+    uint8_t b[4];
+    int p = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0 && (p >= n || field[p++] != '.'))
+            return;
+        const bool minus = p < n && field[p] == '-';
+        if (minus || (p < n && field[p] == '+'))
+            ++p;
+        long long v = 0;
+        int digits = 0;
+        for (; p < n && field[p] >= '0' && field[p] <= '9'; ++p) {
+            if (++digits > 10)
+                return;
+            v = v * 10 + (field[p] - '0');
+        }
+        if (!digits)
+            return;
+        b[i] = uint8_t(minus ? -v : v);
+    }
+    if (p == n)
+        std::memcpy(out, b, 4);
+}
+
+void quadText(const uint8_t b[4], char* out, int size)
+{
+    std::snprintf(out, size_t(size), "%d.%d.%d.%d", b[0], b[1], b[2], b[3]);
+}
+
+const PropNetaddr* liveAddr()
+{
+    return static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1));
+}
+
+const PropNetport* livePorts()
+{
+    return static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1));
+}
+
+// The firmware version 1020 as 0x01000200: one decimal digit per byte.
+uint32_t versionWord(int version)
+{
+    const uint32_t v = uint32_t(version < 0 ? 0 : version);
+    return ((v / 1000) % 10) << 24 | ((v / 100) % 10) << 16 | ((v / 10) % 10) << 8 | (v % 10);
+}
+
+const char* clientKind(int kind)
+{
+    switch (kind) {
+    case 1: return "(Watch)";
+    case 2: return "(Search)";
+    case 3: return "(Setup)";
+    default: return "(Else)";
+    }
+}
+}
+
+int TDVRAPI::addrSetdevice()
+{
+    if (!g_cfg)
+        return -1;
+    const PropNetaddr* a = liveAddr();
+    Eth0Info eth;
+    std::memset(&eth, 0, sizeof eth);
+    eth.dhcp = a->dhcp;
+    eth.dnsAuto = a->dnsauto && a->dhcp ? 1 : 0;
+    quadOf(a->ip, sizeof a->ip, eth.ip);
+    quadOf(a->mask, sizeof a->mask, eth.mask);
+    quadOf(a->gate, sizeof a->gate, eth.gw);
+    quadOf(a->dns, sizeof a->dns, eth.dns);
+
+    if (QCoreApplication::instance()) {
+        for (const QString& arg : QCoreApplication::arguments()) {
+            if (arg.startsWith(QLatin1String("-skipnetwork"))) {
+                m_skipNetwork = 1;
+                qCDebug(lcApi, "skip network!!");
+            }
+        }
+    }
+    qCDebug(lcApi, "addrSetdevice.. skipnetwork:%d", m_skipNetwork);
+    if (!m_skipNetwork)
+        DalNetSetEth0(&eth);
+
+    char name[sizeof a->name + 1];
+    qstrncpy(name, a->name, sizeof name);
+    const auto* dev = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1));
+    return DalSetAppInfo(name, versionWord(dev->version));
+}
+
+void TDVRAPI::checkIp()
+{
+    Eth0Info eth;
+    std::memset(&eth, 0, sizeof eth);
+    const int r = DalNetGetEth0(&eth);
+    // A failed read leaves the texts as they are: zeros are not the address
+    // in force, and the live copy would carry them into the file.
+    if (r >= 0) {
+        quadText(eth.ip, m_eth0Text[0], sizeof m_eth0Text[0]);
+        quadText(eth.mask, m_eth0Text[1], sizeof m_eth0Text[1]);
+        quadText(eth.gw, m_eth0Text[2], sizeof m_eth0Text[2]);
+        quadText(eth.dns, m_eth0Text[3], sizeof m_eth0Text[3]);
+        if (g_cfg) {
+            auto* a = static_cast<PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1));
+            qstrncpy(a->ip, m_eth0Text[0], sizeof a->ip);
+            qstrncpy(a->mask, m_eth0Text[1], sizeof a->mask);
+            qstrncpy(a->gate, m_eth0Text[2], sizeof a->gate);
+            qstrncpy(a->dns, m_eth0Text[3], sizeof a->dns);
+        }
+    }
+    qCDebug(lcApi, "========== checkIp ret:%d addr:%s =============", r, m_eth0Text[0]);
+}
+
+void TDVRAPI::netSetPort(int flagA, int flagB)
+{
+    if ((!flagA && !flagB) || !g_cfg)
+        return;
+    const PropNetport* p = livePorts();
+    const int r = DalNetSetPort(p->watch, p->search, p->setup, p->web);
+    qCDebug(lcApi, "DalNetSetPort => %d", r);
+}
+
+int TDVRAPI::getNetInfo()
+{
+    std::memset(&m_netInfo, 0, sizeof m_netInfo);
+    Eth0Info eth;
+    std::memset(&eth, 0, sizeof eth);
+    DalNetGetEth0(&eth);
+    std::snprintf(m_netInfo.mac, sizeof m_netInfo.mac, "%02x:%02x:%02x:%02x:%02x:%02x", eth.mac[0], eth.mac[1],
+                  eth.mac[2], eth.mac[3], eth.mac[4], eth.mac[5]);
+
+    NetClientRec rec;
+    std::memset(&rec, 0, sizeof rec);
+    const int r = DalNetGetClientInfo(&rec);
+    if (r != 0)
+        return r;
+    m_netInfo.watch = rec.watch;
+    m_netInfo.search = rec.search;
+    m_netInfo.setup = rec.setup;
+    const int n = qBound(0, int(rec.count), int(NetClientInfo::MAX_CLIENTS));
+    m_netInfo.count = n;
+    for (int i = 0; i < n; ++i) {
+        const NetClientEntry& c = rec.client[i];
+        std::snprintf(m_netInfo.client[i], sizeof m_netInfo.client[i], "%d.%d.%d.%d%s", c.ip[0], c.ip[1], c.ip[2],
+                      c.ip[3], clientKind(c.kind));
+    }
+    return 0;
+}
+
+void TDVRAPI::webSetdevice()
+{
+    // The web service takes its ports from the network service and its
+    // accounts from the web account file (writeWebAccount).
+    qCDebug(lcApi, "webSetdevice.. nothing to hand over");
+}
+
+int TDVRAPI::setEthAddr(const QString& mac)
+{
+    char buf[128];
+    qstrncpy(buf, mac.toUtf8().constData(), sizeof buf);
+    DalCmd("set-ethaddr", buf, sizeof buf);
+    return 0;
+}
+
+int TDVRAPI::getEthAddr(QString& mac)
+{
+    char buf[128] = {};
+    DalCmd("get-ethaddr", buf, sizeof buf);
+    buf[sizeof buf - 1] = '\0';
+    mac = QString::fromUtf8(buf);
+    return 1;
+}
+
+void TDVRAPI::testNetStart(int mode)
+{
+    Eth0Info eth;
+    std::memset(&eth, 0, sizeof eth);
+    DalNetGetEth0(&eth);
+    eth.dhcp = 0;
+    const uint8_t ip[4] = {192, 168, 251, 100};
+    const uint8_t mask[4] = {255, 255, 0, 0};
+    const uint8_t gw[4] = {192, 168, 0, 1};
+    const uint8_t dns[4] = {8, 8, 8, 8};
+    std::memcpy(eth.ip, ip, 4);
+    std::memcpy(eth.mask, mask, 4);
+    std::memcpy(eth.gw, gw, 4);
+    std::memcpy(eth.dns, dns, 4);
+    if (g_cfg) {
+        const PropNetport* p = livePorts();
+        DalNetSetPort(p->watch, p->search, p->setup, p->web);
+    }
+    if (mode) {
+        DalNetSetEth0(&eth);
+        return;
+    }
+    runSystem("/etc/init.d/networking start");
+    QThread::msleep(2);
+    DalNetGetEth0(&eth);
+}

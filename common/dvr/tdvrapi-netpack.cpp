@@ -1,0 +1,404 @@
+// Remote setup: the packets of the remote-setup client. Each command reads
+// only the fields it needs and only when the payload holds them; answers go
+// into the reply record, never beyond its buffer, with their true length.
+#include "tdvrapi.h"
+#include "appglobals.h"
+#include "tconfig.h"
+#include "tnetpayload.h"
+#include "tnetreply.h"
+#include "tnettext.h"
+#include "trunner.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+#include <QMutexLocker>
+#include <QThread>
+#include <cstring>
+
+Q_DECLARE_LOGGING_CATEGORY(lcApi)
+
+namespace {
+template <class T> T* section(int idx, int live)
+{
+    return static_cast<T*>(g_cfg->getsection(idx, live));
+}
+
+// The cameras of the edit (0) or live (1) device section, within the
+// configuration's tables.
+int cameras(int live)
+{
+    return qBound(0, section<PropDevices>(IDX_PROP_DEVICES, live)->videos, int(PROP_MAX_CH));
+}
+
+// The section record a preview or a test writes into the edit copy.
+struct SectionOf {
+    int action;
+    int idx;
+    TNetWire::Record rec;
+};
+const SectionOf kPreviews[] = {
+    {Act_PrvColor, IDX_PROP_COLOR, TNetWire::COLOR},       {Act_PrvPrivate, IDX_PROP_PRIVATE, TNetWire::PRIVATE},
+    {Act_PrvAudio, IDX_PROP_AUDIO, TNetWire::AUDIO},       {Act_PrvMotion, IDX_PROP_MOTION, TNetWire::MOTION},
+    {Act_PrvMotionOff, IDX_PROP_MOTION, TNetWire::MOTION}, {Act_PrvPtz, IDX_PROP_PTZ, TNetWire::PTZ},
+};
+const SectionOf kTests[] = {
+    {Act_TestUpnp, IDX_PROP_NETPORT, TNetWire::NETPORT},
+    {Act_TestDdns, IDX_PROP_NETDDNS, TNetWire::NETDDNS},
+    {Act_TestEmail, IDX_PROP_NETEMAIL, TNetWire::NETEMAIL},
+    {Act_TestNtp, IDX_PROP_DATETIME, TNetWire::DATETIME},
+};
+
+template <int N> const SectionOf* find(const SectionOf (&table)[N], int action)
+{
+    for (const SectionOf& s : table)
+        if (s.action == action)
+            return &s;
+    return nullptr;
+}
+
+int testKindOf(int type)
+{
+    switch (type) {
+    case Act_TestUpnp: return TDVRAPI::NET_TEST_UPNP;
+    case Act_TestDdns: return TDVRAPI::NET_TEST_DDNS;
+    case Act_TestEmail: return TDVRAPI::NET_TEST_EMAIL;
+    case Act_TestNtp: return TDVRAPI::NET_TEST_NTP;
+    default: return TDVRAPI::NET_TEST_ANY;
+    }
+}
+
+// The four colour components to the device, in the order brightness,
+// contrast, saturation, hue.
+void sendColor(int ch, const ColorEntry& c)
+{
+    DalVinSetCSC(ch, 0, c.bri);
+    DalVinSetCSC(ch, 3, c.con);
+    DalVinSetCSC(ch, 1, c.sat);
+    DalVinSetCSC(ch, 2, c.hue);
+}
+
+// The UTF-8 text of at most max bytes, never ending in a split character.
+QByteArray utf8Cut(const QString& text, int max)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > max) {
+        int n = max;
+        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
+            --n;
+        bytes.truncate(n);
+    }
+    return bytes;
+}
+}
+
+int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
+{
+    qCDebug(lcApi, "runNetpack.. cmd:%04x len:%d", unsigned(cmd), len);
+    TNetReply out(reply);
+    const TNetPayload p(payload, len);
+    if (!g_cfg)
+        return 0;
+
+    switch (cmd) {
+    case DNPC_RS_CAPS: {
+        if (!out.valid())
+            break;
+        const auto* dev = section<PropDevices>(IDX_PROP_DEVICES, 1);
+        const QByteArray model(dev->model, int(qstrnlen(dev->model, sizeof dev->model)));
+        out.text("dll:/tmp/rs.dll conf:/tmp/" + model + ".conf img:/dvr/img_res.png log:/dvr/SYSTEM.log");
+        break;
+    }
+    case DNPC_RS_START:
+        qCDebug(lcApi, "DNPC_RS_START");
+        break;
+    case DNPC_RS_APP_OK:
+        rsApply(p, 0, -1);
+        break;
+    case DNPC_RS_APP_CANCEL:
+        notify(SIG_NET_SETUP, 0, 0, 2);
+        break;
+    case DNPC_RS_APP_APPLY:
+        if (p.has(4))
+            rsApply(p, 4, int(p.u32(0)));
+        break;
+    case DNPC_RS_APP_RUN:
+        rsRun(p);
+        break;
+    case DNPC_RS_APP_INFO:
+        if (out.valid() && p.has(4))
+            rsInfo(p, out);
+        break;
+    case DNPC_RS_APP_TEST:
+        if (out.valid() && p.has(12))
+            rsTest(p, out);
+        break;
+    case DNPC_RS_APP_RESULT:
+        if (out.valid())
+            rsResult(out);
+        break;
+    case DNPC_RS_USER_MIN:
+        if (out.valid()) {
+            out.u32(uint32_t(m_layout));
+            out.u32(uint32_t(m_sw));
+        }
+        break;
+    case DNPC_RS_USER_LAYOUT:
+        if (p.has(8))
+            dispLayout(p.i32(0), p.i32(4));
+        break;
+    case DNPC_UC_COLOR_GET:
+        if (out.valid()) {
+            const auto* color = section<PropColor>(IDX_PROP_COLOR, 0);
+            for (int ch = 0; ch < cameras(0); ++ch) {
+                const ColorEntry& c = color->data[ch];
+                const unsigned char rec[5] = {1, c.bri, c.sat, c.hue, c.con};
+                out.bytes(rec, sizeof rec);
+            }
+        }
+        break;
+    case DNPC_UC_COLOR_SET:
+        if (out.valid() && p.has(20)) {
+            const ColorEntry c = {uint8_t(p.i32(4)), uint8_t(p.i32(16)), uint8_t(p.i32(8)), uint8_t(p.i32(12))};
+            rsColorSet(p.i32(0), c, &out);
+        }
+        break;
+    case DNPC_UC_COLOR_APPLY:
+        if (!p.has(4))
+            break;
+        if (p.u32(0)) {
+            emit sg_dvrNotify(SIG_NET_RS_APPLY, 0, 0, NET_PAGE_COLOR, QString(), QString());
+        } else {
+            // The preview is undone: every camera back to its live colour.
+            const auto* live = section<PropColor>(IDX_PROP_COLOR, 1);
+            for (int ch = 0; ch < cameras(0); ++ch)
+                rsColorSet(ch, live->data[ch], nullptr);
+        }
+        break;
+    case DNPC_UC_PANIC_RECORD:
+        if (p.has(4))
+            emit sg_dvrNotify(SIG_IO_PANIC, int(p.u32(0)), 0, 0, QString(), QString());
+        break;
+    case DNPC_UC_ALARM_GETNAME: {
+        if (!out.valid())
+            break;
+        const int relays = qBound(0, section<PropDevices>(IDX_PROP_DEVICES, 1)->alarmouts - 3, int(PROP_MAX_CH));
+        const auto* alarm = section<PropAlarm>(IDX_PROP_ALARM, 1);
+        out.u32(uint32_t(relays));
+        for (int i = 0; i < relays; ++i)
+            out.byte(unsigned(qstrnlen(alarm->out[i].name, sizeof alarm->out[i].name)));
+        for (int i = 0; i < relays; ++i)
+            out.bytes(alarm->out[i].name, int(qstrnlen(alarm->out[i].name, sizeof alarm->out[i].name)));
+        break;
+    }
+    case DNPC_CAPS_WEBCODE:
+        if (out.valid()) {
+            getNetInfo();
+            out.text(QByteArray(m_netInfo.webcode, int(qstrnlen(m_netInfo.webcode, sizeof m_netInfo.webcode))));
+        }
+        break;
+    case DNPC_CAPS_NETWORK:
+        rsNetwork(p);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
+{
+    // The configuration file the client left in the RAM directory.
+    QByteArray path;
+    if (!p.terminatedText(pathOffset, &path) || !ramFile(path)) {
+        qCDebug(lcApi, "DNPC_RS_APP.. refused path:%s", path.constData());
+        return;
+    }
+    const QString file = QString::fromUtf8(path);
+    const bool apply = page >= 0;
+    if (apply)
+        setApplying(1);
+    if (g_cfg->reload(file) != 0) {
+        // Nothing was taken: no apply starts and the file stays.
+        if (apply)
+            setApplying(0);
+        return;
+    }
+    notify(SIG_NET_SETUP, 0, 0, apply ? page : 1);
+    TRunner::removeFile(file);
+    if (!apply)
+        return;
+    qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%s", page, path.constData());
+
+    // The client's answer waits for the apply in the GUI thread's apply
+    // thread, at most about 10 s.
+    QElapsedTimer clock;
+    clock.start();
+    for (int k = 0; k < 10; ++k) {
+        while (__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE) && clock.elapsed() < (k + 1) * 1000)
+            QThread::msleep(20);
+        if (!__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE))
+            return;
+        qCDebug(lcApi, "DNPC_RS_APP_APPLY setupBusy!! k:%d", k);
+    }
+}
+
+void TDVRAPI::rsRun(const TNetPayload& p)
+{
+    if (!p.has(12))
+        return;
+    const int act = int(p.u32(0));
+    const int arg1 = p.i32(4);
+    const int arg2 = p.i32(8);
+    const SectionOf* rec = find(kPreviews, act);
+    if (rec) {
+        // The whole record or nothing.
+        if (!p.record(12, rec->rec, g_cfg->getsection(rec->idx, 0)))
+            return;
+    } else if (act == Act_PrvOsdAlpha) {
+        section<PropOsd>(IDX_PROP_OSD, 0)->alpha = arg1;
+    } else if (act >= Act_PrvColorBri && act <= Act_PrvColorHue) {
+        if (arg1 >= 0 && arg1 < cameras(0))
+            reinterpret_cast<uint8_t*>(&section<PropColor>(IDX_PROP_COLOR, 0)->data[arg1])[act - Act_PrvColorBri] =
+                uint8_t(arg2);
+    } else if (act == Act_PrvDispCsc) {
+        auto* d = section<PropDisplay>(IDX_PROP_DISPLAY, 0);
+        int32_t* fields[] = {&d->bri, &d->sat, &d->hue, &d->con};
+        if (arg1 >= 0 && arg1 < 4)
+            *fields[arg1] = arg2;
+    }
+    if (act == Act_PrvPrivate)
+        setPrivacy(arg1, 0);
+    else if (act == Act_PrvMotion || act == Act_PrvMotionOff)
+        motionSet(arg1);
+    else if (act == Act_PrvMotionTrace)
+        motionTrace(arg1);
+    notify(SIG_NET_RS_SET, arg1, arg2, act);
+}
+
+void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
+{
+    const uint32_t type = p.u32(0);
+    out.u32(type);
+    switch (type) {
+    case Act_InfoCamera:
+        checkCamera();
+        out.record(TNetWire::VIN_STATE, &m_vinState);
+        break;
+    case Act_InfoMotion: {
+        unsigned char map[MOTION_MAP_SIZE];
+        motionMap(map);
+        out.bytes(map, sizeof map);
+        break;
+    }
+    case Act_InfoDhcp:
+        checkIp();
+        out.record(TNetWire::ETH0_TEXT, m_eth0Text);
+        break;
+    case Act_InfoUpnp: {
+        QString text;
+        checkUpnp(text);
+        out.record(TNetWire::UPNP_RESULT, &m_upnpResult);
+        break;
+    }
+    case Act_InfoDdns: {
+        QString text;
+        checkDdns(text);
+        out.record(TNetWire::DDNS_RESULT, &m_ddnsResult);
+        break;
+    }
+    case Act_InfoNetClient:
+        getNetInfo();
+        out.record(TNetWire::NET_INFO, &m_netInfo);
+        break;
+    case Act_InfoPos:
+        posScan();
+        for (int32_t present : m_posScan)
+            out.u32(uint32_t(present));
+        break;
+    case Act_InfoStrg:
+        out.record(TNetWire::STORAGE, &m_storage);
+        break;
+    default:
+        // The S.M.A.R.T. block belongs to the storage area.
+        break;
+    }
+}
+
+void TDVRAPI::rsTest(const TNetPayload& p, TNetReply& out)
+{
+    const int type = int(p.u32(0));
+    const SectionOf* rec = find(kTests, type);
+    if (rec && !p.has(12 + TNetWire::size(rec->rec)))
+        return;
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        if (m_nTest) {
+            out.u32(0);
+            return;
+        }
+        m_nTestNet = 1;
+        m_testKind = testKindOf(type);
+        m_testResults.clear();
+    }
+    if (rec)
+        p.record(12, rec->rec, g_cfg->getsection(rec->idx, 0));
+    out.u32(1);
+    notify(SIG_NET_RS_TEST, p.i32(4), p.i32(8), type);
+}
+
+void TDVRAPI::rsResult(TNetReply& out)
+{
+    QString message;
+    int running;
+    bool taken;
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        running = m_nTestNet;
+        taken = !m_testResults.isEmpty();
+        if (taken)
+            message = m_testResults.takeFirst();
+        else if (running)
+            out.text(QByteArray());
+    }
+    if (taken)
+        out.text(utf8Cut(message, DAL_NETREPLY_SIZE - 1));
+    qCDebug(lcApi, "DNPC_RS_APP_RESULT.. m_nTestNet:%d len:%d buf:%s", running, out.length(), qPrintable(message));
+}
+
+void TDVRAPI::rsColorSet(int ch, const ColorEntry& c, TNetReply* out)
+{
+    if (ch < 0 || ch >= cameras(0))
+        return;
+    section<PropColor>(IDX_PROP_COLOR, 0)->data[ch] = c;
+    sendColor(ch, c);
+    if (out) {
+        const unsigned char rec[6] = {uint8_t(ch), 1, c.bri, c.sat, c.hue, c.con};
+        out->bytes(rec, sizeof rec);
+    }
+}
+
+void TDVRAPI::rsNetwork(const TNetPayload& p)
+{
+    TNetText::Settings s;
+    if (!TNetText::parse(p.text(0), &s)) {
+        qCDebug(lcApi, "DNPC_CAPS_NETWORK.. refused:%s", p.text(0).left(200).constData());
+        return;
+    }
+    for (int live = 0; live < 2; ++live) {
+        auto* a = section<PropNetaddr>(IDX_PROP_NETADDR, live);
+        a->dnsauto = 0;
+        a->dhcp = int16_t(s.dhcp);
+        qstrncpy(a->ip, s.ip.constData(), sizeof a->ip);
+        qstrncpy(a->mask, s.mask.constData(), sizeof a->mask);
+        qstrncpy(a->gate, s.gate.constData(), sizeof a->gate);
+        qstrncpy(a->dns, s.dns.constData(), sizeof a->dns);
+        auto* port = section<PropNetport>(IDX_PROP_NETPORT, live);
+        port->watch = port->search = port->setup = int16_t(s.port);
+        port->web = int16_t(s.webport);
+    }
+    addrSetdevice();
+    netSetPort(1, 1);
+    g_cfg->save(IDX_PROP_NETADDR);
+    g_cfg->save(IDX_PROP_NETPORT);
+    g_cfg->commitfile();
+}

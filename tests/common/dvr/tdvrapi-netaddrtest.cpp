@@ -1,0 +1,59 @@
+#include "tnetfixture.h"
+
+class TDvrApiNetaddrTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void addrSetdevice_data()
+    {
+        QTest::addColumn<int>("dhcp");
+        QTest::addColumn<int>("dnsauto");
+        QTest::addColumn<QByteArray>("ip");
+        QTest::addColumn<bool>("skip");
+        QTest::addColumn<QStringList>("calls");
+        const QString app = "DalSetAppInfo(\"dvr-1\",0x01020304)", rest = "/255.255.0.0 gw 192.0.2.1 dns 192.0.2.53)";
+        QTest::newRow("fixed: no dns choice") << 0 << 1 << QByteArray("192.0.2.5") << false
+                                              << QStringList{"DalNetSetEth0(dhcp:0 dns:0 192.0.2.5" + rest, app};
+        QTest::newRow("dhcp with its dns") << 1 << 1 << QByteArray("192.0.2.5") << false
+                                           << QStringList{"DalNetSetEth0(dhcp:1 dns:1 192.0.2.5" + rest, app};
+        QTest::newRow("numbers cut to 8 bits") << 0 << 0 << QByteArray("300.1.2.259") << false
+                                               << QStringList{"DalNetSetEth0(dhcp:0 dns:0 44.1.2.3" + rest, app};
+        QTest::newRow("not a dotted quad") << 0 << 0 << QByteArray("host.lan") << false
+                                           << QStringList{"DalNetSetEth0(dhcp:0 dns:0 0.0.0.0" + rest, app};
+        QTest::newRow("skip network") << 0 << 0 << QByteArray("192.0.2.5") << true << QStringList{app};
+    }
+
+    void addrSetdevice()
+    {
+        QFETCH(int, dhcp);
+        QFETCH(int, dnsauto);
+        QFETCH(QByteArray, ip);
+        QFETCH(bool, skip);
+        TNetFixture fx;
+        auto* a = fx.live<PropNetaddr>(IDX_PROP_NETADDR);
+        *a = {0, int16_t(dhcp), "dvr-1", {}, {}, {}, "255.255.0.0", "192.0.2.1", "192.0.2.53", dnsauto};
+        qstrcpy(a->ip, ip.constData());
+        fx.live<PropDevices>(IDX_PROP_DEVICES)->version = 1234;
+        g_api.m_skipNetwork = skip;
+        QCOMPARE(g_api.addrSetdevice(), 0);
+        g_api.m_skipNetwork = 0;
+        QTEST(journal(), "calls");
+    }
+
+    // The address in force reaches the live copy; a failed read leaves it.
+    void checkIp()
+    {
+        TNetFixture fx;
+        const Eth0Info eth = {1, 1, {198, 51, 100, 20}, {}, {}, {}, {}, {}};
+        dalTestSetEth0(&eth);
+        for (bool fails : {true, false}) {
+            qstrcpy(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip, "192.0.2.99");
+            fails ? dalTestFail("DalNetGetEth0", -1) : dalTestClearFails();
+            g_api.checkIp();
+            QCOMPARE(QByteArray(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip), fails ? "192.0.2.99" : "198.51.100.20");
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TDvrApiNetaddrTest)
+#include "tdvrapi-netaddrtest.moc"

@@ -1,0 +1,336 @@
+#include "tnetfixture.h"
+#include "tproperty.h"
+#include "tdvrth.h"
+#include "trunner.h"
+
+namespace {
+// What one packet did: its reply, the notifications, the device calls and
+// whether the edit copy changed.
+struct Outcome {
+    QByteArray reply;
+    QList<QList<QVariant>> notes;
+    QStringList calls;
+    bool changed = false;
+    bool operator==(const Outcome& o) const
+    {
+        return reply == o.reply && notes == o.notes && calls == o.calls && changed == o.changed;
+    }
+};
+
+QByteArray editCopy(TConfig* cfg)
+{
+    QByteArray out;
+    for (int idx = 1; idx < IDX_PROP_AVCCAPS; ++idx)
+        out.append(static_cast<const char*>(cfg->getsection(idx, 0)), TProperty::sectionSize(idx));
+    return out;
+}
+
+// The apply thread's part of a remote apply: it ends at once.
+void applyAtOnce(QObject* ctx)
+{
+    QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, ctx, [](int t) {
+        if (t == SIG_NET_SETUP)
+            g_api.setApplying(0);
+    }, Qt::DirectConnection);
+}
+
+Outcome run(int cmd, const QByteArray& payload, int len)
+{
+    TNetFixture fx;
+    g_api.m_layout = g_api.m_sw = 0; // what a layout switch left
+    TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
+    QObject ctx;
+    applyAtOnce(&ctx);
+    QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+    const QByteArray before = editCopy(fx.cfg);
+    Outcome o;
+    o.reply = sendPacket(cmd, payload, len);
+    o.notes = spy;
+    o.calls = journal();
+    o.changed = editCopy(fx.cfg) != before;
+    return o;
+}
+
+QByteArray netport(int port)
+{
+    return QByteArray::fromHex(QByteArray::number(port, 16).rightJustified(4, '0').repeated(4)) + be32(1);
+}
+}
+
+class TDvrApiNetpackTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Each command with its exact payload, the same with trailing bytes,
+    // one byte short, and announcing more than arrived.
+    void lengths_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("canBeShort");
+        auto row = [](const char* name, int cmd, const QByteArray& p, bool canBeShort = true) {
+            QTest::newRow(name) << cmd << p << canBeShort;
+        };
+        row("caps", DNPC_RS_CAPS, QByteArray(), false);
+        row("config ok", DNPC_RS_APP_OK, TPayload().text("/tmp/rs.conf").bytes);
+        row("config cancel", DNPC_RS_APP_CANCEL, QByteArray(), false);
+        row("config apply", DNPC_RS_APP_APPLY, TPayload().u32(10).text("/tmp/rs.conf").bytes);
+        row("preview alpha", DNPC_RS_APP_RUN, TPayload().u32(Act_PrvOsdAlpha).u32(5).u32(0).bytes);
+        row("preview colours", DNPC_RS_APP_RUN, TPayload().u32(Act_PrvColor).u32(0).u32(0).raw(QByteArray(80, 9)).bytes);
+        row("info", DNPC_RS_APP_INFO, be32(Act_InfoDhcp));
+        row("upnp test", DNPC_RS_APP_TEST, TPayload().u32(Act_TestUpnp).u32(1).u32(2).raw(netport(8100)).bytes);
+        row("layout", DNPC_RS_USER_MIN, QByteArray(), false);
+        row("layout switch", DNPC_RS_USER_LAYOUT, be32(2) + be32(0));
+        row("colour get", DNPC_UC_COLOR_GET, QByteArray(), false);
+        row("colour set", DNPC_UC_COLOR_SET, TPayload().u32(2).u32(50).u32(60).u32(70).u32(80).bytes);
+        row("colour apply", DNPC_UC_COLOR_APPLY, be32(1));
+        row("panic", DNPC_UC_PANIC_RECORD, be32(1));
+        row("alarm names", DNPC_UC_ALARM_GETNAME, QByteArray(), false);
+        row("web code", DNPC_CAPS_WEBCODE, QByteArray(), false);
+        row("network", DNPC_CAPS_NETWORK, TPayload().text("ip:192.0.2.5 port:8100").bytes, false);
+    }
+
+    void lengths()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, canBeShort);
+        const Outcome nothing;
+        const Outcome exact = run(cmd, payload, -1);
+        QVERIFY(!(exact == nothing));
+        QVERIFY(run(cmd, payload + QByteArray(16, '\x7f'), -1) == exact);
+        QVERIFY(run(cmd, payload, payload.size() + 1) == nothing);
+        if (canBeShort)
+            QVERIFY(run(cmd, payload.chopped(1), -1) == nothing);
+    }
+
+    void capsReply()
+    {
+        TNetFixture fx;
+        QCOMPARE(sendPacket(DNPC_RS_CAPS, QByteArray()),
+                 QByteArray("dll:/tmp/rs.dll conf:/tmp/SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 78));
+    }
+
+    void infoReplies_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QByteArray>("block");
+        QTest::newRow("address") << int(Act_InfoDhcp) << field("192.0.2.7", 64) + field("255.255.255.0", 64)
+                                                             + field("192.0.2.1", 64) + field("192.0.2.53", 64);
+        QByteArray upnp, ddns;
+        for (int w : {1, 8000, 8001, 0, 80, 1, 0, 0, 1, 2026, 11, 30, 13, 5, 9})
+            upnp += be32(quint32(w));
+        for (int w : {0, 2026, 12, 1, 8, 0, 0})
+            ddns += be32(quint32(w));
+        QTest::newRow("upnp") << int(Act_InfoUpnp) << upnp + field("203.0.113.7", 256);
+        QTest::newRow("ddns") << int(Act_InfoDdns) << ddns + field("xyz", 520);
+        QTest::newRow("clients") << int(Act_InfoNetClient)
+                                 << field("00:1c:2d:00:00:01", 128) + be32(1) + be32(0) + be32(1) + be32(2)
+                                        + field("198.51.100.7(Watch)", 64) + field("198.51.100.8(Else)", 49 * 64);
+        QByteArray map(128, '\0');
+        for (int i = 0; i < 128; ++i)
+            map[i] = char(i * 3);
+        QTest::newRow("motion map") << int(Act_InfoMotion) << map;
+        QTest::newRow("pos ports") << int(Act_InfoPos) << be32(0) + be32(0) + be32(1) + QByteArray(20, '\0');
+        QTest::newRow("unknown kind") << 99 << QByteArray();
+    }
+
+    void infoReplies()
+    {
+        QFETCH(int, type);
+        QFETCH(QByteArray, block);
+        TNetFixture fx;
+        const Eth0Info eth = {1, 1, {192, 0, 2, 7}, {255, 255, 255, 0}, {192, 0, 2, 1}, {192, 0, 2, 53}, {}, {}};
+        const UpnpResult upnp = {1, {8000, 8001, 0, 80}, {1, 0, 0, 1}, 2026, 11, 30, 13, 5, 9, "203.0.113.7"};
+        const DdnsResult ddns = {0, 2026, 12, 1, 8, 0, 0, {'x', 'y', 'z'}};
+        NetClientRec clients = {2, 1, 0, 1, {}, {{1, 0, {198, 51, 100, 7}}, {7, 0, {198, 51, 100, 8}}}};
+        dalTestSetEth0(&eth);
+        dalTestSetUpnpResult(&upnp);
+        dalTestSetDdnsResult(&ddns);
+        dalTestSetClients(&clients);
+        dalTestPosPresent(2, 1);
+        unsigned char map[128];
+        for (int i = 0; i < 128; ++i)
+            map[i] = uchar(i * 3);
+        dalTestVin(CBT_VIN_MDINFO, 1, 1, map);
+        QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<int>("cameras");
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QString>("calls"); // then the edit entry of the channel set or of channel 0
+        const auto set = [](int ch) { return TPayload().u32(quint32(ch)).u32(0x10a).u32(30).u32(40).u32(20).bytes; };
+        const QString csc = "DalVinSetCSC(%1,0,%2) DalVinSetCSC(%1,3,%3) DalVinSetCSC(%1,1,%4) DalVinSetCSC(%1,2,%5) ";
+        QTest::newRow("get") << 2 << int(DNPC_UC_COLOR_GET) << QByteArray() << QByteArray::fromHex("01010304020102040503")
+                             << "01020304";
+        QTest::newRow("get without cameras") << 0 << int(DNPC_UC_COLOR_GET) << QByteArray() << QByteArray() << "01020304";
+        QTest::newRow("set, low 8 bits") << 16 << int(DNPC_UC_COLOR_SET) << set(3) << QByteArray::fromHex("03010a1e2814")
+                                         << csc.arg(3).arg(10).arg(20).arg(30).arg(40) + "0a141e28";
+        QTest::newRow("set beyond the cameras") << 16 << int(DNPC_UC_COLOR_SET) << set(16) << QByteArray() << "04050607";
+        QTest::newRow("undo the preview") << 1 << int(DNPC_UC_COLOR_APPLY) << be32(0) << QByteArray()
+                                          << csc.arg(0).arg(50).arg(51).arg(52).arg(53) + "32333435";
+    }
+
+    void colours()
+    {
+        QFETCH(int, cameras);
+        QFETCH(int, cmd);
+        QFETCH(QByteArray, payload);
+        TNetFixture fx;
+        fx.edit<PropDevices>(IDX_PROP_DEVICES)->videos = cameras;
+        auto* edit = fx.edit<PropColor>(IDX_PROP_COLOR);
+        for (int ch = 0; ch < PROP_MAX_CH; ++ch) {
+            edit->data[ch] = {uint8_t(ch + 1), uint8_t(ch + 2), uint8_t(ch + 3), uint8_t(ch + 4)};
+            fx.live<PropColor>(IDX_PROP_COLOR)->data[ch] = {50, 51, 52, 53};
+        }
+        QFETCH(QByteArray, reply);
+        QCOMPARE(sendPacket(cmd, payload).toHex(), reply.toHex());
+        const QByteArray entry(reinterpret_cast<const char*>(&edit->data[cmd == DNPC_UC_COLOR_SET ? 3 : 0]), 4);
+        QTEST(journal().join(' ') + (journal().isEmpty() ? "" : " ") + entry.toHex(), "calls");
+    }
+
+    void alarmNames()
+    {
+        TNetFixture fx;
+        const char* names[] = {"Door", "", "Gate", "Window"};
+        for (int i = 0; i < 4; ++i)
+            qstrcpy(fx.live<PropAlarm>(IDX_PROP_ALARM)->out[i].name, names[i]);
+        QCOMPARE(sendPacket(DNPC_UC_ALARM_GETNAME, "any"), be32(4) + QByteArray::fromHex("04000406") + "DoorGateWindow");
+    }
+
+    void resultPoll()
+    {
+        TNetFixture fx;
+        const QByteArray test = TPayload().u32(Act_TestUpnp).u32(0).u32(0).raw(netport(8000)).bytes;
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray());
+        QCOMPARE(sendPacket(DNPC_RS_APP_TEST, test), be32(1));
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray(1, '\0'));
+        dalTestNese(CBT_NESE_EMAIL_FAIL, nullptr, 0, "x"); // another service's result
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray(1, '\0'));
+        const UpnpResult r = {0, {8000}, {1}, 2026, 11, 30, 1, 2, 3, "203.0.113.7"};
+        dalTestSetUpnpResult(&r);
+        dalTestNese(CBT_NESE_UPNP_OK, nullptr, 0, nullptr);
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray("Success [203.0.113.7] [2026/11/30 01:02:03]", 44));
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray());
+    }
+
+    void remotePaths_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("setup"); // rs_type of SIG_NET_SETUP, -1 none
+        QTest::newRow("ok from /tmp") << int(DNPC_RS_APP_OK) << "/tmp/rs.conf" << "/tmp/rs.conf" << 1;
+        QTest::newRow("apply from /tmp") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << 10;
+        QTest::newRow("dot-dot out of /tmp") << int(DNPC_RS_APP_OK) << "/tmp/../dvr/rs.conf" << "/dvr/rs.conf" << -1;
+        QTest::newRow("outside /tmp") << int(DNPC_RS_APP_APPLY) << "/dvr/rs.conf" << "/dvr/rs.conf" << -1;
+        QTest::newRow("refused reload") << int(DNPC_RS_APP_APPLY) << "/tmp/rs.conf" << "/tmp/rs.conf" << -1;
+    }
+
+    void remotePaths()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QString, path);
+        QFETCH(QString, file);
+        QFETCH(int, setup);
+        TNetFixture fx;
+        if (QTest::currentDataTag() != QByteArray("refused reload"))
+            TRunner::copyFile(fx.cfg->tmpPath(), file);
+        else
+            fx.root.write(file, "[DEVICES]\nmodel=OTHER\nvideos=4\n");
+        QObject ctx;
+        applyAtOnce(&ctx);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
+        QCOMPARE(spy.isEmpty() ? -1 : spy.first().at(3).toInt(), setup);
+        QCOMPARE(QFile::exists(fx.root.file(file)), setup < 0);
+        QCOMPARE(g_api.m_applying, 0);
+    }
+
+    void netEvents_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("gigabit");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QList<int>>("notes");
+        QTest::addColumn<int>("log");
+        const QList<int> started{SIG_FU_START, SIG_STATE_START};
+        QTest::newRow("link up") << int(CBT_NET_LINK) << 1 << false << 0 << QList<int>{SIG_NET_CLIENT} << 0x7004;
+        QTest::newRow("link down") << int(CBT_NET_LINK) << 0 << false << 0 << QList<int>{SIG_NET_CLIENT} << 0x7005;
+        QTest::newRow("login") << int(CBT_NET_LOGIN) << 0 << false << 0 << QList<int>() << 0x3000;
+        QTest::newRow("logout") << int(CBT_NET_LOGOUT) << 0 << false << 0 << QList<int>() << 0x3001;
+        QTest::newRow("upgrade stopped") << int(CBT_NET_FU_STOP) << 0 << false << 0 << QList<int>{SIG_STATE_UPDATE, SIG_FU_FAIL} << 0;
+        QTest::newRow("settings changed") << int(CBT_NET_SET) << 0 << false << 0 << QList<int>{SIG_NET_DHCP} << 0;
+        QTest::newRow("upgrade without version") << int(CBT_NET_FU_START) << 0 << true << 0 << started << 0;
+        QTest::newRow("upgrade to 1019 on gigabit") << int(CBT_NET_FU_START) << 1019 << true << -1
+                                                    << QList<int>{SIG_STATE_START, SIG_STATE_END} << 0;
+        QTest::newRow("upgrade to 1019") << int(CBT_NET_FU_START) << 1019 << false << 0 << started << 0;
+        QTest::newRow("upgrade to 1020 on gigabit") << int(CBT_NET_FU_START) << 1020 << true << 0 << started << 0;
+    }
+
+    void netEvents()
+    {
+        QFETCH(int, type);
+        QFETCH(int, value);
+        QFETCH(bool, gigabit);
+        QFETCH(int, log);
+        TNetFixture fx;
+        dalTestSetGigabit(gigabit);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        const int logs = g_api.lastLogs(nullptr, 0);
+        QTEST(dalTestNet(type, nullptr, 0, value, nullptr), "result");
+        QTEST(codes(spy), "notes");
+        if (type == CBT_NET_LINK)
+            QCOMPARE(spy.first().at(1).toInt(), value);
+        QCOMPARE(g_api.lastLogs(nullptr, 0), logs + (log ? 1 : 0));
+        LogRecord r;
+        g_api.lastLogs(&r, 1);
+        if (log)
+            QCOMPARE(QByteArray::number(r.code) + QByteArray(r.contents), QByteArray::number(log) + QByteArray(log < 0x7000 ? "(Remote)" : ""));
+    }
+
+    void firmwareEnd_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("valid");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("accepted");
+        QTest::addColumn<bool>("removed");
+        const QByteArray tmp = "fname:/tmp/fw.bin size:10 ver:1.0.3.0";
+        QTest::newRow("valid") << tmp << 1 << "/tmp/fw.bin" << 1 << false;
+        QTest::newRow("valid without a name") << QByteArray("fname: size:10 ver:1") << 1 << "/tmp/fw.bin" << 0 << false;
+        QTest::newRow("invalid in /tmp") << tmp << 0 << "/tmp/fw.bin" << 0 << true;
+        QTest::newRow("invalid elsewhere") << QByteArray("fname:/dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin" << 0 << false;
+        QTest::newRow("invalid leaving /tmp") << QByteArray("fname:/tmp/../dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin"
+                                              << 0 << false;
+    }
+
+    void firmwareEnd()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, valid);
+        QFETCH(QString, file);
+        QFETCH(int, accepted);
+        QFETCH(bool, removed);
+        TNetFixture fx;
+        QVERIFY(fx.root.write(file, "image"));
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        // The text arrives without its terminator: its size bounds it.
+        QCOMPARE(dalTestNet(CBT_NET_FU_END, text.constData(), text.size(), valid, nullptr), 0);
+        QCOMPARE(codes(spy), accepted ? QList<int>{SIG_FU_END} : (QList<int>{SIG_STATE_END, SIG_FU_END}));
+        QCOMPARE(spy.last().at(1).toInt(), accepted);
+        QCOMPARE(g_api.m_fUpgrade, accepted);
+        QCOMPARE(g_api.m_dvrTh->m_result, valid);
+        QCOMPARE(QFile::exists(fx.root.file(file)), !removed);
+        if (accepted)
+            QCOMPARE(spy.last().mid(4), (QList<QVariant>{"/tmp/fw.bin", "1.0.3.0"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TDvrApiNetpackTest)
+#include "tdvrapi-netpacktest.moc"
