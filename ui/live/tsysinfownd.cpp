@@ -5,10 +5,12 @@
 #include "tbutton.h"
 #include "tcombo.h"
 #include "tconfig.h"
+#include "tdvrapi.h"
 #include "textutil.h"
 #include "uilivelog.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -175,6 +177,28 @@ void TSysInfoWnd::evtLanguage()
 {
     if (m_okBtn)
         m_okBtn->setText(textOr(24, "OK"));
+}
+
+void TSysInfoWnd::setUsers(const NetClientInfo* info)
+{
+    if (!info)
+        return;
+    m_mac->setText(fieldString(info->mac).toUpper());
+    if (g_cfg)
+        m_ip->setText(fieldString(static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1))->ip));
+    m_watch->setText(QString::number(info->watch));
+    m_search->setText(QString::number(info->search));
+    m_setup->setText(QString::number(info->setup));
+    // No recording yet leaves no date to show.
+    const int32_t* t = g_api.m_storage.oldest;
+    const bool recorded = QDate(t[0], t[1], t[2]).isValid() && g_cfg;
+    m_oldest->setText(recorded ? g_cfg->datetext(t[0], t[1], t[2]) + QLatin1Char(' ') + g_cfg->timetext(t[3], t[4], t[5])
+                               : QString());
+    m_clientCombo->clear();
+    // The count is the device's: the list never reads past its table.
+    const int n = qBound(0, int(info->count), int(NetClientInfo::MAX_CLIENTS));
+    for (int i = 0; i < n; ++i)
+        m_clientCombo->addItem(fieldString(info->client[i]));
 }
 
 QString TSysInfoWnd::diskText(const QString& type, int usedMB, int totalMB)

@@ -8,6 +8,7 @@ class QIcon;
 class QLabel;
 class TButton;
 class TCombo;
+struct NetClientInfo;
 struct StorageInfo;
 
 // The "System Information" window of the live view: firmware version, disks,
@@ -24,6 +25,10 @@ public:
     TSysInfoWnd(QWidget* parent, int id, QSize size);
     ~TSysInfoWnd() override;
 
+    // MAC, the unit's address, the clients and their counts from the
+    // network state, and the oldest recording of the facade's storage state;
+    // null changes nothing.
+    void setUsers(const NetClientInfo* info);
     // The disk fields from the storage state; null changes nothing.
     void setHddInfo(const StorageInfo* s);
 

@@ -19,8 +19,13 @@ struct Rig
         wnd = new TSysInfoWnd(nullptr, ID_WND_SYSINFO, g_res->getSize(4));
         QObject::connect(wnd, &TSysInfoWnd::sg_request, wnd, [this](int code) {
             requests << code;
-            if (code == 1)
+            if (code == 0) {
+                g_api.checkIp();
+                g_api.getNetInfo();
+                wnd->setUsers(&g_api.m_netInfo);
+            } else if (code == 1) {
                 wnd->setHddInfo(&storage);
+            }
         });
     }
     ~Rig() { delete wnd; }
@@ -102,6 +107,48 @@ private slots:
         vkeytest::key(rig.wnd, Qt::Key_Enter);
         QTRY_VERIFY(!rig.wnd->isVisible());
         QCOMPARE(rig.requests, QList<int>({0, 1, 2}));
+    }
+
+    // The network state the stand-in reports and the oldest recording.
+    void users_data()
+    {
+        QTest::addColumn<int>("clients");
+        QTest::addColumn<QList<int>>("oldest"); // year, month, day, hour, minute, second
+        QTest::addColumn<QString>("oldestText");
+        QTest::newRow("two clients") << 2 << QList<int>{2024, 3, 9, 7, 5, 0} << "2024/03/09 07:05:00";
+        QTest::newRow("no client, no recording") << 0 << QList<int>{0, 0, 0, 0, 0, 0} << "";
+    }
+    void users()
+    {
+        QFETCH(int, clients);
+        QFETCH(QList<int>, oldest);
+        Rig rig(1, 1000);
+        NetClientRec rec = {};
+        rec.count = clients;
+        rec.watch = rec.setup = clients / 2;
+        for (int i = 0; i < clients; ++i)
+            rec.client[i] = NetClientEntry{i % 2 ? 3 : 1, 0, {10, 0, 0, uint8_t(5 + i)}};
+        dalTestSetClients(&rec);
+        const Eth0Info eth = {0, 0, {192, 168, 1, 77}, {255, 255, 255, 0}, {192, 168, 1, 1}, {8, 8, 8, 8}, {}, {}};
+        dalTestSetEth0(&eth);
+        std::copy(oldest.begin(), oldest.end(), g_api.m_storage.oldest);
+        livetest::popup(rig.wnd);
+        const QStringList list = clients ? QStringList{"10.0.0.5(Watch)", "10.0.0.6(Setup)"} : QStringList{};
+        QCOMPARE(rig.wnd->clients(), list);
+        QCOMPARE(rig.wnd->fieldText(TSysInfoWnd::ROW_IP), QStringLiteral("192.168.1.77"));
+        const QString counts = QStringLiteral("%1 0 %1").arg(clients / 2);
+        QCOMPARE(QStringList({rig.wnd->fieldText(TSysInfoWnd::ROW_WATCH), rig.wnd->fieldText(TSysInfoWnd::ROW_SEARCH),
+                              rig.wnd->fieldText(TSysInfoWnd::ROW_SETUP)}).join(' '), counts);
+        QCOMPARE(rig.wnd->fieldText(TSysInfoWnd::ROW_MAC), QString::fromLatin1(g_api.m_netInfo.mac).toUpper());
+        QVERIFY(rig.wnd->fieldText(TSysInfoWnd::ROW_MAC).contains(QRegularExpression("^[0-9A-F]{2}(:[0-9A-F]{2}){5}$")));
+        QTEST(rig.wnd->fieldText(TSysInfoWnd::ROW_OLDEST), "oldestText");
+        QVERIFY(rig.wnd->grab().save(vkeytest::grabPath(QStringLiteral("sysinfo-users-%1.png").arg(clients))));
+        // A count beyond the client table is read no further than the table.
+        NetClientInfo many = g_api.m_netInfo;
+        many.count = 1000;
+        rig.wnd->setUsers(&many);
+        QCOMPARE(rig.wnd->clients().size(), int(NetClientInfo::MAX_CLIENTS));
+        memset(g_api.m_storage.oldest, 0, sizeof g_api.m_storage.oldest);
     }
 };
 
