@@ -28,10 +28,10 @@ struct Rig
         active = QTest::qWaitForWindowActive(&bar);
     }
     ~Rig() { delete g_cfg; g_cfg = nullptr; }
-    // The bar as the operator sees it, for the first row of a table.
-    void grab(const char* firstRow, const char* name)
+    // The bar as the operator sees it, in one row of a table.
+    void grab(const char* row, const char* name)
     {
-        if (qstrcmp(QTest::currentDataTag(), firstRow) == 0)
+        if (qstrcmp(QTest::currentDataTag(), row) == 0)
             QVERIFY(bar.grab().save(vkeytest::grabPath(QStringLiteral("info-%1.png").arg(QLatin1String(name)))));
     }
     TTestRoot root;
@@ -48,90 +48,67 @@ class TInfoTest : public QObject
 private slots:
     void initTestCase() { vkeytest::setUpGlobals(); }
 
-    void rateText_data()
+    // The texts the main window hands over: the playback rate, the disk
+    // state, the remote controller's id or "PANIC" in place of the date.
+    void texts_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("quarter") << 1 << 0.25 << "X0.25";
-        QTest::newRow("slow reverse") << 1 << -0.5 << "X-0.5";
-        QTest::newRow("fast reverse") << 1 << -64.0 << "X -64";
-        QTest::newRow("fraction truncated") << 1 << 0.75 << "X0.7";
-        QTest::newRow("pause") << 1 << 0.0 << "Pause";
-        QTest::newRow("live mode keeps Pause") << 0 << 4.0 << "Pause";
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("full");
+        QTest::addColumn<int>("display");      // disk text: 0 percent, 1 oldest date
+        QTest::addColumn<int>("panic");        // -1: on first, off at the end
+        QTest::addColumn<QList<int>>("calls"); // updateId's en, id, sel triples
+        QTest::addColumn<QStringList>("texts"); // rate, disk, id area
+        const QString a80(80, 'A'), a64(64, 'A');
+        QTest::newRow("quarter") << 1 << 0.25 << "HDD" << 0 << 0 << 0 << QList<int>{1, -1, 5}
+                                 << QStringList{"X0.25", "45.6%", "ID:All SEL:05"};
+        QTest::newRow("slow reverse") << 1 << -0.5 << "HDD" << 1 << 0 << 0 << QList<int>{1, 3, 1500}
+                                      << QStringList{"X-0.5", "Full", "ID:03 SEL:X0"};
+        QTest::newRow("fast reverse") << 1 << -64.0 << "HDD" << 1 << 1 << 0 << QList<int>{1, 3, 150}
+                                      << QStringList{"X -64", "2024/03/09", "ID:03 SEL:XX"};
+        QTest::newRow("truncated") << 1 << 0.75 << "Not Format" << 0 << 1 << 0 << QList<int>{1, 3, 1, 0, -1, -1}
+                                   << QStringList{"X0.7", "Not Format", ""};
+        QTest::newRow("pause, panic") << 1 << 0.0 << a80 << 0 << 0 << 1 << QList<int>{1, 2, 7, 0, -1, -1, 1, 2, -1}
+                                      << QStringList{"Pause", a64, "PANIC"};
+        QTest::newRow("live") << 0 << 4.0 << "HDD" << 0 << 0 << -1 << QList<int>{1, 2, 7}
+                              << QStringList{"Pause", "45.6%", "ID:02 SEL:07"};
     }
-    void rateText()
+    void texts()
     {
         QFETCH(int, mode);
-        QFETCH(double, rate);
+        QFETCH(QString, summary);
+        QFETCH(int, panic);
+        QFETCH(QList<int>, calls);
+        QFETCH(QStringList, texts);
         Rig rig;
+        QFETCH(int, display);
+        static_cast<PropOsd*>(rig.cfg->getsection(IDX_PROP_OSD, 0))->hdddisp = display;
         rig.bar.setPlayMode(mode);
         rig.bar.updateRate(3.0);
         rig.bar.setPbDateTime(2024, 3, 9, 14, 5, 33);
+        QFETCH(double, rate);
         rig.bar.updateRate(rate);
-        QTEST(rig.bar.rateText(), "text");
-        rig.grab("quarter", "playback");
-    }
-
-    // The id area: the remote controller's id and selection, or "PANIC".
-    void idText_data()
-    {
-        QTest::addColumn<int>("panic");        // -1: on first, off at the end
-        QTest::addColumn<QList<int>>("calls"); // en, id, sel triples
-        QTest::addColumn<QString>("text");
-        QTest::newRow("all cameras") << 0 << QList<int>{1, -1, 5} << "ID:All SEL:05";
-        QTest::newRow("four digits") << 0 << QList<int>{1, 3, 1500} << "ID:03 SEL:X0";
-        QTest::newRow("three digits") << 0 << QList<int>{1, 3, 150} << "ID:03 SEL:XX";
-        QTest::newRow("off again") << 0 << QList<int>{1, 3, 1, 0, -1, -1} << "";
-        QTest::newRow("panic stays when the id goes") << 1 << QList<int>{1, 2, 7, 0, -1, -1} << "PANIC";
-        QTest::newRow("id back after the panic") << -1 << QList<int>{1, 2, 7} << "ID:02 SEL:07";
-    }
-    void idText()
-    {
-        QFETCH(int, panic);
-        QFETCH(QList<int>, calls);
-        QFETCH(QString, text);
-        Rig rig;
+        const QDateTime oldest(QDate(2024, 3, 9), QTime(7, 0));
+        const double usage = 45.67;
+        QFETCH(int, full);
+        rig.bar.updateDate(summary.toUtf8().constData(), full, 0, &oldest, &usage, 0.0);
         rig.bar.updatePanic(panic != 0);
         for (int i = 0; i + 2 < calls.size(); i += 3)
             rig.bar.updateId(calls[i], calls[i + 1], calls[i + 2]);
-        if (panic < 0)
-            rig.bar.updatePanic(0);
-        QCOMPARE(rig.bar.idAreaText(), text);
-        QCOMPARE(rig.bar.button(Btn_Icon0)->isVisible(), text.isEmpty()); // the date's icon
-        rig.grab("all cameras", "remote-id");
-        rig.grab("panic stays when the id goes", "panic");
-    }
-
-    void diskText_data()
-    {
-        QTest::addColumn<QString>("summary");
-        QTest::addColumn<int>("full");
-        QTest::addColumn<int>("display"); // 0 percent, 1 oldest date
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("diskOn");
-        QTest::newRow("percent") << "HDD" << 0 << 0 << "45.6%" << 1;
-        QTest::newRow("full") << "HDD" << 1 << 0 << "Full" << 1;
-        QTest::newRow("oldest date") << "HDD" << 1 << 1 << "2024/03/09" << 1;
-        QTest::newRow("no disk") << "No HDD" << 0 << 0 << "No HDD" << 2;
-        QTest::newRow("unformatted, oldest wanted") << "Not Format" << 0 << 1 << "Not Format" << 2;
-        QTest::newRow("no terminator in 64 bytes") << QString(80, 'A') << 0 << 0 << QString(64, 'A') << 2;
-    }
-    void diskText()
-    {
-        QFETCH(QString, summary);
-        QFETCH(int, full);
-        QFETCH(int, display);
-        Rig rig;
-        static_cast<PropOsd*>(rig.cfg->getsection(IDX_PROP_OSD, 0))->hdddisp = display;
-        const QDateTime oldest(QDate(2024, 3, 9), QTime(7, 0));
-        const double usage = 45.67;
-        rig.bar.updateDate(summary.toUtf8().constData(), full, 0, &oldest, &usage, 0.0);
-        QTEST(rig.bar.diskText(), "text");
-        QTEST(rig.bar.button(Btn_Icon4)->state(), "diskOn");
+        rig.bar.updatePanic(panic > 0);
+        QCOMPARE(QStringList({rig.bar.rateText(), rig.bar.diskText(), rig.bar.idAreaText()}), texts);
+        QCOMPARE(rig.bar.button(Btn_Icon4)->state(), summary == "HDD" ? 1 : 2);
+        QCOMPARE(rig.bar.button(Btn_Icon0)->isVisible(), texts[2].isEmpty()); // the date's icon
+        rig.grab("quarter", "playback");
+        rig.grab("pause, panic", "panic");
+        rig.bar.setAudio(16); // beyond the cameras: off
+        QCOMPARE(rig.bar.button(Btn_Audio)->state(), 2);
+        QCOMPARE(rig.bar.audioText(), QString());
         rig.bar.setAudio(2);
         rig.bar.setSequence(1);
-        rig.grab("percent", "live");
+        rig.bar.updateId(0, -1, -1);
+        rig.grab("live", "live");
     }
 
     // Each mode's buttons; what keys and clicks (values below Btn_Count) ask.
@@ -158,17 +135,11 @@ private slots:
         Rig rig;
         QVERIFY(rig.active);
         rig.bar.setPlayMode(mode);
-        for (int k = 0; k < Btn_Count; ++k) {
-            const bool live = k <= Btn_Audio, play = k < Btn_Icon4 || k >= Btn_Audio;
-            QCOMPARE(rig.bar.button(k)->isVisible(), mode ? play : live);
-        }
+        for (int k = 0; k < Btn_Count; ++k)
+            QCOMPARE(rig.bar.button(k)->isVisible(), mode ? k < Btn_Icon4 || k >= Btn_Audio : k <= Btn_Audio);
         QSignalSpy spy(&rig.bar, &TInfo::sg_request);
-        for (int k : input) {
-            if (k < Btn_Count)
-                emit rig.bar.button(k)->sg_clicked(k, 2);
-            else
-                vkeytest::key(&rig.bar, k);
-        }
+        for (int k : input)
+            k < Btn_Count ? emit rig.bar.button(k)->sg_clicked(k, 2) : vkeytest::key(&rig.bar, k);
         QList<int> got;
         for (const auto& args : spy)
             got << args.at(0).toInt();
