@@ -8,20 +8,6 @@ extern "C" {
 
 /* ---- Recording database ---- */
 
-int Db6CheckSd(Db6Check* check)
-{
-    TDalJournal::add("Db6CheckSd(%s)", P(check));
-    DAL_FAILED("Db6CheckSd");
-    if (!check)
-        return -1;
-    std::memset(check, 0, sizeof *check);
-    const int disks = core().profile().disks();
-    check->data = disks > 0 ? 0 : -1;
-    for (int i = 0; i < disks && i < DAL_MAX_DISK; ++i)
-        check->formatted[i] = 1;
-    return 0;
-}
-
 int Db6fOpen(const char* path, const char* root, int a, int b, int flags, uint32_t chMask)
 {
     TDalJournal::add("Db6fOpen(%s,%s,%d,%d,0x%x,0x%08x)", T(path).c_str(), T(root).c_str(), a, b, flags, chMask);

@@ -5,6 +5,8 @@
 #include "tdalcontrol.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
+#include "tdaldisks.h"
+#include "tdalenc.h"
 #include "tdaljournal.h"
 #include "tdalnet.h"
 #include "tdalvin.h"
@@ -57,6 +59,8 @@ void dalTestReset(void)
     TDalNet::instance().reset();
     TDalVin::instance().reset();
     TDalVout::instance().reset();
+    TDalEnc::instance().reset();
+    TDalDisks::instance().reset();
 }
 
 int dalTestSetProfile(const char* name)
@@ -139,20 +143,7 @@ void dalTestEnc(int type, int ch, int data, const char* msg)
 
 int dalTestEncCfg(const struct tm* now, EncCfg* out)
 {
-    struct tm when;
-    if (now) {
-        when = *now;
-    } else {
-        const time_t t = time(nullptr);
-        localtime_r(&t, &when);
-    }
-    auto table = copyOf(nullptr, sizeof(EncCfg) * 32);
-    const int r = core().deliverWait(Family::ENC, [&when, table](const Callbacks& cb) {
-        return cb.encCfg ? cb.encCfg(cb.ctx[Family::ENC], &when, reinterpret_cast<EncCfg*>(table->data())) : -1;
-    });
-    if (out)
-        std::memcpy(out, table->data(), table->size());
-    return r;
+    return TDalEnc::instance().askWait(now ? *now : TDalEnc::localNow(), out);
 }
 
 void dalTestDec(int type, const DecInfo* rec)

@@ -654,7 +654,7 @@ int DalEncrGetSdInfo(SdInfo* table /* [16] */, double* usage);
 int DalEncrGetRecInfo(RecInfo* rec);
 int DalEncrGetSmart(SmartRec* table /* [16] */, int flags);
 int DalEncrSetSmart(int on, int day, int period);
-int DalEncrSetAd(int days);
+int DalEncrSetAd(int age); /* seconds a recording is kept; -1 keeps all */
 int DalEncrBitrate(int ch, int ridx, int fidx, int quality);
 
 /* Network-stream encoder. */

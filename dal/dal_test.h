@@ -73,7 +73,8 @@ void dalTestIo(int type, int from, int data);
 void dalTestEnc(int type, int ch, int data, const char* msg);
 /* Waits: asks the program for the record configuration of 32 channels at
  * the local time now (null: the current time) and copies it to out (may be
- * null); the callback's result, -1 when not delivered. */
+ * null); the callback's result, -1 when not delivered. The recorder keeps
+ * the answer as its last one (dalTestGetEnc). */
 int dalTestEncCfg(const struct tm* now, EncCfg* out /* [32] */);
 void dalTestDec(int type, const DecInfo* rec); /* rec null: a zeroed record */
 /* Waits: the network callback with size bytes of data (null data: a null
@@ -350,6 +351,50 @@ void dalTestGetClock(DalTestClock* clock);
  * model (null: the model of the profile in force). 0, or -1 when the path
  * leaves the root or the file could not be written. */
 int dalTestMakeFirmware(const char* path, const char* model, const void* tool, int size);
+
+/* ---- Recorder and disks ----
+ * The stand-in's disk table has 16 slots; a profile starts with its disks
+ * (1 to 8) as formatted, healthy hard disks and the other slots empty. The
+ * recorder asks the program's CbEncCfg when recording starts, on
+ * DalEncrRefresh and when the ten-minute cell of the recorder's clock
+ * changes while it records, and keeps the last answer. Disk jobs (DalEncrMountSd,
+ * DalEncrFsckSd, DalEncrFormatSd) run on the encoder's delivery thread:
+ * progress events, then their end event; each disk formatted gets an empty
+ * recording database ("/data<disk>/data.db6"). The layer refuses a check or
+ * format while it records, without a disk to work on, or when a test made
+ * the call fail (dalTestFail("DalEncrFsckSd", -1)). */
+
+typedef struct DalTestDisk {
+    int32_t type;          /* 1 hard disk, 2 optical drive, 0 none */
+    int32_t health;        /* non-zero: good */
+    int32_t formatted;     /* carries the recording file system */
+    int32_t pad;
+    uint64_t raw;          /* bytes */
+    uint64_t used;         /* bytes, of a formatted disk */
+    char model[64];
+    SmartRec smart;        /* the values DalEncrGetSmart reports */
+} DalTestDisk;
+
+/* Disk slot i (0..15): 0, or -1 for another slot or a null record. */
+int dalTestSetDisk(int i, const DalTestDisk* disk);
+int dalTestGetDisk(int i, DalTestDisk* disk);
+/* Disks mirrored in pairs (0 and 1, 2 and 3, ...). */
+void dalTestSetMirror(int on);
+
+typedef struct DalTestEnc {
+    int32_t recording;     /* between DalEncrStart and DalEncrStop, while the layer runs */
+    int32_t asks;          /* answers of CbEncCfg received */
+    int32_t swap;          /* DalEncrSetSwap */
+    int32_t smartOn, smartDay, smartPeriod; /* DalEncrSetSmart */
+    int32_t autoDelete;    /* DalEncrSetAd: seconds, -1 off */
+    int32_t netCfgSet;     /* DalEncnSetCfg calls */
+    int32_t jobs;          /* disk jobs accepted */
+    int32_t pad;
+    EncCfg last[DAL_MAX_CH];   /* the last answer of CbEncCfg */
+    EncnCfg net[DAL_MAX_CH];   /* the last network-stream settings */
+} DalTestEnc;
+
+void dalTestGetEnc(DalTestEnc* st);
 
 #ifdef __cplusplus
 } /* extern "C" */

@@ -2,6 +2,7 @@
 #include "tdalclock.h"
 #include "tdaldb.h"
 #include "tdaldec.h"
+#include "tdalenc.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -264,6 +265,7 @@ void TDalCore::flush()
 
 void TDalCore::tick()
 {
+    TDalEnc::instance().tick(); // a new schedule cell: the recorder asks again
     DalIoCb cb;
     void* ctx;
     int count;

@@ -126,10 +126,15 @@ void TDVRAPI::writeEmailLog(int code, int val1, int val2, const char* text)
     case SIG_ENC_SMART:
         line = stamp + QLatin1Char(' ') + kind + QStringLiteral(" : ") + QString::asprintf("HDD%d error", val1);
         break;
-    case SIG_ENC_SMART_TEMP:
-        // The disk's temperature is kept by the storage area's S.M.A.R.T.
-        // record; no line is made without it.
+    case SIG_ENC_SMART_TEMP: {
+        // Only a disk read above the limit (its temperature is m_smart's).
+        const auto* smart = static_cast<const PropSmart*>(g_cfg->getsection(IDX_PROP_SMART, 1));
+        const int limit = int(g_cfg->getvaluefromindex(IDX_DATA_TEMPERATURE, smart->heat));
+        if (val1 >= 0 && val1 < DAL_MAX_DISK && m_smart.valid[val1] && m_smart.temp[val1] > limit)
+            line = stamp + QLatin1Char(' ') + kind + QStringLiteral(" : ")
+                   + QString::asprintf("HDD%d (%d'C/%d'C)", val1 + 1, m_smart.temp[val1], limit);
         break;
+    }
     default:
         line = stamp + QLatin1Char(' ') + kind + QString::asprintf("[CH %02d] : ", val1 + 1)
                + QLatin1String(val2 ? "ON" : "OFF");

@@ -134,8 +134,10 @@ void TDVRAPI::setTileFlag(int ch, int CellOsd::*flag, int item, int on, bool sho
 void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
 {
     // val1 is a channel for the tile events: the tables have 20 entries and
-    // the device section may have fewer channels.
-    const bool tile = val1 >= 0 && val1 < channelCount();
+    // the device section may have fewer channels. The disk events carry a
+    // mask of disks there, never a channel.
+    const bool disk = type == SIG_ENC_SMART || type == SIG_ENC_SMART_TEMP;
+    const bool tile = !disk && val1 >= 0 && val1 < channelCount();
     bool show = false;
     bool enabled = false;
     if (tile) {
@@ -172,8 +174,16 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
         }
         break;
     case SIG_ENC_SMART:
+        // One line for each failing disk, named by its bit of the mask.
+        for (int i = 0; i < DAL_MAX_DISK; ++i)
+            if (uint32_t(val1) >> i & 1u)
+                writeEmailLog(type, i, val2, nullptr);
+        break;
     case SIG_ENC_SMART_TEMP:
-        writeEmailLog(type, val1, val2, nullptr);
+        // One line for each disk read; the e-mail keeps those above the limit.
+        for (int i = 0; i < DAL_MAX_DISK; ++i)
+            if (m_smart.valid[i])
+                writeEmailLog(type, i, val2, nullptr);
         break;
     case SIG_POS_TEXTIN:
         if (tile)

@@ -9,6 +9,7 @@
 #include "logrecord.h"
 #include "netrecords.h"
 #include "searchrecords.h"
+#include "storagerecords.h"
 #include "vinrecords.h"
 
 #include <QByteArray>
@@ -37,6 +38,7 @@ class TLogThread;
 class TMain;
 class TPtztourth;
 class TQuickOpt;
+struct RecordEntry;
 struct tm;
 
 // The device facade: the one object between the windows and the device
@@ -736,6 +738,77 @@ public:
     int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports
 
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
+public:
+    // -- Recording and encoder control (tdvrapi-enc.cpp). The recorder reads
+    // its schedule and per-channel settings itself (runEncCfg); here only
+    // start, stop and refresh are given. --
+
+    // Starts recording (the result is only logged) and refreshes m_sdCheck.
+    void encStart();
+    void encStop();
+    // Starts recording only (board test).
+    void testEncStart();
+    // The recorder asks for its record configuration again: the apply of
+    // the record, group, schedule, holiday and event sections.
+    void encRefresh();
+    // Panic recording follows m_panic, which the caller has set. 0.
+    int runPanic(int panic);
+    // 1 before the main output changes its resolution or ratio, 0 after.
+    void encSwap(int on);
+    // Whether the panic-record marker "/dvr/panic-record" exists.
+    bool isBootPanic();
+    // The apply of the network-stream section: the stream record from the
+    // live stream section and the edit copy's cameras, with m_avcCaps.
+    void encSetdevice();
+    // The encoder's video standard follows the cameras (the first channel
+    // with a signal; without one, the standard kept in the quick options).
+    // force rewrites it even when unchanged. 0.
+    int changeAvcCaps(int force);
+    // Recording load of a record page's 20 entries: the sum of the bytes per
+    // second each enabled camera's mode records (edit copies of the device
+    // and camera sections).
+    double recBitrate(const RecordEntry* entries);
+    // Bandwidth in kbit/s of the first (high non-zero) or second network
+    // stream of every channel (edit copies).
+    double netBwKbps(int high);
+    // Network-stream load of one encoder chip (chip < 0: every channel):
+    // frames per second times the resolution's cost, from the live (1) or
+    // edit (0) copies of the stream and camera sections.
+    double netBwKbps2(int chip, int live);
+
+    // -- Storage, disk jobs and S.M.A.R.T. (tdvrapi-storage.cpp) --
+
+    // Rebuilds m_storage from the disk table (m_sdInfo, kept when the layer
+    // does not answer), m_sdCheck and the recording span.
+    void checkStorage();
+    // Disk check and format: recording stops, network clients are dropped,
+    // the status box opens; the layer's progress texts and end event follow.
+    // A job the layer refuses restarts recording and closes the status box
+    // with "Failed" at once.
+    void fsckStorage();
+    // disk -1: all disks; option goes to the layer.
+    void formatStorage(int disk, int option);
+    // The disk row of the board test ("OK! (1:Good 2:Bad )", "1:Not Format "
+    // ...), also into out when given.
+    QString storageStatusText(QString* out);
+    // Rebuilds m_smart for the healthy hard disks of m_sdInfo.
+    void checkSmart();
+    // Apply of the S.M.A.R.T. and storage sections.
+    void smartSetdevice();
+    void strgSetdevice();
+    // A running disk job's progress text into the status box, under the
+    // title of its kind (SIG_MSG_HDDCHECK, _DBREBUILD, _DBCHECK, _FORMAT). 0.
+    int storageMsg(int kind, const char* text);
+
+    SdInfo m_sdInfo[DAL_MAX_DISK] = {};
+    SmartInfo m_smart = {};
+
+private:
+    // The disk count of the live device section, cut to the 16 disk slots.
+    int diskCount() const;
+    // A disk job the layer refused: recording runs again, the failure is
+    // shown and the status box closes; the log entry says "Failed".
+    void storageJobRefused(int title, int code, const QString& contents);
 
     // ======== Playback, search, backup and media (tdvrapi-play.cpp, tdvrapi-search.cpp, tdvrapi-backup.cpp) ========
 

@@ -222,8 +222,11 @@ void TDvrTh::upgradeExtSd()
         m_api->writeLog(LOG_NET_UPGRADE, nullptr, text.toUtf8().constData());
         status(text);
     }
+    // A valid image leaves recording stopped for the upgrade; otherwise the
+    // recorder goes on.
     if (ok && m_result == 1)
         m_api->m_fUpgrade = 1;
-    // Otherwise the recording area adds encStart() here.
+    else
+        m_api->encStart();
     endDelay();
 }
