@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -45,6 +46,20 @@ template <int N> QString fieldString(const char (&text)[N])
 QString gb(int mb)
 {
     return fToStr(1, mb / 1024.0);
+}
+
+// A value condensed to the width of its field rather than cut (a disk text
+// with its temperatures is longer than the field).
+void setFitted(QLabel* field, const QString& text)
+{
+    QFont f = field->font();
+    f.setStretch(100);
+    const int room = field->contentsRect().width() - 2 * field->indent();
+    const int w = QFontMetrics(f).horizontalAdvance(text);
+    if (w > room && room > 0)
+        f.setStretch(qMax(1, room * 100 / w));
+    field->setFont(f);
+    field->setText(text);
 }
 
 } // namespace
@@ -161,7 +176,7 @@ void TSysInfoWnd::evtShow()
     m_okBtn->setFocus(Qt::OtherFocusReason);
     const PropDevices* dev = devices();
     const int v = dev ? dev->version : 0;
-    m_version->setText(QString::asprintf("%d.%d.%d.%d", v / 1000, v % 1000 / 100, v % 100 / 10, v % 10));
+    setFitted(m_version, QString::asprintf("%d.%d.%d.%d", v / 1000, v % 1000 / 100, v % 100 / 10, v % 10));
     emit sg_request(0);
     emit sg_request(1);
     emit sg_request(2);
@@ -183,17 +198,18 @@ void TSysInfoWnd::setUsers(const NetClientInfo* info)
 {
     if (!info)
         return;
-    m_mac->setText(fieldString(info->mac).toUpper());
+    setFitted(m_mac, fieldString(info->mac).toUpper());
     if (g_cfg)
-        m_ip->setText(fieldString(static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1))->ip));
-    m_watch->setText(QString::number(info->watch));
-    m_search->setText(QString::number(info->search));
-    m_setup->setText(QString::number(info->setup));
+        setFitted(m_ip, fieldString(static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1))->ip));
+    setFitted(m_watch, QString::number(info->watch));
+    setFitted(m_search, QString::number(info->search));
+    setFitted(m_setup, QString::number(info->setup));
     // No recording yet leaves no date to show.
     const int32_t* t = g_api.m_storage.oldest;
     const bool recorded = QDate(t[0], t[1], t[2]).isValid() && g_cfg;
-    m_oldest->setText(recorded ? g_cfg->datetext(t[0], t[1], t[2]) + QLatin1Char(' ') + g_cfg->timetext(t[3], t[4], t[5])
-                               : QString());
+    setFitted(m_oldest, recorded ? g_cfg->datetext(t[0], t[1], t[2]) + QLatin1Char(' ')
+                                       + g_cfg->timetext(t[3], t[4], t[5])
+                                 : QString());
     m_clientCombo->clear();
     // The count is the device's: the list never reads past its table.
     const int n = qBound(0, int(info->count), int(NetClientInfo::MAX_CLIENTS));
@@ -218,9 +234,29 @@ void TSysInfoWnd::setHddInfo(const StorageInfo* s)
     if (twoDisks()) {
         QLabel* const disks[2] = {m_hdd1, m_hdd2};
         for (int i = 0; i < 2; ++i)
-            disks[i]->setText(diskText(fieldString(s->disk[i].text), s->disk[i].usedMB, s->disk[i].totalMB));
+            setFitted(disks[i], diskText(fieldString(s->disk[i].text), s->disk[i].usedMB, s->disk[i].totalMB));
     } else {
-        m_hdd1->setText(diskText(fieldString(s->summary), s->usedMB, s->totalMB));
+        setFitted(m_hdd1, diskText(fieldString(s->summary), s->usedMB, s->totalMB));
+    }
+}
+
+void TSysInfoWnd::setTemperature(const SmartInfo* s)
+{
+    if (!s)
+        return;
+    if (twoDisks()) {
+        QLabel* const disks[2] = {m_hdd1, m_hdd2};
+        const QChar deg(0xB0);
+        for (int i = 0; i < 2; ++i) {
+            if (!s->valid[i])
+                continue;
+            const QString fahrenheit = fToStr(1, double(qint64(s->temp[i]) * 9 / 5 + 32));
+            setFitted(disks[i], disks[i]->text() + QStringLiteral("(%1%2C/%3%2F)").arg(s->temp[i]).arg(deg).arg(fahrenheit));
+        }
+    }
+    if (!m_curCtrl) {
+        m_curCtrl = m_okBtn;
+        m_okBtn->setFocus(Qt::OtherFocusReason);
     }
 }
 

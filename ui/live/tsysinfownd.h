@@ -9,6 +9,7 @@ class QLabel;
 class TButton;
 class TCombo;
 struct NetClientInfo;
+struct SmartInfo;
 struct StorageInfo;
 
 // The "System Information" window of the live view: firmware version, disks,
@@ -31,6 +32,9 @@ public:
     void setUsers(const NetClientInfo* info);
     // The disk fields from the storage state; null changes nothing.
     void setHddInfo(const StorageInfo* s);
+    // Two-disk units: each disk's temperature after its field; null changes
+    // nothing.
+    void setTemperature(const SmartInfo* s);
 
     // The text of a row's field (the client list's current entry).
     QString fieldText(int row) const;

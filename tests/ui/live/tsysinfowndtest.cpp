@@ -11,20 +11,25 @@ namespace {
 
 struct Rig
 {
-    Rig(int disks, int version)
+    Rig(int disks, int version, bool standIn = false) : fx(standIn ? "8" : "16")
     {
         PropDevices* dev = static_cast<PropDevices*>(fx.cfg->getsection(IDX_PROP_DEVICES, 0));
         dev->storage = disks;
         dev->version = version;
         wnd = new TSysInfoWnd(nullptr, ID_WND_SYSINFO, g_res->getSize(4));
-        QObject::connect(wnd, &TSysInfoWnd::sg_request, wnd, [this](int code) {
+        QObject::connect(wnd, &TSysInfoWnd::sg_request, wnd, [this, standIn](int code) {
             requests << code;
             if (code == 0) {
                 g_api.checkIp();
                 g_api.getNetInfo();
                 wnd->setUsers(&g_api.m_netInfo);
             } else if (code == 1) {
-                wnd->setHddInfo(&storage);
+                if (standIn)
+                    g_api.checkStorage();
+                wnd->setHddInfo(standIn ? &g_api.m_storage : &storage);
+            } else if (static_cast<PropSmart*>(fx.cfg->getsection(IDX_PROP_SMART, 0))->on) {
+                g_api.checkSmart();
+                wnd->setTemperature(&g_api.m_smart);
             }
         });
     }
@@ -126,6 +131,39 @@ private slots:
         vkeytest::key(rig.wnd, Qt::Key_Enter);
         QTRY_VERIFY(!rig.wnd->isVisible());
         QCOMPARE(rig.requests, QList<int>({0, 1, 2}));
+    }
+
+    // The stand-in's disks (the first formatted, the second not) and their
+    // temperatures, shown on two-disk units only and with the checks on.
+    void disksOfTheStandIn_data()
+    {
+        QTest::addColumn<int>("disks");
+        QTest::addColumn<int>("smartOn");
+        QTest::addColumn<QStringList>("fields"); // patterns of HDD 1 and 2
+        const QString gb = "\\d+(\\.\\d)?", deg = QChar(0xB0);
+        QTest::newRow("two disks") << 2 << 1 << QStringList{gb + "/" + gb + " GB\\(41" + deg + "C/105" + deg + "F\\)",
+                                                            "Not Format" + gb + " GB\\(38" + deg + "C/100" + deg + "F\\)"};
+        QTest::newRow("checks off") << 2 << 0 << QStringList{gb + "/" + gb + " GB", "Not Format" + gb + " GB"};
+        QTest::newRow("one disk row") << 1 << 1 << QStringList{gb + "/" + gb + " GB", ""};
+    }
+    void disksOfTheStandIn()
+    {
+        QFETCH(int, disks);
+        QFETCH(QStringList, fields);
+        Rig rig(disks, 1000, true);
+        QFETCH(int, smartOn);
+        static_cast<PropSmart*>(rig.fx.cfg->getsection(IDX_PROP_SMART, 0))->on = smartOn;
+        for (int i = 0; i < 2; ++i) {
+            DalTestDisk d = {1, 1, 1 - i, 0, 500000000000ull << i, 120000000000ull, "ST", {0, 5, 0, 41 - 3 * i, 0, 0, 9}};
+            dalTestSetDisk(i, &d);
+        }
+        g_api.m_sdCheck.formatted[0] = 1; // as its mount reported
+        TConfig::setTextHook([](int id) { return g_str->text(id); }); // the facade's texts, as main installs
+        livetest::popup(rig.wnd);
+        QVERIFY(rig.field(TSysInfoWnd::ROW_HDD1).contains(QRegularExpression("^" + fields[0] + "$")));
+        QVERIFY(rig.field(TSysInfoWnd::ROW_HDD2).contains(QRegularExpression("^" + fields[1] + "$")));
+        if (smartOn && disks == 2)
+            QVERIFY(rig.wnd->grab().save(vkeytest::grabPath(QStringLiteral("sysinfo-standin.png"))));
     }
 };
 
