@@ -1,7 +1,5 @@
 #pragma once
-// The live-view pop-ups on a unit of the stand-in: the facade's fixture (a
-// fresh root, the configuration, g_api) and the program's look (image sheet,
-// texts, style).
+// The live-view pop-ups on the facade's fixture, in the program's look.
 #include "../../common/dvr/tdvrfixture.h"
 #include "../base/vkeytestenv.h"
 

@@ -1,5 +1,4 @@
-// The user chooser of the login, with the main window's side played here:
-// the accounts of the configuration, the preselection, the answer.
+// The user chooser of the login, with the main window's side played here.
 #include "livetestenv.h"
 #include "tbutton.h"
 #include "tlogin.h"
@@ -9,19 +8,25 @@
 
 namespace {
 
-// Inputs of a row: clicks on the arrows and OK, or keys.
-enum { Click = 0x10000, Prev = Click + TLogin::BTN_PREV, Next = Click + TLogin::BTN_NEXT, Ok = Click + TLogin::BTN_OK };
+// Inputs of a row: clicks on the arrows and OK, setup emptying the chosen
+// account while the window is hidden, or keys.
+enum { Click = 0x10000, Prev = Click + TLogin::BTN_PREV, Next, Ok, Emptied };
 
 struct Rig
 {
-    // accounts: the defined slots ("admin" in slot 0, "user<n>" elsewhere).
+    // accounts: the defined slots ("admin" in slot 0, a full 16-byte name
+    // without terminator in slot 6, "user<n>" elsewhere).
     Rig(const QList<int>& accounts, int preselect)
     {
         users = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, 0));
-        for (int u = 0; u < TLogin::USERS; ++u)
+        for (int u = 0; u < TLogin::USERS; ++u) {
             memset(users->user[u].id, 0, 16);
-        for (int u : accounts)
-            qstrncpy(users->user[u].id, u ? qPrintable(QStringLiteral("user%1").arg(u)) : "admin", 16);
+            qstrncpy(users->user[u].pw, "1234", 16);
+        }
+        for (int u : accounts) {
+            const QByteArray name = u == 6 ? "abcdefghijklmnop" : u ? "user" + QByteArray::number(u) : "admin";
+            memcpy(users->user[u].id, name.constData(), size_t(qMin(16, name.size() + 1)));
+        }
         login.init(0);
         login.setUser(preselect);
         active = livetest::popup(&login);
@@ -42,10 +47,9 @@ class TLoginTest : public QObject
 private slots:
     void initTestCase() { vkeytest::setUpGlobals(); }
 
-    // Never an empty account: previous and next step over them round the
-    // eight slots, a preselection of one falls to the first defined. OK
-    // (clicked, or Enter on it) answers after hiding; CANCEL, Escape answer
-    // nothing; Return is not this window's key.
+    // Never an empty account: the arrows step over them round the eight slots,
+    // a preselection of one falls to the first defined. OK answers after
+    // hiding; CANCEL, Escape answer nothing; Return is not this window's key.
     void choose_data()
     {
         using L = QList<int>;
@@ -61,10 +65,10 @@ private slots:
         QTest::newRow("preselection kept") << L{0, 2, 5} << 5 << L{Ok} << 5 << L{2, 5};
         QTest::newRow("empty preselection") << L{2, 4} << 3 << L{} << 2 << L{-1};
         QTest::newRow("no account: OK answers nothing") << L{} << 0 << L{Ok} << 0 << L{-1};
+        QTest::newRow("emptied while hidden") << L{0, 4, 6} << 4 << L{Emptied, Ok} << 6 << L{2, 6};
         QTest::newRow("out of range") << L{1, 6} << 8 << L{Prev} << 6 << L{-1};
         QTest::newRow("Enter on OK") << L{0, 3} << 3 << L{Qt::Key_Enter} << 3 << L{2, 3};
         QTest::newRow("Return ignored") << L{0, 3} << 3 << L{Qt::Key_Return} << 3 << L{-1};
-        QTest::newRow("Escape") << L{0, 3} << 3 << L{Qt::Key_Escape} << 3 << L{};
         QTest::newRow("jog to CANCEL") << L{0, 3} << 3 << L{KEY_JOG_RIGHT, Qt::Key_Enter} << 3 << L{};
         QTest::newRow("down to previous, Enter, OK") << L{0, 3} << 3 << L{Qt::Key_Down, Qt::Key_Enter, Ok} << 0 << L{2, 0};
     }
@@ -81,27 +85,22 @@ private slots:
             QVERIFY(!rig.login.isVisible());
             got << code << user;
         });
-        for (int k : input)
-            k >= Click && k <= Ok ? rig.click(k - Click) : vkeytest::key(&rig.login, k);
+        for (int k : input) {
+            if (k == Emptied) {
+                vkeytest::key(&rig.login, Qt::Key_Escape);
+                memset(rig.users->user[rig.login.user()].id, 0, 16);
+                livetest::popup(&rig.login);
+            } else {
+                k >= Click && k <= Ok ? rig.click(k - Click) : vkeytest::key(&rig.login, k);
+            }
+        }
         QTEST(rig.login.user(), "user");
+        QCOMPARE(TLogin::userName(6), QString(accounts.contains(6) ? "abcdefghijklmnop" : ""));
         const bool stays = answer == QList<int>{-1};
         QCOMPARE(rig.login.isVisible(), stays);
         QCOMPARE(got, stays ? QList<int>{} : answer);
-    }
-
-    // An account emptied in setup since the last showing is not kept. A full
-    // 16-byte name is read within its field.
-    void emptiedAccountNotKept()
-    {
-        Rig rig({0, 4}, 4);
-        vkeytest::key(&rig.login, Qt::Key_Escape);
-        memset(rig.users->user[4].id, 0, 16);
-        livetest::popup(&rig.login);
-        QCOMPARE(rig.login.user(), 0);
-        memcpy(rig.users->user[6].id, "abcdefghijklmnop", 16);
-        rig.click(TLogin::BTN_NEXT);
-        QCOMPARE(TLogin::userName(rig.login.user()), QStringLiteral("abcdefghijklmnop"));
-        QVERIFY(rig.login.grab().save(vkeytest::grabPath(QStringLiteral("login.png"))));
+        if (QTest::currentDataTag() == QByteArray("up, gaps"))
+            QVERIFY(rig.login.grab().save(vkeytest::grabPath(QStringLiteral("login.png"))));
     }
 };
 
