@@ -93,7 +93,7 @@ private slots:
         rig.bar.updatePanic(panic != 0);
         for (int i = 0; i + 2 < calls.size(); i += 3)
             rig.bar.updateId(calls[i], calls[i + 1], calls[i + 2]);
-        rig.bar.updatePanic(panic > 0);
+        panic < 0 ? rig.bar.updatePanic(0) : void();
         QCOMPARE(QStringList({rig.bar.rateText(), rig.bar.diskText(), rig.bar.idAreaText()}), texts);
         QCOMPARE(rig.bar.button(Btn_Icon4)->state(), summary == "HDD" ? 1 : 2);
         QCOMPARE(rig.bar.button(Btn_Icon0)->isVisible(), texts[2].isEmpty()); // the date's icon
