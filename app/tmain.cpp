@@ -94,6 +94,7 @@ void TMain::init(int)
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
+    connectRegions();
 }
 
 void TMain::createWnd()
@@ -263,6 +264,7 @@ void TMain::sl_initDvr()
     g_api.login(section<PropUser>(IDX_PROP_USER)->user[m_curUserIdx].id);
     g_api.login("");
 
+    changeDisplay(1);
     m_initDone = 1;
     update();
     qCDebug(lcApp, "============== TMain::init() end ==========");

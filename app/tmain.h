@@ -2,6 +2,7 @@
 #include "tdefwnd.h"
 #include "wndid.h"
 
+#include <QElapsedTimer>
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
@@ -9,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+class QMouseEvent;
+class QPainter;
 class QTimer;
 class TSplitTh;
 
@@ -154,14 +157,97 @@ public slots:
     void sl_hideStatus();
 
     // ======== View, mouse and window regions (tmain-view.cpp) ========
+public:
+    // Shows (show non-zero) or hides the information bar by the bar's
+    // settings; in automatic mode the bar stays away unless the cursor is on
+    // its place or at the bottom edge, or force is set.
+    void showInfo(int show, int force);
+    int isInfoVisible() const;
+    // The language changed: the windows that hold translated texts follow.
+    void evtLanguage() override;
+    // Fits a dragged box to the screen's aspect and to the output's largest
+    // zoom: the zoom ratio (kept when keepRatio is set), the smallest,
+    // largest and current zoom centre, and the zoom rectangle on screen. An
+    // output that cannot enlarge (largest zoom 1.0 or less) gives ratio 1.0
+    // and a centre that cannot move.
+    void calcZoomRatio(const QPoint& start, const QPoint& end, int keepRatio);
+    // Repaints the frame of the zoom rectangle shown and of rect, which then
+    // becomes the one shown.
+    void updateZoomFrame(const QRect& rect);
+
+    int m_rightPress = 0;  // the last press was the right button alone
+    QPoint m_pressPos;     // where the left button went down on a tile
+    QPoint m_zoomPtStart;  // the zoom centre's smallest, largest and
+    QPoint m_zoomPtEnd;    //   current position on screen
+    QPoint m_zoomPtCur;
+    QPoint m_menuPos;      // where the command menu was last opened
+    int m_infoDirty = 0;   // the bar is wanted but held back, or needs a repaint
+    QRect m_infoRect;      // the bar's place; a cursor in it keeps the bar up
+
+public slots:
+    // A window was shown or hidden: its region (window coordinates) joins
+    // or leaves the covered area, and the change of that area is blended.
+    void sl_showed(int id, int shown, QRegion region);
+    // The tick's delayed show of the information bar.
+    void sl_showInfo();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    // Connects the main window's and every child window's region reports.
+    void connectRegions();
+    // The union of the regions of every window.
+    QRegion coveredRegion() const;
+    // The dragged tile swapped with the one it was dropped on: the display
+    // order, the stored order (committed to flash) and the page redrawn.
+    void swapTiles(int chA, int chB);
+    // The zoom box dragged in the single view, released: false for a box
+    // too small to zoom (its frame goes, nothing else happens).
+    bool releaseZoomBox();
+
+    QElapsedTimer m_dblClickTime; // since the last double click
+    int m_boxing = 0;             // a zoom box is being dragged
 
     // ======== OSD painting and output resolution (tmain-osd.cpp) ========
+public:
+    // Applies the output resolution of the display section (the live copy
+    // when live is 1, else the edit copy) and places the bars and boxes of
+    // the main window for the new screen.
+    void changeDisplay(int live);
+
+    QRect m_freezeRect; // where the freeze mark "F" goes
+
 protected:
-    // The live view's background: dark grey until the device is up, then
-    // opaque black, which the video output shows through.
+    // The OSD plane of the live view: dark grey until the device is up;
+    // then opaque black (see-through) with the tiles' OSD items, the
+    // no-video pictures, the text-in overlays, the zoom frame, the clock
+    // while the information bar is away and the freeze mark.
     void paintEvent(QPaintEvent* e) override;
 
+private:
+    void paintCells(QPainter& p, int oem, const QSize& screen);
+    void paintTileOsd(QPainter& p, int oem);
+    void paintClock(QPainter& p, const QSize& screen);
+    void paintFreeze(QPainter& p);
+
     // ======== Event pop-ups (tmain-popup.cpp) ========
+public:
+    // A sensor (3338), motion (3339), video-loss (3340) or text-in (3350)
+    // event of camera ch turned on or off: the camera linked to the event
+    // pop-up is shown full screen while the event lasts and for the
+    // configured dwell after it.
+    void runPopup(int code, int ch, int on);
+    // One tick of the pop-up: counts down and brings the view back.
+    void tickPopup();
+    // 1 when a pop-up may show: no playback, no zoom, PTZ or setup window.
+    int canPopup() const;
+
+    int m_popCh = -1; // camera of the running pop-up, -1 none
+    int m_popCnt = 0; // ticks left
 
     // ======== Device notifications (tmain-notify.cpp) ========
 

@@ -1,0 +1,317 @@
+// The live view surface on the stand-in, driven as an operator and the
+// dispatcher would; painting read back at the pixels the view fixes.
+#include "../common/dvr/tdvrfixture.h"
+#include "../ui/base/vkeytestenv.h"
+#include "appglobals.h"
+#include "tmain.h"
+#include "tmsgwnd.h"
+#include "tosdhooks.h"
+#include "tpath.h"
+#include "treshooks.h"
+#include "tsplitth.h"
+#include "tstatuswnd.h"
+
+#include <QSettings>
+
+namespace {
+
+// A main window brought up on a 1280 x 720 output with the image sheet's
+// OSD, as the start-up makes it.
+struct Rig
+{
+    Rig()
+    {
+        for (int live : {0, 1})
+            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
+        g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
+        vkeytest::setUpGlobals();
+        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
+                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
+                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
+        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
+        g_api.m_voutCaps = &g_api.m_voutCapsRec;
+        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
+        w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
+        g_api.initOsd();
+        w->sl_initDvr();
+    }
+    ~Rig()
+    {
+        delete w;
+        g_api.freeObjects();
+        g_api.m_voutCaps = nullptr;
+        g_osdHooks = TOsdHooks{};
+        g_resHooks.voutSize = nullptr;
+    }
+    void settle() { QVERIFY(w->splitTh()->wait(5000)); }
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &e);
+    }
+    QImage grab(const QByteArray& name)
+    {
+        const QImage img = w->grab().toImage();
+        img.save(vkeytest::grabPath(QString::fromLatin1(name + ".png")));
+        return img;
+    }
+    TDvrFixture fx;
+    TMain* w = nullptr;
+};
+
+QPoint cell(int k)
+{
+    return QRect(g_api.m_vidwnd[k].x, g_api.m_vidwnd[k].y, g_api.m_vidwnd[k].w, g_api.m_vidwnd[k].h).center();
+}
+
+// The device's alpha level at p from the rectangles sent from index from on.
+int alphaAt(QPoint p, int from)
+{
+    DalTestDisplay d;
+    dalTestDisplayGet(&d);
+    int level = 7;
+    for (int i = from; i < d.numAlpha; ++i)
+        if (QRect(d.alpha[i][0], d.alpha[i][1], d.alpha[i][2], d.alpha[i][3]).contains(p))
+            level = d.alpha[i][4];
+    return level;
+}
+
+// Pixels of the light OSD colour inside area.
+int lightPixels(const QImage& img, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += img.valid(x, y) && (img.pixel(x, y) & 0xffffff) == 0xf0f0f0;
+    return n;
+}
+
+} // namespace
+
+class TMainViewTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // "M"/"m" shows/hides the message box, "S"/"s" the status box (as wide,
+    // less tall, inside the message box's place).
+    void regions_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("centre"); // blended at the message box's centre
+        QTest::addColumn<bool>("edge");   // and at its top-left corner
+        QTest::newRow("shown") << "M" << true << true;
+        QTest::newRow("twice shown and hidden") << "MmMm" << false << false;
+        QTest::newRow("overlap kept by the other") << "MSm" << true << false;
+        QTest::newRow("overlap, both gone") << "MSms" << false << false;
+    }
+    void regions()
+    {
+        QFETCH(QString, steps);
+        Rig rig;
+        const int osd = 7 - static_cast<PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 0))->alpha;
+        DalTestDisplay d;
+        dalTestDisplayGet(&d);
+        for (QChar c : steps) {
+            TDefWnd* wnd = c.toLower() == 'm' ? static_cast<TDefWnd*>(g_msgWnd) : g_statusWnd;
+            QSignalSpy spy(wnd, &TDefWnd::sg_showed);
+            c.isUpper() ? wnd->show() : wnd->hideWnd();
+            QVERIFY(spy.count() == 1 || spy.wait(2000));
+        }
+        QTEST(alphaAt(g_msgWnd->geometry().center(), d.numAlpha) == osd, "centre");
+        QTEST(alphaAt(g_msgWnd->geometry().topLeft() + QPoint(2, 2), d.numAlpha) == osd, "edge");
+    }
+
+    // A tile dragged 20 pixels (Manhattan) onto another swaps the cameras:
+    // shown order, stored order committed to flash, the page drawn again.
+    void dragSwap_data()
+    {
+        QTest::addColumn<QPoint>("move");
+        QTest::addColumn<int>("drop");
+        QTest::addColumn<bool>("swapped");
+        QTest::newRow("19 px is no drag") << QPoint(19, 0) << 1 << false;
+        QTest::newRow("20 px drags") << QPoint(12, 8) << 1 << true;
+        QTest::newRow("dropped on its own tile") << QPoint(40, 0) << 0 << false;
+    }
+    void dragSwap()
+    {
+        QFETCH(int, drop);
+        QFETCH(bool, swapped);
+        Rig rig;
+        rig.w->m_loggedIn = 1;
+        g_api.dispLayout(2, 0);
+        const int a = g_api.m_vidwnd[0].ch;
+        const int b = g_api.m_vidwnd[drop].ch;
+        auto stored = [] {
+            const QSettings flash(TPath::map(g_cfg->confPath()), QSettings::IniFormat);
+            return QStringList{flash.value("DISPLAY/orders00").toString(), flash.value("DISPLAY/orders01").toString()};
+        };
+        const QStringList before = stored();
+        rig.mouse(QEvent::MouseButtonPress, cell(0), Qt::LeftButton, Qt::LeftButton);
+        QFETCH(QPoint, move);
+        rig.mouse(QEvent::MouseMove, cell(0) + move, Qt::NoButton, Qt::LeftButton);
+        rig.mouse(QEvent::MouseButtonRelease, cell(drop), Qt::LeftButton, Qt::NoButton);
+        rig.settle();
+        QCOMPARE(g_api.m_vidwnd[0].ch, swapped ? b : a);
+        QCOMPARE(stored(), swapped ? QStringList({QString::number(b), QString::number(a)}) : before);
+    }
+
+    // A box of 31 pixels either way zooms, 30 x 30 does nothing; an output
+    // that cannot enlarge never zooms. The right button ends a zoom.
+    void zoomBox_data()
+    {
+        QTest::addColumn<QPoint>("box");
+        QTest::addColumn<double>("maxZoom");
+        QTest::addColumn<int>("ratio100"); // 100: no zoom sent
+        QTest::newRow("30 x 30") << QPoint(30, 30) << 4.0 << 100;
+        QTest::newRow("31 wide") << QPoint(31, 5) << 4.0 << 400;
+        QTest::newRow("half the width") << QPoint(640, 100) << 4.0 << 200;
+        QTest::newRow("largest zoom 1.0") << QPoint(200, 200) << 1.0 << 100;
+        QTest::newRow("largest zoom 0") << QPoint(200, 200) << 0.0 << 100;
+    }
+    void zoomBox()
+    {
+        QFETCH(QPoint, box);
+        QFETCH(int, ratio100);
+        Rig rig;
+        QFETCH(double, maxZoom);
+        g_api.m_voutCapsRec.maxZoom = maxZoom;
+        g_api.dispLayout(1, 0);
+        dalTestJournalClear();
+        const QPoint at(100, 100);
+        rig.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        rig.mouse(QEvent::MouseMove, at + box, Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(rig.w->m_zoomRect, QRect(at, at + box));
+        rig.grab("live-zoom-box");
+        rig.mouse(QEvent::MouseButtonRelease, at + box, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(dalTestJournalFind("DalVoutZoom(") >= 0, ratio100 > 100);
+        QCOMPARE(int(rig.w->m_zoomRatio * 100), ratio100);
+        QCOMPARE(rig.w->m_ptStart, rig.w->m_ptEnd);
+        rig.mouse(QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
+        QCOMPARE(rig.w->m_zoomRatio, 1.0);
+    }
+
+    // Double click: a tile to its camera alone and back to the page it came
+    // from, also after a swapped order.
+    void doubleClick()
+    {
+        Rig rig;
+        g_api.swapOrder(1, 6);
+        g_api.dispLayout(2, 1);
+        const int ch = g_api.m_vidwnd[2].ch;
+        for (bool toSingle : {true, false}) {
+            rig.mouse(QEvent::MouseButtonDblClick, cell(toSingle ? 2 : 0), Qt::LeftButton, Qt::LeftButton);
+            rig.settle();
+            QCOMPARE(g_api.m_layout == 1 && g_api.orderOf(g_api.m_sw) == ch, toSingle);
+        }
+        QCOMPARE(g_api.m_sw, 1);
+    }
+
+    // Steps: "S5+"/"S5-" sensor of camera 5 on/off, "M5+" motion (not
+    // linked), "tN" N ticks, "P" playback starts. The view before is layout
+    // 2 page 1, or camera 5 alone (single).
+    void popup_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<int>("popCh");
+        QTest::addColumn<bool>("restored"); // layout 2 page 1 shown
+        QTest::addColumn<int>("switches");
+        QTest::newRow("held while on") << "S5+ t100" << false << 5 << false << 1;
+        QTest::newRow("a tick before the dwell ends") << "S5+ t3 S5- t9" << false << 5 << false << 1;
+        QTest::newRow("restored after the dwell") << "S5+ S5- t10" << false << -1 << true << 2;
+        QTest::newRow("off without a pop-up") << "S5- t20" << false << -1 << true << 0;
+        QTest::newRow("event not linked") << "M5+ t2" << false << -1 << true << 0;
+        QTest::newRow("taken over, first view back") << "S5+ S7+ S7- t10" << false << -1 << true << 3;
+        QTest::newRow("playback ends it, nothing back") << "S5+ P t1" << false << -1 << false << 1;
+        QTest::newRow("none during playback") << "P S5+" << false << -1 << true << 0;
+        QTest::newRow("already full screen") << "S5+ t50" << true << 5 << false << 0;
+    }
+    void popup()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, single);
+        Rig rig;
+        AlarmOutEntry& entry =
+            rig.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->alarmouts - 2];
+        std::fill(std::begin(entry.sensorOn), std::end(entry.sensorOn), 1);
+        std::fill(std::begin(entry.motionOn), std::end(entry.motionOn), 0);
+        entry.dur = 5; // 10 s
+        single ? g_api.dispLayout(1, g_api.posInOrder(5)) : g_api.dispLayout(2, 1);
+        dalTestJournalClear();
+        for (const QString& s : steps.split(' ')) {
+            if (s == "P")
+                g_api.m_play = 1;
+            for (int i = s[0] == 't' ? s.mid(1).toInt() : 0; i > 0; --i)
+                rig.w->tickPopup();
+            if (s[0] == 'S' || s[0] == 'M')
+                rig.w->runPopup(s[0] == 'S' ? SIG_IO_SENSOR : SIG_VIN_MOTION, s.mid(1, 1).toInt(), s.endsWith('+'));
+            rig.settle();
+        }
+        QTEST(rig.w->m_popCh, "popCh");
+        QTEST(g_api.m_layout == 2 && g_api.m_sw == 1, "restored");
+        if (rig.w->m_popCh >= 0) {
+            QCOMPARE(g_api.orderOf(g_api.m_sw), rig.w->m_popCh);
+            rig.grab("live-popup");
+        }
+        int made = 0;
+        char buf[256];
+        for (int i = 0; i < dalTestJournalCount(); ++i)
+            made += dalTestJournalLine(i, buf, sizeof buf) == 0 && strstr(buf, "DalVoutSetLayout(0,");
+        QTEST(made, "switches");
+    }
+
+    void paint_data()
+    {
+        QTest::addColumn<bool>("vloss");     // the camera of tile 5 lost its video
+        QTest::addColumn<bool>("frozen");
+        QTest::addColumn<bool>("window");    // the message box is open
+        QTest::addColumn<bool>("infoDirty"); // the information bar is away
+        QTest::addColumn<bool>("mark");
+        QTest::addColumn<bool>("clock");
+        QTest::newRow("live-16") << false << false << false << false << false << false;
+        QTest::newRow("live-vloss") << true << false << false << false << false << false;
+        QTest::newRow("live-frozen") << false << true << false << false << true << false;
+        QTest::newRow("live-frozen-window") << false << true << true << true << false << false;
+        QTest::newRow("live-clock") << false << false << false << true << false << true;
+    }
+    void paint()
+    {
+        QFETCH(bool, vloss);
+        QFETCH(bool, window);
+        QFETCH(bool, frozen);
+        QFETCH(bool, infoDirty);
+        Rig rig;
+        g_api.dispLayout(9, 0);
+        for (int ch = 0; ch < g_api.channelCount(); ++ch)
+            g_api.m_cell[ch].contRec = g_api.m_cell[ch].sensor = ch % 2;
+        g_api.showOsd(1, 0);
+        g_api.m_logo = QImage(64, 48, QImage::Format_RGB32);
+        g_api.m_logo.fill(qRgb(200, 40, 40));
+        const VidWnd tile = g_api.m_vidwnd[5];
+        g_api.m_cell[tile.ch].videoLoss = vloss;
+        g_api.m_frozen = frozen;
+        rig.w->m_infoDirty = infoDirty;
+        if (window)
+            g_msgWnd->show();
+        const QImage img = rig.grab(QTest::currentDataTag());
+
+        QCOMPARE(img.pixel(cell(0)), qRgba(0, 0, 0, 255));
+        const OsdItem* title = g_api.m_cell[g_api.m_vidwnd[0].ch].item[CellOsd::TITLE];
+        QVERIFY(lightPixels(img, QRect(title->x, title->y, title->width, title->height)) > 0);
+        // The no-video picture inset by 3 pixels.
+        QCOMPARE(img.pixel(tile.x + 3, tile.y + 3) == qRgb(200, 40, 40), vloss);
+        QCOMPARE(img.pixel(tile.x + 2, tile.y + 2), qRgba(0, 0, 0, 255));
+        // The freeze mark in the top-right corner; the clock centred 8
+        // pixels above the bottom.
+        const QSize screen = g_res->getSize(16);
+        const int corner = g_res->scale(40) + 2;
+        QTEST(lightPixels(img, QRect(screen.width() - corner, 0, corner, corner)) > 0, "mark");
+        const QSize c = g_api.m_clockImg.size();
+        const QRect clock((screen.width() - c.width()) / 2, screen.height() - c.height() - 8, c.width(), c.height());
+        QTEST(lightPixels(img, clock) > 0, "clock");
+        QCOMPARE(lightPixels(img, QRect(0, clock.bottom() + 1, screen.width(), 8)), 0);
+    }
+};
+
+QTEST_MAIN(TMainViewTest)
+#include "tmain-viewtest.moc"
