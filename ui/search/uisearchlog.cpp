@@ -1,0 +1,3 @@
+#include "uisearchlog.h"
+
+Q_LOGGING_CATEGORY(lcUiSearch, "dvr.ui.search")
