@@ -7,6 +7,8 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "tinfo.h"
+#include "tlogin.h"
 #include "tmsgwnd.h"
 #include "tstring.h"
 #include "tvkeyboard.h"
@@ -81,9 +83,10 @@ void TMain::askLogin(const QString& cmd, int arg)
 {
     m_pendingCmd = cmd;
     m_pendingArg = arg;
-    TDefWnd* chooser = wnd(ID_WND_LOGIN);
+    auto* chooser = static_cast<TLogin*>(wnd(ID_WND_LOGIN));
     if (!chooser)
         return;
+    chooser->setUser(m_curUserIdx);
     placeWnd(chooser, 1);
     chooser->show();
 }
@@ -99,6 +102,8 @@ void TMain::logOut(int code)
 {
     m_loggedIn = 0;
     m_logoutSec = -1;
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setLock(1);
     g_api.writeLog(code, accountId(m_curUserIdx).constData(), nullptr);
     // The device layer logs out; the facade keeps the name (and so the
     // rights) of the last user.
@@ -142,6 +147,8 @@ void TMain::sl_fromPwdVK(int code, QString text)
     g_api.camSetdevice(0);
     g_api.writeLog(LOG_LOGIN, id.constData(), nullptr);
     m_logoutSec = logoutPeriod();
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setLock(0);
 
     // A pending playback key or information-bar button runs through the
     // playback control once it is built; a menu command runs here.

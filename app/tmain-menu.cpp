@@ -4,6 +4,7 @@
 #include "appglobals.h"
 #include "logrecord.h"
 #include "tdvrapi.h"
+#include "tinfo.h"
 #include "tmsgwnd.h"
 #include "tres.h"
 #include "tstring.h"
@@ -257,6 +258,8 @@ void TMain::cmdFreeze(int)
 void TMain::cmdInstantReplay(int)
 {
     stopSequence();
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setPlayMode(1);
     g_api.setMode(1);
     g_api.decStart(-1, -1, -1, 1.0);
 }
@@ -305,12 +308,16 @@ void TMain::cmdPanic(int)
 {
     g_api.m_panic = 1;
     g_api.runPanic(1);
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->updatePanic(1);
 }
 
 void TMain::cmdSchedule(int)
 {
     g_api.m_panic = 0;
     g_api.runPanic(0);
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->updatePanic(0);
 }
 
 void TMain::cmdBuzzerOff(int)

@@ -6,9 +6,11 @@
 #include "appglobals.h"
 #include "dvrnotify.h"
 #include "tconfig.h"
+#include "talarmctrlwnd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
 #include "tstring.h"
+#include "tsysinfownd.h"
 
 #include <QLoggingCategory>
 
@@ -16,6 +18,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 void TMain::sl_fromSysInfo(int code)
 {
+    auto* info = static_cast<TSysInfoWnd*>(wnd(ID_WND_SYSINFO));
     switch (code) {
     case 0:
         // The status box stays up while the three requests are answered.
@@ -23,11 +26,21 @@ void TMain::sl_fromSysInfo(int code)
                            g_str ? g_str->text(198) : QString());
         g_api.checkIp();
         g_api.getNetInfo();
+        if (info)
+            info->setUsers(&g_api.m_netInfo);
+        break;
+    case 1:
+        // The disks as the last storage check found them.
+        if (info)
+            info->setHddInfo(&g_api.m_storage);
         break;
     case 2:
         // Temperatures only when the S.M.A.R.T. check is on (edit copy).
-        if (g_cfg && static_cast<const PropSmart*>(g_cfg->getsection(IDX_PROP_SMART, 0))->on)
+        if (g_cfg && static_cast<const PropSmart*>(g_cfg->getsection(IDX_PROP_SMART, 0))->on) {
             g_api.checkSmart();
+            if (info)
+                info->setTemperature(&g_api.m_smart);
+        }
         emit sg_ctrlStatus(SIG_STATE_END, QString(), QString());
         break;
     default:
@@ -57,7 +70,9 @@ void TMain::sl_fromFile(int cmd, int val, QString path, QString filter)
 
 void TMain::sl_fromAlarmCtrl(int code)
 {
-    if (code != 0 || !wnd(ID_WND_ALARMCTRL))
+    auto* alarm = static_cast<TAlarmCtrlWnd*>(wnd(ID_WND_ALARMCTRL));
+    if (code != 0 || !alarm)
         return;
     g_api.readIoState();
+    alarm->setState(&g_api.m_ioState);
 }

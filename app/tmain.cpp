@@ -5,11 +5,14 @@
 #include "logrecord.h"
 #include "tconfig.h"
 #include "tdefault.h"
+#include "talarmctrlwnd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
+#include "tlogin.h"
 #include "tmsgwnd.h"
 #include "tres.h"
 #include "tsplitth.h"
+#include "tsysinfownd.h"
 #include "tstatuswnd.h"
 #include "tstring.h"
 #include "tvkeyboard.h"
@@ -95,7 +98,12 @@ void TMain::init(int)
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
+    connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);
     connect(static_cast<TFileWnd*>(m_wnd[ID_WND_FILE]), &TFileWnd::sg_request, this, &TMain::sl_fromFile);
+    connect(static_cast<TSysInfoWnd*>(m_wnd[ID_WND_SYSINFO]), &TSysInfoWnd::sg_request, this,
+            &TMain::sl_fromSysInfo);
+    connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
+            &TMain::sl_fromAlarmCtrl);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
@@ -124,6 +132,12 @@ void TMain::createWnd()
     // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
     // bar, PTZ, zoom, login) take the main window as parent; the shared
     // pop-ups below have none.
+    auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
+    login->init(0);
+    centre(login);
+    m_wnd[ID_WND_LOGIN] = login;
+    done("login");
+
     auto* vk = new TVKeyboard(nullptr, ID_WND_VKEYBOARD, sizeOf(2));
     vk->initCtrl();
     place(vk, ((W - vk->width()) / 4) * 2, (H - vk->height()) / 2);
@@ -159,6 +173,19 @@ void TMain::createWnd()
     g_msgWnd = msg;
     TMsgIface::install(msg);
     done("msg");
+
+    // System information takes the file chooser's size.
+    auto* sysinfo = new TSysInfoWnd(nullptr, ID_WND_SYSINFO, sizeOf(4));
+    sysinfo->init(0);
+    centre(sysinfo);
+    m_wnd[ID_WND_SYSINFO] = sysinfo;
+    done("sysinfo");
+
+    auto* alarm = new TAlarmCtrlWnd(nullptr, ID_WND_ALARMCTRL, sizeOf(13));
+    alarm->init(0);
+    centre(alarm);
+    m_wnd[ID_WND_ALARMCTRL] = alarm;
+    done("alarmctrl");
 }
 
 TDefWnd* TMain::wnd(int id) const

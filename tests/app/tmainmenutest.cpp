@@ -2,9 +2,13 @@
 // requests of its pop-up tools, offscreen against the device-layer stand-in.
 #include "../common/dvr/tdvrfixture.h"
 #include "../ui/base/vkeytestenv.h"
+#include "talarmctrlwnd.h"
 #include "tbutton.h"
+#include "tlogin.h"
 #include "tmain.h"
 #include "tmsgwnd.h"
+#include "tstatuswnd.h"
+#include "tsysinfownd.h"
 #include "tvkeyboard.h"
 
 #include <QAction>
@@ -20,18 +24,22 @@ struct Rig
     // Account slot k with its rights setup, search, backup, PTZ ("0100").
     void account(int k, const char* id, const char* pw, const QString& rights = QString())
     {
-        UserAccount& a = fx.live<PropUser>(IDX_PROP_USER)->user[k];
-        qstrncpy(a.id, id, sizeof a.id);
-        qstrncpy(a.pw, pw, sizeof a.pw);
-        uint8_t* right[] = {&a.setup, &a.search, &a.backup, &a.ptz};
-        for (int i = 0; i < 4; ++i)
-            *right[i] = rights.mid(i, 1) == "1";
+        for (int live : {0, 1}) {
+            UserAccount& a = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, live))->user[k];
+            qstrncpy(a.id, id, sizeof a.id);
+            qstrncpy(a.pw, pw, sizeof a.pw);
+            uint8_t* right[] = {&a.setup, &a.search, &a.backup, &a.ptz};
+            for (int i = 0; i < 4; ++i)
+                *right[i] = rights.mid(i, 1) == "1";
+        }
     }
-    // The chooser answers account k; the digits are typed, then OK ("-": Escape).
+    // The user chooser answers account k; the digits are typed, then OK
+    // ("-": Escape).
     void login(int k, const QString& digits)
     {
         g_msgWnd->hide();
-        w->sl_fromLogin(2, k);
+        emit static_cast<TLogin*>(w->wnd(ID_WND_LOGIN))->sg_request(TLogin::REQ_USER, k);
+        QVERIFY(g_vkeyboard->isVisible());
         for (const QChar c : digits)
             vkeytest::key(g_vkeyboard, c == '-' ? Qt::Key_Escape : Qt::Key_0 + c.digitValue());
         if (!digits.contains('-'))
@@ -176,7 +184,8 @@ private slots:
         g_api.setUserName("user1");
         rig.w->m_loggedIn = rights != "-";
         rig.w->runMenu(label);
-        QTEST(rig.w->m_pendingCmd == label ? QStringLiteral("login") : Rig::warning(), "want");
+        const bool asked = !rig.w->wnd(ID_WND_LOGIN)->isHidden() && rig.w->m_pendingCmd == label;
+        QTEST(asked ? QStringLiteral("login") : Rig::warning(), "want");
     }
 
     // A gated command (Instant Replay) waits for the login. The chosen
@@ -208,7 +217,10 @@ private slots:
         rig.account(2, "user2", "77", "0100");
         rig.fx.live<PropUser>(IDX_PROP_USER)->autolock = 2;
         const QByteArray before = Rig::lastLog();
+        if (accepted)
+            rig.w->m_curUserIdx = user; // the chooser shows that account first
         rig.w->runMenu("Instant Replay");
+        QCOMPARE(static_cast<TLogin*>(rig.w->wnd(ID_WND_LOGIN))->user(), accepted ? user : 0);
         for (const QString& a : answers)
             rig.login(user, a);
         QCOMPARE(Rig::warning(), accepted || answers.last() == "-" ? QString() : QStringLiteral("LogIn failed"));
@@ -220,6 +232,31 @@ private slots:
         rig.w->runMenu("Lock");
         QCOMPARE(QPoint(rig.w->m_loggedIn, rig.w->m_logoutSec), QPoint(0, -1));
         QCOMPARE(Rig::lastLog(), id + ":2001");
+    }
+
+    // System Information and Alarm Control from the menu: the status box
+    // while the window asks, the outputs' state of the stand-in, and a
+    // relay switched off by its button.
+    void tools()
+    {
+        Rig rig;
+        rig.w->m_loggedIn = 1;
+        QSignalSpy status(rig.w, &TMain::sg_ctrlStatus);
+        rig.w->runMenu("System Information");
+        auto* info = static_cast<TSysInfoWnd*>(rig.w->wnd(ID_WND_SYSINFO));
+        QVERIFY(info->isVisible() && !g_statusWnd->isVisible());
+        QCOMPARE(status.first().at(0).toInt() * 10000 + status.last().at(0).toInt(), 22242225);
+        QCOMPARE(info->fieldText(TSysInfoWnd::ROW_MAC), QString(g_api.m_netInfo.mac).toUpper());
+        QVERIFY(!info->fieldText(TSysInfoWnd::ROW_MAC).isEmpty());
+        info->hide();
+        g_api.runAlarm(1, 1);
+        rig.w->runMenu("Alarm Control");
+        auto* alarm = static_cast<TAlarmCtrlWnd*>(rig.w->wnd(ID_WND_ALARMCTRL));
+        QVERIFY(alarm->isVisible() && alarm->button(1)->isChecked() && alarm->button(2)->isChecked());
+        QTest::mouseClick(alarm->button(3), Qt::LeftButton);
+        DalTestState st;
+        dalTestGetState(&st);
+        QCOMPARE(st.alarm, 0u);
     }
 };
 
