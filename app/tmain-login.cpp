@@ -63,6 +63,12 @@ bool passwordAccepted(int idx, const QString& text)
     return g_api.checkMasterPwd(master) == 1;
 }
 
+// The auto-logout period of the user section in seconds; 0 or less: none.
+int autoLogoutPeriod()
+{
+    return g_cfg ? int(g_cfg->getvaluefromindex(IDX_DATA_AUTOLOCK, users()->autolock)) : 0;
+}
+
 } // namespace
 
 int TMain::needLogin(const QString& label) const
@@ -89,13 +95,6 @@ void TMain::askLogin(const QString& cmd, int arg)
     chooser->setUser(m_curUserIdx);
     placeWnd(chooser, 1);
     chooser->show();
-}
-
-int TMain::logoutPeriod() const
-{
-    if (!g_cfg)
-        return 0;
-    return int(g_cfg->getvaluefromindex(IDX_DATA_AUTOLOCK, users()->autolock));
 }
 
 void TMain::logOut(int code)
@@ -146,7 +145,7 @@ void TMain::sl_fromPwdVK(int code, QString text)
     // The user's camera rights take effect.
     g_api.camSetdevice(0);
     g_api.writeLog(LOG_LOGIN, id.constData(), nullptr);
-    m_logoutSec = logoutPeriod();
+    m_logoutSec = autoLogoutPeriod();
     if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
         bar->setLock(0);
 

@@ -320,8 +320,6 @@ public:
     void askLogin(const QString& cmd, int arg);
     // Logs the current user out with log event code (Log-Out, Auto-Out).
     void logOut(int code);
-    // The auto-logout period in seconds; 0 or less: none.
-    int logoutPeriod() const;
 
     QString m_pendingCmd;    // the command to run after the login
     int m_pendingArg = 0;
