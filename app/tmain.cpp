@@ -95,6 +95,7 @@ void TMain::init(int)
     // another thread is queued into the GUI thread.
     connect(this, &TMain::sg_init, this, &TMain::sl_initDvr);
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
+    connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TMain::sl_fromDvr);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);

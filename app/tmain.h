@@ -9,6 +9,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 
 class QMenu;
 class QMouseEvent;
@@ -251,8 +252,78 @@ public:
     int m_popCnt = 0; // ticks left
 
     // ======== Device notifications (tmain-notify.cpp) ========
+public:
+    // The one-second device tick: watchdog, cursor parking, the information
+    // bar's automatic show and hide, the event pop-up, the camera sequence,
+    // the auto-logout and the periodic storage refresh, in that order.
+    void tickDvr();
+    // The firmware version text of a network upgrade as the upgrade screen
+    // takes it: UTF-8 in a 256-byte buffer that starts as "0.0.0.0", at
+    // most 255 bytes and the terminator.
+    static void upgradeVersion(const QString& text, char (&out)[256]);
+
+    int m_idleTicks = 0;    // ticks the mouse cursor did not move
+    QPoint m_lastCursor;    // cursor position at the previous tick (global)
+    int m_idHold = 0;       // ticks the bar stays up after a remote id change
+    int m_storageTick = 0;  // ticks counted for the storage refresh
+    int m_infoShown = 0;    // the bar was visible at the last tick
+    int m_hddCfgErr = 0;    // a disk marked for the disk alarm is not formatted
+    int m_diskErrShown = 0; // the start-up disk error box was shown
+    int m_netUpgrade = 0;   // a firmware upgrade from the network runs
+    int m_diskCheckOnce = 1; // the start-up disk check is still due
+    int m_shuttlePtz = 0;   // shuttle ring as keys: 0, 3 (Return held) or -3
+    int m_shuttleLive = 0;  //   with the PTZ window shown, and without it
+    char m_upgradeVer[256] = {}; // version text of the last network upgrade
+
+public slots:
+    // Receiver of every device notification (queued into the GUI thread).
+    void sl_fromDvr(int code, int val1, int val2, int rs_type = 0, QString str = QString(),
+                    QString strm = QString());
+
+private:
+    // The shuttle ring at position pos; src 1 the front panel.
+    void runShuttle(int src, int pos);
+    // Disk error lines of a storage check (9100), S.M.A.R.T. errors (3343)
+    // and temperatures (3344) into the message box.
+    void diskErrors(int code, int mask);
+    // The information bar's disk text from the storage state.
+    void updateBarDate();
+    // Repaints item item of every placed tile (ch < 0) or of the tile of
+    // channel ch, on the search window when it is shown, else here.
+    void repaintItem(int item, int ch);
+    void repaintRect(const QRect& r);
+    // Closes the windows a network upgrade replaces (status box stays).
+    void closeForUpgrade();
+    // The auto-logout period in seconds (user section).
+    int logoutPeriod() const;
+    // The window of a slot is shown.
+    bool shown(int id) const;
 
     // ======== Keys (tmain-keys.cpp) ========
+public:
+    // A device key (notification code, state 1 press, 2 release, 4 held;
+    // Qt key): combined keys resolved, the hidden sequence fed, and the key
+    // posted to the open menu, to the first window shown, or handled here.
+    void keyEvent(int code, int state, int key);
+    // The hidden digit sequence of the service output.
+    void keySequence(int key);
+    // 1 when Escape has a use now (a window is shown, or playback runs and
+    // the key is not the front panel's menu/exit key).
+    int checkKeyUsage(int key, int devKey);
+    // The live key map.
+    void evtKeydown(int key) override;
+
+    QString m_keySeq;      // digits typed for the hidden sequence (at most 7)
+    QTime m_chKeyTime;     // when 10+ was last pressed; invalid: window closed
+    int m_nChKey = 0;      // the camera number being typed
+
+private:
+    // A playback key: logged out, the user chooser asks first.
+    void playKey(int key);
+    // Channel entry with the digit keys and 10+.
+    void digitKey(int key, int d);
+    // Single view of camera ch.
+    void selectCamera(int ch);
 
     // ======== Menu and commands (tmain-menu.cpp) ========
 public:
