@@ -1,88 +1,13 @@
 // The main window's device notifications on the stand-in: the tick's order
 // and counters, the disk error boxes, the shuttle ring, the network upgrade
 // and the routes of the other codes, as the facade delivers them.
-#include "../common/dvr/tdvrfixture.h"
-#include "../ui/base/vkeytestenv.h"
+#include "tmainrig.h"
 #include "talarmctrlwnd.h"
 #include "tbutton.h"
-#include "tinfo.h"
-#include "tmain.h"
-#include "tmsgwnd.h"
-#include "tosdhooks.h"
-#include "treshooks.h"
-#include "tsplitth.h"
 #include "tstatuswnd.h"
 
 #include <QCursor>
 #include <QSignalSpy>
-
-namespace {
-
-// A main window brought up on the stand-in's 1280 x 720 output.
-struct Rig
-{
-    explicit Rig(const char* profile = "16") : fx(profile)
-    {
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
-        vkeytest::setUpGlobals();
-        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
-                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
-                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
-        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
-        g_api.m_voutCaps = &g_api.m_voutCapsRec;
-        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
-        w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
-        g_api.initOsd();
-        w->sl_initDvr();
-        dalTestJournalClear();
-    }
-    ~Rig()
-    {
-        delete w;
-        g_api.freeObjects();
-        g_api.m_voutCaps = nullptr;
-        g_osdHooks = TOsdHooks{};
-        g_resHooks.voutSize = nullptr;
-    }
-    // As the facade sends it: queued into the GUI thread.
-    void notify(int code, int v1 = 0, int v2 = 0, int rs = 0, const QString& str = QString(),
-                const QString& strm = QString())
-    {
-        emit g_api.sg_dvrNotify(code, v1, v2, rs, str, strm);
-    }
-    void tick(int n = 1)
-    {
-        for (int i = 0; i < n; ++i)
-            w->sl_fromDvr(SIG_IO_TIME, 0, 0);
-    }
-    static int calls(const char* name)
-    {
-        int n = 0;
-        char line[256];
-        for (int i = 0; i < dalTestJournalCount(); ++i)
-            if (dalTestJournalLine(i, line, sizeof line) >= 0 && QByteArray(line).startsWith(name))
-                ++n;
-        return n;
-    }
-    static QVector<int> logCodes()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QVector<int> out;
-        for (int i = 0; i < n; ++i)
-            out << r[i].code;
-        return out;
-    }
-    TMsgWnd* box() const { return static_cast<TMsgWnd*>(w->wnd(ID_WND_MSG)); }
-    TInfo* bar() const { return static_cast<TInfo*>(w->wnd(ID_WND_INFO)); }
-
-    TDvrFixture fx;
-    TMain* w = nullptr;
-};
-
-} // namespace
 
 class TMainNotifyTest : public QObject
 {
@@ -106,14 +31,14 @@ private slots:
     void tickCounters()
     {
         QFETCH(int, ticks);
-        Rig rig;
+        TMainRig rig;
         g_api.m_wdtOn = 1;
         const QPoint corner = rig.w->mapToGlobal(QPoint(rig.w->width() - 1, rig.w->height() - 1));
         QCursor::setPos(rig.w->mapToGlobal(QPoint(300, 200)));
         rig.tick(ticks);
-        QTEST(Rig::calls("DalEncrGetSdInfo"), "storageReads");
+        QTEST(TMainRig::calls("DalEncrGetSdInfo"), "storageReads");
         QTEST(QCursor::pos() == corner, "parked");
-        QCOMPARE(Rig::calls("DalIoClearWdt"), ticks);
+        QCOMPARE(TMainRig::calls("DalIoClearWdt"), ticks);
         g_api.m_wdtOn = 0;
     }
 
@@ -131,7 +56,7 @@ private slots:
     void autoLogout()
     {
         QFETCH(QString, between);
-        Rig rig;
+        TMainRig rig;
         for (int live : {0, 1})
             static_cast<PropUser*>(rig.fx.cfg->getsection(IDX_PROP_USER, live))->autolock = 1; // 60 s
         qstrncpy(rig.fx.live<PropUser>(IDX_PROP_USER)->user[0].id, "admin", 16);
@@ -148,7 +73,7 @@ private slots:
         rig.tick(1);
         QTEST(rig.w->m_loggedIn == 1, "loggedIn");
         QCOMPARE(rig.w->wnd(ID_WND_SYSINFO)->isVisible(), rig.w->m_loggedIn == 1);
-        QCOMPARE(Rig::logCodes().contains(LOG_AUTO_LOGOUT), rig.w->m_loggedIn == 0);
+        QCOMPARE(TMainRig::logCodes().contains(LOG_AUTO_LOGOUT), rig.w->m_loggedIn == 0);
         if (rig.w->m_loggedIn)
             QCOMPARE(rig.w->m_logoutSec, 59); // the period again, one tick down
     }
@@ -165,7 +90,7 @@ private slots:
     void sequenceStep()
     {
         QFETCH(int, videos);
-        Rig rig;
+        TMainRig rig;
         int quad = -1;
         for (int i = 0; i < g_api.m_numLayout && quad < 0; ++i)
             if (g_api.layoutAt(i) > 1 && g_api.numLayoutSwitch(g_api.layoutAt(i)) >= 2)
@@ -211,7 +136,7 @@ private slots:
         QFETCH(int, disks);
         QFETCH(int, smartOn);
         QFETCH(QStringList, lines);
-        Rig rig;
+        TMainRig rig;
         auto* smart = rig.fx.live<PropSmart>(IDX_PROP_SMART);
         smart->on = smartOn;
         const int limit = int(g_cfg->getvaluefromindex(IDX_DATA_TEMPERATURE, smart->heat));
@@ -228,18 +153,20 @@ private slots:
         const QString title = g_str->text(213);
         rig.w->sl_fromDvr(code, (1 << disks) - 1, 0);
         QCOMPARE(rig.box()->isVisible() ? rig.box()->lines() : QStringList(), lines);
-        if (!lines.isEmpty())
+        if (!lines.isEmpty()) {
             QCOMPARE(rig.box()->title(), title);
+            if (lines.size() > 4)
+                rig.box()->grab().save(vkeytest::grabPath(QStringLiteral("disk-errors-%1.png").arg(code)));
+        }
         const int logCode = code == SIG_ENC_SMART ? LOG_SMART_ERROR : LOG_HDD_OVERHEAT;
-        QTEST(int(Rig::logCodes().count(logCode)), "logged");
+        QTEST(int(TMainRig::logCodes().count(logCode)), "logged");
         if (code == SIG_SD_INFO) {
             QCOMPARE(rig.w->m_diskErrShown, lines.isEmpty() ? 0 : 1);
             // Once per run: a later disk event shows no box again.
             rig.box()->hide();
             rig.w->sl_fromDvr(code, 0, 0);
             QVERIFY(!rig.box()->isVisible());
-            QVERIFY(Rig::calls("DalEncrGetSdInfo") >= 2); // the storage state each time
-            rig.box()->grab().save(vkeytest::grabPath(QStringLiteral("disk-errors.png")));
+            QVERIFY(TMainRig::calls("DalEncrGetSdInfo") >= 2); // the storage state each time
         }
     }
 
@@ -267,7 +194,7 @@ private slots:
         QFETCH(bool, playing);
         QFETCH(bool, latch);
         QFETCH(QList<int>, positions);
-        Rig rig;
+        TMainRig rig;
         QSignalSpy answers(rig.box(), &TMsgWnd::sg_request);
         if (!playing) {
             rig.box()->setType(MSG_OKCANCEL);
@@ -288,11 +215,9 @@ private slots:
         QStringList got;
         for (const QList<QVariant>& a : answers)
             got << QStringLiteral("answer %1").arg(a.at(0).toInt());
-        char line[256];
-        for (int i = 0; i < dalTestJournalCount(); ++i)
-            if (dalTestJournalLine(i, line, sizeof line) >= 0
-                && (QByteArray(line).startsWith("DalDecRate") || QByteArray(line).startsWith("DalDecStep")))
-                got << QString::fromLatin1(line);
+        for (const QString& l : TMainRig::journal("DalDec"))
+            if (l.startsWith("DalDecRate") || l.startsWith("DalDecStep"))
+                got << l;
         QCOMPARE(got.join(' '), want);
         QCOMPARE(g_api.m_keyHit, 0);
         g_api.m_play = 0;
@@ -313,17 +238,17 @@ private slots:
     void upgradeVersion()
     {
         QFETCH(QString, text);
-        Rig rig;
+        TMainRig rig;
         QSignalSpy quit(QCoreApplication::instance(), &QCoreApplication::aboutToQuit);
         rig.notify(SIG_FU_START);
         QTRY_COMPARE(rig.w->m_netUpgrade, 1);
-        QCOMPARE(Rig::calls("DalEncrStop"), 1);
+        QCOMPARE(TMainRig::calls("DalEncrStop"), 1);
         rig.w->sl_fromDvr(SIG_FU_END, 1, 0, 0, QString(), text);
         QTEST(QByteArray(rig.w->m_upgradeVer), "want");
         QCOMPARE(int(rig.w->m_upgradeVer[255]), 0);
         QCOMPARE(rig.w->m_upgrade, 1);
         QCOMPARE(rig.w->m_netUpgrade, 0);
-        QVERIFY(Rig::logCodes().contains(LOG_NET_UPGRADE));
+        QVERIFY(TMainRig::logCodes().contains(LOG_NET_UPGRADE));
     }
 
     // Codes routed to the windows that exist, sent as the facade sends them.
@@ -350,7 +275,7 @@ private slots:
         QFETCH(int, v1);
         QFETCH(int, v2);
         QFETCH(QString, strm);
-        Rig rig;
+        TMainRig rig;
         if (code == SIG_NTP_SYNCTIME)
             v1 = int(time(nullptr)) + 3600;
         if (code == SIG_IO_STATE) {
@@ -379,9 +304,9 @@ private slots:
             QVERIFY(rig.w->splitTh()->wait(5000));
             got = QStringLiteral("layout %1 %2").arg(g_api.m_layout).arg(g_api.orderOf(g_api.m_sw));
         } else if (code == SIG_FU_FAIL) {
-            got = Rig::calls("DalEncrStart") == 1 ? "encoder DalEncrStart" : "";
+            got = TMainRig::calls("DalEncrStart") == 1 ? "encoder DalEncrStart" : "";
         } else if (code == SIG_NTP_SYNCTIME) {
-            got = Rig::logCodes().contains(LOG_NTP_TIME_CHANGE) && Rig::calls("DalSysSetTime") == 1 ? "log 7010" : "";
+            got = TMainRig::logCodes().contains(LOG_NTP_TIME_CHANGE) && TMainRig::calls("DalSysSetTime") == 1 ? "log 7010" : "";
         } else if (code == SIG_IO_STATE) {
             auto* alarm = static_cast<TAlarmCtrlWnd*>(rig.w->wnd(ID_WND_ALARMCTRL));
             got = QStringLiteral("relay %1").arg(alarm->button(0)->isChecked() ? 1 : 0);
@@ -395,7 +320,7 @@ private slots:
     // update reaches no tile.
     void osdUpdateAfterBringUp()
     {
-        Rig rig;
+        TMainRig rig;
         rig.w->show();
         QVERIFY(QTest::qWaitForWindowExposed(rig.w));
         rig.w->m_initDone = 0;

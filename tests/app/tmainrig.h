@@ -1,0 +1,79 @@
+#pragma once
+// The main window brought up on the device-layer stand-in for the tests of
+// its notifications and keys, with helpers that read the stand-in's journal
+// and the system log.
+#include "../common/dvr/tdvrfixture.h"
+#include "../ui/base/vkeytestenv.h"
+#include "tinfo.h"
+#include "tmain.h"
+#include "tmsgwnd.h"
+#include "tosdhooks.h"
+#include "treshooks.h"
+#include "tsplitth.h"
+
+// A main window brought up on the stand-in's 1280 x 720 output.
+struct TMainRig
+{
+    explicit TMainRig(const char* profile = "16") : fx(profile)
+    {
+        for (int live : {0, 1})
+            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
+        g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
+        vkeytest::setUpGlobals();
+        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
+                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
+                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
+        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
+        g_api.m_voutCaps = &g_api.m_voutCapsRec;
+        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
+        w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
+        g_api.initOsd();
+        w->sl_initDvr();
+        dalTestJournalClear();
+    }
+    ~TMainRig()
+    {
+        delete w;
+        g_api.freeObjects();
+        g_api.m_voutCaps = nullptr;
+        g_osdHooks = TOsdHooks{};
+        g_resHooks.voutSize = nullptr;
+    }
+    // As the facade sends it: queued into the GUI thread.
+    void notify(int code, int v1 = 0, int v2 = 0, int rs = 0, const QString& str = QString(),
+                const QString& strm = QString())
+    {
+        emit g_api.sg_dvrNotify(code, v1, v2, rs, str, strm);
+    }
+    void tick(int n = 1)
+    {
+        for (int i = 0; i < n; ++i)
+            w->sl_fromDvr(SIG_IO_TIME, 0, 0);
+    }
+    static int calls(const char* name) { return journal(name).size(); }
+    // The journal lines that begin with prefix, oldest first.
+    static QStringList journal(const char* prefix)
+    {
+        QStringList out;
+        char line[256];
+        for (int i = 0; i < dalTestJournalCount(); ++i)
+            if (dalTestJournalLine(i, line, sizeof line) >= 0 && QByteArray(line).startsWith(prefix))
+                out << QString::fromLatin1(line);
+        return out;
+    }
+    static QVector<int> logCodes()
+    {
+        LogRecord r[TDVRAPI::LAST_LOGS];
+        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
+        QVector<int> out;
+        for (int i = 0; i < n; ++i)
+            out << r[i].code;
+        return out;
+    }
+    TMsgWnd* box() const { return static_cast<TMsgWnd*>(w->wnd(ID_WND_MSG)); }
+    TInfo* bar() const { return static_cast<TInfo*>(w->wnd(ID_WND_INFO)); }
+
+    TDvrFixture fx;
+    TMain* w = nullptr;
+};
+
