@@ -11,6 +11,8 @@
 #include "treshooks.h"
 #include "tsplitth.h"
 
+#include <QSignalSpy>
+
 // A main window brought up on the stand-in's 1280 x 720 output.
 struct TMainRig
 {
@@ -28,7 +30,19 @@ struct TMainRig
         g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
         w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
         g_api.initOsd();
+        dalTestSetManualTicks(1); // the tests give the ticks
+        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
         w->sl_initDvr();
+        // The disks mount with the status box up; the view starts once they
+        // are in and the box is gone.
+        QTRY_VERIFY([&notes] {
+            for (const QList<QVariant>& n : notes)
+                if (n.at(0).toInt() == SIG_SD_INFO)
+                    return true;
+            return false;
+        }());
+        QCoreApplication::processEvents();
+        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
         dalTestJournalClear();
     }
     ~TMainRig()
