@@ -2,6 +2,7 @@
 #include "dal.h"
 #include "dal_test.h"
 #include "tdalcore.h"
+#include "tdaljournal.h"
 
 #include <cctype>
 #include <cerrno>
@@ -237,6 +238,19 @@ int TDalControl::apply(const std::string& line)
         if (!inProfile(cmd, v))
             return -2;
         dalTestPos(CBT_POS_TEXTIN, int(v), 1, posText(line).c_str());
+        return 0;
+    }
+    if (cmd == "journal") {
+        // The calls the program made so far, for whoever drives the FIFO:
+        // every journal line that holds the text (all without one).
+        const std::string text = w.size() > 1 ? line.substr(line.find(w[1])) : std::string();
+        const int n = TDalJournal::count();
+        for (int i = 0; i < n; ++i) {
+            const std::string l = TDalJournal::line(i);
+            if (text.empty() || l.find(text) != std::string::npos)
+                std::fprintf(stderr, "dal: journal: %s\n", l.c_str());
+        }
+        std::fflush(stderr);
         return 0;
     }
     if (cmd == "disk" && w.size() == 2) {

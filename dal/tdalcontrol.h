@@ -6,7 +6,7 @@
 // The control channel of the running stand-in: a FIFO in the runtime root
 // ("$DVR_ROOT/tmp/dal.ctl") that takes one text line per simulated hardware
 // event (keys, jog, shuttle, sensors, video loss, motion, camera formats,
-// POS text lines, disk events). The line
+// POS text lines, disk events) or a question for the call journal. The line
 // format is documented in the README ("Driving the stand-in").
 class TDalControl
 {

@@ -92,6 +92,30 @@ private slots:
         QVERIFY(err.text().contains("vloss 99 refused"));
     }
 
+    // "journal TEXT" writes the journal lines holding the text to standard
+    // error (every line without a text), oldest first.
+    void journalLine_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("want");
+        QTest::newRow("one call") << QByteArray("journal DalVoutSetLive")
+                                  << QByteArray("dal: journal: DalVoutSetLive(1)\n");
+        QTest::newRow("text with a blank") << QByteArray("journal DalVoutSetCaps(0, 3)") << QByteArray();
+        QTest::newRow("a text no call holds") << QByteArray("journal DalDecStart") << QByteArray();
+        QTest::newRow("every call") << QByteArray("journal")
+                                    << QByteArray("dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n");
+    }
+    void journalLine()
+    {
+        QFETCH(QByteArray, line);
+        dalTestJournalClear();
+        DalVoutSetCaps(0, 3);
+        DalVoutSetLive(1);
+        TStderrCapture err;
+        QCOMPARE(dalTestControlLine(line.constData()), 0);
+        QTEST(err.text(), "want");
+    }
+
     void fifoTakesLinesAndGoesAtExit()
     {
         TTestRoot root;
