@@ -244,12 +244,17 @@ int TDalControl::apply(const std::string& line)
         // The calls the program made so far, for whoever drives the FIFO:
         // every journal line that holds the text (all without one).
         const std::string text = w.size() > 1 ? line.substr(line.find(w[1])) : std::string();
+        // The closing count tells the reader the answer is whole.
         const int n = TDalJournal::count();
+        int found = 0;
         for (int i = 0; i < n; ++i) {
             const std::string l = TDalJournal::line(i);
-            if (text.empty() || l.find(text) != std::string::npos)
+            if (text.empty() || l.find(text) != std::string::npos) {
                 std::fprintf(stderr, "dal: journal: %s\n", l.c_str());
+                ++found;
+            }
         }
+        std::fprintf(stderr, "dal: journal: %d lines\n", found);
         std::fflush(stderr);
         return 0;
     }

@@ -10,6 +10,8 @@
 #include <QtTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/types.h>
 
 namespace {
@@ -51,6 +53,48 @@ QVector<int> logCodes(const TTestRoot& root, const char* unitPath)
             codes << r.code;
     }
     return codes;
+}
+
+// One answer of the stand-in's "journal TEXT" line: the matching lines up to
+// the closing count, from the program's standard error; empty when no answer
+// came within ms.
+QStringList askJournal(QProcess& p, QByteArray* seen, const QByteArray& ctl, const QByteArray& text, int ms)
+{
+    const int from = seen->size();
+    const int fd = ::open(ctl.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    const QByteArray line = "journal " + text + '\n';
+    const bool sent = ::write(fd, line.constData(), size_t(line.size())) == ssize_t(line.size());
+    ::close(fd);
+    if (!sent)
+        return {};
+    QElapsedTimer t;
+    t.start();
+    while (!seen->mid(from).contains(" lines\n") && t.elapsed() < ms && p.state() != QProcess::NotRunning) {
+        p.waitForReadyRead(100);
+        *seen += p.readAllStandardError();
+    }
+    QStringList out;
+    const QList<QByteArray> lines = seen->mid(from).split('\n');
+    for (const QByteArray& l : lines) {
+        if (l.startsWith("dal: journal: ") && l.contains(text))
+            out << QString::fromLatin1(l.mid(14));
+        else if (l.startsWith("dal: journal: ") && l.endsWith(" lines"))
+            break;
+    }
+    return out;
+}
+
+// Writes lines to the stand-in's control FIFO.
+bool control(const QByteArray& ctl, const QByteArray& lines)
+{
+    const int fd = ::open(ctl.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, lines.constData(), size_t(lines.size())) == ssize_t(lines.size());
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -96,6 +140,53 @@ private slots:
         QVERIFY(!codes.contains(int(LOG_ABNORMAL_RESET)));
         QSettings quick(root.file(QStringLiteral("/dvr/quickOpt.conf")), QSettings::IniFormat);
         QCOMPARE(quick.value(QStringLiteral("QUICKOPTION/timeAlive"), -1).toInt(), 0);
+    }
+
+    // The running program driven through the stand-in's control FIFO as
+    // the front panel would: the keys reach the main window, which switches
+    // the layout on the device.
+    void driveByFifo_data()
+    {
+        QTest::addColumn<QByteArray>("lines");
+        QTest::addColumn<QByteArray>("want"); // the last layout call's start
+        QTest::newRow("quad layout key") << QByteArray("key KR22\n") << QByteArray("DalVoutSetLayout(0,2,[0,1,2,3,");
+        QTest::newRow("digit 5: camera 5") << QByteArray("key 5\n") << QByteArray("DalVoutSetLayout(0,1,[4,");
+        QTest::newRow("remote digit 3") << QByteArray("rmc 3\n") << QByteArray("DalVoutSetLayout(0,1,[2,");
+    }
+    void driveByFifo()
+    {
+        QFETCH(QByteArray, lines);
+        QFETCH(QByteArray, want);
+        TTestRoot root;
+        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        QProcess p;
+        start(p, root);
+        QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.constData());
+        // The disks mount at start with the status box up, and the box
+        // takes the keys while it is shown.
+        QVERIFY2(waitForLine(p, &err, "SIG_STATE_END.. v:1", 30000), err.right(2000).constData());
+        const QByteArray ctl = QFile::encodeName(root.file(QStringLiteral("/tmp/dal.ctl")));
+        const QStringList before = askJournal(p, &err, ctl, "DalVoutSetLayout(0,", 10000);
+        QVERIFY2(!before.isEmpty(), "the start shows a layout on the main monitor");
+        QVERIFY(!before.last().startsWith(QString::fromLatin1(want)));
+
+        QVERIFY(control(ctl, lines));
+        QStringList after;
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 20000) {
+            after = askJournal(p, &err, ctl, "DalVoutSetLayout(0,", 5000);
+            if (after.size() > before.size() && after.last().startsWith(QString::fromLatin1(want)))
+                break;
+        }
+        QVERIFY2(after.size() > before.size(), qPrintable(after.join('\n')));
+        QCOMPARE(after.last().left(want.size()), QString::fromLatin1(want));
+
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY(p.waitForFinished(30000));
+        QCOMPARE(p.exitCode(), 0);
     }
 
     // Without the factory-test marker no main window is made: the black

@@ -93,17 +93,19 @@ private slots:
     }
 
     // "journal TEXT" writes the journal lines holding the text to standard
-    // error (every line without a text), oldest first.
+    // error (every line without a text), oldest first, then their count.
     void journalLine_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("want");
         QTest::newRow("one call") << QByteArray("journal DalVoutSetLive")
-                                  << QByteArray("dal: journal: DalVoutSetLive(1)\n");
-        QTest::newRow("text with a blank") << QByteArray("journal DalVoutSetCaps(0, 3)") << QByteArray();
-        QTest::newRow("a text no call holds") << QByteArray("journal DalDecStart") << QByteArray();
+                                  << QByteArray("dal: journal: DalVoutSetLive(1)\ndal: journal: 1 lines\n");
+        const QByteArray none("dal: journal: 0 lines\n");
+        QTest::newRow("text with a blank") << QByteArray("journal DalVoutSetCaps(0, 3)") << none;
+        QTest::newRow("a text no call holds") << QByteArray("journal DalDecStart") << none;
         QTest::newRow("every call") << QByteArray("journal")
-                                    << QByteArray("dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n");
+                                    << QByteArray("dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n"
+                                                  "dal: journal: 2 lines\n");
     }
     void journalLine()
     {
