@@ -132,6 +132,23 @@ private slots:
         QVERIFY(!fx.root.read("/dvr/SYSTEM.log").isEmpty());
         QVERIFY(!QFile::exists(fx.root.file("/dvr/SYSTEM.log.tmp")));
     }
+
+    // Writes closer together than the wait (a flapping sensor) must not
+    // keep the log from flash: the copy comes while they go on.
+    void steadyWritesStillReachFlash()
+    {
+        TDvrFixture fx;
+        g_api.m_logTh->setDelay(50);
+        QElapsedTimer clock;
+        clock.start();
+        int written = 0;
+        while (g_api.m_logTh->copies() == 0 && clock.elapsed() < 3000) {
+            g_api.writeLog(LOG_VIDEO_LOSS, nullptr, QByteArray::number(written++).constData());
+            QThread::usleep(5000);
+        }
+        QVERIFY2(g_api.m_logTh->copies() > 0, qPrintable(QStringLiteral("%1 writes, no copy").arg(written)));
+        QVERIFY(!fx.root.read("/dvr/SYSTEM.log").isEmpty());
+    }
 };
 
 QTEST_GUILESS_MAIN(TDvrApiLogTest)
