@@ -186,8 +186,8 @@ void TDVRAPI::hotKeyAction(int action, int)
         hotKeyMessage(QStringLiteral("delete Log File"));
         break;
     case 3:
-        // The storage area adds formatStorage(-1, 0) here; it reports
-        // through its own status messages.
+        // Every disk; the format reports through its own status messages.
+        formatStorage(-1, 0);
         break;
     case 4: {
         char value[128] = "6";

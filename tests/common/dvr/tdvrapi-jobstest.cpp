@@ -158,7 +158,11 @@ private slots:
         QCOMPARE(j.status().at(j.status().size() - 2), "Upgrade|" + last);
         QCOMPARE(g_api.m_dvrTh->m_result, result);
         QCOMPARE(g_api.m_fUpgrade, result == 1 ? 1 : 0);
-        QCOMPARE(dalTestJournalFind("DalEncrStart()") >= 0, result != 1); // recording stays off only for the upgrade
+        // Recording stops before the image is taken, and stays off only for the upgrade.
+        const int stopped = dalTestJournalFind("DalEncrStop()");
+        QVERIFY(stopped >= 0);
+        QVERIFY(model == "-" || stopped < dalTestJournalFind("DalCheckValidFwr("));
+        QCOMPARE(dalTestJournalFind("DalEncrStart()") > stopped, result != 1);
         QCOMPARE(j.spy.at(j.spy.count() - 2).at(0).toInt() == SIG_UPGRADE_READY, result == 1);
         // The staged copy is checked, never the file on the medium.
         QCOMPARE(dalTestJournalFind("DalCheckValidFwr(\"/dvr/fwr.tmp\"") >= 0, model != "-");
@@ -176,12 +180,13 @@ private slots:
     {
         QTest::addColumn<int>("action");
         QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("message"); // the "Hot Key" status; "*": the format's own
         QTest::addColumn<QByteArray>("call"); // a device call it makes
         QTest::newRow("board test") << 0 << QStringList{"/dvr/board_ok.txt"} << "config BoardTest" << QByteArray();
         QTest::newRow("configuration") << 1 << QStringList{"/dvr/SDR16.conf", "/dvr/config.tmp", "/dvr/panic-record"}
                                        << "delete Configuration File" << QByteArray();
         QTest::newRow("log") << 2 << QStringList{"/dvr/SYSTEM.log"} << "delete Log File" << QByteArray();
+        QTest::newRow("format every disk") << 3 << QStringList() << "*" << QByteArray("DalEncrFormatSd(-1,0)");
         QTest::newRow("output type") << 4 << QStringList() << "" << QByteArray("DalCmd(\"vga-type\",\"6\",128)");
         QTest::newRow("none") << -1 << QStringList() << "" << QByteArray();
     }
@@ -205,7 +210,14 @@ private slots:
         dalTestJournalClear();
         g_api.hotKeyAction(action, 1);
         QCOMPARE(j.fx.root.allFiles(), expected);
-        QCOMPARE(j.status(), message.isEmpty() ? Texts() : (Texts{"Hot Key|" + message, "end"}));
+        if (message == "*") {
+            // The format stops recording first and shows its own status.
+            QVERIFY(!j.status().isEmpty() && !j.status().first().startsWith("Hot Key|"));
+            QVERIFY(dalTestJournalFind("DalEncrStop()") >= 0);
+            QVERIFY(dalTestJournalFind("DalEncrStop()") < dalTestJournalFind(call));
+        } else {
+            QCOMPARE(j.status(), message.isEmpty() ? Texts() : (Texts{"Hot Key|" + message, "end"}));
+        }
         QCOMPARE(dalTestJournalCount() > 0 && dalTestJournalFind(call) >= 0, !call.isEmpty());
         TQuickOpt file(QStringLiteral("/dvr/quickOpt.conf"));
         file.load();
