@@ -106,8 +106,7 @@ void TDVRAPI::statusMsg(int, const QString* text)
     default: return;
     }
     emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, *text);
-    if (m_nTestNet)
-        m_testResults.append(*text);
+    keepTestResult(*text);
 }
 
 bool TDVRAPI::snapshotLog(const QString& to)

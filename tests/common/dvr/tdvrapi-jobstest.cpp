@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 
 namespace {
 using Texts = QStringList;
@@ -114,6 +116,39 @@ private slots:
         QCOMPARE(g_api.saveLogFile("b.txt"), 0); // free again
         QVERIFY(j.ended(2));
         QVERIFY(!j.fx.root.read("/backup/a.conf").isEmpty() && !j.fx.root.read("/backup/b.txt").isEmpty());
+    }
+
+    // A job's texts go to the remote client that asked for the test while
+    // the client takes them on another thread: every text arrives, once.
+    void jobTextsReachARemoteTestWhole()
+    {
+        TDvrFixture fx;
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_LOG_EXPORT;
+        g_api.m_nTestNet = 1;
+        const int n = 200000;
+        std::atomic<bool> done{false};
+        QStringList taken;
+        std::thread client([&] {
+            QString m;
+            while (!done) {
+                if (g_api.takeTestResult(&m))
+                    taken << m;
+            }
+        });
+        for (int i = 0; i < n; ++i) {
+            const QString text = QString::number(i);
+            g_api.statusMsg(0, &text);
+        }
+        done = true;
+        client.join();
+        QString m;
+        while (g_api.takeTestResult(&m))
+            taken << m;
+        g_api.m_nTestNet = 0;
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_NONE;
+        QCOMPARE(taken.size(), n);
+        QCOMPARE(taken.first(), QStringLiteral("0"));
+        QCOMPARE(taken.last(), QString::number(n - 1));
     }
 
     void firmware_data()
