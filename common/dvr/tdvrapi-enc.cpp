@@ -176,8 +176,8 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
         clearWdt();
         break;
     case CBT_ENC_SD_CHECK:
-        if (m_nTestNet) // a check asked by the remote client: it reads the texts
-            m_testResults.append(msg ? QString::fromUtf8(msg, int(strnlen(msg, 1024))) : QString());
+        // A check asked by the remote client: it reads the texts.
+        keepTestResult(msg ? QString::fromUtf8(msg, int(strnlen(msg, 1024))) : QString());
         storageMsg(SIG_MSG_HDDCHECK, msg);
         emit sg_dvrNotify(SIG_MSG_HDDCHECK, 0, 0, 0, QString(), QString());
         QCoreApplication::processEvents();

@@ -106,8 +106,7 @@ void TDVRAPI::statusMsg(int, const QString* text)
     default: return;
     }
     emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, *text);
-    if (m_nTestNet)
-        m_testResults.append(*text);
+    keepTestResult(*text);
 }
 
 bool TDVRAPI::snapshotLog(const QString& to)
@@ -186,8 +185,8 @@ void TDVRAPI::hotKeyAction(int action, int)
         hotKeyMessage(QStringLiteral("delete Log File"));
         break;
     case 3:
-        // The storage area adds formatStorage(-1, 0) here; it reports
-        // through its own status messages.
+        // Every disk; the format reports through its own status messages.
+        formatStorage(-1, 0);
         break;
     case 4: {
         char value[128] = "6";

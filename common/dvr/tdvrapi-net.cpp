@@ -110,6 +110,13 @@ int TDVRAPI::netTestKind() const
     return m_nTest || m_nTestNet ? m_testKind : NET_TEST_NONE;
 }
 
+void TDVRAPI::keepTestResult(const QString& text)
+{
+    QMutexLocker lock(&m_netTestMutex);
+    if (m_nTestNet)
+        m_testResults.append(text);
+}
+
 bool TDVRAPI::takeTestResult(QString* message)
 {
     QMutexLocker lock(&m_netTestMutex);

@@ -140,8 +140,7 @@ void TDVRAPI::storageJobRefused(int title, int code, const QString& contents)
     // No end event will come: recording must not stay off waiting for one.
     encStart();
     const QString failed = uiText(TEXT_FAILED);
-    if (m_nTestNet)
-        m_testResults.append(failed);
+    keepTestResult(failed);
     QByteArray log(40, '\0');
     copyUtf8(log.data(), log.size(), contents.isEmpty() ? failed : contents + QLatin1Char(' ') + failed);
     writeLog(code, nullptr, log.constData());

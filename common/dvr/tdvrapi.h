@@ -1102,6 +1102,10 @@ private:
     // A service result: true when it ends the running test (or none runs);
     // the message then goes to a remote client and the test state clears.
     bool finishNetTest(int kind, const QString& message);
+    // Keeps a status text for the remote client when its test runs
+    // (m_nTestNet), under the test lock: jobs, the recorder and the network
+    // service add texts on their threads while the client takes them.
+    void keepTestResult(const QString& text);
     // DDNS record of a NETDDNS section; false for an unknown service.
     bool ddnsRecord(const PropNetddns& ddns, DdnsSet* out);
     void emailRecord(const PropNetemail& mail, const PropNetaddr& addr, EmailSet* out);

@@ -185,7 +185,8 @@ bool TDvrTh::stageImage(const QString& version)
 void TDvrTh::upgradeExtSd()
 {
     qCDebug(lcApi, "========== TDvrTh::upgradeExtSd ============");
-    // The recording area adds encStop() here.
+    // Recording stops while the image is copied and checked.
+    m_api->encStop();
     m_api->writeLog(LOG_SYSTEM_UPGRADE, nullptr, nullptr);
     status(uiText("Copy Files"));
 

@@ -21,7 +21,11 @@ void TLogThread::logWritten()
 {
     QMutexLocker lock(&m_mutex);
     ++m_written;
-    m_due = m_clock.elapsed() + m_delay;
+    // Only the first write of a wait sets its end: later ones ride along.
+    if (!m_waiting) {
+        m_waiting = true;
+        m_due = m_clock.elapsed() + m_delay;
+    }
     if (m_quit)
         return;
     if (!isRunning())
@@ -37,6 +41,7 @@ void TLogThread::flush()
     if (!isRunning()) {
         // No thread (finished): copy on the caller's thread.
         const quint64 upTo = m_written;
+        m_waiting = false;
         lock.unlock();
         copyLog();
         lock.relock();
@@ -92,6 +97,7 @@ void TLogThread::run()
         // during the copy raises m_written and brings another pass.
         const quint64 upTo = m_written;
         m_flushNow = false;
+        m_waiting = false;
         lock.unlock();
         copyLog();
         lock.relock();

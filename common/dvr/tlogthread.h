@@ -6,10 +6,12 @@
 #include <QElapsedTimer>
 
 // Copies the system log from RAM ("/tmp/SYSTEM.log") to flash
-// ("/dvr/SYSTEM.log") about two seconds after the last write: through
+// ("/dvr/SYSTEM.log") two seconds after a write: through
 // "/dvr/SYSTEM.log.tmp", a rename and a sync, so the flash copy is never
-// torn. A write that lands while a copy runs is copied by a second pass, so
-// no record stays only in RAM until some later write.
+// torn. The first write not yet copied starts the wait and the writes that
+// follow within it go with the same copy, so a steady stream of writes never
+// puts the copy off. A write that lands while a copy runs starts the next
+// wait, so no record stays only in RAM until some later write.
 class TLogThread : public QThread
 {
     Q_OBJECT
@@ -17,8 +19,8 @@ public:
     explicit TLogThread(QObject* parent = nullptr);
     ~TLogThread() override;
 
-    // A log write happened: (re)starts the wait before the next copy.
-    // Safe from any thread.
+    // A log write happened: starts the wait before the next copy unless one
+    // is already under way. Safe from any thread.
     void logWritten();
     // Copies now when a write has not been copied yet, and returns when the
     // copy is done (for shutdown and tests). Safe from any thread but this one.
@@ -41,6 +43,7 @@ private:
     QWaitCondition m_copied;
     QElapsedTimer m_clock;
     qint64 m_due = 0;      // m_clock time of the next copy
+    bool m_waiting = false; // a write not yet copied has started the wait
     quint64 m_written = 0; // writes reported so far
     quint64 m_done = 0;    // writes covered by the last finished copy
     int m_delay = 2000;

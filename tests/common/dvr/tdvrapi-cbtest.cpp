@@ -24,6 +24,21 @@ int callFamily(int family, void* ctx, int type)
     default: return CbPos(ctx, type, 0, 1, nullptr);
     }
 }
+
+QStringList g_debug;
+void keepDebug(QtMsgType, const QMessageLogContext&, const QString& msg)
+{
+    g_debug << msg;
+}
+
+QLoggingCategory::CategoryFilter g_oldFilter = nullptr;
+// The facade's debug output on, whatever the environment's rules say.
+void apiDebugOn(QLoggingCategory* category)
+{
+    g_oldFilter(category);
+    if (qstrcmp(category->categoryName(), "dvr.api") == 0)
+        category->setEnabled(QtDebugMsg, true);
+}
 }
 
 class TDvrApiCbTest : public QObject
@@ -61,6 +76,21 @@ private slots:
         QCOMPARE(g_api.lastLogs(nullptr, 0), logs);
     }
 
+    // A null text of the device layer prints as empty in the banners.
+    void nullTextsPrintEmpty()
+    {
+        g_oldFilter = QLoggingCategory::installFilter(nullptr); // the filter in force
+        QLoggingCategory::installFilter(apiDebugOn);
+        g_debug.clear();
+        const QtMessageHandler old = qInstallMessageHandler(keepDebug);
+        CbBackup(nullptr, 5, 0, nullptr);
+        CbNese(nullptr, 0x13, nullptr, nullptr);
+        qInstallMessageHandler(old);
+        QLoggingCategory::installFilter(g_oldFilter);
+        QCOMPARE(g_debug, (QStringList{"======== CbBackup : 0 5 ========", "======== CbBackup end ========",
+                                       "======== CbNese : 0 19 ========"}));
+    }
+
     void eventsArriveQueuedInGuiThread_data()
     {
         QTest::addColumn<int>("family");
@@ -70,6 +100,8 @@ private slots:
         QTest::newRow("recording state, through the facade") << 2 << int(CBT_ENC_CH_STATE) << int(SIG_ENC_CH_STATE);
         QTest::newRow("shuttle") << 0 << int(CBT_IO_SHUTTLE) << int(SIG_IO_SHUTTLE);
         QTest::newRow("pos usb") << 8 << int(CBT_POS_USB) << int(SIG_POS_USB);
+        QTest::newRow("disk mount, through the facade") << 2 << int(CBT_ENC_SD_MOUNT) << int(SIG_SD_INFO);
+        QTest::newRow("remote id") << 0 << int(CBT_IO_RMCID) << int(SIG_IO_RMCID);
     }
 
     void eventsArriveQueuedInGuiThread()
@@ -91,7 +123,7 @@ private slots:
         // The event leaves the layer's thread either straight or through
         // the facade's own slot.
         auto onEmit = [&](int t) {
-            if (t == code && !emittedOn)
+            if ((t == code || t == type) && !emittedOn)
                 emittedOn = QThread::currentThreadId();
         };
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, onEmit, Qt::DirectConnection);
@@ -104,6 +136,40 @@ private slots:
         QTRY_VERIFY(receivedIn);
         QCOMPARE(receivedIn, QThread::currentThread());
         QVERIFY(emittedOn && emittedOn != QThread::currentThreadId());
+    }
+
+    void recorderFaultsAreLogged_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("ch");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("buffer error") << int(CBT_ENC_BUF_ERR) << 0 << int(LOG_REC_BUF_ERROR) << QByteArray("buf 3");
+        QTest::newRow("chip timeout") << int(CBT_ENC_CHIP_TIMEOUT) << 0 << int(LOG_CHIP_TIMEOUT) << QByteArray("buf 3");
+        QTest::newRow("write error") << int(CBT_ENC_WRITE_ERR) << 0 << int(LOG_HDD_WRITE_ERROR) << QByteArray();
+        QTest::newRow("xfs") << int(CBT_ENC_XFS_ERR) << 0 << int(LOG_XFS_ERROR) << QByteArray();
+        QTest::newRow("data error of channel 0") << int(CBT_ENC_DATA_ERR) << 0 << int(LOG_REC_DATA_ERROR) << QByteArray("(Channel1)");
+        QTest::newRow("network data ok") << int(CBT_ENC_NETDATA_OK) << 15 << int(LOG_NET_DATA_OK) << QByteArray("(Channel16)");
+        QTest::newRow("first mount, good") << int(CBT_ENC_SD_MOUNT) << 0 << int(LOG_DB_HDD_GOOD) << QByteArray();
+    }
+
+    // The recorder's faults reach the system log with their texts; only the
+    // first mount is logged.
+    void recorderFaultsAreLogged()
+    {
+        QFETCH(int, type);
+        QFETCH(int, ch);
+        QFETCH(int, code);
+        QFETCH(QByteArray, contents);
+        TDvrFixture fx;
+        CbEncNotify(&g_api, type, ch, 1, "buf 3");
+        CbEncNotify(&g_api, type, ch, 1, "buf 3"); // a second mount writes nothing
+        LogRecord last[2];
+        const int n = g_api.lastLogs(last, 2);
+        QCOMPARE(n, type == CBT_ENC_SD_MOUNT ? 1 : 2);
+        QCOMPARE(int(last[n - 1].code), code);
+        QCOMPARE(QByteArray(last[n - 1].contents), contents);
+        QCOMPARE(QByteArray(last[n - 1].user), QByteArray());
     }
 };
 

@@ -91,6 +91,55 @@ private slots:
         QCOMPARE(g_api.m_keySource, 1);
     }
 
+    void keyNames_data()
+    {
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("digit") << int(Qt::Key_7) << "7";
+        QTest::newRow("pause is shown as still") << int(Qt::Key_Pause) << "STILL";
+        QTest::newRow("lock or exit") << int(Qt::Key_F29) << "LOCK/EXIT";
+        QTest::newRow("eject") << int(Qt::Key_F32) << "Eject";
+        QTest::newRow("mode") << int(Qt::Key_Mode_switch) << "MODE";
+        QTest::newRow("panic has no label") << int(Qt::Key_F9) << "";
+        QTest::newRow("combined key has none") << int(Qt::Key_Pause + KEYMOD_ALT) << "";
+        QTest::newRow("other key") << int(Qt::Key_Q) << "";
+    }
+
+    // The label of a Qt key, as the board test shows which key came.
+    void keyNames()
+    {
+        QFETCH(int, qtKey);
+        QFETCH(QString, label);
+        QCOMPARE(TDVRAPI::keyName(qtKey), label);
+    }
+
+    void keyCodes_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<int>("code");
+        QTest::newRow("menu") << QByteArray("MENU") << 1.0 << int(KEY_MENU);
+        QTest::newRow("digit") << QByteArray("0") << 1.0 << int(KEY_0);
+        QTest::newRow("channel 20") << QByteArray("CH20") << 1.0 << int(KEY_CH20);
+        QTest::newRow("slow forwards") << QByteArray("SLOW") << 0.0 << int(KEY_SF);
+        QTest::newRow("slow backwards") << QByteArray("SLOW") << -2.0 << int(KEY_SB);
+        QTest::newRow("label only") << QByteArray("PB") << 1.0 << -1;
+        QTest::newRow("lower case") << QByteArray("menu") << 1.0 << -1;
+        QTest::newRow("unknown") << QByteArray("JOG") << 1.0 << -1;
+    }
+
+    // The device key of a key name, slow play the way the decoder plays.
+    void keyCodes()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(double, rate);
+        QFETCH(int, code);
+        g_api.m_rate = rate;
+        QCOMPARE(g_api.keyCodeOf(name.constData()), code);
+        QCOMPARE(g_api.keyCodeOf(nullptr), -1);
+        g_api.m_rate = 0.0;
+    }
+
     void events_data()
     {
         // playing, shuttle position, jog as key; control lines (";" between);

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 
 namespace {
 using Texts = QStringList;
@@ -116,6 +118,39 @@ private slots:
         QVERIFY(!j.fx.root.read("/backup/a.conf").isEmpty() && !j.fx.root.read("/backup/b.txt").isEmpty());
     }
 
+    // A job's texts go to the remote client that asked for the test while
+    // the client takes them on another thread: every text arrives, once.
+    void jobTextsReachARemoteTestWhole()
+    {
+        TDvrFixture fx;
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_LOG_EXPORT;
+        g_api.m_nTestNet = 1;
+        const int n = 200000;
+        std::atomic<bool> done{false};
+        QStringList taken;
+        std::thread client([&] {
+            QString m;
+            while (!done) {
+                if (g_api.takeTestResult(&m))
+                    taken << m;
+            }
+        });
+        for (int i = 0; i < n; ++i) {
+            const QString text = QString::number(i);
+            g_api.statusMsg(0, &text);
+        }
+        done = true;
+        client.join();
+        QString m;
+        while (g_api.takeTestResult(&m))
+            taken << m;
+        g_api.m_nTestNet = 0;
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_NONE;
+        QCOMPARE(taken.size(), n);
+        QCOMPARE(taken.first(), QStringLiteral("0"));
+        QCOMPARE(taken.last(), QString::number(n - 1));
+    }
+
     void firmware_data()
     {
         QTest::addColumn<QByteArray>("name");
@@ -158,7 +193,11 @@ private slots:
         QCOMPARE(j.status().at(j.status().size() - 2), "Upgrade|" + last);
         QCOMPARE(g_api.m_dvrTh->m_result, result);
         QCOMPARE(g_api.m_fUpgrade, result == 1 ? 1 : 0);
-        QCOMPARE(dalTestJournalFind("DalEncrStart()") >= 0, result != 1); // recording stays off only for the upgrade
+        // Recording stops before the image is taken, and stays off only for the upgrade.
+        const int stopped = dalTestJournalFind("DalEncrStop()");
+        QVERIFY(stopped >= 0);
+        QVERIFY(model == "-" || stopped < dalTestJournalFind("DalCheckValidFwr("));
+        QCOMPARE(dalTestJournalFind("DalEncrStart()") > stopped, result != 1);
         QCOMPARE(j.spy.at(j.spy.count() - 2).at(0).toInt() == SIG_UPGRADE_READY, result == 1);
         // The staged copy is checked, never the file on the medium.
         QCOMPARE(dalTestJournalFind("DalCheckValidFwr(\"/dvr/fwr.tmp\"") >= 0, model != "-");
@@ -176,12 +215,13 @@ private slots:
     {
         QTest::addColumn<int>("action");
         QTest::addColumn<QStringList>("removed");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("message"); // the "Hot Key" status; "*": the format's own
         QTest::addColumn<QByteArray>("call"); // a device call it makes
         QTest::newRow("board test") << 0 << QStringList{"/dvr/board_ok.txt"} << "config BoardTest" << QByteArray();
         QTest::newRow("configuration") << 1 << QStringList{"/dvr/SDR16.conf", "/dvr/config.tmp", "/dvr/panic-record"}
                                        << "delete Configuration File" << QByteArray();
         QTest::newRow("log") << 2 << QStringList{"/dvr/SYSTEM.log"} << "delete Log File" << QByteArray();
+        QTest::newRow("format every disk") << 3 << QStringList() << "*" << QByteArray("DalEncrFormatSd(-1,0)");
         QTest::newRow("output type") << 4 << QStringList() << "" << QByteArray("DalCmd(\"vga-type\",\"6\",128)");
         QTest::newRow("none") << -1 << QStringList() << "" << QByteArray();
     }
@@ -205,7 +245,14 @@ private slots:
         dalTestJournalClear();
         g_api.hotKeyAction(action, 1);
         QCOMPARE(j.fx.root.allFiles(), expected);
-        QCOMPARE(j.status(), message.isEmpty() ? Texts() : (Texts{"Hot Key|" + message, "end"}));
+        if (message == "*") {
+            // The format stops recording first and shows its own status.
+            QVERIFY(!j.status().isEmpty() && !j.status().first().startsWith("Hot Key|"));
+            QVERIFY(dalTestJournalFind("DalEncrStop()") >= 0);
+            QVERIFY(dalTestJournalFind("DalEncrStop()") < dalTestJournalFind(call));
+        } else {
+            QCOMPARE(j.status(), message.isEmpty() ? Texts() : (Texts{"Hot Key|" + message, "end"}));
+        }
         QCOMPARE(dalTestJournalCount() > 0 && dalTestJournalFind(call) >= 0, !call.isEmpty());
         TQuickOpt file(QStringLiteral("/dvr/quickOpt.conf"));
         file.load();

@@ -44,6 +44,7 @@ private slots:
         QTest::addColumn<int>("lines");         // -1: the page is refused
         QTest::addColumn<QByteArray>("first");  // text of the page's first line
         QTest::newRow("empty ring") << 0 << 12 << 0 << QVector<int>{0, 0, 12} << -1 << QByteArray();
+        QTest::newRow("partial, first page") << 24 << 12 << 0 << QVector<int>{24, 2, 12} << 12 << QByteArray("Log-In[u0]");
         QTest::newRow("partial, last page") << 24 << 12 << 1 << QVector<int>{24, 2, 12} << 12 << QByteArray("Log-In[u12]");
         QTest::newRow("partial, past the end") << 24 << 12 << 2 << QVector<int>{24, 2, 12} << -1 << QByteArray();
         QTest::newRow("short last page") << 25 << 12 << 2 << QVector<int>{25, 3, 12} << 1 << QByteArray("Log-In[u24]");
@@ -52,6 +53,7 @@ private slots:
         QTest::newRow("wrapped, last page") << 5010 << 99 << 47 << QVector<int>{4750, 48, 99} << 97 << QByteArray("Log-In[u4913]");
         QTest::newRow("zero per page") << 24 << 0 << 0 << QVector<int>{0, 0, 0} << -1 << QByteArray();
         QTest::newRow("100 per page") << 24 << 100 << 0 << QVector<int>{0, 0, 0} << -1 << QByteArray();
+        QTest::newRow("negative page") << 24 << 12 << -1 << QVector<int>{24, 2, 12} << -1 << QByteArray();
     }
 
     void paging()
@@ -114,6 +116,89 @@ private slots:
         QCOMPARE(kept.size(), int(TDVRAPI::LAST_LOGS));
     }
 
+    void emailLine_data()
+    {
+        QTest::addColumn<int>("on");
+        QTest::addColumn<int>("logClass");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("line"); // after the date and time; empty: no line
+        QTest::newRow("system start") << 1 << 1 << int(LOG_SYSTEM_START) << QByteArray(" System Start boot[admin]\")");
+        QTest::newRow("login names the user again") << 1 << 1 << int(LOG_LOGIN) << QByteArray(" Log-In boot[admin] admin\")");
+        QTest::newRow("e-mail off") << 0 << 1 << int(LOG_LOGIN) << QByteArray();
+        QTest::newRow("log class off") << 1 << 0 << int(LOG_LOGIN) << QByteArray();
+    }
+
+    // A log entry joins the next event e-mail when e-mail and its
+    // system-log class are on.
+    void emailLine()
+    {
+        QFETCH(int, on);
+        QFETCH(int, logClass);
+        QFETCH(int, code);
+        QFETCH(QByteArray, line);
+        TDvrFixture fx;
+        auto* mail = fx.live<PropNetemail>(IDX_PROP_NETEMAIL);
+        mail->on = uint8_t(on);
+        mail->evt[5][0] = uint8_t(logClass);
+        dalTestJournalClear();
+        g_api.writeLog(code, "admin", "boot");
+        char buf[512] = {};
+        const bool sent = dalTestJournalLine(0, buf, sizeof buf) == 0;
+        QCOMPARE(sent, !line.isEmpty());
+        if (sent) {
+            QVERIFY2(QByteArray(buf).startsWith("DalNeseAddEmailText(\"20"), buf);
+            QVERIFY2(QByteArray(buf).endsWith(line), buf);
+        }
+    }
+
+    void lastLoginOf_data()
+    {
+        QTest::addColumn<QByteArrayList>("logins"); // oldest first
+        QTest::addColumn<int>("account");
+        QTest::newRow("none") << QByteArrayList{} << 0;
+        QTest::newRow("third account") << QByteArrayList{"guest2"} << 2;
+        QTest::newRow("newest wins") << QByteArrayList{"guest2", "guest1"} << 1;
+        QTest::newRow("account removed") << QByteArrayList{"guest1", "gone"} << 0;
+    }
+
+    void lastLoginOf()
+    {
+        QFETCH(QByteArrayList, logins);
+        QFETCH(int, account);
+        TDvrFixture fx;
+        auto* users = fx.live<PropUser>(IDX_PROP_USER);
+        qstrncpy(users->user[1].id, "guest1", sizeof users->user[1].id);
+        qstrncpy(users->user[2].id, "guest2", sizeof users->user[2].id);
+        for (const QByteArray& who : logins) {
+            g_api.writeLog(LOG_LOGIN, who.constData(), nullptr);
+            g_api.writeLog(LOG_SETUP_START, "admin", nullptr);
+        }
+        QCOMPARE(g_api.lastLoginOf(), account);
+    }
+
+    // A start takes the log in RAM from the flash copy and the facade's
+    // state back to its start values.
+    void initStartsFromTheFlashCopy()
+    {
+        TDvrFixture fx;
+        g_api.writeLog(LOG_SYSTEM_START, nullptr, "first run");
+        g_api.flushLog();
+        QCOMPARE(fx.root.read("/dvr/SYSTEM.log"), fx.root.read("/tmp/SYSTEM.log"));
+        QVERIFY(fx.root.write("/tmp/SYSTEM.log", QByteArray())); // RAM is lost at a restart
+        g_api.setUserName("guest");
+        g_api.m_mode = 1;
+        g_api.m_popLayout = 4;
+        g_api.m_chOrder[19] = 0;
+        g_api.init();
+        QCOMPARE(g_api.m_log->count(), 1);
+        QCOMPARE(g_api.lastLogs(nullptr, 0), 0);
+        QCOMPARE(QByteArray(g_api.m_curUser), QByteArray("admin"));
+        QCOMPARE(g_api.m_mode, 0);
+        QCOMPARE(g_api.m_popLayout, -1);
+        for (int i = 0; i < TDVRAPI::CHANNELS; ++i)
+            QCOMPARE(g_api.m_chOrder[i], i);
+    }
+
     void flashCopyFollowsTheLastWrite()
     {
         TDvrFixture fx;
@@ -131,6 +216,23 @@ private slots:
         QTRY_COMPARE(fx.root.read("/dvr/SYSTEM.log"), fx.root.read("/tmp/SYSTEM.log"));
         QVERIFY(!fx.root.read("/dvr/SYSTEM.log").isEmpty());
         QVERIFY(!QFile::exists(fx.root.file("/dvr/SYSTEM.log.tmp")));
+    }
+
+    // Writes closer together than the wait (a flapping sensor) must not
+    // keep the log from flash: the copy comes while they go on.
+    void steadyWritesStillReachFlash()
+    {
+        TDvrFixture fx;
+        g_api.m_logTh->setDelay(50);
+        QElapsedTimer clock;
+        clock.start();
+        int written = 0;
+        while (g_api.m_logTh->copies() == 0 && clock.elapsed() < 3000) {
+            g_api.writeLog(LOG_VIDEO_LOSS, nullptr, QByteArray::number(written++).constData());
+            QThread::usleep(5000);
+        }
+        QVERIFY2(g_api.m_logTh->copies() > 0, qPrintable(QStringLiteral("%1 writes, no copy").arg(written)));
+        QVERIFY(!fx.root.read("/dvr/SYSTEM.log").isEmpty());
     }
 };
 

@@ -92,6 +92,7 @@ private slots:
         QTest::newRow("event recording ends continuous") << QVector<int>{5555, 3, 2, 0, CellOsd::CONT_REC, 0, 0};
         QTest::newRow("beyond the channels") << QVector<int>{3338, 16, 1, 0, S, -1, -1};
         QTest::newRow("beyond the tables") << QVector<int>{3339, 25, 1, 0, S, -1, -1};
+        QTest::newRow("negative channel") << QVector<int>{3339, -1, 1, 0, S, -1, -1};
     }
 
     void tileFlags()
@@ -119,6 +120,77 @@ private slots:
         const int flags[] = {-1, cell.contRec, cell.eventRec, cell.sensor, cell.motion, cell.textin, -1, -1, cell.videoLoss};
         QCOMPARE(flags[item], qMax(flag, 0));
         QCOMPARE(items[item].visible, visible);
+    }
+
+    // The first cell showing a channel that lost its video is repainted; a
+    // channel in no cell repaints nothing.
+    void videoLossRepaintsItsCell()
+    {
+        TDvrFixture fx;
+        g_api.m_vidwnd[0] = VidWnd{1, 3, 0, 0, 100, 50};
+        g_api.m_vidwnd[1] = VidWnd{1, 4, 100, 20, 100, 50};
+        g_api.m_vidwnd[2] = VidWnd{1, 4, 200, 0, 100, 50};
+        g_api.m_numvid = 3;
+        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        g_api.sl_fromDvr(SIG_VIN_VL, 4, 1, 0);
+        g_api.sl_fromDvr(SIG_VIN_VL, 7, 1, 0);
+        QCOMPARE(all(out), (Emitted{dvr(2241, (100 << 16) + 20, (100 << 16) + 50), dvr(3340, 4, 1), dvr(3340, 7, 1)}));
+    }
+
+    // Disk events leave as SIG_SD_INFO after the disk check; only the first
+    // mount runs the disk-alarm check, and a finished disk job restarts
+    // recording.
+    void diskEvents()
+    {
+        TDvrFixture fx;
+        auto* storage = fx.live<PropStorage>(IDX_PROP_STORAGE);
+        storage->alarm_type = 1; // the buzzer
+        storage->alarm[1] = 1;
+        DalTestDisk d;
+        QCOMPARE(dalTestGetDisk(1, &d), 0);
+        d.formatted = 0;
+        QCOMPARE(dalTestSetDisk(1, &d), 0);
+        dalTestJournalClear();
+        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        g_api.sl_fromDvr(CBT_ENC_SD_MOUNT, 1, 0, 0);
+        QCOMPARE(g_api.m_hddAlarmCheck, 0);
+        QCOMPARE(g_api.m_sdCheck.formatted[0], 1);
+        QCOMPARE(g_api.m_sdCheck.formatted[1], 0);
+        QVERIFY(dalTestJournalFind("DalIoRun") >= 0); // the alarm sounds
+        dalTestJournalClear();
+        g_api.sl_fromDvr(CBT_ENC_SD_MOUNT, 1, 0, 0);
+        QCOMPARE(dalTestJournalFind("DalIoRun"), -1); // not again
+        g_api.sl_fromDvr(CBT_ENC_SD_FSCK_END, 0, 0, 0);
+        QCOMPARE(all(out), (Emitted{dvr(9100, 1), dvr(9100, 1), dvr(9100)}));
+        const int checked = dalTestJournalFind("Db6CheckSd(ptr)");
+        QVERIFY(checked >= 0 && dalTestJournalFind("DalEncrStart()") > checked);
+    }
+
+    void checkCfg_data()
+    {
+        QTest::addColumn<int>("alarmDisk");
+        QTest::addColumn<int>("formattedDisk");
+        QTest::addColumn<int>("result");
+        QTest::newRow("no disk marked") << -1 << -1 << 0;
+        QTest::newRow("marked and formatted") << 3 << 3 << 0;
+        QTest::newRow("marked, not formatted") << 3 << 2 << 1;
+        QTest::newRow("last disk") << 15 << 0 << 1;
+    }
+
+    void checkCfg()
+    {
+        QFETCH(int, alarmDisk);
+        QFETCH(int, formattedDisk);
+        QFETCH(int, result);
+        TDvrFixture fx;
+        auto* storage = fx.live<PropStorage>(IDX_PROP_STORAGE);
+        std::memset(storage->alarm, 0, sizeof storage->alarm);
+        if (alarmDisk >= 0)
+            storage->alarm[alarmDisk] = 1;
+        std::memset(&g_api.m_sdCheck, 0, sizeof g_api.m_sdCheck);
+        if (formattedDisk >= 0)
+            g_api.m_sdCheck.formatted[formattedDisk] = 1;
+        QCOMPARE(g_api.checkCfg(), result);
     }
 
     void tickCountsPosOverlays_data()

@@ -224,6 +224,57 @@ private slots:
         QCOMPARE(info.fps, 25.0);
         QCOMPARE(dvrVinGetInfo(8, &info), -1);
     }
+
+    void smallOperations_data()
+    {
+        QTest::addColumn<QString>("op");
+        QTest::addColumn<int>("arg");
+        QTest::addColumn<QVariant>("result");
+        // A backup runs and the HD spot output's ratio is 1.5 throughout.
+        QTest::newRow("backup busy") << "isBackup" << 0 << QVariant(1);
+        QTest::newRow("alarm output 0 not held") << "isBackup" << 1 << QVariant(0);
+        QTest::newRow("other question") << "isBackup" << 2 << QVariant(0);
+        QTest::newRow("negative question") << "isBackup" << -1 << QVariant(0);
+        QTest::newRow("ratio of any resolution") << "getRatio" << 3 << QVariant(1.0);
+        QTest::newRow("ratio of a bad resolution") << "getRatio" << -7 << QVariant(1.0);
+        QTest::newRow("ratio scaling off") << "useRatio" << 0 << QVariant(0);
+        QTest::newRow("scaled, truncated") << "scaled" << 7 << QVariant(10);
+        QTest::newRow("live mode") << "isLiveMode" << 0 << QVariant(1);
+        QTest::newRow("playback mode") << "isLiveMode" << 1 << QVariant(0);
+        QTest::newRow("user name of 20 characters") << "setUserName" << 20 << QVariant("abcdefghijklmno");
+        QTest::newRow("short user name") << "setUserName" << 3 << QVariant("abc");
+        QTest::newRow("no user name") << "setUserName" << -1 << QVariant("");
+    }
+
+    void smallOperations()
+    {
+        QFETCH(QString, op);
+        QFETCH(int, arg);
+        QFETCH(QVariant, result);
+        g_api.m_backupBusy = 1;
+        g_api.m_ratioHd = 1.5;
+        QVariant got;
+        if (op == "isBackup")
+            got = g_api.isBackup(arg);
+        else if (op == "getRatio")
+            got = g_api.getRatio(arg);
+        else if (op == "useRatio")
+            got = g_api.useRatio();
+        else if (op == "scaled")
+            got = g_api.scaled(arg);
+        else if (op == "isLiveMode") {
+            g_api.m_mode = arg;
+            got = g_api.isLiveMode();
+        } else if (op == "setUserName") {
+            std::memset(g_api.m_curUser, 'x', sizeof g_api.m_curUser);
+            g_api.setUserName(arg < 0 ? nullptr : QByteArray("abcdefghijklmnopqrst").left(arg).constData());
+            got = QString::fromLatin1(g_api.m_curUser);
+        }
+        g_api.m_backupBusy = 0;
+        g_api.m_ratioHd = 1.0;
+        g_api.m_mode = 0;
+        QCOMPARE(got, result);
+    }
 };
 
 QTEST_GUILESS_MAIN(TDvrApiTest)
