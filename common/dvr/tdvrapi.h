@@ -859,8 +859,10 @@ private:
     // The playback and search state of a fresh start (init).
     void initPlayback();
     void setPlayText(int ch, const QString& text);
-    // The text-in overlays of every channel switched off.
+    // The text-in overlays of every channel switched off and cleared.
     void clearPlayOverlays();
+    // The cell titles of the search screen by search mode.
+    void drawPlayTitles();
     // Repaint of the whole OSD area.
     void repaintOsd();
     void decText(int type, const DecInfo* rec);
