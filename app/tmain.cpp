@@ -8,6 +8,7 @@
 #include "talarmctrlwnd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
+#include "tinfo.h"
 #include "tlogin.h"
 #include "tmsgwnd.h"
 #include "tres.h"
@@ -65,6 +66,8 @@ TMain::TMain(QWidget* parent, int id, const QSize& size) : TDefWnd(parent, id, s
     init(0);
     qCDebug(lcApp, "'== TMain::TMain 2 ==");
 
+    if (auto* bar = static_cast<TInfo*>(m_wnd[ID_WND_INFO]))
+        bar->setLock(1); // nobody is logged in yet
     setBackgroundRole(QPalette::NoRole);
     m_zoomRatio = 1.0;
     m_zoomRect = QRect(0, 0, -1, -1);
@@ -132,6 +135,12 @@ void TMain::createWnd()
     // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
     // bar, PTZ, zoom, login) take the main window as parent; the shared
     // pop-ups below have none.
+    auto* info = new TInfo(this, ID_WND_INFO, sizeOf(25));
+    info->init(0);
+    place(info, (W - info->width()) / 2, H - info->height() - 16);
+    m_wnd[ID_WND_INFO] = info;
+    done("info");
+
     auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
     login->init(0);
     centre(login);
