@@ -11,6 +11,8 @@
 #include "tsplitth.h"
 #include "tstatuswnd.h"
 
+#include <QMenu>
+
 #include <QSettings>
 
 namespace {
@@ -103,6 +105,11 @@ private slots:
         QTest::newRow("twice shown and hidden") << "MmMm" << false << false;
         QTest::newRow("overlap kept by the other") << "MSm" << true << false;
         QTest::newRow("overlap, both gone") << "MSms" << false << false;
+        // "P"/"p" opens/closes the command menu centred on the message box's
+        // place (narrower than the box: its corner stays out).
+        QTest::newRow("menu open") << "P" << true << false;
+        QTest::newRow("menu opened and closed twice") << "PpPp" << false << false;
+        QTest::newRow("menu closed, box kept") << "MPp" << true << true;
     }
     void regions()
     {
@@ -112,6 +119,22 @@ private slots:
         DalTestDisplay d;
         dalTestDisplayGet(&d);
         for (QChar c : steps) {
+            if (c.toLower() == 'p') {
+                // The menu reports its area a moment after it opened.
+                QSignalSpy spy(rig.w, &TDefWnd::sg_showed);
+                if (c.isUpper()) {
+                    rig.w->createMenu();
+                    const QSize hint = rig.w->m_menu->sizeHint();
+                    QVERIFY(hint.width() < g_msgWnd->width() - 4);
+                    const QPoint at = g_msgWnd->geometry().center() - QPoint(hint.width() / 2, hint.height() / 2);
+                    rig.w->m_menu->popup(rig.w->mapToGlobal(at));
+                } else {
+                    rig.w->m_menu->hide();
+                }
+                QVERIFY(spy.count() == 1 || spy.wait(2000));
+                QCOMPARE(spy.last().at(0).toInt(), 17);
+                continue;
+            }
             TDefWnd* wnd = c.toLower() == 'm' ? static_cast<TDefWnd*>(g_msgWnd) : g_statusWnd;
             QSignalSpy spy(wnd, &TDefWnd::sg_showed);
             c.isUpper() ? wnd->show() : wnd->hideWnd();
