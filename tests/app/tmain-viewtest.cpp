@@ -215,6 +215,54 @@ private slots:
         QCOMPARE(rig.w->m_zoomRatio, 1.0);
     }
 
+    // The right button opens the command menu over the bare live view only:
+    // not while the guard after Setup, Search or Backup holds (until its
+    // timer ends it), not over an open window, and not while it only ends a
+    // digital zoom.
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("bare live view") << "" << true;
+        QTest::newRow("guard held") << "guard" << false;
+        QTest::newRow("guard ended by its timer") << "guard timeout" << true;
+        QTest::newRow("a window open") << "window" << false;
+        QTest::newRow("information bar only") << "bar" << true;
+        QTest::newRow("zoomed: the zoom ends") << "zoom" << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, opens);
+        Rig rig;
+        rig.settle();
+        if (state.contains("guard"))
+            rig.w->m_skipPopup = 1;
+        if (state.contains("timeout"))
+            rig.w->sl_timeoutPopup();
+        if (state == "window")
+            g_msgWnd->show();
+        if (state == "bar")
+            rig.w->showInfo(1, 1);
+        if (state == "zoom")
+            rig.w->m_zoomRatio = 2.0;
+        // Closes the menu once it runs (it runs modally), noting that it ran.
+        bool ran = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                ran = true;
+                popup->close();
+            }
+        });
+        poll.start(10);
+        rig.mouse(QEvent::MouseButtonPress, QPoint(300, 300), Qt::RightButton, Qt::RightButton);
+        poll.stop();
+        QCOMPARE(ran, opens);
+        QCOMPARE(rig.w->m_zoomRatio, 1.0);
+        g_msgWnd->hide();
+    }
+
     // Double click: a tile to its camera alone and back to the page it came
     // from, also after a swapped order.
     void doubleClick()
