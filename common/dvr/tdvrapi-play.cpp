@@ -442,10 +442,9 @@ int TDVRAPI::runDecInfo(int type, const DecInfo* rec)
             m_dec.time = rec->time;
             notifyRecord(SIG_DEC_INFO_TIME, 0, 0, &m_dec, int(sizeof m_dec));
         }
-        // The cells of the panorama layout (numLayoutCam of the layout area
-        // counts them; until then the cells the layout reported).
+        // Each cell of the panorama layout.
         if (m_searchMode == 4)
-            cellTimes(rec, m_numvid, true);
+            cellTimes(rec, numLayoutCam(m_layout), true);
         return 0;
     default:
         if (type >= CBT_DEC_INFO_CH && type < CBT_DEC_TEXTIN_CH + DAL_MAX_CH)

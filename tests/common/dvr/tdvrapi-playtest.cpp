@@ -301,6 +301,45 @@ private slots:
         QCOMPARE(qstrlen(g_api.m_dec.entry[31].text), uint(sizeof rec->entry[31].text - 1));
     }
 
+    // The per-cell clocks of the thumbnail and panorama searches: the cells
+    // whose frame time moved get "YYYY/MM/DD hh:mm:ss" (empty without a
+    // picture); thumbnails repaint once, the panorama once per cell of its
+    // layout.
+    void cellClocks_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QList<int>>("repaints"); // val1 of each SIG_DEC_CHALL
+        QTest::addColumn<QString>("cell1");
+        QTest::newRow("thumbnails") << 3 << 2 << QList<int>{-1} << "2026/03/05 10:00:07";
+        QTest::newRow("panorama, quad") << 4 << 2 << QList<int>{0, 1, 2, 3} << "2026/03/05 10:00:07";
+        QTest::newRow("panorama, one cell") << 4 << 1 << QList<int>{0} << "";
+        QTest::newRow("time search: no cell clocks") << 0 << 2 << QList<int>{} << "";
+    }
+    void cellClocks()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, layout);
+        QFETCH(QList<int>, repaints);
+        QFETCH(QString, cell1);
+        TLiveFixture fx("16");
+        g_api.m_searchMode = mode;
+        g_api.m_thumbNum = 2;
+        g_api.m_layout = layout;
+        DecInfo* rec = record(0, 0, 0, 0, 0);
+        for (int k = 0; k < 6; ++k)
+            rec->entry[k] = DecChannel{k == 2 ? 0 : 704, 480, 2, 0, 30.0, 2026, 3, 5, 0, 36000.0 + k * 7, {}};
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TIME, rec), 0);
+        QList<int> seen;
+        for (const QVariantList& n : spy)
+            if (n.at(0).toInt() == SIG_DEC_CHALL)
+                seen << n.at(1).toInt();
+        QCOMPARE(seen, repaints);
+        QCOMPARE(g_api.playText(1), cell1);
+        QCOMPARE(g_api.playText(2), QString()); // no picture: no clock
+    }
+
     // What the playback screen shows lands in the cells' images: the
     // titles by search mode, the decoder's cell texts and the text-in lines.
     void playbackTextsAreDrawn_data()
