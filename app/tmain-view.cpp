@@ -129,6 +129,7 @@ void TMain::sl_showInfo()
     if (numVisibleWnd() == 0) {
         if (!isInfoVisible())
             showInfo(1, 0);
+        g_api.m_wndOpen = 0;
     } else if (isInfoVisible()) {
         showInfo(0, 0);
     }
@@ -290,7 +291,7 @@ void TMain::mousePressEvent(QMouseEvent* e)
         if (numVisibleWnd() == 0 && m_skipPopup)
             qCDebug(lcApp, "m_skipPopup:%d mousePressEvent", m_skipPopup);
         else if (numVisibleWnd() == 0)
-            popupMenu(at);
+            popupMenu(at); // sets the facade's menu-open flag
         return;
     }
 

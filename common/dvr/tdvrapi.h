@@ -126,6 +126,9 @@ public:
     int m_panic = 0;
     int m_frozen = 0;
     int m_deint = 0;
+    // The command menu or a window it opened is over the live view; the
+    // main window clears it when the last window closes.
+    int m_wndOpen = 0;
 
     // POS text overlays and the tiles' OSD.
     int m_nPosDur[CHANNELS] = {};

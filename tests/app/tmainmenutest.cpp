@@ -227,6 +227,40 @@ private slots:
         QCOMPARE(Rig::lastLog(), id + ":2001");
     }
 
+    // The facade's menu-open flag: set by the menu and by the commands that
+    // open a window over the live view, cleared once no window is left.
+    void windowOpenFlag_data()
+    {
+        QTest::addColumn<QString>("command"); // "menu": the Menu key, closed with Escape
+        QTest::addColumn<int>("flag");
+        QTest::newRow("menu key") << "menu" << 1;
+        QTest::newRow("system information") << "System Information" << 1;
+        QTest::newRow("alarm control") << "Alarm Control" << 1;
+        QTest::newRow("log in while logged in") << "Log In" << 1;
+        QTest::newRow("sequence opens nothing") << "Sequence" << 0;
+        QTest::newRow("OSD opens nothing") << "OSD" << 0;
+    }
+    void windowOpenFlag()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, flag);
+        Rig rig;
+        rig.w->m_loggedIn = 1;
+        QCOMPARE(g_api.m_wndOpen, 0);
+        if (command == "menu") {
+            onPopup("menu-flag.png", {Qt::Key_Escape});
+            rig.w->openMenu();
+        } else {
+            rig.w->runMenu(command);
+        }
+        QCOMPARE(g_api.m_wndOpen, flag);
+        // The windows close; the tick's delayed show of the bar clears it.
+        for (int id : {ID_WND_SYSINFO, ID_WND_ALARMCTRL})
+            rig.w->wnd(id)->hideWnd();
+        rig.w->sl_showInfo();
+        QCOMPARE(g_api.m_wndOpen, 0);
+    }
+
     // The file chooser asks the main window for its listing and pages: the
     // names of the stick's folder that match, as many a page as asked
     // (nothing outside 1..100), and the chosen name back through its signal,
