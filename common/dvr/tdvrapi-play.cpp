@@ -3,6 +3,7 @@
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
+#include "tosdhooks.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -345,7 +346,8 @@ void TDVRAPI::clearPlayOverlays()
 
 void TDVRAPI::repaintOsd()
 {
-    const QSize screen = voutInfo(1);
+    // The whole OSD area, as the resources size it.
+    const QSize screen = osdSize(16);
     notify(SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height());
     QCoreApplication::processEvents();
 }

@@ -372,12 +372,16 @@ private slots:
         g_api.m_searchCh = 1;
         g_api.m_searchMode = searchMode;
         fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->pos = 0;
+        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
         if (screen == 1) {
             g_api.setMode(1);
         } else {
             g_api.setMode(1);
             g_api.setMode(0);
         }
+        // The switch ends with a repaint of the whole OSD area.
+        QVERIFY(!notes.isEmpty());
+        QCOMPARE(notes.last().mid(0, 3), QVariantList({SIG_OSD_POS_UPDATE, 0, (800 << 16) + 600}));
         // The title of channel 2 is exactly what drawing titleOf's name gives.
         QImage expected(g_api.m_titleImg[2].size(), g_api.m_titleImg[2].format());
         g_api.drawOsdText(2, titleOf < 0 ? QString() : QString::fromUtf8(cam->data[titleOf].name), &expected, 0, 0);
