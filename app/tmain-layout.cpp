@@ -3,6 +3,7 @@
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
+#include "tinfo.h"
 #include "tsplitth.h"
 
 #include <QLoggingCategory>
@@ -78,12 +79,16 @@ void TMain::seqLayout(int)
     m_seqOn = 1;
     const int seqdur = display()->seqdur;
     m_nMainSeqDur = int(g_cfg->getvaluefromindex(IDX_DATA_DWELL, seqdur));
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setSequence(1);
     qCDebug(lcApp, "seqLayout.. m_nMainSeqDur:%d seqdur:%d", m_nMainSeqDur, seqdur);
 }
 
 void TMain::stopSequence()
 {
     m_seqOn = 0;
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setSequence(0);
 }
 
 void TMain::tickSequence()
@@ -129,6 +134,8 @@ void TMain::selAudio(int ch)
         return;
     m_audioCh = ch;
     g_api.setAout(ch);
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setAudio(ch);
 }
 
 void TMain::audioOff()
@@ -156,6 +163,8 @@ void TMain::selAudioByLayout(int live, int fromConfig)
         a = -1;
     m_audioCh = a;
     g_api.setAout(a);
+    if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
+        bar->setAudio(a);
 }
 
 void TMain::shutdownLater()

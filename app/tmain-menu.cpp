@@ -131,6 +131,7 @@ void TMain::openMenu()
         return;
     showInfo(0, 0);
     createMenu();
+    g_api.m_wndOpen = 1;
     qCDebug(lcApp, "===========keyEvent() : start ============");
     QAction* chosen = m_menu->exec(mapToGlobal(QPoint(32, 32)));
     qCDebug(lcApp, "=========== keyEvent() : end :%p ============", static_cast<void*>(chosen));
@@ -144,6 +145,7 @@ void TMain::popupMenu(const QPoint& cursor)
         return;
     showInfo(0, 0);
     createMenu();
+    g_api.m_wndOpen = 1;
     const QSize screen = g_res ? g_res->getSize(16) : size();
     const QSize hint = m_menu->sizeHint();
     int x = cursor.x() / 2 * 2;
@@ -193,6 +195,7 @@ void TMain::runMenu(const QString& label, int arg)
     } commands[] = {
         {T_SNAPSHOT, &TMain::cmdSnapshot}, {T_FREEZE, &TMain::cmdFreeze},     {T_REPLAY, &TMain::cmdInstantReplay},
         {T_SEQUENCE, &TMain::cmdSequence}, {T_OSD, &TMain::cmdOsd},           {T_LOCK, &TMain::cmdLock},
+        {T_LOGIN, &TMain::cmdLogin},
         {T_SYSINFO, &TMain::cmdSysInfo},   {T_ALARM_CTRL, &TMain::cmdAlarmCtrl}, {T_SHUTDOWN, &TMain::cmdShutdown},
         {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
         {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
@@ -283,13 +286,22 @@ void TMain::cmdLock(int)
     logOut(LOG_LOGOUT);
 }
 
+void TMain::cmdLogin(int)
+{
+    // Reached only while a user is logged in (the gate catches it
+    // otherwise): nothing opens.
+    g_api.m_wndOpen = 1;
+}
+
 void TMain::cmdSysInfo(int)
 {
     openWnd(ID_WND_SYSINFO, false);
+    g_api.m_wndOpen = 1;
 }
 
 void TMain::cmdAlarmCtrl(int)
 {
+    g_api.m_wndOpen = 1;
     openWnd(ID_WND_ALARMCTRL, true);
 }
 

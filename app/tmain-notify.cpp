@@ -396,7 +396,8 @@ void TMain::diskErrors(int code, int mask)
 
 void TMain::runShuttle(int src, int pos)
 {
-    const bool playing = g_api.isPlay() && !(src == 1 && g_api.m_jogAsKey);
+    // While the menu or a window it opened is up, the ring drives them.
+    const bool playing = g_api.isPlay() && !(src == 1 && g_api.m_wndOpen);
     const bool ptz = shown(ID_WND_PTZ);
     if (ptz || !playing) {
         // Turned past 2 the ring holds the select key down, turned back to

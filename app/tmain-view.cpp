@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMouseEvent>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
@@ -24,7 +25,9 @@ enum {
     ZoomBoxMin = 31,      // a zoom box this wide or tall zooms
     DblClickQuiet = 500,  // ms after a double click in which a release is ignored
     LayoutWait = 500,
-    OemHddAlarm = 5
+    OemHddAlarm = 5,
+    MenuRegion = 17,
+    SetupMenuRegion = 18
 };
 
 int oemId()
@@ -60,15 +63,22 @@ QRegion TMain::coveredRegion() const
 
 void TMain::sl_showed(int id, int shown, QRegion region)
 {
-    if (id < 0 || id >= WND_SLOTS || id == ID_WND_MAIN || !m_wnd[id])
+    if (id < 0 || id >= WND_SLOTS || id == ID_WND_MAIN)
         return;
-    const QRegion r = region.translated(m_wnd[id]->mapToGlobal(QPoint(0, 0)) - mapToGlobal(QPoint(0, 0)));
+    // Ids 17 and 18 are the command menu and its "Setup" submenu, which cut
+    // their area out of the video like every window.
+    QWidget* owner = id == MenuRegion ? static_cast<QWidget*>(m_menu)
+                     : id == SetupMenuRegion ? static_cast<QWidget*>(m_setupMenu)
+                                             : m_wnd[id];
+    if (!owner)
+        return;
+    const QRegion r = region.translated(owner->mapToGlobal(QPoint(0, 0)) - mapToGlobal(QPoint(0, 0)));
     const QRegion before = coveredRegion();
     // The PTZ and zoom windows never hold a region: the video stays
     // see-through under them.
     if (!shown || id == ID_WND_PTZ || id == ID_WND_ZOOM)
         m_regions[id] -= r;
-    else if (m_wnd[id]->isVisible())
+    else if (owner->isVisible())
         m_regions[id] += r;
     const QRegion after = coveredRegion();
 
@@ -119,6 +129,7 @@ void TMain::sl_showInfo()
     if (numVisibleWnd() == 0) {
         if (!isInfoVisible())
             showInfo(1, 0);
+        g_api.m_wndOpen = 0;
     } else if (isInfoVisible()) {
         showInfo(0, 0);
     }
@@ -280,7 +291,7 @@ void TMain::mousePressEvent(QMouseEvent* e)
         if (numVisibleWnd() == 0 && m_skipPopup)
             qCDebug(lcApp, "m_skipPopup:%d mousePressEvent", m_skipPopup);
         else if (numVisibleWnd() == 0)
-            popupMenu(at);
+            popupMenu(at); // sets the facade's menu-open flag
         return;
     }
 

@@ -376,6 +376,7 @@ private:
     void cmdSequence(int arg);
     void cmdOsd(int arg);
     void cmdLock(int arg);
+    void cmdLogin(int arg);
     void cmdSysInfo(int arg);
     void cmdAlarmCtrl(int arg);
     void cmdShutdown(int arg);

@@ -3,11 +3,13 @@
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
+#include "tosdhooks.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMutexLocker>
 #include <QTime>
+#include <algorithm>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -51,6 +53,17 @@ QChar qualityLetter(int quality)
     case 2: return QLatin1Char('H');
     default: return QLatin1Char('S');
     }
+}
+
+// A camera's name from the live camera section (UTF-8, not necessarily
+// terminated); empty without a configuration or for a channel beyond it.
+QString cameraName(int ch)
+{
+    if (!g_cfg || ch < 0 || ch >= PROP_MAX_CH)
+        return QString();
+    const auto* cam = static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1));
+    const char* name = cam->data[ch].name;
+    return QString::fromUtf8(name, int(strnlen(name, sizeof cam->data[ch].name)));
 }
 
 // "YYYY/MM/DD hh:mm:ss" of a cell's frame; empty for a cell without picture.
@@ -212,7 +225,7 @@ int TDVRAPI::decPos(int secOfDay)
             continue;
         TxtinArea& a = m_txtin[ch];
         const bool shown = a.on;
-        // The OSD area clears the channel's text area here (clearTxtin).
+        clearTxtin(ch, &m_txtinImg);
         a.on = 0;
         m_posText[ch].clear();
         m_nPosDur[ch] = 0;
@@ -248,33 +261,59 @@ void TDVRAPI::setMode(int f)
     if (m_mode == f && f == 1)
         return; // entering search twice does nothing
     qCDebug(lcApi, "======= TDVRAPI::setMode f:%d m_searchMode:%d ==============", f, m_searchMode);
+    const int count = channelCount();
     if (m_mode != 0) {
         // Leaving playback: the cells' second texts go.
-        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
-            setPlayText(ch, QString());
+        for (int ch = 0; ch < count; ++ch)
+            if (!m_playImg[ch].isNull())
+                m_playImg[ch].fill(0xff000000);
     }
     m_layoutReady = 0;
-    // The OSD area hides the cell OSD here (showOsd(0, 0)).
+    showOsd(0, 0);
     m_mode = f;
     DalVoutSetLive(f == 0 ? 1 : 0);
-    // The layout area re-applies the layout here: dispLayout(6, 0) when
-    // entering search on a device without 20 channels in layout 7 or 8,
-    // else dispLayout(m_layout, -1).
+    // Search on a unit without 20 channels shows no 7- or 8-cell layout.
+    if (f == 1 && count != 20 && (m_layout == 7 || m_layout == 8))
+        dispLayout(6, 0);
+    else
+        dispLayout(m_layout, -1);
     clearPlayOverlays();
     if (f == 0) {
         m_searchMode = 0;
-        // The OSD and layout areas draw the camera titles and the cell
-        // layout here (drawOsdText, layoutInfo, the spot chain on OEM 5).
+        for (int ch = 0; ch < count; ++ch)
+            drawOsdText(ch, cameraName(ch), &m_titleImg[ch], 0, 0);
+        layoutInfo();
+        if (isOem5()) {
+            int32_t chain[DAL_MAX_CH];
+            std::fill(chain, chain + DAL_MAX_CH, -1);
+            makeChain(m_layout, m_sw, chain);
+            DalVoutSetLayout(2, m_layout, chain);
+        }
     } else {
-        // Titles by search mode and layoutInfo: OSD and layout areas.
+        drawPlayTitles();
         for (int ch = 0; ch < DAL_MAX_CH; ++ch)
             setPlayText(ch, QString());
+        layoutInfo();
     }
     m_modeReady = 1;
     m_layoutReady = 1;
     m_frozen = 0;
-    // The OSD area shows the cell OSD again here (showOsd(m_sowOsdOn, 0)).
+    showOsd(m_sowOsdOn, 0);
     repaintOsd();
+}
+
+void TDVRAPI::drawPlayTitles()
+{
+    // Thumbnails carry no title; the panorama's cells all show its camera.
+    const int count = channelCount();
+    for (int ch = 0; ch < count; ++ch) {
+        QString title;
+        if (m_searchMode == 4)
+            title = cameraName(m_searchCh);
+        else if (m_searchMode != 3)
+            title = cameraName(ch);
+        drawOsdText(ch, title, &m_titleImg[ch], 0, 0);
+    }
 }
 
 void TDVRAPI::resetPlayMode()
@@ -283,8 +322,12 @@ void TDVRAPI::resetPlayMode()
     for (int ch = 0; ch < DAL_MAX_CH; ++ch)
         setPlayText(ch, QString());
     clearPlayOverlays();
-    // The OSD area draws the titles here: camera m_searchCh's name in every
-    // cell in the Thumbnail and Panorama modes, each camera's own otherwise.
+    // Thumbnail and panorama cells are all the one camera's.
+    const int count = channelCount();
+    for (int ch = 0; ch < count; ++ch) {
+        const bool one = m_searchMode == 3 || m_searchMode == 4;
+        drawOsdText(ch, cameraName(one ? m_searchCh : ch), &m_titleImg[ch], 0, 0);
+    }
     repaintOsd();
 }
 
@@ -293,7 +336,7 @@ void TDVRAPI::clearPlayOverlays()
     const int n = channelCount();
     QMutexLocker lock(&m_posMutex);
     for (int ch = 0; ch < n; ++ch) {
-        // The OSD area clears the channel's text area here (clearTxtin).
+        clearTxtin(ch, &m_txtinImg);
         if (m_txtin[ch].on) {
             m_txtin[ch].on = 0;
             m_posText[ch].clear();
@@ -303,7 +346,8 @@ void TDVRAPI::clearPlayOverlays()
 
 void TDVRAPI::repaintOsd()
 {
-    const QSize screen = voutInfo(1);
+    // The whole OSD area, as the resources size it.
+    const QSize screen = osdSize(16);
     notify(SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height());
     QCoreApplication::processEvents();
 }
@@ -328,10 +372,12 @@ void TDVRAPI::setPlayText(int ch, const QString& text)
 {
     if (ch < 0 || ch >= DAL_MAX_CH)
         return;
-    QMutexLocker lock(&m_playTextMutex);
-    m_playText[ch] = text;
-    // The OSD area draws it into the cell's second-text image here
-    // (drawOsdText2).
+    {
+        QMutexLocker lock(&m_playTextMutex);
+        m_playText[ch] = text;
+    }
+    // The cell's second-text image shows it.
+    drawOsdText2(ch, text.toUtf8().constData());
 }
 
 QString TDVRAPI::playText(int ch) const
@@ -398,10 +444,9 @@ int TDVRAPI::runDecInfo(int type, const DecInfo* rec)
             m_dec.time = rec->time;
             notifyRecord(SIG_DEC_INFO_TIME, 0, 0, &m_dec, int(sizeof m_dec));
         }
-        // The cells of the panorama layout (numLayoutCam of the layout area
-        // counts them; until then the cells the layout reported).
+        // Each cell of the panorama layout.
         if (m_searchMode == 4)
-            cellTimes(rec, m_numvid, true);
+            cellTimes(rec, numLayoutCam(m_layout), true);
         return 0;
     default:
         if (type >= CBT_DEC_INFO_CH && type < CBT_DEC_TEXTIN_CH + DAL_MAX_CH)
@@ -473,9 +518,9 @@ void TDVRAPI::decText(int type, const DecInfo* rec)
     const TxtinArea before = area;
     if (!text.isEmpty()) {
         area.on = 1;
-        // The OSD area places the text area in the cell and draws the line
-        // into it here (placeTxtin, drawTxtin), updating the drawn rectangle.
+        placeTxtin(c);
         qCDebug(lcApi, "CBT_DEC_TEXTIN_CH.. on:%d ", 1);
+        drawTxtin(c, line, &m_txtinImg);
         m_posText[c] = text;
         // A line seen during playback stays twice the overlay time.
         m_nPosDur[c] = 2 * dur;

@@ -65,7 +65,7 @@ void TDVRAPI::init()
     m_mode = 0;
     m_sendTo = nullptr;
     m_wdtOn = 1;
-    m_play = m_dbf = m_searchMode = m_extDbOpen = m_frozen = m_panic = 0;
+    m_play = m_dbf = m_searchMode = m_extDbOpen = m_frozen = m_panic = m_wndOpen = 0;
     m_fUpgrade = m_nTest = m_nTestNet = m_backupBusy = m_osdLock = m_numvid = 0;
     m_applying = 0;
     m_testResults.clear();

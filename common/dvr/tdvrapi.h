@@ -126,6 +126,9 @@ public:
     int m_panic = 0;
     int m_frozen = 0;
     int m_deint = 0;
+    // The command menu or a window it opened is over the live view; the
+    // main window clears it when the last window closes.
+    int m_wndOpen = 0;
 
     // POS text overlays and the tiles' OSD.
     int m_nPosDur[CHANNELS] = {};
@@ -890,8 +893,10 @@ private:
     // The playback and search state of a fresh start (init).
     void initPlayback();
     void setPlayText(int ch, const QString& text);
-    // The text-in overlays of every channel switched off.
+    // The text-in overlays of every channel switched off and cleared.
     void clearPlayOverlays();
+    // The cell titles of the search screen by search mode.
+    void drawPlayTitles();
     // Repaint of the whole OSD area.
     void repaintOsd();
     void decText(int type, const DecInfo* rec);

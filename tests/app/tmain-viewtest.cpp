@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include "tstatuswnd.h"
 
+#include <QMenu>
+
 #include <QSettings>
 
 namespace {
@@ -117,6 +119,11 @@ private slots:
         QTest::newRow("twice shown and hidden") << "MmMm" << false << false;
         QTest::newRow("overlap kept by the other") << "MSm" << true << false;
         QTest::newRow("overlap, both gone") << "MSms" << false << false;
+        // "P"/"p" opens/closes the command menu centred on the message box's
+        // place (narrower than the box: its corner stays out).
+        QTest::newRow("menu open") << "P" << true << false;
+        QTest::newRow("menu opened and closed twice") << "PpPp" << false << false;
+        QTest::newRow("menu closed, box kept") << "MPp" << true << true;
     }
     void regions()
     {
@@ -126,6 +133,22 @@ private slots:
         DalTestDisplay d;
         dalTestDisplayGet(&d);
         for (QChar c : steps) {
+            if (c.toLower() == 'p') {
+                // The menu reports its area a moment after it opened.
+                QSignalSpy spy(rig.w, &TDefWnd::sg_showed);
+                if (c.isUpper()) {
+                    rig.w->createMenu();
+                    const QSize hint = rig.w->m_menu->sizeHint();
+                    QVERIFY(hint.width() < g_msgWnd->width() - 4);
+                    const QPoint at = g_msgWnd->geometry().center() - QPoint(hint.width() / 2, hint.height() / 2);
+                    rig.w->m_menu->popup(rig.w->mapToGlobal(at));
+                } else {
+                    rig.w->m_menu->hide();
+                }
+                QVERIFY(spy.count() == 1 || spy.wait(2000));
+                QCOMPARE(spy.last().at(0).toInt(), 17);
+                continue;
+            }
             TDefWnd* wnd = c.toLower() == 'm' ? static_cast<TDefWnd*>(g_msgWnd) : g_statusWnd;
             QSignalSpy spy(wnd, &TDefWnd::sg_showed);
             c.isUpper() ? wnd->show() : wnd->hideWnd();
@@ -204,6 +227,54 @@ private slots:
             return; // without a zoom the right button opens the command menu
         rig.mouse(QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
         QCOMPARE(rig.w->m_zoomRatio, 1.0);
+    }
+
+    // The right button opens the command menu over the bare live view only:
+    // not while the guard after Setup, Search or Backup holds (until its
+    // timer ends it), not over an open window, and not while it only ends a
+    // digital zoom.
+    void rightClickMenu_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("bare live view") << "" << true;
+        QTest::newRow("guard held") << "guard" << false;
+        QTest::newRow("guard ended by its timer") << "guard timeout" << true;
+        QTest::newRow("a window open") << "window" << false;
+        QTest::newRow("information bar only") << "bar" << true;
+        QTest::newRow("zoomed: the zoom ends") << "zoom" << false;
+    }
+    void rightClickMenu()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, opens);
+        Rig rig;
+        rig.settle();
+        if (state.contains("guard"))
+            rig.w->m_skipPopup = 1;
+        if (state.contains("timeout"))
+            rig.w->sl_timeoutPopup();
+        if (state == "window")
+            g_msgWnd->show();
+        if (state == "bar")
+            rig.w->showInfo(1, 1);
+        if (state == "zoom")
+            rig.w->m_zoomRatio = 2.0;
+        // Closes the menu once it runs (it runs modally), noting that it ran.
+        bool ran = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                ran = true;
+                popup->close();
+            }
+        });
+        poll.start(10);
+        rig.mouse(QEvent::MouseButtonPress, QPoint(300, 300), Qt::RightButton, Qt::RightButton);
+        poll.stop();
+        QCOMPARE(ran, opens);
+        QCOMPARE(rig.w->m_zoomRatio, 1.0);
+        g_msgWnd->hide();
     }
 
     // Double click: a tile to its camera alone and back to the page it came

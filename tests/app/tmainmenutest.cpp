@@ -4,6 +4,7 @@
 #include "../ui/base/vkeytestenv.h"
 #include "talarmctrlwnd.h"
 #include "tbutton.h"
+#include "tfilewnd.h"
 #include "tlogin.h"
 #include "tmain.h"
 #include "tmsgwnd.h"
@@ -224,6 +225,94 @@ private slots:
         rig.w->runMenu("Lock");
         QCOMPARE(QPoint(rig.w->m_loggedIn, rig.w->m_logoutSec), QPoint(0, -1));
         QCOMPARE(Rig::lastLog(), id + ":2001");
+    }
+
+    // The facade's menu-open flag: set by the menu and by the commands that
+    // open a window over the live view, cleared once no window is left.
+    void windowOpenFlag_data()
+    {
+        QTest::addColumn<QString>("command"); // "menu": the Menu key, closed with Escape
+        QTest::addColumn<int>("flag");
+        QTest::newRow("menu key") << "menu" << 1;
+        QTest::newRow("system information") << "System Information" << 1;
+        QTest::newRow("alarm control") << "Alarm Control" << 1;
+        QTest::newRow("log in while logged in") << "Log In" << 1;
+        QTest::newRow("sequence opens nothing") << "Sequence" << 0;
+        QTest::newRow("OSD opens nothing") << "OSD" << 0;
+    }
+    void windowOpenFlag()
+    {
+        QFETCH(QString, command);
+        QFETCH(int, flag);
+        Rig rig;
+        rig.w->m_loggedIn = 1;
+        QCOMPARE(g_api.m_wndOpen, 0);
+        if (command == "menu") {
+            onPopup("menu-flag.png", {Qt::Key_Escape});
+            rig.w->openMenu();
+        } else {
+            rig.w->runMenu(command);
+        }
+        QCOMPARE(g_api.m_wndOpen, flag);
+        // The windows close; the tick's delayed show of the bar clears it.
+        for (int id : {ID_WND_SYSINFO, ID_WND_ALARMCTRL})
+            rig.w->wnd(id)->hideWnd();
+        rig.w->sl_showInfo();
+        QCOMPARE(g_api.m_wndOpen, 0);
+    }
+
+    // The file chooser asks the main window for its listing and pages: the
+    // names of the stick's folder that match, as many a page as asked
+    // (nothing outside 1..100), and the chosen name back through its signal,
+    // driven by keys (U D arrows, E Enter, X Escape).
+    void fileChooser_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("perPage"); // 0: the chooser's own lines
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("reply");
+        QTest::newRow("firmware, second name") << "*.fwr" << 0 << 2 << "UEDEXDE" << "v2.fwr";
+        QTest::newRow("configuration, first name") << "*.conf" << 0 << 2 << "UEEXDE" << "dvr.conf";
+        QTest::newRow("one a page") << "*.conf" << 1 << 2 << "" << "";
+        QTest::newRow("100 a page") << "*.fwr" << 100 << 2 << "" << "";
+        QTest::newRow("none a page: nothing listed") << "*.fwr" << -1 << 0 << "" << "";
+        QTest::newRow("101 a page: nothing listed") << "*.fwr" << 101 << 0 << "" << "";
+    }
+    void fileChooser()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(int, perPage);
+        QFETCH(int, total);
+        QFETCH(QString, keys);
+        QFETCH(QString, reply);
+        Rig rig;
+        for (const char* f : {"v1.fwr", "v2.fwr", "dvr.conf", "old.conf", "notes.txt"})
+            QVERIFY(rig.fx.root.write(QStringLiteral("/backup/") + QLatin1String(f), "x"));
+        QVERIFY(g_fileWnd);
+        if (perPage != 0) {
+            // The request as the chooser sends it, with another page size.
+            rig.w->sl_fromFile(Act_FileInit, perPage == -1 ? 0 : perPage, QStringLiteral("/backup"), pattern);
+            QCOMPARE(g_api.m_listInfo.total, total);
+            QCOMPARE(g_api.m_listInfo.pages, total ? (total + perPage - 1) / perPage : 0);
+            rig.w->sl_fromFile(Act_FilePage, 0, QString(), QString());
+            QCOMPARE(g_api.m_pageLines.count, total ? qMin(total, perPage) : 0);
+            return;
+        }
+        QSignalSpy replies(g_fileWnd, &TFileWnd::sg_reply);
+        g_fileWnd->setTitle(QStringLiteral("Firmware File import"));
+        g_fileWnd->setPath(QStringLiteral("/backup"), pattern);
+        rig.w->placeWnd(g_fileWnd, 1);
+        g_fileWnd->show();
+        QCoreApplication::processEvents();
+        QCOMPARE(g_api.m_listInfo.total, total);
+        QCOMPARE(g_api.m_pageLines.page, 0);
+        for (const QChar k : keys)
+            vkeytest::key(g_fileWnd, k == 'E' ? int(Qt::Key_Return) : k == 'X' ? int(Qt::Key_Escape)
+                                     : k == 'U' ? int(Qt::Key_Up) : int(Qt::Key_Down));
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(replies.first().first().toString(), reply);
+        QVERIFY(!g_fileWnd->isVisible());
     }
 
     // System Information and Alarm Control from the menu: the status box

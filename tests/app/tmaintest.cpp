@@ -7,6 +7,8 @@
 #include "dvrnotify.h"
 #include "tdvrapi.h"
 #include "tmain.h"
+#include "tbutton.h"
+#include "tinfo.h"
 #include "tmsgwnd.h"
 #include "tsplitth.h"
 #include "tstatuswnd.h"
@@ -132,6 +134,51 @@ private slots:
         QCOMPARE(made.size(), calls);
         for (const QString& c : made)
             QVERIFY2(c.startsWith(QStringLiteral("DalVoutSetLayout(0,%1,").arg(wantLayout)), qPrintable(c));
+    }
+
+    // The information bar sits in slot 0, bottom-centred 16 pixels above the
+    // screen's edge, locked at start; the sequence and the live audio the
+    // main window switches show on it.
+    void infoBarMirrorsTheView_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("seqState"); // button 3: 1 on, 2 off
+        QTest::addColumn<QString>("audio");
+        QTest::newRow("at start") << "" << 2 << "";
+        QTest::newRow("sequence started") << "seq" << 1 << "";
+        QTest::newRow("sequence stopped again") << "seq seq" << 2 << "";
+        QTest::newRow("audio of channel 3") << "audio3" << 2 << "4";
+        QTest::newRow("audio off") << "audio3 audio-1" << 2 << "";
+        QTest::newRow("audio past the cameras ignored") << "audio3 audio16" << 2 << "4";
+        QTest::newRow("audio from the settings: all off") << "audio3 config" << 2 << "";
+    }
+    void infoBarMirrorsTheView()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, seqState);
+        QFETCH(QString, audio);
+        Rig rig;
+        auto* bar = qobject_cast<TInfo*>(rig.w->wnd(ID_WND_INFO));
+        QVERIFY(bar);
+        QCOMPARE(bar->parentWidget(), rig.w);
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(bar->pos(), QPoint((1280 - bar->width()) / 2, 720 - bar->height() - 16));
+        QCOMPARE(bar->button(Btn_Lock)->state(), 1);
+        g_api.dispLayout(2, 0); // four cells a page: the sequence has pages to step
+        rig.settle();
+        for (const QString& a : action.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            if (a == QLatin1String("seq"))
+                rig.w->seqLayout(0);
+            else if (a == QLatin1String("config")) {
+                rig.fx.live<PropAudio>(IDX_PROP_AUDIO)->out = 0; // "All Off"
+                rig.w->selAudioByLayout(1, 1);
+            }
+            else
+                rig.w->selAudio(a.mid(5).toInt());
+        }
+        QCOMPARE(bar->button(Btn_Seq)->state(), seqState);
+        QCOMPARE(bar->audioText(), audio);
+        QCOMPARE(bar->button(Btn_Audio)->state(), audio.isEmpty() ? 2 : 1);
     }
 
     // Without cameras nothing is sequenced and no channel is counted: no

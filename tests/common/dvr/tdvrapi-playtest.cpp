@@ -1,4 +1,5 @@
 #include "tdvrfixture.h"
+#include "tlivefixture.h"
 
 #include <QDate>
 #include <QRegularExpression>
@@ -42,6 +43,17 @@ QList<double> starts()
             out << m.captured(1).toDouble();
     }
     return out;
+}
+
+// Pixels of the image inside r (all of it when r is null) that are not black.
+int inkIn(const QImage& img, const QRect& r = QRect())
+{
+    int n = 0;
+    const QRect part = (r.isNull() ? img.rect() : r) & img.rect();
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x)
+            n += (img.pixel(x, y) & 0xffffff) != 0;
+    return n;
 }
 
 int journalCount(const char* text)
@@ -287,6 +299,112 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&g_api.m_dec), sizeof g_api.m_dec), before);
         QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TEXTIN_CH + 31, rec), 0); // in the table: copied, terminated
         QCOMPARE(qstrlen(g_api.m_dec.entry[31].text), uint(sizeof rec->entry[31].text - 1));
+    }
+
+    // The per-cell clocks of the thumbnail and panorama searches: the cells
+    // whose frame time moved get "YYYY/MM/DD hh:mm:ss" (empty without a
+    // picture); thumbnails repaint once, the panorama once per cell of its
+    // layout.
+    void cellClocks_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QList<int>>("repaints"); // val1 of each SIG_DEC_CHALL
+        QTest::addColumn<QString>("cell1");
+        QTest::newRow("thumbnails") << 3 << 2 << QList<int>{-1} << "2026/03/05 10:00:07";
+        QTest::newRow("panorama, quad") << 4 << 2 << QList<int>{0, 1, 2, 3} << "2026/03/05 10:00:07";
+        QTest::newRow("panorama, one cell") << 4 << 1 << QList<int>{0} << "";
+        QTest::newRow("time search: no cell clocks") << 0 << 2 << QList<int>{} << "";
+    }
+    void cellClocks()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, layout);
+        QFETCH(QList<int>, repaints);
+        QFETCH(QString, cell1);
+        TLiveFixture fx("16");
+        g_api.m_searchMode = mode;
+        g_api.m_thumbNum = 2;
+        g_api.m_layout = layout;
+        DecInfo* rec = record(0, 0, 0, 0, 0);
+        for (int k = 0; k < 6; ++k)
+            rec->entry[k] = DecChannel{k == 2 ? 0 : 704, 480, 2, 0, 30.0, 2026, 3, 5, 0, 36000.0 + k * 7, {}};
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TIME, rec), 0);
+        QList<int> seen;
+        for (const QVariantList& n : spy)
+            if (n.at(0).toInt() == SIG_DEC_CHALL)
+                seen << n.at(1).toInt();
+        QCOMPARE(seen, repaints);
+        QCOMPARE(g_api.playText(1), cell1);
+        QCOMPARE(g_api.playText(2), QString()); // no picture: no clock
+    }
+
+    // What the playback screen shows lands in the cells' images: the
+    // titles by search mode, the decoder's cell texts and the text-in lines.
+    void playbackTextsAreDrawn_data()
+    {
+        QTest::addColumn<int>("screen");     // 0 live, 1 search
+        QTest::addColumn<int>("searchMode");
+        QTest::addColumn<int>("titleOf");    // camera whose name ch 2 shows, -1 none
+        QTest::addColumn<bool>("cellText");  // the decode summary is drawn
+        QTest::addColumn<bool>("textIn");    // a text-in line is drawn
+        QTest::newRow("live view") << 0 << 0 << 2 << false << false;
+        QTest::newRow("time search") << 1 << 0 << 2 << true << false;
+        QTest::newRow("POS search") << 1 << 2 << 2 << true << true;
+        QTest::newRow("thumbnails: no titles") << 1 << 3 << -1 << false << false;
+        QTest::newRow("panorama: its camera in every cell") << 1 << 4 << 1 << false << false;
+    }
+    void playbackTextsAreDrawn()
+    {
+        QFETCH(int, screen);
+        QFETCH(int, searchMode);
+        QFETCH(int, titleOf);
+        QFETCH(bool, cellText);
+        QFETCH(bool, textIn);
+        TLiveFixture fx("16");
+        g_api.initOsd();
+        g_api.m_sowOsdOn = 1;
+        g_api.m_thumbNum = 12;
+        auto* cam = fx.live<PropCamera>(IDX_PROP_CAMERA);
+        qstrncpy(cam->data[1].name, "Gate", sizeof cam->data[1].name);
+        qstrncpy(cam->data[2].name, "Yard", sizeof cam->data[2].name);
+        g_api.m_searchCh = 1;
+        g_api.m_searchMode = searchMode;
+        fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->pos = 0;
+        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        if (screen == 1) {
+            g_api.setMode(1);
+        } else {
+            g_api.setMode(1);
+            g_api.setMode(0);
+        }
+        // The switch ends with a repaint of the whole OSD area.
+        QVERIFY(!notes.isEmpty());
+        QCOMPARE(notes.last().mid(0, 3), QVariantList({SIG_OSD_POS_UPDATE, 0, (800 << 16) + 600}));
+        // The title of channel 2 is exactly what drawing titleOf's name gives.
+        QImage expected(g_api.m_titleImg[2].size(), g_api.m_titleImg[2].format());
+        g_api.drawOsdText(2, titleOf < 0 ? QString() : QString::fromUtf8(cam->data[titleOf].name), &expected, 0, 0);
+        QCOMPARE(g_api.m_titleImg[2], expected);
+        QCOMPARE(inkIn(g_api.m_titleImg[2]) > 0, titleOf >= 0);
+        QCOMPARE(inkIn(g_api.m_playImg[2]), 0);
+        if (screen == 0)
+            return; // no decoder runs in the live view
+
+        // The decoder reports channel 2 decoding, then a text-in line (shown
+        // in the time search only with its option, off here).
+        QCOMPARE(CbDecInfo(&g_api, 2, record(2, 704, 30.0, 2, 0)), 0);
+        QCOMPARE(inkIn(g_api.m_playImg[2]) > 0, cellText);
+        DecInfo* rec = record(0, 0, 0, 0, 0);
+        qstrncpy(rec->entry[2].text, "SALE 12.50", sizeof rec->entry[2].text);
+        QCOMPARE(CbDecInfo(&g_api, CBT_DEC_TEXTIN_CH + 2, rec), 0);
+        const TxtinArea& a = g_api.m_txtin[2];
+        QCOMPARE(inkIn(g_api.m_txtinImg, QRect(a.x, a.y, a.w, a.h)) > 0, textIn);
+
+        // Back to live: the cell texts and the lines go.
+        g_api.setMode(0);
+        QCOMPARE(inkIn(g_api.m_playImg[2]), 0);
+        QCOMPARE(inkIn(g_api.m_txtinImg, QRect(a.x, a.y, a.w, a.h)), 0);
     }
 
     void screenModes()
