@@ -11,6 +11,8 @@
 #include "tlogin.h"
 #include "tmsgwnd.h"
 #include "tres.h"
+#include "tsetupth.h"
+#include "tsetupwnd.h"
 #include "tsplitth.h"
 #include "tsysinfownd.h"
 #include "tstatuswnd.h"
@@ -73,6 +75,9 @@ TMain::TMain(QWidget* parent, int id, const QSize& size) : TDefWnd(parent, id, s
 
 TMain::~TMain()
 {
+    // An apply under way ends before the windows and the configuration go.
+    delete m_setupTh;
+    m_setupTh = nullptr;
     // The child windows go first: their hooks may still read the
     // configuration and the resources, which main deletes after this.
     deleteWnds();
@@ -86,6 +91,17 @@ void TMain::init(int)
     move(0, 0);
     createWnd();
 
+    m_setupTh = new TSetupth(this);
+    TSetupth::Gui gui;
+    gui.changeDisplay = [this](int live) { changeDisplay(live); };
+    gui.resetPreview = [this] { resetPreview(); };
+    gui.repaint = [this] { update(); };
+    gui.userApplied = [this](const PropUser& before, const PropUser& after, int ok) {
+        setupUserApplied(before, after, ok);
+    };
+    gui.logoutPeriod = [this] { setLogoutPeriod(); };
+    gui.status = [this](const QString& title, const QString& text) { ctrlStatus(title, text); };
+    m_setupTh->setGui(gui);
     m_splitTh = new TSplitTh(this, [](int layout, int nsw) { g_api.dispLayout(layout, nsw); });
     m_popupTimer = new QTimer(this);
     m_popupTimer->setSingleShot(true);
@@ -96,9 +112,11 @@ void TMain::init(int)
     connect(this, &TMain::sg_init, this, &TMain::sl_initDvr);
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
+    connect(m_setupTh, &QThread::finished, this, &TMain::sl_setupThEnd);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
     connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);
+    connect(static_cast<TSetupWnd*>(m_wnd[ID_WND_SETUP]), &TSetupWnd::sg_request, this, &TMain::sl_fromSetup);
     connect(static_cast<TFileWnd*>(m_wnd[ID_WND_FILE]), &TFileWnd::sg_request, this, &TMain::sl_fromFile);
     connect(static_cast<TSysInfoWnd*>(m_wnd[ID_WND_SYSINFO]), &TSysInfoWnd::sg_request, this,
             &TMain::sl_fromSysInfo);
@@ -132,6 +150,12 @@ void TMain::createWnd()
     // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
     // bar, PTZ, zoom, login) take the main window as parent; the shared
     // pop-ups below have none.
+    auto* setup = new TSetupWnd(this, ID_WND_SETUP, sizeOf(62));
+    setup->init(0);
+    centre(setup);
+    m_wnd[ID_WND_SETUP] = setup;
+    done("setup");
+
     auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
     login->init(0);
     centre(login);
@@ -331,6 +355,7 @@ void TMain::sl_shutdown()
 
     // No layout switch may reach the device layer once it is closed.
     m_splitTh->wait();
+    powerOffDone();
 
     QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
     QCoreApplication::quit();

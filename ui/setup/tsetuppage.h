@@ -126,7 +126,8 @@ public:
     void evtLanguage() override;
 
 signals:
-    void sg_action(int code, int a, int b);
+    // text: a file name for the requests that take one (76, 79-81).
+    void sg_action(int code, int a, int b, QString text = QString());
 
 public slots:
     void sl_btnclicked(int id, int state = 0);

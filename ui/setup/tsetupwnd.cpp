@@ -67,8 +67,6 @@ TSetupWnd::TSetupWnd(QWidget* parent, int id, QSize size) : TDefWnd(parent, id, 
 
 TSetupWnd::~TSetupWnd()
 {
-    if (g_msgWnd)
-        disconnect(g_msgWnd, &TMsgWnd::sg_request, this, &TSetupWnd::sl_fromMsg);
     for (QIcon*& icon : m_tabIcon) {
         delete icon;
         icon = nullptr;
@@ -464,7 +462,7 @@ void TSetupWnd::closeForRemote()
     hideWnd();
 }
 
-void TSetupWnd::sl_action(int code, int a, int b)
+void TSetupWnd::sl_action(int code, int a, int b, QString text)
 {
     if (code == Btn_Cancel) {
         sl_btnclicked(Btn_Cancel, 0);
@@ -482,7 +480,7 @@ void TSetupWnd::sl_action(int code, int a, int b)
     }
     qCDebug(lcUiSetup, "========== TSetupWnd::sl_action %d %d %d  page1:%d page2:%d ========", code, a, b, m_selPage,
             m_page);
-    emit sg_request(code, a, b);
+    emit sg_request(code, a, b, text);
 }
 
 void TSetupWnd::reply(int code, int a, void* data)

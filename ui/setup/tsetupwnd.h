@@ -65,12 +65,13 @@ public:
     void evtLanguage() override;
 
 signals:
-    void sg_request(int code, int a, int b);
+    // text: the file name of 76 and 79-81.
+    void sg_request(int code, int a, int b, QString text = QString());
     void sg_reply(int code, int a, void* data);
 
 public slots:
     void sl_btnclicked(int id, int state = 0);
-    void sl_action(int code, int a, int b);
+    void sl_action(int code, int a, int b, QString text = QString());
     void sl_reply(int code, int a, void* data);
     void sl_showed(int id, int shown, QRegion region);
     void sl_fromMsg(int button);
