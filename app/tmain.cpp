@@ -10,6 +10,7 @@
 #include "tfilewnd.h"
 #include "tlogin.h"
 #include "tmsgwnd.h"
+#include "smartwarn.h"
 #include "tres.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
@@ -305,6 +306,7 @@ void TMain::sl_initDvr()
     if (m_shuttingDown)
         return; // a shutdown asked for before the bring-up came
     m_initDone = 0;
+    g_api.coreInit();
     qCDebug(lcApp, "============== TMain::init() g_api.coreInit ==========");
 
     // The whole first output blends the OSD fully while the device comes up.
@@ -321,6 +323,7 @@ void TMain::sl_initDvr()
     selAudioByLayout(1, 1);
     g_api.setSendTo(this);
     qCDebug(lcApp, "============== TMain::init() g_api.setSendTo ==========");
+    g_api.dvrinit();
 
     // The layout thread starts from the layout the device shows.
     m_splitTh->set(g_api.m_layout, g_api.m_sw);
@@ -338,11 +341,36 @@ void TMain::sl_initDvr()
     qCDebug(lcApp, "evtShow() cx:%d cy:%d", cx, cy);
     TDVRAPI::alphaFill(0, 0, cx, cy, -1);
 
+    g_api.checkStorage();
     osd->alpha = alpha;
+    g_api.checkSmart();
+    showSmartWarnings();
 
     g_cfg->reload(QString());
     QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
     qCDebug(lcApp, "================ TMain::sl_init end ======================");
+}
+
+void TMain::showSmartWarnings()
+{
+    const auto* smart = section<PropSmart>(IDX_PROP_SMART);
+    if (!smart->on)
+        return;
+    const int tempLimit = int(g_cfg->getvaluefromindex(IDX_DATA_TEMPERATURE, smart->heat));
+    const int errorLimit = int(g_cfg->getvaluefromindex(IDX_DATA_SMART_ERRORS, smart->errorcnt));
+    const SmartInfo& info = g_api.m_smart;
+    const SmartWarnings w = smartWarnings(info.valid, info.temp, info.error, tempLimit, errorLimit,
+                                          g_str->text(239), g_str->text(261));
+    for (const QByteArray& line : w.tempLogs)
+        g_api.writeLog(LOG_HDD_OVERHEAT, nullptr, line.constData());
+    const QStringList& lines = !w.errors.isEmpty() ? w.errors : w.temps;
+    if (lines.isEmpty() || !g_msgWnd)
+        return;
+    g_msgWnd->setType(1);
+    g_msgWnd->setTitle(g_str->text(213));
+    g_msgWnd->setMessage(lines);
+    placeWnd(g_msgWnd, 1);
+    g_msgWnd->show();
 }
 
 void TMain::sl_shutdown()
@@ -352,6 +380,7 @@ void TMain::sl_shutdown()
     m_initDone = 0;
     repaint();
     QCoreApplication::processEvents();
+    g_api.dvrfinish();
 
     // No layout switch may reach the device layer once it is closed.
     m_splitTh->wait();

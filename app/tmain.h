@@ -90,6 +90,9 @@ public slots:
     void sl_timeoutPopup();
 
 protected:
+    // The S.M.A.R.T. warnings of the start: overheated disks logged, and the
+    // warning box with the error lines, else with the temperature lines.
+    void showSmartWarnings();
     void moveEvent(QMoveEvent* e) override;
 
 private:

@@ -318,8 +318,11 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
     case Act_InfoStrg:
         out.record(TNetWire::STORAGE, &m_storage);
         break;
+    case Act_InfoSmart:
+        checkSmart();
+        out.record(TNetWire::SMART, &m_smart);
+        break;
     default:
-        // The S.M.A.R.T. block belongs to the storage area.
         break;
     }
 }

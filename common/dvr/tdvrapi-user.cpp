@@ -100,8 +100,9 @@ int TDVRAPI::login(const char* user)
     if (userName(user) == fieldOf(m_curUser))
         return r;
     setUserName(user);
-    // The layout is drawn again here (dispLayout(-1, -1) of the live
-    // layouts), so that the tiles follow the new user's camera rights.
+    // The layout is drawn again, so that the tiles follow the new user's
+    // camera rights.
+    dispLayout(-1, -1);
     return r;
 }
 

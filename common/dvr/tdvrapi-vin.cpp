@@ -60,18 +60,25 @@ void TDVRAPI::camSetdevice(int drawText)
     qCDebug(lcApi, "TDVRAPI::camSetdevice.. draw_text:%d", drawText);
     if (!g_cfg)
         return;
-    // With drawText the OSD drawing first renders each camera's title,
-    // spot title and HD spot title (drawOsdText) and refreshes the spot
-    // titles (spotOsdAll(-1)).
     const auto* cams = section<const PropCamera>(IDX_PROP_CAMERA, 1);
+    if (drawText) {
+        // The new names into the tile, spot and HD spot titles.
+        for (int c = 0; c < channelCount(); ++c) {
+            const QString name = QString::fromUtf8(camName(cams->data[c]));
+            drawOsdText(c, name, &m_titleImg[c], 0, 0);
+            drawOsdText(c, name, &m_spotTitleImg[c], 1, 0);
+            drawOsdText(c, name, &m_hdTitleImg[c], 2, 0);
+        }
+        spotOsdAll(-1);
+    }
     for (int c = 0; c < channelCount(); ++c) {
         const CameraEntry& cam = cams->data[c];
         DalSetCamName(c, camName(cam).constData());
         DalVinSetCamOff(c, cam.disableOn);
         DalVoutSetCovert(c, cam.covertOn);
     }
-    // Then showOsd(m_sowOsdOn, 1) of the OSD drawing: a disabled camera
-    // loses its live title.
+    // A disabled camera loses its live title.
+    showOsd(m_sowOsdOn, 1);
 }
 
 void TDVRAPI::camSetCapsAll()
@@ -292,13 +299,13 @@ int TDVRAPI::runVin(int type, const VinEvent* ev)
     case CBT_VIN_VL:
         notify(SIG_VIN_VL, ch, ev->value);
         fireAlarmout(SIG_VIN_VL, ch, ev->value);
-        // The spot pop-up follows here: fireSpotPopup(SIG_VIN_VL, ch, value).
+        fireSpotPopup(SIG_VIN_VL, ch, ev->value);
         writeLog(ev->value ? LOG_VIDEO_LOSS : LOG_VIDEO_IN, "", camLogText(ch).constData());
         break;
     case CBT_VIN_MOTION:
         notify(SIG_VIN_MOTION, ch, ev->value);
         fireAlarmout(SIG_VIN_MOTION, ch, ev->value);
-        // The spot pop-up follows here: fireSpotPopup(SIG_VIN_MOTION, ch, value).
+        fireSpotPopup(SIG_VIN_MOTION, ch, ev->value);
         break;
     case CBT_VIN_MDINFO: {
         if (!ev->map)
@@ -339,9 +346,9 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
     qCDebug(lcApi, "CBT_POS_TEXTIN.. ch:%d value:%d", ch, value);
     const QByteArray line = text ? utf8Cut(text, POS_TEXT_MAX) : QByteArray();
     notify(type == CBT_POS_TEXTIN ? SIG_POS_TEXTIN : SIG_POS_TEXTIN2, ch, value, 0, text ? line.constData() : nullptr);
-    // Both kinds drive the outputs as a text line; the spot pop-up follows
-    // here: fireSpotPopup(SIG_POS_TEXTIN, ch, value).
+    // Both kinds drive the outputs as a text line.
     fireAlarmout(SIG_POS_TEXTIN, ch, value);
+    fireSpotPopup(SIG_POS_TEXTIN, ch, value);
 
     // The overlay: live view with cell texts on and not held.
     if (!m_sowOsdOn || m_osdLock || m_mode != 0 || !text)
@@ -354,8 +361,9 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
         TxtinArea& area = m_txtin[ch];
         if (value) {
             if (type == CBT_POS_TEXTIN) {
-                // A new receipt: the cell's text area is blanked
-                // (clearTxtin of the OSD drawing) and the cell repainted.
+                // A new receipt: the cell's text area is blanked and the
+                // cell repainted.
+                clearTxtin(ch, &m_txtinImg);
                 const int cell = cellOfChannel(ch);
                 if (cell >= 0) {
                     const VidWnd& w = m_vidwnd[cell];
@@ -363,11 +371,11 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
                 }
             }
             area.on = 1;
-            // The area is placed in the cell here (placeTxtin).
+            placeTxtin(ch);
         }
         const TxtinArea before = area;
-        // The text is laid out in the area here (drawTxtin of the OSD drawing),
-        // which sets the drawn rectangle.
+        // Laid out in the area, which sets the drawn rectangle.
+        drawTxtin(ch, line.constData(), &m_txtinImg);
         m_posText[ch] = QString::fromUtf8(line);
         // What was drawn before and what is drawn now.
         Rect u = {0, 0, 0, 0};

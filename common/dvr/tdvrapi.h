@@ -187,7 +187,38 @@ public:
     // Applies the date/time section: the time zone (unless skip) and NTP.
     void dtSetdevice(int skip);
 
+    // The core start of the device layer (main window, before dvrinit): the
+    // options "--dsp", "--fpga" and "-disablewdt", DalInit, the capability
+    // records, the FPGA image of 20-input "Kea" boards, the stored display
+    // order, the output colours, resolution and spot sequences, the layout
+    // count, the time zone and NTP. The result of DalInit; nothing stops on
+    // a failure.
+    int coreInit();
+    // The options of the start among args: "--dsp" and "--fpga" take the
+    // next argument (at most 31 characters; none at the end), "-disablewdt"
+    // keeps the watchdog from ever being armed. Each matches an argument
+    // that begins with it.
+    void takeOptions(const QStringList& args);
+    // The device start in its fixed order: watchdog armed (30 s), the "HDD
+    // Check" box, the callbacks registered, the remote-setup client
+    // unpacked, the abnormal-reset and start log records, every section
+    // applied around DalStart with the watchdog kicked between steps, and
+    // the PTZ-driver, time-zone and capability sections taken from the
+    // device. Always 0; no device result stops it.
+    int dvrinit();
+    // The clean stop: watchdog off (kept armed with an upgrade due), tours,
+    // backup database and buzzer off, decoders, encoders and the device
+    // layer stopped and closed, the alive time cleared.
+    void dvrfinish();
+    // The factory board test's device set-up: every input on the last
+    // layout, the test LED off, audio and network streams applied. 0.
+    int testInitIo();
+
 private:
+    // The PTZ-driver and time-zone sections follow the device's lists; each
+    // is saved only when something changed.
+    void syncPtzDrivers(int oem);
+    void syncTimezones();
     // The size of output resolution res; the index is checked against
     // numRes and the 20 entries of the table (an empty size outside them).
     static QSize voutSize(const VoutCaps& caps, int res);

@@ -3,6 +3,7 @@
 #include "dvrrecords.h"
 #include "netrecords.h"
 #include "propsections.h"
+#include "storagerecords.h"
 #include "vinrecords.h"
 
 #include <QtEndian>
@@ -81,6 +82,7 @@ const Field kStorage[] = {
     num(AT(StorageInfo, usedMB), 4, 12),
 };
 const Field kVinState[] = {num(0, 4, 60), text(AT(VinState, text), 64, 20, 64)};
+const Field kSmart[] = {num(0, 4, sizeof(SmartInfo) / 4)};
 
 #undef AT
 
@@ -108,6 +110,7 @@ Layout layoutOf(TNetWire::Record rec)
     case TNetWire::ETH0_TEXT: return layout(4 * 64, kEth0Text);
     case TNetWire::STORAGE: return layout(sizeof(StorageInfo), kStorage);
     case TNetWire::VIN_STATE: return layout(sizeof(VinState), kVinState);
+    case TNetWire::SMART: return layout(sizeof(SmartInfo), kSmart);
     case TNetWire::RECORD_COUNT: break;
     }
     return Layout{0, nullptr, 0};

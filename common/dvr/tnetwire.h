@@ -28,6 +28,7 @@ public:
         ETH0_TEXT,
         STORAGE,
         VIN_STATE,
+        SMART,
         RECORD_COUNT
     };
 

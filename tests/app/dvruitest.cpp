@@ -6,6 +6,7 @@
 #include "ttestroot.h"
 
 #include <QProcess>
+#include <QSettings>
 #include <QtTest>
 
 #include <csignal>
@@ -88,6 +89,13 @@ private slots:
         QVERIFY2(!codes.isEmpty(), err.constData());
         QCOMPARE(codes.last(), int(LOG_SYSTEM_SHUTDOWN));
         QCOMPARE(codes.count(int(LOG_SYSTEM_SHUTDOWN)), 1);
+        // The device was brought up (its start record) and stopped cleanly:
+        // no alive time is left for the next start to take as a crash.
+        QCOMPARE(codes.count(int(LOG_SYSTEM_START)), 1);
+        QVERIFY(codes.indexOf(int(LOG_SYSTEM_START)) < codes.indexOf(int(LOG_SYSTEM_SHUTDOWN)));
+        QVERIFY(!codes.contains(int(LOG_ABNORMAL_RESET)));
+        QSettings quick(root.file(QStringLiteral("/dvr/quickOpt.conf")), QSettings::IniFormat);
+        QCOMPARE(quick.value(QStringLiteral("QUICKOPTION/timeAlive"), -1).toInt(), 0);
     }
 
     // Without the factory-test marker no main window is made: the black

@@ -183,6 +183,56 @@ private slots:
         // S.M.A.R.T. checks are off by default: no box.
         QVERIFY(!g_msgWnd->isVisible());
     }
+
+    // The start's S.M.A.R.T. warnings: six disks above the limit give four
+    // lines and "..." and six log records; errors take the box over; with
+    // the checks off nothing is said whatever the disks report.
+    void smartWarningsAtStart_data()
+    {
+        QTest::addColumn<int>("on");
+        QTest::addColumn<int>("errorDisks");
+        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<int>("logs");
+        QTest::newRow("checks off") << 0 << 0 << QString() << 0;
+        QTest::newRow("six overheated") << 1 << 0 << QStringLiteral("Overheating! (HDD1 70") << 6;
+        QTest::newRow("errors first") << 1 << 1 << QStringLiteral("S.M.A.R.T Error! (HDD1  ") << 6;
+    }
+    void smartWarningsAtStart()
+    {
+        QFETCH(int, on);
+        QFETCH(int, errorDisks);
+        QFETCH(QString, firstLine);
+        QFETCH(int, logs);
+        Rig rig("32"); // eight disks
+        DalTestDisk healthy;
+        QCOMPARE(dalTestGetDisk(0, &healthy), 0);
+        for (int i = 0; i < 8; ++i) {
+            DalTestDisk d = healthy;
+            d.smart.temp = i < 6 ? 70 : 20;
+            d.smart.errors = i < errorDisks ? 1000 : 0;
+            QCOMPARE(dalTestSetDisk(i, &d), 0);
+        }
+        auto* smart = rig.fx.live<PropSmart>(IDX_PROP_SMART);
+        smart->on = on;
+        smart->heat = 6; // 40 degrees
+        rig.w->show();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->m_initDone, 1, 5000);
+        QCOMPARE(g_msgWnd->isVisible(), !firstLine.isEmpty());
+        if (!firstLine.isEmpty()) {
+            const QStringList lines = g_msgWnd->lines();
+            QVERIFY2(lines.value(0).startsWith(firstLine), qPrintable(lines.join('|')));
+            if (!errorDisks) {
+                QCOMPARE(lines.size(), 5);
+                QCOMPARE(lines.last(), QStringLiteral("..."));
+            }
+        }
+        LogRecord last[TDVRAPI::LAST_LOGS];
+        const int n = g_api.lastLogs(last, TDVRAPI::LAST_LOGS);
+        int overheat = 0;
+        for (int i = 0; i < n; ++i)
+            overheat += last[i].code == LOG_HDD_OVERHEAT;
+        QCOMPARE(overheat, logs);
+    }
 };
 
 QTEST_MAIN(TMainTest)

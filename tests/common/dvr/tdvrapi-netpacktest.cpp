@@ -156,6 +156,41 @@ private slots:
         QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
     }
 
+    // The S.M.A.R.T. block: read afresh, then the seven tables of 16 disks
+    // big-endian; a disk of bad health is not read.
+    void smartInfoReply_data()
+    {
+        QTest::addColumn<bool>("healthy");
+        QTest::newRow("healthy disk") << true;
+        QTest::newRow("disk of bad health") << false;
+    }
+    void smartInfoReply()
+    {
+        QFETCH(bool, healthy);
+        TNetFixture fx;
+        DalTestDisk d;
+        QCOMPARE(dalTestGetDisk(1, &d), 0);
+        d.health = healthy;
+        d.smart = SmartRec{0, 11, 2, 47, 3, 1, 900};
+        QCOMPARE(dalTestSetDisk(1, &d), 0);
+        g_api.checkStorage();
+        std::memset(&g_api.m_smart, 0, sizeof g_api.m_smart); // not read yet
+        const QByteArray reply = sendPacket(DNPC_RS_APP_INFO, be32(Act_InfoSmart));
+        QCOMPARE(reply.size(), 4 + 448);
+        QCOMPARE(reply.left(4), be32(Act_InfoSmart));
+        // Table t, disk 1: valid, tests, errors, temperature, bad sectors, result, hours.
+        const QList<int> want = healthy ? QList<int>{1, 11, 2, 47, 3, 1, 900} : QList<int>{0, 0, 0, 0, 0, 0, 0};
+        QList<int> got;
+        for (int t = 0; t < 7; ++t)
+            got << int(qFromBigEndian<quint32>(reply.constData() + 4 + t * 64 + 4));
+        QCOMPARE(got, want);
+        QByteArray block;
+        const auto* words = reinterpret_cast<const quint32*>(&g_api.m_smart);
+        for (int i = 0; i < 112; ++i)
+            block += be32(words[i]);
+        QCOMPARE(reply.mid(4).toHex(), block.toHex());
+    }
+
     void colours_data()
     {
         QTest::addColumn<int>("cameras");

@@ -127,6 +127,46 @@ private slots:
         QCOMPARE(inkIn(img, QRect(0, 0, 800, 600)), 0);
     }
 
+    // The camera settings applied: with drawText the titles take the new
+    // names (tile, spot and HD spot, the spot outputs get them); the live
+    // titles follow the disabled flag either way.
+    void cameraTitles_data()
+    {
+        QTest::addColumn<int>("drawText");
+        QTest::addColumn<int>("osdOn");
+        QTest::newRow("names drawn") << 1 << 1;
+        QTest::newRow("names kept") << 0 << 1;
+        QTest::newRow("names drawn, OSD off") << 1 << 0;
+    }
+    void cameraTitles()
+    {
+        QFETCH(int, drawText);
+        QFETCH(int, osdOn);
+        TLiveFixture fx("16");
+        g_api.initOsd();
+        g_api.setOsd(osdOn);
+        auto* cam = fx.live<PropCamera>(IDX_PROP_CAMERA);
+        const QImage before = g_api.m_titleImg[3];
+        const QImage spotBefore = g_api.m_spotTitleImg[3];
+        const QImage hdBefore = g_api.m_hdTitleImg[3];
+        qstrncpy(cam->data[3].name, "WWWWWWWWWWWW", sizeof cam->data[3].name);
+        cam->data[4].disableOn = 1;
+        QCOMPARE(g_api.m_cell[4].item[CellOsd::TITLE]->visible, osdOn);
+        dalTestJournalClear();
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        g_api.camSetdevice(drawText);
+        QCOMPARE(g_api.m_titleImg[3] != before, drawText != 0);
+        QCOMPARE(g_api.m_spotTitleImg[3] != spotBefore, drawText != 0);
+        QCOMPARE(g_api.m_hdTitleImg[3] != hdBefore, drawText != 0);
+        QCOMPARE(dalTestJournalFind("spot_osd") >= 0, drawText != 0);
+        QCOMPARE(dalTestJournalFind("spothd_osd") >= 0, drawText != 0);
+        QVERIFY(dalTestJournalFind("DalSetCamName(3,\"WWWWWWWWWWWW\")") >= 0);
+        QCOMPARE(g_api.m_cell[4].item[CellOsd::TITLE]->visible, 0);
+        QCOMPARE(g_api.m_cell[3].item[CellOsd::TITLE]->visible, osdOn);
+        QVERIFY(!spy.isEmpty());
+        QCOMPARE(spy.last().mid(0, 3), QVariantList({SIG_OSD_POS_UPDATE, 0, (800 << 16) + 600}));
+    }
+
     void transparency_data()
     {
         QTest::addColumn<int>("call"); // 0 AlphaFill, 1 alphaFill, 2 alphaFillCfg

@@ -86,6 +86,38 @@ private slots:
         QCOMPARE(g_api.checkMasterPwd(""), 0);
     }
 
+    // A new user redraws the layout (the tiles follow its camera rights);
+    // the same user again, or a log-out, does not.
+    void loginRedrawsLayout_data()
+    {
+        QTest::addColumn<QByteArrayList>("users");
+        QTest::addColumn<int>("redraws");
+        QTest::newRow("another user") << QByteArrayList{"guard"} << 1;
+        QTest::newRow("the same user again") << QByteArrayList{"admin"} << 0;
+        QTest::newRow("log-out") << QByteArrayList{""} << 0;
+        QTest::newRow("two users in turn") << QByteArrayList{"guard", "guard", "admin"} << 2;
+    }
+    void loginRedrawsLayout()
+    {
+        QFETCH(QByteArrayList, users);
+        QFETCH(int, redraws);
+        TDvrFixture fx;
+        accounts(fx);
+        g_api.setUserName("admin");
+        g_api.m_layout = 1;
+        g_api.m_sw = 2;
+        dalTestJournalClear();
+        for (const QByteArray& u : users)
+            g_api.login(u.constData());
+        int n = 0;
+        char line[256];
+        for (int i = 0; dalTestJournalLine(i, line, sizeof line) == 0; ++i)
+            n += QByteArray(line).startsWith("DalVoutSetLayout(0,1,[2,");
+        QCOMPARE(n, redraws); // the current layout and page, drawn again
+        QCOMPARE(g_api.m_layout, 1);
+        QCOMPARE(g_api.m_sw, 2);
+    }
+
     void accountsToDevice()
     {
         TDvrFixture fx;

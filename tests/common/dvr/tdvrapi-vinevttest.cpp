@@ -1,5 +1,6 @@
 #include "tdvrfixture.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 
 class TDvrApiVinEvtTest : public QObject
@@ -32,6 +33,8 @@ private slots:
         DalStart();
         qstrncpy(fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].name, name.constData(), 64);
         fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].vlossOn[6] = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].motionOn[6] = 1;
+        AlarmOutEntry& spot = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[fx.dev.alarmouts - 1]; // the spot pop-up
+        spot.vlossOn[6] = spot.motionOn[6] = 1;
         int& flag = event[0] == CBT_VIN_VL ? g_api.m_cell[6].videoLoss : g_api.m_cell[6].motion;
         flag = !event[1];
         const int logs = g_api.lastLogs(nullptr, 0);
@@ -49,19 +52,25 @@ private slots:
         g_api.lastLogs(&r, 1);
         QVERIFY(!event[2] || (r.code == event[2] && QByteArray(r.contents) == contents));
         QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // relay 0 linked
+        // The spot monitor shows the channel while its event lasts; an end
+        // without a pop-up showing changes nothing there.
+        DalTestVout out;
+        QCOMPARE(dalTestVoutGet(2, &out), 0);
+        QCOMPARE(QVector<int>({out.layout, out.chain[0], out.chain[1]}),
+                 event[1] ? QVector<int>({1, 6, -1}) : QVector<int>({0, -1, -1}));
     }
 
     void posOverlay_data()
     {
         QTest::addColumn<QVector<int>>("event"); // type, value, m_mode, m_sowOsdOn, m_osdLock
-        QTest::addColumn<QVector<int>>("shown"); // text kept, the area on, the cell repainted
+        QTest::addColumn<QVector<int>>("shown"); // text kept, the area on, the cell repainted, the old area wiped
         const int T1 = CBT_POS_TEXTIN, T2 = CBT_POS_TEXTIN2;
-        QTest::newRow("receipt") << QVector<int>{T1, 1, 0, 1, 0} << QVector<int>{1, 1, 1};
-        QTest::newRow("second kind: cell not blanked") << QVector<int>{T2, 1, 0, 1, 0} << QVector<int>{1, 1, 0};
-        QTest::newRow("value 0: area not switched on") << QVector<int>{T1, 0, 0, 1, 0} << QVector<int>{1, 0, 0};
-        QTest::newRow("search mode") << QVector<int>{T1, 1, 1, 1, 0} << QVector<int>{0, 0, 0};
-        QTest::newRow("cell texts off") << QVector<int>{T1, 1, 0, 0, 0} << QVector<int>{0, 0, 0};
-        QTest::newRow("updates held") << QVector<int>{T1, 1, 0, 1, 1} << QVector<int>{0, 0, 0};
+        QTest::newRow("receipt") << QVector<int>{T1, 1, 0, 1, 0} << QVector<int>{1, 1, 1, 1};
+        QTest::newRow("second kind: cell not blanked") << QVector<int>{T2, 1, 0, 1, 0} << QVector<int>{1, 1, 0, 0};
+        QTest::newRow("value 0: area not switched on") << QVector<int>{T1, 0, 0, 1, 0} << QVector<int>{1, 0, 0, 1};
+        QTest::newRow("search mode") << QVector<int>{T1, 1, 1, 1, 0} << QVector<int>{0, 0, 0, 0};
+        QTest::newRow("cell texts off") << QVector<int>{T1, 1, 0, 0, 0} << QVector<int>{0, 0, 0, 0};
+        QTest::newRow("updates held") << QVector<int>{T1, 1, 0, 1, 1} << QVector<int>{0, 0, 0, 0};
     }
 
     void posOverlay()
@@ -76,6 +85,19 @@ private slots:
         g_api.m_sowOsdOn = event[3];
         g_api.m_osdLock = event[4];
         fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].txtinOn[4] = 1;
+        fx.live<PropAlarm>(IDX_PROP_ALARM)->out[fx.dev.alarmouts - 1].txtinOn[4] = 1; // the spot pop-up
+        // The overlay image with an earlier text in the channel's text area
+        // of another layout, away from the cell (100, 200, 300, 400).
+        QImage& img = g_api.m_txtinImg;
+        img = QImage(1920, 1080, QImage::Format_RGB555);
+        img.fill(Qt::black);
+        const TxtinArea old = {0, 1, 0, 0, 0, 0, 8, 6, 100, 100, 500, 700};
+        g_api.m_txtin[4] = old;
+        const QRect oldArea(old.x, old.y, old.w, old.h);
+        {
+            QPainter p(&img);
+            p.fillRect(oldArea, Qt::white);
+        }
         QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
         QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
         const QString text = QStringLiteral("TOTAL 12.50\nCASH");
@@ -90,6 +112,23 @@ private slots:
         const QVariantList cell{SIG_OSD_POS_UPDATE, (100 << 16) + 200, (300 << 16) + 400, 0, QString(), QString()};
         QCOMPARE(int(out.contains(cell)), shown[2]);
         QVERIFY(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0); // linked, drawn or not
+        QCOMPARE(dalTestJournalFind("DalVoutSetLayout(2,1,[4,-1x31])") >= 0, event[1] != 0); // spot pop-up
+        // What the area showed is wiped (a new receipt blanks it; a line of
+        // value 0 is drawn again where the area stands); a switched-on area
+        // is placed in the cell, the text drawn there and that part repainted.
+        QCOMPARE(img.pixel(oldArea.topLeft()) == 0xff000000u, shown[3] != 0);
+        const TxtinArea& a = g_api.m_txtin[4];
+        QCOMPARE(a.placed != 0 && QRect(a.x, a.y, a.w, a.h) == QRect(108, 240, 286, 350), shown[1] != 0);
+        const QRect drawn(a.drawX, a.drawY, a.drawnW, a.drawnH);
+        QCOMPARE(drawn.isValid() && QRect(100, 200, 300, 400).contains(drawn), shown[1] != 0);
+        int light = 0;
+        for (int y = 200; y < 600; ++y)
+            for (int x = 100; x < 400; ++x)
+                light += qGray(img.pixel(x, y)) > 200;
+        QCOMPARE(light > 0, shown[1] != 0);
+        if (shown[1])
+            QVERIFY(out.contains(QVariantList{SIG_OSD_POS_UPDATE, (a.drawX << 16) + a.drawY,
+                                              (a.drawnW << 16) + a.drawnH, 0, QString(), QString()}));
     }
 
     void posOverlayKeepsLastTextForItsTime()
@@ -112,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TDvrApiVinEvtTest)
+QTEST_MAIN(TDvrApiVinEvtTest)
 #include "tdvrapi-vinevttest.moc"
