@@ -425,10 +425,18 @@ private slots:
         rig.open(SA::Btn_System);
         rig.edit<PropRecord>(IDX_PROP_RECORD)->data[0].cqual ^= 1;
         rig.setup()->sl_action(SA::Btn_Record_Record, 0, 0);
+        // Whether the device had stopped when the unplug text came.
+        int stoppedFirst = -1;
+        QObject probe;
+        QObject::connect(rig.w, &TMain::sg_ctrlStatus, &probe, [&](int, QString, QString text) {
+            if (text.contains("unplug"))
+                stoppedFirst = Rig::journal({"DalExit"}).size();
+        });
         rig.w->sl_fromSetup(SA::Btn_Shutdown, 0, 0);
         QCOMPARE(rig.w->m_powerOff, 1);
         QCOMPARE(rig.status(), QStringLiteral("Power Off/Please wait..."));
         QVERIFY(QTest::qWaitFor([&] { return rig.status().contains("unplug"); }, 8000));
+        QCOMPARE(stoppedFirst, 1);
         QCOMPARE(g_api.m_applying, 0);
         const QStringList logs = Rig::logs();
         QVERIFY(logs.indexOf("3002:(Record)") >= 0);
