@@ -195,11 +195,10 @@ void TMain::sl_fromSetup(int code, int a, int b, QString name)
     if (code == SA::Btn_Ok || code == SA::Btn_Cancel)
         leaveSetup();
     if (code == SA::Btn_Ok || code == SA::Btn_Cancel || SA::isPageId(code)) {
-        if (code != SA::Btn_Cancel) {
+        // OK and the OSD page's Apply take the new language before their
+        // run starts (the apply thread's hook).
+        if (code != SA::Btn_Cancel)
             setupStatus(SIG_STATE_START, T_SETUP, T_WAIT);
-            if (code == SA::Btn_Ok || code == SA::Btn_Display_Osd)
-                languageCheck();
-        }
         setupStatus(SIG_STATE_UPDATE, T_SETUP, T_WAIT);
         m_setupTh->set(code, a, b, QString(), 1);
         return;
@@ -560,8 +559,6 @@ bool TMain::setupNotify(int code, int val1, int val2, int rsType, const QString&
                 setup->closeForRemote();
                 leaveSetup();
             }
-            if (rsType == SA::Btn_Ok || rsType == SA::Btn_Display_Osd)
-                languageCheck();
             emit sg_ctrlStatus(SIG_STATE_START, QStringLiteral("Remote Setup"), text(T_WAIT));
         }
         m_localSetup = 0;

@@ -102,6 +102,12 @@ void TMain::init(int)
     };
     gui.logoutPeriod = [this] { setLogoutPeriod(); };
     gui.status = [this](const QString& title, const QString& text) { ctrlStatus(title, text); };
+    // The language of OK and of the OSD page's Apply is in force before the
+    // run applies the section.
+    gui.beforeRun = [this](int flag) {
+        if (flag == 1 || flag == 4)
+            languageCheck();
+    };
     m_setupTh->setGui(gui);
     m_splitTh = new TSplitTh(this, [](int layout, int nsw) { g_api.dispLayout(layout, nsw); });
     m_popupTimer = new QTimer(this);

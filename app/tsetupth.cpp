@@ -153,6 +153,8 @@ bool TSetupth::startNext()
     m_local = r.local;
     m_user = QByteArray(g_api.m_curUser, int(qstrnlen(g_api.m_curUser, sizeof g_api.m_curUser)));
     m_busy = 1;
+    if (m_gui.beforeRun)
+        m_gui.beforeRun(m_flag);
     start();
     return true;
 }

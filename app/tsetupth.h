@@ -33,6 +33,9 @@ public:
         // The auto-logout countdown from the user section of the live copy.
         std::function<void()> logoutPeriod;
         std::function<void(const QString& title, const QString& text)> status;
+        // A run is about to start (the thread is idle): what must happen
+        // before it, such as a new language for OK.
+        std::function<void(int flag)> beforeRun;
     };
 
     explicit TSetupth(QObject* parent);

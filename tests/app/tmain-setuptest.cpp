@@ -255,6 +255,49 @@ private slots:
         QVERIFY(rig.setup()->isVisible());
     }
 
+    // A new language on the OSD page is in force before the run: OK logs
+    // one "(OK)", the OSD page's Apply "(OSD)"; the live copy takes it.
+    void language_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("OK") << true << "3002:(OK)";
+        QTest::newRow("OSD Apply") << false << "3002:(OSD)";
+    }
+    void language()
+    {
+        QFETCH(bool, ok);
+        QFETCH(QString, label);
+        Rig rig;
+        rig.open(SA::Btn_Display);
+        auto* osd = rig.edit<PropOsd>(IDX_PROP_OSD);
+        const QString before = QString::fromUtf8(osd->lang);
+        const QString english = g_str->text(2);
+        // A language whose word for "Setup" differs.
+        QString other;
+        for (const QString& name : g_str->languageList()) {
+            g_str->setLanguage(name, before);
+            const bool differs = g_str->text(2) != english;
+            g_str->setLanguage(before, name);
+            if (differs) {
+                other = name;
+                break;
+            }
+        }
+        QVERIFY(!other.isEmpty());
+        qstrncpy(osd->lang, other.toUtf8().constData(), sizeof osd->lang);
+        if (ok)
+            QTest::mouseClick(rig.setup()->button(SA::Btn_Ok), Qt::LeftButton);
+        else
+            rig.setup()->sl_action(SA::Btn_Display_Osd, 0, 0);
+        QVERIFY(g_str->text(2) != english);
+        QVERIFY(Rig::settled());
+        QCOMPARE(Rig::setupLogs().filter("3002:"), QStringList{label});
+        QCOMPARE(QString::fromUtf8(rig.live<PropOsd>(IDX_PROP_OSD)->lang), other);
+        g_str->setLanguage(before, other);
+        QCOMPARE(g_str->text(2), english);
+    }
+
     // CANCEL (button or Escape) after a colour preview: no "Setup Changed",
     // the live colours back on the device, the file untouched.
     void cancelAfterPreview_data()
