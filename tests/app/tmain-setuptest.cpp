@@ -59,6 +59,20 @@ protected:
     }
 };
 
+// A preview page: its preview area 200 x 150 at (300, 60) of the page.
+class TPreviewPage : public TSetupPage
+{
+public:
+    TPreviewPage(QWidget* parent, int id, int preview = 1) : TSetupPage(parent, id, QSize(640, 480))
+    {
+        Params p;
+        p.preview = preview;
+        p.pipArea = QRect(300, 60, 200, 150);
+        setRows({}, p);
+        init(64);
+    }
+};
+
 struct Rig
 {
     Rig()
@@ -458,6 +472,35 @@ private slots:
         DalTestAudioState audio;
         dalTestAudioGetState(&audio);
         QTEST(int(audio.aout), "heard");
+    }
+
+    // The preview window: a preview page's show opens the device's viewing
+    // window at the page's preview area; moving to another page closes it
+    // and restores the layout; a second close finds nothing open and still
+    // clears the rectangle.
+    void previewWindow()
+    {
+        Rig rig;
+        QVERIFY(rig.setup()->adoptPage(SA::Btn_Display_Osd, new TPreviewPage(nullptr, SA::Btn_Display_Osd, 0)));
+        auto* colour = new TPreviewPage(nullptr, SA::Btn_Display_Color);
+        QVERIFY(rig.setup()->adoptPage(SA::Btn_Display_Color, colour));
+        rig.open(SA::Btn_Display);
+        QCOMPARE(rig.w->m_pipRect, QRect(QPoint(0, 0), QPoint(-1, -1)));
+        rig.setup()->sl_btnclicked(SA::Btn_Display_Color, 0);
+        const QRect r = rig.w->m_pipRect;
+        QCOMPARE(r, QRect(colour->mapToGlobal(QPoint(300, 60)), QSize(200, 150)));
+        char want[96];
+        std::snprintf(want, sizeof want, "DalVoutSetViw(0,%d,%d,", r.left(), r.top());
+        QVERIFY(dalTestJournalFind(want) >= 0);
+        dalTestJournalClear();
+        rig.setup()->sl_btnclicked(SA::Btn_Display_Osd, 0);
+        QVERIFY(dalTestJournalFind("DalVoutSetViw(0,0,0,0,0)") >= 0);
+        QCOMPARE(rig.w->m_pipRect, QRect(QPoint(0, 0), QPoint(-1, -1)));
+        dalTestJournalClear();
+        rig.w->sl_fromSetup(SA::Act_PipHide, 0, 0);
+        QVERIFY(dalTestJournalFind("DalVoutSetViw(0,0,0,0,0)") >= 0);
+        QVERIFY(dalTestJournalFind("DalVoutSetLayout") >= 0);
+        QCOMPARE(rig.w->m_pipRect, QRect(QPoint(0, 0), QPoint(-1, -1)));
     }
 
     // Power-off: "Please wait..." at once; the unplug text only once the
