@@ -348,6 +348,73 @@ private slots:
         QCOMPARE(file.readAll(), bytes);
     }
 
+    // The clock offset of the date/time section moves the clock on the
+    // page's Apply and on OK, and is spent after; CANCEL never sets it.
+    void clockOffset_data()
+    {
+        QTest::addColumn<int>("how"); // a page id, OK or CANCEL
+        QTest::addColumn<bool>("set");
+        QTest::newRow("Apply") << int(SA::Btn_System_Dt) << true;
+        QTest::newRow("OK") << int(SA::Btn_Ok) << true;
+        QTest::newRow("CANCEL") << int(SA::Btn_Cancel) << false;
+    }
+    void clockOffset()
+    {
+        QFETCH(int, how);
+        QFETCH(bool, set);
+        Rig rig;
+        rig.open(SA::Btn_System);
+        rig.edit<PropDatetime>(IDX_PROP_DATETIME)->diff = 3600;
+        DalTestClock clock;
+        dalTestGetClock(&clock);
+        const int wasSet = clock.set;
+        rig.setup()->sl_action(how, 0, 0);
+        QVERIFY(Rig::settled());
+        dalTestGetClock(&clock);
+        QCOMPARE(clock.set != wasSet, set);
+        if (set)
+            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 3600)) < 10);
+        QCOMPARE(rig.edit<PropDatetime>(IDX_PROP_DATETIME)->diff, 0);
+        QCOMPARE(rig.live<PropDatetime>(IDX_PROP_DATETIME)->diff, 0);
+    }
+
+    // The logged-in user's account: its id emptied and the user page
+    // applied, or changed and OK, logs the user out by the former id.
+    void userLoggedOut_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::addColumn<QByteArray>("id");
+        QTest::addColumn<bool>("out");
+        QTest::newRow("Apply, id emptied") << int(SA::Btn_System_User) << QByteArray() << true;
+        QTest::newRow("Apply, id changed") << int(SA::Btn_System_User) << QByteArray("user9") << false;
+        QTest::newRow("OK, id changed") << int(SA::Btn_Ok) << QByteArray("user9") << true;
+        QTest::newRow("OK, password only") << int(SA::Btn_Ok) << QByteArray("user1") << false;
+    }
+    void userLoggedOut()
+    {
+        QFETCH(int, how);
+        QFETCH(QByteArray, id);
+        QFETCH(bool, out);
+        Rig rig;
+        rig.open(SA::Btn_System);
+        UserAccount& a = rig.edit<PropUser>(IDX_PROP_USER)->user[1];
+        qstrncpy(a.id, id.constData(), sizeof a.id);
+        qstrncpy(a.pw, "4321", sizeof a.pw);
+        rig.setup()->sl_action(how, 0, 0);
+        QVERIFY(Rig::settled());
+        QCOMPARE(rig.w->m_loggedIn, out ? 0 : 1);
+        QCOMPARE(Rig::logs().contains("2002:"), out);
+        if (out) {
+            LogRecord r[TDVRAPI::LAST_LOGS];
+            const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
+            for (int i = 0; i < n; ++i) {
+                if (r[i].code == 0x2002)
+                    QCOMPARE(QByteArray(r[i].user), QByteArray("user1"));
+            }
+            QCOMPARE(rig.w->m_curUserIdx, 0);
+        }
+    }
+
     // One run at a time: an Apply and an OK 100 ms apart, or a remote setup
     // arriving during a local run, both run, in order; the apply flag stays
     // up until the last one ended.
