@@ -67,6 +67,15 @@ TSetupWnd::TSetupWnd(QWidget* parent, int id, QSize size) : TDefWnd(parent, id, 
 
 TSetupWnd::~TSetupWnd()
 {
+    // The pages hide as they go with the frame: nothing they report reaches
+    // the frame any more.
+    for (TSetupPage*& p : m_pages) {
+        if (!p)
+            continue;
+        disconnect(p, nullptr, this, nullptr);
+        delete p;
+        p = nullptr;
+    }
     for (QIcon*& icon : m_tabIcon) {
         delete icon;
         icon = nullptr;

@@ -4,6 +4,8 @@
 #include "setuptestenv.h"
 #include "tbutton.h"
 
+#include <memory>
+
 using namespace setuptest;
 using namespace SetupAct;
 
@@ -183,8 +185,12 @@ private slots:
         QVERIFY(f.w->adoptPage(8, colourPage(nullptr)));
         QVERIFY(f.w->adoptPage(17, colourPage(nullptr, Btn_Device_Private)));
         QVERIFY(f.w->adoptPage(19, colourPage(nullptr, Btn_Device_Motion)));
-        QVERIFY(!f.w->adoptPage(6, osdPage(nullptr, 6)));
-        QVERIFY(!f.w->adoptPage(4, osdPage(nullptr)));
+        // Refused pages stay the caller's.
+        std::unique_ptr<TTestPage> hdSpot(osdPage(nullptr, 6));
+        std::unique_ptr<TTestPage> second(osdPage(nullptr));
+        QVERIFY(!f.w->adoptPage(6, hdSpot.get()));
+        QVERIFY(!f.w->adoptPage(4, second.get()));
+        QVERIFY(!hdSpot->parent() && !second->parent());
         QVERIFY(f.show(Btn_Display));
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
         for (int id : clicks)
