@@ -10,6 +10,7 @@
 #include "tproperty.h"
 #include "tslider.h"
 #include "tvkeyboard.h"
+#include "textutil.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
 
@@ -306,15 +307,7 @@ void TSetupPage::setFieldText(const Row& r, const QString& text)
     if (!f)
         return;
     // Cut to the field less its terminator, at a whole character.
-    QByteArray b = text.toUtf8();
-    int n = r.size - 1;
-    if (b.size() > n) {
-        while (n > 0 && (static_cast<unsigned char>(b[n]) & 0xC0) == 0x80)
-            --n;
-        b.truncate(n);
-    }
-    std::memset(f, 0, size_t(r.size));
-    std::memcpy(f, b.constData(), size_t(b.size()));
+    q2Utf8Whole(reinterpret_cast<char*>(f), text, r.size);
 }
 
 void TSetupPage::setCtrl()
