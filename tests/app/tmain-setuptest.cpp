@@ -230,6 +230,8 @@ private slots:
         QCOMPARE(rig.status(), QStringLiteral("Setup/Please wait..."));
         QCOMPARE(g_api.m_applying, 1);
         QVERIFY(Rig::settled());
+        // The box stays 2 s after the run.
+        QCOMPARE(rig.status(), QStringLiteral("Setup/Please wait..."));
         QCOMPARE(Rig::setupLogs(), (QStringList{"3000:", "3001:", "3002:(OK)"}));
         const PropRecord rec = rig.fromFile<PropRecord>(IDX_PROP_RECORD);
         const PropNetcontrol net = rig.fromFile<PropNetcontrol>(IDX_PROP_NETCONTROL);

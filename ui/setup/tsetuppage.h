@@ -114,6 +114,8 @@ public:
     const QVector<FocusLink>& focusTable() const { return m_focus; }
     int typing() const { return m_typing; }
 
+    // background: the image id of the page background (the frame gives
+    // 64). Builds the controls of the rows and sets their texts.
     void init(int background) override;
     void connectTo() override;
     void disconnectFrom() override;
