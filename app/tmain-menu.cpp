@@ -185,14 +185,15 @@ void TMain::runMenu(const QString& label, int arg)
     m_pendingCmd.clear();
     qCDebug(lcApp, "=========== runMenu() : %s %d ============", qUtf8Printable(label), arg);
 
-    // The commands whose windows or devices are here; the others (setup,
-    // search, split, audio, backup, PTZ, zoom, exit) join as their windows
-    // are built. A label that matches none does nothing.
+    // The commands whose windows or devices are here; the others (search,
+    // split, audio, backup, PTZ, zoom, exit) join as their windows are
+    // built. A label that matches none does nothing.
     using Run = void (TMain::*)(int);
     static const struct {
         int text;
         Run run;
     } commands[] = {
+        {T_SETUP, &TMain::cmdSetup},
         {T_SNAPSHOT, &TMain::cmdSnapshot}, {T_FREEZE, &TMain::cmdFreeze},     {T_REPLAY, &TMain::cmdInstantReplay},
         {T_SEQUENCE, &TMain::cmdSequence}, {T_OSD, &TMain::cmdOsd},           {T_LOCK, &TMain::cmdLock},
         {T_LOGIN, &TMain::cmdLogin},

@@ -12,6 +12,8 @@
 #include "tinfo.h"
 #include "tmsgwnd.h"
 #include "tres.h"
+#include "setupaction.h"
+#include "tsetupwnd.h"
 #include "tstring.h"
 
 #include <QCoreApplication>
@@ -135,7 +137,6 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
 {
     if (code == SIG_OSD_UPDATE && !m_initDone)
         return; // the tiles are not built before the device is up
-    Q_UNUSED(rs_type);
     auto* bar = static_cast<TInfo*>(m_wnd[ID_WND_INFO]);
 
     switch (code) {
@@ -197,11 +198,19 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         runPopup(code, val1, val2);
         g_api.checkCamera();
         g_api.changeAvcCaps(0);
+        setupReply(SetupAct::Act_InfoCamera, &g_api.m_vinState);
         break;
     case SIG_VIN_CAMERA:
         g_api.checkCamera();
         g_api.changeAvcCaps(0);
+        setupReply(SetupAct::Act_InfoCamera, &g_api.m_vinState);
         break;
+    case SIG_VIN_MDINFO: {
+        unsigned char map[TDVRAPI::MOTION_MAP_SIZE];
+        g_api.motionMap(map);
+        setupReply(SetupAct::Act_InfoMotion, map);
+        break;
+    }
     case SIG_ENC_SMART:
     case SIG_ENC_SMART_TEMP:
         diskErrors(code, val1);
@@ -260,6 +269,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         g_api.encStop();
         g_api.setTime(diff);
         g_api.encStart();
+        setupClock(val1);
         g_api.writeLog(LOG_NTP_TIME_CHANGE, nullptr, nullptr);
         break;
     }
@@ -287,6 +297,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         } else {
             upgradeVersion(strm, m_upgradeVer);
             qCDebug(lcApp, "TMain::sl_fromDvr.. upgrade ready ver:%s", m_upgradeVer);
+            readyUpgradeImage("/dvr/upgradeImage.raw", m_upgradeVer);
             g_api.writeLog(LOG_NET_UPGRADE, nullptr, nullptr);
             m_upgrade = 1;
             shutdownLater();
@@ -302,18 +313,48 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         m_upgrade = 1;
         shutdownLater();
         break;
+    case SIG_NET_RS_TEST:
+        closeForRemoteTest();
+        setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
+    case SIG_NET_SETUP:
+    case SIG_NET_RS_SET:
+    case SIG_NET_RS_APPLY:
+    case SIG_POS_USB:
+    case SIG_NET_DHCP:
+    case SIG_NET_UPNP:
+    case SIG_NET_DDNS:
+    case SIG_BD_DETECT:
+    case SIG_BD_MOUNT:
+        setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
     default:
         break;
     }
 }
 
+void TMain::closeForRemoteTest()
+{
+    // The setup window is left through its cancel (by setupNotify); the
+    // search and backup windows through their own exits.
+    for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
+        if (id == ID_WND_SETUP || id == ID_WND_SEARCH || id == ID_WND_BACKUP || !shown(id))
+            continue;
+        m_wnd[id]->hideWnd();
+    }
+}
+
 void TMain::closeForUpgrade()
 {
-    // The status box carries the upgrade's progress and stays.
-    // The setup window is left through its own cancel.
+    // The status box carries the upgrade's progress and stays; the setup
+    // window is left through its cancel, which restores every section.
     for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
-        if (id == ID_WND_STATUS || id == ID_WND_SETUP || !shown(id))
+        if (id == ID_WND_STATUS || !shown(id))
             continue;
+        if (id == ID_WND_SETUP) {
+            setupWnd()->sl_btnclicked(SetupAct::Btn_Cancel);
+            continue;
+        }
         if (id == ID_WND_BACKUP)
             g_api.umountExtSd();
         m_wnd[id]->hideWnd();
@@ -385,6 +426,7 @@ void TMain::diskErrors(int code, int mask)
     if (code != SIG_SD_INFO)
         return;
     g_api.checkStorage();
+    setupReply(SetupAct::Act_InfoStrg, &g_api.m_storage);
     updateBarDate();
     if (oemId() == OemHddLed) {
         m_hddCfgErr = g_api.checkCfg();
@@ -499,13 +541,16 @@ void TMain::tickDvr()
             if (shown(ID_WND_MSG))
                 m_wnd[ID_WND_MSG]->hideWnd();
             // The shared keyboards, the file chooser and the status box
-            // belong to whoever opened them; the backup, search and setup
-            // windows are left through their own exits.
+            // belong to whoever opened them; the setup window leaves through
+            // its cancel, the backup and search windows through their own
+            // exits.
             for (int id = ID_WND_VKEYBOARD; id <= ID_WND_AUDIO; ++id) {
                 if (id == ID_WND_VKEYBOARD || id == ID_WND_VKEYNUM || id == ID_WND_FILE || id == ID_WND_STATUS
-                    || id == ID_WND_BACKUP || id == ID_WND_SEARCH || id == ID_WND_SETUP)
+                    || id == ID_WND_BACKUP || id == ID_WND_SEARCH || !shown(id))
                     continue;
-                if (shown(id))
+                if (id == ID_WND_SETUP)
+                    setupWnd()->sl_btnclicked(SetupAct::Btn_Cancel);
+                else
                     m_wnd[id]->hideWnd();
             }
         }
@@ -524,9 +569,12 @@ void TMain::tickDvr()
     if (m_idHold > 0 && --m_idHold == 0 && bar)
         bar->updateId(0, -1, -1);
 
+    setupTick();
+
     if (m_storageTick++ % StorageEvery == 0) {
         g_api.checkStorage();
         updateBarDate();
+        setupReply(SetupAct::Act_InfoStrg, &g_api.m_storage);
         m_storageTick = 1;
     }
 }

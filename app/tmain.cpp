@@ -13,6 +13,8 @@
 #include "tmsgwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
+#include "tsetupth.h"
+#include "tsetupwnd.h"
 #include "tsplitth.h"
 #include "tsysinfownd.h"
 #include "tstatuswnd.h"
@@ -78,6 +80,9 @@ TMain::TMain(QWidget* parent, int id, const QSize& size) : TDefWnd(parent, id, s
 
 TMain::~TMain()
 {
+    // An apply under way ends before the windows and the configuration go.
+    delete m_setupTh;
+    m_setupTh = nullptr;
     // The child windows go first: their hooks may still read the
     // configuration and the resources, which main deletes after this.
     deleteWnds();
@@ -91,6 +96,23 @@ void TMain::init(int)
     move(0, 0);
     createWnd();
 
+    m_setupTh = new TSetupth(this);
+    TSetupth::Gui gui;
+    gui.changeDisplay = [this](int live) { changeDisplay(live); };
+    gui.resetPreview = [this] { resetPreview(); };
+    gui.repaint = [this] { update(); };
+    gui.userApplied = [this](const PropUser& before, const PropUser& after, int ok) {
+        setupUserApplied(before, after, ok);
+    };
+    gui.logoutPeriod = [this] { setLogoutPeriod(); };
+    gui.status = [this](const QString& title, const QString& text) { ctrlStatus(title, text); };
+    // The language of OK and of the OSD page's Apply is in force before the
+    // run applies the section.
+    gui.beforeRun = [this](int flag) {
+        if (flag == 1 || flag == 4)
+            languageCheck();
+    };
+    m_setupTh->setGui(gui);
     m_splitTh = new TSplitTh(this, [](int layout, int nsw) { g_api.dispLayout(layout, nsw); });
     m_popupTimer = new QTimer(this);
     m_popupTimer->setSingleShot(true);
@@ -102,9 +124,11 @@ void TMain::init(int)
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
     connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TMain::sl_fromDvr);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
+    connect(m_setupTh, &QThread::finished, this, &TMain::sl_setupThEnd);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
     connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);
+    connect(static_cast<TSetupWnd*>(m_wnd[ID_WND_SETUP]), &TSetupWnd::sg_request, this, &TMain::sl_fromSetup);
     connect(static_cast<TFileWnd*>(m_wnd[ID_WND_FILE]), &TFileWnd::sg_request, this, &TMain::sl_fromFile);
     connect(static_cast<TSysInfoWnd*>(m_wnd[ID_WND_SYSINFO]), &TSysInfoWnd::sg_request, this,
             &TMain::sl_fromSysInfo);
@@ -138,6 +162,12 @@ void TMain::createWnd()
     // Slots 7, 6, 5, 0, 10, 11 and 8 (setup, search, backup, information
     // bar, PTZ, zoom, login) take the main window as parent; the shared
     // pop-ups below have none.
+    auto* setup = new TSetupWnd(this, ID_WND_SETUP, sizeOf(62));
+    setup->init(0);
+    centre(setup);
+    m_wnd[ID_WND_SETUP] = setup;
+    done("setup");
+
     // The information bar sits 16 pixels above the bottom edge.
     auto* info = new TInfo(this, ID_WND_INFO, sizeOf(25));
     info->init(0);
@@ -372,6 +402,7 @@ void TMain::sl_shutdown()
 
     // No layout switch may reach the device layer once it is closed.
     m_splitTh->wait();
+    powerOffDone();
 
     QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
     QCoreApplication::quit();

@@ -15,7 +15,10 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QTimer;
+class TSetupWnd;
+class TSetupth;
 class TSplitTh;
+struct PropUser;
 
 // The main window (window id 16): a full-screen frameless window over the
 // video output. It owns every other window of the normal user interface in
@@ -297,6 +300,8 @@ private:
     void repaintRect(const QRect& r);
     // Closes the windows a network upgrade replaces (status box stays).
     void closeForUpgrade();
+    // Closes the windows a remote test may not run under (9002).
+    void closeForRemoteTest();
     // The auto-logout period in seconds (user section).
     int logoutPeriod() const;
     // The window of a slot is shown.
@@ -426,4 +431,64 @@ public slots:
     // ======== PTZ and zoom bridge (tmain-ptz.cpp) ========
 
     // ======== Setup bridge and apply thread (tmain-setup.cpp) ========
+public:
+    // Live previews 38-45, 47, 48, 54-58 from the edit copy (values out of
+    // range are ignored); 1 when the code is one of them.
+    int runPreSetup(int code, int a, int b);
+    // Device tests 62, 64, 66, 68 and the disk check 71; 1 for those codes.
+    int runApiCmd(int code, int a, int b);
+    // The previews sent again from the edit copy (import, factory default).
+    void resetPreview();
+    // The setup rows of the notification dispatcher: remote setup (9000,
+    // 9001, 9002, 9020), the setup window's answers (3352, 9010, 9011,
+    // 9013, 9101 and 9102 for window 7) and a network firmware image
+    // (9991). True when the code was handled; the dispatcher's own parts of
+    // these rows run before the call.
+    bool setupNotify(int code, int val1, int val2, int rsType, const QString& str, const QString& strm);
+    // The tick's step for the setup window: its date/time page's clock.
+    void setupTick();
+    // A new clock time t from NTP (6666, 6667), for the date/time page.
+    void setupClock(int t);
+    // An answer for the setup window while it is visible (3340, 3342, 3341,
+    // 9100 and the storage refresh of the tick).
+    void setupReply(int code, void* data);
+    // Draws the upgrade tool's screen and writes it as a raw RGB565 picture.
+    void readyUpgradeImage(const char* szpath, const char* fwr_ver);
+    // A firmware version number as the screen shows it (1042: "1.0.4.2").
+    static QString versionText(int version);
+    TSetupWnd* setupWnd() const;
+    TSetupth* setupTh() const { return m_setupTh; }
+
+    int m_localSetup = 0;   // the running apply came from the local menu
+    int m_inSetup = 0;      // the setup window is open
+    int m_savedAudioCh = -1; // live audio channel when setup opened
+    int m_powerPending = 0; // power-off waits for the apply to end
+    QRect m_pipRect{QPoint(0, 0), QPoint(-1, -1)}; // preview window on screen
+
+public slots:
+    // Every setup action the setup window forwards (text: a file name).
+    void sl_fromSetup(int code, int a, int b, QString text = QString());
+    // The apply thread finished (queued into the GUI thread).
+    void sl_setupThEnd();
+
+private:
+    void cmdSetup(int arg);
+    // Shows the status box now (2224) or updates it (2226).
+    void setupStatus(int code, int title, int text);
+    void hideStatusLater(int ms);
+    // The language of the OSD section applied before the apply thread runs.
+    void languageCheck();
+    // Leaving setup with OK or CANCEL (or for a remote setup).
+    void leaveSetup();
+    // Power-off once no apply runs.
+    void powerOffWhenIdle();
+    // The power-off screen after the device stopped.
+    void powerOffDone();
+    // The user section applied: a logged-in user whose id went (or changed,
+    // with OK) is logged out.
+    void setupUserApplied(const PropUser& before, const PropUser& after, int ok);
+    void setLogoutPeriod();
+    void previewWindow(int code, int a, int b);
+
+    TSetupth* m_setupTh = nullptr;
 };

@@ -27,6 +27,10 @@ QString local2Q(const char* text);
 // text, zero bytes up to the end, the last byte always zero; n <= 0 writes
 // nothing. A longer text is cut at n-1 bytes.
 void q2Utf8(char* dst, const QString& text, int n);
+// As q2Utf8, but a text that does not fit is cut before the character that
+// would be split, so the field always holds whole UTF-8 characters (names
+// and passwords typed on the setup pages).
+void q2Utf8Whole(char* dst, const QString& text, int n);
 void q2Local(char* dst, const QString& text, int n);
 void local2Utf8(char* dst, const char* text, int n);
 void localRecode(char* dst, const char* text, int n);

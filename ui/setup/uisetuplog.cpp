@@ -1,0 +1,3 @@
+#include "uisetuplog.h"
+
+Q_LOGGING_CATEGORY(lcUiSetup, "dvr.ui.setup")
