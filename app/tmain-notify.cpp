@@ -562,7 +562,8 @@ void TMain::tickDvr()
     if (bar && !(barShown && !m_infoDirty)) {
         if (numVisibleWnd() > 0)
             m_infoDirty = 0;
-        update(bar->geometry());
+        // The clock stands lower than the bar: both areas are drawn again.
+        update(bar->geometry().united(clockRect(g_res->getSize(16))));
     }
     m_infoShown = barShown ? 1 : 0;
 

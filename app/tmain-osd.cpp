@@ -176,8 +176,15 @@ void TMain::paintClock(QPainter& p, const QSize& screen)
                              + g_cfg->timetext(t.hour(), t.minute(), t.second());
         g_api.drawOsdText(0, text, &clock, 0, 1);
     }
-    p.drawImage(QPoint((screen.width() - clock.width()) / 2, screen.height() - clock.height() - 8),
-                blackKeyed(clock, clock.rect()));
+    p.drawImage(clockRect(screen).topLeft(), blackKeyed(clock, clock.rect()));
+}
+
+QRect TMain::clockRect(const QSize& screen) const
+{
+    const QImage& clock = g_api.m_clockImg;
+    if (clock.isNull())
+        return QRect();
+    return QRect(QPoint((screen.width() - clock.width()) / 2, screen.height() - clock.height() - 8), clock.size());
 }
 
 void TMain::paintFreeze(QPainter& p)

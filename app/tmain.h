@@ -240,6 +240,13 @@ private:
     void paintCells(QPainter& p, int oem, const QSize& screen);
     void paintTileOsd(QPainter& p, int oem);
     void paintClock(QPainter& p, const QSize& screen);
+
+public:
+    // Where the clock is drawn while the information bar is away (empty
+    // without a clock image).
+    QRect clockRect(const QSize& screen) const;
+
+private:
     void paintFreeze(QPainter& p);
 
     // ======== Event pop-ups (tmain-popup.cpp) ========

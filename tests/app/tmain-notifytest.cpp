@@ -42,6 +42,39 @@ private slots:
         g_api.m_wdtOn = 0;
     }
 
+    // With the bar away the tick draws the whole clock again, also the part
+    // below the bar's place.
+    void clockAreaRepainted()
+    {
+        TMainRig rig;
+        rig.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.w));
+        rig.w->showInfo(0, 0);
+        rig.w->m_infoDirty = 1;
+        QCoreApplication::processEvents();
+        QRegion painted;
+        struct Spy : QObject
+        {
+            QRegion* out;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    *out += static_cast<QPaintEvent*>(e)->region();
+                return false;
+            }
+        } spy;
+        spy.out = &painted;
+        rig.w->installEventFilter(&spy);
+        rig.tick(1);
+        QCoreApplication::processEvents();
+        rig.w->removeEventFilter(&spy);
+        const QRect clock = rig.w->clockRect(g_res->getSize(16));
+        QVERIFY(!clock.isEmpty());
+        QVERIFY2((painted & clock) == QRegion(clock),
+                 qPrintable(QStringLiteral("clock %1,%2 %3x%4 not repainted")
+                                .arg(clock.x()).arg(clock.y()).arg(clock.width()).arg(clock.height())));
+    }
+
     // A logged-in user is logged out when the count runs out: the log names
     // the user, the windows opened for the user close, the message box too.
     // A key or a move of the cursor starts the count again.
