@@ -213,6 +213,42 @@ private slots:
         QCoreApplication::processEvents(); // the facade's own handling, while the fixture lives
     }
 
+    // The temperature check reads every disk of a sixteen-disk unit.
+    void smartTempEveryDisk_data()
+    {
+        QTest::addColumn<int>("hot"); // the disk above 55 C, -1 none
+        QTest::newRow("only the last disk too hot") << 15;
+        QTest::newRow("only the first disk too hot") << 0;
+        QTest::newRow("none too hot") << -1;
+    }
+
+    void smartTempEveryDisk()
+    {
+        QFETCH(int, hot);
+        TDvrFixture fx("16");
+        fx.live<PropDevices>(IDX_PROP_DEVICES)->storage = DAL_MAX_DISK;
+        auto* smart = fx.live<PropSmart>(IDX_PROP_SMART);
+        smart->on = 1, smart->errorcnt = 0, smart->heat = 9, smart->alarm = 0; // relay 0, above 55 C
+        setDisks(QString(DAL_MAX_DISK, 'H'));
+        for (int i = 0; i < DAL_MAX_DISK; ++i) {
+            DalTestDisk d;
+            dalTestGetDisk(i, &d);
+            d.smart.errors = 0, d.smart.temp = i == hot ? 56 : 40;
+            dalTestSetDisk(i, &d);
+        }
+        g_api.checkStorage();
+        g_api.registerCallbacks();
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        dalTestEnc(CBT_ENC_SMART_TEMP, 0, 0, nullptr);
+        dalTestFlush();
+        QCOMPARE(g_api.m_smart.valid[DAL_MAX_DISK - 1], 1);
+        QCOMPARE(own.count(), hot >= 0 ? 1 : 0);
+        QCOMPARE(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0, hot >= 0);
+        QCoreApplication::processEvents(); // the facade's own handling, while the fixture lives
+    }
+
     // The e-mail names each failing or hot disk, one line each.
     void smartMailLines()
     {
