@@ -180,6 +180,7 @@ private slots:
     {
         QFETCH(int, commands);
         QFETCH(int, ticksPastDwell);
+        QFETCH(int, page);
         Rig rig;
         rig.w->m_loggedIn = 1;
         g_api.dispLayout(2, 0);
@@ -194,7 +195,8 @@ private slots:
             rig.w->tickSequence();
         rig.settle();
         QCOMPARE(g_api.m_layout, 2);
-        QTEST(g_api.m_sw, "page");
+        QCOMPARE(g_api.m_sw, page);
+        QCOMPARE(Rig::journal("DalVoutSetLayout(").size(), page); // one switch when it moved on
     }
 
     // Shutdown waits for the layout thread: a switch held in it is done
@@ -223,7 +225,9 @@ private slots:
         shutdownDone.release();
         rig.settle();
         QVERIFY(switchDone);
-        QCOMPARE(rig.w->m_initDone, 0);
+        LogRecord last = {};
+        g_api.lastLogs(&last, 1);
+        QCOMPARE(int(last.code), int(LOG_SYSTEM_SHUTDOWN));
     }
 
     // The text and the number keyboards both sit in the middle of the main
