@@ -275,10 +275,18 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
         else
             p.setStandardErrorFile(host, mode);
     }
+    // A forwarded channel goes to this process's own and ignores its file:
+    // only the channels with nowhere else to go are forwarded.
+    const bool outTaken = !cmd.out.isEmpty() || ctx.captured;
+    const bool errTaken = !cmd.err.isEmpty();
     if (cmd.errToOut)
         p.setProcessChannelMode(QProcess::MergedChannels);
-    else if (ctx.captured && cmd.out.isEmpty())
+    else if (outTaken && errTaken)
+        p.setProcessChannelMode(QProcess::SeparateChannels);
+    else if (outTaken)
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    else if (errTaken)
+        p.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     else
         p.setProcessChannelMode(QProcess::ForwardedChannels);
     if (detach)

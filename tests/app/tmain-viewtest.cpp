@@ -23,7 +23,7 @@ namespace {
 // OSD, as the start-up makes it.
 struct Rig
 {
-    Rig()
+    explicit Rig(const char* profile = "16") : fx(profile)
     {
         for (int live : {0, 1})
             static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
@@ -345,6 +345,64 @@ private slots:
         for (int i = 0; i < dalTestJournalCount(); ++i)
             made += dalTestJournalLine(i, buf, sizeof buf) == 0 && strstr(buf, "DalVoutSetLayout(0,");
         QTEST(made, "switches");
+    }
+
+    // Every camera's tile gets its title, on the largest layout of the unit.
+    void everyTileTitled_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::newRow("sixteen channels") << QByteArray("16");
+        QTest::newRow("twenty channels") << QByteArray("20");
+    }
+    void everyTileTitled()
+    {
+        QFETCH(QByteArray, profile);
+        Rig rig(profile.constData());
+        const int count = g_api.channelCount();
+        QCOMPARE(count, profile.toInt());
+        int lay = 1;
+        while (lay < 32 && g_api.numLayoutCam(lay) < count)
+            ++lay;
+        QVERIFY(g_api.numLayoutCam(lay) >= count);
+        g_api.dispLayout(lay, 0);
+        g_api.showOsd(1, 0);
+        const QImage img = rig.grab("live-" + profile);
+        for (int k = 0; k < count; ++k) {
+            const OsdItem* title = g_api.m_cell[g_api.m_vidwnd[k].ch].item[CellOsd::TITLE];
+            QVERIFY2(lightPixels(img, QRect(title->x, title->y, title->width, title->height)) > 0,
+                     qPrintable(QStringLiteral("tile %1 untitled").arg(k + 1)));
+        }
+    }
+
+    // A text-in overlay is copied at its own width and height.
+    void overlayAtItsSize_data()
+    {
+        QTest::addColumn<QRect>("drawn");
+        QTest::newRow("wide") << QRect(100, 200, 240, 40);
+        QTest::newRow("tall") << QRect(400, 100, 40, 120);
+    }
+    void overlayAtItsSize()
+    {
+        QFETCH(QRect, drawn);
+        Rig rig;
+        g_api.dispLayout(9, 0);
+        const QSize screen = g_res->getSize(16);
+        g_api.m_txtinImg = QImage(screen, QImage::Format_ARGB32);
+        g_api.m_txtinImg.fill(qRgb(10, 200, 90));
+        TxtinArea& t = g_api.m_txtin[3];
+        t.on = t.placed = 1;
+        t.drawX = drawn.x(), t.drawY = drawn.y(), t.drawnW = drawn.width(), t.drawnH = drawn.height();
+        const QImage img = rig.grab("live-overlay-" + QByteArray(QTest::currentDataTag()));
+        auto overlay = [&](const QRect& area) {
+            int n = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    n += img.valid(x, y) && img.pixel(x, y) == qRgb(10, 200, 90);
+            return n;
+        };
+        const int side = qMax(drawn.width(), drawn.height());
+        QCOMPARE(overlay(QRect(drawn.topLeft(), QSize(side, side))), drawn.width() * drawn.height());
+        t.on = 0;
     }
 
     void paint_data()

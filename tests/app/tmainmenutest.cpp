@@ -12,6 +12,7 @@
 #include "tvkeyboard.h"
 
 #include <QMenu>
+#include <QSet>
 #include <QSignalSpy>
 
 namespace {
@@ -91,6 +92,22 @@ void onPopup(const QString& grab, const QVector<int>& keys)
     poll->start(10);
 }
 
+// An image's size and pixels, to tell images apart.
+QByteArray bytesOf(const QImage& img)
+{
+    const QImage a = img.convertToFormat(QImage::Format_ARGB32);
+    QByteArray out = QByteArray::number(a.width()) + 'x' + QByteArray::number(a.height()) + ':';
+    for (int y = 0; y < a.height(); ++y)
+        out.append(reinterpret_cast<const char*>(a.constScanLine(y)), a.width() * 4);
+    return out;
+}
+
+QByteArray sheetImage(int id)
+{
+    const QPixmap* pm = g_res ? g_res->getImage(id) : nullptr;
+    return pm && !pm->isNull() ? bytesOf(pm->toImage()) : QByteArray();
+}
+
 } // namespace
 
 class TMainMenuTest : public QObject
@@ -126,6 +143,53 @@ private slots:
         const QStringList tabs{"Display+=3", "Record+=9", "Device+=15", "Network+=24", "System+=31"};
         QCOMPARE(rig.w->m_setupMenu ? entries(rig.w->m_setupMenu) : QStringList(),
                  searchMode == -2 ? tabs : QStringList());
+    }
+
+    // Each entry shows its own image of the sheet (0: none), the submenu's
+    // entries too.
+    void entryImages_data()
+    {
+        QTest::addColumn<bool>("live");
+        QTest::addColumn<QList<int>>("images"); // top to bottom
+        QTest::addColumn<QList<int>>("setupImages");
+        QTest::newRow("live") << true << QList<int>{193, 204, 196, 201, 194, 195, 210, 199, 202, 200, 0, 211, 214, 0}
+                              << QList<int>{205, 206, 207, 208, 209};
+        QTest::newRow("playback") << false << QList<int>{194, 204, 196, 195, 202, 200, 210, 0, 0, 203} << QList<int>{};
+    }
+    void entryImages()
+    {
+        QFETCH(bool, live);
+        QFETCH(QList<int>, images);
+        QFETCH(QList<int>, setupImages);
+        Rig rig;
+        g_api.m_mode = live ? 0 : 1;
+        rig.w->createMenu();
+        // The sheet's image each entry shows, among the images of its menu
+        // (0 none, -1 another); those images differ, so a wrong one shows.
+        auto shown = [](const QMenu* menu, const QList<int>& ids) {
+            QSet<QByteArray> distinct;
+            for (int id : ids)
+                if (id)
+                    distinct.insert(sheetImage(id));
+            QList<int> out;
+            if (distinct.size() != ids.size() - ids.count(0))
+                return out << -2;
+            for (const QAction* a : menu->actions()) {
+                const QIcon icon = a->menu() ? a->menu()->icon() : a->icon();
+                int found = 0;
+                if (!icon.isNull()) {
+                    const QByteArray got = bytesOf(icon.pixmap(icon.availableSizes().value(0)).toImage());
+                    found = -1;
+                    for (int id : ids)
+                        if (id && sheetImage(id) == got)
+                            found = id;
+                }
+                out << found;
+            }
+            return out;
+        };
+        QCOMPARE(shown(rig.w->m_menu, images), images);
+        QCOMPARE(rig.w->m_setupMenu ? shown(rig.w->m_setupMenu, setupImages) : QList<int>(), setupImages);
     }
 
     // The Menu key opens the menu and reports its regions (17, and 18 for

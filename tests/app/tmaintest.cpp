@@ -13,7 +13,9 @@
 #include "tsplitth.h"
 #include "tstatuswnd.h"
 
+#include <QSemaphore>
 #include <QtTest>
+#include <atomic>
 #include <cstring>
 
 namespace {
@@ -208,6 +210,91 @@ private slots:
         rig.w->m_audioCh = 3;
         rig.w->selAudioByLayout(1, 0);
         QCOMPARE(rig.w->m_audioCh, 5);
+    }
+
+    // The sequence command starts the camera sequence on the quad: after
+    // the dwell (in ticks) the next page shows; a second command stops it.
+    void sequence_data()
+    {
+        QTest::addColumn<int>("commands");
+        QTest::addColumn<int>("ticksPastDwell"); // ticks given beyond the dwell
+        QTest::addColumn<int>("page");
+        QTest::newRow("the next page after the dwell") << 1 << 0 << 1;
+        QTest::newRow("a tick before the dwell ends") << 1 << -1 << 0;
+        QTest::newRow("a second command stops it") << 2 << 0 << 0;
+    }
+    void sequence()
+    {
+        QFETCH(int, commands);
+        QFETCH(int, ticksPastDwell);
+        QFETCH(int, page);
+        Rig rig;
+        rig.w->m_loggedIn = 1;
+        g_api.dispLayout(2, 0);
+        for (int i = 0; i < commands; ++i)
+            rig.w->runMenu(QStringLiteral("Sequence"));
+        QCOMPARE(rig.w->m_seqOn, commands % 2);
+        const int dwell = int(g_cfg->getvaluefromindex(
+            IDX_DATA_DWELL, static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1))->seqdur));
+        QVERIFY(dwell >= 1);
+        dalTestJournalClear();
+        for (int i = 0; i < dwell + ticksPastDwell; ++i)
+            rig.w->tickSequence();
+        rig.settle();
+        QCOMPARE(g_api.m_layout, 2);
+        QCOMPARE(g_api.m_sw, page);
+        QCOMPARE(Rig::journal("DalVoutSetLayout(").size(), page); // one switch when it moved on
+    }
+
+    // Shutdown waits for the layout thread: a switch held in it is done
+    // before sl_shutdown returns. The switch is held at its first OSD
+    // notification and let go once sl_shutdown has returned, or after a
+    // while: a shutdown that does not wait returns while it is held.
+    void shutdownWaitsForTheLayoutThread()
+    {
+        Rig rig;
+        QSemaphore entered, shutdownDone;
+        std::atomic<bool> holding{true};
+        QObject guard;
+        QObject::connect(
+            &g_api, &TDVRAPI::sg_dvrNotify, &guard,
+            [&](int) {
+                if (QThread::currentThread() == rig.w->splitTh() && holding.exchange(false)) {
+                    entered.release();
+                    shutdownDone.tryAcquire(1, 500);
+                }
+            },
+            Qt::DirectConnection);
+        rig.w->changeLayout(2, 1);
+        QVERIFY(entered.tryAcquire(1, 5000));
+        rig.w->sl_shutdown();
+        const bool switchDone = rig.w->splitTh()->isFinished() && g_api.m_layout == 2 && g_api.m_sw == 1;
+        shutdownDone.release();
+        rig.settle();
+        QVERIFY(switchDone);
+        LogRecord last = {};
+        g_api.lastLogs(&last, 1);
+        QCOMPARE(int(last.code), int(LOG_SYSTEM_SHUTDOWN));
+    }
+
+    // The text and the number keyboards both sit in the middle of the main
+    // window once the windows are made.
+    void keyboardsCentred_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::newRow("text keyboard") << int(ID_WND_VKEYBOARD);
+        QTest::newRow("number keyboard") << int(ID_WND_VKEYNUM);
+    }
+    void keyboardsCentred()
+    {
+        QFETCH(int, id);
+        Rig rig;
+        const QWidget* kb = rig.w->wnd(id);
+        QVERIFY(kb);
+        const QPoint middle(rig.w->width() / 2, rig.w->height() / 2);
+        const QPoint off = kb->geometry().center() - rig.w->pos() - middle;
+        QVERIFY2(qAbs(off.x()) <= 2 && qAbs(off.y()) <= 2,
+                 qPrintable(QStringLiteral("%1,%2 off the centre").arg(off.x()).arg(off.y())));
     }
 
     // The live view is dark grey until the device is up, then opaque black;

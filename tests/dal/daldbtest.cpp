@@ -91,6 +91,8 @@ private slots:
         QTest::newRow("hour 24") << QByteArray("item 24:00:00 text 0 5 X");
         QTest::newRow("unknown kind") << QByteArray("item 01:00:00 door 0 5");
         QTest::newRow("unknown statement") << QByteArray("bogus 1");
+        QTest::newRow("letter in a count") << QByteArray("items 3x");
+        QTest::newRow("letter in a source") << QByteArray("item 01:00:00 motion 2a 1");
     }
 
     void badLinesAreSkipped()

@@ -63,6 +63,41 @@ private slots:
         QCOMPARE(dalTestSetDisk(16, &d), -1);
         dalTestReset();
     }
+
+    // The recorder asks again on the tick after its clock, set by the
+    // program, moved into another ten-minute cell of the schedule.
+    void clockMovedIntoAnotherCell_data()
+    {
+        QTest::addColumn<int>("moved"); // seconds from the start of a cell
+        QTest::addColumn<int>("asks");  // after the next tick
+        QTest::newRow("same cell") << 60 << 1;
+        QTest::newRow("next cell") << 600 << 2;
+        QTest::newRow("a day back") << -86400 + 60 << 2;
+    }
+
+    void clockMovedIntoAnotherCell()
+    {
+        QFETCH(int, moved);
+        TTestRoot root;
+        dalTestReset();
+        g_asked = 0;
+        dalTestSetManualTicks(1);
+        DalEncrSetCb(&answer, [](void*, int, int, int, const char*) { return 0; }, &root);
+        QCOMPARE(DalInit(), 0);
+        DalIoSetCb([](void*, int, int, int) { return 0; }, &root);
+        QCOMPARE(DalStart(), 0);
+        // The start of a cell wherever the zone is whole ten minutes off UTC;
+        // a minute on stays in the cell in any zone.
+        const int64_t cell = 1800000000 - 1800000000 % 600;
+        QCOMPARE(DalSysSetTime(cell), 0);
+        QCOMPARE(DalEncrStart(), 0);
+        QTRY_COMPARE(encState().asks, 1);
+        QCOMPARE(DalSysSetTime(cell + moved), 0);
+        QVERIFY(dalTestStepTick() > 0);
+        dalTestFlush();
+        QTEST(encState().asks, "asks");
+        dalTestReset();
+    }
 };
 
 QTEST_GUILESS_MAIN(DalEncTest)

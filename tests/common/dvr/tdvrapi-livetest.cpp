@@ -1,5 +1,6 @@
 #include "tlivefixture.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 // Layouts, pages and chains of the main monitor as the device gets them.
@@ -160,10 +161,16 @@ private slots:
         g_api.m_mode = mode;
         g_api.m_searchMode = searchMode;
         g_api.m_dec.entry[1].width = g_api.m_dec.entry[1].height = 100; // only channel 1 has a picture
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.setThumbnail(ch, 0);
         g_api.setThumbnail(-1, 60);
         QCOMPARE(QList<int>({g_api.m_searchCh, g_api.m_thumbDur}), QList<int>({ch, 60}));
         QCOMPARE(g_api.noVideoMask(), restarts ? 0xffffu : 0xfffdu);
+        // A restart repaints the OSD of the whole screen.
+        const QSize screen = g_api.voutInfo(1);
+        const QVariantList whole{SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height()};
+        QCOMPARE(int(std::count_if(spy.begin(), spy.end(), [&](const QVariantList& a) { return a.mid(0, 3) == whole; })),
+                 restarts ? 1 : 0);
     }
 
     void singleCameraViews()

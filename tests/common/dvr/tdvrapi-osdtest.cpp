@@ -176,6 +176,8 @@ private slots:
         QTest::newRow("level 3") << 0 << 3 << true << 4;
         QTest::newRow("default, blending output") << 1 << -1 << true << 7;
         QTest::newRow("default, fixed output") << 1 << -1 << false << -1;
+        QTest::newRow("level 0, blending output") << 1 << 0 << true << 7;
+        QTest::newRow("level 0, capabilities unread") << 1 << 0 << false << 7;
         QTest::newRow("setup level, blending output") << 2 << 2 << true << 5;
         QTest::newRow("setup level, fixed output") << 2 << 2 << false << 1;
         QTest::newRow("previewed level") << 2 << -1 << true << 1;

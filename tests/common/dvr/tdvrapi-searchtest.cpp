@@ -67,6 +67,32 @@ private slots:
         QCOMPARE(g_api.m_monthInfo.month, monthIdx ? 1 : 3);
     }
 
+    // Another search mode repaints the OSD of the whole screen; the same
+    // mode again leaves it.
+    void modeChangeRepaints_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("repaints");
+        QTest::newRow("another mode") << 2 << 1;
+        QTest::newRow("the same mode") << 0 << 0;
+    }
+
+    void modeChangeRepaints()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, repaints);
+        TDvrFixture fx("4");
+        QCOMPARE(dalTestDbDescribe("/data0/data.db6", kDesc), 0);
+        QCOMPARE(g_api.m_searchMode, 0);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        const SearchQuery q = query(mode, 3);
+        QCOMPARE(g_api.readyFordb(&q), 1);
+        const QSize screen = g_api.voutInfo(1);
+        const QVariantList whole{SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height()};
+        QCOMPARE(int(std::count_if(spy.begin(), spy.end(), [&](const QVariantList& a) { return a.mid(0, 3) == whole; })),
+                 repaints);
+    }
+
     void nothingRecorded()
     {
         TDvrFixture fx("4");
@@ -213,12 +239,18 @@ private slots:
     {
         TDvrFixture fx("4");
         const QByteArray text(2100, 'x');
-        QCOMPARE(dalTestDbDescribe("/data0/data.db6", ("date 2026-03-05\nitem 01:00:00 text 0 1 " + text).constData()), 0);
+        QCOMPARE(dalTestDbDescribe("/data0/data.db6",
+                                   ("date 2026-03-05\nitem 01:00:00 text 0 1 " + text + "\nitem 02:00:00 text 1 1")
+                                       .constData()),
+                 0);
         const SearchQuery q = query(2, 3);
         QCOMPARE(g_api.readyFordb(&q), 1);
         QCOMPARE(g_api.loadMonth(), 1);
-        QCOMPARE(g_api.loadDay(5, 0, 0, 1), 1);
+        QCOMPARE(g_api.loadDay(5, 0, 0, 1), 2); // the items of the day
         QCOMPARE(QByteArray(g_api.m_dayEvents.text[0]), text.left(DayEvents::TEXT_SIZE - 1));
+        // A text-in item without text comes back without one.
+        QVERIFY(g_api.m_dayEvents.item[1].text == nullptr);
+        QCOMPARE(g_api.m_dayEvents.item[1].textLen, 0);
         QCOMPARE(g_api.loadDay(32, 0, 0, 1), 0); // no day 32 in a month
         QCOMPARE(g_api.loadDay(0, 0, 0, 1), 0);
     }

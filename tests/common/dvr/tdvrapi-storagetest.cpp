@@ -1,4 +1,5 @@
 #include "tnetfixture.h"
+#include "tnotifylog.h"
 
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -45,10 +46,10 @@ bool recording()
 }
 
 // What the status box was told: "title|text" of every update, "end <delay>".
-QStringList statusOf(const QSignalSpy& spy)
+QStringList statusOf(const QList<QVariantList>& notes)
 {
     QStringList out;
-    for (const QVariantList& a : spy) {
+    for (const QVariantList& a : notes) {
         if (a[0].toInt() == SIG_STATE_START || a[0].toInt() == SIG_STATE_UPDATE)
             out << a[4].toString() + QLatin1Char('|') + a[5].toString();
         else if (a[0].toInt() == SIG_STATE_END)
@@ -141,13 +142,14 @@ private slots:
         QVERIFY(recording());
         if (refused)
             dalTestFail("DalEncrFsckSd", -1);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TNotifyLog notes(&g_api); // progress and end come from the stand-in's thread
         dalTestJournalClear();
         format ? g_api.formatStorage(disk, 0) : g_api.fsckStorage();
         QVERIFY(dalTestJournalFind("DalEncrStop()") >= 0);
         // Recording runs again: after the end event, or at once when refused.
         QTRY_VERIFY(recording());
-        const QStringList status = statusOf(spy);
+        QTRY_VERIFY(statusOf(notes.take()).last().startsWith(QLatin1String("end ")));
+        const QStringList status = statusOf(notes.take());
         QCOMPARE(status.first(), text(format ? 266 : 300) + QLatin1String("|T198"));
         QVERIFY2(status.contains(progress), qPrintable(status.join(", ")));
         const bool failed = progress.endsWith(text(212));
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(lastLog(format ? LOG_FORMAT : LOG_HDD_CHECK), log);
         if (!failed) {
             QVERIFY(dalTestJournalFind("DalIoClearWdt") >= 0); // progress feeds the watchdog
-            QTRY_VERIFY(std::any_of(spy.begin(), spy.end(), [](const QVariantList& a) { return a[0].toInt() == SIG_SD_INFO; }));
+            QTRY_VERIFY(notes.codes().contains(SIG_SD_INFO));
             const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
             QCOMPARE(Db6fNumMonth(h, 2026, 11), format && disk <= 0 ? 0 : 2); // a format of its disk empties the database
         }
@@ -208,6 +210,42 @@ private slots:
         QCOMPARE(g_api.m_smart.valid[2], int(healthy));
         QCOMPARE(g_api.m_smart.temp[2], healthy ? temp : 0);
         QCOMPARE(g_api.m_smart.powerOnHours[3], 1800); // the values of every healthy disk
+        QCoreApplication::processEvents(); // the facade's own handling, while the fixture lives
+    }
+
+    // The temperature check reads every disk of a sixteen-disk unit.
+    void smartTempEveryDisk_data()
+    {
+        QTest::addColumn<int>("hot"); // the disk above 55 C, -1 none
+        QTest::newRow("only the last disk too hot") << 15;
+        QTest::newRow("only the first disk too hot") << 0;
+        QTest::newRow("none too hot") << -1;
+    }
+
+    void smartTempEveryDisk()
+    {
+        QFETCH(int, hot);
+        TDvrFixture fx("16");
+        fx.live<PropDevices>(IDX_PROP_DEVICES)->storage = DAL_MAX_DISK;
+        auto* smart = fx.live<PropSmart>(IDX_PROP_SMART);
+        smart->on = 1, smart->errorcnt = 0, smart->heat = 9, smart->alarm = 0; // relay 0, above 55 C
+        setDisks(QString(DAL_MAX_DISK, 'H'));
+        for (int i = 0; i < DAL_MAX_DISK; ++i) {
+            DalTestDisk d;
+            dalTestGetDisk(i, &d);
+            d.smart.errors = 0, d.smart.temp = i == hot ? 56 : 40;
+            dalTestSetDisk(i, &d);
+        }
+        g_api.checkStorage();
+        g_api.registerCallbacks();
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        dalTestEnc(CBT_ENC_SMART_TEMP, 0, 0, nullptr);
+        dalTestFlush();
+        QCOMPARE(g_api.m_smart.valid[DAL_MAX_DISK - 1], 1);
+        QCOMPARE(own.count(), hot >= 0 ? 1 : 0);
+        QCOMPARE(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0, hot >= 0);
         QCoreApplication::processEvents(); // the facade's own handling, while the fixture lives
     }
 

@@ -19,6 +19,13 @@ private slots:
             << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << QByteArray(63, 'A') << "(" + QByteArray(37, 'A') + ")";
         // 37 bytes would end inside the 13th character: 12 are kept.
         QTest::newRow("cut between characters") << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << hangul << "(" + hangul.left(36) + ")";
+        // After one and two one-byte letters the characters end at byte 37
+        // and at byte 35: the contents use the field to its last byte but one,
+        // never beyond it.
+        QTest::newRow("whole characters up to the field")
+            << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << "A" + hangul << "(A" + hangul.left(36) + ")";
+        QTest::newRow("whole characters short of the field")
+            << QVector<int>{CBT_VIN_VL, 1, LOG_VIDEO_LOSS} << "AA" + hangul << "(AA" + hangul.left(33) + ")";
         QTest::newRow("motion: no entry") << QVector<int>{CBT_VIN_MOTION, 1, 0} << QByteArray("Gate") << QByteArray();
     }
 

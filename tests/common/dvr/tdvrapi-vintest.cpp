@@ -1,4 +1,4 @@
-#include "tdvrfixture.h"
+#include "tnetfixture.h"
 
 #include <cstring>
 
@@ -22,6 +22,7 @@ private slots:
         QTest::newRow("960 at 25: PAL") << QVector<double>{960, 576, 0, 25, 1} << QByteArray("PAL");
         QTest::newRow("944 at 60: NTSC") << QVector<double>{944, 480, 1, 60, 1} << QByteArray("NTSC");
         QTest::newRow("1080 interlaced 60") << QVector<double>{1920, 1080, 0, 60, 3} << QByteArray("1080I60");
+        QTest::newRow("720 progressive 30") << QVector<double>{1280, 720, 1, 30, 2} << QByteArray("720P30");
         QTest::newRow("other size at 29.97") << QVector<double>{1024, 768, 1, 29.97, 4} << QByteArray("1024x768P29");
         QTest::newRow("no video") << QVector<double>{} << QByteArray("No Video");
     }
@@ -43,6 +44,33 @@ private slots:
         g_api.checkCamera();
         QCOMPARE(QByteArray(g_api.m_vinState.text[4]), text);
         QCOMPARE(g_api.m_vinState.resIdx[4], resIdx);
+    }
+
+    // The cameras' record a remote client reads: a shorter text after a
+    // longer one leaves zeros behind its terminator, and the channels a
+    // unit does not have are zeros, whatever a larger unit left there.
+    void cameraInfoReply()
+    {
+        {
+            TNetFixture twenty("20");
+            g_api.checkCamera();
+        }
+        TNetFixture fx("16");
+        QCOMPARE(dalTestVinFormat(4, 1024, 768, 1, 29.97), 0);
+        QTRY_COMPARE(input(4).capsRes, 4);
+        QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(Act_InfoCamera)).mid(4 + 240 + 4 * 64, 12),
+                 QByteArray("1024x768P29", 12));
+        QCOMPARE(dalTestVinFormat(4, 960, 576, 0, 25), 0);
+        QTRY_COMPARE(input(4).capsRes, 1);
+        const QByteArray reply = sendPacket(DNPC_RS_APP_INFO, be32(Act_InfoCamera));
+        QCOMPARE(reply.size(), 4 + int(sizeof(VinState)));
+        const QByteArray record = reply.mid(4);
+        QCOMPARE(record.mid(240 + 4 * 64, 64), field("PAL", 64));
+        for (int ch = 16; ch < 20; ++ch) {
+            for (int table = 0; table < 3; ++table) // resolution index, width, height
+                QCOMPARE(record.mid(table * 80 + ch * 4, 4), QByteArray(4, '\0'));
+            QCOMPARE(record.mid(240 + ch * 64, 64), QByteArray(64, '\0'));
+        }
     }
 
     void privacyZone_data()

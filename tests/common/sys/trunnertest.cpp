@@ -190,6 +190,29 @@ private slots:
             QVERIFY(!QFileInfo::exists(root.file("/tmp/args")));
     }
 
+    // A program's "2>>" appends standard error to its file, "2>" empties it
+    // first, ">" takes standard output; an escaped digit before ">" is a
+    // word, and standard output goes.
+    void errorRedirection_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QByteArray>("file"); // /tmp/e afterwards; it held "old"
+        QTest::newRow("2>> appends") << "/dvr/upgrade 2>>/tmp/e" << QByteArray("old\nerr\n");
+        QTest::newRow("2> truncates") << "/dvr/upgrade 2>/tmp/e" << QByteArray("err\n");
+        QTest::newRow("> takes standard output only") << "/dvr/upgrade out >/tmp/e 2>/dev/null" << QByteArray("out\n");
+        QTest::newRow("escaped 2 is a word") << "echo \\2>/tmp/e" << QByteArray("2\n");
+    }
+
+    void errorRedirection()
+    {
+        QFETCH(QString, line);
+        TTestRoot root;
+        QVERIFY(writeScript(root, "/dvr/upgrade", "echo err >&2\nif [ \"$1\" = out ]; then echo out; fi\n"));
+        QVERIFY(root.write("/tmp/e", "old\n"));
+        QCOMPARE(TRunner::system(line), 0);
+        QTEST(root.read("/tmp/e"), "file");
+    }
+
     void captureReadsStandardOutput()
     {
         TTestRoot root;

@@ -102,6 +102,36 @@ private slots:
         if (QTest::currentDataTag() == QByteArray("up, gaps"))
             QVERIFY(rig.login.grab().save(vkeytest::grabPath(QStringLiteral("login.png"))));
     }
+
+    // The chosen account's name stands in the name colour inside the
+    // framed field.
+    void nameField_data()
+    {
+        QTest::addColumn<int>("user");
+        QTest::newRow("short name") << 3;
+        QTest::newRow("full sixteen bytes") << 6;
+    }
+    void nameField()
+    {
+        QFETCH(int, user);
+        Rig rig({0, 3, 6}, user);
+        QVERIFY(rig.active);
+        const QImage img = rig.login.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        img.save(vkeytest::grabPath(QStringLiteral("login-%1.png").arg(user)));
+        const QRect field(g_res->scale(82), g_res->scale(54), g_res->scale(155), g_res->scale(19));
+        const QRgb name = g_res->getColor(17).rgb(), fill = g_res->getColor(33).rgb(), frame = g_res->getColor(35).rgb();
+        QVERIFY(name != frame && name != fill && fill != frame);
+        QCOMPARE(img.pixel(field.topLeft()), frame);
+        QCOMPARE(img.pixel(field.bottomRight()), frame);
+        QCOMPARE(img.pixel(field.topLeft() + QPoint(2, 2)), fill);
+        int inName = 0, outside = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) == name && y > g_res->getValue(150)) // below the title
+                    ++(field.adjusted(1, 1, -1, -1).contains(x, y) ? inName : outside);
+        QVERIFY2(inName > 5, qPrintable(QString::number(inName)));
+        QCOMPARE(outside, 0);
+    }
 };
 
 QTEST_MAIN(TLoginTest)

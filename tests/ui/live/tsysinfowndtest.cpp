@@ -139,6 +139,36 @@ private slots:
         QTRY_VERIFY(!rig.wnd->isVisible());
         QCOMPARE(rig.requests, QList<int>({0, 1, 2})); // in this order, once, nothing on closing
     }
+
+    // At a screen scale other than 1 the background image is drawn scaled
+    // to the window: its frame runs along every edge.
+    void backgroundScaled_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::newRow("one and a half") << 1.5;
+        QTest::newRow("three quarters") << 0.75;
+    }
+    void backgroundScaled()
+    {
+        QFETCH(double, scale);
+        struct Scale {
+            explicit Scale(double f) { g_res->setScale(f); }
+            ~Scale() { g_res->setScale(1.0); }
+        } scaled(scale);
+        Rig rig(1, 1234);
+        QCOMPARE(rig.wnd->size(), QSize(g_res->scale(380), g_res->scale(300)));
+        QVERIFY(livetest::popup(rig.wnd));
+        const QImage img = rig.wnd->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        img.save(vkeytest::grabPath(QStringLiteral("sysinfo-scale-%1.png").arg(scale)));
+        const QImage want = g_res->getImage(125)
+                                ->scaled(rig.wnd->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+        const int w = img.width(), h = img.height();
+        const QPoint edges[] = {{2, h / 2}, {w - 3, h / 2}, {w / 2, h - 3}, {w - 12, h - 3}, {w - 3, h - 12}, {w - 12, 2}};
+        for (const QPoint& p : edges)
+            QVERIFY2(img.pixel(p) == want.pixel(p), qPrintable(QStringLiteral("at %1,%2").arg(p.x()).arg(p.y())));
+    }
 };
 
 QTEST_MAIN(TSysInfoWndTest)
