@@ -1,4 +1,5 @@
 #include "tdvrfixture.h"
+#include "tosdhooks.h"
 
 #include <QSignalSpy>
 #include <cstring>
@@ -87,7 +88,8 @@ private slots:
         QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
         const SearchQuery q = query(mode, 3);
         QCOMPARE(g_api.readyFordb(&q), 1);
-        const QSize screen = g_api.voutInfo(1);
+        // The OSD area as the resources size it (the whole screen).
+        const QSize screen = osdSize(16);
         const QVariantList whole{SIG_OSD_POS_UPDATE, 0, (screen.width() << 16) + screen.height()};
         QCOMPARE(int(std::count_if(spy.begin(), spy.end(), [&](const QVariantList& a) { return a.mid(0, 3) == whole; })),
                  repaints);
