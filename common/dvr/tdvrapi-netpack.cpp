@@ -105,7 +105,13 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
             break;
         const auto* dev = section<PropDevices>(IDX_PROP_DEVICES, 1);
         const QByteArray model(dev->model, int(qstrnlen(dev->model, sizeof dev->model)));
-        out.text("dll:/tmp/rs.dll conf:/tmp/" + model + ".conf img:/dvr/img_res.png log:/dvr/SYSTEM.log");
+        // The client reads and returns the configuration under a name of its
+        // own: the live RAM file must never be the one a remote apply loads
+        // and removes. It gets a fresh copy of the live file to start from.
+        const QByteArray conf = "/tmp/rs_" + model + ".conf";
+        if (!TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf)))
+            qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%s", conf.constData());
+        out.text("dll:/tmp/rs.dll conf:" + conf + " img:/dvr/img_res.png log:/dvr/SYSTEM.log");
         break;
     }
     case DNPC_RS_START:
@@ -209,7 +215,7 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
 {
     // The configuration file the client left in the RAM directory.
     QByteArray path;
-    if (!p.terminatedText(pathOffset, &path) || !ramFile(path)) {
+    if (!p.terminatedText(pathOffset, &path) || !ramFile(path) || !remoteFile(path)) {
         qCDebug(lcApi, "DNPC_RS_APP.. refused path:%s", path.constData());
         return;
     }

@@ -1085,6 +1085,14 @@ private:
     // A file name a remote client or the network service gives: a
     // terminated name under "/tmp" without "..".
     static bool ramFile(const QByteArray& path);
+    // A file a remote client left for the program (a unit path that passed
+    // ramFile): a plain file, not a link, not hidden, not the live
+    // configuration's or the log's RAM file; with since >= 0 also written
+    // at or after that time (seconds since the epoch).
+    bool remoteFile(const QByteArray& path, qint64 since = -1) const;
+    // The start (seconds since the epoch) of the network firmware transfer
+    // in progress; -1 when none runs.
+    std::atomic<qint64> m_uploadSince{-1};
 
     // Guards the remote test messages and the test flags, shared by the
     // network-service, network and GUI threads.

@@ -108,7 +108,69 @@ private slots:
     {
         TNetFixture fx;
         QCOMPARE(sendPacket(DNPC_RS_CAPS, QByteArray()),
-                 QByteArray("dll:/tmp/rs.dll conf:/tmp/SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 78));
+                 QByteArray("dll:/tmp/rs.dll conf:/tmp/rs_SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 81));
+        // The client starts from a copy of the live configuration.
+        QCOMPARE(fx.root.read("/tmp/rs_SDR16.conf"), fx.root.read(fx.cfg->tmpPath()));
+    }
+
+    // A remote apply naming a file the program keeps for itself is refused
+    // and the file stays; the live configuration survives the next save,
+    // commit and start.
+    void remoteApplyKeepsConfiguration_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QString>("path"); // @L the live RAM file
+        QTest::addColumn<QString>("link"); // a link made at path to @L first
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("ok naming the live file") << int(DNPC_RS_APP_OK) << "@L" << "" << false;
+        QTest::newRow("apply naming the live file") << int(DNPC_RS_APP_APPLY) << "@L" << "" << false;
+        QTest::newRow("ok through a dot") << int(DNPC_RS_APP_OK) << "/tmp/./SDR16.conf" << "" << false;
+        QTest::newRow("ok through a link") << int(DNPC_RS_APP_OK) << "/tmp/x.conf" << "@L" << false;
+        QTest::newRow("ok naming the log") << int(DNPC_RS_APP_OK) << "/tmp/SYSTEM.log" << "" << false;
+        QTest::newRow("ok of the client's copy") << int(DNPC_RS_APP_OK) << "/tmp/rs_SDR16.conf" << "" << true;
+        QTest::newRow("apply of the client's copy") << int(DNPC_RS_APP_APPLY) << "/tmp/rs_SDR16.conf" << "" << true;
+    }
+
+    void remoteApplyKeepsConfiguration()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QString, path);
+        QFETCH(QString, link);
+        QFETCH(bool, applied);
+        TNetFixture fx;
+        g_api.writeLog(LOG_SETUP_START, nullptr, nullptr); // the RAM log exists
+        QTRY_VERIFY(QFileInfo::exists(fx.root.file("/tmp/SYSTEM.log")));
+        fx.live<PropNetport>(IDX_PROP_NETPORT)->web = 8123;
+        QCOMPARE(fx.cfg->save(-1), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        sendPacket(DNPC_RS_CAPS, QByteArray());
+        path.replace("@L", fx.cfg->tmpPath());
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(fx.root.file(fx.cfg->tmpPath()), fx.root.file(path)));
+        const QByteArray ram = fx.root.read(fx.cfg->tmpPath());
+        QObject ctx;
+        applyAtOnce(&ctx);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
+        QCOMPARE(codes(spy).contains(SIG_NET_SETUP), applied);
+        QCOMPARE(QFileInfo::exists(fx.root.file(path)), !applied);
+        QCOMPARE(fx.root.read(fx.cfg->tmpPath()), ram);
+        QVERIFY(QFileInfo::exists(fx.root.file("/tmp/SYSTEM.log")));
+
+        // What the tile swap does next: one section saved and committed.
+        QCOMPARE(fx.cfg->save(IDX_PROP_DISPLAY), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        // The next start reads every setting back.
+        const QString model = fx.cfg->confPath();
+        g_cfg = nullptr;
+        delete fx.cfg;
+        fx.cfg = nullptr;
+        QVERIFY(TRunner::removeFile("/tmp/SDR16.conf"));
+        PropDefault def;
+        TDefault::setDefaults(&def);
+        fx.cfg = new TConfig(model, &fx.dev, &def);
+        g_cfg = fx.cfg;
+        QCOMPARE(int(fx.live<PropNetport>(IDX_PROP_NETPORT)->web), 8123);
     }
 
     void infoReplies_data()
@@ -308,6 +370,15 @@ private slots:
         QTest::newRow("invalid elsewhere") << QByteArray("fname:/dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin" << 0 << false;
         QTest::newRow("invalid leaving /tmp") << QByteArray("fname:/tmp/../dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin"
                                               << 0 << false;
+        // Only the upload's own file goes, never another file of /tmp.
+        QTest::newRow("invalid naming the log") << QByteArray("fname:/tmp/SYSTEM.log size:1 ver:1") << 0
+                                                << "/tmp/SYSTEM.log" << 0 << false;
+        QTest::newRow("invalid naming the configuration") << QByteArray("fname:/tmp/SDR16.conf size:1 ver:1") << 0
+                                                          << "/tmp/SDR16.conf" << 0 << false;
+        QTest::newRow("invalid naming a hidden file") << QByteArray("fname:/tmp/.keep size:1 ver:1") << 0
+                                                      << "/tmp/.keep" << 0 << false;
+        QTest::newRow("invalid, no upload running") << tmp << 0 << "/tmp/fw.bin" << 0 << false;
+        QTest::newRow("invalid, file from before") << tmp << 0 << "/tmp/fw.bin" << 0 << false;
     }
 
     void firmwareEnd()
@@ -318,7 +389,15 @@ private slots:
         QFETCH(int, accepted);
         QFETCH(bool, removed);
         TNetFixture fx;
+        const QByteArray tag = QTest::currentDataTag();
+        if (tag != "invalid, no upload running")
+            QCOMPARE(dalTestNet(CBT_NET_FU_START, nullptr, 0, 0, nullptr), 0);
         QVERIFY(fx.root.write(file, "image"));
+        if (tag == "invalid, file from before") {
+            QFile old(fx.root.file(file));
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
         QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
         // The text arrives without its terminator: its size bounds it.
         QCOMPARE(dalTestNet(CBT_NET_FU_END, text.constData(), text.size(), valid, nullptr), 0);
