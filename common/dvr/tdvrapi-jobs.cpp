@@ -106,6 +106,8 @@ void TDVRAPI::statusMsg(int, const QString* text)
     default: return;
     }
     emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, *text);
+    // The network thread takes the messages out meanwhile.
+    QMutexLocker lock(&m_netTestMutex);
     if (m_nTestNet)
         m_testResults.append(*text);
 }
@@ -137,8 +139,12 @@ void TDVRAPI::sl_thFinished()
     default:
         break;
     }
-    m_nTest = 0;
-    m_nTestNet = 0;
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        m_nTest = 0;
+        m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+    }
     m_jobBusy = false;
 }
 

@@ -50,7 +50,7 @@ bool writeAll(int fd, const QByteArray& data)
 
 void TDVRAPI::syncNtp()
 {
-    qCDebug(lcApi, "======== TDVRAPI::syncNtp m_nTest:%d ============", m_nTest);
+    qCDebug(lcApi, "======== TDVRAPI::syncNtp m_nTest:%d ============", netTestKind());
     const QString title = dvrText(348);
     if (!g_cfg || !beginNetTest(NET_TEST_NTP, title))
         return;

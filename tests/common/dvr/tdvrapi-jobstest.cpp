@@ -1,10 +1,12 @@
-#include "tdvrfixture.h"
+#include "tnetfixture.h"
 #include "tdvrth.h"
 #include "tlog.h"
 #include "tquickopt.h"
 
 #include <QDir>
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 
 namespace {
 using Texts = QStringList;
@@ -221,6 +223,55 @@ private slots:
         QVERIFY(dalTestJournalFind("DalIoSetWdt(1,3)") >= 0);
         g_api.testWdt(0);
         QVERIFY(!QFileInfo::exists(fx.root.file("/dvr/board_ok.txt")));
+    }
+
+    // A job's status messages go to a polling remote client while it takes
+    // them from the network thread: every message arrives once, in order.
+    void statusMessagesWhileClientPolls_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("log export") << int(TDvrTh::MODE_LOG_EXPORT) << 20000;
+        QTest::newRow("configuration export") << int(TDvrTh::MODE_CONF_EXPORT) << 20000;
+    }
+
+    void statusMessagesWhileClientPolls()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, messages);
+        TNetFixture fx;
+        const QByteArray test = TPayload().u32(Act_TestNtp).u32(0).u32(0).raw(QByteArray(140, '\0')).bytes;
+        QCOMPARE(sendPacket(DNPC_RS_APP_TEST, test), be32(1));
+        g_api.m_dvrTh->m_mode = mode;
+        std::atomic<bool> done{false};
+        std::thread job([&] {
+            for (int i = 0; i < messages; ++i) {
+                const QString text = QString::number(i);
+                g_api.statusMsg(0, &text);
+            }
+            done = true;
+        });
+        // The network thread's side: the packet handler, polled as fast as
+        // a client could.
+        QStringList taken;
+        std::thread client([&] {
+            for (;;) {
+                const bool last = done;
+                NetpackReply reply;
+                reply.len = 0;
+                g_api.runNetpack(DNPC_RS_APP_RESULT, 0, nullptr, &reply);
+                if (reply.len > 1)
+                    taken << QString::fromUtf8(reinterpret_cast<const char*>(reply.buf), int(reply.len) - 1);
+                else if (last)
+                    break;
+            }
+        });
+        client.join();
+        job.join();
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_NONE;
+        QCOMPARE(taken.size(), messages);
+        for (int i = 0; i < messages; ++i)
+            QCOMPARE(taken.at(i), QString::number(i));
     }
 };
 
