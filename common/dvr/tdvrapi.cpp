@@ -1,4 +1,5 @@
 #include "tdvrapi.h"
+#include "dvrtext.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrhooks.h"
@@ -86,6 +87,11 @@ void TDVRAPI::init()
         delete m_logTh;
     }
     m_logTh = new TLogThread(this);
+    // The operator hears of a log that no longer reaches flash.
+    connect(m_logTh, &TLogThread::sg_copyFailed, this, [this] {
+        emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(19), dvrText(212));
+        emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+    });
     // The job thread: a job under way ends first.
     if (m_dvrTh) {
         m_dvrTh->wait();

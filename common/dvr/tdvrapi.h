@@ -289,7 +289,8 @@ public:
     // The account (0..7) whose id logged in last; 0 when none is found.
     int lastLoginOf();
     // Copies the log to flash now if a write has not been copied yet.
-    void flushLog();
+    // False when the last copy failed.
+    bool flushLog();
     // The records written since init (all of them) and the last ones, up to
     // 100, oldest first, copied under the log's lock.
     int lastLogs(LogRecord* out, int max) const;

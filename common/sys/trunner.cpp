@@ -317,7 +317,15 @@ bool TRunner::copyFile(const QString& from, const QString& to)
             return false;
         }
     }
-    return out.commit(); // flushes and syncs before the rename
+    // A full disk shows only when the buffered rest is written: the data
+    // must be on the disk before the target is replaced, or the old file
+    // stays.
+    if (!out.flush() || out.error() != QFileDevice::NoError || ::fsync(out.handle()) != 0) {
+        qCWarning(lcSys) << "TRunner::copyFile failed:" << to << out.errorString();
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 bool TRunner::moveFile(const QString& from, const QString& to)

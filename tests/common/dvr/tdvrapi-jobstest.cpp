@@ -1,3 +1,4 @@
+#include "tfilesizelimit.h"
 #include "tnetfixture.h"
 #include "tdvrth.h"
 #include "tlog.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -76,6 +78,11 @@ private slots:
             QTest::newRow(qPrintable(k + "same file")) << log << QByteArray("x") << QByteArray("keep") << "Failed! Same File Exist";
             QTest::newRow(qPrintable(k + "no medium")) << log << QByteArray("x") << QByteArray("file") << "Failed";
             QTest::newRow(qPrintable(k + "folder")) << log << QByteArray(log ? "a/x" : "..") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "full medium")) << log << QByteArray("x") << QByteArray("full") << "Failed";
+            QTest::newRow(qPrintable(k + "link to a recorder file")) << log << QByteArray("x") << QByteArray("link")
+                                                                     << "Failed";
+            QTest::newRow(qPrintable(k + "link leading nowhere yet")) << log << QByteArray("x") << QByteArray("dangling")
+                                                                      << "Failed";
         }
     }
 
@@ -88,18 +95,33 @@ private slots:
         QFETCH(QByteArray, existing);
         QFETCH(QString, result);
         Jobs j;
-        if (existing == "file")
+        for (int i = 0; i < 40; ++i)
+            g_api.writeLog(LOG_SETUP_CHANGED, "admin", QByteArray::number(i).constData());
+        QVERIFY(g_api.flushLog());
+        std::unique_ptr<TFileSizeLimit> full;
+        if (existing == "file") {
             QVERIFY(QDir(j.fx.root.file("/backup")).removeRecursively() && j.fx.root.write("/backup", "x"));
-        else if (!existing.isEmpty())
+        } else if (existing == "link" || existing == "dangling") {
+            // The medium's file leads into the recorder's own folder.
+            if (existing == "link")
+                QVERIFY(j.fx.root.write("/dvr/victim", QByteArray()));
+            QVERIFY(QFile::link("../dvr/victim", j.fx.root.file("/backup/x")));
+        } else if (existing == "full") {
+            full.reset(new TFileSizeLimit(100));
+        } else if (!existing.isEmpty()) {
             QVERIFY(j.fx.root.write("/backup/x", existing));
+        }
         const QStringList before = j.fx.root.allFiles();
         const int r = log ? g_api.saveLogFile(name.constData()) : g_api.exportConf(name.constData());
         QCOMPARE(r, name.contains('/') || name.contains("..") ? -1 : 0);
         QVERIFY(j.ended());
+        full.reset();
         const QString title = log ? "SystemLog export|" : "Configuration export|";
         QCOMPARE(j.status().mid(j.status().size() - 2), (Texts{title + result, "end"}));
         QCOMPARE(j.fx.root.allFiles().filter(QRegularExpression("^/(backup|dvr)")), before.filter(QRegularExpression("^/(backup|dvr)")));
         QCOMPARE(j.fx.root.read("/backup/x"), existing == "keep" ? existing : QByteArray());
+        QCOMPARE(QFileInfo::exists(j.fx.root.file("/dvr/victim")), existing == "link");
+        QCOMPARE(QFileInfo(j.fx.root.file("/dvr/victim")).size(), 0);
     }
 
     // One job at a time: a second one is refused where it shows.

@@ -1,5 +1,6 @@
 #include "tpath.h"
 #include "trunner.h"
+#include "tfilesizelimit.h"
 #include "ttestroot.h"
 
 #include <QDir>
@@ -46,6 +47,47 @@ private slots:
         QVERIFY(TRunner::removeFile("/data/a"));
         QVERIFY(TRunner::removeFile("/data/a")); // already gone
         QCOMPARE(root.allFiles(), QStringList{"/tmp/a.conf"});
+    }
+
+    // A copy that does not fit reports the failure and leaves the old
+    // target whole, whichever way it is asked for.
+    void copyOntoFullDisk_data()
+    {
+        QTest::addColumn<QString>("line"); // empty: copyFile itself
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("copy cut after its first block") << "" << 15000 << 8192;
+        QTest::newRow("copy cut inside its first block") << "" << 15000 << 4096;
+        QTest::newRow("copy of many blocks") << "" << 300000 << 200000;
+        QTest::newRow("cp line") << "cp -f /tmp/big /dvr/old" << 15000 << 8192;
+        QTest::newRow("cp into a folder") << "cp -f /tmp/big /dvr/sub" << 15000 << 8192;
+        QTest::newRow("copy that fits") << "" << 4000 << 8192;
+    }
+
+    void copyOntoFullDisk()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, size);
+        QFETCH(int, limit);
+        TTestRoot root;
+        QByteArray big(size, '\0');
+        for (int i = 0; i < size; ++i)
+            big[i] = char('a' + i % 26);
+        QVERIFY(root.write("/tmp/big", big));
+        QVERIFY(root.write("/dvr/old", "old contents"));
+        QVERIFY(root.write("/dvr/sub/big", "old contents"));
+        const bool fits = size < limit;
+        const QString target = line.endsWith("sub") ? "/dvr/sub/big" : "/dvr/old";
+        {
+            TFileSizeLimit full(limit);
+            if (line.isEmpty())
+                QCOMPARE(TRunner::copyFile("/tmp/big", "/dvr/old"), fits);
+            else
+                QCOMPARE(TRunner::system(line), fits ? 0 : 1);
+        }
+        QCOMPARE(root.read(target), fits ? big : QByteArray("old contents"));
+        // Nothing half written is left beside it.
+        QCOMPARE(QDir(root.file("/dvr")).entryList(QDir::Files).size(), 1);
     }
 
     // The command lines the recorder gives, split like a shell splits them.
