@@ -1047,7 +1047,9 @@ public:
     // The user's NTP synchronisation with the edit DATETIME server.
     void syncNtp();
     // Rewrites "/var/volatile/web_account.txt" (users, passwords and network
-    // camera masks) atomically with mode 0600. 0.
+    // camera masks) atomically with mode 0600, through a new file made
+    // exclusively beside it. 0; -1 when it could not be written (the old
+    // file stays, the operator is told).
     int writeWebAccount();
 
     // The remote test state, read under its lock: the running test's
