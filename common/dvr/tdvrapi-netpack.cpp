@@ -253,7 +253,9 @@ void TDVRAPI::rsRun(const TNetPayload& p)
     if (!p.has(12))
         return;
     const int act = int(p.u32(0));
-    const int arg1 = p.i32(4);
+    // The OSD blend has eight levels: a level from outside is held to them
+    // here, where it enters, for the section and the notification alike.
+    const int arg1 = act == Act_PrvOsdAlpha ? qBound(0, p.i32(4), 7) : p.i32(4);
     const int arg2 = p.i32(8);
     const SectionOf* rec = find(kPreviews, act);
     if (rec) {

@@ -409,6 +409,36 @@ private slots:
         if (accepted)
             QCOMPARE(spy.last().mid(4), (QList<QVariant>{"/tmp/fw.bin", "1.0.3.0"}));
     }
+
+    // A preview blend level from the client is held to the eight levels
+    // the output has, in the edit copy and in the notification.
+    void previewAlphaRange_data()
+    {
+        QTest::addColumn<quint32>("sent");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("in range") << quint32(5) << 5;
+        QTest::newRow("highest") << quint32(7) << 7;
+        QTest::newRow("too high") << quint32(1000) << 7;
+        QTest::newRow("negative") << quint32(-3) << 0;
+        QTest::newRow("most negative") << quint32(0x80000000u) << 0;
+        QTest::newRow("largest") << quint32(0x7fffffffu) << 7;
+    }
+
+    void previewAlphaRange()
+    {
+        QFETCH(quint32, sent);
+        QFETCH(int, stored);
+        TNetFixture fx;
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(DNPC_RS_APP_RUN, TPayload().u32(Act_PrvOsdAlpha).u32(sent).u32(0).bytes);
+        QCOMPARE(fx.edit<PropOsd>(IDX_PROP_OSD)->alpha, stored);
+        QTRY_COMPARE(codes(spy), QList<int>{SIG_NET_RS_SET});
+        QCOMPARE(spy.first().at(1).toInt(), stored);
+        // What the output is then given stays within its levels.
+        dalTestJournalClear();
+        QCOMPARE(TDVRAPI::AlphaFill(0, 0, 8, 8, int(sent)), 0);
+        QVERIFY2(journal().join(' ').contains(QString("SetAlpha(0,0,8,8,%1)").arg(7 - stored)), qPrintable(journal().join(' ')));
+    }
 };
 
 QTEST_GUILESS_MAIN(TDvrApiNetpackTest)
