@@ -44,6 +44,40 @@ int TDVRAPI::layoutIndex(int id) const
     return 0;
 }
 
+bool TDVRAPI::listsLayout(int id) const
+{
+    const int n = m_voutCaps ? qBound(0, m_numLayout, int(DAL_MAX_LAYOUT)) : 0;
+    for (int i = 0; i < n; ++i)
+        if (m_voutCaps->layout[i] == id)
+            return true;
+    return false;
+}
+
+void TDVRAPI::setLayoutHook(LayoutHook hook)
+{
+    QMutexLocker lock(&m_layoutHookMutex);
+    m_layoutHook = std::move(hook);
+}
+
+void TDVRAPI::remoteLayout(int lay, int sw)
+{
+    if (!listsLayout(lay)) {
+        qCDebug(lcApi, "remoteLayout.. refused lay:%d sw:%d", lay, sw);
+        return;
+    }
+    LayoutHook hook;
+    {
+        QMutexLocker lock(&m_layoutHookMutex);
+        hook = m_layoutHook;
+    }
+    // Every switch goes through the one layout thread, so the facade and
+    // the device never see two switches at once.
+    if (hook)
+        hook(lay, sw);
+    else
+        dispLayout(lay, sw);
+}
+
 int TDVRAPI::numLayoutCam(int lay)
 {
     int num = DalVoutNumCell(lay);
@@ -269,7 +303,13 @@ void TDVRAPI::dispLayout(int lay, int sw)
 
     int32_t chain[DAL_MAX_CH];
     makeChain(lay, sw, chain);
-    DalVoutSetLayout(0, lay, chain);
+    if (DalVoutSetLayout(0, lay, chain) < 0) {
+        // The device shows what it showed: so does the facade.
+        qCDebug(lcApi, "dispLayout.. refused by the device lay:%d", lay);
+        m_layoutReady = 1;
+        showOsd(m_sowOsdOn, 1);
+        return;
+    }
     qCDebug(lcApi, "========= DalVoutSetLayout( %d ) ========", lay);
     layoutInfo();
     qCDebug(lcApi, "dispLayout.. ========= mkLayoutOsd ========");

@@ -150,7 +150,7 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         break;
     case DNPC_RS_USER_LAYOUT:
         if (p.has(8))
-            dispLayout(p.i32(0), p.i32(4));
+            remoteLayout(p.i32(0), p.i32(4));
         break;
     case DNPC_UC_COLOR_GET:
         if (out.valid()) {

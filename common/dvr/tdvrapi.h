@@ -24,6 +24,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 class TDvrApiTest;
 class TNetPayload;
@@ -397,6 +398,14 @@ public:
     int layoutAt(int i) const;
     // The index of the first entry equal to id; 0 when absent.
     int layoutIndex(int id) const;
+    // The output lists layout id.
+    bool listsLayout(int id) const;
+    // The main window's layout thread for remote layout requests: the hook
+    // takes (layout, page) from the network thread and hands them to the
+    // thread that makes every switch. Without one (no window yet) the
+    // facade switches itself. An empty hook removes it.
+    using LayoutHook = std::function<void(int layout, int page)>;
+    void setLayoutHook(LayoutHook hook);
     // Cells of a layout as the device reports them, at least 1.
     int numLayoutCam(int lay);
     // Big cells of a layout as the device reports them.
@@ -429,7 +438,8 @@ public:
     // The first layout on page 0 with every channel's titles (OSD set-up).
     void setLayout();
     // Shows page sw of layout lay (-1: the current one); a page beyond the
-    // layout's pages shows page 0. Runs on the layout thread too.
+    // layout's pages shows page 0. Runs on the layout thread too. The
+    // current layout and page change only when the device took the switch.
     void dispLayout(int lay, int sw);
     // Single-camera views of the live tools and their picture in picture.
     void showLayout(int pos);
@@ -523,6 +533,11 @@ public:
 private:
     // Screen state of the live view for a start (init).
     void resetLive();
+    // A remote layout request: a listed layout to the layout thread (or
+    // shown here without one); any other id is refused.
+    void remoteLayout(int lay, int sw);
+    mutable QMutex m_layoutHookMutex;
+    LayoutHook m_layoutHook;
     // Places channel ch's items in cell c.
     void placeItems(int ch, const VidWnd& c);
     // The output blends the OSD with a chosen level.

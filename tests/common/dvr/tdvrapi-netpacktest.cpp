@@ -34,9 +34,27 @@ void applyAtOnce(QObject* ctx)
     }, Qt::DirectConnection);
 }
 
+// The output's capabilities as the start takes them, while it lives.
+struct OutputCaps {
+    OutputCaps()
+    {
+        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
+        g_api.m_voutCaps = &g_api.m_voutCapsRec;
+        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
+    }
+    ~OutputCaps()
+    {
+        g_api.setLayoutHook(nullptr);
+        g_api.m_voutCaps = nullptr;
+        g_api.m_numLayout = 0;
+    }
+};
+
 Outcome run(int cmd, const QByteArray& payload, int len)
 {
     TNetFixture fx;
+    OutputCaps caps;
+    dalTestJournalClear();
     g_api.m_layout = g_api.m_sw = 0; // what a layout switch left
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
     QObject ctx;
@@ -438,6 +456,65 @@ private slots:
         dalTestJournalClear();
         QCOMPARE(TDVRAPI::AlphaFill(0, 0, 8, 8, int(sent)), 0);
         QVERIFY2(journal().join(' ').contains(QString("SetAlpha(0,0,8,8,%1)").arg(7 - stored)), qPrintable(journal().join(' ')));
+    }
+
+    // A remote layout request: a layout the output lists goes to the layout
+    // thread when the window runs one (and is shown here without it); any
+    // other id is refused; the facade's layout follows the device's only.
+    void remoteLayoutRequests_data()
+    {
+        QTest::addColumn<int>("layout"); // -100: the second layout the output lists
+        QTest::addColumn<bool>("hooked");
+        QTest::addColumn<bool>("deviceRefuses");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("listed, no layout thread") << -100 << false << false << true;
+        QTest::newRow("listed, to the layout thread") << -100 << true << false << true;
+        QTest::newRow("listed, refused by the device") << -100 << false << true << false;
+        QTest::newRow("unlisted 77") << 77 << false << false << false;
+        QTest::newRow("unlisted 77, layout thread") << 77 << true << false << false;
+        QTest::newRow("largest id") << 0x7fffffff << false << false << false;
+        QTest::newRow("negative id") << -1 << false << false << false;
+    }
+
+    void remoteLayoutRequests()
+    {
+        QFETCH(int, layout);
+        QFETCH(bool, hooked);
+        QFETCH(bool, deviceRefuses);
+        QFETCH(bool, shown);
+        TNetFixture fx;
+        OutputCaps caps;
+        g_api.m_layout = g_api.m_sw = 0;
+        g_api.dispLayout(g_api.layoutAt(0), 0);
+        QVERIFY(g_api.m_numLayout >= 2);
+        const int before = g_api.m_layout;
+        if (layout == -100)
+            layout = g_api.layoutAt(1);
+        QVERIFY(layout != before);
+        // The layout thread of a window: it switches later, on its own thread.
+        QVector<QPair<int, int>> handed;
+        if (hooked)
+            g_api.setLayoutHook([&handed](int l, int p) { handed.append({l, p}); });
+        if (deviceRefuses)
+            dalTestFail("DalVoutSetLayout", -1);
+        dalTestJournalClear();
+        sendPacket(DNPC_RS_USER_LAYOUT, be32(quint32(layout)) + be32(0));
+        g_api.setLayoutHook(nullptr);
+        dalTestClearFails();
+        QCOMPARE(handed.size(), hooked && shown ? 1 : 0);
+        if (hooked && shown) {
+            // Nothing switched on the network thread: the handed target is
+            // shown by the layout thread's work.
+            QCOMPARE(journal().filter("DalVoutSetLayout").size(), 0);
+            QCOMPARE(g_api.m_layout, before);
+            g_api.dispLayout(handed.first().first, handed.first().second);
+        }
+        DalTestVout vout;
+        QCOMPARE(dalTestVoutGet(0, &vout), 0);
+        QCOMPARE(g_api.m_layout, shown ? layout : before);
+        QCOMPARE(int(vout.layout), g_api.m_layout);
+        if (!shown && !deviceRefuses)
+            QVERIFY(journal().filter("DalVoutSetLayout").isEmpty());
     }
 };
 
