@@ -46,9 +46,20 @@ int TDVRAPI::layoutIndex(int id) const
 
 bool TDVRAPI::listsLayout(int id) const
 {
-    const int n = m_voutCaps ? qBound(0, m_numLayout, int(DAL_MAX_LAYOUT)) : 0;
+    // The capabilities the start holds, or the output's own before that.
+    VoutCaps fresh;
+    const VoutCaps* caps = m_voutCaps;
+    int n = m_numLayout;
+    if (!caps) {
+        std::memset(&fresh, 0, sizeof fresh);
+        if (DalVoutGetCaps(&fresh) < 0)
+            return false;
+        caps = &fresh;
+        n = fresh.numLayout;
+    }
+    n = qBound(0, n, int(DAL_MAX_LAYOUT));
     for (int i = 0; i < n; ++i)
-        if (m_voutCaps->layout[i] == id)
+        if (caps->layout[i] == id)
             return true;
     return false;
 }

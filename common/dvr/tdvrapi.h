@@ -398,7 +398,8 @@ public:
     int layoutAt(int i) const;
     // The index of the first entry equal to id; 0 when absent.
     int layoutIndex(int id) const;
-    // The output lists layout id.
+    // The output lists layout id: in the held capabilities, or before the
+    // start holds them in the output's own.
     bool listsLayout(int id) const;
     // The main window's layout thread for remote layout requests: the hook
     // takes (layout, page) from the network thread and hands them to the
