@@ -9,10 +9,8 @@
 #include "tnettext.h"
 #include "trunner.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMutexLocker>
-#include <QThread>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -233,19 +231,11 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
     TRunner::removeFile(file);
     if (!apply)
         return;
+    // The page is applied from the edit copy by the GUI thread's apply
+    // thread, which clears the flag when it ends. The device layer's thread
+    // is not held meanwhile: the events behind this packet (motion, alarms)
+    // must go on being delivered.
     qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%s", page, path.constData());
-
-    // The client's answer waits for the apply in the GUI thread's apply
-    // thread, at most about 10 s.
-    QElapsedTimer clock;
-    clock.start();
-    for (int k = 0; k < 10; ++k) {
-        while (__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE) && clock.elapsed() < (k + 1) * 1000)
-            QThread::msleep(20);
-        if (!__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE))
-            return;
-        qCDebug(lcApi, "DNPC_RS_APP_APPLY setupBusy!! k:%d", k);
-    }
 }
 
 void TDVRAPI::rsRun(const TNetPayload& p)

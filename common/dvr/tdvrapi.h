@@ -78,7 +78,10 @@ public:
     int useRatio() const { return 0; }
     int scaled(int v) const { return int(v * m_ratioHd); }
     void setRatioHd(double ratio) { m_ratioHd = ratio; }
-    void setApplying(int on) { m_applying = on; }
+    // The remote apply flag: set when a remote apply hands a page to the
+    // GUI thread, cleared by the apply thread when the page is applied.
+    void setApplying(int on) { __atomic_store_n(&m_applying, on, __ATOMIC_RELEASE); }
+    int applying() const { return __atomic_load_n(&m_applying, __ATOMIC_ACQUIRE); }
     // Copies at most 15 characters of the name (null: empty).
     void setUserName(const char* name);
     // The display section's order into the quick options, saved.

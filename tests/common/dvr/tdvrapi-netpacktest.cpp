@@ -2,6 +2,8 @@
 #include "tproperty.h"
 #include "tdvrth.h"
 #include "trunner.h"
+#include <thread>
+#include <atomic>
 
 namespace {
 // What one packet did: its reply, the notifications, the device calls and
@@ -515,6 +517,49 @@ private slots:
         QCOMPARE(int(vout.layout), g_api.m_layout);
         if (!shown && !deviceRefuses)
             QVERIFY(journal().filter("DalVoutSetLayout").isEmpty());
+    }
+
+    // A remote apply hands its page to the GUI thread and returns: the
+    // device layer's thread is not held, so the events queued behind the
+    // packet are all delivered, also while no apply thread answers.
+    void remoteApplyDoesNotHoldEvents_data()
+    {
+        QTest::addColumn<bool>("applyRunning"); // an earlier apply has not ended
+        QTest::newRow("apply") << false;
+        QTest::newRow("apply while another runs") << true;
+    }
+
+    void remoteApplyDoesNotHoldEvents()
+    {
+        QFETCH(bool, applyRunning);
+        TNetFixture fx;
+        QVERIFY(TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"));
+        g_api.setApplying(applyRunning);
+        std::atomic<int> motion{0}, setup{0};
+        QObject direct;
+        QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &direct, [&](int type, int, int, int rs) {
+            if (type == SIG_VIN_MOTION)
+                ++motion;
+            else if (type == SIG_NET_SETUP && rs == 10)
+                ++setup;
+        }, Qt::DirectConnection);
+        std::thread client([] { sendPacket(DNPC_RS_APP_APPLY, TPayload().u32(10).text("/tmp/rs.conf").bytes); });
+        QTRY_COMPARE(setup.load(), 1);
+        // 400 motion changes behind the packet as a camera sends them, each a
+        // change of its channel's state: every one is delivered while the
+        // apply is still to be done.
+        for (int i = 0; i < 400; ++i) {
+            dalTestVin(CBT_VIN_MOTION, i % 16, (i / 16 + 1) % 2, nullptr);
+            if (i % 16 == 15)
+                QVERIFY2(QTest::qWaitFor([&] { return motion.load() == i + 1; }, 3000), qPrintable(QString::number(motion)));
+        }
+        client.join();
+        dalTestFlush();
+        QCoreApplication::processEvents();
+        QCOMPARE(motion.load(), 400);
+        // The apply thread's part is still to come: the flag stays set.
+        QCOMPARE(g_api.applying(), 1);
+        QVERIFY(!QFile::exists(fx.root.file("/tmp/rs.conf")));
     }
 };
 
