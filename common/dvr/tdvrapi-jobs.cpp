@@ -169,6 +169,7 @@ void TDVRAPI::hotKeyAction(int action, int)
         if (g_cfg)
             TRunner::removeFile(g_cfg->confPath());
         if (m_quickOpt) {
+            QMutexLocker lock(&m_quickOptMutex);
             m_quickOpt->setDefaultOrder();
             m_quickOpt->save();
         }

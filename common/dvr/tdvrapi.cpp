@@ -11,6 +11,7 @@
 #include "trunner.h"
 
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <QMetaType>
 #include <cstring>
 
@@ -146,14 +147,15 @@ void TDVRAPI::setUserName(const char* name)
     m_curUser[n] = '\0';
 }
 
-void TDVRAPI::saveQuickOpt()
+bool TDVRAPI::saveQuickOpt()
 {
     if (!m_quickOpt || !g_cfg)
-        return;
+        return false;
     const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
+    QMutexLocker lock(&m_quickOptMutex);
     for (int i = 0; i < CHANNELS; ++i)
         m_quickOpt->record().order[i] = display->orders[i];
-    m_quickOpt->save();
+    return m_quickOpt->save();
 }
 
 int TDVRAPI::cellOfChannel(int ch) const

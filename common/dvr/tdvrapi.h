@@ -84,8 +84,12 @@ public:
     int applying() const { return __atomic_load_n(&m_applying, __ATOMIC_ACQUIRE); }
     // Copies at most 15 characters of the name (null: empty).
     void setUserName(const char* name);
-    // The display section's order into the quick options, saved.
-    void saveQuickOpt();
+    // The display section's order into the quick options, saved; false when
+    // the file could not be written.
+    bool saveQuickOpt();
+    // Guards the quick-option record and its saves: the one-second tick
+    // (device layer thread) and the windows (GUI thread) both save it.
+    QMutex m_quickOptMutex;
     // The first cell of the current layout (0..m_numvid-1) that shows ch;
     // -1 when none.
     int cellOfChannel(int ch) const;
