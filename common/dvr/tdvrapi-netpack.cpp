@@ -3,6 +3,7 @@
 // into the reply record, never beyond its buffer, with their true length.
 #include "tdvrapi.h"
 #include "appglobals.h"
+#include "dvrtext.h"
 #include "tconfig.h"
 #include "tnetpayload.h"
 #include "tnetreply.h"
@@ -377,11 +378,26 @@ void TDVRAPI::rsColorSet(int ch, const ColorEntry& c, TNetReply* out)
 
 void TDVRAPI::rsNetwork(const TNetPayload& p)
 {
+    // The settings in force: what the text does not name stays as it is.
+    auto* liveAddr = section<PropNetaddr>(IDX_PROP_NETADDR, 1);
+    auto* livePort = section<PropNetport>(IDX_PROP_NETPORT, 1);
+    const auto text = [](const char* field, int size) { return QByteArray(field, int(qstrnlen(field, uint(size)))); };
+    TNetText::Settings cur;
+    cur.dhcp = liveAddr->dhcp;
+    cur.ip = text(liveAddr->ip, sizeof liveAddr->ip);
+    cur.mask = text(liveAddr->mask, sizeof liveAddr->mask);
+    cur.gate = text(liveAddr->gate, sizeof liveAddr->gate);
+    cur.dns = text(liveAddr->dns, sizeof liveAddr->dns);
+    cur.port = livePort->watch;
+    cur.webport = livePort->web;
     TNetText::Settings s;
-    if (!TNetText::parse(p.text(0), &s)) {
+    if (!TNetText::parseOver(p.text(0), cur, &s)) {
         qCDebug(lcApi, "DNPC_CAPS_NETWORK.. refused:%s", p.text(0).left(200).constData());
         return;
     }
+    const bool changed = liveAddr->dnsauto != 0 || s.dhcp != cur.dhcp || s.ip != cur.ip || s.mask != cur.mask
+                         || s.gate != cur.gate || s.dns != cur.dns || s.port != livePort->watch
+                         || s.port != livePort->search || s.port != livePort->setup || s.webport != livePort->web;
     for (int live = 0; live < 2; ++live) {
         auto* a = section<PropNetaddr>(IDX_PROP_NETADDR, live);
         a->dnsauto = 0;
@@ -396,7 +412,16 @@ void TDVRAPI::rsNetwork(const TNetPayload& p)
     }
     addrSetdevice();
     netSetPort(1, 1);
-    g_cfg->save(IDX_PROP_NETADDR);
-    g_cfg->save(IDX_PROP_NETPORT);
-    g_cfg->commitfile();
+    // The flash file is written only for a change, and a change that does
+    // not reach it (a full or read-only flash) is told: it is in force now
+    // but would be gone at the next start.
+    if (!changed)
+        return;
+    const bool savedAddr = g_cfg->save(IDX_PROP_NETADDR) == 0;
+    const bool savedPort = g_cfg->save(IDX_PROP_NETPORT) == 0;
+    if (!savedAddr || !savedPort || g_cfg->commitfile() != 0) {
+        qCWarning(lcApi, "DNPC_CAPS_NETWORK.. the settings were not stored");
+        emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(8), dvrText(212));
+        emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+    }
 }

@@ -2,6 +2,7 @@
 #include "tproperty.h"
 #include "tdvrth.h"
 #include "trunner.h"
+#include "tflashfile.h"
 #include <thread>
 #include <atomic>
 
@@ -560,6 +561,63 @@ private slots:
         // The apply thread's part is still to come: the flag stays set.
         QCOMPARE(g_api.applying(), 1);
         QVERIFY(!QFile::exists(fx.root.file("/tmp/rs.conf")));
+    }
+
+    // Network settings from a client over the settings in force (address
+    // 192.0.2.7 by DHCP, ports 8100 and 80): what the text leaves out stays,
+    // the flash file is written only for a change, and a change that does
+    // not reach it is told.
+    void networkText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("flashFails");
+        QTest::addColumn<QByteArray>("settings"); // "dhcp ip port web"
+        QTest::addColumn<bool>("committed");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("only a port") << QByteArray("port:8200") << false << QByteArray("1 192.0.2.7 8200 80") << true << false;
+        QTest::newRow("only the address") << QByteArray("dhcp:0 ip:192.0.2.9") << false << QByteArray("0 192.0.2.9 8100 80")
+                                          << true << false;
+        QTest::newRow("the settings in force") << QByteArray("dhcp:1 ip:192.0.2.7 port:8100 webport:80") << false
+                                               << QByteArray("1 192.0.2.7 8100 80") << false << false;
+        QTest::newRow("nothing named") << QByteArray("x") << false << QByteArray("1 192.0.2.7 8100 80") << false << false;
+        QTest::newRow("change, flash refuses") << QByteArray("port:8300") << true << QByteArray("1 192.0.2.7 8300 80") << false
+                                               << true;
+    }
+
+    void networkText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, flashFails);
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, committed);
+        QFETCH(bool, told);
+        TNetFixture fx;
+        for (int live = 0; live < 2; ++live) {
+            auto* a = static_cast<PropNetaddr*>(fx.cfg->getsection(IDX_PROP_NETADDR, live));
+            a->dhcp = 1;
+            a->dnsauto = 0;
+            qstrcpy(a->ip, "192.0.2.7");
+            auto* port = static_cast<PropNetport*>(fx.cfg->getsection(IDX_PROP_NETPORT, live));
+            port->watch = port->search = port->setup = 8100;
+            port->web = 80;
+        }
+        QCOMPARE(fx.cfg->save(-1), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        const QByteArray flash = fx.root.read(fx.cfg->confPath());
+        QVERIFY(QFile::remove(fx.root.file("/dvr/config.tmp")));
+        if (flashFails)
+            TFlashFile::setFaultHook([](TFlashFile::Step step, const QString&) { return step == TFlashFile::StepRename ? EIO : 0; });
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(DNPC_CAPS_NETWORK, TPayload().text(text).bytes);
+        TFlashFile::setFaultHook(nullptr);
+        const auto* a = fx.live<PropNetaddr>(IDX_PROP_NETADDR);
+        const auto* port = fx.live<PropNetport>(IDX_PROP_NETPORT);
+        QCOMPARE(QByteArray::number(a->dhcp) + ' ' + a->ip + ' ' + QByteArray::number(port->watch) + ' '
+                     + QByteArray::number(port->web),
+                 settings);
+        QCOMPARE(fx.root.read(fx.cfg->confPath()) != flash, committed);
+        QCOMPARE(QFile::exists(fx.root.file("/dvr/config.tmp")), committed);
+        QCOMPARE(codes(spy).contains(SIG_STATE_START), told);
     }
 };
 
