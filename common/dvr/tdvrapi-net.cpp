@@ -43,6 +43,18 @@ FuText fuTextOf(const char* text)
     char rest[512];
     qstrncpy(rest, p + n, sizeof rest);
     std::sscanf(rest, " size:%d ver:%63s", &t.size, t.ver);
+    // Names that go to the windows and the log carry no control characters:
+    // such a name or version is not taken.
+    const auto printable = [](const char* s) {
+        for (; *s; ++s)
+            if (uchar(*s) < 0x20 || uchar(*s) == 0x7f)
+                return false;
+        return true;
+    };
+    if (!printable(t.fname))
+        std::memset(t.fname, 0, sizeof t.fname);
+    if (!printable(t.ver))
+        std::memset(t.ver, 0, sizeof t.ver);
     return t;
 }
 

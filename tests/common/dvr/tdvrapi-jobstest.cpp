@@ -78,6 +78,8 @@ private slots:
             QTest::newRow(qPrintable(k + "same file")) << log << QByteArray("x") << QByteArray("keep") << "Failed! Same File Exist";
             QTest::newRow(qPrintable(k + "no medium")) << log << QByteArray("x") << QByteArray("file") << "Failed";
             QTest::newRow(qPrintable(k + "folder")) << log << QByteArray(log ? "a/x" : "..") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "name with a line break")) << log << QByteArray("a\nb") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "name with an escape")) << log << QByteArray("a\x1b[2Jb") << QByteArray() << "Failed";
             QTest::newRow(qPrintable(k + "full medium")) << log << QByteArray("x") << QByteArray("full") << "Failed";
             QTest::newRow(qPrintable(k + "link to a recorder file")) << log << QByteArray("x") << QByteArray("link")
                                                                      << "Failed";
@@ -113,7 +115,8 @@ private slots:
         }
         const QStringList before = j.fx.root.allFiles();
         const int r = log ? g_api.saveLogFile(name.constData()) : g_api.exportConf(name.constData());
-        QCOMPARE(r, name.contains('/') || name.contains("..") ? -1 : 0);
+        const bool refused = name.contains('/') || name.contains("..") || name.contains('\n') || name.contains('\x1b');
+        QCOMPARE(r, refused ? -1 : 0);
         QVERIFY(j.ended());
         full.reset();
         const QString title = log ? "SystemLog export|" : "Configuration export|";
@@ -294,6 +297,25 @@ private slots:
         QCOMPARE(taken.size(), messages);
         for (int i = 0; i < messages; ++i)
             QCOMPARE(taken.at(i), QString::number(i));
+    }
+
+    // The version an upgrade shows and stores, read from the image's name.
+    void firmwareVersionFromName_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("version"); // "0.0.0.0": none taken
+        QTest::newRow("version after the mark") << QByteArray("/backup/SDR16#1.0.2.0.fwr") << QByteArray("1.0.2.0");
+        QTest::newRow("no mark") << QByteArray("/backup/SDR16.fwr") << QByteArray("0.0.0.0");
+        QTest::newRow("line break in the version") << QByteArray("/backup/x#1.0\n2.fwr") << QByteArray("0.0.0.0");
+        QTest::newRow("escape in the version") << QByteArray("/backup/x#1\x1b[0m.fwr") << QByteArray("0.0.0.0");
+    }
+
+    void firmwareVersionFromName()
+    {
+        QFETCH(QByteArray, path);
+        char out[64] = "0.0.0.0";
+        TDVRAPI::findFwr(path.constData(), out, int(sizeof out));
+        QTEST(QByteArray(out), "version");
     }
 };
 

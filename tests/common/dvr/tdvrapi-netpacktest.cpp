@@ -388,6 +388,8 @@ private slots:
         QTest::newRow("valid") << tmp << 1 << "/tmp/fw.bin" << 1 << false;
         QTest::newRow("valid without a name") << QByteArray("fname: size:10 ver:1") << 1 << "/tmp/fw.bin" << 0 << false;
         QTest::newRow("invalid in /tmp") << tmp << 0 << "/tmp/fw.bin" << 0 << true;
+        QTest::newRow("valid, control character in the name") << QByteArray("fname:/tmp/fw\x01.bin size:10 ver:1.0.3.0") << 1
+                                                              << "/tmp/fw\x01.bin" << 0 << false;
         QTest::newRow("invalid elsewhere") << QByteArray("fname:/dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin" << 0 << false;
         QTest::newRow("invalid leaving /tmp") << QByteArray("fname:/tmp/../dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin"
                                               << 0 << false;
