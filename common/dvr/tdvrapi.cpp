@@ -68,9 +68,15 @@ void TDVRAPI::init()
     m_sendTo = nullptr;
     m_wdtOn = 1;
     m_play = m_dbf = m_searchMode = m_extDbOpen = m_frozen = m_panic = 0;
-    m_fUpgrade = m_nTest = m_nTestNet = m_backupBusy = m_osdLock = m_numvid = 0;
-    m_applying = 0;
-    m_testResults.clear();
+    m_fUpgrade = m_backupBusy = m_osdLock = m_numvid = 0;
+    setApplying(0);
+    m_uploadSince.store(-1);
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        m_nTest = m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+        m_testResults.clear();
+    }
     m_shuttlePos = 0;
     m_keySource = m_keyHit = m_jogAsKey = 0;
     m_mountCount = 0;
