@@ -14,8 +14,8 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QLoggingCategory>
-#include <QTimer>
 #include <QMouseEvent>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 

@@ -108,7 +108,7 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         // own: the live RAM file must never be the one a remote apply loads
         // and removes. It gets a fresh copy of the live file to start from.
         const QByteArray conf = "/tmp/rs_" + model + ".conf";
-        if (!TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf)))
+        if (model.contains('/') || !ramFile(conf) || !TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf)))
             qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%s", conf.constData());
         out.text("dll:/tmp/rs.dll conf:" + conf + " img:/dvr/img_res.png log:/dvr/SYSTEM.log");
         break;
