@@ -7,6 +7,7 @@
 #include "tsplitth.h"
 
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
@@ -183,5 +184,15 @@ void TMain::connectTo()
     if (m_bringUpStarted)
         return;
     m_bringUpStarted = 1;
+    // A remote client's layout request takes the way of a local one: into
+    // the GUI thread, then through the layout thread, which makes every
+    // switch. The window may be gone by the time the request arrives.
+    QPointer<TMain> self(this);
+    g_api.setLayoutHook([self](int layout, int page) {
+        QMetaObject::invokeMethod(&g_api, [self, layout, page] {
+            if (self)
+                self->switchLayout(layout, page, LayoutWait, true);
+        }, Qt::QueuedConnection);
+    });
     QTimer::singleShot(500, this, &TMain::sl_initDvr);
 }

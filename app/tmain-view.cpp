@@ -3,6 +3,8 @@
 // windows cover over the video, and the information bar's show and hide.
 #include "tmain.h"
 #include "appglobals.h"
+#include "dvrnotify.h"
+#include "dvrtext.h"
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
@@ -14,6 +16,7 @@
 #include <QLoggingCategory>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -258,11 +261,16 @@ void TMain::swapTiles(int chA, int chB)
     for (int p = 0; p < count && p < PROP_MAX_CH; ++p)
         edit->orders[p] = g_api.m_chOrder[p];
     g_cfg->apply(IDX_PROP_DISPLAY, nullptr, nullptr, 1);
-    g_api.saveQuickOpt();
-    g_cfg->save(IDX_PROP_DISPLAY);
-    g_cfg->commitfile();
+    const bool quick = g_api.saveQuickOpt();
+    const bool stored = g_cfg->save(IDX_PROP_DISPLAY) == 0 && g_cfg->commitfile() == 0;
     m_splitTh->set(-1, -1);
     m_splitTh->kick();
+    if (!quick || !stored) {
+        // The swap is shown but would not survive a restart: say so.
+        qCWarning(lcApp, "swapTiles.. the new order was not stored");
+        sl_ctrlStatus(SIG_STATE_START, dvrText(3), dvrText(212));
+        QTimer::singleShot(3000, this, [this] { sl_ctrlStatus(SIG_STATE_END, QString(), QString()); });
+    }
 }
 
 // ---- Mouse ------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include "trunner.h"
 
 #include <QDate>
+#include <QFile>
+#include <QSet>
 #include <QFileInfo>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -58,6 +60,23 @@ int handOut(const TProperty* edit, const TProperty* live, int idx, void* newOut,
     if (oldOut)
         std::memcpy(oldOut, live->section(idx), size);
     return sameSection(edit, live, idx) ? 0 : 1;
+}
+
+// The INI groups ("[NAME]" lines) of a configuration file, read at most
+// kMaxImportFile bytes; ok false when the file cannot be read.
+QSet<QByteArray> groupsOf(const QString& unitPath, bool* ok)
+{
+    QSet<QByteArray> groups;
+    QFile f(TPath::map(unitPath));
+    *ok = f.open(QIODevice::ReadOnly);
+    qint64 left = kMaxImportFile;
+    while (*ok && left > 0 && !f.atEnd()) {
+        const QByteArray line = f.readLine(4096).trimmed();
+        left -= line.size() + 1;
+        if (line.size() > 2 && line.startsWith('[') && line.endsWith(']'))
+            groups.insert(line.mid(1, line.size() - 2));
+    }
+    return groups;
 }
 
 QByteArray fieldText(const char* field, int width)
@@ -215,6 +234,14 @@ int TConfig::commitfile()
         qCDebug(lcConfig, "TConfig::commitfile no RAM file:%s\n", qPrintable(m_tmpPath));
         return 1;
     }
+    // A RAM file that lost sections (removed and written again by a single
+    // section's save) would replace every other setting with its default at
+    // the next start: it must hold the device record and every section the
+    // flash file holds.
+    if (!ramHoldsSections()) {
+        qCDebug(lcConfig, "TConfig::commitfile RAM file lacks sections:%s\n", qPrintable(m_tmpPath));
+        return 4;
+    }
     // Each copy lands in a temporary file that is synced and then renamed
     // over its target: the commit file and the model file are each either
     // the old or the new configuration, never a mix, and a failed step
@@ -228,6 +255,19 @@ int TConfig::commitfile()
         return 3;
     }
     return 0;
+}
+
+bool TConfig::ramHoldsSections() const
+{
+    bool ok = false;
+    const QSet<QByteArray> ram = groupsOf(m_tmpPath, &ok);
+    if (!ok || !ram.contains(TProperty::groupName(IDX_PROP_DEVICES)))
+        return false;
+    bool flashOk = false;
+    QSet<QByteArray> flash = groupsOf(m_confPath, &flashOk);
+    if (!flashOk)
+        flash = groupsOf(QString::fromLatin1(kCommitFile), &flashOk);
+    return !flashOk || ram.contains(flash);
 }
 
 int TConfig::reload(QString file)

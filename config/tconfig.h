@@ -130,6 +130,8 @@ public:
     // left torn. After a failed save it first writes the RAM file again.
     // 0 on success; the first failing step ends the commit with a non-zero
     // result (the model file is then the one of the last successful commit).
+    // A RAM file that lacks the device record or a section the flash file
+    // holds is refused (4).
     int commitfile();
     // Empty file: edit copy = live copy, 0. Otherwise imports the file into
     // the edit copy when its model and channel count are the unit's (0), or
@@ -166,6 +168,10 @@ public:
     QString getrecordloadtext(const RecordEntry* table, int channel);
 
 private:
+    // The RAM file holds the device record and every section group the
+    // flash file (or, without one, the commit file) holds.
+    bool ramHoldsSections() const;
+
     PropDevices m_devices;
     TProperty* m_live = nullptr;
     TProperty* m_edit = nullptr;

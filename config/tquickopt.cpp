@@ -19,14 +19,15 @@ const int kPositions = 20;
 
 // fsync of a file or folder by path; a folder is synced so the rename that
 // QSettings used to replace the file is on the disk as well.
-void syncPath(const QString& path)
+bool syncPath(const QString& path)
 {
     const QByteArray p = QFile::encodeName(path);
     const int fd = ::open(p.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return;
-    ::fsync(fd);
+        return false;
+    const bool ok = ::fsync(fd) == 0;
     ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -75,7 +76,7 @@ void TQuickOpt::load()
     }
 }
 
-void TQuickOpt::save()
+bool TQuickOpt::save()
 {
     beginGroup(QStringLiteral("QUICKOPTION"));
     remove(QString());
@@ -90,10 +91,9 @@ void TQuickOpt::save()
     sync();
     if (status() != QSettings::NoError) {
         qCWarning(lcConfig, "TQuickOpt::save status:%d", int(status()));
-        return;
+        return false;
     }
-    syncPath(fileName());
-    syncPath(QFileInfo(fileName()).absolutePath());
+    return syncPath(fileName()) && syncPath(QFileInfo(fileName()).absolutePath());
 }
 
 int TQuickOpt::setTimeAlive(int t)

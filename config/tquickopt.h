@@ -15,7 +15,8 @@ public:
     explicit TQuickOpt(const QString& path);
 
     void load();
-    void save();
+    // False when the file could not be written or synced.
+    bool save();
     // Stores t (does not save) and returns the previous value.
     int setTimeAlive(int t);
     int timeAlive() const { return m_option.timeAlive; }

@@ -58,6 +58,28 @@ bool inProfile(const std::string& cmd, long v)
     return false;
 }
 
+// A line as it may be shown on standard error: printable characters as
+// they are, every other byte (and the backslash) escaped, at most
+// kShownBytes of it, "..." when cut.
+const size_t kShownBytes = 80;
+std::string shown(const std::string& line)
+{
+    std::string out;
+    for (size_t i = 0; i < line.size() && i < kShownBytes; ++i) {
+        const unsigned char c = (unsigned char)line[i];
+        if (c >= 0x20 && c < 0x7f && c != '\\') {
+            out += char(c);
+        } else {
+            char esc[5];
+            std::snprintf(esc, sizeof esc, "\\x%02x", c);
+            out += esc;
+        }
+    }
+    if (line.size() > kShownBytes)
+        out += "...";
+    return out;
+}
+
 // The text of a "pos CH TEXT" line: everything after the channel's word,
 // its inner blanks kept.
 std::string posText(const std::string& line)
@@ -131,13 +153,17 @@ void TDalControl::run(int fd)
             if (buf[i] == '\n') {
                 // -2: refused, and the reason is already on standard error.
                 if (!overlong && apply(pending) == -1)
-                    std::fprintf(stderr, "dal: control line not understood: %s\n", pending.c_str());
+                    std::fprintf(stderr, "dal: control line not understood: %s\n", shown(pending).c_str());
                 pending.clear();
                 overlong = false;
             } else if (pending.size() < kMaxLine) {
                 pending += buf[i];
-            } else {
-                overlong = true; // such a line is dropped whole
+            } else if (!overlong) {
+                // Such a line is dropped whole, and said so at once: its end
+                // may never come.
+                overlong = true;
+                std::fprintf(stderr, "dal: control line dropped, longer than %d bytes: %s\n", int(kMaxLine),
+                             shown(pending).c_str());
             }
         }
     }

@@ -24,6 +24,9 @@ if [ -z "${QT_QPA_PLATFORM:-}" ]; then
     echo "No display found: running headless (offscreen)."
   fi
 fi
+# The program's own debug lines (the dvr.* categories) stay off unless asked
+# for: QT_LOGGING_RULES="dvr.*.debug=true" ./scripts/run.sh shows them all.
+export QT_LOGGING_RULES=${QT_LOGGING_RULES:-"dvr.*.debug=false"}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$root/tmp}
 chmod 700 "$root/tmp"
 echo "Runtime root: $root"

@@ -182,9 +182,11 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
     auto progress = [this](int percent, int fail, int estimate, const QString& str, const QString& strm) {
         emit sg_dvrNotify(SIG_BACKUP_PROGRESS, percent, fail, estimate, str, strm);
     };
+    // The flag clears before the end is announced: a listener must not
+    // see a backup that has ended as running.
     auto end = [this](int code, int estimate, const QString& str, const QString& strm) {
-        emit sg_dvrNotify(SIG_BACKUP_END, code, 0, estimate, str, strm);
         m_backupBusy = 0;
+        emit sg_dvrNotify(SIG_BACKUP_END, code, 0, estimate, str, strm);
     };
     const QString total = QStringLiteral("[%1 MB/%1 MB] ").arg(m_tSpace.load());
 
@@ -228,6 +230,7 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
     case CBT_BACKUP_NO_SPACE: {
         const QString title = uiText("Backup");
         const QString text = uiText("No Space (More Than 50MB)");
+        m_backupBusy = 0; // the copy is over before anyone hears of it
         emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, title, text);
         QThread::msleep(3);
         emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, title, text);
@@ -286,6 +289,7 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
         break;
     }
     case CBT_BACKUP_COPY_END:
+        m_backupBusy = 0;
         emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, QString(), status);
         end(END_DONE, 0, QString(), status);
         break;
@@ -296,8 +300,8 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
         progress(v, 0, 0, status, total + uiText("Make ISO Image"));
         break;
     case CBT_BACKUP_MKISO_FAILED:
-        progress(0, FAIL_IMAGE, 0, status, total + uiText("Make ISO Image Failed"));
         m_backupBusy = 0;
+        progress(0, FAIL_IMAGE, 0, status, total + uiText("Make ISO Image Failed"));
         break;
     case CBT_BACKUP_BURNING_START:
         progress(0, 0, 0, status, total + uiText("Burning"));
@@ -306,12 +310,12 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
         progress(v, 0, 0, status, total + uiText("Burning"));
         break;
     case CBT_BACKUP_BURNING_SUCCESS:
-        progress(100, 0, 0, status, total + uiText("Burning Success"));
         m_backupBusy = 0;
+        progress(100, 0, 0, status, total + uiText("Burning Success"));
         break;
     case CBT_BACKUP_BURNING_FAILED:
-        progress(0, FAIL_BURNING, 0, status, total + uiText("Burning Failed"));
         m_backupBusy = 0;
+        progress(0, FAIL_BURNING, 0, status, total + uiText("Burning Failed"));
         break;
     case CBT_BACKUP_BURNING_FIXATE:
         progress(100, 0, 0, status, total + uiText("Fixating"));

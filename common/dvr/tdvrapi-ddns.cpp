@@ -152,7 +152,7 @@ int TDVRAPI::ddnsSetdevice()
 
 void TDVRAPI::testDdns()
 {
-    qCDebug(lcApi, "======== TDVRAPI::testDdns  m_nTest:%d ============", m_nTest);
+    qCDebug(lcApi, "======== TDVRAPI::testDdns  m_nTest:%d ============", netTestKind());
     const QString title = dvrText(323);
     if (!g_cfg || !beginNetTest(NET_TEST_DDNS, title))
         return;
@@ -190,7 +190,7 @@ int TDVRAPI::upnpSet(int on, int live)
 
 void TDVRAPI::testUpnp()
 {
-    qCDebug(lcApi, "======== TDVRAPI::testUpnp  m_nTest:%d ============", m_nTest);
+    qCDebug(lcApi, "======== TDVRAPI::testUpnp  m_nTest:%d ============", netTestKind());
     const QString title = dvrText(324);
     if (!g_cfg || !beginNetTest(NET_TEST_UPNP, title))
         return;

@@ -79,7 +79,7 @@ int TDVRAPI::emailSetdevice(int live)
 
 void TDVRAPI::testEmail()
 {
-    qCDebug(lcApi, "======== TDVRAPI::testEmail m_nTest:%d ============", m_nTest);
+    qCDebug(lcApi, "======== TDVRAPI::testEmail m_nTest:%d ============", netTestKind());
     const QString title = dvrText(330);
     if (!g_cfg || !beginNetTest(NET_TEST_EMAIL, title))
         return;

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -342,11 +343,13 @@ int TDVRAPI::changeAvcCaps(int force)
     }
     DalSetAvcCaps(newNtsc ? 60 : 50);
     if (m_quickOpt) {
+        QMutexLocker lock(&m_quickOptMutex);
         if (newNtsc)
             m_quickOpt->clearVideoType();
         else
             m_quickOpt->setPal();
-        m_quickOpt->save();
+        if (!m_quickOpt->save())
+            qCWarning(lcApi, "changeAvcCaps.. the video standard was not saved");
     }
     encSetdevice();
     return 0;

@@ -5,6 +5,7 @@
 #include "tquickopt.h"
 
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <cstring>
 #include <ctime>
 
@@ -168,8 +169,10 @@ void TDVRAPI::aliveTick(int count)
     // display order with it: the bring-up loads it before ticks arrive.
     if (count % ALIVE_PERIOD != 0 || !m_quickOpt)
         return;
+    QMutexLocker lock(&m_quickOptMutex);
     m_quickOpt->setTimeAlive(int(time(nullptr)));
-    m_quickOpt->save();
+    if (!m_quickOpt->save())
+        qCWarning(lcApi, "aliveTick.. the alive time was not saved");
 }
 
 int TDVRAPI::runIo(int type, int from, int data)

@@ -27,10 +27,21 @@ QString uiText(const char* english)
     return QCoreApplication::translate("TString", english);
 }
 
+// A text without control characters (a line break above all), so that it
+// can show in a box and land in a file or a log line as one name.
+bool isPrintable(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
+}
+
 // A file name on the external medium that stays a name there.
 bool isPlainName(const QString& name)
 {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1String(".."));
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1String(".."))
+           && isPrintable(name);
 }
 }
 
@@ -90,6 +101,11 @@ void TDVRAPI::findFwr(const char* path, char* out, int n)
     qstrncpy(version, hash + 1, sizeof version);
     if (char* end = std::strstr(version, ".fwr"))
         *end = '\0';
+    // The version is shown and written to a file line: a name carrying
+    // control characters gives none.
+    for (const char* c = version; *c; ++c)
+        if (uchar(*c) < 0x20 || uchar(*c) == 0x7f)
+            return;
     qstrncpy(out, version, uint(n));
 }
 
@@ -136,8 +152,12 @@ void TDVRAPI::sl_thFinished()
     default:
         break;
     }
-    m_nTest = 0;
-    m_nTestNet = 0;
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        m_nTest = 0;
+        m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+    }
     m_jobBusy = false;
 }
 
@@ -162,6 +182,7 @@ void TDVRAPI::hotKeyAction(int action, int)
         if (g_cfg)
             TRunner::removeFile(g_cfg->confPath());
         if (m_quickOpt) {
+            QMutexLocker lock(&m_quickOptMutex);
             m_quickOpt->setDefaultOrder();
             m_quickOpt->save();
         }

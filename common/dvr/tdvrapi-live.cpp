@@ -44,6 +44,51 @@ int TDVRAPI::layoutIndex(int id) const
     return 0;
 }
 
+bool TDVRAPI::listsLayout(int id) const
+{
+    // The capabilities the start holds, or the output's own before that.
+    VoutCaps fresh;
+    const VoutCaps* caps = m_voutCaps;
+    int n = m_numLayout;
+    if (!caps) {
+        std::memset(&fresh, 0, sizeof fresh);
+        if (DalVoutGetCaps(&fresh) < 0)
+            return false;
+        caps = &fresh;
+        n = fresh.numLayout;
+    }
+    n = qBound(0, n, int(DAL_MAX_LAYOUT));
+    for (int i = 0; i < n; ++i)
+        if (caps->layout[i] == id)
+            return true;
+    return false;
+}
+
+void TDVRAPI::setLayoutHook(LayoutHook hook)
+{
+    QMutexLocker lock(&m_layoutHookMutex);
+    m_layoutHook = std::move(hook);
+}
+
+void TDVRAPI::remoteLayout(int lay, int sw)
+{
+    if (!listsLayout(lay)) {
+        qCDebug(lcApi, "remoteLayout.. refused lay:%d sw:%d", lay, sw);
+        return;
+    }
+    LayoutHook hook;
+    {
+        QMutexLocker lock(&m_layoutHookMutex);
+        hook = m_layoutHook;
+    }
+    // Every switch goes through the one layout thread, so the facade and
+    // the device never see two switches at once.
+    if (hook)
+        hook(lay, sw);
+    else
+        dispLayout(lay, sw);
+}
+
 int TDVRAPI::numLayoutCam(int lay)
 {
     int num = DalVoutNumCell(lay);
@@ -269,7 +314,13 @@ void TDVRAPI::dispLayout(int lay, int sw)
 
     int32_t chain[DAL_MAX_CH];
     makeChain(lay, sw, chain);
-    DalVoutSetLayout(0, lay, chain);
+    if (DalVoutSetLayout(0, lay, chain) < 0) {
+        // The device shows what it showed: so does the facade.
+        qCDebug(lcApi, "dispLayout.. refused by the device lay:%d", lay);
+        m_layoutReady = 1;
+        showOsd(m_sowOsdOn, 1);
+        return;
+    }
     qCDebug(lcApi, "========= DalVoutSetLayout( %d ) ========", lay);
     layoutInfo();
     qCDebug(lcApi, "dispLayout.. ========= mkLayoutOsd ========");

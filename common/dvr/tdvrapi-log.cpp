@@ -142,10 +142,9 @@ int TDVRAPI::lastLoginOf()
     return 0;
 }
 
-void TDVRAPI::flushLog()
+bool TDVRAPI::flushLog()
 {
-    if (m_logTh)
-        m_logTh->flush();
+    return !m_logTh || m_logTh->flush();
 }
 
 int TDVRAPI::lastLogs(LogRecord* out, int max) const

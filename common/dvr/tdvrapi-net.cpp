@@ -6,6 +6,8 @@
 #include "dvrtext.h"
 #include "tconfig.h"
 #include "tdvrth.h"
+#include "tlog.h"
+#include "tpath.h"
 #include "trunner.h"
 
 #include <QDateTime>
@@ -13,6 +15,7 @@
 #include <QMutexLocker>
 #include <cstdio>
 #include <cstring>
+#include <sys/stat.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
@@ -40,6 +43,18 @@ FuText fuTextOf(const char* text)
     char rest[512];
     qstrncpy(rest, p + n, sizeof rest);
     std::sscanf(rest, " size:%d ver:%63s", &t.size, t.ver);
+    // Names that go to the windows and the log carry no control characters:
+    // such a name or version is not taken.
+    const auto printable = [](const char* s) {
+        for (; *s; ++s)
+            if (uchar(*s) < 0x20 || uchar(*s) == 0x7f)
+                return false;
+        return true;
+    };
+    if (!printable(t.fname))
+        std::memset(t.fname, 0, sizeof t.fname);
+    if (!printable(t.ver))
+        std::memset(t.ver, 0, sizeof t.ver);
     return t;
 }
 
@@ -219,6 +234,34 @@ bool TDVRAPI::ramFile(const QByteArray& path)
     return true;
 }
 
+bool TDVRAPI::remoteFile(const QByteArray& path, qint64 since) const
+{
+    // A plain file of its own: not a link (which could lead to any file),
+    // not hidden (the configuration's private copies), and never one of the
+    // files the program itself keeps in the RAM directory.
+    const QByteArray host = TPath::mapLocal(path.constData());
+    struct stat st;
+    if (host.isEmpty() || ::lstat(host.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    if (path.mid(path.lastIndexOf('/') + 1).startsWith('.'))
+        return false;
+    QList<QByteArray> own;
+    if (g_cfg)
+        own << TPath::mapLocal(g_cfg->tmpPath().toLocal8Bit().constData());
+    {
+        QMutexLocker lock(&m_logMutex);
+        if (m_log && m_log->path())
+            own << TPath::mapLocal(m_log->path());
+    }
+    for (const QByteArray& o : own) {
+        struct stat ost;
+        if (!o.isEmpty() && ::stat(o.constData(), &ost) == 0 && ost.st_dev == st.st_dev && ost.st_ino == st.st_ino)
+            return false;
+    }
+    // A file left from before the transfer began is not the transfer's.
+    return since < 0 || qint64(st.st_mtime) >= since;
+}
+
 int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, int value)
 {
     qCDebug(lcApi, "runNet.. type:%04x ", unsigned(type));
@@ -259,6 +302,7 @@ int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, i
         netFuend(text.constData(), value);
         return 0;
     case CBT_NET_FU_STOP:
+        m_uploadSince.store(-1);
         emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, dvrText(177), dvrText(250));
         emit sg_dvrNotify(SIG_FU_FAIL, 0, 0, 0, QString(), QString());
         return 0;
@@ -298,6 +342,9 @@ int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, i
 
 int TDVRAPI::netFustart()
 {
+    // From here until the transfer ends, the file it names at the end is
+    // the upload's own (one written since now).
+    m_uploadSince.store(QDateTime::currentSecsSinceEpoch() - 1);
     emit sg_dvrNotify(SIG_FU_START, 0, 0, 0, QString(), QString());
     emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(177), dvrText(258));
     return 0;
@@ -312,15 +359,18 @@ int TDVRAPI::netFuend(const char* text, int valid)
     const QString fname = QString::fromUtf8(fu.fname);
     const QString ver = QString::fromUtf8(fu.ver);
     if (fu.fname[0] && valid) {
+        m_uploadSince.store(-1);
         emit sg_dvrNotify(SIG_FU_END, 1, 0, 0, fname, ver);
         m_fUpgrade = 1;
         return 0;
     }
     emit sg_dvrNotify(SIG_STATE_END, 0, 0, 0, QString(), QString());
     emit sg_dvrNotify(SIG_FU_END, 0, 0, 0, fname, ver);
-    // The name comes from the network: only a file of the RAM directory is
-    // removed, and without a shell.
-    if (ramFile(QByteArray(fu.fname)))
+    // The name comes from the network: only the file of the upload in
+    // progress is removed (a plain file of the RAM directory written since
+    // the transfer began), and without a shell.
+    const qint64 since = m_uploadSince.exchange(-1);
+    if (since >= 0 && ramFile(QByteArray(fu.fname)) && remoteFile(QByteArray(fu.fname), since))
         TRunner::removeFile(fname);
     else if (fu.fname[0])
         qCDebug(lcApi, "netFuend.. not removed:%s", fu.fname);

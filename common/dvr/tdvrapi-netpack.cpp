@@ -3,16 +3,15 @@
 // into the reply record, never beyond its buffer, with their true length.
 #include "tdvrapi.h"
 #include "appglobals.h"
+#include "dvrtext.h"
 #include "tconfig.h"
 #include "tnetpayload.h"
 #include "tnetreply.h"
 #include "tnettext.h"
 #include "trunner.h"
 
-#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMutexLocker>
-#include <QThread>
 #include <cstring>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
@@ -105,7 +104,13 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
             break;
         const auto* dev = section<PropDevices>(IDX_PROP_DEVICES, 1);
         const QByteArray model(dev->model, int(qstrnlen(dev->model, sizeof dev->model)));
-        out.text("dll:/tmp/rs.dll conf:/tmp/" + model + ".conf img:/dvr/img_res.png log:/dvr/SYSTEM.log");
+        // The client reads and returns the configuration under a name of its
+        // own: the live RAM file must never be the one a remote apply loads
+        // and removes. It gets a fresh copy of the live file to start from.
+        const QByteArray conf = "/tmp/rs_" + model + ".conf";
+        if (model.contains('/') || !ramFile(conf) || !TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf)))
+            qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%s", conf.constData());
+        out.text("dll:/tmp/rs.dll conf:" + conf + " img:/dvr/img_res.png log:/dvr/SYSTEM.log");
         break;
     }
     case DNPC_RS_START:
@@ -144,7 +149,7 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         break;
     case DNPC_RS_USER_LAYOUT:
         if (p.has(8))
-            dispLayout(p.i32(0), p.i32(4));
+            remoteLayout(p.i32(0), p.i32(4));
         break;
     case DNPC_UC_COLOR_GET:
         if (out.valid()) {
@@ -209,7 +214,7 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
 {
     // The configuration file the client left in the RAM directory.
     QByteArray path;
-    if (!p.terminatedText(pathOffset, &path) || !ramFile(path)) {
+    if (!p.terminatedText(pathOffset, &path) || !ramFile(path) || !remoteFile(path)) {
         qCDebug(lcApi, "DNPC_RS_APP.. refused path:%s", path.constData());
         return;
     }
@@ -227,19 +232,11 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
     TRunner::removeFile(file);
     if (!apply)
         return;
+    // The page is applied from the edit copy by the GUI thread's apply
+    // thread, which clears the flag when it ends. The device layer's thread
+    // is not held meanwhile: the events behind this packet (motion, alarms)
+    // must go on being delivered.
     qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%s", page, path.constData());
-
-    // The client's answer waits for the apply in the GUI thread's apply
-    // thread, at most about 10 s.
-    QElapsedTimer clock;
-    clock.start();
-    for (int k = 0; k < 10; ++k) {
-        while (__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE) && clock.elapsed() < (k + 1) * 1000)
-            QThread::msleep(20);
-        if (!__atomic_load_n(&m_applying, __ATOMIC_ACQUIRE))
-            return;
-        qCDebug(lcApi, "DNPC_RS_APP_APPLY setupBusy!! k:%d", k);
-    }
 }
 
 void TDVRAPI::rsRun(const TNetPayload& p)
@@ -247,7 +244,9 @@ void TDVRAPI::rsRun(const TNetPayload& p)
     if (!p.has(12))
         return;
     const int act = int(p.u32(0));
-    const int arg1 = p.i32(4);
+    // The OSD blend has eight levels: a level from outside is held to them
+    // here, where it enters, for the section and the notification alike.
+    const int arg1 = act == Act_PrvOsdAlpha ? qBound(0, p.i32(4), 7) : p.i32(4);
     const int arg2 = p.i32(8);
     const SectionOf* rec = find(kPreviews, act);
     if (rec) {
@@ -382,11 +381,26 @@ void TDVRAPI::rsColorSet(int ch, const ColorEntry& c, TNetReply* out)
 
 void TDVRAPI::rsNetwork(const TNetPayload& p)
 {
+    // The settings in force: what the text does not name stays as it is.
+    auto* liveAddr = section<PropNetaddr>(IDX_PROP_NETADDR, 1);
+    auto* livePort = section<PropNetport>(IDX_PROP_NETPORT, 1);
+    const auto text = [](const char* field, int size) { return QByteArray(field, int(qstrnlen(field, uint(size)))); };
+    TNetText::Settings cur;
+    cur.dhcp = liveAddr->dhcp;
+    cur.ip = text(liveAddr->ip, sizeof liveAddr->ip);
+    cur.mask = text(liveAddr->mask, sizeof liveAddr->mask);
+    cur.gate = text(liveAddr->gate, sizeof liveAddr->gate);
+    cur.dns = text(liveAddr->dns, sizeof liveAddr->dns);
+    cur.port = livePort->watch;
+    cur.webport = livePort->web;
     TNetText::Settings s;
-    if (!TNetText::parse(p.text(0), &s)) {
+    if (!TNetText::parseOver(p.text(0), cur, &s)) {
         qCDebug(lcApi, "DNPC_CAPS_NETWORK.. refused:%s", p.text(0).left(200).constData());
         return;
     }
+    const bool changed = liveAddr->dnsauto != 0 || s.dhcp != cur.dhcp || s.ip != cur.ip || s.mask != cur.mask
+                         || s.gate != cur.gate || s.dns != cur.dns || s.port != livePort->watch
+                         || s.port != livePort->search || s.port != livePort->setup || s.webport != livePort->web;
     for (int live = 0; live < 2; ++live) {
         auto* a = section<PropNetaddr>(IDX_PROP_NETADDR, live);
         a->dnsauto = 0;
@@ -401,7 +415,16 @@ void TDVRAPI::rsNetwork(const TNetPayload& p)
     }
     addrSetdevice();
     netSetPort(1, 1);
-    g_cfg->save(IDX_PROP_NETADDR);
-    g_cfg->save(IDX_PROP_NETPORT);
-    g_cfg->commitfile();
+    // The flash file is written only for a change, and a change that does
+    // not reach it (a full or read-only flash) is told: it is in force now
+    // but would be gone at the next start.
+    if (!changed)
+        return;
+    const bool savedAddr = g_cfg->save(IDX_PROP_NETADDR) == 0;
+    const bool savedPort = g_cfg->save(IDX_PROP_NETPORT) == 0;
+    if (!savedAddr || !savedPort || g_cfg->commitfile() != 0) {
+        qCWarning(lcApi, "DNPC_CAPS_NETWORK.. the settings were not stored");
+        emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(8), dvrText(212));
+        emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+    }
 }

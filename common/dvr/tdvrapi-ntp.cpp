@@ -9,6 +9,7 @@
 
 #include <QLoggingCategory>
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -50,7 +51,7 @@ bool writeAll(int fd, const QByteArray& data)
 
 void TDVRAPI::syncNtp()
 {
-    qCDebug(lcApi, "======== TDVRAPI::syncNtp m_nTest:%d ============", m_nTest);
+    qCDebug(lcApi, "======== TDVRAPI::syncNtp m_nTest:%d ============", netTestKind());
     const QString title = dvrText(348);
     if (!g_cfg || !beginNetTest(NET_TEST_NTP, title))
         return;
@@ -97,21 +98,30 @@ int TDVRAPI::writeWebAccount()
 
     // A new file beside the old one, complete on disk before it takes the
     // old one's place: the web server never reads half a file, and only the
-    // owner may read the passwords.
+    // owner may read the passwords. The new file is made under a fresh name
+    // exclusively, so nothing planted beside the file (a link above all)
+    // receives the accounts.
     const QByteArray path = TPath::mapLocal(kWebAccountFile);
-    if (path.isEmpty())
-        return 0;
-    const QByteArray tmp = path + ".tmp";
-    const int fd = ::open(tmp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    bool ok = !path.isEmpty();
+    QByteArray tmp = path + ".XXXXXX";
+    const int fd = ok ? ::mkostemp(tmp.data(), O_CLOEXEC) : -1;
     if (fd < 0) {
-        qCDebug(lcApi, "writeWebAccount.. cannot open %s", tmp.constData());
-        return 0;
+        qCWarning(lcApi, "writeWebAccount.. cannot create a file beside %s", path.constData());
+        ok = false;
+    } else {
+        ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
+        ok = ::close(fd) == 0 && ok;
+        ok = ok && ::rename(tmp.constData(), path.constData()) == 0;
+        if (!ok) {
+            qCWarning(lcApi, "writeWebAccount.. write failed:%s", path.constData());
+            ::unlink(tmp.constData());
+        }
     }
-    const bool ok = ::fchmod(fd, 0600) == 0 && writeAll(fd, text) && ::fsync(fd) == 0;
-    ::close(fd);
-    if (!ok || ::rename(tmp.constData(), path.constData()) != 0) {
-        qCDebug(lcApi, "writeWebAccount.. write failed");
-        ::unlink(tmp.constData());
+    if (!ok) {
+        // The web server goes on with the old accounts: the operator hears of it.
+        emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(158), dvrText(212));
+        emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+        return -1;
     }
     return 0;
 }

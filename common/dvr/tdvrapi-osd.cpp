@@ -345,6 +345,7 @@ void TDVRAPI::clearTxtin(int ch, QImage* image)
 
 int TDVRAPI::AlphaFill(int x, int y, int w, int h, int level)
 {
+    level = qBound(0, level, 7); // the device has eight levels; 7 - level must not overflow
     qCDebug(lcApi, "AlphaFill!! dx:%d dy:%d w:%d h:%d level:%d, %d", x, y, w, h, level, 7 - level);
     DalVoutSetAlpha(x, y, w, h, 7 - level);
     return 0;

@@ -1,4 +1,5 @@
 #include "tdvrapi.h"
+#include "dvrtext.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrhooks.h"
@@ -10,6 +11,7 @@
 #include "trunner.h"
 
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <QMetaType>
 #include <cstring>
 
@@ -66,9 +68,15 @@ void TDVRAPI::init()
     m_sendTo = nullptr;
     m_wdtOn = 1;
     m_play = m_dbf = m_searchMode = m_extDbOpen = m_frozen = m_panic = m_wndOpen = 0;
-    m_fUpgrade = m_nTest = m_nTestNet = m_backupBusy = m_osdLock = m_numvid = 0;
-    m_applying = 0;
-    m_testResults.clear();
+    m_fUpgrade = m_backupBusy = m_osdLock = m_numvid = 0;
+    setApplying(0);
+    m_uploadSince.store(-1);
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        m_nTest = m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+        m_testResults.clear();
+    }
     m_shuttlePos = 0;
     m_keySource = m_keyHit = m_jogAsKey = 0;
     m_mountCount = 0;
@@ -86,6 +94,11 @@ void TDVRAPI::init()
         delete m_logTh;
     }
     m_logTh = new TLogThread(this);
+    // The operator hears of a log that no longer reaches flash.
+    connect(m_logTh, &TLogThread::sg_copyFailed, this, [this] {
+        emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, dvrText(19), dvrText(212));
+        emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
+    });
     // The job thread: a job under way ends first.
     if (m_dvrTh) {
         m_dvrTh->wait();
@@ -140,14 +153,15 @@ void TDVRAPI::setUserName(const char* name)
     m_curUser[n] = '\0';
 }
 
-void TDVRAPI::saveQuickOpt()
+bool TDVRAPI::saveQuickOpt()
 {
     if (!m_quickOpt || !g_cfg)
-        return;
+        return false;
     const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
+    QMutexLocker lock(&m_quickOptMutex);
     for (int i = 0; i < CHANNELS; ++i)
         m_quickOpt->record().order[i] = display->orders[i];
-    m_quickOpt->save();
+    return m_quickOpt->save();
 }
 
 int TDVRAPI::cellOfChannel(int ch) const

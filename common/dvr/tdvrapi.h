@@ -24,6 +24,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 
 class TDvrApiTest;
 class TNetPayload;
@@ -77,11 +78,18 @@ public:
     int useRatio() const { return 0; }
     int scaled(int v) const { return int(v * m_ratioHd); }
     void setRatioHd(double ratio) { m_ratioHd = ratio; }
-    void setApplying(int on) { m_applying = on; }
+    // The remote apply flag: set when a remote apply hands a page to the
+    // GUI thread, cleared by the apply thread when the page is applied.
+    void setApplying(int on) { __atomic_store_n(&m_applying, on, __ATOMIC_RELEASE); }
+    int applying() const { return __atomic_load_n(&m_applying, __ATOMIC_ACQUIRE); }
     // Copies at most 15 characters of the name (null: empty).
     void setUserName(const char* name);
-    // The display section's order into the quick options, saved.
-    void saveQuickOpt();
+    // The display section's order into the quick options, saved; false when
+    // the file could not be written.
+    bool saveQuickOpt();
+    // Guards the quick-option record and its saves: the one-second tick
+    // (device layer thread) and the windows (GUI thread) both save it.
+    QMutex m_quickOptMutex;
     // The first cell of the current layout (0..m_numvid-1) that shows ch;
     // -1 when none.
     int cellOfChannel(int ch) const;
@@ -323,7 +331,8 @@ public:
     // The account (0..7) whose id logged in last; 0 when none is found.
     int lastLoginOf();
     // Copies the log to flash now if a write has not been copied yet.
-    void flushLog();
+    // False when the last copy failed.
+    bool flushLog();
     // The records written since init (all of them) and the last ones, up to
     // 100, oldest first, copied under the log's lock.
     int lastLogs(LogRecord* out, int max) const;
@@ -430,6 +439,15 @@ public:
     int layoutAt(int i) const;
     // The index of the first entry equal to id; 0 when absent.
     int layoutIndex(int id) const;
+    // The output lists layout id: in the held capabilities, or before the
+    // start holds them in the output's own.
+    bool listsLayout(int id) const;
+    // The main window's layout thread for remote layout requests: the hook
+    // takes (layout, page) from the network thread and hands them to the
+    // thread that makes every switch. Without one (no window yet) the
+    // facade switches itself. An empty hook removes it.
+    using LayoutHook = std::function<void(int layout, int page)>;
+    void setLayoutHook(LayoutHook hook);
     // Cells of a layout as the device reports them, at least 1.
     int numLayoutCam(int lay);
     // Big cells of a layout as the device reports them.
@@ -462,7 +480,8 @@ public:
     // The first layout on page 0 with every channel's titles (OSD set-up).
     void setLayout();
     // Shows page sw of layout lay (-1: the current one); a page beyond the
-    // layout's pages shows page 0. Runs on the layout thread too.
+    // layout's pages shows page 0. Runs on the layout thread too. The
+    // current layout and page change only when the device took the switch.
     void dispLayout(int lay, int sw);
     // Single-camera views of the live tools and their picture in picture.
     void showLayout(int pos);
@@ -556,6 +575,11 @@ public:
 private:
     // Screen state of the live view for a start (init).
     void resetLive();
+    // A remote layout request: a listed layout to the layout thread (or
+    // shown here without one); any other id is refused.
+    void remoteLayout(int lay, int sw);
+    mutable QMutex m_layoutHookMutex;
+    LayoutHook m_layoutHook;
     // Places channel ch's items in cell c.
     void placeItems(int ch, const VidWnd& c);
     // The output blends the OSD with a chosen level.
@@ -1082,7 +1106,9 @@ public:
     // The user's NTP synchronisation with the edit DATETIME server.
     void syncNtp();
     // Rewrites "/var/volatile/web_account.txt" (users, passwords and network
-    // camera masks) atomically with mode 0600. 0.
+    // camera masks) atomically with mode 0600, through a new file made
+    // exclusively beside it. 0; -1 when it could not be written (the old
+    // file stays, the operator is told).
     int writeWebAccount();
 
     // The remote test state, read under its lock: the running test's
@@ -1125,6 +1151,14 @@ private:
     // A file name a remote client or the network service gives: a
     // terminated name under "/tmp" without "..".
     static bool ramFile(const QByteArray& path);
+    // A file a remote client left for the program (a unit path that passed
+    // ramFile): a plain file, not a link, not hidden, not the live
+    // configuration's or the log's RAM file; with since >= 0 also written
+    // at or after that time (seconds since the epoch).
+    bool remoteFile(const QByteArray& path, qint64 since = -1) const;
+    // The start (seconds since the epoch) of the network firmware transfer
+    // in progress; -1 when none runs.
+    std::atomic<qint64> m_uploadSince{-1};
 
     // Guards the remote test messages and the test flags, shared by the
     // network-service, network and GUI threads.

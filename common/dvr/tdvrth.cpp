@@ -13,6 +13,10 @@
 #include <QLoggingCategory>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
@@ -47,6 +51,9 @@ QByteArray hashOf(const QString& unitPath, bool* ok)
 // The RAM log's copy the export reads; a name of its own, so no export
 // name can make it the live log.
 const char kLogCopy[] = "/tmp/SYSTEM.log.export";
+
+// A configuration file is well below this; a larger RAM file is not one.
+const qint64 kMaxConfFile = 4 * 1024 * 1024;
 }
 
 TDvrTh::TDvrTh(TDVRAPI* api)
@@ -96,10 +103,47 @@ bool TDvrTh::targetFree(const QString& target)
 {
     const QFileInfo fi(TPath::map(target));
     qCDebug(lcApi, "fname:%s st_size:%lld", qUtf8Printable(target), fi.exists() ? fi.size() : 0LL);
+    // A link on the medium could lead the export anywhere, the recorder's
+    // own files included: it is never written through.
+    if (fi.isSymLink()) {
+        status(uiText("Failed"));
+        return false;
+    }
     if (!fi.exists() || fi.size() == 0)
         return true;
     status(uiText("Failed") + QStringLiteral("! ") + uiText("Same File Exist"));
     return false;
+}
+
+bool TDvrTh::createNew(const QString& target, QFile* out)
+{
+    // An empty file the check let through is replaced; the new one is made
+    // exclusively, so a link planted meanwhile makes the open fail.
+    const QByteArray host = QFile::encodeName(TPath::map(target));
+    struct stat st;
+    if (host.isEmpty())
+        return false;
+    if (::lstat(host.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
+        ::unlink(host.constData());
+    const int fd = ::open(host.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    if (!out->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(host.constData());
+        return false;
+    }
+    return true;
+}
+
+bool TDvrTh::finishNew(const QString& target, QFile* out, bool ok)
+{
+    ok = out->flush() && ok;
+    ok = ok && ::fsync(out->handle()) == 0;
+    out->close();
+    if (!ok)
+        ::unlink(QFile::encodeName(TPath::map(target)).constData()); // ours: made by createNew
+    return ok;
 }
 
 void TDvrTh::saveLog()
@@ -110,8 +154,9 @@ void TDvrTh::saveLog()
         // The export reads a copy through a log of its own: the live log
         // goes on being written meanwhile.
         bool ok = m_api->snapshotLog(QLatin1String(kLogCopy));
-        QFile out(TPath::map(target));
-        ok = ok && out.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        QFile out;
+        const bool made = ok && createNew(target, &out);
+        ok = made;
         if (ok) {
             TLog copy(kLogCopy);
             const int n = copy.count();
@@ -133,11 +178,9 @@ void TDvrTh::saveLog()
                 if (ok && i % 100 == 0)
                     status(QString::asprintf("%d%%(%d/%d)", (i + 1) * 100 / n, i + 1, n));
             }
-            ok = out.flush() && ok;
-            out.close();
-            if (!ok)
-                out.remove(); // ours: it did not exist or was empty
         }
+        if (made)
+            ok = finishNew(target, &out, ok);
         status(uiText(ok ? "Success" : "Failed"));
         TRunner::removeFile(QLatin1String(kLogCopy));
     }
@@ -150,8 +193,14 @@ void TDvrTh::exportConf()
     qCDebug(lcApi, "========== TDvrTh::exportConf ============");
     const QString target = QStringLiteral("/backup/") + m_arg;
     if (targetFree(target)) {
-        // The copy lands whole or not at all.
-        const bool ok = g_cfg && TRunner::copyFile(g_cfg->tmpPath(), target);
+        // The copy lands whole or not at all, in a file of its own.
+        QFile in(g_cfg ? TPath::map(g_cfg->tmpPath()) : QString());
+        QFile out;
+        bool ok = g_cfg && in.open(QIODevice::ReadOnly);
+        const QByteArray data = ok ? in.read(kMaxConfFile + 1) : QByteArray();
+        ok = ok && data.size() <= kMaxConfFile && !data.isEmpty() && createNew(target, &out);
+        if (ok)
+            ok = finishNew(target, &out, out.write(data) == data.size());
         status(uiText(ok ? "Success" : "Failed"));
     }
     m_api->umountExtSd();

@@ -33,11 +33,11 @@ void TLogThread::logWritten()
     m_wake.wakeAll();
 }
 
-void TLogThread::flush()
+bool TLogThread::flush()
 {
     QMutexLocker lock(&m_mutex);
     if (m_written == m_done)
-        return;
+        return m_lastOk;
     if (!isRunning()) {
         // No thread (finished): copy on the caller's thread.
         const quint64 upTo = m_written;
@@ -47,13 +47,14 @@ void TLogThread::flush()
         lock.relock();
         if (m_done < upTo)
             m_done = upTo;
-        return;
+        return m_lastOk;
     }
     const quint64 upTo = m_written;
     m_flushNow = true;
     m_wake.wakeAll();
     while (m_done < upTo && isRunning())
         m_copied.wait(&m_mutex, 100);
+    return m_lastOk;
 }
 
 void TLogThread::finish()
@@ -77,6 +78,12 @@ int TLogThread::copies() const
 {
     QMutexLocker lock(&m_mutex);
     return m_copies;
+}
+
+int TLogThread::failures() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_failures;
 }
 
 void TLogThread::run()
@@ -111,9 +118,18 @@ bool TLogThread::copyLog()
     const bool ok = TRunner::copyFile(QStringLiteral("/tmp/SYSTEM.log"), QStringLiteral("/dvr/SYSTEM.log.tmp"))
         && TRunner::moveFile(QStringLiteral("/dvr/SYSTEM.log.tmp"), QStringLiteral("/dvr/SYSTEM.log"));
     TRunner::syncAll();
-    if (!ok)
-        qCDebug(lcApi, "TLogThread::run copy of the log to flash failed");
-    QMutexLocker lock(&m_mutex);
-    ++m_copies;
+    bool first;
+    {
+        QMutexLocker lock(&m_mutex);
+        ++m_copies;
+        first = !ok && m_lastOk;
+        if (!ok)
+            ++m_failures;
+        m_lastOk = ok;
+    }
+    if (first) {
+        qCWarning(lcApi, "TLogThread: copy of the system log to flash failed; the flash copy is the last one made");
+        emit sg_copyFailed();
+    }
     return ok;
 }

@@ -24,13 +24,21 @@ public:
     void logWritten();
     // Copies now when a write has not been copied yet, and returns when the
     // copy is done (for shutdown and tests). Safe from any thread but this one.
-    void flush();
+    // False when the last copy failed (the flash copy is then the one of the
+    // last copy that succeeded).
+    bool flush();
     // Ends the thread after copying what is pending.
     void finish();
     // The wait after the last write (2000 ms; tests shorten it).
     void setDelay(int ms);
-    // Copies made since the thread was created.
+    // Copies made since the thread was created, and those that failed.
     int copies() const;
+    int failures() const;
+
+signals:
+    // A copy failed after one that succeeded (a full or read-only flash):
+    // one report for a run of failures. Emitted on the copying thread.
+    void sg_copyFailed();
 
 protected:
     void run() override;
@@ -48,6 +56,8 @@ private:
     quint64 m_done = 0;    // writes covered by the last finished copy
     int m_delay = 2000;
     int m_copies = 0;
+    int m_failures = 0;
+    bool m_lastOk = true;
     bool m_flushNow = false;
     bool m_quit = false;
 };

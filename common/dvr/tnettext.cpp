@@ -59,7 +59,12 @@ bool TNetText::address(const QByteArray& text, int pos, QByteArray* out)
 
 bool TNetText::parse(const QByteArray& text, Settings* out)
 {
-    Settings s;
+    return parseOver(text, Settings(), out);
+}
+
+bool TNetText::parseOver(const QByteArray& text, const Settings& base, Settings* out)
+{
+    Settings s = base;
     int pos = find(text, "dhcp:");
     if (pos >= 0) {
         long long v;
@@ -78,9 +83,11 @@ bool TNetText::parse(const QByteArray& text, Settings* out)
     }
     long long v;
     pos = find(text, "port:");
-    s.port = pos >= 0 && number(text, &pos, 4, &v) && v >= 8000 && v <= 9999 ? int(v) : 8000;
+    if (pos >= 0)
+        s.port = number(text, &pos, 4, &v) && v >= 8000 && v <= 9999 ? int(v) : 8000;
     pos = find(text, "webport:");
-    s.webport = pos >= 0 && number(text, &pos, 4, &v) && (v == 80 || (v >= 8000 && v <= 9999)) ? int(v) : 80;
+    if (pos >= 0)
+        s.webport = number(text, &pos, 4, &v) && (v == 80 || (v >= 8000 && v <= 9999)) ? int(v) : 80;
     if (s.webport == s.port)
         s.webport = 80;
     *out = s;

@@ -27,6 +27,9 @@ public:
     // address that is not four numbers of 0..255, a DHCP switch that is not
     // a number of 0..32767): such a text changes nothing.
     static bool parse(const QByteArray& text, Settings* out);
+    // The same over the settings in force: a missing label keeps base's
+    // value (a text that carries only a port changes only the port).
+    static bool parseOver(const QByteArray& text, const Settings& base, Settings* out);
 
 private:
     // The position just after the first key label in text, or -1.

@@ -205,15 +205,18 @@ bool TRunner::programArgs(const Context& ctx, const TCmdLine::Command& cmd, QStr
                && QStringList({"start", "stop", "restart"}).contains(in.first());
     }
     // The upgrade tool: every path, also an option's value ("of=/x",
-    // "--file=/dvr/x"), is mapped; a path hidden elsewhere in an option is refused.
+    // "--file=/dvr/x", "--dir=.."), is mapped; a path hidden elsewhere in an
+    // option is refused. "." and ".." are paths too: from the working
+    // directory they could name the folder above the root.
+    const auto dots = [](const QString& w) { return w == QLatin1String(".") || w == QLatin1String(".."); };
     for (const QString& a : in) {
         const int eq = a.indexOf(QLatin1Char('='));
         QString host;
-        if (a.startsWith(QLatin1Char('/'))) {
+        if (a.startsWith(QLatin1Char('/')) || dots(a)) {
             if (!hostPath(ctx, a, &host))
                 return false;
             *args << host;
-        } else if (eq >= 0 && a.indexOf(QLatin1Char('/')) > eq) {
+        } else if (eq >= 0 && (a.indexOf(QLatin1Char('/')) > eq || dots(a.mid(eq + 1)))) {
             if (!hostPath(ctx, a.mid(eq + 1), &host))
                 return false;
             *args << a.left(eq + 1) + host;
@@ -234,21 +237,61 @@ bool TRunner::tarMembersInside(const Context& ctx, const QString& exe, const QSt
     QProcess p;
     p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     p.setWorkingDirectory(TPath::map(ctx.cwd));
-    p.start(exe, {cluster.contains(QLatin1Char('z')) ? QStringLiteral("-tzf") : QStringLiteral("-tf"), archive});
+    // The verbose listing: names, and where links lead.
+    p.start(exe, {cluster.contains(QLatin1Char('z')) ? QStringLiteral("-tvzf") : QStringLiteral("-tvf"), archive});
     if (!p.waitForStarted(10000))
         return false;
     p.waitForFinished(-1);
-    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return true; // not an archive: tar itself reports the failure
-    const QList<QByteArray> names = p.readAllStandardOutput().split('\n');
-    for (const QByteArray& raw : names) {
-        QString m = QFile::decodeName(raw);
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        // An archive that cannot be listed cannot be checked: not extracted.
+        qCDebug(lcSys) << "TRunner::system archive not listed:" << archive;
+        return false;
+    }
+    const auto inside = [&ctx](const QString& m) {
+        return isPlainRelative(m) && !TPath::map(unitPath(ctx, m)).isEmpty();
+    };
+    const QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+    for (const QByteArray& raw : lines) {
+        // "perms owner size date time name[ -> target | link to target]"
+        const QString line = QFile::decodeName(raw);
+        if (line.trimmed().isEmpty())
+            continue;
+        const QStringList fields = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (fields.size() < 6)
+            return false;
+        int at = 0;
+        for (int f = 0; f < 5; ++f) {
+            at = line.indexOf(fields.at(f), at) + fields.at(f).size();
+        }
+        QString m = line.mid(at).trimmed();
+        QString target;
+        const QChar kind = line.at(0);
+        const QString arrow = kind == QLatin1Char('l') ? QStringLiteral(" -> ")
+                              : kind == QLatin1Char('h') ? QStringLiteral(" link to ") : QString();
+        if (!arrow.isEmpty()) {
+            const int cut = m.indexOf(arrow);
+            if (cut < 0)
+                return false;
+            target = m.mid(cut + arrow.size());
+            m.truncate(cut);
+        }
         while (m.endsWith(QLatin1Char('/')))
             m.chop(1);
         if (m.isEmpty())
             continue;
-        if (!isPlainRelative(m) || TPath::map(unitPath(ctx, m)).isEmpty()) {
-            qCDebug(lcSys) << "TRunner::system archive member leaves the root:" << m;
+        bool ok = inside(m);
+        // A symbolic link leads from its own folder, a hard link names a
+        // member: either must stay inside.
+        if (ok && kind == QLatin1Char('l')) {
+            const int slash = m.lastIndexOf(QLatin1Char('/'));
+            const QString from = slash < 0 ? QString() : m.left(slash + 1);
+            ok = !target.startsWith(QLatin1Char('/')) && inside(QDir::cleanPath(from + target))
+                 && !QDir::cleanPath(from + target).startsWith(QLatin1String(".."));
+        } else if (ok && kind == QLatin1Char('h')) {
+            ok = inside(target);
+        }
+        if (!ok) {
+            qCDebug(lcSys) << "TRunner::system archive member leaves the root:" << m << target;
             return false;
         }
     }
@@ -325,7 +368,15 @@ bool TRunner::copyFile(const QString& from, const QString& to)
             return false;
         }
     }
-    return out.commit(); // flushes and syncs before the rename
+    // A full disk shows only when the buffered rest is written: the data
+    // must be on the disk before the target is replaced, or the old file
+    // stays.
+    if (!out.flush() || out.error() != QFileDevice::NoError || ::fsync(out.handle()) != 0) {
+        qCWarning(lcSys) << "TRunner::copyFile failed:" << to << out.errorString();
+        out.cancelWriting();
+        return false;
+    }
+    return out.commit();
 }
 
 bool TRunner::moveFile(const QString& from, const QString& to)

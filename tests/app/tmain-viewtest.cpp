@@ -3,7 +3,10 @@
 #include "../common/dvr/tdvrfixture.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
+#include "dvrtext.h"
+#include "tstring.h"
 #include "tmain.h"
+#include "tflashfile.h"
 #include "tmsgwnd.h"
 #include "tosdhooks.h"
 #include "tpath.h"
@@ -168,6 +171,7 @@ private slots:
         QTest::newRow("19 px is no drag") << QPoint(19, 0) << 1 << false;
         QTest::newRow("20 px drags") << QPoint(12, 8) << 1 << true;
         QTest::newRow("dropped on its own tile") << QPoint(40, 0) << 0 << false;
+        QTest::newRow("flash refuses the new order") << QPoint(12, 8) << 1 << true;
     }
     void dragSwap()
     {
@@ -183,13 +187,28 @@ private slots:
             return QStringList{flash.value("DISPLAY/orders00").toString(), flash.value("DISPLAY/orders01").toString()};
         };
         const QStringList before = stored();
+        const bool refused = QTest::currentDataTag() == QByteArray("flash refuses the new order");
+        // The texts of the catalogue, as the program installs them.
+        setDvrTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
+        if (refused)
+            TFlashFile::setFaultHook([](TFlashFile::Step step, const QString&) { return step == TFlashFile::StepRename ? EIO : 0; });
         rig.mouse(QEvent::MouseButtonPress, cell(0), Qt::LeftButton, Qt::LeftButton);
         QFETCH(QPoint, move);
         rig.mouse(QEvent::MouseMove, cell(0) + move, Qt::NoButton, Qt::LeftButton);
         rig.mouse(QEvent::MouseButtonRelease, cell(drop), Qt::LeftButton, Qt::NoButton);
         rig.settle();
+        TFlashFile::setFaultHook(nullptr);
+        setDvrTextHook(nullptr);
         QCOMPARE(g_api.m_vidwnd[0].ch, swapped ? b : a);
-        QCOMPARE(stored(), swapped ? QStringList({QString::number(b), QString::number(a)}) : before);
+        QCOMPARE(stored(), swapped && !refused ? QStringList({QString::number(b), QString::number(a)}) : before);
+        // A swap that is shown but not stored is told to the operator.
+        QCOMPARE(g_statusWnd->isVisible(), refused);
+        if (refused) {
+            g_statusWnd->grab().toImage().save(vkeytest::grabPath(QStringLiteral("main-swap-not-stored.png")));
+            QCOMPARE(g_statusWnd->title(), QStringLiteral("Display"));
+            QCOMPARE(g_statusWnd->text(), QStringLiteral("Failed"));
+            QTRY_VERIFY_WITH_TIMEOUT(!g_statusWnd->isVisible(), 5000);
+        }
     }
 
     // A box of 31 pixels either way zooms, 30 x 30 does nothing; an output

@@ -1,7 +1,7 @@
 // The main window against the device-layer stand-in: its window table, the
 // status box it drives, the live layouts through the layout thread, the
 // sequence and audio without cameras, and what the live view paints.
-#include "../common/dvr/tdvrfixture.h"
+#include "../common/dvr/tnetfixture.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
 #include "dvrnotify.h"
@@ -17,6 +17,7 @@
 #include <QtTest>
 #include <atomic>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -366,6 +367,60 @@ private slots:
         for (int i = 0; i < n; ++i)
             overheat += last[i].code == LOG_HDD_OVERHEAT;
         QCOMPARE(overheat, logs);
+    }
+
+    // A remote client's layout requests take the way of local ones, through
+    // the layout thread, while the operator switches too: the facade and the
+    // device end on the same layout, the request sent last is shown, and an
+    // id the output does not list never reaches the device.
+    void remoteLayoutRequests_data()
+    {
+        QTest::addColumn<int>("remote"); // the layout the client asks for last
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("listed layout") << 9 << true;
+        QTest::newRow("unlisted 77") << 77 << false;
+        QTest::newRow("largest id") << 0x7fffffff << false;
+    }
+    void remoteLayoutRequests()
+    {
+        QFETCH(int, remote);
+        QFETCH(bool, shown);
+        Rig rig;
+        rig.w->show();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->m_initDone, 1, 5000);
+        rig.settle();
+        // The device layer's network events reach the facade.
+        g_api.registerCallbacks();
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        std::atomic<bool> done{false};
+        std::thread client([&] {
+            const int asks[] = {3, 77, 4, 0x7fffffff, 2};
+            for (int i = 0; i < 40; ++i)
+                sendPacket(DNPC_RS_USER_LAYOUT, be32(quint32(asks[i % 5])) + be32(0));
+            done = true;
+        });
+        for (int i = 0; !done; ++i) {
+            rig.w->changeLayout(i % 2 ? 1 : 2, i % 4);
+            QCoreApplication::processEvents();
+        }
+        client.join();
+        QCoreApplication::processEvents();
+        rig.settle();
+        rig.w->changeLayout(2, 0);
+        rig.settle();
+        dalTestJournalClear();
+        sendPacket(DNPC_RS_USER_LAYOUT, be32(quint32(remote)) + be32(0));
+        QTRY_VERIFY(!shown || g_api.m_layout == remote);
+        QCoreApplication::processEvents();
+        rig.settle();
+        DalTestVout vout;
+        QCOMPARE(dalTestVoutGet(0, &vout), 0);
+        QCOMPARE(g_api.m_layout, shown ? remote : 2);
+        QCOMPARE(int(vout.layout), g_api.m_layout);
+        QVERIFY(g_api.listsLayout(g_api.m_layout));
+        const QStringList made = Rig::journal("DalVoutSetLayout(");
+        QCOMPARE(made.size(), shown ? 1 : 0);
     }
 };
 

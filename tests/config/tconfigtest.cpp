@@ -283,6 +283,8 @@ private slots:
         QTest::newRow("RAM file cut short") << "short";
         QTest::newRow("commit file is a directory") << "directory";
         QTest::newRow("flash full") << "size";
+        QTest::newRow("RAM file removed, one section saved") << "lost sections";
+        QTest::newRow("RAM file without the device record") << "no devices";
         const char* const steps[] = {"open", "write", "sync", "close", "rename", "folder sync"};
         for (int step = TFlashFile::StepOpen; step <= TFlashFile::StepSyncDir; ++step)
             QTest::addRow("%s fails", steps[step]) << QString::number(step);
@@ -303,6 +305,15 @@ private slots:
             QVERIFY(QFile::remove(u.root.file(kRamFile)));
         } else if (failure == QLatin1String("short")) {
             QVERIFY(u.root.write(kRamFile, "[OSD]\n"));
+        } else if (failure == QLatin1String("lost sections")) {
+            QVERIFY(QFile::remove(u.root.file(kRamFile)));
+            section<PropDisplay>(cfg, IDX_PROP_DISPLAY, 1).bri += 1;
+            QCOMPARE(cfg.save(IDX_PROP_DISPLAY), 0);
+            QVERIFY(u.root.read(kRamFile).size() > 11);
+        } else if (failure == QLatin1String("no devices")) {
+            QByteArray ram = u.root.read(kRamFile);
+            QVERIFY(ram.contains("[DEVICES]"));
+            QVERIFY(u.root.write(kRamFile, ram.replace("[DEVICES]", "[DEVICEZ]")));
         } else if (failure == QLatin1String("directory")) {
             QVERIFY(QFile::remove(u.root.file(kCommitFile)));
             QVERIFY(QDir().mkpath(u.root.file(kCommitFile)));

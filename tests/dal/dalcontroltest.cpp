@@ -141,6 +141,53 @@ private slots:
         DalExit();
         QCOMPARE(root.allFiles(), QStringList()); // the FIFO is gone, nothing else was left
     }
+
+    // Every line the FIFO drops is reported once on standard error, its
+    // bytes escaped and cut; the lines after it are still taken.
+    void droppedLinesAreReported_data()
+    {
+        QTest::addColumn<QByteArray>("bad");
+        QTest::addColumn<QByteArray>("report");
+        QTest::newRow("300 characters") << "sensor 5 on" + QByteArray(289, 'y') + "\n"
+                                        << QByteArray("dal: control line dropped, longer than 256 bytes: sensor 5 on"
+                                                      + QByteArray(69, 'y') + "...\n");
+        QTest::newRow("no line end for 1 MB") << QByteArray(1 << 20, 'z')
+                                              << QByteArray("dal: control line dropped, longer than 256 bytes: "
+                                                            + QByteArray(80, 'z') + "...\n");
+        QTest::newRow("unreadable bytes") << QByteArray("key \x1b[2J\x01\\ \n")
+                                          << QByteArray("dal: control line not understood: key \\x1b[2J\\x01\\x5c \n");
+    }
+
+    void droppedLinesAreReported()
+    {
+        QFETCH(QByteArray, bad);
+        QFETCH(QByteArray, report);
+        TTestRoot root;
+        TDalEvents seen;
+        QCOMPARE(DalInit(), 0);
+        char path[512];
+        QCOMPARE(dalTestControlPath(path, sizeof path), 0);
+        seen.registerAll();
+        dalTestSetManualTicks(1);
+        DalStart();
+        TStderrCapture err;
+        const int fd = ::open(path, O_WRONLY);
+        QVERIFY(fd >= 0);
+        for (int done = 0; done < bad.size();) {
+            const ssize_t n = ::write(fd, bad.constData() + done, size_t(bad.size() - done));
+            QVERIFY(n > 0);
+            done += int(n);
+        }
+        if (!bad.endsWith('\n'))
+            QCOMPARE(::write(fd, "\n", 1), ssize_t(1));
+        QCOMPARE(::write(fd, "sensor 2 on\n", 12), ssize_t(12));
+        ::close(fd);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.events().size(), 1, 5000);
+        QCOMPARE(seen.events(), (DalEventList{{0, CBT_IO_SENSOR, 2, 1}}));
+        DalExit();
+        err.restore();
+        QCOMPARE(err.text(), report);
+    }
 };
 
 QTEST_GUILESS_MAIN(DalControlTest)

@@ -94,6 +94,16 @@ private slots:
 
         dalTestBackupHold(!during.isEmpty());
         const int from = rig.spy.size();
+        // A listener on the layer's thread that hears the copy's end must
+        // find the backup over.
+        std::atomic<int> endsSeen{0}, busyAtEnd{0};
+        QObject direct;
+        QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &direct, [&](int type, int, int, int rs) {
+            if ((type == SIG_BACKUP_END && rs == 0) || type == SIG_STATE_END) {
+                ++endsSeen;
+                busyAtEnd += g_api.isBackup(0);
+            }
+        }, Qt::DirectConnection);
         QCOMPARE(g_api.backupStart(0), 1);
         QCOMPARE(g_api.isBackup(0), 1);
         if (!during.isEmpty()) {
@@ -108,6 +118,8 @@ private slots:
         const QVariantList last = rig.spy.at(findSig(rig.spy, SIG_BACKUP_END, 0, from));
         QCOMPARE(last.at(1).toInt(), end);
         QCOMPARE(g_api.isBackup(0), 0);
+        QVERIFY(endsSeen > 0);
+        QCOMPARE(busyAtEnd.load(), 0);
         if (end != 0) {
             QVERIFY(rig.backupFiles().isEmpty()); // nothing half written stays
             return;

@@ -2,7 +2,10 @@
 #include "tdvrfixture.h"
 #include "tquickopt.h"
 
+#include <QSettings>
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 #include <ctime>
 
 namespace {
@@ -238,6 +241,50 @@ private slots:
             types << a.at(0).toString();
         QCOMPARE(types.count("3336"), 10);
         QCOMPARE(types.count(QString::number(SIG_IO_STATE)), 1);
+    }
+
+    // The one-second tick (device layer thread) and the drag-swap (GUI
+    // thread) save the quick options at once: the file keeps its one group,
+    // every key inside it, with the values of one record.
+    void quickOptionsSavedFromTwoThreads_data()
+    {
+        QTest::addColumn<int>("saves");
+        QTest::newRow("tick against swap") << 200;
+    }
+
+    void quickOptionsSavedFromTwoThreads()
+    {
+        QFETCH(int, saves);
+        Started st;
+        TDvrFixture& fx = st.fx;
+        auto* display = fx.live<PropDisplay>(IDX_PROP_DISPLAY);
+        for (int i = 0; i < PROP_MAX_CH; ++i)
+            display->orders[i] = PROP_MAX_CH - 1 - i;
+        // Every fifth tick saves the alive time.
+        std::thread tick([saves] {
+            for (int i = 0; i < saves * 5; ++i)
+                dalTestStepTick();
+        });
+        // The swap's saves, from the GUI thread and from a second window
+        // thread at once.
+        std::atomic<int> failed{0};
+        std::thread swap([saves, &failed] {
+            for (int i = 0; i < saves; ++i)
+                failed += g_api.saveQuickOpt() ? 0 : 1;
+        });
+        for (int i = 0; i < saves; ++i)
+            failed += g_api.saveQuickOpt() ? 0 : 1;
+        swap.join();
+        tick.join();
+        QCOMPARE(failed.load(), 0);
+        QSettings file(fx.root.file("/dvr/quickOpt.conf"), QSettings::IniFormat);
+        QCOMPARE(file.childGroups(), QStringList{"QUICKOPTION"});
+        QVERIFY2(file.childKeys().isEmpty(), qPrintable(file.childKeys().join(',')));
+        file.beginGroup("QUICKOPTION");
+        QCOMPARE(file.childKeys().size(), 22);
+        for (int i = 0; i < PROP_MAX_CH; ++i)
+            QCOMPARE(file.value(QString::asprintf("ch%02d", i)).toInt(), PROP_MAX_CH - 1 - i);
+        QVERIFY(qAbs(file.value("timeAlive").toLongLong() - qint64(time(nullptr))) < 60);
     }
 };
 

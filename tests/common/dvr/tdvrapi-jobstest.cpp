@@ -1,4 +1,5 @@
-#include "tdvrfixture.h"
+#include "tfilesizelimit.h"
+#include "tnetfixture.h"
 #include "tdvrth.h"
 #include "tlog.h"
 #include "tquickopt.h"
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <atomic>
+#include <memory>
 #include <thread>
 
 namespace {
@@ -76,6 +78,13 @@ private slots:
             QTest::newRow(qPrintable(k + "same file")) << log << QByteArray("x") << QByteArray("keep") << "Failed! Same File Exist";
             QTest::newRow(qPrintable(k + "no medium")) << log << QByteArray("x") << QByteArray("file") << "Failed";
             QTest::newRow(qPrintable(k + "folder")) << log << QByteArray(log ? "a/x" : "..") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "name with a line break")) << log << QByteArray("a\nb") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "name with an escape")) << log << QByteArray("a\x1b[2Jb") << QByteArray() << "Failed";
+            QTest::newRow(qPrintable(k + "full medium")) << log << QByteArray("x") << QByteArray("full") << "Failed";
+            QTest::newRow(qPrintable(k + "link to a recorder file")) << log << QByteArray("x") << QByteArray("link")
+                                                                     << "Failed";
+            QTest::newRow(qPrintable(k + "link leading nowhere yet")) << log << QByteArray("x") << QByteArray("dangling")
+                                                                      << "Failed";
         }
     }
 
@@ -88,18 +97,34 @@ private slots:
         QFETCH(QByteArray, existing);
         QFETCH(QString, result);
         Jobs j;
-        if (existing == "file")
+        for (int i = 0; i < 40; ++i)
+            g_api.writeLog(LOG_SETUP_CHANGED, "admin", QByteArray::number(i).constData());
+        QVERIFY(g_api.flushLog());
+        std::unique_ptr<TFileSizeLimit> full;
+        if (existing == "file") {
             QVERIFY(QDir(j.fx.root.file("/backup")).removeRecursively() && j.fx.root.write("/backup", "x"));
-        else if (!existing.isEmpty())
+        } else if (existing == "link" || existing == "dangling") {
+            // The medium's file leads into the recorder's own folder.
+            if (existing == "link")
+                QVERIFY(j.fx.root.write("/dvr/victim", QByteArray()));
+            QVERIFY(QFile::link("../dvr/victim", j.fx.root.file("/backup/x")));
+        } else if (existing == "full") {
+            full.reset(new TFileSizeLimit(100));
+        } else if (!existing.isEmpty()) {
             QVERIFY(j.fx.root.write("/backup/x", existing));
+        }
         const QStringList before = j.fx.root.allFiles();
         const int r = log ? g_api.saveLogFile(name.constData()) : g_api.exportConf(name.constData());
-        QCOMPARE(r, name.contains('/') || name.contains("..") ? -1 : 0);
+        const bool refused = name.contains('/') || name.contains("..") || name.contains('\n') || name.contains('\x1b');
+        QCOMPARE(r, refused ? -1 : 0);
         QVERIFY(j.ended());
+        full.reset();
         const QString title = log ? "SystemLog export|" : "Configuration export|";
         QCOMPARE(j.status().mid(j.status().size() - 2), (Texts{title + result, "end"}));
         QCOMPARE(j.fx.root.allFiles().filter(QRegularExpression("^/(backup|dvr)")), before.filter(QRegularExpression("^/(backup|dvr)")));
         QCOMPARE(j.fx.root.read("/backup/x"), existing == "keep" ? existing : QByteArray());
+        QCOMPARE(QFileInfo::exists(j.fx.root.file("/dvr/victim")), existing == "link");
+        QCOMPARE(QFileInfo(j.fx.root.file("/dvr/victim")).size(), 0);
     }
 
     // One job at a time: a second one is refused where it shows.
@@ -268,6 +293,74 @@ private slots:
         QVERIFY(dalTestJournalFind("DalIoSetWdt(1,3)") >= 0);
         g_api.testWdt(0);
         QVERIFY(!QFileInfo::exists(fx.root.file("/dvr/board_ok.txt")));
+    }
+
+    // A job's status messages go to a polling remote client while it takes
+    // them from the network thread: every message arrives once, in order.
+    void statusMessagesWhileClientPolls_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("log export") << int(TDvrTh::MODE_LOG_EXPORT) << 20000;
+        QTest::newRow("configuration export") << int(TDvrTh::MODE_CONF_EXPORT) << 20000;
+    }
+
+    void statusMessagesWhileClientPolls()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, messages);
+        TNetFixture fx;
+        const QByteArray test = TPayload().u32(Act_TestNtp).u32(0).u32(0).raw(QByteArray(140, '\0')).bytes;
+        QCOMPARE(sendPacket(DNPC_RS_APP_TEST, test), be32(1));
+        g_api.m_dvrTh->m_mode = mode;
+        std::atomic<bool> done{false};
+        std::thread job([&] {
+            for (int i = 0; i < messages; ++i) {
+                const QString text = QString::number(i);
+                g_api.statusMsg(0, &text);
+            }
+            done = true;
+        });
+        // The network thread's side: the packet handler, polled as fast as
+        // a client could.
+        QStringList taken;
+        std::thread client([&] {
+            for (;;) {
+                const bool last = done;
+                NetpackReply reply;
+                reply.len = 0;
+                g_api.runNetpack(DNPC_RS_APP_RESULT, 0, nullptr, &reply);
+                if (reply.len > 1)
+                    taken << QString::fromUtf8(reinterpret_cast<const char*>(reply.buf), int(reply.len) - 1);
+                else if (last)
+                    break;
+            }
+        });
+        client.join();
+        job.join();
+        g_api.m_dvrTh->m_mode = TDvrTh::MODE_NONE;
+        QCOMPARE(taken.size(), messages);
+        for (int i = 0; i < messages; ++i)
+            QCOMPARE(taken.at(i), QString::number(i));
+    }
+
+    // The version an upgrade shows and stores, read from the image's name.
+    void firmwareVersionFromName_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("version"); // "0.0.0.0": none taken
+        QTest::newRow("version after the mark") << QByteArray("/backup/SDR16#1.0.2.0.fwr") << QByteArray("1.0.2.0");
+        QTest::newRow("no mark") << QByteArray("/backup/SDR16.fwr") << QByteArray("0.0.0.0");
+        QTest::newRow("line break in the version") << QByteArray("/backup/x#1.0\n2.fwr") << QByteArray("0.0.0.0");
+        QTest::newRow("escape in the version") << QByteArray("/backup/x#1\x1b[0m.fwr") << QByteArray("0.0.0.0");
+    }
+
+    void firmwareVersionFromName()
+    {
+        QFETCH(QByteArray, path);
+        char out[64] = "0.0.0.0";
+        TDVRAPI::findFwr(path.constData(), out, int(sizeof out));
+        QTEST(QByteArray(out), "version");
     }
 };
 

@@ -1,7 +1,9 @@
 #include "tdvrfixture.h"
+#include "tfilesizelimit.h"
 #include "tlog.h"
 
 #include <QSet>
+#include <QSignalSpy>
 #include <QtEndian>
 #include <cstring>
 #include <thread>
@@ -233,6 +235,45 @@ private slots:
         }
         QVERIFY2(g_api.m_logTh->copies() > 0, qPrintable(QStringLiteral("%1 writes, no copy").arg(written)));
         QVERIFY(!fx.root.read("/dvr/SYSTEM.log").isEmpty());
+    }
+
+    // A copy to a full flash fails: the flash copy stays the last one made,
+    // the failure is told once, and the next copy with room catches up.
+    void flashCopyOntoFullFlash_data()
+    {
+        QTest::addColumn<bool>("threadEnded"); // the copy runs on the caller's thread
+        QTest::newRow("copy thread") << false;
+        QTest::newRow("at shutdown") << true;
+    }
+
+    void flashCopyOntoFullFlash()
+    {
+        QFETCH(bool, threadEnded);
+        TDvrFixture fx;
+        g_api.m_logTh->setDelay(600000);
+        for (int i = 0; i < 50; ++i)
+            g_api.writeLog(LOG_SETUP_CHANGED, "admin", QByteArray::number(i).constData());
+        QVERIFY(g_api.flushLog());
+        const QByteArray flash = fx.root.read("/dvr/SYSTEM.log");
+        QCOMPARE(flash, fx.root.read("/tmp/SYSTEM.log"));
+        if (threadEnded)
+            g_api.m_logTh->finish();
+        for (int i = 0; i < 50; ++i)
+            g_api.writeLog(LOG_SETUP_CHANGED, "admin", QByteArray::number(i).constData());
+        QVERIFY(fx.root.read("/tmp/SYSTEM.log").size() > flash.size() + 1000);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        {
+            TFileSizeLimit full(flash.size() + 100);
+            QVERIFY(!g_api.flushLog());
+        }
+        QCOMPARE(fx.root.read("/dvr/SYSTEM.log"), flash);
+        QVERIFY(!QFile::exists(fx.root.file("/dvr/SYSTEM.log.tmp")));
+        QCOMPARE(g_api.m_logTh->failures(), 1);
+        QTRY_VERIFY(!spy.isEmpty());
+        QCOMPARE(spy.first().at(0).toInt(), int(SIG_STATE_START));
+        g_api.writeLog(LOG_SETUP_CHANGED, "admin", "room again");
+        QVERIFY(g_api.flushLog());
+        QCOMPARE(fx.root.read("/dvr/SYSTEM.log"), fx.root.read("/tmp/SYSTEM.log"));
     }
 };
 

@@ -2,6 +2,9 @@
 #include "tproperty.h"
 #include "tdvrth.h"
 #include "trunner.h"
+#include "tflashfile.h"
+#include <thread>
+#include <atomic>
 
 namespace {
 // What one packet did: its reply, the notifications, the device calls and
@@ -34,9 +37,27 @@ void applyAtOnce(QObject* ctx)
     }, Qt::DirectConnection);
 }
 
+// The output's capabilities as the start takes them, while it lives.
+struct OutputCaps {
+    OutputCaps()
+    {
+        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
+        g_api.m_voutCaps = &g_api.m_voutCapsRec;
+        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
+    }
+    ~OutputCaps()
+    {
+        g_api.setLayoutHook(nullptr);
+        g_api.m_voutCaps = nullptr;
+        g_api.m_numLayout = 0;
+    }
+};
+
 Outcome run(int cmd, const QByteArray& payload, int len)
 {
     TNetFixture fx;
+    OutputCaps caps;
+    dalTestJournalClear();
     g_api.m_layout = g_api.m_sw = 0; // what a layout switch left
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
     QObject ctx;
@@ -108,7 +129,69 @@ private slots:
     {
         TNetFixture fx;
         QCOMPARE(sendPacket(DNPC_RS_CAPS, QByteArray()),
-                 QByteArray("dll:/tmp/rs.dll conf:/tmp/SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 78));
+                 QByteArray("dll:/tmp/rs.dll conf:/tmp/rs_SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 81));
+        // The client starts from a copy of the live configuration.
+        QCOMPARE(fx.root.read("/tmp/rs_SDR16.conf"), fx.root.read(fx.cfg->tmpPath()));
+    }
+
+    // A remote apply naming a file the program keeps for itself is refused
+    // and the file stays; the live configuration survives the next save,
+    // commit and start.
+    void remoteApplyKeepsConfiguration_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QString>("path"); // @L the live RAM file
+        QTest::addColumn<QString>("link"); // a link made at path to @L first
+        QTest::addColumn<bool>("applied");
+        QTest::newRow("ok naming the live file") << int(DNPC_RS_APP_OK) << "@L" << "" << false;
+        QTest::newRow("apply naming the live file") << int(DNPC_RS_APP_APPLY) << "@L" << "" << false;
+        QTest::newRow("ok through a dot") << int(DNPC_RS_APP_OK) << "/tmp/./SDR16.conf" << "" << false;
+        QTest::newRow("ok through a link") << int(DNPC_RS_APP_OK) << "/tmp/x.conf" << "@L" << false;
+        QTest::newRow("ok naming the log") << int(DNPC_RS_APP_OK) << "/tmp/SYSTEM.log" << "" << false;
+        QTest::newRow("ok of the client's copy") << int(DNPC_RS_APP_OK) << "/tmp/rs_SDR16.conf" << "" << true;
+        QTest::newRow("apply of the client's copy") << int(DNPC_RS_APP_APPLY) << "/tmp/rs_SDR16.conf" << "" << true;
+    }
+
+    void remoteApplyKeepsConfiguration()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QString, path);
+        QFETCH(QString, link);
+        QFETCH(bool, applied);
+        TNetFixture fx;
+        g_api.writeLog(LOG_SETUP_START, nullptr, nullptr); // the RAM log exists
+        QTRY_VERIFY(QFileInfo::exists(fx.root.file("/tmp/SYSTEM.log")));
+        fx.live<PropNetport>(IDX_PROP_NETPORT)->web = 8123;
+        QCOMPARE(fx.cfg->save(-1), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        sendPacket(DNPC_RS_CAPS, QByteArray());
+        path.replace("@L", fx.cfg->tmpPath());
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(fx.root.file(fx.cfg->tmpPath()), fx.root.file(path)));
+        const QByteArray ram = fx.root.read(fx.cfg->tmpPath());
+        QObject ctx;
+        applyAtOnce(&ctx);
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
+        QCOMPARE(codes(spy).contains(SIG_NET_SETUP), applied);
+        QCOMPARE(QFileInfo::exists(fx.root.file(path)), !applied);
+        QCOMPARE(fx.root.read(fx.cfg->tmpPath()), ram);
+        QVERIFY(QFileInfo::exists(fx.root.file("/tmp/SYSTEM.log")));
+
+        // What the tile swap does next: one section saved and committed.
+        QCOMPARE(fx.cfg->save(IDX_PROP_DISPLAY), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        // The next start reads every setting back.
+        const QString model = fx.cfg->confPath();
+        g_cfg = nullptr;
+        delete fx.cfg;
+        fx.cfg = nullptr;
+        QVERIFY(TRunner::removeFile("/tmp/SDR16.conf"));
+        PropDefault def;
+        TDefault::setDefaults(&def);
+        fx.cfg = new TConfig(model, &fx.dev, &def);
+        g_cfg = fx.cfg;
+        QCOMPARE(int(fx.live<PropNetport>(IDX_PROP_NETPORT)->web), 8123);
     }
 
     void infoReplies_data()
@@ -340,9 +423,20 @@ private slots:
         QTest::newRow("valid") << tmp << 1 << "/tmp/fw.bin" << 1 << false;
         QTest::newRow("valid without a name") << QByteArray("fname: size:10 ver:1") << 1 << "/tmp/fw.bin" << 0 << false;
         QTest::newRow("invalid in /tmp") << tmp << 0 << "/tmp/fw.bin" << 0 << true;
+        QTest::newRow("valid, control character in the name") << QByteArray("fname:/tmp/fw\x01.bin size:10 ver:1.0.3.0") << 1
+                                                              << "/tmp/fw\x01.bin" << 0 << false;
         QTest::newRow("invalid elsewhere") << QByteArray("fname:/dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin" << 0 << false;
         QTest::newRow("invalid leaving /tmp") << QByteArray("fname:/tmp/../dvr/fw.bin size:1 ver:1") << 0 << "/dvr/fw.bin"
                                               << 0 << false;
+        // Only the upload's own file goes, never another file of /tmp.
+        QTest::newRow("invalid naming the log") << QByteArray("fname:/tmp/SYSTEM.log size:1 ver:1") << 0
+                                                << "/tmp/SYSTEM.log" << 0 << false;
+        QTest::newRow("invalid naming the configuration") << QByteArray("fname:/tmp/SDR16.conf size:1 ver:1") << 0
+                                                          << "/tmp/SDR16.conf" << 0 << false;
+        QTest::newRow("invalid naming a hidden file") << QByteArray("fname:/tmp/.keep size:1 ver:1") << 0
+                                                      << "/tmp/.keep" << 0 << false;
+        QTest::newRow("invalid, no upload running") << tmp << 0 << "/tmp/fw.bin" << 0 << false;
+        QTest::newRow("invalid, file from before") << tmp << 0 << "/tmp/fw.bin" << 0 << false;
     }
 
     void firmwareEnd()
@@ -353,7 +447,15 @@ private slots:
         QFETCH(int, accepted);
         QFETCH(bool, removed);
         TNetFixture fx;
+        const QByteArray tag = QTest::currentDataTag();
+        if (tag != "invalid, no upload running")
+            QCOMPARE(dalTestNet(CBT_NET_FU_START, nullptr, 0, 0, nullptr), 0);
         QVERIFY(fx.root.write(file, "image"));
+        if (tag == "invalid, file from before") {
+            QFile old(fx.root.file(file));
+            QVERIFY(old.open(QIODevice::ReadWrite));
+            QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+        }
         QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
         // The text arrives without its terminator: its size bounds it.
         QCOMPARE(dalTestNet(CBT_NET_FU_END, text.constData(), text.size(), valid, nullptr), 0);
@@ -364,6 +466,195 @@ private slots:
         QCOMPARE(QFile::exists(fx.root.file(file)), !removed);
         if (accepted)
             QCOMPARE(spy.last().mid(4), (QList<QVariant>{"/tmp/fw.bin", "1.0.3.0"}));
+    }
+
+    // A preview blend level from the client is held to the eight levels
+    // the output has, in the edit copy and in the notification.
+    void previewAlphaRange_data()
+    {
+        QTest::addColumn<quint32>("sent");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("in range") << quint32(5) << 5;
+        QTest::newRow("highest") << quint32(7) << 7;
+        QTest::newRow("too high") << quint32(1000) << 7;
+        QTest::newRow("negative") << quint32(-3) << 0;
+        QTest::newRow("most negative") << quint32(0x80000000u) << 0;
+        QTest::newRow("largest") << quint32(0x7fffffffu) << 7;
+    }
+
+    void previewAlphaRange()
+    {
+        QFETCH(quint32, sent);
+        QFETCH(int, stored);
+        TNetFixture fx;
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(DNPC_RS_APP_RUN, TPayload().u32(Act_PrvOsdAlpha).u32(sent).u32(0).bytes);
+        QCOMPARE(fx.edit<PropOsd>(IDX_PROP_OSD)->alpha, stored);
+        QTRY_COMPARE(codes(spy), QList<int>{SIG_NET_RS_SET});
+        QCOMPARE(spy.first().at(1).toInt(), stored);
+        // What the output is then given stays within its levels.
+        dalTestJournalClear();
+        QCOMPARE(TDVRAPI::AlphaFill(0, 0, 8, 8, int(sent)), 0);
+        QVERIFY2(journal().join(' ').contains(QString("SetAlpha(0,0,8,8,%1)").arg(7 - stored)), qPrintable(journal().join(' ')));
+    }
+
+    // A remote layout request: a layout the output lists goes to the layout
+    // thread when the window runs one (and is shown here without it); any
+    // other id is refused; the facade's layout follows the device's only.
+    void remoteLayoutRequests_data()
+    {
+        QTest::addColumn<int>("layout"); // -100: the second layout the output lists
+        QTest::addColumn<bool>("hooked");
+        QTest::addColumn<bool>("deviceRefuses");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("listed, no layout thread") << -100 << false << false << true;
+        QTest::newRow("listed, to the layout thread") << -100 << true << false << true;
+        QTest::newRow("listed, refused by the device") << -100 << false << true << false;
+        QTest::newRow("unlisted 77") << 77 << false << false << false;
+        QTest::newRow("unlisted 77, layout thread") << 77 << true << false << false;
+        QTest::newRow("largest id") << 0x7fffffff << false << false << false;
+        QTest::newRow("negative id") << -1 << false << false << false;
+    }
+
+    void remoteLayoutRequests()
+    {
+        QFETCH(int, layout);
+        QFETCH(bool, hooked);
+        QFETCH(bool, deviceRefuses);
+        QFETCH(bool, shown);
+        TNetFixture fx;
+        OutputCaps caps;
+        g_api.m_layout = g_api.m_sw = 0;
+        g_api.dispLayout(g_api.layoutAt(0), 0);
+        QVERIFY(g_api.m_numLayout >= 2);
+        const int before = g_api.m_layout;
+        if (layout == -100)
+            layout = g_api.layoutAt(1);
+        QVERIFY(layout != before);
+        // The layout thread of a window: it switches later, on its own thread.
+        QVector<QPair<int, int>> handed;
+        if (hooked)
+            g_api.setLayoutHook([&handed](int l, int p) { handed.append({l, p}); });
+        if (deviceRefuses)
+            dalTestFail("DalVoutSetLayout", -1);
+        dalTestJournalClear();
+        sendPacket(DNPC_RS_USER_LAYOUT, be32(quint32(layout)) + be32(0));
+        g_api.setLayoutHook(nullptr);
+        dalTestClearFails();
+        QCOMPARE(handed.size(), hooked && shown ? 1 : 0);
+        if (hooked && shown) {
+            // Nothing switched on the network thread: the handed target is
+            // shown by the layout thread's work.
+            QCOMPARE(journal().filter("DalVoutSetLayout").size(), 0);
+            QCOMPARE(g_api.m_layout, before);
+            g_api.dispLayout(handed.first().first, handed.first().second);
+        }
+        DalTestVout vout;
+        QCOMPARE(dalTestVoutGet(0, &vout), 0);
+        QCOMPARE(g_api.m_layout, shown ? layout : before);
+        QCOMPARE(int(vout.layout), g_api.m_layout);
+        if (!shown && !deviceRefuses)
+            QVERIFY(journal().filter("DalVoutSetLayout").isEmpty());
+    }
+
+    // A remote apply hands its page to the GUI thread and returns: the
+    // device layer's thread is not held, so the events queued behind the
+    // packet are all delivered, also while no apply thread answers.
+    void remoteApplyDoesNotHoldEvents_data()
+    {
+        QTest::addColumn<bool>("applyRunning"); // an earlier apply has not ended
+        QTest::newRow("apply") << false;
+        QTest::newRow("apply while another runs") << true;
+    }
+
+    void remoteApplyDoesNotHoldEvents()
+    {
+        QFETCH(bool, applyRunning);
+        TNetFixture fx;
+        QVERIFY(TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"));
+        g_api.setApplying(applyRunning);
+        std::atomic<int> motion{0}, setup{0};
+        QObject direct;
+        QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &direct, [&](int type, int, int, int rs) {
+            if (type == SIG_VIN_MOTION)
+                ++motion;
+            else if (type == SIG_NET_SETUP && rs == 10)
+                ++setup;
+        }, Qt::DirectConnection);
+        std::thread client([] { sendPacket(DNPC_RS_APP_APPLY, TPayload().u32(10).text("/tmp/rs.conf").bytes); });
+        QTRY_COMPARE(setup.load(), 1);
+        // 400 motion changes behind the packet as a camera sends them, each a
+        // change of its channel's state: every one is delivered while the
+        // apply is still to be done.
+        for (int i = 0; i < 400; ++i) {
+            dalTestVin(CBT_VIN_MOTION, i % 16, (i / 16 + 1) % 2, nullptr);
+            if (i % 16 == 15)
+                QVERIFY2(QTest::qWaitFor([&] { return motion.load() == i + 1; }, 3000), qPrintable(QString::number(motion)));
+        }
+        client.join();
+        dalTestFlush();
+        QCoreApplication::processEvents();
+        QCOMPARE(motion.load(), 400);
+        // The apply thread's part is still to come: the flag stays set.
+        QCOMPARE(g_api.applying(), 1);
+        QVERIFY(!QFile::exists(fx.root.file("/tmp/rs.conf")));
+    }
+
+    // Network settings from a client over the settings in force (address
+    // 192.0.2.7 by DHCP, ports 8100 and 80): what the text leaves out stays,
+    // the flash file is written only for a change, and a change that does
+    // not reach it is told.
+    void networkText_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("flashFails");
+        QTest::addColumn<QByteArray>("settings"); // "dhcp ip port web"
+        QTest::addColumn<bool>("committed");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("only a port") << QByteArray("port:8200") << false << QByteArray("1 192.0.2.7 8200 80") << true << false;
+        QTest::newRow("only the address") << QByteArray("dhcp:0 ip:192.0.2.9") << false << QByteArray("0 192.0.2.9 8100 80")
+                                          << true << false;
+        QTest::newRow("the settings in force") << QByteArray("dhcp:1 ip:192.0.2.7 port:8100 webport:80") << false
+                                               << QByteArray("1 192.0.2.7 8100 80") << false << false;
+        QTest::newRow("nothing named") << QByteArray("x") << false << QByteArray("1 192.0.2.7 8100 80") << false << false;
+        QTest::newRow("change, flash refuses") << QByteArray("port:8300") << true << QByteArray("1 192.0.2.7 8300 80") << false
+                                               << true;
+    }
+
+    void networkText()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, flashFails);
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, committed);
+        QFETCH(bool, told);
+        TNetFixture fx;
+        for (int live = 0; live < 2; ++live) {
+            auto* a = static_cast<PropNetaddr*>(fx.cfg->getsection(IDX_PROP_NETADDR, live));
+            a->dhcp = 1;
+            a->dnsauto = 0;
+            qstrcpy(a->ip, "192.0.2.7");
+            auto* port = static_cast<PropNetport*>(fx.cfg->getsection(IDX_PROP_NETPORT, live));
+            port->watch = port->search = port->setup = 8100;
+            port->web = 80;
+        }
+        QCOMPARE(fx.cfg->save(-1), 0);
+        QCOMPARE(fx.cfg->commitfile(), 0);
+        const QByteArray flash = fx.root.read(fx.cfg->confPath());
+        QVERIFY(QFile::remove(fx.root.file("/dvr/config.tmp")));
+        if (flashFails)
+            TFlashFile::setFaultHook([](TFlashFile::Step step, const QString&) { return step == TFlashFile::StepRename ? EIO : 0; });
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        sendPacket(DNPC_CAPS_NETWORK, TPayload().text(text).bytes);
+        TFlashFile::setFaultHook(nullptr);
+        const auto* a = fx.live<PropNetaddr>(IDX_PROP_NETADDR);
+        const auto* port = fx.live<PropNetport>(IDX_PROP_NETPORT);
+        QCOMPARE(QByteArray::number(a->dhcp) + ' ' + a->ip + ' ' + QByteArray::number(port->watch) + ' '
+                     + QByteArray::number(port->web),
+                 settings);
+        QCOMPARE(fx.root.read(fx.cfg->confPath()) != flash, committed);
+        QCOMPARE(QFile::exists(fx.root.file("/dvr/config.tmp")), committed);
+        QCOMPARE(codes(spy).contains(SIG_STATE_START), told);
     }
 };
 

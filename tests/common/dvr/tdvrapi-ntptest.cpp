@@ -1,5 +1,6 @@
 #include "tnetfixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 class TDvrApiNtpTest : public QObject
@@ -52,6 +53,52 @@ private slots:
         QCOMPARE(QFileInfo(fx.root.file("/var/volatile/web_account.txt")).permissions(),
                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         QCOMPARE(fx.root.allFiles().filter("web_account").size(), 1);
+    }
+
+    // Whatever is planted beside the account file, the accounts go only
+    // into the file itself; a file that cannot be written is reported.
+    void webAccountPlantedFiles_data()
+    {
+        QTest::addColumn<QString>("plant"); // unit path of a link to the file beside the root
+        QTest::addColumn<bool>("folder");   // the account folder exists
+        QTest::addColumn<int>("result");
+        QTest::newRow("link at the old temporary name") << "/var/volatile/web_account.txt.tmp" << true << 0;
+        QTest::newRow("link in the account file's place") << "/var/volatile/web_account.txt" << true << -1;
+        QTest::newRow("nothing planted") << "" << true << 0;
+        QTest::newRow("folder missing") << "" << false << -1;
+    }
+
+    void webAccountPlantedFiles()
+    {
+        QFETCH(QString, plant);
+        QFETCH(bool, folder);
+        QFETCH(int, result);
+        TNetFixture fx;
+        const QString beside = fx.root.path() + "-beside";
+        QFile outside(beside);
+        QVERIFY(outside.open(QIODevice::WriteOnly) && outside.write("untouched") == 9);
+        outside.close();
+        if (!folder)
+            QVERIFY(QDir(fx.root.file("/var/volatile")).removeRecursively());
+        else
+            QVERIFY(QDir().mkpath(fx.root.file("/var/volatile")));
+        if (!plant.isEmpty())
+            QVERIFY(QFile::link(beside, fx.root.file(plant)));
+        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        QCOMPARE(g_api.writeWebAccount(), result);
+        QVERIFY(outside.open(QIODevice::ReadOnly));
+        QCOMPARE(outside.readAll(), QByteArray("untouched"));
+        outside.close();
+        QVERIFY(outside.remove());
+        const QString file = fx.root.file("/var/volatile/web_account.txt");
+        QCOMPARE(QFileInfo(file).isSymLink(), plant.endsWith(".txt"));
+        QCOMPARE(QFileInfo(file).isFile() && !QFileInfo(file).isSymLink(), result == 0);
+        if (result == 0)
+            QVERIFY(fx.root.read("/var/volatile/web_account.txt").startsWith("usrss = 8\n"));
+        // Only the failure is told to the operator, as a message box.
+        QCOMPARE(codes(spy), result == 0 ? QList<int>() : (QList<int>{SIG_STATE_START, SIG_STATE_END}));
+        // No temporary file is left beside it.
+        QCOMPARE(fx.root.allFiles().filter("web_account").size() - (plant.isEmpty() ? 0 : 1), result == 0 ? 1 : 0);
     }
 };
 

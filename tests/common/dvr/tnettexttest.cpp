@@ -45,6 +45,43 @@ private slots:
                                + ' ' + QByteArray::number(s.port) + ' ' + QByteArray::number(s.webport);
         QCOMPARE(got, ok ? expected : QByteArray("0 0.0.0.0 0.0.0.0 0.0.0.0 0.0.0.0 -1 80")); // refused: untouched
     }
+
+    // Over the settings in force, a label the text leaves out keeps its
+    // value; a named one follows the same rules.
+    void parseOver_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("expected");
+        const auto row = [](const char* name, const char* text, const char* tail) {
+            QTest::newRow(name) << QByteArray(text) << QByteArray(tail);
+        };
+        row("only a port", "port:8200", "1 192.0.2.7 255.255.255.0 192.0.2.1 192.0.2.53 8200 8080");
+        row("nothing named", "", "1 192.0.2.7 255.255.255.0 192.0.2.1 192.0.2.53 8100 8080");
+        row("address, DHCP off", "dhcp:0 ip:10.0.0.5", "0 10.0.0.5 255.255.255.0 192.0.2.1 192.0.2.53 8100 8080");
+        row("port out of range", "port:7000", "1 192.0.2.7 255.255.255.0 192.0.2.1 192.0.2.53 8000 8080");
+        row("port onto the web port", "port:8080", "1 192.0.2.7 255.255.255.0 192.0.2.1 192.0.2.53 8080 80");
+        row("refused text", "ip:1.2.3", "");
+    }
+
+    void parseOver()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, expected);
+        TNetText::Settings base;
+        base.dhcp = 1;
+        base.ip = "192.0.2.7";
+        base.mask = "255.255.255.0";
+        base.gate = "192.0.2.1";
+        base.dns = "192.0.2.53";
+        base.port = 8100;
+        base.webport = 8080;
+        TNetText::Settings s;
+        const bool ok = TNetText::parseOver(text, base, &s);
+        QCOMPARE(ok, !expected.isEmpty());
+        const QByteArray got = QByteArray::number(s.dhcp) + ' ' + s.ip + ' ' + s.mask + ' ' + s.gate + ' ' + s.dns
+                               + ' ' + QByteArray::number(s.port) + ' ' + QByteArray::number(s.webport);
+        QCOMPARE(got, ok ? expected : QByteArray("0 0.0.0.0 0.0.0.0 0.0.0.0 0.0.0.0 8000 80")); // refused: untouched
+    }
 };
 
 QTEST_GUILESS_MAIN(TNetTextTest)

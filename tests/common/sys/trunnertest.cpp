@@ -1,5 +1,6 @@
 #include "tpath.h"
 #include "trunner.h"
+#include "tfilesizelimit.h"
 #include "ttestroot.h"
 
 #include <QDir>
@@ -46,6 +47,47 @@ private slots:
         QVERIFY(TRunner::removeFile("/data/a"));
         QVERIFY(TRunner::removeFile("/data/a")); // already gone
         QCOMPARE(root.allFiles(), QStringList{"/tmp/a.conf"});
+    }
+
+    // A copy that does not fit reports the failure and leaves the old
+    // target whole, whichever way it is asked for.
+    void copyOntoFullDisk_data()
+    {
+        QTest::addColumn<QString>("line"); // empty: copyFile itself
+        QTest::addColumn<int>("size");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("copy cut after its first block") << "" << 15000 << 8192;
+        QTest::newRow("copy cut inside its first block") << "" << 15000 << 4096;
+        QTest::newRow("copy of many blocks") << "" << 300000 << 200000;
+        QTest::newRow("cp line") << "cp -f /tmp/big /dvr/old" << 15000 << 8192;
+        QTest::newRow("cp into a folder") << "cp -f /tmp/big /dvr/sub" << 15000 << 8192;
+        QTest::newRow("copy that fits") << "" << 4000 << 8192;
+    }
+
+    void copyOntoFullDisk()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, size);
+        QFETCH(int, limit);
+        TTestRoot root;
+        QByteArray big(size, '\0');
+        for (int i = 0; i < size; ++i)
+            big[i] = char('a' + i % 26);
+        QVERIFY(root.write("/tmp/big", big));
+        QVERIFY(root.write("/dvr/old", "old contents"));
+        QVERIFY(root.write("/dvr/sub/big", "old contents"));
+        const bool fits = size < limit;
+        const QString target = line.endsWith("sub") ? "/dvr/sub/big" : "/dvr/old";
+        {
+            TFileSizeLimit full(limit);
+            if (line.isEmpty())
+                QCOMPARE(TRunner::copyFile("/tmp/big", "/dvr/old"), fits);
+            else
+                QCOMPARE(TRunner::system(line), fits ? 0 : 1);
+        }
+        QCOMPARE(root.read(target), fits ? big : QByteArray("old contents"));
+        // Nothing half written is left beside it.
+        QCOMPARE(QDir(root.file("/dvr")).entryList(QDir::Files).size(), 1);
     }
 
     // The command lines the recorder gives, split like a shell splits them.
@@ -164,6 +206,11 @@ private slots:
         QTest::newRow("clock") << "hwclock -r" << 0 << "clock -r";
         QTest::newRow("clock set") << "hwclock -w" << -1 << "";
         QTest::newRow("missing program") << "/dvr/none" << -1 << "";
+        QTest::newRow("dot-dot option value above the root") << "/dvr/upgrade --dir=.." << -1 << "";
+        QTest::newRow("dot-dot word above the root") << "/dvr/upgrade .." << -1 << "";
+        QTest::newRow("dot-dot option value inside") << "cd /dvr; /dvr/upgrade --dir=.. of=." << 0
+                                                     << "--dir=@R of=@R/dvr";
+        QTest::newRow("dot word") << "cd /tmp; /dvr/upgrade ." << 0 << "@R/tmp";
     }
 
     void programs()
@@ -240,6 +287,10 @@ private slots:
                                     << QStringList{"/dvr/upgrade"};
         QTest::newRow("folder leads out") << "cd /tmp; tar -zxvf /dvr/rs.dll.tgz" << true << QStringList();
         QTest::newRow("listing only") << "cd /tmp; tar -ztvf /dvr/rs.dll.tgz" << false << QStringList();
+        QTest::newRow("member link leads out") << "cd /tmp; tar -zxvf /dvr/out.tgz" << false << QStringList();
+        QTest::newRow("member link inside") << "cd /tmp; tar -zxvf /dvr/in.tgz" << false
+                                            << QStringList{"/tmp/pkg/a.txt", "/tmp/pkg/l"};
+        QTest::newRow("archive that cannot be listed") << "cd /tmp; tar -zxvf /dvr/bad.tgz" << false << QStringList();
     }
 
     void archiveExtraction()
@@ -252,14 +303,21 @@ private slots:
         QCOMPARE(QProcess::execute("tar", {"-czf", root.file("/dvr/rs.dll.tgz"), "-C", root.file("/data/src"),
                                            "pkg", "./upgrade"}),
                  0);
+        // Archives whose members are links: one leading above the folder it
+        // is unpacked in, one staying in it.
+        QVERIFY(QFile::link("../../../x", root.file("/data/src/pkg/out")));
+        QCOMPARE(QProcess::execute("tar", {"-czf", root.file("/dvr/out.tgz"), "-C", root.file("/data/src"), "pkg"}), 0);
+        QVERIFY(QFile::remove(root.file("/data/src/pkg/out")));
+        QVERIFY(QFile::link("a.txt", root.file("/data/src/pkg/l")));
+        QCOMPARE(QProcess::execute("tar", {"-czf", root.file("/dvr/in.tgz"), "-C", root.file("/data/src"), "pkg"}), 0);
+        QVERIFY(root.write("/dvr/bad.tgz", QByteArray(4096, 'x')));
         QVERIFY(QDir(root.file("/data")).removeRecursively());
         const QString dir = root.path() + "-besidedir";
         QVERIFY(QDir().mkpath(dir));
         if (linkOut)
             QVERIFY(QFile::link(dir, root.file("/tmp/pkg")));
         QCOMPARE(TRunner::system(line), extracted.isEmpty() ? -1 : 0);
-        QStringList files = root.allFiles();
-        files.removeAll("/dvr/rs.dll.tgz");
+        QStringList files = root.allFiles().filter(QRegularExpression("^/tmp/|^/dvr/upgrade"));
         QCOMPARE(files, extracted);
         QVERIFY(QDir(dir).isEmpty());
         QVERIFY(QDir(dir).removeRecursively());
