@@ -15,6 +15,7 @@ function(dvr_add_test name)
   add_test(NAME ${name} COMMAND ${target})
   set(env "QT_QPA_PLATFORM=offscreen" "XDG_RUNTIME_DIR=${DVR_TEST_RUNTIME_DIR}"
           "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp"
+          "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp second_deadlock_stack=1"
           "QT_LOGGING_RULES=dvr.*.debug=false")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()

@@ -58,13 +58,6 @@ const PropNetport* livePorts()
     return static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1));
 }
 
-// The firmware version 1020 as 0x01000200: one decimal digit per byte.
-uint32_t versionWord(int version)
-{
-    const uint32_t v = uint32_t(version < 0 ? 0 : version);
-    return ((v / 1000) % 10) << 24 | ((v / 100) % 10) << 16 | ((v / 10) % 10) << 8 | (v % 10);
-}
-
 const char* clientKind(int kind)
 {
     switch (kind) {
@@ -106,6 +99,12 @@ int TDVRAPI::addrSetdevice()
     qstrncpy(name, a->name, sizeof name);
     const auto* dev = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1));
     return DalSetAppInfo(name, versionWord(dev->version));
+}
+
+uint32_t TDVRAPI::versionWord(int version)
+{
+    const uint32_t v = uint32_t(version < 0 ? 0 : version);
+    return ((v / 1000) % 10) << 24 | ((v / 100) % 10) << 16 | ((v / 10) % 10) << 8 | (v % 10);
 }
 
 void TDVRAPI::checkIp()

@@ -1016,6 +1016,9 @@ public:
     // account file and its ports from the network service, so nothing is
     // handed over here.
     void webSetdevice();
+    // The firmware version as the device layer takes it: one decimal digit
+    // a byte, thousands first (1020 gives 0x01000200).
+    static uint32_t versionWord(int version);
     int setEthAddr(const QString& mac);
     int getEthAddr(QString& mac);
     // The factory board test's fixed address (mode non-zero) or the start
@@ -1092,6 +1095,44 @@ private:
     int m_testKind = NET_TEST_NONE;
 
     // ======== Board test (tdvrapi-test.cpp) ========
+    // The factory board test brings the device layer up with its own short
+    // sequence and reduced callbacks; these raise no alarms, write no
+    // system log and keep no panic state: they only turn keys, sensors, the
+    // tick, disk messages, address changes, the backup-device scan and the
+    // serial-port test into notifications for the board-test dialog.
+public:
+    // The board test's bring-up, on the GUI thread, once: capabilities,
+    // FPGA image (20-channel "Kea" boards), outputs, OSD and cameras, the
+    // test callbacks, sensors, start, the network in its test form (the
+    // fixed test address when an argument after the program name contains
+    // "-daemon", else the start script), disks, the MAC text, the
+    // application info and the spot cycle. The device layer's results are
+    // not checked.
+    void dvrTestInit(int argc, char** argv);
+
+    // The test handlers, on the device layer's threads. Each takes only its
+    // own codes and returns 0 (dvrTestrunNet: the layer's answer, -1).
+    int dvrTestrunIo(int type, int from, int data);
+    // Every channel below the video count records continuously at the first
+    // resolution, quality 3 and rate index 2; no audio, no event recording.
+    int dvrTestrunEncCfg(const struct tm* now, EncCfg* out);
+    int dvrTestrunEncNotify(int type, int ch, int data, const char* msg);
+    int dvrTestrunNet(int type, const void* data, int size, NetpackReply* reply, int value);
+    // The backup-device scan: the list read again, and whether a medium is
+    // usable (a disc in the optical drive, or a USB stick with room).
+    int cbBackupBd(int type, intptr_t info, const char* msg);
+    // The serial-port test: the results of the two ports (record words 1 and 3).
+    int cbVelorTest(int type, const int32_t* rec);
+    // Callbacks of the two above: a null context does nothing; 0.
+    static int cbBackupBdThunk(void* ctx, int type, intptr_t info, const char* msg);
+    static int cbVelorTestThunk(void* ctx, int type, const int32_t* rec);
+    // 1 when the backup-device list holds a usable medium, else 0.
+    static int bdUsable(const BdList& list);
+
+private:
+    // The address in force read again and announced, on the GUI thread
+    // (the board-test dialog reads m_eth0Text when it hears of it).
+    void testAddressChanged();
 
 private:
     friend class TDvrApiTest;
@@ -1113,3 +1154,10 @@ int CbBackup(void* ctx, int type, intptr_t info, const char* msg);
 int CbNese(void* ctx, int type, const uint32_t* info, const char* state);
 int CbVin(void* ctx, int type, const VinEvent* ev);
 int CbPos(void* ctx, int type, int ch, int value, const char* text);
+
+// The board test's callbacks (tdvrapi-test.cpp), of the same form: each
+// hands its event to the facade's dvrTestrun handler of its family.
+int CbTestIo(void* ctx, int type, int from, int data);
+int CbTestEncCfg(void* ctx, const struct tm* now, EncCfg* out);
+int CbTestEncNotify(void* ctx, int type, int ch, int data, const char* msg);
+int CbTestNet(void* ctx, int type, const void* data, int size, NetpackReply* reply, int value);

@@ -1,6 +1,6 @@
 #include "tdvrfixture.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <ctime>
 
 namespace {
@@ -52,8 +52,8 @@ private slots:
         QFETCH(bool, nullContext);
         TDvrFixture fx;
         dalTestJournalClear();
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
         const int logs = g_api.lastLogs(nullptr, 0);
         QCOMPARE(callFamily(family, nullContext ? nullptr : &g_api, type), 0);
         QCOMPARE(out.count() + own.count(), 0);

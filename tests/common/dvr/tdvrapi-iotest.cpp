@@ -2,7 +2,7 @@
 #include "tdvrfixture.h"
 #include "tquickopt.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <ctime>
 
 namespace {
@@ -12,7 +12,7 @@ using Notes = QVector<QVector<int>>;
 // (ticks stepped by the test).
 struct Started {
     TDvrFixture fx;
-    QSignalSpy spy{&g_api, &TDVRAPI::sg_dvrNotify};
+    TSignalLog spy{&g_api, &TDVRAPI::sg_dvrNotify};
     Started()
     {
         g_api.registerCallbacks();
@@ -184,6 +184,7 @@ private slots:
         dalTestGetIoOut(&out);
         QCOMPARE(out.relays, 2u);
         QCOMPARE(g_api.m_spotPopCh, 3);
+        s.settle();
         QStringList types;
         for (const QList<QVariant>& a : s.spy)
             types << a.at(0).toString();

@@ -4,7 +4,7 @@
 #include "tquickopt.h"
 
 #include <QDir>
-#include <QSignalSpy>
+#include "tsignallog.h"
 
 namespace {
 using Texts = QStringList;
@@ -13,7 +13,7 @@ using Texts = QStringList;
 // "title|text", the end as "end".
 struct Jobs {
     TDvrFixture fx;
-    QSignalSpy spy{&g_api, &TDVRAPI::sg_dvrNotify};
+    TSignalLog spy{&g_api, &TDVRAPI::sg_dvrNotify};
     Jobs() { g_api.m_dvrTh->setEndDelay(0); }
     Texts status() const
     {

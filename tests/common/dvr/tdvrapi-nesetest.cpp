@@ -1,4 +1,5 @@
 #include "tnetfixture.h"
+#include "tsignallog.h"
 
 #include <QDateTime>
 
@@ -79,7 +80,7 @@ private slots:
         }
         const DdnsResult ddns = {0, 2026, 12, 1, 8, 0, 9, {}};
         dalTestSetDdnsResult(&ddns);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         const uint32_t info[1] = {uint32_t(QDateTime::currentSecsSinceEpoch() + offset)};
         QCOMPARE(g_api.runNese(type, offset == INT_MIN ? nullptr : info, "state"), 0);
         QCOMPARE(codes(spy), notes);
@@ -140,7 +141,7 @@ private slots:
             g_api.testUpnp();
         }
         QCOMPARE(sendPacket(DNPC_RS_APP_TEST, TPayload().u32(Act_StrgCheck).u32(0).u32(0).bytes), be32(busy ? 0 : 1));
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         runTest(service);
         QTRY_VERIFY(busy || codes(spy).contains(SIG_STATE_END));
         dalTestFlush();

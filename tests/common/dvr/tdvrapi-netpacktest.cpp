@@ -1,4 +1,5 @@
 #include "tnetfixture.h"
+#include "tsignallog.h"
 #include "tproperty.h"
 #include "tdvrth.h"
 #include "trunner.h"
@@ -41,7 +42,7 @@ Outcome run(int cmd, const QByteArray& payload, int len)
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
     QObject ctx;
     applyAtOnce(&ctx);
-    QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+    TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
     const QByteArray before = editCopy(fx.cfg);
     Outcome o;
     o.reply = sendPacket(cmd, payload, len);
@@ -244,7 +245,7 @@ private slots:
             fx.root.write(file, "[DEVICES]\nmodel=OTHER\nvideos=4\n");
         QObject ctx;
         applyAtOnce(&ctx);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
         QCOMPARE(spy.isEmpty() ? -1 : spy.first().at(3).toInt(), setup);
         QCOMPARE(QFile::exists(fx.root.file(file)), setup < 0);
@@ -281,9 +282,10 @@ private slots:
         QFETCH(int, log);
         TNetFixture fx;
         dalTestSetGigabit(gigabit);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         const int logs = g_api.lastLogs(nullptr, 0);
         QTEST(dalTestNet(type, nullptr, 0, value, nullptr), "result");
+        QCoreApplication::processEvents();
         QTEST(codes(spy), "notes");
         if (type == CBT_NET_LINK)
             QCOMPARE(spy.first().at(1).toInt(), value);
@@ -319,9 +321,10 @@ private slots:
         QFETCH(bool, removed);
         TNetFixture fx;
         QVERIFY(fx.root.write(file, "image"));
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         // The text arrives without its terminator: its size bounds it.
         QCOMPARE(dalTestNet(CBT_NET_FU_END, text.constData(), text.size(), valid, nullptr), 0);
+        QCoreApplication::processEvents();
         QCOMPARE(codes(spy), accepted ? QList<int>{SIG_FU_END} : (QList<int>{SIG_STATE_END, SIG_FU_END}));
         QCOMPARE(spy.last().at(1).toInt(), accepted);
         QCOMPARE(g_api.m_fUpgrade, accepted);

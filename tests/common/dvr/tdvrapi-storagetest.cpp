@@ -1,7 +1,7 @@
 #include "tnetfixture.h"
 
 #include <QRegularExpression>
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <cstring>
 
 namespace {
@@ -45,7 +45,7 @@ bool recording()
 }
 
 // What the status box was told: "title|text" of every update, "end <delay>".
-QStringList statusOf(const QSignalSpy& spy)
+QStringList statusOf(const TSignalLog& spy)
 {
     QStringList out;
     for (const QVariantList& a : spy) {
@@ -141,7 +141,7 @@ private slots:
         QVERIFY(recording());
         if (refused)
             dalTestFail("DalEncrFsckSd", -1);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         dalTestJournalClear();
         format ? g_api.formatStorage(disk, 0) : g_api.fsckStorage();
         QVERIFY(dalTestJournalFind("DalEncrStop()") >= 0);
@@ -197,9 +197,10 @@ private slots:
         g_api.registerCallbacks();
         QCOMPARE(DalInit(), 0);
         QCOMPARE(DalStart(), 0);
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
         dalTestEnc(type, 0, 0, nullptr);
         dalTestFlush();
+        QCoreApplication::processEvents();
         const int code = type == CBT_ENC_SMART ? SIG_ENC_SMART : SIG_ENC_SMART_TEMP;
         QCOMPARE(own.count(), mask ? 1 : 0);
         QCOMPARE(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0, mask != 0);

@@ -1,6 +1,6 @@
 #include "tdvrfixture.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 
 class TDvrApiVinEvtTest : public QObject
 {
@@ -35,7 +35,7 @@ private slots:
         int& flag = event[0] == CBT_VIN_VL ? g_api.m_cell[6].videoLoss : g_api.m_cell[6].motion;
         flag = !event[1];
         const int logs = g_api.lastLogs(nullptr, 0);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         dalTestVin(event[0], 6, event[1], nullptr);
         dalTestVin(event[0], 16, event[1], nullptr); // beyond the 16 channels: nothing
         QTRY_VERIFY(!spy.isEmpty());
@@ -76,8 +76,8 @@ private slots:
         g_api.m_sowOsdOn = event[3];
         g_api.m_osdLock = event[4];
         fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].txtinOn[4] = 1;
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         const QString text = QStringLiteral("TOTAL 12.50\nCASH");
         g_api.runPos(event[0], 4, event[1], text.toUtf8().constData());
         g_api.runPos(event[0], 16, event[1], "beyond the channels");
@@ -102,7 +102,7 @@ private slots:
         // A text beyond the bound is cut, never inside a character.
         g_api.runPos(CBT_POS_TEXTIN, 3, 1, (QByteArray(1999, 'x') + QString(QChar(0xD55C)).toUtf8()).constData());
         QCOMPARE(g_api.posText(3), QString(1999, QLatin1Char('x')));
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         for (int s = 1; s <= 10; ++s) {
             QCOMPARE(g_api.posText(2), receipt);
             g_api.notify(SIG_IO_TIME, 0, s);
