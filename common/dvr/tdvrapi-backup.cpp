@@ -143,11 +143,14 @@ int TDVRAPI::backupStart(int type)
             DalBackupSetCamName(ch, title);
         }
     }
-    // A copy the device layer refused never runs: the busy flag would wait
-    // for an end that does not come.
-    if (DalBackupStart(type) < 0)
-        return 0;
+    // Busy before the start: the copy's end may come on the backup thread
+    // before DalBackupStart returns here. A copy the device layer refused
+    // never runs, and no end would clear the flag.
     m_backupBusy = 1;
+    if (DalBackupStart(type) < 0) {
+        m_backupBusy = 0;
+        return 0;
+    }
     return 1;
 }
 

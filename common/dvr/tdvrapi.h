@@ -138,7 +138,9 @@ public:
     int m_nTestNet = 0;
     QStringList m_testResults;
     int m_fUpgrade = 0;
-    int m_backupBusy = 0;
+    // Set on the GUI thread when an estimate or a copy starts, cleared on the
+    // backup callback's thread when it ends.
+    std::atomic<int> m_backupBusy{0};
     int m_applying = 0;
 
     double m_ratioHd = 1.0;

@@ -1,6 +1,7 @@
 #include "tdvrfixture.h"
 
 #include "tsignallog.h"
+#include <atomic>
 #include <ctime>
 
 namespace {
@@ -77,12 +78,14 @@ private slots:
         QFETCH(int, family);
         QFETCH(int, type);
         QFETCH(int, code);
+        // The connections end with the test, after the fixture has stopped
+        // the layer's threads that emit into them.
+        QObject receiver;
         TDvrFixture fx;
         g_api.registerCallbacks();
-        QObject receiver; // the connections end with the test
         QCOMPARE(DalInit(), 0);
         QCOMPARE(DalStart(), 0);
-        Qt::HANDLE emittedOn = nullptr;
+        std::atomic<Qt::HANDLE> emittedOn{nullptr}; // written on the layer's thread
         QThread* receivedIn = nullptr;
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, [&](int t) {
             if (t == code)
@@ -91,8 +94,9 @@ private slots:
         // The event leaves the layer's thread either straight or through
         // the facade's own slot.
         auto onEmit = [&](int t) {
-            if (t == code && !emittedOn)
-                emittedOn = QThread::currentThreadId();
+            Qt::HANDLE none = nullptr;
+            if (t == code)
+                emittedOn.compare_exchange_strong(none, QThread::currentThreadId());
         };
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, onEmit, Qt::DirectConnection);
         connect(&g_api, &TDVRAPI::sg_fromDvr, &receiver, onEmit, Qt::DirectConnection);
@@ -103,7 +107,7 @@ private slots:
         }
         QTRY_VERIFY(receivedIn);
         QCOMPARE(receivedIn, QThread::currentThread());
-        QVERIFY(emittedOn && emittedOn != QThread::currentThreadId());
+        QVERIFY(emittedOn.load() && emittedOn.load() != QThread::currentThreadId());
     }
 };
 

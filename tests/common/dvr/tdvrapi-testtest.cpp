@@ -6,6 +6,7 @@
 
 #include "tsignallog.h"
 #include <QThread>
+#include <atomic>
 #include <cstring>
 
 Q_DECLARE_METATYPE(QVector<int>)
@@ -413,13 +414,13 @@ private slots:
     {
         QFETCH(bool, uart1);
         QFETCH(bool, uart2);
+        QObject receiver; // outlives the layer's threads (the fixture)
         TLiveFixture fx;
         bringUp({"dvrui"});
         QCOMPARE(dalTestSerialLoop(1, uart1), 0);
         QCOMPARE(dalTestSerialLoop(2, uart2), 0);
         TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
-        Qt::HANDLE emittedOn = nullptr;
-        QObject receiver;
+        std::atomic<Qt::HANDLE> emittedOn{nullptr}; // written on the layer's thread
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver,
                 [&](int type) {
                     if (type == SIG_VELOR_TEST)
@@ -431,7 +432,7 @@ private slots:
         const QList<QVariant> args = out.at(codes(out).indexOf(SIG_VELOR_TEST));
         QCOMPARE(args.at(1).toInt(), uart1 ? 1 : 0);
         QCOMPARE(args.at(2).toInt(), uart2 ? 1 : 0);
-        QVERIFY(emittedOn && emittedOn != QThread::currentThreadId());
+        QVERIFY(emittedOn.load() && emittedOn.load() != QThread::currentThreadId());
     }
 
     // The serial callback with no context or no record does nothing.
@@ -455,13 +456,13 @@ private slots:
     // address in force by the time it hears of the change.
     void addressChange()
     {
+        QObject receiver; // outlives the layer's threads (the fixture)
         TLiveFixture fx;
         bringUp({"dvrui"});
         const Eth0Info eth = {1, 1, {198, 51, 100, 20}, {255, 255, 255, 0}, {198, 51, 100, 1}, {198, 51, 100, 53},
                               {}, {}};
         dalTestSetEth0(&eth);
         QStringList seen;
-        QObject receiver;
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, [&](int type) {
             if (type == SIG_NET_DHCP)
                 seen << QString::fromLatin1(g_api.m_eth0Text[0]) << QString::fromLatin1(g_api.m_eth0Text[2]);

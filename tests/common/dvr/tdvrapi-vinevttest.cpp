@@ -29,6 +29,7 @@ private slots:
         TDvrFixture fx;
         g_api.registerCallbacks();
         DalInit();
+        dalTestSetManualTicks(1); // only the event's notifications are counted
         DalStart();
         qstrncpy(fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].name, name.constData(), 64);
         fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].vlossOn[6] = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].motionOn[6] = 1;
