@@ -53,7 +53,7 @@ void TDVRAPI::resetBackup()
 {
     QMutexLocker lock(&m_backupMutex);
     m_backupDb = BackupDb();
-    m_backupDates.clear();
+    m_backupDates = QVector<BackupDate>();
     m_bdList = BdList();
     m_space = m_tSpace = m_bdWin = m_bdAct = 0;
     m_fileList.clear();
@@ -93,7 +93,10 @@ void TDVRAPI::closeBackupDb()
 {
     {
         QMutexLocker lock(&m_backupMutex);
-        m_backupDates.clear();
+        // A fresh list rather than clear(): a window's copy may still share
+        // the old one, and clear() writes into it when Qt's relaxed sharing
+        // check has not seen that copy go.
+        m_backupDates = QVector<BackupDate>();
         m_backupDb.numDate = 0;
     }
     m_extDbOpen = 0;

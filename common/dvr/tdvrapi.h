@@ -123,7 +123,7 @@ public:
     int m_searchMode = 0;
     int m_dbf = 0;
     int m_extDbOpen = 0;
-    int m_panic = 0;
+    std::atomic<int> m_panic{0}; // the panic key on the IO callback's thread, the menu on the GUI thread
     int m_frozen = 0;
     int m_deint = 0;
 
@@ -137,7 +137,7 @@ public:
     int m_nTest = 0;
     int m_nTestNet = 0;
     QStringList m_testResults;
-    int m_fUpgrade = 0;
+    std::atomic<int> m_fUpgrade{0}; // set on the network or the job thread, read at shutdown
     // Set on the GUI thread when an estimate or a copy starts, cleared on the
     // backup callback's thread when it ends.
     std::atomic<int> m_backupBusy{0};
@@ -358,8 +358,8 @@ public:
     int runNese(int type, const uint32_t* info, const char* state);    // tdvrapi-net.cpp
     int runBackup(int type, intptr_t info, const char* msg);           // tdvrapi-backup.cpp
 
-    int m_shuttlePos = 0;
-    int m_mountCount = 0;
+    std::atomic<int> m_shuttlePos{0}; // written on the IO callback's thread
+    std::atomic<int> m_mountCount{0}; // disk mounts, counted on the recorder callback's thread
 
     // ======== IO keys (tdvrapi-io.cpp) ========
 public:
@@ -377,9 +377,10 @@ public:
     // the direction of play); -1 for an unknown name.
     int keyCodeOf(const char* name) const;
 
-    int m_keySource = 0; // the last key came from: 0 front panel, 1 remote controller
+    // Written on the IO callback's thread:
+    std::atomic<int> m_keySource{0}; // the last key came from: 0 front panel, 1 remote controller
     int m_jogAsKey = 0;  // set by the main window: front-panel jog steps are keys also in playback
-    int m_keyHit = 0;    // 10P or RIGHT arrived during playback (cleared by the decoder start)
+    std::atomic<int> m_keyHit{0};    // 10P or RIGHT arrived during playback (cleared by the decoder start)
 
 private:
     enum { ALIVE_PERIOD = 5 }; // ticks between two saves of the alive time
@@ -593,8 +594,11 @@ public:
     // Sets the input of ch to the format it delivers; -1 without a signal,
     // else the device layer's result.
     int vinSetCaps(int ch);
-    // Rebuilds m_vinState from every input.
+    // Rebuilds m_vinState from every input (GUI thread: the windows read it).
     void checkCamera();
+    // The same into a record of the caller's (a remote client's request on
+    // the network thread answers from its own reading).
+    void readCameras(VinState* out);
     // The privacy zone of one channel, or of all (ch < 0), from the live
     // (non-zero) or edit copy: the bounding box of the set grid cells.
     void setPrivacy(int ch, int live);
@@ -622,7 +626,7 @@ public:
     QString posText(int ch) const;
     void motionMap(unsigned char* out) const;
 
-    VinState m_vinState = {};
+    VinState m_vinState = {}; // written on the GUI thread only (checkCamera)
 
 private:
     // The motion settings of one channel (or all) from a copy, or off.
@@ -688,6 +692,8 @@ public:
     // The relays of the live device section (alarmouts - 3), within 0..20.
     int relayCount() const;
 
+    // Written on the IO callback's thread each second (readIoState) and read
+    // by the alarm-control window after SIG_IO_STATE.
     IoState m_ioState = {};
     int m_ptzBusy = 0; // set while the operator drives PTZ: no alarm presets
 
@@ -734,10 +740,12 @@ public:
 public:
     // The five ports of the live POS section to the device layer; its result.
     int posSetdevice();
-    // Which ports have a device into m_posScan (none when the scan fails).
+    // Which ports have a device into m_posScan (none when the scan fails);
+    // readPosScan: into the caller's eight words.
     int posScan();
+    int readPosScan(int32_t* out);
 
-    int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports
+    int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports; GUI thread only
 
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 public:
@@ -1013,7 +1021,12 @@ public:
     // The live NETPORT ports to the device when either flag is set.
     void netSetPort(int flagA, int flagB);
     // Rebuilds m_netInfo; 0, or DalNetGetClientInfo's non-zero result.
+    // readNetInfo: the same into the caller's record.
     int getNetInfo();
+    int readNetInfo(NetClientInfo* out);
+    // The address in force as the four texts of m_eth0Text into the
+    // caller's texts; DalNetGetEth0's result (texts untouched on failure).
+    static int readEth0Text(char (*texts)[64]);
     // Apply hook of the web service: it reads its accounts from the web
     // account file and its ports from the network service, so nothing is
     // handed over here.
@@ -1031,13 +1044,17 @@ public:
     // -1 for an unknown service (nothing sent).
     int ddnsSetdevice();
     void testDdns();
-    // The status text of the last DDNS update ("Success [date time]").
+    // The status text of the last DDNS update ("Success [date time]"),
+    // the result kept in m_ddnsResult; readDdns: the result into the
+    // caller's record, and its text when asked (null: none).
     void checkDdns(QString& text);
+    void readDdns(DdnsResult* out, QString* text);
     // The UPnP ports of the live (1) or edit (0) NETPORT section; 0 with
     // on 0 (nothing sent), else 1 when the device took them.
     int upnpSet(int on, int live);
     void testUpnp();
     void checkUpnp(QString& text);
+    void readUpnp(UpnpResult* out, QString* text);
 
     // The e-mail account of the live (> 0) or edit (0) copy to the device;
     // 0 when e-mail is off or refused, 1 when taken.
@@ -1059,6 +1076,8 @@ public:
     int netTestKind() const;
     bool takeTestResult(QString* message);
 
+    // Status records the windows read, written on the GUI thread only
+    // (the network thread answers remote clients from its own reading).
     char m_eth0Text[4][64] = {};
     NetClientInfo m_netInfo = {};
     int m_skipNetwork = 0;
@@ -1073,6 +1092,10 @@ private:
     // A test that could not start: the message in the status box and for
     // a remote client, the test state cleared, the box closed.
     void failNetTest(const QString& title, const QString& message);
+    // The network service set a new address: the address texts and the live
+    // copy read again, UPnP, DDNS and the clock follow, SIG_NET_DHCP; run
+    // on the GUI thread.
+    void netSettingsChanged();
     // A service result: true when it ends the running test (or none runs);
     // the message then goes to a remote client and the test state clears.
     bool finishNetTest(int kind, const QString& message);

@@ -88,7 +88,7 @@ private slots:
         keys.removeAll({SIG_IO_PANIC, 1, 0}); // the panic key's own
         const int front = qtKey == Qt::Key_F24 ? int(Qt::Key_F17) : qtKey;
         QCOMPARE(keys, (Notes{{SIG_IO_KEY, KEY_PRESS, front}, {SIG_IO_RMCKEY, KEY_RELEASE, qtKey}}));
-        QCOMPARE(g_api.m_keySource, 1);
+        QCOMPARE(g_api.m_keySource.load(), 1);
     }
 
     void events_data()
@@ -141,7 +141,7 @@ private slots:
             QCOMPARE(dalTestControlLine(line.constData()), 0);
         s.settle();
         QTRY_COMPARE(s.notes(), notes);
-        QCOMPARE(g_api.m_keyHit, keyHit);
+        QCOMPARE(g_api.m_keyHit.load(), keyHit);
         // A jog in playback that sends no key steps frames instead.
         const bool steps = lines.startsWith("jog") && notes.isEmpty();
         QCOMPARE(dalTestJournalFind("DalDecStep(1)") >= 0 && dalTestJournalFind("DalDecStep(0)") >= 0, steps);

@@ -157,7 +157,7 @@ private slots:
         QVERIFY(j.ended());
         QCOMPARE(j.status().at(j.status().size() - 2), "Upgrade|" + last);
         QCOMPARE(g_api.m_dvrTh->m_result, result);
-        QCOMPARE(g_api.m_fUpgrade, result == 1 ? 1 : 0);
+        QCOMPARE(g_api.m_fUpgrade.load(), result == 1 ? 1 : 0);
         QCOMPARE(dalTestJournalFind("DalEncrStart()") >= 0, result != 1); // recording stays off only for the upgrade
         QCOMPARE(j.spy.at(j.spy.count() - 2).at(0).toInt() == SIG_UPGRADE_READY, result == 1);
         // The staged copy is checked, never the file on the medium.

@@ -157,6 +157,53 @@ private slots:
         QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
     }
 
+    // A remote client's information request answers from its own reading
+    // on the network thread: the records the windows read are rewritten
+    // only on their thread (the address texts, queued), or not at all.
+    void infoLeavesWindowRecords_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("followsOnGuiThread");
+        QTest::newRow("camera") << int(Act_InfoCamera) << false;
+        QTest::newRow("address") << int(Act_InfoDhcp) << true;
+        QTest::newRow("upnp") << int(Act_InfoUpnp) << false;
+        QTest::newRow("ddns") << int(Act_InfoDdns) << false;
+        QTest::newRow("clients") << int(Act_InfoNetClient) << false;
+        QTest::newRow("pos ports") << int(Act_InfoPos) << false;
+    }
+
+    void infoLeavesWindowRecords()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, followsOnGuiThread);
+        TNetFixture fx;
+        const Eth0Info eth = {1, 1, {192, 0, 2, 7}, {255, 255, 255, 0}, {192, 0, 2, 1}, {192, 0, 2, 53}, {}, {}};
+        dalTestSetEth0(&eth);
+        dalTestPosPresent(2, 1);
+        // Each record as a window left it.
+        const QVector<QPair<void*, int>> records{{&g_api.m_vinState, int(sizeof g_api.m_vinState)},
+                                                 {g_api.m_eth0Text, int(sizeof g_api.m_eth0Text)},
+                                                 {&g_api.m_upnpResult, int(sizeof g_api.m_upnpResult)},
+                                                 {&g_api.m_ddnsResult, int(sizeof g_api.m_ddnsResult)},
+                                                 {&g_api.m_netInfo, int(sizeof g_api.m_netInfo)},
+                                                 {g_api.m_posScan, int(sizeof g_api.m_posScan)}};
+        for (const auto& r : records)
+            std::memset(r.first, 0x5a, size_t(r.second));
+        auto untouched = [](const QPair<void*, int>& r) {
+            return QByteArray(static_cast<const char*>(r.first), r.second) == QByteArray(r.second, 0x5a);
+        };
+
+        const QByteArray payload = be32(quint32(type));
+        NetpackReply reply;
+        dalTestNetPacket(DNPC_RS_APP_INFO, quint32(payload.size()), payload.constData(), payload.size(), &reply);
+        QVERIFY(reply.len > 4); // answered
+        for (const auto& r : records)
+            QVERIFY(untouched(r));
+        QCoreApplication::processEvents();
+        QCOMPARE(QByteArray(g_api.m_eth0Text[0], int(qstrnlen(g_api.m_eth0Text[0], 64))),
+                 followsOnGuiThread ? QByteArray("192.0.2.7") : QByteArray(64, 0x5a));
+    }
+
     void colours_data()
     {
         QTest::addColumn<int>("cameras");
@@ -327,7 +374,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(codes(spy), accepted ? QList<int>{SIG_FU_END} : (QList<int>{SIG_STATE_END, SIG_FU_END}));
         QCOMPARE(spy.last().at(1).toInt(), accepted);
-        QCOMPARE(g_api.m_fUpgrade, accepted);
+        QCOMPARE(g_api.m_fUpgrade.load(), accepted);
         QCOMPARE(g_api.m_dvrTh->m_result, valid);
         QCOMPARE(QFile::exists(fx.root.file(file)), !removed);
         if (accepted)

@@ -271,7 +271,7 @@ private slots:
         dalTestFlush();
         QCOMPARE(lastLog(LOG_DB_HDD_BAD), QByteArray("(T203)"));
         QCOMPARE(g_api.lastLogs(nullptr, 0), 1);
-        QCOMPARE(g_api.m_mountCount, 2);
+        QCOMPARE(g_api.m_mountCount.load(), 2);
     }
 };
 

@@ -270,7 +270,7 @@ private slots:
         if (expected == QVector<int>{SIG_MSG_FORMAT})
             QCOMPARE(out.at(0).at(5).toString(), QString("text"));
         QCOMPARE(g_api.lastLogs(nullptr, 0), logs);
-        QCOMPARE(g_api.m_panic, 0);
+        QCOMPARE(g_api.m_panic.load(), 0);
         DalTestIoOut io;
         dalTestGetIoOut(&io);
         QCOMPARE(io.relays, 0u);
@@ -313,7 +313,7 @@ private slots:
         QCOMPARE(args.at(1).toInt(), state);
         QCOMPARE(args.at(2).toInt(), qtKey);
         QVERIFY(!codes(out).contains(SIG_IO_PANIC));
-        QCOMPARE(g_api.m_panic, 0);
+        QCOMPARE(g_api.m_panic.load(), 0);
         QCOMPARE(g_api.lastLogs(nullptr, 0), logs);
     }
 
