@@ -326,9 +326,11 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
             out.u32(uint32_t(p));
         break;
     }
-    case Act_InfoStrg:
-        out.record(TNetWire::STORAGE, &m_storage);
+    case Act_InfoStrg: {
+        const StorageInfo storage = storageCopy();
+        out.record(TNetWire::STORAGE, &storage);
         break;
+    }
     default:
         // The S.M.A.R.T. block belongs to the storage area.
         break;

@@ -210,7 +210,12 @@ public:
     int checkCfg() const;
 
     Db6Check m_sdCheck = {};
+    // Rebuilt on the GUI thread only (checkStorage, the disk events in
+    // sl_fromDvr), under m_storageMutex; a remote client's storage request
+    // copies it on the network thread under the same lock (storageCopy).
     StorageInfo m_storage = {};
+    mutable QMutex m_storageMutex;
+    StorageInfo storageCopy() const;
     int m_hddAlarmCheck = 1; // the first disk mount runs the disk-alarm check
     int m_presetHold[CHANNELS] = {}; // alarm-preset hold per camera, counted down each second
 
@@ -671,8 +676,10 @@ public:
     // another output.
     int runAlarm(int out, int on);
     int runBuzzeron(int on);
-    // m_ioState from the device layer.
+    // m_ioState from the device layer (GUI thread); the same into the
+    // caller's record (any thread).
     void readIoState();
+    static void readIoState(IoState* out);
     // Applies the alarm section: sensor types, every output off, the events
     // still active fired again, the alarm-preset holds cleared.
     void alarmSetdevice();
@@ -692,8 +699,8 @@ public:
     // The relays of the live device section (alarmouts - 3), within 0..20.
     int relayCount() const;
 
-    // Written on the IO callback's thread each second (readIoState) and read
-    // by the alarm-control window after SIG_IO_STATE.
+    // Written on the GUI thread: by readIoState, and when the IO callback's
+    // tick saw the outputs change, just before SIG_IO_STATE.
     IoState m_ioState = {};
     int m_ptzBusy = 0; // set while the operator drives PTZ: no alarm presets
 
@@ -708,6 +715,7 @@ private:
     int m_alarmCount[ALARM_OUTS] = {}; // seconds left per output 0..R
     int m_alarmHold[ALARM_OUTS] = {};  // output held while its event lasts
     int m_hddErrorLed = 0;
+    IoState m_ioSeen = {}; // the IO callback thread's last reading, compared each tick
 
     // -- PTZ control, presets and tours (tdvrapi-ptz.cpp)
 public:

@@ -190,6 +190,8 @@ private slots:
             types << a.at(0).toString();
         QCOMPARE(types.count("3336"), 10);
         QCOMPARE(types.count(QString::number(SIG_IO_STATE)), 1);
+        // The window's record, published on its thread with the notification.
+        QCOMPARE(g_api.m_ioState.alarm, out.relays);
     }
 };
 

@@ -269,6 +269,8 @@ private slots:
         QCOMPARE(DalEncrMountSd(), 0);
         QCOMPARE(DalEncrMountSd(), 0);
         dalTestFlush();
+        // The entry names the disk summary rebuilt on the GUI thread.
+        QCoreApplication::processEvents();
         QCOMPARE(lastLog(LOG_DB_HDD_BAD), QByteArray("(T203)"));
         QCOMPARE(g_api.lastLogs(nullptr, 0), 1);
         QCOMPARE(g_api.m_mountCount.load(), 2);
