@@ -12,9 +12,15 @@ function(dvr_add_test name)
   string(REPLACE "/" "_" target ${target})
   add_executable(${target} ${T_SOURCES})
   target_link_libraries(${target} PRIVATE Qt5::Test dvrtestsupport ${T_LIBS})
+  if(DVR_TSAN)
+    # Qt's mutexes made visible to ThreadSanitizer (tests/support/ttsanqt.cpp).
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/support/ttsanqt.cpp)
+    target_link_libraries(${target} PRIVATE ${CMAKE_DL_LIBS})
+  endif()
   add_test(NAME ${name} COMMAND ${target})
   set(env "QT_QPA_PLATFORM=offscreen" "XDG_RUNTIME_DIR=${DVR_TEST_RUNTIME_DIR}"
           "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp"
+          "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp second_deadlock_stack=1"
           "QT_LOGGING_RULES=dvr.*.debug=false")
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()

@@ -9,6 +9,7 @@
 #include "tdalenc.h"
 #include "tdaljournal.h"
 #include "tdalnet.h"
+#include "tdalserial.h"
 #include "tdalvin.h"
 #include "tdalvout.h"
 
@@ -214,6 +215,21 @@ void dalTestSerial(int type, const int32_t* rec)
         if (cb.serial)
             cb.serial(cb.ctx[Family::SERIAL], type, reinterpret_cast<const int32_t*>(copy->data()));
     });
+}
+
+int dalTestSerialLoop(int uart, int closed)
+{
+    return TDalSerial::instance().setLoop(uart, closed != 0) ? 0 : -1;
+}
+
+void dalTestSerialGet(DalTestSerialState* out)
+{
+    if (!out)
+        return;
+    const TDalSerial& s = TDalSerial::instance();
+    out->sent = s.sent();
+    out->echoed[0] = s.echoed(1);
+    out->echoed[1] = s.echoed(2);
 }
 
 int dalTestControlLine(const char* line)

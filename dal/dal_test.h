@@ -89,6 +89,19 @@ void dalTestVin(int type, int ch, int value, const unsigned char* map /* 128 byt
 void dalTestPos(int type, int ch, int value, const char* text);
 void dalTestSerial(int type, const int32_t* rec /* [4], null: zeros */);
 
+/* The serial integration test: each command sent on the RS-485 line
+ * (DalPtzCmd) also goes round the two UART loops of the test jig; while the
+ * serial test callback is registered the layer reports CBT_VELOR_TEST with
+ * words 1 and 3 of its record 1 when the frame came back on UART 1 or 2,
+ * else 0. Loops are closed after the reset; dalTestSerialLoop opens (closed
+ * 0) or closes one: 0, or -1 for a uart other than 1 and 2. */
+typedef struct DalTestSerialState {
+    int32_t sent;          /* frames sent since the reset */
+    int32_t echoed[2];     /* frames that came back on UART 1 and 2 */
+} DalTestSerialState;
+int dalTestSerialLoop(int uart, int closed);
+void dalTestSerialGet(DalTestSerialState* out);
+
 /* Applies one control-channel line as the FIFO would: 0, or -1 when the
  * line is not understood or names a sensor or channel beyond the profile. */
 int dalTestControlLine(const char* line);

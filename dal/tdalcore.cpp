@@ -4,6 +4,7 @@
 #include "tdaldec.h"
 #include "tdalenc.h"
 #include "tdaljournal.h"
+#include "tdalserial.h"
 #include "trootmap.h"
 
 #include <cstdio>
@@ -99,6 +100,7 @@ void TDalCore::reset()
     TDalDb::instance().reset();
     TDalDec::instance().reset();
     TDalClock::instance().reset();
+    TDalSerial::instance().reset();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_cb = Callbacks();
     std::memset(&m_state, 0, sizeof m_state);

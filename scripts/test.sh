@@ -1,19 +1,31 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every test. With --sanitize the
 # build uses AddressSanitizer and UndefinedBehaviorSanitizer (folder
-# build-asan).
+# build-asan). With --tsan it uses ThreadSanitizer (folder build-tsan) and
+# builds and runs only the tests of the device-layer stand-in and the device
+# facade, the code that runs on several threads.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 dir=$here/build
 # Tests are asked for explicitly: the run command configures the same build
 # folder without them.
 args=(-DDVR_BUILD_TESTS=ON)
-if [ "${1:-}" = "--sanitize" ]; then
+target=()
+tests=()
+case "${1:-}" in
+--sanitize)
   dir=$here/build-asan
   args+=(-DDVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DDVR_BUILD_BENCH=OFF)
-fi
+  ;;
+--tsan)
+  dir=$here/build-tsan
+  args+=(-DDVR_TSAN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDVR_BUILD_BENCH=OFF)
+  target=(--target device-tests)
+  tests=(-R '^(dal|common/dvr)/')
+  ;;
+esac
 "$here/scripts/deps.sh"
-"$here/scripts/build.sh" "$dir" "${args[@]}"
+"$here/scripts/build.sh" "$dir" "${args[@]}" ${target[@]+"${target[@]}"}
 cd "$dir"
 # A run that found no test fails instead of passing.
-ctest --output-on-failure --no-tests=error -j"$(nproc)"
+ctest --output-on-failure --no-tests=error -j"$(nproc)" ${tests[@]+"${tests[@]}"}

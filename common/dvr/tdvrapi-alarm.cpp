@@ -57,6 +57,7 @@ void TDVRAPI::initAlarmPtz()
     std::memset(m_alarmCount, 0, sizeof m_alarmCount);
     std::memset(m_alarmHold, 0, sizeof m_alarmHold);
     std::memset(&m_ioState, 0, sizeof m_ioState);
+    std::memset(&m_ioSeen, 0, sizeof m_ioSeen);
     std::memset(m_posScan, 0, sizeof m_posScan);
     m_hddErrorLed = 0;
     m_ptzBusy = 0;
@@ -234,8 +235,14 @@ int TDVRAPI::runBuzzeron(int on)
 
 void TDVRAPI::readIoState()
 {
-    m_ioState.alarm = DalIoAlarm();
-    m_ioState.buzzer = DalIoBuzzer() > 0 ? 1 : 0;
+    readIoState(&m_ioState);
+}
+
+void TDVRAPI::readIoState(IoState* out)
+{
+    std::memset(out, 0, sizeof *out);
+    out->alarm = DalIoAlarm();
+    out->buzzer = DalIoBuzzer() > 0 ? 1 : 0;
 }
 
 void TDVRAPI::alarmSetdevice()

@@ -53,7 +53,7 @@ void TDVRAPI::resetBackup()
 {
     QMutexLocker lock(&m_backupMutex);
     m_backupDb = BackupDb();
-    m_backupDates.clear();
+    m_backupDates = QVector<BackupDate>();
     m_bdList = BdList();
     m_space = m_tSpace = m_bdWin = m_bdAct = 0;
     m_fileList.clear();
@@ -93,7 +93,10 @@ void TDVRAPI::closeBackupDb()
 {
     {
         QMutexLocker lock(&m_backupMutex);
-        m_backupDates.clear();
+        // A fresh list rather than clear(): a window's copy may still share
+        // the old one, and clear() writes into it when Qt's relaxed sharing
+        // check has not seen that copy go.
+        m_backupDates = QVector<BackupDate>();
         m_backupDb.numDate = 0;
     }
     m_extDbOpen = 0;
@@ -143,11 +146,14 @@ int TDVRAPI::backupStart(int type)
             DalBackupSetCamName(ch, title);
         }
     }
-    // A copy the device layer refused never runs: the busy flag would wait
-    // for an end that does not come.
-    if (DalBackupStart(type) < 0)
-        return 0;
+    // Busy before the start: the copy's end may come on the backup thread
+    // before DalBackupStart returns here. A copy the device layer refused
+    // never runs, and no end would clear the flag.
     m_backupBusy = 1;
+    if (DalBackupStart(type) < 0) {
+        m_backupBusy = 0;
+        return 0;
+    }
     return 1;
 }
 

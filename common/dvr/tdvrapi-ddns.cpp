@@ -165,11 +165,19 @@ void TDVRAPI::testDdns()
 
 void TDVRAPI::checkDdns(QString& text)
 {
+    readDdns(&m_ddnsResult, &text);
+}
+
+void TDVRAPI::readDdns(DdnsResult* out, QString* textOut)
+{
     qCDebug(lcApi, "=========== TDVRAPI : checkDdns ==============");
     DdnsResult r;
     std::memset(&r, 0, sizeof r);
     DalNeseGetDdnsResult(&r);
-    m_ddnsResult = r;
+    *out = r;
+    if (!textOut)
+        return;
+    QString& text = *textOut;
     text = dvrText(r.result == 0 ? 116 : 212);
     if (g_cfg)
         text += QStringLiteral(" [") + stampText(r.year, r.month, r.day, r.hour, r.min, r.sec) + QLatin1Char(']');
@@ -203,12 +211,20 @@ void TDVRAPI::testUpnp()
 
 void TDVRAPI::checkUpnp(QString& text)
 {
+    readUpnp(&m_upnpResult, &text);
+}
+
+void TDVRAPI::readUpnp(UpnpResult* out, QString* textOut)
+{
     qCDebug(lcApi, "=========== TDVRAPI : checkUpnp ==============");
     UpnpResult r;
     std::memset(&r, 0, sizeof r);
     DalNeseGetUpnpResult(&r);
     r.ip[sizeof r.ip - 1] = '\0';
-    m_upnpResult = r;
+    *out = r;
+    if (!textOut)
+        return;
+    QString& text = *textOut;
     const QString ip = QString::fromUtf8(r.ip);
     if (r.result == 0) {
         text = dvrText(116) + QStringLiteral(" [") + ip + QLatin1Char(']');

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <algorithm>
 #include <cstdio>
@@ -156,9 +157,19 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
             if (data) {
                 writeLog(LOG_DB_HDD_GOOD, nullptr, nullptr);
             } else {
-                checkStorage();
-                std::snprintf(contents, sizeof contents, "(%.*s)", int(sizeof m_storage.summary), m_storage.summary);
-                writeLog(LOG_DB_HDD_BAD, msg, contents);
+                // The disk summary the windows read is rebuilt on their
+                // thread; the entry names it from there.
+                const QByteArray user = msg ? QByteArray(msg, int(qstrnlen(msg, 1024))) : QByteArray();
+                const bool hasUser = msg != nullptr;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, user, hasUser] {
+                        checkStorage();
+                        char text[80]; // the log keeps 39 bytes of it
+                        std::snprintf(text, sizeof text, "(%.*s)", int(sizeof m_storage.summary), m_storage.summary);
+                        writeLog(LOG_DB_HDD_BAD, hasUser ? user.constData() : nullptr, text);
+                    },
+                    Qt::QueuedConnection);
             }
         }
         break;

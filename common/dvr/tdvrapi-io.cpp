@@ -5,6 +5,7 @@
 #include "tquickopt.h"
 
 #include <QLoggingCategory>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <cstring>
 #include <ctime>
@@ -232,11 +233,20 @@ int TDVRAPI::runIo(int type, int from, int data)
         eventLine();
         notify(SIG_IO_TIME, from, data);
         freeAlarmout();
-        // The alarm-control window follows the relays and the buzzer.
-        const IoState before = m_ioState;
-        readIoState();
-        if (std::memcmp(&before, &m_ioState, sizeof before) != 0)
-            emit sg_dvrNotify(SIG_IO_STATE, 0, 0, 0, QString(), QString());
+        // The alarm-control window follows the relays and the buzzer: a
+        // change is compared here and published on the window's thread.
+        IoState now;
+        readIoState(&now);
+        if (std::memcmp(&m_ioSeen, &now, sizeof now) != 0) {
+            m_ioSeen = now;
+            QMetaObject::invokeMethod(
+                this,
+                [this, now] {
+                    m_ioState = now;
+                    emit sg_dvrNotify(SIG_IO_STATE, 0, 0, 0, QString(), QString());
+                },
+                Qt::QueuedConnection);
+        }
         // The spot monitor's sequence goes on while no pop-up is shown.
         tickPopup();
         if (m_spotPopCh < 0)

@@ -12,6 +12,7 @@
 
 #include <QDateTime>
 #include <QLoggingCategory>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <cstdio>
 #include <cstring>
@@ -274,12 +275,9 @@ int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, i
                                 : QByteArray();
     switch (type) {
     case CBT_NET_SET:
-        checkIp();
-        if (g_cfg)
-            upnpSet(static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1))->upnp, 1);
-        ddnsSetdevice();
-        dtSetdevice(1);
-        emit sg_dvrNotify(SIG_NET_DHCP, 0, 0, 0, QString(), QString());
+        // The address texts and the live copy the windows read are written
+        // on their thread; the services follow the new address from there.
+        QMetaObject::invokeMethod(this, [this] { netSettingsChanged(); }, Qt::QueuedConnection);
         return 0;
     case CBT_NET_FU_START: {
         qCDebug(lcApi, "CBT_NET_FU_START.. data:%d", value);
@@ -338,6 +336,16 @@ int TDVRAPI::runNet(int type, const void* data, int size, NetpackReply* reply, i
     default:
         return 0;
     }
+}
+
+void TDVRAPI::netSettingsChanged()
+{
+    checkIp();
+    if (g_cfg)
+        upnpSet(static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1))->upnp, 1);
+    ddnsSetdevice();
+    dtSetdevice(1);
+    emit sg_dvrNotify(SIG_NET_DHCP, 0, 0, 0, QString(), QString());
 }
 
 int TDVRAPI::netFustart()

@@ -58,13 +58,6 @@ const PropNetport* livePorts()
     return static_cast<const PropNetport*>(g_cfg->getsection(IDX_PROP_NETPORT, 1));
 }
 
-// The firmware version 1020 as 0x01000200: one decimal digit per byte.
-uint32_t versionWord(int version)
-{
-    const uint32_t v = uint32_t(version < 0 ? 0 : version);
-    return ((v / 1000) % 10) << 24 | ((v / 100) % 10) << 16 | ((v / 10) % 10) << 8 | (v % 10);
-}
-
 const char* clientKind(int kind)
 {
     switch (kind) {
@@ -108,18 +101,32 @@ int TDVRAPI::addrSetdevice()
     return DalSetAppInfo(name, versionWord(dev->version));
 }
 
-void TDVRAPI::checkIp()
+uint32_t TDVRAPI::versionWord(int version)
+{
+    const uint32_t v = uint32_t(version < 0 ? 0 : version);
+    return ((v / 1000) % 10) << 24 | ((v / 100) % 10) << 16 | ((v / 10) % 10) << 8 | (v % 10);
+}
+
+int TDVRAPI::readEth0Text(char (*texts)[64])
 {
     Eth0Info eth;
     std::memset(&eth, 0, sizeof eth);
     const int r = DalNetGetEth0(&eth);
+    if (r >= 0) {
+        quadText(eth.ip, texts[0], 64);
+        quadText(eth.mask, texts[1], 64);
+        quadText(eth.gw, texts[2], 64);
+        quadText(eth.dns, texts[3], 64);
+    }
+    return r;
+}
+
+void TDVRAPI::checkIp()
+{
     // A failed read leaves the texts as they are: zeros are not the address
     // in force, and the live copy would carry them into the file.
+    const int r = readEth0Text(m_eth0Text);
     if (r >= 0) {
-        quadText(eth.ip, m_eth0Text[0], sizeof m_eth0Text[0]);
-        quadText(eth.mask, m_eth0Text[1], sizeof m_eth0Text[1]);
-        quadText(eth.gw, m_eth0Text[2], sizeof m_eth0Text[2]);
-        quadText(eth.dns, m_eth0Text[3], sizeof m_eth0Text[3]);
         if (g_cfg) {
             auto* a = static_cast<PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1));
             qstrncpy(a->ip, m_eth0Text[0], sizeof a->ip);
@@ -142,11 +149,16 @@ void TDVRAPI::netSetPort(int flagA, int flagB)
 
 int TDVRAPI::getNetInfo()
 {
-    std::memset(&m_netInfo, 0, sizeof m_netInfo);
+    return readNetInfo(&m_netInfo);
+}
+
+int TDVRAPI::readNetInfo(NetClientInfo* out)
+{
+    std::memset(&(*out), 0, sizeof (*out));
     Eth0Info eth;
     std::memset(&eth, 0, sizeof eth);
     DalNetGetEth0(&eth);
-    std::snprintf(m_netInfo.mac, sizeof m_netInfo.mac, "%02x:%02x:%02x:%02x:%02x:%02x", eth.mac[0], eth.mac[1],
+    std::snprintf((*out).mac, sizeof (*out).mac, "%02x:%02x:%02x:%02x:%02x:%02x", eth.mac[0], eth.mac[1],
                   eth.mac[2], eth.mac[3], eth.mac[4], eth.mac[5]);
 
     NetClientRec rec;
@@ -154,14 +166,14 @@ int TDVRAPI::getNetInfo()
     const int r = DalNetGetClientInfo(&rec);
     if (r != 0)
         return r;
-    m_netInfo.watch = rec.watch;
-    m_netInfo.search = rec.search;
-    m_netInfo.setup = rec.setup;
+    (*out).watch = rec.watch;
+    (*out).search = rec.search;
+    (*out).setup = rec.setup;
     const int n = qBound(0, int(rec.count), int(NetClientInfo::MAX_CLIENTS));
-    m_netInfo.count = n;
+    (*out).count = n;
     for (int i = 0; i < n; ++i) {
         const NetClientEntry& c = rec.client[i];
-        std::snprintf(m_netInfo.client[i], sizeof m_netInfo.client[i], "%d.%d.%d.%d%s", c.ip[0], c.ip[1], c.ip[2],
+        std::snprintf((*out).client[i], sizeof (*out).client[i], "%d.%d.%d.%d%s", c.ip[0], c.ip[1], c.ip[2],
                       c.ip[3], clientKind(c.kind));
     }
     return 0;

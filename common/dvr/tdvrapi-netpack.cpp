@@ -11,6 +11,7 @@
 #include "trunner.h"
 
 #include <QLoggingCategory>
+#include <QMetaObject>
 #include <QMutexLocker>
 #include <cstring>
 
@@ -279,44 +280,56 @@ void TDVRAPI::rsInfo(const TNetPayload& p, TNetReply& out)
     const uint32_t type = p.u32(0);
     out.u32(type);
     switch (type) {
-    case Act_InfoCamera:
-        checkCamera();
-        out.record(TNetWire::VIN_STATE, &m_vinState);
+    case Act_InfoCamera: {
+        VinState st;
+        readCameras(&st);
+        out.record(TNetWire::VIN_STATE, &st);
         break;
+    }
     case Act_InfoMotion: {
         unsigned char map[MOTION_MAP_SIZE];
         motionMap(map);
         out.bytes(map, sizeof map);
         break;
     }
-    case Act_InfoDhcp:
-        checkIp();
-        out.record(TNetWire::ETH0_TEXT, m_eth0Text);
+    case Act_InfoDhcp: {
+        char texts[4][64] = {};
+        readEth0Text(texts);
+        out.record(TNetWire::ETH0_TEXT, texts);
+        // The windows' texts and the live copy follow on the GUI thread.
+        QMetaObject::invokeMethod(this, [this] { checkIp(); }, Qt::QueuedConnection);
         break;
+    }
     case Act_InfoUpnp: {
-        QString text;
-        checkUpnp(text);
-        out.record(TNetWire::UPNP_RESULT, &m_upnpResult);
+        UpnpResult r;
+        readUpnp(&r, nullptr);
+        out.record(TNetWire::UPNP_RESULT, &r);
         break;
     }
     case Act_InfoDdns: {
-        QString text;
-        checkDdns(text);
-        out.record(TNetWire::DDNS_RESULT, &m_ddnsResult);
+        DdnsResult r;
+        readDdns(&r, nullptr);
+        out.record(TNetWire::DDNS_RESULT, &r);
         break;
     }
-    case Act_InfoNetClient:
-        getNetInfo();
-        out.record(TNetWire::NET_INFO, &m_netInfo);
+    case Act_InfoNetClient: {
+        NetClientInfo info;
+        readNetInfo(&info);
+        out.record(TNetWire::NET_INFO, &info);
         break;
-    case Act_InfoPos:
-        posScan();
-        for (int32_t present : m_posScan)
-            out.u32(uint32_t(present));
+    }
+    case Act_InfoPos: {
+        int32_t present[8];
+        readPosScan(present);
+        for (int32_t p : present)
+            out.u32(uint32_t(p));
         break;
-    case Act_InfoStrg:
-        out.record(TNetWire::STORAGE, &m_storage);
+    }
+    case Act_InfoStrg: {
+        const StorageInfo storage = storageCopy();
+        out.record(TNetWire::STORAGE, &storage);
         break;
+    }
     case Act_InfoSmart:
         checkSmart();
         out.record(TNetWire::SMART, &m_smart);

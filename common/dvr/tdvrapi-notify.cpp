@@ -200,7 +200,10 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
     case CBT_ENC_SD_MOUNT:
         qCDebug(lcApi, "CBT_ENC_SD_MOUNT.. ");
         Db6CheckSd(&m_sdCheck);
-        m_storage.mirror = m_sdCheck.mirror;
+        {
+            QMutexLocker lock(&m_storageMutex);
+            m_storage.mirror = m_sdCheck.mirror;
+        }
         if (m_hddAlarmCheck) {
             if (checkCfg() == 1)
                 fireHddAlarmout(1);
@@ -211,7 +214,10 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
     case CBT_ENC_SD_FSCK_END:
     case CBT_ENC_SD_FORMAT_END:
         Db6CheckSd(&m_sdCheck);
-        m_storage.mirror = m_sdCheck.mirror;
+        {
+            QMutexLocker lock(&m_storageMutex);
+            m_storage.mirror = m_sdCheck.mirror;
+        }
         DalEncrStart();
         emit sg_dvrNotify(SIG_SD_INFO, val1, val2, 0, QString(), QString());
         return;

@@ -38,7 +38,12 @@ int TDVRAPI::posSetdevice()
 
 int TDVRAPI::posScan()
 {
+    return readPosScan(m_posScan);
+}
+
+int TDVRAPI::readPosScan(int32_t* out)
+{
     // A scan that fails shows no device rather than the last answer.
-    std::memset(m_posScan, 0, sizeof m_posScan);
-    return DalPosScan(m_posScan);
+    std::memset(out, 0, sizeof m_posScan);
+    return DalPosScan(out);
 }

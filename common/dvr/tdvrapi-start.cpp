@@ -244,7 +244,7 @@ int TDVRAPI::dvrinit()
 
     if (bootPanicOem(oem)) {
         char led[128] = {};
-        std::snprintf(led, sizeof led, "%d", m_panic);
+        std::snprintf(led, sizeof led, "%d", m_panic.load());
         DalCmd("PANIC_RECORD_LED", led, int(sizeof led));
     }
 
@@ -302,7 +302,7 @@ void TDVRAPI::syncTimezones()
 
 void TDVRAPI::dvrfinish()
 {
-    qCDebug(lcApi, "dvrfinish.. m_fUpgrade:%d", m_fUpgrade);
+    qCDebug(lcApi, "dvrfinish.. m_fUpgrade:%d", m_fUpgrade.load());
     // With an upgrade due the watchdog stays armed at its 30 s.
     if (!m_fUpgrade)
         enableWdt(0);

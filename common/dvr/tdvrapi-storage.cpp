@@ -6,6 +6,7 @@
 #include "tconfig.h"
 
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <climits>
 #include <cstring>
 
@@ -131,7 +132,14 @@ void TDVRAPI::checkStorage()
         const int32_t oldest[6] = {rec.year, rec.month, rec.day, rec.hour, rec.minute, rec.second};
         std::memcpy(s.oldest, oldest, sizeof s.oldest);
     }
+    QMutexLocker lock(&m_storageMutex);
     m_storage = s;
+}
+
+StorageInfo TDVRAPI::storageCopy() const
+{
+    QMutexLocker lock(&m_storageMutex);
+    return m_storage;
 }
 
 void TDVRAPI::storageJobRefused(int title, int code, const QString& contents)

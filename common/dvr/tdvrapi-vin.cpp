@@ -98,21 +98,27 @@ int TDVRAPI::vinSetCaps(int ch)
 
 void TDVRAPI::checkCamera()
 {
-    std::memset(&m_vinState, 0, sizeof m_vinState);
+    readCameras(&m_vinState);
+}
+
+void TDVRAPI::readCameras(VinState* out)
+{
+    VinState& st = *out;
+    std::memset(&st, 0, sizeof st);
     for (int c = 0; c < channelCount(); ++c) {
         VinInfo info;
         const bool signal = vinGetInfo(c, &info) >= 0 && !info.noVideo;
-        m_vinState.width[c] = info.width;
-        m_vinState.height[c] = info.height;
-        char* text = m_vinState.text[c];
-        const size_t size = sizeof m_vinState.text[c];
+        st.width[c] = info.width;
+        st.height[c] = info.height;
+        char* text = st.text[c];
+        const size_t size = sizeof st.text[c];
         if (!signal) {
-            m_vinState.resIdx[c] = 0;
+            st.resIdx[c] = 0;
             qstrncpy(text, "No Video", size);
             continue;
         }
         qCDebug(lcApi, "checkCamera.. ch:%d vridx:%d prog:%d fps:%.1f", c, info.ridx, info.progressive, info.fps);
-        m_vinState.resIdx[c] = info.ridx;
+        st.resIdx[c] = info.ridx;
         const int f = int(info.fps);
         const char scan = info.progressive == 1 ? 'P' : 'I';
         if (info.width == 960 || info.width == 944)

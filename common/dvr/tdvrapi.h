@@ -131,7 +131,7 @@ public:
     int m_searchMode = 0;
     int m_dbf = 0;
     int m_extDbOpen = 0;
-    int m_panic = 0;
+    std::atomic<int> m_panic{0}; // the panic key on the IO callback's thread, the menu on the GUI thread
     int m_frozen = 0;
     int m_deint = 0;
     // The command menu or a window it opened is over the live view; the
@@ -148,8 +148,10 @@ public:
     int m_nTest = 0;
     int m_nTestNet = 0;
     QStringList m_testResults;
-    int m_fUpgrade = 0;
-    int m_backupBusy = 0;
+    std::atomic<int> m_fUpgrade{0}; // set on the network or the job thread, read at shutdown
+    // Set on the GUI thread when an estimate or a copy starts, cleared on the
+    // backup callback's thread when it ends.
+    std::atomic<int> m_backupBusy{0};
     int m_applying = 0;
 
     double m_ratioHd = 1.0;
@@ -250,7 +252,12 @@ public:
     int checkCfg() const;
 
     Db6Check m_sdCheck = {};
+    // Rebuilt on the GUI thread only (checkStorage, the disk events in
+    // sl_fromDvr), under m_storageMutex; a remote client's storage request
+    // copies it on the network thread under the same lock (storageCopy).
     StorageInfo m_storage = {};
+    mutable QMutex m_storageMutex;
+    StorageInfo storageCopy() const;
     int m_hddAlarmCheck = 1; // the first disk mount runs the disk-alarm check
     int m_presetHold[CHANNELS] = {}; // alarm-preset hold per camera, counted down each second
 
@@ -399,8 +406,8 @@ public:
     int runNese(int type, const uint32_t* info, const char* state);    // tdvrapi-net.cpp
     int runBackup(int type, intptr_t info, const char* msg);           // tdvrapi-backup.cpp
 
-    int m_shuttlePos = 0;
-    int m_mountCount = 0;
+    std::atomic<int> m_shuttlePos{0}; // written on the IO callback's thread
+    std::atomic<int> m_mountCount{0}; // disk mounts, counted on the recorder callback's thread
 
     // ======== IO keys (tdvrapi-io.cpp) ========
 public:
@@ -418,9 +425,10 @@ public:
     // the direction of play); -1 for an unknown name.
     int keyCodeOf(const char* name) const;
 
-    int m_keySource = 0; // the last key came from: 0 front panel, 1 remote controller
+    // Written on the IO callback's thread:
+    std::atomic<int> m_keySource{0}; // the last key came from: 0 front panel, 1 remote controller
     int m_jogAsKey = 0;  // set by the main window: front-panel jog steps are keys also in playback
-    int m_keyHit = 0;    // 10P or RIGHT arrived during playback (cleared by the decoder start)
+    std::atomic<int> m_keyHit{0};    // 10P or RIGHT arrived during playback (cleared by the decoder start)
 
 private:
     enum { ALIVE_PERIOD = 5 }; // ticks between two saves of the alive time
@@ -649,8 +657,11 @@ public:
     // Sets the input of ch to the format it delivers; -1 without a signal,
     // else the device layer's result.
     int vinSetCaps(int ch);
-    // Rebuilds m_vinState from every input.
+    // Rebuilds m_vinState from every input (GUI thread: the windows read it).
     void checkCamera();
+    // The same into a record of the caller's (a remote client's request on
+    // the network thread answers from its own reading).
+    void readCameras(VinState* out);
     // The privacy zone of one channel, or of all (ch < 0), from the live
     // (non-zero) or edit copy: the bounding box of the set grid cells.
     void setPrivacy(int ch, int live);
@@ -678,7 +689,7 @@ public:
     QString posText(int ch) const;
     void motionMap(unsigned char* out) const;
 
-    VinState m_vinState = {};
+    VinState m_vinState = {}; // written on the GUI thread only (checkCamera)
 
 private:
     // The motion settings of one channel (or all) from a copy, or off.
@@ -723,8 +734,10 @@ public:
     // another output.
     int runAlarm(int out, int on);
     int runBuzzeron(int on);
-    // m_ioState from the device layer.
+    // m_ioState from the device layer (GUI thread); the same into the
+    // caller's record (any thread).
     void readIoState();
+    static void readIoState(IoState* out);
     // Applies the alarm section: sensor types, every output off, the events
     // still active fired again, the alarm-preset holds cleared.
     void alarmSetdevice();
@@ -744,6 +757,8 @@ public:
     // The relays of the live device section (alarmouts - 3), within 0..20.
     int relayCount() const;
 
+    // Written on the GUI thread: by readIoState, and when the IO callback's
+    // tick saw the outputs change, just before SIG_IO_STATE.
     IoState m_ioState = {};
     int m_ptzBusy = 0; // set while the operator drives PTZ: no alarm presets
 
@@ -758,6 +773,7 @@ private:
     int m_alarmCount[ALARM_OUTS] = {}; // seconds left per output 0..R
     int m_alarmHold[ALARM_OUTS] = {};  // output held while its event lasts
     int m_hddErrorLed = 0;
+    IoState m_ioSeen = {}; // the IO callback thread's last reading, compared each tick
 
     // -- PTZ control, presets and tours (tdvrapi-ptz.cpp)
 public:
@@ -790,10 +806,12 @@ public:
 public:
     // The five ports of the live POS section to the device layer; its result.
     int posSetdevice();
-    // Which ports have a device into m_posScan (none when the scan fails).
+    // Which ports have a device into m_posScan (none when the scan fails);
+    // readPosScan: into the caller's eight words.
     int posScan();
+    int readPosScan(int32_t* out);
 
-    int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports
+    int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports; GUI thread only
 
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 public:
@@ -1071,11 +1089,19 @@ public:
     // The live NETPORT ports to the device when either flag is set.
     void netSetPort(int flagA, int flagB);
     // Rebuilds m_netInfo; 0, or DalNetGetClientInfo's non-zero result.
+    // readNetInfo: the same into the caller's record.
     int getNetInfo();
+    int readNetInfo(NetClientInfo* out);
+    // The address in force as the four texts of m_eth0Text into the
+    // caller's texts; DalNetGetEth0's result (texts untouched on failure).
+    static int readEth0Text(char (*texts)[64]);
     // Apply hook of the web service: it reads its accounts from the web
     // account file and its ports from the network service, so nothing is
     // handed over here.
     void webSetdevice();
+    // The firmware version as the device layer takes it: one decimal digit
+    // a byte, thousands first (1020 gives 0x01000200).
+    static uint32_t versionWord(int version);
     int setEthAddr(const QString& mac);
     int getEthAddr(QString& mac);
     // The factory board test's fixed address (mode non-zero) or the start
@@ -1086,13 +1112,17 @@ public:
     // -1 for an unknown service (nothing sent).
     int ddnsSetdevice();
     void testDdns();
-    // The status text of the last DDNS update ("Success [date time]").
+    // The status text of the last DDNS update ("Success [date time]"),
+    // the result kept in m_ddnsResult; readDdns: the result into the
+    // caller's record, and its text when asked (null: none).
     void checkDdns(QString& text);
+    void readDdns(DdnsResult* out, QString* text);
     // The UPnP ports of the live (1) or edit (0) NETPORT section; 0 with
     // on 0 (nothing sent), else 1 when the device took them.
     int upnpSet(int on, int live);
     void testUpnp();
     void checkUpnp(QString& text);
+    void readUpnp(UpnpResult* out, QString* text);
 
     // The e-mail account of the live (> 0) or edit (0) copy to the device;
     // 0 when e-mail is off or refused, 1 when taken.
@@ -1116,6 +1146,8 @@ public:
     int netTestKind() const;
     bool takeTestResult(QString* message);
 
+    // Status records the windows read, written on the GUI thread only
+    // (the network thread answers remote clients from its own reading).
     char m_eth0Text[4][64] = {};
     NetClientInfo m_netInfo = {};
     int m_skipNetwork = 0;
@@ -1130,6 +1162,10 @@ private:
     // A test that could not start: the message in the status box and for
     // a remote client, the test state cleared, the box closed.
     void failNetTest(const QString& title, const QString& message);
+    // The network service set a new address: the address texts and the live
+    // copy read again, UPnP, DDNS and the clock follow, SIG_NET_DHCP; run
+    // on the GUI thread.
+    void netSettingsChanged();
     // A service result: true when it ends the running test (or none runs);
     // the message then goes to a remote client and the test state clears.
     bool finishNetTest(int kind, const QString& message);
@@ -1166,6 +1202,44 @@ private:
     int m_testKind = NET_TEST_NONE;
 
     // ======== Board test (tdvrapi-test.cpp) ========
+    // The factory board test brings the device layer up with its own short
+    // sequence and reduced callbacks; these raise no alarms, write no
+    // system log and keep no panic state: they only turn keys, sensors, the
+    // tick, disk messages, address changes, the backup-device scan and the
+    // serial-port test into notifications for the board-test dialog.
+public:
+    // The board test's bring-up, on the GUI thread, once: capabilities,
+    // FPGA image (20-channel "Kea" boards), outputs, OSD and cameras, the
+    // test callbacks, sensors, start, the network in its test form (the
+    // fixed test address when an argument after the program name contains
+    // "-daemon", else the start script), disks, the MAC text, the
+    // application info and the spot cycle. The device layer's results are
+    // not checked.
+    void dvrTestInit(int argc, char** argv);
+
+    // The test handlers, on the device layer's threads. Each takes only its
+    // own codes and returns 0 (dvrTestrunNet: the layer's answer, -1).
+    int dvrTestrunIo(int type, int from, int data);
+    // Every channel below the video count records continuously at the first
+    // resolution, quality 3 and rate index 2; no audio, no event recording.
+    int dvrTestrunEncCfg(const struct tm* now, EncCfg* out);
+    int dvrTestrunEncNotify(int type, int ch, int data, const char* msg);
+    int dvrTestrunNet(int type, const void* data, int size, NetpackReply* reply, int value);
+    // The backup-device scan: the list read again, and whether a medium is
+    // usable (a disc in the optical drive, or a USB stick with room).
+    int cbBackupBd(int type, intptr_t info, const char* msg);
+    // The serial-port test: the results of the two ports (record words 1 and 3).
+    int cbVelorTest(int type, const int32_t* rec);
+    // Callbacks of the two above: a null context does nothing; 0.
+    static int cbBackupBdThunk(void* ctx, int type, intptr_t info, const char* msg);
+    static int cbVelorTestThunk(void* ctx, int type, const int32_t* rec);
+    // 1 when the backup-device list holds a usable medium, else 0.
+    static int bdUsable(const BdList& list);
+
+private:
+    // The address in force read again and announced, on the GUI thread
+    // (the board-test dialog reads m_eth0Text when it hears of it).
+    void testAddressChanged();
 
 private:
     friend class TDvrApiTest;
@@ -1187,3 +1261,10 @@ int CbBackup(void* ctx, int type, intptr_t info, const char* msg);
 int CbNese(void* ctx, int type, const uint32_t* info, const char* state);
 int CbVin(void* ctx, int type, const VinEvent* ev);
 int CbPos(void* ctx, int type, int ch, int value, const char* text);
+
+// The board test's callbacks (tdvrapi-test.cpp), of the same form: each
+// hands its event to the facade's dvrTestrun handler of its family.
+int CbTestIo(void* ctx, int type, int from, int data);
+int CbTestEncCfg(void* ctx, const struct tm* now, EncCfg* out);
+int CbTestEncNotify(void* ctx, int type, int ch, int data, const char* msg);
+int CbTestNet(void* ctx, int type, const void* data, int size, NetpackReply* reply, int value);

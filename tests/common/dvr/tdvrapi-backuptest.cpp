@@ -105,9 +105,10 @@ private slots:
             }
         }, Qt::DirectConnection);
         QCOMPARE(g_api.backupStart(0), 1);
-        QCOMPARE(g_api.isBackup(0), 1);
         if (!during.isEmpty()) {
             QTRY_VERIFY(progressed(rig.spy, from));
+            // Held after its first progress: the copy runs.
+            QCOMPARE(g_api.isBackup(0), 1);
             if (during == "pull")
                 dalTestBackupMedia(medium, 0, 0, 0);
             else

@@ -1,6 +1,7 @@
 #include "tdvrfixture.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
+#include <atomic>
 #include <ctime>
 
 namespace {
@@ -67,8 +68,8 @@ private slots:
         QFETCH(bool, nullContext);
         TDvrFixture fx;
         dalTestJournalClear();
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
         const int logs = g_api.lastLogs(nullptr, 0);
         QCOMPARE(callFamily(family, nullContext ? nullptr : &g_api, type), 0);
         QCOMPARE(out.count() + own.count(), 0);
@@ -109,12 +110,14 @@ private slots:
         QFETCH(int, family);
         QFETCH(int, type);
         QFETCH(int, code);
+        // The connections end with the test, after the fixture has stopped
+        // the layer's threads that emit into them.
+        QObject receiver;
         TDvrFixture fx;
         g_api.registerCallbacks();
-        QObject receiver; // the connections end with the test
         QCOMPARE(DalInit(), 0);
         QCOMPARE(DalStart(), 0);
-        Qt::HANDLE emittedOn = nullptr;
+        std::atomic<Qt::HANDLE> emittedOn{nullptr}; // written on the layer's thread
         QThread* receivedIn = nullptr;
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, [&](int t) {
             if (t == code)
@@ -123,8 +126,9 @@ private slots:
         // The event leaves the layer's thread either straight or through
         // the facade's own slot.
         auto onEmit = [&](int t) {
-            if ((t == code || t == type) && !emittedOn)
-                emittedOn = QThread::currentThreadId();
+            Qt::HANDLE none = nullptr;
+            if (t == code || t == type)
+                emittedOn.compare_exchange_strong(none, QThread::currentThreadId());
         };
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver, onEmit, Qt::DirectConnection);
         connect(&g_api, &TDVRAPI::sg_fromDvr, &receiver, onEmit, Qt::DirectConnection);
@@ -135,7 +139,7 @@ private slots:
         }
         QTRY_VERIFY(receivedIn);
         QCOMPARE(receivedIn, QThread::currentThread());
-        QVERIFY(emittedOn && emittedOn != QThread::currentThreadId());
+        QVERIFY(emittedOn.load() && emittedOn.load() != QThread::currentThreadId());
     }
 
     void recorderFaultsAreLogged_data()

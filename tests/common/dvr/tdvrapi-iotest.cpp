@@ -2,6 +2,7 @@
 #include "tdvrfixture.h"
 #include "tquickopt.h"
 
+#include "tsignallog.h"
 #include <QSettings>
 #include <QSignalSpy>
 #include <atomic>
@@ -15,7 +16,7 @@ using Notes = QVector<QVector<int>>;
 // (ticks stepped by the test).
 struct Started {
     TDvrFixture fx;
-    QSignalSpy spy{&g_api, &TDVRAPI::sg_dvrNotify};
+    TSignalLog spy{&g_api, &TDVRAPI::sg_dvrNotify};
     Started()
     {
         g_api.registerCallbacks();
@@ -91,7 +92,7 @@ private slots:
         keys.removeAll({SIG_IO_PANIC, 1, 0}); // the panic key's own
         const int front = qtKey == Qt::Key_F24 ? int(Qt::Key_F17) : qtKey;
         QCOMPARE(keys, (Notes{{SIG_IO_KEY, KEY_PRESS, front}, {SIG_IO_RMCKEY, KEY_RELEASE, qtKey}}));
-        QCOMPARE(g_api.m_keySource, 1);
+        QCOMPARE(g_api.m_keySource.load(), 1);
     }
 
     void keyNames_data()
@@ -193,7 +194,7 @@ private slots:
             QCOMPARE(dalTestControlLine(line.constData()), 0);
         s.settle();
         QTRY_COMPARE(s.notes(), notes);
-        QCOMPARE(g_api.m_keyHit, keyHit);
+        QCOMPARE(g_api.m_keyHit.load(), keyHit);
         // A jog in playback that sends no key steps frames instead.
         const bool steps = lines.startsWith("jog") && notes.isEmpty();
         QCOMPARE(dalTestJournalFind("DalDecStep(1)") >= 0 && dalTestJournalFind("DalDecStep(0)") >= 0, steps);
@@ -236,11 +237,14 @@ private slots:
         dalTestGetIoOut(&out);
         QCOMPARE(out.relays, 2u);
         QCOMPARE(g_api.m_spotPopCh, 3);
+        s.settle();
         QStringList types;
         for (const QList<QVariant>& a : s.spy)
             types << a.at(0).toString();
         QCOMPARE(types.count("3336"), 10);
         QCOMPARE(types.count(QString::number(SIG_IO_STATE)), 1);
+        // The window's record, published on its thread with the notification.
+        QCOMPARE(g_api.m_ioState.alarm, out.relays);
     }
 
     // The one-second tick (device layer thread) and the drag-swap (GUI

@@ -5,6 +5,7 @@
 #include "tquickopt.h"
 
 #include <QDir>
+#include "tsignallog.h"
 #include <QSignalSpy>
 #include <atomic>
 #include <memory>
@@ -17,7 +18,7 @@ using Texts = QStringList;
 // "title|text", the end as "end".
 struct Jobs {
     TDvrFixture fx;
-    QSignalSpy spy{&g_api, &TDVRAPI::sg_dvrNotify};
+    TSignalLog spy{&g_api, &TDVRAPI::sg_dvrNotify};
     Jobs() { g_api.m_dvrTh->setEndDelay(0); }
     Texts status() const
     {
@@ -217,7 +218,7 @@ private slots:
         QVERIFY(j.ended());
         QCOMPARE(j.status().at(j.status().size() - 2), "Upgrade|" + last);
         QCOMPARE(g_api.m_dvrTh->m_result, result);
-        QCOMPARE(g_api.m_fUpgrade, result == 1 ? 1 : 0);
+        QCOMPARE(g_api.m_fUpgrade.load(), result == 1 ? 1 : 0);
         // Recording stops before the image is taken, and stays off only for the upgrade.
         const int stopped = dalTestJournalFind("DalEncrStop()");
         QVERIFY(stopped >= 0);

@@ -1,5 +1,6 @@
 #include "tnetfixture.h"
 #include "tnotifylog.h"
+#include "tsignallog.h"
 
 #include <QDateTime>
 
@@ -80,7 +81,7 @@ private slots:
         }
         const DdnsResult ddns = {0, 2026, 12, 1, 8, 0, 9, {}};
         dalTestSetDdnsResult(&ddns);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         const uint32_t info[1] = {uint32_t(QDateTime::currentSecsSinceEpoch() + offset)};
         QCOMPARE(g_api.runNese(type, offset == INT_MIN ? nullptr : info, "state"), 0);
         QCOMPARE(codes(spy), notes);

@@ -53,6 +53,32 @@ private slots:
             QCOMPARE(QByteArray(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip), fails ? "192.0.2.99" : "198.51.100.20");
         }
     }
+
+    // The network service set a new address: the windows hear of it on
+    // their thread, with the texts and the live copy already read again.
+    void settingsChangedOnGuiThread()
+    {
+        QObject receiver; // outlives the layer's threads (the fixture)
+        TNetFixture fx;
+        const Eth0Info eth = {1, 1, {198, 51, 100, 20}, {255, 255, 255, 0}, {198, 51, 100, 1}, {}, {}, {}};
+        dalTestSetEth0(&eth);
+        QThread* emittedIn = nullptr;
+        QByteArray text, live;
+        connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver,
+                [&](int type) {
+                    if (type != SIG_NET_DHCP)
+                        return;
+                    emittedIn = QThread::currentThread();
+                    text = g_api.m_eth0Text[0];
+                    live = fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip;
+                },
+                Qt::DirectConnection);
+        QCOMPARE(dalTestNet(CBT_NET_SET, nullptr, 0, 0, nullptr), 0);
+        QTRY_VERIFY(emittedIn);
+        QCOMPARE(emittedIn, QThread::currentThread());
+        QCOMPARE(text, QByteArray("198.51.100.20"));
+        QCOMPARE(live, QByteArray("198.51.100.20"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TDvrApiNetaddrTest)

@@ -1,4 +1,5 @@
 #include "tnetfixture.h"
+#include "tsignallog.h"
 #include "tproperty.h"
 #include "tdvrth.h"
 #include "trunner.h"
@@ -62,7 +63,7 @@ Outcome run(int cmd, const QByteArray& payload, int len)
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
     QObject ctx;
     applyAtOnce(&ctx);
-    QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+    TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
     const QByteArray before = editCopy(fx.cfg);
     Outcome o;
     o.reply = sendPacket(cmd, payload, len);
@@ -171,7 +172,7 @@ private slots:
         const QByteArray ram = fx.root.read(fx.cfg->tmpPath());
         QObject ctx;
         applyAtOnce(&ctx);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
         QCOMPARE(codes(spy).contains(SIG_NET_SETUP), applied);
         QCOMPARE(QFileInfo::exists(fx.root.file(path)), !applied);
@@ -274,6 +275,53 @@ private slots:
         QCOMPARE(reply.mid(4).toHex(), block.toHex());
     }
 
+    // A remote client's information request answers from its own reading
+    // on the network thread: the records the windows read are rewritten
+    // only on their thread (the address texts, queued), or not at all.
+    void infoLeavesWindowRecords_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("followsOnGuiThread");
+        QTest::newRow("camera") << int(Act_InfoCamera) << false;
+        QTest::newRow("address") << int(Act_InfoDhcp) << true;
+        QTest::newRow("upnp") << int(Act_InfoUpnp) << false;
+        QTest::newRow("ddns") << int(Act_InfoDdns) << false;
+        QTest::newRow("clients") << int(Act_InfoNetClient) << false;
+        QTest::newRow("pos ports") << int(Act_InfoPos) << false;
+    }
+
+    void infoLeavesWindowRecords()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, followsOnGuiThread);
+        TNetFixture fx;
+        const Eth0Info eth = {1, 1, {192, 0, 2, 7}, {255, 255, 255, 0}, {192, 0, 2, 1}, {192, 0, 2, 53}, {}, {}};
+        dalTestSetEth0(&eth);
+        dalTestPosPresent(2, 1);
+        // Each record as a window left it.
+        const QVector<QPair<void*, int>> records{{&g_api.m_vinState, int(sizeof g_api.m_vinState)},
+                                                 {g_api.m_eth0Text, int(sizeof g_api.m_eth0Text)},
+                                                 {&g_api.m_upnpResult, int(sizeof g_api.m_upnpResult)},
+                                                 {&g_api.m_ddnsResult, int(sizeof g_api.m_ddnsResult)},
+                                                 {&g_api.m_netInfo, int(sizeof g_api.m_netInfo)},
+                                                 {g_api.m_posScan, int(sizeof g_api.m_posScan)}};
+        for (const auto& r : records)
+            std::memset(r.first, 0x5a, size_t(r.second));
+        auto untouched = [](const QPair<void*, int>& r) {
+            return QByteArray(static_cast<const char*>(r.first), r.second) == QByteArray(r.second, 0x5a);
+        };
+
+        const QByteArray payload = be32(quint32(type));
+        NetpackReply reply;
+        dalTestNetPacket(DNPC_RS_APP_INFO, quint32(payload.size()), payload.constData(), payload.size(), &reply);
+        QVERIFY(reply.len > 4); // answered
+        for (const auto& r : records)
+            QVERIFY(untouched(r));
+        QCoreApplication::processEvents();
+        QCOMPARE(QByteArray(g_api.m_eth0Text[0], int(qstrnlen(g_api.m_eth0Text[0], 64))),
+                 followsOnGuiThread ? QByteArray("192.0.2.7") : QByteArray(64, 0x5a));
+    }
+
     void colours_data()
     {
         QTest::addColumn<int>("cameras");
@@ -362,7 +410,7 @@ private slots:
             fx.root.write(file, "[DEVICES]\nmodel=OTHER\nvideos=4\n");
         QObject ctx;
         applyAtOnce(&ctx);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(cmd, (cmd == DNPC_RS_APP_APPLY ? be32(10) : QByteArray()) + path.toUtf8() + '\0');
         QCOMPARE(spy.isEmpty() ? -1 : spy.first().at(3).toInt(), setup);
         QCOMPARE(QFile::exists(fx.root.file(file)), setup < 0);
@@ -399,9 +447,10 @@ private slots:
         QFETCH(int, log);
         TNetFixture fx;
         dalTestSetGigabit(gigabit);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         const int logs = g_api.lastLogs(nullptr, 0);
         QTEST(dalTestNet(type, nullptr, 0, value, nullptr), "result");
+        QCoreApplication::processEvents();
         QTEST(codes(spy), "notes");
         if (type == CBT_NET_LINK)
             QCOMPARE(spy.first().at(1).toInt(), value);
@@ -456,12 +505,13 @@ private slots:
             QVERIFY(old.open(QIODevice::ReadWrite));
             QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
         }
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         // The text arrives without its terminator: its size bounds it.
         QCOMPARE(dalTestNet(CBT_NET_FU_END, text.constData(), text.size(), valid, nullptr), 0);
+        QCoreApplication::processEvents();
         QCOMPARE(codes(spy), accepted ? QList<int>{SIG_FU_END} : (QList<int>{SIG_STATE_END, SIG_FU_END}));
         QCOMPARE(spy.last().at(1).toInt(), accepted);
-        QCOMPARE(g_api.m_fUpgrade, accepted);
+        QCOMPARE(g_api.m_fUpgrade.load(), accepted);
         QCOMPARE(g_api.m_dvrTh->m_result, valid);
         QCOMPARE(QFile::exists(fx.root.file(file)), !removed);
         if (accepted)
@@ -487,7 +537,7 @@ private slots:
         QFETCH(quint32, sent);
         QFETCH(int, stored);
         TNetFixture fx;
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(DNPC_RS_APP_RUN, TPayload().u32(Act_PrvOsdAlpha).u32(sent).u32(0).bytes);
         QCOMPARE(fx.edit<PropOsd>(IDX_PROP_OSD)->alpha, stored);
         QTRY_COMPARE(codes(spy), QList<int>{SIG_NET_RS_SET});
@@ -644,7 +694,7 @@ private slots:
         QVERIFY(QFile::remove(fx.root.file("/dvr/config.tmp")));
         if (flashFails)
             TFlashFile::setFaultHook([](TFlashFile::Step step, const QString&) { return step == TFlashFile::StepRename ? EIO : 0; });
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(DNPC_CAPS_NETWORK, TPayload().text(text).bytes);
         TFlashFile::setFaultHook(nullptr);
         const auto* a = fx.live<PropNetaddr>(IDX_PROP_NETADDR);

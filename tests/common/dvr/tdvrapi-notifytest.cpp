@@ -1,13 +1,13 @@
 #include "tdvrfixture.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <cstring>
 #include <thread>
 
 using Emitted = QVector<QVariantList>;
 
 namespace {
-Emitted all(const QSignalSpy& spy)
+Emitted all(const TSignalLog& spy)
 {
     Emitted out;
     for (const QVariantList& args : spy)
@@ -43,8 +43,8 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, route);
         TDvrFixture fx;
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
         g_api.notify(type, 1, 2, 3, "text");
         const Emitted expected[] = {{}, {dvr(type, 0, 0, 0, "text")}, {dvr(type, 1, 2, 3)}, {dvr(type, 1, 2)}, {dvr(type, 1, 2)}};
         QCOMPARE(own.count(), route == 4 ? 1 : 0);
@@ -113,7 +113,7 @@ private slots:
                 cell.item[k] = &items[k];
         }
         g_api.m_cell[3].contRec = 1;
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.sl_fromDvr(type, ch, on, 0);
         QCOMPARE(out.last().at(0).toInt(), type); // passed on in every case
         const CellOsd& cell = g_api.m_cell[qBound(0, ch, 19)];
@@ -131,7 +131,7 @@ private slots:
         g_api.m_vidwnd[1] = VidWnd{1, 4, 100, 20, 100, 50};
         g_api.m_vidwnd[2] = VidWnd{1, 4, 200, 0, 100, 50};
         g_api.m_numvid = 3;
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.sl_fromDvr(SIG_VIN_VL, 4, 1, 0);
         g_api.sl_fromDvr(SIG_VIN_VL, 7, 1, 0);
         QCOMPARE(all(out), (Emitted{dvr(2241, (100 << 16) + 20, (100 << 16) + 50), dvr(3340, 4, 1), dvr(3340, 7, 1)}));
@@ -151,7 +151,7 @@ private slots:
         d.formatted = 0;
         QCOMPARE(dalTestSetDisk(1, &d), 0);
         dalTestJournalClear();
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.sl_fromDvr(CBT_ENC_SD_MOUNT, 1, 0, 0);
         QCOMPARE(g_api.m_hddAlarmCheck, 0);
         QCOMPARE(g_api.m_sdCheck.formatted[0], 1);
@@ -220,7 +220,7 @@ private slots:
         g_api.m_posText[3] = QStringLiteral("RECEIPT");
         g_api.m_nPosDur[4] = 5; // beyond the recorder's 4 channels: not counted
         g_api.m_presetHold[7] = 2;
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.notify(SIG_IO_TIME, 0, 9);
         QCOMPARE(g_api.m_nPosDur[3], durAfter);
         QCOMPARE(g_api.m_nPosDur[4], 5);

@@ -84,7 +84,7 @@ private slots:
             QVERIFY(QDir().mkpath(fx.root.file("/var/volatile")));
         if (!plant.isEmpty())
             QVERIFY(QFile::link(beside, fx.root.file(plant)));
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         QCOMPARE(g_api.writeWebAccount(), result);
         QVERIFY(outside.open(QIODevice::ReadOnly));
         QCOMPARE(outside.readAll(), QByteArray("untouched"));

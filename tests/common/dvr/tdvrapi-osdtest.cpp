@@ -1,4 +1,5 @@
 #include "tlivefixture.h"
+#include "tsignallog.h"
 
 #include <QtTest>
 
@@ -50,7 +51,7 @@ private slots:
         fx.live<PropCamera>(IDX_PROP_CAMERA)->data[5].disableOn = disabled;
         g_api.m_mode = mode;
         g_api.m_osdLock = lock;
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         g_api.showOsd(f, 1);
         const int items[] = {CellOsd::TITLE,  CellOsd::CONT_REC, CellOsd::EVENT_REC, CellOsd::SENSOR,
                              CellOsd::MOTION, CellOsd::TEXTIN,   CellOsd::PLAY_TEXT};

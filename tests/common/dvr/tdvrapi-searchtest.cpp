@@ -1,7 +1,7 @@
 #include "tdvrfixture.h"
 #include "tosdhooks.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <cstring>
 
 namespace {
@@ -220,7 +220,7 @@ private slots:
         TDvrFixture fx("4");
         QCOMPARE(dalTestDbDescribe("/data0/data.db6", kDesc), 0);
         TConfig::setTextHook([](int id) { return id == 395 ? QStringLiteral("POS") : QString(); });
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         SearchQuery q = query(2, 1);
         qstrncpy(q.text, "CASH", sizeof q.text);
         QCOMPARE(g_api.readyFordb(&q), 1);

@@ -2,7 +2,7 @@
 #include "tnotifylog.h"
 
 #include <QRegularExpression>
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <cstring>
 
 namespace {
@@ -199,9 +199,10 @@ private slots:
         g_api.registerCallbacks();
         QCOMPARE(DalInit(), 0);
         QCOMPARE(DalStart(), 0);
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
         dalTestEnc(type, 0, 0, nullptr);
         dalTestFlush();
+        QCoreApplication::processEvents();
         const int code = type == CBT_ENC_SMART ? SIG_ENC_SMART : SIG_ENC_SMART_TEMP;
         QCOMPARE(own.count(), mask ? 1 : 0);
         QCOMPARE(dalTestJournalFind("DalIoRunAlarm(0x00000001,0x00000001)") >= 0, mask != 0);
@@ -306,9 +307,11 @@ private slots:
         QCOMPARE(DalEncrMountSd(), 0);
         QCOMPARE(DalEncrMountSd(), 0);
         dalTestFlush();
+        // The entry names the disk summary rebuilt on the GUI thread.
+        QCoreApplication::processEvents();
         QCOMPARE(lastLog(LOG_DB_HDD_BAD), QByteArray("(T203)"));
         QCOMPARE(g_api.lastLogs(nullptr, 0), 1);
-        QCOMPARE(g_api.m_mountCount, 2);
+        QCOMPARE(g_api.m_mountCount.load(), 2);
     }
 };
 

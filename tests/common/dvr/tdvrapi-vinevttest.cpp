@@ -1,5 +1,6 @@
 #include "tdvrfixture.h"
 
+#include "tsignallog.h"
 #include <QPainter>
 #include <QSignalSpy>
 
@@ -37,6 +38,7 @@ private slots:
         TDvrFixture fx;
         g_api.registerCallbacks();
         DalInit();
+        dalTestSetManualTicks(1); // only the event's notifications are counted
         DalStart();
         qstrncpy(fx.live<PropCamera>(IDX_PROP_CAMERA)->data[6].name, name.constData(), 64);
         fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].vlossOn[6] = fx.live<PropAlarm>(IDX_PROP_ALARM)->out[0].motionOn[6] = 1;
@@ -45,7 +47,7 @@ private slots:
         int& flag = event[0] == CBT_VIN_VL ? g_api.m_cell[6].videoLoss : g_api.m_cell[6].motion;
         flag = !event[1];
         const int logs = g_api.lastLogs(nullptr, 0);
-        QSignalSpy spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         dalTestVin(event[0], 6, event[1], nullptr);
         dalTestVin(event[0], 16, event[1], nullptr); // beyond the 16 channels: nothing
         QTRY_VERIFY(!spy.isEmpty());
@@ -105,8 +107,8 @@ private slots:
             QPainter p(&img);
             p.fillRect(oldArea, Qt::white);
         }
-        QSignalSpy own(&g_api, &TDVRAPI::sg_fromDvr);
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog own(&g_api, &TDVRAPI::sg_fromDvr);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         const QString text = QStringLiteral("TOTAL 12.50\nCASH");
         g_api.runPos(event[0], 4, event[1], text.toUtf8().constData());
         g_api.runPos(event[0], 16, event[1], "beyond the channels");
@@ -148,7 +150,7 @@ private slots:
         // A text beyond the bound is cut, never inside a character.
         g_api.runPos(CBT_POS_TEXTIN, 3, 1, (QByteArray(1999, 'x') + QString(QChar(0xD55C)).toUtf8()).constData());
         QCOMPARE(g_api.posText(3), QString(1999, QLatin1Char('x')));
-        QSignalSpy out(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog out(&g_api, &TDVRAPI::sg_dvrNotify);
         for (int s = 1; s <= 10; ++s) {
             QCOMPARE(g_api.posText(2), receipt);
             g_api.notify(SIG_IO_TIME, 0, s);

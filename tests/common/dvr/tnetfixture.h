@@ -6,7 +6,7 @@
 #include "dvrtext.h"
 #include "tdvrfixture.h"
 
-#include <QSignalSpy>
+#include "tsignallog.h"
 #include <QtEndian>
 #include <cstring>
 
@@ -71,13 +71,15 @@ inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
     NetpackReply reply;
     std::memset(&reply, 0xA5, sizeof reply);
     dalTestNetPacket(cmd, len < 0 ? quint32(payload.size()) : quint32(len), payload.constData(), payload.size(), &reply);
+    // The notifications the packet caused reach the test's thread queued.
+    QCoreApplication::processEvents();
     if (reply.len > DAL_NETREPLY_SIZE)
         return "reply length beyond its buffer";
     return QByteArray(reinterpret_cast<const char*>(reply.buf), int(reply.len));
 }
 
 // The codes of the notifications seen.
-inline QList<int> codes(const QSignalSpy& spy)
+inline QList<int> codes(const TSignalLog& spy)
 {
     QList<int> out;
     for (const QList<QVariant>& args : spy)
