@@ -7,17 +7,15 @@ namespace {
 
 enum { MaxLines = 4, Disks = 16 };
 
-// Adds a line while the list holds fewer than four; one more makes the
-// fifth line "...".
-void addLine(QStringList* list, const QString& line)
+} // namespace
+
+void addWarningLine(QStringList* list, const QString& line)
 {
     if (list->size() < MaxLines)
         list->append(line);
     else if (list->size() == MaxLines)
         list->append(QStringLiteral("..."));
 }
-
-} // namespace
 
 SmartWarnings smartWarnings(const int32_t valid[16], const int32_t temp[16], const int32_t errors[16],
                             int tempLimit, int errorLimit, const QString& errorTitle, const QString& heatTitle)
@@ -29,7 +27,7 @@ SmartWarnings smartWarnings(const int32_t valid[16], const int32_t temp[16], con
             continue;
         const int disk = i + 1;
         if (temp[i] > tempLimit) {
-            addLine(&out.temps, heatTitle + QStringLiteral("! ")
+            addWarningLine(&out.temps, heatTitle + QStringLiteral("! ")
                                     + QStringLiteral("(HDD%1 %2%3C/%4%5C)")
                                           .arg(disk)
                                           .arg(temp[i])
@@ -41,7 +39,7 @@ SmartWarnings smartWarnings(const int32_t valid[16], const int32_t temp[16], con
             out.tempLogs.append(QByteArray(text));
         }
         if (errors[i] >= errorLimit)
-            addLine(&out.errors, errorTitle + QStringLiteral("! ")
+            addWarningLine(&out.errors, errorTitle + QStringLiteral("! ")
                                      + QStringLiteral("(HDD%1  %2 Errors / %3 Test)")
                                            .arg(disk)
                                            .arg(errors[i])

@@ -21,3 +21,7 @@ struct SmartWarnings {
 // their lines ("S.M.A.R.T Error", "Overheating").
 SmartWarnings smartWarnings(const int32_t valid[16], const int32_t temp[16], const int32_t errors[16],
                             int tempLimit, int errorLimit, const QString& errorTitle, const QString& heatTitle);
+
+// Adds a line to a warning box's list while it holds fewer than four; one
+// more makes the fifth line "..." and later ones are dropped.
+void addWarningLine(QStringList* list, const QString& line);

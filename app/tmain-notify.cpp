@@ -3,6 +3,7 @@
 // the shuttle ring, the playback clock, time changes and the network
 // firmware upgrade.
 #include "tmain.h"
+#include "smartwarn.h"
 #include "appglobals.h"
 #include "logrecord.h"
 #include "talarmctrlwnd.h"
@@ -57,15 +58,6 @@ int oemId()
 QString tx(int id)
 {
     return g_str ? g_str->text(id) : QString();
-}
-
-// A line while the list holds fewer than four; the next one becomes "...".
-void addLine(QStringList* list, const QString& line)
-{
-    if (list->size() < MaxLines)
-        list->append(line);
-    else if (list->size() == MaxLines)
-        list->append(QStringLiteral("..."));
 }
 
 } // namespace
@@ -370,7 +362,7 @@ void TMain::diskErrors(int code, int mask)
             const auto* storage = live<PropStorage>(IDX_PROP_STORAGE);
             for (int slot = 1; slot <= DiskSlots && slot <= PROP_MAX_DISKS; ++slot)
                 if (storage->alarm[slot - 1] && !g_api.m_sdCheck.formatted[slot - 1])
-                    addLine(&lines, QStringLiteral("HDD%1 Error").arg(slot));
+                    addWarningLine(&lines, QStringLiteral("HDD%1 Error").arg(slot));
         }
     } else {
         const auto* smart = live<PropSmart>(IDX_PROP_SMART);
@@ -385,7 +377,7 @@ void TMain::diskErrors(int code, int mask)
             if (code == SIG_ENC_SMART) {
                 if (!(unsigned(mask) & (1u << i)))
                     continue;
-                addLine(&lines, tx(T_HDD_SMART_ERROR) + QStringLiteral("! ")
+                addWarningLine(&lines, tx(T_HDD_SMART_ERROR) + QStringLiteral("! ")
                                     + QStringLiteral("(HDD%1  %2 Errors / %3 Test)")
                                           .arg(slot)
                                           .arg(info.error[i])
@@ -395,7 +387,7 @@ void TMain::diskErrors(int code, int mask)
             } else {
                 if (!info.valid[i] || info.temp[i] <= limit)
                     continue;
-                addLine(&lines, tx(T_OVERHEATING) + QStringLiteral("! ")
+                addWarningLine(&lines, tx(T_OVERHEATING) + QStringLiteral("! ")
                                     + QStringLiteral("(HDD%1 %2%3C/%4%5C)")
                                           .arg(slot)
                                           .arg(info.temp[i])

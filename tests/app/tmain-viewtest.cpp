@@ -1,6 +1,6 @@
 // The live view surface on the stand-in, driven as an operator and the
 // dispatcher would; painting read back at the pixels the view fixes.
-#include "../common/dvr/tdvrfixture.h"
+#include "tmainrig.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
 #include "dvrtext.h"
@@ -24,44 +24,9 @@ namespace {
 
 // A main window brought up on a 1280 x 720 output with the image sheet's
 // OSD, as the start-up makes it.
-struct Rig
+struct Rig : TMainRig
 {
-    explicit Rig(const char* profile = "16") : fx(profile)
-    {
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
-        vkeytest::setUpGlobals();
-        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
-                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
-                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
-        g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
-        g_api.m_voutCaps = &g_api.m_voutCapsRec;
-        g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
-        w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
-        g_api.initOsd();
-        dalTestSetManualTicks(1); // the tests give the ticks
-        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
-        w->sl_initDvr();
-        // The disks mount with the status box up; the view starts once they
-        // are in and the box is gone.
-        QTRY_VERIFY([&notes] {
-            for (const QList<QVariant>& n : notes)
-                if (n.at(0).toInt() == SIG_SD_INFO)
-                    return true;
-            return false;
-        }());
-        QCoreApplication::processEvents();
-        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
-    }
-    ~Rig()
-    {
-        delete w;
-        g_api.freeObjects();
-        g_api.m_voutCaps = nullptr;
-        g_osdHooks = TOsdHooks{};
-        g_resHooks.voutSize = nullptr;
-    }
+    using TMainRig::TMainRig;
     void settle() { QVERIFY(w->splitTh()->wait(5000)); }
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
@@ -74,8 +39,6 @@ struct Rig
         img.save(vkeytest::grabPath(QString::fromLatin1(name + ".png")));
         return img;
     }
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 QPoint cell(int k)
