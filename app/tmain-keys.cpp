@@ -260,7 +260,7 @@ void TMain::playKey(int key)
         askLogin(QLatin1String(KeyPlay), key);
         return;
     }
-    qCDebug(lcApp, "TMain::playKey.. key:%08x", key);
+    runDecKey(key, -1);
 }
 
 void TMain::evtKeydown(int key)
@@ -288,6 +288,10 @@ void TMain::evtKeydown(int key)
     case Qt::Key_A:
     case Qt::Key_F35:
         runMenu(tx(T_SYSINFO));
+        break;
+    case Qt::Key_Escape:
+        if (g_api.isPlay())
+            runDecKey(Qt::Key_Stop, -1);
         break;
     case Qt::Key_Left:
         if (g_api.isPlay())

@@ -277,6 +277,8 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         }
         break;
     case SIG_FU_START:
+        if (g_api.isPlay())
+            stopPlay();
         m_netUpgrade = 1;
         closeForUpgrade();
         g_api.encStop();

@@ -83,6 +83,7 @@ void TMain::sl_showed(int id, int shown, QRegion region)
     qCDebug(lcApp, "======== sl_showed : end:%d ========", id);
     if (id == ID_WND_MSG && !shown && oemId() == OemHddAlarm)
         g_api.fireHddAlarmout(0);
+    sl_afterShow(id, shown);
 }
 
 // ---- Information bar --------------------------------------------------------

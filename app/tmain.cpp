@@ -102,6 +102,8 @@ void TMain::init(int)
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
     connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TMain::sl_fromDvr);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
+    connect(this, &TMain::sg_afterShow, this, &TMain::sl_afterShow);
+    connect(static_cast<TInfo*>(m_wnd[ID_WND_INFO]), &TInfo::sg_request, this, &TMain::sl_fromInfobar);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
     connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);

@@ -419,6 +419,35 @@ public slots:
     // ======== Search bridge (tmain-search.cpp) ========
 
     // ======== Playback bridge (tmain-play.cpp) ========
+public:
+    // One playback command, by its key (the fast/slow reverse and forward,
+    // pause, play and stop keys) or, for any other key, by its command
+    // index idx 9..16 (the bar's playback buttons): the rate steps, a
+    // frame step for pause, stop back to live. Out of live view the
+    // command first starts today's recording five seconds back at its rate.
+    void runDecKey(int key, int idx);
+    // Back to live view: views restored, live mode, the bar's live
+    // buttons, the database closed, the decoder stopped, and the external
+    // medium released three seconds later.
+    void stopPlay();
+
+    QTimer* m_umountTimer = nullptr; // the delayed release after a stop
+
+public slots:
+    // A button of the information bar.
+    void sl_fromInfobar(int idx);
+    // After a window was shown or hidden (its region already taken): the
+    // disk-error box's buzzer, the bar's disk text, and the bar's own show
+    // or hide 100 ms later.
+    void sl_afterShow(int id, int shown);
+
+private slots:
+    // The delayed release of the medium after a stop; a copy or estimate
+    // under way, or the backup window open, keeps it.
+    void sl_umountAfterPlay();
+
+private:
+    void cmdExit(int arg);
 
     // ======== Backup bridge (tmain-backup.cpp) ========
 
