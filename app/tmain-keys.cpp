@@ -27,7 +27,8 @@ enum {
     T_LOGIN = 20,
     T_OSD = 16,
     T_SYSINFO = 17,
-    T_FREEZE = 428
+    T_FREEZE = 428,
+    T_AUDIO_OUT = 139
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -326,6 +327,10 @@ void TMain::evtKeydown(int key)
         m_releaseIdx = -1;
         break;
     }
+    case Qt::Key_LaunchMedia:
+        showInfo(0, 0);
+        runMenu(tx(T_AUDIO_OUT));
+        break;
     case Qt::Key_VolumeMute:
         selAudio(-1);
         break;

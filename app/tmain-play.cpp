@@ -6,7 +6,9 @@
 #include "appglobals.h"
 #include "tdvrapi.h"
 #include "tinfo.h"
+#include "taudiownd.h"
 #include "tlogin.h"
+#include "tsplitwnd.h"
 #include "tstring.h"
 
 #include <QLoggingCategory>
@@ -142,6 +144,18 @@ void TMain::sl_fromInfobar(int idx)
 {
     qCDebug(lcApp, "======== TMain::sl_fromInfobar (%d) ========", idx);
     switch (idx) {
+    case Btn_Split:
+        stopSequence();
+        if (TDefWnd* bar = wnd(ID_WND_INFO))
+            bar->setVisible(false);
+        if (auto* split = static_cast<TSplitWnd*>(wnd(ID_WND_SPLIT))) {
+            split->setCurrent(g_api.m_layout);
+            split->setVisible(true);
+        }
+        break;
+    case Btn_Audio:
+        openAudio();
+        break;
     case Btn_Seq:
         seqLayout(1);
         break;
@@ -188,4 +202,59 @@ void TMain::sl_afterShow(int id, int shown)
 void TMain::cmdExit(int)
 {
     runDecKey(Qt::Key_Stop, 0);
+}
+
+void TMain::openSplit()
+{
+    auto* split = static_cast<TSplitWnd*>(wnd(ID_WND_SPLIT));
+    if (!split)
+        return;
+    split->setCurrent(g_api.m_layout);
+    showInfo(0, 0);
+    openWnd(ID_WND_SPLIT, false);
+}
+
+void TMain::openAudio()
+{
+    auto* audio = static_cast<TAudioWnd*>(wnd(ID_WND_AUDIO));
+    if (!audio)
+        return;
+    audio->setCurrent(m_audioCh + 1);
+    showInfo(0, 0);
+    openWnd(ID_WND_AUDIO, false);
+}
+
+void TMain::cmdSplit(int)
+{
+    openSplit();
+}
+
+void TMain::cmdAudioOut(int)
+{
+    openAudio();
+}
+
+void TMain::sl_fromAuido(int value)
+{
+    switch (value) {
+    case Qt::Key_Pause:
+    case Qt::Key_F24:
+    case Qt::Key_F25:
+    case Qt::Key_F26:
+    case Qt::Key_F27:
+    case Qt::Key_F28:
+    case Qt::Key_Stop:
+    case Qt::Key_Play:
+        runDecKey(value, -1);
+        break;
+    default:
+        selAudio(value);
+        break;
+    }
+}
+
+void TMain::sl_from_Remocon(int key)
+{
+    qCDebug(lcApp, "============= sl_from_Remocon : %d ===============", key);
+    runDecKey(key, -1);
 }

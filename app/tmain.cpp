@@ -6,6 +6,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "talarmctrlwnd.h"
+#include "taudiownd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
 #include "tinfo.h"
@@ -14,6 +15,7 @@
 #include "smartwarn.h"
 #include "tres.h"
 #include "tsplitth.h"
+#include "tsplitwnd.h"
 #include "tsysinfownd.h"
 #include "tstatuswnd.h"
 #include "tstring.h"
@@ -113,6 +115,10 @@ void TMain::init(int)
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
+    auto* split = static_cast<TSplitWnd*>(m_wnd[ID_WND_SPLIT]);
+    connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);
+    connect(split, qOverload<int>(&TSplitWnd::sg_request), this, &TMain::sl_from_Remocon);
+    connect(static_cast<TAudioWnd*>(m_wnd[ID_WND_AUDIO]), &TAudioWnd::sg_request, this, &TMain::sl_fromAuido);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
     connectRegions();
@@ -201,6 +207,19 @@ void TMain::createWnd()
     centre(alarm);
     m_wnd[ID_WND_ALARMCTRL] = alarm;
     done("alarmctrl");
+
+    // The two choosers stand 16 pixels above the bottom edge, where the
+    // information bar is.
+    auto* split = new TSplitWnd(nullptr, ID_WND_SPLIT, sizeOf(147));
+    split->init(0);
+    place(split, (W - split->width()) / 2, H - split->height() - 16);
+    m_wnd[ID_WND_SPLIT] = split;
+    done("split");
+
+    auto* audio = new TAudioWnd(nullptr, ID_WND_AUDIO, sizeOf(149));
+    place(audio, (W - audio->width()) / 2, H - split->height() - 16);
+    m_wnd[ID_WND_AUDIO] = audio;
+    done("audio");
 }
 
 TDefWnd* TMain::wnd(int id) const

@@ -440,6 +440,10 @@ public slots:
     // disk-error box's buzzer, the bar's disk text, and the bar's own show
     // or hide 100 ms later.
     void sl_afterShow(int id, int shown);
+    // The audio chooser: a playback key, else an audio channel (-1 off).
+    void sl_fromAuido(int value);
+    // The split chooser's playback keys.
+    void sl_from_Remocon(int key);
 
 private slots:
     // The delayed release of the medium after a stop; a copy or estimate
@@ -448,6 +452,12 @@ private slots:
 
 private:
     void cmdExit(int arg);
+    void cmdSplit(int arg);
+    void cmdAudioOut(int arg);
+    // The split chooser over the current layout, the bar hidden.
+    void openSplit();
+    // The audio chooser on the current audio, the bar hidden.
+    void openAudio();
 
     // ======== Backup bridge (tmain-backup.cpp) ========
 

@@ -3,7 +3,9 @@
 // live with the delayed release of the medium, and the information bar's
 // buttons logged in and out.
 #include "tmainrig.h"
+#include "taudiownd.h"
 #include "tlogin.h"
+#include "tsplitwnd.h"
 #include "tbutton.h"
 #include "tvkeyboard.h"
 
@@ -260,6 +262,76 @@ private slots:
         QCOMPARE(TMainRig::calls("DalIoRunBuzzer"), buzz);
         rig.bar()->hide();
         QTRY_VERIFY(!rig.bar()->isHidden());
+    }
+
+    // The choosers from the menu, the keys and the bar: each opens on the
+    // layout or audio in use, with the bar out of the way.
+    void choosers_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("current");
+        QTest::newRow("menu Split") << "menu 11" << int(ID_WND_SPLIT) << 4;
+        QTest::newRow("bar Split") << "bar 2" << int(ID_WND_SPLIT) << 4;
+        QTest::newRow("menu Audio Out") << "menu 139" << int(ID_WND_AUDIO) << 4;
+        QTest::newRow("audio key") << "key" << int(ID_WND_AUDIO) << 4;
+        QTest::newRow("bar audio") << "bar 8" << int(ID_WND_AUDIO) << 4;
+    }
+    void choosers()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, id);
+        TMainRig rig;
+        rig.w->show();
+        rig.w->selAudio(3);
+        rig.bar()->show();
+        const int arg = how.section(' ', 1).toInt();
+        if (how.startsWith("menu"))
+            rig.w->runMenu(g_str->text(arg));
+        else if (how.startsWith("bar"))
+            emit rig.bar()->sg_request(arg);
+        else
+            press(rig, Qt::Key_LaunchMedia);
+        TDefWnd* chooser = rig.w->wnd(id);
+        QVERIFY(chooser->isVisible());
+        QVERIFY(rig.bar()->isHidden());
+        const int current = id == ID_WND_SPLIT ? static_cast<TSplitWnd*>(chooser)->current()
+                                               : static_cast<TAudioWnd*>(chooser)->current();
+        QTEST(current, "current");
+        chooser->grab().save(vkeytest::grabPath(QStringLiteral("chooser-%1.png").arg(id)));
+    }
+
+    // Keys reach the open chooser through the main window: Enter chooses,
+    // playback keys still steer playback, Escape closes; the audio
+    // chooser's value is a channel or a playback key.
+    void chooserKeys()
+    {
+        TMainRig rig;
+        recordToday();
+        rig.w->m_loggedIn = 1;
+        rig.w->runMenu(g_str->text(11));
+        auto* split = static_cast<TSplitWnd*>(rig.w->wnd(ID_WND_SPLIT));
+        QApplication::setActiveWindow(split);
+        for (int k : {int(Qt::Key_Left), int(Qt::Key_Enter)})
+            press(rig, k);
+        // From the layout shown (9, the fifth) to the quad.
+        QTRY_COMPARE(split->current(), 3);
+        QTRY_COMPARE(g_api.m_layout, 4);
+        QVERIFY(rig.w->splitTh()->wait(5000));
+        press(rig, Qt::Key_Play);
+        QTRY_COMPARE(decCalls(), QString("DalDecStart(1.00)"));
+        QVERIFY(split->isVisible());
+        press(rig, Qt::Key_Escape);
+        QTRY_VERIFY(!split->isVisible());
+
+        auto* audio = static_cast<TAudioWnd*>(rig.w->wnd(ID_WND_AUDIO));
+        dalTestJournalClear();
+        emit audio->sg_request(2);
+        emit audio->sg_request(-1);
+        emit audio->sg_request(int(Qt::Key_F26));
+        QCOMPARE(TMainRig::journal("DalAoutSet").join(' '), QString("DalAoutSet(2) DalAoutSet(-1)"));
+        QCOMPARE(rig.w->m_audioCh, -1);
+        QCOMPARE(decCalls(), QString("DalDecRate(2.00)"));
     }
 };
 
