@@ -28,7 +28,8 @@ enum {
     T_OSD = 16,
     T_SYSINFO = 17,
     T_FREEZE = 428,
-    T_AUDIO_OUT = 139
+    T_AUDIO_OUT = 139,
+    T_ZOOM = 21
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -327,6 +328,19 @@ void TMain::evtKeydown(int key)
         m_releaseIdx = -1;
         break;
     }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The camera shown in the single view.
+        if (g_api.m_layout == SingleLayout) {
+            showInfo(0, 0);
+            runMenu(tx(T_ZOOM), g_api.orderOf(g_api.m_sw));
+        }
+        break;
+    case Qt::Key_Zoom:
+        // The first camera of the page shown.
+        showInfo(0, 0);
+        runMenu(tx(T_ZOOM), g_api.orderOf(g_api.numLayoutCam(g_api.m_layout) * g_api.m_sw));
+        break;
     case Qt::Key_LaunchMedia:
         showInfo(0, 0);
         runMenu(tx(T_AUDIO_OUT));

@@ -197,6 +197,7 @@ void TMain::runMenu(const QString& label, int arg)
         {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
         {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
         {T_EXIT, &TMain::cmdExit},         {T_SPLIT, &TMain::cmdSplit},       {T_AUDIO_OUT, &TMain::cmdAudioOut},
+        {T_ZOOM, &TMain::cmdZoom},
     };
 
     const int right = rightOf(label);

@@ -64,9 +64,11 @@ void TMain::sl_showed(int id, int shown, QRegion region)
         return;
     const QRegion r = region.translated(m_wnd[id]->mapToGlobal(QPoint(0, 0)) - mapToGlobal(QPoint(0, 0)));
     const QRegion before = coveredRegion();
-    // The PTZ and zoom windows never hold a region: the video stays
-    // see-through under them.
-    if (!shown || id == ID_WND_PTZ || id == ID_WND_ZOOM)
+    // The PTZ and zoom windows never hold their own region: the video stays
+    // see-through under them. What they report besides (their menus and
+    // pop-ups) is cut like any window, or it would not be seen.
+    const bool ownArea = region == m_wnd[id]->region();
+    if (!shown || ((id == ID_WND_PTZ || id == ID_WND_ZOOM) && ownArea))
         m_regions[id] -= r;
     else if (m_wnd[id]->isVisible())
         m_regions[id] += r;

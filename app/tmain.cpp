@@ -21,6 +21,7 @@
 #include "tstring.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
+#include "tzoomwnd.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -119,6 +120,7 @@ void TMain::init(int)
     connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);
     connect(split, qOverload<int>(&TSplitWnd::sg_request), this, &TMain::sl_from_Remocon);
     connect(static_cast<TAudioWnd*>(m_wnd[ID_WND_AUDIO]), &TAudioWnd::sg_request, this, &TMain::sl_fromAuido);
+    connect(static_cast<TZoomWnd*>(m_wnd[ID_WND_ZOOM]), &TZoomWnd::sg_request, this, &TMain::sl_fromZoom);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
     connectRegions();
@@ -152,6 +154,12 @@ void TMain::createWnd()
     place(info, (W - info->width()) / 2, H - info->height() - 16);
     m_wnd[ID_WND_INFO] = info;
     done("info");
+
+    auto* zoom = new TZoomWnd(this, ID_WND_ZOOM, sizeOf(11));
+    zoom->init(0);
+    centre(zoom);
+    m_wnd[ID_WND_ZOOM] = zoom;
+    done("zoom");
 
     auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
     login->init(0);

@@ -462,6 +462,20 @@ private:
     // ======== Backup bridge (tmain-backup.cpp) ========
 
     // ======== PTZ and zoom bridge (tmain-ptz.cpp) ========
+public:
+    // The picture that covers the live view (the whole screen while the
+    // zoom window shows its camera).
+    QRect m_popupRect;
+
+public slots:
+    // The zoom window's requests: its camera full screen (0, 3), the zoom
+    // (8), its menus' areas (6, 7), and the close back to the layout (2).
+    void sl_fromZoom(int code, int a, int b, int c);
+
+private:
+    // The zoom window on camera arg (arg < 0: the camera under the menu's
+    // point).
+    void cmdZoom(int arg);
 
     // ======== Setup bridge and apply thread (tmain-setup.cpp) ========
 };
