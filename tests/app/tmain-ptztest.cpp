@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("Enter in single view") << "enter" << 5 << 5;
         QTest::newRow("Return in single view") << "return" << 6 << 6;
         QTest::newRow("Enter in split view") << "enter" << -1 << -1;
+        QTest::newRow("Enter, camera 5 shown second") << "enter swapped" << 5 << 5;
     }
     void open()
     {
@@ -115,13 +116,17 @@ private slots:
         QFETCH(int, single);
         TMainRig rig;
         rig.w->m_loggedIn = 1;
+        if (how.endsWith("swapped"))
+            std::swap(g_api.m_chOrder[1], g_api.m_chOrder[5]);
         if (single >= 0)
             rig.w->changeLayout(1, single);
         QVERIFY(rig.w->splitTh()->wait(5000));
+        if (how.endsWith("swapped"))
+            QCOMPARE(g_api.m_sw, 1); // the page of the single view is the position
         if (how == "menu")
             rig.w->runMenu(g_str->text(21), -1);
         else
-            press(rig, how == "zoom" ? Qt::Key_Zoom : how == "enter" ? Qt::Key_Enter : Qt::Key_Return);
+            press(rig, how == "zoom" ? Qt::Key_Zoom : how.startsWith("enter") ? Qt::Key_Enter : Qt::Key_Return);
         auto* zoom = static_cast<TZoomWnd*>(rig.w->wnd(ID_WND_ZOOM));
         QTEST(zoom->isHidden() ? -1 : zoom->channel(), "channel");
     }
