@@ -146,8 +146,9 @@ void TMain::sl_fromInfobar(int idx)
     switch (idx) {
     case Btn_Split:
         stopSequence();
+        // Hidden with its report, so its area goes back to the video.
         if (TDefWnd* bar = wnd(ID_WND_INFO))
-            bar->setVisible(false);
+            bar->hideWnd();
         if (auto* split = static_cast<TSplitWnd*>(wnd(ID_WND_SPLIT))) {
             split->setCurrent(g_api.m_layout);
             split->setVisible(true);
