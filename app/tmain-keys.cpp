@@ -27,7 +27,9 @@ enum {
     T_LOGIN = 20,
     T_OSD = 16,
     T_SYSINFO = 17,
-    T_FREEZE = 428
+    T_FREEZE = 428,
+    T_AUDIO_OUT = 139,
+    T_ZOOM = 21
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -260,7 +262,7 @@ void TMain::playKey(int key)
         askLogin(QLatin1String(KeyPlay), key);
         return;
     }
-    qCDebug(lcApp, "TMain::playKey.. key:%08x", key);
+    runDecKey(key, -1);
 }
 
 void TMain::evtKeydown(int key)
@@ -288,6 +290,10 @@ void TMain::evtKeydown(int key)
     case Qt::Key_A:
     case Qt::Key_F35:
         runMenu(tx(T_SYSINFO));
+        break;
+    case Qt::Key_Escape:
+        if (g_api.isPlay())
+            runDecKey(Qt::Key_Stop, -1);
         break;
     case Qt::Key_Left:
         if (g_api.isPlay())
@@ -322,6 +328,23 @@ void TMain::evtKeydown(int key)
         m_releaseIdx = -1;
         break;
     }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The camera shown in the single view.
+        if (g_api.m_layout == SingleLayout) {
+            showInfo(0, 0);
+            runMenu(tx(T_ZOOM), g_api.orderOf(g_api.m_sw));
+        }
+        break;
+    case Qt::Key_Zoom:
+        // The first camera of the page shown.
+        showInfo(0, 0);
+        runMenu(tx(T_ZOOM), g_api.orderOf(g_api.numLayoutCam(g_api.m_layout) * g_api.m_sw));
+        break;
+    case Qt::Key_LaunchMedia:
+        showInfo(0, 0);
+        runMenu(tx(T_AUDIO_OUT));
+        break;
     case Qt::Key_VolumeMute:
         selAudio(-1);
         break;

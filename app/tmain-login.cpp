@@ -149,10 +149,14 @@ void TMain::sl_fromPwdVK(int code, QString text)
     if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
         bar->setLock(0);
 
-    // A pending playback key or information-bar button runs through the
-    // playback control once it is built; a menu command runs here.
-    // runMenu clears the pending command: it gets a copy.
+    // What waited for the login: a playback key, else an information-bar
+    // button, else a menu command (runMenu clears the pending command: it
+    // gets a copy).
     const QString cmd = m_pendingCmd;
-    if (!cmd.isEmpty() && cmd != QLatin1String(KeyPlay))
+    if (cmd == QLatin1String(KeyPlay))
+        runDecKey(m_pendingArg, -1);
+    else if (cmd.isEmpty())
+        sl_fromInfobar(m_pendingInfoBtn);
+    else
         runMenu(cmd, m_pendingArg);
 }

@@ -200,6 +200,8 @@ void TMain::runMenu(const QString& label, int arg)
         {T_SYSINFO, &TMain::cmdSysInfo},   {T_ALARM_CTRL, &TMain::cmdAlarmCtrl}, {T_SHUTDOWN, &TMain::cmdShutdown},
         {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
         {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
+        {T_EXIT, &TMain::cmdExit},         {T_SPLIT, &TMain::cmdSplit},       {T_AUDIO_OUT, &TMain::cmdAudioOut},
+        {T_ZOOM, &TMain::cmdZoom},
     };
 
     const int right = rightOf(label);

@@ -279,6 +279,8 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         }
         break;
     case SIG_FU_START:
+        if (g_api.isPlay())
+            stopPlay();
         m_netUpgrade = 1;
         closeForUpgrade();
         g_api.encStop();
@@ -306,10 +308,16 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         shutdownLater();
         break;
     case SIG_NET_RS_TEST:
+        if (g_api.isPlay())
+            stopPlay();
         closeForRemoteTest();
         setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_NET_SETUP:
+        if (g_api.isPlay())
+            stopPlay();
+        setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
     case SIG_NET_RS_SET:
     case SIG_NET_RS_APPLY:
     case SIG_POS_USB:

@@ -77,9 +77,11 @@ void TMain::sl_showed(int id, int shown, QRegion region)
         return;
     const QRegion r = region.translated(owner->mapToGlobal(QPoint(0, 0)) - mapToGlobal(QPoint(0, 0)));
     const QRegion before = coveredRegion();
-    // The PTZ and zoom windows never hold a region: the video stays
-    // see-through under them.
-    if (!shown || id == ID_WND_PTZ || id == ID_WND_ZOOM)
+    // The PTZ and zoom windows never hold their own region: the video stays
+    // see-through under them. What they report besides (their menus and
+    // pop-ups) is cut like any window, or it would not be seen.
+    const bool ownArea = m_wnd[id] && region == m_wnd[id]->region();
+    if (!shown || ((id == ID_WND_PTZ || id == ID_WND_ZOOM) && ownArea))
         m_regions[id] -= r;
     else if (owner->isVisible())
         m_regions[id] += r;
@@ -96,6 +98,7 @@ void TMain::sl_showed(int id, int shown, QRegion region)
     qCDebug(lcApp, "======== sl_showed : end:%d ========", id);
     if (id == ID_WND_MSG && !shown && oemId() == OemHddAlarm)
         g_api.fireHddAlarmout(0);
+    sl_afterShow(id, shown);
 }
 
 // ---- Information bar --------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "talarmctrlwnd.h"
+#include "taudiownd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
 #include "tinfo.h"
@@ -16,11 +17,13 @@
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tsplitth.h"
+#include "tsplitwnd.h"
 #include "tsysinfownd.h"
 #include "tstatuswnd.h"
 #include "tstring.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
+#include "tzoomwnd.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -125,6 +128,8 @@ void TMain::init(int)
     connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TMain::sl_fromDvr);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
     connect(m_setupTh, &QThread::finished, this, &TMain::sl_setupThEnd);
+    connect(this, &TMain::sg_afterShow, this, &TMain::sl_afterShow);
+    connect(static_cast<TInfo*>(m_wnd[ID_WND_INFO]), &TInfo::sg_request, this, &TMain::sl_fromInfobar);
     connect(m_menu, &QMenu::aboutToShow, this, &TMain::sl_mMainshowtm);
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
     connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);
@@ -135,6 +140,11 @@ void TMain::init(int)
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
+    auto* split = static_cast<TSplitWnd*>(m_wnd[ID_WND_SPLIT]);
+    connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);
+    connect(split, qOverload<int>(&TSplitWnd::sg_request), this, &TMain::sl_from_Remocon);
+    connect(static_cast<TAudioWnd*>(m_wnd[ID_WND_AUDIO]), &TAudioWnd::sg_request, this, &TMain::sl_fromAuido);
+    connect(static_cast<TZoomWnd*>(m_wnd[ID_WND_ZOOM]), &TZoomWnd::sg_request, this, &TMain::sl_fromZoom);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
     connectRegions();
@@ -174,6 +184,12 @@ void TMain::createWnd()
     place(info, (W - info->width()) / 2, H - info->height() - 16);
     m_wnd[ID_WND_INFO] = info;
     done("info");
+
+    auto* zoom = new TZoomWnd(this, ID_WND_ZOOM, sizeOf(11));
+    zoom->init(0);
+    centre(zoom);
+    m_wnd[ID_WND_ZOOM] = zoom;
+    done("zoom");
 
     auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
     login->init(0);
@@ -229,6 +245,19 @@ void TMain::createWnd()
     centre(alarm);
     m_wnd[ID_WND_ALARMCTRL] = alarm;
     done("alarmctrl");
+
+    // The two choosers stand 16 pixels above the bottom edge, where the
+    // information bar is.
+    auto* split = new TSplitWnd(nullptr, ID_WND_SPLIT, sizeOf(147));
+    split->init(0);
+    place(split, (W - split->width()) / 2, H - split->height() - 16);
+    m_wnd[ID_WND_SPLIT] = split;
+    done("split");
+
+    auto* audio = new TAudioWnd(nullptr, ID_WND_AUDIO, sizeOf(149));
+    place(audio, (W - audio->width()) / 2, H - split->height() - 16);
+    m_wnd[ID_WND_AUDIO] = audio;
+    done("audio");
 }
 
 TDefWnd* TMain::wnd(int id) const

@@ -432,10 +432,63 @@ public slots:
     // ======== Search bridge (tmain-search.cpp) ========
 
     // ======== Playback bridge (tmain-play.cpp) ========
+public:
+    // One playback command, by its key (the fast/slow reverse and forward,
+    // pause, play and stop keys) or, for any other key, by its command
+    // index idx 9..16 (the bar's playback buttons): the rate steps, a
+    // frame step for pause, stop back to live. Out of live view the
+    // command first starts today's recording five seconds back at its rate.
+    void runDecKey(int key, int idx);
+    // Back to live view: views restored, live mode, the bar's live
+    // buttons, the database closed, the decoder stopped, and the external
+    // medium released three seconds later.
+    void stopPlay();
+
+    QTimer* m_umountTimer = nullptr; // the delayed release after a stop
+
+public slots:
+    // A button of the information bar.
+    void sl_fromInfobar(int idx);
+    // After a window was shown or hidden (its region already taken): the
+    // disk-error box's buzzer, the bar's disk text, and the bar's own show
+    // or hide 100 ms later.
+    void sl_afterShow(int id, int shown);
+    // The audio chooser: a playback key, else an audio channel (-1 off).
+    void sl_fromAuido(int value);
+    // The split chooser's playback keys.
+    void sl_from_Remocon(int key);
+
+private slots:
+    // The delayed release of the medium after a stop; a copy or estimate
+    // under way, or the backup window open, keeps it.
+    void sl_umountAfterPlay();
+
+private:
+    void cmdExit(int arg);
+    void cmdSplit(int arg);
+    void cmdAudioOut(int arg);
+    // The split chooser over the current layout, the bar hidden.
+    void openSplit();
+    // The audio chooser on the current audio, the bar hidden.
+    void openAudio();
 
     // ======== Backup bridge (tmain-backup.cpp) ========
 
     // ======== PTZ and zoom bridge (tmain-ptz.cpp) ========
+public:
+    // The picture that covers the live view (the whole screen while the
+    // zoom window shows its camera).
+    QRect m_popupRect;
+
+public slots:
+    // The zoom window's requests: its camera full screen (0, 3), the zoom
+    // (8), its menus' areas (6, 7), and the close back to the layout (2).
+    void sl_fromZoom(int code, int a, int b, int c);
+
+private:
+    // The zoom window on camera arg (arg < 0: the camera under the menu's
+    // point).
+    void cmdZoom(int arg);
 
     // ======== Setup bridge and apply thread (tmain-setup.cpp) ========
 public:

@@ -5,6 +5,8 @@
 #include "tdefault.h"
 #include "tosdhooks.h"
 
+#include <QMetaObject>
+#include <QThread>
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -376,8 +378,16 @@ void TDVRAPI::setPlayText(int ch, const QString& text)
         QMutexLocker lock(&m_playTextMutex);
         m_playText[ch] = text;
     }
-    // The cell's second-text image shows it.
-    drawOsdText2(ch, text.toUtf8().constData());
+    // The cell's second-text image shows it. Text is drawn in the GUI
+    // thread only: the decoder's callback thread would share the font
+    // engine with the windows' painting.
+    const QByteArray utf8 = text.toUtf8();
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(
+            this, [this, ch, utf8] { drawOsdText2(ch, utf8.constData()); }, Qt::QueuedConnection);
+        return;
+    }
+    drawOsdText2(ch, utf8.constData());
 }
 
 QString TDVRAPI::playText(int ch) const
