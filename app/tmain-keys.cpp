@@ -27,7 +27,8 @@ enum {
     T_LOGIN = 20,
     T_OSD = 16,
     T_SYSINFO = 17,
-    T_FREEZE = 428
+    T_FREEZE = 428,
+    T_PTZ = 14
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -305,6 +306,13 @@ void TMain::evtKeydown(int key)
         changeLayoutSw(g_api.layoutAt(idx), 0);
         break;
     }
+    case Qt::Key_F21:
+        // The PTZ key: control of the camera in the first tile.
+        if (!g_api.isPlay()) {
+            showInfo(0, 0);
+            runMenu(tx(T_PTZ));
+        }
+        break;
     case Qt::Key_F22:
         runMenu(tx(T_OSD));
         break;

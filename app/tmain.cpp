@@ -11,6 +11,7 @@
 #include "tinfo.h"
 #include "tlogin.h"
 #include "tmsgwnd.h"
+#include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
 #include "tsplitth.h"
@@ -110,6 +111,7 @@ void TMain::init(int)
             &TMain::sl_fromSysInfo);
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
+    connect(static_cast<TPtzWnd*>(m_wnd[ID_WND_PTZ]), &TPtzWnd::sg_request, this, &TMain::sl_fromPtz);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     for (int i = 0; i <= ID_WND_AUDIO; ++i)
         m_regions[i] = QRegion();
@@ -144,6 +146,12 @@ void TMain::createWnd()
     place(info, (W - info->width()) / 2, H - info->height() - 16);
     m_wnd[ID_WND_INFO] = info;
     done("info");
+
+    auto* ptz = new TPtzWnd(this, ID_WND_PTZ, sizeOf(10));
+    ptz->init(0);
+    place(ptz, (W - ptz->width()) / 2, H - ptz->height());
+    m_wnd[ID_WND_PTZ] = ptz;
+    done("ptz");
 
     auto* login = new TLogin(this, ID_WND_LOGIN, sizeOf(8));
     login->init(0);
