@@ -93,6 +93,21 @@ void q2Utf8(char* dst, const QString& text, int n)
     boundedCopy(dst, text.toUtf8(), n);
 }
 
+void q2Utf8Whole(char* dst, const QString& text, int n)
+{
+    if (!dst || n <= 0)
+        return;
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() > n - 1) {
+        int cut = n - 1;
+        // Back over the continuation bytes of a character the cut would split.
+        while (cut > 0 && (uchar(bytes.at(cut)) & 0xC0) == 0x80)
+            --cut;
+        bytes.truncate(cut);
+    }
+    boundedCopy(dst, bytes, n);
+}
+
 void q2Local(char* dst, const QString& text, int n)
 {
     boundedCopy(dst, localCodec()->fromUnicode(text), n);

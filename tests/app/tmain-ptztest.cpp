@@ -4,6 +4,8 @@
 #include "tmainrig.h"
 #include "tbutton.h"
 #include "tptzwnd.h"
+#include "tstatuswnd.h"
+#include "tvkeyboard.h"
 #include "wndcodes.h"
 
 #include <QSignalSpy>
@@ -140,6 +142,62 @@ private slots:
         QCOMPARE(ptzWnd(rig)->isVisible(), !left);
         QCOMPARE(TMainRig::logCodes().contains(LOG_PTZ_STOP), left);
         QCOMPARE(g_api.m_ptzBusy, left ? 0 : 1);
+    }
+
+    // A preset store: the status box first, then the section committed to
+    // flash and the camera told, and the box away 2 s later.
+    void stores_data()
+    {
+        QTest::addColumn<QString>("keys"); // digits then S (set, named "Harbour") or C (clear)
+        QTest::addColumn<QStringList>("line");
+        QTest::addColumn<QString>("gone"); // text no longer in the file, or that arrived
+        QTest::newRow("set 4 named") << "4S" << QStringList{"set:3"} << "+Harbour";
+        QTest::newRow("clear 5") << "5C" << QStringList{"clear:4"} << "-Yard";
+    }
+    void stores()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, gone);
+        TMainRig rig;
+        for (int live : {0, 1}) {
+            PresetItem& p5 = static_cast<PropPreset*>(rig.fx.cfg->getsection(IDX_PROP_PRESET, live))->ch[0].preset[4];
+            p5.on = 1;
+            qstrncpy(p5.name, "Yard", sizeof p5.name);
+        }
+        rig.fx.cfg->save(IDX_PROP_PRESET);
+        rig.fx.cfg->commitfile();
+        QVERIFY(openPtz(rig));
+        const QString conf = rig.fx.root.file(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(rig.fx.dev.model)));
+        auto onDisk = [&conf](const QString& text) {
+            QFile f(conf);
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains(text.toUtf8());
+        };
+        QCOMPARE(onDisk("Yard"), true);
+        // At the box: nothing stored, nothing sent yet.
+        QString atBox;
+        connect(rig.w, &TMain::sg_ctrlStatus, rig.w, [&](int code, const QString& title, const QString& text) {
+            atBox = QStringLiteral("%1 %2/%3 sent:%4 stored:%5")
+                        .arg(code).arg(title, text).arg(ptzLog().size()).arg(onDisk(gone.mid(1)) != gone.startsWith('-'));
+        });
+        key(rig, KEY_PRESS, Qt::Key_Enter);
+        for (QChar c : keys) {
+            const int k = c.isDigit() ? Qt::Key_0 + c.digitValue() : c == 'S' ? Qt::Key_F21 : Qt::Key_Stop;
+            key(rig, KEY_PRESS, k);
+            key(rig, KEY_RELEASE, k);
+        }
+        if (keys.endsWith('S')) {
+            QVERIFY(g_vkeyboard->isVisible());
+            g_vkeyboard->setText(QStringLiteral("Harbour"));
+            QTest::mouseClick(g_vkeyboard->okButton(), Qt::LeftButton);
+        }
+        QElapsedTimer held;
+        held.start();
+        QCOMPARE(atBox, QStringLiteral("2224 PTZ/Please wait... sent:0 stored:0"));
+        QTEST(ptzLog(), "line");
+        QCOMPARE(onDisk(gone.mid(1)), gone.startsWith('+'));
+        QVERIFY(g_statusWnd->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!g_statusWnd->isVisible(), 4000);
+        QVERIFY(held.elapsed() >= 1900);
     }
 
     // The window goes without its exit while an arrow is held: the move

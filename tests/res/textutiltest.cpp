@@ -60,6 +60,32 @@ private slots:
         QCOMPARE(QByteArray(buf + size, int(sizeof buf) - size), QByteArray(int(sizeof buf) - size, 0x55));
     }
 
+    // Cut after the last whole character that fits in size-1 bytes.
+    void q2Utf8Whole_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("fits") << QString::fromUtf8("한글") << 7 << QByteArray("\xed\x95\x9c\xea\xb8\x80");
+        QTest::newRow("cut inside the second syllable") << QString::fromUtf8("한글") << 6 << QByteArray("\xed\x95\x9c");
+        QTest::newRow("two-byte letter at the edge")
+            << QString(30, QLatin1Char('a')) + QString::fromUtf8("\xc3\xa9") << 32 << QByteArray(30, 'a');
+        QTest::newRow("ascii cut at size-1") << QString(40, QLatin1Char('b')) << 32 << QByteArray(31, 'b');
+        QTest::newRow("nothing fits") << QString::fromUtf8("한") << 3 << QByteArray();
+    }
+    void q2Utf8Whole()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, size);
+        QFETCH(QByteArray, kept);
+        char buf[48];
+        std::memset(buf, 0x55, sizeof buf);
+        ::q2Utf8Whole(buf, text, size);
+        QCOMPARE(QByteArray(buf, kept.size()), kept);
+        QCOMPARE(QByteArray(buf + kept.size(), size - kept.size()), QByteArray(size - kept.size(), '\0'));
+        QCOMPARE(QByteArray(buf + size, int(sizeof buf) - size), QByteArray(int(sizeof buf) - size, 0x55));
+    }
+
     void q2Utf8NullDestination()
     {
         char buf[8];

@@ -4,6 +4,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tkeys.h"
+#include "tptzpreset.h"
 #include "uilivelog.h"
 #include "wndcodes.h"
 
@@ -89,13 +90,17 @@ void TPtzWnd::init(int)
     for (int i = BTN_ZOOM_WIDE; i <= BTN_IRIS_OPEN; ++i)
         m_btn[i]->setText(QString::fromLatin1(kMoveTexts[i - BTN_ZOOM_WIDE]));
     for (TButton* b : m_btn) {
-        b->setFocusPolicy(Qt::StrongFocus);
+        b->setFocusPolicy(Qt::ClickFocus);
         b->hide();
     }
     // Camera, setup, exit, preset, then the six minus/plus buttons.
     const int order[FOCUS_COUNT] = {BTN_CAMERA, BTN_SETUP, BTN_EXIT, BTN_PRESET, 4, 5, 6, 7, 8, 9};
     for (int i = 0; i < FOCUS_COUNT; ++i)
         m_focusTable[i] = {FocusTag, m_btn[order[i]], nullptr, nullptr, nullptr, nullptr};
+
+    m_preset = new TPtzpreset(this, CHILD_PRESET, ctlSize(103, QSize(144, 312)));
+    m_preset->init(0);
+    m_preset->hide();
 
     m_camMenu = new QMenu(this);
     connect(m_camMenu, &QMenu::triggered, this, &TPtzWnd::sl_camChosen);
@@ -199,6 +204,11 @@ void TPtzWnd::evtResize()
     m_padRegion -= QRegion(QRect(QPoint(zoomOut.left() - m, cam.top() - m), QPoint(W, H)));
     m_padRegion -= QRegion(QRect(QPoint(preset.left() - m, 0), QPoint(W, preset.bottom() + m)));
 
+    if (m_preset) {
+        // Over the right side of the picture, level with the preset button.
+        m_preset->move(W - m_preset->width() - ctlScale(32), preset.y());
+        m_preset->hideWnd();
+    }
     for (TButton* b : m_btn)
         b->hide();
     fillCameraMenu();
@@ -284,8 +294,11 @@ void TPtzWnd::evtHide()
     // However the window goes (its exit, the auto-logout, a remote test or
     // an upgrade), a move still running is stopped and the control ends
     // once, so the live view and the alarm presets come back.
+    if (m_preset && m_preset->isShown())
+        m_preset->sl_btnclicked(TPtzpreset::BTN_EXIT);
     stopHeld();
     m_center = QPoint();
+    m_dragging = 0;
     if (!m_exiting && !m_closeSent) {
         m_closeSent = 1;
         emit sg_request(Act_PtzClose, m_ch, 0);
@@ -309,6 +322,8 @@ void TPtzWnd::connectTo()
         }
     }
     connect(this, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    connect(m_preset, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    connect(m_preset, &TPtzpreset::sg_request, this, &TPtzWnd::sl_fromPreset);
     connect(m_camMenu, &QMenu::aboutToShow, this, &TPtzWnd::sl_mCamshowtm);
     connect(m_camMenu, &QMenu::aboutToHide, this, &TPtzWnd::sl_mCamhide);
 }
@@ -324,6 +339,8 @@ void TPtzWnd::disconnectFrom()
         }
     }
     disconnect(this, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    disconnect(m_preset, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    disconnect(m_preset, &TPtzpreset::sg_request, this, &TPtzWnd::sl_fromPreset);
     disconnect(m_camMenu, &QMenu::aboutToShow, this, &TPtzWnd::sl_mCamshowtm);
     disconnect(m_camMenu, &QMenu::aboutToHide, this, &TPtzWnd::sl_mCamhide);
 }
@@ -378,11 +395,22 @@ void TPtzWnd::sl_btnclicked(int id, int)
     }
 }
 
-void TPtzWnd::openPreset() {}
+void TPtzWnd::openPreset()
+{
+    if (!m_preset)
+        return;
+    m_preset->setChannel(m_ch);
+    m_preset->show();
+}
 
 void TPtzWnd::openSetup() {}
 
-void TPtzWnd::sl_fromPreset(int, int) {}
+void TPtzWnd::sl_fromPreset(int kind, int n)
+{
+    static const int codes[] = {Act_PtzPresetGo, Act_PtzPresetSet, Act_PtzPresetClear};
+    if (kind >= PRESET_RUN && kind <= PRESET_CLEAR)
+        emit sg_request(codes[kind], m_ch, n);
+}
 
 void TPtzWnd::sl_fromSet(int) {}
 
@@ -565,10 +593,12 @@ void TPtzWnd::mouseReleaseEvent(QMouseEvent*)
 
 // ---- Keys -----------------------------------------------------------------
 
-QWidget* TPtzWnd::keyTarget(int) const
+QWidget* TPtzWnd::keyTarget(int key) const
 {
     if (m_camMenu && m_camMenu->isVisible())
         return m_camMenu;
+    if (m_preset && m_preset->isVisible() && TPtzpreset::isPresetKey(key))
+        return m_preset;
     return nullptr;
 }
 

@@ -57,6 +57,7 @@ public:
 
     TButton* button(int id) const;
     QMenu* cameraMenu() const { return m_camMenu; }
+    TPtzpreset* presetPopup() const { return m_preset; }
     int dir() const { return m_dir; }
     int speed() const { return m_speed; }
     QPoint dragCentre() const { return m_center; }
@@ -124,7 +125,7 @@ private:
     QIcon* m_icons[5] = {};
     QMenu* m_camMenu = nullptr;
     TDefWnd* m_setup = nullptr;
-    TDefWnd* m_preset = nullptr;
+    TPtzpreset* m_preset = nullptr;
     QRect m_titleRect;
     QRect m_labelRect[3];
     QFont m_font;

@@ -2,6 +2,7 @@
 // requests it sends; the main window's side is tested with the main window.
 #include "livetestenv.h"
 #include "tbutton.h"
+#include "tptzpreset.h"
 #include "tptzwnd.h"
 #include "wndcodes.h"
 #include "wndid.h"
@@ -179,6 +180,44 @@ private slots:
         vkeytest::key(rig.wnd, key);
         QTEST(rig.sent(), "sent");
         QCOMPARE(rig.wnd->isVisible(), key != Qt::Key_Escape && key != Qt::Key_F21);
+    }
+
+    // With the preset pad open the pad takes its keys; the arrows still
+    // move the camera; its actions become the preset requests.
+    void keysUnderPad_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QString>("display");
+        QTest::newRow("arrow moves the camera") << QList<int>{Qt::Key_Up} << QStringList{"16:2:4", "17:2:0"} << "";
+        QTest::newRow("digit to the pad") << QList<int>{Qt::Key_5} << QStringList{} << "5";
+        QTest::newRow("run 7") << QList<int>{Qt::Key_7, Qt::Key_Enter} << QStringList{"24:2:6"} << "7";
+        QTest::newRow("clear 9") << QList<int>{Qt::Key_9, Qt::Key_Stop} << QStringList{"26:2:8"} << "9";
+        QTest::newRow("Escape leaves the pad only") << QList<int>{Qt::Key_Escape} << QStringList{"40:2:0"} << "";
+    }
+    void keysUnderPad()
+    {
+        QFETCH(QList<int>, keys);
+        Rig rig;
+        QVERIFY(rig.show());
+        vkeytest::key(rig.wnd, Qt::Key_Enter);
+        TPtzpreset* pad = rig.wnd->presetPopup();
+        QVERIFY(pad->isVisible());
+        QTRY_COMPARE(rig.sent(), QStringList{"39:2:0"});
+        QVERIFY(!rig.wnd->button(TPtzWnd::BTN_EXIT)->isVisible()); // the pad stands in their place
+        QVERIFY(rig.wnd->grab().save(vkeytest::grabPath("ptzwnd-preset.png")));
+        // A press in front of the pad starts no drag.
+        rig.mouse(QEvent::MouseButtonPress, QPoint(pad->x() - 50, 300));
+        QCOMPARE(rig.wnd->dragCentre(), QPoint());
+        rig.mouse(QEvent::MouseButtonRelease, QPoint(pad->x() - 50, 300));
+        rig.listen();
+        for (int k : keys)
+            vkeytest::key(rig.wnd, k);
+        QCoreApplication::processEvents();
+        QTEST(rig.sent(), "sent");
+        QTEST(pad->display(), "display");
+        QCOMPARE(rig.wnd->button(TPtzWnd::BTN_EXIT)->isVisible(), !pad->isVisible());
+        QVERIFY(rig.wnd->isVisible());
     }
 
     // However the window goes, a held move stops and the control ends once.
