@@ -3,6 +3,7 @@
 // of the control however the window goes.
 #include "tmainrig.h"
 #include "tbutton.h"
+#include "tptzsetup.h"
 #include "tptzwnd.h"
 #include "tstatuswnd.h"
 #include "tvkeyboard.h"
@@ -148,16 +149,20 @@ private slots:
     // flash and the camera told, and the box away 2 s later.
     void stores_data()
     {
-        QTest::addColumn<QString>("keys"); // digits then S (set, named "Harbour") or C (clear)
+        QTest::addColumn<QString>("keys"); // pad: digits then S (set, named "Harbour") or C; U: setup, 5 off, OK
         QTest::addColumn<QStringList>("line");
-        QTest::addColumn<QString>("gone"); // text no longer in the file, or that arrived
-        QTest::newRow("set 4 named") << "4S" << QStringList{"set:3"} << "+Harbour";
-        QTest::newRow("clear 5") << "5C" << QStringList{"clear:4"} << "-Yard";
+        QTest::addColumn<QString>("entry"); // in the file's PRESET group
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("set 4 named") << "4S" << QStringList{"set:3"} << "data00_name03" << "" << "Harbour";
+        QTest::newRow("clear 5") << "5C" << QStringList{"clear:4"} << "data00_name04" << "Yard" << "";
+        QTest::newRow("setup: 5 dropped") << "U" << QStringList{"clear:4"} << "data00_on04" << "1" << "0";
     }
     void stores()
     {
         QFETCH(QString, keys);
-        QFETCH(QString, gone);
+        QFETCH(QString, entry);
+        QFETCH(QString, before);
         TMainRig rig;
         for (int live : {0, 1}) {
             PresetItem& p5 = static_cast<PropPreset*>(rig.fx.cfg->getsection(IDX_PROP_PRESET, live))->ch[0].preset[4];
@@ -168,22 +173,32 @@ private slots:
         rig.fx.cfg->commitfile();
         QVERIFY(openPtz(rig));
         const QString conf = rig.fx.root.file(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(rig.fx.dev.model)));
-        auto onDisk = [&conf](const QString& text) {
+        auto onDisk = [&conf, &entry]() {
             QFile f(conf);
-            return f.open(QIODevice::ReadOnly) && f.readAll().contains(text.toUtf8());
+            if (!f.open(QIODevice::ReadOnly))
+                return QStringLiteral("?");
+            const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(entry), QRegularExpression::MultilineOption);
+            return line.match(QString::fromUtf8(f.readAll())).captured(1).trimmed();
         };
-        QCOMPARE(onDisk("Yard"), true);
+        QCOMPARE(onDisk(), before);
         // At the box: nothing stored, nothing sent yet.
         QString atBox;
         connect(rig.w, &TMain::sg_ctrlStatus, rig.w, [&](int code, const QString& title, const QString& text) {
-            atBox = QStringLiteral("%1 %2/%3 sent:%4 stored:%5")
-                        .arg(code).arg(title, text).arg(ptzLog().size()).arg(onDisk(gone.mid(1)) != gone.startsWith('-'));
+            atBox = QStringLiteral("%1 %2/%3 sent:%4 %5").arg(code).arg(title, text).arg(ptzLog().size()).arg(onDisk());
         });
-        key(rig, KEY_PRESS, Qt::Key_Enter);
-        for (QChar c : keys) {
-            const int k = c.isDigit() ? Qt::Key_0 + c.digitValue() : c == 'S' ? Qt::Key_F21 : Qt::Key_Stop;
-            key(rig, KEY_PRESS, k);
-            key(rig, KEY_RELEASE, k);
+        if (keys == "U") {
+            key(rig, KEY_PRESS, Qt::Key_9);
+            TPtzsetup* setup = ptzWnd(rig)->setupPopup();
+            QVERIFY(setup->isVisible());
+            QTest::mouseClick(setup->button(TPtzsetup::BTN_CHECK + 4), Qt::LeftButton);
+            QTest::mouseClick(setup->button(TPtzsetup::BTN_OK), Qt::LeftButton);
+        } else {
+            key(rig, KEY_PRESS, Qt::Key_Enter);
+            for (QChar c : keys) {
+                const int k = c.isDigit() ? Qt::Key_0 + c.digitValue() : c == 'S' ? Qt::Key_F21 : Qt::Key_Stop;
+                key(rig, KEY_PRESS, k);
+                key(rig, KEY_RELEASE, k);
+            }
         }
         if (keys.endsWith('S')) {
             QVERIFY(g_vkeyboard->isVisible());
@@ -192,9 +207,9 @@ private slots:
         }
         QElapsedTimer held;
         held.start();
-        QCOMPARE(atBox, QStringLiteral("2224 PTZ/Please wait... sent:0 stored:0"));
+        QCOMPARE(atBox, QStringLiteral("2224 PTZ/Please wait... sent:0 ") + before);
         QTEST(ptzLog(), "line");
-        QCOMPARE(onDisk(gone.mid(1)), gone.startsWith('+'));
+        QTEST(onDisk(), "after");
         QVERIFY(g_statusWnd->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(!g_statusWnd->isVisible(), 4000);
         QVERIFY(held.elapsed() >= 1900);

@@ -5,6 +5,7 @@
 #include "tdefault.h"
 #include "tkeys.h"
 #include "tptzpreset.h"
+#include "tptzsetup.h"
 #include "uilivelog.h"
 #include "wndcodes.h"
 
@@ -98,6 +99,10 @@ void TPtzWnd::init(int)
     for (int i = 0; i < FOCUS_COUNT; ++i)
         m_focusTable[i] = {FocusTag, m_btn[order[i]], nullptr, nullptr, nullptr, nullptr};
 
+    // The setup popup is a window of its own over the screen's centre.
+    m_setup = new TPtzsetup(nullptr, CHILD_SETUP, ctlSize(143, QSize(620, 440)));
+    m_setup->init(0);
+    m_setup->hide();
     m_preset = new TPtzpreset(this, CHILD_PRESET, ctlSize(103, QSize(144, 312)));
     m_preset->init(0);
     m_preset->hide();
@@ -204,6 +209,11 @@ void TPtzWnd::evtResize()
     m_padRegion -= QRegion(QRect(QPoint(zoomOut.left() - m, cam.top() - m), QPoint(W, H)));
     m_padRegion -= QRegion(QRect(QPoint(preset.left() - m, 0), QPoint(W, preset.bottom() + m)));
 
+    if (m_setup) {
+        const QSize screen = ctlSize(16, size());
+        m_setup->move((screen.width() - m_setup->width()) / 2, (screen.height() - m_setup->height()) / 2);
+        m_setup->hideWnd();
+    }
     if (m_preset) {
         // Over the right side of the picture, level with the preset button.
         m_preset->move(W - m_preset->width() - ctlScale(32), preset.y());
@@ -294,6 +304,8 @@ void TPtzWnd::evtHide()
     // However the window goes (its exit, the auto-logout, a remote test or
     // an upgrade), a move still running is stopped and the control ends
     // once, so the live view and the alarm presets come back.
+    if (m_setup && m_setup->isShown())
+        m_setup->sl_btnclicked(TPtzsetup::BTN_CANCEL);
     if (m_preset && m_preset->isShown())
         m_preset->sl_btnclicked(TPtzpreset::BTN_EXIT);
     stopHeld();
@@ -323,6 +335,8 @@ void TPtzWnd::connectTo()
     }
     connect(this, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
     connect(m_preset, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    connect(m_setup, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    connect(m_setup, &TPtzsetup::sg_request, this, &TPtzWnd::sl_fromSet);
     connect(m_preset, &TPtzpreset::sg_request, this, &TPtzWnd::sl_fromPreset);
     connect(m_camMenu, &QMenu::aboutToShow, this, &TPtzWnd::sl_mCamshowtm);
     connect(m_camMenu, &QMenu::aboutToHide, this, &TPtzWnd::sl_mCamhide);
@@ -340,6 +354,8 @@ void TPtzWnd::disconnectFrom()
     }
     disconnect(this, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
     disconnect(m_preset, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    disconnect(m_setup, &TDefWnd::sg_showed, this, &TPtzWnd::sl_showed);
+    disconnect(m_setup, &TPtzsetup::sg_request, this, &TPtzWnd::sl_fromSet);
     disconnect(m_preset, &TPtzpreset::sg_request, this, &TPtzWnd::sl_fromPreset);
     disconnect(m_camMenu, &QMenu::aboutToShow, this, &TPtzWnd::sl_mCamshowtm);
     disconnect(m_camMenu, &QMenu::aboutToHide, this, &TPtzWnd::sl_mCamhide);
@@ -403,7 +419,13 @@ void TPtzWnd::openPreset()
     m_preset->show();
 }
 
-void TPtzWnd::openSetup() {}
+void TPtzWnd::openSetup()
+{
+    if (!m_setup)
+        return;
+    m_setup->setChannel(m_ch);
+    m_setup->show();
+}
 
 void TPtzWnd::sl_fromPreset(int kind, int n)
 {
@@ -412,7 +434,13 @@ void TPtzWnd::sl_fromPreset(int kind, int n)
         emit sg_request(codes[kind], m_ch, n);
 }
 
-void TPtzWnd::sl_fromSet(int) {}
+void TPtzWnd::sl_fromSet(int code)
+{
+    if (code != Act_PtzSetupOk)
+        return;
+    emit sg_request(Act_PtzSetupEnd, m_ch, 0);
+    m_speed = restSpeed(1);
+}
 
 // ---- Camera menu ----------------------------------------------------------
 
@@ -597,6 +625,8 @@ QWidget* TPtzWnd::keyTarget(int key) const
 {
     if (m_camMenu && m_camMenu->isVisible())
         return m_camMenu;
+    if (m_setup && m_setup->isVisible())
+        return m_setup;
     if (m_preset && m_preset->isVisible() && TPtzpreset::isPresetKey(key))
         return m_preset;
     return nullptr;

@@ -58,6 +58,7 @@ public:
     TButton* button(int id) const;
     QMenu* cameraMenu() const { return m_camMenu; }
     TPtzpreset* presetPopup() const { return m_preset; }
+    TPtzsetup* setupPopup() const { return m_setup; }
     int dir() const { return m_dir; }
     int speed() const { return m_speed; }
     QPoint dragCentre() const { return m_center; }
@@ -124,7 +125,7 @@ private:
     TButton* m_btn[BTN_COUNT] = {};
     QIcon* m_icons[5] = {};
     QMenu* m_camMenu = nullptr;
-    TDefWnd* m_setup = nullptr;
+    TPtzsetup* m_setup = nullptr;
     TPtzpreset* m_preset = nullptr;
     QRect m_titleRect;
     QRect m_labelRect[3];
