@@ -3,6 +3,7 @@
 #include "livetestenv.h"
 #include "tbutton.h"
 #include "tptzpreset.h"
+#include "tptzsetup.h"
 #include "tptzwnd.h"
 #include "wndcodes.h"
 #include "wndid.h"
@@ -138,6 +139,8 @@ private slots:
         QCOMPARE(QPoint(right.left(), right.top() + right.height() / 2), QPoint(400 + right.width(), 300));
         for (const QPoint& p : moves)
             rig.mouse(QEvent::MouseMove, p);
+        if (moves.isEmpty())
+            QVERIFY(rig.wnd->grab().save(vkeytest::grabPath("ptzwnd-pressed.png")));
         if (!moves.isEmpty() && TPtzWnd::dirOf(QPoint(400, 300), moves.last()) >= 0) {
             // Only the arrow of the running direction is left.
             int shown = 0;
@@ -218,6 +221,63 @@ private slots:
         QTEST(pad->display(), "display");
         QCOMPARE(rig.wnd->button(TPtzWnd::BTN_EXIT)->isVisible(), !pad->isVisible());
         QVERIFY(rig.wnd->isVisible());
+    }
+
+    // The jog walks camera, setup, exit, preset, then the six minus/plus
+    // buttons, starting at the camera button.
+    void focusRing_data()
+    {
+        QTest::addColumn<QString>("jogs");
+        QTest::addColumn<int>("focused");
+        QTest::newRow("first jog: camera") << ">" << int(TPtzWnd::BTN_CAMERA);
+        QTest::newRow("first jog back: camera") << "<" << int(TPtzWnd::BTN_CAMERA);
+        QTest::newRow("then setup") << ">>" << int(TPtzWnd::BTN_SETUP);
+        QTest::newRow("fourth: preset") << ">>>>" << int(TPtzWnd::BTN_PRESET);
+        QTest::newRow("fifth: zoom out") << ">>>>>" << int(TPtzWnd::BTN_ZOOM_WIDE);
+        QTest::newRow("back from camera: iris open") << "><" << int(TPtzWnd::BTN_IRIS_OPEN);
+    }
+    void focusRing()
+    {
+        QFETCH(QString, jogs);
+        QFETCH(int, focused);
+        Rig rig;
+        QVERIFY(rig.show());
+        vkeytest::keys(rig.wnd, jogs);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.wnd->button(focused)));
+        QVERIFY(rig.sent().isEmpty());
+    }
+
+    // The setup popup: '9' opens it, keys go to it while it is open; OK
+    // asks the main window to store and takes the stored speed.
+    void setupPopup_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<int>("speed");
+        QTest::newRow("Escape cancels") << false << QStringList{"39:1:0", "40:1:0"} << 4;
+        QTest::newRow("OK ends the setup") << true << QStringList{"39:1:0", "40:1:0", "41:2:0"} << 6;
+    }
+    void setupPopup()
+    {
+        QFETCH(bool, ok);
+        Rig rig;
+        QVERIFY(rig.show());
+        vkeytest::key(rig.wnd, Qt::Key_9);
+        TPtzsetup* setup = rig.wnd->setupPopup();
+        QVERIFY(setup->isVisible());
+        QTRY_COMPARE(rig.sent().size(), 1);
+        // Arrows go to the popup now, not to the camera.
+        vkeytest::key(rig.wnd, Qt::Key_Up);
+        QCOMPARE(rig.sent().size(), 1);
+        rig.fx.live<PropPreset>(IDX_PROP_PRESET)->ch[2].speedpan = 5; // as the main window stores it
+        if (ok)
+            QTest::mouseClick(setup->button(TPtzsetup::BTN_OK), Qt::LeftButton);
+        else
+            vkeytest::key(rig.wnd, Qt::Key_Escape);
+        QTRY_VERIFY(!setup->isVisible());
+        QVERIFY(rig.wnd->isVisible());
+        QTEST(rig.sent(), "sent");
+        QTEST(rig.wnd->speed(), "speed");
     }
 
     // However the window goes, a held move stops and the control ends once.
