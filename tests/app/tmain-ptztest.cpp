@@ -123,7 +123,6 @@ private slots:
         QTest::addColumn<QList<int>>("keys"); // positive press, negative release
         QTest::addColumn<QStringList>("line");
         QTest::newRow("up held and let go") << QList<int>{Qt::Key_Up, -Qt::Key_Up} << QStringList{"move:2", "stop:2"};
-        QTest::newRow("zoom in") << QList<int>{Qt::Key_2, -Qt::Key_2} << QStringList{"move:4", "stop:4"};
         QTest::newRow("iris open") << QList<int>{Qt::Key_6, -Qt::Key_6} << QStringList{"move:8", "stop:8"};
         QTest::newRow("Escape with left held")
             << QList<int>{Qt::Key_Left, Qt::Key_Escape} << QStringList{"move:0", "stop:0"};
