@@ -29,7 +29,8 @@ enum {
     T_SYSINFO = 17,
     T_FREEZE = 428,
     T_AUDIO_OUT = 139,
-    T_ZOOM = 21
+    T_ZOOM = 21,
+    T_PTZ = 14
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -311,6 +312,13 @@ void TMain::evtKeydown(int key)
         changeLayoutSw(g_api.layoutAt(idx), 0);
         break;
     }
+    case Qt::Key_F21:
+        // The PTZ key: control of the camera in the first tile.
+        if (!g_api.isPlay()) {
+            showInfo(0, 0);
+            runMenu(tx(T_PTZ));
+        }
+        break;
     case Qt::Key_F22:
         runMenu(tx(T_OSD));
         break;

@@ -6,6 +6,7 @@
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
+#include "tptzwnd.h"
 #include "tres.h"
 #include "tstring.h"
 
@@ -196,7 +197,7 @@ void TMain::runMenu(const QString& label, int arg)
         {T_SETUP, &TMain::cmdSetup},
         {T_SNAPSHOT, &TMain::cmdSnapshot}, {T_FREEZE, &TMain::cmdFreeze},     {T_REPLAY, &TMain::cmdInstantReplay},
         {T_SEQUENCE, &TMain::cmdSequence}, {T_OSD, &TMain::cmdOsd},           {T_LOCK, &TMain::cmdLock},
-        {T_LOGIN, &TMain::cmdLogin},
+        {T_LOGIN, &TMain::cmdLogin},       {T_PTZ, &TMain::cmdPtz},
         {T_SYSINFO, &TMain::cmdSysInfo},   {T_ALARM_CTRL, &TMain::cmdAlarmCtrl}, {T_SHUTDOWN, &TMain::cmdShutdown},
         {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
         {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
@@ -250,6 +251,24 @@ void TMain::openWnd(int id, bool placed)
 void TMain::cmdSnapshot(int)
 {
     g_api.snapshot();
+}
+
+void TMain::cmdPtz(int)
+{
+    auto* ptz = static_cast<TPtzWnd*>(wnd(ID_WND_PTZ));
+    if (!ptz)
+        return;
+    g_api.writeLog(LOG_PTZ_START, nullptr, nullptr);
+    // The camera under the point the menu was opened at, else the first
+    // tile's.
+    const QPoint at = m_menuPos.isNull() ? QPoint(50, 50) : m_menuPos;
+    const int ch = g_api.chAtPoint(at.x(), at.y());
+    ptz->setChannel(ch < 0 ? 0 : ch);
+    audioOff();
+    g_api.m_ptzBusy = 1;
+    showInfo(0, 0);
+    g_api.m_wndOpen = 1;
+    openWnd(ID_WND_PTZ, true);
 }
 
 void TMain::cmdFreeze(int)

@@ -12,6 +12,7 @@
 #include "tinfo.h"
 #include "tlogin.h"
 #include "tmsgwnd.h"
+#include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
 #include "tsetupth.h"
@@ -139,6 +140,7 @@ void TMain::init(int)
             &TMain::sl_fromSysInfo);
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
+    connect(static_cast<TPtzWnd*>(m_wnd[ID_WND_PTZ]), &TPtzWnd::sg_request, this, &TMain::sl_fromPtz);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     auto* split = static_cast<TSplitWnd*>(m_wnd[ID_WND_SPLIT]);
     connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);
@@ -184,6 +186,12 @@ void TMain::createWnd()
     place(info, (W - info->width()) / 2, H - info->height() - 16);
     m_wnd[ID_WND_INFO] = info;
     done("info");
+
+    auto* ptz = new TPtzWnd(this, ID_WND_PTZ, sizeOf(10));
+    ptz->init(0);
+    place(ptz, (W - ptz->width()) / 2, H - ptz->height());
+    m_wnd[ID_WND_PTZ] = ptz;
+    done("ptz");
 
     auto* zoom = new TZoomWnd(this, ID_WND_ZOOM, sizeOf(11));
     zoom->init(0);

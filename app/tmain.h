@@ -383,6 +383,8 @@ private:
     // output when placed is set); nothing for an empty slot.
     void openWnd(int id, bool placed);
     void cmdSnapshot(int arg);
+    // The PTZ window over the camera under the menu's point.
+    void cmdPtz(int arg);
     void cmdFreeze(int arg);
     void cmdInstantReplay(int arg);
     void cmdSequence(int arg);
@@ -489,6 +491,18 @@ private:
     // The zoom window on camera arg (arg < 0: the camera under the menu's
     // point).
     void cmdZoom(int arg);
+
+    // PTZ
+public slots:
+    // The PTZ window's requests (PtzReq): the camera full screen, moves,
+    // presets, the stores of the preset and setup popups, and the end of
+    // the control.
+    void sl_fromPtz(int code, int channel, int arg);
+
+private:
+    // Stores the preset section (the status box up for 2 s), then sets or
+    // clears the preset, or re-applies the camera's line and tour.
+    void storePresets(int code, int channel, int arg);
 
     // ======== Setup bridge and apply thread (tmain-setup.cpp) ========
 public:

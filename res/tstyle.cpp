@@ -142,6 +142,18 @@ void TStyle::drawControl(ControlElement ce, const QStyleOption* opt, QPainter* p
         plainFrame(p, opt->rect, color(Frame), 2, &fill);
         return;
     }
+    case CE_ComboBoxLabel:
+        // The base paints a focused combo's text in the highlight's text
+        // colour over a highlight this style does not draw (the field keeps
+        // its Base fill and gets focus marks): the text would vanish.
+        if (const auto* cb = qstyleoption_cast<const QStyleOptionComboBox*>(opt)) {
+            QStyleOptionComboBox copy = *cb;
+            copy.palette.setColor(QPalette::HighlightedText, cb->palette.color(QPalette::Text));
+            QProxyStyle::drawControl(ce, &copy, p, w);
+            return;
+        }
+        QProxyStyle::drawControl(ce, opt, p, w);
+        return;
     default:
         QProxyStyle::drawControl(ce, opt, p, w);
         return;

@@ -1,30 +1,71 @@
-// The zoom window in the main window: opened from the menu, the Zoom key
-// and Enter in the single view, and its requests carried out on the
-// stand-in's output.
+// PTZ control from the live view: the command, the window's requests as the
+// stand-in's camera sees them, the stores of presets and tours, and the end
+// of the control however the window goes.
 #include "tmainrig.h"
-#include "tzoomwnd.h"
+#include "tbutton.h"
+#include "tptzsetup.h"
+#include "tptzwnd.h"
+#include "tstatuswnd.h"
+#include "tvkeyboard.h"
+#include "wndcodes.h"
 
-#include <QMenu>
+#include <QSignalSpy>
 
 namespace {
 
-void press(TMainRig& rig, int key)
+enum { Addr = 7 };
+
+// Camera 0 is a PTZ camera on address 7; pan speed 3 (sent as 4).
+void ptzCamera(TMainRig& rig)
 {
-    rig.w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, key);
-    rig.w->sl_fromDvr(SIG_IO_KEY, KEY_RELEASE, key);
+    for (int live : {0, 1}) {
+        PtzEntry& line = static_cast<PropPtz*>(rig.fx.cfg->getsection(IDX_PROP_PTZ, live))->ch[0];
+        qstrncpy(line.driver, "PELCO-D", sizeof line.driver);
+        line.addr = Addr;
+        line.baud = 2;
+        static_cast<PropPreset*>(rig.fx.cfg->getsection(IDX_PROP_PRESET, live))->ch[0].speedpan = 3;
+    }
+    g_api.ptzSetdevice(0, 1);
+    dalTestPtzLogClear();
 }
 
-// The output calls of the journal, the layout's chain left out.
-QString voutCalls()
+// The serial line since the last clear: "move:2", "stop:2", "set:4" ...
+QStringList ptzLog()
 {
     QStringList out;
-    for (const QString& l : TMainRig::journal("DalVout")) {
-        if (l.startsWith("DalVoutSetLayout("))
-            out << l.section(',', 0, 1) + ")";
-        else if (l.startsWith("DalVoutZoom(") || l.startsWith("DalVoutSetViw("))
-            out << l;
+    DalTestPtzCmd c;
+    for (int i = 0; dalTestPtzLog(i, &c) == 0; ++i) {
+        const char* op = c.op == DAL_PTZ_MOVE ? "move" : c.op == DAL_PTZ_STOP ? "stop" : c.op == DAL_PTZ_PRESET_SET
+                                                                                    ? "set"
+                                                         : c.op == DAL_PTZ_PRESET_CLEAR ? "clear" : "go";
+        out << QStringLiteral("%1:%2").arg(op).arg(c.arg);
     }
-    return out.join(' ');
+    return out;
+}
+
+TPtzWnd* ptzWnd(TMainRig& rig)
+{
+    return static_cast<TPtzWnd*>(rig.w->wnd(ID_WND_PTZ));
+}
+
+void key(TMainRig& rig, int state, int k)
+{
+    rig.w->keyEvent(SIG_IO_KEY, state, k);
+    QCoreApplication::processEvents();
+}
+
+// Logged in as admin, the PTZ window opened with its key.
+bool openPtz(TMainRig& rig)
+{
+    ptzCamera(rig);
+    rig.w->show();
+    QApplication::setActiveWindow(rig.w);
+    if (!QTest::qWaitForWindowActive(rig.w))
+        return false;
+    rig.w->m_loggedIn = 1;
+    key(rig, KEY_PRESS, Qt::Key_F21);
+    key(rig, KEY_RELEASE, Qt::Key_F21);
+    return ptzWnd(rig)->isVisible();
 }
 
 } // namespace
@@ -33,102 +74,189 @@ class TMainPtzTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // Each request code and what reaches the output.
-    void fromZoom_data()
+    // The command behind F21: the login gate, the PTZ right, then the
+    // window over the camera in the first tile.
+    void command_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("a");
-        QTest::addColumn<QString>("want");
-        QTest::newRow("0: camera full screen") << 0 << 3 << "DalVoutSetLayout(0,1)";
-        QTest::newRow("2: zoom off, layout back") << 2 << 0 << "DalVoutZoom(1.00,-1.00,-1.00) DalVoutSetViw(0,0,0,0,0)";
-        QTest::newRow("3: camera at x2") << 3 << 3
-                                         << "DalVoutSetViw(0,0,0,0,0) DalVoutSetLayout(0,1) DalVoutZoom(2.00,0.50,0.50)";
-        QTest::newRow("8: ratio and place") << 8 << 300 << "DalVoutZoom(3.00,0.25,1.00)";
-        QTest::newRow("8: no enlargement") << 8 << 100 << "DalVoutZoom(1.00,-1.00,-1.00)";
-        QTest::newRow("5: ignored") << 5 << 0 << "";
-        QTest::newRow("9: ignored") << 9 << 0 << "";
+        QTest::addColumn<int>("loggedIn");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<QString>("want"); // ptz shown, busy, start logged, what else shows
+        QTest::newRow("with the right") << 1 << 1 << "1 1 1 -";
+        QTest::newRow("without the right") << 1 << 0 << "0 0 0 No permission";
+        QTest::newRow("logged out: the user chooser") << 0 << 1 << "0 0 0 login";
     }
-    void fromZoom()
+    void command()
     {
-        QFETCH(int, code);
-        QFETCH(int, a);
+        QFETCH(int, loggedIn);
+        QFETCH(int, right);
         TMainRig rig;
-        QVERIFY(rig.w->splitTh()->wait(5000));
-        dalTestJournalClear();
-        rig.w->sl_fromZoom(code, a, 25, 100);
-        QVERIFY(rig.w->splitTh()->wait(5000));
-        QString got = voutCalls();
-        // The layout redrawn after a close is the thread's; its own call.
-        got.remove(QRegularExpression(" DalVoutSetLayout\\(0,\\d+\\)$"));
-        QTEST(got, "want");
-        if (code == 3)
-            QCOMPARE(rig.w->m_popupRect, QRect(QPoint(0, 0), rig.w->size()));
-    }
-
-    // An open zoom menu cuts its area out of the video, and gives it back
-    // when it closes.
-    void menuArea()
-    {
-        TMainRig rig;
+        ptzCamera(rig);
+        rig.fx.live<PropUser>(IDX_PROP_USER)->user[0].ptz = uint8_t(right);
+        rig.w->m_loggedIn = loggedIn;
         rig.w->show();
-        auto* zoom = static_cast<TZoomWnd*>(rig.w->wnd(ID_WND_ZOOM));
-        rig.w->runMenu(g_str->text(21), 2);
-        QVERIFY(zoom->isVisible());
-        zoom->sl_btnclicked(TZoomWnd::BTN_CAMERA);
-        QTRY_VERIFY(zoom->cameraMenu()->isVisible());
-        // The device's level at the menu's centre: blended while it is open,
-        // see-through again once it closed.
-        const int osd = 7 - static_cast<PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 0))->alpha;
-        auto levelAt = [](QPoint p) {
-            DalTestDisplay d;
-            dalTestDisplayGet(&d);
-            int level = -1;
-            for (int i = 0; i < qMin(d.numAlpha, 64); ++i)
-                if (QRect(d.alpha[i][0], d.alpha[i][1], d.alpha[i][2], d.alpha[i][3]).contains(p))
-                    level = d.alpha[i][4];
-            return level;
-        };
-        const QPoint centre = rig.w->mapFromGlobal(zoom->cameraMenu()->geometry().center());
-        QTRY_COMPARE(levelAt(rig.w->mapFromGlobal(zoom->cameraMenu()->geometry().center())), osd);
-        QVERIFY(zoom->getMenuRect(0).translated(zoom->mapTo(rig.w, QPoint())).contains(centre));
-        zoom->cameraMenu()->hide();
-        QTRY_VERIFY(levelAt(centre) != osd);
+        QVERIFY(QTest::qWaitForWindowExposed(rig.w));
+        QSignalSpy requests(ptzWnd(rig), &TPtzWnd::sg_request);
+        key(rig, KEY_PRESS, Qt::Key_F21);
+        const QString other = rig.box()->isVisible()                 ? rig.box()->text()
+                              : rig.w->wnd(ID_WND_LOGIN)->isVisible() ? "login"
+                                                                      : "-";
+        QTEST(QStringLiteral("%1 %2 %3 %4")
+                  .arg(ptzWnd(rig)->isVisible())
+                  .arg(g_api.m_ptzBusy)
+                  .arg(TMainRig::logCodes().contains(LOG_PTZ_START))
+                  .arg(other),
+              "want");
+        if (!ptzWnd(rig)->isVisible())
+            return;
+        QCOMPARE(ptzWnd(rig)->channel(), 0);
+        // Its show put the camera full screen without an inset.
+        QCOMPARE(requests.value(0).value(0).toInt(), int(Act_PtzNoViw));
+        QCOMPARE(TMainRig::journal("DalVoutSetViw(0,0,0,0,0)").size(), 1);
+        QCOMPARE(TMainRig::journal("DalVoutSetLayout(0,1,").size(), 1);
+        QCOMPARE(rig.w->m_popupRect, QRect(0, 0, rig.w->width(), rig.w->height()));
     }
 
-    // The ways in: the menu (camera under the menu's point), the Zoom key
-    // (first camera of the page), Enter in the single view (its camera);
-    // Enter in a split view does nothing.
-    void open_data()
+    // Keys through the main window reach the camera; Escape ends the
+    // control: the stop logged, the layout back, alarm presets allowed.
+    void drive_data()
+    {
+        QTest::addColumn<QList<int>>("keys"); // positive press, negative release
+        QTest::addColumn<QStringList>("line");
+        QTest::newRow("up held and let go") << QList<int>{Qt::Key_Up, -Qt::Key_Up} << QStringList{"move:2", "stop:2"};
+        QTest::newRow("iris open") << QList<int>{Qt::Key_6, -Qt::Key_6} << QStringList{"move:8", "stop:8"};
+        QTest::newRow("Escape with left held")
+            << QList<int>{Qt::Key_Left, Qt::Key_Escape} << QStringList{"move:0", "stop:0"};
+    }
+    void drive()
+    {
+        QFETCH(QList<int>, keys);
+        TMainRig rig;
+        QVERIFY(openPtz(rig));
+        for (int k : keys)
+            key(rig, k > 0 ? KEY_PRESS : KEY_RELEASE, qAbs(k));
+        QTEST(ptzLog(), "line");
+        DalTestPtzCam cam;
+        dalTestPtzCamera(Addr, &cam);
+        QCOMPARE(cam.moving, -1);
+        const bool left = keys.contains(Qt::Key_Escape);
+        QCOMPARE(ptzWnd(rig)->isVisible(), !left);
+        QCOMPARE(TMainRig::logCodes().contains(LOG_PTZ_STOP), left);
+        QCOMPARE(g_api.m_ptzBusy, left ? 0 : 1);
+    }
+
+    // A preset store: the status box first, then the section committed to
+    // flash and the camera told, and the box away 2 s later.
+    void stores_data()
+    {
+        QTest::addColumn<QString>("keys"); // pad: digits then S (set, named "Harbour") or C; U: setup, 5 off, OK
+        QTest::addColumn<QStringList>("line");
+        QTest::addColumn<QString>("entry"); // in the file's PRESET group
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("set 4 named") << "4S" << QStringList{"set:3"} << "data00_name03" << "" << "Harbour";
+        QTest::newRow("clear 5") << "5C" << QStringList{"clear:4"} << "data00_name04" << "Yard" << "";
+        QTest::newRow("setup: 5 dropped") << "U" << QStringList{"clear:4"} << "data00_on04" << "1" << "0";
+    }
+    void stores()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, entry);
+        QFETCH(QString, before);
+        TMainRig rig;
+        for (int live : {0, 1}) {
+            PresetItem& p5 = static_cast<PropPreset*>(rig.fx.cfg->getsection(IDX_PROP_PRESET, live))->ch[0].preset[4];
+            p5.on = 1;
+            qstrncpy(p5.name, "Yard", sizeof p5.name);
+        }
+        rig.fx.cfg->save(IDX_PROP_PRESET);
+        rig.fx.cfg->commitfile();
+        QVERIFY(openPtz(rig));
+        const QString conf = rig.fx.root.file(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(rig.fx.dev.model)));
+        auto onDisk = [&conf, &entry]() {
+            QFile f(conf);
+            if (!f.open(QIODevice::ReadOnly))
+                return QStringLiteral("?");
+            const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(entry), QRegularExpression::MultilineOption);
+            return line.match(QString::fromUtf8(f.readAll())).captured(1).trimmed();
+        };
+        QCOMPARE(onDisk(), before);
+        // At the box: nothing stored, nothing sent yet.
+        QString atBox;
+        connect(rig.w, &TMain::sg_ctrlStatus, rig.w, [&](int code, const QString& title, const QString& text) {
+            atBox = QStringLiteral("%1 %2/%3 sent:%4 %5").arg(code).arg(title, text).arg(ptzLog().size()).arg(onDisk());
+        });
+        if (keys == "U") {
+            key(rig, KEY_PRESS, Qt::Key_9);
+            TPtzsetup* setup = ptzWnd(rig)->setupPopup();
+            QVERIFY(setup->isVisible());
+            QTest::mouseClick(setup->button(TPtzsetup::BTN_CHECK + 4), Qt::LeftButton);
+            QTest::mouseClick(setup->button(TPtzsetup::BTN_OK), Qt::LeftButton);
+        } else {
+            key(rig, KEY_PRESS, Qt::Key_Enter);
+            for (QChar c : keys) {
+                const int k = c.isDigit() ? Qt::Key_0 + c.digitValue() : c == 'S' ? Qt::Key_F21 : Qt::Key_Stop;
+                key(rig, KEY_PRESS, k);
+                key(rig, KEY_RELEASE, k);
+            }
+        }
+        if (keys.endsWith('S')) {
+            QVERIFY(g_vkeyboard->isVisible());
+            g_vkeyboard->setText(QStringLiteral("Harbour"));
+            QTest::mouseClick(g_vkeyboard->okButton(), Qt::LeftButton);
+        }
+        QElapsedTimer held;
+        held.start();
+        QCOMPARE(atBox, QStringLiteral("2224 PTZ/Please wait... sent:0 ") + before);
+        QTEST(ptzLog(), "line");
+        QTEST(onDisk(), "after");
+        QVERIFY(g_statusWnd->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!g_statusWnd->isVisible(), 4000);
+        QVERIFY(held.elapsed() >= 1900);
+    }
+
+    // The window goes without its exit while an arrow is held: the move
+    // stops and the control ends exactly once.
+    void closedFromOutside_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<int>("single"); // camera shown single, -1 the split view
-        QTest::addColumn<int>("channel"); // zoom window's camera, -1 not opened
-        QTest::newRow("menu at (50, 50)") << "menu" << -1 << 0;
-        QTest::newRow("Zoom key") << "zoom" << -1 << 0;
-        QTest::newRow("Enter in single view") << "enter" << 5 << 5;
-        QTest::newRow("Return in single view") << "return" << 6 << 6;
-        QTest::newRow("Enter in split view") << "enter" << -1 << -1;
-        QTest::newRow("Enter, camera 5 shown second") << "enter swapped" << 5 << 5;
+        QTest::newRow("auto-logout") << "logout";
+        QTest::newRow("shuttle on the exit button") << "shuttle";
     }
-    void open()
+    void closedFromOutside()
     {
         QFETCH(QString, how);
-        QFETCH(int, single);
         TMainRig rig;
-        rig.w->m_loggedIn = 1;
-        if (how.endsWith("swapped"))
-            std::swap(g_api.m_chOrder[1], g_api.m_chOrder[5]);
-        if (single >= 0)
-            rig.w->changeLayout(1, single);
-        QVERIFY(rig.w->splitTh()->wait(5000));
-        if (how.endsWith("swapped"))
-            QCOMPARE(g_api.m_sw, 1); // the page of the single view is the position
-        if (how == "menu")
-            rig.w->runMenu(g_str->text(21), -1);
-        else
-            press(rig, how == "zoom" ? Qt::Key_Zoom : how.startsWith("enter") ? Qt::Key_Enter : Qt::Key_Return);
-        auto* zoom = static_cast<TZoomWnd*>(rig.w->wnd(ID_WND_ZOOM));
-        QTEST(zoom->isHidden() ? -1 : zoom->channel(), "channel");
+        QVERIFY(openPtz(rig));
+        QSignalSpy requests(ptzWnd(rig), &TPtzWnd::sg_request);
+        if (how == "logout") {
+            for (int live : {0, 1})
+                static_cast<PropUser*>(rig.fx.cfg->getsection(IDX_PROP_USER, live))->autolock = 1;
+            rig.tick(); // the cursor's place is known
+            key(rig, KEY_PRESS, Qt::Key_Down);
+            rig.w->m_logoutSec = 1;
+            rig.tick();
+            QCOMPARE(ptzLog(), (QStringList{"move:3", "stop:3"}));
+        } else {
+            // Camera, setup, exit: the ring held to the right clicks it
+            // when it comes back to the centre.
+            for (int i = 0; i < 3; ++i)
+                key(rig, KEY_PRESS, KEY_JOG_RIGHT);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(ptzWnd(rig)->button(TPtzWnd::BTN_EXIT)));
+            for (int pos : {5, 7}) {
+                rig.w->sl_fromDvr(SIG_IO_SHUTTLE, 0, pos);
+                QCoreApplication::processEvents();
+                QVERIFY(ptzWnd(rig)->isVisible());
+            }
+            rig.w->sl_fromDvr(SIG_IO_SHUTTLE, 0, 0);
+        }
+        QTRY_VERIFY(!ptzWnd(rig)->isVisible());
+        QCoreApplication::processEvents();
+        int closes = 0;
+        for (const QList<QVariant>& r : requests)
+            closes += r.at(0).toInt() == Act_PtzClose;
+        QCOMPARE(closes, 1);
+        QCOMPARE(TMainRig::logCodes().count(LOG_PTZ_STOP), 1);
+        QCOMPARE(g_api.m_ptzBusy, 0);
     }
 };
 

@@ -176,10 +176,26 @@ private slots:
         };
         QCOMPARE(at(img, 150, 24), m_res.getColor(35));
         QCOMPARE(at(img, 154, 24), m_res.getColor(33));
+        // The chosen item's text, nearer the text colour than the fill.
+        auto textPixels = [&](const QImage& img) {
+            const QColor t = m_res.getColor(34), f = m_res.getColor(33);
+            auto dist = [](const QColor& a, const QColor& b) {
+                return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+            };
+            int n = 0;
+            for (int y = 16; y < 32; ++y)
+                for (int x = 156; x < 230; ++x)
+                    n += dist(at(img, x, y), t) < dist(at(img, x, y), f);
+            return n;
+        };
+        const int unfocusedText = textPixels(img);
+        QVERIFY(unfocusedText > 20);
         QCOMPARE(focusMarks(img), 0);
         combo->setFocus();
         QTRY_VERIFY(combo->hasFocus());
         QVERIFY(focusMarks(win.grab().toImage()) > 100);
+        // With the focus the text stays readable.
+        QVERIFY(textPixels(win.grab().toImage()) * 2 > unfocusedText);
     }
 
     void focusRectIsEnlarged()
