@@ -200,7 +200,9 @@ void TSetupPage::evtPaint(QPaintEvent*)
     p.setPen(ctlColor(3));
     for (int i = 0; i < m_rows.size() && i < m_ctrl.size(); ++i) {
         const Row& r = m_rows[i];
-        if (!isField(r.kind) || r.text < 0)
+        // A hidden control has no label (a page that shows other rows for
+        // another choice).
+        if (!isField(r.kind) || r.text < 0 || m_ctrl[i]->isHidden())
             continue;
         const QRect g = m_ctrl[i]->geometry();
         p.drawText(QRect(ctlScale(16), g.top(), g.left() - ctlScale(24), g.height()),
