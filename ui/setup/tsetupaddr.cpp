@@ -245,7 +245,9 @@ void TSetupAddr::initSet(const char (*text)[64])
         return;
     if (a->type == TypeEthernet && a->dhcp) {
         qCDebug(lcUiSetup, "TSetupAddr::initSet.. ip:%s", qPrintable(m_lease[0]));
-        for (int k = 0; k < 3; ++k)
+        // The variants that show the stored address keep showing it when
+        // the frame's own request is answered after the show.
+        for (int k = 0; k < 3 && !storedAddrOem(); ++k)
             setShown(R_IP + k, m_lease[k]);
         if (a->dnsauto)
             setShown(R_DNS, m_lease[3]);

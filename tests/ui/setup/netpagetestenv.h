@@ -34,6 +34,17 @@ struct NetFrame
         g_vkeynum = nullptr;
         delete pad;
     }
+    // The texts of the option lists and the facade, as main installs before
+    // the windows are made.
+    struct TextHook
+    {
+        TextHook()
+        {
+            vkeytest::setUpGlobals();
+            TConfig::setTextHook([](int id) { return g_str->text(id); });
+        }
+        ~TextHook() { TConfig::setTextHook(nullptr); }
+    };
     bool show() { return f.show(m_tab); }
     void answer(int code)
     {
@@ -84,6 +95,7 @@ struct NetFrame
     // The message box shown: "title/text"; empty when hidden.
     QString message() const { return f.msg->isVisible() ? f.msg->title() + "/" + f.msg->text() : QString(); }
 
+    TextHook hook;
     Frame f;
     TVKeyNumboard* pad = nullptr;
     QStringList asked;
