@@ -104,8 +104,13 @@ void TSetupNetCtrl::evtResize()
     if (!control(R_MENU))
         return;
     control(R_MENU)->hide();
-    // "Apply All" beside the first resolution; "Apply" then "Default" at
-    // the bottom right.
+    // The lists narrower, "Apply All" beside the first resolution; "Apply"
+    // then "Default" at the bottom right.
+    for (int r = R_RES; r <= R_SUBQUAL; ++r) {
+        QRect g = control(r)->geometry();
+        g.setWidth(width() * 30 / 100);
+        control(r)->setGeometry(g);
+    }
     const QRect res = control(R_RES)->geometry();
     const QRect all = control(R_ALL)->geometry();
     control(R_ALL)->move(res.right() + ctlScale(8), res.top() + (res.height() - all.height()) / 2);
