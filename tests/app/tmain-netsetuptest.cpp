@@ -209,8 +209,9 @@ private slots:
     void typedNotReplaced()
     {
         Rig rig;
-        lease();
         rig.store(IDX_PROP_NETADDR, addressRec(0));
+        rig.up();
+        lease();
         rig.open();
         TSetupPage* page = rig.setup()->page(SA::Btn_Network_Addr);
         QTest::mouseClick(page->control(TSetupAddr::R_IP), Qt::LeftButton);
