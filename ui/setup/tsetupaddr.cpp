@@ -138,6 +138,7 @@ TSetupAddr::TSetupAddr(QWidget* parent, int id, QSize size) : TSetupPage(parent,
     p.itemRight = p.itemLeft = R_NAME;
     p.okRight = p.cancelRight = R_DEFAULT;
     p.okLeft = p.cancelLeft = R_MENU;
+    p.jogRow = R_DHCP;
     setRows(rows, p);
 }
 

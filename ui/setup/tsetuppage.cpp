@@ -696,8 +696,10 @@ void TSetupPage::evtKeydown(int key)
         break;
     default: return;
     }
-    if (!next)
-        next = control(m_params.firstRow);
+    if (!next) {
+        const bool jog = key == KEY_JOG_LEFT || key == KEY_JOG_RIGHT;
+        next = control(jog && m_params.jogRow >= 0 ? m_params.jogRow : m_params.firstRow);
+    }
     if (next) {
         next->setFocus(Qt::OtherFocusReason);
         m_curCtrl = next;

@@ -78,6 +78,7 @@ public:
         int perCamera = 0;            // camera buttons and the channel
         QVector<int> replies;         // answer codes the page takes
         int firstRow = 0;             // the page's first control
+        int jogRow = -1;              // where the jog goes without a target; -1 firstRow
         int itemRight = 0;            // row the menu items lead right to
         int itemLeft = 0;             //   and left to
         int okRight = L_NONE;         // rows "OK" and "CANCEL" lead to

@@ -84,6 +84,7 @@ TSetupPort::TSetupPort(QWidget* parent, int id, QSize size) : TSetupPage(parent,
     p.itemRight = p.itemLeft = R_WATCH;
     p.okRight = p.cancelRight = R_APPLY;
     p.okLeft = p.cancelLeft = R_DEFAULT;
+    p.jogRow = R_UPNP;
     setRows(rows, p);
 }
 

@@ -42,6 +42,7 @@ TSetupStatus::TSetupStatus(QWidget* parent, int id, QSize size) : TSetupPage(par
     p.firstRow = R_CLIENTS;
     p.itemRight = p.itemLeft = R_CLIENTS;
     p.okRight = p.okLeft = p.cancelRight = p.cancelLeft = R_REFRESH;
+    p.jogRow = R_REFRESH;
     setRows({clients, refresh, menu}, p);
 }
 

@@ -125,6 +125,9 @@ private slots:
         QTest::newRow("item right: the list") << "R" << int(S::R_CLIENTS);
         QTest::newRow("down: Refresh") << "RD" << int(S::R_REFRESH);
         QTest::newRow("Refresh right: OK") << "RDR" << -1;
+        // X: the focus on nothing of the table first.
+        QTest::newRow("jog without a target: Refresh") << "X>" << int(S::R_REFRESH);
+        QTest::newRow("arrow without a target: the list") << "XD" << int(S::R_CLIENTS);
     }
     void keys()
     {
@@ -134,8 +137,12 @@ private slots:
         QVERIFY(n.show());
         TSetupPage* page = n.open(SetupAct::Btn_Network_Status);
         n.f.w->button(SetupAct::Btn_Network_Status)->setFocus();
-        for (const QChar c : keys)
-            n.f.key(c == 'R' ? int(Qt::Key_Right) : int(Qt::Key_Down));
+        for (const QChar c : keys) {
+            if (c == 'X')
+                page->setFocus();
+            else
+                n.f.key(c == 'R' ? int(Qt::Key_Right) : c == '>' ? int(KEY_JOG_RIGHT) : int(Qt::Key_Down));
+        }
         QVERIFY((focus >= 0 ? page->control(focus) : n.f.w->button(SetupAct::Btn_Ok))->hasFocus());
     }
 };
