@@ -291,7 +291,9 @@ private slots:
         QVERIFY(f.w->adoptPage(4, shown));
         QVERIFY(f.w->adoptPage(5, hidden));
         QVERIFY(f.show());
-        unsigned char rec[4] = {7, 0, 0, 0};
+        // As large as the largest answer of these codes (61: four texts of
+        // 64 bytes), which the unit's own pages also read.
+        char rec[4][64] = {{7}};
         f.w->reply(code, 0, null ? nullptr : rec);
         QTEST(shown->m_answers, "shown");
         QTEST(hidden->m_answers, "hidden");
