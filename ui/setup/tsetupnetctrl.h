@@ -26,6 +26,7 @@ public:
 
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
+    void evtLanguage() override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0) override;
@@ -35,6 +36,8 @@ protected:
     void setCtrl() override;
     void onReply(int code, const void* data) override;
     void applyAll() override;
+    // The camera row ends lead to the page's item instead of wrapping.
+    void keyMatch() override;
 
 private:
     // The loads of the chips and the limit of one chip.

@@ -201,11 +201,15 @@ private slots:
     void keys_data()
     {
         QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("focus"); // a row; -1 the camera shown
+        QTest::addColumn<int>("focus"); // a row; -1 the camera shown, -2 the item, -3 camera 3
         QTest::newRow("into the camera row: the camera shown") << "RDU" << -1;
         QTest::newRow("down the lists") << "RDDD" << int(N::R_FPS);
         QTest::newRow("resolution right: Apply All") << "RDDR" << int(N::R_ALL);
         QTest::newRow("last list down: Apply") << "RDDDDDDDD" << int(N::R_APPLY);
+        // The camera row's ends lead back to the menu item.
+        QTest::newRow("camera 1 left: the item") << "RL" << -2;
+        QTest::newRow("camera 16 right: the item") << QString(17, 'R') << -2;
+        QTest::newRow("camera row: neighbours") << "RRR" << -3;
     }
     void keys()
     {
@@ -218,8 +222,15 @@ private slots:
         QTest::mouseClick(page->cameraButton(3), Qt::LeftButton);
         n.f.w->button(Btn_Network_Control)->setFocus();
         for (const QChar c : keys)
-            n.f.key(c == 'R' ? int(Qt::Key_Right) : c == 'D' ? int(Qt::Key_Down) : int(Qt::Key_Up));
-        QVERIFY((focus >= 0 ? page->control(focus) : page->cameraButton(3))->hasFocus());
+            n.f.key(c == 'R'   ? int(Qt::Key_Right)
+                    : c == 'D' ? int(Qt::Key_Down)
+                    : c == 'L' ? int(Qt::Key_Left)
+                               : int(Qt::Key_Up));
+        QWidget* want = focus == -1   ? page->cameraButton(3)
+                        : focus == -2 ? static_cast<QWidget*>(n.f.w->button(Btn_Network_Control))
+                        : focus == -3 ? page->cameraButton(2)
+                                      : page->control(focus);
+        QVERIFY(want->hasFocus());
     }
 };
 
