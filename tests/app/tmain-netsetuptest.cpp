@@ -248,10 +248,18 @@ private slots:
         QCOMPARE(Rig::setupLogs(), QStringList{});
     }
 
-    // The ports: Apply sets them on the device with uPnP; the uPnP test
-    // starts with the edit copy's ports under "UPNP Test".
+    // The ports: Apply or OK sets them on the device with uPnP; the uPnP
+    // test starts with the edit copy's ports.
+    void ports_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("Apply") << false << "(Port)";
+        QTest::newRow("OK") << true << "(OK)";
+    }
     void ports()
     {
+        QFETCH(bool, ok);
         Rig rig;
         rig.open();
         auto* page = static_cast<TSetupPort*>(rig.page(SA::Btn_Network_Port));
@@ -270,9 +278,11 @@ private slots:
         dalTestGetNet(&net);
         QCOMPARE(net.tests[DAL_TEST_UPNP], 1);
         QCOMPARE(net.upnpTest.watch, 8100);
-        QTest::mouseClick(page->control(TSetupPort::R_APPLY), Qt::LeftButton);
+        QTest::mouseClick(ok ? static_cast<QWidget*>(rig.setup()->button(SA::Btn_Ok))
+                             : page->control(TSetupPort::R_APPLY),
+                          Qt::LeftButton);
         QVERIFY(Rig::settled());
-        QCOMPARE(Rig::setupLogs(), QStringList{"(Port)"});
+        QTEST(Rig::setupLogs().join(','), "label");
         QVERIFY(Rig::journal({"DalNetSetPort"}).contains("DalNetSetPort(8100,8000,8000,80)"));
         QCOMPARE(Rig::journal({"DalNeseSetUpnp"}).size(), 1);
         QCOMPARE(rig.fromFile<PropNetport>(IDX_PROP_NETPORT).watch, int16_t(8100));
