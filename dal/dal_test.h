@@ -115,7 +115,9 @@ void dalTestClearFails(void);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
  * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt"), so tests can see how
- * the program copes with counts beyond the tables; -1 for another name. */
+ * the program copes with counts beyond the tables, or the network frame limit
+ * of an encoder chip ("max_fps_per_chip", every network resolution entry);
+ * -1 for another name. */
 int dalTestSetCount(const char* field, int value);
 
 /* The call journal: one "Name(args)" line per call, oldest first. */

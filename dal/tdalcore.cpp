@@ -344,7 +344,8 @@ bool TDalCore::setCountOverride(const std::string& field, int value)
 {
     static const char* const kFields[] = {"num_vin",   "num_sensor", "num_alarmout", "num_disk",
                                           "num_vridx", "num_rridx",  "num_nridx",    "num_fidx",
-                                          "numRes",    "numLayout",  "numResHd",     "ptz_cnt"};
+                                          "numRes",    "numLayout",  "numResHd",     "ptz_cnt",
+                                          "max_fps_per_chip"};
     for (const char* f : kFields)
         if (field == f) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -368,6 +369,12 @@ void TDalCore::applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout)
         if (avc && f == "num_rridx") avc->num_rridx = v;
         if (avc && f == "num_nridx") avc->num_nridx = v;
         if (avc && f == "num_fidx") avc->num_fidx = v;
+        // The network frame limit of one encoder chip, for every stream
+        // resolution of every input resolution.
+        if (avc && f == "max_fps_per_chip")
+            for (auto& input : avc->nridx)
+                for (AvcRes& res : input)
+                    res.max_fps_per_chip = v;
         if (vout && f == "numRes") vout->numRes = v;
         if (vout && f == "numLayout") vout->numLayout = v;
         if (vout && f == "numResHd") vout->numResHd = v;

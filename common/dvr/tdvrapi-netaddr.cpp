@@ -14,9 +14,10 @@
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
-// The four bytes of a dotted-quad text field, each number cut to 8 bits;
-// a text that is not four numbers gives 0.0.0.0.
-void quadOf(const char* field, int width, uint8_t out[4])
+// The four bytes of a dotted-quad text field: exactly four decimal numbers
+// 0..255 joined by dots, nothing else. False (and 0.0.0.0) for any other
+// text, which an imported configuration file may hold.
+bool quadOf(const char* field, int width, uint8_t out[4])
 {
     std::memset(out, 0, 4);
     const int n = int(qstrnlen(field, uint(width)));
@@ -24,23 +25,22 @@ void quadOf(const char* field, int width, uint8_t out[4])
     int p = 0;
     for (int i = 0; i < 4; ++i) {
         if (i > 0 && (p >= n || field[p++] != '.'))
-            return;
-        const bool minus = p < n && field[p] == '-';
-        if (minus || (p < n && field[p] == '+'))
-            ++p;
-        long long v = 0;
+            return false;
+        int v = 0;
         int digits = 0;
         for (; p < n && field[p] >= '0' && field[p] <= '9'; ++p) {
-            if (++digits > 10)
-                return;
             v = v * 10 + (field[p] - '0');
+            if (++digits > 3 || v > 255)
+                return false;
         }
         if (!digits)
-            return;
-        b[i] = uint8_t(minus ? -v : v);
+            return false;
+        b[i] = uint8_t(v);
     }
-    if (p == n)
-        std::memcpy(out, b, 4);
+    if (p != n)
+        return false;
+    std::memcpy(out, b, 4);
+    return true;
 }
 
 void quadText(const uint8_t b[4], char* out, int size)
@@ -78,10 +78,15 @@ int TDVRAPI::addrSetdevice()
     std::memset(&eth, 0, sizeof eth);
     eth.dhcp = a->dhcp;
     eth.dnsAuto = a->dnsauto && a->dhcp ? 1 : 0;
-    quadOf(a->ip, sizeof a->ip, eth.ip);
-    quadOf(a->mask, sizeof a->mask, eth.mask);
-    quadOf(a->gate, sizeof a->gate, eth.gw);
-    quadOf(a->dns, sizeof a->dns, eth.dns);
+    const bool ip = quadOf(a->ip, sizeof a->ip, eth.ip);
+    const bool mask = quadOf(a->mask, sizeof a->mask, eth.mask);
+    const bool gate = quadOf(a->gate, sizeof a->gate, eth.gw);
+    const bool dns = quadOf(a->dns, sizeof a->dns, eth.dns);
+    // A fixed address that is not four numbers 0..255 would put the unit on
+    // a wrong address: the interface keeps the one it has.
+    const bool refused = !a->dhcp && !(ip && mask && gate && dns);
+    if (refused)
+        qCDebug(lcApi, "addrSetdevice.. refused: not an address ip:%d mask:%d gate:%d dns:%d", ip, mask, gate, dns);
 
     if (QCoreApplication::instance()) {
         for (const QString& arg : QCoreApplication::arguments()) {
@@ -92,7 +97,7 @@ int TDVRAPI::addrSetdevice()
         }
     }
     qCDebug(lcApi, "addrSetdevice.. skipnetwork:%d", m_skipNetwork);
-    if (!m_skipNetwork)
+    if (!m_skipNetwork && !refused)
         DalNetSetEth0(&eth);
 
     char name[sizeof a->name + 1];
@@ -124,17 +129,9 @@ int TDVRAPI::readEth0Text(char (*texts)[64])
 void TDVRAPI::checkIp()
 {
     // A failed read leaves the texts as they are: zeros are not the address
-    // in force, and the live copy would carry them into the file.
+    // in force. The address read is the interface's, not a setting: the
+    // configuration keeps the address the operator stored.
     const int r = readEth0Text(m_eth0Text);
-    if (r >= 0) {
-        if (g_cfg) {
-            auto* a = static_cast<PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1));
-            qstrncpy(a->ip, m_eth0Text[0], sizeof a->ip);
-            qstrncpy(a->mask, m_eth0Text[1], sizeof a->mask);
-            qstrncpy(a->gate, m_eth0Text[2], sizeof a->gate);
-            qstrncpy(a->dns, m_eth0Text[3], sizeof a->dns);
-        }
-    }
     qCDebug(lcApi, "========== checkIp ret:%d addr:%s =============", r, m_eth0Text[0]);
 }
 

@@ -1082,9 +1082,10 @@ public:
     // holds, answers into reply (may be null). Always 0.
     int runNetpack(int cmd, int len, const void* payload, NetpackReply* reply);
 
-    // Applies the live NETADDR section; DalSetAppInfo's result.
+    // Applies the live NETADDR section (a fixed address that is not four
+    // numbers 0..255 leaves the interface as it is); DalSetAppInfo's result.
     int addrSetdevice();
-    // The address in force into m_eth0Text and the live NETADDR texts.
+    // The address in force into m_eth0Text (the configuration keeps its own).
     void checkIp();
     // The live NETPORT ports to the device when either flag is set.
     void netSetPort(int flagA, int flagB);

@@ -199,8 +199,12 @@ void TSysInfoWnd::setUsers(const NetClientInfo* info)
     if (!info)
         return;
     setFitted(m_mac, fieldString(info->mac).toUpper());
-    if (g_cfg)
-        setFitted(m_ip, fieldString(static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1))->ip));
+    // The address the interface holds (a DHCP lease), as the device last
+    // reported it; the stored one before any report.
+    QString ip = fieldString(g_api.m_eth0Text[0]);
+    if (ip.isEmpty() && g_cfg)
+        ip = fieldString(static_cast<const PropNetaddr*>(g_cfg->getsection(IDX_PROP_NETADDR, 1))->ip);
+    setFitted(m_ip, ip);
     setFitted(m_watch, QString::number(info->watch));
     setFitted(m_search, QString::number(info->search));
     setFitted(m_setup, QString::number(info->setup));

@@ -132,7 +132,9 @@ void TSetupPage::init(int background)
             break;
         }
         case RowEdit: {
-            auto* e = new TEdit(this, cid, r.lo);
+            // Every field opens a keyboard when clicked: the text keyboard
+            // or the number pad (r.lo).
+            auto* e = new TEdit(this, cid, 1);
             e->setReadOnly(true);
             w = e;
             break;
@@ -200,7 +202,9 @@ void TSetupPage::evtPaint(QPaintEvent*)
     p.setPen(ctlColor(3));
     for (int i = 0; i < m_rows.size() && i < m_ctrl.size(); ++i) {
         const Row& r = m_rows[i];
-        if (!isField(r.kind) || r.text < 0)
+        // A hidden control has no label (a page that shows other rows for
+        // another choice).
+        if (!isField(r.kind) || r.text < 0 || m_ctrl[i]->isHidden())
             continue;
         const QRect g = m_ctrl[i]->geometry();
         p.drawText(QRect(ctlScale(16), g.top(), g.left() - ctlScale(24), g.height()),
@@ -692,8 +696,10 @@ void TSetupPage::evtKeydown(int key)
         break;
     default: return;
     }
-    if (!next)
-        next = control(m_params.firstRow);
+    if (!next) {
+        const bool jog = key == KEY_JOG_LEFT || key == KEY_JOG_RIGHT;
+        next = control(jog && m_params.jogRow >= 0 ? m_params.jogRow : m_params.firstRow);
+    }
     if (next) {
         next->setFocus(Qt::OtherFocusReason);
         m_curCtrl = next;

@@ -78,6 +78,7 @@ public:
         int perCamera = 0;            // camera buttons and the channel
         QVector<int> replies;         // answer codes the page takes
         int firstRow = 0;             // the page's first control
+        int jogRow = -1;              // where the jog goes without a target; -1 firstRow
         int itemRight = 0;            // row the menu items lead right to
         int itemLeft = 0;             //   and left to
         int okRight = L_NONE;         // rows "OK" and "CANCEL" lead to
@@ -132,11 +133,13 @@ signals:
     void sg_action(int code, int a, int b, QString text = QString());
 
 public slots:
-    void sl_btnclicked(int id, int state = 0);
-    void sl_changeIndex(int id, int index);
+    // A page with controls of its own kind (a switch with a rule, a number
+    // typed into a numeric field) overrides these and hands the rest on.
+    virtual void sl_btnclicked(int id, int state = 0);
+    virtual void sl_changeIndex(int id, int index);
     void sl_valueChanged(int id, int value);
-    void sl_edclicked(int id);
-    void sl_reply(int code, QString text);
+    virtual void sl_edclicked(int id);
+    virtual void sl_reply(int code, QString text);
     void sl_show();
 
 protected:

@@ -7,6 +7,10 @@
 #include "tfilewnd.h"
 #include "tkeys.h"
 #include "tmsgwnd.h"
+#include "tsetupaddr.h"
+#include "tsetupnetctrl.h"
+#include "tsetupport.h"
+#include "tsetupstatus.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -44,7 +48,50 @@ const int kText[TSetupWnd::BUTTONS] = {1,  24, 25,  3,  16, 3,  5,  4,  70, 6,  
 // that has a factory, in id order. A slot without one stays empty and its
 // item does nothing.
 using PageFactory = TSetupPage* (*)(QWidget* frame, int id, QSize size, int esata);
-const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {};
+template <class Page> TSetupPage* makePage(QWidget* frame, int id, QSize size, int)
+{
+    return new Page(frame, id, size);
+}
+const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
+    nullptr, // 0
+    nullptr, // 1
+    nullptr, // 2
+    nullptr, // 3
+    nullptr, // 4
+    nullptr, // 5
+    nullptr, // 6
+    nullptr, // 7
+    nullptr, // 8
+    nullptr, // 9
+    nullptr, // 10
+    nullptr, // 11
+    nullptr, // 12
+    nullptr, // 13
+    nullptr, // 14
+    nullptr, // 15
+    nullptr, // 16
+    nullptr, // 17
+    nullptr, // 18
+    nullptr, // 19
+    nullptr, // 20
+    nullptr, // 21
+    nullptr, // 22
+    nullptr, // 23
+    nullptr, // 24
+    &makePage<TSetupAddr>, // 25
+    &makePage<TSetupPort>, // 26
+    nullptr, // 27
+    nullptr, // 28
+    &makePage<TSetupNetCtrl>, // 29
+    &makePage<TSetupStatus>, // 30
+    nullptr, // 31
+    nullptr, // 32
+    nullptr, // 33
+    nullptr, // 34
+    nullptr, // 35
+    nullptr, // 36
+    nullptr, // 37
+};
 
 bool isTab(int id)
 {

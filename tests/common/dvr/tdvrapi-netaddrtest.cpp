@@ -16,10 +16,19 @@ private slots:
                                               << QStringList{"DalNetSetEth0(dhcp:0 dns:0 192.0.2.5" + rest, app};
         QTest::newRow("dhcp with its dns") << 1 << 1 << QByteArray("192.0.2.5") << false
                                            << QStringList{"DalNetSetEth0(dhcp:1 dns:1 192.0.2.5" + rest, app};
-        QTest::newRow("numbers cut to 8 bits") << 0 << 0 << QByteArray("300.1.2.259") << false
-                                               << QStringList{"DalNetSetEth0(dhcp:0 dns:0 44.1.2.3" + rest, app};
-        QTest::newRow("not a dotted quad") << 0 << 0 << QByteArray("host.lan") << false
-                                           << QStringList{"DalNetSetEth0(dhcp:0 dns:0 0.0.0.0" + rest, app};
+        // A fixed address that is not four numbers 0..255 leaves the
+        // interface as it is; the name still goes.
+        QTest::newRow("numbers above 255 refused") << 0 << 0 << QByteArray("300.1.2.259") << false
+                                                   << QStringList{app};
+        QTest::newRow("not a dotted quad refused") << 0 << 0 << QByteArray("host.lan") << false << QStringList{app};
+        QTest::newRow("negative number refused") << 0 << 0 << QByteArray("-1.2.3.4") << false << QStringList{app};
+        QTest::newRow("five numbers refused") << 0 << 0 << QByteArray("1.2.3.4.5") << false << QStringList{app};
+        QTest::newRow("three numbers refused") << 0 << 0 << QByteArray("1.2.3") << false << QStringList{app};
+        QTest::newRow("255 taken") << 0 << 0 << QByteArray("255.0.0.255") << false
+                                   << QStringList{"DalNetSetEth0(dhcp:0 dns:0 255.0.0.255" + rest, app};
+        // Under DHCP the stored address is not used: it goes as 0.0.0.0.
+        QTest::newRow("dhcp: a bad text as zeros") << 1 << 0 << QByteArray("300.1.2.259") << false
+                                                   << QStringList{"DalNetSetEth0(dhcp:1 dns:0 0.0.0.0" + rest, app};
         QTest::newRow("skip network") << 0 << 0 << QByteArray("192.0.2.5") << true << QStringList{app};
     }
 
@@ -40,22 +49,29 @@ private slots:
         QTEST(journal(), "calls");
     }
 
-    // The address in force reaches the live copy; a failed read leaves it.
+    // The address in force reaches the texts of the reply; a failed read
+    // leaves them. The configuration keeps the stored address either way:
+    // reading the interface is not a change of settings.
     void checkIp()
     {
         TNetFixture fx;
         const Eth0Info eth = {1, 1, {198, 51, 100, 20}, {}, {}, {}, {}, {}};
         dalTestSetEth0(&eth);
+        qstrcpy(g_api.m_eth0Text[0], "0.0.0.0");
         for (bool fails : {true, false}) {
             qstrcpy(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip, "192.0.2.99");
+            qstrcpy(static_cast<PropNetaddr*>(fx.cfg->getsection(IDX_PROP_NETADDR, 0))->ip, "192.0.2.99");
             fails ? dalTestFail("DalNetGetEth0", -1) : dalTestClearFails();
             g_api.checkIp();
-            QCOMPARE(QByteArray(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip), fails ? "192.0.2.99" : "198.51.100.20");
+            QCOMPARE(QByteArray(g_api.m_eth0Text[0]), fails ? "0.0.0.0" : "198.51.100.20");
+            QCOMPARE(QByteArray(fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip), QByteArray("192.0.2.99"));
+            QCOMPARE(fx.cfg->ismodified(), 0);
         }
     }
 
     // The network service set a new address: the windows hear of it on
-    // their thread, with the texts and the live copy already read again.
+    // their thread, with the texts already read again; the live copy keeps
+    // the address the operator stored (a lease is no setting).
     void settingsChangedOnGuiThread()
     {
         QObject receiver; // outlives the layer's threads (the fixture)
@@ -64,6 +80,7 @@ private slots:
         dalTestSetEth0(&eth);
         QThread* emittedIn = nullptr;
         QByteArray text, live;
+        const QByteArray stored = fx.live<PropNetaddr>(IDX_PROP_NETADDR)->ip;
         connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver,
                 [&](int type) {
                     if (type != SIG_NET_DHCP)
@@ -77,7 +94,7 @@ private slots:
         QTRY_VERIFY(emittedIn);
         QCOMPARE(emittedIn, QThread::currentThread());
         QCOMPARE(text, QByteArray("198.51.100.20"));
-        QCOMPARE(live, QByteArray("198.51.100.20"));
+        QCOMPARE(live, stored);
     }
 };
 

@@ -378,6 +378,23 @@ private slots:
         QTEST(QString::fromUtf8(cam->data[0].name), "want");
         QCOMPARE(cam->data[0].name[63], '\0');
     }
+
+    // A click on a text field opens the text keyboard on it, as Enter does.
+    void typingByMouse()
+    {
+        Frame f;
+        auto* p = osdPage(nullptr);
+        QVERIFY(f.w->adoptPage(4, p));
+        auto* cam = static_cast<PropCamera*>(f.fx.cfg->getsection(IDX_PROP_CAMERA, 0));
+        qstrncpy(cam->data[0].name, "CAM1", sizeof cam->data[0].name);
+        QVERIFY(f.show());
+        QTest::mouseClick(p->control(2), Qt::LeftButton);
+        QVERIFY(f.vk->isVisible());
+        QCOMPARE(f.vk->text(), QStringLiteral("CAM1"));
+        f.vk->setText("Yard");
+        QTest::mouseClick(f.vk->okButton(), Qt::LeftButton);
+        QCOMPARE(QByteArray(cam->data[0].name), QByteArray("Yard"));
+    }
 };
 
 QTEST_MAIN(TSetupPageTest)

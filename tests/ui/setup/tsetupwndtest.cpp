@@ -67,7 +67,7 @@ private slots:
         QTest::newRow("OK right: CANCEL") << int(Btn_Record) << "DDDDDDR" << int(Btn_Cancel);
         QTest::newRow("CANCEL right skips hidden Shutdown") << int(Btn_Record) << "DDDDDDRR" << int(Btn_Ok);
         QTest::newRow("System: CANCEL right Shutdown") << int(Btn_System) << "DDDDDDDRR" << int(Btn_Shutdown);
-        QTest::newRow("OK down: the tab") << int(Btn_Network) << "DDDDDDDD" << int(Btn_Network);
+        QTest::newRow("OK down: the tab") << int(Btn_Record) << "DDDDDDD" << int(Btn_Record);
         QTest::newRow("tab up: OK") << int(Btn_Device) << "U" << int(Btn_Ok);
         QTest::newRow("HD Spot passed over") << int(Btn_Display) << "DDD" << int(Btn_Display_Spot);
         QTest::newRow("item right: nothing, Display tab") << int(Btn_Record) << "DR" << int(Btn_Display);
@@ -172,7 +172,7 @@ private slots:
             << QVector<int>{int(Btn_Device), 17, 19, 17} << QStringList{"83,0,0", "85,0,1", "85,0,0"} << 17;
         QTest::newRow("item without page") << QVector<int>{5} << QStringList{} << 4;
         QTest::newRow("same item again") << QVector<int>{4, 4} << QStringList{} << 4;
-        QTest::newRow("tab without pages hides the page") << QVector<int>{int(Btn_Network)} << QStringList{} << -1;
+        QTest::newRow("tab without pages hides the page") << QVector<int>{int(Btn_Record)} << QStringList{} << -1;
         QTest::newRow("colour, then OK closes the preview")
             << QVector<int>{8, 1} << QStringList{"83,0,0", "84,0,0", "1,0,0"} << -1;
     }
@@ -291,7 +291,9 @@ private slots:
         QVERIFY(f.w->adoptPage(4, shown));
         QVERIFY(f.w->adoptPage(5, hidden));
         QVERIFY(f.show());
-        unsigned char rec[4] = {7, 0, 0, 0};
+        // As large as the largest answer of these codes (61: four texts of
+        // 64 bytes), which the unit's own pages also read.
+        char rec[4][64] = {{7}};
         f.w->reply(code, 0, null ? nullptr : rec);
         QTEST(shown->m_answers, "shown");
         QTEST(hidden->m_answers, "hidden");
@@ -320,11 +322,15 @@ private slots:
         QCOMPARE(dt->m_clock, QStringList{"0:now"});
     }
 
-    // The address page reporting itself shown asks for the address (61).
+    // The address page reporting itself shown asks for the address (61);
+    // with a fixed address the page itself asks for nothing.
     void addressShown()
     {
         Frame f;
-        QVERIFY(f.w->adoptPage(Btn_Network_Addr, osdPage(nullptr, Btn_Network_Addr)));
+        static_cast<PropNetaddr*>(f.fx.cfg->getsection(IDX_PROP_NETADDR, 0))->dhcp = 0;
+        // The slot holds the unit's own address page.
+        std::unique_ptr<TTestPage> other(osdPage(nullptr, Btn_Network_Addr));
+        QVERIFY(!f.w->adoptPage(Btn_Network_Addr, other.get()));
         QVERIFY(f.show(Btn_Network));
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
         QTRY_COMPARE(requests(req), QStringList{"61,0,0"});
