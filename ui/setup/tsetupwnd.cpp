@@ -7,6 +7,10 @@
 #include "tfilewnd.h"
 #include "tkeys.h"
 #include "tmsgwnd.h"
+#include "tsetupsmart.h"
+#include "tsetupsmartesata.h"
+#include "tsetupstrg.h"
+#include "tsetupstrgesata.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -16,6 +20,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
+
+#include <array>
 
 using namespace SetupAct;
 
@@ -44,7 +50,25 @@ const int kText[TSetupWnd::BUTTONS] = {1,  24, 25,  3,  16, 3,  5,  4,  70, 6,  
 // that has a factory, in id order. A slot without one stays empty and its
 // item does nothing.
 using PageFactory = TSetupPage* (*)(QWidget* frame, int id, QSize size, int esata);
-const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {};
+
+// The storage and S.M.A.R.T. pages come in two shapes: the eSATA ones on a
+// unit with more than three disks.
+TSetupPage* makeStrg(QWidget* frame, int id, QSize size, int esata)
+{
+    return esata ? new TSetupStrgEsata(frame, id, size) : new TSetupStrg(frame, id, size);
+}
+
+TSetupPage* makeSmart(QWidget* frame, int id, QSize size, int esata)
+{
+    return esata ? new TSetupSmartEsata(frame, id, size) : new TSetupSmart(frame, id, size);
+}
+
+const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
+    std::array<PageFactory, TSetupWnd::BUTTONS> t{};
+    t[Btn_System_Strg] = &makeStrg;
+    t[Btn_System_Smart] = &makeSmart;
+    return t;
+}();
 
 bool isTab(int id)
 {
