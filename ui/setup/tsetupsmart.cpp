@@ -343,7 +343,7 @@ void TSetupSmart::evtPaint(QPaintEvent* e)
         const int x = w->x() < m + half ? m : m + half;
         label(QRect(x, w->y(), w->x() - x - ctlScale(6), rowH), ctlText(id));
     };
-    before(m_ctrl[0], T_SMART_ON);
+    label(QRect(m, m, m_ctrl[0]->x() - m - ctlScale(6), rowH), ctlText(T_SMART_ON));
     label(QRect(m, m + m_pitch, W - 2 * m, rowH), ctlText(T_SMART));
     label(QRect(m, m + 3 * m_pitch, W - 2 * m, rowH), ctlText(T_TEMPERATURE));
     for (int k = 0; k < 5; ++k)

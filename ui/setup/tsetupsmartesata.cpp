@@ -68,6 +68,8 @@ void TSetupSmartEsata::sl_showed(int, int shown, QRegion)
         return;
     TButton* b = esataButton(m_info->title() == ctlText(T_ESATA1) ? 0 : 1);
     if (b && isVisible()) {
+        // The menu has the keys again, on the button that opened the window.
+        window()->activateWindow();
         b->setFocus(Qt::OtherFocusReason);
         m_curCtrl = b;
     }

@@ -71,6 +71,9 @@ void TSetupSmartInfo::disconnectFrom()
 
 void TSetupSmartInfo::evtShow()
 {
+    // Above the setup menu, with the keyboard's focus on "OK".
+    raise();
+    activateWindow();
     evtLanguage();
     m_ok->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_ok;
