@@ -2,7 +2,7 @@
 // window, offscreen in the setup frame: the settings in the edit copy, the
 // alarm list, the request for readings, the readings' texts, the keys.
 #include "ctlres.h"
-#include "setuptestenv.h"
+#include "systempagerig.h"
 #include "storagerecords.h"
 #include "tcombo.h"
 #include "tsetupsmart.h"
@@ -16,57 +16,20 @@ using namespace SetupAct;
 
 namespace {
 
-// The frame of a unit with `disks` disks (more than three: the eSATA page)
-// and the given outputs, shown on the S.M.A.R.T. page with the checks on or
-// off.
-struct Rig
+// The S.M.A.R.T. page of a unit with `disks` disks and the given outputs,
+// with the checks on or off.
+struct Rig : SystemRig
 {
-    Rig(int disks, int on, int relays = 1, int outputs = 7)
+    Rig(int disks, int on, int relays = 1, int outputs = 7) : SystemRig(disks, relays, outputs)
     {
-        for (int live : {0, 1}) {
-            auto* dev = static_cast<PropDevices*>(fx.cfg->getsection(IDX_PROP_DEVICES, live));
-            dev->storage = disks;
-            dev->relaycnt = relays;
-            dev->alarmouts = outputs;
+        for (int live : {0, 1})
             static_cast<PropSmart*>(fx.cfg->getsection(IDX_PROP_SMART, live))->on = on;
-        }
-        vkeytest::setUpGlobals();
-        w = new TSetupWnd(nullptr, ID_WND_SETUP, QSize(800, 600));
-        w->init(0);
-        spy.reset(new QSignalSpy(w, &TSetupWnd::sg_request));
     }
-    ~Rig() { delete w; }
-    bool open()
-    {
-        w->setCurGroup(Btn_System);
-        w->move(240, 60);
-        w->show();
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
-            return false;
-        QTest::mouseClick(w->button(Btn_System_Smart), Qt::LeftButton);
-        return page()->isVisible();
-    }
+    bool open() { return SystemRig::open(Btn_System_Smart); }
     TSetupSmart* page() const { return static_cast<TSetupSmart*>(w->page(Btn_System_Smart)); }
     TSetupSmartEsata* esata() const { return qobject_cast<TSetupSmartEsata*>(page()); }
-    PropSmart* edit() { return static_cast<PropSmart*>(fx.cfg->getsection(IDX_PROP_SMART, 0)); }
-    void key(int k)
-    {
-        vkeytest::key(w, k);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    QStringList sent()
-    {
-        const QStringList out = requests(*spy);
-        spy->clear();
-        return out;
-    }
-    void answer(const SmartInfo& s) { w->reply(SetupAct::Act_InfoSmart, 0, const_cast<SmartInfo*>(&s)); }
-
-    TDvrFixture fx;
-    TSetupWnd* w = nullptr;
-    std::unique_ptr<QSignalSpy> spy;
+    PropSmart* edit() { return SystemRig::edit<PropSmart>(IDX_PROP_SMART); }
+    void answer(const SmartInfo& s) { SystemRig::answer(SetupAct::Act_InfoSmart, s); }
 };
 
 // Readings for the disks given, each with its own values: temperature
@@ -108,8 +71,6 @@ class TSetupSmartTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); }); }
-    void cleanupTestCase() { TConfig::setTextHook(nullptr); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().size() <= 3); }
 
     // The readings are asked for after the show, only with the checks on:
@@ -226,6 +187,8 @@ private slots:
         QCOMPARE(rig.page()->reading(0, 1), "50" + deg + "C (122" + deg + "F)");
         if (valueRows > 1)
             QCOMPARE(rig.page()->reading(1, 0), QStringLiteral("1 / 12"));
+        QTest::mouseClick(rig.w->button(Btn_System_Smart), Qt::LeftButton);
+        QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-smart-%1.png").arg(disks))));
     }
 
     // The page's alarm list: relays marked, the other outputs, "Buzzer";
@@ -345,15 +308,6 @@ private slots:
             rig.w->sl_btnclicked(Btn_System_Strg, 0);
         QVERIFY(!rig.page()->isVisible());
         QVERIFY(!rig.esata()->infoWnd()->isVisible());
-    }
-
-    // What the operator sees on the plain page.
-    void look()
-    {
-        Rig rig(3, 1);
-        QVERIFY(rig.open());
-        rig.answer(read({0, 1, 2}));
-        QVERIFY(rig.w->grab().save(vkeytest::grabPath("setup-smart-3.png")));
     }
 };
 

@@ -3,7 +3,7 @@
 // the requests they send, the settings in the edit copy, the keys.
 #include "ctlres.h"
 #include "dvrrecords.h"
-#include "setuptestenv.h"
+#include "systempagerig.h"
 #include "tcombo.h"
 #include "tsetupstrg.h"
 #include "tsetupstrgesata.h"
@@ -15,65 +15,20 @@ using namespace SetupAct;
 
 namespace {
 
-// The frame of a unit with `disks` disks (more than three: the eSATA page),
-// shown on the storage page.
-struct Rig
+// The storage page of a unit with `disks` disks, shown.
+struct Rig : SystemRig
 {
-    explicit Rig(int disks)
-    {
-        for (int live : {0, 1})
-            static_cast<PropDevices*>(fx.cfg->getsection(IDX_PROP_DEVICES, live))->storage = disks;
-        vkeytest::setUpGlobals();
-        msg = new TMsgWnd(nullptr, ID_WND_MSG, QSize(400, 200));
-        msg->init(0);
-        g_msgWnd = msg;
-        w = new TSetupWnd(nullptr, ID_WND_SETUP, QSize(800, 600));
-        w->init(0);
-        spy.reset(new QSignalSpy(w, &TSetupWnd::sg_request));
-    }
-    ~Rig()
-    {
-        delete w;
-        g_msgWnd = nullptr;
-        delete msg;
-    }
-    bool open()
-    {
-        w->setCurGroup(Btn_System);
-        w->move(240, 60);
-        w->show();
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
-            return false;
-        QTest::mouseClick(w->button(Btn_System_Strg), Qt::LeftButton);
-        return page()->isVisible();
-    }
+    explicit Rig(int disks) : SystemRig(disks) {}
+    bool open() { return SystemRig::open(Btn_System_Strg); }
     TSetupStrg* page() const { return static_cast<TSetupStrg*>(w->page(Btn_System_Strg)); }
-    PropStorage* edit() { return static_cast<PropStorage*>(fx.cfg->getsection(IDX_PROP_STORAGE, 0)); }
-    void key(int k)
-    {
-        vkeytest::key(w, k);
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-    }
-    // The requests the frame passed on since the last call, as "code,a,b".
-    QStringList sent()
-    {
-        const QStringList out = requests(*spy);
-        spy->clear();
-        return out;
-    }
-
-    TDvrFixture fx;
-    TMsgWnd* msg = nullptr;
-    TSetupWnd* w = nullptr;
-    std::unique_ptr<QSignalSpy> spy;
+    PropStorage* edit() { return SystemRig::edit<PropStorage>(IDX_PROP_STORAGE); }
+    void disks(const StorageInfo& s) { answer(SetupAct::Act_InfoStrg, s); }
 };
 
 // A disk state record from a pattern, one word a disk: "H:used:total"
 // formatted, "N:raw" not formatted, "-" empty, "O" an optical drive; the
 // summary follows the facade's rule.
-StorageInfo disks(const QString& pattern, int mirror = 0)
+StorageInfo state(const QString& pattern, int mirror = 0)
 {
     StorageInfo s;
     std::memset(&s, 0, sizeof s);
@@ -116,9 +71,6 @@ class TSetupStrgTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The lists' texts as the program has them.
-    void initTestCase() { TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); }); }
-    void cleanupTestCase() { TConfig::setTextHook(nullptr); }
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().size() <= 3); }
 
     // The frame builds the page of the unit's disks; the plain page asks for
@@ -169,11 +121,11 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, pattern);
         QFETCH(bool, allowed);
-        const StorageInfo s = disks(pattern);
+        const StorageInfo s = state(pattern);
         QCOMPARE(TSetupStrg::mirrorAllowed(s, count), allowed);
         Rig rig(count);
         QVERIFY(rig.open());
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
+        rig.disks(s);
         QCOMPARE(rig.page()->mirrorBox()->isEnabled(), allowed);
         QVERIFY(rig.page()->mirrorBox()->isVisible());
         QVERIFY(!rig.page()->mirrorBox()->isChecked());
@@ -203,8 +155,8 @@ private slots:
         QFETCH(QString, total);
         Rig rig(1);
         QVERIFY(rig.open());
-        const StorageInfo s = disks(pattern);
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
+        const StorageInfo s = state(pattern);
+        rig.disks(s);
         TSetupStrg* p = rig.page();
         QCOMPARE(p->diskText(0), text);
         QCOMPARE(p->formatButton(0)->isEnabled(), formattable);
@@ -267,8 +219,8 @@ private slots:
         QString pattern;
         for (int i = 0; i < disks; ++i)
             pattern += "H:100:953869 ";
-        const StorageInfo s = ::disks(pattern, mirror);
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
+        const StorageInfo s = state(pattern, mirror);
+        rig.disks(s);
         TSetupStrg* p = rig.page();
         QCOMPARE(p->mirrorBox()->isChecked(), mirror != 0);
         rig.sent();
@@ -302,7 +254,7 @@ private slots:
         QTest::newRow("plain, mirrored") << 2 << 1 << "1000" << 2;
         QTest::newRow("eSATA, mirrored") << 16 << 1 << "1010101010101010" << 16;
         QTest::newRow("eSATA, four disks") << 4 << 0 << "1111000000000000" << 4;
-        QTest::newRow("eSATA, nine disks mirrored") << 9 << 1 << "1010101010000000" << 9;
+        QTest::newRow("eSATA, eleven disks mirrored") << 11 << 1 << "1010101010100000" << 11;
     }
     void lineStates()
     {
@@ -313,8 +265,8 @@ private slots:
         Rig rig(disks);
         QVERIFY(rig.open());
         // The record carries every slot as a disk: only the unit's count.
-        const StorageInfo s = ::disks(QString("H:0:953869 ").repeated(16), mirror);
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
+        const StorageInfo s = state(QString("H:0:953869 ").repeated(16), mirror);
+        rig.disks(s);
         TSetupStrg* p = rig.page();
         QString got;
         int texts = 0;
@@ -324,6 +276,7 @@ private slots:
         }
         QCOMPARE(got, enabled.left(p->lines()));
         QCOMPARE(texts, shownText);
+        QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-storage-%1.png").arg(disks))));
         // A press on a line without a disk asks nothing.
         if (disks < p->lines()) {
             p->sl_btnclicked(disks, 0);
@@ -388,8 +341,8 @@ private slots:
         QFETCH(QString, target);
         Rig rig(disks);
         QVERIFY(rig.open());
-        const StorageInfo s = ::disks(pattern);
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
+        const StorageInfo s = state(pattern);
+        rig.disks(s);
         TSetupStrg* p = rig.page();
         rig.w->button(Btn_System_Strg)->setFocus();
         rig.key(Qt::Key_Right);
@@ -412,26 +365,6 @@ private slots:
         }
         rig.key(Qt::Key_Escape);
         QTRY_VERIFY(!rig.w->isVisible());
-    }
-
-    // What the operator sees.
-    void look_data()
-    {
-        QTest::addColumn<int>("disks");
-        QTest::addColumn<QString>("pattern");
-        QTest::newRow("plain") << 3 << "H:1024:953869 N:953869 O";
-        QTest::newRow("eSATA") << 11 << "H:1024:953869 H:1024:953869 - O H:0:1048576 N:476940 H:5:953869 - - - H:2:100";
-    }
-    void look()
-    {
-        QFETCH(int, disks);
-        QFETCH(QString, pattern);
-        Rig rig(disks);
-        QVERIFY(rig.open());
-        const StorageInfo s = ::disks(pattern);
-        rig.w->reply(SetupAct::Act_InfoStrg, 0, const_cast<StorageInfo*>(&s));
-        QVERIFY(!rig.page()->diskText(0).isEmpty());
-        QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-storage-%1.png").arg(disks))));
     }
 };
 
