@@ -191,6 +191,32 @@ private slots:
         QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-smart-%1.png").arg(disks))));
     }
 
+    // Readings stay within the rows each window has: the plain page at two
+    // disks with values and four numbered, the detail window at six disks
+    // of one of the two enclosures.
+    void boundedRows()
+    {
+        TDvrFixture fx;
+        static_cast<PropDevices*>(fx.cfg->getsection(IDX_PROP_DEVICES, 0))->storage = 9;
+        vkeytest::setUpGlobals();
+        TSetupSmart p(nullptr, Btn_System_Smart, QSize(640, 480));
+        p.init(64);
+        QCOMPARE(p.valueRows(), 2);
+        QCOMPARE(p.numberedRows(), 4);
+        const SmartInfo s = read({0, 1, 2, 3});
+        QVERIFY(p.reply(SetupAct::Act_InfoSmart, &s));
+        QCOMPARE(p.reading(1, 0), QStringLiteral("1 / 12"));
+        QCOMPARE(row(&p, 2), QStringLiteral("|||"));
+        TSetupSmartInfo info(nullptr, 0, QSize(560, 300));
+        info.init(0);
+        info.setFirst(12);
+        QCOMPARE(info.first(), 0);
+        info.setInfo(read({15}));
+        info.setFirst(6);
+        info.initSet();
+        QCOMPARE(row(&info, 5).section('|', 0, 0), QStringLiteral("15 / 12"));
+    }
+
     // The page's alarm list: relays marked, the other outputs, "Buzzer";
     // Default puts the buzzer back, and Apply asks for the section.
     void alarmList_data()

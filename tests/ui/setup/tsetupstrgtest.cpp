@@ -99,6 +99,36 @@ private slots:
         QCOMPARE(rig.page()->focusTable().size(), focusEntries);
     }
 
+    // A unit reporting more disks than a page has lines is taken at the
+    // page's lines; a negative count as none.
+    void diskCountBounded_data()
+    {
+        QTest::addColumn<int>("storage");
+        QTest::addColumn<bool>("esata");
+        QTest::addColumn<int>("count");
+        QTest::newRow("plain page, six disks") << 6 << false << 4;
+        QTest::newRow("eSATA page, twenty disks") << 20 << true << 16;
+        QTest::newRow("negative count") << -3 << true << 0;
+    }
+    void diskCountBounded()
+    {
+        QFETCH(int, storage);
+        QFETCH(bool, esata);
+        QFETCH(int, count);
+        TDvrFixture fx;
+        static_cast<PropDevices*>(fx.cfg->getsection(IDX_PROP_DEVICES, 0))->storage = storage;
+        vkeytest::setUpGlobals();
+        std::unique_ptr<TSetupStrg> p(esata ? new TSetupStrgEsata(nullptr, Btn_System_Strg, QSize(640, 480))
+                                            : new TSetupStrg(nullptr, Btn_System_Strg, QSize(640, 480)));
+        p->init(64);
+        QCOMPARE(p->diskCount(), count);
+        // Every disk of the record beyond the count stays off the page.
+        const StorageInfo s = state(QString("H:0:953869 ").repeated(16));
+        QVERIFY(p->reply(SetupAct::Act_InfoStrg, &s));
+        for (int i = 0; i < p->lines(); ++i)
+            QCOMPARE(p->diskText(i).isEmpty(), i >= count);
+    }
+
     // Mirroring: allowed only for pairs of equal disks, the second no more
     // than 50 MB smaller; a missing partner forbids it, an empty pair is no
     // pair. The box shows the disks' mirroring.
