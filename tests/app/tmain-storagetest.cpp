@@ -194,6 +194,9 @@ private slots:
                                    "DalEncrStart"}),
                      calls);
         QTRY_VERIFY(Rig::recording());
+        // The job's progress shows in the status box (its last text: the
+        // job's own, the database's, or the refusal).
+        QVERIFY(!rig.status().isEmpty());
         const QStringList written = Rig::logs(log.section(':', 0, 0));
         QCOMPARE(written.isEmpty() ? QString() : written.last(), log);
         if (!status.isEmpty())
