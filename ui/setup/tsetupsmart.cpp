@@ -313,7 +313,6 @@ void TSetupSmart::evtResize()
     y += m_pitch + m_pitch / 2;
     m_tableTop = y;
     y += m_pitch * (1 + 4);
-    m_extraArea = QRect(m, y, W - 2 * m, rowH);
     for (int k = 0; k < m_extra.size(); ++k)
         m_ctrl[rowExtra(k)]->setGeometry(m + k * (bs.width() + ctlScale(12)), y, bs.width(), rowH);
     const int by = H - m - bs.height();

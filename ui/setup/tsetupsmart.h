@@ -68,7 +68,6 @@ protected:
     int rowApply() const { return 2 + m_extra.size(); }
     int rowMenu() const { return 3 + m_extra.size(); }
     int rowCombo(int k) const { return 4 + m_extra.size() + k; }
-    QRect extraArea() const { return m_extraArea; }
 
     QString m_read[4][COLUMNS];
 
@@ -80,7 +79,6 @@ private:
     int m_numbered;
     QVector<int> m_extra;
     int m_delay;
-    QRect m_extraArea;
     int m_tableTop = 0;
     int m_pitch = 0;
 };
