@@ -375,7 +375,9 @@ int dalTestMakeFirmware(const char* path, const char* model, const void* tool, i
  * changes while it records, and keeps the last answer. Disk jobs (DalEncrMountSd,
  * DalEncrFsckSd, DalEncrFormatSd) run on the encoder's delivery thread:
  * progress events, then their end event; each disk formatted gets an empty
- * recording database ("/data<disk>/data.db6"). The layer refuses a check or
+ * recording database ("/data<disk>/data.db6"); a format of disk -2 formats
+ * every disk and mirrors them in pairs when its option is non-zero, or
+ * ends the mirroring when it is 0. The layer refuses a check or
  * format while it records, without a disk to work on, or when a test made
  * the call fail (dalTestFail("DalEncrFsckSd", -1)). */
 

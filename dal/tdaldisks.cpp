@@ -239,26 +239,29 @@ int TDalDisks::fsck()
     return queued ? 0 : -1;
 }
 
-int TDalDisks::format(int disk, int /*option*/)
+int TDalDisks::format(int disk, int option)
 {
     if (!TDalEnc::layerRunning())
         return -1;
     std::vector<int> targets;
     bool rebuild;
+    // -2 formats every disk anew, mirrored in pairs (option 1) or not.
+    const bool remirror = disk == -2;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (disk == -1)
+        if (disk == -1 || disk == -2)
             targets = hardDisks(false);
         else if (disk >= 0 && disk < DAL_MAX_DISK && isHardDisk(at(disk)))
             targets.push_back(disk);
         const int data = dataDiskLocked();
-        rebuild = disk == -1 || data < 0 || disk == data;
+        rebuild = disk < 0 || data < 0 || disk == data;
     }
     // A formatted disk's database is a file of the runtime root: without a
     // root there is nowhere to empty it.
     if (targets.empty() || TRootMap::root().empty())
         return -1;
-    const bool queued = core().deliver(TDalCore::ENC, [this, targets, rebuild](const TDalCore::Callbacks& cb) {
+    const bool mirror = option != 0;
+    const bool queued = core().deliver(TDalCore::ENC, [this, targets, rebuild, remirror, mirror](const TDalCore::Callbacks& cb) {
         char text[64];
         for (int i : targets) {
             for (int percent : {0, 50, 100}) {
@@ -272,6 +275,12 @@ int TDalDisks::format(int disk, int /*option*/)
             DalTestDisk& d = edit(i);
             d.formatted = 1;
             d.used = 0;
+        }
+        if (remirror) {
+            // The pairs are laid out as the flag asks; the disk check
+            // reports it from now on.
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_mirror = mirror;
         }
         if (rebuild) // the disk holding the database was among them
             notifyEnc(cb, CBT_ENC_DB_REBUILD, 0, 100, "Database rebuild");

@@ -33,7 +33,9 @@ public:
     // when refused (the layer does not run, or no disk to work on).
     int mount();
     int fsck();
-    // disk -1: every hard disk. Each disk formatted gets an empty recording
+    // disk -1: every hard disk; -2: every hard disk, then mirrored in pairs
+    // when option is non-zero, not mirrored otherwise (-1 and a single disk
+    // keep the mirroring as it is). Each disk formatted gets an empty recording
     // database ("/data<disk>/data.db6" in the runtime root; without a root
     // a format is refused).
     int format(int disk, int option);

@@ -98,6 +98,54 @@ private slots:
         QTEST(encState().asks, "asks");
         dalTestReset();
     }
+
+    // A format of every disk with -2 lays the pairs out as its option asks;
+    // -1 and a single disk keep the mirroring. The disk check reports it
+    // once the end event came.
+    void formatSwitchesMirroring_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("disk");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<int>("after");
+        QTest::newRow("mirror on") << 0 << -2 << 1 << 1;
+        QTest::newRow("mirror off") << 1 << -2 << 0 << 0;
+        QTest::newRow("all disks keep it on") << 1 << -1 << 0 << 1;
+        QTest::newRow("all disks keep it off") << 0 << -1 << 1 << 0;
+        QTest::newRow("one disk keeps it") << 0 << 1 << 1 << 0;
+    }
+    void formatSwitchesMirroring()
+    {
+        QFETCH(int, before);
+        QFETCH(int, disk);
+        QFETCH(int, option);
+        QFETCH(int, after);
+        TTestRoot root;
+        dalTestReset();
+        static std::atomic<int> ends{0};
+        ends = 0;
+        DalEncrSetCb([](void*, const struct tm*, EncCfg*) { return 0; },
+                     [](void*, int type, int, int, const char*) {
+                         if (type == CBT_ENC_SD_FORMAT_END)
+                             ++ends;
+                         return 0;
+                     },
+                     &root);
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        DalTestDisk d;
+        QCOMPARE(dalTestGetDisk(1, &d), 0);
+        d.formatted = 0; // every disk is formatted, the bare one too
+        QCOMPARE(dalTestSetDisk(1, &d), 0);
+        dalTestSetMirror(before);
+        QCOMPARE(DalEncrFormatSd(disk, option), 0);
+        QTRY_COMPARE(ends.load(), 1);
+        Db6Check c;
+        QCOMPARE(Db6CheckSd(&c), 0);
+        QCOMPARE(c.mirror, after);
+        QCOMPARE(c.formatted[1], 1);
+        dalTestReset();
+    }
 };
 
 QTEST_GUILESS_MAIN(DalEncTest)

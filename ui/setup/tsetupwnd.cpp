@@ -11,6 +11,10 @@
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
 #include "tsetupstatus.h"
+#include "tsetupsmart.h"
+#include "tsetupsmartesata.h"
+#include "tsetupstrg.h"
+#include "tsetupstrgesata.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -20,6 +24,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
+
+#include <array>
 
 using namespace SetupAct;
 
@@ -52,46 +58,29 @@ template <class Page> TSetupPage* makePage(QWidget* frame, int id, QSize size, i
 {
     return new Page(frame, id, size);
 }
-const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
-    nullptr, // 0
-    nullptr, // 1
-    nullptr, // 2
-    nullptr, // 3
-    nullptr, // 4
-    nullptr, // 5
-    nullptr, // 6
-    nullptr, // 7
-    nullptr, // 8
-    nullptr, // 9
-    nullptr, // 10
-    nullptr, // 11
-    nullptr, // 12
-    nullptr, // 13
-    nullptr, // 14
-    nullptr, // 15
-    nullptr, // 16
-    nullptr, // 17
-    nullptr, // 18
-    nullptr, // 19
-    nullptr, // 20
-    nullptr, // 21
-    nullptr, // 22
-    nullptr, // 23
-    nullptr, // 24
-    &makePage<TSetupAddr>, // 25
-    &makePage<TSetupPort>, // 26
-    nullptr, // 27
-    nullptr, // 28
-    &makePage<TSetupNetCtrl>, // 29
-    &makePage<TSetupStatus>, // 30
-    nullptr, // 31
-    nullptr, // 32
-    nullptr, // 33
-    nullptr, // 34
-    nullptr, // 35
-    nullptr, // 36
-    nullptr, // 37
-};
+
+// The storage and S.M.A.R.T. pages come in two shapes: the eSATA ones on a
+// unit with more than three disks.
+TSetupPage* makeStrg(QWidget* frame, int id, QSize size, int esata)
+{
+    return esata ? new TSetupStrgEsata(frame, id, size) : new TSetupStrg(frame, id, size);
+}
+
+TSetupPage* makeSmart(QWidget* frame, int id, QSize size, int esata)
+{
+    return esata ? new TSetupSmartEsata(frame, id, size) : new TSetupSmart(frame, id, size);
+}
+
+const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
+    std::array<PageFactory, TSetupWnd::BUTTONS> t{};
+    t[Btn_Network_Addr] = &makePage<TSetupAddr>;
+    t[Btn_Network_Port] = &makePage<TSetupPort>;
+    t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
+    t[Btn_Network_Status] = &makePage<TSetupStatus>;
+    t[Btn_System_Strg] = &makeStrg;
+    t[Btn_System_Smart] = &makeSmart;
+    return t;
+}();
 
 bool isTab(int id)
 {

@@ -291,9 +291,10 @@ private slots:
         QVERIFY(f.w->adoptPage(4, shown));
         QVERIFY(f.w->adoptPage(5, hidden));
         QVERIFY(f.show());
-        // As large as the largest answer of these codes (61: four texts of
-        // 64 bytes), which the unit's own pages also read.
-        char rec[4][64] = {{7}};
+        // Large enough for any answer record: the frame's own pages that
+        // take these codes read the whole record.
+        alignas(8) static unsigned char rec[1 << 16];
+        rec[0] = 7;
         f.w->reply(code, 0, null ? nullptr : rec);
         QTEST(shown->m_answers, "shown");
         QTEST(hidden->m_answers, "hidden");
