@@ -114,6 +114,16 @@ void TSetupDisp::init(int background)
     }
 }
 
+void TSetupDisp::evtResize()
+{
+    TSetupOrderPage::evtResize();
+    // "Default" stands in the bottom row, left of "Apply".
+    QWidget* def = control(R_DEFAULT);
+    QWidget* apply = control(R_APPLY);
+    if (def && apply)
+        def->setGeometry(apply->x() - apply->width() - ctlScale(6), apply->y(), apply->width(), apply->height());
+}
+
 void TSetupDisp::setOutputCombos()
 {
     const PropDisplay* d = display();

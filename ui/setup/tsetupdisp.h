@@ -38,6 +38,7 @@ public:
     QTimer* confirmTimer() const { return m_confirm; }
 
     void init(int background) override;
+    void evtResize() override;
     void connectTo() override;
     void disconnectFrom() override;
     void evtHide() override;
