@@ -133,6 +133,21 @@ private slots:
         QCOMPARE(Rig::setupLogs(), QStringList{});
     }
 
+    // Each move of the transparency re-blends every covered region at once.
+    void alphaPreview()
+    {
+        Rig rig;
+        QVERIFY(rig.open(SA::Btn_Display_Osd));
+        auto* s = static_cast<TSlider*>(rig.setup()->page(SA::Btn_Display_Osd)->control(TSetupOsd::R_ALPHA));
+        s->setValue(4);
+        // The device takes the transparency as 7 - level.
+        const QStringList fills = Rig::journal("DalVoutSetAlpha(");
+        QVERIFY(!fills.isEmpty());
+        for (const QString& l : fills)
+            QVERIFY2(l.endsWith(",3)"), qPrintable(l));
+        QCOMPARE(rig.live<PropOsd>(IDX_PROP_OSD)->alpha, 7);
+    }
+
     // The output question on the real output: the new resolution or
     // device is on the output at once; OK keeps it, CANCEL and the time-out
     // put back the output as it was (the device as well as the resolution).

@@ -2,6 +2,7 @@
 #include "appglobals.h"
 #include "propsections.h"
 #include "tcombo.h"
+#include "tslider.h"
 #include "tconfig.h"
 #include "textutil.h"
 #include "tstring.h"
@@ -74,6 +75,29 @@ TSetupOsd::TSetupOsd(QWidget* parent, int id, QSize size) : TSetupPage(parent, i
     p.cancelRight = R_DEFAULT;
     p.cancelLeft = R_MENU;
     setRows(rows, p);
+}
+
+void TSetupOsd::init(int background)
+{
+    TSetupPage::init(background);
+    if (auto* s = qobject_cast<TSlider*>(control(R_ALPHA))) {
+        s->setTickInterval(1);
+        s->setPageStep(1);
+    }
+}
+
+void TSetupOsd::evtKeydown(int key)
+{
+    if (key == Qt::Key_Enter || key == Qt::Key_Return)
+        qCDebug(lcUiSetup, "Press Enter");
+    TSetupPage::evtKeydown(key);
+}
+
+void TSetupOsd::evtKeyup(int key)
+{
+    if (key == Qt::Key_Enter || key == Qt::Key_Return)
+        qCDebug(lcUiSetup, "Pull Enter");
+    TSetupPage::evtKeyup(key);
 }
 
 void TSetupOsd::evtLanguage()

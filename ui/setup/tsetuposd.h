@@ -20,9 +20,12 @@ public:
 
     TSetupOsd(QWidget* parent, int id, QSize size);
 
+    void init(int background) override;
     void connectTo() override;
     void disconnectFrom() override;
     void evtLanguage() override;
+    void evtKeydown(int key) override;
+    void evtKeyup(int key) override;
 
 public slots:
     void sl_listIndex(int id, int index);
