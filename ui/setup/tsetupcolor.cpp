@@ -131,6 +131,17 @@ void TSetupColor::evtPaint(QPaintEvent* e)
     p.fillRect(m_params.pipArea, m_pipOn ? QColor(0, 0, 0) : QColor(16, 16, 16));
 }
 
+void TSetupColor::keyMatch()
+{
+    TSetupPage::keyMatch();
+    // "Menu" is for the mouse only: no entry of the focus table.
+    QWidget* menu = control(R_MENU);
+    for (int i = m_focus.size() - 1; i >= 0; --i) {
+        if (m_focus[i].widget == menu)
+            m_focus.remove(i);
+    }
+}
+
 void TSetupColor::onReply(int code, const void*)
 {
     if (code == Act_InfoCamera)

@@ -23,6 +23,7 @@ public:
     void evtPaint(QPaintEvent* e) override;
 
 protected:
+    void keyMatch() override;
     void onReply(int code, const void* data) override;
     void selectChannel(int ch) override;
     void applyAll() override;

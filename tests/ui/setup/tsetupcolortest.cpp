@@ -211,6 +211,13 @@ private slots:
         QCOMPARE(slider(f, 0)->value(), v + 1);
         QCOMPARE(requests(req).last(), QString("40,3,%1").arg(v + 1));
         QCOMPARE(entry(f, 3)[0], v + 1);
+        // "Menu" is never reached by keys; every other control is.
+        int entries = 0;
+        for (const FocusLink& l : page(f)->focusTable()) {
+            QVERIFY(l.widget != page(f)->control(TSetupColor::R_MENU));
+            entries += l.tag == 14 ? 0 : 1;
+        }
+        QCOMPARE(entries, 16 + TSetupColor::R_MENU);
     }
 };
 
