@@ -209,7 +209,7 @@ void TMain::paintFreeze(QPainter& p)
 void TMain::changeDisplay(int live)
 {
     const auto* disp = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, live ? 1 : 0));
-    g_api.changeDisplay(disp->res);
+    g_api.changeDisplay(disp->res, live);
 
     QSize out = g_api.voutInfo(live);
     if (out.isEmpty())

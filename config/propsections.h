@@ -119,7 +119,7 @@ struct PropOsd {
 struct PropDisplay {
     int32_t device2;   // 0..2
     int32_t res;       // index into the main output's resolution list
-    int32_t seqdur;    // 0..4
+    int32_t seqdur;    // dwell list position 0..59
     int32_t ratio;
     int32_t skip_vloss;
     int32_t orders[PROP_MAX_CH];

@@ -174,8 +174,9 @@ void TProperty::loadDisplay()
     m_display.res = readInt(QStringLiteral("res"), m_display.res);
     if (m_display.res < 0 || m_display.res >= mainRes)
         m_display.res = 0;
+    // A position of the dwell list (1..60 s).
     m_display.seqdur = readInt(QStringLiteral("seqdur"), m_display.seqdur);
-    if (!inRange(m_display.seqdur, 0, 4))
+    if (!inRange(m_display.seqdur, 0, 59))
         m_display.seqdur = 0;
     m_display.ratio = readInt(QStringLiteral("ratio"), m_display.ratio);
     m_display.bri = readInt(QStringLiteral("bri"), m_display.bri);

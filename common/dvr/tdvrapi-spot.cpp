@@ -278,11 +278,11 @@ void TDVRAPI::spotOsdAll(int ch)
     }
 }
 
-void TDVRAPI::changeDisplay(int res)
+void TDVRAPI::changeDisplay(int res, int live)
 {
     if (!g_cfg)
         return;
-    const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, 1));
+    const auto* display = static_cast<const PropDisplay*>(g_cfg->getsection(IDX_PROP_DISPLAY, live ? 1 : 0));
     if (res < 0)
         res = display->res;
     qCDebug(lcApi, "TDVRAPI::changeDisplay.. res:%d dev:%d", res, display->device2);

@@ -615,8 +615,10 @@ public:
     void spothdOsd(int ch, const QImage* img);
     void spotOsdAll(int ch);
     // The main monitor's output type, resolution (res < 0: the display
-    // section's), aspect and colours.
-    void changeDisplay(int res);
+    // section's), aspect and colours, all from one copy of the display
+    // section: the live copy, or the edit copy (live 0) for a previewed
+    // output.
+    void changeDisplay(int res, int live = 1);
     // csc 0..3: one colour component; csc > 3: the four of the display
     // section (live copy when val > 0, else the edit copy).
     void dispcolorcontrol(int csc, int val);

@@ -201,7 +201,11 @@ private slots:
         QTest::newRow("hdddisp -1") << QByteArray("[OSD]\nhdddisp=-1") << QByteArray("hdddisp") << 0;
         QTest::newRow("device2 3") << QByteArray("[DISPLAY]\ndevice2=3") << QByteArray("device2") << 0;
         QTest::newRow("device2 2") << QByteArray("[DISPLAY]\ndevice2=2") << QByteArray("device2") << 2;
-        QTest::newRow("seqdur 5") << QByteArray("[DISPLAY]\nseqdur=5") << QByteArray("seqdur") << 0;
+        // Every position of the dwell list survives a load; beyond it, 0.
+        QTest::newRow("seqdur 5") << QByteArray("[DISPLAY]\nseqdur=5") << QByteArray("seqdur") << 5;
+        QTest::newRow("seqdur 59") << QByteArray("[DISPLAY]\nseqdur=59") << QByteArray("seqdur") << 59;
+        QTest::newRow("seqdur 60") << QByteArray("[DISPLAY]\nseqdur=60") << QByteArray("seqdur") << 0;
+        QTest::newRow("seqdur -1") << QByteArray("[DISPLAY]\nseqdur=-1") << QByteArray("seqdur") << 0;
         QTest::newRow("seqdur missing") << QByteArray("[DISPLAY]\n") << QByteArray("seqdur") << 1;
         QTest::newRow("date text") << QByteArray("[DTFORM]\ndate=x1") << QByteArray("date") << 0;
         QTest::newRow("date unchecked") << QByteArray("[DTFORM]\ndate=9") << QByteArray("date") << 9;

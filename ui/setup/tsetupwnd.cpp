@@ -1,5 +1,9 @@
 #include "tsetupwnd.h"
 #include "appglobals.h"
+#include "tsetupcolor.h"
+#include "tsetupdisp.h"
+#include "tsetuposd.h"
+#include "tsetupspot.h"
 #include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
@@ -73,6 +77,10 @@ TSetupPage* makeSmart(QWidget* frame, int id, QSize size, int esata)
 
 const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     std::array<PageFactory, TSetupWnd::BUTTONS> t{};
+    t[Btn_Display_Osd] = &makePage<TSetupOsd>;
+    t[Btn_Display_Disp] = &makePage<TSetupDisp>;
+    t[Btn_Display_Spot] = &makePage<TSetupSpot>;
+    t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
@@ -219,8 +227,18 @@ void TSetupWnd::placePages()
 
 bool TSetupWnd::adoptPage(int id, TSetupPage* page)
 {
-    if (!page || !isPageId(id) || id == Btn_Display_SpotHd || m_pages[id])
+    if (!page || !isPageId(id) || id == Btn_Display_SpotHd || m_adopted[id])
         return false;
+    // A page the frame built itself gives its slot up.
+    if (TSetupPage* own = m_pages[id]) {
+        if (m_page == id)
+            m_page = -1;
+        disconnect(own, nullptr, this, nullptr);
+        own->hide();
+        delete own;
+        m_pages[id] = nullptr;
+    }
+    m_adopted[id] = 1;
     page->setParent(this);
     page->setMenu(m_matrix);
     m_pages[id] = page;

@@ -170,6 +170,8 @@ struct Frame
     Frame()
     {
         vkeytest::setUpGlobals();
+        // The option lists' texts, as main installs them.
+        TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
         msg = new TMsgWnd(nullptr, ID_WND_MSG, QSize(400, 200));
         msg->init(0);
         g_msgWnd = msg;

@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("tab up: OK") << int(Btn_Device) << "U" << int(Btn_Ok);
         QTest::newRow("HD Spot passed over") << int(Btn_Display) << "DDD" << int(Btn_Display_Spot);
         QTest::newRow("item right: nothing, Display tab") << int(Btn_Record) << "DR" << int(Btn_Display);
-        QTest::newRow("jog: the next button by id") << int(Btn_Display) << ">" << int(Btn_Display_Osd);
+        QTest::newRow("jog: the next button by id") << int(Btn_Record) << ">" << int(Btn_Record_Record);
         QTest::newRow("jog back: the previous one") << int(Btn_Record) << "<" << int(Btn_Display);
     }
     void menuKeys()
@@ -170,7 +170,7 @@ private slots:
             << QVector<int>{int(Btn_Device), 17, 19} << QStringList{"83,0,0", "85,0,1"} << 19;
         QTest::newRow("privacy, motion, privacy")
             << QVector<int>{int(Btn_Device), 17, 19, 17} << QStringList{"83,0,0", "85,0,1", "85,0,0"} << 17;
-        QTest::newRow("item without page") << QVector<int>{5} << QStringList{} << 4;
+        QTest::newRow("item without page") << QVector<int>{int(Btn_Display_SpotHd)} << QStringList{} << 4;
         QTest::newRow("same item again") << QVector<int>{4, 4} << QStringList{} << 4;
         QTest::newRow("tab without pages hides the page") << QVector<int>{int(Btn_Record)} << QStringList{} << -1;
         QTest::newRow("colour, then OK closes the preview")
@@ -329,9 +329,7 @@ private slots:
     {
         Frame f;
         static_cast<PropNetaddr*>(f.fx.cfg->getsection(IDX_PROP_NETADDR, 0))->dhcp = 0;
-        // The slot holds the unit's own address page.
-        std::unique_ptr<TTestPage> other(osdPage(nullptr, Btn_Network_Addr));
-        QVERIFY(!f.w->adoptPage(Btn_Network_Addr, other.get()));
+        QVERIFY(f.w->page(Btn_Network_Addr)); // the unit's own address page
         QVERIFY(f.show(Btn_Network));
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
         QTRY_COMPARE(requests(req), QStringList{"61,0,0"});
