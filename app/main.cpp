@@ -15,6 +15,8 @@
 #include "tstopsignals.h"
 #include "tstring.h"
 #include "tstyle.h"
+#include "ttestwnd.h"
+#include "tvkeyboard.h"
 
 #include <QApplication>
 #include <QFile>
@@ -57,18 +59,35 @@ void installHooks()
     };
 }
 
-// A board that has not passed its factory test shows the black background
-// and would run the board-test dialog over it; this build has no board-test
-// dialog, so the branch says so and ends as it ends when the dialog closes.
-int runBoardTest()
+// A board that has not passed its factory test runs the board-test dialog
+// over the black background instead of the main window; the dialog runs
+// until the board resets or a stop request ends the run, and the process
+// then ends with 0.
+int runBoardTest(int argc, char** argv)
 {
+    qCInfo(lcApp, "main: no factory-test marker /dvr/board_ok.txt: the board test runs");
     g_backgrnd = new TBackgrnd(nullptr, 0, QSize(1280, 720));
     g_backgrnd->move(0, 0);
     g_backgrnd->show();
     TDVRAPI::alphaFill(0, 0, 1280, 720, 0);
-    QApplication::processEvents();
-    qCWarning(lcApp, "main: no factory-test marker /dvr/board_ok.txt: this build has no board-test "
-                     "dialog, the board test does not run");
+
+    g_testWnd = new TTestWnd(nullptr, 0, QSize(496, 456));
+    g_testWnd->move(392, 132);
+    g_testWnd->init(argc, argv);
+    // The dialog offers no exit: Ctrl-C and SIGTERM end its loop.
+    TStopSignals stop;
+    QObject::connect(&stop, &TStopSignals::sg_stop, g_testWnd, [] { g_testWnd->done(0); });
+    g_testWnd->exec();
+    qCInfo(lcApp, "main: the board test ends");
+
+    // The device layer stops before the windows its events reach go.
+    g_api.dvrfinish();
+    delete g_testWnd;
+    g_testWnd = nullptr;
+    delete g_vkeyboard;
+    g_vkeyboard = nullptr;
+    delete g_backgrnd;
+    g_backgrnd = nullptr;
     return 0;
 }
 
@@ -124,7 +143,7 @@ int main(int argc, char** argv)
     app->setStyle(g_res->getStyle());
 
     if (!QFile::exists(TPath::map(QStringLiteral("/dvr/board_ok.txt")))) {
-        const int rc = runBoardTest();
+        const int rc = runBoardTest(argc, argv);
         delete app;
         return rc;
     }

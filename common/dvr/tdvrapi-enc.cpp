@@ -282,9 +282,11 @@ void TDVRAPI::encStop()
     DalEncrStop();
 }
 
-void TDVRAPI::testEncStart()
+int TDVRAPI::testEncStart()
 {
-    DalEncrStart();
+    const int r = DalEncrStart();
+    qCDebug(lcApi, "DalEncrStart => %d", r);
+    return r;
 }
 
 void TDVRAPI::encRefresh()

@@ -229,7 +229,7 @@ void TDVRAPI::testWdt(int on)
     }
     const QByteArray marker = TPath::mapLocal("/dvr/board_ok.txt");
     for (int i = 0; i < 5; ++i) {
-        const int fd = marker.isEmpty() ? -1 : ::open(marker.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0777);
+        const int fd = marker.isEmpty() ? -1 : ::open(marker.constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
         if (fd >= 0) {
             if (::write(fd, "ok", 3) != 3 || ::fsync(fd) != 0)
                 qCWarning(lcApi, "TDVRAPI::testWdt marker not written");

@@ -356,12 +356,15 @@ void TDVRAPI::repaintOsd()
 
 int TDVRAPI::testDecStart()
 {
+    // Nothing has opened the database in the board test: the decoder
+    // plays the data disk's, as a search would open it.
+    if (!m_dbPath[0])
+        std::snprintf(m_dbPath, sizeof m_dbPath, "%s%d/data.db6", "/data", m_sdCheck.data);
     DalVoutSetLive(0);
     m_searchMode = 0;
     m_reiFilter = 0;
     DalDecSetMode(0);
-    DalDecStart(m_dbPath, -1, 0, 1, double(secondsOfDayNow() - 10), 1.0);
-    return 0;
+    return DalDecStart(m_dbPath, -1, 0, 1, double(secondsOfDayNow() - 10), 1.0);
 }
 
 void TDVRAPI::testDecStop()

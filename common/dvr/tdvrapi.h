@@ -824,8 +824,9 @@ public:
     // Starts recording (the result is only logged) and refreshes m_sdCheck.
     void encStart();
     void encStop();
-    // Starts recording only (board test).
-    void testEncStart();
+    // Starts recording only (board test): the layer's result, negative on
+    // failure.
+    int testEncStart();
     // The recorder asks for its record configuration again: the apply of
     // the record, group, schedule, holiday and event sections.
     void encRefresh();
@@ -914,7 +915,8 @@ public:
     void setMode(int f);
     // Clears the playback cells after a database, day or channel change.
     void resetPlayMode();
-    // Board test: plays the last 10 s; back to live output.
+    // Board test: plays the last 10 s (the layer's result, negative on
+    // failure); back to live output.
     int testDecStart();
     void testDecStop();
     // The second text of a playback cell (decode summary, "No Data", the

@@ -195,21 +195,40 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
     }
 
-    // Without the factory-test marker no main window is made: the black
-    // background, a word that the board test does not run here, and 0.
+    // Without the factory-test marker no main window is made: the board
+    // test runs over the black background until a stop request, and the
+    // process ends with 0.
+    void factoryBranch_data()
+    {
+        QTest::addColumn<int>("sig");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
     void factoryBranch()
     {
+        QFETCH(int, sig);
         TTestRoot root;
         QProcess p;
         start(p, root);
         QVERIFY(p.waitForStarted(10000));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "the board test runs", 30000), err.constData());
+        // The test mode of the device layer is up: its bring-up is in the
+        // stand-in's journal.
+        const QByteArray ctl = QFile::encodeName(root.file(QStringLiteral("/tmp/dal.ctl")));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromLocal8Bit(ctl)), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!askJournal(p, &err, ctl, "DalIoTestLed(0)", 3000).isEmpty(), 15000);
+        QCOMPARE(p.state(), QProcess::Running);
+        QCOMPARE(::kill(pid_t(p.processId()), sig), 0);
         QVERIFY(p.waitForFinished(30000));
-        const QByteArray err = p.readAllStandardError();
+        err += p.readAllStandardError();
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 0);
         QVERIFY2(err.contains("no factory-test marker"), err.constData());
+        QVERIFY2(err.contains("the board test ends"), err.constData());
         QVERIFY(!err.contains("TMain::TMain"));
         QVERIFY(logCodes(root, "/dvr/SYSTEM.log").isEmpty());
+        QVERIFY(!QFile::exists(root.file(QStringLiteral("/dvr/board_ok.txt"))));
     }
 };
 

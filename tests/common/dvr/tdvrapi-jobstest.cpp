@@ -291,6 +291,9 @@ private slots:
         g_api.m_wdtOn = 0; // "-disablewdt" does not keep the board from resetting
         g_api.testWdt(1);
         QCOMPARE(fx.root.read("/dvr/board_ok.txt"), QByteArray("ok", 3));
+        // Readable by all, written by its owner only, never executable.
+        QCOMPARE(QFileInfo(fx.root.file("/dvr/board_ok.txt")).permissions() & 0x0777,
+                 QFile::ReadOther | QFile::ReadGroup | QFile::ReadUser | QFile::WriteUser);
         QVERIFY(dalTestJournalFind("DalIoSetWdt(1,3)") >= 0);
         g_api.testWdt(0);
         QVERIFY(!QFileInfo::exists(fx.root.file("/dvr/board_ok.txt")));
