@@ -143,6 +143,10 @@ int TDVRAPI::decStart(int hour, int min, int sec, double rate)
         allDay = 1;
         start = secondsOfDayNow() - 5;
         attempts = 3;
+        // From live view no search has opened a database yet: replay the
+        // recorder's own, on the data disk.
+        if (!m_dbPath[0])
+            std::snprintf(m_dbPath, sizeof m_dbPath, "%s%d/data.db6", "/data", m_sdCheck.data);
     }
     if (isOem5()) {
         DalDecSetOverlap(1);

@@ -85,9 +85,11 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("attempts");
         QTest::addColumn<int>("playing");
-        QTest::newRow("no recording today: three tries") << false << 0 << -1 << 3 << 0;
-        QTest::newRow("today recorded") << true << 0 << 0 << 1 << 1;
-        QTest::newRow("the layer does not play") << true << 2 << 2 << 1 << 0;
+        QTest::addColumn<bool>("opened"); // a search opened the database first
+        QTest::newRow("no recording today: three tries") << false << 0 << -1 << 3 << 0 << true;
+        QTest::newRow("today recorded") << true << 0 << 0 << 1 << 1 << true;
+        QTest::newRow("the layer does not play") << true << 2 << 2 << 1 << 0 << true;
+        QTest::newRow("from live: the recorder's own database") << true << 0 << 0 << 1 << 1 << false;
     }
 
     void instantReplay()
@@ -97,10 +99,14 @@ private slots:
         QFETCH(int, result);
         QFETCH(int, attempts);
         QFETCH(int, playing);
+        QFETCH(bool, opened);
         if (QTime::currentTime().msecsSinceStartOfDay() < 20000 || QTime::currentTime().hour() == 23)
             QSKIP("the last seconds of today would cross midnight");
         TDvrFixture fx("4");
-        loadDay(today);
+        if (opened)
+            loadDay(today);
+        else
+            QCOMPARE(dalTestDbDescribe("/data0/data.db6", database(today).constData()), 0);
         g_api.m_searchMode = 2;
         g_api.m_rate = 0.5;
         if (layerAnswer)
