@@ -7,6 +7,7 @@
 #include "tfilewnd.h"
 #include "tkeys.h"
 #include "tmsgwnd.h"
+#include "tsetupdt.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -44,7 +45,52 @@ const int kText[TSetupWnd::BUTTONS] = {1,  24, 25,  3,  16, 3,  5,  4,  70, 6,  
 // that has a factory, in id order. A slot without one stays empty and its
 // item does nothing.
 using PageFactory = TSetupPage* (*)(QWidget* frame, int id, QSize size, int esata);
-const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {};
+template <class Page> TSetupPage* makePage(QWidget* frame, int id, QSize size, int)
+{
+    return new Page(frame, id, size);
+}
+
+// One line a page id.
+const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
+    /*  0 */ nullptr,
+    /*  1 */ nullptr,
+    /*  2 */ nullptr,
+    /*  3 */ nullptr,
+    /*  4 */ nullptr,
+    /*  5 */ nullptr,
+    /*  6 */ nullptr,
+    /*  7 */ nullptr,
+    /*  8 */ nullptr,
+    /*  9 */ nullptr,
+    /* 10 */ nullptr,
+    /* 11 */ nullptr,
+    /* 12 */ nullptr,
+    /* 13 */ nullptr,
+    /* 14 */ nullptr,
+    /* 15 */ nullptr,
+    /* 16 */ nullptr,
+    /* 17 */ nullptr,
+    /* 18 */ nullptr,
+    /* 19 */ nullptr,
+    /* 20 */ nullptr,
+    /* 21 */ nullptr,
+    /* 22 */ nullptr,
+    /* 23 */ nullptr,
+    /* 24 */ nullptr,
+    /* 25 */ nullptr,
+    /* 26 */ nullptr,
+    /* 27 */ nullptr,
+    /* 28 */ nullptr,
+    /* 29 */ nullptr,
+    /* 30 */ nullptr,
+    /* 31 */ nullptr,
+    /* 32 */ &makePage<TSetupDt>,
+    /* 33 */ nullptr,
+    /* 34 */ nullptr,
+    /* 35 */ nullptr,
+    /* 36 */ nullptr,
+    /* 37 */ nullptr,
+};
 
 bool isTab(int id)
 {
@@ -183,8 +229,18 @@ void TSetupWnd::placePages()
 
 bool TSetupWnd::adoptPage(int id, TSetupPage* page)
 {
-    if (!page || !isPageId(id) || id == Btn_Display_SpotHd || m_pages[id])
+    if (!page || !isPageId(id) || id == Btn_Display_SpotHd || m_adopted[id])
         return false;
+    // A page the frame built itself gives its slot up.
+    if (TSetupPage* own = m_pages[id]) {
+        if (m_page == id)
+            m_page = -1;
+        disconnect(own, nullptr, this, nullptr);
+        own->hide();
+        delete own;
+        m_pages[id] = nullptr;
+    }
+    m_adopted[id] = 1;
     page->setParent(this);
     page->setMenu(m_matrix);
     m_pages[id] = page;

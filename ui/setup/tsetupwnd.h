@@ -44,8 +44,9 @@ public:
     void closeForRemote();
 
     // Puts a page into its slot of the page table (the frame becomes its
-    // parent, it is placed and hidden); false for an id without a page slot
-    // or a slot already filled.
+    // parent, it is placed and hidden); a page the frame built there goes.
+    // False for an id without a page slot or a slot already given a page
+    // this way.
     bool adoptPage(int id, TSetupPage* page);
     TSetupPage* page(int id) const;
     TButton* button(int id) const;
@@ -97,6 +98,7 @@ private:
 
     TButton* m_btn[BUTTONS] = {};
     TSetupPage* m_pages[BUTTONS] = {};
+    int m_adopted[BUTTONS] = {};
     FocusLink m_menuLinks[BUTTONS] = {};
     QWidget* m_matrix[MENU_ROWS][MENU_COLS] = {};
     QIcon* m_tabIcon[5] = {};
