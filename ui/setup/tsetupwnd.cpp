@@ -8,6 +8,7 @@
 #include "tkeys.h"
 #include "tmsgwnd.h"
 #include "tsetupdt.h"
+#include "tsetupslog.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -88,7 +89,7 @@ const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
     /* 33 */ nullptr,
     /* 34 */ nullptr,
     /* 35 */ nullptr,
-    /* 36 */ nullptr,
+    /* 36 */ &makePage<TSetupSlog>,
     /* 37 */ nullptr,
 };
 
