@@ -9,6 +9,7 @@
 #include "tmsgwnd.h"
 #include "tsetupdt.h"
 #include "tsetupslog.h"
+#include "tsetupuser.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -86,7 +87,7 @@ const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
     /* 30 */ nullptr,
     /* 31 */ nullptr,
     /* 32 */ &makePage<TSetupDt>,
-    /* 33 */ nullptr,
+    /* 33 */ &makePage<TSetupUser>,
     /* 34 */ nullptr,
     /* 35 */ nullptr,
     /* 36 */ &makePage<TSetupSlog>,
