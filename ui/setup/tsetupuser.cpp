@@ -1,4 +1,5 @@
 #include "tsetupuser.h"
+#include "tsetupusercam.h"
 #include "appglobals.h"
 #include "ctlres.h"
 #include "setupaction.h"
@@ -12,6 +13,8 @@
 #include "tvkeyboard.h"
 #include "uisetuplog.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 
@@ -25,7 +28,7 @@ namespace {
 enum {
     TxtSetup = 2, TxtNetwork = 8, TxtSearch = 10, TxtBackup = 12, TxtPtz = 14, TxtLock = 18, TxtCamera = 75,
     TxtPassword = 160, TxtId = 181, TxtWarning = 213, TxtNotConfirmed = 214, TxtSameId = 242, TxtOldPw = 267,
-    TxtNewPw = 268, TxtConfirm = 269, TxtTypeId = 278, MsgOk = 1
+    TxtNewPw = 268, TxtConfirm = 269, TxtTypeId = 278, TxtUser = 162, TxtCamSetup = 347, MsgOk = 1
 };
 
 QVector<TSetupPage::Row> rows()
@@ -97,6 +100,32 @@ TSetupUser::TSetupUser(QWidget* parent, int id, QSize size) : TSetupPage(parent,
     setRows(rows(), p);
 }
 
+TSetupUser::~TSetupUser()
+{
+    delete m_camWnd;
+}
+
+void TSetupUser::evtHide()
+{
+    closeSubWindows();
+    TSetupPage::evtHide();
+}
+
+void TSetupUser::closeSubWindows()
+{
+    if (m_camWnd && m_camWnd->isVisible())
+        m_camWnd->cancel();
+}
+
+void TSetupUser::evtKeyup(int key)
+{
+    if (m_camWnd && m_camWnd->isVisible()) {
+        QCoreApplication::postEvent(m_camWnd, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+        return;
+    }
+    TSetupPage::evtKeyup(key);
+}
+
 int TSetupUser::users()
 {
     if (!g_cfg)
@@ -124,6 +153,11 @@ void TSetupUser::init(int background)
     }
     static_cast<TButton*>(m_ctrl[RowPassword])->setText(ctlText(TxtSetup));
     static_cast<TButton*>(m_ctrl[RowCamera])->setText(ctlText(TxtSetup));
+    if (!m_camWnd) {
+        m_camWnd = new TSetupUserCam(nullptr, -1, QSize(ctlScale(640), ctlScale(220)));
+        m_camWnd->init(0);
+        m_camWnd->hide();
+    }
     evtResize();
 }
 
@@ -267,6 +301,11 @@ void TSetupUser::buttonClicked(int row)
         m_pwStep = m_selch == 0 ? 0 : 1;
         ask(m_pwStep == 0 ? TxtOldPw : TxtNewPw, true, QString());
         m_editTarget = TargetPassword;
+    } else if (row == RowCamera && m_camWnd && m_selch > 0) {
+        m_camWnd->setUser(m_selch);
+        m_camWnd->setTitle(ctlText(TxtUser) + QString(" %1 ").arg(m_selch) + ctlText(TxtCamSetup));
+        m_camWnd->moveCenter(parentWidget() ? parentWidget() : this);
+        m_camWnd->show();
     }
 }
 
@@ -363,6 +402,11 @@ void TSetupUser::typedPassword(const QString& text)
 
 int TSetupUser::keyTaken(int key)
 {
+    // The camera window has the keys while it is up.
+    if (m_camWnd && m_camWnd->isVisible()) {
+        QCoreApplication::postEvent(m_camWnd, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+        return 1;
+    }
     if ((key == Qt::Key_Enter || key == Qt::Key_Return) && m_ctrl[RowIdField]->hasFocus()) {
         ask(TxtTypeId, false, static_cast<TEdit*>(m_ctrl[RowIdField])->text());
         m_editTarget = TargetId;

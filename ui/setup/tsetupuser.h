@@ -2,6 +2,7 @@
 #include "tsetuppage.h"
 
 struct UserAccount;
+class TSetupUserCam;
 
 // The user page: the auto-lock time, and per user slot the ID, the password
 // (changed through a chain of keyboard prompts) and the five rights. Slot 0
@@ -19,12 +20,18 @@ public:
     enum Target { TargetNone = -1, TargetId = 0, TargetPassword = 9 };
 
     TSetupUser(QWidget* parent, int id, QSize size);
+    ~TSetupUser() override;
 
     void init(int background) override;
     void connectTo() override;
     void disconnectFrom() override;
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
+    void evtHide() override;
+    void evtKeyup(int key) override;
+    // The frame hides: the camera window closes as by its CANCEL.
+    void closeSubWindows() override;
+    TSetupUserCam* camWnd() const { return m_camWnd; }
 
     int selected() const { return m_selch; }
     int pwStep() const { return m_pwStep; }
@@ -49,6 +56,7 @@ private:
     void typedId(const QString& text);
     void typedPassword(const QString& text);
 
+    TSetupUserCam* m_camWnd = nullptr;
     int m_selch = 0;
     int m_editTarget = TargetNone;
     int m_pwStep = 0;

@@ -5,6 +5,8 @@
 #include "dal_test.h"
 #include "tedit.h"
 #include "tsetupuser.h"
+#include "tsetupusercam.h"
+#include "tbutton.h"
 
 #include <cstring>
 
@@ -151,6 +153,66 @@ private slots:
         QVERIFY(!f.page->control(TSetupUser::RowIdField)->isEnabled());
         QVERIFY(!f.page->control(TSetupUser::RowPtz)->isEnabled());
         QVERIFY(!f.page->control(TSetupUser::RowCamera)->isVisible());
+    }
+
+    // The camera window of user 1: clicks on its boxes, then how it closes.
+    // Only OK keeps them; CANCEL, Escape, the page or the frame going undo.
+    void cameras_data()
+    {
+        QTest::addColumn<QVector<int>>("clicks");
+        QTest::addColumn<QString>("close"); // ok, cancel, esc, page, frame
+        QTest::addColumn<int>("local");     // camlocal flags set, of 20
+        QTest::addColumn<int>("net");
+        QTest::newRow("OK keeps") << QVector<int>{0, 1, 22} << "ok" << 18 << 19;
+        QTest::newRow("CANCEL undoes") << QVector<int>{0, 1, 22} << "cancel" << 20 << 20;
+        QTest::newRow("All on, then off: 20 flags") << QVector<int>{int(TSetupUserCam::LOCAL_ALL), int(TSetupUserCam::LOCAL_ALL)} << "ok" << 0 << 20;
+        QTest::newRow("All on after one off") << QVector<int>{21, int(TSetupUserCam::NET_ALL)} << "ok" << 20 << 20;
+        QTest::newRow("All, then CANCEL") << QVector<int>{int(TSetupUserCam::NET_ALL)} << "cancel" << 20 << 20;
+        QTest::newRow("Escape undoes") << QVector<int>{0} << "esc" << 20 << 20;
+        QTest::newRow("the page hiding undoes") << QVector<int>{0} << "page" << 20 << 20;
+        QTest::newRow("the frame hiding undoes") << QVector<int>{0} << "frame" << 20 << 20;
+    }
+    void cameras()
+    {
+        QFETCH(QVector<int>, clicks);
+        QFETCH(QString, close);
+        QFETCH(int, local);
+        QFETCH(int, net);
+        UserFrame f;
+        UserAccount& u = f.rec()->user[1];
+        std::memset(u.camlocal, 1, sizeof u.camlocal);
+        std::memset(u.camnet, 1, sizeof u.camnet);
+        f.click(TSetupUser::RowUser0 + 1);
+        f.click(TSetupUser::RowCamera);
+        TSetupUserCam* cam = f.page->camWnd();
+        QVERIFY(cam->isVisible());
+        QCOMPARE(cam->user(), 1);
+        for (int id : clicks) {
+            QTest::mouseClick(cam->button(id), Qt::LeftButton);
+            QCoreApplication::processEvents();
+        }
+        if (close == "ok")
+            cam->grab().save(vkeytest::grabPath("setup-usercam.png"));
+        if (close == "ok")
+            QTest::mouseClick(cam->button(TSetupUserCam::OK), Qt::LeftButton);
+        else if (close == "cancel")
+            QTest::mouseClick(cam->button(TSetupUserCam::CANCEL), Qt::LeftButton);
+        else if (close == "esc")
+            f.key(Qt::Key_Escape);
+        else if (close == "page")
+            f.w->sl_btnclicked(Btn_System_Slog, 0);
+        else
+            f.w->hide();
+        QCoreApplication::processEvents();
+        QVERIFY(!cam->isVisible());
+        int l = 0;
+        int n = 0;
+        for (int c = 0; c < 20; ++c) {
+            l += u.camlocal[c];
+            n += u.camnet[c];
+        }
+        QCOMPARE(l, local);
+        QCOMPARE(n, net);
     }
 
     // The user row: as many buttons as the unit has users, 1..8.
