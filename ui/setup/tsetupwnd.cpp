@@ -7,6 +7,7 @@
 #include "tfilewnd.h"
 #include "tkeys.h"
 #include "tmsgwnd.h"
+#include "tsetupconfig.h"
 #include "tsetupdt.h"
 #include "tsetupslog.h"
 #include "tsetupuser.h"
@@ -91,7 +92,7 @@ const PageFactory kPageFactory[TSetupWnd::BUTTONS] = {
     /* 34 */ nullptr,
     /* 35 */ nullptr,
     /* 36 */ &makePage<TSetupSlog>,
-    /* 37 */ nullptr,
+    /* 37 */ &makePage<TSetupConfig>,
 };
 
 bool isTab(int id)
