@@ -105,6 +105,23 @@ private slots:
         f.w->grab().save(vkeytest::grabPath("setup-slog.png"));
     }
 
+    // A list taller than a log page holds asks for 99 lines, never more
+    // (the log answers a count above 99 with nothing).
+    void tallList()
+    {
+        SlogFrame f(150);
+        f.w->sl_btnclicked(Btn_System_Dt, 0);
+        f.page->resize(f.page->width(), 4000);
+        f.page->evtResize();
+        QVERIFY2(f.page->list()->maxLine() > 99, qPrintable(QString::number(f.page->list()->maxLine())));
+        f.sent.clear();
+        f.w->sl_btnclicked(Btn_System_Slog, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(f.sent.value(0), QString("73,99"));
+        QCOMPARE(f.page->pages(), 2);
+        QCOMPARE(f.page->list()->count(), 150 - 99);
+    }
+
     // An empty page count asks for no page.
     void emptyLog()
     {
