@@ -132,7 +132,9 @@ void TSetupPage::init(int background)
             break;
         }
         case RowEdit: {
-            auto* e = new TEdit(this, cid, r.lo);
+            // Every field opens a keyboard when clicked: the text keyboard
+            // or the number pad (r.lo).
+            auto* e = new TEdit(this, cid, 1);
             e->setReadOnly(true);
             w = e;
             break;
