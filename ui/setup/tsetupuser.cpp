@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QIcon>
 #include <QPainter>
 #include <QSignalBlocker>
 
@@ -28,7 +29,7 @@ namespace {
 enum {
     TxtSetup = 2, TxtNetwork = 8, TxtSearch = 10, TxtBackup = 12, TxtPtz = 14, TxtLock = 18, TxtCamera = 75,
     TxtPassword = 160, TxtId = 181, TxtWarning = 213, TxtNotConfirmed = 214, TxtSameId = 242, TxtOldPw = 267,
-    TxtNewPw = 268, TxtConfirm = 269, TxtTypeId = 278, TxtUser = 162, TxtCamSetup = 347, MsgOk = 1
+    TxtNewPw = 268, TxtConfirm = 269, TxtTypeId = 278, TxtUser = 162, TxtCamSetup = 347, MsgOk = 1, CamStrip = 59, CamStrip2 = 60
 };
 
 QVector<TSetupPage::Row> rows()
@@ -103,6 +104,7 @@ TSetupUser::TSetupUser(QWidget* parent, int id, QSize size) : TSetupPage(parent,
 TSetupUser::~TSetupUser()
 {
     delete m_camWnd;
+    delete m_userIcon;
 }
 
 void TSetupUser::evtHide()
@@ -146,10 +148,15 @@ void TSetupUser::init(int background)
     TSetupPage::init(background);
     m_selch = 0;
     m_editTarget = TargetNone;
+    // The user buttons look like the camera buttons: the chosen one lit.
+    if (!m_userIcon) {
+        m_userIcon = TRes::makeIcon(ctlImage(CamStrip), 4, false);
+        TRes::addIconStates(m_userIcon, ctlImage(CamStrip2), 4, true);
+    }
     for (int i = 0; i < USERS; ++i) {
         auto* b = static_cast<TButton*>(m_ctrl[RowUser0 + i]);
         b->setText(i == 0 ? QStringLiteral("admin") : QString::number(i));
-        b->setState(i == 0 ? 1 : 2, nullptr);
+        b->setState(i == 0 ? 1 : 2, m_userIcon);
     }
     static_cast<TButton*>(m_ctrl[RowPassword])->setText(ctlText(TxtSetup));
     static_cast<TButton*>(m_ctrl[RowCamera])->setText(ctlText(TxtSetup));

@@ -3,6 +3,7 @@
 
 struct UserAccount;
 class TSetupUserCam;
+class QIcon;
 
 // The user page: the auto-lock time, and per user slot the ID, the password
 // (changed through a chain of keyboard prompts) and the five rights. Slot 0
@@ -57,6 +58,7 @@ private:
     void typedPassword(const QString& text);
 
     TSetupUserCam* m_camWnd = nullptr;
+    QIcon* m_userIcon = nullptr;
     int m_selch = 0;
     int m_editTarget = TargetNone;
     int m_pwStep = 0;
