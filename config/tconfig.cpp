@@ -311,10 +311,17 @@ int TConfig::reload(QString file)
             std::memcpy(&imported.m_devices, &unit, sizeof unit);
             imported.save(IDX_PROP_DEVICES);
             imported.load(-1);
+            // What the unit itself reports stays this unit's: its MAC
+            // address and the PTZ driver and time-zone tables of its device.
+            char mac[sizeof m_live->m_netddns.mac];
+            std::memcpy(mac, m_live->m_netddns.mac, sizeof mac);
             copyProperty(m_edit, &imported);
             const int32_t version = m_edit->m_devices.version;
             std::memcpy(&m_edit->m_devices, &unit, sizeof unit);
             m_edit->m_devices.version = version;
+            std::memcpy(m_edit->m_netddns.mac, mac, sizeof mac);
+            std::memcpy(&m_edit->m_ptzdrv, &m_live->m_ptzdrv, sizeof m_edit->m_ptzdrv);
+            std::memcpy(&m_edit->m_timezone, &m_live->m_timezone, sizeof m_edit->m_timezone);
             result = 0;
         }
     }

@@ -16,6 +16,9 @@
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tstatuswnd.h"
+#include "tsetupuser.h"
+#include "tmsgwnd.h"
+#include "tvkeyboard.h"
 
 #include <QtTest>
 #include <cstring>
@@ -378,6 +381,94 @@ private slots:
             QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 3600)) < 10);
         QCOMPARE(rig.edit<PropDatetime>(IDX_PROP_DATETIME)->diff, 0);
         QCOMPARE(rig.live<PropDatetime>(IDX_PROP_DATETIME)->diff, 0);
+    }
+
+    // The system pages end to end: keys and clicks on the pages, the apply
+    // thread, and the device, the files and the log after it.
+    void systemPages_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("clock +1 h, Apply twice") << "clock";
+        QTest::newRow("user 1's password, Apply") << "password";
+        QTest::newRow("user 1 freed, Apply") << "freed";
+        QTest::newRow("format code, OK") << "format";
+        QTest::newRow("format code, CANCEL") << "noformat";
+    }
+    void systemPages()
+    {
+        QFETCH(QString, what);
+        Rig rig;
+        rig.open(SA::Btn_System);
+        TSetupWnd* s = rig.setup();
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        auto keys = [s](const QString& spelled) {
+            for (const QChar c : spelled) {
+                const int k = c == 'R' ? Qt::Key_Right : c == 'D' ? Qt::Key_Down : c == 'U' ? Qt::Key_Up
+                            : c == 'E' ? Qt::Key_Enter : c == 'X' ? Qt::Key_Escape : Qt::Key_0 + c.digitValue();
+                vkeytest::key(s, k);
+                QCoreApplication::processEvents();
+            }
+        };
+        auto click = [](QWidget* w) {
+            QTest::mouseClick(w, Qt::LeftButton);
+            QCoreApplication::processEvents();
+        };
+        if (what == "clock") {
+            click(s->button(SA::Btn_System_Dt));
+            DalTestClock clock;
+            dalTestGetClock(&clock);
+            const int wasSet = clock.set;
+            // To the time (past the daylight-saving box when the zone has
+            // it), the hour up, then down to Apply.
+            const bool dst = s->page(SA::Btn_System_Dt)->control(1)->isEnabled();
+            keys(dst ? "RDDDEUXDDDDE" : "RDDEUXDDDDE");
+            QVERIFY(Rig::settled());
+            dalTestGetClock(&clock);
+            QCOMPARE(clock.set, wasSet + 1);
+            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 3600)) < 10);
+            keys("E"); // Apply again without an edit
+            QVERIFY(Rig::settled());
+            QCOMPARE(Rig::journal({"DalSysSetTime"}).size(), 1);
+            QVERIFY(Rig::setupLogs().join(',').contains("(Date/Time)"));
+            return;
+        }
+        if (what == "password" || what == "freed") {
+            click(s->button(SA::Btn_System_User));
+            auto* page = static_cast<TSetupUser*>(s->page(SA::Btn_System_User));
+            qstrncpy(rig.edit<PropUser>(IDX_PROP_USER)->user[2].id, "night", 16);
+            qstrncpy(rig.edit<PropUser>(IDX_PROP_USER)->user[2].pw, "old2", 16);
+            click(page->control(TSetupUser::RowUser0 + 2));
+            if (what == "password") {
+                click(page->control(TSetupUser::RowPassword));
+                for (const char* t : {"pw2", "pw2"}) {
+                    QVERIFY(g_vkeyboard->isVisible());
+                    g_vkeyboard->setText(t);
+                    click(g_vkeyboard->okButton());
+                }
+            } else {
+                keys("DE");
+                QVERIFY(g_vkeyboard->isVisible());
+                g_vkeyboard->setText(QString());
+                click(g_vkeyboard->okButton());
+            }
+            click(page->control(TSetupUser::RowApplyBtn));
+            QVERIFY(Rig::settled());
+            QVERIFY(Rig::journal({"DalSetUserInfo"}).size() >= 1);
+            QFile web(TPath::map("/var/volatile/web_account.txt"));
+            QVERIFY(web.open(QIODevice::ReadOnly));
+            const QByteArray text = web.readAll();
+            QCOMPARE(text.contains("pwd2 = pw2\n"), what == "password");
+            QVERIFY(!text.contains("old2"));
+            QCOMPARE(QByteArray(rig.fromFile<PropUser>(IDX_PROP_USER).user[2].pw), QByteArray(what == "password" ? "pw2" : ""));
+            return;
+        }
+        click(s->button(SA::Btn_System_Config));
+        keys("40917263");
+        QVERIFY(g_msgWnd->isVisible());
+        QCOMPARE(Rig::journal({"DalEncrFormatSd"}).size(), 0);
+        click(g_msgWnd->button(what == "format" ? MSGBTN_OK : MSGBTN_CANCEL));
+        QTRY_COMPARE(Rig::journal({"DalEncrFormatSd"}).size(), what == "format" ? 1 : 0);
     }
 
     // The logged-in user's account: its id emptied and the user page

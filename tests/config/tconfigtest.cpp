@@ -461,6 +461,44 @@ private slots:
         QCOMPARE(u.root.read(path), source); // the stick's file is left alone
         QCOMPARE(section<PropColor>(cfg, IDX_PROP_COLOR, 0).data[15].sat, uint8_t(66));
     }
+    // The MAC text and the device's driver and zone tables are the unit's:
+    // a file from another unit brings its own, and they stay out.
+    void importKeepsUnitOwnTables_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("MAC") << "NETDDNS/mac" << "de:ad:be:ef:00:01";
+        QTest::newRow("time zones") << "TIMEZONE/cnt" << "0";
+        QTest::newRow("PTZ drivers") << "PTZDRV/cnt" << "0";
+    }
+    void importKeepsUnitOwnTables()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        Unit u;
+        TConfig& cfg = u.start();
+        qstrncpy(section<PropNetddns>(cfg, IDX_PROP_NETDDNS, 1).mac, "00:11:22:33:44:55", 32);
+        section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1).cnt = 2;
+        qstrncpy(section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1).zone[1].local, "GMT+09:00 Seoul", 44);
+        section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 1).cnt = 1;
+        qstrncpy(section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 1).driver[0], "PELCO-D", 32);
+        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 2;
+        cfg.save(-1);
+        const QString path = exportFile(u, QStringLiteral("other.conf"));
+        {
+            QSettings s(u.root.file(path), QSettings::IniFormat);
+            s.setValue(key, value);
+        }
+        cfg.reload(QString());
+        const QByteArray mac(section<PropNetddns>(cfg, IDX_PROP_NETDDNS, 1).mac);
+        QCOMPARE(cfg.reload(u.root.file(path)), 0);
+        QCOMPARE(QByteArray(section<PropNetddns>(cfg, IDX_PROP_NETDDNS, 0).mac), mac);
+        QCOMPARE(std::memcmp(&section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 0),
+                             &section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1), sizeof(PropTimezone)), 0);
+        QCOMPARE(std::memcmp(&section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 0),
+                             &section<PropPtzdrv>(cfg, IDX_PROP_PTZDRV, 1), sizeof(PropPtzdrv)), 0);
+        QCOMPARE(section<PropOsd>(cfg, IDX_PROP_OSD, 0).alpha, 2);
+    }
     void importThenCancel()
     {
         Unit u;

@@ -19,6 +19,10 @@
 #include "tsetupsmartesata.h"
 #include "tsetupstrg.h"
 #include "tsetupstrgesata.h"
+#include "tsetupconfig.h"
+#include "tsetupdt.h"
+#include "tsetupslog.h"
+#include "tsetupuser.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
 #include "uisetuplog.h"
@@ -85,8 +89,12 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
     t[Btn_Network_Status] = &makePage<TSetupStatus>;
+    t[Btn_System_Dt] = &makePage<TSetupDt>;
+    t[Btn_System_User] = &makePage<TSetupUser>;
     t[Btn_System_Strg] = &makeStrg;
     t[Btn_System_Smart] = &makeSmart;
+    t[Btn_System_Slog] = &makePage<TSetupSlog>;
+    t[Btn_System_Config] = &makePage<TSetupConfig>;
     return t;
 }();
 

@@ -66,7 +66,7 @@ private slots:
         QTest::newRow("last item to OK") << int(Btn_Record) << "DDDDDD" << int(Btn_Ok);
         QTest::newRow("OK right: CANCEL") << int(Btn_Record) << "DDDDDDR" << int(Btn_Cancel);
         QTest::newRow("CANCEL right skips hidden Shutdown") << int(Btn_Record) << "DDDDDDRR" << int(Btn_Ok);
-        QTest::newRow("System: CANCEL right Shutdown") << int(Btn_System) << "DDDDDDDRR" << int(Btn_Shutdown);
+        QTest::newRow("System: the last item down to Shutdown") << int(Btn_System) << "DDDDDDD" << int(Btn_Shutdown);
         QTest::newRow("OK down: the tab") << int(Btn_Record) << "DDDDDDD" << int(Btn_Record);
         QTest::newRow("tab up: OK") << int(Btn_Device) << "U" << int(Btn_Ok);
         QTest::newRow("HD Spot passed over") << int(Btn_Display) << "DDD" << int(Btn_Display_Spot);
