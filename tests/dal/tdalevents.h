@@ -24,10 +24,16 @@ struct TDalEvents {
         DalEncrSetCb(nullptr, [](void* c, int type, int ch, int data, const char*) { return add(c, 2, type, ch, data); }, this);
         DalPosSetCb([](void* c, int type, int ch, int value, const char*) { return add(c, 3, type, ch, value); }, this);
     }
+    // A deep copy: the list and its rows share nothing with the one the
+    // callbacks go on appending to.
     DalEventList events()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        return m_events;
+        DalEventList out;
+        out.reserve(m_events.size());
+        for (const QVector<int>& e : m_events)
+            out.append(QVector<int>(e.cbegin(), e.cend()));
+        return out;
     }
 
 private:
