@@ -22,6 +22,11 @@ case "${1:-}" in
   args+=(-DDVR_TSAN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDVR_BUILD_BENCH=OFF)
   target=(--target device-tests)
   tests=(-R '^(dal|common/dvr)/')
+  # The remote-setup packet tests flood the facade from several device
+  # threads at once; Debian's uninstrumented Qt then shows its own signal
+  # hand-offs as races now and then (frames inside QtCore without names, so
+  # no suppression can name them). They run in the other two builds.
+  tests+=(-E '^common/dvr/tdvrapi-netpack$')
   ;;
 esac
 "$here/scripts/deps.sh"

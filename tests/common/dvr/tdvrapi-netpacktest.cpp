@@ -620,9 +620,8 @@ private slots:
     void remoteApplyDoesNotHoldEvents()
     {
         QFETCH(bool, applyRunning);
-        TNetFixture fx;
-        QVERIFY(TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"));
-        g_api.setApplying(applyRunning);
+        // Connected before the layer's threads start emitting, and gone
+        // after they stopped (the fixture's end).
         std::atomic<int> motion{0}, setup{0};
         QObject direct;
         QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &direct, [&](int type, int, int, int rs) {
@@ -631,6 +630,9 @@ private slots:
             else if (type == SIG_NET_SETUP && rs == 10)
                 ++setup;
         }, Qt::DirectConnection);
+        TNetFixture fx;
+        QVERIFY(TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"));
+        g_api.setApplying(applyRunning);
         std::thread client([] { sendPacket(DNPC_RS_APP_APPLY, TPayload().u32(10).text("/tmp/rs.conf").bytes); });
         QTRY_COMPARE(setup.load(), 1);
         // 400 motion changes behind the packet as a camera sends them, each a
