@@ -1,7 +1,7 @@
 // The network setup pages end to end: keys and mouse on the pages, the main
 // window answering their requests, the apply thread, and what reaches the
 // model file in flash, the system log and the stand-in's journal.
-#include "../common/dvr/tdvrfixture.h"
+#include "tsetuprig.h"
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
@@ -26,24 +26,8 @@ namespace SA = SetupAct;
 
 namespace {
 
-struct Rig
+struct Rig : TSetupRig
 {
-    Rig()
-    {
-        vkeytest::setUpGlobals();
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
-        for (int live : {0, 1}) {
-            UserAccount& a = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, live))->user[1];
-            qstrncpy(a.id, "user1", sizeof a.id);
-            a.setup = 1;
-        }
-        g_api.setUserName("user1");
-        w->m_loggedIn = 1;
-        w->m_curUserIdx = 1;
-    }
-    ~Rig() { delete w; }
     TSetupWnd* setup() const { return w->setupWnd(); }
     template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
     template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
@@ -103,21 +87,12 @@ struct Rig
         }
         return out;
     }
-    template <class T> T fromFile(int idx)
-    {
-        TProperty file(fx.cfg->confPath());
-        T rec;
-        std::memcpy(&rec, file.section(idx), sizeof rec);
-        return rec;
-    }
     QString status() const
     {
         auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
         return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 PropNetaddr addressRec(int dhcp)

@@ -3,7 +3,7 @@
 // and the apply thread, with the effects read from the stand-in's journal,
 // the configuration file on disk and the system log; previews, remote
 // setup, power-off and the upgrade screen.
-#include "../common/dvr/tdvrfixture.h"
+#include "tsetuprig.h"
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
@@ -76,29 +76,14 @@ public:
     }
 };
 
-struct Rig
+struct Rig : TSetupRig
 {
     Rig()
     {
-        vkeytest::setUpGlobals();
-        // The 1280 x 720 output.
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
-        // Somebody with the setup right is logged in.
-        for (int live : {0, 1}) {
-            UserAccount& a = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, live))->user[1];
-            qstrncpy(a.id, "user1", sizeof a.id);
-            a.setup = 1;
-        }
-        g_api.setUserName("user1");
-        w->m_loggedIn = 1;
-        w->m_curUserIdx = 1;
         // The model file in flash, as on a unit that has run before.
         fx.cfg->commitfile();
         dalTestJournalClear();
     }
-    ~Rig() { delete w; }
     TSetupWnd* setup() const { return w->setupWnd(); }
     template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
     template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
@@ -147,14 +132,6 @@ struct Rig
         }
         return out;
     }
-    // The model file in flash, read into a store of its own.
-    template <class T> T fromFile(int idx)
-    {
-        TProperty file(fx.cfg->confPath());
-        T rec;
-        std::memcpy(&rec, file.section(idx), sizeof rec);
-        return rec;
-    }
     ino_t fileId() const
     {
         struct stat st = {};
@@ -167,8 +144,6 @@ struct Rig
         return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 // stand-in, the pages opened from the setup menu and driven by mouse, the
 // disk jobs and the Apply runs read from the stand-in's journal, the system
 // log, the status box and the model file.
-#include "../common/dvr/tdvrfixture.h"
+#include "tsetuprig.h"
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "logrecord.h"
@@ -24,29 +24,11 @@ namespace SA = SetupAct;
 
 namespace {
 
-struct Rig
+struct Rig : TSetupRig
 {
-    explicit Rig(const char* profile) : fx(profile)
+    explicit Rig(const char* profile) : TSetupRig(profile, true)
     {
-        vkeytest::setUpGlobals();
-        TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
-        for (int live : {0, 1}) {
-            UserAccount& a = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, live))->user[1];
-            qstrncpy(a.id, "user1", sizeof a.id);
-            a.setup = 1;
-        }
-        g_api.setUserName("user1");
-        w->m_loggedIn = 1;
-        w->m_curUserIdx = 1;
         fx.cfg->commitfile();
-    }
-    ~Rig()
-    {
-        delete w;
-        TConfig::setTextHook(nullptr);
     }
     TSetupWnd* setup() const { return w->setupWnd(); }
     // The device comes up, then the setup menu opens on a page of the
@@ -115,8 +97,6 @@ struct Rig
         return out;
     }
 
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 } // namespace
