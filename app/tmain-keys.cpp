@@ -2,6 +2,7 @@
 // sequence, the routing of a key to the open menu, to the first window
 // shown or to the live view, and the live view's key map.
 #include "tmain.h"
+#include "tkeys.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
@@ -64,22 +65,6 @@ int channelOfKey(int key)
     }
 }
 
-bool isPlaybackKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Pause:
-    case Qt::Key_Stop:
-    case Qt::Key_Play:
-    case Qt::Key_F24:
-    case Qt::Key_F25:
-    case Qt::Key_F26:
-    case Qt::Key_F27:
-    case Qt::Key_F28:
-        return true;
-    default:
-        return false;
-    }
-}
 
 void postKey(QObject* to, QEvent::Type type, int key)
 {

@@ -13,22 +13,6 @@ namespace {
 
 enum { CellImage = 36, OffImage = 35, BackImage = 149, ScreenSize = 16, CellGap = 149, TextColor = 32, FrameColor = 37 };
 
-bool isPlaybackKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Pause:
-    case Qt::Key_F24:
-    case Qt::Key_F25:
-    case Qt::Key_F26:
-    case Qt::Key_F27:
-    case Qt::Key_F28:
-    case Qt::Key_Stop:
-    case Qt::Key_Play:
-        return true;
-    default:
-        return false;
-    }
-}
 
 } // namespace
 

@@ -26,22 +26,6 @@ int layoutImage(int layoutId)
     return unsigned(i) < sizeof images / sizeof images[0] ? images[i] : 0;
 }
 
-bool isPlaybackKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Pause:
-    case Qt::Key_F24:
-    case Qt::Key_F25:
-    case Qt::Key_F26:
-    case Qt::Key_F27:
-    case Qt::Key_F28:
-    case Qt::Key_Stop:
-    case Qt::Key_Play:
-        return true;
-    default:
-        return false;
-    }
-}
 
 int resValue(int id, int fallback)
 {
