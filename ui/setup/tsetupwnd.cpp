@@ -13,6 +13,7 @@
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
 #include "tsetupddns.h"
+#include "tsetupemail.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
 #include "tsetupstatus.h"
@@ -89,6 +90,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Ddns] = &makePage<TSetupDdns>;
+    t[Btn_Network_Email] = &makePage<TSetupEmail>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
     t[Btn_Network_Status] = &makePage<TSetupStatus>;
     t[Btn_System_Dt] = &makePage<TSetupDt>;
