@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QSignalBlocker>
 
+#include <cstring>
+
 using namespace SetupAct;
 
 namespace {
@@ -150,7 +152,12 @@ void TSetupDdns::evtPaint(QPaintEvent* e)
 int TSetupDdns::position() const
 {
     const PropNetddns* d = ddns();
-    return d && g_cfg ? g_cfg->getindexfromvalue(IDX_DATA_DDNS_SERVICE, reinterpret_cast<intptr_t>(d->type)) : 0;
+    if (!d || !g_cfg)
+        return 0;
+    // The list compares a terminated text: the field's own bytes only.
+    char type[sizeof d->type + 1] = {};
+    std::memcpy(type, d->type, sizeof d->type);
+    return g_cfg->getindexfromvalue(IDX_DATA_DDNS_SERVICE, reinterpret_cast<intptr_t>(type));
 }
 
 void TSetupDdns::setCtrl()
