@@ -100,30 +100,13 @@ private slots:
         QTest::addColumn<QString>("enabled");
         QTest::addColumn<QString>("fields");
         QTest::addColumn<QString>("record"); // server|domain|id|pw
-        QTest::newRow("general: None") << -1 << 0 << "None" << "-------" << "|1234|||" << "my.server.org|old.domain|user|secret";
-        QTest::newRow("general: branded URL") << -1 << 1 << "DVRDNS" << "-----pT"
-                                              << "||http://3c4d5e.dvrdns.dvrhub.net|user|secret"
-                                              << "my.server.org|http://3c4d5e.dvrdns.dvrhub.net|user|secret";
         QTest::newRow("general: DynDNS empties") << -1 << 2 << "DynDNS" << "--DIW-T" << "||||"
                                                  << "my.server.org|||";
-        QTest::newRow("general: NO-IP empties") << -1 << 3 << "NO-IP" << "--DIWpT" << "||||" << "my.server.org|||";
         QTest::newRow("general: Dynamic DNS") << -1 << 4 << "Dynamic DNS" << "S----pT"
                                               << "my.server.org|1234|001a2b3c4d5e.my.server.org||"
                                               << "my.server.org|001a2b3c4d5e.my.server.org|user|secret";
-        QTest::newRow("general: fixed host") << -1 << 5 << "DVRDNS Plus" << "-----pT"
-                                             << "plus.dvrhub.net|1234|001a2b3c4d5e.plus.dvrhub.net||"
-                                             << "plus.dvrhub.net|001a2b3c4d5e.plus.dvrhub.net|user|secret";
-        QTest::newRow("general: short-name host") << -1 << 6 << "ddns.dvrhub.net" << "-----pT"
-                                                  << "ddns.dvrhub.net|1234|3c4d5e.ddns.dvrhub.net||"
-                                                  << "ddns.dvrhub.net|3c4d5e.ddns.dvrhub.net|user|secret";
         QTest::newRow("variant 5: maker service") << 5 << 1 << "DDNS" << "-P-----" << "|1234||user|"
                                                   << "my.server.org|old.domain|user|secret";
-        QTest::newRow("variant 2: TAVO") << 2 << 1 << "TAVO" << "SP-IWpT"
-                                         << "my.server.org|1234|001a2b3c4d5e.ddns.dvrhub.net|user|secret"
-                                         << "my.server.org|001a2b3c4d5e.ddns.dvrhub.net|user|secret";
-        QTest::newRow("variant 9: fixed host") << 9 << 1 << "ddns.nvcam.com" << "-----pT"
-                                               << "ddns.nvcam.com|1234|001a2b3c4d5e.ddns.nvcam.com||"
-                                               << "ddns.nvcam.com|001a2b3c4d5e.ddns.nvcam.com|user|secret";
         QTest::newRow("variant 10: upper-case host") << 10 << 1 << "ddns.hcview.com" << "-----pT"
                                                      << "ddns.hcview.com|7100|001A2B3C4D5E.ddns.hcview.com||"
                                                      << "ddns.hcview.com|001A2B3C4D5E.ddns.hcview.com|user|secret";
@@ -181,23 +164,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("record"); // port|server|domain|id|pw
-        const QString base = "|my.server.org|001a2b3c4d5e.my.server.org|user|secret";
         QTest::newRow("port taken") << "DDNS" << int(D::R_PORT) << "8245" << "" << "8245|my.server.org|old.domain|user|secret";
         QTest::newRow("port 0 refused") << "DDNS" << int(D::R_PORT) << "0" << "Warning/Out Of Range"
                                         << "1234|my.server.org|old.domain|user|secret";
         QTest::newRow("port 70000 refused") << "DDNS" << int(D::R_PORT) << "70000" << "Warning/Out Of Range"
                                             << "1234|my.server.org|old.domain|user|secret";
-        QTest::newRow("port -5 refused") << "DDNS" << int(D::R_PORT) << "-5" << "Warning/Out Of Range"
-                                         << "1234|my.server.org|old.domain|user|secret";
         QTest::newRow("server: name made again") << "Dynamic DNS" << int(D::R_SERVER) << "cam.example.org" << ""
                                                  << "1234|cam.example.org|001a2b3c4d5e.cam.example.org|user|secret";
-        QTest::newRow("domain") << "NO-IP" << int(D::R_DOMAIN) << "me.no-ip.org" << ""
-                                << "1234|my.server.org|me.no-ip.org|user|secret";
         QTest::newRow("id cut at 31 bytes") << "NO-IP" << int(D::R_ID) << QString(30, 'u') + QString("\u00fc")
                                             << "" << "1234|my.server.org|old.domain|" + QString(30, 'u') + "|secret";
-        QTest::newRow("password") << "NO-IP" << int(D::R_PW) << "n3w" << ""
-                                  << "1234|my.server.org|old.domain|user|n3w";
-        Q_UNUSED(base);
     }
     void typed()
     {
@@ -232,19 +207,6 @@ private slots:
             QCOMPARE(editText(page, row), QString(d->id));
     }
 
-    // A server typed while the service uses none is dropped.
-    void serverDropped()
-    {
-        DdnsFrame n;
-        stored(n.ddns(), "DynDNS");
-        D* page = n.openDdns();
-        QVERIFY(page);
-        page->sl_edclicked(D::R_SERVER);
-        page->sl_reply(VK_OK, "cam.example.org");
-        QCOMPARE(QString(n.ddns()->server), QString("my.server.org"));
-        QCOMPARE(editText(page, D::R_SERVER), QString());
-    }
-
     // The test: "Please wait..." and 64; the state text of the device (65,
     // asked 100 ms after the show and also unasked, while hidden too) at
     // position 0 only for the host services whose type is their host.
@@ -254,7 +216,6 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<bool>("shown");
         QTest::newRow("None: emptied") << -1 << "None" << false;
-        QTest::newRow("Dynamic DNS") << -1 << "Dynamic DNS" << true;
         QTest::newRow("only service, position 0") << 3 << "ddns.zebnet.com" << true;
         QTest::newRow("upper-case host, not offered: position 0") << -1 << "ddns.hcview.com" << true;
         QTest::newRow("stored VELOR, position 0: emptied") << -1 << "VELOR" << false;
@@ -321,12 +282,10 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<int>("focus"); // a row, -1 the Network tab
         QTest::addColumn<bool>("keyboard");
-        QTest::newRow("item right: the list") << "NO-IP" << "R" << int(D::R_TYPE) << false;
         QTest::newRow("down past disabled to domain") << "NO-IP" << "RD" << int(D::R_DOMAIN) << false;
         QTest::newRow("enter on domain") << "NO-IP" << "RDE" << int(D::R_DOMAIN) << true;
         QTest::newRow("down to the test") << "NO-IP" << "RDDDDD" << int(D::R_TEST) << false;
         QTest::newRow("apply, right: default") << "NO-IP" << "RDDDDDDR" << int(D::R_DEFAULT) << false;
-        QTest::newRow("up from the list: the tab") << "NO-IP" << "RU" << -1 << false;
     }
     void keys()
     {
