@@ -172,6 +172,14 @@ void TSetupEmail::setCtrl()
         control(r)->setEnabled(on);
 }
 
+void TSetupEmail::evtLanguage()
+{
+    TSetupPage::evtLanguage();
+    // The window the page owns follows the language with it.
+    if (m_evtWnd)
+        m_evtWnd->evtLanguage();
+}
+
 void TSetupEmail::evtHide()
 {
     closeSubWindows();

@@ -38,6 +38,7 @@ public:
     void evtResize() override;
     void evtHide() override;
     void evtKeyup(int key) override;
+    void evtLanguage() override;
     void closeSubWindows() override;
 
 public slots:
