@@ -13,6 +13,7 @@
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
 #include "tsetupaudio.h"
+#include "tsetupctrl.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
 #include "tsetupstatus.h"
@@ -87,6 +88,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Device_Audio] = &makePage<TSetupAudio>;
+    t[Btn_Device_Ctrl] = &makePage<TSetupCtrl>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
