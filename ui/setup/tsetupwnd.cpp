@@ -16,6 +16,7 @@
 #include "tsetupctrl.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
+#include "tsetupptz.h"
 #include "tsetupstatus.h"
 #include "tsetupsmart.h"
 #include "tsetupsmartesata.h"
@@ -88,6 +89,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Device_Audio] = &makePage<TSetupAudio>;
+    t[Btn_Device_Ptz] = &makePage<TSetupPtz>;
     t[Btn_Device_Ctrl] = &makePage<TSetupCtrl>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
