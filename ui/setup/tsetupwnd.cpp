@@ -16,6 +16,7 @@
 #include "tsetupctrl.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
+#include "tsetuppos.h"
 #include "tsetupptz.h"
 #include "tsetupstatus.h"
 #include "tsetupsmart.h"
@@ -91,6 +92,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Device_Audio] = &makePage<TSetupAudio>;
     t[Btn_Device_Ptz] = &makePage<TSetupPtz>;
     t[Btn_Device_Ctrl] = &makePage<TSetupCtrl>;
+    t[Btn_Device_Pos] = &makePage<TSetupPos>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
