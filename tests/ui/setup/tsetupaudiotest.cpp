@@ -175,6 +175,11 @@ private slots:
         QTEST(visible, "shown");
         QVERIFY(!page(f)->control(TSetupAudio::R_MENU)->isVisible());
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
+        // A list reporting no entry (-1) chooses nothing.
+        const PropAudio before = *audio(f);
+        page(f)->sl_changeIndex(TSetupAudio::R_OUT, -1);
+        page(f)->sl_changeIndex(TSetupAudio::R_IN0, -1);
+        QVERIFY(std::memcmp(audio(f), &before, sizeof before) == 0);
         QTest::mouseClick(static_cast<QPushButton*>(page(f)->control(TSetupAudio::R_APPLY)), Qt::LeftButton);
         QCOMPARE(requests(req), QStringList{"18,0,0"});
         if (audios == 16)
