@@ -67,7 +67,8 @@ TSetupAudio::TSetupAudio(QWidget* parent, int id, QSize size) : TSetupPage(paren
         r.down = L_TAB;
         return r;
     };
-    rows << command(RowApply, R_DEFAULT, L_OK) << command(RowDefault, L_OK, R_APPLY) << command(RowMenu, L_OK, R_DEFAULT);
+    rows << command(RowApply, R_DEFAULT, L_OK) << command(RowDefault, L_OK, R_APPLY)
+         << command(RowMenu, L_OK, R_DEFAULT);
     Params p;
     p.sections = {IDX_PROP_AUDIO};
     p.firstRow = R_DEFAULT;
@@ -163,6 +164,12 @@ void TSetupAudio::setCtrl()
         c->setVisible(i < n);
         c->setCurrentIndex(i < n ? shownPosition(a->in, i, v) : -1);
     }
+}
+
+void TSetupAudio::evtKeydown(int key)
+{
+    qCDebug(lcUiSetup, "============ TSetupAudio::evtKeydown(%d) ===========", key);
+    TSetupPage::evtKeydown(key);
 }
 
 void TSetupAudio::evtShow()

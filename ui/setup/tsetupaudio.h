@@ -34,6 +34,7 @@ public:
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
     void evtLanguage() override;
+    void evtKeydown(int key) override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0) override;
