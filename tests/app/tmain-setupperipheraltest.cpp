@@ -2,8 +2,7 @@
 // device-layer stand-in: each page's Apply commits its section to the model
 // file with one "Setup Changed" record and hands it to the device (the
 // variant with the system keyboard sets PTZ, POS and controller again
-// together); the audio output heard while the audio page is shown; the PTZ
-// pad moving and stopping the camera; a USB POS device plugged in shown on
+// together); the PTZ pad moving and stopping the camera; a USB POS device plugged in shown on
 // the page without a key.
 #include "tsetuprig.h"
 #include "../config/fakedvr.h"
@@ -168,30 +167,6 @@ private slots:
                 QCOMPARE(ports[0].channel, -1);
         }
         QVERIFY(rig.setup()->isVisible());
-    }
-
-    // The output heard: the edited output while the page is shown, each
-    // change at once, nothing once the page is left.
-    void audioHeard()
-    {
-        Rig rig;
-        QVERIFY(rig.up());
-        rig.edit<PropAudio>(IDX_PROP_AUDIO)->out = 3;
-        QVERIFY(rig.open(SA::Btn_Device_Audio));
-        DalTestAudioState audio;
-        dalTestAudioGetState(&audio);
-        QCOMPARE(int(audio.aout), 2);
-        auto* out = static_cast<TCombo*>(rig.setup()->page(SA::Btn_Device_Audio)->control(TSetupAudio::R_OUT));
-        out->setCurrentIndex(6);
-        dalTestAudioGetState(&audio);
-        QCOMPARE(int(audio.aout), 5);
-        out->setCurrentIndex(0); // "All Off"
-        dalTestAudioGetState(&audio);
-        QCOMPARE(int(audio.aout), -1);
-        out->setCurrentIndex(1);
-        QTest::mouseClick(rig.setup()->button(SA::Btn_Device_Ctrl), Qt::LeftButton);
-        dalTestAudioGetState(&audio);
-        QCOMPARE(int(audio.aout), -1);
     }
 
     // The pad moves the chosen camera and stops it on the release; a

@@ -1,5 +1,5 @@
-// The audio page: the input swap table, the inputs and the output driven
-// through the frame with their previews, the input count the page trusts.
+// The audio page: the inputs with their swap and the output driven through
+// the frame with their previews, the input count the page trusts.
 #include "setuptestenv.h"
 #include "tcombo.h"
 #include "tsetupaudio.h"
@@ -43,34 +43,6 @@ class TSetupAudioTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // An input takes a position of the list of 4 cameras and "Off" (4).
-    void choose_data()
-    {
-        QTest::addColumn<Ins>("before");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<Ins>("after");
-        QTest::addColumn<int>("other");
-        QTest::newRow("input 1 to channel 2: swap") << Ins{0, 1, 2, 3} << 0 << 1 << Ins{1, 0, 2, 3} << 1;
-        QTest::newRow("a free channel") << Ins{0, 4, 2, 3} << 0 << 1 << Ins{1, 4, 2, 3} << -1;
-        QTest::newRow("Off never swaps") << Ins{4, 1, 2, 3} << 1 << 4 << Ins{4, 4, 2, 3} << -1;
-        QTest::newRow("stored -1 gives its own channel") << Ins{0, -1, 2, 3} << 1 << 0 << Ins{1, 0, 2, 3} << 0;
-        QTest::newRow("a stored 9 shows its own channel") << Ins{9, 1, 2, 3} << 1 << 0 << Ins{1, 0, 2, 3} << 0;
-        QTest::newRow("a holder beyond the inputs") << Ins{0, 1, 2, 3} << 0 << 3 << Ins{3, 1, 2, 3} << -1;
-    }
-    void choose()
-    {
-        QFETCH(Ins, before);
-        QFETCH(int, id);
-        QFETCH(int, index);
-        int32_t ins[TSetupAudio::INPUTS] = {};
-        for (int i = 0; i < before.size(); ++i)
-            ins[i] = before[i];
-        // Three inputs on a unit of four cameras: the fourth is not looked at.
-        QTEST(TSetupAudio::choose(ins, 3, 4, id, index), "other");
-        QTEST(Ins(ins, ins + before.size()), "after");
-    }
-
     // Through the page: the stored inputs shown (-1 as the input's own
     // channel), a choice written with the other combo following, the live
     // copy untouched, nothing sent for an input.
@@ -85,6 +57,8 @@ private slots:
         QTest::newRow("Off beside another Off") << Ins{16, 1, 2, 3} << Ins{16, 1, 2, 3} << 1 << 16
                                                 << Ins{16, 16, 2, 3};
         QTest::newRow("stored -1 and 99") << Ins{-1, 99, 2, 3} << Ins{0, 1, 2, 3} << 2 << 1 << Ins{-1, 2, 1, 3};
+        QTest::newRow("stored -1 gives its own channel") << Ins{0, -1, 2, 3} << Ins{0, 1, 2, 3} << 1 << 0
+                                                         << Ins{1, 0, 2, 3};
     }
     void inputs()
     {
