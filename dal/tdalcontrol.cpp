@@ -266,6 +266,8 @@ int TDalControl::apply(const std::string& line)
         dalTestPos(CBT_POS_TEXTIN, int(v), 1, posText(line).c_str());
         return 0;
     }
+    if (cmd == "posusb" && w.size() == 3 && number(w[1], 1, 4, &v) && onOff(w[2], &on))
+        return dalTestPosPresent(int(v), on) == 0 ? 0 : -1;
     if (cmd == "journal") {
         // The calls the program made so far, for whoever drives the FIFO:
         // every journal line that holds the text (all without one).

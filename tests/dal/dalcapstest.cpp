@@ -99,6 +99,17 @@ private slots:
         }
     }
 
+    // Every profile has the serial POS port; a test takes it away.
+    void serialPosPort()
+    {
+        DalCaps dal;
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.rs232, 1);
+        QCOMPARE(dalTestSetCount("rs232", 0), 0);
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.rs232, 0);
+    }
+
     void commands_data()
     {
         QTest::addColumn<QByteArray>("name");
