@@ -12,6 +12,7 @@
 #include "tkeys.h"
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
+#include "tsetupalarm.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
 #include "tsetupstatus.h"
@@ -85,6 +86,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Device_Alarm] = &makePage<TSetupAlarm>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
