@@ -199,8 +199,10 @@ void TSetupAlarmPreset::evtShow()
     activateWindow();
     m_btn[0]->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_btn[0];
-    if (const PropAlarm* a = alarm())
+    if (const PropAlarm* a = alarm()) {
         std::memcpy(&m_backup, a, sizeof m_backup);
+        std::memcpy(&m_mine, a, sizeof m_mine);
+    }
     setCtrl();
 }
 
@@ -240,11 +242,15 @@ void TSetupAlarmPreset::sl_changeIndex(int id, int index)
     if (!a || index < 0 || id < 0 || id >= n || m_camera < 0 || m_camera >= n)
         return;
     a->preset_motion[m_camera][id] = index;
+    m_mine.preset_motion[m_camera][id] = index;
 }
 
 void TSetupAlarmPreset::cancel()
 {
-    if (PropAlarm* a = alarm())
+    // The setup menu closes for a remote setup after the remote settings
+    // replaced the edit copy: the snapshot must not undo them.
+    PropAlarm* a = alarm();
+    if (a && std::memcmp(a, &m_mine, sizeof m_mine) == 0)
         std::memcpy(a, &m_backup, sizeof m_backup);
     hideWnd();
 }

@@ -27,7 +27,8 @@ public:
     TButton* button(int id) const;
     TCombo* combo(int j) const;
     const QVector<FocusLink>& focusTable() const { return m_focus; }
-    // Puts the section back and hides.
+    // Puts the section back and hides; a section that another writer
+    // replaced meanwhile (a remote setup) is left as that writer made it.
     void cancel();
     // The unit's cameras, at most 20.
     static int videos();
@@ -57,5 +58,6 @@ private:
     QIcon* m_cmdIcon = nullptr;
     QVector<FocusLink> m_focus;
     PropAlarm m_backup = {};
+    PropAlarm m_mine = {}; // the section as this window last left it
     int m_camera = 0;
 };

@@ -174,6 +174,7 @@ private slots:
         Rig rig(u);
         QCOMPARE(rig.page->tab(), int(A::TabSensorType));
         QCOMPARE(rig.shown(A::RowSensor0, A::SENSORS), qMin(sensors, 20));
+        QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-alarm-sensors-%1.png").arg(sensors))));
         QCOMPARE(rig.page->control(A::RowTab0 + A::TabPos)->isVisible(), cols[2] >= 0);
         for (int t = A::TabSensorIn; t <= A::TabVideoLoss; ++t) {
             const int want = cols[t - A::TabSensorIn];
@@ -193,6 +194,7 @@ private slots:
         QVERIFY(!rig.page->table()->isVisible());
         QCOMPARE(rig.shown(A::RowDur0, A::OUT_ROWS), labels.size());
         QCOMPARE(rig.page->labels(), labels);
+        QVERIFY(rig.w->grab().save(vkeytest::grabPath(QString("setup-alarm-durations-%1.png").arg(outputs))));
         rig.tab(A::TabName);
         QCOMPARE(rig.shown(A::RowName0, A::NAMES), names);
         QCOMPARE(rig.shown(A::RowDur0, A::OUT_ROWS), 0);
@@ -380,6 +382,7 @@ private slots:
         QTest::newRow("Escape") << "escape" << false;
         QTest::newRow("page hidden") << "page" << false;
         QTest::newRow("frame hidden") << "frame" << false;
+        QTest::newRow("closed for a remote setup") << "remote" << true;
     }
     void presetClose()
     {
@@ -403,11 +406,18 @@ private slots:
             rig.key(Qt::Key_Escape);
         else if (how == "page")
             rig.page->hideWnd();
-        else
+        else if (how == "frame")
             rig.w->hide();
+        // A remote setup replaced the edit copy (camera 2's own preset too),
+        // then the menu closes without reverting it.
+        if (how == "remote") {
+            rig.rec()->preset_motion[2][2] = 9;
+            rig.w->closeForRemote();
+        }
         QTRY_VERIFY(!p->isVisible());
         QCOMPARE(rig.rec()->preset_motion[0][1], kept ? 3 : 0);
         QCOMPARE(rig.rec()->preset_motion[2][0], kept ? 5 : 0);
+        QCOMPARE(rig.rec()->preset_motion[2][2], how == "remote" ? 9 : 0);
         // The Escape went to the window, not to the setup.
         if (how == "escape")
             QVERIFY(rig.w->isVisible());
