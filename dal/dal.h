@@ -61,7 +61,7 @@ typedef struct DalCaps {
     int32_t num_ain;      /* 780 */
     int32_t reserved2[2]; /* 784 */
     int32_t num_sensor;   /* 792 */
-    int32_t word796;      /* 796 */
+    int32_t word796;      /* 796: how many alarm outputs, from the first, are relays */
     int32_t num_alarmout; /* 800 */
     int32_t num_disk;     /* 804 */
     int32_t reserved3;    /* 808 */

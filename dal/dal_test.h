@@ -114,7 +114,8 @@ void dalTestFail(const char* call, int result);
 void dalTestClearFails(void);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
- * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt"), so tests can see how
+ * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt", and "num_relay", how
+ * many of the alarm outputs are relays), so tests can see how
  * the program copes with counts beyond the tables, or the network frame limit
  * of an encoder chip ("max_fps_per_chip", every network resolution entry),
  * or whether the unit has a serial POS port ("rs232", 0 none); -1 for

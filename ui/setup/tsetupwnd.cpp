@@ -12,6 +12,7 @@
 #include "tkeys.h"
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
+#include "tsetupalarm.h"
 #include "tsetupaudio.h"
 #include "tsetupctrl.h"
 #include "tsetupddns.h"
@@ -91,6 +92,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Device_Alarm] = &makePage<TSetupAlarm>;
     t[Btn_Device_Audio] = &makePage<TSetupAudio>;
     t[Btn_Device_Ptz] = &makePage<TSetupPtz>;
     t[Btn_Device_Ctrl] = &makePage<TSetupCtrl>;
