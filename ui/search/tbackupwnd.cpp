@@ -119,6 +119,7 @@ void TBackupWnd::init(int)
     layout();
     linkFocus();
     evtLanguage();
+    sl_init(); // no medium yet: everything but Exit greyed from the first show
 }
 
 void TBackupWnd::layout()
