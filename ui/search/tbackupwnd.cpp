@@ -116,6 +116,10 @@ void TBackupWnd::init(int)
     m_size = new QLabel(this);
     m_size->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_size->setAlignment(Qt::AlignCenter);
+    m_initTimer = new QTimer(this);
+    m_initTimer->setSingleShot(true);
+    m_initTimer->setInterval(100);
+    connect(m_initTimer, &QTimer::timeout, this, &TBackupWnd::sl_init);
     layout();
     linkFocus();
     evtLanguage();
@@ -242,7 +246,12 @@ void TBackupWnd::evtShow()
         m_btn[i]->setChecked(true);
     send(Act_DetectExtSd);
     send(Act_BackupCamOff);
-    QTimer::singleShot(100, this, &TBackupWnd::sl_init);
+    m_initTimer->start();
+}
+
+bool TBackupWnd::initPending() const
+{
+    return m_initTimer && m_initTimer->isActive();
 }
 
 void TBackupWnd::evtLanguage()

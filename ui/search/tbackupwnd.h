@@ -9,6 +9,7 @@
 
 class QIcon;
 class QLabel;
+class QTimer;
 class TButton;
 class TCombo;
 class TTime;
@@ -103,6 +104,8 @@ public:
     TTime* timeEdit(int to) const { return to ? m_toTime : m_fromTime; }
     QWidget* current() const { return m_curCtrl; }
     QRect statusRect() const { return m_statusRect; }
+    // The fill that follows a show is still due.
+    bool initPending() const;
 
 signals:
     void sg_request(int code, void* a, void* b);
@@ -132,6 +135,7 @@ private:
     TTime* m_fromTime = nullptr;
     TTime* m_toTime = nullptr;
     QLabel* m_size = nullptr;
+    QTimer* m_initTimer = nullptr; // the fill 100 ms after a show
     QIcon* m_checkIcon = nullptr;
     QIcon* m_btnIcon = nullptr;
     FocusLink m_focus[FOCUS_COUNT] = {};
