@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "logrecord.h"
 #include "tbackupwnd.h"
+#include "tclock.h"
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tstring.h"
@@ -250,7 +251,7 @@ bool TMain::backupNotify(int code, int val1, int val2, int rsType, const QString
             dateId = g_api.decCurDateId();
             t = qBound(0, int(g_api.m_dec.time), 86399);
         } else {
-            t = QDateTime::currentDateTime().addSecs(-LiveBack).time().msecsSinceStartOfDay() / 1000;
+            t = TClock::now().addSecs(-LiveBack).time().msecsSinceStartOfDay() / 1000;
         }
         w->setRange(dateId, t / 3600, t % 3600 / 60, t % 60, LiveBack);
         const BackupDb db = g_api.backupDb();
