@@ -108,6 +108,41 @@ private slots:
         QCOMPARE(QVector<int>(present, present + 5), (QVector<int>{1, 0, 0, 1, 0}));
     }
 
+    // The backup media put in and taken out; what the device list then says.
+    void mediaLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("media"); // present and room of the stick, then the disc
+        QTest::newRow("stick in") << QByteArray("usb in 8000") << 0 << "1 8000000000 0 0";
+        QTest::newRow("stick out") << QByteArray("usb out") << 0 << "0 0 0 0";
+        QTest::newRow("disc in") << QByteArray("disc in") << 0 << "0 0 1 4700000000";
+        QTest::newRow("small disc in") << QByteArray("disc in 700") << 0 << "0 0 1 700000000";
+        QTest::newRow("disc out") << QByteArray("disc out") << 0 << "0 0 0 0";
+        QTest::newRow("stick without its room") << QByteArray("usb in") << -1 << "0 0 0 0";
+        QTest::newRow("negative room") << QByteArray("usb in -5") << -1 << "0 0 0 0";
+        QTest::newRow("bad word") << QByteArray("disc eject") << -1 << "0 0 0 0";
+    }
+    void mediaLines()
+    {
+        QFETCH(QByteArray, line);
+        TTestRoot root;
+        DalInit();
+        if (line.endsWith("out"))
+            dalTestBackupMedia(line.startsWith("usb") ? 0 : 1, 1, 1000, 0);
+        QTEST(dalTestControlLine(line.constData()), "result");
+        DalTestBackupState st;
+        dalTestBackupGetState(&st);
+        QTEST(QStringLiteral("%1 %2 %3 %4").arg(st.present[0]).arg(st.size[0]).arg(st.present[1]).arg(st.size[1]),
+              "media");
+        BdList list;
+        QCOMPARE(DalBackupGetBd(&list), 0);
+        QCOMPARE(list.bd[0].capacity, list.bd[0].size); // nothing copied yet
+        QCOMPARE(list.bd[1].state, st.present[1] ? 2 : 1);
+        QCOMPARE(list.bd[1].mounted, 0); // the program mounts it
+        DalExit();
+    }
+
     void refusalSaysWhy()
     {
         TStderrCapture err;
