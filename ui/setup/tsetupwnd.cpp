@@ -1,5 +1,6 @@
 #include "tsetupwnd.h"
 #include "appglobals.h"
+#include "tsetupcamera.h"
 #include "tsetupcolor.h"
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
@@ -85,6 +86,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Device_Camera] = &makePage<TSetupCamera>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
