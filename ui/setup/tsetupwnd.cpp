@@ -2,6 +2,8 @@
 #include "appglobals.h"
 #include "tsetupcamera.h"
 #include "tsetupcolor.h"
+#include "tsetupmotion.h"
+#include "tsetupprivate.h"
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
 #include "tsetupspot.h"
@@ -87,6 +89,8 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Device_Camera] = &makePage<TSetupCamera>;
+    t[Btn_Device_Private] = &makePage<TSetupPrivate>;
+    t[Btn_Device_Motion] = &makePage<TSetupMotion>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
