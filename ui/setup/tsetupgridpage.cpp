@@ -95,7 +95,7 @@ void TSetupGridPage::evtPaint(QPaintEvent* e)
         const QRect g = c->geometry();
         p.setPen(ctlColor(3));
         p.drawText(QRect(g.left(), g.top() - ctlScale(24), g.width(), ctlScale(24)), Qt::AlignCenter,
-                   ctlText(m_rows[m_captionRow].text));
+                   ctlText(m_captionText));
     }
 }
 

@@ -35,8 +35,10 @@ protected:
     void setPipOn(bool on);
     void keyMatch() override;
     int keyTaken(int key) override;
-    // The row whose caption stands above it (the sensitivity box); -1 none.
+    // The row whose caption (a text id) stands above it, centred (the
+    // sensitivity box); -1 none.
     int m_captionRow = -1;
+    int m_captionText = -1;
 
 private:
     TSelGrid* m_grid = nullptr;

@@ -23,7 +23,6 @@ TSetupMotion::TSetupMotion(QWidget* parent, int id, QSize size) : TSetupGridPage
 {
     Row sens;
     sens.kind = RowCombo;
-    sens.text = 183; // "Sensitivity"
     sens.section = IDX_PROP_MOTION;
     sens.offset = offsetof(PropMotion, ch) + offsetof(MotionChannel, sens);
     sens.size = 4;
@@ -64,6 +63,7 @@ TSetupMotion::TSetupMotion(QWidget* parent, int id, QSize size) : TSetupGridPage
     p.cancelLeft = R_DEFAULT;
     setRows(rows, p);
     m_captionRow = R_SENS;
+    m_captionText = 183; // "Sensitivity"
 }
 
 TMotionGrid* TSetupMotion::motionGrid() const

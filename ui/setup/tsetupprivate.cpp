@@ -1,5 +1,6 @@
 #include "tsetupprivate.h"
 #include "appglobals.h"
+#include "ctlres.h"
 #include "propsections.h"
 #include "setupaction.h"
 #include "tconfig.h"
@@ -89,6 +90,18 @@ void TSetupPrivate::setCtrl()
         if (isVisible())
             g->update();
     }
+}
+
+void TSetupPrivate::evtResize()
+{
+    TSetupGridPage::evtResize();
+    QWidget* apply = control(R_APPLY);
+    QWidget* def = control(R_DEFAULT);
+    if (!apply || !def)
+        return;
+    // "Default" stands in the bottom row, right of "Apply".
+    const QRect a = apply->geometry();
+    def->setGeometry(a.right() + 1 + ctlScale(6), a.top(), a.width(), a.height());
 }
 
 void TSetupPrivate::evtShow()

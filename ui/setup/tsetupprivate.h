@@ -23,6 +23,7 @@ public:
     void init(int background) override;
     void evtShow() override;
     void evtHide() override;
+    void evtResize() override;
 
 public slots:
     void sl_fromGrid(int code, int x, int y) override;
