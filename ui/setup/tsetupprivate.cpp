@@ -199,20 +199,13 @@ void TSetupPrivate::sl_fromGrid(int code, int x, int y)
     }
 }
 
-void TSetupPrivate::setZone(int x, int y)
+QRect TSetupPrivate::zoneRect(const QPoint& from, const QPoint& to, int cols, int rows, const AvcCaps& caps)
 {
-    PropPrivate* prv = privacy();
-    TPrivateGrid* g = privateGrid();
-    if (!g || m_dragStart.x() < 0)
-        return;
-    const int X = g->cols(), Y = g->rows();
-    int x0 = qMin(m_dragStart.x(), x), x1 = qMax(m_dragStart.x(), x);
-    int y0 = qMin(m_dragStart.y(), y), y1 = qMax(m_dragStart.y(), y);
+    int x0 = qMin(from.x(), to.x()), x1 = qMax(from.x(), to.x());
+    int y0 = qMin(from.y(), to.y()), y1 = qMax(from.y(), to.y());
     int nw = x1 + 1 - x0, nh = y1 + 1 - y0;
-    AvcCaps caps;
-    g_api.getCaps(nullptr, &caps, nullptr);
     const int W = caps.vridx[0].xres, H = caps.vridx[0].yres;
-    const int cw = W / X, ch = H / Y;
+    const int cw = cols > 0 ? W / cols : 0, ch = rows > 0 ? H / rows : 0;
     const int pcx = part(W, caps.privacy_cx), pcy = part(H, caps.privacy_cy);
     qCDebug(lcUiSetup, "Act_PrvCellStop.. nw:%d nh:%d cw:%d ch:%d pcw:%d pch:%d p_cx:%d p_cy:%d", nw, nh, cw, ch,
             nw * cw, nh * ch, pcx, pcy);
@@ -228,12 +221,24 @@ void TSetupPrivate::setZone(int x, int y)
     }
     qCDebug(lcUiSetup, "Act_PrvCellStop..==> nw:%d nh:%d cw:%d ch:%d pcw:%d pch:%d", nw, nh, cw, ch, nw * cw,
             nh * ch);
-    // Only the grid's cells, and nothing for an empty rectangle.
-    x0 = qMax(0, x0);
-    y0 = qMax(0, y0);
-    x1 = qMin(x1, X - 1);
-    y1 = qMin(y1, qMin(Y, int(WORDS)) - 1);
-    for (int r = y0; r <= y1; ++r)
-        for (int c = x0; c <= x1; ++c)
+    // Only the grid's cells (and the record's words); empty when nothing
+    // is left.
+    const QRect grid(0, 0, qBound(0, cols, 32), qBound(0, qMin(rows, int(WORDS)), int(WORDS)));
+    return QRect(QPoint(x0, y0), QPoint(x1, y1)).intersected(grid);
+}
+
+void TSetupPrivate::setZone(int x, int y)
+{
+    PropPrivate* prv = privacy();
+    TPrivateGrid* g = privateGrid();
+    if (!prv || !g || m_dragStart.x() < 0)
+        return;
+    AvcCaps caps;
+    g_api.getCaps(nullptr, &caps, nullptr);
+    const QRect z = zoneRect(m_dragStart, QPoint(x, y), g->cols(), g->rows(), caps);
+    if (z.isEmpty())
+        return;
+    for (int r = z.top(); r <= z.bottom(); ++r)
+        for (int c = z.left(); c <= z.right(); ++c)
             prv->mask[m_ch][r] |= 1u << c;
 }

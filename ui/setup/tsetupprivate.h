@@ -1,7 +1,10 @@
 #pragma once
 #include "tsetupgridpage.h"
 
+#include <QRect>
 #include <cstdint>
+
+struct AvcCaps;
 
 class TPrivateGrid;
 
@@ -19,6 +22,11 @@ public:
     TSetupPrivate(QWidget* parent, int id, QSize size);
 
     TPrivateGrid* privateGrid() const;
+    // The zone of a selection from one cell to another on a grid of
+    // cols x rows: held to the device's largest zone (counted in picture
+    // pixels) from its top-left cell, and to the grid; empty when nothing
+    // is left.
+    static QRect zoneRect(const QPoint& from, const QPoint& to, int cols, int rows, const AvcCaps& caps);
 
     void init(int background) override;
     void evtShow() override;

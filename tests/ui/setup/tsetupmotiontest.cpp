@@ -137,6 +137,24 @@ private slots:
             QCOMPARE(g->cell(x, 0), bool((motion(f)->ch[2].mask[0] >> x) & 1u));
     }
 
+    // A stored sensitivity past the list shows no entry; the box's -1 is
+    // never stored nor previewed.
+    void sensitivityPastList()
+    {
+        Frame f;
+        motion(f)->ch[0].sens = 7;
+        QVERIFY(open(f));
+        auto* box = static_cast<TCombo*>(page(f)->control(TSetupMotion::R_SENS));
+        QCOMPARE(box->currentIndex(), -1);
+        QSignalSpy req(f.w, &TSetupWnd::sg_request);
+        page(f)->sl_changeIndex(box->id(), -1);
+        QCOMPARE(motion(f)->ch[0].sens, 7);
+        QCOMPARE(requests(req), QStringList{});
+        box->setCurrentIndex(1);
+        QCOMPARE(motion(f)->ch[0].sens, 1);
+        QCOMPARE(requests(req), QStringList{"50,0,0"});
+    }
+
     // A drag on the grid: the record follows, the device previews the area.
     void drag()
     {

@@ -179,6 +179,51 @@ private slots:
         QTEST(zone(zones(f)->mask[0]), "zone");
     }
 
+    // The zone's cut on its own: held from the top-left cell, never a
+    // division by a cell of no pixels, nothing for a limit below one cell,
+    // nothing outside the grid.
+    void zoneCut_data()
+    {
+        QTest::addColumn<int>("xres");
+        QTest::addColumn<int>("yres");
+        QTest::addColumn<double>("cx");
+        QTest::addColumn<double>("cy");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("zone");
+        const QPoint a(2, 3), b(20, 13);
+        QTest::newRow("inside the limit") << 960 << 480 << 1.0 << 1.0 << a << b << QRect(QPoint(2, 3), QPoint(20, 13));
+        QTest::newRow("half: 11 x 7 from the top-left")
+            << 960 << 480 << 0.5 << 0.5 << b << a << QRect(QPoint(2, 3), QPoint(12, 9));
+        QTest::newRow("picture narrower than the grid") << 10 << 8 << 0.5 << 0.5 << a << b
+                                                        << QRect(QPoint(2, 3), QPoint(20, 13));
+        QTest::newRow("limit below one cell") << 960 << 480 << 0.01 << 0.5 << a << b << QRect();
+        QTest::newRow("limit no number") << 960 << 480 << qQNaN() << -1.0 << a << b << QRect();
+        QTest::newRow("cells beyond the grid") << 960 << 480 << 1.0 << 1.0 << QPoint(20, 14) << QPoint(23, 17)
+                                               << QRect(QPoint(20, 14), QPoint(21, 14));
+    }
+    void zoneCut()
+    {
+        QFETCH(int, xres);
+        QFETCH(int, yres);
+        QFETCH(double, cx);
+        QFETCH(double, cy);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        AvcCaps caps;
+        std::memset(&caps, 0, sizeof caps);
+        caps.vridx[0].xres = xres;
+        caps.vridx[0].yres = yres;
+        caps.privacy_cx = cx;
+        caps.privacy_cy = cy;
+        const QRect z = TSetupPrivate::zoneRect(from, to, 22, 15, caps);
+        QFETCH(QRect, zone);
+        if (zone.isEmpty())
+            QVERIFY(z.isEmpty());
+        else
+            QCOMPARE(z, zone);
+    }
+
     // The grid's rows follow the camera system: 18 on a 576-line system,
     // whose words 15-17 take the zone.
     void palRows()
