@@ -3,12 +3,15 @@
 // keyboard's edit mode with its wrapping, live motion drawn only on the
 // area and never during a selection, and the privacy grid's hold on a drag.
 #include "../base/vkeytestenv.h"
+#include "gridtestenv.h"
 #include "tkeys.h"
 #include "tmotiongrid.h"
 #include "tprivategrid.h"
 
 #include <QSignalSpy>
 #include <QtTest>
+
+using namespace gridtest;
 
 namespace {
 
@@ -19,20 +22,6 @@ enum { Cell = 10 };
 QPoint at(int x, int y)
 {
     return QPoint(1 + x * Cell + Cell / 2, 1 + y * Cell + Cell / 2);
-}
-
-void mouse(QWidget* w, QEvent::Type type, const QPoint& p, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-void drag(QWidget* w, const QPoint& from, const QPoint& to)
-{
-    mouse(w, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(w, QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(w, QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
 struct Grid

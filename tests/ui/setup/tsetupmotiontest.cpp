@@ -3,6 +3,7 @@
 // All on a small unit, the live motion it hands to the grid, the key walk,
 // and a seeded run of random drags and keyboard selections after which the
 // grid and the record always agree.
+#include "gridtestenv.h"
 #include "setuptestenv.h"
 #include "tcombo.h"
 #include "tkeys.h"
@@ -13,6 +14,7 @@
 #include <cstring>
 
 using namespace setuptest;
+using namespace gridtest;
 using namespace SetupAct;
 
 namespace {
@@ -50,18 +52,6 @@ TSetupMotion* rebuild(Frame& f, int across, int down)
     p->init(64);
     f.w->adoptPage(Btn_Device_Motion, p);
     return p;
-}
-
-void mouse(QWidget* w, QEvent::Type type, const QPoint& p, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-QPoint centre(const TSelGrid* g, int x, int y)
-{
-    return QPoint(1 + int((x + 0.5) * g->cellWidth()), 1 + int((y + 0.5) * g->cellHeight()));
 }
 
 } // namespace
@@ -165,9 +155,7 @@ private slots:
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
         TSelGrid* g = page(f)->grid();
         QCOMPARE(QPoint(g->cols(), g->rows()), QPoint(motion(f)->rows, motion(f)->cols));
-        mouse(g, QEvent::MouseButtonPress, centre(g, 4, 1), Qt::LeftButton);
-        mouse(g, QEvent::MouseMove, centre(g, 2, 3), Qt::LeftButton);
-        mouse(g, QEvent::MouseButtonRelease, centre(g, 2, 3), Qt::NoButton);
+        gridtest::drag(g, centre(g, 4, 1), centre(g, 2, 3));
         QCOMPARE(requests(req), QStringList{"49,1,3"});
         const uint32_t* m = motion(f)->ch[1].mask;
         QCOMPARE((QVector<uint32_t>{m[0], m[1], m[2], m[3], m[4]}), (QVector<uint32_t>{0, 0x1c, 0x1c, 0x1c, 0}));
@@ -195,9 +183,7 @@ private slots:
         // All On and a drag over the whole grid stay inside the record.
         QTest::mouseClick(static_cast<QPushButton*>(p->control(TSetupMotion::R_ALLOFF)), Qt::LeftButton);
         TSelGrid* g = p->grid();
-        mouse(g, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton);
-        mouse(g, QEvent::MouseMove, QPoint(g->width() - 2, g->height() - 2), Qt::LeftButton);
-        mouse(g, QEvent::MouseButtonRelease, QPoint(g->width() - 2, g->height() - 2), Qt::NoButton);
+        gridtest::drag(g, QPoint(2, 2), QPoint(g->width() - 2, g->height() - 2));
         const QPoint n = p->grid() ? QPoint(g->cols(), g->rows()) : QPoint();
         for (int y = 0; y < 32; ++y) {
             const uint32_t want = y < n.y() ? (n.x() == 32 ? 0xffffffffu : (1u << n.x()) - 1) : 0u;
@@ -271,8 +257,7 @@ private slots:
     // changed.
     void property()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("DVR_SEED") ? quint32(qEnvironmentVariableIntValue("DVR_SEED"))
-                                                                   : QRandomGenerator::global()->generate();
+        const quint32 seed = gridtest::seed();
         QRandomGenerator rnd(seed);
         const QPoint sizes[] = {{22, 15}, {22, 18}, {32, 32}, {1, 1}, {5, 3}};
         for (const QPoint& size : sizes) {
@@ -285,42 +270,8 @@ private slots:
             QVERIFY(open(f));
             TSelGrid* g = p->grid();
             const TMotionGrid* mg = p->motionGrid();
-            const int W = g->width(), H = g->height();
-            auto coord = [&](int n) {
-                switch (rnd.bounded(6)) {
-                case 0: return n - 1;       // the right or bottom frame line
-                case 1: return 0;           // the left or top one
-                case 2: return -rnd.bounded(1, 40); // outside before
-                case 3: return n + rnd.bounded(40); // outside after
-                default: return rnd.bounded(n);
-                }
-            };
             for (int op = 0; op < 40; ++op) {
-                QString what;
-                if (rnd.bounded(3) != 0) {
-                    const QPoint a(coord(W), coord(H)), b(coord(W), coord(H));
-                    what = QString("drag %1,%2 to %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
-                    mouse(g, QEvent::MouseButtonPress, a, Qt::LeftButton);
-                    mouse(g, QEvent::MouseMove, b, Qt::LeftButton);
-                    mouse(g, QEvent::MouseButtonRelease, b, Qt::NoButton);
-                } else {
-                    what = "keys";
-                    g->setFocus();
-                    f.key(Qt::Key_Enter);
-                    const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, KEY_JOG_LEFT,
-                                        KEY_JOG_RIGHT, Qt::Key_Enter, Qt::Key_Escape};
-                    // Keys for the grid only: an Escape that would leave
-                    // edit mode waits for the end.
-                    for (int k = rnd.bounded(2, 12); k > 0 && g->editMode(); --k) {
-                        const int key = keys[rnd.bounded(g->selecting() ? 8 : 7)];
-                        what += QString(" %1").arg(key);
-                        f.key(key);
-                    }
-                    if (g->selecting())
-                        f.key(rnd.bounded(2) ? Qt::Key_Enter : Qt::Key_Escape);
-                    if (g->editMode())
-                        f.key(Qt::Key_Escape);
-                }
+                const QString what = randomSelection(rnd, g, [&f](int k) { f.key(k); });
                 const uint32_t* m = motion(f)->ch[0].mask;
                 for (int y = 0; y < 32; ++y) {
                     for (int x = 0; x < 32; ++x) {

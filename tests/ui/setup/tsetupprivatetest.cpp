@@ -4,6 +4,7 @@
 // zone back; the buttons; the grid's rows by the camera system; and a
 // seeded run of random drags and keyboard selections after which the zone
 // is one rectangle inside the grid and the limit.
+#include "gridtestenv.h"
 #include "setuptestenv.h"
 #include "tkeys.h"
 #include "tprivategrid.h"
@@ -13,6 +14,7 @@
 #include <cstring>
 
 using namespace setuptest;
+using namespace gridtest;
 using namespace SetupAct;
 
 namespace {
@@ -42,25 +44,6 @@ TSetupPrivate* rebuild(Frame& f)
     p->init(64);
     f.w->adoptPage(Btn_Device_Private, p);
     return p;
-}
-
-void mouse(QWidget* w, QEvent::Type type, const QPoint& p, Qt::MouseButtons held)
-{
-    QMouseEvent e(type, p, w->mapToGlobal(p), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-QPoint centre(const TSelGrid* g, int x, int y)
-{
-    return QPoint(1 + int((x + 0.5) * g->cellWidth()), 1 + int((y + 0.5) * g->cellHeight()));
-}
-
-void drag(TSelGrid* g, const QPoint& a, const QPoint& b)
-{
-    mouse(g, QEvent::MouseButtonPress, a, Qt::LeftButton);
-    mouse(g, QEvent::MouseMove, b, Qt::LeftButton);
-    mouse(g, QEvent::MouseButtonRelease, b, Qt::NoButton);
 }
 
 // The zone of a camera as "x0,y0-x1,y1", "" when empty, "?" when it is no
@@ -280,8 +263,7 @@ private slots:
     // zone from before when the selection was dropped.
     void property()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("DVR_SEED") ? quint32(qEnvironmentVariableIntValue("DVR_SEED"))
-                                                                   : QRandomGenerator::global()->generate();
+        const quint32 seed = gridtest::seed();
         QRandomGenerator rnd(seed);
         for (const char* profile : {"16", "16pal", "4"}) {
             Frame f;
@@ -297,40 +279,10 @@ private slots:
             g_api.getCaps(nullptr, &caps, nullptr);
             const int cw = caps.vridx[0].xres / g->cols(), ch = caps.vridx[0].yres / g->rows();
             const int limW = int(caps.vridx[0].xres * cx) / cw, limH = int(caps.vridx[0].yres * cy) / ch;
-            const int W = g->width(), H = g->height();
-            auto coord = [&](int n) {
-                switch (rnd.bounded(6)) {
-                case 0: return n - 1;
-                case 1: return 0;
-                case 2: return -rnd.bounded(1, 40);
-                case 3: return n + rnd.bounded(40);
-                default: return rnd.bounded(n);
-                }
-            };
             for (int op = 0; op < 40; ++op) {
                 uint32_t before[TSetupPrivate::WORDS];
                 std::memcpy(before, zones(f)->mask[0], sizeof before);
-                QString what;
-                if (rnd.bounded(3) != 0) {
-                    const QPoint a(coord(W), coord(H)), b(coord(W), coord(H));
-                    what = QString("drag %1,%2 to %3,%4").arg(a.x()).arg(a.y()).arg(b.x()).arg(b.y());
-                    drag(g, a, b);
-                } else {
-                    what = "keys";
-                    g->setFocus();
-                    f.key(Qt::Key_Enter);
-                    const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, KEY_JOG_LEFT,
-                                        KEY_JOG_RIGHT, Qt::Key_Enter, Qt::Key_Escape};
-                    for (int k = rnd.bounded(2, 14); k > 0 && g->editMode(); --k) {
-                        const int key = keys[rnd.bounded(g->selecting() ? 8 : 7)];
-                        what += QString(" %1").arg(key);
-                        f.key(key);
-                    }
-                    if (g->selecting())
-                        f.key(rnd.bounded(2) ? Qt::Key_Enter : Qt::Key_Escape);
-                    if (g->editMode())
-                        f.key(Qt::Key_Escape);
-                }
+                const QString what = randomSelection(rnd, g, [&f](int k) { f.key(k); });
                 const QString msg = QString("seed %1, %2, step %3 (%4)").arg(seed).arg(profile).arg(op).arg(what);
                 const uint32_t* m = zones(f)->mask[0];
                 const QString z = zone(m);
