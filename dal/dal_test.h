@@ -333,7 +333,7 @@ void dalTestMotion(int ch, int on);
 int dalTestMdCells(int ch, const uint32_t* words);
 /* The largest privacy zone the encoder capabilities report, as fractions
  * of the picture's width and height (0 < v <= 1; 0.5 each by default, and
- * again after dalTestSetProfile); -1 for other values. */
+ * again after dalTestReset or dalTestSetProfile); -1 for other values. */
 int dalTestPrivacyLimit(double cx, double cy);
 
 /* ---- Backup media ---- */
