@@ -19,7 +19,6 @@ TSetupGridPage::TSetupGridPage(QWidget* parent, int id, QSize size) : TSetupCamP
 void TSetupGridPage::setGrid(TSelGrid* grid)
 {
     m_grid = grid;
-    connect(m_grid, &QObject::destroyed, this, [this] { m_grid = nullptr; });
 }
 
 void TSetupGridPage::setPipOn(bool on)

@@ -1,7 +1,8 @@
 #pragma once
+#include "tselgrid.h"
 #include "tsetupcampage.h"
 
-class TSelGrid;
+#include <QPointer>
 
 // The shape the motion and privacy pages share: a camera's live picture in
 // the preview window under the page's selection grid, the grid's keys
@@ -41,6 +42,7 @@ protected:
     int m_captionText = -1;
 
 private:
-    TSelGrid* m_grid = nullptr;
+    // A child of the page: gone with it, before the page's own members.
+    QPointer<TSelGrid> m_grid;
     bool m_pipOn = false;
 };
