@@ -2,6 +2,7 @@
 #include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
+#include "tkeys.h"
 
 using namespace SetupAct;
 
@@ -53,6 +54,28 @@ void TSetupCamPage::evtResize()
         b->setGeometry(x, g.top(), w, g.height());
         x += w + ctlScale(2);
     }
+}
+
+void TSetupCamPage::evtKeydown(int key)
+{
+    const bool jog = key == KEY_JOG_LEFT || key == KEY_JOG_RIGHT;
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    // A control that holds the keys (an open list, a grid in edit mode)
+    // has the focus, so the table finds a neighbour and the base decides.
+    if ((jog || arrow) && !m_focus.isEmpty()) {
+        FocusLink* table = m_focus.data();
+        const int count = m_focus.size();
+        QWidget* next = jog ? focusNextPrev(key, table, count) : focusMove(key, table, count);
+        TButton* first = cameraButton(0);
+        if (!next && first) {
+            if (keyTaken(key))
+                return;
+            first->setFocus(Qt::OtherFocusReason);
+            m_curCtrl = first;
+            return;
+        }
+    }
+    TSetupPage::evtKeydown(key);
 }
 
 FocusLink* TSetupCamPage::entry(QWidget* w)

@@ -16,6 +16,9 @@ public:
     void init(int background) override;
     void evtLanguage() override;
     void evtResize() override;
+    // Where the focus table finds no control for an arrow or the jog, the
+    // focus goes to camera button 1.
+    void evtKeydown(int key) override;
 
 protected:
     void keyMatch() override;

@@ -170,6 +170,7 @@ private slots:
         QTest::newRow("Apply down to the Device tab") << "apply" << "D" << "tab";
         QTest::newRow("OK right to Apply") << "apply" << "RRR" << "apply";
         QTest::newRow("camera up to the Device tab") << "cam3" << "U" << "tab";
+        QTest::newRow("nothing found: camera 1") << "page" << "L" << "cam0";
     }
     void focus()
     {
@@ -190,7 +191,8 @@ private slots:
                                    {"name", p->control(TSetupCamera::R_NAME)},
                                    {"apply", p->control(TSetupCamera::R_APPLY)},
                                    {"ok", f.w->button(Btn_Ok)},
-                                   {"tab", f.w->button(Btn_Device)}};
+                                   {"tab", f.w->button(Btn_Device)},
+                                   {"page", p}};
         at[start]->setFocus();
         for (QChar k : keys)
             f.key(k == 'U' ? Qt::Key_Up : k == 'D' ? Qt::Key_Down : k == 'L' ? Qt::Key_Left : Qt::Key_Right);

@@ -231,6 +231,7 @@ private slots:
         QTest::newRow("All Off left to the grid") << "alloff" << "L" << "grid";
         QTest::newRow("Apply up to the grid") << "apply" << "U" << "grid";
         QTest::newRow("item right to camera 1") << "item" << "R" << "cam0";
+        QTest::newRow("nothing found: camera 1") << "page" << "D" << "cam0";
     }
     void focus()
     {
@@ -243,7 +244,7 @@ private slots:
         QMap<QString, QWidget*> at{{"item", f.w->button(Btn_Device_Motion)}, {"cam0", p->cameraButton(0)},
                                    {"cam2", p->cameraButton(2)},                {"grid", p->grid()},
                                    {"sens", p->control(TSetupMotion::R_SENS)},  {"alloff", p->control(TSetupMotion::R_ALLOFF)},
-                                   {"apply", p->control(TSetupMotion::R_APPLY)}};
+                                   {"apply", p->control(TSetupMotion::R_APPLY)}, {"page", p}};
         at[start]->setFocus();
         for (QChar k : keys)
             f.key(k == 'U' ? Qt::Key_Up : k == 'D' ? Qt::Key_Down : k == 'L' ? Qt::Key_Left : Qt::Key_Right);
