@@ -127,6 +127,19 @@ void TMain::updateBarDate()
     bar->updateDate(s.summary, s.recA, s.recB, &oldest, &usage, usage);
 }
 
+void TMain::sl_fromDvrRecord(int code, int, int, QByteArray record)
+{
+    if (code != SIG_VIN_MDINFO)
+        return;
+    // The block of the traced camera, as the layer gave it; a short copy
+    // is no block.
+    unsigned char map[TDVRAPI::MOTION_MAP_SIZE];
+    if (record.size() < int(sizeof map))
+        return;
+    std::memcpy(map, record.constData(), sizeof map);
+    setupReply(SetupAct::Act_InfoMotion, map);
+}
+
 void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, QString strm)
 {
     if (code == SIG_OSD_UPDATE && !m_initDone)

@@ -128,6 +128,7 @@ void TMain::init(int)
     connect(this, &TMain::sg_init, this, &TMain::sl_initDvr);
     connect(this, &TMain::sg_shutdown, this, &TMain::sl_shutdown);
     connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TMain::sl_fromDvr);
+    connect(&g_api, &TDVRAPI::sg_dvrRecord, this, &TMain::sl_fromDvrRecord);
     connect(this, &TMain::sg_ctrlStatus, this, &TMain::sl_ctrlStatus);
     connect(m_setupTh, &QThread::finished, this, &TMain::sl_setupThEnd);
     connect(this, &TMain::sg_afterShow, this, &TMain::sl_afterShow);

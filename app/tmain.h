@@ -294,6 +294,9 @@ public slots:
     // Receiver of every device notification (queued into the GUI thread).
     void sl_fromDvr(int code, int val1, int val2, int rs_type = 0, QString str = QString(),
                     QString strm = QString());
+    // Device notifications that carry a copy of a record: the live motion
+    // block goes to the setup menu while it is shown.
+    void sl_fromDvrRecord(int code, int val1, int val2, QByteArray record);
 
 private:
     // The shuttle ring at position pos; src 1 the front panel.

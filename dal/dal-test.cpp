@@ -343,4 +343,14 @@ void dalTestMotion(int ch, int on)
     core().injectVin(CBT_VIN_MOTION, ch, on, nullptr);
 }
 
+int dalTestMdCells(int ch, const uint32_t* words)
+{
+    return TDalVin::instance().setLiveCells(ch, words) ? 0 : -1;
+}
+
+int dalTestPrivacyLimit(double cx, double cy)
+{
+    return core().setPrivacyLimit(cx, cy) ? 0 : -1;
+}
+
 } // extern "C"

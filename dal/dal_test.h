@@ -310,6 +310,7 @@ typedef struct DalTestVinState {
     int32_t mdOn;          /* with a mask; 0: detection off (null mask) */
     uint32_t mdMask[32];
     int32_t mdTrace;       /* DalVinSetMdTrace */
+    int32_t motion;        /* the input sees motion (dalTestMotion, "motion CH on") */
     int32_t privacySet;    /* DalVinSetPrivacy set zone 0 */
     double privacy[4];     /* x, y, w, h as fractions of the picture */
     char camName[64];      /* DalSetCamName */
@@ -330,8 +331,18 @@ void dalTestAudioGetState(DalTestAudioState* out);
  * the layer reports the change (CBT_VIN_CAMERA); -1 for a channel beyond
  * the profile or a size or rate no camera sends (nothing changes). */
 int dalTestVinFormat(int ch, int width, int height, int progressive, double fps);
-/* Motion starts (on) or ends on ch (CBT_VIN_MOTION). */
+/* Motion starts (on) or ends on ch (CBT_VIN_MOTION). While it lasts and the
+ * input's trace is on (DalVinSetMdTrace), the video thread reports the
+ * input's live motion block (CBT_VIN_MDINFO) with every tick. */
 void dalTestMotion(int ch, int on);
+/* The cells of ch's live motion block: 32 words, bit x of word y = cell
+ * (x, y); null for every cell (the default). -1 for a channel beyond the
+ * table. */
+int dalTestMdCells(int ch, const uint32_t* words);
+/* The largest privacy zone the encoder capabilities report, as fractions
+ * of the picture's width and height (0 < v <= 1; 0.5 each by default, and
+ * again after dalTestReset or dalTestSetProfile); -1 for other values. */
+int dalTestPrivacyLimit(double cx, double cy);
 
 /* ---- Backup media ---- */
 

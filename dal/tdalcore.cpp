@@ -5,6 +5,7 @@
 #include "tdalenc.h"
 #include "tdaljournal.h"
 #include "tdalserial.h"
+#include "tdalvin.h"
 #include "trootmap.h"
 
 #include <cstdio>
@@ -225,6 +226,8 @@ void TDalCore::injectIo(int type, int from, int data)
 
 void TDalCore::injectVin(int type, int ch, int value, const unsigned char* map)
 {
+    if (type == CBT_VIN_MOTION)
+        TDalVin::instance().setMotion(ch, value);
     if (type == CBT_VIN_VL) {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (ch >= 0 && ch < 32) {
@@ -286,6 +289,17 @@ void TDalCore::tick()
     m_alarm.second(now);
     TDalDec::instance().second();
     cb(ctx, CBT_IO_TIME, 0, count);
+    // Each second a traced input that sees motion reports its live block
+    // from the video thread.
+    const int channels = profile().channels();
+    for (int ch = 0; ch < channels; ++ch) {
+        uint32_t words[32];
+        if (!TDalVin::instance().liveBlock(ch, channels, words))
+            continue;
+        unsigned char block[128];
+        std::memcpy(block, words, sizeof block);
+        injectVin(CBT_VIN_MDINFO, ch, 1, block);
+    }
 }
 
 int TDalCore::stepTick()
@@ -332,6 +346,12 @@ bool TDalCore::selectProfile(const std::string& name)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_profile.select(name);
+}
+
+bool TDalCore::setPrivacyLimit(double cx, double cy)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_profile.setPrivacyLimit(cx, cy);
 }
 
 void TDalCore::setPal(bool pal)

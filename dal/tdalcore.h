@@ -83,6 +83,7 @@ public:
     TDalProfile profile();
     bool selectProfile(const std::string& name);
     void setPal(bool pal);
+    bool setPrivacyLimit(double cx, double cy);
     bool setCountOverride(const std::string& field, int value);
     void applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout);
     // The override of one count, when a test set one.

@@ -56,6 +56,16 @@ bool TDalProfile::select(const std::string& name)
     m_audios = r->audios;
     m_disks = r->disks;
     m_pal = rest == "pal";
+    m_privacyCx = m_privacyCy = kPrivacyLimit;
+    return true;
+}
+
+bool TDalProfile::setPrivacyLimit(double cx, double cy)
+{
+    if (!(cx > 0.0 && cx <= 1.0 && cy > 0.0 && cy <= 1.0))
+        return false;
+    m_privacyCx = cx;
+    m_privacyCy = cy;
     return true;
 }
 
@@ -111,11 +121,15 @@ void TDalProfile::fillAvc(AvcCaps* caps) const
     for (int i = 0; i < 8; ++i)
         caps->fidx2fps[i] = m_pal ? palSteps[i] : ntscSteps[i];
     caps->ref_fps = f;
-    caps->md_row = m_pal ? 18 : 15;
-    caps->md_col = 22;
+    // The motion grid: md_row cells across a row, md_col cells down a
+    // column (22 across; 15 down on a 480-line system, 18 on a 576-line one).
+    caps->md_row = 22;
+    caps->md_col = m_pal ? 18 : 15;
     caps->num_privacy = 1;
-    caps->privacy_cx = 22.0;
-    caps->privacy_cy = caps->md_row;
+    // The largest privacy zone, as fractions of the picture's width and
+    // height.
+    caps->privacy_cx = m_privacyCx;
+    caps->privacy_cy = m_privacyCy;
 }
 
 void TDalProfile::fillVout(VoutCaps* caps) const

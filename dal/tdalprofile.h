@@ -22,6 +22,9 @@ public:
     int disks() const { return m_disks; }
     bool pal() const { return m_pal; }
     void setPal(bool pal) { m_pal = pal; }
+    // The largest privacy zone as fractions of the picture (0 < v <= 1);
+    // false, and nothing changes, for other values.
+    bool setPrivacyLimit(double cx, double cy);
 
     void fillDal(DalCaps* caps) const;
     void fillAvc(AvcCaps* caps) const;
@@ -36,4 +39,7 @@ private:
     int m_audios;
     int m_disks;
     bool m_pal;
+    double m_privacyCx = kPrivacyLimit;
+    double m_privacyCy = kPrivacyLimit;
+    static constexpr double kPrivacyLimit = 0.5;
 };

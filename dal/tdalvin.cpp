@@ -37,6 +37,7 @@ void TDalVin::reset()
     for (DalTestVinState& in : m_in)
         for (int32_t& c : in.csc)
             c = -1;
+    std::memset(m_live, 0xff, sizeof m_live);
     std::memset(&m_audio, 0, sizeof m_audio);
     m_audio.aout = -1;
     for (int32_t& l : m_audio.link)
@@ -149,6 +150,37 @@ int TDalVin::setMdTrace(int ch, int channels, int on)
     std::lock_guard<std::mutex> lock(m_mutex);
     m_in[ch].mdTrace = on ? 1 : 0;
     return 0;
+}
+
+void TDalVin::setMotion(int ch, int on)
+{
+    if (ch < 0 || ch >= DAL_MAX_CH)
+        return;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_in[ch].motion = on ? 1 : 0;
+}
+
+bool TDalVin::setLiveCells(int ch, const uint32_t* words)
+{
+    if (ch < 0 || ch >= DAL_MAX_CH)
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (words)
+        std::memcpy(m_live[ch], words, sizeof m_live[ch]);
+    else
+        std::memset(m_live[ch], 0xff, sizeof m_live[ch]);
+    return true;
+}
+
+bool TDalVin::liveBlock(int ch, int channels, uint32_t* out)
+{
+    if (!valid(ch, channels))
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_in[ch].mdTrace || !m_in[ch].motion)
+        return false;
+    std::memcpy(out, m_live[ch], sizeof m_live[ch]);
+    return true;
 }
 
 int TDalVin::setPrivacy(int ch, int channels, int zone, int zones, double x, double y, double w, double h)

@@ -34,6 +34,14 @@ public:
     int setCamOff(int ch, int channels, int off);
     int setMd(int ch, int channels, int sens, const uint32_t* mask);
     int setMdTrace(int ch, int channels, int on);
+    // Motion seen on an input starts or ends (the layer's motion event).
+    void setMotion(int ch, int on);
+    // The cells that see motion while the input's trace is on (32 words,
+    // bit x of word y = cell (x, y)); null: every cell.
+    bool setLiveCells(int ch, const uint32_t* words);
+    // The live motion block of an input whose trace is on while it sees
+    // motion; false otherwise (out untouched).
+    bool liveBlock(int ch, int channels, uint32_t* out);
     int setPrivacy(int ch, int channels, int zone, int zones, double x, double y, double w, double h);
     int ainLink(const int32_t* table, int channels);
     int aoutSet(int ch, int channels);
@@ -49,4 +57,5 @@ private:
     std::mutex m_mutex;
     DalTestVinState m_in[DAL_MAX_CH];
     DalTestAudioState m_audio;
+    uint32_t m_live[DAL_MAX_CH][32];
 };

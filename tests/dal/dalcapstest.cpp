@@ -52,6 +52,9 @@ private slots:
         QVERIFY(dal.num_ain > 0 && dal.num_ain <= channels);
         QCOMPARE(avc.ref_fps, pal ? 25 : 30);
         QCOMPARE(avc.rridx[0].max_fps, (pal ? 25 : 30) * channels);
+        // The motion grid: 22 cells across, 15 or 18 down.
+        QCOMPARE(avc.md_row, 22);
+        QCOMPARE(avc.md_col, pal ? 18 : 15);
         // Counts stay within the records' tables.
         QVERIFY(avc.num_vridx >= 1 && avc.num_vridx <= 8 && avc.num_rridx >= 1 && avc.num_rridx <= 8);
         QVERIFY(avc.num_nridx >= 1 && avc.num_nridx <= 8 && avc.num_fidx >= 1 && avc.num_fidx <= 60);
@@ -78,6 +81,34 @@ private slots:
         dalTestReset();
         QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
         QCOMPARE(dal.word796, 4);
+    }
+
+    // The largest privacy zone as fractions of the picture; values that are
+    // no fraction are refused and change nothing; a profile chosen again
+    // brings the default back.
+    void privacyLimit_data()
+    {
+        QTest::addColumn<double>("cx");
+        QTest::addColumn<double>("cy");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<double>("wantCx");
+        QTest::newRow("a quarter, whole height") << 0.25 << 1.0 << 0 << 0.25;
+        QTest::newRow("zero refused") << 0.0 << 0.5 << -1 << 0.5;
+        QTest::newRow("above one refused") << 0.5 << 1.5 << -1 << 0.5;
+        QTest::newRow("not a number refused") << qQNaN() << 0.5 << -1 << 0.5;
+    }
+    void privacyLimit()
+    {
+        QFETCH(double, cx);
+        QFETCH(double, cy);
+        QTEST(dalTestPrivacyLimit(cx, cy), "result");
+        AvcCaps avc;
+        QCOMPARE(DalGetCaps(nullptr, &avc, nullptr), 0);
+        QTEST(avc.privacy_cx, "wantCx");
+        QCOMPARE(dalTestSetProfile("16"), 0);
+        QCOMPARE(DalGetCaps(nullptr, &avc, nullptr), 0);
+        QCOMPARE(avc.privacy_cx, 0.5);
+        QCOMPARE(avc.privacy_cy, 0.5);
     }
 
     void profileByEnvironmentOrName()

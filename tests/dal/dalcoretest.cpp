@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QtTest>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -143,6 +144,75 @@ private slots:
         dalTestGetState(&st);
         QCOMPARE(st.sensors, 1u << 2);
         QCOMPARE(st.videoLoss, 1u << 5);
+    }
+
+    // The live motion block of an input comes from the video thread with
+    // each tick only while its trace is on and it sees motion, with the
+    // cells a test chose (every cell by default).
+    void liveMotionBlock_data()
+    {
+        QTest::addColumn<int>("trace");
+        QTest::addColumn<int>("motion");
+        QTest::addColumn<int>("cells"); // word 3 chosen; -1 the default
+        QTest::addColumn<QVector<int>>("want"); // per tick: word 3 of the block, -2 none
+        QTest::newRow("traced, moving, every cell") << 1 << 1 << -1 << QVector<int>{-1, -1};
+        QTest::newRow("traced, moving, chosen cells") << 1 << 1 << 0x30 << QVector<int>{0x30, 0x30};
+        QTest::newRow("traced, still") << 1 << 0 << -1 << QVector<int>{-2, -2};
+        QTest::newRow("moving, not traced") << 0 << 1 << -1 << QVector<int>{-2, -2};
+    }
+    void liveMotionBlock()
+    {
+        QFETCH(int, trace);
+        QFETCH(int, motion);
+        QFETCH(int, cells);
+        TTestRoot root;
+        struct Blocks {
+            std::mutex m;
+            QVector<int> word3;
+            Qt::HANDLE thread = nullptr;
+        } seen;
+        DalInit();
+        DalVinSetCb(
+            [](void* c, int type, const VinEvent* ev) {
+                auto* b = static_cast<Blocks*>(c);
+                if (type == CBT_VIN_MDINFO && ev->ch == 2 && ev->map) {
+                    uint32_t w[32];
+                    std::memcpy(w, ev->map, sizeof w);
+                    std::lock_guard<std::mutex> lock(b->m);
+                    b->word3 << int(w[3]);
+                    b->thread = QThread::currentThreadId();
+                }
+                return 0;
+            },
+            &seen);
+        dalTestSetManualTicks(1);
+        DalIoSetCb([](void*, int, int, int) { return 0; }, nullptr);
+        DalStart();
+        if (cells >= 0) {
+            uint32_t w[32] = {};
+            w[3] = uint32_t(cells);
+            QCOMPARE(dalTestMdCells(2, w), 0);
+        }
+        QCOMPARE(DalVinSetMdTrace(2, trace), 0);
+        dalTestMotion(2, motion);
+        QFETCH(QVector<int>, want);
+        QVector<int> got;
+        for (int t = 0; t < want.size(); ++t) {
+            {
+                std::lock_guard<std::mutex> lock(seen.m);
+                seen.word3.clear();
+            }
+            QVERIFY(dalTestStepTick() > 0);
+            dalTestFlush();
+            std::lock_guard<std::mutex> lock(seen.m);
+            got << (seen.word3.isEmpty() ? -2 : seen.word3.last());
+        }
+        QCOMPARE(got, want);
+        QVERIFY(seen.thread != QThread::currentThreadId());
+        DalTestVinState st;
+        QCOMPARE(dalTestVinGetState(2, &st), 0);
+        QCOMPARE(st.motion, motion);
+        QCOMPARE(dalTestMdCells(DAL_MAX_CH, nullptr), -1);
     }
 
     void unregisterWaitsForRunningCallback_data()

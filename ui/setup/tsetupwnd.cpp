@@ -1,6 +1,9 @@
 #include "tsetupwnd.h"
 #include "appglobals.h"
+#include "tsetupcamera.h"
 #include "tsetupcolor.h"
+#include "tsetupmotion.h"
+#include "tsetupprivate.h"
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
 #include "tsetupspot.h"
@@ -92,6 +95,9 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Device_Camera] = &makePage<TSetupCamera>;
+    t[Btn_Device_Private] = &makePage<TSetupPrivate>;
+    t[Btn_Device_Motion] = &makePage<TSetupMotion>;
     t[Btn_Device_Alarm] = &makePage<TSetupAlarm>;
     t[Btn_Device_Audio] = &makePage<TSetupAudio>;
     t[Btn_Device_Ptz] = &makePage<TSetupPtz>;

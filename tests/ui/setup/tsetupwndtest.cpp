@@ -68,7 +68,7 @@ private slots:
         QTest::newRow("CANCEL right skips hidden Shutdown") << int(Btn_Record) << "DDDDDDRR" << int(Btn_Ok);
         QTest::newRow("System: the last item down to Shutdown") << int(Btn_System) << "DDDDDDD" << int(Btn_Shutdown);
         QTest::newRow("OK down: the tab") << int(Btn_Record) << "DDDDDDD" << int(Btn_Record);
-        QTest::newRow("tab up: OK") << int(Btn_Device) << "U" << int(Btn_Ok);
+        QTest::newRow("tab up: OK") << int(Btn_Record) << "U" << int(Btn_Ok);
         QTest::newRow("HD Spot passed over") << int(Btn_Display) << "DDD" << int(Btn_Display_Spot);
         QTest::newRow("item right: nothing, Display tab") << int(Btn_Record) << "DR" << int(Btn_Display);
         QTest::newRow("jog: the next button by id") << int(Btn_Record) << ">" << int(Btn_Record_Record);
@@ -165,7 +165,7 @@ private slots:
         QTest::newRow("colour: preview up") << QVector<int>{8} << QStringList{"83,0,0"} << 8;
         QTest::newRow("colour to OSD: closed") << QVector<int>{8, 4} << QStringList{"83,0,0", "84,0,0"} << 4;
         QTest::newRow("colour, then a tab without pages: closed")
-            << QVector<int>{8, int(Btn_Device)} << QStringList{"83,0,0", "84,0,0"} << -1;
+            << QVector<int>{8, int(Btn_Record)} << QStringList{"83,0,0", "84,0,0"} << -1;
         QTest::newRow("privacy to motion: one 85")
             << QVector<int>{int(Btn_Device), 17, 19} << QStringList{"83,0,0", "85,0,1"} << 19;
         QTest::newRow("privacy, motion, privacy")
