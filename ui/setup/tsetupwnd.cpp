@@ -4,6 +4,8 @@
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
 #include "tsetupspot.h"
+#include "tsetupgroup.h"
+#include "tsetuprecord.h"
 #include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
@@ -85,6 +87,8 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Record_Record] = &makePage<TSetupRecord>;
+    t[Btn_Record_Group] = &makePage<TSetupGroup>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
