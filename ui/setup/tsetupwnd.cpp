@@ -6,6 +6,7 @@
 #include "tsetupspot.h"
 #include "tsetupgroup.h"
 #include "tsetuprecord.h"
+#include "tsetupschedule.h"
 #include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
@@ -89,6 +90,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Record_Record] = &makePage<TSetupRecord>;
     t[Btn_Record_Group] = &makePage<TSetupGroup>;
+    t[Btn_Record_Schedule] = &makePage<TSetupSchedule>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
