@@ -3,6 +3,7 @@
 // the shuttle ring, the playback clock, time changes and the network
 // firmware upgrade.
 #include "tmain.h"
+#include "tclock.h"
 #include "smartwarn.h"
 #include "appglobals.h"
 #include "logrecord.h"
@@ -257,7 +258,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         break;
     case SIG_NTP_TIMECHANGE:
     case SIG_NTP_SYNCTIME: {
-        const int diff = int(qint64(val1) - qint64(time(nullptr)));
+        const int diff = int(qint64(val1) - TClock::secs());
         g_api.encStop();
         g_api.setTime(diff);
         g_api.encStart();
