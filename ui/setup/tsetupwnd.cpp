@@ -5,6 +5,7 @@
 #include "tsetuposd.h"
 #include "tsetupspot.h"
 #include "tsetupgroup.h"
+#include "tsetupholiday.h"
 #include "tsetuprecord.h"
 #include "tsetupschedule.h"
 #include "ctlres.h"
@@ -91,6 +92,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Record_Record] = &makePage<TSetupRecord>;
     t[Btn_Record_Group] = &makePage<TSetupGroup>;
     t[Btn_Record_Schedule] = &makePage<TSetupSchedule>;
+    t[Btn_Record_Holiday] = &makePage<TSetupHoliday>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
