@@ -4,6 +4,7 @@
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
 #include "tsetupspot.h"
+#include "tsetupeventin.h"
 #include "tsetupgroup.h"
 #include "tsetupholiday.h"
 #include "tsetuprecord.h"
@@ -93,6 +94,7 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Record_Group] = &makePage<TSetupGroup>;
     t[Btn_Record_Schedule] = &makePage<TSetupSchedule>;
     t[Btn_Record_Holiday] = &makePage<TSetupHoliday>;
+    t[Btn_Record_Eventin] = &makePage<TSetupEventin>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
