@@ -132,6 +132,7 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::newRow("20 channels") << QByteArray("20") << 20;
         QTest::newRow("4 channels") << QByteArray("4") << 4;
+        QTest::newRow("32 channels: the 20 held") << QByteArray("32") << 20;
     }
     void focusWalk()
     {

@@ -313,14 +313,19 @@ private slots:
     void focusWalk_data()
     {
         QTest::addColumn<int>("page");
+        QTest::addColumn<QByteArray>("profile");
         QTest::addColumn<int>("entries");
-        QTest::newRow("record") << int(Btn_Record_Record) << 45;
-        QTest::newRow("group") << int(Btn_Record_Group) << 46;
+        QTest::newRow("record") << int(Btn_Record_Record) << QByteArray("20") << 45;
+        QTest::newRow("group") << int(Btn_Record_Group) << QByteArray("20") << 46;
+        // A 32-channel unit: the 20 cameras the sections hold.
+        QTest::newRow("record, 32 channels") << int(Btn_Record_Record) << QByteArray("32") << 45;
+        QTest::newRow("group, 32 channels") << int(Btn_Record_Group) << QByteArray("32") << 46;
     }
     void focusWalk()
     {
         QFETCH(int, page);
-        RecFrame r("20");
+        QFETCH(QByteArray, profile);
+        RecFrame r(profile.constData());
         P* p = r.open(page);
         QVERIFY(p);
         QTEST(p->focusTable().size(), "entries");
@@ -361,7 +366,13 @@ private slots:
         QVERIFY(p->control(p->row(P::R_DEFAULT))->hasFocus());
         r.f.key(Qt::Key_Right);
         QVERIFY(r.f.w->button(Btn_Ok)->hasFocus());
-        r.f.w->grab().save(vkeytest::grabPath(QString("setup-%1-20.png").arg(QTest::currentDataTag())));
+        // "Apply All" stays within the sections' 20 entries.
+        QTest::mouseClick(p->control(p->row(P::R_ALL)), Qt::LeftButton);
+        for (int ch = 0; ch < 20; ++ch)
+            QCOMPARE(std::memcmp(&r.table(page)[ch], &r.table(page)[5], sizeof(RecordEntry)), 0);
+        QVERIFY(!p->cameraButton(19)->isHidden());
+        r.f.w->grab().save(vkeytest::grabPath(
+            QString("setup-%1.png").arg(QTest::currentDataTag()).replace(' ', '-').replace(',', "")));
     }
 };
 
