@@ -158,10 +158,14 @@ private slots:
             break;
         }
         }
+        DalTestEnc before;
+        dalTestGetEnc(&before);
         rig.click(applyBtn);
         QVERIFY(Rig::settled());
         QCOMPARE(Rig::setupLogs(), QStringList{label});
         QCOMPARE(Rig::calls({"DalEncrRefresh("}), QStringList{"DalEncrRefresh("});
+        // The recorder asked for its configuration again.
+        QTRY_VERIFY([] { DalTestEnc e; dalTestGetEnc(&e); return e.asks; }() > before.asks);
         switch (item) {
         case SA::Btn_Record_Record:
             QCOMPARE(int(rig.fromFile<PropRecord>(IDX_PROP_RECORD).data[2].mode), 3);
