@@ -1,5 +1,6 @@
 // The stand-in's recording-encoder, disk and network-stream encoder calls.
 #include "dalcall.h"
+#include <algorithm>
 #include <cstdio>
 #include "tdaldisks.h"
 #include "tdaldb.h"
@@ -31,7 +32,11 @@ int streamRate(int base, bool network, int ch, int res, int fidx, int quality)
     if (ch < 0 || ch >= p.channels() || res < 0 || res >= numRes || fidx < 0 || fidx >= caps.num_fidx
         || quality < 0 || quality > 3)
         return -1;
-    const double ratio = network ? caps.nridx[0][res].ratio : caps.rridx[res].ratio;
+    // The cost against the table's largest picture, which takes the base.
+    double largest = 0.0;
+    for (int i = 0; i < numRes; ++i)
+        largest = std::max(largest, network ? caps.nridx[0][i].ratio : caps.rridx[i].ratio);
+    const double ratio = (network ? caps.nridx[0][res].ratio : caps.rridx[res].ratio) / (largest > 0 ? largest : 1.0);
     return int(base * ratio * caps.fidx2fps[fidx] / caps.ref_fps * (quality + 1) / 4);
 }
 }

@@ -175,8 +175,15 @@ int TDalDec::start(const char* dbPath, int dateId, uint32_t camOffMask, int allD
     m_channels = std::min(p.channels(), int(DAL_MAX_CH));
     m_fps = p.fps();
     m_audios = p.audios();
-    m_width = avc.rridx[0].xres;
-    m_height = avc.rridx[0].yres;
+    // The picture of the largest record resolution.
+    m_width = 0;
+    m_height = 0;
+    for (int i = 0; i < avc.num_rridx && i < 8; ++i) {
+        if (avc.rridx[i].xres * avc.rridx[i].yres > m_width * m_height) {
+            m_width = avc.rridx[i].xres;
+            m_height = avc.rridx[i].yres;
+        }
+    }
     m_camOff = camOffMask;
     m_allDay = allDay;
     double sec = startSec;

@@ -100,11 +100,13 @@ void TDalProfile::fillAvc(AvcCaps* caps) const
     caps->num_vridx = 2;
     caps->vridx[0] = {720, h};
     caps->vridx[1] = {960, h};
-    // Record resolutions: full, half and quarter picture; the ratio is the
-    // cost of one frame against the full-picture frame budget.
-    const AvcRes rec[3] = {{704, h, f * m_channels, f * 4, 1.0},
-                           {704, h / 2, f * m_channels * 2, f * 8, 0.5},
-                           {352, h / 2, f * m_channels * 4, f * 16, 0.25}};
+    // Record resolutions as the encoder reports them: quarter, half and full
+    // picture, the ratio the cost of one frame in quarter-picture frames.
+    // The budget of the first is the unit's: every camera at full rate in
+    // quarter pictures.
+    const AvcRes rec[3] = {{352, h / 2, f * m_channels, f * 4, 1.0},
+                           {704, h / 2, f * m_channels / 2, f * 2, 2.0},
+                           {704, h, f * m_channels / 4, f, 4.0}};
     caps->num_rridx = 3;
     for (int i = 0; i < 3; ++i)
         caps->rridx[i] = rec[i];

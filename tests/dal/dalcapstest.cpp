@@ -55,6 +55,16 @@ private slots:
         // The motion grid: 22 cells across, 15 or 18 down.
         QCOMPARE(avc.md_row, 22);
         QCOMPARE(avc.md_col, pal ? 18 : 15);
+        // The record resolutions as an encoder reports them: quarter, half
+        // and full picture, each frame costing 1, 2 and 4 quarter frames.
+        const int h = pal ? 576 : 480;
+        QCOMPARE(avc.num_rridx, 3);
+        const int want[3][3] = {{352, h / 2, 1}, {704, h / 2, 2}, {704, h, 4}};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(avc.rridx[i].xres, want[i][0]);
+            QCOMPARE(avc.rridx[i].yres, want[i][1]);
+            QCOMPARE(avc.rridx[i].ratio, double(want[i][2]));
+        }
         // Counts stay within the records' tables.
         QVERIFY(avc.num_vridx >= 1 && avc.num_vridx <= 8 && avc.num_rridx >= 1 && avc.num_rridx <= 8);
         QVERIFY(avc.num_nridx >= 1 && avc.num_nridx <= 8 && avc.num_fidx >= 1 && avc.num_fidx <= 60);

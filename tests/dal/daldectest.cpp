@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(DalDecStart("/data0/data.db6", 7001, 0, 0, 36058.0, 2.0), 0);
         QVector<Report> r = take();
         QCOMPARE(r.size(), 1 + 4 + 1); // time, the four channels, the mask
-        QVERIFY(r[1].width[0] > 0);
+        QCOMPARE(r[1].width[0], 704); // the largest record picture
         QCOMPARE(r[1].width[1], 0);
         QCOMPARE(r[5].chinfo, 1u);
         QVERIFY(dalTestStepTick() > 0); // 10:01:00: channel 1 has data now

@@ -7,6 +7,11 @@
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
 #include "tsetupspot.h"
+#include "tsetupeventin.h"
+#include "tsetupgroup.h"
+#include "tsetupholiday.h"
+#include "tsetuprecord.h"
+#include "tsetupschedule.h"
 #include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
@@ -95,6 +100,11 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Record_Record] = &makePage<TSetupRecord>;
+    t[Btn_Record_Group] = &makePage<TSetupGroup>;
+    t[Btn_Record_Schedule] = &makePage<TSetupSchedule>;
+    t[Btn_Record_Holiday] = &makePage<TSetupHoliday>;
+    t[Btn_Record_Eventin] = &makePage<TSetupEventin>;
     t[Btn_Device_Camera] = &makePage<TSetupCamera>;
     t[Btn_Device_Private] = &makePage<TSetupPrivate>;
     t[Btn_Device_Motion] = &makePage<TSetupMotion>;

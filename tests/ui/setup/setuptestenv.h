@@ -164,10 +164,11 @@ inline TTestPage* osdPage(QWidget* parent, int id = SetupAct::Btn_Display_Osd, Q
     return page;
 }
 
-// The frame as the main window makes it (800 x 600), shown with the keys.
+// The frame as the main window makes it (800 x 600), shown with the keys;
+// the stand-in on a profile ("16" unless given).
 struct Frame
 {
-    Frame()
+    explicit Frame(const char* profile = "16") : fx(profile)
     {
         vkeytest::setUpGlobals();
         // The option lists' texts, as main installs them.
