@@ -183,15 +183,16 @@ private slots:
         QTest::newRow("OSD first") << QVector<int>{} << QStringList{} << 4;
         QTest::newRow("colour: preview up") << QVector<int>{8} << QStringList{"83,0,0"} << 8;
         QTest::newRow("colour to OSD: closed") << QVector<int>{8, 4} << QStringList{"83,0,0", "84,0,0"} << 4;
-        QTest::newRow("colour, then a tab without pages: closed")
-            << QVector<int>{8, int(Btn_Record)} << QStringList{"83,0,0", "84,0,0"} << -1;
+        QTest::newRow("colour, then another tab: closed, its first page shown")
+            << QVector<int>{8, int(Btn_Device)} << QStringList{"83,0,0", "84,0,0"} << int(Btn_Device_Camera);
         QTest::newRow("privacy to motion: one 85")
             << QVector<int>{int(Btn_Device), 17, 19} << QStringList{"83,0,0", "85,0,1"} << 19;
         QTest::newRow("privacy, motion, privacy")
             << QVector<int>{int(Btn_Device), 17, 19, 17} << QStringList{"83,0,0", "85,0,1", "85,0,0"} << 17;
         QTest::newRow("item without page") << QVector<int>{int(Btn_Display_SpotHd)} << QStringList{} << 4;
         QTest::newRow("same item again") << QVector<int>{4, 4} << QStringList{} << 4;
-        QTest::newRow("tab without pages hides the page") << QVector<int>{int(Btn_Device)} << QStringList{} << -1;
+        QTest::newRow("the Record tab: its first page")
+            << QVector<int>{int(Btn_Record)} << QStringList{} << int(Btn_Record_Record);
         QTest::newRow("colour, then OK closes the preview")
             << QVector<int>{8, 1} << QStringList{"83,0,0", "84,0,0", "1,0,0"} << -1;
     }
