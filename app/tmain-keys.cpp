@@ -9,6 +9,7 @@
 #include "tsplitth.h"
 #include "tstring.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLoggingCategory>
@@ -141,6 +142,13 @@ void TMain::keyEvent(int code, int state, int key)
         }
         qCDebug(lcApp, "========== key event: %d to:%08x main:%x login:%08x==============", key, target->id(),
                 ID_WND_MAIN, m_loggedIn);
+        // The recorder's display server keeps the window the keys go to
+        // active; a bare X server or the offscreen platform may leave none
+        // active, and then no control has the focus the window's focus
+        // table moves from.
+        QWidget* top = target->window();
+        if (top->isVisible() && QApplication::activeWindow() != top)
+            QApplication::setActiveWindow(top);
         if (press)
             postKey(target, QEvent::KeyPress, key);
         else if (state == KEY_RELEASE)

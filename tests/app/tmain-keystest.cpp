@@ -3,6 +3,7 @@
 // six-second window, the hidden output sequence and the live key map.
 #include "tmainrig.h"
 #include "tlogin.h"
+#include "tvkeyboard.h"
 
 #include <QMenu>
 #include <QSettings>
@@ -109,6 +110,21 @@ private slots:
         press(rig, Qt::Key_Menu);
         QTRY_VERIFY(rig.w->wnd(ID_WND_SYSINFO)->isVisible());
         QVERIFY(!rig.w->m_menu->isVisible());
+    }
+
+    // Keys reach the focused control of their window even when the platform
+    // left no window active (a bare X server, the offscreen platform after
+    // a top-level box went): Enter on the login chooser asks the password.
+    void keysWithoutActiveWindow()
+    {
+        TMainRig rig;
+        rig.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.w));
+        press(rig, Qt::Key_F20);
+        QVERIFY(rig.w->wnd(ID_WND_LOGIN)->isVisible());
+        QApplication::setActiveWindow(nullptr);
+        press(rig, Qt::Key_Enter);
+        QTRY_VERIFY(g_vkeyboard->isVisible());
     }
 
     // Channel entry: a digit is its camera, 0 alone camera 10, 10+ opens
