@@ -15,6 +15,7 @@
 #include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
+#include "tsearchwnd.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tsplitth.h"
@@ -179,6 +180,12 @@ void TMain::createWnd()
     centre(setup);
     m_wnd[ID_WND_SETUP] = setup;
     done("setup");
+
+    auto* search = new TSearchWnd(this, ID_WND_SEARCH, sizeOf(6));
+    search->init(0);
+    centre(search);
+    m_wnd[ID_WND_SEARCH] = search;
+    done("search");
 
     // The information bar sits 16 pixels above the bottom edge.
     auto* info = new TInfo(this, ID_WND_INFO, sizeOf(25));
@@ -403,6 +410,8 @@ void TMain::sl_initDvr()
 
     g_cfg->reload(QString());
     QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
+    if (auto* search = static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]))
+        search->clearToLive();
     qCDebug(lcApp, "================ TMain::sl_init end ======================");
 }
 
