@@ -324,9 +324,14 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_NET_DHCP:
     case SIG_NET_UPNP:
     case SIG_NET_DDNS:
+        setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
     case SIG_BD_DETECT:
     case SIG_BD_MOUNT:
-        setupNotify(code, val1, val2, rs_type, str, strm);
+        if (val1 == ID_WND_SEARCH)
+            searchNotify(code, val2, rs_type);
+        else
+            setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 #include "tinfo.h"
 #include "taudiownd.h"
 #include "tlogin.h"
+#include "tsearchwnd.h"
 #include "tsplitwnd.h"
 #include "tstring.h"
 
@@ -127,6 +128,24 @@ void TMain::stopPlay()
         connect(m_umountTimer, &QTimer::timeout, this, &TMain::sl_umountAfterPlay);
     }
     m_umountTimer->start();
+}
+
+void TMain::runSearchPb(int secs, int mode, double rate)
+{
+    qCDebug(lcApp, "runSearchPb.. secs:%d rate:%.2f mode:%d", secs, rate, g_api.m_mode);
+    if (g_api.m_mode == 0)
+        return;
+    if (!g_api.isPlay()) {
+        stopSequence();
+        g_api.decStart(secs / 3600, (secs % 3600) / 60, secs % 60, rate);
+    } else if (mode == 0) {
+        g_api.decPos(secs);
+    }
+    if (rate < -MaxRate || rate > MaxRate)
+        return;
+    g_api.decRate(rate);
+    if (TSearchWnd* w = searchWnd())
+        w->setRate(g_api.m_dec.rate);
 }
 
 void TMain::sl_umountAfterPlay()

@@ -142,6 +142,7 @@ void TMain::init(int)
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
     connect(static_cast<TPtzWnd*>(m_wnd[ID_WND_PTZ]), &TPtzWnd::sg_request, this, &TMain::sl_fromPtz);
+    connect(static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]), &TSearchWnd::sg_request, this, &TMain::sl_fromSearch);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     auto* split = static_cast<TSplitWnd*>(m_wnd[ID_WND_SPLIT]);
     connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);

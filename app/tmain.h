@@ -15,10 +15,12 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QTimer;
+class TSearchWnd;
 class TSetupWnd;
 class TSetupth;
 class TSplitTh;
 struct PropUser;
+struct SearchQuery;
 
 // The main window (window id 16): a full-screen frameless window over the
 // video output. It owns every other window of the normal user interface in
@@ -432,6 +434,28 @@ public slots:
     void sl_fromAlarmCtrl(int code);
 
     // ======== Search bridge (tmain-search.cpp) ========
+public:
+    TSearchWnd* searchWnd() const;
+    // Answers to the search window (null data: nothing found).
+    void searchReply(int code, void* data);
+    // The media scan (9101) and mount (9102) the search window asked for:
+    // its answer, or the failure in the status box.
+    void searchNotify(int code, int val2, int rsType);
+
+public slots:
+    // A request of the search window: a code with a value or a query.
+    void sl_fromSearch(int code, void* request);
+
+private:
+    void searchLoadDay(const SearchQuery* q);
+    void searchLoadDb(const SearchQuery* q);
+    // One month on (dir 1) or back (-1); at either end the month again.
+    void searchStepMonth(int dir);
+    void searchBackup();
+    // The playback buttons: the speed steps from the rate r on entry.
+    void searchPlay(int code, int v, double r);
+    // Mounts the medium of an imported backup file.
+    void searchMount();
 
     // ======== Playback bridge (tmain-play.cpp) ========
 public:
@@ -445,6 +469,10 @@ public:
     // buttons, the database closed, the decoder stopped, and the external
     // medium released three seconds later.
     void stopPlay();
+    // Playback from the search window at second secs of the loaded day:
+    // started when nothing plays, else a seek for mode 0; a rate within
+    // -64..64 is applied and shown on the window.
+    void runSearchPb(int secs, int mode, double rate);
 
     QTimer* m_umountTimer = nullptr; // the delayed release after a stop
 

@@ -18,6 +18,7 @@ class TEdit;
 class TLineGraph;
 class TListView;
 class TPosView;
+class TSearchOpt;
 class TTime;
 
 // The search and playback window: a calendar of recorded days, the 24-hour
@@ -243,4 +244,33 @@ public:
 
 public slots:
     void sl_reply(int code, void* data);
+
+public:
+    TSearchOpt* opt() const { return m_opt; }
+
+public slots:
+    // The event list's paging (0 first, 1 previous, 2 next, 3 last, 4 page
+    // val) and its row val chosen (5: the POS detail).
+    void sl_fromlist(int cmd, int val);
+    // The options dialog answered: 2 OK commits, anything else reverts.
+    void sl_fromOpt(int code);
+    // The file chooser's backup file.
+    void sl_fromFile(QString name);
+    void sl_timeoutOverlap();
+    void sl_fromMsg(int btn);
+    void sl_aboutUsb();
+
+private:
+    void replyLoadDb(const MonthInfo* month);
+    void replyLoadData(void* data);
+    void replyLoadMonth(const MonthInfo* month);
+    // The wait box hidden and "No Data" shown over the window.
+    void noData();
+    // The file chooser for a backup file on the mounted medium.
+    void openImport();
+
+    TSearchOpt* m_opt = nullptr;
+    // The last day answer when it was a list page (m_dayData then points
+    // at the same record): paging and the POS detail read only this.
+    const DayEvents* m_events = nullptr;
 };
