@@ -15,6 +15,7 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QTimer;
+class TSearchWnd;
 class TSetupWnd;
 class TSetupth;
 class TSplitTh;
@@ -309,6 +310,9 @@ private:
     void closeForUpgrade();
     // Closes the windows a remote test may not run under (9002).
     void closeForRemoteTest();
+    // The search window, closed through its "Exit" when shown.
+    TSearchWnd* searchWnd() const;
+    void closeSearch();
     // The auto-logout period in seconds (user section).
     int logoutPeriod() const;
     // The window of a slot is shown.
@@ -383,6 +387,8 @@ private:
     // output when placed is set); nothing for an empty slot.
     void openWnd(int id, bool placed);
     void cmdSnapshot(int arg);
+    // The search window over the paused playback or the live view.
+    void cmdSearch(int arg);
     // The PTZ window over the camera under the menu's point.
     void cmdPtz(int arg);
     void cmdFreeze(int arg);
@@ -466,6 +472,9 @@ private slots:
     void sl_umountAfterPlay();
 
 private:
+    // The search window shown (playback picture in its area) or hidden
+    // (back to live, or playback full screen).
+    void searchShown(int shown);
     void cmdExit(int arg);
     void cmdSplit(int arg);
     void cmdAudioOut(int arg);
