@@ -99,7 +99,7 @@ bool TDatasetTh::fillCells(int mode, int ch, int channels, const ReiDay& day, ui
 void TDatasetTh::run()
 {
     qCDebug(lcUiSearch, "TDatasetTh::run m_cmd:%d", m_job.cmd);
-    m_out = Outcome{m_job.cmd, Act_NoReply, nullptr, 0, m_job.mode, m_job.ch};
+    m_out = Outcome{m_job.cmd, Act_NoReply, nullptr, 0, m_job.mode, m_job.ch, m_job.req};
     const SearchQuery& q = m_job.req;
     if (m_job.cmd == CMD_OPENDB) {
         if (QByteArray(q.db, int(strnlen(q.db, sizeof q.db))).contains("/backup/")) {
