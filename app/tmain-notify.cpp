@@ -3,7 +3,7 @@
 // the shuttle ring, the playback clock, time changes and the network
 // firmware upgrade.
 #include "tmain.h"
-#include "tsearchwnd.h"
+#include "tclock.h"
 #include "smartwarn.h"
 #include "appglobals.h"
 #include "logrecord.h"
@@ -13,6 +13,7 @@
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
+#include "tsearchwnd.h"
 #include "tres.h"
 #include "setupaction.h"
 #include "tsetupwnd.h"
@@ -262,7 +263,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         break;
     case SIG_NTP_TIMECHANGE:
     case SIG_NTP_SYNCTIME: {
-        const int diff = int(qint64(val1) - qint64(time(nullptr)));
+        const int diff = int(qint64(val1) - TClock::secs());
         g_api.encStop();
         g_api.setTime(diff);
         g_api.encStart();

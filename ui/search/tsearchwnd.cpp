@@ -2,6 +2,7 @@
 #include "ctlres.h"
 #include "searchreq.h"
 #include "tbutton.h"
+#include "tclock.h"
 #include "tcalendar.h"
 #include "tcombo.h"
 #include "tconfig.h"
@@ -730,7 +731,7 @@ void TSearchWnd::evtShow()
         m_dtText.clear();
         m_posText->clear();
         m_btn[BTN_DATE]->setChecked(false);
-        const QDate today = QDate::currentDate();
+        const QDate today = TClock::now().date();
         m_dateFrom->setDate(today);
         m_dateTo->setDate(today);
     }
