@@ -3,6 +3,7 @@
 // the shuttle ring, the playback clock, time changes and the network
 // firmware upgrade.
 #include "tmain.h"
+#include "tclock.h"
 #include "smartwarn.h"
 #include "appglobals.h"
 #include "logrecord.h"
@@ -12,6 +13,7 @@
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
+#include "tsearchwnd.h"
 #include "tres.h"
 #include "setupaction.h"
 #include "tsetupwnd.h"
@@ -229,7 +231,9 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         const DecInfo& d = g_api.m_dec;
         const int t = qBound(0, int(d.time), 86399);
         const int h = t / 3600, m = (t % 3600) / 60, s = t % 60;
-        if (bar)
+        if (shown(ID_WND_SEARCH))
+            searchWnd()->updateTimeText(d.year, d.month, d.day, h, m, s);
+        else if (bar)
             bar->setPbDateTime(d.year, d.month, d.day, h, m, s);
         g_api.drawEventLine(d.year, d.month, d.day, h, m, s);
         break;
@@ -237,6 +241,8 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_DEC_INFO_RATE:
         if (bar)
             bar->updateRate(g_api.m_dec.rate);
+        if (TSearchWnd* search = searchWnd())
+            search->setRate(g_api.m_dec.rate);
         break;
     case SIG_ENC_CH_STATE: {
         // Drawn at once: the recording mark must not wait for the queue.
@@ -257,7 +263,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         break;
     case SIG_NTP_TIMECHANGE:
     case SIG_NTP_SYNCTIME: {
-        const int diff = int(qint64(val1) - qint64(time(nullptr)));
+        const int diff = int(qint64(val1) - TClock::secs());
         g_api.encStop();
         g_api.setTime(diff);
         g_api.encStart();
@@ -314,8 +320,10 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_NET_SETUP:
-        if (g_api.isPlay())
+        if (g_api.isPlay()) {
+            closeSearch();
             stopPlay();
+        }
         setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_NET_RS_SET:
@@ -343,10 +351,26 @@ void TMain::closeForRemoteTest()
     // The setup window is left through its cancel (by setupNotify); the
     // search and backup windows through their own exits.
     for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
-        if (id == ID_WND_SETUP || id == ID_WND_SEARCH || id == ID_WND_BACKUP || !shown(id))
+        if (id == ID_WND_SETUP || id == ID_WND_BACKUP || !shown(id))
             continue;
+        if (id == ID_WND_SEARCH) {
+            if (!g_api.isBackup(0))
+                closeSearch();
+            continue;
+        }
         m_wnd[id]->hideWnd();
     }
+}
+
+TSearchWnd* TMain::searchWnd() const
+{
+    return static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]);
+}
+
+void TMain::closeSearch()
+{
+    if (shown(ID_WND_SEARCH))
+        searchWnd()->sl_btnclicked(TSearchWnd::BTN_EXIT);
 }
 
 void TMain::closeForUpgrade()
@@ -551,10 +575,12 @@ void TMain::tickDvr()
             // exits.
             for (int id = ID_WND_VKEYBOARD; id <= ID_WND_AUDIO; ++id) {
                 if (id == ID_WND_VKEYBOARD || id == ID_WND_VKEYNUM || id == ID_WND_FILE || id == ID_WND_STATUS
-                    || id == ID_WND_BACKUP || id == ID_WND_SEARCH || !shown(id))
+                    || id == ID_WND_BACKUP || !shown(id))
                     continue;
                 if (id == ID_WND_SETUP)
                     setupWnd()->sl_btnclicked(SetupAct::Btn_Cancel);
+                else if (id == ID_WND_SEARCH)
+                    closeSearch();
                 else
                     m_wnd[id]->hideWnd();
             }

@@ -1,6 +1,7 @@
 // The live view's painting (the OSD plane over the video) and the output
 // resolution with the places of the main window's bars and boxes.
 #include "tmain.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
@@ -169,7 +170,7 @@ void TMain::paintClock(QPainter& p, const QSize& screen)
     if (numVisibleWnd() > 0 || isInfoVisible() || clock.isNull() || !m_infoDirty)
         return;
     if (g_api.m_mode == 0) {
-        const QDateTime now = QDateTime::currentDateTime();
+        const QDateTime now = TClock::now();
         const QDate d = now.date();
         const QTime t = now.time();
         const QString text = g_cfg->datetext(d.year(), d.month(), d.day()) + QLatin1Char(' ')

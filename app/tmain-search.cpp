@@ -52,11 +52,6 @@ QByteArray dbPath(const SearchQuery* q)
 
 } // namespace
 
-TSearchWnd* TMain::searchWnd() const
-{
-    return static_cast<TSearchWnd*>(wnd(ID_WND_SEARCH));
-}
-
 void TMain::searchReply(int code, void* data)
 {
     if (TSearchWnd* w = searchWnd())

@@ -267,7 +267,8 @@ void TMain::sl_fromSetup(int code, int a, int b, QString name)
         break;
     case SA::Act_ConfMount:
         setupStatus(SIG_STATE_UPDATE, T_USB_MOUNT, T_WAIT);
-        g_api.mountExtSd(ID_WND_SETUP, SA::Act_ConfMount, 1, 1);
+        // The system pages' chain is for the USB stick: the facade's device 0.
+        g_api.mountExtSd(ID_WND_SETUP, SA::Act_ConfMount, 1, 0);
         break;
     case SA::Act_ConfUpgrade: {
         m_logoutSec = -1;

@@ -311,6 +311,9 @@ private:
     void closeForUpgrade();
     // Closes the windows a remote test may not run under (9002).
     void closeForRemoteTest();
+    // The search window, closed through its "Exit" when shown.
+    TSearchWnd* searchWnd() const;
+    void closeSearch();
     // The auto-logout period in seconds (user section).
     int logoutPeriod() const;
     // The window of a slot is shown.
@@ -385,6 +388,8 @@ private:
     // output when placed is set); nothing for an empty slot.
     void openWnd(int id, bool placed);
     void cmdSnapshot(int arg);
+    // The search window over the paused playback or the live view.
+    void cmdSearch(int arg);
     // The PTZ window over the camera under the menu's point.
     void cmdPtz(int arg);
     void cmdFreeze(int arg);
@@ -435,7 +440,6 @@ public slots:
 
     // ======== Search bridge (tmain-search.cpp) ========
 public:
-    TSearchWnd* searchWnd() const;
     // Answers to the search window (null data: nothing found).
     void searchReply(int code, void* data);
     // The media scan (9101) and mount (9102) the search window asked for:
@@ -494,6 +498,9 @@ private slots:
     void sl_umountAfterPlay();
 
 private:
+    // The search window shown (playback picture in its area) or hidden
+    // (back to live, or playback full screen).
+    void searchShown(int shown);
     void cmdExit(int arg);
     void cmdSplit(int arg);
     void cmdAudioOut(int arg);

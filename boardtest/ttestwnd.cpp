@@ -1,4 +1,5 @@
 #include "ttestwnd.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "dvrnotify.h"
 #include "focuslink.h"
@@ -289,7 +290,7 @@ void TTestWnd::sl_timeout()
 
 void TTestWnd::tick()
 {
-    setRow(R_DATETIME, QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
+    setRow(R_DATETIME, TClock::now().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss")));
     if (!m_hddDone)
         return;
     sl_btnclicked(R_RELAY, 0);
@@ -524,7 +525,7 @@ void TTestWnd::sl_fromDvr(int type, int val1, int val2, int, QString str, QStrin
             m_macEdit->setText(m_mac);
         break;
     case SIG_NTP_TIMECHANGE:
-        g_api.setTime(int(qint64(val1) - qint64(std::time(nullptr))));
+        g_api.setTime(int(qint64(val1) - TClock::secs()));
         m_timer[T_START]->start();
         break;
     case SIG_SD_INFO:

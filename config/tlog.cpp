@@ -1,4 +1,5 @@
 #include "tlog.h"
+#include "tclock.h"
 #include "tpath.h"
 
 #include <QCoreApplication>
@@ -102,7 +103,7 @@ void copyText(char* dst, int size, const char* src)
     dst[n] = '\0';
 }
 
-// The local date and time of now, as QDateTime::currentDateTime() gives them.
+// The local date and time of now on the recorder's clock (TClock).
 // That call takes up the time zone again each time (stat of the zone file,
 // three times over), which cost three quarters of a record write; here the
 // zone is taken up again only when the second or TZ changes. A change of the
@@ -115,7 +116,7 @@ struct tm localNow()
     thread_local struct tm s_local;
 
     struct timespec now;
-    ::clock_gettime(CLOCK_REALTIME, &now);
+    now.tv_sec = time_t(TClock::secs());
     const char* zone = std::getenv("TZ");
     if (now.tv_sec != s_second || (zone != nullptr) != s_hasZone || (zone && s_zone != zone)) {
         ::tzset();

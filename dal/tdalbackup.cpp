@@ -1,4 +1,5 @@
 #include "tdalbackup.h"
+#include "tdalclock.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "trootmap.h"
@@ -588,7 +589,7 @@ int TDalBackup::snapshot()
         return 0;
     }
     // The stand-in has no video: the picture is a black frame.
-    const time_t now = std::time(nullptr);
+    const time_t now = time_t(TDalClock::instance().now());
     struct tm t;
     localtime_r(&now, &t);
     char name[64];

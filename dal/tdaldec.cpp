@@ -1,4 +1,5 @@
 #include "tdaldec.h"
+#include "tdalclock.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
 
@@ -155,7 +156,7 @@ int TDalDec::start(const char* dbPath, int dateId, uint32_t camOffMask, int allD
     const std::vector<TDalDbModel::Entry>& entries = model->entries();
     int entry = -1;
     if (dateId == -1) {
-        const time_t now = time(nullptr);
+        const time_t now = time_t(TDalClock::instance().now());
         struct tm t;
         localtime_r(&now, &t);
         for (size_t i = 0; i < entries.size(); ++i)

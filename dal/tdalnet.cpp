@@ -1,4 +1,5 @@
 #include "tdalnet.h"
+#include "tdalclock.h"
 #include "dalcall.h"
 #include "tdalcore.h"
 
@@ -17,7 +18,7 @@ void copyText(char* dst, size_t size, const char* src)
 // The time of day now, into the result records' six fields.
 void stamp(int32_t* year, int32_t* month, int32_t* day, int32_t* hour, int32_t* min, int32_t* sec)
 {
-    const time_t t = time(nullptr);
+    const time_t t = time_t(TDalClock::instance().now());
     struct tm now;
     localtime_r(&t, &now);
     *year = now.tm_year + 1900;
@@ -292,7 +293,8 @@ bool TDalNet::deliverResult(int service, const Outcome& outcome)
     static const int kFail[] = {CBT_NESE_NTP_FAIL, CBT_NESE_DDNS_FAIL, CBT_NESE_EMAIL_FAIL, CBT_NESE_UPNP_FAIL};
     const int type = outcome.ok ? kOk[service] : kFail[service];
     const std::string text = outcome.text;
-    // The time service reports the time it found.
+    // The time service reports the time it found: the true time, which the
+    // host's clock stands for, not the recorder's own.
     const uint32_t info[1] = {uint32_t(time(nullptr))};
     const bool posted = TDalCore::instance().deliver(TDalCore::NESE, [type, text, info](const TDalCore::Callbacks& cb) {
         if (cb.nese)

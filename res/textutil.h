@@ -32,10 +32,6 @@ void q2Utf8(char* dst, const QString& text, int n);
 // and passwords typed on the setup pages).
 void q2Utf8Whole(char* dst, const QString& text, int n);
 void q2Local(char* dst, const QString& text, int n);
-// As q2Utf8, but a text that does not fit is cut after its last whole
-// character within n-1 bytes, never inside one: names the operator types
-// read back as they were typed, only shorter.
-void q2Utf8Whole(char* dst, const QString& text, int n);
 void local2Utf8(char* dst, const char* text, int n);
 void localRecode(char* dst, const char* text, int n);
 

@@ -1,6 +1,7 @@
 // E-mail notification: the mail account for the device layer, the user's
 // e-mail test and the lines each event adds to the next event e-mail.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
@@ -115,7 +116,7 @@ void TDVRAPI::writeEmailLog(int code, int val1, int val2, const char* text)
     if (flag >= PROP_MAX_CH || !mail->evt[ev->row][flag])
         return;
 
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = TClock::now();
     const QDate d = now.date();
     const QTime t = now.time();
     const QString stamp = g_cfg->datetext(d.year(), d.month(), d.day()) + QLatin1Char(' ')

@@ -1,6 +1,7 @@
 // The recorder's questions and notifications (record configuration, disks,
 // S.M.A.R.T. and recording faults) and the recording and encoder control.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
@@ -38,7 +39,7 @@ struct tm scheduleTime(const struct tm* now)
     if (now) {
         t = *now;
     } else {
-        const time_t secs = time(nullptr);
+        const time_t secs = time_t(TClock::secs());
         localtime_r(&secs, &t);
     }
     t.tm_min = qBound(0, t.tm_min, 59);

@@ -2,6 +2,7 @@
 // variant set-up of the device layer, the video standard, the clock and the
 // time zone.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
@@ -164,7 +165,7 @@ void TDVRAPI::setTime(int diff)
     qCDebug(lcApi, "TDVRAPI::setTime diff:%d", diff);
     if (diff > -2 && diff < 2)
         return;
-    DalSysSetTime(int64_t(time(nullptr)) + diff);
+    DalSysSetTime(int64_t(TClock::secs()) + diff);
 }
 
 void TDVRAPI::dtSetdevice(int skip)

@@ -1,6 +1,7 @@
 // IO events of the device layer: keys, jog, shuttle, sensors, the
 // remote-controller id and the one-second tick; the device key table.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "dvrkeys.h"
 #include "tquickopt.h"
 
@@ -171,7 +172,7 @@ void TDVRAPI::aliveTick(int count)
     if (count % ALIVE_PERIOD != 0 || !m_quickOpt)
         return;
     QMutexLocker lock(&m_quickOptMutex);
-    m_quickOpt->setTimeAlive(int(time(nullptr)));
+    m_quickOpt->setTimeAlive(int(TClock::secs()));
     if (!m_quickOpt->save())
         qCWarning(lcApi, "aliveTick.. the alive time was not saved");
 }

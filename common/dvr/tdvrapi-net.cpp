@@ -2,6 +2,7 @@
 // settings, firmware over the network and remote-setup packets; and the
 // state of the network-service tests they end.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
@@ -152,7 +153,7 @@ int TDVRAPI::runNese(int type, const uint32_t* info, const char* state)
     QString title;
     QString message = state ? QString::fromUtf8(state) : QString();
     // More than 3 s between the service's clock and ours is a change.
-    const bool changed = info && qAbs(qint64(info[0]) - QDateTime::currentSecsSinceEpoch()) > 3;
+    const bool changed = info && qAbs(qint64(info[0]) - TClock::secs()) > 3;
     switch (type) {
     case CBT_NESE_NTP_TIMECHANGE:
         if (changed)

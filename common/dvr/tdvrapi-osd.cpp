@@ -3,6 +3,7 @@
 // which items show, the outlined text renderer, the POS text-in overlay and
 // the transparency of the OSD plane over the video.
 #include "tdvrapi.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
@@ -409,7 +410,7 @@ void TDVRAPI::eventLine()
 {
     if (m_spotClockImg.isNull() || m_clockImg.isNull() || !g_cfg)
         return;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = TClock::now();
     const QDate d = now.date();
     const QTime t = now.time();
     const QString text = g_cfg->datetext(d.year(), d.month(), d.day()) + QLatin1Char(' ') +

@@ -1,6 +1,7 @@
 #include "tdvrapi.h"
 #include "dvrtext.h"
 #include "appglobals.h"
+#include "tclock.h"
 #include "tconfig.h"
 #include "tdvrhooks.h"
 #include "tdvrth.h"
@@ -15,14 +16,34 @@
 #include <QMetaType>
 #include <cstring>
 
+#ifdef DAL_KEEPS_OWN_CLOCK
+#include "dal_test.h"
+#endif
+
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 TDVRAPI g_api;
 
+#ifdef DAL_KEEPS_OWN_CLOCK
+// The stand-in keeps the recorder's clock beside the host's (it cannot move
+// the host's): the program's wall clock reads it there.
+static qint64 deviceClock()
+{
+    DalTestClock clock{};
+    dalTestGetClock(&clock);
+    return qint64(clock.now);
+}
+#endif
+
 // Constructed before main: nothing here talks to the device layer, and
 // nothing touches a file (the runtime root is chosen later, so the quick
-// options are opened by init).
-TDVRAPI::TDVRAPI() = default;
+// options are opened by init). The clock source is only read later.
+TDVRAPI::TDVRAPI()
+{
+#ifdef DAL_KEEPS_OWN_CLOCK
+    TClock::setSource(&deviceClock);
+#endif
+}
 
 TDVRAPI::~TDVRAPI()
 {

@@ -9,6 +9,9 @@
 #include "setupaction.h"
 #include "tbutton.h"
 #include "tdvrapi.h"
+#include "tdvrth.h"
+#include "tinfo.h"
+#include "tlog.h"
 #include "tmain.h"
 #include "tpath.h"
 #include "tproperty.h"
@@ -17,6 +20,8 @@
 #include "tsetupwnd.h"
 #include "tstatuswnd.h"
 #include "tsetupuser.h"
+#include "tsetupconfig.h"
+#include "tfilewnd.h"
 #include "tmsgwnd.h"
 #include "tvkeyboard.h"
 
@@ -368,6 +373,9 @@ private slots:
         QTest::newRow("user 1 freed, Apply") << "freed";
         QTest::newRow("format code, OK") << "format";
         QTest::newRow("format code, CANCEL") << "noformat";
+        QTest::newRow("export named out of the stick") << "export ../dvr/x.conf";
+        QTest::newRow("export twice under one name") << "export twice";
+        QTest::newRow("firmware named as a command") << "firmware";
     }
     void systemPages()
     {
@@ -406,6 +414,30 @@ private slots:
             QVERIFY(Rig::settled());
             QCOMPARE(Rig::journal({"DalSysSetTime"}).size(), 1);
             QVERIFY(Rig::setupLogs().join(',').contains("(Date/Time)"));
+            // The moved clock is the program's: a new log record and the
+            // information bar read it.
+            auto near = [](const QDateTime& t, qint64 ahead) {
+                return qAbs(t.toSecsSinceEpoch() - (qint64(time(nullptr)) + ahead)) < 10;
+            };
+            g_api.writeLog(LOG_NTP_TIME_CHANGE, nullptr, nullptr);
+            LogRecord r[TDVRAPI::LAST_LOGS];
+            const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
+            QVERIFY(n > 0);
+            const LogRecord& last = r[n - 1];
+            QCOMPARE(last.code, quint16(LOG_NTP_TIME_CHANGE));
+            QVERIFY(near(QDateTime(QDate(last.year, last.month, last.day), QTime(last.hour, last.minute, last.second)), 3600));
+            auto* bar = static_cast<TInfo*>(rig.w->wnd(ID_WND_INFO));
+            bar->updateTime();
+            const QTime shown = QTime::fromString(bar->timeText(), "HH:mm:ss");
+            QVERIFY2(shown.isValid(), qPrintable(bar->timeText()));
+            QVERIFY(qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + 3600).time())) < 10
+                    || qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + 3600).time())) > 86390);
+            // A second hour on top of the moved clock moves it again.
+            keys("UUUUE" "UXDDDDE");
+            QVERIFY(Rig::settled());
+            QCOMPARE(Rig::journal({"DalSysSetTime"}).size(), 2);
+            dalTestGetClock(&clock);
+            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 7200)) < 10);
             return;
         }
         if (what == "password" || what == "freed") {
@@ -439,6 +471,90 @@ private slots:
             return;
         }
         click(s->button(SA::Btn_System_Config));
+        if (what.startsWith("export") || what == "firmware") {
+            // The stick is in; its files are the root's /backup.
+            dalTestBackupMedia(0, 1, 1ull << 30, 0);
+            QSignalSpy status(rig.w, &TMain::sg_ctrlStatus);
+            auto* page = s->page(SA::Btn_System_Config);
+            // The job's outcome shown, then its box closed (the job is over).
+            auto ended = [&status](const QString& title) {
+                return QTest::qWaitFor([&] {
+                    bool outcome = false;
+                    for (const QList<QVariant>& a : status) {
+                        const QString t = a.at(2).toString();
+                        if (a.at(1).toString() == title && (t.startsWith(QLatin1String("Failed")) || t == QLatin1String("Success")))
+                            outcome = true;
+                        else if (outcome && a.at(0).toInt() == SIG_STATE_END)
+                            return true;
+                    }
+                    return false;
+                }, 10000);
+            };
+            auto lastText = [&status](const QString& title) {
+                QString t;
+                for (const QList<QVariant>& a : status)
+                    if (a.at(1).toString() == title)
+                        t = a.at(2).toString();
+                return t;
+            };
+            const QStringList before = QDir(TPath::map("/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+            if (what == "firmware") {
+                QVERIFY(QDir().mkpath(TPath::map("/backup")));
+                const QString name = QStringLiteral("a;touch pwned;$(touch pwned2)#1.0.fwr");
+                QFile f(TPath::map("/backup/") + name);
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write("not an image") > 0);
+                f.close();
+                click(page->control(TSetupConfig::RowUpgrade));
+                QTRY_VERIFY(g_fileWnd->isVisible());
+                g_fileWnd->hide();
+                emit g_fileWnd->sg_reply(name);
+                QCoreApplication::processEvents();
+                QVERIFY(g_msgWnd->isVisible());
+                click(g_msgWnd->button(MSGBTN_OK));
+                QVERIFY(ended(QStringLiteral("Upgrade")));
+                QVERIFY(lastText(QStringLiteral("Upgrade")) != QLatin1String("Success"));
+                for (const char* made : {"pwned", "pwned2"}) {
+                    QVERIFY(!QFileInfo::exists(TPath::map("/backup/") + made));
+                    QVERIFY(!QFileInfo::exists(TPath::map("/") + made));
+                    QVERIFY(!QFileInfo::exists(QDir::current().filePath(made)));
+                }
+                return;
+            }
+            auto exportAs = [&](const QString& name) {
+                status.clear();
+                click(page->control(TSetupConfig::RowExport));
+                if (!QTest::qWaitFor([] { return g_vkeyboard->isVisible(); }, 5000)) {
+                    for (const QList<QVariant>& a : status)
+                        qWarning() << a;
+                    return false;
+                }
+                g_vkeyboard->setText(name);
+                click(g_vkeyboard->okButton());
+                // Over when its outcome showed and its thread ended.
+                return ended(QStringLiteral("Configuration export"))
+                       && QTest::qWaitFor([] { return !g_api.m_dvrTh || !g_api.m_dvrTh->isRunning(); }, 10000);
+            };
+            const QString title = QStringLiteral("Configuration export");
+            if (what == "export twice") {
+                QVERIFY(exportAs(QStringLiteral("dvr.conf")));
+                QCOMPARE(lastText(title), QStringLiteral("Success"));
+                QFile first(TPath::map("/backup/dvr.conf"));
+                QVERIFY(first.open(QIODevice::ReadOnly));
+                const QByteArray kept = first.readAll();
+                first.close();
+                QVERIFY(!kept.isEmpty());
+                QVERIFY(exportAs(QStringLiteral("dvr.conf")));
+                QCOMPARE(lastText(title), QStringLiteral("Failed! Same File Exist"));
+                QVERIFY(first.open(QIODevice::ReadOnly));
+                QCOMPARE(first.readAll(), kept);
+                return;
+            }
+            QVERIFY(exportAs(QStringLiteral("../dvr/x.conf")));
+            QCOMPARE(lastText(title), QStringLiteral("Failed"));
+            QVERIFY(!QFileInfo::exists(TPath::map("/dvr/x.conf")));
+            QCOMPARE(QDir(TPath::map("/")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+            return;
+        }
         keys("40917263");
         QVERIFY(g_msgWnd->isVisible());
         QCOMPARE(Rig::journal({"DalEncrFormatSd"}).size(), 0);

@@ -84,13 +84,11 @@ bool TDatasetTh::fillCells(int mode, int ch, int channels, const ReiDay& day, ui
                 continue;
             const uint64_t normal = day.minMask1[h][c];
             const uint64_t event = day.minMask2[h][c];
-            uint64_t any = (normal | event) & ((uint64_t(1) << 60) - 1);
+            if (!(normal | event))
+                continue;
             uint8_t* line = cells + (mode == 0 ? c : row) * MINUTES + h * 60;
-            while (any) {
-                const int m = __builtin_ctzll(any);
-                any &= any - 1;
-                line[m] = (event >> m) & 1 ? 2 : 1;
-            }
+            for (int m = 0; m < 60; ++m)
+                line[m] = uint8_t(((event >> m) & 1) ? 2 : (normal >> m) & 1);
         }
     }
     return true;
@@ -99,7 +97,7 @@ bool TDatasetTh::fillCells(int mode, int ch, int channels, const ReiDay& day, ui
 void TDatasetTh::run()
 {
     qCDebug(lcUiSearch, "TDatasetTh::run m_cmd:%d", m_job.cmd);
-    m_out = Outcome{m_job.cmd, Act_NoReply, nullptr, 0, m_job.mode, m_job.ch};
+    m_out = Outcome{m_job.cmd, Act_NoReply, nullptr, 0, m_job.mode, m_job.ch, m_job.req};
     const SearchQuery& q = m_job.req;
     if (m_job.cmd == CMD_OPENDB) {
         if (QByteArray(q.db, int(strnlen(q.db, sizeof q.db))).contains("/backup/")) {

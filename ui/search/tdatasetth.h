@@ -40,6 +40,8 @@ public:
     // The mode and channel a fill was made for.
     int fillMode() const { return m_done.mode; }
     int fillCh() const { return m_done.ch; }
+    // The record the last ended job was given.
+    const SearchQuery& query() const { return m_done.req; }
     const uint8_t* cells() const { return m_doneCells; }
     // A job is running (or ended and not yet taken over).
     int busy() const { return m_busy; }
@@ -76,6 +78,7 @@ private:
         int filled;
         int mode;
         int ch;
+        SearchQuery req;
     };
 
     Job m_next = {};    // composed by set/setDay

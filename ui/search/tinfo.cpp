@@ -1,4 +1,5 @@
 #include "tinfo.h"
+#include "tclock.h"
 #include "ctlres.h"
 #include "focuslink.h"
 #include "tbutton.h"
@@ -236,7 +237,7 @@ void TInfo::updateTime()
 {
     if (m_playMode != 0 || !g_cfg)
         return;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = TClock::now();
     const QDate d = now.date();
     const QTime t = now.time();
     m_dateText = g_cfg->datetext(d.year(), d.month(), d.day());

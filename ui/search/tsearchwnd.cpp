@@ -2,6 +2,7 @@
 #include "ctlres.h"
 #include "searchreq.h"
 #include "tbutton.h"
+#include "tclock.h"
 #include "tcalendar.h"
 #include "tcombo.h"
 #include "tconfig.h"
@@ -44,6 +45,7 @@ enum {
     MarginBottom = 199,
     ModeRows = 5,
     T_SEARCH_ALL = 56,
+    T_SEARCH = 10,
     T_PAUSE = 117,
     T_POS = 395,
     OemCalFont = 10
@@ -237,16 +239,16 @@ void TSearchWnd::layoutCtrl(int mode)
     const int left = ctlValue(MarginLeft);
     const int x0 = s4;
     const int w = qMax(ctlScale(40), left - 2 * s4);
-    const int rh = ctlScale(24);
-    const int gap = s4;
+    const int rh = ctlScale(22);
+    const int gap = ctlScale(3);
     const int lw = w * 2 / 5;
     int y = ctlValue(MarginTop);
 
     m_modeLabel = QRect(x0, y, lw, rh);
     m_combo[CB_MODE]->setGeometry(x0 + lw + gap, y, w - lw - gap, rh);
     y += rh + gap;
-    m_calendar->setGeometry(x0, y, w, ctlScale(200));
-    y += ctlScale(200) + gap;
+    m_calendar->setGeometry(x0, y, w, ctlScale(180));
+    y += ctlScale(180) + gap;
 
     // The mode's rows: label on the left, its control on the right.
     const int rowH = rh + gap;
@@ -357,7 +359,7 @@ void TSearchWnd::evtLanguage()
     fillChannels(m_mode == MODE_EVENT || m_mode < 0);
     for (int i = BTN_GOTO; i <= BTN_FULL; ++i)
         m_btn[i]->setText(ctlText(kBtnText[i]));
-    m_btn[BTN_POSFIND]->setText(ctlText(kBtnText[BTN_GOTO]));
+    m_btn[BTN_POSFIND]->setText(ctlText(T_SEARCH));
     update();
 }
 
@@ -729,7 +731,7 @@ void TSearchWnd::evtShow()
         m_dtText.clear();
         m_posText->clear();
         m_btn[BTN_DATE]->setChecked(false);
-        const QDate today = QDate::currentDate();
+        const QDate today = TClock::now().date();
         m_dateFrom->setDate(today);
         m_dateTo->setDate(today);
     }

@@ -1,4 +1,5 @@
 #include "tsetupdt.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "ctlres.h"
 #include "setupaction.h"
@@ -123,7 +124,7 @@ void TSetupDt::init(int background)
         else
             m_ctrl[row] = m_time = new TTime(this);
     }
-    m_base = QDateTime::currentDateTime();
+    m_base = TClock::now();
     evtResize();
 }
 
@@ -200,7 +201,7 @@ void TSetupDt::setCtrl()
         m_date->setDisplayFormat(df == 1 ? "MM/dd/yyyy" : df == 2 ? "dd/MM/yyyy" : "yyyy/MM/dd");
         m_time->setDisplayFormat(form && form->time == 1 ? "A hh:mm:ss" : "HH:mm:ss");
     }
-    m_base = QDateTime::currentDateTime();
+    m_base = TClock::now();
     showClock();
     // The zone by its name; a name not in the list is the first zone.
     auto* zone = static_cast<TCombo*>(m_ctrl[RowZone]);
@@ -254,7 +255,7 @@ void TSetupDt::toDt(int reset, const QString& now)
     QDateTime base;
     if (!now.isEmpty())
         base = QDateTime::fromString(now, "yyyy/MM/dd HH:mm:ss");
-    m_base = base.isValid() ? base : QDateTime::currentDateTime();
+    m_base = base.isValid() ? base : TClock::now();
     if (reset) {
         m_timeDelta = 0;
         m_dateDelta = 0;

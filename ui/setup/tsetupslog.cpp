@@ -1,4 +1,5 @@
 #include "tsetupslog.h"
+#include "tclock.h"
 #include "appglobals.h"
 #include "ctlres.h"
 #include "dvrrecords.h"
@@ -189,7 +190,7 @@ void TSetupSlog::askFileName()
         return;
     m_askName = 1;
     g_vkeyboard->setTitle(ctlText(TxtFileExport));
-    g_vkeyboard->setText(QDateTime::currentDateTime().toString("yyyyMMddHHmmss") + "_log.txt");
+    g_vkeyboard->setText(TClock::now().toString("yyyyMMddHHmmss") + "_log.txt");
     g_vkeyboard->setMaxLength(NAME_SIZE - 1);
     g_vkeyboard->setPassword(0);
     g_vkeyboard->moveCenter(parentWidget() ? parentWidget() : this);
