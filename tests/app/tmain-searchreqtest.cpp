@@ -6,6 +6,7 @@
 #include "searchreq.h"
 #include "tbutton.h"
 #include "tcalendar.h"
+#include "tdatasetth.h"
 #include "tcombo.h"
 #include "tconfig.h"
 #include "tfilewnd.h"
@@ -14,6 +15,7 @@
 #include "tposview.h"
 #include "tsearchopt.h"
 #include "tsearchwnd.h"
+#include "tpath.h"
 #include "tstatuswnd.h"
 
 #include <QElapsedTimer>
@@ -186,6 +188,13 @@ class TMainSearchReqTest : public QObject
     }
 
 private slots:
+    // A shared rig goes with its test function: two main windows would
+    // both answer the device's news.
+    void init()
+    {
+        if (m_rigOf != QTest::currentTestFunction())
+            m_rig.reset();
+    }
     void cleanupTestCase() { m_rig.reset(); }
 
     // The first show opens the disks' database: the month of the last
@@ -426,6 +435,228 @@ private slots:
             if (l.startsWith("DalDecRate(") || l.startsWith("DalDecStep(") || l.startsWith("DalDecPos("))
                 got << l;
         QCOMPARE(got.join(' '), calls.contains("%1") ? calls.arg(g_api.m_curDayId) : calls);
+    }
+
+    // The playback layouts from the search window: the next layout and the
+    // next page wrap, a layout button's value, a single channel within the
+    // unit's cameras only.
+    void layouts_data()
+    {
+        QTest::addColumn<int>("startAt");   // index in the layout list
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("layoutAt");  // expected index, -1: layout 1
+        QTest::addColumn<int>("page");
+        QTest::newRow("next layout") << 0 << 0 << 73 << 0 << 1 << 0;
+        QTest::newRow("next layout after the last") << 99 << 0 << 73 << 0 << 0 << 0;
+        QTest::newRow("next page") << -1 << 3 << 74 << 0 << -1 << 4;
+        QTest::newRow("next page after the last") << -1 << 15 << 74 << 0 << -1 << 0;
+        QTest::newRow("channel 4 alone") << 99 << 0 << 76 << 3 << -1 << 3;
+        QTest::newRow("channel past the unit") << 99 << 0 << 76 << 16 << 99 << 0;
+        QTest::newRow("negative channel") << 99 << 0 << 76 << -1 << 99 << 0;
+    }
+    void layouts()
+    {
+        QFETCH(int, startAt);
+        QFETCH(int, startPage);
+        QFETCH(int, code);
+        QFETCH(int, value);
+        QFETCH(int, layoutAt);
+        QFETCH(int, page);
+        TMainRig rig;
+        auto layoutOf = [](int at) { return at < 0 ? 1 : g_api.layoutAt(qMin(at, g_api.m_numLayout - 1)); };
+        rig.w->switchLayout(layoutOf(startAt), startPage, 500, true);
+        QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
+                     QString("%1/%2").arg(layoutOf(startAt)).arg(startPage));
+        rig.w->sl_fromSearch(code, val(value));
+        QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
+                     QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
+        QTest::qWait(100);
+        QCOMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
+                 QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
+    }
+
+    // Closing the window keeps the click that closed it from opening the
+    // menu for 1.5 s; a plain mouse move gives the arrow back.
+    void exitGuard()
+    {
+        TMainRig rig;
+        QElapsedTimer t;
+        t.start();
+        rig.w->sl_fromSearch(Act_SearchExit, nullptr);
+        QCOMPARE(rig.w->m_skipPopup, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->m_skipPopup, 0, 4000);
+        QVERIFY(t.elapsed() >= 1400);
+        rig.w->setCursor(Qt::ClosedHandCursor);
+        rig.w->sl_fromSearch(Act_SearchCursor, nullptr);
+        QCOMPARE(rig.w->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // Backup from the search window: refused without the Backup right and
+    // while a backup file is open; otherwise playback pauses first.
+    void backup_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<int>("extDb");
+        QTest::addColumn<int>("text"); // of the refusal, 0 none
+        QTest::newRow("search right only") << "guest" << 0 << 307;
+        QTest::newRow("backup file open") << "admin" << 1 << 355;
+        QTest::newRow("pauses and opens") << "admin" << 0 << 0;
+    }
+    void backup()
+    {
+        QFETCH(QString, user);
+        QFETCH(int, extDb);
+        QFETCH(int, text);
+        SearchRig rig(kTwoDays);
+        for (int live : {0, 1}) {
+            UserAccount& u = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
+            qstrncpy(u.id, "guest", sizeof u.id);
+            u.search = 1;
+            u.backup = 0;
+        }
+        QVERIFY(rig.playAt(2.0));
+        qstrncpy(g_api.m_curUser, qPrintable(user), sizeof g_api.m_curUser);
+        g_api.m_extDbOpen = extDb;
+        rig.click(TSearchWnd::BTN_BACKUP);
+        QCOMPARE(rig.codes, (QList<int>{Act_Backup}));
+        g_api.m_extDbOpen = 0;
+        if (text) {
+            QVERIFY(rig.box()->isVisible());
+            QCOMPARE(rig.box()->title(), g_str->text(213));
+            QCOMPARE(rig.box()->text(), g_str->text(text));
+            QCOMPARE(g_api.m_rate, 2.0);
+            QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || !rig.w->wnd(ID_WND_BACKUP)->isVisible());
+            return;
+        }
+        QVERIFY(!rig.box()->isVisible());
+        QCOMPARE(TMainRig::journal("DalDecRate("), QStringList{"DalDecRate(0.00)"});
+        QCOMPARE(rig.s->rateTextShown(), g_str->text(117));
+        // The backup window, once the unit has one, is up.
+        QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || rig.w->wnd(ID_WND_BACKUP)->isVisible());
+    }
+
+    // Import: the medium that holds the file is found and mounted, the
+    // file chooser offers its backup files, the chosen one opens; Import
+    // again goes back to the disks and lets the medium go. A name longer
+    // than the path field or not plain ASCII opens nothing.
+    void importChain_data()
+    {
+        QTest::addColumn<int>("medium"); // 0 stick, 1 disc
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("from the stick") << 0 << "day.exe" << true;
+        QTest::newRow("from a disc") << 1 << "day.exe" << true;
+        QTest::newRow("longest name") << 0 << QString(51, 'n') + ".exe" << true;
+        QTest::newRow("name too long") << 0 << QString(52, 'n') + ".exe" << false;
+        QTest::newRow("name not ASCII") << 0 << QString::fromUtf8("d\xc3\xad" "a.exe") << false;
+    }
+    void importChain()
+    {
+        QFETCH(int, medium);
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        SearchRig rig(kTwoDays);
+        dalTestBackupMedia(medium, 1, 1ull << 30, 0);
+        const QByteArray file = ("/backup/" + name).toUtf8();
+        QCOMPARE(dalTestDbDescribe(file.constData(), "date 2025-06-14\nrec all 09:00-09:30\n"), 0);
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        auto* status = rig.w->wnd(ID_WND_STATUS);
+        // The day's timeline done: its end closes whatever box is up.
+        QTRY_VERIFY(!rig.s->datasetTh()->busy() && !status->isVisible());
+        rig.click(TSearchWnd::BTN_IMPORT);
+        QTRY_VERIFY(status->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(g_fileWnd->isVisible(), 5000);
+        QCOMPARE(TMainRig::journal("DalBackupSetBd("), QStringList{QString("DalBackupSetBd(%1)").arg(medium)});
+        QVERIFY(TMainRig::calls("DalBackupMount(") > 0);
+        QTRY_VERIFY(!status->isVisible());
+        QVERIFY(g_fileWnd->grab().save(vkeytest::grabPath("search-import.png")));
+        g_fileWnd->selectFirst();
+        QCOMPARE(g_fileWnd->chosenName(), name);
+        rig.codes.clear();
+        QTest::mouseClick(g_fileWnd->okButton(), Qt::LeftButton);
+        const QStringList opened = TMainRig::journal("Db6fOpen(\"/backup/");
+        if (!opens) {
+            QVERIFY(opened.isEmpty());
+            QVERIFY(rig.boxSays("No Data"));
+            QCOMPARE(QByteArray(rig.s->m_szdb), QByteArray());
+            return;
+        }
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].startsWith("Db6fOpen(\"" + file + "\","));
+        QCOMPARE(g_api.m_extDbOpen, 1);
+        QCOMPARE(rig.s->calendar()->date().year(), 2025);
+        // Import again: the disks, the medium released, no new search for
+        // media.
+        dalTestJournalClear();
+        rig.codes.clear();
+        rig.click(TSearchWnd::BTN_IMPORT);
+        QVERIFY(!rig.codes.contains(Act_SearchUsb));
+        QVERIFY(TMainRig::calls("DalBackupUmount(") > 0);
+        QVERIFY(TMainRig::journal("Db6fOpen(\"/data0/").size() > 0);
+        QCOMPARE(g_api.m_extDbOpen, 0);
+        QCOMPARE(rig.s->calendar()->date().year(), 2026);
+    }
+
+    // The options dialog from the window: OK stores the section in the
+    // model file and hands de-interlace and date overlap to the decoder,
+    // every time the dialog is used; CANCEL and Escape leave everything as
+    // it was, the edit copy included.
+    void options_data()
+    {
+        QTest::addColumn<QString>("close"); // ok, cancel, escape
+        QTest::newRow("OK") << "ok";
+        QTest::newRow("CANCEL") << "cancel";
+        QTest::newRow("Escape") << "escape";
+    }
+    void options()
+    {
+        QFETCH(QString, close);
+        SearchRig rig(kTwoDays);
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        const QString conf = TPath::map(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(rig.fx.dev.model)));
+        auto stored = [&conf](const char* key) {
+            return QSettings(conf, QSettings::IniFormat).value(QStringLiteral("SEARCHOPT/") + key).toInt();
+        };
+        const PropSearchopt before = *rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT);
+        for (int use = 0; use < 2; ++use) {
+            rig.click(TSearchWnd::BTN_OPTION);
+            TSearchOpt* opt = rig.s->opt();
+            QVERIFY(opt->isVisible());
+            if (use == 0)
+                QVERIFY(opt->grab().save(vkeytest::grabPath("search-option.png")));
+            dalTestJournalClear();
+            QTest::mouseClick(opt->button(TSearchOpt::BTN_DEINT), Qt::LeftButton);
+            opt->combo(TSearchOpt::CB_OVERLAP)->setCurrentIndex(use == 0 ? 1 - before.DateOverlap : before.DateOverlap);
+            if (close == "ok")
+                QTest::mouseClick(opt->button(TSearchOpt::BTN_OK), Qt::LeftButton);
+            else if (close == "cancel")
+                QTest::mouseClick(opt->button(TSearchOpt::BTN_CANCEL), Qt::LeftButton);
+            else
+                vkeytest::key(rig.s, Qt::Key_Escape); // the window hands it on
+            QTRY_VERIFY(!opt->isVisible());
+            QVERIFY(rig.s->isVisible());
+            const PropSearchopt& live = *rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT);
+            const PropSearchopt& edit = *static_cast<PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 0));
+            QCOMPARE(memcmp(&live, &edit, sizeof live), 0);
+            const int deint = close == "ok" ? (use == 0 ? 1 - before.deinterlace : before.deinterlace)
+                                            : before.deinterlace;
+            const int overlap = close == "ok" && use == 0 ? 1 - before.DateOverlap : before.DateOverlap;
+            QCOMPARE(live.deinterlace, deint);
+            QCOMPARE(live.DateOverlap, overlap);
+            QCOMPARE(stored("deinterlace"), deint);
+            QCOMPARE(stored("DateOverlap"), overlap);
+            if (close == "ok") {
+                QCOMPARE(TMainRig::journal("DalDecSetDeint("), QStringList{QString("DalDecSetDeint(%1)").arg(deint)});
+                QCOMPARE(TMainRig::journal("DalDecSetOverlap("),
+                         QStringList{QString("DalDecSetOverlap(%1)").arg(overlap == 0 ? 1 : 0)});
+            } else {
+                QCOMPARE(TMainRig::calls("DalDecSetDeint("), 0);
+            }
+        }
     }
 };
 
