@@ -143,6 +143,29 @@ private slots:
         QCOMPARE(rig.bar()->timeText(), barTime);
     }
 
+    // A double click on the picture: the channel under it alone, and back
+    // to the layout it came from.
+    void doubleClick()
+    {
+        TMainRig rig;
+        logIn(rig);
+        open(rig, false);
+        const int layout = g_api.m_layout;
+        QVERIFY(layout != 1);
+        const VidWnd cell = g_api.m_vidwnd[5];
+        const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
+        QVERIFY(search(rig)->videoRect().contains(at));
+        QTest::mouseDClick(search(rig), Qt::LeftButton, {}, at);
+        QCOMPARE(g_api.m_layout, 1);
+        QCOMPARE(g_api.orderOf(g_api.m_sw), cell.ch);
+        QCOMPARE(g_api.m_popLayout, layout);
+        QTest::mouseDClick(search(rig), Qt::RightButton, {}, at);
+        QCOMPARE(g_api.m_layout, 1); // not with the right button
+        QTest::mouseDClick(search(rig), Qt::LeftButton, {}, at);
+        QCOMPARE(g_api.m_layout, layout);
+        QVERIFY(TMainRig::calls("DalAoutSet") >= 2);
+    }
+
     // Closed through its own Exit by the auto-logout and by a remote test:
     // "Search Stop" logged, back to live.
     void closedForYou_data()
