@@ -6,6 +6,7 @@
 #include "tlogin.h"
 #include "tsearchwnd.h"
 #include "tbutton.h"
+#include "tstatuswnd.h"
 #include "tvkeyboard.h"
 
 namespace {
@@ -141,6 +142,21 @@ private slots:
         QTRY_COMPARE(search(rig)->rateTextShown(), QStringLiteral("X -2"));
         QVERIFY(search(rig)->dateTimeText().endsWith(QLatin1String("01:02:03")));
         QCOMPARE(rig.bar()->timeText(), barTime);
+    }
+
+    // Escape leaves the window alone while the status box shows a job.
+    void escapeUnderStatus()
+    {
+        TMainRig rig;
+        logIn(rig);
+        open(rig, false);
+        rig.w->sl_ctrlStatus(SIG_STATE_START, QStringLiteral("Search"), QStringLiteral("Please wait..."));
+        QVERIFY(g_statusWnd->isVisible());
+        vkeytest::key(search(rig), Qt::Key_Escape);
+        QVERIFY(search(rig)->isVisible());
+        rig.w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+        vkeytest::key(search(rig), Qt::Key_Escape);
+        QTRY_VERIFY(!search(rig)->isVisible());
     }
 
     // A double click on the picture: the channel under it alone, and back
