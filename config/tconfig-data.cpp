@@ -4,6 +4,7 @@
 // service, the PTZ driver and the time zone).
 #include "appglobals.h"
 #include "tconfig.h"
+#include "tddnsservice.h"
 #include "tdvrhooks.h"
 #include "tproperty.h"
 
@@ -93,15 +94,6 @@ QString fieldText(const char* field, int width)
     return QString::fromUtf8(field, int(qstrnlen(field, uint(width))));
 }
 
-// The DDNS services by OEM variant. The names are the ones the DDNS section
-// stores in its type field (at most 15 characters).
-const char kDdnsBrand[] = "DVRDNS";
-const char kDdnsBrand2[] = "DVRDNS Plus";
-const char kDdnsDomainGeneral[] = "ddns.dvrhub.net";
-const char kDdnsDomain3[] = "ddns.zebnet.com";
-const char kDdnsDomain8[] = "ddns.ocam.net";
-const char kDdnsDomain9[] = "ddns.nvcam.com";
-const char kDdnsDomain10[] = "ddns.hcview.com";
 // The system keyboard controller the unit drives.
 const char kController[] = "KBD-300 (9600)";
 
@@ -259,25 +251,12 @@ QStringList TConfig::getdata(int idx, int param)
     case IDX_DATA_CONTROLLER: out << text(46) << QString::fromLatin1(kController); break;
     case IDX_DATA_DVR_ID: range(1, 99, "%02d"); break;
     case IDX_DATA_NET_TYPE: out << text(151); break;
-    case IDX_DATA_DDNS_SERVICE: {
-        const QString dyn[] = {QStringLiteral("DynDNS"), QStringLiteral("NO-IP"),
-                               QStringLiteral("Dynamic DNS")};
-        switch (oem) {
-        case 1:
-        case 5: out << text(46) << QStringLiteral("DDNS"); break;
-        case 2: out << text(46) << QStringLiteral("TAVO"); break;
-        case 3: out << QString::fromLatin1(kDdnsDomain3); break;
-        case 7: out << text(46) << dyn[0] << dyn[1] << dyn[2]; break;
-        case 8: out << text(46) << QString::fromLatin1(kDdnsDomain8) << dyn[0] << dyn[1] << dyn[2]; break;
-        case 9: out << text(46) << QString::fromLatin1(kDdnsDomain9) << dyn[0] << dyn[1] << dyn[2]; break;
-        case 10: out << text(46) << QString::fromLatin1(kDdnsDomain10); break;
-        default:
-            out << text(46) << QString::fromLatin1(kDdnsBrand) << dyn[0] << dyn[1] << dyn[2]
-                << QString::fromLatin1(kDdnsBrand2) << QString::fromLatin1(kDdnsDomainGeneral);
-            break;
-        }
+    case IDX_DATA_DDNS_SERVICE:
+        // The services of the variant: "None" translated, the others as
+        // the section stores them.
+        for (const QByteArray& type : TDdnsService::offered(oem))
+            out << (type.isEmpty() ? text(46) : QString::fromLatin1(type));
         break;
-    }
     case IDX_DATA_DDNS_PERIOD:
         numbered({5, 10, 30}, 52);
         numbered({1, 2, 3, 6, 12}, 42);

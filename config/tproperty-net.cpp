@@ -1,4 +1,5 @@
 // Network sections: NETADDR, NETPORT, NETEMAIL, NETCONTROL and NETDDNS.
+#include "tddnsservice.h"
 #include "tdvrhooks.h"
 #include "tproperty.h"
 
@@ -6,9 +7,16 @@
 
 namespace {
 
-// The DDNS host of the variant that runs its own service (OEM 3).
-const char kOwnDdnsHost[] = "ddns.zebnet.com";
-static_assert(sizeof kOwnDdnsHost <= 16, "DDNS host fits the type field");
+// The DDNS host of the variant that runs its own service (OEM 3): the one
+// service its list offers.
+void setOwnDdnsHost(PropNetddns& d)
+{
+    const QByteArray host = TDdnsService::offered(3).value(0);
+    std::memset(d.type, 0, sizeof d.type);
+    std::memset(d.server, 0, sizeof d.server);
+    std::memcpy(d.type, host.constData(), size_t(qMin(host.size(), int(sizeof d.type) - 1)));
+    std::memcpy(d.server, host.constData(), size_t(qMin(host.size(), int(sizeof d.server) - 1)));
+}
 
 template <int N, int M>
 void setField(char (&field)[N], const char (&text)[M])
@@ -304,8 +312,7 @@ void TProperty::defNetddns()
         setField(d.type, "TAVO");
         break;
     case 3:
-        setField(d.type, kOwnDdnsHost);
-        setField(d.server, kOwnDdnsHost);
+        setOwnDdnsHost(d);
         break;
     case 5:
         setField(d.type, "DDNS");
@@ -333,10 +340,8 @@ void TProperty::loadNetddns()
     // Variant 5 offers only its own service; variant 3 always uses its host.
     if (oem() == 5 && qstrcmp(d.type, "DDNS") != 0)
         defNetddns();
-    if (oem() == 3) {
-        setField(d.type, kOwnDdnsHost);
-        setField(d.server, kOwnDdnsHost);
-    }
+    if (oem() == 3)
+        setOwnDdnsHost(d);
 }
 
 void TProperty::saveNetddns()

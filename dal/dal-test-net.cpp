@@ -18,6 +18,11 @@ void dalTestNetOutcome(int service, int ok, const char* text)
     TDalNet::instance().setOutcome(service, ok != 0, text);
 }
 
+void dalTestNetLose(int service, int lost)
+{
+    TDalNet::instance().setLost(service, lost != 0);
+}
+
 void dalTestSetEth0(const Eth0Info* info)
 {
     TDalNet::instance().setEth0Test(info);

@@ -160,6 +160,10 @@ void dalTestGetNet(DalTestNet* out);
 /* The outcome of the later tests of one service: ok non-zero reports OK,
  * else FAIL; text is the state text of the result (null: none). */
 void dalTestNetOutcome(int service, int ok, const char* text);
+/* lost non-zero: the later tests of one service are taken (the call
+ * answers 0 and counts in tests[]) but their result never comes, and the
+ * result records stay as they were; 0 reports them again. */
+void dalTestNetLose(int service, int lost);
 /* The address DHCP gave (DalNetGetEth0); the MAC stays the stand-in's. */
 void dalTestSetEth0(const Eth0Info* info);
 /* The connected clients DalNetGetClientInfo reports (null: none). */

@@ -154,6 +154,10 @@ int TDalNet::setDdns(const DdnsSet* set, bool test)
         }
         outcome = m_outcome[DAL_TEST_DDNS];
         before = m_ddnsResult;
+        if (outcome.lost) {
+            ++m_state.tests[DAL_TEST_DDNS];
+            return 0;
+        }
         m_ddnsResult.result = outcome.ok ? 0 : 1;
         stamp(&m_ddnsResult.year, &m_ddnsResult.month, &m_ddnsResult.day, &m_ddnsResult.hour, &m_ddnsResult.min,
               &m_ddnsResult.sec);
@@ -189,6 +193,10 @@ int TDalNet::setUpnp(const UpnpSet* set, bool test)
         }
         outcome = m_outcome[DAL_TEST_UPNP];
         before = m_upnpResult;
+        if (outcome.lost) {
+            ++m_state.tests[DAL_TEST_UPNP];
+            return 0;
+        }
         UpnpResult& r = m_upnpResult;
         r.result = outcome.ok ? 0 : 1;
         const int32_t ports[4] = {set->watch, set->search, set->setup, set->web};
@@ -289,6 +297,12 @@ bool TDalNet::gigabit()
 
 bool TDalNet::deliverResult(int service, const Outcome& outcome)
 {
+    if (outcome.lost) {
+        // The test was taken; no result will ever be reported.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_state.tests[service];
+        return true;
+    }
     static const int kOk[] = {CBT_NESE_NTP_OK, CBT_NESE_DDNS_OK, CBT_NESE_EMAIL_OK, CBT_NESE_UPNP_OK};
     static const int kFail[] = {CBT_NESE_NTP_FAIL, CBT_NESE_DDNS_FAIL, CBT_NESE_EMAIL_FAIL, CBT_NESE_UPNP_FAIL};
     const int type = outcome.ok ? kOk[service] : kFail[service];
@@ -320,6 +334,14 @@ void TDalNet::setOutcome(int service, bool ok, const char* text)
     std::lock_guard<std::mutex> lock(m_mutex);
     m_outcome[service].ok = ok;
     m_outcome[service].text = text ? std::string(text, strnlen(text, 1024)) : std::string();
+}
+
+void TDalNet::setLost(int service, bool lost)
+{
+    if (service < 0 || service >= DAL_TEST_SERVICES)
+        return;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_outcome[service].lost = lost;
 }
 
 void TDalNet::setEth0Test(const Eth0Info* info)

@@ -12,7 +12,7 @@
 // A service test answers at once and later reports exactly one OK or FAIL
 // through the network-service callback; the test driver scripts which
 // (failure with a reason text by default: no real DDNS, mail or time server
-// is reached from here).
+// is reached from here), or that the result is lost on the way.
 class TDalNet
 {
 public:
@@ -39,6 +39,7 @@ public:
     // The test driver's side (dal_test.h).
     void snapshot(DalTestNet* out);
     void setOutcome(int service, bool ok, const char* text);
+    void setLost(int service, bool lost);
     void setEth0Test(const Eth0Info* info);
     void setClients(const NetClientRec* rec);
     void setDdnsResult(const DdnsResult* result);
@@ -51,6 +52,7 @@ private:
     TDalNet();
     struct Outcome {
         bool ok = false;
+        bool lost = false; // the test starts but its result never comes
         std::string text = "no server reachable";
     };
     // Delivers the scripted result of a test of service; false when the

@@ -4,6 +4,7 @@
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
+#include "tddnsservice.h"
 #include "tdefault.h"
 
 #include <QLoggingCategory>
@@ -13,27 +14,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
-// The maker's own DDNS host (the TAVO service registers there).
-const char kMakerDdnsHost[] = "ddns.dvrhub.net";
-
-// Services of the OEM variants, by the name the NETDDNS section stores.
-struct OemService {
-    const char* type;
-    int kind;
-    const char* host; // null: the section's server
-    int port;
-    int word268;      // the 32-bit word at byte 268 (0: none)
-};
-const OemService kOemServices[] = {
-    {"ddns.dvrhub.net", 6, nullptr, 0, 0},
-    {"ddns.zebnet.com", 6, nullptr, 0, 0},
-    {"ddns.ocam.net", 6, nullptr, 0, 1},
-    {"ddns.nvcam.com", 6, nullptr, 0, 1},
-    {"ddns.hcview.com", 6, nullptr, 0, 1},
-    {"DVRDNS", 11, "dvrdns.dvrhub.net", 7100, 0},
-    {"DVRDNS Plus", 1, "plus.dvrhub.net", 4000, 0},
-};
-
 // A fixed text field into a record field of 256 bytes: at most 255
 // characters, never past the field's own width.
 template <int N>
@@ -72,41 +52,38 @@ bool TDVRAPI::ddnsRecord(const PropNetddns& d, DdnsSet* set)
     set->interval = int32_t(g_cfg->getvaluefromindex(IDX_DATA_DDNS_PERIOD, d.dur));
     qCDebug(lcApi, "[ddnsSetdevice] sztype:%s", type.constData());
 
-    if (type == "Dynamic DNS") {
-        set->kind = 6;
+    const TDdnsService::Service* svc = TDdnsService::find(type);
+    if (!svc)
+        return false;
+    set->kind = svc->kind;
+    set->port = svc->port;
+    switch (svc->form) {
+    case TDdnsService::FormOperator:
+    case TDdnsService::FormFixedHost:
+    case TDdnsService::FormShortName:
+        // The server the DDNS page put into the section.
         put(set->server, d.server);
         qCDebug(lcApi, "szserver:%s", set->server);
-        return true;
-    }
-    for (const OemService& s : kOemServices) {
-        if (type != s.type)
-            continue;
-        set->kind = s.kind;
-        if (s.host) {
-            putText(set->server, s.host);
-        } else {
-            put(set->server, d.server);
-            qCDebug(lcApi, "szserver:%s", set->server);
-        }
-        set->port = s.port;
-        if (s.word268)
-            putWord(set, 268, s.word268);
-        return true;
-    }
-    if (type == "DynDNS") {
-        set->kind = 2;
+        if (svc->flag)
+            putWord(set, 268, svc->flag);
+        break;
+    case TDdnsService::FormUpperCase:
+    case TDdnsService::FormBrandedUrl:
+    case TDdnsService::FormTavo:
+        putText(set->server, svc->host);
+        break;
+    case TDdnsService::FormDynDns:
         put(set->text1, d.domain);
         put(set->text2, d.id);
         put(set->text3, d.pw);
-    } else if (type == "NO-IP") {
-        set->kind = 7;
+        break;
+    case TDdnsService::FormNoIp:
         put(set->server, d.domain);
         put(set->text1, d.id);
         put(set->text2, d.pw);
-    } else if (type == "DDNS") {
-        set->kind = 8;
+        break;
+    case TDdnsService::FormMaker: {
         put(set->server, d.serverip);
-        set->port = 3000;
         set->interval = 240;
         putWord(set, 268, m_panic ? 8 : 4);
         char id[256] = {};
@@ -123,17 +100,15 @@ bool TDVRAPI::ddnsRecord(const PropNetddns& d, DdnsSet* set)
         }
         std::memcpy(reinterpret_cast<unsigned char*>(set) + 272, id, sizeof id);
         putWord(set, 528, ports(1)->watch);
-    } else if (type == "VELOR") {
-        set->kind = 9;
+        break;
+    }
+    case TDdnsService::FormVelor: {
         const int v = qMax(0, static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1))->version);
         std::snprintf(set->text1, sizeof set->text1, "%d.%d.%d.%d", (v / 1000) % 10, (v / 100) % 10, (v / 10) % 10,
                       v % 10);
-    } else if (type == "TAVO") {
-        set->kind = 10;
-        putText(set->server, kMakerDdnsHost);
-        set->port = 8245;
-    } else {
-        return false;
+        break;
+    }
+    default: return false;
     }
     return true;
 }

@@ -15,6 +15,8 @@
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 #include <sys/stat.h>
@@ -78,16 +80,52 @@ int serviceOf(int type)
 bool TDVRAPI::beginNetTest(int kind, const QString& title)
 {
     bool busy;
+    int serial = 0;
     {
         QMutexLocker lock(&m_netTestMutex);
         busy = m_nTest != 0;
         if (!busy) {
             m_nTest = 1;
             m_testKind = kind;
+            serial = ++m_netTestSerial;
         }
     }
     emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, title, dvrText(busy ? 288 : 198));
+    if (!busy)
+        armNetTestTimeout(serial, title);
     return !busy;
+}
+
+void TDVRAPI::armNetTestTimeout(int serial, const QString& title)
+{
+    const int ms = m_netTestTimeout.load();
+    auto arm = [this, serial, title, ms] {
+        QTimer::singleShot(ms, this, [this, serial, title] { netTestTimedOut(serial, title); });
+    };
+    // The timer runs in the facade's own thread, whoever began the test.
+    if (QThread::currentThread() == thread())
+        arm();
+    else
+        QMetaObject::invokeMethod(this, arm, Qt::QueuedConnection);
+}
+
+void TDVRAPI::netTestTimedOut(int serial, const QString& title)
+{
+    const QString failed = dvrText(212);
+    {
+        QMutexLocker lock(&m_netTestMutex);
+        // Ended already, or a later test runs: nothing to do.
+        if (serial != m_netTestSerial || !m_nTest)
+            return;
+        qCDebug(lcApi, "======== TDVRAPI::netTestTimedOut kind:%d ============", m_testKind);
+        if (m_nTestNet)
+            m_testResults.append(failed);
+        m_nTest = 0;
+        m_nTestNet = 0;
+        m_testKind = NET_TEST_NONE;
+    }
+    emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, title, failed);
+    emit sg_dvrNotify(SIG_STATE_END, 2000, 0, 0, QString(), QString());
 }
 
 void TDVRAPI::failNetTest(const QString& title, const QString& message)

@@ -1150,6 +1150,10 @@ public:
     // service and the oldest result message for the client (false: none).
     int netTestKind() const;
     bool takeTestResult(QString* message);
+    // How long a network-service test waits for its result before it ends
+    // as failed (ms; 120 s unless a test shortens it). Taken by the tests
+    // that begin afterwards.
+    void setNetTestTimeout(int ms) { m_netTestTimeout = ms > 0 ? ms : 120000; }
 
     // Status records the windows read, written on the GUI thread only
     // (the network thread answers remote clients from its own reading).
@@ -1205,6 +1209,13 @@ private:
     // network-service, network and GUI threads.
     mutable QMutex m_netTestMutex;
     int m_testKind = NET_TEST_NONE;
+    // The time-out of the running test: a result the device layer never
+    // reports would otherwise hold every later test off ("DVR Busy!!").
+    // Each test begun has its own serial; a time-out ends only its own.
+    void armNetTestTimeout(int serial, const QString& title);
+    void netTestTimedOut(int serial, const QString& title);
+    int m_netTestSerial = 0;
+    std::atomic<int> m_netTestTimeout{120000};
 
     // ======== Board test (tdvrapi-test.cpp) ========
     // The factory board test brings the device layer up with its own short

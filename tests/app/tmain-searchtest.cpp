@@ -6,6 +6,7 @@
 #include "tlogin.h"
 #include "tsearchwnd.h"
 #include "tbutton.h"
+#include "tstatuswnd.h"
 #include "tvkeyboard.h"
 
 namespace {
@@ -143,6 +144,44 @@ private slots:
         QTRY_COMPARE(search(rig)->rateTextShown(), QStringLiteral("X -2"));
         QVERIFY(search(rig)->dateTimeText().endsWith(QLatin1String("01:02:03")));
         QCOMPARE(rig.bar()->timeText(), barTime);
+    }
+
+    // Escape leaves the window alone while the status box shows a job.
+    void escapeUnderStatus()
+    {
+        TMainRig rig;
+        logIn(rig);
+        open(rig, false);
+        rig.w->sl_ctrlStatus(SIG_STATE_START, QStringLiteral("Search"), QStringLiteral("Please wait..."));
+        QVERIFY(g_statusWnd->isVisible());
+        vkeytest::key(search(rig), Qt::Key_Escape);
+        QVERIFY(search(rig)->isVisible());
+        rig.w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+        vkeytest::key(search(rig), Qt::Key_Escape);
+        QTRY_VERIFY(!search(rig)->isVisible());
+    }
+
+    // A double click on the picture: the channel under it alone, and back
+    // to the layout it came from.
+    void doubleClick()
+    {
+        TMainRig rig;
+        logIn(rig);
+        open(rig, false);
+        const int layout = g_api.m_layout;
+        QVERIFY(layout != 1);
+        const VidWnd cell = g_api.m_vidwnd[5];
+        const QPoint at(cell.x + cell.w / 2, cell.y + cell.h / 2);
+        QVERIFY(search(rig)->videoRect().contains(at));
+        QTest::mouseDClick(search(rig), Qt::LeftButton, {}, at);
+        QCOMPARE(g_api.m_layout, 1);
+        QCOMPARE(g_api.orderOf(g_api.m_sw), cell.ch);
+        QCOMPARE(g_api.m_popLayout, layout);
+        QTest::mouseDClick(search(rig), Qt::RightButton, {}, at);
+        QCOMPARE(g_api.m_layout, 1); // not with the right button
+        QTest::mouseDClick(search(rig), Qt::LeftButton, {}, at);
+        QCOMPARE(g_api.m_layout, layout);
+        QVERIFY(TMainRig::calls("DalAoutSet") >= 2);
     }
 
     // Closed through its own Exit by the auto-logout and by a remote test:

@@ -541,6 +541,10 @@ void TSearchWnd::fillQueryDate(SearchQuery* q, const QDate& d) const
 
 void TSearchWnd::dbload(int force, int pendDay)
 {
+    // While the first show sets the combos up no mode is chosen yet: the
+    // show's own load follows once it is.
+    if (m_mode < MODE_TIME)
+        return;
     const QDate d = m_calendar->date();
     if (force) {
         m_list->clear();

@@ -100,7 +100,8 @@ public:
     virtual int leaveCheck() { return 0; }
     // The clock of the date/time page.
     virtual void toDt(int reset, const QString& now);
-    // The frame hides: sub-windows close (with their OK) before the page.
+    // The frame hides: sub-windows close before the page (each as its own
+    // rules say; the camera-rights and e-mail event windows cancel).
     virtual void closeSubWindows() {}
     // An answer of the main window; a null record is ignored. True when the
     // page takes the code.

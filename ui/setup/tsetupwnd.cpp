@@ -12,6 +12,8 @@
 #include "tkeys.h"
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
+#include "tsetupddns.h"
+#include "tsetupemail.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
 #include "tsetupstatus.h"
@@ -87,6 +89,8 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Color] = &makePage<TSetupColor>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
+    t[Btn_Network_Ddns] = &makePage<TSetupDdns>;
+    t[Btn_Network_Email] = &makePage<TSetupEmail>;
     t[Btn_Network_Control] = &makePage<TSetupNetCtrl>;
     t[Btn_Network_Status] = &makePage<TSetupStatus>;
     t[Btn_System_Dt] = &makePage<TSetupDt>;

@@ -16,7 +16,7 @@ private slots:
             QTest::newRow(panic ? "DDNS in panic" : type) << QByteArray(type) << panic << QByteArray(record);
         };
         row("Dynamic DNS", "6 srv.example.org 0 3600|||");
-        row("ddns.zebnet.com", "6 srv.example.org 0 3600|||");
+        row("ddns.zebnet.com", "6 srv.example.org 0 3600|word 1");
         row("ddns.ocam.net", "6 srv.example.org 0 3600|word 1");
         row("DynDNS", "2  0 3600|cam.example.org|user|secret");
         row("NO-IP", "7 cam.example.org 0 3600|user|secret|");
@@ -24,8 +24,14 @@ private slots:
         row("DDNS", "8 ip.example.org 3000 240|word 8|001c2d000001|8016", 1);
         row("VELOR", "9  0 3600|1.0.2.0||");
         row("TAVO", "10 ddns.dvrhub.net 8245 3600|||");
-        row("DVRDNS", "11 dvrdns.dvrhub.net 7100 3600|||");
-        row("DVRDNS Plus", "1 plus.dvrhub.net 4000 3600|||");
+        // The branded URL service is the port-4000 record, the upper-case
+        // host service the port-7100 one; the fixed-host services are plain
+        // server records, the short-name host services flagged ones.
+        row("DVRDNS", "1 dvrdns.dvrhub.net 4000 3600|||");
+        row("ddns.hcview.com", "11 ddns.hcview.com 7100 3600|||");
+        row("DVRDNS Plus", "6 srv.example.org 0 3600|||");
+        row("ddns.nvcam.com", "6 srv.example.org 0 3600|||");
+        row("ddns.dvrhub.net", "6 srv.example.org 0 3600|word 1");
         row("None", "");
     }
 

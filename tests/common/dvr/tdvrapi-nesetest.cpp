@@ -158,6 +158,54 @@ private slots:
         QCOMPARE(dalTestJournalFind(calls[service]) >= 0, called);
         QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), busy ? QByteArray() : shown.toUtf8() + '\0');
     }
+
+    // A test whose result never comes ends by its time-out with "Failed"
+    // (for a remote client too), and the next test of any service starts
+    // instead of "DVR Busy!!".
+    void lostResult_data()
+    {
+        QTest::addColumn<int>("service");
+        const char* names[] = {"ntp", "ddns", "e-mail", "upnp"};
+        for (int s = 0; s < DAL_TEST_SERVICES; ++s)
+            QTest::addRow("%s lost", names[s]) << s;
+    }
+    void lostResult()
+    {
+        QFETCH(int, service);
+        TNetFixture fx;
+        readyServices(fx);
+        g_api.setNetTestTimeout(150);
+        dalTestNetLose(service, 1);
+        QCOMPARE(sendPacket(DNPC_RS_APP_TEST, TPayload().u32(Act_StrgCheck).u32(0).u32(0).bytes), be32(1));
+        TNotifyLog log(&g_api);
+        runTest(service);
+        QVERIFY(g_api.netTestKind() != TDVRAPI::NET_TEST_NONE);
+        QTRY_VERIFY(log.codes().contains(SIG_STATE_END));
+        QStringList box;
+        for (const QList<QVariant>& n : log.take())
+            if (n.at(0).toInt() == SIG_STATE_START || n.at(0).toInt() == SIG_STATE_UPDATE)
+                box << n.at(5).toString();
+        QCOMPARE(box, (QStringList{"Please wait...", "Failed"}));
+        QCOMPARE(g_api.netTestKind(), int(TDVRAPI::NET_TEST_NONE));
+        QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray("Failed") + '\0');
+        DalTestNet net;
+        dalTestGetNet(&net);
+        QCOMPARE(net.tests[service], 1);
+        // The next test, of another service, runs.
+        const int next = (service + 1) % DAL_TEST_SERVICES;
+        dalTestNetOutcome(next, 1, "done");
+        g_api.setNetTestTimeout(0);
+        const int seen = log.take().size();
+        runTest(next);
+        QTRY_COMPARE(log.codes().count(SIG_STATE_END), 2);
+        box.clear();
+        const QList<QVariantList> all = log.take();
+        for (int i = seen; i < all.size(); ++i)
+            if (all[i].at(0).toInt() == SIG_STATE_START)
+                box << all[i].at(5).toString();
+        QCOMPARE(box, QStringList{"Please wait..."});
+        dalTestNetLose(service, 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TDvrApiNeseTest)

@@ -201,6 +201,44 @@ private slots:
         rig.grab(QStringLiteral("mode%1").arg(mode));
     }
 
+    // A show after a return to live sets the window up again from the
+    // search options, changed meanwhile: every database request it sends
+    // names the mode and event type configured.
+    void showAgain_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::newRow("time, event type changed") << 0 << 2 << int(Act_LoadDbTime);
+        QTest::newRow("event, event type changed") << 1 << 3 << int(Act_LoadDbEvt);
+    }
+    void showAgain()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, type);
+        QFETCH(int, code);
+        Rig rig;
+        rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->Mode = mode;
+        rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->Type = type;
+        rig.click(TSearchWnd::BTN_EXIT);
+        QVERIFY(!rig.w->isVisible());
+        rig.w->clearToLive();
+        rig.reqs.clear();
+        rig.w->show();
+        QTRY_COMPARE(rig.w->m_running, 1);
+        int loads = 0;
+        for (const Req& r : rig.reqs) {
+            if (r.code < Act_LoadDataTime || r.code > Act_LoadDbEvt)
+                continue;
+            ++loads;
+            QCOMPARE(r.code, code);
+            QCOMPARE(r.q.mode, mode);
+            QCOMPARE(r.q.type, mode == 1 ? type : 0);
+        }
+        QVERIFY(loads >= 1);
+        QCOMPARE(rig.w->combo(TSearchWnd::CB_EVENT)->currentIndex(), type);
+    }
+
     // The records of the database requests: type, the "Event" box, the
     // channel flags and the POS text and dates.
     void queries_data()
