@@ -331,6 +331,7 @@ private slots:
         rig.s->list()->setMaxLine(19); // 20 lines a page
         rig.s->reply(Act_ReplyLoadData, page(pageNo, 3, {{1, ""}, {1, ""}, {duration, text}, {1, "NEXT"}}));
         QCOMPARE(rig.listLines().value(2), line);
+        QCOMPARE(rig.s->list()->allPages(), 3);
         QCOMPARE(rig.s->m_page, pageNo);
         QCOMPARE(rig.codes.last(), int(Act_SearchClose));
         // A row click plays from its second.

@@ -263,6 +263,9 @@ void TSearchWnd::replyLoadData(void* data)
         m_list->addItem(line);
         m_list->setLineData(i, it.hour * 3600 + it.minute * 60 + sec);
     }
+    // Adding lines counts the pages the list holds itself (one): the
+    // day's page count is given again after them.
+    m_list->renewalSliderPuck(ev->numPages);
     m_list->refresh();
     m_list->setPage(ev->page);
     request(Act_SearchClose, 0);
