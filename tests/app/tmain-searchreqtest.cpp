@@ -123,7 +123,8 @@ struct SearchRig : TMainRig
         s->combo(TSearchWnd::CB_MODE)->setCurrentIndex(m);
         if (s->m_mode != m || !dayAsked(m == TSearchWnd::MODE_EVENT ? Act_LoadDataEvt : Act_SearchClose))
             return false;
-        QTest::qWait(50);
+        for (int i = 0; i < 500 && s->datasetTh()->busy(); ++i)
+            QTest::qWait(10);
         codes.clear();
         queries.clear();
         return true;
@@ -379,9 +380,12 @@ private slots:
         rig.s->posView()->m_lines = QStringList{"old"};
         rig.codes.clear();
         rig.queries.clear();
+        rig.s->m_chkday = 1;
         emit rig.s->list()->sg_notify(cmd, value);
         if (asked == -2) {
-            QTest::qWait(200);
+            // No reload is armed: the page and the new-day flag stay.
+            QCOMPARE(rig.s->m_chkday, 1);
+            QCOMPARE(rig.s->m_page, from);
             QVERIFY(rig.codes.isEmpty());
             if (cmd == 5)
                 QCOMPARE(rig.s->posView()->m_lines, detail);
@@ -474,11 +478,10 @@ private slots:
         QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
                      QString("%1/%2").arg(layoutOf(startAt)).arg(startPage));
         rig.w->sl_fromSearch(code, val(value));
+        // The switch thread done: nothing else follows the request.
+        QVERIFY(rig.w->splitTh()->wait(2000));
         QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
                      QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
-        QTest::qWait(100);
-        QCOMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
-                 QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
     }
 
     // Closing the window keeps the click that closed it from opening the
