@@ -32,7 +32,8 @@ enum {
     T_AUDIO_OUT = 139,
     T_ZOOM = 21,
     T_PTZ = 14,
-    T_SEARCH = 10
+    T_SEARCH = 10,
+    T_BACKUP = 12
 };
 
 // The hidden sequence that forces the 800 x 600 output.
@@ -298,6 +299,10 @@ void TMain::evtKeydown(int key)
         changeLayoutSw(g_api.layoutAt(idx), 0);
         break;
     }
+    case Qt::Key_F20:
+        showInfo(0, 0);
+        runMenu(tx(T_BACKUP));
+        break;
     case Qt::Key_F21:
         // The PTZ key: control of the camera in the first tile.
         if (!g_api.isPlay()) {

@@ -186,9 +186,8 @@ void TMain::runMenu(const QString& label, int arg)
     m_pendingCmd.clear();
     qCDebug(lcApp, "=========== runMenu() : %s %d ============", qUtf8Printable(label), arg);
 
-    // The commands whose windows or devices are here; the others (search,
-    // split, audio, backup, PTZ, zoom, exit) join as their windows are
-    // built. A label that matches none does nothing.
+    // The commands whose windows or devices are here; the search command
+    // joins as its window is built. A label that matches none does nothing.
     using Run = void (TMain::*)(int);
     static const struct {
         int text;
@@ -202,7 +201,7 @@ void TMain::runMenu(const QString& label, int arg)
         {T_DEINT, &TMain::cmdDeint},       {T_PANIC, &TMain::cmdPanic},       {T_SCHEDULE, &TMain::cmdSchedule},
         {T_BUZZER_OFF, &TMain::cmdBuzzerOff}, {T_ALARM_OFF, &TMain::cmdAlarmOff},
         {T_EXIT, &TMain::cmdExit},         {T_SPLIT, &TMain::cmdSplit},       {T_AUDIO_OUT, &TMain::cmdAudioOut},
-        {T_ZOOM, &TMain::cmdZoom},
+        {T_ZOOM, &TMain::cmdZoom},         {T_BACKUP, &TMain::cmdBackup},
     };
 
     const int right = rightOf(label);

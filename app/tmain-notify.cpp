@@ -8,6 +8,7 @@
 #include "appglobals.h"
 #include "logrecord.h"
 #include "talarmctrlwnd.h"
+#include "tbackupwnd.h"
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
@@ -332,9 +333,19 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_NET_DHCP:
     case SIG_NET_UPNP:
     case SIG_NET_DDNS:
+        setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
     case SIG_BD_DETECT:
     case SIG_BD_MOUNT:
-        setupNotify(code, val1, val2, rs_type, str, strm);
+        if (!backupNotify(code, val1, val2, rs_type, strm))
+            setupNotify(code, val1, val2, rs_type, str, strm);
+        break;
+    case SIG_BACKUP_CLEAR:
+    case SIG_BACKUP_END:
+    case SIG_BACKUP_PROGRESS:
+    case SIG_BD_DATE:
+    case SIG_BD_INFO:
+        backupNotify(code, val1, val2, rs_type, strm);
         break;
     default:
         break;
@@ -344,13 +355,18 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
 void TMain::closeForRemoteTest()
 {
     // The setup window is left through its cancel (by setupNotify); the
-    // search and backup windows through their own exits.
+    // search and backup windows through their own exits, and not while a
+    // copy runs.
     for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
-        if (id == ID_WND_SETUP || id == ID_WND_BACKUP || !shown(id))
+        if (id == ID_WND_SETUP || !shown(id))
             continue;
-        if (id == ID_WND_SEARCH) {
-            if (!g_api.isBackup(0))
-                closeSearch();
+        if (id == ID_WND_SEARCH || id == ID_WND_BACKUP) {
+            if (!g_api.isBackup(0)) {
+                if (id == ID_WND_SEARCH)
+                    closeSearch();
+                else
+                    backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
+            }
             continue;
         }
         m_wnd[id]->hideWnd();
@@ -570,12 +586,14 @@ void TMain::tickDvr()
             // exits.
             for (int id = ID_WND_VKEYBOARD; id <= ID_WND_AUDIO; ++id) {
                 if (id == ID_WND_VKEYBOARD || id == ID_WND_VKEYNUM || id == ID_WND_FILE || id == ID_WND_STATUS
-                    || id == ID_WND_BACKUP || !shown(id))
+                    || !shown(id))
                     continue;
                 if (id == ID_WND_SETUP)
                     setupWnd()->sl_btnclicked(SetupAct::Btn_Cancel);
                 else if (id == ID_WND_SEARCH)
                     closeSearch();
+                else if (id == ID_WND_BACKUP)
+                    backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
                 else
                     m_wnd[id]->hideWnd();
             }

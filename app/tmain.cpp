@@ -7,6 +7,7 @@
 #include "tdefault.h"
 #include "talarmctrlwnd.h"
 #include "taudiownd.h"
+#include "tbackupwnd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
 #include "tinfo.h"
@@ -136,6 +137,7 @@ void TMain::init(int)
     connect(m_menu, &QMenu::aboutToHide, this, &TMain::sl_mMainhide);
     connect(static_cast<TLogin*>(m_wnd[ID_WND_LOGIN]), &TLogin::sg_request, this, &TMain::sl_fromLogin);
     connect(static_cast<TSetupWnd*>(m_wnd[ID_WND_SETUP]), &TSetupWnd::sg_request, this, &TMain::sl_fromSetup);
+    connect(backupWnd(), &TBackupWnd::sg_request, this, &TMain::sl_fromBackup);
     connect(static_cast<TFileWnd*>(m_wnd[ID_WND_FILE]), &TFileWnd::sg_request, this, &TMain::sl_fromFile);
     connect(static_cast<TSysInfoWnd*>(m_wnd[ID_WND_SYSINFO]), &TSysInfoWnd::sg_request, this,
             &TMain::sl_fromSysInfo);
@@ -186,6 +188,12 @@ void TMain::createWnd()
     centre(search);
     m_wnd[ID_WND_SEARCH] = search;
     done("search");
+
+    auto* backup = new TBackupWnd(this, ID_WND_BACKUP, sizeOf(83));
+    backup->init(0);
+    centre(backup);
+    m_wnd[ID_WND_BACKUP] = backup;
+    done("backup");
 
     // The information bar sits 16 pixels above the bottom edge.
     auto* info = new TInfo(this, ID_WND_INFO, sizeOf(25));

@@ -1,4 +1,5 @@
 #pragma once
+#include "dal.h"
 #include "tdefwnd.h"
 #include "wndid.h"
 
@@ -15,6 +16,7 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QTimer;
+class TBackupWnd;
 class TSearchWnd;
 class TSetupWnd;
 class TSetupth;
@@ -484,6 +486,34 @@ private:
     void openAudio();
 
     // ======== Backup bridge (tmain-backup.cpp) ========
+public:
+    // Pauses playback and shows the backup window, placed over the output:
+    // what the Backup command does after its checks, and what the search
+    // window's Backup asks for.
+    void openBackup();
+    // The backup rows of the notification dispatcher: 3337, 8888, 8889,
+    // 9101 and 9102 for the backup window, 9103 and 9104. True when the
+    // code was taken.
+    bool backupNotify(int code, int val1, int val2, int rsType, const QString& strm);
+    TBackupWnd* backupWnd() const;
+
+public slots:
+    // The backup window's requests (26..36), carried out with the facade.
+    void sl_fromBackup(int code, void* a, void* b);
+
+private:
+    void cmdBackup(int arg);
+    // Starts the copy of the range last estimated; a refusal ends the
+    // window's run at once.
+    void startCopy();
+    // The window's run ended because the device refused: status box and
+    // window say so.
+    void backupRefused(int text);
+
+    int m_backupType = 0;      // file type chosen last
+    int m_backupEstimated = 0; // the facade's range is that of a finished estimate
+    int m_backupStartDue = 0;  // the copy starts when the running estimate ends
+    BackupRange m_backupRange = {}; // the range the window asked to copy
 
     // ======== PTZ and zoom bridge (tmain-ptz.cpp) ========
 public:

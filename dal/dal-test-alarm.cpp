@@ -58,7 +58,14 @@ void dalTestPosPorts(PosDev* out)
 
 int dalTestPosPresent(int port, int present)
 {
-    return core().pos().setPresent(port, present != 0) ? 0 : -1;
+    bool changed = false;
+    if (!core().pos().setPresent(port, present != 0, &changed))
+        return -1;
+    // The USB ports tell of a device that came or went, as the hotplug
+    // handler of the real layer does.
+    if (changed && port >= 1 && port <= 4)
+        dalTestPos(CBT_POS_USB, port, present != 0 ? 1 : 0, nullptr);
+    return 0;
 }
 
 } // extern "C"

@@ -61,7 +61,7 @@ typedef struct DalCaps {
     int32_t num_ain;      /* 780 */
     int32_t reserved2[2]; /* 784 */
     int32_t num_sensor;   /* 792 */
-    int32_t word796;      /* 796 */
+    int32_t word796;      /* 796: how many alarm outputs, from the first, are relays */
     int32_t num_alarmout; /* 800 */
     int32_t num_disk;     /* 804 */
     int32_t reserved3;    /* 808 */
@@ -265,9 +265,11 @@ typedef struct BdEntry {
     char name[256];
     char model[512];
     int32_t state;         /* 768: USB 1 present; optical 2 disc inserted */
-    int32_t reserved0[3];
-    uint64_t size;         /* 784: bytes */
-    unsigned char reserved[16];
+    int32_t mounted;       /* 772: mounted at "/backup" */
+    int32_t reserved0[2];
+    uint64_t size;         /* 784: bytes of room left */
+    uint64_t capacity;     /* 792: bytes the medium holds in all */
+    unsigned char reserved[8];
 } BdEntry;
 
 typedef struct BdList {
@@ -837,6 +839,8 @@ static_assert(offsetof(SmartRec, temp) == 12, "SmartRec.temp");
 static_assert(sizeof(BdEntry) == 808, "BdEntry layout");
 static_assert(offsetof(BdEntry, state) == 768, "BdEntry.state");
 static_assert(offsetof(BdEntry, size) == 784, "BdEntry.size");
+static_assert(offsetof(BdEntry, mounted) == 772, "BdEntry.mounted");
+static_assert(offsetof(BdEntry, capacity) == 792, "BdEntry.capacity");
 static_assert(offsetof(BdList, selected) == 1616, "BdList.selected");
 static_assert(sizeof(BackupDate) == 20, "BackupDate layout");
 static_assert(sizeof(BackupRange) == 40, "BackupRange layout");

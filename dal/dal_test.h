@@ -114,10 +114,12 @@ void dalTestFail(const char* call, int result);
 void dalTestClearFails(void);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
- * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt"), so tests can see how
+ * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt", and "num_relay", how
+ * many of the alarm outputs are relays), so tests can see how
  * the program copes with counts beyond the tables, or the network frame limit
- * of an encoder chip ("max_fps_per_chip", every network resolution entry);
- * -1 for another name. */
+ * of an encoder chip ("max_fps_per_chip", every network resolution entry),
+ * or whether the unit has a serial POS port ("rs232", 0 none); -1 for
+ * another name. */
 int dalTestSetCount(const char* field, int value);
 
 /* The call journal: one "Name(args)" line per call, oldest first. */
@@ -284,7 +286,9 @@ int dalTestPtzCamera(int addr, DalTestPtzCam* out); /* -1 for another address */
 /* The count DalPtzGetCaps reports is overridden with dalTestSetCount("ptz_cnt", n). */
 
 /* POS: the eight port records last given to DalPosSet, and a device that
- * answers DalPosScan plugged into (present 1) or pulled from a port 0..7. */
+ * answers DalPosScan plugged into (present 1) or pulled from a port 0..7.
+ * A device that comes to or leaves a USB port (1..4) is reported with
+ * CBT_POS_USB (ch the port, value present) from the POS delivery thread. */
 void dalTestPosPorts(PosDev* out /* [8] */);
 int dalTestPosPresent(int port, int present); /* -1 for another port */
 

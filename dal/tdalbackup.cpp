@@ -137,8 +137,11 @@ int TDalBackup::getBd(BdList* list)
     std::snprintf(list->bd[1].model, sizeof list->bd[1].model, "DAL DVD-RW");
     list->bd[0].state = m_media[0].present ? 1 : 0;
     list->bd[1].state = m_media[1].present ? 2 : 1; // the drive is always there
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < 2; ++i) {
         list->bd[i].size = m_media[i].size;
+        list->bd[i].capacity = m_media[i].capacity;
+        list->bd[i].mounted = m_mounted && m_selected == i && m_media[i].present ? 1 : 0;
+    }
     list->selected = m_selected;
     return 0;
 }
@@ -372,6 +375,9 @@ int TDalBackup::estimate(const BackupRange* range)
 
 void TDalBackup::runEstimate(BackupRange r)
 {
+    // The To second is copied whole: the range ends one second past it, and
+    // is answered so.
+    r.endTime = std::min(r.endTime + 1.0, kDay);
     event(CBT_BACKUP_ESTI_START, 0);
     uint64_t total = 0;
     for (int d = r.startIdx; d <= r.endIdx; ++d) {
@@ -451,7 +457,7 @@ void TDalBackup::runCopy()
         const BackupDate& b = m_dates[size_t(m_range.endIdx)];
         int h1, m1, s1, h2, m2, s2;
         clockOf(m_range.startTime, &h1, &m1, &s1);
-        clockOf(m_range.endTime, &h2, &m2, &s2);
+        clockOf(m_range.endTime > 0.0 ? m_range.endTime - 1.0 : 0.0, &h2, &m2, &s2); // the last second copied
         char head[160];
         std::snprintf(head, sizeof head,
                       "DVR backup\nrecorder %s\nfrom %04d-%02d-%02d %02d:%02d:%02d\nto %04d-%02d-%02d %02d:%02d:%02d\n",
@@ -521,6 +527,8 @@ void TDalBackup::runCopy()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_lastFile = target;
+        Medium& m = m_media[optical ? 1 : 0];
+        m.size -= std::min(m.size, total); // the file takes its room
     }
     event(CBT_BACKUP_COPY_END, 0, target);
 }
@@ -624,6 +632,7 @@ void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
         std::lock_guard<std::mutex> lock(m_mutex);
         m_media[bd].present = present;
         m_media[bd].size = present ? size : 0;
+        m_media[bd].capacity = m_media[bd].size;
         if (present && mounted) {
             m_selected = bd;
             m_mounted = true;

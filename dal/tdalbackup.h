@@ -61,7 +61,8 @@ private:
     enum Job { NONE, ESTIMATE, COPY };
     struct Medium {
         bool present = false;
-        uint64_t size = 0; // room for backups, bytes
+        uint64_t size = 0;     // room left for backups, bytes
+        uint64_t capacity = 0; // the room it came with
     };
 
     TDalBackup();

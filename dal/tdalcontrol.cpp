@@ -266,6 +266,8 @@ int TDalControl::apply(const std::string& line)
         dalTestPos(CBT_POS_TEXTIN, int(v), 1, posText(line).c_str());
         return 0;
     }
+    if (cmd == "posusb" && w.size() == 3 && number(w[1], 1, 4, &v) && onOff(w[2], &on))
+        return dalTestPosPresent(int(v), on) == 0 ? 0 : -1;
     if (cmd == "journal") {
         // The calls the program made so far, for whoever drives the FIFO:
         // every journal line that holds the text (all without one).
@@ -282,6 +284,21 @@ int TDalControl::apply(const std::string& line)
         }
         std::fprintf(stderr, "dal: journal: %d lines\n", found);
         std::fflush(stderr);
+        return 0;
+    }
+    if ((cmd == "usb" || cmd == "disc") && w.size() >= 2) {
+        // A medium in (a stick with its room in MB, a disc with 4700 MB
+        // unless given) or out; the program hears of it and mounts it itself.
+        const int bd = cmd == "usb" ? 0 : 1;
+        if (w[1] == "out" && w.size() == 2) {
+            dalTestBackupMedia(bd, 0, 0, 0);
+            return 0;
+        }
+        long mb = 4700;
+        if (w[1] != "in" || w.size() > 3 || (bd == 0 && w.size() != 3)
+            || (w.size() == 3 && !number(w[2], 0, 10000000, &mb)))
+            return -1;
+        dalTestBackupMedia(bd, 1, uint64_t(mb) * 1000000u, 0);
         return 0;
     }
     if (cmd == "disk" && w.size() == 2) {

@@ -345,7 +345,8 @@ bool TDalCore::setCountOverride(const std::string& field, int value)
     static const char* const kFields[] = {"num_vin",   "num_sensor", "num_alarmout", "num_disk",
                                           "num_vridx", "num_rridx",  "num_nridx",    "num_fidx",
                                           "numRes",    "numLayout",  "numResHd",     "ptz_cnt",
-                                          "max_fps_per_chip"};
+                                          "max_fps_per_chip", "rs232",
+                                          "num_relay"};
     for (const char* f : kFields)
         if (field == f) {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -364,7 +365,9 @@ void TDalCore::applyOverrides(DalCaps* dal, AvcCaps* avc, VoutCaps* vout)
         if (dal && f == "num_vin") dal->num_vin = v;
         if (dal && f == "num_sensor") dal->num_sensor = v;
         if (dal && f == "num_alarmout") dal->num_alarmout = v;
+        if (dal && f == "num_relay") dal->word796 = v;
         if (dal && f == "num_disk") dal->num_disk = v;
+        if (dal && f == "rs232") dal->rs232 = v;
         if (avc && f == "num_vridx") avc->num_vridx = v;
         if (avc && f == "num_rridx") avc->num_rridx = v;
         if (avc && f == "num_nridx") avc->num_nridx = v;

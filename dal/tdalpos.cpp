@@ -37,11 +37,13 @@ void TDalPos::scan(int32_t* present) const
     std::memcpy(present, m_present, sizeof m_present);
 }
 
-bool TDalPos::setPresent(int port, bool present)
+bool TDalPos::setPresent(int port, bool present, bool* changed)
 {
     if (port < 0 || port >= PORTS)
         return false;
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (changed)
+        *changed = (m_present[port] != 0) != present;
     m_present[port] = present;
     return true;
 }

@@ -18,7 +18,8 @@ public:
     void set(const PosDev* ports);
     void get(PosDev* ports) const;
     void scan(int32_t* present) const;
-    bool setPresent(int port, bool present);
+    // changed: whether the port's state moved (null: not asked).
+    bool setPresent(int port, bool present, bool* changed = nullptr);
 
 private:
     mutable std::mutex m_mutex;

@@ -74,6 +74,8 @@ void TDalProfile::fillDal(DalCaps* caps) const
     caps->num_ain = m_audios;
     caps->num_sensor = m_sensors;
     caps->num_alarmout = m_relays;
+    // Every alarm output of the simulated boards is a relay.
+    caps->word796 = m_relays;
     caps->num_disk = m_disks;
     caps->rs232 = 1;
 }

@@ -45,6 +45,8 @@ private slots:
         QCOMPARE(dal.num_vin, channels);
         QCOMPARE(dal.num_sensor, qMin(channels, 16));
         QCOMPARE(dal.num_alarmout, relays);
+        // Every output of the simulated boards is a relay.
+        QCOMPARE(dal.word796, relays);
         QCOMPARE(dal.num_disk, disks);
         QCOMPARE(QByteArray(dal.board), board);
         QVERIFY(dal.num_ain > 0 && dal.num_ain <= channels);
@@ -62,6 +64,20 @@ private slots:
         std::memset(&vout2, 0x5a, sizeof vout2);
         QCOMPARE(DalVoutGetCaps(&vout2), 0);
         QCOMPARE(std::memcmp(&vout, &vout2, sizeof vout), 0);
+    }
+
+    // A test sets how many of the alarm outputs are relays.
+    void relaysSet()
+    {
+        QCOMPARE(dalTestSetProfile("16"), 0);
+        QCOMPARE(dalTestSetCount("num_relay", 1), 0);
+        DalCaps dal;
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.word796, 1);
+        QCOMPARE(dal.num_alarmout, 4);
+        dalTestReset();
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.word796, 4);
     }
 
     void profileByEnvironmentOrName()
@@ -97,6 +113,17 @@ private slots:
             QCOMPARE(avc.num_rridx != 0, bool(want & 2));
             QCOMPARE(vout.numRes != 0, bool(want & 4));
         }
+    }
+
+    // Every profile has the serial POS port; a test takes it away.
+    void serialPosPort()
+    {
+        DalCaps dal;
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.rs232, 1);
+        QCOMPARE(dalTestSetCount("rs232", 0), 0);
+        QCOMPARE(DalGetCaps(&dal, nullptr, nullptr), 0);
+        QCOMPARE(dal.rs232, 0);
     }
 
     void commands_data()

@@ -65,6 +65,10 @@ private slots:
         QTest::newRow("pos line") << QByteArray("pos 4 TOTAL 12.50") << 0 << DalEventList{{3, CBT_POS_TEXTIN, 4, 1}};
         QTest::newRow("pos without text") << QByteArray("pos 4") << -1 << DalEventList{};
         QTest::newRow("pos beyond profile") << QByteArray("pos 16 x") << -1 << DalEventList{};
+        QTest::newRow("USB POS plugged") << QByteArray("posusb 2 on") << 0 << DalEventList{{3, CBT_POS_USB, 2, 1}};
+        QTest::newRow("USB POS not there, pulled") << QByteArray("posusb 4 off") << 0 << DalEventList{};
+        QTest::newRow("serial port is no USB port") << QByteArray("posusb 0 on") << -1 << DalEventList{};
+        QTest::newRow("USB port 5") << QByteArray("posusb 5 on") << -1 << DalEventList{};
     }
 
     void lines()
@@ -81,6 +85,62 @@ private slots:
         QCOMPARE(dalTestControlLine(line.constData()), result);
         dalTestFlush();
         QCOMPARE(seen.events(), events);
+    }
+
+    // A USB POS device plugged or pulled is told once, from the stand-in's
+    // own thread, and answers the scan; the serial port tells nothing.
+    void usbPosPlug()
+    {
+        TTestRoot root;
+        TDalEvents seen;
+        DalInit();
+        seen.registerAll();
+        dalTestSetManualTicks(1);
+        DalStart();
+        for (const auto& step : QVector<QPair<int, int>>{{2, 1}, {2, 1}, {0, 1}, {3, 1}, {2, 0}})
+            QCOMPARE(dalTestPosPresent(step.first, step.second), 0);
+        QCOMPARE(dalTestPosPresent(8, 1), -1);
+        dalTestFlush();
+        QCOMPARE(seen.events(), (DalEventList{{3, CBT_POS_USB, 2, 1}, {3, CBT_POS_USB, 3, 1}, {3, CBT_POS_USB, 2, 0}}));
+        QVERIFY(seen.thread[3] != QThread::currentThreadId());
+        int32_t present[8] = {};
+        QCOMPARE(DalPosScan(present), 0);
+        QCOMPARE(QVector<int>(present, present + 5), (QVector<int>{1, 0, 0, 1, 0}));
+    }
+
+    // The backup media put in and taken out; what the device list then says.
+    void mediaLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("media"); // present and room of the stick, then the disc
+        QTest::newRow("stick in") << QByteArray("usb in 8000") << 0 << "1 8000000000 0 0";
+        QTest::newRow("stick out") << QByteArray("usb out") << 0 << "0 0 0 0";
+        QTest::newRow("disc in") << QByteArray("disc in") << 0 << "0 0 1 4700000000";
+        QTest::newRow("small disc in") << QByteArray("disc in 700") << 0 << "0 0 1 700000000";
+        QTest::newRow("disc out") << QByteArray("disc out") << 0 << "0 0 0 0";
+        QTest::newRow("stick without its room") << QByteArray("usb in") << -1 << "0 0 0 0";
+        QTest::newRow("negative room") << QByteArray("usb in -5") << -1 << "0 0 0 0";
+        QTest::newRow("bad word") << QByteArray("disc eject") << -1 << "0 0 0 0";
+    }
+    void mediaLines()
+    {
+        QFETCH(QByteArray, line);
+        TTestRoot root;
+        DalInit();
+        if (line.endsWith("out"))
+            dalTestBackupMedia(line.startsWith("usb") ? 0 : 1, 1, 1000, 0);
+        QTEST(dalTestControlLine(line.constData()), "result");
+        DalTestBackupState st;
+        dalTestBackupGetState(&st);
+        QTEST(QStringLiteral("%1 %2 %3 %4").arg(st.present[0]).arg(st.size[0]).arg(st.present[1]).arg(st.size[1]),
+              "media");
+        BdList list;
+        QCOMPARE(DalBackupGetBd(&list), 0);
+        QCOMPARE(list.bd[0].capacity, list.bd[0].size); // nothing copied yet
+        QCOMPARE(list.bd[1].state, st.present[1] ? 2 : 1);
+        QCOMPARE(list.bd[1].mounted, 0); // the program mounts it
+        DalExit();
     }
 
     void refusalSaysWhy()

@@ -12,10 +12,15 @@
 #include "tkeys.h"
 #include "tmsgwnd.h"
 #include "tsetupaddr.h"
+#include "tsetupalarm.h"
+#include "tsetupaudio.h"
+#include "tsetupctrl.h"
 #include "tsetupddns.h"
 #include "tsetupemail.h"
 #include "tsetupnetctrl.h"
 #include "tsetupport.h"
+#include "tsetuppos.h"
+#include "tsetupptz.h"
 #include "tsetupstatus.h"
 #include "tsetupsmart.h"
 #include "tsetupsmartesata.h"
@@ -87,6 +92,11 @@ const std::array<PageFactory, TSetupWnd::BUTTONS> kPageFactory = [] {
     t[Btn_Display_Disp] = &makePage<TSetupDisp>;
     t[Btn_Display_Spot] = &makePage<TSetupSpot>;
     t[Btn_Display_Color] = &makePage<TSetupColor>;
+    t[Btn_Device_Alarm] = &makePage<TSetupAlarm>;
+    t[Btn_Device_Audio] = &makePage<TSetupAudio>;
+    t[Btn_Device_Ptz] = &makePage<TSetupPtz>;
+    t[Btn_Device_Ctrl] = &makePage<TSetupCtrl>;
+    t[Btn_Device_Pos] = &makePage<TSetupPos>;
     t[Btn_Network_Addr] = &makePage<TSetupAddr>;
     t[Btn_Network_Port] = &makePage<TSetupPort>;
     t[Btn_Network_Ddns] = &makePage<TSetupDdns>;

@@ -88,8 +88,11 @@ private slots:
         Rig rig;
         dalTestBackupMedia(medium, 1, room, 1);
         QVERIFY(rig.prepare(camoff));
-        const uint64_t bytes = camoff ? 0 : 16 * 1800 * 100;
+        // The half hour and its last second: the estimate ends one past it.
+        const uint64_t bytes = camoff ? 0 : 16 * 1801 * 100;
         QCOMPARE(g_api.backupDb().range.size, bytes);
+        QCOMPARE(g_api.backupDb().range.endTime, kHalfHour.endTime + 1); // answered one past the last second
+        QCOMPARE(g_api.backupDb().range.startTime, kHalfHour.startTime);
         QCOMPARE(g_api.backupDates().size(), 3);
 
         dalTestBackupHold(!during.isEmpty());
@@ -144,6 +147,11 @@ private slots:
         dalTestBackupGetState(&st);
         QCOMPARE(QString(st.lastFile), file);
         QCOMPARE(steps.contains("[3 MB/3 MB] Make ISO Image") && steps.contains("Burning Success"), medium == DISC);
+        // The medium's record: mounted, its room less the file, its size kept.
+        const BdEntry e = g_api.bdList().bd[medium];
+        QCOMPARE(e.mounted, 1);
+        QCOMPARE(e.capacity, uint64_t(room));
+        QCOMPARE(e.size, uint64_t(room) - bytes);
     }
 
     void refusedCopyLeavesNothingRunning()

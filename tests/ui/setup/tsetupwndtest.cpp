@@ -330,8 +330,10 @@ private slots:
         Frame f;
         static_cast<PropNetaddr*>(f.fx.cfg->getsection(IDX_PROP_NETADDR, 0))->dhcp = 0;
         QVERIFY(f.w->page(Btn_Network_Addr)); // the unit's own address page
-        QVERIFY(f.show(Btn_Network));
+        // Listening before the show: the page may report itself shown
+        // while the show still waits for the window.
         QSignalSpy req(f.w, &TSetupWnd::sg_request);
+        QVERIFY(f.show(Btn_Network));
         QTRY_COMPARE(requests(req), QStringList{"61,0,0"});
     }
 
