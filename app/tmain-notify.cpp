@@ -362,14 +362,13 @@ void TMain::closeForRemoteTest()
     for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
         if (id == ID_WND_SETUP || !shown(id))
             continue;
-        if (id == ID_WND_SEARCH) {
-            if (!g_api.isBackup(0))
-                closeSearch();
-            continue;
-        }
-        if (id == ID_WND_BACKUP) {
-            if (!g_api.isBackup(0))
-                backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
+        if (id == ID_WND_SEARCH || id == ID_WND_BACKUP) {
+            if (!g_api.isBackup(0)) {
+                if (id == ID_WND_SEARCH)
+                    closeSearch();
+                else
+                    backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
+            }
             continue;
         }
         m_wnd[id]->hideWnd();

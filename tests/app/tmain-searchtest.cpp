@@ -184,13 +184,15 @@ private slots:
         QVERIFY(TMainRig::calls("DalAoutSet") >= 2);
     }
 
-    // Closed through its own Exit by the auto-logout and by a remote test:
+    // Closed through its own Exit by the auto-logout, a remote test and a
+    // remote setup while playing:
     // "Search Stop" logged, back to live.
     void closedForYou_data()
     {
-        QTest::addColumn<int>("how"); // 0 auto-logout, 1 remote test
+        QTest::addColumn<int>("how"); // 0 auto-logout, 1 remote test, 2 remote setup while playing
         QTest::newRow("auto-logout") << 0;
         QTest::newRow("remote test") << 1;
+        QTest::newRow("remote setup while playing") << 2;
     }
     void closedForYou()
     {
@@ -202,8 +204,11 @@ private slots:
             rig.tick(); // the cursor's place is known
             rig.w->m_logoutSec = 1;
             rig.tick();
-        } else {
+        } else if (how == 1) {
             rig.w->sl_fromDvr(SIG_NET_RS_TEST, 0, 0, 0);
+        } else {
+            g_api.m_play = 1;
+            rig.w->sl_fromDvr(SIG_NET_SETUP, 0, 0, 0);
         }
         QTRY_VERIFY(!search(rig)->isVisible());
         QTRY_COMPARE(g_api.m_mode, 0);

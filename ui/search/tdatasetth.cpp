@@ -51,9 +51,12 @@ void TDatasetTh::go()
 
 void TDatasetTh::sl_ended()
 {
-    m_done = m_out;
-    if (m_done.filled)
-        std::memcpy(m_doneCells, m_cells, sizeof m_cells);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_done = m_out;
+        if (m_done.filled)
+            std::memcpy(m_doneCells, m_cells, sizeof m_cells);
+    }
     m_busy = 0;
     if (m_pending) {
         m_pending = 0;
@@ -96,6 +99,7 @@ bool TDatasetTh::fillCells(int mode, int ch, int channels, const ReiDay& day, ui
 
 void TDatasetTh::run()
 {
+    QMutexLocker lock(&m_mutex);
     qCDebug(lcUiSearch, "TDatasetTh::run m_cmd:%d", m_job.cmd);
     m_out = Outcome{m_job.cmd, Act_NoReply, nullptr, 0, m_job.mode, m_job.ch, m_job.req};
     const SearchQuery& q = m_job.req;

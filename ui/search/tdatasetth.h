@@ -1,6 +1,7 @@
 #pragma once
 #include "searchrecords.h"
 
+#include <QMutex>
 #include <QThread>
 
 #include <cstdint>
@@ -81,6 +82,9 @@ private:
         SearchQuery req;
     };
 
+    // Orders the job's outcome written by run before the GUI thread reads
+    // it (the queued finished() orders it too, through Qt's own lock).
+    QMutex m_mutex;
     Job m_next = {};    // composed by set/setDay
     Job m_job = {};     // what run reads
     Outcome m_out = {}; // written by run

@@ -97,6 +97,21 @@ TSearchWnd::~TSearchWnd()
     // window's members go.
     if (m_th)
         m_th->wait();
+    // The buttons paint with the icons: they go first.
+    for (TButton*& b : m_btn) {
+        delete b;
+        b = nullptr;
+    }
+    qDeleteAll(m_icons);
+}
+
+QIcon* TSearchWnd::icon(const QPixmap& normal, const QPixmap& on)
+{
+    QIcon* i = TRes::makeIcon(normal, 4, false);
+    if (!on.isNull())
+        TRes::addIconStates(i, on, 4, true);
+    m_icons << i;
+    return i;
 }
 
 // ======== Creation ========
@@ -141,7 +156,7 @@ void TSearchWnd::createCtrl()
     m_list->init();
     m_posView = new TPosView(this, 0, QSize(ctlScale(400), ctlScale(120)));
 
-    QIcon* btnIcon = TRes::makeIcon(ctlImage(BtnImage), 4, false);
+    QIcon* btnIcon = icon(ctlImage(BtnImage));
     for (int i = BTN_GOTO; i <= BTN_FULL; ++i)
         m_btn[i] = new TButton(this, btnIcon, QString(), i, ctlColor(0), 4);
     m_btn[BTN_POSFIND] = new TButton(this, btnIcon, QString(), BTN_POSFIND, ctlColor(0), 4);
@@ -151,19 +166,15 @@ void TSearchWnd::createCtrl()
     for (int i = 0; i < NUM_LAYOUTBTN; ++i) {
         int normal = 0;
         int on = 0;
-        QIcon* icon = nullptr;
-        if (layoutIcon(layoutValue(BTN_LAYOUT0 + i, videos), &normal, &on)) {
-            icon = TRes::makeIcon(ctlImage(normal), 4, false);
-            TRes::addIconStates(icon, ctlImage(on), 4, true);
-        }
-        m_btn[BTN_LAYOUT0 + i] = new TButton(this, icon, QString(), BTN_LAYOUT0 + i, ctlColor(0), 4);
+        QIcon* look = layoutIcon(layoutValue(BTN_LAYOUT0 + i, videos), &normal, &on)
+                          ? icon(ctlImage(normal), ctlImage(on))
+                          : nullptr;
+        m_btn[BTN_LAYOUT0 + i] = new TButton(this, look, QString(), BTN_LAYOUT0 + i, ctlColor(0), 4);
     }
     for (int i = 0; i < 6; ++i) {
-        QIcon* icon = TRes::makeIcon(ctlImage(kPlayImage[i]), 4, false);
-        m_btn[BTN_FREW + i] = new TButton(this, icon, QString(), BTN_FREW + i, ctlColor(0), 4);
+        m_btn[BTN_FREW + i] = new TButton(this, icon(ctlImage(kPlayImage[i])), QString(), BTN_FREW + i, ctlColor(0), 4);
     }
-    QIcon* check = TRes::makeIcon(ctlImage(CheckOff), 4, false);
-    TRes::addIconStates(check, ctlImage(CheckOn), 4, true);
+    QIcon* check = icon(ctlImage(CheckOff), ctlImage(CheckOn));
     m_btn[BTN_EVENT] = new TButton(this, check, QString(), BTN_EVENT, ctlColor(0), 5);
     m_btn[BTN_DATE] = new TButton(this, check, QString(), BTN_DATE, ctlColor(0), 5);
     // Only the channels the unit has ever show.

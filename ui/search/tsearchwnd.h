@@ -4,10 +4,12 @@
 #include "tdefwnd.h"
 
 #include <QDate>
+#include <QList>
 #include <QPixmap>
 #include <QRect>
 #include <QString>
 
+class QIcon;
 class QTimer;
 class TButton;
 class TCalendar;
@@ -201,6 +203,9 @@ private:
     void focusKey(int key);
     void setFocusCtrl(QWidget* w);
 
+    // Icons the buttons paint with; the window owns them.
+    QIcon* icon(const QPixmap& normal, const QPixmap& on = QPixmap());
+    QList<QIcon*> m_icons;
     TCombo* m_combo[NUM_COMBO] = {};
     TButton* m_btn[NUM_BTN] = {};
     TEdit* m_posText = nullptr;
