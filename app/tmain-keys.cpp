@@ -33,6 +33,7 @@ enum {
     T_AUDIO_OUT = 139,
     T_ZOOM = 21,
     T_PTZ = 14,
+    T_SEARCH = 10,
     T_BACKUP = 12
 };
 
@@ -346,6 +347,10 @@ void TMain::evtKeydown(int key)
         // The first camera of the page shown.
         showInfo(0, 0);
         runMenu(tx(T_ZOOM), g_api.orderOf(g_api.numLayoutCam(g_api.m_layout) * g_api.m_sw));
+        break;
+    case Qt::Key_Search:
+        showInfo(0, 0);
+        runMenu(tx(T_SEARCH));
         break;
     case Qt::Key_LaunchMedia:
         showInfo(0, 0);

@@ -193,7 +193,7 @@ void TMain::runMenu(const QString& label, int arg)
         int text;
         Run run;
     } commands[] = {
-        {T_SETUP, &TMain::cmdSetup},
+        {T_SETUP, &TMain::cmdSetup},       {T_SEARCH, &TMain::cmdSearch},
         {T_SNAPSHOT, &TMain::cmdSnapshot}, {T_FREEZE, &TMain::cmdFreeze},     {T_REPLAY, &TMain::cmdInstantReplay},
         {T_SEQUENCE, &TMain::cmdSequence}, {T_OSD, &TMain::cmdOsd},           {T_LOCK, &TMain::cmdLock},
         {T_LOGIN, &TMain::cmdLogin},       {T_PTZ, &TMain::cmdPtz},
@@ -245,6 +245,25 @@ void TMain::openWnd(int id, bool placed)
     if (placed)
         placeWnd(w, 1);
     w->show();
+}
+
+void TMain::cmdSearch(int)
+{
+    if (!wnd(ID_WND_SEARCH))
+        return;
+    m_skipPopup = 1;
+    qCDebug(lcApp, "m_skipPopup = 1 Str_Search");
+    m_popupTimer->start(1500);
+    // A running playback waits paused under the window.
+    if (g_api.isPlay())
+        g_api.decRate(0.0);
+    else
+        g_api.writeLog(LOG_SEARCH_START, nullptr, nullptr);
+    g_api.setOsd(0);
+    g_api.setMode(1);
+    showInfo(0, 0);
+    g_api.m_wndOpen = 1;
+    openWnd(ID_WND_SEARCH, true);
 }
 
 void TMain::cmdSnapshot(int)

@@ -14,6 +14,7 @@
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
+#include "tsearchwnd.h"
 #include "tres.h"
 #include "setupaction.h"
 #include "tsetupwnd.h"
@@ -244,7 +245,9 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         const DecInfo& d = g_api.m_dec;
         const int t = qBound(0, int(d.time), 86399);
         const int h = t / 3600, m = (t % 3600) / 60, s = t % 60;
-        if (bar)
+        if (shown(ID_WND_SEARCH))
+            searchWnd()->updateTimeText(d.year, d.month, d.day, h, m, s);
+        else if (bar)
             bar->setPbDateTime(d.year, d.month, d.day, h, m, s);
         g_api.drawEventLine(d.year, d.month, d.day, h, m, s);
         break;
@@ -252,6 +255,8 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_DEC_INFO_RATE:
         if (bar)
             bar->updateRate(g_api.m_dec.rate);
+        if (TSearchWnd* search = searchWnd())
+            search->setRate(g_api.m_dec.rate);
         break;
     case SIG_ENC_CH_STATE: {
         // Drawn at once: the recording mark must not wait for the queue.
@@ -329,8 +334,10 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_NET_SETUP:
-        if (g_api.isPlay())
+        if (g_api.isPlay()) {
+            closeSearch();
             stopPlay();
+        }
         setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_NET_RS_SET:
@@ -343,7 +350,9 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         break;
     case SIG_BD_DETECT:
     case SIG_BD_MOUNT:
-        if (!backupNotify(code, val1, val2, rs_type, strm))
+        if (val1 == ID_WND_SEARCH)
+            searchNotify(code, val2, rs_type);
+        else if (!backupNotify(code, val1, val2, rs_type, strm))
             setupNotify(code, val1, val2, rs_type, str, strm);
         break;
     case SIG_BACKUP_CLEAR:
@@ -364,15 +373,30 @@ void TMain::closeForRemoteTest()
     // search and backup windows through their own exits, and not while a
     // copy runs.
     for (int id = ID_WND_MSG; id <= ID_WND_ZOOM; ++id) {
-        if (id == ID_WND_SETUP || id == ID_WND_SEARCH || !shown(id))
+        if (id == ID_WND_SETUP || !shown(id))
             continue;
-        if (id == ID_WND_BACKUP) {
-            if (!g_api.isBackup(0))
-                backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
+        if (id == ID_WND_SEARCH || id == ID_WND_BACKUP) {
+            if (!g_api.isBackup(0)) {
+                if (id == ID_WND_SEARCH)
+                    closeSearch();
+                else
+                    backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
+            }
             continue;
         }
         m_wnd[id]->hideWnd();
     }
+}
+
+TSearchWnd* TMain::searchWnd() const
+{
+    return static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]);
+}
+
+void TMain::closeSearch()
+{
+    if (shown(ID_WND_SEARCH))
+        searchWnd()->sl_btnclicked(TSearchWnd::BTN_EXIT);
 }
 
 void TMain::closeForUpgrade()
@@ -577,10 +601,12 @@ void TMain::tickDvr()
             // exits.
             for (int id = ID_WND_VKEYBOARD; id <= ID_WND_AUDIO; ++id) {
                 if (id == ID_WND_VKEYBOARD || id == ID_WND_VKEYNUM || id == ID_WND_FILE || id == ID_WND_STATUS
-                    || id == ID_WND_SEARCH || !shown(id))
+                    || !shown(id))
                     continue;
                 if (id == ID_WND_SETUP)
                     setupWnd()->sl_btnclicked(SetupAct::Btn_Cancel);
+                else if (id == ID_WND_SEARCH)
+                    closeSearch();
                 else if (id == ID_WND_BACKUP)
                     backupWnd()->sl_btnclicked(TBackupWnd::BTN_EXIT);
                 else

@@ -8,6 +8,10 @@
 #include "tinfo.h"
 #include "taudiownd.h"
 #include "tlogin.h"
+#include "logrecord.h"
+#include "tconfig.h"
+#include "tsearchwnd.h"
+#include "tsplitth.h"
 #include "tsplitwnd.h"
 #include "tstring.h"
 
@@ -21,6 +25,7 @@ namespace {
 enum {
     UmountDelay = 3000, // ms from a stop to the release of the medium
     InfoDelay = 100,    // ms from a show or hide to the bar's own turn
+    PbSwitchWait = 500, // ms the search picture waits for a running switch
     T_LOCK = 18,
     T_LOGIN = 20
 };
@@ -120,6 +125,9 @@ void TMain::stopPlay()
         bar->setPlayMode(0);
     g_api.closeDb();
     g_api.decStop();
+    // The search window sets itself up afresh on its next opening.
+    if (auto* search = static_cast<TSearchWnd*>(wnd(ID_WND_SEARCH)))
+        search->clearToLive();
     if (!m_umountTimer) {
         m_umountTimer = new QTimer(this);
         m_umountTimer->setSingleShot(true);
@@ -127,6 +135,24 @@ void TMain::stopPlay()
         connect(m_umountTimer, &QTimer::timeout, this, &TMain::sl_umountAfterPlay);
     }
     m_umountTimer->start();
+}
+
+void TMain::runSearchPb(int secs, int mode, double rate)
+{
+    qCDebug(lcApp, "runSearchPb.. secs:%d rate:%.2f mode:%d", secs, rate, g_api.m_mode);
+    if (g_api.m_mode == 0)
+        return;
+    if (!g_api.isPlay()) {
+        stopSequence();
+        g_api.decStart(secs / 3600, (secs % 3600) / 60, secs % 60, rate);
+    } else if (mode == 0) {
+        g_api.decPos(secs);
+    }
+    if (rate < -MaxRate || rate > MaxRate)
+        return;
+    g_api.decRate(rate);
+    if (TSearchWnd* w = searchWnd())
+        w->setRate(g_api.m_dec.rate);
 }
 
 void TMain::sl_umountAfterPlay()
@@ -196,8 +222,46 @@ void TMain::sl_afterShow(int id, int shown)
         g_api.checkStorage();
         updateBarDate();
     }
+    if (id == ID_WND_SEARCH)
+        searchShown(shown);
     QTimer::singleShot(InfoDelay, this, &TMain::sl_showInfo);
     qCDebug(lcApp, "======== sl_afterShow : remain=%d ========", 0);
+}
+
+void TMain::searchShown(int shown)
+{
+    auto* search = static_cast<TSearchWnd*>(wnd(ID_WND_SEARCH));
+    if (!search)
+        return;
+    qCDebug(lcApp, "TMain::sl_afterShow.. ID_WND_SEARCH bshow:%d toLive:%d", shown, search->m_toLive);
+    g_api.showOsd(0, 1);
+    if (shown) {
+        g_api.setMode(1);
+        const QRect v = search->videoRect();
+        g_api.startPbPip(v.left(), v.top(), v.right() - v.left() + 1, v.bottom() - v.top() + 1);
+        m_popupRect = v;
+        // The picture is redrawn here only when no switch runs; a switch
+        // still running after the wait takes the redraw as its next target,
+        // so the two never run side by side.
+        if (m_splitTh->wait(PbSwitchWait))
+            g_api.dispLayout(-1, -1);
+        else
+            m_splitTh->request(-1, -1, 0);
+        g_api.setOsd(static_cast<const PropOsd*>(g_cfg->getsection(IDX_PROP_OSD, 1))->osdOn);
+    } else if (search->m_toLive) {
+        stopPlay();
+        g_api.writeLog(LOG_SEARCH_STOP, nullptr, nullptr);
+    } else {
+        qCDebug(lcApp, "tsearchwnd::act_toplay.. play:%d", g_api.isPlay());
+        auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO));
+        if (g_api.isPlay() && bar) {
+            if (bar->isLiveMode())
+                bar->setPlayMode(1);
+            bar->updateRate(g_api.m_dec.rate);
+        }
+        g_api.restoreViews();
+        changeLayout(-1, -1);
+    }
 }
 
 void TMain::cmdExit(int)

@@ -16,6 +16,7 @@
 #include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
+#include "tsearchwnd.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tsplitth.h"
@@ -144,6 +145,7 @@ void TMain::init(int)
     connect(static_cast<TAlarmCtrlWnd*>(m_wnd[ID_WND_ALARMCTRL]), &TAlarmCtrlWnd::sg_request, this,
             &TMain::sl_fromAlarmCtrl);
     connect(static_cast<TPtzWnd*>(m_wnd[ID_WND_PTZ]), &TPtzWnd::sg_request, this, &TMain::sl_fromPtz);
+    connect(static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]), &TSearchWnd::sg_request, this, &TMain::sl_fromSearch);
     connect(m_popupTimer, &QTimer::timeout, this, &TMain::sl_timeoutPopup);
     auto* split = static_cast<TSplitWnd*>(m_wnd[ID_WND_SPLIT]);
     connect(split, qOverload<int, int>(&TSplitWnd::sg_request), this, &TMain::sl_fromSplit);
@@ -182,6 +184,12 @@ void TMain::createWnd()
     centre(setup);
     m_wnd[ID_WND_SETUP] = setup;
     done("setup");
+
+    auto* search = new TSearchWnd(this, ID_WND_SEARCH, sizeOf(6));
+    search->init(0);
+    centre(search);
+    m_wnd[ID_WND_SEARCH] = search;
+    done("search");
 
     auto* backup = new TBackupWnd(this, ID_WND_BACKUP, sizeOf(83));
     backup->init(0);
@@ -412,6 +420,8 @@ void TMain::sl_initDvr()
 
     g_cfg->reload(QString());
     QCursor::setPos(mapToGlobal(QPoint(width() - 1, height() - 1)));
+    if (auto* search = static_cast<TSearchWnd*>(m_wnd[ID_WND_SEARCH]))
+        search->clearToLive();
     qCDebug(lcApp, "================ TMain::sl_init end ======================");
 }
 

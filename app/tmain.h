@@ -17,10 +17,12 @@ class QMouseEvent;
 class QPainter;
 class QTimer;
 class TBackupWnd;
+class TSearchWnd;
 class TSetupWnd;
 class TSetupth;
 class TSplitTh;
 struct PropUser;
+struct SearchQuery;
 
 // The main window (window id 16): a full-screen frameless window over the
 // video output. It owns every other window of the normal user interface in
@@ -314,6 +316,9 @@ private:
     void closeForUpgrade();
     // Closes the windows a remote test may not run under (9002).
     void closeForRemoteTest();
+    // The search window, closed through its "Exit" when shown.
+    TSearchWnd* searchWnd() const;
+    void closeSearch();
     // The auto-logout period in seconds (user section).
     int logoutPeriod() const;
     // The window of a slot is shown.
@@ -388,6 +393,8 @@ private:
     // output when placed is set); nothing for an empty slot.
     void openWnd(int id, bool placed);
     void cmdSnapshot(int arg);
+    // The search window over the paused playback or the live view.
+    void cmdSearch(int arg);
     // The PTZ window over the camera under the menu's point.
     void cmdPtz(int arg);
     void cmdFreeze(int arg);
@@ -437,6 +444,27 @@ public slots:
     void sl_fromAlarmCtrl(int code);
 
     // ======== Search bridge (tmain-search.cpp) ========
+public:
+    // Answers to the search window (null data: nothing found).
+    void searchReply(int code, void* data);
+    // The media scan (9101) and mount (9102) the search window asked for:
+    // its answer, or the failure in the status box.
+    void searchNotify(int code, int val2, int rsType);
+
+public slots:
+    // A request of the search window: a code with a value or a query.
+    void sl_fromSearch(int code, void* request);
+
+private:
+    void searchLoadDay(const SearchQuery* q);
+    void searchLoadDb(const SearchQuery* q);
+    // One month on (dir 1) or back (-1); at either end the month again.
+    void searchStepMonth(int dir);
+    void searchBackup();
+    // The playback buttons: the speed steps from the rate r on entry.
+    void searchPlay(int code, int v, double r);
+    // Mounts the medium of an imported backup file.
+    void searchMount();
 
     // ======== Playback bridge (tmain-play.cpp) ========
 public:
@@ -450,6 +478,10 @@ public:
     // buttons, the database closed, the decoder stopped, and the external
     // medium released three seconds later.
     void stopPlay();
+    // Playback from the search window at second secs of the loaded day:
+    // started when nothing plays, else a seek for mode 0; a rate within
+    // -64..64 is applied and shown on the window.
+    void runSearchPb(int secs, int mode, double rate);
 
     QTimer* m_umountTimer = nullptr; // the delayed release after a stop
 
@@ -471,6 +503,9 @@ private slots:
     void sl_umountAfterPlay();
 
 private:
+    // The search window shown (playback picture in its area) or hidden
+    // (back to live, or playback full screen).
+    void searchShown(int shown);
     void cmdExit(int arg);
     void cmdSplit(int arg);
     void cmdAudioOut(int arg);

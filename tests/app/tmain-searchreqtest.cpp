@@ -1,0 +1,671 @@
+// The search window and the main window's answers to it, on the stand-in's
+// recording database: the month's marked days and the day chosen from them,
+// the event and POS lists with their paging, playback at every speed, the
+// playback layouts, the import of a backup file, backup and the options.
+#include "tmainrig.h"
+#include "searchreq.h"
+#include "tbutton.h"
+#include "tcalendar.h"
+#include "tdatasetth.h"
+#include "tcombo.h"
+#include "tconfig.h"
+#include "tfilewnd.h"
+#include "tlinegraph.h"
+#include "tlistview.h"
+#include "tposview.h"
+#include "tsearchopt.h"
+#include "tsearchwnd.h"
+#include "tpath.h"
+#include "tstatuswnd.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+const char* const kTwoDays = "date 2026-11-03\nrec all 08:00-08:30\ndate 2026-11-20\nrec 0 10:00-10:09\n"
+                             "event 1 10:05-10:06\n";
+const char* const kOverlap = "date 2026-11-03\nrec all 08:00-08:30\ndate 2026-11-20\nrec all 01:00-01:10\n"
+                             "date 2026-11-20\nrec all 02:00-02:10\n";
+
+void* val(int v)
+{
+    return reinterpret_cast<void*>(intptr_t(v));
+}
+
+// The main window with the search window on the stand-in's database, the
+// administrator logged in; every request of the window recorded as it
+// goes (a query copied while it lives).
+struct SearchRig : TMainRig
+{
+    explicit SearchRig(const char* desc, const char* profile = "16") : TMainRig(profile)
+    {
+        if (desc)
+            QCOMPARE(dalTestDbDescribe("/data0/data.db6", desc), 0);
+        qstrncpy(g_api.m_curUser, "admin", sizeof g_api.m_curUser);
+        s = static_cast<TSearchWnd*>(w->wnd(ID_WND_SEARCH));
+        QObject::connect(s, &TSearchWnd::sg_request, s, [this](int code, void* v) {
+            codes << code;
+            if (code >= Act_LoadDataTime && code <= Act_LoadDbEvt && v)
+                queries << *static_cast<const SearchQuery*>(v);
+        });
+    }
+    // The window shown as the main window shows it, its first load done.
+    bool open()
+    {
+        // The first show brings the device up (again): the search screen
+        // starts once it is done.
+        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        w->show();
+        QApplication::setActiveWindow(w);
+        if (!QTest::qWaitForWindowActive(w))
+            return false;
+        for (int i = 0; i < 500 && !w->m_initDone; ++i)
+            QTest::qWait(10);
+        auto disksIn = [&notes] {
+            for (const QList<QVariant>& n : notes)
+                if (n.at(0).toInt() == SIG_SD_INFO)
+                    return true;
+            return false;
+        };
+        for (int i = 0; i < 500 && !disksIn(); ++i)
+            QTest::qWait(10);
+        QCoreApplication::processEvents();
+        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+        dalTestJournalClear();
+        w->m_loggedIn = 1;
+        clock.start();
+        s->show();
+        if (g_api.m_mode == 0)
+            g_api.setMode(1);
+        return s->isVisible();
+    }
+    // The last day request (48 or 49), once it came.
+    bool dayAsked(int code = Act_LoadDataTime, int timeout = 5000)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (!codes.contains(code) && t.elapsed() < timeout)
+            QTest::qWait(10);
+        askedAt = clock.elapsed();
+        return codes.contains(code);
+    }
+    SearchQuery last(int code) const
+    {
+        for (int i = queries.size() - 1, k = codes.size() - 1; k >= 0; --k) {
+            if (codes[k] < Act_LoadDataTime || codes[k] > Act_LoadDbEvt)
+                continue;
+            if (codes[k] == code)
+                return queries[i];
+            --i;
+        }
+        return SearchQuery{};
+    }
+    void click(int id) { QTest::mouseClick(s->button(id), Qt::LeftButton); }
+    QStringList listLines() const
+    {
+        QStringList out;
+        for (int i = 0; i < s->list()->maxLine(); ++i)
+            if (!s->list()->lineText(i).isEmpty())
+                out << s->list()->lineText(i);
+        return out;
+    }
+    // The window open in a list mode, its first day answered: what is
+    // handed in afterwards stays on the list.
+    bool openList(int m)
+    {
+        if (!open() || !dayAsked())
+            return false;
+        codes.clear();
+        queries.clear();
+        s->combo(TSearchWnd::CB_MODE)->setCurrentIndex(m);
+        if (s->m_mode != m || !dayAsked(m == TSearchWnd::MODE_EVENT ? Act_LoadDataEvt : Act_SearchClose))
+            return false;
+        for (int i = 0; i < 500 && s->datasetTh()->busy(); ++i)
+            QTest::qWait(10);
+        codes.clear();
+        queries.clear();
+        return true;
+    }
+    // Playing the loaded day at rate r.
+    bool playAt(double r)
+    {
+        if (!s->isVisible() && (!open() || !dayAsked()))
+            return false;
+        if (!g_api.isPlay())
+            return false;
+        // The day's timeline done, so its end does not mix with what follows.
+        for (int i = 0; i < 500 && s->datasetTh()->busy(); ++i)
+            QTest::qWait(10);
+        g_api.decRate(r);
+        dalTestJournalClear();
+        codes.clear();
+        return g_api.m_rate == r;
+    }
+    // The message box is up with this text.
+    bool boxSays(const char* text) const { return box()->isVisible() && box()->text() == QLatin1String(text); }
+
+    TSearchWnd* s = nullptr;
+    QList<int> codes;
+    QList<SearchQuery> queries;
+    QElapsedTimer clock;
+    qint64 askedAt = 0;
+};
+
+// A page of events as the facade hands it over.
+DayEvents* page(int pageNo, int pages, const QList<QPair<int, QByteArray>>& items)
+{
+    static DayEvents ev;
+    std::memset(&ev, 0, sizeof ev);
+    ev.page = pageNo;
+    ev.numPages = pages;
+    ev.numItems = items.size();
+    for (int i = 0; i < items.size(); ++i) {
+        ev.item[i].type = 32; // sensor 1
+        ev.item[i].hour = 8;
+        ev.item[i].minute = i;
+        ev.item[i].second2 = uint8_t(5 << 1);
+        ev.item[i].duration = items[i].first;
+        std::memcpy(ev.text[i], items[i].second.constData(), size_t(qMin(items[i].second.size(), 2000)));
+    }
+    return &ev;
+}
+
+} // namespace
+
+class TMainSearchReqTest : public QObject
+{
+    Q_OBJECT
+    // One rig for all rows of a test function whose rows only read.
+    std::unique_ptr<SearchRig> m_rig;
+    QByteArray m_rigOf;
+    SearchRig& shared(const char* desc)
+    {
+        if (!m_rig || m_rigOf != QTest::currentTestFunction()) {
+            m_rig.reset();
+            m_rig.reset(new SearchRig(desc));
+            m_rigOf = QTest::currentTestFunction();
+        }
+        return *m_rig;
+    }
+
+private slots:
+    // A shared rig goes with its test function: two main windows would
+    // both answer the device's news.
+    void init()
+    {
+        if (m_rigOf != QTest::currentTestFunction())
+            m_rig.reset();
+    }
+    void cleanupTestCase() { m_rig.reset(); }
+
+    // The first show opens the disks' database: the month of the last
+    // recording with its days marked; the last day loads by itself (one
+    // entry after 1 s, its day chosen), asks first when overlapped (after
+    // 0.7 s), and nothing recorded ends in "No Data".
+    void opens_data()
+    {
+        QTest::addColumn<QByteArray>("desc");
+        QTest::addColumn<QString>("marks");
+        QTest::addColumn<QString>("then"); // load, ask, nodata
+        QTest::addColumn<int>("after");    // ms at the least
+        QTest::newRow("last day, one entry") << QByteArray(kTwoDays) << "3:1 20:1" << "load" << 950;
+        QTest::newRow("last day overlapped") << QByteArray(kOverlap) << "3:1 20:2" << "ask" << 650;
+        QTest::newRow("nothing recorded") << QByteArray("# none\n") << "" << "nodata" << 0;
+    }
+    void opens()
+    {
+        QFETCH(QByteArray, desc);
+        QFETCH(QString, marks);
+        QFETCH(QString, then);
+        QFETCH(int, after);
+        SearchRig rig(desc.constData());
+        QVERIFY(rig.open());
+        QCOMPARE(rig.codes.value(0), int(Act_SearchWait));
+        QVERIFY(rig.codes.contains(Act_LoadDbTime));
+        QStringList shown;
+        for (int c = 0; c < 42; ++c)
+            if (rig.s->calendar()->markAt(c))
+                shown << QString("%1:%2").arg(rig.s->calendar()->dayAt(c)).arg(rig.s->calendar()->markAt(c));
+        QCOMPARE(shown.join(' '), marks);
+        if (then == "nodata") {
+            QTRY_VERIFY(rig.boxSays("No Data"));
+            QCOMPARE(rig.box()->type(), int(MSG_OK));
+            QVERIFY(!rig.codes.contains(Act_LoadDataTime));
+            return;
+        }
+        QCOMPARE(rig.s->calendar()->date(), QDate(2026, 11, rig.s->calendar()->date().day()));
+        if (then == "ask") {
+            QTRY_VERIFY_WITH_TIMEOUT(rig.box()->isVisible(), 3000);
+            QVERIFY(rig.clock.elapsed() >= after);
+            QCOMPARE(rig.box()->type(), int(MSG_OKCANCEL));
+            QVERIFY(!rig.codes.contains(Act_LoadDataTime));
+            QVERIFY(rig.box()->grab().save(vkeytest::grabPath("search-overlap.png")));
+            QTest::mouseClick(rig.box()->button(MSGBTN_OK), Qt::LeftButton);
+        }
+        QVERIFY(rig.dayAsked());
+        QVERIFY(rig.askedAt >= after);
+        const SearchQuery q = rig.last(Act_LoadDataTime);
+        QCOMPARE(QString("%1-%2-%3 %4").arg(q.year).arg(q.month).arg(q.day).arg(q.dateIdx), QString("2026-11-20 -1"));
+        if (then == "load") {
+            QCOMPARE(rig.s->calendar()->date().day(), 20);
+            // The day map reaches the timeline: camera 1 at 10:00, events
+            // of camera 2 at 10:05, nothing at 09:59.
+            QTRY_COMPARE(rig.s->timeline()->data(0, 600), 1);
+            QCOMPARE(rig.s->timeline()->data(1, 605), 2);
+            QCOMPARE(rig.s->timeline()->data(0, 599), 0);
+            // Ready at the day's first second, paused.
+            QVERIFY(TMainRig::journal("DalDecStart(").join(' ').contains(",0.0,0.00)"));
+            QVERIFY(rig.s->grab().save(vkeytest::grabPath("search-day.png")));
+        }
+    }
+
+    // Refresh loads the day the calendar shows even without a mark, after
+    // half a second; the month answer chooses nothing else.
+    void refreshPendingDay()
+    {
+        SearchRig rig(kTwoDays);
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        rig.codes.clear();
+        rig.queries.clear();
+        rig.s->calendar()->setDay(7);
+        rig.clock.start();
+        rig.click(TSearchWnd::BTN_REFRESH);
+        QVERIFY(rig.codes.contains(Act_LoadDbTime));
+        QVERIFY(rig.dayAsked());
+        QVERIFY(rig.askedAt >= 450);
+        QCOMPARE(rig.last(Act_LoadDataTime).day, 7);
+    }
+
+    // Month steps: a month further answers once; at the end of the
+    // recording the window hears "nothing" and then the same month again,
+    // so the calendar stays.
+    void monthSteps()
+    {
+        SearchRig rig("date 2026-10-02\nrec all 01:00-01:10\ndate 2026-11-20\nrec all 01:00-01:10\n");
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        QSignalSpy replies(rig.s, &TSearchWnd::sg_reply);
+        emit rig.s->calendar()->sg_state(1); // forward, past the last month
+        QCOMPARE(replies.size(), 2);
+        QCOMPARE(replies[0][0].toInt(), int(Act_ReplyLoadMonth));
+        QCOMPARE(replies[0][1].value<void*>(), nullptr);
+        QVERIFY(replies[1][1].value<void*>() != nullptr);
+        QVERIFY(rig.boxSays("No Data"));
+        QCOMPARE(rig.s->calendar()->date().month(), 11);
+        rig.box()->hide();
+        replies.clear();
+        emit rig.s->calendar()->sg_state(-1);
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(rig.s->calendar()->date().month(), 10);
+        QCOMPARE(rig.s->calendar()->markAt(rig.s->calendar()->cellOfDay(2)), 1);
+    }
+
+    // List lines: number, time, duration (at least a second), the event's
+    // text; POS lines add five blanks and the text with tabs for its line
+    // breaks, read within its field.
+    void listLines_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("pageNo");
+        QTest::addColumn<int>("duration");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("line"); // of the third item
+        const QByteArray full(2000, 'x'); // no terminator in its field
+        QTest::newRow("page 2 at 20 a page") << 1 << 2 << 65 << QByteArray() << "0043 08:02:05 (01:05) Sensor1";
+        QTest::newRow("no duration") << 1 << 0 << 0 << QByteArray() << "0003 08:02:05 (00:01) Sensor1";
+        QTest::newRow("negative duration") << 1 << 0 << -9 << QByteArray() << "0003 08:02:05 (00:01) Sensor1";
+        QTest::newRow("POS text of two lines") << 2 << 0 << 3 << QByteArray("A\nB")
+                                               << "0003 08:02:05 (00:03) Sensor1     A\tB";
+        QTest::newRow("POS text filling its field") << 2 << 0 << 3 << full
+                                                    << "0003 08:02:05 (00:03) Sensor1     " + QString(full);
+    }
+    void listLines()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, pageNo);
+        QFETCH(int, duration);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, line);
+        SearchRig rig(kTwoDays);
+        QVERIFY(rig.openList(mode));
+        rig.s->list()->setMaxLine(19); // 20 lines a page
+        rig.s->reply(Act_ReplyLoadData, page(pageNo, 3, {{1, ""}, {1, ""}, {duration, text}, {1, "NEXT"}}));
+        QCOMPARE(rig.listLines().value(2), line);
+        QCOMPARE(rig.s->list()->allPages(), 3);
+        QCOMPARE(rig.s->m_page, pageNo);
+        QCOMPARE(rig.codes.last(), int(Act_SearchClose));
+        // A row click plays from its second.
+        rig.codes.clear();
+        emit rig.s->list()->sg_clicked(8 * 3600 + 2 * 60 + 5);
+        QCOMPARE(rig.codes, (QList<int>{Act_CtrlPlay}));
+    }
+
+    // Paging a 5-page day wraps at both ends and asks for the same day
+    // again; a row of the page shows its POS text in the detail view, and
+    // a row outside the page shows nothing.
+    void paging_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("asked"); // page, or -2: no request
+        QTest::addColumn<QStringList>("detail");
+        QTest::newRow("first") << 3 << 0 << 0 << 0 << QStringList();
+        QTest::newRow("previous from the first wraps") << 0 << 1 << 0 << 4 << QStringList();
+        QTest::newRow("previous") << 3 << 1 << 0 << 2 << QStringList();
+        QTest::newRow("next from the last wraps") << 4 << 2 << 0 << 0 << QStringList();
+        QTest::newRow("next") << 1 << 2 << 0 << 2 << QStringList();
+        QTest::newRow("last") << 1 << 3 << 0 << -1 << QStringList();
+        QTest::newRow("go to a page") << 0 << 4 << 3 << 3 << QStringList();
+        QTest::newRow("row's POS text") << 0 << 5 << 1 << -2 << QStringList{"A", "B", "C"};
+        QTest::newRow("row past the page") << 0 << 5 << 2 << -2 << QStringList();
+        QTest::newRow("negative row") << 0 << 5 << -1 << -2 << QStringList();
+        QTest::newRow("unknown command") << 0 << 6 << 0 << -2 << QStringList();
+    }
+    void paging()
+    {
+        QFETCH(int, from);
+        QFETCH(int, cmd);
+        QFETCH(int, value);
+        QFETCH(int, asked);
+        QFETCH(QStringList, detail);
+        SearchRig& rig = shared(kTwoDays);
+        if (!rig.s->isVisible())
+            QVERIFY(rig.openList(TSearchWnd::MODE_EVENT));
+        rig.s->reply(Act_ReplyLoadData, page(from, 5, {{1, "x"}, {1, "A\nB\n\nC\n"}}));
+        rig.s->posView()->m_lines = QStringList{"old"};
+        rig.codes.clear();
+        rig.queries.clear();
+        rig.s->m_chkday = 1;
+        emit rig.s->list()->sg_notify(cmd, value);
+        if (asked == -2) {
+            // No reload is armed: the page and the new-day flag stay.
+            QCOMPARE(rig.s->m_chkday, 1);
+            QCOMPARE(rig.s->m_page, from);
+            QVERIFY(rig.codes.isEmpty());
+            if (cmd == 5)
+                QCOMPARE(rig.s->posView()->m_lines, detail);
+            return;
+        }
+        QTRY_VERIFY(!rig.queries.isEmpty());
+        const SearchQuery q = rig.queries.last();
+        QCOMPARE(rig.codes.last(), int(Act_LoadDataEvt));
+        QCOMPARE(QString("%1 %2 %3").arg(q.day).arg(q.page).arg(q.chkday), QString("20 %1 0").arg(asked));
+    }
+
+    // The playback buttons' speed steps from the rate playing, each a call
+    // of the decoder; Pause steps a frame the way it ran; Play with -1
+    // keeps the position, with a second seeks there; a seek keeps the rate.
+    void rates_data()
+    {
+        QTest::addColumn<double>("from");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<QString>("calls");
+        QTest::newRow("fast reverse from 1") << 1.0 << 59 << 10 << -1.0 << "DalDecRate(-1.00)";
+        QTest::newRow("fast reverse from -1") << -1.0 << 59 << 10 << -2.0 << "DalDecRate(-2.00)";
+        QTest::newRow("fast reverse from -32") << -32.0 << 59 << 10 << -64.0 << "DalDecRate(-64.00)";
+        QTest::newRow("fast reverse from -64 wraps") << -64.0 << 59 << 10 << -1.0 << "DalDecRate(-1.00)";
+        QTest::newRow("slow reverse from 1") << 1.0 << 60 << 10 << -0.5 << "DalDecRate(-0.50)";
+        QTest::newRow("slow reverse from -0.5") << -0.5 << 60 << 10 << -0.25 << "DalDecRate(-0.25)";
+        QTest::newRow("reverse") << 2.0 << 62 << 10 << -1.0 << "DalDecRate(-1.00)";
+        QTest::newRow("slow forward from 0.5") << 0.5 << 64 << 10 << 0.25 << "DalDecRate(0.25)";
+        QTest::newRow("slow forward from 0.25") << 0.25 << 64 << 10 << 0.5 << "DalDecRate(0.50)";
+        QTest::newRow("fast forward from 1") << 1.0 << 65 << 10 << 2.0 << "DalDecRate(2.00)";
+        QTest::newRow("fast forward from 32") << 32.0 << 65 << 10 << 64.0 << "DalDecRate(64.00)";
+        QTest::newRow("fast forward from 64 wraps") << 64.0 << 65 << 10 << 2.0 << "DalDecRate(2.00)";
+        QTest::newRow("fast forward from -8") << -8.0 << 65 << 10 << 2.0 << "DalDecRate(2.00)";
+        QTest::newRow("pause at -2 steps back") << -2.0 << 61 << 10 << 0.0 << "DalDecStep(0)";
+        QTest::newRow("pause at 1 steps on") << 1.0 << 61 << 10 << 0.0 << "DalDecStep(1)";
+        QTest::newRow("pause paused steps on") << 0.0 << 61 << 10 << 0.0 << "DalDecStep(1)";
+        QTest::newRow("play where it is") << 4.0 << 63 << -1 << 1.0 << "DalDecRate(1.00)";
+        QTest::newRow("play from a second") << 4.0 << 63 << 3723 << 1.0 << "DalDecPos(%1,3723.0) DalDecRate(1.00)";
+        QTest::newRow("seek keeps the rate") << 4.0 << 58 << 3723 << 4.0 << "DalDecPos(%1,3723.0)";
+    }
+    void rates()
+    {
+        QFETCH(double, from);
+        QFETCH(int, code);
+        QFETCH(int, value);
+        QFETCH(double, rate);
+        QFETCH(QString, calls);
+        SearchRig& rig = shared(kTwoDays);
+        QVERIFY(rig.playAt(from));
+        rig.w->sl_fromSearch(code, val(value));
+        QCOMPARE(g_api.m_rate, rate);
+        QStringList got;
+        for (const QString& l : TMainRig::journal("DalDec"))
+            if (l.startsWith("DalDecRate(") || l.startsWith("DalDecStep(") || l.startsWith("DalDecPos("))
+                got << l;
+        QCOMPARE(got.join(' '), calls.contains("%1") ? calls.arg(g_api.m_curDayId) : calls);
+    }
+
+    // The playback layouts from the search window: the next layout and the
+    // next page wrap, a layout button's value, a single channel within the
+    // unit's cameras only.
+    void layouts_data()
+    {
+        QTest::addColumn<int>("startAt");   // index in the layout list
+        QTest::addColumn<int>("startPage");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("layoutAt");  // expected index, -1: layout 1
+        QTest::addColumn<int>("page");
+        QTest::newRow("next layout") << 0 << 0 << 73 << 0 << 1 << 0;
+        QTest::newRow("next layout after the last") << 99 << 0 << 73 << 0 << 0 << 0;
+        QTest::newRow("next page") << -1 << 3 << 74 << 0 << -1 << 4;
+        QTest::newRow("next page after the last") << -1 << 15 << 74 << 0 << -1 << 0;
+        QTest::newRow("channel 4 alone") << 99 << 0 << 76 << 3 << -1 << 3;
+        QTest::newRow("channel past the unit") << 99 << 0 << 76 << 16 << 99 << 0;
+        QTest::newRow("negative channel") << 99 << 0 << 76 << -1 << 99 << 0;
+    }
+    void layouts()
+    {
+        QFETCH(int, startAt);
+        QFETCH(int, startPage);
+        QFETCH(int, code);
+        QFETCH(int, value);
+        QFETCH(int, layoutAt);
+        QFETCH(int, page);
+        TMainRig rig;
+        auto layoutOf = [](int at) { return at < 0 ? 1 : g_api.layoutAt(qMin(at, g_api.m_numLayout - 1)); };
+        rig.w->switchLayout(layoutOf(startAt), startPage, 500, true);
+        QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
+                     QString("%1/%2").arg(layoutOf(startAt)).arg(startPage));
+        rig.w->sl_fromSearch(code, val(value));
+        // The switch thread done: nothing else follows the request.
+        QVERIFY(rig.w->splitTh()->wait(2000));
+        QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
+                     QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
+    }
+
+    // Closing the window keeps the click that closed it from opening the
+    // menu for 1.5 s; a plain mouse move gives the arrow back.
+    void exitGuard()
+    {
+        TMainRig rig;
+        QElapsedTimer t;
+        t.start();
+        rig.w->sl_fromSearch(Act_SearchExit, nullptr);
+        QCOMPARE(rig.w->m_skipPopup, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.w->m_skipPopup, 0, 4000);
+        QVERIFY(t.elapsed() >= 1400);
+        rig.w->setCursor(Qt::ClosedHandCursor);
+        rig.w->sl_fromSearch(Act_SearchCursor, nullptr);
+        QCOMPARE(rig.w->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // Backup from the search window: refused without the Backup right and
+    // while a backup file is open; otherwise playback pauses first.
+    void backup_data()
+    {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<int>("extDb");
+        QTest::addColumn<int>("text"); // of the refusal, 0 none
+        QTest::newRow("search right only") << "guest" << 0 << 307;
+        QTest::newRow("backup file open") << "admin" << 1 << 355;
+        QTest::newRow("pauses and opens") << "admin" << 0 << 0;
+    }
+    void backup()
+    {
+        QFETCH(QString, user);
+        QFETCH(int, extDb);
+        QFETCH(int, text);
+        SearchRig rig(kTwoDays);
+        for (int live : {0, 1}) {
+            UserAccount& u = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
+            qstrncpy(u.id, "guest", sizeof u.id);
+            u.search = 1;
+            u.backup = 0;
+        }
+        QVERIFY(rig.playAt(2.0));
+        qstrncpy(g_api.m_curUser, qPrintable(user), sizeof g_api.m_curUser);
+        g_api.m_extDbOpen = extDb;
+        rig.click(TSearchWnd::BTN_BACKUP);
+        QVERIFY(rig.codes.contains(Act_Backup));
+        g_api.m_extDbOpen = 0;
+        if (text) {
+            QVERIFY(rig.box()->isVisible());
+            QCOMPARE(rig.box()->title(), g_str->text(213));
+            QCOMPARE(rig.box()->text(), g_str->text(text));
+            QCOMPARE(g_api.m_rate, 2.0);
+            QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || !rig.w->wnd(ID_WND_BACKUP)->isVisible());
+            return;
+        }
+        QVERIFY(!rig.box()->isVisible());
+        QCOMPARE(TMainRig::journal("DalDecRate("), QStringList{"DalDecRate(0.00)"});
+        QCOMPARE(rig.s->rateTextShown(), g_str->text(117));
+        // The backup window, once the unit has one, is up.
+        QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || rig.w->wnd(ID_WND_BACKUP)->isVisible());
+    }
+
+    // Import: the medium that holds the file is found and mounted, the
+    // file chooser offers its backup files, the chosen one opens; Import
+    // again goes back to the disks and lets the medium go. A name longer
+    // than the path field or not plain ASCII opens nothing.
+    void importChain_data()
+    {
+        QTest::addColumn<int>("medium"); // 0 stick, 1 disc
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("from the stick") << 0 << "day.exe" << true;
+        QTest::newRow("from a disc") << 1 << "day.exe" << true;
+        QTest::newRow("longest name") << 0 << QString(51, 'n') + ".exe" << true;
+        QTest::newRow("name too long") << 0 << QString(52, 'n') + ".exe" << false;
+        QTest::newRow("name not ASCII") << 0 << QString::fromUtf8("d\xc3\xad" "a.exe") << false;
+    }
+    void importChain()
+    {
+        QFETCH(int, medium);
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        SearchRig rig(kTwoDays);
+        dalTestBackupMedia(medium, 1, 1ull << 30, 0);
+        const QByteArray file = ("/backup/" + name).toUtf8();
+        QCOMPARE(dalTestDbDescribe(file.constData(), "date 2025-06-14\nrec all 09:00-09:30\n"), 0);
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        auto* status = rig.w->wnd(ID_WND_STATUS);
+        // The day's timeline done: its end closes whatever box is up.
+        QTRY_VERIFY(!rig.s->datasetTh()->busy() && !status->isVisible());
+        rig.click(TSearchWnd::BTN_IMPORT);
+        QTRY_VERIFY(status->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(g_fileWnd->isVisible(), 5000);
+        QCOMPARE(TMainRig::journal("DalBackupSetBd("), QStringList{QString("DalBackupSetBd(%1)").arg(medium)});
+        QVERIFY(TMainRig::calls("DalBackupMount(") > 0);
+        QTRY_VERIFY(!status->isVisible());
+        QVERIFY(g_fileWnd->grab().save(vkeytest::grabPath("search-import.png")));
+        g_fileWnd->selectFirst();
+        QCOMPARE(g_fileWnd->chosenName(), name);
+        rig.codes.clear();
+        QTest::mouseClick(g_fileWnd->okButton(), Qt::LeftButton);
+        const QStringList opened = TMainRig::journal("Db6fOpen(\"/backup/");
+        if (!opens) {
+            QVERIFY(opened.isEmpty());
+            QVERIFY(rig.boxSays("No Data"));
+            QCOMPARE(QByteArray(rig.s->m_szdb), QByteArray());
+            return;
+        }
+        QCOMPARE(opened.size(), 1);
+        QVERIFY(opened[0].startsWith("Db6fOpen(\"" + file + "\","));
+        QCOMPARE(g_api.m_extDbOpen, 1);
+        QCOMPARE(rig.s->calendar()->date().year(), 2025);
+        // Import again: the disks, the medium released, no new search for
+        // media.
+        dalTestJournalClear();
+        rig.codes.clear();
+        rig.click(TSearchWnd::BTN_IMPORT);
+        QVERIFY(!rig.codes.contains(Act_SearchUsb));
+        QVERIFY(TMainRig::calls("DalBackupUmount(") > 0);
+        QVERIFY(TMainRig::journal("Db6fOpen(\"/data0/").size() > 0);
+        QCOMPARE(g_api.m_extDbOpen, 0);
+        QCOMPARE(rig.s->calendar()->date().year(), 2026);
+    }
+
+    // The options dialog from the window: OK stores the section in the
+    // model file and hands de-interlace and date overlap to the decoder,
+    // every time the dialog is used; CANCEL and Escape leave everything as
+    // it was, the edit copy included.
+    void options_data()
+    {
+        QTest::addColumn<QString>("close"); // ok, cancel, escape
+        QTest::newRow("OK") << "ok";
+        QTest::newRow("CANCEL") << "cancel";
+        QTest::newRow("Escape") << "escape";
+    }
+    void options()
+    {
+        QFETCH(QString, close);
+        SearchRig rig(kTwoDays);
+        QVERIFY(rig.open());
+        QVERIFY(rig.dayAsked());
+        const QString conf = TPath::map(QStringLiteral("/dvr/%1.conf").arg(QLatin1String(rig.fx.dev.model)));
+        auto stored = [&conf](const char* key) {
+            return QSettings(conf, QSettings::IniFormat).value(QStringLiteral("SEARCHOPT/") + key).toInt();
+        };
+        const PropSearchopt before = *rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT);
+        for (int use = 0; use < 2; ++use) {
+            rig.click(TSearchWnd::BTN_OPTION);
+            TSearchOpt* opt = rig.s->opt();
+            QVERIFY(opt->isVisible());
+            if (use == 0)
+                QVERIFY(opt->grab().save(vkeytest::grabPath("search-option.png")));
+            dalTestJournalClear();
+            QTest::mouseClick(opt->button(TSearchOpt::BTN_DEINT), Qt::LeftButton);
+            opt->combo(TSearchOpt::CB_OVERLAP)->setCurrentIndex(use == 0 ? 1 - before.DateOverlap : before.DateOverlap);
+            if (close == "ok")
+                QTest::mouseClick(opt->button(TSearchOpt::BTN_OK), Qt::LeftButton);
+            else if (close == "cancel")
+                QTest::mouseClick(opt->button(TSearchOpt::BTN_CANCEL), Qt::LeftButton);
+            else
+                vkeytest::key(rig.s, Qt::Key_Escape); // the window hands it on
+            QTRY_VERIFY(!opt->isVisible());
+            QVERIFY(rig.s->isVisible());
+            const PropSearchopt& live = *rig.fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT);
+            const PropSearchopt& edit = *static_cast<PropSearchopt*>(g_cfg->getsection(IDX_PROP_SEARCHOPT, 0));
+            QCOMPARE(memcmp(&live, &edit, sizeof live), 0);
+            const int deint = close == "ok" ? (use == 0 ? 1 - before.deinterlace : before.deinterlace)
+                                            : before.deinterlace;
+            const int overlap = close == "ok" && use == 0 ? 1 - before.DateOverlap : before.DateOverlap;
+            QCOMPARE(live.deinterlace, deint);
+            QCOMPARE(live.DateOverlap, overlap);
+            QCOMPARE(stored("deinterlace"), deint);
+            QCOMPARE(stored("DateOverlap"), overlap);
+            if (close == "ok") {
+                QCOMPARE(TMainRig::journal("DalDecSetDeint("), QStringList{QString("DalDecSetDeint(%1)").arg(deint)});
+                QCOMPARE(TMainRig::journal("DalDecSetOverlap("),
+                         QStringList{QString("DalDecSetOverlap(%1)").arg(overlap == 0 ? 1 : 0)});
+            } else {
+                QCOMPARE(TMainRig::calls("DalDecSetDeint("), 0);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TMainSearchReqTest)
+#include "tmain-searchreqtest.moc"
