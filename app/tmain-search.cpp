@@ -224,15 +224,11 @@ void TMain::searchBackup()
         refuse(tx(T_DEVICE_USING), true);
         return;
     }
-    if (g_api.isPlay()) {
-        g_api.decRate(0.0);
+    // The window shows the pause the backup window's opening makes.
+    if (g_api.isPlay())
         if (TSearchWnd* w = searchWnd())
             w->setRate(0.0);
-    }
-    if (TDefWnd* backup = wnd(ID_WND_BACKUP)) {
-        placeWnd(backup, 1);
-        backup->show();
-    }
+    openBackup();
 }
 
 void TMain::searchPlay(int code, int v, double r)
