@@ -171,7 +171,7 @@ private slots:
         QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.constData());
         // The disks mount at start with the status box up, and the box
         // takes the keys while it is shown.
-        QVERIFY2(waitForLine(p, &err, "SIG_STATE_END.. v:1", 30000), err.right(2000).constData());
+        QVERIFY2(waitForLine(p, &err, "SIG_STATE_END.. v:1", 60000), err.right(600).constData());
         const QByteArray ctl = QFile::encodeName(root.file(QStringLiteral("/tmp/dal.ctl")));
         const QStringList before = askJournal(p, &err, ctl, call, 10000);
         if (call.startsWith("DalVoutSetLayout"))
