@@ -171,6 +171,7 @@ private slots:
         }
         g_api.m_play = 0;
         g_api.closeDb();
+        th.wait(); // its thread ends before the object goes, as the window does
     }
 
     // Jobs given while one runs: the last of them runs next, the earlier
@@ -203,6 +204,7 @@ private slots:
         QCOMPARE(ends[1], (QList<int>{0, 0, 2}));
         QTest::qWait(50);
         QCOMPARE(ends.size(), 2);
+        th.wait();
     }
 };
 
