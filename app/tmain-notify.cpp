@@ -128,8 +128,47 @@ void TMain::updateBarDate()
     bar->updateDate(s.summary, s.recA, s.recB, &oldest, &usage, usage);
 }
 
+// The played date, time and rate, from the decoder's record.
+void TMain::decInfo(int code, const DecInfo& d)
+{
+    auto* bar = static_cast<TInfo*>(m_wnd[ID_WND_INFO]);
+    switch (code) {
+    case SIG_DEC_INFO_DATE:
+        if (bar)
+            bar->setPbDate(d.year, d.month, d.day);
+        break;
+    case SIG_DEC_INFO_TIME: {
+        const int t = qBound(0, int(d.time), 86399);
+        const int h = t / 3600, m = (t % 3600) / 60, s = t % 60;
+        if (shown(ID_WND_SEARCH))
+            searchWnd()->updateTimeText(d.year, d.month, d.day, h, m, s);
+        else if (bar)
+            bar->setPbDateTime(d.year, d.month, d.day, h, m, s);
+        g_api.drawEventLine(d.year, d.month, d.day, h, m, s);
+        break;
+    }
+    case SIG_DEC_INFO_RATE:
+        if (bar)
+            bar->updateRate(d.rate);
+        if (TSearchWnd* search = searchWnd())
+            search->setRate(d.rate);
+        break;
+    default:
+        break;
+    }
+}
+
 void TMain::sl_fromDvrRecord(int code, int, int, QByteArray record)
 {
+    if (code == SIG_DEC_INFO_DATE || code == SIG_DEC_INFO_TIME || code == SIG_DEC_INFO_RATE) {
+        // The copy the decoder's thread made when it sent the notice.
+        DecInfo d;
+        if (record.size() != int(sizeof d))
+            return;
+        std::memcpy(&d, record.constData(), sizeof d);
+        decInfo(code, d);
+        return;
+    }
     if (code != SIG_VIN_MDINFO)
         return;
     // The block of the traced camera, as the layer gave it; a short copy
@@ -238,25 +277,9 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         QCoreApplication::processEvents();
         break;
     case SIG_DEC_INFO_DATE:
-        if (bar)
-            bar->setPbDate(g_api.m_dec.year, g_api.m_dec.month, g_api.m_dec.day);
-        break;
-    case SIG_DEC_INFO_TIME: {
-        const DecInfo& d = g_api.m_dec;
-        const int t = qBound(0, int(d.time), 86399);
-        const int h = t / 3600, m = (t % 3600) / 60, s = t % 60;
-        if (shown(ID_WND_SEARCH))
-            searchWnd()->updateTimeText(d.year, d.month, d.day, h, m, s);
-        else if (bar)
-            bar->setPbDateTime(d.year, d.month, d.day, h, m, s);
-        g_api.drawEventLine(d.year, d.month, d.day, h, m, s);
-        break;
-    }
+    case SIG_DEC_INFO_TIME:
     case SIG_DEC_INFO_RATE:
-        if (bar)
-            bar->updateRate(g_api.m_dec.rate);
-        if (TSearchWnd* search = searchWnd())
-            search->setRate(g_api.m_dec.rate);
+        decInfo(code, g_api.m_dec);
         break;
     case SIG_ENC_CH_STATE: {
         // Drawn at once: the recording mark must not wait for the queue.

@@ -65,6 +65,7 @@ public:
     TDefWnd* wnd(int id) const;
 
     void evtShow() override;
+    void decInfo(int code, const DecInfo& d);
     void evtResize() override;
     void evtKeyup(int key) override;
     bool evtEvent(QEvent* e) override;

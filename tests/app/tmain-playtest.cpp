@@ -119,6 +119,26 @@ private slots:
         g_api.m_play = 0;
     }
 
+    // The decoder's played time and date reach the bar from the decoder's
+    // own thread, as the device reports them while it plays.
+    void playedTimeOnBar()
+    {
+        TMainRig rig;
+        recordToday();
+        rig.w->runDecKey(Qt::Key_Play, -1);
+        QCOMPARE(rig.bar()->isLiveMode(), 0);
+        DecInfo d{};
+        d.year = 2026;
+        d.month = 12;
+        d.day = 24;
+        d.time = 3723.4;
+        d.rate = 1.0;
+        dalTestDec(CBT_DEC_TIME, &d);
+        QTRY_COMPARE(rig.bar()->timeText(), QStringLiteral("01:02:03"));
+        QCOMPARE(rig.bar()->dateText(), g_cfg->datetext(2026, 12, 24));
+        g_api.m_play = 0;
+    }
+
     // The stop from each place it is reached: views restored, live mode,
     // the database closed and the decoder stopped, in that order; the
     // medium is released three seconds later unless a copy or an estimate
