@@ -102,6 +102,7 @@ void TSetupUserCam::evtShow()
     }
     if (g_cfg)
         std::memcpy(&m_backup, g_cfg->getsection(IDX_PROP_USER, 0), sizeof m_backup);
+    m_mine = m_backup;
     m_btn[0]->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_btn[0];
 }
@@ -166,12 +167,17 @@ void TSetupUserCam::sl_btnclicked(int id, int)
     } else if (id == CANCEL) {
         cancel();
     }
+    if (g_cfg && id != OK && id != CANCEL)
+        std::memcpy(&m_mine, g_cfg->getsection(IDX_PROP_USER, 0), sizeof m_mine);
 }
 
 void TSetupUserCam::cancel()
 {
-    if (g_cfg)
-        std::memcpy(g_cfg->getsection(IDX_PROP_USER, 0), &m_backup, sizeof m_backup);
+    // The setup menu closes for a remote setup after the remote settings
+    // replaced the edit copy: the snapshot must not undo them.
+    void* section = g_cfg ? g_cfg->getsection(IDX_PROP_USER, 0) : nullptr;
+    if (section && std::memcmp(section, &m_mine, sizeof m_mine) == 0)
+        std::memcpy(section, &m_backup, sizeof m_backup);
     hideWnd();
 }
 

@@ -43,6 +43,7 @@ private:
     TButton* m_btn[CANCEL + 1] = {};
     QVector<FocusLink> m_focus;
     PropUser m_backup = {};
+    PropUser m_mine = {}; // the user section as this window last left it
     QString m_title;
     int m_user = 0;
 };

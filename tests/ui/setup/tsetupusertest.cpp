@@ -178,6 +178,9 @@ private slots:
         QTest::newRow("Escape undoes") << QVector<int>{0} << "esc" << 20 << 20;
         QTest::newRow("the page hiding undoes") << QVector<int>{0} << "page" << 20 << 20;
         QTest::newRow("the frame hiding undoes") << QVector<int>{0} << "frame" << 20 << 20;
+        // A remote setup replaced the edit copy (user 1 without cameras),
+        // then the menu closed: the remote's settings stay.
+        QTest::newRow("closed for a remote setup") << QVector<int>{0} << "remote" << 0 << 0;
     }
     void cameras()
     {
@@ -208,7 +211,11 @@ private slots:
             f.key(Qt::Key_Escape);
         else if (close == "page")
             f.w->sl_btnclicked(Btn_System_Slog, 0);
-        else
+        if (close == "remote") {
+            std::memset(u.camlocal, 0, sizeof u.camlocal);
+            std::memset(u.camnet, 0, sizeof u.camnet);
+        }
+        if (close == "frame" || close == "remote")
             f.w->hide();
         QCoreApplication::processEvents();
         QVERIFY(!cam->isVisible());
