@@ -147,9 +147,16 @@ int TDalVout::layoutInfo(int output, int32_t* num, VidWnd* wnd)
     if (!s)
         return 0; // no layout shown yet
     const int res = o.res >= 0 && o.res < caps.numRes ? o.res : 0;
-    const std::vector<VidWnd> cells = cellRects(*s, caps.outW[res], caps.outH[res]);
+    // With a video window set (picture in picture) the layout fills that
+    // window; without one, the whole output.
+    const bool inViw = o.viw[2] > 0 && o.viw[3] > 0;
+    const std::vector<VidWnd> cells = inViw ? cellRects(*s, o.viw[2], o.viw[3]) : cellRects(*s, caps.outW[res], caps.outH[res]);
     for (size_t k = 0; k < cells.size() && k < DAL_MAX_CH; ++k) {
         wnd[k] = cells[k];
+        if (inViw) {
+            wnd[k].x += o.viw[0];
+            wnd[k].y += o.viw[1];
+        }
         wnd[k].ch = o.chain[k];
         wnd[k].show = o.chain[k] >= 0;
     }

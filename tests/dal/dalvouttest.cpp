@@ -41,27 +41,34 @@ private slots:
         QCOMPARE(DalVoutSetLayout(0, layout, chain), -1);
         chain[0] = 0;
         QCOMPARE(DalVoutSetLayout(0, layout, chain), 0);
-        int32_t num = -1;
-        VidWnd wnd[32];
-        QCOMPARE(DalVoutGetLayoutInfo(0, 0, &num, wnd), 0);
-        QCOMPARE(num, cells);
-        // On the 800 x 600 output the cells cover the screen once; big cells
+        // On the 800 x 600 output the cells cover the screen once, or the
+        // video window while one is set (picture in picture); big cells
         // come first.
-        QList<QRect> covered;
-        int area = 0;
-        for (int k = 0; k < num; ++k) {
-            const QRect r(wnd[k].x, wnd[k].y, wnd[k].w, wnd[k].h);
-            QVERIFY(QRect(0, 0, 800, 600).contains(r));
-            for (const QRect& other : covered)
-                QVERIFY(!other.intersects(r));
-            covered << r;
-            area += r.width() * r.height();
-            QCOMPARE(wnd[k].ch, chain[k]);
-            QCOMPARE(wnd[k].show, chain[k] >= 0 ? 1 : 0);
-            if (k < big)
-                QVERIFY(r.width() > wnd[num - 1].w);
+        for (const QRect& screen : {QRect(0, 0, 800, 600), QRect(210, 10, 580, 450), QRect(0, 0, 800, 600)}) {
+            const bool pip = screen.width() < 800;
+            QCOMPARE(DalVoutSetViw(0, pip ? screen.x() : 0, pip ? screen.y() : 0, pip ? screen.width() : 0,
+                                   pip ? screen.height() : 0),
+                     0);
+            int32_t num = -1;
+            VidWnd wnd[32];
+            QCOMPARE(DalVoutGetLayoutInfo(0, 0, &num, wnd), 0);
+            QCOMPARE(num, cells);
+            QList<QRect> covered;
+            int area = 0;
+            for (int k = 0; k < num; ++k) {
+                const QRect r(wnd[k].x, wnd[k].y, wnd[k].w, wnd[k].h);
+                QVERIFY(screen.contains(r));
+                for (const QRect& other : covered)
+                    QVERIFY(!other.intersects(r));
+                covered << r;
+                area += r.width() * r.height();
+                QCOMPARE(wnd[k].ch, chain[k]);
+                QCOMPARE(wnd[k].show, chain[k] >= 0 ? 1 : 0);
+                if (k < big)
+                    QVERIFY(r.width() > wnd[num - 1].w);
+            }
+            QCOMPARE(area, screen.width() * screen.height());
         }
-        QCOMPARE(area, 800 * 600);
     }
 
     void overlayText_data()

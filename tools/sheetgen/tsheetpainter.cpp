@@ -2,6 +2,7 @@
 
 #include "tsheetlayout.h"
 
+#include <QVector>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -73,7 +74,7 @@ QImage TSheetPainter::paint()
     buttons(p);
     iconStrips(p);
     singleIcons(p);
-    keys(p);
+    layoutButtons(p);
     p.end();
     return img.convertToFormat(QImage::Format_ARGB32);
 }
@@ -394,22 +395,56 @@ void TSheetPainter::singleIcons(QPainter& p)
         glyph(p, rectOf(m.id).adjusted(4, 4, -4, -4), m.g, m.g == GRecord ? kRed : kText, 2);
 }
 
-void TSheetPainter::keys(QPainter& p)
+void TSheetPainter::layoutButtons(QPainter& p)
 {
-    // On-screen keyboard key caps, four states of 33 x 21. Character keys
-    // are blank (the keyboard draws the character); the others carry their
-    // picture.
-    for (int id = 157; id <= 174; ++id)
-        strip4(p, id, 0, GNone);
-    const struct {
-        int id;
-        Glyph g;
-    } special[] = {{175, GShift}, {176, GBackspace}, {177, GEnter}, {178, GSpace}, {179, GChevLeft},
-                   {180, GChevRight}, {187, GCaps}, {188, GLanguage}, {189, GClose}, {190, GOk},
-                   {191, GChevUp}, {192, GChevDown}, {215, GToStart}, {216, GToEnd}, {217, GPlus},
-                   {218, GMinus}};
-    for (const auto& k : special)
-        strip4(p, k.id, 0, k.g);
+    // The search window's layout buttons, four states of 33 x 21 each, in
+    // off/on pairs (off first) for the layouts 1..17: each carries a small
+    // picture of its split. Layouts without a split of their own here show
+    // the 4 x 4 one.
+    struct Split {
+        int normal, on, cols, rows, big, span;
+    };
+    const Split splits[17] = {
+        {158, 157, 1, 1, 0, 0}, {176, 175, 2, 2, 0, 0}, {160, 159, 3, 3, 2, 1}, {178, 177, 3, 3, 0, 0},
+        {188, 187, 4, 4, 3, 1}, {166, 165, 4, 3, 0, 0}, {162, 161, 4, 4, 2, 1}, {164, 163, 4, 4, 2, 2},
+        {180, 179, 4, 4, 0, 0}, {190, 189, 4, 4, 0, 0}, {192, 191, 4, 4, 0, 0}, {174, 173, 5, 4, 0, 0},
+        {168, 167, 4, 4, 0, 0}, {170, 169, 4, 4, 0, 0}, {172, 171, 4, 4, 0, 0}, {216, 215, 5, 5, 0, 0},
+        {218, 217, 8, 4, 0, 0}};
+    auto picture = [&](int id, const Split& sp) {
+        const QRectF r = rectOf(id);
+        const qreal w = qFloor(r.width() / 4);
+        for (int k = 0; k < 4; ++k) {
+            const QRectF box = QRectF(r.left() + k * w, r.top(), w, r.height()).adjusted(8, 4, -8, -4);
+            p.save();
+            p.setPen(linePen(kText, 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(box);
+            const qreal cw = box.width() / sp.cols;
+            const qreal ch = box.height() / sp.rows;
+            // The big cells along the top first (span x span cells each),
+            // then every cell left, as the video output lays them.
+            QVector<bool> used(sp.cols * sp.rows, false);
+            auto place = [&](int col, int row, int n) {
+                p.drawRect(QRectF(box.left() + col * cw, box.top() + row * ch, n * cw, n * ch));
+                for (int y = row; y < row + n && y < sp.rows; ++y)
+                    for (int x = col; x < col + n && x < sp.cols; ++x)
+                        used[y * sp.cols + x] = true;
+            };
+            for (int b = 0; b < sp.big; ++b)
+                place(b * sp.span, 0, sp.span);
+            for (int y = 0; y < sp.rows; ++y)
+                for (int x = 0; x < sp.cols; ++x)
+                    if (!used[y * sp.cols + x])
+                        place(x, y, 1);
+            p.restore();
+        }
+    };
+    for (const Split& sp : splits) {
+        strip4(p, sp.normal, 0, GNone);
+        picture(sp.normal, sp);
+        strip4On(p, sp.on);
+        picture(sp.on, sp);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -41,7 +41,7 @@ private:
     void buttons(QPainter& p);
     void iconStrips(QPainter& p);
     void singleIcons(QPainter& p);
-    void keys(QPainter& p);
+    void layoutButtons(QPainter& p);
     void panels(QPainter& p);
     void screens(QPainter& p);
 

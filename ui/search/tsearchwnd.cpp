@@ -180,8 +180,6 @@ void TSearchWnd::createCtrl()
     // Only the channels the unit has ever show.
     for (int i = videos; i < NUM_CHBTN; ++i)
         m_btn[BTN_CH0 + i]->hide();
-    for (int i = g_api.m_numLayout; i < NUM_LAYOUTBTN; ++i)
-        m_btn[BTN_LAYOUT0 + i]->hide();
 
     m_dayTimer = new QTimer(this);
     m_dayTimer->setSingleShot(true);
@@ -258,11 +256,22 @@ void TSearchWnd::layoutCtrl(int mode)
     m_modeLabel = QRect(x0, y, lw, rh);
     m_combo[CB_MODE]->setGeometry(x0 + lw + gap, y, w - lw - gap, rh);
     y += rh + gap;
-    m_calendar->setGeometry(x0, y, w, ctlScale(180));
-    y += ctlScale(180) + gap;
+    // The calendar takes what the rows under it leave, up to its full
+    // height: on a small output (800 x 600) the panel still ends on screen.
+    const int rowH = rh + gap;
+    const int cgap = ctlScale(2);
+    const int cols = chGridCols(channels());
+    const int bh = ctlScale(22);
+    const int chRows = (qMin(channels(), int(NUM_CHBTN)) + cols - 1) / cols;
+    const int lbh = ctlScale(23);
+    const int layRows = (qBound(0, g_api.m_numLayout, int(NUM_LAYOUTBTN)) + 3) / 4;
+    const int below = gap + ModeRows * rowH + gap + chRows * (bh + cgap) + gap + layRows * (lbh + cgap) + gap
+                      + rh + gap + 2 * ctlScale(20) + gap + 3 * rowH;
+    const int calH = qBound(ctlScale(120), height() - s4 - y - below, ctlScale(180));
+    m_calendar->setGeometry(x0, y, w, calH);
+    y += calH + gap;
 
     // The mode's rows: label on the left, its control on the right.
-    const int rowH = rh + gap;
     auto cell = [&](int row) { return QRect(x0 + lw + gap, y + row * rowH, w - lw - gap, rh); };
     auto whole = [&](int row) { return QRect(x0, y + row * rowH, w, rh); };
     auto check = [&](int row) { return QRect(x0 + lw + gap, y + row * rowH, rh, rh); };
@@ -300,21 +309,19 @@ void TSearchWnd::layoutCtrl(int mode)
     y += ModeRows * rowH + gap;
 
     // Channel buttons.
-    const int cols = chGridCols(channels());
-    const int cgap = ctlScale(2);
     const int bw = (w - (cols - 1) * cgap) / cols;
-    const int bh = ctlScale(22);
     for (int i = 0; i < NUM_CHBTN; ++i)
         m_btn[BTN_CH0 + i]->setGeometry(x0 + (i % cols) * (bw + cgap), y + (i / cols) * (bh + cgap), bw, bh);
-    const int chRows = (qMin(channels(), int(NUM_CHBTN)) + cols - 1) / cols;
     y += chRows * (bh + cgap) + gap;
 
     // Layout buttons, four to a row.
     const int lbw = (w - 3 * cgap) / 4;
-    const int lbh = ctlScale(23);
-    for (int i = 0; i < NUM_LAYOUTBTN; ++i)
+    // As many as the output has layouts: known once the device is up, which
+    // is after the window is made.
+    for (int i = 0; i < NUM_LAYOUTBTN; ++i) {
         m_btn[BTN_LAYOUT0 + i]->setGeometry(x0 + (i % 4) * (lbw + cgap), y + (i / 4) * (lbh + cgap), lbw, lbh);
-    const int layRows = (qBound(0, g_api.m_numLayout, int(NUM_LAYOUTBTN)) + 3) / 4;
+        m_btn[BTN_LAYOUT0 + i]->setVisible(i < g_api.m_numLayout);
+    }
     y += layRows * (lbh + cgap) + gap;
 
     // Playback buttons.

@@ -364,6 +364,29 @@ private slots:
         rig.grab(QStringLiteral("grid%1").arg(QLatin1String(profile)));
     }
 
+    // On the smallest output every control of the panel stays on screen,
+    // and the layout buttons follow the layout count the device gave after
+    // the window was made.
+    void smallOutput()
+    {
+        Rig rig("16", 0);
+        rig.w->hide();
+        // A second window made as the main window makes it, before the
+        // device is up.
+        g_api.m_numLayout = 0;
+        TSearchWnd w(nullptr, ID_WND_SEARCH, g_res->getSize(6));
+        w.init(0);
+        g_api.m_numLayout = 3;
+        w.show();
+        QCOMPARE(w.size(), QSize(800, 600));
+        for (int i = 0; i < TSearchWnd::NUM_LAYOUTBTN; ++i)
+            QCOMPARE(w.button(TSearchWnd::BTN_LAYOUT0 + i)->isVisible(), i < 3);
+        for (int id : {int(TSearchWnd::BTN_REFRESH), int(TSearchWnd::BTN_FULL), int(TSearchWnd::BTN_CH0 + 15)})
+            QVERIFY2(w.rect().contains(w.button(id)->geometry()), qPrintable(QString::number(id)));
+        QTRY_COMPARE(w.m_running, 1);
+        w.hide();
+    }
+
     // The window's own keys: the request and its value; -1 for none.
     void keys_data()
     {
