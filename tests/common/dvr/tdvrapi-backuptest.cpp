@@ -46,7 +46,14 @@ struct Rig {
         DalInit();
         DalStart();
     }
-    ~Rig() { dalTestBackupHold(0); }
+    ~Rig()
+    {
+        dalTestBackupHold(0);
+        // With the callbacks gone no device thread emits any more, so the
+        // connection is freed now, not left for a later emission to clean.
+        g_api.unregisterCallbacks();
+        QObject::disconnect(&g_api, nullptr, &receiver, nullptr);
+    }
     // The source opened and the half hour estimated.
     bool prepare(uint32_t camoff)
     {
