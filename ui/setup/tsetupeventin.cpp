@@ -42,17 +42,7 @@ TSetupEventin::TSetupEventin(QWidget* parent, int id, QSize size) : TSetupPage(p
             x.up = r > 0 ? cellRow(r - 1, c) : int(L_TAB);
         }
     }
-    rows[R_APPLY].kind = RowApply;
-    rows[R_APPLY].right = R_DEFAULT;
-    rows[R_APPLY].left = L_OK;
-    rows[R_APPLY].down = L_TAB;
-    rows[R_APPLY].up = cellRow(Side - 1, 0);
-    rows[R_DEFAULT] = rows[R_APPLY];
-    rows[R_DEFAULT].kind = RowDefault;
-    rows[R_DEFAULT].right = L_OK;
-    rows[R_DEFAULT].left = R_APPLY;
-    rows[R_MENU] = rows[R_DEFAULT];
-    rows[R_MENU].kind = RowMenu;
+    applyDefaultMenu(rows, R_APPLY, R_DEFAULT, R_MENU, cellRow(Side - 1, 0));
     Params p;
     p.sections = {IDX_PROP_EVENT};
     p.firstRow = 0;

@@ -44,17 +44,7 @@ TSetupHoliday::TSetupHoliday(QWidget* parent, int id, QSize size) : TSetupPage(p
         rows[r].down = R_APPLY;
         rows[r].up = r == R_DELETEALL ? int(R_LIST) : int(R_CALENDAR);
     }
-    rows[R_APPLY].kind = RowApply;
-    rows[R_APPLY].right = R_DEFAULT;
-    rows[R_APPLY].left = L_OK;
-    rows[R_APPLY].down = L_TAB;
-    rows[R_APPLY].up = R_ADD;
-    rows[R_DEFAULT] = rows[R_APPLY];
-    rows[R_DEFAULT].kind = RowDefault;
-    rows[R_DEFAULT].right = L_OK;
-    rows[R_DEFAULT].left = R_APPLY;
-    rows[R_MENU] = rows[R_DEFAULT];
-    rows[R_MENU].kind = RowMenu;
+    applyDefaultMenu(rows, R_APPLY, R_DEFAULT, R_MENU, R_ADD);
     Params p;
     p.sections = {IDX_PROP_HOLIDAY};
     p.firstRow = R_CALENDAR;

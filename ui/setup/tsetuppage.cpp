@@ -72,6 +72,21 @@ int TSetupPage::videos()
     return qBound(0, int(dev->videos), int(CAMERAS));
 }
 
+void TSetupPage::applyDefaultMenu(QVector<Row>& rows, int apply, int def, int menu, int up)
+{
+    rows[apply].kind = RowApply;
+    rows[apply].right = def;
+    rows[apply].left = L_OK;
+    rows[apply].down = L_TAB;
+    rows[apply].up = up;
+    rows[def] = rows[apply];
+    rows[def].kind = RowDefault;
+    rows[def].right = L_OK;
+    rows[def].left = apply;
+    rows[menu] = rows[def];
+    rows[menu].kind = RowMenu;
+}
+
 void TSetupPage::setRows(const QVector<Row>& rows, const Params& params)
 {
     m_rows = rows;

@@ -146,6 +146,9 @@ public slots:
 protected:
     // The page's description, given by the subclass's constructor.
     void setRows(const QVector<Row>& rows, const Params& params);
+    // Apply and Default side by side under the page (Apply's up link
+    // given), OK and the tabs around them, and Menu in Default's place.
+    static void applyDefaultMenu(QVector<Row>& rows, int apply, int def, int menu, int up);
     // Edit copy into the controls.
     virtual void setCtrl();
     // The focus table: the menu entries, then the rows.

@@ -61,17 +61,7 @@ TSetupSchedule::TSetupSchedule(QWidget* parent, int id, QSize size) : TSetupPage
         rows[r].down = r == R_NONE ? int(R_APPLY) : r + 1;
         rows[r].up = r == R_A ? int(R_ON) : r - 1;
     }
-    rows[R_APPLY].kind = RowApply;
-    rows[R_APPLY].right = R_DEFAULT;
-    rows[R_APPLY].left = L_OK;
-    rows[R_APPLY].down = L_TAB;
-    rows[R_APPLY].up = R_GRID;
-    rows[R_DEFAULT] = rows[R_APPLY];
-    rows[R_DEFAULT].kind = RowDefault;
-    rows[R_DEFAULT].right = L_OK;
-    rows[R_DEFAULT].left = R_APPLY;
-    rows[R_MENU] = rows[R_DEFAULT];
-    rows[R_MENU].kind = RowMenu;
+    applyDefaultMenu(rows, R_APPLY, R_DEFAULT, R_MENU, R_GRID);
     Params p;
     p.sections = {IDX_PROP_SCHEDULE};
     p.firstRow = R_ON;
