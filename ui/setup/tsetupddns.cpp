@@ -46,19 +46,6 @@ PropNetddns* ddns()
     return g_cfg ? static_cast<PropNetddns*>(g_cfg->getsection(IDX_PROP_NETDDNS, 0)) : nullptr;
 }
 
-TSetupPage::Row row(int kind, int text, int up, int down, int right = TSetupPage::L_ITEM,
-                    int left = TSetupPage::L_ITEM)
-{
-    TSetupPage::Row r;
-    r.kind = kind;
-    r.text = text;
-    r.up = up;
-    r.down = down;
-    r.right = right;
-    r.left = left;
-    return r;
-}
-
 // The form's control of each field row.
 int formCtrl(int row)
 {
@@ -79,27 +66,27 @@ int formCtrl(int row)
 TSetupDdns::TSetupDdns(QWidget* parent, int id, QSize size) : TSetupPage(parent, id, size)
 {
     QVector<Row> rows;
-    Row type = row(RowCombo, T_TYPE, L_TAB, R_SERVER);
+    Row type = TSetupPage::linkedRow(RowCombo, T_TYPE, L_TAB, R_SERVER);
     type.list = IDX_DATA_DDNS_SERVICE; // the record keeps the text: the page writes it
     rows << type;
     // The fields are written by the page itself (the form rules decide).
-    rows << row(RowEdit, T_SERVER, R_TYPE, R_PORT);
-    Row port = row(RowEdit, T_PORT, R_SERVER, R_DOMAIN);
+    rows << TSetupPage::linkedRow(RowEdit, T_SERVER, R_TYPE, R_PORT);
+    Row port = TSetupPage::linkedRow(RowEdit, T_PORT, R_SERVER, R_DOMAIN);
     port.lo = 1;
     rows << port;
-    rows << row(RowEdit, T_DOMAIN, R_PORT, R_ID);
-    rows << row(RowEdit, T_ID, R_DOMAIN, R_PW);
-    rows << row(RowEdit, T_PASSWORD, R_ID, R_DUR);
-    Row dur = row(RowCombo, T_DURATION, R_PW, R_TEST);
+    rows << TSetupPage::linkedRow(RowEdit, T_DOMAIN, R_PORT, R_ID);
+    rows << TSetupPage::linkedRow(RowEdit, T_ID, R_DOMAIN, R_PW);
+    rows << TSetupPage::linkedRow(RowEdit, T_PASSWORD, R_ID, R_DUR);
+    Row dur = TSetupPage::linkedRow(RowCombo, T_DURATION, R_PW, R_TEST);
     dur.section = IDX_PROP_NETDDNS;
     dur.offset = offsetof(PropNetddns, dur);
     dur.size = 4;
     dur.list = IDX_DATA_DDNS_PERIOD;
     rows << dur;
-    rows << row(RowButton, T_TEST, R_DUR, R_APPLY);
-    rows << row(RowApply, -1, R_TEST, L_TAB, R_DEFAULT, L_OK);
-    rows << row(RowDefault, -1, R_TEST, L_TAB, L_OK, R_APPLY);
-    rows << row(RowMenu, -1, R_TEST, L_TAB, L_OK, R_DEFAULT);
+    rows << TSetupPage::linkedRow(RowButton, T_TEST, R_DUR, R_APPLY);
+    rows << TSetupPage::linkedRow(RowApply, -1, R_TEST, L_TAB, R_DEFAULT, L_OK);
+    rows << TSetupPage::linkedRow(RowDefault, -1, R_TEST, L_TAB, L_OK, R_APPLY);
+    rows << TSetupPage::linkedRow(RowMenu, -1, R_TEST, L_TAB, L_OK, R_DEFAULT);
     Params p;
     p.sections = {IDX_PROP_NETDDNS};
     p.requests = {Act_InfoDdns};

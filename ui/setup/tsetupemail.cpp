@@ -44,22 +44,9 @@ PropNetemail* mail()
     return g_cfg ? static_cast<PropNetemail*>(g_cfg->getsection(IDX_PROP_NETEMAIL, 0)) : nullptr;
 }
 
-TSetupPage::Row row(int kind, int text, int up, int down, int right = TSetupPage::L_ITEM,
-                    int left = TSetupPage::L_ITEM)
-{
-    TSetupPage::Row r;
-    r.kind = kind;
-    r.text = text;
-    r.up = up;
-    r.down = down;
-    r.right = right;
-    r.left = left;
-    return r;
-}
-
 TSetupPage::Row field(int kind, int text, int offset, int size, int up, int down)
 {
-    TSetupPage::Row r = row(kind, text, up, down);
+    TSetupPage::Row r = TSetupPage::linkedRow(kind, text, up, down);
     r.section = IDX_PROP_NETEMAIL;
     r.offset = offset;
     r.size = size;
@@ -95,7 +82,7 @@ TSetupEmail::TSetupEmail(QWidget* parent, int id, QSize size) : TSetupPage(paren
     rows << field(RowEdit, T_FROM, offsetof(PropNetemail, from), text, R_TO, R_SERVER);
     rows << field(RowEdit, T_SERVER, offsetof(PropNetemail, server), text, R_FROM, R_PORT);
     // The port is a number the page reads and writes itself.
-    Row port = row(RowEdit, T_PORT, R_SERVER, R_AUTH);
+    Row port = TSetupPage::linkedRow(RowEdit, T_PORT, R_SERVER, R_AUTH);
     port.lo = 1;
     rows << port;
     rows << field(RowCheck, T_AUTH, offsetof(PropNetemail, authOn), 1, R_PORT, R_SSL);
@@ -105,11 +92,11 @@ TSetupEmail::TSetupEmail(QWidget* parent, int id, QSize size) : TSetupPage(paren
     Row dur = field(RowCombo, T_INTERVAL, offsetof(PropNetemail, dur), 4, R_PW, R_TEST);
     dur.list = IDX_DATA_EMAIL_PERIOD;
     rows << dur;
-    rows << row(RowButton, T_TEST, R_DUR, R_EVENT);
-    rows << row(RowButton, T_EVENT, R_TEST, R_APPLY);
-    rows << row(RowApply, -1, R_EVENT, L_TAB, R_DEFAULT, L_OK);
-    rows << row(RowDefault, -1, R_EVENT, L_TAB, L_OK, R_APPLY);
-    rows << row(RowMenu, -1, R_EVENT, L_TAB, L_OK, R_DEFAULT);
+    rows << TSetupPage::linkedRow(RowButton, T_TEST, R_DUR, R_EVENT);
+    rows << TSetupPage::linkedRow(RowButton, T_EVENT, R_TEST, R_APPLY);
+    rows << TSetupPage::linkedRow(RowApply, -1, R_EVENT, L_TAB, R_DEFAULT, L_OK);
+    rows << TSetupPage::linkedRow(RowDefault, -1, R_EVENT, L_TAB, L_OK, R_APPLY);
+    rows << TSetupPage::linkedRow(RowMenu, -1, R_EVENT, L_TAB, L_OK, R_DEFAULT);
     Params p;
     p.sections = {IDX_PROP_NETEMAIL};
     p.firstRow = R_ON;

@@ -72,6 +72,18 @@ int TSetupPage::videos()
     return qBound(0, int(dev->videos), int(CAMERAS));
 }
 
+TSetupPage::Row TSetupPage::linkedRow(int kind, int text, int up, int down, int right, int left)
+{
+    Row r;
+    r.kind = kind;
+    r.text = text;
+    r.up = up;
+    r.down = down;
+    r.right = right;
+    r.left = left;
+    return r;
+}
+
 void TSetupPage::applyDefaultMenu(QVector<Row>& rows, int apply, int def, int menu, int up)
 {
     rows[apply].kind = RowApply;

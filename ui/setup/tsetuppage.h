@@ -111,6 +111,8 @@ public:
     int channel() const { return m_ch; }
     // The unit's cameras, at most 20.
     static int videos();
+    // A row of a kind and text with its four links.
+    static Row linkedRow(int kind, int text, int up, int down, int right = L_ITEM, int left = L_ITEM);
     QWidget* control(int row) const;
     TButton* cameraButton(int ch) const;
     const QVector<FocusLink>& focusTable() const { return m_focus; }

@@ -33,25 +33,13 @@ int portOf(const PropNetport& p, int field)
     }
 }
 
-TSetupPage::Row row(int kind, int text, int up, int down, int right, int left)
-{
-    TSetupPage::Row r;
-    r.kind = kind;
-    r.text = text;
-    r.up = up;
-    r.down = down;
-    r.right = right;
-    r.left = left;
-    return r;
-}
-
 } // namespace
 
 TSetupPort::TSetupPort(QWidget* parent, int id, QSize size) : TSetupPage(parent, id, size)
 {
     QVector<Row> rows;
     // The port fields carry numbers: the page reads and writes them itself.
-    Row port = row(RowEdit, 157, L_TAB, R_SEARCH, L_ITEM, L_ITEM);
+    Row port = TSetupPage::linkedRow(RowEdit, 157, L_TAB, R_SEARCH, L_ITEM, L_ITEM);
     port.lo = 1;
     rows << port;
     port.text = 10;
@@ -67,15 +55,15 @@ TSetupPort::TSetupPort(QWidget* parent, int id, QSize size) : TSetupPage(parent,
     port.down = R_UPNP;
     rows << port;
     // "uPNP" is a fixed label, painted by the page.
-    Row upnp = row(RowCheck, -1, R_WEB, R_TEST, L_ITEM, L_ITEM);
+    Row upnp = TSetupPage::linkedRow(RowCheck, -1, R_WEB, R_TEST, L_ITEM, L_ITEM);
     upnp.section = IDX_PROP_NETPORT;
     upnp.offset = offsetof(PropNetport, upnp);
     upnp.size = 4;
     rows << upnp;
-    rows << row(RowButton, 390, R_UPNP, R_APPLY, L_ITEM, L_ITEM);
-    rows << row(RowApply, -1, R_TEST, L_TAB, R_DEFAULT, L_OK);
-    rows << row(RowDefault, -1, R_TEST, L_TAB, L_OK, R_APPLY);
-    rows << row(RowMenu, -1, R_TEST, L_TAB, L_OK, R_DEFAULT);
+    rows << TSetupPage::linkedRow(RowButton, 390, R_UPNP, R_APPLY, L_ITEM, L_ITEM);
+    rows << TSetupPage::linkedRow(RowApply, -1, R_TEST, L_TAB, R_DEFAULT, L_OK);
+    rows << TSetupPage::linkedRow(RowDefault, -1, R_TEST, L_TAB, L_OK, R_APPLY);
+    rows << TSetupPage::linkedRow(RowMenu, -1, R_TEST, L_TAB, L_OK, R_DEFAULT);
     Params p;
     p.sections = {IDX_PROP_NETPORT};
     p.requests = {Act_InfoUpnp};
