@@ -399,7 +399,9 @@ void TMain::sl_mSetupshowtm()
 void TMain::sl_mMainshow()
 {
     qCDebug(lcApp, "show menu sl_mMainshow");
-    if (m_menu)
+    // Reported a moment after the menu opened: a menu closed meanwhile was
+    // already reported hidden and is not reported shown again.
+    if (m_menu && m_menu->isVisible())
         emit sg_showed(MenuRegion, 1, QRegion(0, 0, m_menu->width(), m_menu->height()));
 }
 
@@ -412,7 +414,7 @@ void TMain::sl_mMainhide()
 
 void TMain::sl_mSetupshow()
 {
-    if (m_setupMenu)
+    if (m_setupMenu && m_setupMenu->isVisible())
         emit sg_showed(SetupMenuRegion, 1, QRegion(0, 0, m_setupMenu->width(), m_setupMenu->height()));
 }
 

@@ -202,22 +202,29 @@ private slots:
         onPopup("menu-live.png", {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});
         rig.w->openMenu();
         QCOMPARE(rig.w->m_pendingCmd + QString::number(rig.w->m_pendingArg), QStringLiteral("Setup24"));
-        QTRY_VERIFY(regions.count() >= 4); // the menu and the submenu shown and hidden
         // Both shows are reported a moment after the menus open, so on a
-        // busy machine the submenu's report can come first.
-        QList<QVariantList> seen;
-        for (const QVariantList& r : regions)
-            seen << r.mid(0, 2);
-        QVERIFY(seen.contains(QVariantList({17, 1})));
-        QVERIFY(seen.contains(QVariantList({18, 1})));
-        QVERIFY(seen.indexOf(QVariantList({17, 1})) < seen.indexOf(QVariantList({17, 0})));
+        // busy machine the submenu's report can come first, and a menu
+        // closed before its report comes is not reported shown: the last
+        // word on each region is that it is hidden.
+        auto last = [&regions](int region) {
+            int state = -1;
+            for (const QVariantList& r : regions)
+                if (r.at(0).toInt() == region)
+                    state = r.at(1).toInt();
+            return state;
+        };
+        QTRY_VERIFY(last(17) == 0 && last(18) == 0);
+        QTest::qWait(20);
+        QCOMPARE(last(17), 0);
+        QCOMPARE(last(18), 0);
+        const int before = regions.count();
 
         // The right button opens the playback form.
         g_api.m_mode = 1;
         g_api.m_deint = 1;
         onPopup("menu-playback.png", {Qt::Key_Escape});
         QTest::mousePress(rig.w, Qt::RightButton, {}, QPoint(600, 500));
-        QTRY_COMPARE(regions.count(), 6);
+        QTRY_VERIFY(regions.count() > before && last(17) == 0);
     }
 
     // The login gate first, then the right of the user (setup, search,
