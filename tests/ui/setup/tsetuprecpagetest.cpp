@@ -61,9 +61,9 @@ struct RecFrame
 
 // Entries "ch:mode:res:fps" over the default table (every camera recording
 // quarter pictures at full rate: 16 x 30 = 480, the budget).
-void setLoad(RecordEntry* t, const QString& spec)
+void setLoad(RecordEntry* t, const QString& desc)
 {
-    for (const QString& e : spec.split(' ', Qt::SkipEmptyParts)) {
+    for (const QString& e : desc.split(' ', Qt::SkipEmptyParts)) {
         const QStringList v = e.split(':');
         RecordEntry& r = t[v[0].toInt()];
         r.mode = uint8_t(v[1].toInt());
