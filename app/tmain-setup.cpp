@@ -554,6 +554,7 @@ bool TMain::setupNotify(int code, int val1, int val2, int rsType, const QString&
             return true;
         }
         if (code == SIG_NET_SETUP) {
+            TSetupth::keepPageOnly(rsType);
             if (visible) {
                 // The client replaced the edit copy: the menu closes without
                 // reverting it.

@@ -20,6 +20,9 @@ using namespace SetupAct;
 
 namespace {
 
+// UI texts of the run's own messages.
+enum { T_SETUP = 2, T_FAILED = 212 };
+
 enum { OemLinkedSerial = 7, StartDelayMs = 500 };
 
 // The sections of a page's Apply, its log label, in page-id order. Only the
@@ -139,6 +142,17 @@ void TSetupth::set(int flag, int a, int b, const QString& text, int local)
     }
 }
 
+void TSetupth::keepPageOnly(int flag)
+{
+    const PageApply* page = pageOf(flag);
+    if (!page || !g_cfg)
+        return;
+    for (int idx = IDX_PROP_DEVICES + 1; idx <= IDX_PROP_SEARCHOPT; ++idx) {
+        if (idx != page->sections[0] && idx != page->sections[1] && idx != page->sections[2])
+            g_cfg->revert(idx, nullptr, nullptr);
+    }
+}
+
 bool TSetupth::startNext()
 {
     if (m_queue.isEmpty()) {
@@ -185,6 +199,19 @@ void TSetupth::status(const QString& title, const QString& text)
         inGui([&] { m_gui.status(title, text); });
 }
 
+bool TSetupth::commit()
+{
+    int result = 1;
+    // The store is the GUI thread's.
+    if (!inGui([&] { result = g_cfg->commitfile(); }))
+        return false; // the program is stopping: nobody to tell
+    if (result == 0)
+        return true;
+    qCWarning(lcApp, "TSetupth::commit failed:%d, the settings were not stored", result);
+    status(TConfig::text(T_SETUP), TConfig::text(T_FAILED));
+    return false;
+}
+
 void TSetupth::log(const char* label)
 {
     g_api.writeLog(LOG_SETUP_CHANGED, m_user.constData(), label);
@@ -206,7 +233,7 @@ void TSetupth::run()
     } else if (m_flag >= Btn_Display && m_flag <= Btn_System_Config) {
         runPage();
         // Every page's Apply ends with the commit, changed or not.
-        g_cfg->commitfile();
+        commit();
     }
     qCDebug(lcApp, "TSetupth::run.. Exit");
 }
@@ -381,10 +408,10 @@ void TSetupth::runOkCancel()
             }
         }))
         return;
-    if (modified)
+    // The whole OK is logged only once it is in flash: a change that would
+    // be gone at the next start is told as a failure instead.
+    if (ok && commit() && modified)
         log("(OK)");
-    if (ok)
-        g_cfg->commitfile();
 
     qCDebug(lcApp, "TSetupth::run.. --1--");
     const int port = changed[IDX_PROP_NETPORT];

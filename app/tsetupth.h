@@ -60,6 +60,11 @@ public:
     // Requests still waiting behind the run.
     int queued() const { return m_queue.size(); }
 
+    // A remote client applied one page from a whole configuration file:
+    // every other section of the edit copy goes back to the live copy, so
+    // only the page's sections are applied now and a later local OK applies
+    // only what the operator changes. Nothing for flags that are no page.
+    static void keepPageOnly(int flag);
     // A file name of the external medium that an import may read: no
     // folder, no "..", nothing empty.
     static bool isPlainName(const QString& name);
@@ -89,6 +94,9 @@ private:
     // The date/time section's edit copy with its clock offset spent.
     void spendClockOffset();
     void log(const char* label);
+    // Commits the RAM file to flash; a failure is shown in the status box.
+    // True when the configuration is in flash.
+    bool commit();
 
     Gui m_gui;
     QVector<Request> m_queue;

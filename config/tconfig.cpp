@@ -1,5 +1,6 @@
 #include "tconfig.h"
 #include "tflashfile.h"
+#include "townerthread.h"
 #include "tpath.h"
 #include "tproperty.h"
 #include "trunner.h"
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QTextCodec>
 #include <QTime>
 
 #include <cstring>
@@ -79,6 +81,22 @@ QSet<QByteArray> groupsOf(const QString& unitPath, bool* ok)
     return groups;
 }
 
+// Text a settings file may hold: UTF-8 without NUL bytes or other control
+// characters than tab and line ends. A file that holds others was damaged
+// or made by something else, and the settings reader would take what it
+// finds around them as keys.
+bool cleanText(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        const uchar u = uchar(c);
+        if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0x7f)
+            return false;
+    }
+    QTextCodec::ConverterState state;
+    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0;
+}
+
 QByteArray fieldText(const char* field, int width)
 {
     return QByteArray(field, int(qstrnlen(field, uint(width))));
@@ -139,7 +157,67 @@ void* TConfig::getsection(int idx, int live)
     return (live ? m_live : m_edit)->section(idx);
 }
 
+// Every entry point that reads or changes the copies or their files runs in
+// the thread that owns the store (the GUI thread, where the pages edit the
+// copies): a call from another thread is handed over and waited for. The
+// settings object is not thread-safe, and a sync by one thread in the middle
+// of another's save used to corrupt it and lose the save. Work the owner
+// could not take in time is not done and reported failed.
 int TConfig::ismodified()
+{
+    int r = 0;
+    TOwnerThread::call(this, [&] { r = ismodifiedHere(); });
+    return r;
+}
+
+int TConfig::apply(int idx, void* newOut, void* oldOut, int save)
+{
+    int r = 0;
+    TOwnerThread::call(this, [&] { r = applyHere(idx, newOut, oldOut, save); });
+    return r;
+}
+
+int TConfig::revert(int idx, void* newOut, void* oldOut)
+{
+    int r = 0;
+    TOwnerThread::call(this, [&] { r = revertHere(idx, newOut, oldOut); });
+    return r;
+}
+
+void TConfig::setdefault(int idx)
+{
+    TOwnerThread::call(this, [&] { setdefaultHere(idx); });
+}
+
+int TConfig::save(int idx)
+{
+    int r = -1;
+    if (!TOwnerThread::call(this, [&] { r = saveHere(idx); }))
+        qCWarning(lcConfig, "TConfig::save idx:%d not taken by the store's thread", idx);
+    return r;
+}
+
+void TConfig::setdevices(int idx, const PropDevices* rec)
+{
+    TOwnerThread::call(this, [&] { setdevicesHere(idx, rec); });
+}
+
+int TConfig::commitfile()
+{
+    int r = 1;
+    if (!TOwnerThread::call(this, [&] { r = commitfileHere(); }))
+        qCWarning(lcConfig, "TConfig::commitfile not taken by the store's thread");
+    return r;
+}
+
+int TConfig::reload(QString file)
+{
+    int r = -1;
+    TOwnerThread::call(this, [&] { r = reloadHere(file); });
+    return r;
+}
+
+int TConfig::ismodifiedHere()
 {
     for (int idx = kFirstEdit; idx <= kLastEdit; ++idx) {
         if (!sameSection(m_live, m_edit, idx))
@@ -148,18 +226,18 @@ int TConfig::ismodified()
     return 0;
 }
 
-int TConfig::apply(int idx, void* newOut, void* oldOut, int save)
+int TConfig::applyHere(int idx, void* newOut, void* oldOut, int save)
 {
     if (!inEditRange(idx))
         return 0;
     const int changed = handOut(m_edit, m_live, idx, newOut, oldOut);
     copySection(m_live, m_edit, idx);
     if (changed && save)
-        this->save(idx);
+        saveHere(idx);
     return changed;
 }
 
-int TConfig::revert(int idx, void* newOut, void* oldOut)
+int TConfig::revertHere(int idx, void* newOut, void* oldOut)
 {
     if (!inEditRange(idx))
         return 0;
@@ -168,12 +246,12 @@ int TConfig::revert(int idx, void* newOut, void* oldOut)
     return changed;
 }
 
-void TConfig::setdefault(int idx)
+void TConfig::setdefaultHere(int idx)
 {
     m_edit->setDefault(idx);
 }
 
-int TConfig::save(int idx)
+int TConfig::saveHere(int idx)
 {
     // QSettings syncs through QSaveFile, which does not report its fsync.
     int failed = m_live->save(idx < 0 ? -1 : idx);
@@ -183,7 +261,7 @@ int TConfig::save(int idx)
     return failed ? -1 : 0;
 }
 
-void TConfig::setdevices(int idx, const PropDevices* rec)
+void TConfig::setdevicesHere(int idx, const PropDevices* rec)
 {
     if (idx != IDX_PROP_DEVICES || !rec)
         return;
@@ -197,7 +275,7 @@ void TConfig::setdevices(int idx, const PropDevices* rec)
     std::memcpy(&m_edit->m_devices, &given, sizeof given);
     m_edit->save(IDX_PROP_DEVICES);
     std::memcpy(&m_live->m_devices, &given, sizeof given);
-    save(IDX_PROP_DEVICES);
+    saveHere(IDX_PROP_DEVICES);
     m_live->load(-1);
     m_edit->load(-1);
     // Fields the file does not hold (device words, relay count) come from
@@ -216,7 +294,7 @@ void TConfig::copyProperty(TProperty* dst, const TProperty* src)
         dst->m_devices.version = m_live->m_devices.version;
 }
 
-int TConfig::commitfile()
+int TConfig::commitfileHere()
 {
     // After a failed save the RAM file may be old or cut short; it reaches
     // flash only once it holds every save again.
@@ -270,7 +348,24 @@ bool TConfig::ramHoldsSections() const
     return !flashOk || ram.contains(flash);
 }
 
-int TConfig::reload(QString file)
+bool TConfig::wholeImport(const QString& copy) const
+{
+    QFile f(TPath::map(copy));
+    if (!f.open(QIODevice::ReadOnly) || !cleanText(f.read(kMaxImportFile + 1)))
+        return false;
+    bool ok = false;
+    const QSet<QByteArray> theirs = groupsOf(copy, &ok);
+    if (!ok)
+        return false;
+    QSet<QByteArray> ours = groupsOf(m_confPath, &ok);
+    if (!ok)
+        ours = groupsOf(QString::fromLatin1(kCommitFile), &ok);
+    if (!ok)
+        ours = groupsOf(m_tmpPath, &ok);
+    return ok && theirs.contains(ours);
+}
+
+int TConfig::reloadHere(QString file)
 {
     if (file.isEmpty()) {
         copyProperty(m_edit, m_live);
@@ -289,6 +384,16 @@ int TConfig::reload(QString file)
     const QString copy = TProperty::privateFileName();
     if (TFlashFile::copy(file, copy) != 0) {
         qCDebug(lcConfig, "TConfig::reload WARNING!! unreadable:%s\n", qPrintable(file));
+        TRunner::removeFile(copy);
+        return -1;
+    }
+
+    // A file cut short (a stick pulled during its export) or damaged would
+    // load every section it lacks from the factory defaults: the
+    // administrator's password empty, the address 0.0.0.0. It must be clean
+    // text and hold every group of the unit's own file.
+    if (!wholeImport(copy)) {
+        qCDebug(lcConfig, "TConfig::reload WARNING!! damaged or incomplete:%s\n", qPrintable(file));
         TRunner::removeFile(copy);
         return -1;
     }

@@ -134,8 +134,9 @@ public:
     // holds is refused (4).
     int commitfile();
     // Empty file: edit copy = live copy, 0. Otherwise imports the file into
-    // the edit copy when its model and channel count are the unit's (0), or
-    // refuses it (-1) and leaves the edit copy unchanged. The unit's device
+    // the edit copy when it is whole (clean text holding every section the
+    // unit's own file holds) and its model and channel count are the unit's
+    // (0), or refuses it (-1) and leaves both copies unchanged. The unit's device
     // record stays in the edit copy either way.
     int reload(QString file);
 
@@ -168,6 +169,19 @@ public:
     QString getrecordloadtext(const RecordEntry* table, int channel);
 
 private:
+    // The entry points above, run in the store's own thread.
+    int ismodifiedHere();
+    int applyHere(int idx, void* newOut, void* oldOut, int save);
+    int revertHere(int idx, void* newOut, void* oldOut);
+    void setdefaultHere(int idx);
+    int saveHere(int idx);
+    void setdevicesHere(int idx, const PropDevices* rec);
+    int commitfileHere();
+    int reloadHere(QString file);
+
+    // An import's private copy is clean text holding every section group
+    // the unit's own file holds (flash, else the commit file, else RAM).
+    bool wholeImport(const QString& copy) const;
     // The RAM file holds the device record and every section group the
     // flash file (or, without one, the commit file) holds.
     bool ramHoldsSections() const;

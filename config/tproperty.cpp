@@ -102,26 +102,6 @@ QAtomicInt g_privateCounter;
 const char kPrivateFolder[] = "/tmp";
 const char kPrivatePattern[] = "^\\.tproperty-(\\d+)-\\d+\\.conf$";
 
-// Which file a path names now. QSettings writes through a temporary file
-// renamed over the old one, so a sync that wrote leaves another file there.
-struct FileId {
-    bool exists = false;
-    dev_t dev = 0;
-    ino_t ino = 0;
-};
-
-FileId fileId(const QString& path)
-{
-    FileId id;
-    struct stat st;
-    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
-        id.exists = true;
-        id.dev = st.st_dev;
-        id.ino = st.st_ino;
-    }
-    return id;
-}
-
 // True while a process of that id runs (or may run: an id we may not signal).
 bool processRuns(qint64 pid)
 {
@@ -130,41 +110,45 @@ bool processRuns(qint64 pid)
     return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
 }
 
-bool fileHoldsStore(QSettings& s, const FileId& before)
+// A value as the file gives it back: the INI file keeps numbers and
+// flags as text, byte arrays and lists as their own types.
+bool sameStored(const QVariant& kept, const QVariant& read)
 {
-    // QSaveFile drops the error of its last flush, so a file cut at its end
-    // passes for written. QSettings ends every line with a newline and
-    // writes one line per key, a header per group and a blank line between
-    // groups: a cut file has fewer newlines than the store asks for. Keys
-    // come sorted, so the keys of a group (keys without one: "General")
-    // stand together.
+    if (kept.userType() == read.userType())
+        return kept == read;
+    return kept.toString() == read.toString();
+}
+
+// Whether the file of s holds exactly the keys and values of the store, read
+// back from the file itself. QSaveFile drops the error of its last flush, a
+// sync that failed leaves the former file in place, and the settings' status
+// keeps only the first error it met: only the file tells about each save.
+// The settings object shares its parsed file with every other object on the
+// same path, so the file is read through a private copy of its bytes.
+bool fileHoldsStore(const QSettings& s)
+{
     const QStringList keys = s.allKeys();
-    int groups = 0;
-    QStringRef group;
-    for (const QString& k : keys) {
-        const QStringRef g = k.leftRef(qMax(0, k.indexOf(QLatin1Char('/'))));
-        if (groups == 0 || g != group) {
-            ++groups;
-            group = g;
-        }
-    }
-    if (!groups)
+    if (keys.isEmpty())
         return true; // nothing to lose
-    const int lines = keys.size() + 2 * groups - 1;
-    // A sync that wrote renamed a new file over the old one; one that failed
-    // left the old file in place.
     const QString path = s.fileName();
-    const FileId now = fileId(path);
-    if (!now.exists || (before.exists && before.dev == now.dev && before.ino == now.ino)) {
-        qCDebug(lcConfig, "TProperty::save not written:%s", qPrintable(path));
+    const QString copy = TPath::map(TProperty::privateFileName());
+    QFile::remove(copy);
+    if (!QFile::copy(path, copy)) {
+        qCDebug(lcConfig, "TProperty::save not readable:%s", qPrintable(path));
         return false;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.readAll().count('\n') != lines) {
-        qCDebug(lcConfig, "TProperty::save file cut short:%s", qPrintable(path));
-        return false;
+    bool same = true;
+    {
+        QSettings read(copy, QSettings::IniFormat);
+        read.setIniCodec("UTF-8");
+        same = read.status() == QSettings::NoError && read.allKeys().size() == keys.size();
+        for (int i = 0; same && i < keys.size(); ++i)
+            same = sameStored(s.value(keys.at(i)), read.value(keys.at(i)));
     }
-    return true;
+    QFile::remove(copy);
+    if (!same)
+        qCDebug(lcConfig, "TProperty::save file does not hold the store:%s", qPrintable(path));
+    return same;
 }
 
 int clampCount(int count, int size)
@@ -260,7 +244,6 @@ void TProperty::load(int idx)
 int TProperty::save(int idx)
 {
     const bool writes = idx < 0 || (idx < IDX_PROP_COUNT && kSections[idx].save);
-    const FileId before = fileId(fileName());
     const bool wasOk = status() == QSettings::NoError;
     if (idx < 0) {
         for (int s : kSaveOrder) {
@@ -277,7 +260,7 @@ int TProperty::save(int idx)
     // the first failure; the file itself tells about every sync.
     if (wasOk && status() != QSettings::NoError)
         return -1;
-    return fileHoldsStore(*this, before) ? 0 : -1;
+    return fileHoldsStore(*this) ? 0 : -1;
 }
 
 int TProperty::resync()
@@ -287,10 +270,9 @@ int TProperty::resync()
     const QStringList keys = allKeys();
     if (keys.isEmpty())
         return 0;
-    const FileId before = fileId(fileName());
     setValue(keys.first(), value(keys.first()));
     sync();
-    return fileHoldsStore(*this, before) ? 0 : -1;
+    return fileHoldsStore(*this) ? 0 : -1;
 }
 
 void TProperty::setDefault(int idx)

@@ -8,12 +8,15 @@
 #include "tnetpayload.h"
 #include "tnetreply.h"
 #include "tnettext.h"
+#include "townerthread.h"
 #include "trunner.h"
 
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QMutexLocker>
+#include <QThread>
 #include <cstring>
+#include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
@@ -91,9 +94,56 @@ QByteArray utf8Cut(const QString& text, int max)
 }
 }
 
+bool TDVRAPI::usesConfig(int cmd)
+{
+    switch (cmd) {
+    case DNPC_RS_CAPS:
+    case DNPC_RS_APP_OK:
+    case DNPC_RS_APP_APPLY:
+    case DNPC_RS_APP_RUN:
+    case DNPC_RS_APP_TEST:
+    case DNPC_UC_COLOR_GET:
+    case DNPC_UC_COLOR_SET:
+    case DNPC_UC_COLOR_APPLY:
+    case DNPC_UC_ALARM_GETNAME:
+    case DNPC_CAPS_NETWORK:
+        return true;
+    default:
+        return false;
+    }
+}
+
 int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
 {
     qCDebug(lcApi, "runNetpack.. cmd:%04x len:%d", unsigned(cmd), len);
+    if (!usesConfig(cmd) || QThread::currentThread() == thread())
+        return handleNetpack(cmd, len, payload, reply);
+    // The payload and the answer live in the device layer's buffers: the
+    // GUI thread works on copies of its own.
+    const QByteArray bytes = payload && len > 0 ? QByteArray(static_cast<const char*>(payload), len) : QByteArray();
+    std::unique_ptr<NetpackReply> answer;
+    if (reply) {
+        answer.reset(new NetpackReply);
+        answer->len = 0;
+    }
+    if (!TOwnerThread::call(this, [&] {
+            handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get());
+        })) {
+        qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: the GUI thread did not take it", unsigned(cmd));
+        if (reply)
+            reply->len = 0;
+        return 0;
+    }
+    if (reply) {
+        const uint32_t n = qMin<uint32_t>(answer->len, DAL_NETREPLY_SIZE);
+        reply->len = n;
+        std::memcpy(reply->buf, answer->buf, n);
+    }
+    return 0;
+}
+
+int TDVRAPI::handleNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
+{
     TNetReply out(reply);
     const TNetPayload p(payload, len);
     if (!g_cfg)

@@ -2,8 +2,10 @@
 // the device layer, the whole configuration applied in its fixed order, and
 // the clean stop that the next start can tell from a crash.
 #include "tdvrapi.h"
+#include "townerthread.h"
 #include "appglobals.h"
 #include "dvrtext.h"
+#include "tclock.h"
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tlog.h"
@@ -307,6 +309,10 @@ void TDVRAPI::dvrfinish()
     if (!m_fUpgrade)
         enableWdt(0);
 
+    // The device layer's threads stop below; one that waits for the GUI
+    // thread (a remote-setup packet) gives up at once instead of holding the
+    // stop for its bound.
+    TOwnerThread::setClosing(true);
     stopPtzTour(-1);
     closeBackupDb();
     buzzerOff();
@@ -315,9 +321,14 @@ void TDVRAPI::dvrfinish()
     DalStop();
     DalExit();
 
-    // A clean stop: the next start writes no abnormal-reset record.
+    // A clean stop: the next start writes no abnormal-reset record. A stop
+    // whose last log records did not reach flash is no clean stop: the
+    // alive time stays, and the next start's log shows where they were lost.
+    const bool logInFlash = flushLog();
+    if (!logInFlash)
+        qCWarning(lcApi, "TDVRAPI::dvrfinish the system log did not reach flash");
     if (m_quickOpt) {
-        m_quickOpt->setTimeAlive(0);
+        m_quickOpt->setTimeAlive(logInFlash ? 0 : int(TClock::secs()));
         m_quickOpt->save();
     }
     qCDebug(lcApi, "TDVRAPI::dvrfinish exit");

@@ -1,4 +1,5 @@
 #include "tdvrapi.h"
+#include "townerthread.h"
 #include "dvrtext.h"
 #include "appglobals.h"
 #include "tclock.h"
@@ -62,6 +63,7 @@ TDVRAPI::~TDVRAPI()
 void TDVRAPI::init()
 {
     qRegisterMetaType<QByteArray>();
+    TOwnerThread::setClosing(false);
 
     // 1. Texts and records.
     m_dsp[0] = '\0';

@@ -1083,7 +1083,11 @@ public:
     int netFuend(const char* text, int valid);
     // One remote-setup packet of len payload bytes (len checked against
     // what arrived): reads only what the command needs and the payload
-    // holds, answers into reply (may be null). Always 0.
+    // holds, answers into reply (may be null). Always 0. The commands that
+    // read or change the configuration run in the GUI thread, which owns it:
+    // from the device layer's thread the packet is copied and handed over,
+    // and the answer waited for with a bound. A packet the GUI thread could
+    // not take in time is not handled and gets an empty answer.
     int runNetpack(int cmd, int len, const void* payload, NetpackReply* reply);
 
     // Applies the live NETADDR section (a fixed address that is not four
@@ -1185,7 +1189,9 @@ private:
     // DDNS record of a NETDDNS section; false for an unknown service.
     bool ddnsRecord(const PropNetddns& ddns, DdnsSet* out);
     void emailRecord(const PropNetemail& mail, const PropNetaddr& addr, EmailSet* out);
-    // Remote-setup commands of runNetpack.
+    // Remote-setup commands of runNetpack, in the thread that may run them.
+    int handleNetpack(int cmd, int len, const void* payload, NetpackReply* reply);
+    static bool usesConfig(int cmd);
     void rsApply(const TNetPayload& p, int pathOffset, int page);
     void rsRun(const TNetPayload& p);
     void rsInfo(const TNetPayload& p, TNetReply& out);

@@ -1,4 +1,5 @@
 #include "tdvrth.h"
+#include "tmediafile.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
@@ -115,37 +116,6 @@ bool TDvrTh::targetFree(const QString& target)
     return false;
 }
 
-bool TDvrTh::createNew(const QString& target, QFile* out)
-{
-    // An empty file the check let through is replaced; the new one is made
-    // exclusively, so a link planted meanwhile makes the open fail.
-    const QByteArray host = QFile::encodeName(TPath::map(target));
-    struct stat st;
-    if (host.isEmpty())
-        return false;
-    if (::lstat(host.constData(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
-        ::unlink(host.constData());
-    const int fd = ::open(host.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    if (!out->open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        ::unlink(host.constData());
-        return false;
-    }
-    return true;
-}
-
-bool TDvrTh::finishNew(const QString& target, QFile* out, bool ok)
-{
-    ok = out->flush() && ok;
-    ok = ok && ::fsync(out->handle()) == 0;
-    out->close();
-    if (!ok)
-        ::unlink(QFile::encodeName(TPath::map(target)).constData()); // ours: made by createNew
-    return ok;
-}
-
 void TDvrTh::saveLog()
 {
     qCDebug(lcApi, "========== TDvrTh::saveLog ============");
@@ -154,8 +124,8 @@ void TDvrTh::saveLog()
         // The export reads a copy through a log of its own: the live log
         // goes on being written meanwhile.
         bool ok = m_api->snapshotLog(QLatin1String(kLogCopy));
-        QFile out;
-        const bool made = ok && createNew(target, &out);
+        TMediaFile out(target);
+        const bool made = ok && out.open();
         ok = made;
         if (ok) {
             TLog copy(kLogCopy);
@@ -174,13 +144,13 @@ void TDvrTh::saveLog()
                 const int len = qsnprintf(line, sizeof line, "%05d:[%s] %s\r\n", i + 1,
                                           utf8Cut(stamp, 63).constData(),
                                           utf8Cut(copy.toText(&r), 63).constData());
-                ok = out.write(line, len) == len;
+                ok = out.write(line, len);
                 if (ok && i % 100 == 0)
                     status(QString::asprintf("%d%%(%d/%d)", (i + 1) * 100 / n, i + 1, n));
             }
         }
         if (made)
-            ok = finishNew(target, &out, ok);
+            ok = out.commit(ok);
         status(uiText(ok ? "Success" : "Failed"));
         TRunner::removeFile(QLatin1String(kLogCopy));
     }
@@ -195,12 +165,12 @@ void TDvrTh::exportConf()
     if (targetFree(target)) {
         // The copy lands whole or not at all, in a file of its own.
         QFile in(g_cfg ? TPath::map(g_cfg->tmpPath()) : QString());
-        QFile out;
+        TMediaFile out(target);
         bool ok = g_cfg && in.open(QIODevice::ReadOnly);
         const QByteArray data = ok ? in.read(kMaxConfFile + 1) : QByteArray();
-        ok = ok && data.size() <= kMaxConfFile && !data.isEmpty() && createNew(target, &out);
+        ok = ok && data.size() <= kMaxConfFile && !data.isEmpty() && out.open();
         if (ok)
-            ok = finishNew(target, &out, out.write(data) == data.size());
+            ok = out.commit(out.write(data));
         status(uiText(ok ? "Success" : "Failed"));
     }
     m_api->umountExtSd();
@@ -250,7 +220,9 @@ void TDvrTh::upgradeExtSd()
         if (DalCheckValidFwr("/dvr/fwr.tmp", &result) < 0)
             result = 0; // no answer is no valid image
         m_result = result;
-        if (m_result == 0) {
+        // An image of another model (2) would be staged with no upgrade to
+        // follow: it is refused like a damaged one, and nothing is staged.
+        if (m_result != 1) {
             const QString text = uiText("Checksum Mismatch");
             m_api->writeLog(LOG_NET_UPGRADE, nullptr, text.toUtf8().constData());
             status(text);

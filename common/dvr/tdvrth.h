@@ -41,13 +41,6 @@ private:
 
     // False, after reporting "Same File Exist", when the target holds data.
     bool targetFree(const QString& target);
-    // Makes the export's target (a unit path) as a new file, never through
-    // a link, into out; an empty file in its place is replaced. False when
-    // it cannot be made.
-    static bool createNew(const QString& target, QFile* out);
-    // Flushes and syncs what createNew made; removes it when ok is false or
-    // the data did not reach the disk. The outcome.
-    static bool finishNew(const QString& target, QFile* out, bool ok);
     void status(const QString& text);
     // The result stays on screen a while before the job ends.
     void endDelay();

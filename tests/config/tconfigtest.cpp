@@ -543,6 +543,13 @@ private slots:
         QTest::newRow("missing file") << "missing";
         QTest::newRow("directory") << "directory";
         QTest::newRow("oversized file") << "huge";
+        // Cut short (a stick pulled during an export) after its DEVICES
+        // group, or damaged inside a group.
+        QTest::newRow("cut at 25 %") << "cut25";
+        QTest::newRow("cut at 60 %") << "cut60";
+        QTest::newRow("cut at 90 %") << "cut90";
+        QTest::newRow("NUL byte inside USER") << "nul";
+        QTest::newRow("not UTF-8") << "latin1";
     }
     void importRefused()
     {
@@ -576,6 +583,19 @@ private slots:
             const QByteArray line(1023, 'x');
             for (int i = 0; i < 4200; ++i)
                 f.write("k" + QByteArray::number(i) + "=" + line + "\n");
+        } else if (kind.startsWith(QLatin1String("cut"))) {
+            QByteArray bytes = u.root.read(path);
+            const int at = bytes.size() * kind.mid(3).toInt() / 100;
+            QVERIFY(bytes.indexOf("[DEVICES]") < at);
+            bytes.truncate(at);
+            QVERIFY(u.root.write(path, bytes));
+        } else if (kind == QLatin1String("nul") || kind == QLatin1String("latin1")) {
+            QByteArray bytes = u.root.read(path);
+            const int user = bytes.indexOf("[USER]");
+            QVERIFY(user > 0);
+            bytes.insert(bytes.indexOf('\n', user) + 1, kind == QLatin1String("nul") ? QByteArray("x\0=1\n", 5)
+                                                                                     : QByteArray("x=\xe9t\xe9\n"));
+            QVERIFY(u.root.write(path, bytes));
         }
 
         cfg.reload(QString());

@@ -186,7 +186,7 @@ private slots:
         QTest::addColumn<QByteArray>("version");
         QTest::newRow("valid") << QByteArray("SDR#1.2.3.4.fwr") << QByteArray() << 1 << "Checksum Ok" << QByteArray("1.2.3.4\n");
         QTest::newRow("no version") << QByteArray("SDR.fwr") << QByteArray() << 1 << "Checksum Ok" << QByteArray("0.0.0.0\n");
-        QTest::newRow("other model") << QByteArray("X#9#2.0") << QByteArray("SDR08") << 2 << "Checksum Ok" << QByteArray("2.0\n");
+        QTest::newRow("other model") << QByteArray("X#9#2.0") << QByteArray("SDR08") << 2 << "Checksum Mismatch" << QByteArray();
         QTest::newRow("damaged") << QByteArray("SDR#1.3.fwr") << QByteArray("damaged") << 0 << "Checksum Mismatch" << QByteArray();
         QTest::newRow("missing") << QByteArray("SDR#1.4.fwr") << QByteArray("-") << 0 << "Failed" << QByteArray();
         QTest::newRow("no image") << QByteArray("SDR#1.6.fwr") << QByteArray("junk") << 0 << "Checksum Mismatch" << QByteArray();

@@ -125,8 +125,10 @@ private slots:
     void restartRecords_data()
     {
         QTest::addColumn<int>("alive");
-        QTest::newRow("clean stop") << 0;
-        QTest::newRow("after a crash") << 1700000000;
+        QTest::addColumn<bool>("logLost"); // this run's log cannot reach flash
+        QTest::newRow("clean stop") << 0 << false;
+        QTest::newRow("after a crash") << 1700000000 << false;
+        QTest::newRow("log not copied at the stop") << 0 << true;
     }
 
     // A stored alive time means the last run did not stop cleanly: the
@@ -135,6 +137,7 @@ private slots:
     void restartRecords()
     {
         QFETCH(int, alive);
+        QFETCH(bool, logLost);
         TDvrFixture fx;
         g_api.m_quickOpt->setTimeAlive(alive);
         g_api.m_quickOpt->save();
@@ -164,6 +167,28 @@ private slots:
         TQuickOpt stored(QStringLiteral("/dvr/quickOpt.conf"));
         stored.load();
         QCOMPARE(stored.timeAlive(), 0);
+
+        // The next run: its stop cannot copy the log to flash (a folder
+        // where the copy goes). The start after it tells the operator.
+        g_api.unregisterCallbacks();
+        dalTestReset();
+        g_api.init();
+        g_api.coreInit();
+        g_api.dvrinit();
+        if (logLost)
+            QVERIFY(QDir().mkpath(fx.root.file("/dvr/SYSTEM.log.tmp")));
+        g_api.dvrfinish();
+        QVERIFY(QDir().rmpath(fx.root.file("/dvr/SYSTEM.log.tmp")) || !logLost);
+        g_api.unregisterCallbacks();
+        dalTestReset();
+        g_api.init();
+        g_api.coreInit();
+        g_api.dvrinit();
+        int resets = 0;
+        for (const LogRecord& r : logRecords())
+            resets += r.code == LOG_ABNORMAL_RESET;
+        QCOMPARE(resets, (alive ? 1 : 0) + (logLost ? 1 : 0));
+        g_api.dvrfinish();
     }
 
     // With a firmware upgrade due the watchdog stays armed across the stop.

@@ -8,7 +8,10 @@
 
 #include "tsignallog.h"
 #include <QtEndian>
+#include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 inline QString netText(int id)
 {
@@ -70,7 +73,19 @@ inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
 {
     NetpackReply reply;
     std::memset(&reply, 0xA5, sizeof reply);
-    dalTestNetPacket(cmd, len < 0 ? quint32(payload.size()) : quint32(len), payload.constData(), payload.size(), &reply);
+    // The client waits on its own thread while this one, the GUI thread,
+    // takes the commands that work on the configuration.
+    std::atomic<bool> done{false};
+    std::thread client([&] {
+        dalTestNetPacket(cmd, len < 0 ? quint32(payload.size()) : quint32(len), payload.constData(), payload.size(),
+                         &reply);
+        done = true;
+    });
+    while (!done) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    client.join();
     // The notifications the packet caused reach the test's thread queued.
     QCoreApplication::processEvents();
     if (reply.len > DAL_NETREPLY_SIZE)

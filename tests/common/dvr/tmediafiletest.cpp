@@ -1,0 +1,99 @@
+#include "tfilesizelimit.h"
+#include "tmediafile.h"
+#include "ttestroot.h"
+
+#include <QDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// Files written onto the external medium: the chosen name holds a whole file
+// or nothing, whatever stops the write.
+class TMediaFileTest : public QObject
+{
+    Q_OBJECT
+
+    static QStringList backupFiles(const TTestRoot& root)
+    {
+        return QDir(root.file("/backup")).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+private slots:
+    void outcome_data()
+    {
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<QStringList>("files"); // on the medium after the write
+        QTest::newRow("written whole") << "" << QStringList{"x.conf"};
+        QTest::newRow("medium full") << "full" << QStringList{};
+        QTest::newRow("caller gives up") << "abandon" << QStringList{};
+        // The process goes away mid-write (the stick pulled, the power cut):
+        // nothing cleans up after it, and still no cut file has the name.
+        QTest::newRow("killed mid-write") << "killed" << QStringList{};
+    }
+
+    void outcome()
+    {
+        QFETCH(QString, stop);
+        QFETCH(QStringList, files);
+        TTestRoot root;
+        const QByteArray data(64 * 1024, 'c');
+        if (stop == "killed") {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                // Writes past the limit end the process, as SIGXFSZ does by
+                // default: the write stops in its middle.
+                rlimit small = {4096, RLIM_INFINITY};
+                ::setrlimit(RLIMIT_FSIZE, &small);
+                std::signal(SIGXFSZ, SIG_DFL);
+                TMediaFile f("/backup/x.conf");
+                if (f.open()) {
+                    f.write(data);
+                    f.commit();
+                }
+                ::_exit(0);
+            }
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ);
+            const QStringList left = backupFiles(root);
+            QCOMPARE(left.size(), 1); // the temporary file, not the chosen name
+            QVERIFY(!left.contains("x.conf"));
+            return;
+        }
+        {
+            std::unique_ptr<TFileSizeLimit> full;
+            if (stop == "full")
+                full.reset(new TFileSizeLimit(4096));
+            TMediaFile f("/backup/x.conf");
+            QVERIFY(f.open());
+            QVERIFY(!QFile::exists(root.file("/backup/x.conf"))); // nothing under the name while it is written
+            const bool wrote = f.write(data);
+            QCOMPARE(f.commit(wrote && stop != "abandon"), stop.isEmpty());
+        }
+        QCOMPARE(backupFiles(root), files);
+        if (stop.isEmpty())
+            QCOMPARE(root.read("/backup/x.conf"), data);
+    }
+
+    // The name is taken by rename: a link planted there is replaced, never
+    // followed into the recorder's own files.
+    void linkAtTheNameIsReplaced()
+    {
+        TTestRoot root;
+        QVERIFY(root.write("/dvr/victim", "keep"));
+        QVERIFY(QFile::link(root.file("/dvr/victim"), root.file("/backup/x.conf")));
+        TMediaFile f("/backup/x.conf");
+        QVERIFY(f.open());
+        QVERIFY(f.write(QByteArray("new")));
+        QVERIFY(f.commit());
+        QVERIFY(!QFileInfo(root.file("/backup/x.conf")).isSymLink());
+        QCOMPARE(root.read("/backup/x.conf"), QByteArray("new"));
+        QCOMPARE(root.read("/dvr/victim"), QByteArray("keep"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TMediaFileTest)
+#include "tmediafiletest.moc"

@@ -1,0 +1,91 @@
+#include "townerthread.h"
+
+#include <QSemaphore>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+// Work handed to the thread that owns an object: done there while it serves
+// its events, withdrawn unrun when it does not take it in time or the
+// program is closing, and always waited for once it has begun.
+class TOwnerThreadTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { TOwnerThread::setClosing(false); }
+
+    void handOver_data()
+    {
+        QTest::addColumn<bool>("ownerServes");
+        QTest::addColumn<bool>("closing");
+        QTest::addColumn<bool>("ran");
+        QTest::newRow("owner serves its events") << true << false << true;
+        QTest::newRow("owner blocked past the bound") << false << false << false;
+        QTest::newRow("program closing") << true << true << false;
+    }
+
+    void handOver()
+    {
+        QFETCH(bool, ownerServes);
+        QFETCH(bool, closing);
+        QFETCH(bool, ran);
+        QObject owner;
+        TOwnerThread::setClosing(closing);
+        std::atomic<bool> done{false}, result{false};
+        QThread* workThread = nullptr;
+        std::thread caller([&] {
+            result = TOwnerThread::call(&owner, [&] { workThread = QThread::currentThread(); }, 200);
+            done = true;
+        });
+        if (ownerServes) {
+            QTRY_VERIFY(done.load());
+        } else {
+            while (!done)
+                QThread::msleep(10); // blocked: no event is served
+            // A withdrawn call stays unrun even when the owner serves later.
+            QCoreApplication::processEvents();
+        }
+        caller.join();
+        QCOMPARE(result.load(), ran);
+        QCOMPARE(workThread, ran ? owner.thread() : nullptr);
+    }
+
+    void ownerThreadRunsAtOnce()
+    {
+        QObject owner;
+        int calls = 0;
+        QVERIFY(TOwnerThread::call(&owner, [&] { ++calls; }));
+        QCOMPARE(calls, 1);
+    }
+
+    // Work the owner has begun is waited for even past the bound.
+    void begunWorkIsWaitedFor()
+    {
+        QObject owner;
+        std::atomic<bool> started{false}, finished{false}, result{false};
+        QSemaphore release;
+        std::thread caller([&] {
+            result = TOwnerThread::call(&owner, [&] {
+                started = true;
+                release.acquire();
+                finished = true;
+            }, 50);
+        });
+        std::thread releaser([&] {
+            while (!started)
+                QThread::msleep(5);
+            QThread::msleep(200); // past the caller's bound
+            release.release();
+        });
+        QTRY_VERIFY(started.load());
+        caller.join();
+        releaser.join();
+        QVERIFY(result.load());
+        QVERIFY(finished.load());
+    }
+};
+
+QTEST_GUILESS_MAIN(TOwnerThreadTest)
+#include "townerthreadtest.moc"
