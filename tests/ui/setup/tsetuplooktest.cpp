@@ -3,28 +3,18 @@
 // user rows) the chosen button wears the lit look and the others the plain
 // one; every button of a page's focus table is pressed by Return and by
 // Enter alike; the holiday page's list buttons show their caption alone.
+#include "../base/looktestenv.h"
 #include "setuptestenv.h"
 #include "tsetupholiday.h"
 #include "tsetupuser.h"
 
 #include <QAbstractButton>
-#include <QMap>
 
 using namespace setuptest;
 using namespace SetupAct;
+using looktest::face;
 
 namespace {
-
-// The face of a button left of its text: the icon's first columns.
-QVector<QRgb> face(QWidget* b)
-{
-    const QImage img = b->grab().toImage();
-    QVector<QRgb> out;
-    for (int x = 0; x < 3 && x < img.width(); ++x)
-        for (int y = 0; y < img.height(); ++y)
-            out << img.pixel(x, y);
-    return out;
-}
 
 // The pages of every tab as (tab, page id).
 QList<QPair<int, int>> allPages()
@@ -51,35 +41,6 @@ bool open(Frame& f, int tab, int id)
     return f.w->page(id) && f.w->page(id)->isVisible();
 }
 
-// Each row of selector buttons under the frame (same parent and top, shown,
-// chosen 1 or not chosen 2) as "where: chosen" lines, where a row whose
-// looks do not follow the states is named.
-QStringList wrongLooks(QWidget* top)
-{
-    QMap<QString, QList<TButton*>> rows;
-    for (TButton* b : top->findChildren<TButton*>()) {
-        if (b->isVisible() && b->isEnabled() && (b->state() == 1 || b->state() == 2) && !b->isCheckable())
-            rows[QString::asprintf("%p:%d", static_cast<void*>(b->parentWidget()), b->y())] << b;
-    }
-    QStringList wrong;
-    for (const QList<TButton*>& row : rows) {
-        QList<QVector<QRgb>> lit, plain;
-        for (TButton* b : row)
-            (b->state() == 1 ? lit : plain) << face(b);
-        if (lit.isEmpty() || plain.isEmpty())
-            continue;
-        bool ok = !lit.contains(plain.first());
-        for (const QVector<QRgb>& p : plain)
-            ok = ok && p == plain.first();
-        for (const QVector<QRgb>& l : lit)
-            ok = ok && l == lit.first();
-        if (!ok)
-            wrong << QString("%1 buttons at y %2 of %3").arg(row.size()).arg(row.first()->y()).arg(
-                         row.first()->parentWidget()->metaObject()->className());
-    }
-    return wrong;
-}
-
 } // namespace
 
 class TSetupLookTest : public QObject
@@ -92,16 +53,19 @@ private slots:
     {
         Frame f;
         int pages = 0;
+        int rows = 0;
         for (const auto& p : allPages()) {
             if (!open(f, p.first, p.second))
                 continue;
-            f.w->button(p.second)->setFocus();
+            f.w->button(Btn_Ok)->setFocus();
             QCoreApplication::processEvents();
-            const QStringList wrong = wrongLooks(f.w);
+            const QStringList wrong = looktest::wrongLooks(f.w);
+            rows += looktest::selectorRows(f.w);
             QVERIFY2(wrong.isEmpty(), qPrintable(QString("page %1: %2").arg(p.second).arg(wrong.join(", "))));
             ++pages;
         }
         QCOMPARE(pages, allPages().size() - 1); // all but the HD spot page
+        QVERIFY2(rows > pages, qPrintable(QString::number(rows))); // the frame's tabs on each and more
     }
 
     // Choosing another user lights that user's button and no other.
@@ -114,11 +78,11 @@ private slots:
         auto* page = static_cast<TSetupUser*>(f.w->page(Btn_System_User));
         auto* admin = static_cast<TButton*>(page->control(TSetupUser::RowUser0));
         auto* two = static_cast<TButton*>(page->control(TSetupUser::RowUser0 + 2));
-        f.w->button(Btn_System_User)->setFocus();
+        f.w->button(Btn_Ok)->setFocus();
         const QVector<QRgb> litBefore = face(admin), plainBefore = face(two);
         QVERIFY(litBefore != plainBefore);
         QTest::mouseClick(two, Qt::LeftButton);
-        f.w->button(Btn_System_User)->setFocus();
+        f.w->button(Btn_Ok)->setFocus();
         QCoreApplication::processEvents();
         QCOMPARE(face(two), litBefore);
         QCOMPARE(face(admin), plainBefore);
