@@ -1,18 +1,19 @@
-// A camera's input changing while a setup page that shows camera information
-// is open: the main window checks the cameras again and hands the shown page
-// the new format, or "No Video"; the encoder's budget follows the new
-// standard.
+// Device notifications that refresh the setup page shown: a camera's input
+// changing hands the page the new format, or "No Video", with the encoder's
+// budget following the new standard; a POS device plugged in or out shows
+// on the POS page's port button.
 #include "dal_test.h"
 #include "setupaction.h"
 #include "tsetuprig.h"
 #include "tbutton.h"
+#include "tsetuppos.h"
 #include "tsetupwnd.h"
 
 #include <QtTest>
 
 namespace SA = SetupAct;
 
-class TMainVinRefreshTest : public QObject
+class TMainDevRefreshTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -70,7 +71,26 @@ private slots:
             QVERIFY(dalTestJournalFind(budget.constData()) >= 0);
         QVERIFY(setup->page(item)->isVisible());
     }
+
+    void posDevicesShown()
+    {
+        TSetupRig rig("16", true);
+        rig.w->show();
+        QVERIFY(QTest::qWaitFor([&] { return rig.w->m_initDone == 1; }, 5000));
+        rig.w->runMenu(QStringLiteral("Setup"), SA::Btn_Device);
+        TSetupWnd* setup = rig.w->setupWnd();
+        QTest::mouseClick(setup->button(SA::Btn_Device_Pos), Qt::LeftButton);
+        auto* page = static_cast<TSetupPos*>(setup->page(SA::Btn_Device_Pos));
+        QVERIFY(page->isVisible());
+        TButton* port = page->portButton(2);
+        QTRY_COMPARE(port->text(), QStringLiteral("USB2(X)"));
+        QCOMPARE(dalTestControlLine("posusb 2 on"), 0);
+        QTRY_COMPARE(port->text(), QStringLiteral("USB2(O)"));
+        QCOMPARE(page->portButton(3)->text(), QStringLiteral("USB3(X)"));
+        QCOMPARE(dalTestControlLine("posusb 2 off"), 0);
+        QTRY_COMPARE(port->text(), QStringLiteral("USB2(X)"));
+    }
 };
 
-QTEST_MAIN(TMainVinRefreshTest)
-#include "tmain-vinrefreshtest.moc"
+QTEST_MAIN(TMainDevRefreshTest)
+#include "tmain-devrefreshtest.moc"
