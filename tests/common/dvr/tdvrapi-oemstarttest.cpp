@@ -1,7 +1,8 @@
 // The bring-up under the OEM variants that branch in it: the "HDD Check" box
 // (none for 5), the encoder's frame budget (50 fields for 7), panic
 // recording restored from its marker with its LED (3 and 5), the three PTZ
-// drivers of 5.
+// drivers of 5, the system keyboard's protocol command of 7, the playback
+// date overlap always on for 5.
 #include "tdvrfixture.h"
 
 #include <cstring>
@@ -27,11 +28,15 @@ private slots:
         QTest::addColumn<QByteArray>("caps"); // the budget set before the start; empty: none
         QTest::addColumn<int>("panic");       // -1: no LED command
         QTest::addColumn<bool>("threeDrivers");
-        QTest::newRow("0: no panic branch") << 0 << true << true << QByteArray("DalSetAvcCaps(60)") << -1 << false;
-        QTest::newRow("3: panic restored") << 3 << true << true << QByteArray() << 1 << false;
-        QTest::newRow("3: no marker") << 3 << false << true << QByteArray() << 0 << false;
-        QTest::newRow("5: no box, three drivers") << 5 << true << false << QByteArray() << 1 << true;
-        QTest::newRow("7: 50 fields") << 7 << true << true << QByteArray("DalSetAvcCaps(50)") << -1 << false;
+        QTest::addColumn<bool>("keyboard"); // the system keyboard's command
+        QTest::addColumn<int>("overlap");   // with the search option's overlap on
+        QTest::newRow("0: no panic branch") << 0 << true << true << QByteArray("DalSetAvcCaps(60)") << -1 << false
+                                            << false << 0;
+        QTest::newRow("3: panic restored") << 3 << true << true << QByteArray() << 1 << false << false << 0;
+        QTest::newRow("3: no marker") << 3 << false << true << QByteArray() << 0 << false << false << 0;
+        QTest::newRow("5: no box, three drivers") << 5 << true << false << QByteArray() << 1 << true << false << 1;
+        QTest::newRow("7: 50 fields") << 7 << true << true << QByteArray("DalSetAvcCaps(50)") << -1 << false << true
+                                      << 0;
     }
     void variants()
     {
@@ -47,6 +52,10 @@ private slots:
         g_default = &unit;
         if (marker)
             QVERIFY(fx.root.write("/dvr/panic-record", "1"));
+        fx.live<PropSearchopt>(IDX_PROP_SEARCHOPT)->DateOverlap = 1;
+        auto* ctl = fx.live<PropControl>(IDX_PROP_CONTROL);
+        ctl->control = 1;
+        ctl->controlid = 2;
         QCOMPARE(g_api.coreInit(), 0);
         dalTestJournalClear();
         QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
@@ -83,6 +92,13 @@ private slots:
         DalPtzGetCaps(&ptz);
         QVERIFY(ptz.cnt > 3);
         QFETCH(bool, threeDrivers);
+        QFETCH(bool, keyboard);
+        QCOMPARE(at("DalCmd(\"ORVA_KBD\",\"1 3\",128)") >= 0, keyboard);
+        QCOMPARE(at("DalCmd(\"ORVA_KBD\"") >= 0, keyboard);
+        QFETCH(int, overlap);
+        QVERIFY(at(QByteArray("DalDecSetOverlap(" + QByteArray::number(overlap) + ")").constData()) >= 0);
+        QCOMPARE(at(QByteArray("DalDecSetOverlap(" + QByteArray::number(1 - overlap) + ")").constData()), -1);
+
         QCOMPARE(fx.live<PropPtzdrv>(IDX_PROP_PTZDRV)->cnt, threeDrivers ? 3 : qMin(int(ptz.cnt), int(PROP_MAX_PTZDRV)));
     }
 };
