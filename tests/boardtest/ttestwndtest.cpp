@@ -477,6 +477,22 @@ private slots:
         QCOMPARE(r.row(TTestWnd::R_MAC), shown);
     }
 
+    // The MAC keyboard's title reads "Type MAC Address": the keyboard as
+    // opened is drawn exactly as with that title, and a title is drawn.
+    void macKeyboardTitle()
+    {
+        Rig r;
+        QVERIFY(r.fire(TTestWnd::T_START));
+        QTest::mouseClick(r.w->macEdit(), Qt::LeftButton);
+        QVERIFY(g_vkeyboard->isVisible());
+        const QImage opened = g_vkeyboard->grab().toImage();
+        g_vkeyboard->setTitle(QStringLiteral("Type MAC"));
+        QVERIFY(g_vkeyboard->grab().toImage() != opened);
+        g_vkeyboard->setTitle(QStringLiteral("Type MAC Address"));
+        QCOMPARE(g_vkeyboard->grab().toImage(), opened);
+        QTest::mouseClick(g_vkeyboard->cancelButton(), Qt::LeftButton);
+    }
+
     // Enter on the MAC field opens the keyboard; Cancel writes nothing.
     void macKeyboardByKeys()
     {

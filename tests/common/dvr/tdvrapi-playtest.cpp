@@ -431,6 +431,38 @@ private slots:
         QCOMPARE(journalCount("DalVoutSetLive(1)"), 2);
         QCOMPARE(g_api.m_searchMode, 0);
     }
+
+    // Entering search shows the titles and the playback texts without the
+    // live icons; leaving it for live shows the titles and the recording,
+    // sensor and motion icons again.
+    void modeShowsTheOsd_data()
+    {
+        QTest::addColumn<int>("screen");
+        // title, continuous, sensor, motion, playback text
+        QTest::addColumn<QList<int>>("shown");
+        QTest::newRow("into search") << 1 << QList<int>{1, 0, 0, 0, 1};
+        QTest::newRow("back to live") << 0 << QList<int>{1, 1, 1, 1, 0};
+    }
+    void modeShowsTheOsd()
+    {
+        QFETCH(int, screen);
+        QFETCH(QList<int>, shown);
+        TLiveFixture fx("16");
+        g_api.initOsd();
+        g_api.m_sowOsdOn = 1;
+        CellOsd& cell = g_api.m_cell[5];
+        QCOMPARE(cell.ch, 5);
+        cell.contRec = cell.sensor = cell.motion = 1;
+        g_api.setMode(1);
+        if (screen == 0)
+            g_api.setMode(0);
+        const int items[] = {CellOsd::TITLE, CellOsd::CONT_REC, CellOsd::SENSOR, CellOsd::MOTION,
+                             CellOsd::PLAY_TEXT};
+        QList<int> seen;
+        for (int i : items)
+            seen << cell.item[i]->visible;
+        QCOMPARE(seen, shown);
+    }
 };
 
 QTEST_MAIN(TDvrApiPlayTest)

@@ -91,6 +91,31 @@ private slots:
         QCOMPARE(rig.wnd->button(TPtzsetup::BTN_TAB)->state(), 2);
     }
 
+    // On show the pan speed has the focus; the window's frame is 4 pixels
+    // of its frame colour on every side.
+    void focusAndFrame()
+    {
+        Rig rig;
+        QVERIFY(livetest::popup(rig.wnd));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.wnd->combo(TPtzsetup::CB_PAN)));
+        // Shown again after the focus moved on: the pan speed again.
+        rig.wnd->combo(TPtzsetup::CB_TILT)->setFocus(Qt::OtherFocusReason);
+        rig.wnd->hide();
+        QVERIFY(livetest::popup(rig.wnd));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.wnd->combo(TPtzsetup::CB_PAN)));
+        const QImage img = rig.wnd->grab().toImage();
+        const QRgb frame = g_res->getColor(24).rgb();
+        const int w = img.width(), h = img.height();
+        for (int d = 0; d < 4; ++d) {
+            QCOMPARE(img.pixel(d, h / 2), frame);
+            QCOMPARE(img.pixel(w - 1 - d, h / 2), frame);
+            QCOMPARE(img.pixel(w / 2, d), frame);
+            QCOMPARE(img.pixel(w / 2 + 1, h - 1 - d), frame);
+        }
+        QVERIFY(img.pixel(4, h / 2) != frame);
+        QVERIFY(img.pixel(w - 5, h / 2) != frame);
+    }
+
     // OK writes the combos and the tour into the edit copy (a step outside
     // the presets becomes 0); checks, clears and names are there already.
     void okWrites()

@@ -220,6 +220,33 @@ private slots:
         QVERIFY(rig.wnd->isVisible());
     }
 
+    // The preset pad opens by each way in: a click on "Preset [Enter]",
+    // Return with the focus on it, the Enter key anywhere.
+    void presetWaysIn_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("mouse click") << "click";
+        QTest::newRow("Return on the button") << "return";
+        QTest::newRow("Enter") << "enter";
+    }
+    void presetWaysIn()
+    {
+        QFETCH(QString, how);
+        Rig rig;
+        QVERIFY(rig.show());
+        if (how == "click") {
+            QTest::mouseClick(rig.wnd->button(TPtzWnd::BTN_PRESET), Qt::LeftButton);
+        } else if (how == "return") {
+            vkeytest::keys(rig.wnd, ">>>>");
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(rig.wnd->button(TPtzWnd::BTN_PRESET)));
+            vkeytest::key(rig.wnd, Qt::Key_Return);
+        } else {
+            vkeytest::key(rig.wnd, Qt::Key_Enter);
+        }
+        QTRY_VERIFY(rig.wnd->presetPopup()->isVisible());
+        QTRY_COMPARE(rig.sent(), QStringList{"39:2:0"});
+    }
+
     // The jog walks camera, setup, exit, preset, then the six minus/plus
     // buttons, starting at the camera button.
     void focusRing_data()

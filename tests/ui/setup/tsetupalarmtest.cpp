@@ -482,6 +482,51 @@ private slots:
         QCOMPARE(rig.rec()->preset_motion[3][3], 2);
         rig.click(p->button(TSetupAlarmPreset::OK));
     }
+
+    // Up from Apply or Default: the preset "Setup" button on the Motion tab,
+    // the table on the other table tabs, the list's last line on the rest;
+    // the "Setup" button sits under the table and over the command row.
+    void upFromCommands_data()
+    {
+        QTest::addColumn<int>("videos");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("lands");
+        for (int videos : {4, 16}) {
+            const QByteArray n = QByteArray::number(videos) + " cameras, ";
+            QTest::newRow(n + "motion, Apply") << videos << int(A::TabMotion) << int(A::RowApplyBtn) << "preset";
+            QTest::newRow(n + "motion, Default") << videos << int(A::TabMotion) << int(A::RowDefaultBtn) << "preset";
+            QTest::newRow(n + "sensor in, Apply") << videos << int(A::TabSensorIn) << int(A::RowApplyBtn) << "table";
+            QTest::newRow(n + "video loss, Default") << videos << int(A::TabVideoLoss) << int(A::RowDefaultBtn)
+                                                     << "table";
+            QTest::newRow(n + "POS, Apply") << videos << int(A::TabPos) << int(A::RowApplyBtn) << "table";
+            QTest::newRow(n + "duration, Apply") << videos << int(A::TabDuration) << int(A::RowApplyBtn) << "list";
+        }
+    }
+    void upFromCommands()
+    {
+        QFETCH(int, videos);
+        QFETCH(int, tab);
+        QFETCH(int, from);
+        QFETCH(QString, lands);
+        Unit u;
+        u.videos = videos;
+        Rig rig(u);
+        rig.tab(tab);
+        QWidget* preset = rig.page->control(A::RowPreset);
+        QWidget* apply = rig.page->control(A::RowApplyBtn);
+        QCOMPARE(preset->isVisible(), tab == A::TabMotion);
+        if (tab == A::TabMotion) {
+            QVERIFY(preset->y() >= rig.page->table()->geometry().bottom());
+            QVERIFY(preset->geometry().bottom() < apply->y());
+        }
+        rig.page->control(from)->setFocus(Qt::OtherFocusReason);
+        rig.key(Qt::Key_Up);
+        QWidget* expected = lands == "preset" ? preset
+                            : lands == "table" ? static_cast<QWidget*>(rig.page->table())
+                                               : rig.page->control(A::RowDur0 + (8 + 1) / 2 - 1);
+        QTRY_COMPARE(QApplication::focusWidget(), expected);
+    }
 };
 
 QTEST_MAIN(TSetupAlarmTest)

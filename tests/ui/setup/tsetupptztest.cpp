@@ -8,6 +8,7 @@
 #include "tptzbtn.h"
 #include "tsetupptz.h"
 
+#include <QAbstractItemView>
 #include <cstring>
 
 using namespace setuptest;
@@ -258,6 +259,58 @@ private slots:
         f.key(Qt::Key_Down);
         QVERIFY(page(f)->control(P::R_DEFAULT)->hasFocus());
         f.w->grab().save(vkeytest::grabPath("setup-ptz.png"));
+    }
+
+    // A list chosen by keys as the operator does (Return or Enter opens it,
+    // an arrow moves, the same key takes the line): the list's own field
+    // changes, the driver stays, one try goes out.
+    void listsByKeys_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<QByteArray>("stored"); // the camera's driver before
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QByteArray>("driver");
+        QTest::addColumn<int>("addr");
+        QTest::addColumn<int>("baud");
+        QTest::newRow("driver, Return") << int(P::R_DRIVER) << int(Qt::Key_Return) << int(Qt::Key_Down)
+                                        << QByteArray("DRV-1") << "54,0,2" << QByteArray("DRV-2") << 9 << 4;
+        QTest::newRow("address, Return") << int(P::R_ADDR) << int(Qt::Key_Return) << int(Qt::Key_Down)
+                                         << QByteArray("DRV-1") << "54,0,10" << QByteArray("DRV-1") << 10 << 4;
+        // A driver the list does not hold shows "None" and stays stored.
+        QTest::newRow("address, Enter, unknown driver") << int(P::R_ADDR) << int(Qt::Key_Enter) << int(Qt::Key_Up)
+                                                        << QByteArray("gone") << "54,0,8" << QByteArray("gone") << 8
+                                                        << 4;
+        QTest::newRow("baud, Enter, unknown driver") << int(P::R_BAUD) << int(Qt::Key_Enter) << int(Qt::Key_Up)
+                                                     << QByteArray("gone") << "54,0,3" << QByteArray("gone") << 9 << 3;
+    }
+    void listsByKeys()
+    {
+        QFETCH(int, row);
+        QFETCH(int, key);
+        QFETCH(int, arrow);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, sent);
+        Frame f;
+        drivers(f);
+        ptz(f)->ch[0] = PtzEntry{"", 9, 4};
+        qstrncpy(ptz(f)->ch[0].driver, stored.constData(), sizeof ptz(f)->ch[0].driver);
+        QVERIFY(open(f));
+        TCombo* c = combo(f, row);
+        c->setFocus(Qt::OtherFocusReason);
+        QSignalSpy req(f.w, &TSetupWnd::sg_request);
+        f.key(key);
+        QTRY_VERIFY(c->view()->isVisible());
+        f.key(arrow);
+        f.key(key);
+        QTRY_VERIFY(!c->view()->isVisible());
+        QCoreApplication::processEvents();
+        QCOMPARE(requests(req), QStringList{sent});
+        const PtzEntry& e = ptz(f)->ch[0];
+        QTEST(QByteArray(e.driver), "driver");
+        QTEST(e.addr, "addr");
+        QTEST(e.baud, "baud");
     }
 };
 
