@@ -1,25 +1,73 @@
 #include "townerthread.h"
 
-#include <QElapsedTimer>
-#include <QMetaObject>
-#include <QSemaphore>
+#include <QHash>
 #include <QThread>
 
 #include <atomic>
-#include <memory>
+#include <chrono>
+#include <condition_variable>
+
+// One handed-over call. The owner claims it (Pending -> Running) before it
+// runs the work and marks it Done after; a waiter that gives up withdraws it
+// (Pending -> Withdrawn). Whoever moves it first decides; the state outlives
+// both sides.
+struct TOwnerThread::Handover {
+    enum { Pending, Running, Done, Withdrawn };
+    std::mutex mutex;
+    std::condition_variable changed;
+    int phase = Pending;
+    // The caller's work; reached only while the caller waits for it.
+    const std::function<void()>* work = nullptr;
+};
 
 namespace {
 std::atomic<bool> s_closing{false};
-
-// One handed-over call. The owner claims it (Pending -> Running) before it
-// runs the work; a waiter that gives up withdraws it (Pending -> Withdrawn).
-// Whoever wins decides; the state outlives both sides.
-struct Handover {
-    enum { Pending, Running, Withdrawn };
-    std::atomic<int> phase{Pending};
-    QSemaphore done;
-};
+std::mutex s_boxesMutex;
 } // namespace
+
+TOwnerThread::TOwnerThread()
+    : QObject(nullptr)
+{
+}
+
+TOwnerThread* TOwnerThread::mailbox(QThread* thread)
+{
+    static QHash<QThread*, TOwnerThread*> boxes;
+    std::lock_guard<std::mutex> lock(s_boxesMutex);
+    TOwnerThread*& box = boxes[thread];
+    if (!box) {
+        box = new TOwnerThread;
+        box->moveToThread(thread);
+        connect(box, &TOwnerThread::sg_pending, box, &TOwnerThread::sl_runPending, Qt::QueuedConnection);
+    }
+    return box;
+}
+
+void TOwnerThread::sl_runPending()
+{
+    for (;;) {
+        std::shared_ptr<Handover> h;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_queue.empty())
+                return;
+            h = m_queue.front();
+            m_queue.pop_front();
+        }
+        const std::function<void()>* work = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(h->mutex);
+            if (h->phase != Handover::Pending)
+                continue; // withdrawn by its caller
+            h->phase = Handover::Running;
+            work = h->work;
+        }
+        (*work)();
+        std::lock_guard<std::mutex> lock(h->mutex);
+        h->phase = Handover::Done;
+        h->changed.notify_all();
+    }
+}
 
 bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boundMs)
 {
@@ -27,36 +75,31 @@ bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boun
         f();
         return true;
     }
-    if (s_closing.load())
+    if (s_closing.load() || !owner->thread())
         return false;
     auto h = std::make_shared<Handover>();
-    // The work refers to the caller's locals; it runs only while the caller
-    // waits, so it is never reached after a withdrawal.
-    const bool posted = QMetaObject::invokeMethod(
-        owner,
-        [h, &f] {
-            int expected = Handover::Pending;
-            if (!h->phase.compare_exchange_strong(expected, Handover::Running))
-                return;
-            f();
-            h->done.release();
-        },
-        Qt::QueuedConnection);
-    if (!posted)
-        return false;
-    QElapsedTimer waited;
-    waited.start();
-    while (!h->done.tryAcquire(1, 20)) {
-        if (waited.elapsed() < boundMs && !s_closing.load())
-            continue;
-        int expected = Handover::Pending;
-        if (h->phase.compare_exchange_strong(expected, Handover::Withdrawn))
-            return false;
-        // The owner is running it now: it ends.
-        h->done.acquire();
-        return true;
+    h->work = &f;
+    TOwnerThread* box = mailbox(owner->thread());
+    {
+        std::lock_guard<std::mutex> lock(box->m_mutex);
+        box->m_queue.push_back(h);
     }
-    return true;
+    emit box->sg_pending();
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
+    std::unique_lock<std::mutex> lock(h->mutex);
+    for (;;) {
+        if (h->phase == Handover::Done)
+            return true;
+        if (h->phase == Handover::Pending
+            && (s_closing.load() || std::chrono::steady_clock::now() >= deadline)) {
+            h->phase = Handover::Withdrawn;
+            return false;
+        }
+        // Running work is waited for to its end; a pending one is looked at
+        // again now and then for the closing flag.
+        h->changed.wait_for(lock, std::chrono::milliseconds(20));
+    }
 }
 
 void TOwnerThread::setClosing(bool closing)

@@ -1,7 +1,10 @@
 #pragma once
 #include <QObject>
 
+#include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -11,13 +14,18 @@ class QThread;
 // their share of the work over instead of touching the object themselves.
 //
 // A call made in the owner thread runs at once. From any other thread the
-// work is posted to the owner and waited for. When the owner has not begun it
-// within the bound (its thread is blocked, busy for too long, or gone) or
-// once the program is closing, the work is withdrawn and never runs, so the
-// caller can report a failure that is true. Work that has begun is always
-// waited for to its end.
-class TOwnerThread
+// work is queued to the owner's thread and waited for. When that thread has
+// not begun it within the bound (it is blocked, busy for too long, or gone)
+// or once the program is closing, the work is withdrawn and never runs, so
+// the caller can report a failure that is true. Work that has begun is
+// always waited for to its end.
+//
+// One mailbox object per owner thread carries the hand-over: a queued signal
+// without arguments wakes it, and the work itself passes through a queue
+// under a standard mutex, so the thread checker sees every hand-over.
+class TOwnerThread : public QObject
 {
+    Q_OBJECT
 public:
     // true when f ran (to its end), false when it was withdrawn unrun.
     static bool call(QObject* owner, const std::function<void()>& f, int boundMs = DefaultBoundMs);
@@ -29,4 +37,20 @@ public:
     static bool closing();
 
     enum { DefaultBoundMs = 10000 };
+
+    struct Handover;
+
+signals:
+    void sg_pending();
+
+private slots:
+    void sl_runPending();
+
+private:
+    TOwnerThread();
+    // The mailbox of a thread, made on first use.
+    static TOwnerThread* mailbox(QThread* thread);
+
+    std::mutex m_mutex;
+    std::deque<std::shared_ptr<Handover>> m_queue;
 };
