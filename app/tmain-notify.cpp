@@ -19,6 +19,7 @@
 #include "setupaction.h"
 #include "tsetupwnd.h"
 #include "tstring.h"
+#include "utf8cut.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -79,16 +80,10 @@ void TMain::upgradeVersion(const QString& text, char (&out)[256])
 {
     std::memset(out, 0, sizeof out);
     qstrncpy(out, "0.0.0.0", sizeof out);
-    const QByteArray utf8 = text.toUtf8();
-    if (utf8.isEmpty())
+    if (text.isEmpty())
         return;
     // Never more than the buffer holds, and never half a character.
-    int n = qMin(utf8.size(), int(sizeof out) - 1);
-    if (n < utf8.size())
-        while (n > 0 && (uchar(utf8[n]) & 0xC0) == 0x80)
-            --n;
-    std::memset(out, 0, sizeof out);
-    std::memcpy(out, utf8.constData(), size_t(n));
+    q2Utf8Whole(out, text, int(sizeof out));
 }
 
 void TMain::repaintRect(const QRect& r)

@@ -1,5 +1,6 @@
 #include "tdefault.h"
 #include "tpath.h"
+#include "utf8cut.h"
 
 #include <QLoggingCategory>
 #include <cstring>
@@ -25,14 +26,8 @@ void readText(QSettings* s, const char* key, char (&field)[N])
 {
     const QByteArray v = s->value(QLatin1String(key), QByteArray(field)).toByteArray();
     std::memset(field, 0, N);
-    int n = int(qstrnlen(v.constData(), uint(v.size())));
-    if (n > N - 1) {
-        // Cut before the character the field has no room for, not through
-        // it: a UTF-8 sequence cut short reads back as a broken character.
-        n = N - 1;
-        while (n > 0 && (uchar(v.at(n)) & 0xC0) == 0x80)
-            --n;
-    }
+    // Cut before the character the field has no room for, not through it.
+    const int n = utf8WholeLen(v.constData(), int(qstrnlen(v.constData(), uint(v.size()))), N - 1);
     std::memcpy(field, v.constData(), size_t(n));
 }
 

@@ -1,6 +1,7 @@
 #include "tlog.h"
 #include "tclock.h"
 #include "tpath.h"
+#include "utf8cut.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -86,19 +87,11 @@ QString eventText(quint16 code)
 }
 
 // Copies a caller's text into a fixed field, reading at most size bytes of it.
-// A text that does not fit is cut to size - 1 bytes, backing off over a
-// UTF-8 character the cut would split, and always ends with a terminator.
+// A text that does not fit is cut to size - 1 bytes at a whole UTF-8
+// character, and always ends with a terminator.
 void copyText(char* dst, int size, const char* src)
 {
-    int n = int(qstrnlen(src, uint(size)));
-    if (n >= size) {
-        n = size - 1;
-        int k = n;
-        while (k > 0 && n - k < 3 && (uchar(src[k]) & 0xC0) == 0x80)
-            --k;
-        if ((uchar(src[k]) & 0xC0) == 0xC0) // lead byte of the split character
-            n = k;
-    }
+    const int n = utf8WholeLen(src, int(qstrnlen(src, uint(size))), size - 1);
     std::memcpy(dst, src, size_t(n));
     dst[n] = '\0';
 }

@@ -2,6 +2,7 @@
 #include "appglobals.h"
 #include "tdefault.h"
 #include "tpath.h"
+#include "utf8cut.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
@@ -561,22 +562,9 @@ void TProperty::copyText(char* field, int width, const QByteArray& text)
     std::memset(field, 0, size_t(width));
     if (width <= 0)
         return;
-    int n = int(qstrnlen(text.constData(), uint(text.size())));
-    if (n > width - 1) {
-        n = width - 1;
-        // Texts are UTF-8: a cut through a character would leave the first
-        // bytes of it behind, which reads back as a broken character. Cut
-        // before that character instead.
-        int lead = n;
-        while (lead > 0 && (uchar(text.at(lead - 1)) & 0xC0) == 0x80)
-            --lead;
-        if (lead > 0) {
-            const uchar c = uchar(text.at(lead - 1));
-            const int len = c >= 0xF0 ? 4 : (c >= 0xE0 ? 3 : (c >= 0xC0 ? 2 : 1));
-            if (n - (lead - 1) < len)
-                n = lead - 1;
-        }
-    }
+    // Texts are UTF-8: a text that does not fit is cut before the character
+    // the cut would split.
+    const int n = utf8WholeLen(text.constData(), int(qstrnlen(text.constData(), uint(text.size()))), width - 1);
     std::memcpy(field, text.constData(), size_t(n));
 }
 

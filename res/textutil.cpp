@@ -93,21 +93,6 @@ void q2Utf8(char* dst, const QString& text, int n)
     boundedCopy(dst, text.toUtf8(), n);
 }
 
-void q2Utf8Whole(char* dst, const QString& text, int n)
-{
-    if (!dst || n <= 0)
-        return;
-    QByteArray bytes = text.toUtf8();
-    int keep = n - 1;
-    if (bytes.size() > keep) {
-        // keep is the first byte cut off: step back to a character's start.
-        while (keep > 0 && (uchar(bytes[keep]) & 0xC0) == 0x80)
-            --keep;
-        bytes.truncate(keep);
-    }
-    boundedCopy(dst, bytes, n);
-}
-
 void q2Local(char* dst, const QString& text, int n)
 {
     boundedCopy(dst, localCodec()->fromUnicode(text), n);

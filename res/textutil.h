@@ -2,6 +2,8 @@
 // Free helpers beside TString: fitted label drawing, moving text between Qt
 // strings and the fixed char fields of configuration and device records, and
 // decimal formatting. They keep no state.
+#include "utf8cut.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,10 +29,8 @@ QString local2Q(const char* text);
 // text, zero bytes up to the end, the last byte always zero; n <= 0 writes
 // nothing. A longer text is cut at n-1 bytes.
 void q2Utf8(char* dst, const QString& text, int n);
-// As q2Utf8, but a text that does not fit is cut before the character that
-// would be split, so the field always holds whole UTF-8 characters (names
-// and passwords typed on the setup pages).
-void q2Utf8Whole(char* dst, const QString& text, int n);
+// q2Utf8Whole (utf8cut.h), as q2Utf8 but cut at a whole character, serves
+// the names and passwords typed on the setup pages.
 void q2Local(char* dst, const QString& text, int n);
 void local2Utf8(char* dst, const char* text, int n);
 void localRecode(char* dst, const char* text, int n);

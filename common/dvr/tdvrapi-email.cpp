@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
+#include "utf8cut.h"
 
 #include <QDateTime>
 #include <QLoggingCategory>
@@ -18,19 +19,6 @@ void put(char (&dst)[256], const char (&src)[N])
 {
     std::memset(dst, 0, sizeof dst);
     std::memcpy(dst, src, qstrnlen(src, uint(qMin(N, 255))));
-}
-
-// The text as UTF-8 of at most max bytes, never ending in a split character.
-QByteArray utf8Cut(const QString& text, int max)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > max) {
-        int n = max;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
-            --n;
-        bytes.truncate(n);
-    }
-    return bytes;
 }
 
 // The event row of the e-mail selection and the UI text of its kind name.
@@ -141,7 +129,7 @@ void TDVRAPI::writeEmailLog(int code, int val1, int val2, const char* text)
                + QLatin1String(val2 ? "ON" : "OFF");
         break;
     }
-    const QByteArray bytes = utf8Cut(line, 255);
+    const QByteArray bytes = q2Utf8Whole(line, 255);
     qCDebug(lcApi, "writeEmailLog.. ##%s##", bytes.constData());
     if (!bytes.isEmpty())
         DalNeseAddEmailText(bytes.constData());

@@ -4,6 +4,7 @@
 #include "tconfig.h"
 #include "tlog.h"
 #include "tlogthread.h"
+#include "utf8cut.h"
 
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -12,28 +13,6 @@
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
-// The text as UTF-8 of at most size - 1 bytes (never a split character),
-// terminated, into a fixed field.
-void copyUtf8(char* dst, int size, const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > size - 1) {
-        int n = size - 1;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80) // n is the first byte cut off
-            --n;
-        bytes.truncate(n);
-    }
-    std::memcpy(dst, bytes.constData(), size_t(bytes.size()));
-    dst[bytes.size()] = '\0';
-}
-
-QByteArray utf8Cut(const QString& text, int max)
-{
-    char buf[256];
-    copyUtf8(buf, qMin(max + 1, int(sizeof buf)), text);
-    return QByteArray(buf);
-}
-
 QString fieldText(const char* field, int size)
 {
     return QString::fromUtf8(field, int(qstrnlen(field, uint(size))));
@@ -68,12 +47,12 @@ void TDVRAPI::writeLog(int code, const char* user, const char* contents)
     if (g_cfg) {
         const auto* mail = static_cast<const PropNetemail*>(g_cfg->getsection(IDX_PROP_NETEMAIL, 1));
         if (mail->on && mail->evt[5][0]) {
-            const QByteArray stamp = utf8Cut(stampOf(rec), 99);
-            const QByteArray text = utf8Cut(m_log->toText(&rec), 99);
+            const QByteArray stamp = q2Utf8Whole(stampOf(rec), 99);
+            const QByteArray text = q2Utf8Whole(m_log->toText(&rec), 99);
             QByteArray line = stamp + ' ' + text;
             if (code == LOG_LOGIN)
                 line += ' ' + QByteArray(user ? user : "");
-            DalNeseAddEmailText(utf8Cut(QString::fromUtf8(line), 255).constData());
+            DalNeseAddEmailText(q2Utf8Whole(QString::fromUtf8(line), 255).constData());
         }
     }
 
@@ -108,8 +87,8 @@ void TDVRAPI::logLines(int page)
         LogRecord r;
         if (!m_log->log_read((page * perPage + m_logStart + i) % TLog::RING_SIZE, &r))
             break;
-        copyUtf8(m_pageLines.tag[i], PageLines::LINE_SIZE, stampOf(r));
-        copyUtf8(m_pageLines.line[i], PageLines::LINE_SIZE, m_log->toText(&r));
+        q2Utf8Whole(m_pageLines.tag[i], stampOf(r), PageLines::LINE_SIZE);
+        q2Utf8Whole(m_pageLines.line[i], m_log->toText(&r), PageLines::LINE_SIZE);
         ++got;
     }
     m_pageLines.page = page;

@@ -10,6 +10,7 @@
 #include "tnettext.h"
 #include "townerthread.h"
 #include "trunner.h"
+#include "utf8cut.h"
 
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -78,19 +79,6 @@ void sendColor(int ch, const ColorEntry& c)
     DalVinSetCSC(ch, 3, c.con);
     DalVinSetCSC(ch, 1, c.sat);
     DalVinSetCSC(ch, 2, c.hue);
-}
-
-// The UTF-8 text of at most max bytes, never ending in a split character.
-QByteArray utf8Cut(const QString& text, int max)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > max) {
-        int n = max;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
-            --n;
-        bytes.truncate(n);
-    }
-    return bytes;
 }
 }
 
@@ -426,7 +414,7 @@ void TDVRAPI::rsResult(TNetReply& out)
             out.text(QByteArray());
     }
     if (taken)
-        out.text(utf8Cut(message, DAL_NETREPLY_SIZE - 1));
+        out.text(q2Utf8Whole(message, DAL_NETREPLY_SIZE - 1));
     qCDebug(lcApi, "DNPC_RS_APP_RESULT.. m_nTestNet:%d len:%d buf:%s", running, out.length(), qPrintable(message));
 }
 

@@ -4,6 +4,7 @@
 #include "tdvrapi.h"
 #include "appglobals.h"
 #include "tconfig.h"
+#include "utf8cut.h"
 
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -33,21 +34,6 @@ enum { DISK_HARD = 1, DISK_OPTICAL = 2 };
 QString uiText(int id)
 {
     return TConfig::text(id);
-}
-
-// The text as UTF-8 into a fixed field: at most size - 1 bytes, never a
-// character cut in two, terminated.
-void copyUtf8(char* dst, int size, const QString& text)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > size - 1) {
-        int n = size - 1;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80) // n is the first byte cut off
-            --n;
-        bytes.truncate(n);
-    }
-    std::memcpy(dst, bytes.constData(), size_t(bytes.size()));
-    dst[bytes.size()] = '\0';
 }
 
 // Megabytes of a byte count the layer reports, within an i32.
@@ -98,7 +84,7 @@ void TDVRAPI::checkStorage()
         formatted = formatted || m_sdCheck.formatted[i];
         if (d.type == DISK_HARD && m_sdCheck.formatted[i]) {
             hardDisk = true;
-            copyUtf8(e.text, sizeof e.text, uiText(TEXT_HDD));
+            q2Utf8Whole(e.text, uiText(TEXT_HDD), sizeof e.text);
             e.totalMB = megabytes(d.formatted);
             e.usedMB = megabytes(d.used);
             // The second disk of a mirrored pair holds the first one's data.
@@ -108,20 +94,20 @@ void TDVRAPI::checkStorage()
             }
         } else if (d.type == DISK_HARD) {
             hardDisk = true;
-            copyUtf8(e.text, sizeof e.text, uiText(TEXT_NOT_FORMAT));
+            q2Utf8Whole(e.text, uiText(TEXT_NOT_FORMAT), sizeof e.text);
             e.totalMB = megabytes(d.raw);
             e.usedMB = 0;
         } else if (d.type == DISK_OPTICAL) {
             const QString model = QString::fromUtf8(d.model, int(qstrnlen(d.model, 63)));
-            copyUtf8(e.text, sizeof e.text, QStringLiteral("%1 (%2)").arg(uiText(TEXT_OPTICAL), model));
+            q2Utf8Whole(e.text, QStringLiteral("%1 (%2)").arg(uiText(TEXT_OPTICAL), model), sizeof e.text);
         } else {
-            copyUtf8(e.text, sizeof e.text, uiText(TEXT_NO_HDD));
+            q2Utf8Whole(e.text, uiText(TEXT_NO_HDD), sizeof e.text);
         }
     }
     s.usedMB = int32_t(qMin<qint64>(usedMB, INT_MAX));
     s.totalMB = int32_t(qMin<qint64>(totalMB, INT_MAX));
     const int summary = totalMB > 0 || hardDisk ? (formatted ? TEXT_HDD : TEXT_NOT_FORMAT) : TEXT_NO_HDD;
-    copyUtf8(s.summary, sizeof s.summary, uiText(summary));
+    q2Utf8Whole(s.summary, uiText(summary), sizeof s.summary);
     qCDebug(lcApi, "TDVRAPI::checkStorage!! default sztype:%s usage:%.1f, %.1f", s.summary, usage, s.usage);
 
     RecInfo rec;
@@ -150,7 +136,7 @@ void TDVRAPI::storageJobRefused(int title, int code, const QString& contents)
     const QString failed = uiText(TEXT_FAILED);
     keepTestResult(failed);
     QByteArray log(40, '\0');
-    copyUtf8(log.data(), log.size(), contents.isEmpty() ? failed : contents + QLatin1Char(' ') + failed);
+    q2Utf8Whole(log.data(), contents.isEmpty() ? failed : contents + QLatin1Char(' ') + failed, log.size());
     writeLog(code, nullptr, log.constData());
     emit sg_dvrNotify(SIG_STATE_UPDATE, 0, 0, 0, uiText(title), failed);
     emit sg_dvrNotify(SIG_STATE_END, 3000, 0, 0, QString(), QString());
@@ -184,7 +170,7 @@ void TDVRAPI::formatStorage(int disk, int option)
         return;
     }
     char contents[40];
-    copyUtf8(contents, sizeof contents, which);
+    q2Utf8Whole(contents, which, sizeof contents);
     writeLog(LOG_FORMAT, nullptr, contents);
 }
 

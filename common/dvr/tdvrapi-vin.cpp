@@ -4,6 +4,7 @@
 #include "tdvrapi.h"
 #include "appglobals.h"
 #include "tconfig.h"
+#include "utf8cut.h"
 
 #include <QLoggingCategory>
 #include <QMutexLocker>
@@ -15,22 +16,12 @@
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
-// At most max bytes of a UTF-8 text, never ending inside a character.
-QByteArray utf8Cut(const QByteArray& text, int max)
-{
-    if (text.size() <= max)
-        return text;
-    int n = max;
-    while (n > 0 && (uchar(text[n]) & 0xC0) == 0x80) // text[n] is the first byte cut off
-        --n;
-    return text.left(n);
-}
-
-// The same of a terminated text, or of a field of max + 1 bytes that may
-// be full; nothing beyond max + 1 bytes is read.
+// At most max bytes of a terminated UTF-8 text, or of a field of max + 1
+// bytes that may be full, never ending inside a character; nothing beyond
+// max + 1 bytes is read.
 QByteArray utf8Cut(const char* s, int max)
 {
-    return utf8Cut(QByteArray(s, int(strnlen(s, size_t(max) + 1))), max);
+    return QByteArray(s, utf8WholeLen(s, int(strnlen(s, size_t(max) + 1)), max));
 }
 
 // A camera's name from its record: the field may be full.
@@ -284,7 +275,7 @@ QByteArray TDVRAPI::camLogText(int ch) const
     // is cut at a character boundary, the closing parenthesis kept.
     const auto* cams = section<const PropCamera>(IDX_PROP_CAMERA, 1);
     const QByteArray name = camName(cams->data[ch]);
-    return '(' + utf8Cut(name, int(sizeof(LogRecord::contents)) - 3) + ')';
+    return '(' + name.left(utf8WholeLen(name.constData(), name.size(), int(sizeof(LogRecord::contents)) - 3)) + ')';
 }
 
 // ---- Events of the device layer -------------------------------------------

@@ -6,6 +6,7 @@
 #include "tlog.h"
 #include "tpath.h"
 #include "trunner.h"
+#include "utf8cut.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -26,19 +27,6 @@ namespace {
 QString uiText(const char* english)
 {
     return QCoreApplication::translate("TString", english);
-}
-
-// The text as UTF-8 of at most max bytes, never cut inside a character.
-QByteArray utf8Cut(const QString& text, int max)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.size() > max) {
-        int n = max;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80) // n is the first byte cut off
-            --n;
-        bytes.truncate(n);
-    }
-    return bytes;
 }
 
 QByteArray hashOf(const QString& unitPath, bool* ok)
@@ -119,7 +107,7 @@ bool TDvrTh::targetFree(const QString& target)
 void TDvrTh::saveLog()
 {
     qCDebug(lcApi, "========== TDvrTh::saveLog ============");
-    const QString target = QStringLiteral("/backup/") + QString::fromUtf8(utf8Cut(m_arg, 255));
+    const QString target = QStringLiteral("/backup/") + QString::fromUtf8(q2Utf8Whole(m_arg, 255));
     if (targetFree(target)) {
         // The export reads a copy through a log of its own: the live log
         // goes on being written meanwhile.
@@ -142,8 +130,8 @@ void TDvrTh::saveLog()
                             + g_cfg->timetext(r.hour, r.minute, r.second);
                 char line[160];
                 const int len = qsnprintf(line, sizeof line, "%05d:[%s] %s\r\n", i + 1,
-                                          utf8Cut(stamp, 63).constData(),
-                                          utf8Cut(copy.toText(&r), 63).constData());
+                                          q2Utf8Whole(stamp, 63).constData(),
+                                          q2Utf8Whole(copy.toText(&r), 63).constData());
                 ok = out.write(line, len);
                 if (ok && i % 100 == 0)
                     status(QString::asprintf("%d%%(%d/%d)", (i + 1) * 100 / n, i + 1, n));

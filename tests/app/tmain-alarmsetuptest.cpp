@@ -23,13 +23,11 @@ namespace {
 struct Rig : TSetupRig
 {
     Rig() : TSetupRig("16", true) {}
-    TSetupWnd* setup() const { return w->setupWnd(); }
     PropAlarm* edit() { return static_cast<PropAlarm*>(fx.cfg->getsection(IDX_PROP_ALARM, 0)); }
     // The device comes up, Setup opens on the Device tab, then the page.
     A* open()
     {
-        w->show();
-        if (!QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000))
+        if (!up())
             return nullptr;
         w->runMenu(QStringLiteral("Setup"), SA::Btn_Device);
         QApplication::setActiveWindow(setup());
@@ -38,18 +36,6 @@ struct Rig : TSetupRig
         QTest::mouseClick(setup()->button(SA::Btn_Device_Alarm), Qt::LeftButton);
         QCoreApplication::processEvents();
         return static_cast<A*>(setup()->page(SA::Btn_Device_Alarm));
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i) {
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        }
-        return out;
     }
     static int calls(const char* name)
     {

@@ -35,21 +35,10 @@ struct Rig : TSetupRig
         g_api.setNetTestTimeout(0);
         setDvrTextHook(nullptr);
     }
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> void store(int idx, const T& rec)
-    {
-        *static_cast<T*>(fx.cfg->getsection(idx, 0)) = rec;
-        *static_cast<T*>(fx.cfg->getsection(idx, 1)) = rec;
-        fx.cfg->save(idx);
-        fx.cfg->commitfile();
-    }
     void open()
     {
-        if (!w->m_initDone) {
-            w->show();
-            QVERIFY(QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000));
-        }
+        if (!w->m_initDone)
+            QVERIFY(up());
         dalTestJournalClear();
         w->runMenu(QStringLiteral("Setup"), SA::Btn_Network);
         QVERIFY(setup()->isVisible());
@@ -58,18 +47,6 @@ struct Rig : TSetupRig
     {
         QTest::mouseClick(setup()->button(id), Qt::LeftButton);
         return setup()->page(id);
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i) {
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        }
-        return out;
     }
     static QStringList journal(const QString& name)
     {
@@ -80,11 +57,6 @@ struct Rig : TSetupRig
                 out << QString::fromLatin1(buf);
         }
         return out;
-    }
-    QString status() const
-    {
-        auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
-        return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 };
 

@@ -28,24 +28,11 @@ namespace {
 
 struct Rig : TSetupRig
 {
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
-    // A section as stored: both copies and the model file in flash.
-    template <class T> void store(int idx, const T& rec)
-    {
-        *edit<T>(idx) = rec;
-        *live<T>(idx) = rec;
-        fx.cfg->save(idx);
-        fx.cfg->commitfile();
-    }
     // The device comes up, then Setup opens on the Network tab.
     void up()
     {
-        if (w->m_initDone)
-            return;
-        w->show();
-        QVERIFY(QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000));
+        if (!w->m_initDone)
+            QVERIFY(TSetupRig::up());
     }
     void open()
     {
@@ -58,18 +45,6 @@ struct Rig : TSetupRig
     {
         QTest::mouseClick(setup()->button(id), Qt::LeftButton);
         return setup()->page(id);
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i) {
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        }
-        return out;
     }
     // The journal lines that start with one of the names.
     static QStringList journal(const QStringList& names)
@@ -86,11 +61,6 @@ struct Rig : TSetupRig
             }
         }
         return out;
-    }
-    QString status() const
-    {
-        auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
-        return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 
 };

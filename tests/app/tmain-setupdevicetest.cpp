@@ -3,15 +3,11 @@
 // pages, closed when another page follows; Apply writes the section to the
 // model file with one "Setup Changed" record and the device calls; live
 // motion of the traced camera reaches the grid.
-#include "../common/dvr/tdvrfixture.h"
-#include "../ui/base/vkeytestenv.h"
+#include "tsetuprig.h"
 #include "setupaction.h"
 #include "tbutton.h"
-#include "tdvrapi.h"
-#include "tmain.h"
 #include "tmotiongrid.h"
 #include "tosdhooks.h"
-#include "tproperty.h"
 #include "tsetupcamera.h"
 #include "tsetupmotion.h"
 #include "tsetupprivate.h"
@@ -24,51 +20,33 @@ namespace SA = SetupAct;
 
 namespace {
 
-struct Rig
+struct Rig : TSetupRig
 {
-    Rig() : fx("16")
+    Rig()
+        : TSetupRig("16", true, [](TDvrFixture&) {
+              // The preview window's size comes from the resource metrics.
+              g_osdHooks =
+                  TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
+                            [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
+                            [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
+          })
     {
-        vkeytest::setUpGlobals();
-        // The preview window's size comes from the resource metrics.
-        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
-                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
-                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
-        TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
-        for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
-        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
-        w->m_loggedIn = 1;
         fx.cfg->commitfile();
     }
     ~Rig()
     {
         delete w;
-        TConfig::setTextHook(nullptr);
+        w = nullptr;
         g_osdHooks = TOsdHooks{};
     }
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
     bool open(int item)
     {
-        w->show();
-        if (!QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000))
+        if (!up())
             return false;
         w->runMenu(QStringLiteral("Setup"), SA::Btn_Device);
         QTest::mouseClick(setup()->button(item), Qt::LeftButton);
         dalTestJournalClear();
         return setup()->page(item) && setup()->page(item)->isVisible();
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i)
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        return out;
     }
     static QStringList journal(const char* prefix)
     {
@@ -79,20 +57,10 @@ struct Rig
                 out << QString::fromLatin1(line);
         return out;
     }
-    template <class T> T fromFile(int idx)
-    {
-        TProperty file(fx.cfg->confPath());
-        T rec;
-        std::memcpy(&rec, file.section(idx), sizeof rec);
-        return rec;
-    }
     void click(int item, int row)
     {
         QTest::mouseClick(static_cast<QPushButton*>(setup()->page(item)->control(row)), Qt::LeftButton);
     }
-
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 QStringList requests(const QSignalSpy& spy)

@@ -3,15 +3,11 @@
 // question switches and restores the real output, each page's Apply commits
 // its sections to the model file with its log record, CANCEL restores the
 // device.
-#include "../common/dvr/tdvrfixture.h"
-#include "../ui/base/vkeytestenv.h"
+#include "tsetuprig.h"
 #include "setupaction.h"
 #include "tbutton.h"
 #include "tcombo.h"
-#include "tdvrapi.h"
-#include "tmain.h"
 #include "tmsgwnd.h"
-#include "tproperty.h"
 #include "tsetupcolor.h"
 #include "tsetupdisp.h"
 #include "tsetuposd.h"
@@ -27,48 +23,27 @@ namespace SA = SetupAct;
 
 namespace {
 
-struct Rig
+struct Rig : TSetupRig
 {
-    explicit Rig(const char* profile = "16") : fx(profile)
+    explicit Rig(const char* profile = "16")
+        : TSetupRig(profile, true, [](TDvrFixture& fx) {
+              // The 1280 x 720 output on HDMI.
+              for (int live : {0, 1})
+                  static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->device2 = 2;
+          })
     {
-        vkeytest::setUpGlobals();
-        TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
-        // The 1280 x 720 output on HDMI.
-        for (int live : {0, 1}) {
-            auto* d = static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live));
-            d->res = 3;
-            d->device2 = 2;
-        }
-        w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
-        w->m_loggedIn = 1;
         fx.cfg->commitfile();
     }
-    ~Rig() { delete w; }
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
     template <class P> P* page(int id) { return static_cast<P*>(setup()->page(id)); }
     // The device up, the menu open on the Display tab, a page chosen.
     bool open(int item)
     {
-        w->show();
-        if (!QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000))
+        if (!up())
             return false;
         w->runMenu(QStringLiteral("Setup"), SA::Btn_Display);
         QTest::mouseClick(setup()->button(item), Qt::LeftButton);
         dalTestJournalClear();
         return setup()->page(item) && setup()->page(item)->isVisible();
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i)
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        return out;
     }
     static QStringList journal(const char* prefix)
     {
@@ -91,17 +66,6 @@ struct Rig
         const QStringList l = journal("DalCmd(\"vga-type\"");
         return l.isEmpty() ? QString() : l.last().section('"', 3, 3);
     }
-    // A section as the model file in flash holds it.
-    template <class T> T fromFile(int idx)
-    {
-        TProperty file(fx.cfg->confPath());
-        T rec;
-        std::memcpy(&rec, file.section(idx), sizeof rec);
-        return rec;
-    }
-
-    TDvrFixture fx;
-    TMain* w = nullptr;
 };
 
 } // namespace

@@ -27,17 +27,9 @@ namespace {
 struct Rig : TSetupRig
 {
     Rig() : TSetupRig("16", true) { fx.cfg->commitfile(); }
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
     template <class P> P* page(int id) const { return static_cast<P*>(setup()->page(id)); }
     // The device up, the menu open on the Device tab, a page chosen by
     // mouse; the journal starts empty.
-    bool up()
-    {
-        w->show();
-        return QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000);
-    }
     bool open(int item)
     {
         if (!up())
@@ -46,17 +38,6 @@ struct Rig : TSetupRig
         dalTestJournalClear();
         QTest::mouseClick(setup()->button(item), Qt::LeftButton);
         return setup()->page(item) && setup()->page(item)->isVisible();
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i)
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        return out;
     }
     // The device calls made, by name, in order (repeats of one name kept
     // once in a row).

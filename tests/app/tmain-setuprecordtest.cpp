@@ -32,15 +32,11 @@ namespace {
 struct Rig : TSetupRig
 {
     explicit Rig(const char* profile = "16") : TSetupRig(profile, true) {}
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
     template <class Page> Page* page(int id) { return static_cast<Page*>(setup()->page(id)); }
     // The device up, the menu open on the Record tab, a page chosen.
     bool open(int item)
     {
-        w->show();
-        if (!QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000))
+        if (!up())
             return false;
         w->runMenu(QStringLiteral("Setup"), SA::Btn_Record);
         return choose(item);
@@ -51,17 +47,6 @@ struct Rig : TSetupRig
             QTest::mouseClick(setup()->button(item), Qt::LeftButton);
         dalTestJournalClear();
         return setup()->page(item)->isVisible();
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i)
-            if (r[i].code == 0x3002)
-                out << QString::fromUtf8(r[i].contents);
-        return out;
     }
     // The journal's lines naming one of the calls, in order.
     static QStringList calls(const QStringList& names)

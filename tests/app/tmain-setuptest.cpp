@@ -89,17 +89,13 @@ struct Rig : TSetupRig
         fx.cfg->commitfile();
         dalTestJournalClear();
     }
-    TSetupWnd* setup() const { return w->setupWnd(); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
     // Opens the setup window on a tab from the menu.
     // The device comes up first (it makes the edit copy the live one).
     void up()
     {
         if (w->m_initDone)
             return;
-        w->show();
-        QVERIFY(QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000));
+        QVERIFY(TSetupRig::up());
         dalTestJournalClear();
     }
     void open(int tab)
@@ -108,8 +104,6 @@ struct Rig : TSetupRig
         w->runMenu(QStringLiteral("Setup"), tab);
         QVERIFY(setup()->isVisible());
     }
-    // Waits until the apply thread ended its last run.
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
     // Log entries written since the rig came up, as "code:contents".
     static QStringList logs()
     {
@@ -142,11 +136,6 @@ struct Rig : TSetupRig
         struct stat st = {};
         ::stat(QFile::encodeName(TPath::map(fx.cfg->confPath())).constData(), &st);
         return st.st_ino;
-    }
-    QString status() const
-    {
-        auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
-        return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 
 };

@@ -30,13 +30,11 @@ struct Rig : TSetupRig
     {
         fx.cfg->commitfile();
     }
-    TSetupWnd* setup() const { return w->setupWnd(); }
     // The device comes up, then the setup menu opens on a page of the
     // System tab.
     bool open(int page)
     {
-        w->show();
-        if (!QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000))
+        if (!up())
             return false;
         w->runMenu(QStringLiteral("Setup"), SA::Btn_System);
         if (!setup()->isVisible())
@@ -48,20 +46,6 @@ struct Rig : TSetupRig
     TSetupStrg* strg() const { return static_cast<TSetupStrg*>(setup()->page(SA::Btn_System_Strg)); }
     TSetupSmart* smart() const { return static_cast<TSetupSmart*>(setup()->page(SA::Btn_System_Smart)); }
     TMsgWnd* box() const { return static_cast<TMsgWnd*>(w->wnd(ID_WND_MSG)); }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T fromFile(int idx)
-    {
-        TProperty file(fx.cfg->confPath());
-        T rec;
-        std::memcpy(&rec, file.section(idx), sizeof rec);
-        return rec;
-    }
-    QString status() const
-    {
-        auto* b = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
-        return b->isVisible() ? b->title() + "/" + b->text() : QString();
-    }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
     static bool recording()
     {
         DalTestEnc st;

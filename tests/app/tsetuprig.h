@@ -1,26 +1,37 @@
 #pragma once
 // The main window on a 1280 x 720 output with a user who has the setup
 // right logged in: the rig of the tests that drive the setup menu through
-// the main window. withTexts gives the option lists their texts before the
-// window builds its pages.
+// the main window, with the helpers they share. withTexts gives the option
+// lists their texts before the window builds its pages; before (when given)
+// sets up what the window reads as it is built.
 #include "../common/dvr/tdvrfixture.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
+#include "tdvrapi.h"
 #include "tmain.h"
 #include "tproperty.h"
+#include "tsetupwnd.h"
+#include "tstatuswnd.h"
 #include "tstring.h"
 
+#include <QStringList>
+#include <QTest>
 #include <cstring>
+#include <functional>
 
 struct TSetupRig
 {
-    explicit TSetupRig(const char* profile = "16", bool withTexts = false) : fx(profile), m_texts(withTexts)
+    explicit TSetupRig(const char* profile = "16", bool withTexts = false,
+                       const std::function<void(TDvrFixture&)>& before = nullptr)
+        : fx(profile), m_texts(withTexts)
     {
         vkeytest::setUpGlobals();
         if (m_texts)
             TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
         for (int live : {0, 1})
             static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
+        if (before)
+            before(fx);
         w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
         for (int live : {0, 1}) {
             UserAccount& a = static_cast<PropUser*>(fx.cfg->getsection(IDX_PROP_USER, live))->user[1];
@@ -37,6 +48,18 @@ struct TSetupRig
         if (m_texts)
             TConfig::setTextHook(nullptr);
     }
+    TSetupWnd* setup() const { return w->setupWnd(); }
+    // A section of the edit and of the live copy.
+    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
+    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
+    // A section as stored: both copies and the model file in flash.
+    template <class T> void store(int idx, const T& rec)
+    {
+        *edit<T>(idx) = rec;
+        *live<T>(idx) = rec;
+        fx.cfg->save(idx);
+        fx.cfg->commitfile();
+    }
     // A section of the model file in flash, read into a store of its own.
     template <class T> T fromFile(int idx)
     {
@@ -44,6 +67,32 @@ struct TSetupRig
         T rec;
         std::memcpy(&rec, file.section(idx), sizeof rec);
         return rec;
+    }
+    // The window shown and the device brought up.
+    bool up()
+    {
+        w->show();
+        return QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000);
+    }
+    // Waits until the apply thread ended its last run.
+    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
+    // The contents of the "Setup Changed" records kept, oldest first.
+    static QStringList setupLogs()
+    {
+        LogRecord r[TDVRAPI::LAST_LOGS];
+        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
+        QStringList out;
+        for (int i = 0; i < n; ++i) {
+            if (r[i].code == 0x3002)
+                out << QString::fromUtf8(r[i].contents);
+        }
+        return out;
+    }
+    // The status box as "title/text" while it shows, else empty.
+    QString status() const
+    {
+        auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
+        return box->isVisible() ? box->title() + "/" + box->text() : QString();
     }
 
     TDvrFixture fx;

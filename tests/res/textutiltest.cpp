@@ -60,37 +60,6 @@ private slots:
         QCOMPARE(QByteArray(buf + size, int(sizeof buf) - size), QByteArray(int(sizeof buf) - size, 0x55));
     }
 
-    // The setup pages' copy: a text that does not fit keeps whole characters.
-    void q2Utf8Whole_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("fits") << QString::fromUtf8("한글") << 7 << QByteArray("\xed\x95\x9c\xea\xb8\x80");
-        QTest::newRow("second syllable would split") << QString::fromUtf8("한글") << 6 << QByteArray("\xed\x95\x9c");
-        QTest::newRow("first one would split") << QString::fromUtf8("한") << 3 << QByteArray();
-        QTest::newRow("two-byte at the end") << QString(30, 'a') + QString::fromUtf8("\xc3\xa9") << 32
-                                            << QByteArray(30, 'a');
-        QTest::newRow("ASCII cut") << QString(40, 'b') << 16 << QByteArray(15, 'b');
-        QTest::newRow("size one") << QString("abc") << 1 << QByteArray();
-    }
-    void q2Utf8Whole()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, size);
-        QFETCH(QByteArray, kept);
-        char buf[48];
-        std::memset(buf, 0x55, sizeof buf);
-        ::q2Utf8Whole(buf, text, size);
-        QCOMPARE(QByteArray(buf, kept.size()), kept);
-        QCOMPARE(QByteArray(buf + kept.size(), size - kept.size()), QByteArray(size - kept.size(), '\0'));
-        QCOMPARE(QByteArray(buf + size, int(sizeof buf) - size), QByteArray(int(sizeof buf) - size, 0x55));
-        char none[4] = {1, 2, 3, 4};
-        ::q2Utf8Whole(none, text, 0);
-        ::q2Utf8Whole(nullptr, text, 4);
-        QCOMPARE(QByteArray(none, 4), QByteArray("\x01\x02\x03\x04", 4));
-    }
-
     void q2Utf8NullDestination()
     {
         char buf[8];

@@ -5,25 +5,19 @@
 #include "tcombo.h"
 #include "tconfig.h"
 #include "textutil.h"
-#include "tkeys.h"
-#include "uisetuplog.h"
 
-#include <QCoreApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
-
-#include <cstring>
 
 namespace {
 enum { TxtOk = 24, TxtCancel = 25, TxtMotion = 102, TxtPreset = 209, CmdStrip = 21, TabLook = 86, TabLookOn = 87,
        PageBack = 64 };
 }
 
-TSetupAlarmPreset::TSetupAlarmPreset(QWidget* parent, int id, QSize size) : TDefWnd(parent, id, size)
+TSetupAlarmPreset::TSetupAlarmPreset(QWidget* parent, int id, QSize size)
+    : TSetupSubWnd(parent, id, size, IDX_PROP_ALARM, int(sizeof(PropAlarm)))
 {
-    setWindowModality(Qt::ApplicationModal);
 }
 
 TSetupAlarmPreset::~TSetupAlarmPreset()
@@ -55,6 +49,11 @@ TButton* TSetupAlarmPreset::button(int id) const
 TCombo* TSetupAlarmPreset::combo(int j) const
 {
     return j >= 0 && j < CAMS ? m_combo[j] : nullptr;
+}
+
+QWidget* TSetupAlarmPreset::firstCtrl() const
+{
+    return m_btn[0];
 }
 
 void TSetupAlarmPreset::init(int)
@@ -199,10 +198,7 @@ void TSetupAlarmPreset::evtShow()
     activateWindow();
     m_btn[0]->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_btn[0];
-    if (const PropAlarm* a = alarm()) {
-        std::memcpy(&m_backup, a, sizeof m_backup);
-        std::memcpy(&m_mine, a, sizeof m_mine);
-    }
+    keepSnapshot();
     setCtrl();
 }
 
@@ -242,56 +238,24 @@ void TSetupAlarmPreset::sl_changeIndex(int id, int index)
     if (!a || index < 0 || id < 0 || id >= n || m_camera < 0 || m_camera >= n)
         return;
     a->preset_motion[m_camera][id] = index;
-    m_mine.preset_motion[m_camera][id] = index;
+    noteEdit();
 }
 
-void TSetupAlarmPreset::cancel()
+bool TSetupAlarmPreset::keyTaken(int key)
 {
-    // The setup menu closes for a remote setup after the remote settings
-    // replaced the edit copy: the snapshot must not undo them.
-    PropAlarm* a = alarm();
-    if (a && std::memcmp(a, &m_mine, sizeof m_mine) == 0)
-        std::memcpy(a, &m_backup, sizeof m_backup);
-    hideWnd();
-}
-
-void TSetupAlarmPreset::evtKeydown(int key)
-{
-    qCDebug(lcUiSetup, "============ TSetupAlarmPreset::evtKeydown(%d) ===========", key);
+    // An open preset list takes the keys.
     for (TCombo* c : m_combo) {
         if (c && c->keyEvent(key))
-            return;
+            return true;
     }
-    QWidget* next = nullptr;
-    switch (key) {
-    case Qt::Key_Escape: cancel(); return;
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        m_curCtrl = focusFind(key, m_focus.data(), m_focus.size());
-        if (m_curCtrl)
-            QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
-        return;
-    case KEY_JOG_LEFT:
-    case KEY_JOG_RIGHT: next = focusNextPrev(key, m_focus.data(), m_focus.size()); break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        next = focusMove(key, m_focus.data(), m_focus.size());
-        // Into the camera row: the camera chosen.
-        if (next == m_btn[0] && (key == Qt::Key_Up || key == Qt::Key_Down))
-            next = m_btn[qBound(0, m_camera, CAMS - 1)];
-        break;
-    default: return;
-    }
-    if (!next)
-        next = m_btn[0];
-    next->setFocus(Qt::OtherFocusReason);
-    m_curCtrl = next;
+    return false;
 }
 
-void TSetupAlarmPreset::evtKeyup(int key)
+QWidget* TSetupAlarmPreset::arrowMove(int key)
 {
-    if ((key == Qt::Key_Enter || key == Qt::Key_Return) && m_curCtrl)
-        QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+    QWidget* next = TSetupSubWnd::arrowMove(key);
+    // Into the camera row: the camera chosen.
+    if (next == m_btn[0] && (key == Qt::Key_Up || key == Qt::Key_Down))
+        next = m_btn[qBound(0, m_camera, CAMS - 1)];
+    return next;
 }

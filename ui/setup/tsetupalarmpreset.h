@@ -1,7 +1,6 @@
 #pragma once
-#include "focuslink.h"
 #include "propsections.h"
-#include "tdefwnd.h"
+#include "tsetupsubwnd.h"
 
 #include <QVector>
 
@@ -13,8 +12,8 @@ class TCombo;
 // buttons across the top), the preset each camera is sent to. Edits the
 // alarm section of the edit copy in place; CANCEL, Escape, or the hiding of
 // the alarm page or the setup menu put back the whole section as it was when
-// the window was shown.
-class TSetupAlarmPreset : public TDefWnd
+// the window was shown (TSetupSubWnd).
+class TSetupAlarmPreset : public TSetupSubWnd
 {
     Q_OBJECT
 public:
@@ -27,9 +26,6 @@ public:
     TButton* button(int id) const;
     TCombo* combo(int j) const;
     const QVector<FocusLink>& focusTable() const { return m_focus; }
-    // Puts the section back and hides; a section that another writer
-    // replaced meanwhile (a remote setup) is left as that writer made it.
-    void cancel();
     // The unit's cameras, at most 20.
     static int videos();
 
@@ -39,13 +35,16 @@ public:
     void evtShow() override;
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
-    void evtKeydown(int key) override;
-    void evtKeyup(int key) override;
     void evtLanguage() override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0);
     void sl_changeIndex(int id, int index);
+
+protected:
+    bool keyTaken(int key) override;
+    QWidget* arrowMove(int key) override;
+    QWidget* firstCtrl() const override;
 
 private:
     void setCtrl();
@@ -56,8 +55,5 @@ private:
     TCombo* m_combo[CAMS] = {};
     QIcon* m_camIcon = nullptr;
     QIcon* m_cmdIcon = nullptr;
-    QVector<FocusLink> m_focus;
-    PropAlarm m_backup = {};
-    PropAlarm m_mine = {}; // the section as this window last left it
     int m_camera = 0;
 };

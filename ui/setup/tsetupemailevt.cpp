@@ -4,15 +4,9 @@
 #include "tbutton.h"
 #include "tconfig.h"
 #include "textutil.h"
-#include "tkeys.h"
-#include "uisetuplog.h"
 
-#include <QCoreApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPainter>
-
-#include <cstring>
 
 namespace {
 
@@ -63,9 +57,9 @@ const PropDevices* devices()
 
 } // namespace
 
-TSetupEmailEvt::TSetupEmailEvt(QWidget* parent, int id, QSize size) : TDefWnd(parent, id, size)
+TSetupEmailEvt::TSetupEmailEvt(QWidget* parent, int id, QSize size)
+    : TSetupSubWnd(parent, id, size, IDX_PROP_NETEMAIL, int(sizeof(PropNetemail)))
 {
-    setWindowModality(Qt::ApplicationModal);
 }
 
 int TSetupEmailEvt::allState(int row)
@@ -82,6 +76,11 @@ void TSetupEmailEvt::resetAllStates()
 TButton* TSetupEmailEvt::button(int id) const
 {
     return id >= 0 && id < BUTTONS ? m_btn[id] : nullptr;
+}
+
+QWidget* TSetupEmailEvt::firstCtrl() const
+{
+    return m_btn[SENSOR0];
 }
 
 PropNetemail* TSetupEmailEvt::mail() const
@@ -188,8 +187,7 @@ void TSetupEmailEvt::evtShow()
     for (int id : {SMART, SYSLOG, IMAGE})
         m_btn[id]->setChecked(m && m->evt[lineRow(id)][0]);
     evtResize();
-    if (m)
-        std::memcpy(&m_backup, m, sizeof m_backup);
+    keepSnapshot();
     m_btn[SENSOR0]->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_btn[SENSOR0];
 }
@@ -294,55 +292,24 @@ void TSetupEmailEvt::sl_btnclicked(int id, int)
         m_btn[id]->setChecked(f);
     } else if (id == OK) {
         hideWnd();
+        return;
     } else if (id == CANCEL) {
         cancel();
-    }
-}
-
-void TSetupEmailEvt::cancel()
-{
-    if (PropNetemail* m = mail())
-        std::memcpy(m, &m_backup, sizeof m_backup);
-    hideWnd();
-}
-
-void TSetupEmailEvt::evtKeydown(int key)
-{
-    qCDebug(lcUiSetup, "============ TSetupEmailEvt::evtKeydown(%d) ===========", key);
-    QWidget* next = nullptr;
-    switch (key) {
-    case Qt::Key_Escape: cancel(); return;
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        m_curCtrl = focusFind(key, m_focus.data(), m_focus.size());
-        if (m_curCtrl)
-            QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
         return;
-    case KEY_JOG_LEFT:
-    case KEY_JOG_RIGHT: next = focusNextPrev(key, m_focus.data(), m_focus.size()); break;
-    case Qt::Key_Left:
-    case Qt::Key_Right: {
-        // The lines below the grid are their own neighbours: the focus stays.
+    }
+    noteEdit();
+}
+
+QWidget* TSetupEmailEvt::arrowMove(int key)
+{
+    // The lines below the grid are their own neighbours on Left and Right:
+    // the focus stays.
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
         QWidget* cur = focusFind(key, m_focus.data(), m_focus.size());
         for (int id : kLines) {
             if (cur && cur == m_btn[id])
-                return;
+                return cur;
         }
-        next = focusMove(key, m_focus.data(), m_focus.size());
-        break;
     }
-    case Qt::Key_Up:
-    case Qt::Key_Down: next = focusMove(key, m_focus.data(), m_focus.size()); break;
-    default: return;
-    }
-    if (!next)
-        next = m_btn[SENSOR0];
-    next->setFocus(Qt::OtherFocusReason);
-    m_curCtrl = next;
-}
-
-void TSetupEmailEvt::evtKeyup(int key)
-{
-    if ((key == Qt::Key_Enter || key == Qt::Key_Return) && m_curCtrl)
-        QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+    return TSetupSubWnd::arrowMove(key);
 }

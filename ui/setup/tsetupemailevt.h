@@ -1,9 +1,6 @@
 #pragma once
-#include "focuslink.h"
 #include "propsections.h"
-#include "tdefwnd.h"
-
-#include <QVector>
+#include "tsetupsubwnd.h"
 
 class TButton;
 
@@ -11,8 +8,9 @@ class TButton;
 // camera (each row with "All"), POS text, S.M.A.R.T. warnings, system-log
 // events and whether mails carry an image. Edits the e-mail section of the
 // edit copy in place; CANCEL (and the e-mail page or the frame hiding while
-// the window is open) puts back the section as it was when it was shown.
-class TSetupEmailEvt : public TDefWnd
+// the window is open) puts back the section as it was when it was shown
+// (TSetupSubWnd).
+class TSetupEmailEvt : public TSetupSubWnd
 {
     Q_OBJECT
 public:
@@ -40,7 +38,6 @@ public:
     // writes; kept for the whole run, shared by every window.
     static int allState(int row);
     static void resetAllStates();
-    void cancel();
 
     void init(int param) override;
     void connectTo() override;
@@ -48,12 +45,14 @@ public:
     void evtShow() override;
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
-    void evtKeydown(int key) override;
-    void evtKeyup(int key) override;
     void evtLanguage() override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0);
+
+protected:
+    QWidget* arrowMove(int key) override;
+    QWidget* firstCtrl() const override;
 
 private:
     PropNetemail* mail() const;
@@ -62,6 +61,4 @@ private:
     static bool hasTextIn();
 
     TButton* m_btn[BUTTONS] = {};
-    QVector<FocusLink> m_focus;
-    PropNetemail m_backup = {};
 };

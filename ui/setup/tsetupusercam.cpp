@@ -3,24 +3,18 @@
 #include "ctlres.h"
 #include "tbutton.h"
 #include "tconfig.h"
-#include "tkeys.h"
-#include "uisetuplog.h"
 
-#include <QCoreApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QPainter>
-
-#include <cstring>
 
 namespace {
 enum { CheckOn = 71, CheckOff = 70, CmdStrip = 21, TxtOk = 24, TxtCancel = 25, TxtAll = 56, TxtLocal = 199,
        TxtNetwork = 8, PageBack = 64 };
 }
 
-TSetupUserCam::TSetupUserCam(QWidget* parent, int id, QSize size) : TDefWnd(parent, id, size)
+TSetupUserCam::TSetupUserCam(QWidget* parent, int id, QSize size)
+    : TSetupSubWnd(parent, id, size, IDX_PROP_USER, int(sizeof(PropUser)))
 {
-    setWindowModality(Qt::ApplicationModal);
 }
 
 void TSetupUserCam::init(int)
@@ -56,6 +50,11 @@ void TSetupUserCam::init(int)
 TButton* TSetupUserCam::button(int id) const
 {
     return id >= 0 && id <= CANCEL ? m_btn[id] : nullptr;
+}
+
+QWidget* TSetupUserCam::firstCtrl() const
+{
+    return m_btn[0];
 }
 
 UserAccount* TSetupUserCam::account() const
@@ -100,9 +99,7 @@ void TSetupUserCam::evtShow()
         m_btn[c]->setChecked(u && u->camlocal[c]);
         m_btn[NET0 + c]->setChecked(u && u->camnet[c]);
     }
-    if (g_cfg)
-        std::memcpy(&m_backup, g_cfg->getsection(IDX_PROP_USER, 0), sizeof m_backup);
-    m_mine = m_backup;
+    keepSnapshot();
     m_btn[0]->setFocus(Qt::OtherFocusReason);
     m_curCtrl = m_btn[0];
 }
@@ -167,48 +164,6 @@ void TSetupUserCam::sl_btnclicked(int id, int)
     } else if (id == CANCEL) {
         cancel();
     }
-    if (g_cfg && id != OK && id != CANCEL)
-        std::memcpy(&m_mine, g_cfg->getsection(IDX_PROP_USER, 0), sizeof m_mine);
-}
-
-void TSetupUserCam::cancel()
-{
-    // The setup menu closes for a remote setup after the remote settings
-    // replaced the edit copy: the snapshot must not undo them.
-    void* section = g_cfg ? g_cfg->getsection(IDX_PROP_USER, 0) : nullptr;
-    if (section && std::memcmp(section, &m_mine, sizeof m_mine) == 0)
-        std::memcpy(section, &m_backup, sizeof m_backup);
-    hideWnd();
-}
-
-void TSetupUserCam::evtKeydown(int key)
-{
-    qCDebug(lcUiSetup, "============ TSetupUserCam::evtKeydown(%d) ===========", key);
-    QWidget* next = nullptr;
-    switch (key) {
-    case Qt::Key_Escape: cancel(); return;
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        m_curCtrl = focusFind(key, m_focus.data(), m_focus.size());
-        if (m_curCtrl)
-            QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier));
-        return;
-    case KEY_JOG_LEFT:
-    case KEY_JOG_RIGHT: next = focusNextPrev(key, m_focus.data(), m_focus.size()); break;
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: next = focusMove(key, m_focus.data(), m_focus.size()); break;
-    default: return;
-    }
-    if (!next)
-        next = m_btn[0];
-    next->setFocus(Qt::OtherFocusReason);
-    m_curCtrl = next;
-}
-
-void TSetupUserCam::evtKeyup(int key)
-{
-    if ((key == Qt::Key_Enter || key == Qt::Key_Return) && m_curCtrl)
-        QCoreApplication::postEvent(m_curCtrl, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier));
+    if (id != OK && id != CANCEL)
+        noteEdit();
 }

@@ -1,17 +1,14 @@
 #pragma once
-#include "focuslink.h"
-#include "tdefwnd.h"
-
-#include <QVector>
+#include "tsetupsubwnd.h"
 
 #include "propsections.h"
 
 class TButton;
 
 // The camera rights of one user: per camera, seen on the local monitor and
-// over the network. Edits the edit copy in place; CANCEL puts back the user
-// section as it was when the window was shown.
-class TSetupUserCam : public TDefWnd
+// over the network. Edits the user section of the edit copy in place; CANCEL
+// puts it back as it was when the window was shown (TSetupSubWnd).
+class TSetupUserCam : public TSetupSubWnd
 {
     Q_OBJECT
 public:
@@ -23,7 +20,6 @@ public:
     int user() const { return m_user; }
     void setTitle(const QString& title) { m_title = title; }
     TButton* button(int id) const;
-    void cancel();
 
     void init(int param) override;
     void connectTo() override;
@@ -31,19 +27,17 @@ public:
     void evtShow() override;
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
-    void evtKeydown(int key) override;
-    void evtKeyup(int key) override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0);
+
+protected:
+    QWidget* firstCtrl() const override;
 
 private:
     UserAccount* account() const;
 
     TButton* m_btn[CANCEL + 1] = {};
-    QVector<FocusLink> m_focus;
-    PropUser m_backup = {};
-    PropUser m_mine = {}; // the user section as this window last left it
     QString m_title;
     int m_user = 0;
 };

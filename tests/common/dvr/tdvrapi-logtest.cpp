@@ -153,6 +153,59 @@ private slots:
         }
     }
 
+    // A record's texts longer than their fields are cut at a whole UTF-8
+    // character: the contents field (39 bytes and its terminator) as it is
+    // written and read back, and the log page's line of 63 bytes that shows
+    // the record with its user.
+    void textsCutAtWholeCharacters_data()
+    {
+        const QString e2 = QString::fromUtf8("\xc3\xa9");          // 2 bytes
+        const QString k3 = QString::fromUtf8("\xed\x95\x9c");      // 3 bytes
+        const QString s4 = QString::fromUtf8("\xf0\x9f\x98\x80");  // 4 bytes
+        QTest::addColumn<QString>("contents");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("storedUser"); // the user field: 19 bytes
+        QTest::newRow("2-byte across the end") << QString(38, 'a') + e2 << e2.repeated(10)
+                                               << QByteArray(38, 'a') << e2.repeated(9);
+        QTest::newRow("3-byte after its first byte") << QString(38, 'a') + k3 << k3.repeated(7)
+                                                     << QByteArray(38, 'a') << k3.repeated(6);
+        QTest::newRow("3-byte after its second byte") << QString(37, 'a') + k3 << "a" + k3.repeated(7)
+                                                      << QByteArray(37, 'a') << "a" + k3.repeated(6);
+        QTest::newRow("4-byte after its third byte") << QString(36, 'a') + s4 << s4.repeated(5)
+                                                     << QByteArray(36, 'a') << s4.repeated(4);
+        QTest::newRow("fits exactly") << QString(37, 'a') + e2 << "abc" + k3.repeated(5)
+                                      << QByteArray(37, 'a') + e2.toUtf8() << "abc" + k3.repeated(5);
+    }
+    void textsCutAtWholeCharacters()
+    {
+        QFETCH(QString, contents);
+        QFETCH(QString, user);
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, storedUser);
+        TDvrFixture fx;
+        g_api.writeLog(LOG_SETUP_CHANGED, user.toUtf8().constData(), contents.toUtf8().constData());
+        LogRecord r;
+        QCOMPARE(g_api.m_log->log_read(g_api.m_log->startIndex(), &r), 1);
+        QCOMPARE(QByteArray(r.contents, int(sizeof r.contents)), stored + QByteArray(40 - stored.size(), '\0'));
+        QCOMPARE(QString::fromUtf8(r.user, int(qstrnlen(r.user, sizeof r.user))), storedUser);
+
+        // The page line: as many whole characters of the record's text as
+        // 63 bytes hold, counted character by character.
+        const QString full = g_api.m_log->toText(&r);
+        QByteArray want;
+        for (uint c : full.toUcs4()) {
+            const QByteArray one = QString::fromUcs4(&c, 1).toUtf8();
+            if (want.size() + one.size() > PageLines::LINE_SIZE - 1)
+                break;
+            want += one;
+        }
+        g_api.logPages(12);
+        g_api.logLines(0);
+        QCOMPARE(g_api.m_pageLines.count, 1);
+        QCOMPARE(QByteArray(g_api.m_pageLines.line[0]), want);
+    }
+
     void lastLoginOf_data()
     {
         QTest::addColumn<QByteArrayList>("logins"); // oldest first

@@ -157,6 +157,24 @@ private slots:
             QVERIFY(n.f.w->isVisible());
     }
 
+    // A remote setup replaced the e-mail section while the window was open,
+    // then the menu closed for it: the remote's settings stay.
+    void closedForRemoteSetup()
+    {
+        EvtFrame n(4, 8, 1);
+        W* w = n.openWindow();
+        QVERIFY(w && w->isVisible());
+        QTest::mouseClick(w->button(W::SENSOR_ALL), Qt::LeftButton);
+        PropNetemail remote = *n.mail();
+        remote.on = 0;
+        remote.evt[2][3] = 1;
+        *n.mail() = remote;
+        n.f.w->closeForRemote();
+        QCoreApplication::processEvents();
+        QVERIFY(!w->isVisible());
+        QVERIFY(std::memcmp(n.mail(), &remote, sizeof remote) == 0);
+    }
+
     // Without text inputs there is no POS line, and the POS flag never
     // changes from the window; with them the line shows its flag.
     void posLine_data()
