@@ -437,8 +437,8 @@ void TTestWnd::sl_edclicked(int)
     const QString type = g_str ? g_str->text(TXT_TYPE) : QStringLiteral("Type");
     const QString mac = g_str ? g_str->text(TXT_MAC_ADDRESS) : QStringLiteral("MAC Address");
     g_vkeyboard->setTitle(type + QLatin1Char(' ') + mac);
-    g_vkeyboard->setText(m_mac);
     g_vkeyboard->setMaxLength(18);
+    g_vkeyboard->setText(m_mac);
     g_vkeyboard->setPassword(0);
     g_vkeyboard->setMacMode(1);
     g_vkeyboard->moveCenter(this);

@@ -572,11 +572,13 @@ void TSetupPage::sl_edclicked(int id)
     if (!pad)
         return;
     pad->setTitle(r.text >= 0 ? ctlText(r.text) : QString());
-    pad->setText(fieldText(r));
+    // The field's length first: the keyboard cuts the text it is given to
+    // the length it holds, which is still that of the last field typed.
     if (r.lo != 1 && g_vkeyboard) {
         g_vkeyboard->setMaxLength(qMax(0, r.size - 1));
         g_vkeyboard->setPassword(0);
     }
+    pad->setText(fieldText(r));
     pad->moveCenter(parentWidget() ? parentWidget() : this);
     pad->show();
 }

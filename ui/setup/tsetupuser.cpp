@@ -321,8 +321,8 @@ void TSetupUser::ask(int title, bool password, const QString& text)
     if (!g_vkeyboard)
         return;
     g_vkeyboard->setTitle(ctlText(title));
-    g_vkeyboard->setText(text);
     g_vkeyboard->setMaxLength(PW_SIZE - 1);
+    g_vkeyboard->setText(text);
     g_vkeyboard->setPassword(password ? 1 : 0);
     g_vkeyboard->moveCenter(parentWidget() ? parentWidget() : this);
     g_vkeyboard->show();
