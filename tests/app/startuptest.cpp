@@ -8,6 +8,7 @@
 #include "tdvrapi.h"
 #include "tmain.h"
 #include "tstatuswnd.h"
+#include "tvkeyboard.h"
 #include "ttestroot.h"
 #include "../common/dvr/tdvrfixture.h"
 
@@ -72,6 +73,45 @@ private slots:
             QTest::qWait(100);
             QVERIFY(!QFile::exists(args));
         }
+    }
+
+    // The hooks start-up installs: the text keyboard's Shift reaches the
+    // Hangul layout when the OSD language being set up (the edit copy) is
+    // Korean, whatever the live copy holds.
+    void keyboardLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("edit");
+        QTest::addColumn<QByteArray>("live");
+        QTest::addColumn<QList<int>>("modes"); // after each Shift
+        QTest::newRow("Korean being set up") << QByteArray("Korean") << QByteArray("English") << QList<int>{1, 2, 0};
+        QTest::newRow("English being set up") << QByteArray("English") << QByteArray("Korean") << QList<int>{1, 0, 1};
+    }
+    void keyboardLanguage()
+    {
+        QFETCH(QByteArray, edit);
+        QFETCH(QByteArray, live);
+        QFETCH(QList<int>, modes);
+        vkeytest::setUpGlobals();
+        TDvrFixture fx;
+        installHooks();
+        qstrncpy(static_cast<PropOsd*>(fx.cfg->getsection(IDX_PROP_OSD, 0))->lang, edit.constData(), 32);
+        qstrncpy(static_cast<PropOsd*>(fx.cfg->getsection(IDX_PROP_OSD, 1))->lang, live.constData(), 32);
+        TVKeyboard kb(nullptr, ID_WND_VKEYBOARD, QSize(600, 300));
+        kb.initCtrl();
+        kb.setText(QString());
+        kb.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&kb));
+        // The double-strike guard of the keys.
+        const QTimer* guard = kb.findChild<QTimer*>();
+        QVERIFY(guard);
+        QList<int> got;
+        for (int i = 0; i < modes.size(); ++i) {
+            QVERIFY(QTest::qWaitFor([guard] { return !guard->isActive(); }, 1000));
+            QTest::mouseClick(&kb, Qt::LeftButton, Qt::NoModifier, kb.keyRect(3, 0).center()); // Shift
+            got << kb.mode();
+        }
+        QCOMPARE(got, modes);
+        kb.hide();
     }
 
     // The main window goes before the configuration, the resources and the
