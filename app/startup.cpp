@@ -64,11 +64,15 @@ QSize screenSizeOf(const VoutCaps& caps)
 {
     const QSize fallback(1280, 720);
     const int count = qMin(int(caps.numRes), int(DAL_MAX_RES));
-    if (count < 1)
-        return fallback;
-    const QSize last(caps.outW[count - 1], caps.outH[count - 1]);
-    qCDebug(lcApp, "screen size cx:%d cy:%d", last.width(), last.height());
-    return last.width() > 0 && last.height() > 0 ? last : fallback;
+    QSize size = fallback;
+    if (count >= 1) {
+        const QSize last(caps.outW[count - 1], caps.outH[count - 1]);
+        if (last.width() > 0 && last.height() > 0)
+            size = last;
+    }
+    // The size the main window is made with, the fallback too.
+    qCDebug(lcApp, "screen size cx:%d cy:%d", size.width(), size.height());
+    return size;
 }
 
 int runAfterLoop(int upgrade, int powerOff)
