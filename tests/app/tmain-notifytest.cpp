@@ -107,6 +107,12 @@ private slots:
         QTEST(rig.w->m_loggedIn == 1, "loggedIn");
         QCOMPARE(rig.w->wnd(ID_WND_SYSINFO)->isVisible(), rig.w->m_loggedIn == 1);
         QCOMPARE(TMainRig::logCodes().contains(LOG_AUTO_LOGOUT), rig.w->m_loggedIn == 0);
+        if (!rig.w->m_loggedIn) {
+            // The id as the record's contents, the user field empty.
+            LogRecord r = {};
+            g_api.lastLogs(&r, 1);
+            QCOMPARE(QByteArray(r.user) + '|' + QByteArray(r.contents), QByteArray("|admin"));
+        }
         if (rig.w->m_loggedIn)
             QCOMPARE(rig.w->m_logoutSec, 59); // the period again, one tick down
     }
