@@ -1,6 +1,5 @@
 // The recorder's user-interface program.
 #include "appglobals.h"
-#include "dvrtext.h"
 #include "makedevinfo.h"
 #include "startup.h"
 #include "tbackgrnd.h"
@@ -8,10 +7,8 @@
 #include "tdefault.h"
 #include "tdvrapi.h"
 #include "tmain.h"
-#include "tosdhooks.h"
 #include "tpath.h"
 #include "tres.h"
-#include "treshooks.h"
 #include "tstopsignals.h"
 #include "tstring.h"
 #include "tstyle.h"
@@ -22,42 +19,10 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QLoggingCategory>
-#include <QPixmap>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
 namespace {
-
-// What the resource object reads of the configuration and the device; with
-// no configuration object every count is 0, as for an unset hook.
-const PropDevices& devices(int live)
-{
-    static const PropDevices none = {};
-    if (!g_cfg)
-        return none;
-    return *static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live ? 1 : 0));
-}
-
-void installHooks()
-{
-    TDVRAPI::installConfigHooks();
-    TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
-    setDvrTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
-    g_resHooks.videos = [](int live) { return devices(live).videos; };
-    g_resHooks.alarmouts = [](int live) { return devices(live).alarmouts; };
-    g_resHooks.audios = [](int live) { return devices(live).audios; };
-    g_resHooks.storage = [](int live) { return devices(live).storage; };
-    g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
-    // The facade's OSD reads the resource object, which sits above it.
-    g_osdHooks.scale = [](int n) { return g_res ? g_res->scale(n) : n; };
-    g_osdHooks.scaleCeil = [](int n) { return g_res ? g_res->scaleCeil(n) : n; };
-    g_osdHooks.size = [](int id) { return g_res ? g_res->getSize(id) : QSize(); };
-    g_osdHooks.value = [](int id) { return g_res ? g_res->getValue(id) : 0; };
-    g_osdHooks.image = [](int id) {
-        QPixmap* p = g_res ? g_res->getImage(id) : nullptr;
-        return p ? p->toImage() : QImage();
-    };
-}
 
 // A board that has not passed its factory test runs the board-test dialog
 // over the black background instead of the main window; the dialog runs

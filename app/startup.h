@@ -6,6 +6,14 @@
 struct VoutCaps;
 class QWidget;
 
+// Installs every hook the program's lower libraries call upward through:
+// the facade's configuration hooks, the texts of the option lists and of
+// the facade, what the resources and the OSD read of the configuration,
+// the device and the resource object, and the OSD language the text
+// keyboard asks for (the edit copy's, for its Korean layout). Start-up runs
+// it once before the configuration is made; tests start the same way.
+void installHooks();
+
 // The screen the main window covers: the last output size the device
 // lists. A count of 0 gives 1280 x 720, a count above the table's 20
 // entries is taken as 20, and a listed size that is not positive gives

@@ -103,7 +103,9 @@ void TMain::logOut(int code)
     m_logoutSec = -1;
     if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
         bar->setLock(1);
-    g_api.writeLog(code, accountId(m_curUserIdx).constData(), nullptr);
+    // The id goes into the record's contents ("Log-Out admin"); only a
+    // log-in names its user in the user field.
+    g_api.writeLog(code, nullptr, accountId(m_curUserIdx).constData());
     // The device layer logs out; the facade keeps the name (and so the
     // rights) of the last user.
     g_api.login("");

@@ -493,7 +493,7 @@ void TMain::setupUserApplied(const PropUser& before, const PropUser& after, int 
     m_logoutSec = -1;
     m_loggedIn = 0;
     const QByteArray id(o.id, int(qstrnlen(o.id, sizeof o.id)));
-    g_api.writeLog(LOG_AUTO_LOGOUT, id.constData(), nullptr);
+    g_api.writeLog(LOG_AUTO_LOGOUT, nullptr, id.constData());
     m_curUserIdx = 0;
     m_loginUserIdx = 0;
     g_api.login("");

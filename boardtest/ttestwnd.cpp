@@ -58,6 +58,17 @@ QColor color(int id)
     return g_res ? g_res->getColor(id) : QColor(Qt::gray);
 }
 
+// A result longer than its field (the disk list of a unit with several
+// disks) is drawn in a smaller size of the dialog's font, down to 8 pixels,
+// rather than cut off.
+void fitText(QLabel* label, QFont font)
+{
+    const int room = label->contentsRect().width() - 2 * label->indent();
+    while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+}
+
 // A text of the facade's fixed records, read no further than its field.
 QString fieldText(const char* field, int size)
 {
@@ -170,10 +181,19 @@ void TTestWnd::createRows()
 {
     const int rowH = (height() - 72) / ROWS;
     const int half = (width() - 16) / 2;
+    // Every row reads white on the dark fill, also the display rows whose
+    // controls are disabled: the style's light disabled face under white
+    // text cannot be read.
+    QPalette rowLook = palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (QPalette::ColorRole r : {QPalette::Window, QPalette::Base, QPalette::Button})
+            rowLook.setColor(g, r, color(COLOR_TITLE));
+    }
     for (int i = 0; i < ROWS; ++i) {
         const int y = 64 + i * rowH;
         auto* btn = new TButton(this, nullptr, QString::fromLatin1(kRowNames[i]), i, Qt::white, 0);
         btn->setGeometry(8, y, half - 50, rowH);
+        btn->setPalette(rowLook);
         if (!isButtonRow(i)) {
             btn->setEnabled(false);
             btn->setFocusPolicy(Qt::NoFocus);
@@ -187,6 +207,7 @@ void TTestWnd::createRows()
         if (i == R_CAMERA || i == R_FORMAT) {
             auto* combo = new TCombo(this, i);
             combo->setGeometry(field);
+            combo->setPalette(rowLook);
             if (i == R_FORMAT)
                 combo->addItems({QStringLiteral("NTSC"), QStringLiteral("PAL")});
             connect(combo, &TCombo::sg_changeIndex, this, &TTestWnd::sl_changeIndex);
@@ -201,6 +222,9 @@ void TTestWnd::createRows()
             auto* label = new QLabel(this);
             label->setFrameStyle(QFrame::Panel | QFrame::Plain);
             label->setGeometry(field);
+            label->setIndent(3);
+            label->setPalette(rowLook);
+            label->setAutoFillBackground(true);
             m_result[i] = label;
         }
     }
@@ -242,8 +266,10 @@ QTimer* TTestWnd::timer(int id) const
 
 void TTestWnd::setRow(int row, const QString& text)
 {
-    if (row >= 0 && row < ROWS && m_result[row])
-        m_result[row]->setText(text);
+    if (row < 0 || row >= ROWS || !m_result[row])
+        return;
+    m_result[row]->setText(text);
+    fitText(m_result[row], font());
 }
 
 void TTestWnd::showAddress()
@@ -437,8 +463,8 @@ void TTestWnd::sl_edclicked(int)
     const QString type = g_str ? g_str->text(TXT_TYPE) : QStringLiteral("Type");
     const QString mac = g_str ? g_str->text(TXT_MAC_ADDRESS) : QStringLiteral("MAC Address");
     g_vkeyboard->setTitle(type + QLatin1Char(' ') + mac);
-    g_vkeyboard->setText(m_mac);
     g_vkeyboard->setMaxLength(18);
+    g_vkeyboard->setText(m_mac);
     g_vkeyboard->setPassword(0);
     g_vkeyboard->setMacMode(1);
     g_vkeyboard->moveCenter(this);

@@ -45,6 +45,8 @@ public:
     TCombo* camCombo() const { return m_camCombo; }
     TCombo* fmtCombo() const { return m_fmtCombo; }
     TEdit* macEdit() const { return m_macEdit; }
+    // The result field of a row; null for the rows with a combo or the MAC field.
+    QLabel* result(int row) const { return row >= 0 && row < ROWS ? m_result[row] : nullptr; }
     QTimer* timer(int id) const;
 
     void evtShow() override;

@@ -123,8 +123,11 @@ int DalEncrGetRecInfo(RecInfo* rec)
     if (!rec)
         return -1;
     std::memset(rec, 0, sizeof *rec);
-    // recA: the recorded dates, recB: the recorded months; the oldest
-    // recording starts at midnight of the first date.
+    // recA: 1 while the disks are full and the recorder overwrites its
+    // oldest recordings (the information bar then reads "Full"), else 0;
+    // recB: the recorded months; the oldest recording starts at midnight
+    // of the first date.
+    rec->recA = disks().full() ? 1 : 0;
     // The database of the disk holding it; no disk: no recordings.
     const int data = disks().dataDisk();
     if (data < 0)
@@ -138,9 +141,6 @@ int DalEncrGetRecInfo(RecInfo* rec)
         return 0;
     Db6Date first;
     if (db.readDate(h, 0, 1, &first) == 1) {
-        Db6Date d;
-        while (rec->recA < 100000 && db.readDate(h, rec->recA, 1, &d) == 1)
-            ++rec->recA;
         rec->recB = db.numMonth(h);
         rec->year = first.year;
         rec->month = first.month;

@@ -128,6 +128,22 @@ int TDalDisks::dataDiskLocked()
     return -1;
 }
 
+bool TDalDisks::full()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    bool any = false;
+    for (int i = 0; i < DAL_MAX_DISK; ++i) {
+        const DalTestDisk d = at(i);
+        // The second disk of a mirrored pair holds what the first holds.
+        if (!carriesFileSystem(d) || (m_mirror && (i & 1) && carriesFileSystem(at(i - 1))))
+            continue;
+        any = true;
+        if (d.used < fileSystemSize(d.raw))
+            return false;
+    }
+    return any;
+}
+
 int TDalDisks::dataDisk()
 {
     std::lock_guard<std::mutex> lock(m_mutex);

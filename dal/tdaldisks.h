@@ -28,6 +28,9 @@ public:
     // The disk holding the recording database: the first formatted, healthy
     // hard disk; -1 when none.
     int dataDisk();
+    // Every disk that records is full (the recorder then overwrites its
+    // oldest recordings); false without such a disk.
+    bool full();
 
     // Disk jobs, run on the encoder's delivery thread; 0 when accepted, -1
     // when refused (the layer does not run, or no disk to work on).

@@ -46,9 +46,6 @@ TriggerRow triggerRow(int type)
 
 // The boards of the four-channel family, which carry a single relay.
 const char* const kSingleRelayBoards[] = {"sim-4", "sim-4-lite", "sim-4-hd"};
-
-// Where the watchdog's two debug lines say they come from.
-const char* const kWdtSource = "../../../common/dvr/tdvrapi-dal";
 }
 
 void TDVRAPI::initAlarmPtz()
@@ -309,14 +306,16 @@ QString TDVRAPI::testBoardRelay(int state)
 
 void TDVRAPI::enableWdt(int f)
 {
-    db6_printf(0, kWdtSource, 569, "enableWdt f:%d\n", f);
+    // Through the facade's category as its other debug lines, not the
+    // device layer's printer, which writes to the standard error always.
+    qCDebug(lcApi, "enableWdt f:%d", f);
     if (m_wdtOn)
         DalIoSetWdt(f, -1);
 }
 
 void TDVRAPI::setWdttime(int seconds)
 {
-    db6_printf(0, kWdtSource, 560, "setWdttime d:%d\n", seconds);
+    qCDebug(lcApi, "setWdttime d:%d", seconds);
     if (m_wdtOn)
         DalIoSetWdt(1, seconds);
 }

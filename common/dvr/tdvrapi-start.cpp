@@ -8,11 +8,13 @@
 #include "tclock.h"
 #include "tconfig.h"
 #include "tdefault.h"
+#include "tpath.h"
 #include "tlog.h"
 #include "tquickopt.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStringList>
 #include <cstring>
@@ -146,7 +148,12 @@ int TDVRAPI::dvrinit()
     // Callbacks may arrive from here on, on the device layer's threads.
     registerCallbacks();
 
-    runSystem("cd /tmp; tar -zxvf /dvr/rs.dll.tgz");
+    // The remote-setup client package; a unit without one has nothing for
+    // the remote client to fetch, which is no reason for tar's errors.
+    if (QFileInfo(TPath::map(QStringLiteral("/dvr/rs.dll.tgz"))).isFile())
+        runSystem("cd /tmp; tar -zxvf /dvr/rs.dll.tgz");
+    else
+        qCDebug(lcApi, "TDVRAPI::dvrinit no remote-setup package /dvr/rs.dll.tgz: nothing unpacked");
 
     // A run that did not stop cleanly left its last alive time behind.
     const int alive = m_quickOpt ? m_quickOpt->timeAlive() : 0;

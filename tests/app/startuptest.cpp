@@ -8,6 +8,7 @@
 #include "tdvrapi.h"
 #include "tmain.h"
 #include "tstatuswnd.h"
+#include "tvkeyboard.h"
 #include "ttestroot.h"
 #include "../common/dvr/tdvrfixture.h"
 
@@ -18,27 +19,52 @@ class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The last listed output size, with the count kept inside 1..20.
+    // The last listed output size, with the count kept inside 1..20, and
+    // the debug line naming the size used, the fallback too.
     void screenSize_data()
     {
         QTest::addColumn<int>("count");
+        QTest::addColumn<int>("lastWidth"); // of the last listed size
         QTest::addColumn<QSize>("want");
-        QTest::newRow("none listed: fallback") << 0 << QSize(1280, 720);
-        QTest::newRow("one") << 1 << QSize(1000, 500);
-        QTest::newRow("the whole table") << 20 << QSize(1019, 519);
-        QTest::newRow("beyond the table: its last entry") << 21 << QSize(1019, 519);
+        QTest::newRow("none listed: fallback") << 0 << 1000 << QSize(1280, 720);
+        QTest::newRow("one") << 1 << 1000 << QSize(1000, 500);
+        QTest::newRow("the whole table") << 20 << 1019 << QSize(1019, 519);
+        QTest::newRow("beyond the table: its last entry") << 21 << 1019 << QSize(1019, 519);
+        QTest::newRow("a size of no width: fallback") << 3 << 0 << QSize(1280, 720);
     }
     void screenSize()
     {
         QFETCH(int, count);
+        QFETCH(int, lastWidth);
+        QFETCH(QSize, want);
         VoutCaps caps{};
         for (int i = 0; i < 20; ++i) {
             caps.outW[i] = 1000 + i;
             caps.outH[i] = 500 + i;
         }
+        caps.outW[qBound(1, count, 20) - 1] = lastWidth;
         caps.reserved0 = -1; // right after the tables' count: never read as a size
         caps.numRes = count;
-        QTEST(screenSizeOf(caps), "want");
+        // The start-up category's debug lines on (the tests run with the
+        // dvr.* debug lines off), caught.
+        static QStringList lines;
+        static QLoggingCategory::CategoryFilter rules = nullptr;
+        lines.clear();
+        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
+            if (rules) // unset while the filter is first run over every category
+                rules(c);
+            if (qstrcmp(c->categoryName(), "dvr.app") == 0)
+                c->setEnabled(QtDebugMsg, true);
+        });
+        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
+            if (qstrcmp(ctx.category, "dvr.app") == 0)
+                lines << m;
+        });
+        const QSize got = screenSizeOf(caps);
+        qInstallMessageHandler(old);
+        QLoggingCategory::installFilter(rules);
+        QCOMPARE(got, want);
+        QCOMPARE(lines, QStringList{QString::asprintf("screen size cx:%d cy:%d", want.width(), want.height())});
     }
     // After the event loop: the upgrade tool runs in the background when an
     // upgrade is pending, also when power-off was chosen too.
@@ -72,6 +98,45 @@ private slots:
             QTest::qWait(100);
             QVERIFY(!QFile::exists(args));
         }
+    }
+
+    // The hooks start-up installs: the text keyboard's Shift reaches the
+    // Hangul layout when the OSD language being set up (the edit copy) is
+    // Korean, whatever the live copy holds.
+    void keyboardLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("edit");
+        QTest::addColumn<QByteArray>("live");
+        QTest::addColumn<QList<int>>("modes"); // after each Shift
+        QTest::newRow("Korean being set up") << QByteArray("Korean") << QByteArray("English") << QList<int>{1, 2, 0};
+        QTest::newRow("English being set up") << QByteArray("English") << QByteArray("Korean") << QList<int>{1, 0, 1};
+    }
+    void keyboardLanguage()
+    {
+        QFETCH(QByteArray, edit);
+        QFETCH(QByteArray, live);
+        QFETCH(QList<int>, modes);
+        vkeytest::setUpGlobals();
+        TDvrFixture fx;
+        installHooks();
+        qstrncpy(static_cast<PropOsd*>(fx.cfg->getsection(IDX_PROP_OSD, 0))->lang, edit.constData(), 32);
+        qstrncpy(static_cast<PropOsd*>(fx.cfg->getsection(IDX_PROP_OSD, 1))->lang, live.constData(), 32);
+        TVKeyboard kb(nullptr, ID_WND_VKEYBOARD, QSize(600, 300));
+        kb.initCtrl();
+        kb.setText(QString());
+        kb.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&kb));
+        // The double-strike guard of the keys.
+        const QTimer* guard = kb.findChild<QTimer*>();
+        QVERIFY(guard);
+        QList<int> got;
+        for (int i = 0; i < modes.size(); ++i) {
+            QVERIFY(QTest::qWaitFor([guard] { return !guard->isActive(); }, 1000));
+            QTest::mouseClick(&kb, Qt::LeftButton, Qt::NoModifier, kb.keyRect(3, 0).center()); // Shift
+            got << kb.mode();
+        }
+        QCOMPARE(got, modes);
+        kb.hide();
     }
 
     // The main window goes before the configuration, the resources and the

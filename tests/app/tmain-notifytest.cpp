@@ -2,6 +2,8 @@
 // and counters, the disk error boxes, the shuttle ring, the network upgrade
 // and the routes of the other codes, as the facade delivers them.
 #include "tmainrig.h"
+#include "tconfig.h"
+#include "tstring.h"
 #include "talarmctrlwnd.h"
 #include "tbutton.h"
 #include "tstatuswnd.h"
@@ -107,6 +109,12 @@ private slots:
         QTEST(rig.w->m_loggedIn == 1, "loggedIn");
         QCOMPARE(rig.w->wnd(ID_WND_SYSINFO)->isVisible(), rig.w->m_loggedIn == 1);
         QCOMPARE(TMainRig::logCodes().contains(LOG_AUTO_LOGOUT), rig.w->m_loggedIn == 0);
+        if (!rig.w->m_loggedIn) {
+            // The id as the record's contents, the user field empty.
+            LogRecord r = {};
+            g_api.lastLogs(&r, 1);
+            QCOMPARE(QByteArray(r.user) + '|' + QByteArray(r.contents), QByteArray("|admin"));
+        }
         if (rig.w->m_loggedIn)
             QCOMPARE(rig.w->m_logoutSec, 59); // the period again, one tick down
     }
@@ -206,6 +214,38 @@ private slots:
             QVERIFY(!rig.box()->isVisible());
             QVERIFY(TMainRig::calls("DalEncrGetSdInfo") >= 2); // the storage state each time
         }
+    }
+
+    // The information bar's disk text after the recorder's disk news, on a
+    // unit with two recorded days: the share used while the disks have room,
+    // "Full" once every disk is full.
+    void barDiskText_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("a quarter used") << false << "25%";
+        QTest::newRow("every disk full") << true << "Full";
+    }
+    void barDiskText()
+    {
+        QFETCH(bool, full);
+        QFETCH(QString, text);
+        TMainRig rig;
+        QCOMPARE(dalTestDbDescribe("/data0/data.db6",
+                                   "date 2025-06-14\nrec all 09:00-09:30\ndate 2025-06-15\nrec all 09:00-09:30\n"),
+                 0);
+        for (int i = 0; full && i < rig.fx.dev.storage; ++i) {
+            DalTestDisk d;
+            QCOMPARE(dalTestGetDisk(i, &d), 0);
+            d.used = d.raw;
+            QCOMPARE(dalTestSetDisk(i, &d), 0);
+        }
+        // The texts of the catalogue ("HDD" names disks in use), as the
+        // program installs them.
+        TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
+        rig.w->sl_fromDvr(SIG_ENC_SD_STATE, 0, 0);
+        TConfig::setTextHook(nullptr);
+        QCOMPARE(rig.bar()->diskText(), text);
     }
 
     // The shuttle ring: away from playback it holds Enter (turned past 2)

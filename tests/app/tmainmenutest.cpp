@@ -46,11 +46,14 @@ struct Rig
         QVERIFY(!g_vkeyboard->isVisible());
     }
     // The last log record as "user:code".
+    // "user:code", and ":contents" when the record has contents.
     static QByteArray lastLog()
     {
         LogRecord r = {};
         g_api.lastLogs(&r, 1);
-        return QByteArray(r.user) + ':' + QByteArray::number(r.code, 16);
+        const QByteArray contents(r.contents, int(qstrnlen(r.contents, sizeof r.contents)));
+        return QByteArray(r.user, int(qstrnlen(r.user, sizeof r.user))) + ':' + QByteArray::number(r.code, 16)
+               + (contents.isEmpty() ? QByteArray() : ':' + contents);
     }
     static QString warning() { return g_msgWnd->isVisible() ? g_msgWnd->text() : QString(); }
 
@@ -264,7 +267,8 @@ private slots:
     // A gated command (Instant Replay) waits for the login. The chosen
     // account opens with its own password or the master password, never as
     // an empty slot or an index outside 0..7, and every refusal reads the
-    // same; then the command runs. Lock logs the user out by name.
+    // same; then the command runs. Lock logs the user out, the id as the
+    // record's contents.
     void login_data()
     {
         QTest::addColumn<int>("user");
@@ -302,7 +306,7 @@ private slots:
         QCOMPARE(g_api.m_mode, int(accepted));
         rig.w->runMenu("Lock");
         QCOMPARE(QPoint(rig.w->m_loggedIn, rig.w->m_logoutSec), QPoint(0, -1));
-        QCOMPARE(Rig::lastLog(), id + ":2001");
+        QCOMPARE(Rig::lastLog(), ":2001:" + id);
     }
 
     // The facade's menu-open flag: set by the menu and by the commands that

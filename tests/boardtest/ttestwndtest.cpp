@@ -15,6 +15,7 @@
 #include "tpath.h"
 
 #include <QLabel>
+#include <cmath>
 #include <QTimer>
 #include <sys/stat.h>
 
@@ -616,6 +617,62 @@ private slots:
         r.w->button(TTestWnd::R_AUDIO)->setFocus();
         r.key(Qt::Key_Return);
         QCOMPARE(r.row(TTestWnd::R_AUDIO), QStringLiteral("1 CH"));
+    }
+
+    // Every row can be read within the dialog's geometry: each result fits
+    // its field (the disk list of a four-disk unit, good or unformatted),
+    // and buttons, fields and combo boxes, the disabled ones as well, draw
+    // their text on a face it stands out from (the contrast ratio of
+    // readable text, 4.5 to 1).
+    void rowsLegible_data()
+    {
+        QTest::addColumn<bool>("formatted");
+        QTest::newRow("disks good") << true;
+        QTest::newRow("disks not formatted") << false;
+    }
+    void rowsLegible()
+    {
+        QFETCH(bool, formatted);
+        Rig r;
+        QVERIFY(r.fire(TTestWnd::T_START));
+        for (int i = 0; !formatted && i < 4; ++i) {
+            DalTestDisk d;
+            QCOMPARE(dalTestGetDisk(i, &d), 0);
+            d.formatted = 0;
+            QCOMPARE(dalTestSetDisk(i, &d), 0);
+        }
+        r.click(TTestWnd::R_HDD);
+        QVERIFY2(r.row(TTestWnd::R_HDD).startsWith(formatted ? "OK! (1:Good" : "1:Not Format"),
+                 qPrintable(r.row(TTestWnd::R_HDD)));
+        auto luminance = [](const QColor& c) {
+            auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+            return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+        };
+        auto apart = [&luminance](const QPalette& p, bool enabled, QPalette::ColorRole face, QPalette::ColorRole text) {
+            const QPalette::ColorGroup g = enabled ? QPalette::Active : QPalette::Disabled;
+            const double a = luminance(p.color(g, face)), b = luminance(p.color(g, text));
+            return (qMax(a, b) + 0.05) / (qMin(a, b) + 0.05) >= 4.5;
+        };
+        for (int row = 0; row < TTestWnd::ROWS; ++row) {
+            const QByteArray name = QByteArray::number(row);
+            const TButton* b = r.w->button(row);
+            QVERIFY2(b->geometry() == QRect(8, 64 + 20 * row, 190, 20), name);
+            QVERIFY2(apart(b->palette(), b->isEnabled(), QPalette::Base, QPalette::ButtonText), name);
+            const QLabel* field = r.w->result(row);
+            if (field) {
+                QVERIFY2(field->geometry() == QRect(198, 64 + 20 * row, 290, 20), name);
+                QVERIFY2(field->autoFillBackground(), name);
+                QVERIFY2(apart(field->palette(), true, QPalette::Window, QPalette::WindowText), name);
+                const int room = field->contentsRect().width() - 2 * field->indent();
+                QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(field->text()) <= room,
+                         qPrintable(field->text()));
+                QVERIFY2(field->font().pixelSize() >= 8, name);
+            }
+        }
+        for (const TCombo* c : {r.w->camCombo(), r.w->fmtCombo()})
+            QVERIFY(apart(c->palette(), c->isEnabled(), QPalette::Base, QPalette::Text));
+        QVERIFY(r.w->grab().save(vkeytest::grabPath(formatted ? QStringLiteral("boardtest-rows.png")
+                                                              : QStringLiteral("boardtest-rows-unformatted.png"))));
     }
 
     // The dialog as the operator sees it after the first seconds.

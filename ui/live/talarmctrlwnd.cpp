@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+static_assert(TAlarmCtrlWnd::MAX_RELAYS == TDVRAPI::ALARM_OUTS - 3, "a row for every relay the facade switches");
+
 namespace {
 
 enum { FocusTag = 0, BackImage = 125, WndSize = 13, CheckSize = 71, TitleColor = 28, CaptionColor = 29 };
@@ -39,11 +41,8 @@ TAlarmCtrlWnd::TAlarmCtrlWnd(QWidget* parent, int id, QSize size)
 {
     setWindowModality(Qt::ApplicationModal);
     // The unit's output count holds the relays, then the buzzer and the two
-    // pop-up outputs; the window has buttons for 22 relays at most.
-    if (g_cfg) {
-        const auto* dev = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1));
-        m_count = qBound(0, dev->alarmouts - 3, int(MAX_RELAYS));
-    }
+    // pop-up outputs; a row only for a relay the facade can switch.
+    m_count = qBound(0, g_api.relayCount(), int(MAX_RELAYS));
     m_checkIcon = TRes::makeIcon(ctlImage(71), 4, false);
     TRes::addIconStates(m_checkIcon, ctlImage(70), 4, true);
     m_closeIcon = TRes::makeIcon(ctlImage(21), 4, false);

@@ -16,7 +16,8 @@ class TAlarmCtrlWnd : public TDefWnd
 {
     Q_OBJECT
 public:
-    enum { MAX_RELAYS = 22, PAIRS = MAX_RELAYS + 1, BTN_CLOSE = 2 * PAIRS, BTN_COUNT = BTN_CLOSE + 1 };
+    // As many relays as the facade switches.
+    enum { MAX_RELAYS = 20, PAIRS = MAX_RELAYS + 1, BTN_CLOSE = 2 * PAIRS, BTN_COUNT = BTN_CLOSE + 1 };
 
     TAlarmCtrlWnd(QWidget* parent, int id, QSize size);
     ~TAlarmCtrlWnd() override;

@@ -344,8 +344,8 @@ void TPtzsetup::sl_edclicked(int row)
         return;
     m_editRow = row;
     g_vkeyboard->setTitle(ctlText(T_TYPE_NAME));
-    g_vkeyboard->setText(m_edit[row]->text());
     g_vkeyboard->setMaxLength(int(sizeof(PresetItem::name)) - 1);
+    g_vkeyboard->setText(m_edit[row]->text());
     g_vkeyboard->setPassword(0);
     g_vkeyboard->show();
 }

@@ -152,6 +152,7 @@ void TSearchWnd::createCtrl()
     m_calendar->init();
     m_timeline = new TLineGraph(this, qMin(channels(), int(TLineGraph::MaxRows)));
     m_timeline->init();
+    m_timeline->layoutBtn();
     m_list = new TListView(this, 0, QSize(ctlScale(600), ctlScale(120)), 0, 1);
     m_list->init();
     m_posView = new TPosView(this, 0, QSize(ctlScale(400), ctlScale(120)));
@@ -347,6 +348,8 @@ void TSearchWnd::layoutCtrl(int mode)
     if (m_timeline->geometry() != strip) {
         m_timeline->setGeometry(strip);
         m_timeline->resizeTo(strip.size());
+        // The zoom and scroll buttons sit on the strip's bottom edge.
+        m_timeline->layoutBtn();
     }
     QRect listRect = strip;
     if (mode == MODE_POS) {

@@ -24,19 +24,6 @@ void TSetupCamPage::init(int background)
     }
 }
 
-void TSetupCamPage::evtLanguage()
-{
-    TSetupPage::evtLanguage();
-    // "Camera" and the number on the first button, the number alone on the
-    // others.
-    if (TButton* b = cameraButton(0))
-        b->setText(ctlText(75) + QStringLiteral("1"));
-    for (int c = 1; c < CAMERAS; ++c) {
-        if (TButton* b = cameraButton(c))
-            b->setText(QString::number(c + 1));
-    }
-}
-
 void TSetupCamPage::evtResize()
 {
     TSetupPage::evtResize();

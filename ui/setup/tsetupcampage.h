@@ -14,7 +14,6 @@ public:
 
     // The pages of the Device tab keep their "Menu" button hidden.
     void init(int background) override;
-    void evtLanguage() override;
     void evtResize() override;
     // Where the focus table finds no control for an arrow or the jog, the
     // focus goes to camera button 1.

@@ -183,8 +183,8 @@ void TSetupConfig::onReply(int code, const void*)
         if (!g_vkeyboard)
             return;
         g_vkeyboard->setTitle(ctlText(TxtConfExport));
-        g_vkeyboard->setText(QStringLiteral("dvr.conf"));
         g_vkeyboard->setMaxLength(NAME_SIZE - 1);
+        g_vkeyboard->setText(QStringLiteral("dvr.conf"));
         g_vkeyboard->setPassword(0);
         g_vkeyboard->moveCenter(this);
         g_vkeyboard->show();

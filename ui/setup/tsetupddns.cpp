@@ -240,9 +240,9 @@ void TSetupDdns::sl_edclicked(int id)
     m_typing = r;
     static const int title[] = {T_TYPE_SERVER, T_TYPE_PORT, T_TYPE_DOMAIN, T_TYPE_ID, T_TYPE_PASSWORD};
     g_vkeyboard->setTitle(ctlText(title[r - R_SERVER]));
-    g_vkeyboard->setText(now);
     g_vkeyboard->setMaxLength(r == R_ID || r == R_PW ? int(sizeof PropNetddns::id) - 1
                                                      : int(sizeof PropNetddns::domain) - 1);
+    g_vkeyboard->setText(now);
     g_vkeyboard->setPassword(r == R_PW ? 1 : 0);
     g_vkeyboard->moveCenter(this);
     g_vkeyboard->show();

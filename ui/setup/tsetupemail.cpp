@@ -236,8 +236,8 @@ void TSetupEmail::sl_edclicked(int id)
         return;
     m_typing = r;
     g_vkeyboard->setTitle(ctlText(typeTitle(r)));
-    g_vkeyboard->setText(now);
     g_vkeyboard->setMaxLength(int(sizeof PropNetemail::to) - 1);
+    g_vkeyboard->setText(now);
     g_vkeyboard->setPassword(r == R_PW ? 1 : 0);
     g_vkeyboard->moveCenter(parentWidget() ? parentWidget() : this);
     g_vkeyboard->show();

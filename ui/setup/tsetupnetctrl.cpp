@@ -104,17 +104,6 @@ void TSetupNetCtrl::evtResize()
     if (!control(R_MENU))
         return;
     control(R_MENU)->hide();
-    // The first camera button carries "Camera1": wider, the others after it.
-    if (TButton* first = cameraButton(0)) {
-        const QRect g = first->geometry();
-        const int n = qMax(1, videos());
-        const int firstW = ctlScale(64);
-        const int avail = width() - 2 * g.left();
-        const int cw = n > 1 ? qMin(ctlScale(30), (avail - firstW) / (n - 1)) : 0;
-        first->setGeometry(g.left(), g.top(), firstW - ctlScale(2), g.height());
-        for (int c = 1; c < CAMERAS; ++c)
-            cameraButton(c)->setGeometry(g.left() + firstW + (c - 1) * cw, g.top(), cw - ctlScale(2), g.height());
-    }
     // The lists narrower, "Apply All" beside the first resolution; "Apply"
     // then "Default" at the bottom right.
     for (int r = R_RES; r <= R_SUBQUAL; ++r) {
@@ -128,14 +117,6 @@ void TSetupNetCtrl::evtResize()
     const QPoint a = control(R_APPLY)->pos();
     control(R_APPLY)->move(control(R_DEFAULT)->pos());
     control(R_DEFAULT)->move(a);
-}
-
-void TSetupNetCtrl::evtLanguage()
-{
-    TSetupPage::evtLanguage();
-    // The first camera button names the row: "Camera1".
-    if (TButton* first = cameraButton(0))
-        first->setText(ctlText(75) + QLatin1Char('1'));
 }
 
 void TSetupNetCtrl::keyMatch()

@@ -27,7 +27,7 @@ using namespace SetupAct;
 
 namespace {
 
-enum { PageBackSize = 64, CmdStrip = 21, CmdSize = 21, CheckOn = 71, CheckOff = 70, CamStrip = 59, CamStrip2 = 60 };
+enum { PageBackSize = 64, CmdStrip = 21, CmdSize = 21, CheckOn = 71, CheckOff = 70, CamStrip = 59, CamStrip2 = 60, CameraText = 75 };
 
 // The default label of the standard buttons.
 int standardText(int kind)
@@ -132,7 +132,7 @@ void TSetupPage::init(int background)
         m_camIcon = TRes::makeIcon(ctlImage(CamStrip), 4, false);
         TRes::addIconStates(m_camIcon, ctlImage(CamStrip2), 4, true);
         for (int c = 0; c < CAMERAS; ++c) {
-            m_cam[c] = new TButton(this, m_camIcon, QString::number(c + 1), c, ctlColor(3), 1);
+            m_cam[c] = new TButton(this, m_camIcon, QString(), c, ctlColor(3), 1);
             m_cam[c]->setState(c == 0 ? 1 : 2, nullptr);
         }
     }
@@ -183,12 +183,15 @@ void TSetupPage::evtResize()
     const int margin = ctlScale(16);
     int y = margin;
     if (m_params.perCamera) {
+        // The first camera button carries "Camera1": wider, the others after it.
         const int n = qMax(1, videos());
-        const int cw = qMin(ctlScale(30), (W - 2 * margin) / n);
-        for (int c = 0; c < CAMERAS; ++c) {
-            m_cam[c]->setGeometry(margin + c * cw, y, cw - ctlScale(2), ctlScale(24));
+        const int firstW = ctlScale(64);
+        const int cw = n > 1 ? qMin(ctlScale(30), (W - 2 * margin - firstW) / (n - 1)) : 0;
+        m_cam[0]->setGeometry(margin, y, firstW - ctlScale(2), ctlScale(24));
+        for (int c = 1; c < CAMERAS; ++c)
+            m_cam[c]->setGeometry(margin + firstW + (c - 1) * cw, y, cw - ctlScale(2), ctlScale(24));
+        for (int c = 0; c < CAMERAS; ++c)
             m_cam[c]->setVisible(c < videos());
-        }
         y += ctlScale(24) + ctlScale(12);
     }
     const int rowH = ctlScale(24);
@@ -254,6 +257,13 @@ void TSetupPage::evtLanguage()
             if (r.list >= 0)
                 c->addItems(TConfig::getdata(r.list, 0));
         }
+    }
+    // The camera row: "Camera" and the number on the first button, the
+    // number alone on the others.
+    if (m_params.perCamera && m_cam[0]) {
+        m_cam[0]->setText(ctlText(CameraText) + QLatin1Char('1'));
+        for (int c = 1; c < CAMERAS; ++c)
+            m_cam[c]->setText(QString::number(c + 1));
     }
     if (isVisible())
         setCtrl();
@@ -572,11 +582,13 @@ void TSetupPage::sl_edclicked(int id)
     if (!pad)
         return;
     pad->setTitle(r.text >= 0 ? ctlText(r.text) : QString());
-    pad->setText(fieldText(r));
+    // The field's length first: the keyboard cuts the text it is given to
+    // the length it holds, which is still that of the last field typed.
     if (r.lo != 1 && g_vkeyboard) {
         g_vkeyboard->setMaxLength(qMax(0, r.size - 1));
         g_vkeyboard->setPassword(0);
     }
+    pad->setText(fieldText(r));
     pad->moveCenter(parentWidget() ? parentWidget() : this);
     pad->show();
 }

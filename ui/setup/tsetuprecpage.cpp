@@ -33,7 +33,6 @@ enum {
     T_GROUP = 72,
     T_WARNING = 213,
     T_MAX_FPS = 253,
-    T_CAMERA = 75,
     MsgOk = 1,
     SecondsADay = 24 * 3600
 };
@@ -321,14 +320,6 @@ int TSetupRecPage::checkFps()
 
 // ---- Look -------------------------------------------------------------------
 
-void TSetupRecPage::evtLanguage()
-{
-    TSetupPage::evtLanguage();
-    // The first camera button names the row: "Camera1".
-    if (TButton* first = cameraButton(0))
-        first->setText(ctlText(T_CAMERA) + QLatin1Char('1'));
-}
-
 void TSetupRecPage::evtResize()
 {
     TSetupPage::evtResize();
@@ -338,18 +329,10 @@ void TSetupRecPage::evtResize()
     const int m = ctlScale(16);
     const int rowH = ctlScale(24);
     const int pitch = ctlScale(30);
-    // The first camera button carries "Camera1": wider, the others after it.
+    // Under the camera row the base laid out.
     int y = m;
-    if (TButton* first = cameraButton(0)) {
-        const QRect g = first->geometry();
-        const int n = qMax(1, videos());
-        const int firstW = ctlScale(64);
-        const int cw = n > 1 ? qMin(ctlScale(30), (W - 2 * m - firstW) / (n - 1)) : 0;
-        first->setGeometry(g.left(), g.top(), firstW - ctlScale(2), g.height());
-        for (int c = 1; c < CAMERAS; ++c)
-            cameraButton(c)->setGeometry(g.left() + firstW + (c - 1) * cw, g.top(), cw - ctlScale(2), g.height());
-        y = g.bottom() + ctlScale(12);
-    }
+    if (TButton* first = cameraButton(0))
+        y = first->geometry().bottom() + ctlScale(12);
     // Two columns: continuous recording on the left, event recording on the
     // right; a label before each box.
     const int labelW = W * 20 / 100;

@@ -62,7 +62,6 @@ public:
     void init(int background) override;
     void evtResize() override;
     void evtPaint(QPaintEvent* e) override;
-    void evtLanguage() override;
 
 public slots:
     void sl_btnclicked(int id, int state = 0) override;

@@ -190,8 +190,8 @@ void TSetupSlog::askFileName()
         return;
     m_askName = 1;
     g_vkeyboard->setTitle(ctlText(TxtFileExport));
-    g_vkeyboard->setText(TClock::now().toString("yyyyMMddHHmmss") + "_log.txt");
     g_vkeyboard->setMaxLength(NAME_SIZE - 1);
+    g_vkeyboard->setText(TClock::now().toString("yyyyMMddHHmmss") + "_log.txt");
     g_vkeyboard->setPassword(0);
     g_vkeyboard->moveCenter(parentWidget() ? parentWidget() : this);
     g_vkeyboard->show();

@@ -153,13 +153,8 @@ void TSetupUser::init(int background)
         m_userIcon = TRes::makeIcon(ctlImage(CamStrip), 4, false);
         TRes::addIconStates(m_userIcon, ctlImage(CamStrip2), 4, true);
     }
-    for (int i = 0; i < USERS; ++i) {
-        auto* b = static_cast<TButton*>(m_ctrl[RowUser0 + i]);
-        b->setText(i == 0 ? QStringLiteral("admin") : QString::number(i));
-        b->setState(i == 0 ? 1 : 2, m_userIcon);
-    }
-    static_cast<TButton*>(m_ctrl[RowPassword])->setText(ctlText(TxtSetup));
-    static_cast<TButton*>(m_ctrl[RowCamera])->setText(ctlText(TxtSetup));
+    for (int i = 0; i < USERS; ++i)
+        static_cast<TButton*>(m_ctrl[RowUser0 + i])->setState(i == 0 ? 1 : 2, m_userIcon);
     if (!m_camWnd) {
         m_camWnd = new TSetupUserCam(nullptr, -1, QSize(ctlScale(640), ctlScale(220)));
         m_camWnd->init(0);
@@ -190,6 +185,17 @@ void TSetupUser::evtResize()
     }
     const QRect d = m_ctrl[RowDefaultBtn]->geometry();
     m_ctrl[RowApplyBtn]->setGeometry(d.translated(-(d.width() + ctlScale(6)), 0));
+}
+
+void TSetupUser::evtLanguage()
+{
+    TSetupPage::evtLanguage();
+    if (m_ctrl.size() != m_rows.size())
+        return;
+    for (int i = 0; i < USERS; ++i)
+        static_cast<TButton*>(m_ctrl[RowUser0 + i])->setText(i == 0 ? QStringLiteral("admin") : QString::number(i));
+    static_cast<TButton*>(m_ctrl[RowPassword])->setText(ctlText(TxtSetup));
+    static_cast<TButton*>(m_ctrl[RowCamera])->setText(ctlText(TxtSetup));
 }
 
 void TSetupUser::evtPaint(QPaintEvent* e)
@@ -321,8 +327,8 @@ void TSetupUser::ask(int title, bool password, const QString& text)
     if (!g_vkeyboard)
         return;
     g_vkeyboard->setTitle(ctlText(title));
-    g_vkeyboard->setText(text);
     g_vkeyboard->setMaxLength(PW_SIZE - 1);
+    g_vkeyboard->setText(text);
     g_vkeyboard->setPassword(password ? 1 : 0);
     g_vkeyboard->moveCenter(parentWidget() ? parentWidget() : this);
     g_vkeyboard->show();

@@ -27,6 +27,9 @@ public:
     void connectTo() override;
     void disconnectFrom() override;
     void evtResize() override;
+    // The user buttons read the user ("admin", then the slot numbers) and
+    // the password and camera buttons "Setup", not their rows' labels.
+    void evtLanguage() override;
     void evtPaint(QPaintEvent* e) override;
     void evtHide() override;
     void evtKeyup(int key) override;

@@ -1,6 +1,7 @@
 // Alarm outputs against the stand-in: countdowns by ticks, disk alarms,
 // output bounds, alarm presets, the apply of the alarm section, watchdog.
 #include "tdvrfixture.h"
+#include "../../dal/tstderrcapture.h"
 
 #include <cstring>
 
@@ -218,6 +219,39 @@ private slots:
         QCOMPARE(calls("DalIoSetWdt(1,-1)") + calls("DalIoSetWdt(1,30)") + calls("DalIoSetWdt(0,-1)"), 3 * wdtOn);
         QCOMPARE(outputs().wdtKicks, wdtOn);
         QCOMPARE(outputs().wdtSeconds, 30 * wdtOn);
+    }
+
+    // The watchdog's debug lines go through the facade's logging category:
+    // nothing on the standard error while its debug lines are off (as in a
+    // normal run), the two lines through the category when they are on.
+    void watchdogLines()
+    {
+        TDvrFixture fx;
+        g_api.m_wdtOn = 1;
+        TStderrCapture err;
+        g_api.enableWdt(1);
+        g_api.setWdttime(30);
+        err.restore();
+        QVERIFY2(!err.text().contains("Wdt"), err.text().constData());
+
+        static QStringList lines;
+        static QLoggingCategory::CategoryFilter rules = nullptr;
+        lines.clear();
+        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
+            if (rules) // unset while the filter is first run over every category
+                rules(c);
+            if (qstrcmp(c->categoryName(), "dvr.api") == 0)
+                c->setEnabled(QtDebugMsg, true);
+        });
+        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
+            if (qstrcmp(ctx.category, "dvr.api") == 0 && m.contains(QLatin1String("Wdt")))
+                lines << m;
+        });
+        g_api.enableWdt(0);
+        g_api.setWdttime(30);
+        qInstallMessageHandler(old);
+        QLoggingCategory::installFilter(rules);
+        QCOMPARE(lines, (QStringList{"enableWdt f:0", "setWdttime d:30"}));
     }
 };
 

@@ -1,8 +1,10 @@
 #include "tdvrfixture.h"
+#include "../../dal/tstderrcapture.h"
 #include "tlog.h"
 #include "tpath.h"
 #include "tquickopt.h"
 
+#include <QProcess>
 #include <QSettings>
 #include <cstring>
 
@@ -120,6 +122,52 @@ private slots:
         g_api.dvrfinish();
         QCOMPARE(journalAt("DalIoSetWdt"), -1);
         QCOMPARE(journalAt("DalIoClearWdt"), -1);
+    }
+
+    // The remote-setup package is unpacked into /tmp at the start when the
+    // unit has one; without it the start runs no tar (nothing reaches the
+    // standard error) and says so once through the facade's category.
+    void remoteSetupPackage_data()
+    {
+        QTest::addColumn<bool>("present");
+        QTest::newRow("package there") << true;
+        QTest::newRow("no package") << false;
+    }
+    void remoteSetupPackage()
+    {
+        QFETCH(bool, present);
+        TDvrFixture fx;
+        if (present) {
+            // A package as the firmware carries it, made with the system's tar.
+            QVERIFY(fx.root.write(QStringLiteral("/backup/pkg/rs.dll"), "client"));
+            QProcess tar;
+            tar.start(QStringLiteral("tar"), {QStringLiteral("-czf"), fx.root.file(QStringLiteral("/dvr/rs.dll.tgz")),
+                                              QStringLiteral("-C"), fx.root.file(QStringLiteral("/backup/pkg")),
+                                              QStringLiteral("rs.dll")});
+            QVERIFY(tar.waitForFinished() && tar.exitCode() == 0);
+        }
+        QCOMPARE(g_api.coreInit(), 0);
+        static QStringList lines;
+        static QLoggingCategory::CategoryFilter rules = nullptr;
+        lines.clear();
+        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
+            if (rules) // unset while the filter is first run over every category
+                rules(c);
+            if (qstrcmp(c->categoryName(), "dvr.api") == 0)
+                c->setEnabled(QtDebugMsg, true);
+        });
+        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
+            if (qstrcmp(ctx.category, "dvr.api") == 0 && m.contains(QLatin1String("rs.dll")))
+                lines << m;
+        });
+        TStderrCapture err;
+        g_api.dvrinit();
+        err.restore();
+        qInstallMessageHandler(old);
+        QLoggingCategory::installFilter(rules);
+        QCOMPARE(fx.root.read(QStringLiteral("/tmp/rs.dll")), present ? QByteArray("client") : QByteArray());
+        QCOMPARE(lines.size(), present ? 0 : 1);
+        QVERIFY2(!err.text().contains("tar"), err.text().constData());
     }
 
     void restartRecords_data()

@@ -65,15 +65,17 @@ class TAlarmCtrlWndTest : public QObject
 private slots:
     void initTestCase() { vkeytest::setUpGlobals(); }
 
-    // A row per relay up to the 22 the window has buttons for, then the
-    // buzzer's; every row inside the window, above the close button.
+    // A row per relay up to the 20 the facade switches, then the buzzer's;
+    // every row inside the window, above the close button; the last
+    // relay's "On" switches it on the device.
     void rowsClamped_data()
     {
         QTest::addColumn<int>("alarmouts");
         QTest::addColumn<int>("relays");
         QTest::newRow("four relays") << 7 << 4;
-        QTest::newRow("twenty-two relays") << 25 << 22;
-        QTest::newRow("more than the buttons") << 40 << 22;
+        QTest::newRow("twenty relays") << 23 << 20;
+        QTest::newRow("twenty-two relays: twenty switched") << 25 << 20;
+        QTest::newRow("more than the table") << 40 << 20;
         QTest::newRow("no relay") << 2 << 0;
     }
     void rowsClamped()
@@ -98,6 +100,11 @@ private slots:
         }
         QTest::mouseClick(rig.wnd->button(2 * relays), Qt::LeftButton);
         QCOMPARE(rig.journal(), QStringList{"DalIoRunBuzzer(1)"});
+        if (relays > 0) {
+            QTest::mouseClick(rig.wnd->button(2 * (relays - 1)), Qt::LeftButton);
+            const uint bit = 1u << (relays - 1);
+            QCOMPARE(rig.journal().value(1), QString::asprintf("DalIoRunAlarm(0x%08x,0x%08x)", bit, bit));
+        }
     }
 
     // Clicks and Enter switch the outputs at once; the arrows walk the shown

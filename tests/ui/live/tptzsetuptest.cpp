@@ -116,6 +116,19 @@ private slots:
         QVERIFY(img.pixel(w - 5, h / 2) != frame);
     }
 
+    // A preset's name opens on the keyboard whole, with the name's length,
+    // even when the last field typed was shorter.
+    void nameOpensWhole()
+    {
+        Rig rig;
+        QVERIFY(livetest::popup(rig.wnd));
+        g_vkeyboard->setMaxLength(2);
+        QTest::mouseClick(rig.wnd->edit(0), Qt::LeftButton);
+        QVERIFY(g_vkeyboard->isVisible());
+        QCOMPARE(g_vkeyboard->text(), QStringLiteral("Dock"));
+        QCOMPARE(g_vkeyboard->edit()->maxLength(), int(sizeof(PresetItem::name)) - 1);
+    }
+
     // OK writes the combos and the tour into the edit copy (a step outside
     // the presets becomes 0); checks, clears and names are there already.
     void okWrites()

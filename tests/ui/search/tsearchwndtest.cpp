@@ -387,6 +387,34 @@ private slots:
         w.hide();
     }
 
+    // The timeline's zoom and scroll buttons lie on its bottom edge, "<"
+    // and "+" on the left, "-" and ">" on the right, on every output size;
+    // a mouse click where "+" is drawn zooms in, one on "-" zooms out.
+    void timelineButtons_data()
+    {
+        QTest::addColumn<int>("res");
+        QTest::newRow("1920x1080") << 4;
+        QTest::newRow("800x600") << 0;
+    }
+    void timelineButtons()
+    {
+        QFETCH(int, res);
+        Rig rig("16", res);
+        TLineGraph* t = rig.w->timeline();
+        const int w = t->button(0)->width();
+        const int y = t->height() - t->button(0)->height() - 2;
+        QCOMPARE(t->button(0)->pos(), QPoint(2, y));
+        QCOMPARE(t->button(1)->pos(), QPoint(w + 2, y));
+        QCOMPARE(t->button(4)->pos(), QPoint(t->width() - 2 - 2 * w, y));
+        QCOMPARE(t->button(5)->pos(), QPoint(t->width() - 2 - w, y));
+        const QPoint plus = t->button(1)->geometry().center();
+        QCOMPARE(t->childAt(plus), static_cast<QWidget*>(t->button(1)));
+        QTest::mouseClick(t->childAt(plus), Qt::LeftButton);
+        QCOMPARE(t->scale().zoom(), 1);
+        QTest::mouseClick(t->childAt(t->button(4)->geometry().center()), Qt::LeftButton);
+        QCOMPARE(t->scale().zoom(), 0);
+    }
+
     // The window's own keys: the request and its value; -1 for none.
     void keys_data()
     {

@@ -4,6 +4,7 @@
 // window answers them.
 #include "setuptestenv.h"
 #include "tfilewnd.h"
+#include "tedit.h"
 #include "tsetupconfig.h"
 
 using namespace setuptest;
@@ -136,11 +137,13 @@ private slots:
         QFETCH(QStringList, sent);
         ConfFrame f;
         f.sent.clear();
+        f.vk->setMaxLength(4); // the last field typed was shorter than the name
         QTest::mouseClick(f.page->control(row), Qt::LeftButton);
         QCoreApplication::processEvents();
         if (row == TSetupConfig::RowExport) {
             QVERIFY(f.vk->isVisible());
             QCOMPARE(f.vk->text(), QString("dvr.conf"));
+            QCOMPARE(f.vk->edit()->maxLength(), 255);
             QTest::mouseClick(f.vk->okButton(), Qt::LeftButton);
         } else if (row != TSetupConfig::RowDefaultBtn) {
             QVERIFY(f.file->isVisible());

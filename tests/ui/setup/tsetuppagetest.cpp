@@ -379,7 +379,9 @@ private slots:
         QCOMPARE(cam->data[0].name[63], '\0');
     }
 
-    // A click on a text field opens the text keyboard on it, as Enter does.
+    // A click on a text field opens the text keyboard on it, as Enter does,
+    // with the whole text and the field's length even when the last field
+    // typed was shorter.
     void typingByMouse()
     {
         Frame f;
@@ -388,9 +390,11 @@ private slots:
         auto* cam = static_cast<PropCamera*>(f.fx.cfg->getsection(IDX_PROP_CAMERA, 0));
         qstrncpy(cam->data[0].name, "CAM1", sizeof cam->data[0].name);
         QVERIFY(f.show());
+        f.vk->setMaxLength(2);
         QTest::mouseClick(p->control(2), Qt::LeftButton);
         QVERIFY(f.vk->isVisible());
         QCOMPARE(f.vk->text(), QStringLiteral("CAM1"));
+        QCOMPARE(f.vk->edit()->maxLength(), 63);
         f.vk->setText("Yard");
         QTest::mouseClick(f.vk->okButton(), Qt::LeftButton);
         QCOMPARE(QByteArray(cam->data[0].name), QByteArray("Yard"));

@@ -2,6 +2,7 @@
 // as the main window answers it: newest page first, paging at the ends,
 // Refresh, the export name asked on the keyboard.
 #include "setuptestenv.h"
+#include "tedit.h"
 #include "tlistview.h"
 #include "tsetupslog.h"
 
@@ -133,23 +134,29 @@ private slots:
         QVERIFY(f.sent.isEmpty());
     }
 
-    // The export name proposed from the clock, taken as typed on OK;
-    // Cancel exports nothing.
+    // The export name proposed from the clock, whole even when the last
+    // field typed was shorter (a password), taken as typed on OK; Cancel
+    // exports nothing.
     void exportName_data()
     {
         QTest::addColumn<bool>("ok");
-        QTest::newRow("OK") << true;
-        QTest::newRow("Cancel") << false;
+        QTest::addColumn<int>("lastLength"); // the keyboard's length before
+        QTest::newRow("OK") << true << 256;
+        QTest::newRow("OK after a password") << true << 15;
+        QTest::newRow("Cancel") << false << 256;
     }
     void exportName()
     {
         QFETCH(bool, ok);
+        QFETCH(int, lastLength);
         SlogFrame f(3);
         f.sent.clear();
+        f.vk->setMaxLength(lastLength);
         QTest::mouseClick(f.page->control(TSetupSlog::RowExport), Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(f.vk->isVisible());
         QVERIFY2(f.vk->text().contains(QRegularExpression(R"(^\d{14}_log\.txt$)")), qPrintable(f.vk->text()));
+        QCOMPARE(f.vk->edit()->maxLength(), 255);
         const QString name = f.vk->text();
         QTest::mouseClick(ok ? f.vk->okButton() : f.vk->cancelButton(), Qt::LeftButton);
         QCoreApplication::processEvents();

@@ -3,6 +3,7 @@
 // kept between preview pages, the leave check, and the answers' routes.
 #include "setuptestenv.h"
 #include "tbutton.h"
+#include "tsetupuser.h"
 
 #include <memory>
 
@@ -170,6 +171,43 @@ private slots:
         QCOMPARE(requests(req), want);
         QCOMPARE(f.w->isVisible(), want.isEmpty());
         QCOMPARE(f.w->group(), int(Btn_System));
+    }
+
+    // A change of language (here to the same one) leaves every button of
+    // every page captioned as before, the shown page and the hidden ones:
+    // the user buttons and their "Setup", the camera rows' "Camera1".
+    void languageKeepsCaptions()
+    {
+        Frame f;
+        QVERIFY(f.show(Btn_System));
+        QTest::mouseClick(f.w->button(Btn_System_User), Qt::LeftButton);
+        TSetupPage* user = f.w->page(Btn_System_User);
+        QVERIFY(user->isVisible());
+        auto captions = [&f] {
+            QStringList out;
+            for (int id = 0; id < TSetupWnd::BUTTONS; ++id) {
+                const TSetupPage* p = f.w->page(id);
+                if (!p)
+                    continue;
+                const auto buttons = p->findChildren<TButton*>(QString(), Qt::FindDirectChildrenOnly);
+                for (int i = 0; i < buttons.size(); ++i)
+                    out << QString("page %1 button %2: %3").arg(id).arg(i).arg(buttons[i]->text());
+            }
+            return out;
+        };
+        const QStringList before = captions();
+        QEvent change(QEvent::LanguageChange);
+        for (QWidget* w : QApplication::allWidgets())
+            QCoreApplication::sendEvent(w, &change);
+        QCOMPARE(captions(), before);
+        QCOMPARE(static_cast<TButton*>(user->control(TSetupUser::RowUser0))->text(), QStringLiteral("admin"));
+        QCOMPARE(static_cast<TButton*>(user->control(TSetupUser::RowUser0 + 2))->text(), QStringLiteral("2"));
+        QCOMPARE(static_cast<TButton*>(user->control(TSetupUser::RowPassword))->text(), QStringLiteral("Setup"));
+        QCOMPARE(static_cast<TButton*>(user->control(TSetupUser::RowCamera))->text(), QStringLiteral("Setup"));
+        for (int id : {int(Btn_Display_Color), int(Btn_Device_Ptz), int(Btn_Record_Record)}) {
+            QCOMPARE(f.w->page(id)->cameraButton(0)->text(), QStringLiteral("Camera1"));
+            QCOMPARE(f.w->page(id)->cameraButton(3)->text(), QStringLiteral("4"));
+        }
     }
 
     // Pages: an item shows its page when the page exists; an item without a
