@@ -13,6 +13,8 @@
 #include "../common/dvr/tdvrfixture.h"
 
 #include <QFile>
+#include "tcategorylines.h"
+
 #include <QtTest>
 
 class StartupTest : public QObject
@@ -47,22 +49,10 @@ private slots:
         caps.numRes = count;
         // The start-up category's debug lines on (the tests run with the
         // dvr.* debug lines off), caught.
-        static QStringList lines;
-        static QLoggingCategory::CategoryFilter rules = nullptr;
-        lines.clear();
-        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
-            if (rules) // unset while the filter is first run over every category
-                rules(c);
-            if (qstrcmp(c->categoryName(), "dvr.app") == 0)
-                c->setEnabled(QtDebugMsg, true);
-        });
-        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
-            if (qstrcmp(ctx.category, "dvr.app") == 0)
-                lines << m;
-        });
+        TCategoryLines caught("dvr.app");
         const QSize got = screenSizeOf(caps);
-        qInstallMessageHandler(old);
-        QLoggingCategory::installFilter(rules);
+        caught.restore();
+        const QStringList lines = caught.lines();
         QCOMPARE(got, want);
         QCOMPARE(lines, QStringList{QString::asprintf("screen size cx:%d cy:%d", want.width(), want.height())});
     }

@@ -1,3 +1,4 @@
+#include "tcategorylines.h"
 // Alarm outputs against the stand-in: countdowns by ticks, disk alarms,
 // output bounds, alarm presets, the apply of the alarm section, watchdog.
 #include "tdvrfixture.h"
@@ -234,23 +235,11 @@ private slots:
         err.restore();
         QVERIFY2(!err.text().contains("Wdt"), err.text().constData());
 
-        static QStringList lines;
-        static QLoggingCategory::CategoryFilter rules = nullptr;
-        lines.clear();
-        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
-            if (rules) // unset while the filter is first run over every category
-                rules(c);
-            if (qstrcmp(c->categoryName(), "dvr.api") == 0)
-                c->setEnabled(QtDebugMsg, true);
-        });
-        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
-            if (qstrcmp(ctx.category, "dvr.api") == 0 && m.contains(QLatin1String("Wdt")))
-                lines << m;
-        });
+        TCategoryLines caught("dvr.api", QStringLiteral("Wdt"));
         g_api.enableWdt(0);
         g_api.setWdttime(30);
-        qInstallMessageHandler(old);
-        QLoggingCategory::installFilter(rules);
+        caught.restore();
+        const QStringList lines = caught.lines();
         QCOMPARE(lines, (QStringList{"enableWdt f:0", "setWdttime d:30"}));
     }
 };

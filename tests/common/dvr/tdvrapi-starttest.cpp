@@ -1,3 +1,4 @@
+#include "tcategorylines.h"
 #include "tdvrfixture.h"
 #include "../../dal/tstderrcapture.h"
 #include "tlog.h"
@@ -147,24 +148,12 @@ private slots:
             QVERIFY(tar.waitForFinished() && tar.exitCode() == 0);
         }
         QCOMPARE(g_api.coreInit(), 0);
-        static QStringList lines;
-        static QLoggingCategory::CategoryFilter rules = nullptr;
-        lines.clear();
-        rules = QLoggingCategory::installFilter([](QLoggingCategory* c) {
-            if (rules) // unset while the filter is first run over every category
-                rules(c);
-            if (qstrcmp(c->categoryName(), "dvr.api") == 0)
-                c->setEnabled(QtDebugMsg, true);
-        });
-        const QtMessageHandler old = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& ctx, const QString& m) {
-            if (qstrcmp(ctx.category, "dvr.api") == 0 && m.contains(QLatin1String("rs.dll")))
-                lines << m;
-        });
+        TCategoryLines caught("dvr.api", QStringLiteral("rs.dll"));
         TStderrCapture err;
         g_api.dvrinit();
         err.restore();
-        qInstallMessageHandler(old);
-        QLoggingCategory::installFilter(rules);
+        caught.restore();
+        const QStringList lines = caught.lines();
         QCOMPARE(fx.root.read(QStringLiteral("/tmp/rs.dll")), present ? QByteArray("client") : QByteArray());
         QCOMPARE(lines.size(), present ? 0 : 1);
         QVERIFY2(!err.text().contains("tar"), err.text().constData());
