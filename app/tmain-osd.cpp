@@ -147,7 +147,7 @@ void TMain::paintTileOsd(QPainter& p, int oem)
     // icon keeps its black.
     static const int kOrder[] = {CellOsd::TITLE,  CellOsd::PLAY_TEXT, CellOsd::CONT_REC, CellOsd::EVENT_REC,
                                  CellOsd::MOTION, CellOsd::SENSOR,    CellOsd::ICON6,    CellOsd::TEXTIN};
-    for (int ch = 0; ch < TDVRAPI::CHANNELS; ++ch) {
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         const CellOsd& cell = g_api.m_cell[ch];
         const OsdItem* title = cell.item[CellOsd::TITLE];
         if (!title)
