@@ -98,7 +98,7 @@ void TMain::repaintRect(const QRect& r)
 
 void TMain::repaintItem(int item, int ch)
 {
-    const int n = qMin(g_api.channelCount(), int(TDVRAPI::CHANNELS));
+    const int n = qMin(g_api.viewCount(), int(DAL_MAX_CH));
     for (int c = 0; c < n; ++c) {
         const CellOsd& cell = g_api.m_cell[c];
         if (cell.ch < 0 || (ch >= 0 && cell.ch != ch))

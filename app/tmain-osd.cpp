@@ -147,7 +147,7 @@ void TMain::paintTileOsd(QPainter& p, int oem)
     // icon keeps its black.
     static const int kOrder[] = {CellOsd::TITLE,  CellOsd::PLAY_TEXT, CellOsd::CONT_REC, CellOsd::EVENT_REC,
                                  CellOsd::MOTION, CellOsd::SENSOR,    CellOsd::ICON6,    CellOsd::TEXTIN};
-    for (int ch = 0; ch < TDVRAPI::CHANNELS; ++ch) {
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         const CellOsd& cell = g_api.m_cell[ch];
         const OsdItem* title = cell.item[CellOsd::TITLE];
         if (!title)
@@ -217,14 +217,18 @@ void TMain::changeDisplay(int live)
         out = size(); // an output the device does not list: this window
     const QSize bar = g_res->getSize(0);
     const int x = (out.width() - bar.width()) / 2;
+    // The bar stands on the bottom edge, over the clock that shows while it
+    // is away; a second output device lifts it by 16 pixels.
     int y = out.height() - bar.height();
     if (oemId() == OemLowBar)
         y -= g_res->scale(28);
-    else
-        y -= disp->device2 > 2 ? 32 : 16;
+    else if (disp->device2 > 2)
+        y -= 16;
     // The bars sit in this window's coordinates; a window without a parent
     // is moved in screen coordinates.
     auto moveTo = [this](TDefWnd* w, int wx, int wy) {
+        wx = qMax(0, wx);
+        wy = qMax(0, wy);
         if (w)
             w->move(w->parentWidget() ? QPoint(wx, wy) : mapToGlobal(QPoint(wx, wy)));
     };
@@ -237,6 +241,15 @@ void TMain::changeDisplay(int live)
     qCDebug(lcApp, "============= TMain::changeDisplay wid:%d hi:%d ==============", out.width(), out.height());
     for (int id : {ID_WND_SETUP, ID_WND_STATUS, ID_WND_SYSINFO, ID_WND_ALARMCTRL})
         placeWnd(m_wnd[id], live);
+    // The windows as large as the output take the new size, placed as at a
+    // start on this output: search and zoom centred, PTZ on the bottom edge.
+    for (int id : {ID_WND_SEARCH, ID_WND_PTZ, ID_WND_ZOOM}) {
+        if (TDefWnd* w = m_wnd[id]) {
+            w->resize(out);
+            moveTo(w, (out.width() - w->width()) / 2,
+                   id == ID_WND_PTZ ? out.height() - w->height() : (out.height() - w->height()) / 2);
+        }
+    }
 
     const QSize screen = g_res->getSize(16);
     const int fw = g_res->scale(40);

@@ -119,8 +119,12 @@ void TMain::showInfo(int show, int force)
             m_infoDirty = 1;
             return;
         }
-        if (bar)
+        if (bar && !bar->isVisible()) {
             bar->show();
+            // The clock drawn while the bar was away goes: the bar stands
+            // over it, and no part of it may stay frozen beside the bar.
+            update(clockRect(screenSize()));
+        }
         m_infoDirty = 0;
     } else {
         if (bar && bar->isVisible())
@@ -231,6 +235,10 @@ bool TMain::releaseZoomBox()
         updateZoomFrame(QRect(0, 0, -1, -1));
         return false;
     }
+    // The drawn box goes first: the fitted rectangle that replaces it may
+    // be smaller, and the box's right and bottom edges would stay on the
+    // picture.
+    updateZoomFrame(QRect(0, 0, -1, -1));
     calcZoomRatio(start, end, 1);
     updateZoomFrame(QRect(0, 0, -1, -1));
     const int spanX = m_zoomPtEnd.x() - m_zoomPtStart.x();

@@ -163,7 +163,10 @@ void TMain::createWnd()
     const int H = height();
     // Windows without a parent are placed in screen coordinates, over the
     // main window.
+    // A window larger than the screen keeps its top-left corner on it.
     auto place = [this](TDefWnd* w, int x, int y) {
+        x = qMax(0, x);
+        y = qMax(0, y);
         w->move(w->parentWidget() ? QPoint(x, y) : pos() + QPoint(x, y));
         w->hide();
     };
@@ -297,9 +300,12 @@ void TMain::placeWnd(TDefWnd* wnd, int output)
     QSize out = g_api.voutInfo(output);
     if (out.isEmpty())
         out = size(); // an output the device does not list: over this window
-    QPoint at = mapToGlobal(QPoint((out.width() - wnd->width()) / 2, (out.height() - wnd->height()) / 2));
+    QPoint centre((out.width() - wnd->width()) / 2, (out.height() - wnd->height()) / 2);
     if (wnd->id() == ID_WND_SETUP && g_default && g_default->getOem() == OemLowerSetup)
-        at.ry() += g_res->scale(30);
+        centre.ry() += g_res->scale(30);
+    // A window larger than the output keeps its top-left corner on screen:
+    // its title, tabs and first controls stay in reach.
+    QPoint at = mapToGlobal(QPoint(qMax(0, centre.x()), qMax(0, centre.y())));
     if (wnd->parentWidget())
         at = wnd->parentWidget()->mapFromGlobal(at);
     wnd->move(at);
@@ -310,7 +316,8 @@ void TMain::moveEvent(QMoveEvent* e)
     TDefWnd* setup = m_wnd[ID_WND_SETUP];
     if (setup) {
         const QPoint g = mapToGlobal(QPoint(0, 0));
-        const QPoint at(g.x() + (width() - setup->width()) / 2, g.y() + (height() - setup->height()) / 2);
+        const QPoint at(g.x() + qMax(0, (width() - setup->width()) / 2),
+                        g.y() + qMax(0, (height() - setup->height()) / 2));
         setup->move(setup->parentWidget() ? setup->parentWidget()->mapFromGlobal(at) : at);
     }
     TDefWnd::moveEvent(e);

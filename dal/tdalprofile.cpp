@@ -32,6 +32,11 @@ struct Res {
     int w, h;
 };
 const Res kOutRes[] = {{800, 600}, {1024, 768}, {1280, 1024}, {1280, 720}, {1920, 1080}};
+// A 32-channel recorder starts at 1280 x 1024: its setup window (1000 x 700)
+// does not fit the 800 x 600 output, which it still offers. The largest
+// output stays last (the program's window takes its size).
+const Res kOutRes32[] = {{1280, 1024}, {800, 600}, {1024, 768}, {1280, 720}, {1920, 1080}};
+static_assert(sizeof kOutRes == sizeof kOutRes32, "the same outputs in another order");
 }
 
 TDalProfile::TDalProfile()
@@ -138,10 +143,11 @@ void TDalProfile::fillVout(VoutCaps* caps) const
 {
     std::memset(caps, 0, sizeof *caps);
     const int n = int(sizeof kOutRes / sizeof kOutRes[0]);
+    const Res* out = m_channels >= 32 ? kOutRes32 : kOutRes;
     caps->numRes = n;
     for (int i = 0; i < n; ++i) {
-        caps->resW[i] = caps->outW[i] = kOutRes[i].w;
-        caps->resH[i] = caps->outH[i] = kOutRes[i].h;
+        caps->resW[i] = caps->outW[i] = out[i].w;
+        caps->resH[i] = caps->outH[i] = out[i].h;
         caps->resHz[i] = 60.0;
     }
     caps->maxZoom = 4.0;

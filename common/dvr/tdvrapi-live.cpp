@@ -125,7 +125,7 @@ static Cells cellsOf(TDVRAPI* api, int lay)
 int TDVRAPI::numLayoutSwitch(int lay)
 {
     const Cells c = cellsOf(this, lay);
-    const int count = channelCount();
+    const int count = viewCount();
     // A layout without small cells, or whose big cells hold every channel,
     // has one page.
     int pages = 1;
@@ -146,13 +146,13 @@ int TDVRAPI::findSplitSw(int lay, int pos)
 
 bool TDVRAPI::hasSplitCells(int lay)
 {
-    return channelCount() > numLayoutCam(lay);
+    return viewCount() > numLayoutCam(lay);
 }
 
 void TDVRAPI::makeChain(int lay, int page, int32_t* chain)
 {
     fillEmpty(chain);
-    const int count = channelCount();
+    const int count = viewCount();
     const Cells c = cellsOf(this, lay);
     // Big cells show the first positions on every page; the small cells the
     // positions after them, page by page, wrapping to the first position
@@ -167,11 +167,11 @@ void TDVRAPI::makeChain(int lay, int page, int32_t* chain)
         for (int j = 0; j < c.small; ++j)
             chain[c.big + j] = big + (j + start) % rest;
     }
-    // Positions become channels; an order entry out of range leaves the
-    // cell empty.
+    // Positions become channels (beyond the stored order a position shows
+    // its own channel); an order entry out of range leaves the cell empty.
     for (int k = 0; k < DAL_MAX_CH; ++k) {
         if (chain[k] >= 0 && chain[k] < count) {
-            const int ch = m_chOrder[chain[k]];
+            const int ch = orderAt(chain[k]);
             chain[k] = ch >= 0 && ch < count ? ch : -1;
         }
         qCDebug(lcApi, "========== make chain2 chain[%d] = %d ============", k, chain[k]);
@@ -180,20 +180,20 @@ void TDVRAPI::makeChain(int lay, int page, int32_t* chain)
 
 int TDVRAPI::orderOf(int pos) const
 {
-    const int count = channelCount();
+    const int count = viewCount();
     if (pos < 0 || pos >= count)
         pos = 0;
-    const int ch = m_chOrder[pos];
+    const int ch = orderAt(pos);
     return ch >= 0 && ch < count ? ch : 0;
 }
 
 int TDVRAPI::posInOrder(int ch) const
 {
-    const int count = channelCount();
+    const int count = viewCount();
     if (count == 0)
         return 0;
     for (int p = 0; p < count; ++p)
-        if (m_chOrder[p] == ch)
+        if (orderAt(p) == ch)
             return p;
     return count;
 }
@@ -219,6 +219,8 @@ bool TDVRAPI::orderConflict(int chA, int chB) const
 
 int TDVRAPI::swapOrder(int chA, int chB)
 {
+    // Only the 20 positions the stored order holds can change: a camera
+    // beyond them keeps its own position, and a swap with it is refused.
     const int count = channelCount();
     if (chA < 0 || chA >= count || chB < 0 || chB >= count)
         return -1;
@@ -249,11 +251,12 @@ void TDVRAPI::layoutInfo()
     m_numvid = qBound(0, int(n), int(DAL_MAX_CH));
     qCDebug(lcApi, "=========== %d = DalVoutGetLayoutInfo  ==============", r);
     const int count = channelCount();
-    for (int i = 0; i < count; ++i)
+    const int tiles = viewCount();
+    for (int i = 0; i < tiles; ++i)
         qCDebug(lcApi, "======== vidwnd[%d] : ch:%d show:%d =============", i, m_vidwnd[i].ch, m_vidwnd[i].show);
 
-    if (count > 0 && m_cell[0].item[CellOsd::TITLE]) {
-        for (int ch = 0; ch < count; ++ch) {
+    if (tiles > 0 && m_cell[0].item[CellOsd::TITLE]) {
+        for (int ch = 0; ch < tiles; ++ch) {
             m_cell[ch].ch = -1;
             for (int i = CellOsd::TITLE; i <= CellOsd::VIDEO_LOSS; ++i)
                 if (m_cell[ch].item[i])
@@ -261,7 +264,7 @@ void TDVRAPI::layoutInfo()
         }
         for (int k = 0; k < m_numvid; ++k) {
             const VidWnd& c = m_vidwnd[k];
-            if (c.show && c.ch >= 0 && c.ch < count)
+            if (c.show && c.ch >= 0 && c.ch < tiles)
                 placeItems(c.ch, c);
         }
     }
@@ -282,10 +285,9 @@ void TDVRAPI::setLayout()
     makeChain(m_layout, 0, chain);
     DalVoutSetLayout(0, m_layout, chain);
     layoutInfo();
-    const int count = g_cfg ? channelCount() : 0;
-    const auto* cam = g_cfg ? static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1)) : nullptr;
+    const int count = viewCount();
     for (int ch = 0; ch < count; ++ch) {
-        const QString name = QString::fromUtf8(cam->data[ch].name, int(strnlen(cam->data[ch].name, sizeof cam->data[ch].name)));
+        const QString name = titleOf(ch);
         drawOsdText(ch, name, &m_titleImg[ch], 0, 0);
         drawOsdText(ch, name, &m_spotTitleImg[ch], 1, 0);
         drawOsdText(ch, name, &m_hdTitleImg[ch], 2, 0);

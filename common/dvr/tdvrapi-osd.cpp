@@ -85,8 +85,9 @@ void TDVRAPI::initOsd()
     const bool logo = oem == 1 || oem == 2 || oem == 3 || oem == 11 || oem == 12;
     m_logo = logo ? osdImage(182) : QImage();
 
-    // Each channel's images and items.
-    const int count = channelCount();
+    // Each channel's images and items: every camera of the live view has
+    // a tile, also beyond the 20 the configuration holds.
+    const int count = viewCount();
     static const int kIconItems[ICONS] = {CellOsd::CONT_REC, CellOsd::EVENT_REC, CellOsd::SENSOR,
                                           CellOsd::MOTION,   CellOsd::TEXTIN,    CellOsd::ICON6};
     for (int ch = 0; ch < count; ++ch) {
@@ -175,14 +176,17 @@ void TDVRAPI::showOsd(int f, int update)
 {
     qCDebug(lcApi, "TDVRAPI::showOsd f:%d m_numvid:%d", f, m_numvid);
     const int count = channelCount();
+    const int tiles = viewCount();
     const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
     const auto* cam = g_cfg ? static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1)) : nullptr;
     for (int k = 0; k < cells && cam; ++k) {
         const int ch = m_vidwnd[k].ch;
-        if (ch < 0 || ch >= count)
+        if (ch < 0 || ch >= tiles)
             continue;
         CellOsd& cell = m_cell[ch];
-        int v = f == 0 ? 0 : (cam->data[ch].disableOn ? 0 : 1);
+        // A camera beyond the configuration's 20 has no settings: never off.
+        const bool off = ch < count && cam->data[ch].disableOn;
+        int v = f == 0 ? 0 : (off ? 0 : 1);
         if (m_mode != 0)
             v = f != 0;
         setVisible(cell.item[CellOsd::TITLE], v);
@@ -394,8 +398,7 @@ void TDVRAPI::freeObjects()
     m_logo = QImage();
     m_clockImg = QImage();
     m_hdClockImg = QImage();
-    const int count = channelCount();
-    for (int ch = 0; ch < count; ++ch) {
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         m_titleImg[ch] = QImage();
         m_spotTitleImg[ch] = QImage();
         m_hdTitleImg[ch] = QImage();

@@ -57,17 +57,6 @@ QChar qualityLetter(int quality)
     }
 }
 
-// A camera's name from the live camera section (UTF-8, not necessarily
-// terminated); empty without a configuration or for a channel beyond it.
-QString cameraName(int ch)
-{
-    if (!g_cfg || ch < 0 || ch >= PROP_MAX_CH)
-        return QString();
-    const auto* cam = static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1));
-    const char* name = cam->data[ch].name;
-    return QString::fromUtf8(name, int(strnlen(name, sizeof cam->data[ch].name)));
-}
-
 // "YYYY/MM/DD hh:mm:ss" of a cell's frame; empty for a cell without picture.
 QString cellTimeText(const DecChannel& c)
 {
@@ -268,9 +257,10 @@ void TDVRAPI::setMode(int f)
         return; // entering search twice does nothing
     qCDebug(lcApi, "======= TDVRAPI::setMode f:%d m_searchMode:%d ==============", f, m_searchMode);
     const int count = channelCount();
+    const int tiles = viewCount();
     if (m_mode != 0) {
         // Leaving playback: the cells' second texts go.
-        for (int ch = 0; ch < count; ++ch)
+        for (int ch = 0; ch < tiles; ++ch)
             if (!m_playImg[ch].isNull())
                 m_playImg[ch].fill(0xff000000);
     }
@@ -286,8 +276,8 @@ void TDVRAPI::setMode(int f)
     clearPlayOverlays();
     if (f == 0) {
         m_searchMode = 0;
-        for (int ch = 0; ch < count; ++ch)
-            drawOsdText(ch, cameraName(ch), &m_titleImg[ch], 0, 0);
+        for (int ch = 0; ch < tiles; ++ch)
+            drawOsdText(ch, titleOf(ch), &m_titleImg[ch], 0, 0);
         layoutInfo();
         if (isOem5()) {
             int32_t chain[DAL_MAX_CH];
@@ -311,13 +301,13 @@ void TDVRAPI::setMode(int f)
 void TDVRAPI::drawPlayTitles()
 {
     // Thumbnails carry no title; the panorama's cells all show its camera.
-    const int count = channelCount();
+    const int count = viewCount();
     for (int ch = 0; ch < count; ++ch) {
         QString title;
         if (m_searchMode == 4)
-            title = cameraName(m_searchCh);
+            title = titleOf(m_searchCh);
         else if (m_searchMode != 3)
-            title = cameraName(ch);
+            title = titleOf(ch);
         drawOsdText(ch, title, &m_titleImg[ch], 0, 0);
     }
 }
@@ -329,10 +319,10 @@ void TDVRAPI::resetPlayMode()
         setPlayText(ch, QString());
     clearPlayOverlays();
     // Thumbnail and panorama cells are all the one camera's.
-    const int count = channelCount();
+    const int count = viewCount();
     for (int ch = 0; ch < count; ++ch) {
         const bool one = m_searchMode == 3 || m_searchMode == 4;
-        drawOsdText(ch, cameraName(one ? m_searchCh : ch), &m_titleImg[ch], 0, 0);
+        drawOsdText(ch, titleOf(one ? m_searchCh : ch), &m_titleImg[ch], 0, 0);
     }
     repaintOsd();
 }

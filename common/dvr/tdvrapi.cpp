@@ -204,6 +204,32 @@ int TDVRAPI::channelCount() const
     return qBound(0, videos, int(CHANNELS));
 }
 
+int TDVRAPI::viewCount() const
+{
+    if (!g_cfg)
+        return 0;
+    const int videos = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1))->videos;
+    return qBound(0, videos, int(DAL_MAX_CH));
+}
+
+int TDVRAPI::orderAt(int pos) const
+{
+    if (pos < 0)
+        return -1;
+    return pos < CHANNELS ? m_chOrder[pos] : pos;
+}
+
+QString TDVRAPI::titleOf(int ch) const
+{
+    if (!g_cfg || ch < 0 || ch >= viewCount())
+        return QString();
+    if (ch >= PROP_MAX_CH)
+        return QStringLiteral("CH %1").arg(ch + 1);
+    const auto* cam = static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1));
+    const char* name = cam->data[ch].name;
+    return QString::fromUtf8(name, int(strnlen(name, sizeof cam->data[ch].name)));
+}
+
 void TDVRAPI::installConfigHooks()
 {
     g_dvrHooks.getCaps = [](DalCaps* dal, AvcCaps* avc, VoutCaps* vout) {

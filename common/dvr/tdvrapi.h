@@ -96,6 +96,17 @@ public:
     // The number of channels the facade's per-channel tables may be indexed
     // with: the video count of the live device section, at most 20.
     int channelCount() const;
+    // The channels of the live view: the video count of the live device
+    // section, at most the device layer's 32. The display order and the
+    // configuration hold 20; the tiles (m_cell and their images) hold them
+    // all, so a 32-channel unit shows every camera with its title.
+    int viewCount() const;
+    // The channel shown at a display position: the stored order for the
+    // first 20 positions, the position itself beyond them.
+    int orderAt(int pos) const;
+    // A tile's title: the camera name of the configuration, "CH n" for a
+    // camera beyond the 20 the configuration holds; empty for no camera.
+    QString titleOf(int ch) const;
 
     // Gives the configuration store (which sits below the facade) the
     // device operations it needs: getCaps, scaleRate, vinGetInfo.
@@ -142,7 +153,7 @@ public:
     int m_nPosDur[CHANNELS] = {};
     QString m_posText[CHANNELS];
     TxtinArea m_txtin[CHANNELS] = {};
-    CellOsd m_cell[CHANNELS] = {};
+    CellOsd m_cell[DAL_MAX_CH] = {};
 
     // Job and test flags.
     int m_nTest = 0;
@@ -562,11 +573,11 @@ public:
     enum { ICONS = 6 };
     // Images of each channel: title, spot title, HD spot title, playback
     // text (RGB32), and the items of its tile that point at them.
-    QImage m_titleImg[CHANNELS];
-    QImage m_spotTitleImg[CHANNELS];
-    QImage m_hdTitleImg[CHANNELS];
-    QImage m_playImg[CHANNELS];
-    OsdItem m_osdItem[CHANNELS][CellOsd::ITEM_COUNT] = {};
+    QImage m_titleImg[DAL_MAX_CH];
+    QImage m_spotTitleImg[DAL_MAX_CH];
+    QImage m_hdTitleImg[DAL_MAX_CH];
+    QImage m_playImg[DAL_MAX_CH];
+    OsdItem m_osdItem[DAL_MAX_CH][CellOsd::ITEM_COUNT] = {};
     // Shared: the state icons (continuous, event recording, sensor, motion,
     // text-in, sixth), the logo, the playback and HD spot clock images.
     QImage m_icon[ICONS];

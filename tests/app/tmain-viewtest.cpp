@@ -1,6 +1,7 @@
 // The live view surface on the stand-in, driven as an operator and the
 // dispatcher would; painting read back at the pixels the view fixes.
 #include "tmainrig.h"
+#include "tscreencopy.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
 #include "dvrtext.h"
@@ -8,6 +9,7 @@
 #include "tmain.h"
 #include "tflashfile.h"
 #include "tmsgwnd.h"
+#include "tclock.h"
 #include "tosdhooks.h"
 #include "tpath.h"
 #include "treshooks.h"
@@ -56,6 +58,14 @@ int alphaAt(QPoint p, int from)
         if (QRect(d.alpha[i][0], d.alpha[i][1], d.alpha[i][2], d.alpha[i][3]).contains(p))
             level = d.alpha[i][4];
     return level;
+}
+
+// The stand-in's clock, as the program reads it.
+qint64 deviceClock()
+{
+    DalTestClock clock{};
+    dalTestGetClock(&clock);
+    return qint64(clock.now);
 }
 
 // Pixels of the light OSD colour inside area.
@@ -209,6 +219,49 @@ private slots:
             return; // without a zoom the right button opens the command menu
         rig.mouse(QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
         QCOMPARE(rig.w->m_zoomRatio, 1.0);
+    }
+
+    // The zoom box's frame leaves nothing on the picture: not when the
+    // zoom is applied (the fitted rectangle is larger than the box drawn),
+    // not when the right button ends the zoom, not when a box too small to
+    // zoom is let go.
+    void zoomFrameLeavesNothing_data()
+    {
+        QTest::addColumn<QPoint>("box");
+        QTest::newRow("wide box") << QPoint(300, 60);
+        QTest::newRow("tall box") << QPoint(60, 300);
+        QTest::newRow("box under the largest zoom") << QPoint(40, 50);
+        QTest::newRow("box too small to zoom") << QPoint(30, 30);
+    }
+    void zoomFrameLeavesNothing()
+    {
+        QFETCH(QPoint, box);
+        // One second on the clock for the whole test: the plain drawings
+        // compared read the same time.
+        TClock::setSource([] { return qint64(1796000000); });
+        Rig rig;
+        rig.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(rig.w));
+        g_api.dispLayout(1, 0);
+        rig.settle();
+        TScreenCopy screen(rig.w);
+        const QPoint at(100, 100);
+        rig.mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        rig.mouse(QEvent::MouseMove, at + box / 2, Qt::NoButton, Qt::LeftButton);
+        rig.mouse(QEvent::MouseMove, at + box, Qt::NoButton, Qt::LeftButton);
+        // The frame is drawn, two pixels wide, where the box is.
+        const QImage drawn = screen.screen();
+        QCOMPARE(drawn.pixel(at + QPoint(box.x() + 1, box.y() / 2)) & 0xffffff, 0xf8f8f8u);
+        QCOMPARE(screen.stale(), QRect());
+        rig.mouse(QEvent::MouseButtonRelease, at + box, Qt::LeftButton, Qt::NoButton);
+        QCOMPARE(screen.stale(), QRect());
+        if (rig.w->m_zoomRatio > 1.0) {
+            rig.mouse(QEvent::MouseButtonPress, QPoint(5, 5), Qt::RightButton, Qt::RightButton);
+            rig.mouse(QEvent::MouseButtonRelease, QPoint(5, 5), Qt::RightButton, Qt::NoButton);
+            QCOMPARE(rig.w->m_zoomRatio, 1.0);
+            QCOMPARE(screen.stale(), QRect());
+        }
+        TClock::setSource(&deviceClock);
     }
 
     // The right button opens the command menu over the bare live view only:
@@ -418,6 +471,10 @@ private slots:
         g_api.m_cell[tile.ch].videoLoss = vloss;
         g_api.m_frozen = frozen;
         rig.w->m_infoDirty = infoDirty;
+        // The clock shows while the bar is away: the bar, on the bottom
+        // edge, would stand over it.
+        if (infoDirty)
+            rig.bar()->hideWnd();
         if (window)
             g_msgWnd->show();
         const QImage img = rig.grab(QTest::currentDataTag());

@@ -13,13 +13,14 @@
 
 #include <QSignalSpy>
 
-// A main window brought up on the stand-in's 1280 x 720 output.
+// A main window brought up on the stand-in's 1280 x 720 output (or the
+// output of the resolution index res).
 struct TMainRig
 {
-    explicit TMainRig(const char* profile = "16") : fx(profile)
+    explicit TMainRig(const char* profile = "16", int res = 3) : fx(profile)
     {
         for (int live : {0, 1})
-            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
+            static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = res;
         g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
         vkeytest::setUpGlobals();
         g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },

@@ -72,6 +72,15 @@ private slots:
         QVERIFY(vout.numLayout >= 1 && vout.numLayout <= DAL_MAX_LAYOUT);
         for (int i = 0; i < vout.numRes; ++i)
             QVERIFY(vout.resW[i] > 0 && vout.resH[i] > 0 && vout.outW[i] == vout.resW[i]);
+        // Every unit offers 800 x 600 and lists its largest output last; a
+        // 32-channel unit starts (first entry) at 1280 x 1024, which holds
+        // its 1000 x 700 setup window.
+        QList<QSize> outputs;
+        for (int i = 0; i < vout.numRes; ++i)
+            outputs << QSize(vout.outW[i], vout.outH[i]);
+        QVERIFY(outputs.contains(QSize(800, 600)));
+        QCOMPARE(outputs.last(), QSize(1920, 1080));
+        QCOMPARE(outputs.first(), channels >= 32 ? QSize(1280, 1024) : QSize(800, 600));
         // DalVoutGetCaps fills the whole output record alike.
         VoutCaps vout2;
         std::memset(&vout2, 0x5a, sizeof vout2);

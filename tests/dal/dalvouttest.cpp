@@ -41,11 +41,14 @@ private slots:
         QCOMPARE(DalVoutSetLayout(0, layout, chain), -1);
         chain[0] = 0;
         QCOMPARE(DalVoutSetLayout(0, layout, chain), 0);
-        // On the 800 x 600 output the cells cover the screen once, or the
-        // video window while one is set (picture in picture); big cells
-        // come first.
-        for (const QRect& screen : {QRect(0, 0, 800, 600), QRect(210, 10, 580, 450), QRect(0, 0, 800, 600)}) {
-            const bool pip = screen.width() < 800;
+        // On the output the unit starts at (the first it lists) the cells
+        // cover the screen once, or the video window while one is set
+        // (picture in picture); big cells come first.
+        VoutCaps caps;
+        QCOMPARE(DalVoutGetCaps(&caps), 0);
+        const QRect whole(0, 0, caps.outW[0], caps.outH[0]);
+        for (const QRect& screen : {whole, QRect(210, 10, 580, 450), whole}) {
+            const bool pip = screen != whole;
             QCOMPARE(DalVoutSetViw(0, pip ? screen.x() : 0, pip ? screen.y() : 0, pip ? screen.width() : 0,
                                    pip ? screen.height() : 0),
                      0);

@@ -307,8 +307,8 @@ void TSearchWnd::paintLabels(QPainter& p)
 }
 
 // The tiles' titles and playback texts and the POS overlays over the
-// played pictures. The facade keeps 20 tile records and 20 overlay areas,
-// whatever the unit's channel count.
+// played pictures. Every camera of the layout has a tile record; the facade
+// keeps 20 overlay areas, whatever the unit's channel count.
 void TSearchWnd::paintPlayOsd(QPainter& p)
 {
     if (m_osdSkip > 0) {
@@ -319,17 +319,36 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
     if (first.w <= 0 || first.h <= 0)
         return;
     const QPoint off = mapFrom(window(), QPoint(0, 0));
-    auto draw = [&](const OsdItem* it) {
-        if (it && it->visible && it->image && !it->image->isNull())
-            p.drawImage(QRect(it->x + off.x(), it->y + off.y(), it->width, it->height), *it->image);
+    // An item's image at its size, cut to the item's rectangle, to its
+    // camera's cell and to the picture: a small cell never squeezes a text,
+    // nor lets it run into the next cell or over the frame.
+    const QRect picture = pictureRect().translated(-off);
+    auto draw = [&](const OsdItem* it, const QRect& cellRect) {
+        if (!it || !it->visible || !it->image || it->image->isNull())
+            return;
+        const QRect item(it->x, it->y, it->width, it->height);
+        const QRect shown = item & cellRect & picture & it->image->rect().translated(item.topLeft());
+        if (shown.isEmpty())
+            return;
+        p.drawImage(shown.translated(off), *it->image, shown.translated(-item.topLeft()));
     };
-    for (int ch = 0; ch < TDVRAPI::CHANNELS; ++ch) {
+    const int cells = qBound(0, g_api.m_numvid, int(DAL_MAX_CH));
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         const CellOsd& cell = g_api.m_cell[ch];
         const OsdItem* title = cell.item[CellOsd::TITLE];
         if (!title || !title->visible)
             continue;
-        draw(title);
-        draw(cell.item[CellOsd::PLAY_TEXT]);
+        // The cell the record was placed in (a channel may fill several).
+        QRect cellRect;
+        for (int k = 0; k < cells && cellRect.isNull(); ++k) {
+            const VidWnd& c = g_api.m_vidwnd[k];
+            if (c.ch == ch && QRect(c.x, c.y, c.w, c.h).contains(title->x, title->y))
+                cellRect = QRect(c.x, c.y, c.w, c.h);
+        }
+        if (cellRect.isNull())
+            continue;
+        draw(title, cellRect);
+        draw(cell.item[CellOsd::PLAY_TEXT], cellRect);
     }
     const int n = qMin(channels(), int(TDVRAPI::CHANNELS));
     for (int ch = 0; ch < n; ++ch) {

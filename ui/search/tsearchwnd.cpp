@@ -205,6 +205,16 @@ QRect TSearchWnd::videoRect() const
     return QRect(left, top, w, h);
 }
 
+QRect TSearchWnd::pictureRect() const
+{
+    const QRect v = videoRect();
+    if (width() == 1920)
+        return QRect(QPoint(v.left() + 4, v.top() - 6), QPoint(v.left() + v.width() - 13, v.top() + v.height() - 3));
+    if (width() == 1680)
+        return QRect(QPoint(v.left(), v.top() - 6), QPoint(v.left() + v.width() - 17, v.top() + v.height() - 3));
+    return v;
+}
+
 void TSearchWnd::resizeCtrl()
 {
     // The background with the playback area cut black into it.
@@ -215,14 +225,8 @@ void TSearchWnd::resizeCtrl()
         const QPixmap img = ctlImage(BackImage);
         if (!img.isNull())
             p.drawPixmap(rect(), img);
-        const QRect v = videoRect();
-        QRect black(v);
-        if (width() == 1920)
-            black = QRect(QPoint(v.left() + 4, v.top() - 6), QPoint(v.left() + v.width() - 13, v.top() + v.height() - 3));
-        else if (width() == 1680)
-            black = QRect(QPoint(v.left(), v.top() - 6), QPoint(v.left() + v.width() - 17, v.top() + v.height() - 3));
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.fillRect(black, QColor::fromRgba(0xFF000000));
+        p.fillRect(pictureRect(), QColor::fromRgba(0xFF000000));
     }
     if (oem() == OemCalFont) {
         QFont f = m_calendar->font();

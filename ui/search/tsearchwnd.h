@@ -77,6 +77,10 @@ public:
     void clearToLive();
     // The playback picture, in window coordinates.
     QRect videoRect() const;
+    // The part of the background cut black for the picture (the wide
+    // outputs cut it a little inside the picture): the tiles' texts stay
+    // inside it.
+    QRect pictureRect() const;
     // Sizes of the controls and the background for the window's size.
     void resizeCtrl();
 

@@ -173,6 +173,64 @@ private slots:
                  restarts ? 1 : 0);
     }
 
+    // A 32-channel unit: the stored order holds the first 20 positions;
+    // every position beyond shows its own channel, and every camera's tile
+    // carries its own title.
+    void thirtyTwoChannels_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("first"); // the position of cell 0
+        QTest::addColumn<int>("cells");
+        QTest::newRow("thirty-two cells") << 17 << 0 << 0 << 32;
+        QTest::newRow("sixteen, page 0") << 9 << 0 << 0 << 16;
+        QTest::newRow("sixteen, page 1") << 9 << 1 << 16 << 16;
+        QTest::newRow("nine, last page") << 4 << 3 << 27 << 9;
+    }
+    void thirtyTwoChannels()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, page);
+        QFETCH(int, first);
+        QFETCH(int, cells);
+        TLiveFixture fx("32");
+        QCOMPARE(QList<int>({g_api.viewCount(), g_api.channelCount()}), QList<int>({32, 20}));
+        g_api.initOsd();
+        std::swap(g_api.m_chOrder[0], g_api.m_chOrder[19]); // a stored order: it stays
+        g_api.m_layout = 0;                                 // the layout below is a change
+        dalTestJournalClear();
+        g_api.dispLayout(layout, page);
+        QStringList want;
+        for (int k = 0; k < cells; ++k) {
+            const int pos = (first + k) % 32;
+            want << QString::number(pos == 0 ? 19 : pos == 19 ? 0 : pos);
+        }
+        if (cells < 32)
+            want << QString("-1x%1").arg(32 - cells);
+        QCOMPARE(TLiveFixture::lines("DalVoutSetLayout"),
+                 QStringList{QString("DalVoutSetLayout(0,%1,[%2])").arg(layout).arg(want.join(','))});
+        QCOMPARE(g_api.numLayoutSwitch(9), 2);
+        // Each shown channel's title sits in its own cell and reads its name.
+        for (int k = 0; k < g_api.m_numvid; ++k) {
+            const VidWnd& c = g_api.m_vidwnd[k];
+            const OsdItem* title = g_api.m_cell[c.ch].item[CellOsd::TITLE];
+            QVERIFY2(title && title->visible, qPrintable(QString("channel %1").arg(c.ch)));
+            QCOMPARE(QPoint(title->x, title->y), QPoint(c.x + 8, c.y + 4));
+            QImage expected(g_api.m_titleImg[c.ch].size(), g_api.m_titleImg[c.ch].format());
+            g_api.drawOsdText(c.ch, QString("CH %1").arg(c.ch + 1), &expected, 0, 0);
+            QVERIFY2(g_api.m_titleImg[c.ch] == expected, qPrintable(QString("title of channel %1").arg(c.ch)));
+        }
+        // Cameras beyond the stored order keep their places: a swap with
+        // one is refused and changes nothing.
+        QCOMPARE(QList<int>({g_api.orderOf(25), g_api.posInOrder(25), g_api.orderOf(0)}), QList<int>({25, 25, 19}));
+        QCOMPARE(g_api.swapOrder(1, 25), -1);
+        QCOMPARE(g_api.swapOrder(25, 30), -1);
+        QCOMPARE(QList<int>({g_api.orderOf(1), g_api.orderOf(25), g_api.orderOf(30)}), QList<int>({1, 25, 30}));
+        // The single view of a position beyond 20 shows that channel.
+        g_api.showLayout(27);
+        QCOMPARE(TLiveFixture::lines("DalVoutSetLayout").last(), QString("DalVoutSetLayout(0,1,[27,-1x31])"));
+    }
+
     void singleCameraViews()
     {
         TLiveFixture fx("16");

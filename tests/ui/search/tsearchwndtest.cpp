@@ -13,6 +13,7 @@
 #include "tedit.h"
 #include "tlinegraph.h"
 #include "tlistview.h"
+#include "tosdhooks.h"
 #include "tposview.h"
 #include "treshooks.h"
 #include "tsearchwnd.h"
@@ -487,6 +488,83 @@ private slots:
             QVERIFY(rig.w->dateTimeText().endsWith(QLatin1String("13:05:09")));
             rig.grab(QStringLiteral("playing"));
         }
+    }
+
+    // The tiles' titles and playback texts over the played pictures stay
+    // inside their cells and the picture, cut there, never squeezed: on a
+    // small output the cells are narrower than the texts.
+    void tileTexts_data()
+    {
+        QTest::addColumn<int>("res");
+        QTest::addColumn<int>("layout");
+        QTest::newRow("800x600, sixteen cells") << 0 << 9;
+        QTest::newRow("800x600, quad") << 0 << 2;
+        QTest::newRow("1920x1080, sixteen cells") << 4 << 9;
+    }
+    void tileTexts()
+    {
+        QFETCH(int, res);
+        QFETCH(int, layout);
+        Rig rig("16", res);
+        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
+                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
+                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
+        g_api.initOsd();
+        // Playback in the window's picture, as the main window sets it.
+        const QRect v = rig.w->videoRect();
+        const QRect picture = rig.w->pictureRect();
+        QCOMPARE(DalVoutSetViw(0, v.x(), v.y(), v.width(), v.height()), 0);
+        g_api.m_mode = 1;
+        g_api.m_layout = 0;
+        g_api.dispLayout(layout, 0);
+        for (int ch = 0; ch < 16; ++ch)
+            g_api.drawOsdText(ch, QStringLiteral("704x480 30 H A"), &g_api.m_playImg[ch], 0, 0);
+        g_api.showOsd(1, 1);
+        // The first paint after the show goes without the texts.
+        rig.w->grab();
+        auto shot = [&] { return rig.w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        // Only one channel's texts (-1: all, -2: none).
+        auto setShown = [](int only) {
+            for (int ch = 0; ch < 16; ++ch)
+                for (int i : {CellOsd::TITLE, CellOsd::PLAY_TEXT})
+                    if (g_api.m_cell[ch].item[i])
+                        g_api.m_cell[ch].item[i]->visible = only == -1 || ch == only;
+        };
+        shot().save(vkeytest::grabPath(QStringLiteral("search-tiles-%1-%2.png").arg(res).arg(layout)));
+        for (int k = 0; k < g_api.m_numvid; ++k) {
+            const VidWnd& c = g_api.m_vidwnd[k];
+            const QRect cell = QRect(c.x, c.y, c.w, c.h) & picture;
+            setShown(-2);
+            const QImage plain = shot();
+            setShown(c.ch);
+            const QImage one = shot();
+            const QString what = QStringLiteral("channel %1").arg(c.ch + 1);
+            // Nothing of this tile's texts outside its cell or the picture.
+            for (int y = 0; y < one.height(); ++y)
+                for (int x = 0; x < one.width(); ++x)
+                    if (one.pixel(x, y) != plain.pixel(x, y))
+                        QVERIFY2(cell.contains(x, y), qPrintable(what + QStringLiteral(" at %1,%2").arg(x).arg(y)));
+            // Inside, each text at its own size: its light pixels where the
+            // image has them.
+            for (int i : {CellOsd::TITLE, CellOsd::PLAY_TEXT}) {
+                const OsdItem* it = g_api.m_cell[c.ch].item[i];
+                QVERIFY(it && it->image);
+                const QRect shown = QRect(it->x, it->y, it->width, it->height) & cell;
+                int light = 0;
+                for (int y = shown.top(); y <= shown.bottom(); ++y)
+                    for (int x = shown.left(); x <= shown.right(); ++x) {
+                        const bool want = (it->image->pixel(x - it->x, y - it->y) & 0xffffff) == 0xf0f0f0;
+                        QVERIFY2(want == ((one.pixel(x, y) & 0xffffff) == 0xf0f0f0), qPrintable(what));
+                        light += want;
+                    }
+                QVERIFY2(light > 0, qPrintable(what));
+            }
+        }
+        setShown(-1);
+        g_api.m_mode = 0;
+        DalVoutSetViw(0, 0, 0, 0, 0);
+        g_api.freeObjects();
+        g_osdHooks = TOsdHooks{};
     }
 
     // A day map handed over: the cells reach the timeline in the GUI thread
