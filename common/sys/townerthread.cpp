@@ -32,9 +32,10 @@ TOwnerThread::TOwnerThread()
 
 TOwnerThread* TOwnerThread::mailbox(QThread* thread)
 {
-    static QHash<QThread*, TOwnerThread*> boxes;
+    // Mailboxes live as long as the process (a few, one per owner thread).
+    static auto* boxes = new QHash<QThread*, TOwnerThread*>;
     std::lock_guard<std::mutex> lock(s_boxesMutex);
-    TOwnerThread*& box = boxes[thread];
+    TOwnerThread*& box = (*boxes)[thread];
     if (!box) {
         box = new TOwnerThread;
         box->moveToThread(thread);
