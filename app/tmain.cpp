@@ -248,6 +248,7 @@ void TMain::createWnd()
     centre(status);
     m_wnd[ID_WND_STATUS] = status;
     g_statusWnd = status;
+    connect(status, &TStatusWnd::sg_hideDue, this, &TMain::sl_hideStatus);
     done("status");
 
     auto* msg = new TMsgWnd(nullptr, ID_WND_MSG, sizeOf(1));
