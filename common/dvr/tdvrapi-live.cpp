@@ -253,6 +253,7 @@ void TDVRAPI::layoutInfo()
         qCDebug(lcApi, "======== vidwnd[%d] : ch:%d show:%d =============", i, m_vidwnd[i].ch, m_vidwnd[i].show);
 
     if (count > 0 && m_cell[0].item[CellOsd::TITLE]) {
+        QMutexLocker osdLock(&m_osdMutex);
         for (int ch = 0; ch < count; ++ch) {
             m_cell[ch].ch = -1;
             for (int i = CellOsd::TITLE; i <= CellOsd::VIDEO_LOSS; ++i)
@@ -284,6 +285,7 @@ void TDVRAPI::setLayout()
     layoutInfo();
     const int count = g_cfg ? channelCount() : 0;
     const auto* cam = g_cfg ? static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1)) : nullptr;
+    QMutexLocker osdLock(&m_osdMutex);
     for (int ch = 0; ch < count; ++ch) {
         const QString name = QString::fromUtf8(cam->data[ch].name, int(strnlen(cam->data[ch].name, sizeof cam->data[ch].name)));
         drawOsdText(ch, name, &m_titleImg[ch], 0, 0);
@@ -292,6 +294,7 @@ void TDVRAPI::setLayout()
         if (!m_playImg[ch].isNull())
             m_playImg[ch].fill(0xff000000);
     }
+    osdLock.unlock();
     spotOsdAll(-1);
 }
 
