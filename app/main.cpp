@@ -126,7 +126,9 @@ int main(int argc, char** argv)
     mainWnd->show();
     const int rc = app->exec();
 
-    runAfterLoop(mainWnd->m_upgrade, mainWnd->m_powerOff);
+    // The power-off wait ends with a stop request: nothing reads the stop
+    // pipe once the event loop is over, so the wait asks it.
+    runAfterLoop(mainWnd->m_upgrade, mainWnd->m_powerOff, [&stop] { return stop.requested(); });
     tearDown(mainWnd);
     delete app;
     return rc;

@@ -75,7 +75,7 @@ QSize screenSizeOf(const VoutCaps& caps)
     return size;
 }
 
-int runAfterLoop(int upgrade, int powerOff)
+int runAfterLoop(int upgrade, int powerOff, const std::function<bool()>& stopRequested)
 {
     if (upgrade) {
         qCDebug(lcApp, "main.. upgrade!!");
@@ -83,10 +83,12 @@ int runAfterLoop(int upgrade, int powerOff)
         return 1;
     }
     if (powerOff) {
-        // The operator chose power-off: nothing is torn down, the recorder
-        // is switched off.
-        for (;;)
+        // The operator chose power-off: the device layer is already stopped
+        // and the recorder is switched off. A stop request still ends the
+        // process through the tear-down, as at any other time.
+        while (!(stopRequested && stopRequested()))
             TDVRAPI::msleep(1);
+        qCDebug(lcApp, "main.. stop request during the power-off wait");
     }
     return 0;
 }

@@ -3,6 +3,8 @@
 // window, kept here so they can be run and checked on their own.
 #include <QSize>
 
+#include <functional>
+
 struct VoutCaps;
 class QWidget;
 
@@ -24,8 +26,9 @@ QSize screenSizeOf(const VoutCaps& caps);
 // the upgrade tool is started in the background ("/dvr/upgrade /dvr/fwr
 // skip_crc_check reboot &") and this returns 1, also when power-off was
 // chosen as well; with power-off alone the process sleeps until the power
-// goes and this never returns; otherwise 0.
-int runAfterLoop(int upgrade, int powerOff);
+// goes, or until stopRequested says a stop request (Ctrl-C, SIGTERM) came,
+// and then returns 0 for the tear-down; otherwise 0.
+int runAfterLoop(int upgrade, int powerOff, const std::function<bool()>& stopRequested = {});
 
 // Deletes the main window, then the text object, the resources and the
 // configuration, so that no window hook ever runs on a freed one. The

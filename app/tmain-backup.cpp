@@ -91,7 +91,7 @@ void TMain::openBackup()
 void TMain::backupRefused(int text)
 {
     emit sg_ctrlStatus(SIG_STATE_START, tx(T_BACKUP), tx(text));
-    QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+    hideStatusLater(HideLater);
     if (TBackupWnd* w = backupWnd())
         w->runRefused(tx(text));
 }
@@ -129,7 +129,7 @@ void TMain::sl_fromBackup(int code, void* a, void* b)
         g_api.mountExtSd(ID_WND_BACKUP, code, ia, ib);
         if (ib == 0 && g_api.bdList().bd[0].size == 0) {
             emit sg_ctrlStatus(SIG_STATE_UPDATE, title, tx(T_NO_DATA));
-            QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+            hideStatusLater(HideLater);
         } else if (g_api.isPlay()) {
             g_api.decRate(0.0);
         }
@@ -144,7 +144,7 @@ void TMain::sl_fromBackup(int code, void* a, void* b)
         m_backupEstimated = 0;
         if (!g_api.openBackupDb(uint32_t(ia), uint32_t(ib))) {
             emit sg_ctrlStatus(SIG_STATE_UPDATE, title, tx(T_NO_DATA));
-            QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+            hideStatusLater(HideLater);
         }
         break;
     case TBackupWnd::Act_BackupFilter:
@@ -234,7 +234,7 @@ bool TMain::backupNotify(int code, int val1, int val2, int rsType, const QString
             return true;
         if (!rsType) {
             emit sg_ctrlStatus(SIG_STATE_UPDATE, title, tx(detect ? T_NO_USB : T_MOUNT_FAILED));
-            QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+            hideStatusLater(HideLater);
         }
         const BdList list = g_api.bdList();
         if (detect)
@@ -244,7 +244,7 @@ bool TMain::backupNotify(int code, int val1, int val2, int rsType, const QString
         return true;
     }
     case SIG_BD_DATE: {
-        QTimer::singleShot(100, this, &TMain::sl_hideStatus);
+        hideStatusLater(100);
         int dateId = -1;
         int t;
         if (g_api.isPlay()) {

@@ -188,7 +188,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
         break;
     case SIG_STATE_END:
     case SIG_STATE_HIDE:
-        QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+        hideStatusLater(HideLater);
         break;
     case SIG_MSG_HDDCHECK:
         if (m_logoutSec > 0)
@@ -313,7 +313,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_BD_UMOUNT:
         if (!shown(ID_WND_BACKUP) && !shown(ID_WND_SEARCH) && val1 == ID_WND_BACKUP && g_api.m_space > 0) {
             emit sg_ctrlStatus(SIG_STATE_START, QStringLiteral("Backup"), QStringLiteral("Safe to remove backup device"));
-            QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+            hideStatusLater(HideLater);
         }
         break;
     case SIG_FU_START:
@@ -339,7 +339,7 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
     case SIG_FU_FAIL:
         m_netUpgrade = 0;
         g_api.encStart();
-        QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+        hideStatusLater(HideLater);
         break;
     case SIG_UPGRADE_READY:
         m_upgrade = 1;

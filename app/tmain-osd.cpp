@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QLoggingCategory>
+#include <QMutexLocker>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -147,6 +148,8 @@ void TMain::paintTileOsd(QPainter& p, int oem)
     // icon keeps its black.
     static const int kOrder[] = {CellOsd::TITLE,  CellOsd::PLAY_TEXT, CellOsd::CONT_REC, CellOsd::EVENT_REC,
                                  CellOsd::MOTION, CellOsd::SENSOR,    CellOsd::ICON6,    CellOsd::TEXTIN};
+    // The apply and layout threads change the items and titles meanwhile.
+    QMutexLocker osdLock(&g_api.m_osdMutex);
     for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         const CellOsd& cell = g_api.m_cell[ch];
         const OsdItem* title = cell.item[CellOsd::TITLE];

@@ -118,7 +118,7 @@ void TMain::storePresets(int code, int channel, int arg)
         g_api.ptzSetdevice(channel, 1);
         g_api.restartPtzTour(channel);
     }
-    QTimer::singleShot(PresetStoreHoldMs, this, &TMain::sl_hideStatus);
+    hideStatusLater(PresetStoreHoldMs);
 }
 
 void TMain::sl_fromZoom(int code, int a, int b, int c)

@@ -285,7 +285,7 @@ void TMain::searchNotify(int code, int val2, int rsType)
     if (!rsType) {
         emit sg_ctrlStatus(SIG_STATE_UPDATE, tx(detect ? T_USB_DETECTED : T_USB_MOUNT),
                            detect ? QStringLiteral("No USB Device") : QStringLiteral("Failed"));
-        QTimer::singleShot(HideLater, this, &TMain::sl_hideStatus);
+        hideStatusLater(HideLater);
         return;
     }
     searchReply(detect ? Reply_Usb : Reply_Mount, nullptr);

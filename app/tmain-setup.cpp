@@ -106,11 +106,6 @@ void TMain::setupStatus(int code, int title, int body)
     emit sg_ctrlStatus(code, text(title), text(body));
 }
 
-void TMain::hideStatusLater(int ms)
-{
-    QTimer::singleShot(ms, this, &TMain::sl_hideStatus);
-}
-
 void TMain::setLogoutPeriod()
 {
     const auto* users = section<PropUser>(IDX_PROP_USER, 1);

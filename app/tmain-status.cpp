@@ -50,3 +50,10 @@ void TMain::sl_hideStatus()
 {
     emit sg_ctrlStatus(SIG_STATE_END, QString(), QString());
 }
+
+void TMain::hideStatusLater(int ms)
+{
+    // The box's own timer: a later message or hide cancels this one.
+    if (auto* box = static_cast<TStatusWnd*>(m_wnd[ID_WND_STATUS]))
+        box->hideLater(ms);
+}

@@ -14,9 +14,9 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QLoggingCategory>
+#include <QTimer>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QTimer>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -280,7 +280,7 @@ void TMain::swapTiles(int chA, int chB)
         // The swap is shown but would not survive a restart: say so.
         qCWarning(lcApp, "swapTiles.. the new order was not stored");
         sl_ctrlStatus(SIG_STATE_START, dvrText(3), dvrText(212));
-        QTimer::singleShot(3000, this, [this] { sl_ctrlStatus(SIG_STATE_END, QString(), QString()); });
+        hideStatusLater(3000);
     }
 }
 

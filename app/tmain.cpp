@@ -251,6 +251,7 @@ void TMain::createWnd()
     centre(status);
     m_wnd[ID_WND_STATUS] = status;
     g_statusWnd = status;
+    connect(status, &TStatusWnd::sg_hideDue, this, &TMain::sl_hideStatus);
     done("status");
 
     auto* msg = new TMsgWnd(nullptr, ID_WND_MSG, sizeOf(1));
@@ -335,17 +336,31 @@ int TMain::numVisibleWnd() const
 
 void TMain::deleteWnds()
 {
-    for (TDefWnd*& w : m_wnd) {
-        delete w;
-        w = nullptr;
+    // The windows that use the shared pop-ups go first, while the pop-ups
+    // and their process-wide pointers are still there for them (a window
+    // disconnects from the message box as it goes).
+    const auto shared = [](int id) {
+        return id == ID_WND_MSG || id == ID_WND_STATUS || id == ID_WND_VKEYBOARD || id == ID_WND_VKEYNUM
+            || id == ID_WND_FILE;
+    };
+    for (int id = 0; id < WND_SLOTS; ++id) {
+        if (!shared(id)) {
+            delete m_wnd[id];
+            m_wnd[id] = nullptr;
+        }
     }
-    // The process-wide pointers to the shared pop-ups die with them.
+    // Then each shared pop-up, its pointer cleared before it goes, so that
+    // no pointer ever names a freed window.
     TMsgIface::install(nullptr);
     g_msgWnd = nullptr;
     g_statusWnd = nullptr;
     g_vkeyboard = nullptr;
     g_vkeynum = nullptr;
     g_fileWnd = nullptr;
+    for (TDefWnd*& w : m_wnd) {
+        delete w;
+        w = nullptr;
+    }
 }
 
 void TMain::resetCursor()

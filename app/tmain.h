@@ -618,6 +618,7 @@ private:
     void cmdSetup(int arg);
     // Shows the status box now (2224) or updates it (2226).
     void setupStatus(int code, int title, int text);
+    // Hides the status box ms from now through the box's one hide timer.
     void hideStatusLater(int ms);
     // The language of the OSD section applied before the apply thread runs.
     void languageCheck();

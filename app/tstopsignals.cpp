@@ -53,11 +53,33 @@ TStopSignals::~TStopSignals()
     g_pipe[0] = g_pipe[1] = -1;
 }
 
+int TStopSignals::drain()
+{
+    int sig = 0;
+    unsigned char b = 0;
+    while (g_pipe[0] >= 0 && ::read(g_pipe[0], &b, 1) == 1)
+        sig = b;
+    return sig;
+}
+
+bool TStopSignals::requested()
+{
+    if (m_notifier && !m_requested.loadAcquire()) {
+        const int sig = drain();
+        if (sig != 0) {
+            qCInfo(lcApp, "stop signal %d: the program ends", sig);
+            m_requested.storeRelease(1);
+        }
+    }
+    return m_requested.loadAcquire() != 0;
+}
+
 void TStopSignals::sl_readable()
 {
-    unsigned char b = 0;
-    while (::read(g_pipe[0], &b, 1) == 1) {
-        qCInfo(lcApp, "stop signal %d: shutting down", int(b));
-        emit sg_stop(int(b));
-    }
+    const int sig = drain();
+    if (sig == 0)
+        return;
+    qCInfo(lcApp, "stop signal %d: shutting down", sig);
+    m_requested.storeRelease(1);
+    emit sg_stop(sig);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAtomicInt>
 #include <QObject>
 
 class QSocketNotifier;
@@ -17,6 +18,11 @@ public:
 
     // The handlers are installed (false when the pipe could not be made).
     bool isActive() const { return m_notifier != nullptr; }
+    // A stop request has come (read now from the pipe, without sg_stop, or
+    // seen by the event loop before). For the time after the event loop,
+    // when nothing reads the pipe any more: the power-off wait asks this.
+    // Any thread may ask.
+    bool requested();
 
 signals:
     // sig is SIGINT or SIGTERM.
@@ -25,5 +31,9 @@ signals:
 private:
     void sl_readable();
 
+    // Reads what the pipe holds; the last signal number read, or 0.
+    static int drain();
+
     QSocketNotifier* m_notifier = nullptr;
+    QAtomicInt m_requested = 0;
 };

@@ -93,21 +93,27 @@ int TDVRAPI::runEncCfg(const struct tm* now, EncCfg* out)
         return 0;
     }
 
-    const RecordEntry* table = section<PropRecord>(IDX_PROP_RECORD, 1)->data;
-    const auto* schedule = section<PropSchedule>(IDX_PROP_SCHEDULE, 1);
+    // The copy handed over when recording was started or refreshed; the
+    // live sections themselves belong to the GUI thread.
+    QMutexLocker lock(&m_encMutex);
+    const RecordSource& src = m_encSource;
+    if (!src.taken)
+        return 0;
+    const RecordEntry* table = src.record.data;
+    const PropSchedule* schedule = &src.schedule;
     if (schedule->on) {
         const struct tm t = scheduleTime(now);
         int row = t.tm_wday;
-        if (schedule->holiydayOn && section<PropHoliday>(IDX_PROP_HOLIDAY, 1)->data[t.tm_mon][t.tm_mday])
+        if (schedule->holiydayOn && src.holiday.data[t.tm_mon][t.tm_mday])
             row = 7;
         const int cell = t.tm_hour * 6 + t.tm_min / 10;
         const int group = int(g_cfg->getvaluefromindex(IDX_DATA_REC_GROUP, schedule->data[row][cell]));
         if (unsigned(group) > 3) // no recording in this cell
             return 0;
-        table = section<PropGroup>(IDX_PROP_GROUP, 1)->data[group];
+        table = src.group.data[group];
     }
 
-    const auto* events = section<PropEvent>(IDX_PROP_EVENT, 1);
+    const PropEvent* events = &src.event;
     const int numFidx = m_avcCaps.num_fidx;
     for (int c = 0; c < videos; ++c) {
         const RecordEntry& e = table[c];
@@ -270,8 +276,22 @@ int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
 
 // ---- Recording and encoder control ----
 
+void TDVRAPI::takeRecordConfig()
+{
+    if (!g_cfg)
+        return;
+    QMutexLocker lock(&m_encMutex);
+    m_encSource.record = *section<PropRecord>(IDX_PROP_RECORD, 1);
+    m_encSource.group = *section<PropGroup>(IDX_PROP_GROUP, 1);
+    m_encSource.schedule = *section<PropSchedule>(IDX_PROP_SCHEDULE, 1);
+    m_encSource.holiday = *section<PropHoliday>(IDX_PROP_HOLIDAY, 1);
+    m_encSource.event = *section<PropEvent>(IDX_PROP_EVENT, 1);
+    m_encSource.taken = true;
+}
+
 void TDVRAPI::encStart()
 {
+    takeRecordConfig();
     const int r = DalEncrStart();
     qCDebug(lcApi, "DalEncrStart => %d", r);
     // The data and mirror disks may have changed while recording was off.
@@ -292,12 +312,14 @@ int TDVRAPI::testEncStart()
 
 void TDVRAPI::encRefresh()
 {
+    takeRecordConfig();
     DalEncrRefresh();
 }
 
 int TDVRAPI::runPanic(int panic)
 {
     qCDebug(lcApi, "runPanic.. panic:%d", panic);
+    takeRecordConfig();
     DalEncrRefresh();
     return 0;
 }

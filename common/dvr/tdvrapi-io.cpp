@@ -231,7 +231,9 @@ int TDVRAPI::runIo(int type, int from, int data)
         notify(SIG_IO_RMCID, from, data);
         break;
     case CBT_IO_TIME: {
-        eventLine();
+        // The spot clocks read the live date and time formats, which the
+        // GUI thread applies: they are drawn there.
+        QMetaObject::invokeMethod(this, [this] { eventLine(); }, Qt::QueuedConnection);
         notify(SIG_IO_TIME, from, data);
         freeAlarmout();
         // The alarm-control window follows the relays and the buzzer: a

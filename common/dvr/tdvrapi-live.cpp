@@ -256,6 +256,7 @@ void TDVRAPI::layoutInfo()
         qCDebug(lcApi, "======== vidwnd[%d] : ch:%d show:%d =============", i, m_vidwnd[i].ch, m_vidwnd[i].show);
 
     if (tiles > 0 && m_cell[0].item[CellOsd::TITLE]) {
+        QMutexLocker osdLock(&m_osdMutex);
         for (int ch = 0; ch < tiles; ++ch) {
             m_cell[ch].ch = -1;
             for (int i = CellOsd::TITLE; i <= CellOsd::VIDEO_LOSS; ++i)
@@ -286,6 +287,7 @@ void TDVRAPI::setLayout()
     DalVoutSetLayout(0, m_layout, chain);
     layoutInfo();
     const int count = viewCount();
+    QMutexLocker osdLock(&m_osdMutex);
     for (int ch = 0; ch < count; ++ch) {
         const QString name = titleOf(ch);
         drawOsdText(ch, name, &m_titleImg[ch], 0, 0);
@@ -294,6 +296,7 @@ void TDVRAPI::setLayout()
         if (!m_playImg[ch].isNull())
             m_playImg[ch].fill(0xff000000);
     }
+    osdLock.unlock();
     spotOsdAll(-1);
 }
 

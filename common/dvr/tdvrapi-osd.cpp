@@ -179,6 +179,7 @@ void TDVRAPI::showOsd(int f, int update)
     const int tiles = viewCount();
     const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
     const auto* cam = g_cfg ? static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1)) : nullptr;
+    QMutexLocker osdLock(&m_osdMutex);
     for (int k = 0; k < cells && cam; ++k) {
         const int ch = m_vidwnd[k].ch;
         if (ch < 0 || ch >= tiles)
@@ -207,6 +208,7 @@ void TDVRAPI::showOsd(int f, int update)
             setVisible(cell.item[CellOsd::PLAY_TEXT], 0);
         }
     }
+    osdLock.unlock();
 
     const QSize screen = osdSize(16);
     if (f == 0 && !m_txtinImg.isNull()) {

@@ -312,7 +312,7 @@ void TDVRAPI::drawPlayTitles()
     }
 }
 
-void TDVRAPI::resetPlayMode()
+void TDVRAPI::resetPlayMode(int searchCh)
 {
     qCDebug(lcApi, "======= TDVRAPI::resetPlayMode m_searchMode:%d ==============", m_searchMode);
     for (int ch = 0; ch < DAL_MAX_CH; ++ch)
@@ -320,9 +320,13 @@ void TDVRAPI::resetPlayMode()
     clearPlayOverlays();
     // Thumbnail and panorama cells are all the one camera's.
     const int count = viewCount();
-    for (int ch = 0; ch < count; ++ch) {
-        const bool one = m_searchMode == 3 || m_searchMode == 4;
-        drawOsdText(ch, titleOf(one ? m_searchCh : ch), &m_titleImg[ch], 0, 0);
+    const int chosen = searchCh < 0 ? m_searchCh : searchCh;
+    {
+        QMutexLocker osdLock(&m_osdMutex);
+        for (int ch = 0; ch < count; ++ch) {
+            const bool one = m_searchMode == 3 || m_searchMode == 4;
+            drawOsdText(ch, titleOf(one ? chosen : ch), &m_titleImg[ch], 0, 0);
+        }
     }
     repaintOsd();
 }

@@ -37,14 +37,14 @@ void copyField(char (&dst)[N], const char* src, size_t srcSize)
 }
 }
 
-int TDVRAPI::readyFordb(const SearchQuery* q)
+int TDVRAPI::readyFordb(const SearchQuery* q, int ch)
 {
     closeDb();
     if (!q)
         return 0;
     char db[sizeof q->db + 1];
     copyField(db, q->db, sizeof q->db);
-    if (!openDb(q->mode, db))
+    if (!openDb(q->mode, db, ch))
         return 0;
 
     // The page record holds 40 events.
@@ -125,7 +125,7 @@ void TDVRAPI::searchProgress(void* ctx, const int32_t* values)
                            QString::asprintf("%d/%d/%d", values[0], values[1], values[2]));
 }
 
-int TDVRAPI::openDb(int mode, const char* path)
+int TDVRAPI::openDb(int mode, const char* path, int searchCh)
 {
     const int oldMode = m_searchMode;
     m_searchMode = mode;
@@ -134,7 +134,7 @@ int TDVRAPI::openDb(int mode, const char* path)
     int flags = listMode(mode) ? 0 : 0x1;
     if ((opt && opt->DateOverlap == 0) || (g_default && g_default->getOem() == 5))
         flags |= 0x10;
-    const int ch = qBound(0, m_searchCh, int(DAL_MAX_CH) - 1);
+    const int ch = qBound(0, searchCh < 0 ? m_searchCh : searchCh, int(DAL_MAX_CH) - 1);
     const uint32_t chMask = oneChannelMode(mode) ? ~(1u << ch) : 0u;
     qCDebug(lcApi, "openDb.. m_searchMode:%d", m_searchMode);
 
@@ -154,7 +154,7 @@ int TDVRAPI::openDb(int mode, const char* path)
     DalDecSetMode(mode == MODE_THUMBNAIL ? 1 : (mode == MODE_PANORAMA ? 2 : 0));
     if (mode != oldMode) {
         std::memset(&m_dec, 0, sizeof m_dec);
-        resetPlayMode();
+        resetPlayMode(ch);
     }
     qCDebug(lcApi, "openDb.. mode:%d szdb:%s", mode, m_dbPath);
     return m_dbf != 0 ? 1 : 0;

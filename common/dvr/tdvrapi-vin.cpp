@@ -54,11 +54,14 @@ void TDVRAPI::camSetdevice(int drawText)
     const auto* cams = section<const PropCamera>(IDX_PROP_CAMERA, 1);
     if (drawText) {
         // The new names into the tile, spot and HD spot titles.
-        for (int c = 0; c < channelCount(); ++c) {
-            const QString name = QString::fromUtf8(camName(cams->data[c]));
-            drawOsdText(c, name, &m_titleImg[c], 0, 0);
-            drawOsdText(c, name, &m_spotTitleImg[c], 1, 0);
-            drawOsdText(c, name, &m_hdTitleImg[c], 2, 0);
+        {
+            QMutexLocker osdLock(&m_osdMutex);
+            for (int c = 0; c < channelCount(); ++c) {
+                const QString name = QString::fromUtf8(camName(cams->data[c]));
+                drawOsdText(c, name, &m_titleImg[c], 0, 0);
+                drawOsdText(c, name, &m_spotTitleImg[c], 1, 0);
+                drawOsdText(c, name, &m_hdTitleImg[c], 2, 0);
+            }
         }
         spotOsdAll(-1);
     }

@@ -8,6 +8,7 @@
 #include "dvrrecords.h"
 #include "logrecord.h"
 #include "netrecords.h"
+#include "propsections.h"
 #include "searchrecords.h"
 #include "storagerecords.h"
 #include "vinrecords.h"
@@ -154,6 +155,10 @@ public:
     QString m_posText[CHANNELS];
     TxtinArea m_txtin[CHANNELS] = {};
     CellOsd m_cell[DAL_MAX_CH] = {};
+    // The tiles' OSD items (their visibility and place) and the title
+    // images they draw: the apply and layout threads change them while the
+    // GUI thread paints them, each under this lock.
+    mutable QMutex m_osdMutex;
 
     // Job and test flags.
     int m_nTest = 0;
@@ -826,6 +831,19 @@ public:
 
     int32_t m_posScan[8] = {}; // 0 the serial port, 1..4 the USB ports; GUI thread only
 
+    // What the recorder's thread reads for its configuration (takeRecordConfig).
+    struct RecordSource
+    {
+        bool taken = false;
+        PropRecord record = {};
+        PropGroup group = {};
+        PropSchedule schedule = {};
+        PropHoliday holiday = {};
+        PropEvent event = {};
+    };
+    QMutex m_encMutex;
+    RecordSource m_encSource;
+
     // ======== Record configuration, encoder and storage (tdvrapi-enc.cpp, tdvrapi-storage.cpp) ========
 public:
     // -- Recording and encoder control (tdvrapi-enc.cpp). The recorder reads
@@ -843,6 +861,12 @@ public:
     void encRefresh();
     // Panic recording follows m_panic, which the caller has set. 0.
     int runPanic(int panic);
+    // The record, group, schedule, holiday and event sections of the live
+    // copy as the recorder's thread reads them (runEncCfg): a copy taken
+    // under m_encMutex each time recording is started or refreshed, after
+    // the sections were applied, so that the recorder never reads a section
+    // the GUI thread is rewriting.
+    void takeRecordConfig();
     // 1 before the main output changes its resolution or ratio, 0 after.
     void encSwap(int on);
     // Whether the panic-record marker "/dvr/panic-record" exists.
@@ -925,7 +949,8 @@ public:
     // 0 live view, 1 search/playback screen.
     void setMode(int f);
     // Clears the playback cells after a database, day or channel change.
-    void resetPlayMode();
+    // searchCh as for openDb (-1: m_searchCh).
+    void resetPlayMode(int searchCh = -1);
     // Board test: plays the last 10 s (the layer's result, negative on
     // failure); back to live output.
     int testDecStart();
@@ -968,11 +993,13 @@ public:
     enum { MAX_PER_PAGE = DayEvents::MAX_ITEMS };
     // Opens the database the query names with its filters on the month it
     // asks for (the last recorded one when that has none); 1 when open with
-    // a recorded month.
-    int readyFordb(const SearchQuery* q);
+    // a recorded month. ch is the channel of the Thumbnail and Panorama
+    // modes as the caller copied it from m_searchCh (a worker thread gets
+    // its copy before it starts); -1 reads m_searchCh (GUI thread only).
+    int readyFordb(const SearchQuery* q, int ch = -1);
     // Opens the disks' database (path null or empty) or the one at path for
-    // a search mode; 1 when opened.
-    int openDb(int mode, const char* path);
+    // a search mode; 1 when opened. ch as for readyFordb.
+    int openDb(int mode, const char* path, int ch = -1);
     void closeDb();
     // The index of a recorded month; -1 when none or no database.
     int monthIndex(int year, int month);

@@ -9,6 +9,7 @@
 #include "tmain.h"
 #include "tstatuswnd.h"
 #include "tvkeyboard.h"
+#include "tstopsignals.h"
 #include "ttestroot.h"
 #include "../common/dvr/tdvrfixture.h"
 
@@ -16,6 +17,11 @@
 #include "tcategorylines.h"
 
 #include <QtTest>
+
+#include <atomic>
+#include <csignal>
+#include <thread>
+#include <unistd.h>
 
 class StartupTest : public QObject
 {
@@ -127,6 +133,47 @@ private slots:
         }
         QCOMPARE(got, modes);
         kb.hide();
+    }
+
+    // After a shutdown chosen in the setup the process waits for the power
+    // to go; a stop request (SIGTERM, or Ctrl-C's SIGINT) ends that wait,
+    // also one that came before it, so the tear-down runs and main ends
+    // with 0. Without one the wait goes on.
+    void powerOffStop_data()
+    {
+        QTest::addColumn<int>("sig");
+        QTest::addColumn<bool>("early"); // the request came before the wait
+        QTest::newRow("SIGTERM during the wait") << int(SIGTERM) << false;
+        QTest::newRow("SIGINT during the wait") << int(SIGINT) << false;
+        QTest::newRow("SIGTERM before the wait") << int(SIGTERM) << true;
+    }
+    void powerOffStop()
+    {
+        QFETCH(int, sig);
+        QFETCH(bool, early);
+        TStopSignals stop;
+        QVERIFY(stop.isActive());
+        QSignalSpy seen(&stop, &TStopSignals::sg_stop);
+        if (early) {
+            QCOMPARE(::kill(::getpid(), sig), 0);
+            QVERIFY(seen.wait(10000)); // taken by the event loop, as a shutdown
+        }
+        std::atomic<int> result{-1};
+        std::atomic<bool> asked{false};
+        std::thread waiter([&] {
+            result = runAfterLoop(0, 1, [&] {
+                asked = true;
+                return stop.requested();
+            });
+        });
+        QTRY_VERIFY(asked.load());
+        if (!early) {
+            QCOMPARE(result.load(), -1); // nothing asked to stop: still waiting
+            QCOMPARE(::kill(::getpid(), sig), 0);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(result.load(), 0, 10000);
+        waiter.join();
+        QVERIFY(stop.requested());
     }
 
     // The main window goes before the configuration, the resources and the

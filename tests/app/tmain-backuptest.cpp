@@ -6,6 +6,7 @@
 #include "tcombo.h"
 #include "tmainrig.h"
 #include "tstatuswnd.h"
+#include "ttime.h"
 
 #include <QDir>
 #include <iterator>
@@ -258,6 +259,59 @@ private slots:
         QCOMPARE(rig.logCodes().contains(LOG_BACKUP_STOP), !busy && how != "9990");
         if (!busy)
             QVERIFY(!rig.journal("DalBackupUmount()").isEmpty());
+    }
+
+    // The "Time Changed" question holds the message box only while it is
+    // open: a stop (the main window deleted, as every stop does) with it
+    // open or hidden unanswered by a remote test is clean, and the OK of a
+    // later, unrelated message leaves the backup range alone.
+    void questionEnds_data()
+    {
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("open at the stop") << false;
+        QTest::newRow("hidden unanswered by a remote test") << true;
+    }
+    void questionEnds()
+    {
+        QFETCH(bool, hidden);
+        TMainRig rig;
+        logIn(rig);
+        QCOMPARE(dalTestControlLine("usb in 8000"), 0);
+        dalTestFlush();
+        vkeytest::key(rig.w, Qt::Key_F20);
+        TBackupWnd* bw = rig.w->backupWnd();
+        QTRY_VERIFY(bw->isVisible() && bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
+        const auto range = [bw] {
+            return QStringLiteral("%1 %2 %3 %4")
+                .arg(bw->combo(TBackupWnd::COMBO_FROM)->currentIndex())
+                .arg(bw->timeEdit(0)->time().toString(QStringLiteral("HH:mm:ss")))
+                .arg(bw->combo(TBackupWnd::COMBO_TO)->currentIndex())
+                .arg(bw->timeEdit(1)->time().toString(QStringLiteral("HH:mm:ss")));
+        };
+        // An estimate that moved both ends: the question comes up.
+        BackupDb db = {};
+        db.numDate = 3;
+        db.range = {0, 0, 3600.0, 0, 0, 7201.0, 5000000ull};
+        bw->estiBackupEnd(&db);
+        QVERIFY(rig.box()->isVisible());
+        QCOMPARE(rig.box()->lines().value(0), QStringLiteral("Time Changed"));
+        const QString asked = range();
+        QVERIFY(asked != QStringLiteral("0 01:00:00 0 02:00:00"));
+        if (hidden) {
+            rig.w->sl_fromDvr(SIG_NET_RS_TEST, 0, 0, 0);
+            QVERIFY(!rig.box()->isVisible());
+            QCoreApplication::processEvents();
+            rig.box()->setType(MSG_OK);
+            rig.box()->setText(QStringLiteral("unrelated"));
+            rig.box()->show();
+            QVERIFY(rig.box()->isVisible());
+            QTest::mouseClick(rig.box()->button(MSGBTN_OK), Qt::LeftButton);
+            QVERIFY(!rig.box()->isVisible());
+            QCOMPARE(range(), asked);
+        }
+        delete rig.w;
+        rig.w = nullptr;
+        QVERIFY(!g_msgWnd && !g_statusWnd);
     }
 
     // A copy the device refuses ends the window's run at once.

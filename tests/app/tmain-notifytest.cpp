@@ -10,6 +10,7 @@
 
 #include <QCursor>
 #include <QSignalSpy>
+#include <QTimer>
 
 class TMainNotifyTest : public QObject
 {
@@ -392,6 +393,47 @@ private slots:
         }
         Q_UNUSED(kind);
         QTEST(got, "want");
+    }
+
+    // A hide belongs to the box it was armed for: a second box shown 1 s
+    // after the first one's end is still up when the first one's hide would
+    // have been due, and goes at its own.
+    void statusHideOwned_data()
+    {
+        QTest::addColumn<bool>("secondEnds"); // the second box's run ends too
+        QTest::newRow("result box with its own hide") << true;
+        QTest::newRow("please wait while a run goes") << false;
+    }
+    void statusHideOwned()
+    {
+        QFETCH(bool, secondEnds);
+        TMainRig rig;
+        rig.w->show();
+        auto* status = static_cast<TStatusWnd*>(rig.w->wnd(ID_WND_STATUS));
+        // Waits ms on a timer of the GUI thread: the box's timers armed
+        // earlier fire in their order around it.
+        const auto after = [](int ms) {
+            QTimer t;
+            t.setSingleShot(true);
+            QSignalSpy due(&t, &QTimer::timeout);
+            t.start(ms);
+            QVERIFY(due.wait(ms + 10000));
+        };
+        rig.w->sl_fromDvr(SIG_STATE_START, 0, 0, 0, QStringLiteral("First"), QStringLiteral("one"));
+        QVERIFY(status->isVisible());
+        rig.w->sl_fromDvr(SIG_STATE_END, 0, 0, 0); // hidden 3 s from now
+        after(1000);
+        QVERIFY(status->isVisible());
+        rig.w->sl_fromDvr(SIG_STATE_START, 0, 0, 0, QStringLiteral("Second"), QStringLiteral("two"));
+        if (secondEnds)
+            rig.w->sl_fromDvr(SIG_STATE_END, 0, 0, 0);
+        after(2500); // past the first box's hide
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), QStringLiteral("two"));
+        if (secondEnds)
+            QTRY_VERIFY_WITH_TIMEOUT(!status->isVisible(), 10000);
+        else
+            QVERIFY(!status->hidePending());
     }
 
     // Tile repaints wait for the device: before the bring-up ended an OSD

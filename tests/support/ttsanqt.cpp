@@ -2,13 +2,15 @@
 // (DVR_TSAN). Debian's Qt is not instrumented: QMutex locks and unlocks
 // with futex operations inside libQt5Core, which ThreadSanitizer cannot
 // see, so every access that a QMutex orders would be reported as a race.
-// These definitions take the place of QMutex's and QWaitCondition's entry
+// These definitions take the place of QMutex's, QWaitCondition's and
+// QSemaphore's entry
 // points for the calls of our own code (Qt's calls among its own functions
 // stay inside Qt), call Qt's, and tell ThreadSanitizer what happened: a lock
 // acquires the mutex, an unlock releases it, a wait releases and acquires it
 // again.
 #include <QDeadlineTimer>
 #include <QMutex>
+#include <QSemaphore>
 #include <QWaitCondition>
 
 #include <cstdio>
@@ -71,4 +73,38 @@ bool QWaitCondition::wait(QMutex* lockedMutex, unsigned long time)
     const bool woken = qt(this, lockedMutex, time);
     __tsan_acquire(lockedMutex);
     return woken;
+}
+
+// A semaphore hands work over between threads (the apply thread's calls on
+// the GUI thread): a release publishes, an acquire takes what was published.
+void QSemaphore::release(int n)
+{
+    static const auto qt = qtOwn<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7releaseEi");
+    __tsan_release(this);
+    qt(this, n);
+}
+
+void QSemaphore::acquire(int n)
+{
+    static const auto qt = qtOwn<void (*)(QSemaphore*, int)>("_ZN10QSemaphore7acquireEi");
+    qt(this, n);
+    __tsan_acquire(this);
+}
+
+bool QSemaphore::tryAcquire(int n)
+{
+    static const auto qt = qtOwn<bool (*)(QSemaphore*, int)>("_ZN10QSemaphore10tryAcquireEi");
+    const bool taken = qt(this, n);
+    if (taken)
+        __tsan_acquire(this);
+    return taken;
+}
+
+bool QSemaphore::tryAcquire(int n, int timeout)
+{
+    static const auto qt = qtOwn<bool (*)(QSemaphore*, int, int)>("_ZN10QSemaphore10tryAcquireEii");
+    const bool taken = qt(this, n, timeout);
+    if (taken)
+        __tsan_acquire(this);
+    return taken;
 }

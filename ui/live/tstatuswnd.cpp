@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QTimer>
 
 namespace {
 
@@ -28,6 +29,24 @@ TStatusWnd::TStatusWnd(QWidget* parent, int id, QSize size) : TDefWnd(parent, id
     setWindowModality(Qt::ApplicationModal);
     if (g_res)
         m_bgImage = g_res->getImage(BackImage);
+    m_hideTimer = new QTimer(this);
+    m_hideTimer->setSingleShot(true);
+    connect(m_hideTimer, &QTimer::timeout, this, &TStatusWnd::sg_hideDue);
+}
+
+void TStatusWnd::hideLater(int ms)
+{
+    m_hideTimer->start(qMax(0, ms));
+}
+
+bool TStatusWnd::hidePending() const
+{
+    return m_hideTimer->isActive();
+}
+
+void TStatusWnd::cancelHide()
+{
+    m_hideTimer->stop();
 }
 
 void TStatusWnd::setTitle(const QString& title)
@@ -37,6 +56,7 @@ void TStatusWnd::setTitle(const QString& title)
 
 void TStatusWnd::setText(const QString& text)
 {
+    cancelHide();
     m_text = text;
     if (isVisible())
         update();
@@ -44,6 +64,7 @@ void TStatusWnd::setText(const QString& text)
 
 void TStatusWnd::setLines(const QStringList& lines)
 {
+    cancelHide();
     m_lines = lines;
     if (isVisible()) {
         update();
@@ -57,6 +78,7 @@ void TStatusWnd::evtResize() {}
 
 void TStatusWnd::evtHide()
 {
+    cancelHide();
     if (!m_title.isEmpty())
         m_title.clear();
     if (!m_text.isEmpty())

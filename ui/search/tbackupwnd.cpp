@@ -91,8 +91,7 @@ TBackupWnd::TBackupWnd(QWidget* parent, int id, QSize size) : TDefWnd(parent, id
 
 TBackupWnd::~TBackupWnd()
 {
-    if (m_asking && g_msgWnd)
-        disconnect(g_msgWnd, &TMsgWnd::sg_request, this, &TBackupWnd::sl_fromMsg);
+    endQuestion();
     delete m_checkIcon;
     delete m_btnIcon;
 }
@@ -575,16 +574,38 @@ void TBackupWnd::estiBackupEnd(const BackupDb* db)
     g_msgWnd->setMessage({ctlText(T_TIME_CHANGED), ctlText(T_CONTINUE) + QLatin1Char('?')});
     g_msgWnd->moveCenter(this);
     g_msgWnd->show();
-    if (!m_asking)
-        connect(g_msgWnd, &TMsgWnd::sg_request, this, &TBackupWnd::sl_fromMsg);
-    m_asking = 1;
+    endQuestion();
+    m_askBox = g_msgWnd;
+    m_askConn = connect(g_msgWnd, &TMsgWnd::sg_request, this, &TBackupWnd::sl_fromMsg);
+    g_msgWnd->installEventFilter(this);
+}
+
+bool TBackupWnd::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_askBox && e->type() == QEvent::Hide) {
+        const int asked = m_askCount;
+        QMetaObject::invokeMethod(
+            this, [this, asked] {
+                if (asked == m_askCount)
+                    endQuestion();
+            },
+            Qt::QueuedConnection);
+    }
+    return TDefWnd::eventFilter(watched, e);
+}
+
+void TBackupWnd::endQuestion()
+{
+    ++m_askCount;
+    disconnect(m_askConn);
+    if (m_askBox)
+        m_askBox->removeEventFilter(this);
+    m_askBox = nullptr;
 }
 
 void TBackupWnd::sl_fromMsg(int btn)
 {
-    if (g_msgWnd)
-        disconnect(g_msgWnd, &TMsgWnd::sg_request, this, &TBackupWnd::sl_fromMsg);
-    m_asking = 0;
+    endQuestion();
     if (btn != MSGBTN_OK)
         return;
     qCDebug(lcUiSearch, "TBackupWnd::sl_fromMsg.. space:%lldMB", static_cast<long long>(m_esti.size / 1000000));

@@ -3,6 +3,7 @@
 #include "focuslink.h"
 #include "tdefwnd.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -12,6 +13,7 @@ class QLabel;
 class QTimer;
 class TButton;
 class TCombo;
+class TMsgWnd;
 class TTime;
 
 // The backup window: the operator picks the medium (USB stick or CD/DVD
@@ -156,5 +158,14 @@ private:
     int m_percent = 0;
     QString m_status;
     QRect m_statusRect;
-    int m_asking = 0; // the message box waits for an answer
+    // The "Time Changed" question: the box that asks it and the connection
+    // to its answer, kept only while the question is open. A box hidden
+    // without an answer ends the question once the hide's own call is done
+    // (the box hides itself right before it answers); the count keeps that
+    // late end from closing a newer question.
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void endQuestion();
+    QPointer<TMsgWnd> m_askBox;
+    QMetaObject::Connection m_askConn;
+    int m_askCount = 0;
 };

@@ -45,6 +45,9 @@ void TDatasetTh::go()
         return;
     }
     m_job = m_next;
+    // The GUI thread may pick another channel while the job runs: the job
+    // opens the database for the one in force now.
+    m_job.searchCh = g_api.m_searchCh;
     m_busy = 1;
     start(QThread::InheritPriority);
 }
@@ -113,7 +116,7 @@ void TDatasetTh::run()
             g_api.decStop();
         }
         m_out.result = Act_ReplyLoadDb;
-        if (!g_api.readyFordb(&q))
+        if (!g_api.readyFordb(&q, m_job.searchCh))
             g_api.closeDb();
         else if (g_api.loadMonth())
             m_out.data = &g_api.m_monthInfo;

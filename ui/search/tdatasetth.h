@@ -65,6 +65,7 @@ private slots:
 private:
     struct Job {
         int cmd;
+        int searchCh; // the facade's thumbnail channel when the job was given
         int mode;
         int ch;
         int channels;

@@ -94,6 +94,39 @@ private slots:
                  QByteArray(16 * sizeof(EncCfg), '\0')); // beyond the channels
     }
 
+    // The recorder's thread asks for its configuration while the GUI thread
+    // applies a new record section: it reads the copy handed over when
+    // recording was last started or refreshed, never the live section
+    // being rewritten; the facade's refresh hands the new one over.
+    void recordHandover()
+    {
+        TDvrFixture fx("16");
+        fx.live<PropRecord>(IDX_PROP_RECORD)->data[0] = entry(3, 1, 0, 0, 2);
+        startRecorder();
+        g_api.encRefresh();
+        QTRY_COMPARE(encState().asks, 1);
+        auto* edit = static_cast<PropRecord*>(fx.cfg->getsection(IDX_PROP_RECORD, 0));
+        for (int i = 0; i < 20; ++i) {
+            // The recorder asks on its own thread (its ten-minute cell, a
+            // refresh of its own) while the GUI thread applies.
+            QCOMPARE(DalEncrRefresh(), 0);
+            edit->data[0] = entry(i % 2 ? 3 : 1, 0, 0, 0, 0);
+            fx.cfg->apply(IDX_PROP_RECORD, nullptr, nullptr, 0);
+        }
+        QTRY_COMPARE(encState().asks, 21);
+        DalTestEnc st = encState();
+        QCOMPARE(int(st.last[0].evtOn), 1); // the handed-over section: mode 3
+        QCOMPARE(int(st.last[0].audio), 1);
+        edit->data[0] = entry(1, 0, 0, 0, 0);
+        fx.cfg->apply(IDX_PROP_RECORD, nullptr, nullptr, 0);
+        g_api.encRefresh();
+        QTRY_COMPARE(encState().asks, 22);
+        st = encState();
+        QCOMPARE(int(st.last[0].evtOn), 0); // continuous only now
+        QCOMPARE(int(st.last[0].contOn), 1);
+        QCOMPARE(int(st.last[0].audio), 0);
+    }
+
     void videoStandard_data()
     {
         QTest::addColumn<QString>("profile");

@@ -174,6 +174,44 @@ private slots:
         th.wait(); // its thread ends before the object goes, as the window does
     }
 
+    // A Thumbnail or Panorama open reads the channel in force when the job
+    // was given: the window may pick another one (a day double-click) on
+    // the GUI thread while the job opens the database.
+    void thumbnailChannel_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("thumbnail") << 3;
+        QTest::newRow("panorama") << 4;
+    }
+    void thumbnailChannel()
+    {
+        QFETCH(int, mode);
+        TDvrFixture fx;
+        SearchQuery q;
+        std::memset(&q, 0, sizeof q);
+        q.mode = mode;
+        q.year = 2026;
+        q.month = 11;
+        q.dateIdx = -1;
+        q.perPage = 10;
+        g_api.setThumbnail(5, 0);
+        dalTestJournalClear();
+        TDatasetTh th(nullptr);
+        th.set(TDatasetTh::CMD_OPENDB, &q);
+        th.go();
+        g_api.setThumbnail(9, 0); // meanwhile on the GUI thread
+        QTRY_VERIFY(!th.busy());
+        th.wait();
+        char line[256] = {};
+        const int at = dalTestJournalFind("Db6fOpen");
+        QVERIFY(at >= 0);
+        QVERIFY(dalTestJournalLine(at, line, sizeof line) >= 0);
+        QVERIFY2(QByteArray(line).endsWith(QByteArray::number(~(1u << 5), 16).rightJustified(8, '0').prepend("0x") + ")"),
+                 line);
+        g_api.closeDb();
+        g_api.setThumbnail(0, 0);
+    }
+
     // Jobs given while one runs: the last of them runs next, the earlier
     // waiting one never; the record a job runs with is the one it was given.
     void queuedJobs()
