@@ -13,6 +13,8 @@
 #include "tinfo.h"
 #include "tlog.h"
 #include "tmain.h"
+#include "startup.h"
+#include "tstopsignals.h"
 #include "tpath.h"
 #include "tproperty.h"
 #include "tsetuppage.h"
@@ -26,7 +28,11 @@
 #include "tvkeyboard.h"
 
 #include <QtTest>
+#include <atomic>
+#include <csignal>
 #include <cstring>
+#include <thread>
+#include <unistd.h>
 #include <sys/stat.h>
 
 namespace SA = SetupAct;
@@ -769,6 +775,31 @@ private slots:
         const QStringList logs = Rig::logs();
         QVERIFY(logs.indexOf("3002:(Record)") >= 0);
         QVERIFY(logs.indexOf("1001:") > logs.indexOf("3002:(Record)"));
+
+        // The shutdown record reached flash with the device's stop.
+        TLog flash("/dvr/SYSTEM.log");
+        bool shutdownInFlash = false;
+        for (int i = 0; i < flash.count(); ++i) {
+            LogRecord r;
+            shutdownInFlash = shutdownInFlash || (flash.log_read(i, &r) == 1 && r.code == LOG_SYSTEM_SHUTDOWN);
+        }
+        QVERIFY(shutdownInFlash);
+        // After the event loop the process waits for the power to go; a
+        // SIGTERM ends that wait for main's tear-down, promptly.
+        TStopSignals stop;
+        std::atomic<int> result{-1};
+        std::atomic<bool> waiting{false};
+        std::thread waiter([&] {
+            result = runAfterLoop(rig.w->m_upgrade, rig.w->m_powerOff, [&] {
+                waiting = true;
+                return stop.requested();
+            });
+        });
+        QTRY_VERIFY(waiting.load());
+        QCOMPARE(result.load(), -1);
+        QCOMPARE(::kill(::getpid(), SIGTERM), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(result.load(), 0, 5000);
+        waiter.join();
     }
 
     // Import: a name travels as text; a non-ASCII name is read from the
