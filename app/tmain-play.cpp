@@ -275,8 +275,11 @@ void TMain::openSplit()
     if (!split)
         return;
     split->setCurrent(g_api.m_layout);
-    showInfo(0, 0);
+    // The chooser is shown before the bar goes: the tick that lands while
+    // the bar is hidden (it serves events) finds a window open and leaves
+    // the bar away.
     openWnd(ID_WND_SPLIT, false);
+    showInfo(0, 0);
 }
 
 void TMain::openAudio()
@@ -285,8 +288,8 @@ void TMain::openAudio()
     if (!audio)
         return;
     audio->setCurrent(m_audioCh + 1);
-    showInfo(0, 0);
     openWnd(ID_WND_AUDIO, false);
+    showInfo(0, 0);
 }
 
 void TMain::cmdSplit(int)

@@ -297,6 +297,9 @@ private slots:
         QFETCH(int, id);
         TMainRig rig;
         rig.w->show();
+        // The device comes up first: its start shows the bar again, and on
+        // a slow machine it could fall between the chooser's hide and show.
+        QVERIFY(QTest::qWaitFor([&] { return rig.w->m_initDone == 1; }, 10000));
         rig.w->selAudio(3);
         rig.bar()->show();
         const int arg = how.section(' ', 1).toInt();
