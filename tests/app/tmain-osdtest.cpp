@@ -47,16 +47,6 @@ QRect placeOf(TMain* w, const QWidget* wnd)
     return QRect(at, wnd->size());
 }
 
-// Pixels of the light OSD colour inside area.
-int lightPixels(const QImage& img, const QRect& area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += img.valid(x, y) && (img.pixel(x, y) & 0xffffff) == 0xf0f0f0;
-    return n;
-}
-
 // Opens the window of a slot as the operator does, from the command menu.
 void openByMenu(TMainRig& rig, int id)
 {

@@ -68,16 +68,6 @@ qint64 deviceClock()
     return qint64(clock.now);
 }
 
-// Pixels of the light OSD colour inside area.
-int lightPixels(const QImage& img, const QRect& area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += img.valid(x, y) && (img.pixel(x, y) & 0xffffff) == 0xf0f0f0;
-    return n;
-}
-
 } // namespace
 
 class TMainViewTest : public QObject

@@ -12,6 +12,16 @@
 #include <QRegion>
 #include <QWidget>
 
+// Pixels of the light OSD colour inside area.
+inline int lightPixels(const QImage& img, const QRect& area)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += img.valid(x, y) && (img.pixel(x, y) & 0xffffff) == 0xf0f0f0;
+    return n;
+}
+
 class TScreenCopy : public QObject
 {
 public:
