@@ -5,14 +5,12 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "townerthread.h"
 #include "tproperty.h"
 
 #include <QLoggingCategory>
-#include <QMetaObject>
-#include <QSemaphore>
 
 #include <cstring>
-#include <memory>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
 
@@ -175,22 +173,9 @@ bool TSetupth::startNext()
 
 bool TSetupth::inGui(const std::function<void()>& f)
 {
-    if (m_abort.loadAcquire())
-        return false;
-    auto done = std::make_shared<QSemaphore>();
-    // Posted to this object, which lives in the GUI thread; a pending call
-    // dies with it.
-    QMetaObject::invokeMethod(
-        this, [f, done] {
-            f();
-            done->release();
-        },
-        Qt::QueuedConnection);
-    while (!done->tryAcquire(1, 50)) {
-        if (m_abort.loadAcquire())
-            return false;
-    }
-    return true;
+    // This object lives in the GUI thread: the work is handed to it and
+    // waited for as long as it takes, unless the thread is being stopped.
+    return TOwnerThread::call(this, f, TOwnerThread::NoBound, [this] { return m_abort.loadAcquire() != 0; });
 }
 
 void TSetupth::status(const QString& title, const QString& text)

@@ -82,7 +82,7 @@ private:
         int local;
     };
     // Runs f in the GUI thread and waits for it; false when the thread is
-    // being stopped (f may then never run).
+    // being stopped before f began (f then never runs).
     bool inGui(const std::function<void()>& f);
     void status(const QString& title, const QString& text);
     void runPage();

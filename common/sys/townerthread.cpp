@@ -70,13 +70,14 @@ void TOwnerThread::sl_runPending()
     }
 }
 
-bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boundMs)
+bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boundMs,
+                        const std::function<bool()>& giveUp)
 {
     if (!owner || QThread::currentThread() == owner->thread()) {
         f();
         return true;
     }
-    if (s_closing.load() || !owner->thread())
+    if (s_closing.load() || !owner->thread() || (giveUp && giveUp()))
         return false;
     auto h = std::make_shared<Handover>();
     h->work = &f;
@@ -87,18 +88,18 @@ bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boun
     }
     emit box->sg_pending();
 
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(boundMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(qMax(0, boundMs));
     std::unique_lock<std::mutex> lock(h->mutex);
     for (;;) {
         if (h->phase == Handover::Done)
             return true;
-        if (h->phase == Handover::Pending
-            && (s_closing.load() || std::chrono::steady_clock::now() >= deadline)) {
+        const bool late = boundMs != NoBound && std::chrono::steady_clock::now() >= deadline;
+        if (h->phase == Handover::Pending && (s_closing.load() || late || (giveUp && giveUp()))) {
             h->phase = Handover::Withdrawn;
             return false;
         }
         // Running work is waited for to its end; a pending one is looked at
-        // again now and then for the closing flag.
+        // again now and then for the closing flag and the caller's stop.
         h->changed.wait_for(lock, std::chrono::milliseconds(20));
     }
 }

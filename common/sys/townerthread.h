@@ -28,7 +28,11 @@ class TOwnerThread : public QObject
     Q_OBJECT
 public:
     // true when f ran (to its end), false when it was withdrawn unrun.
-    static bool call(QObject* owner, const std::function<void()>& f, int boundMs = DefaultBoundMs);
+    // boundMs NoBound waits as long as the owner takes; giveUp, when given,
+    // is asked now and then while the work waits and withdraws it once it
+    // answers true (the caller is being stopped).
+    static bool call(QObject* owner, const std::function<void()>& f, int boundMs = DefaultBoundMs,
+                     const std::function<bool()>& giveUp = {});
 
     // While set, calls from other threads withdraw their work at once
     // instead of waiting: the owner is stopping the threads that would wait
@@ -36,7 +40,7 @@ public:
     static void setClosing(bool closing);
     static bool closing();
 
-    enum { DefaultBoundMs = 10000 };
+    enum { DefaultBoundMs = 10000, NoBound = -1 };
 
     struct Handover;
 

@@ -52,6 +52,27 @@ private slots:
         QCOMPARE(workThread, ran ? owner.thread() : nullptr);
     }
 
+    // Without a bound the work waits for the owner until its caller is
+    // being stopped: then it is withdrawn unrun.
+    void unboundedUntilTheCallerStops()
+    {
+        QObject owner;
+        std::atomic<bool> stop{false}, done{false}, result{true}, ran{false};
+        std::thread caller([&] {
+            result = TOwnerThread::call(&owner, [&] { ran = true; }, TOwnerThread::NoBound, [&] { return stop.load(); });
+            done = true;
+        });
+        QThread::msleep(300); // blocked past any short bound: still waiting
+        QVERIFY(!done.load());
+        stop = true;
+        while (!done)
+            QThread::msleep(10);
+        caller.join();
+        QCoreApplication::processEvents();
+        QVERIFY(!result.load());
+        QVERIFY(!ran.load());
+    }
+
     void ownerThreadRunsAtOnce()
     {
         QObject owner;
