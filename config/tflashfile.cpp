@@ -83,35 +83,36 @@ void TFlashFile::setFaultHook(FaultHook hook)
     g_fault = hook;
 }
 
-int TFlashFile::copy(const QString& from, const QString& to)
-{
-    QFile in(TPath::map(from));
-    const QString target = TPath::map(to);
-    if (int err = step(StepOpen, in.fileName(), [&] { return in.open(QIODevice::ReadOnly); }))
-        return err;
+namespace {
 
+// Writes a new file over target (a host path) through a temporary file
+// beside it: each chunk that next gives (false from next: no more) is
+// written, then the file is synced, closed and renamed, and the folder
+// synced. 0 or the errno of the failing step; the temporary file is removed
+// on failure.
+template <typename Next>
+int writeOver(const QString& target, Next next)
+{
     QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
     int fd = -1;
-    int err = step(StepOpen, target, [&] {
+    int err = step(TFlashFile::StepOpen, target, [&] {
         fd = ::mkostemp(temp.data(), O_CLOEXEC);
         return fd >= 0 && ::fchmod(fd, 0644) == 0;
     });
-    char buf[65536];
-    while (!err) {
-        const qint64 n = in.read(buf, sizeof buf);
-        if (n == 0)
-            break;
+    const char* data = nullptr;
+    qint64 n = 0;
+    while (!err && next(&data, &n)) {
         // A read error of the source fails the copy like a write error.
-        err = step(StepWrite, target, [&] { return n > 0 && writeAll(fd, buf, n); });
+        err = step(TFlashFile::StepWrite, target, [&] { return n > 0 && writeAll(fd, data, n); });
     }
     if (!err)
-        err = step(StepSync, target, [&] { return ::fsync(fd) == 0; });
+        err = step(TFlashFile::StepSync, target, [&] { return ::fsync(fd) == 0; });
     if (fd >= 0) {
         const int closeErr = closeFile(fd, target);
         err = err ? err : closeErr;
     }
     if (!err)
-        err = step(StepRename, target,
+        err = step(TFlashFile::StepRename, target,
                    [&] { return ::rename(temp.constData(), QFile::encodeName(target).constData()) == 0; });
     if (err) {
         if (fd >= 0)
@@ -119,6 +120,34 @@ int TFlashFile::copy(const QString& from, const QString& to)
         return err;
     }
     return syncFolder(target);
+}
+
+} // namespace
+
+int TFlashFile::copy(const QString& from, const QString& to)
+{
+    QFile in(TPath::map(from));
+    if (int err = step(StepOpen, in.fileName(), [&] { return in.open(QIODevice::ReadOnly); }))
+        return err;
+    char buf[65536];
+    return writeOver(TPath::map(to), [&](const char** data, qint64* n) {
+        *n = in.read(buf, sizeof buf);
+        *data = buf;
+        return *n != 0; // a read error (-1) goes to the write step, which fails it
+    });
+}
+
+int TFlashFile::write(const QString& to, const QByteArray& data)
+{
+    bool given = false;
+    return writeOver(TPath::map(to), [&](const char** out, qint64* n) {
+        if (given || data.isEmpty())
+            return false;
+        given = true;
+        *out = data.constData();
+        *n = data.size();
+        return true;
+    });
 }
 
 int TFlashFile::sync(const QString& path)

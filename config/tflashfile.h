@@ -1,9 +1,11 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 
-// Writes that must survive a power cut: the configuration's RAM file and its
-// copies in flash. A copy goes to a temporary file beside the target, which
-// is written with every result checked, synced, closed, renamed over the
+// Writes that must survive a power cut or a pulled medium: the
+// configuration's RAM file, its copies in flash and the exports on the
+// stick. A new file goes to a temporary file beside the target, which is
+// written with every result checked, synced, closed, renamed over the
 // target and followed by a sync of the folder; a failure before the rename
 // leaves the target as it was and removes the temporary file. QSaveFile
 // cannot serve here: it ignores the result of its sync, and it drops the
@@ -23,6 +25,10 @@ public:
     // Copies one file over another (unit paths). 0 on success, else the
     // errno of the step that failed.
     static int copy(const QString& from, const QString& to);
+    // Writes data as a new file over another (a unit path), the same way:
+    // the name holds the former file or the whole new one, never a part.
+    // 0 on success, else the errno of the step that failed.
+    static int write(const QString& to, const QByteArray& data);
     // Syncs a file that is already written (a unit path), then its folder.
     // 0 on success, else the errno of the step that failed.
     static int sync(const QString& path);

@@ -1,5 +1,5 @@
 #include "tdvrth.h"
-#include "tmediafile.h"
+#include "tflashfile.h"
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
@@ -112,9 +112,9 @@ void TDvrTh::saveLog()
         // The export reads a copy through a log of its own: the live log
         // goes on being written meanwhile.
         bool ok = m_api->snapshotLog(QLatin1String(kLogCopy));
-        TMediaFile out(target);
-        const bool made = ok && out.open();
-        ok = made;
+        // The text goes to the medium whole once it is made, under a
+        // temporary name first: a pulled stick leaves no cut file.
+        QByteArray out;
         if (ok) {
             TLog copy(kLogCopy);
             const int n = copy.count();
@@ -132,13 +132,13 @@ void TDvrTh::saveLog()
                 const int len = qsnprintf(line, sizeof line, "%05d:[%s] %s\r\n", i + 1,
                                           q2Utf8Whole(stamp, 63).constData(),
                                           q2Utf8Whole(copy.toText(&r), 63).constData());
-                ok = out.write(line, len);
+                out.append(line, len);
                 if (ok && i % 100 == 0)
                     status(QString::asprintf("%d%%(%d/%d)", (i + 1) * 100 / n, i + 1, n));
             }
         }
-        if (made)
-            ok = out.commit(ok);
+        if (ok)
+            ok = TFlashFile::write(target, out) == 0;
         status(uiText(ok ? "Success" : "Failed"));
         TRunner::removeFile(QLatin1String(kLogCopy));
     }
@@ -153,12 +153,9 @@ void TDvrTh::exportConf()
     if (targetFree(target)) {
         // The copy lands whole or not at all, in a file of its own.
         QFile in(g_cfg ? TPath::map(g_cfg->tmpPath()) : QString());
-        TMediaFile out(target);
         bool ok = g_cfg && in.open(QIODevice::ReadOnly);
         const QByteArray data = ok ? in.read(kMaxConfFile + 1) : QByteArray();
-        ok = ok && data.size() <= kMaxConfFile && !data.isEmpty() && out.open();
-        if (ok)
-            ok = out.commit(out.write(data));
+        ok = ok && data.size() <= kMaxConfFile && !data.isEmpty() && TFlashFile::write(target, data) == 0;
         status(uiText(ok ? "Success" : "Failed"));
     }
     m_api->umountExtSd();
