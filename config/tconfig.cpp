@@ -162,59 +162,54 @@ void* TConfig::getsection(int idx, int live)
 // copies): a call from another thread is handed over and waited for. The
 // settings object is not thread-safe, and a sync by one thread in the middle
 // of another's save used to corrupt it and lose the save. Work the owner
-// could not take in time is not done and reported failed.
+// could not take in time is not done and answers failed.
+template <class R, class F>
+static R onOwner(TConfig* store, const char* what, R failed, F f)
+{
+    R r = failed;
+    if (!TOwnerThread::call(store, [&] { r = f(); }))
+        qCWarning(lcConfig, "TConfig::%s not taken by the store's thread", what);
+    return r;
+}
+
 int TConfig::ismodified()
 {
-    int r = 0;
-    TOwnerThread::call(this, [&] { r = ismodifiedHere(); });
-    return r;
+    return onOwner(this, "ismodified", 0, [&] { return ismodifiedHere(); });
 }
 
 int TConfig::apply(int idx, void* newOut, void* oldOut, int save)
 {
-    int r = 0;
-    TOwnerThread::call(this, [&] { r = applyHere(idx, newOut, oldOut, save); });
-    return r;
+    return onOwner(this, "apply", 0, [&] { return applyHere(idx, newOut, oldOut, save); });
 }
 
 int TConfig::revert(int idx, void* newOut, void* oldOut)
 {
-    int r = 0;
-    TOwnerThread::call(this, [&] { r = revertHere(idx, newOut, oldOut); });
-    return r;
+    return onOwner(this, "revert", 0, [&] { return revertHere(idx, newOut, oldOut); });
 }
 
 void TConfig::setdefault(int idx)
 {
-    TOwnerThread::call(this, [&] { setdefaultHere(idx); });
+    onOwner(this, "setdefault", 0, [&] { setdefaultHere(idx); return 0; });
 }
 
 int TConfig::save(int idx)
 {
-    int r = -1;
-    if (!TOwnerThread::call(this, [&] { r = saveHere(idx); }))
-        qCWarning(lcConfig, "TConfig::save idx:%d not taken by the store's thread", idx);
-    return r;
+    return onOwner(this, "save", -1, [&] { return saveHere(idx); });
 }
 
 void TConfig::setdevices(int idx, const PropDevices* rec)
 {
-    TOwnerThread::call(this, [&] { setdevicesHere(idx, rec); });
+    onOwner(this, "setdevices", 0, [&] { setdevicesHere(idx, rec); return 0; });
 }
 
 int TConfig::commitfile()
 {
-    int r = 1;
-    if (!TOwnerThread::call(this, [&] { r = commitfileHere(); }))
-        qCWarning(lcConfig, "TConfig::commitfile not taken by the store's thread");
-    return r;
+    return onOwner(this, "commitfile", 1, [&] { return commitfileHere(); });
 }
 
 int TConfig::reload(QString file)
 {
-    int r = -1;
-    TOwnerThread::call(this, [&] { r = reloadHere(file); });
-    return r;
+    return onOwner(this, "reload", -1, [&] { return reloadHere(file); });
 }
 
 int TConfig::ismodifiedHere()
