@@ -5,13 +5,13 @@
 #include "logrecord.h"
 #include "tdvrapi.h"
 #include "tinfo.h"
+#include "tmenuguard.h"
 #include "tmsgwnd.h"
 #include "tptzwnd.h"
 #include "tres.h"
 #include "tstring.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QMenu>
@@ -382,16 +382,16 @@ void TMain::cmdAlarmOff(int)
     g_api.alarmOff();
 }
 
+// The menus' show and hide handlers run no nested event loop (see
+// TMenuGuard): the region is reported from the timer once the menu is up.
 void TMain::sl_mMainshowtm()
 {
-    QCoreApplication::processEvents();
     QTimer::singleShot(1, this, &TMain::sl_mMainshow);
     qCDebug(lcApp, "show menu sl_mMainshowtm");
 }
 
 void TMain::sl_mSetupshowtm()
 {
-    QCoreApplication::processEvents();
     QTimer::singleShot(1, this, &TMain::sl_mSetupshow);
     qCDebug(lcApp, "show menu sl_mSetupshowtm");
 }
@@ -408,6 +408,7 @@ void TMain::sl_mMainshow()
 void TMain::sl_mMainhide()
 {
     qCDebug(lcApp, "hide menu sl_mMainshow");
+    const TMenuGuard inHandler;
     if (m_menu)
         emit sg_showed(MenuRegion, 0, QRegion(0, 0, m_menu->width(), m_menu->height()));
 }
@@ -420,6 +421,7 @@ void TMain::sl_mSetupshow()
 
 void TMain::sl_mSetuphide()
 {
+    const TMenuGuard inHandler;
     if (m_setupMenu)
         emit sg_showed(SetupMenuRegion, 0, QRegion(0, 0, m_setupMenu->width(), m_setupMenu->height()));
 }

@@ -8,6 +8,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tdvrapi.h"
+#include "tmenuguard.h"
 #include "tres.h"
 #include "tsplitth.h"
 
@@ -94,7 +95,9 @@ void TMain::sl_showed(int id, int shown, QRegion region)
         qCDebug(lcApp, "[%02d] : %03d %03d %03d %03d alpha:%d", id, c.x(), c.y(), c.width(), c.height(), level);
         g_api.alphaFillCfg(c.x(), c.y(), c.width(), c.height(), level);
     }
-    QCoreApplication::processEvents();
+    // Not inside a menu's show or hide handler: what is queued there would
+    // show windows into the half-closed menu.
+    TMenuGuard::processEvents();
     qCDebug(lcApp, "======== sl_showed : end:%d ========", id);
     if (id == ID_WND_MSG && !shown && oemId() == OemHddAlarm)
         g_api.fireHddAlarmout(0);

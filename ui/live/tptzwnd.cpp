@@ -4,6 +4,7 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "tkeys.h"
+#include "tmenuguard.h"
 #include "tptzpreset.h"
 #include "tptzsetup.h"
 #include "uilivelog.h"
@@ -474,6 +475,7 @@ void TPtzWnd::sl_mCamshow()
 
 void TPtzWnd::sl_mCamhide()
 {
+    const TMenuGuard inHandler; // the report runs no nested event loop
     sl_showed(CHILD_MENU, 0, QRegion(getChildRect(CHILD_MENU)));
 }
 

@@ -3,6 +3,7 @@
 #include "tbutton.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
+#include "tmenuguard.h"
 #include "tkeys.h"
 #include "uilivelog.h"
 
@@ -393,6 +394,7 @@ void TZoomWnd::sl_mCamshow()
 
 void TZoomWnd::sl_mCamhide()
 {
+    const TMenuGuard inHandler; // the report runs no nested event loop
     emit sg_showed(0, 0, QRegion(getMenuRect(0)));
 }
 
@@ -408,6 +410,7 @@ void TZoomWnd::sl_mZoomshow()
 
 void TZoomWnd::sl_mZoomhide()
 {
+    const TMenuGuard inHandler; // the report runs no nested event loop
     emit sg_showed(0, 0, QRegion(getMenuRect(0)));
 }
 

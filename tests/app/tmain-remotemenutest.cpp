@@ -1,0 +1,166 @@
+// A remote setup client applying while the operator opens and closes the
+// command menu: the remote work, and the status box it shows, runs after the
+// menu's show and hide handlers, never inside them, so the GUI thread never
+// hangs or crashes in a half-closed menu.
+#include "tsetuprig.h"
+#include "../common/dvr/tnetfixture.h"
+#include "trunner.h"
+
+#include <QMenu>
+#include <atomic>
+#include <functional>
+#include <thread>
+
+namespace {
+
+// Ends the test process when the GUI thread has not served its events for
+// limitMs: a hang fails at once instead of at CTest's time-out.
+class THangGuard
+{
+public:
+    explicit THangGuard(int limitMs)
+    {
+        QObject::connect(&m_beat, &QTimer::timeout, [this] { ++m_beats; });
+        m_beat.start(10);
+        m_dog = std::thread([this, limitMs] {
+            int last = -1;
+            auto since = std::chrono::steady_clock::now();
+            while (!m_done) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                if (m_beats != last) {
+                    last = m_beats;
+                    since = std::chrono::steady_clock::now();
+                } else if (std::chrono::steady_clock::now() - since > std::chrono::milliseconds(limitMs)) {
+                    qFatal("the GUI thread has not served its events for %d ms", limitMs);
+                }
+            }
+        });
+    }
+    ~THangGuard()
+    {
+        m_done = true;
+        m_dog.join();
+    }
+
+private:
+    QTimer m_beat;
+    std::atomic<int> m_beats{0};
+    std::atomic<bool> m_done{false};
+    std::thread m_dog;
+};
+
+// Tells whether the remote work's window came up while a menu's show or
+// hide handlers ran: from the menu's hide event, or the moment the test
+// opens it, to a slot connected after the main window's handlers.
+class THandlerProbe : public QObject
+{
+public:
+    explicit THandlerProbe(std::function<bool()> shown) : m_shown(std::move(shown)) {}
+    void watch(QMenu* menu, const QString& name)
+    {
+        menu->installEventFilter(this);
+        connect(menu, &QMenu::aboutToShow, this, [=] { check(name + " shows"); });
+        connect(menu, &QMenu::aboutToHide, this, [=] { check(name + " hides"); });
+    }
+    void mark() { m_before = m_shown(); }
+    QStringList violations;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Hide)
+            mark();
+        return false;
+    }
+
+private:
+    void check(const QString& where)
+    {
+        if (!m_before && m_shown())
+            violations << where;
+    }
+    std::function<bool()> m_shown;
+    bool m_before = false;
+};
+
+} // namespace
+
+class TMainRemoteMenuTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    // A remote OK waits for the GUI thread while the menu or its "Setup"
+    // submenu opens or closes (by keys or the mouse): it runs, and shows its
+    // status box, only once the handlers returned.
+    void remoteOkAsMenusChange_data()
+    {
+        QTest::addColumn<bool>("mouse");   // the menu opened by the right button
+        QTest::addColumn<QString>("step"); // what meets the waiting OK
+        QTest::newRow("menu closes by Escape") << false << "escape";
+        QTest::newRow("submenu opens") << true << "open";
+        QTest::newRow("both close by a click beside") << true << "sub click";
+    }
+    void remoteOkAsMenusChange()
+    {
+        QFETCH(bool, mouse);
+        QFETCH(QString, step);
+        TSetupRig rig("16", true);
+        QVERIFY(rig.up());
+        // The menu opens over the bare live view only.
+        QTRY_VERIFY_WITH_TIMEOUT(rig.status().isEmpty(), 10000);
+        QVERIFY(TRunner::copyFile(rig.fx.cfg->tmpPath(), "/tmp/rs.conf"));
+        const QByteArray ok = TPayload().text("/tmp/rs.conf").bytes;
+        THandlerProbe probe([&rig] { return !rig.status().isEmpty(); });
+        THangGuard guard(5000);
+        std::thread remote;
+        std::atomic<bool> sent{false};
+        const auto sendOk = [&] {
+            remote = std::thread([&] {
+                dalTestNetPacket(DNPC_RS_APP_OK, quint32(ok.size()), ok.constData(), ok.size(), nullptr);
+                sent = true;
+            });
+            // Held until the OK waits in the GUI thread's queue.
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        };
+        QTimer hand;
+        connect(&hand, &QTimer::timeout, [&] {
+            QWidget* popup = QApplication::activePopupWidget();
+            if (!popup || remote.joinable())
+                return;
+            if (popup == rig.w->m_menu) {
+                probe.watch(rig.w->m_menu, "menu");
+                probe.watch(rig.w->m_setupMenu, "submenu");
+                if (step == "escape") {
+                    sendOk();
+                    QTest::keyClick(popup, Qt::Key_Escape);
+                    return;
+                }
+                if (step == "open") {
+                    sendOk();
+                    probe.mark();
+                }
+                QTest::keyClick(popup, Qt::Key_Down);
+                QTest::keyClick(popup, Qt::Key_Right); // into "Setup"
+                return;
+            }
+            sendOk();
+            QTest::mouseClick(popup, Qt::LeftButton, {}, QPoint(-40, -40));
+        });
+        hand.start(5);
+        probe.mark();
+        if (mouse)
+            QTest::mousePress(rig.w, Qt::RightButton, {}, QPoint(600, 500));
+        else
+            rig.w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, Qt::Key_Menu);
+        QTRY_VERIFY(sent);
+        remote.join();
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(probe.violations, QStringList());
+        // Served once the handlers returned.
+        QTRY_COMPARE(rig.status(), QStringLiteral("Remote Setup/Please wait..."));
+        QVERIFY(rig.settled());
+    }
+};
+
+QTEST_MAIN(TMainRemoteMenuTest)
+#include "tmain-remotemenutest.moc"
