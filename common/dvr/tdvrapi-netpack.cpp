@@ -82,29 +82,35 @@ void sendColor(int ch, const ColorEntry& c)
 }
 }
 
-bool TDVRAPI::usesConfig(int cmd)
+TDVRAPI::NetpackHandover TDVRAPI::netpackHandover(int cmd)
 {
     switch (cmd) {
+    // The client waits for the answer: it gets none (length 0), never the
+    // success answer, when the GUI thread did not take the command in time.
     case DNPC_RS_CAPS:
-    case DNPC_RS_APP_OK:
-    case DNPC_RS_APP_APPLY:
-    case DNPC_RS_APP_RUN:
     case DNPC_RS_APP_TEST:
     case DNPC_UC_COLOR_GET:
     case DNPC_UC_COLOR_SET:
-    case DNPC_UC_COLOR_APPLY:
     case DNPC_UC_ALARM_GETNAME:
+        return GuiBounded;
+    // Changes without an answer: the client cannot be told of a drop, so
+    // they wait for a busy GUI thread and are dropped only at the stop.
+    case DNPC_RS_APP_OK:
+    case DNPC_RS_APP_APPLY:
+    case DNPC_RS_APP_RUN:
+    case DNPC_UC_COLOR_APPLY:
     case DNPC_CAPS_NETWORK:
-        return true;
+        return GuiUntilStop;
     default:
-        return false;
+        return NetThread;
     }
 }
 
 int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
 {
     qCDebug(lcApi, "runNetpack.. cmd:%04x len:%d", unsigned(cmd), len);
-    if (!usesConfig(cmd) || QThread::currentThread() == thread())
+    const NetpackHandover handover = netpackHandover(cmd);
+    if (handover == NetThread || QThread::currentThread() == thread())
         return handleNetpack(cmd, len, payload, reply);
     // The payload and the answer live in the device layer's buffers: the
     // GUI thread works on copies of its own.
@@ -114,10 +120,13 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         answer.reset(new NetpackReply);
         answer->len = 0;
     }
-    if (!TOwnerThread::call(this, [&] {
-            handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get());
-        })) {
-        qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: the GUI thread did not take it", unsigned(cmd));
+    const int bound = handover == GuiBounded ? int(TOwnerThread::DefaultBoundMs) : int(TOwnerThread::NoBound);
+    if (!TOwnerThread::call(
+            this,
+            [&] { handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get()); },
+            bound)) {
+        qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: %s", unsigned(cmd),
+                  TOwnerThread::closing() ? "the program stops" : "the GUI thread did not take it");
         if (reply)
             reply->len = 0;
         return 0;

@@ -1229,7 +1229,12 @@ private:
     void emailRecord(const PropNetemail& mail, const PropNetaddr& addr, EmailSet* out);
     // Remote-setup commands of runNetpack, in the thread that may run them.
     int handleNetpack(int cmd, int len, const void* payload, NetpackReply* reply);
-    static bool usesConfig(int cmd);
+    // Where a remote-setup command runs: on the network thread, or handed
+    // over to the GUI thread (the configuration's owner), waited for within
+    // the hand-over's bound or, for a change the client sends without
+    // waiting for an answer, as long as the GUI thread takes until the stop.
+    enum NetpackHandover { NetThread, GuiBounded, GuiUntilStop };
+    static NetpackHandover netpackHandover(int cmd);
     void rsApply(const TNetPayload& p, int pathOffset, int page);
     void rsRun(const TNetPayload& p);
     void rsInfo(const TNetPayload& p, TNetReply& out);

@@ -1,4 +1,5 @@
 #include "tnetfixture.h"
+#include "townerthread.h"
 #include "tproperty.h"
 
 #include <QtTest>
@@ -90,6 +91,94 @@ private slots:
         QVERIFY(!flash.childGroups().contains(QStringLiteral("General")));
         if (bringUp)
             g_api.dvrfinish();
+    }
+
+    // Which thread serves each command: those that work on the configuration
+    // wait for the GUI thread (here held for a moment without serving its
+    // events), the others are served on the network thread meanwhile.
+    void commandThreads_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QByteArray>("payload");
+        QTest::addColumn<bool>("gui");
+        const QByteArray file = TPayload().text("/tmp/none.conf").bytes;
+        QTest::newRow("caps") << int(DNPC_RS_CAPS) << QByteArray() << true;
+        QTest::newRow("OK") << int(DNPC_RS_APP_OK) << file << true;
+        QTest::newRow("page apply") << int(DNPC_RS_APP_APPLY) << TPayload().u32(8).raw(file).bytes << true;
+        QTest::newRow("preview") << int(DNPC_RS_APP_RUN) << TPayload().u32(Act_PrvMotionTrace).u32(0).u32(0).bytes
+                                 << true;
+        QTest::newRow("test") << int(DNPC_RS_APP_TEST) << TPayload().u32(Act_StrgCheck).u32(0).u32(0).bytes << true;
+        QTest::newRow("colour get") << int(DNPC_UC_COLOR_GET) << QByteArray() << true;
+        QTest::newRow("colour set") << int(DNPC_UC_COLOR_SET) << TPayload().u32(0).u32(1).u32(2).u32(3).u32(4).bytes
+                                    << true;
+        QTest::newRow("colour apply") << int(DNPC_UC_COLOR_APPLY) << be32(0) << true;
+        QTest::newRow("alarm names") << int(DNPC_UC_ALARM_GETNAME) << QByteArray() << true;
+        QTest::newRow("address text") << int(DNPC_CAPS_NETWORK) << QByteArray("port:8100\0", 10) << true;
+        QTest::newRow("info") << int(DNPC_RS_APP_INFO) << be32(Act_InfoMotion) << false;
+        QTest::newRow("result") << int(DNPC_RS_APP_RESULT) << QByteArray() << false;
+        QTest::newRow("layout") << int(DNPC_RS_USER_MIN) << QByteArray() << false;
+        QTest::newRow("cancel") << int(DNPC_RS_APP_CANCEL) << QByteArray() << false;
+        QTest::newRow("web code") << int(DNPC_CAPS_WEBCODE) << QByteArray() << false;
+    }
+    void commandThreads()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QByteArray, payload);
+        QFETCH(bool, gui);
+        TNetFixture fx;
+        std::atomic<bool> done{false};
+        std::thread client([&] {
+            NetpackReply reply;
+            dalTestNetPacket(cmd, quint32(payload.size()), payload.constData(), payload.size(), &reply);
+            done = true;
+        });
+        // The GUI thread serves nothing for a while.
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(gui ? 300 : 5000);
+        while (!done && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QCOMPARE(done.load(), !gui);
+        QTRY_VERIFY(done);
+        client.join();
+    }
+
+    // An address text the GUI thread does not take within the hand-over's
+    // bound is stored once the GUI thread is free; at a stop it is dropped,
+    // and the client's wait ends then.
+    void changeWaitsForTheGui_data()
+    {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("GUI busy past the bound") << false;
+        QTest::newRow("the program stops") << true;
+    }
+    void changeWaitsForTheGui()
+    {
+        QFETCH(bool, stop);
+        TNetFixture fx;
+        QVERIFY(fx.cfg->commitfile() == 0);
+        const int before = fx.live<PropNetport>(IDX_PROP_NETPORT)->watch;
+        TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
+        std::atomic<bool> done{false};
+        std::thread client([&] {
+            sendFromClient(77);
+            done = true;
+        });
+        const auto held = std::chrono::steady_clock::now();
+        if (stop) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            TOwnerThread::setClosing(true);
+        }
+        const int holdMs = stop ? 3000 : TOwnerThread::DefaultBoundMs + 500;
+        while (!done && std::chrono::steady_clock::now() - held < std::chrono::milliseconds(holdMs))
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QCOMPARE(done.load(), stop);
+        QTRY_VERIFY(done);
+        client.join();
+        TOwnerThread::setClosing(false);
+        QCoreApplication::processEvents();
+        const int want = stop ? before : 8277;
+        QCOMPARE(int(fx.live<PropNetport>(IDX_PROP_NETPORT)->watch), want);
+        QCOMPARE(int(TProperty(fx.cfg->confPath()).m_netport.watch), want);
+        QVERIFY(!codes(spy).contains(SIG_STATE_START)); // nothing told "not stored"
     }
 };
 
