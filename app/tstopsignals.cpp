@@ -1,10 +1,15 @@
 #include "tstopsignals.h"
+#include "townerthread.h"
 
 #include <QLoggingCategory>
-#include <QSocketNotifier>
+#include <QMetaObject>
 
+#include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcApp)
@@ -13,26 +18,34 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 
+// The byte the destructor sends to end the watcher; signal numbers are
+// never 0.
+const unsigned char QuitByte = 0;
+
 // Only async-signal-safe work: one byte into the pipe, the default action
 // back for the next request.
 void onStop(int sig)
 {
+    const int saved = errno;
     const unsigned char b = static_cast<unsigned char>(sig);
     const ssize_t n = ::write(g_pipe[1], &b, 1);
     (void)n;
     std::signal(sig, SIG_DFL);
+    errno = saved;
 }
 
 } // namespace
 
-TStopSignals::TStopSignals(QObject* parent) : QObject(parent)
+TStopSignals::TStopSignals(QObject* parent, int takeBoundMs)
+    : QObject(parent)
+    , m_boundMs(takeBoundMs)
 {
     if (g_pipe[0] >= 0 || ::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         qCWarning(lcApp, "TStopSignals: no stop pipe, SIGINT and SIGTERM act as usual");
         return;
     }
-    m_notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TStopSignals::sl_readable);
+    m_active = true;
+    m_watcher = std::thread([this] { watch(); });
     struct sigaction sa = {};
     sa.sa_handler = onStop;
     sigemptyset(&sa.sa_mask);
@@ -43,43 +56,78 @@ TStopSignals::TStopSignals(QObject* parent) : QObject(parent)
 
 TStopSignals::~TStopSignals()
 {
-    if (!m_notifier)
+    if (!m_active)
         return;
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
-    delete m_notifier;
+    const ssize_t n = ::write(g_pipe[1], &QuitByte, 1);
+    (void)n;
+    m_watcher.join();
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
 }
 
-int TStopSignals::drain()
+int TStopSignals::nextByte(int ms)
 {
-    int sig = 0;
-    unsigned char b = 0;
-    while (g_pipe[0] >= 0 && ::read(g_pipe[0], &b, 1) == 1)
-        sig = b;
-    return sig;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        unsigned char b = 0;
+        if (::read(g_pipe[0], &b, 1) == 1)
+            return b;
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        if (ms >= 0 && left <= 0)
+            return -1;
+        pollfd p = {g_pipe[0], POLLIN, 0};
+        ::poll(&p, 1, ms < 0 ? -1 : int(left));
+    }
+}
+
+void TStopSignals::watch()
+{
+    int sig = nextByte(-1);
+    if (sig <= 0)
+        return; // the destructor
+    m_requested.storeRelease(1);
+    // Whoever waits for the GUI thread stops waiting: the program ends.
+    TOwnerThread::setClosing(true);
+    qCInfo(lcApp, "stop signal %d: shutting down", sig);
+    QMetaObject::invokeMethod(
+        this,
+        [this, sig] {
+            m_taken.storeRelease(1);
+            emit sg_stop(sig);
+        },
+        Qt::QueuedConnection);
+
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_boundMs);
+    while (!m_taken.loadAcquire()) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        if (left <= 0) {
+            // Written without Qt's logging: the hung thread may hold it.
+            char line[160];
+            const int n = std::snprintf(line, sizeof line,
+                                        "stop signal %d: the GUI thread did not take it within %d ms, the program "
+                                        "ends without its shutdown\n",
+                                        sig, m_boundMs);
+            const ssize_t w = ::write(STDERR_FILENO, line, size_t(qBound(0, n, int(sizeof line) - 1)));
+            (void)w;
+            std::signal(sig, SIG_DFL);
+            ::raise(sig);
+            ::_exit(128 + sig); // a signal that was blocked or ignored
+        }
+        const int b = nextByte(int(qMin<long long>(left, 50)));
+        if (b == QuitByte)
+            return; // the destructor
+    }
 }
 
 bool TStopSignals::requested()
 {
-    if (m_notifier && !m_requested.loadAcquire()) {
-        const int sig = drain();
-        if (sig != 0) {
-            qCInfo(lcApp, "stop signal %d: the program ends", sig);
-            m_requested.storeRelease(1);
-        }
-    }
-    return m_requested.loadAcquire() != 0;
-}
-
-void TStopSignals::sl_readable()
-{
-    const int sig = drain();
-    if (sig == 0)
-        return;
-    qCInfo(lcApp, "stop signal %d: shutting down", sig);
-    m_requested.storeRelease(1);
-    emit sg_stop(sig);
+    if (!m_requested.loadAcquire())
+        return false;
+    m_taken.storeRelease(1);
+    return true;
 }

@@ -2,38 +2,49 @@
 #include <QAtomicInt>
 #include <QObject>
 
-class QSocketNotifier;
+#include <thread>
 
 // Turns SIGINT and SIGTERM into a signal of the GUI thread, so that Ctrl-C
 // or a "kill" ends the recorder through its clean shutdown (log entry,
 // device layer stopped, settings saved) instead of killing it on the spot.
-// The first stop request is caught; a second one acts as usual, so a
-// shutdown that hangs can still be ended. One instance at a time.
+// The first stop request is caught; a second one acts as usual.
+//
+// A watcher thread of its own takes the request from the signal handler, so
+// it is served whatever the GUI thread is doing: the threads that wait for
+// the GUI thread (a remote-setup packet, the apply thread) give up at once,
+// and when the GUI thread has not taken the request within the bound (it is
+// blocked or hung), the process ends as the signal would have ended it,
+// without the clean shutdown. One instance at a time.
 class TStopSignals : public QObject
 {
     Q_OBJECT
 public:
-    explicit TStopSignals(QObject* parent = nullptr);
+    enum { TakeBoundMs = 10000 };
+
+    explicit TStopSignals(QObject* parent = nullptr, int takeBoundMs = TakeBoundMs);
     ~TStopSignals() override;
 
     // The handlers are installed (false when the pipe could not be made).
-    bool isActive() const { return m_notifier != nullptr; }
-    // A stop request has come (read now from the pipe, without sg_stop, or
-    // seen by the event loop before). For the time after the event loop,
-    // when nothing reads the pipe any more: the power-off wait asks this.
-    // Any thread may ask.
+    bool isActive() const { return m_active; }
+    // A stop request has come. For the time after the event loop, when
+    // nothing delivers sg_stop any more: the power-off wait asks this, and
+    // the asker then serves the request. Any thread may ask.
     bool requested();
 
 signals:
-    // sig is SIGINT or SIGTERM.
+    // sig is SIGINT or SIGTERM; in the thread the object lives in.
     void sg_stop(int sig);
 
 private:
-    void sl_readable();
+    // The watcher thread: waits for a request, hands it to the GUI thread
+    // and ends the process when it is not taken within the bound.
+    void watch();
+    // Waits up to ms for a byte of the pipe; the byte, or -1 on time-out.
+    static int nextByte(int ms);
 
-    // Reads what the pipe holds; the last signal number read, or 0.
-    static int drain();
-
-    QSocketNotifier* m_notifier = nullptr;
+    std::thread m_watcher;
     QAtomicInt m_requested = 0;
+    QAtomicInt m_taken = 0;
+    int m_boundMs;
+    bool m_active = false;
 };

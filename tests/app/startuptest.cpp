@@ -7,8 +7,15 @@
 #include "tconfig.h"
 #include "tdvrapi.h"
 #include "tmain.h"
+#include "tosdhooks.h"
+#include "tres.h"
+#include "treshooks.h"
+#include "tstring.h"
+#include "dvrtext.h"
+#include "tdvrhooks.h"
 #include "tstatuswnd.h"
 #include "tvkeyboard.h"
+#include "townerthread.h"
 #include "tstopsignals.h"
 #include "ttestroot.h"
 #include "../common/dvr/tdvrfixture.h"
@@ -16,17 +23,22 @@
 #include <QFile>
 #include "tcategorylines.h"
 
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <atomic>
 #include <csignal>
 #include <thread>
+#include <sys/wait.h>
 #include <unistd.h>
 
 class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // A stop request leaves the hand-overs given up for the process.
+    void cleanup() { TOwnerThread::setClosing(false); }
+
     // The last listed output size, with the count kept inside 1..20, and
     // the debug line naming the size used, the fallback too.
     void screenSize_data()
@@ -135,6 +147,89 @@ private slots:
         kb.hide();
     }
 
+    // What each hook start-up installs answers, against the object it
+    // stands for: a 32-channel unit with its resources and texts up.
+    void hooksAnswer_data()
+    {
+        QTest::addColumn<int>("hook");
+        const char* names[] = {"device caps", "frame-rate scale", "input state", "option texts", "facade texts",
+                               "videos", "alarm outputs", "audios", "storage", "output size",
+                               "OSD scale", "OSD sizes", "OSD metrics", "OSD images"};
+        for (int i = 0; i < int(sizeof names / sizeof *names); ++i)
+            QTest::newRow(names[i]) << i;
+    }
+    void hooksAnswer()
+    {
+        QFETCH(int, hook);
+        vkeytest::setUpGlobals();
+        TDvrFixture fx("32");
+        g_dvrHooks = TDvrHooks{};
+        g_resHooks = TResHooks{};
+        g_osdHooks = TOsdHooks{};
+        installHooks();
+        // A scale of its own, so no scaled answer equals the fallback's.
+        const double scale = g_res->getScale();
+        g_res->setScale(1.5);
+        const auto restore = qScopeGuard([scale] { g_res->setScale(scale); });
+        const auto* dev = fx.live<PropDevices>(IDX_PROP_DEVICES);
+        const auto bytes = [](const void* p, int n) { return QByteArray(static_cast<const char*>(p), n).toHex(); };
+        QByteArray got, want;
+        switch (hook) {
+        case 0: {
+            DalCaps a = {}, b = {};
+            VoutCaps va = {}, vb = {};
+            QCOMPARE(dvrGetCaps(&a, nullptr, &va), g_api.getCaps(&b, nullptr, &vb));
+            QVERIFY(vb.numRes > 0);
+            got = bytes(&a, sizeof a) + bytes(&va, sizeof va);
+            want = bytes(&b, sizeof b) + bytes(&vb, sizeof vb);
+            break;
+        }
+        case 1: {
+            AvcCaps avc = {};
+            g_api.getCaps(nullptr, &avc, nullptr);
+            got = QByteArray::number(dvrScaleRate(0, 2, &avc, 30.0));
+            want = QByteArray::number(g_api.scaleRate(0, 2, &avc, 30.0));
+            break;
+        }
+        case 2: {
+            VinInfo a = {}, b = {};
+            QCOMPARE(dvrVinGetInfo(3, &a), g_api.vinGetInfo(3, &b));
+            got = bytes(&a, sizeof a);
+            want = bytes(&b, sizeof b);
+            break;
+        }
+        case 3: got = TConfig::text(8).toUtf8(); want = g_str->text(8).toUtf8(); break;
+        case 4: got = dvrText(212).toUtf8(); want = g_str->text(212).toUtf8(); break;
+        case 5: got = QByteArray::number(resVideos(1)); want = QByteArray::number(dev->videos); break;
+        case 6: got = QByteArray::number(resAlarmouts(1)); want = QByteArray::number(dev->alarmouts); break;
+        case 7: got = QByteArray::number(resAudios(1)); want = QByteArray::number(dev->audios); break;
+        case 8: got = QByteArray::number(resStorage(1)); want = QByteArray::number(dev->storage); break;
+        case 9: {
+            const QSize a = resVoutSize(1), b = g_api.voutInfo(1);
+            got = QByteArray::number(a.width()) + 'x' + QByteArray::number(a.height());
+            want = QByteArray::number(b.width()) + 'x' + QByteArray::number(b.height());
+            break;
+        }
+        case 10: got = QByteArray::number(osdScale(333)); want = QByteArray::number(g_res->scale(333)); break;
+        case 11: {
+            const QSize a = osdSize(131), b = g_res->getSize(131);
+            got = QByteArray::number(a.width()) + 'x' + QByteArray::number(a.height());
+            want = QByteArray::number(b.width()) + 'x' + QByteArray::number(b.height());
+            break;
+        }
+        case 12: got = QByteArray::number(osdValue(13)); want = QByteArray::number(g_res->getValue(13)); break;
+        default: {
+            const QPixmap* pm = g_res->getImage(193);
+            QVERIFY(pm && !pm->isNull());
+            QCOMPARE(osdImage(193), pm->toImage());
+            got = want = "same image";
+            break;
+        }
+        }
+        QVERIFY(!want.isEmpty() && want != "0");
+        QCOMPARE(got, want);
+    }
+
     // After a shutdown chosen in the setup the process waits for the power
     // to go; a stop request (SIGTERM, or Ctrl-C's SIGINT) ends that wait,
     // also one that came before it, so the tear-down runs and main ends
@@ -174,6 +269,47 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(result.load(), 0, 10000);
         waiter.join();
         QVERIFY(stop.requested());
+    }
+
+    // A stop request is served whatever the GUI thread does: a thread that
+    // waits for the GUI thread without a bound gives up at once, and the
+    // GUI thread's late answer still reaches the program as sg_stop.
+    void stopEndsTheWaits()
+    {
+        TStopSignals stop(nullptr, 60000);
+        QSignalSpy seen(&stop, &TStopSignals::sg_stop);
+        QObject owner; // of the GUI thread
+        std::atomic<int> result{-1};
+        std::thread waiter([&] { result = TOwnerThread::call(&owner, [] {}, TOwnerThread::NoBound) ? 1 : 0; });
+        QCOMPARE(::kill(::getpid(), SIGTERM), 0);
+        // The GUI thread serves nothing meanwhile.
+        for (int i = 0; i < 500 && result < 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        QCOMPARE(result.load(), 0);
+        waiter.join();
+        QVERIFY(seen.wait(5000));
+        QCOMPARE(seen.at(0).at(0).toInt(), int(SIGTERM));
+    }
+
+    // A GUI thread that does not take the request within the bound (blocked
+    // or hung) does not keep the process: it ends as the signal ends it.
+    void stopWithTheGuiHeld()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const pid_t child = ::fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            TStopSignals stop(nullptr, 300);
+            ::kill(::getpid(), SIGTERM);
+            ::sleep(10); // the GUI thread, held
+            ::_exit(0);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFSIGNALED(status));
+        QCOMPARE(WTERMSIG(status), SIGTERM);
+        QVERIFY(clock.elapsed() < 8000);
     }
 
     // The main window goes before the configuration, the resources and the
