@@ -2,6 +2,7 @@
 // window answering their requests, the apply thread, and what reaches the
 // model file in flash, the system log and the stand-in's journal.
 #include "tsetuprig.h"
+#include "../common/dvr/tsignallog.h"
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
@@ -163,7 +164,7 @@ private slots:
         g_vkeynum->setText("10.9.8.7");
         QTest::mouseClick(g_vkeynum->okButton(), Qt::LeftButton);
         // A new DHCP answer from the device, handed to the page.
-        QSignalSpy news(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog news(&g_api, &TDVRAPI::sg_dvrNotify);
         QCOMPARE(dalTestNet(CBT_NET_SET, nullptr, 0, 0, nullptr), 0);
         QTRY_VERIFY(std::any_of(news.begin(), news.end(),
                                 [](const QList<QVariant>& n) { return n[0].toInt() == SIG_NET_DHCP; }));

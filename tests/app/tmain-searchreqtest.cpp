@@ -57,7 +57,7 @@ struct SearchRig : TMainRig
     {
         // The first show brings the device up (again): the search screen
         // starts once it is done.
-        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
         w->show();
         QApplication::setActiveWindow(w);
         if (!QTest::qWaitForWindowActive(w))

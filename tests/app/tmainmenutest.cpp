@@ -6,6 +6,7 @@
 #include "tbutton.h"
 #include "tfilewnd.h"
 #include "tlogin.h"
+#include "startup.h"
 #include "tmain.h"
 #include "tmsgwnd.h"
 #include "tstatuswnd.h"
@@ -58,7 +59,7 @@ struct Rig
     static QString warning() { return g_msgWnd->isVisible() ? g_msgWnd->text() : QString(); }
 
     bool globals = (vkeytest::setUpGlobals(), true);
-    TDvrFixture fx;
+    TDvrFixture fx{"16", &installHooks};
     TMain* w = new TMain(nullptr, ID_WND_MAIN, QSize(1280, 720));
 };
 

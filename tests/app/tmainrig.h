@@ -3,7 +3,9 @@
 // its notifications and keys, with helpers that read the stand-in's journal
 // and the system log.
 #include "../common/dvr/tdvrfixture.h"
+#include "../common/dvr/tsignallog.h"
 #include "../ui/base/vkeytestenv.h"
+#include "startup.h"
 #include "tinfo.h"
 #include "tmain.h"
 #include "tmsgwnd.h"
@@ -17,22 +19,19 @@
 // output of the resolution index res).
 struct TMainRig
 {
-    explicit TMainRig(const char* profile = "16", int res = 3) : fx(profile)
+    // The hooks are the program's own (installHooks).
+    explicit TMainRig(const char* profile = "16", int res = 3) : fx(profile, &installHooks)
     {
         for (int live : {0, 1})
             static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = res;
-        g_resHooks.voutSize = [](int live) { return g_api.voutInfo(live); };
         vkeytest::setUpGlobals();
-        g_osdHooks = TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
-                               [](int id) { return g_res->getSize(id); }, [](int id) { return g_res->getValue(id); },
-                               [](int id) { return g_res->getImage(id) ? g_res->getImage(id)->toImage() : QImage(); }};
         g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
         g_api.m_voutCaps = &g_api.m_voutCapsRec;
         g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
         w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
         g_api.initOsd();
         dalTestSetManualTicks(1); // the tests give the ticks
-        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
         w->sl_initDvr();
         // The disks mount with the status box up; the view starts once they
         // are in and the box is gone.
@@ -52,7 +51,7 @@ struct TMainRig
         g_api.freeObjects();
         g_api.m_voutCaps = nullptr;
         g_osdHooks = TOsdHooks{};
-        g_resHooks.voutSize = nullptr;
+        g_resHooks = TResHooks{};
     }
     // As the facade sends it: queued into the GUI thread.
     void notify(int code, int v1 = 0, int v2 = 0, int rs = 0, const QString& str = QString(),

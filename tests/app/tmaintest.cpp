@@ -6,6 +6,7 @@
 #include "appglobals.h"
 #include "dvrnotify.h"
 #include "tdvrapi.h"
+#include "startup.h"
 #include "tmain.h"
 #include "tbutton.h"
 #include "tinfo.h"
@@ -49,7 +50,7 @@ struct Rig
         QVERIFY(w->splitTh()->wait(5000));
     }
 
-    TDvrFixture fx;
+    TDvrFixture fx{"16", &installHooks};
     TMain* w = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "../common/dvr/tdvrfixture.h"
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
+#include "startup.h"
 #include "tdvrapi.h"
 #include "tmain.h"
 #include "tproperty.h"
@@ -23,11 +24,12 @@ struct TSetupRig
 {
     explicit TSetupRig(const char* profile = "16", bool withTexts = false,
                        const std::function<void(TDvrFixture&)>& before = nullptr)
-        : fx(profile), m_texts(withTexts)
+        : fx(profile, &installHooks), m_texts(withTexts)
     {
         vkeytest::setUpGlobals();
-        if (m_texts)
-            TConfig::setTextHook([](int id) { return g_str ? g_str->text(id) : QString(); });
+        // The program's hooks, the option lists' texts only when asked.
+        if (!m_texts)
+            TConfig::setTextHook(nullptr);
         for (int live : {0, 1})
             static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = 3;
         if (before)
@@ -45,8 +47,7 @@ struct TSetupRig
     ~TSetupRig()
     {
         delete w;
-        if (m_texts)
-            TConfig::setTextHook(nullptr);
+        TConfig::setTextHook(nullptr);
     }
     TSetupWnd* setup() const { return w->setupWnd(); }
     // A section of the edit and of the live copy.

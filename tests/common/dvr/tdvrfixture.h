@@ -18,11 +18,13 @@
 class TDvrFixture
 {
 public:
-    explicit TDvrFixture(const char* profile = "16")
+    // hooks: what installs the hooks the store needs of the facade; the
+    // main window's rigs give the program's own start-up routine.
+    explicit TDvrFixture(const char* profile = "16", void (*hooks)() = &TDVRAPI::installConfigHooks)
     {
         dalTestReset();
         QVERIFY(dalTestSetProfile(profile) == 0);
-        TDVRAPI::installConfigHooks();
+        hooks();
         DalCaps caps;
         AvcCaps avc;
         g_api.getCaps(&caps, &avc, nullptr);
