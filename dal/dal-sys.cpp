@@ -26,8 +26,7 @@ int DalSysSetTz(const TzEntry* zone, int dst)
     DAL_FAILED("DalSysSetTz");
     if (!zone || !zone->name)
         return -1;
-    TDalClock::instance().setZone(zone->name, dst);
-    return 0;
+    return TDalClock::instance().setZone(*zone, dst);
 }
 
 /* ---- Firmware ---- */

@@ -311,6 +311,11 @@ int dalTestControlPath(char* buf, int size)
     return 0;
 }
 
+const char* dalTestControlKeyWord(int i)
+{
+    return TDalControl::keyWord(i);
+}
+
 /* ---- Video inputs and audio ---- */
 
 int dalTestVinGetState(int ch, DalTestVinState* out)

@@ -231,6 +231,9 @@ int dalTestVoutOverlay(int hd, DalTestOverlay* info, void* buf, int size);
 
 /* The control FIFO's path ("$DVR_ROOT/tmp/dal.ctl"). */
 int dalTestControlPath(char* buf, int size);
+/* The i-th four-character key word the control lines take ("KRME"), null
+ * past the last. */
+const char* dalTestControlKeyWord(int i);
 
 /* ---- Alarm outputs, buzzer, LEDs, watchdog, controller, PTZ and POS ---- */
 

@@ -19,6 +19,17 @@
 namespace {
 const size_t kMaxLine = 256;
 
+// The four-character codes of the recorder's front-panel and remote keys
+// (the digit keys, K R 0x00 digit, are typed as the digit), and its four
+// layout keys.
+const char* const kKeyWords[] = {
+    "4NDS", "4NEP", "4NLB", "4NRF", "4NSR", "ENFR", "ENPP", "FOFA", "FONE", "IRCL", "IROP", "KKLT", "KKMX",
+    "KR10", "KRAU", "KRBA", "KRC0", "KRC1", "KRC2", "KRC3", "KRC4", "KRC5", "KRC6", "KRC7", "KRC8", "KRC9",
+    "KRCA", "KRDI", "KRDO", "KREJ", "KREN", "KRES", "KRFB", "KRFF", "KRIN", "KRLE", "KRLO", "KRME", "KRPA",
+    "KRPB", "KRPF", "KRPN", "KRPT", "KRRI", "KRSB", "KRSE", "KRSF", "KRSL", "KRSS", "KRST", "KRSW", "KRUP",
+    "KRZO", "MUTE", "UNHD", "UNIN", "UNLO", "UNNE", "ZOTE", "ZOWI", "KR22", "KR33", "KR44", "KR41",
+};
+
 bool onOff(const std::string& w, int* on)
 {
     if (w == "on" || w == "1") {
@@ -183,16 +194,22 @@ long TDalControl::keyCode(const std::string& word)
             return -1;
         return long(v);
     }
-    if (word.size() == 4) {
-        long code = 0;
-        for (char c : word) {
-            if (c < 0x21 || c > 0x7e)
-                return -1;
-            code = (code << 8) | (unsigned char)c;
+    // A word only when the recorder has such a key: a mistyped one ("KRDN"
+    // for KRDO) would reach the program as a key it does not know.
+    for (const char* known : kKeyWords) {
+        if (word == known) {
+            long code = 0;
+            for (char c : word)
+                code = (code << 8) | (unsigned char)c;
+            return code;
         }
-        return code;
     }
     return -1;
+}
+
+const char* TDalControl::keyWord(int i)
+{
+    return i >= 0 && i < int(sizeof kKeyWords / sizeof kKeyWords[0]) ? kKeyWords[i] : nullptr;
 }
 
 int TDalControl::apply(const std::string& line)

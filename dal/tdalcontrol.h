@@ -18,9 +18,12 @@ public:
     // Applies one line: 0; -1 when it is not understood; -2 when it names a
     // sensor or channel the profile does not have (said on standard error).
     static int apply(const std::string& line);
-    // A key code from its text: four characters ("KRME"), a digit for the
-    // digit keys ("5") or a number ("0x4B524D45"); -1 when not a code.
+    // A key code from its text: the four characters of a key the recorder
+    // has ("KRME"), a digit for the digit keys ("5") or any number
+    // ("0x4B524D45"); -1 when not a code.
     static long keyCode(const std::string& word);
+    // The i-th four-character key word known; null past the last.
+    static const char* keyWord(int i);
 
 private:
     void run(int fd);

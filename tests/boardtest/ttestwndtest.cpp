@@ -42,9 +42,14 @@ struct Rig
         dalTestSetManualTicks(1);
         // The disks report when the test says so.
         dalTestFail("DalEncrMountSd", -1);
-        // Today recorded on every channel, for the decoding test.
-        const QByteArray today = QDate::currentDate().toString(Qt::ISODate).toLatin1();
-        dalTestDbDescribe("/data0/data.db6", ("date " + today + " 7002\nrec all 00:00-23:59\n").constData());
+        // Today recorded on every channel, for the decoding test. The start
+        // moves local time to the recorder's zone, whose today may be the
+        // host's yesterday or tomorrow: all three are recorded.
+        QByteArray days;
+        for (int d = -1; d <= 1; ++d)
+            days += "date " + QDate::currentDate().addDays(d).toString(Qt::ISODate).toLatin1() + " " +
+                    QByteArray::number(7002 + d) + "\nrec all 00:00-23:59\n";
+        dalTestDbDescribe("/data0/data.db6", days.constData());
         w = new TTestWnd(nullptr, 0, QSize(496, 456));
         w->move(392, 132);
         char name[] = "dvrui";

@@ -41,6 +41,10 @@ private slots:
         QTest::newRow("unknown word") << QByteArray("explode now") << -1 << DalEventList{};
         QTest::newRow("short code") << QByteArray("key KRM") << -1 << DalEventList{};
         QTest::newRow("long code") << QByteArray("key KRMEN") << -1 << DalEventList{};
+        QTest::newRow("key word no key has") << QByteArray("key KRDN") << -1 << DalEventList{};
+        QTest::newRow("remote key word no key has") << QByteArray("rmc krme press") << -1 << DalEventList{};
+        QTest::newRow("combined key") << QByteArray("key 4NDS press") << 0 << DalEventList{{0, K, 1, 0x344E4453}};
+        QTest::newRow("hex code no key has") << QByteArray("key 0x4B524452 press") << 0 << DalEventList{{0, K, 1, 0x4B524452}};
         QTest::newRow("bad action") << QByteArray("key KRME twice") << -1 << DalEventList{};
         QTest::newRow("jog zero") << QByteArray("jog 0") << -1 << DalEventList{};
         QTest::newRow("jog text") << QByteArray("jog left") << -1 << DalEventList{};
@@ -143,6 +147,21 @@ private slots:
         DalExit();
     }
 
+    // Every key word the lines take is listed in the README.
+    void keyWordsInReadme()
+    {
+        QFile readme(QStringLiteral(DVR_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QByteArray text = readme.readAll();
+        int i = 0;
+        for (; dalTestControlKeyWord(i); ++i) {
+            const QByteArray word = dalTestControlKeyWord(i);
+            QVERIFY2(text.contains('`' + word + '`'), word.constData());
+            QCOMPARE(dalTestControlLine("key " + word + " release"), 0);
+        }
+        QCOMPARE(i, 64);
+    }
+
     void refusalSaysWhy()
     {
         TStderrCapture err;
@@ -214,6 +233,8 @@ private slots:
         QTest::newRow("no line end for 1 MB") << QByteArray(1 << 20, 'z')
                                               << QByteArray("dal: control line dropped, longer than 256 bytes: "
                                                             + QByteArray(80, 'z') + "...\n");
+        QTest::newRow("unknown key word") << QByteArray("key KRDN\n")
+                                          << QByteArray("dal: control line not understood: key KRDN\n");
         QTest::newRow("unreadable bytes") << QByteArray("key \x1b[2J\x01\\ \n")
                                           << QByteArray("dal: control line not understood: key \\x1b[2J\\x01\\x5c \n");
     }

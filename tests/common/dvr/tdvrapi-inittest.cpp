@@ -1,4 +1,6 @@
+#include "tclock.h"
 #include "tdvrfixture.h"
+#include "tlog.h"
 
 #include <QFileInfo>
 #include <csignal>
@@ -99,6 +101,33 @@ private slots:
         QCOMPARE(QByteArray(c.zone), zoneSet);
         QCOMPARE(c.dst, zoneSet.isEmpty() ? 0 : 1);
         QVERIFY(dalTestJournalFind("DalNeseSetNtp(\"time.example\",86400)") >= 0);
+    }
+
+    void zoneInClockAndLog_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("hours"); // ahead of UTC
+        QTest::newRow("New York") << QByteArray("GMT-05:00 New York") << -5;
+        QTest::newRow("Seoul") << QByteArray("GMT+09:00 Seoul") << 9;
+    }
+
+    // The zone of the section, without daylight saving, is the zone of the
+    // program's clock and of the log's time stamps.
+    void zoneInClockAndLog()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, hours);
+        TDvrFixture fx;
+        auto* dt = fx.live<PropDatetime>(IDX_PROP_DATETIME);
+        qstrncpy(dt->tz, zone.constData(), sizeof dt->tz);
+        dt->dst = 0;
+        g_api.dtSetdevice(0);
+        QCOMPARE(TClock::now().offsetFromUtc(), hours * 3600);
+        g_api.writeLog(LOG_SYSTEM_START, nullptr, nullptr);
+        LogRecord r;
+        g_api.m_log->lastRecord(&r);
+        const QDateTime stamp(QDate(r.year, r.month, r.day), QTime(r.hour, r.minute, r.second), Qt::UTC);
+        QVERIFY(qAbs(stamp.toSecsSinceEpoch() - TClock::secs() - hours * 3600) <= 2);
     }
 };
 

@@ -72,7 +72,7 @@ private slots:
             {"KRSE", Qt::Key_Search}, {"KRSF", Qt::Key_F28}, {"KRSL", Qt::Key_F31}, {"KRSS", Qt::Key_F35},
             {"KRST", Qt::Key_Stop}, {"KRSW", Qt::Key_F34}, {"KRUP", Qt::Key_Up}, {"KRZO", Qt::Key_Zoom},
             {"MUTE", Qt::Key_VolumeMute}, {"UNHD", Qt::Key_B}, {"UNIN", Qt::Key_A}, {"UNLO", Qt::Key_D},
-            {"UNNE", Qt::Key_C}, {"ZOTE", Qt::Key_ZoomIn}, {"ZOWI", Qt::Key_ZoomOut}, {"KRXX", 0}, {"KR23", 0},
+            {"UNNE", Qt::Key_C}, {"ZOTE", Qt::Key_ZoomIn}, {"ZOWI", Qt::Key_ZoomOut}, {"0x4B525858", 0}, {"0x4B523233", 0},
         };
         for (const auto& r : rows)
             QTest::newRow(r.code) << QByteArray(r.code) << r.qt;

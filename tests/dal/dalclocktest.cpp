@@ -1,0 +1,102 @@
+// The stand-in's time zone: DalSysSetTz moves the local time of the whole
+// process to the entry's zone, as the recorder's device layer moves the
+// system's; the reset brings back the zone the process started in.
+#include "dal.h"
+#include "dal_test.h"
+
+#include <QtTest>
+#include <atomic>
+#include <ctime>
+#include <thread>
+
+namespace {
+const TzEntry* zoneNamed(const char* name)
+{
+    SysCaps caps{};
+    DalSysGetCaps(&caps);
+    for (int i = 0; i < caps.numTz; ++i)
+        if (qstrcmp(caps.tz[i].name, name) == 0)
+            return &caps.tz[i];
+    return nullptr;
+}
+
+// Seconds ahead of UTC at t, as the C library's local time reads it.
+long offsetAt(time_t t)
+{
+    struct tm local;
+    localtime_r(&t, &local);
+    return local.tm_gmtoff;
+}
+
+const time_t kJanuary = 1768478400; // 2026-01-15 12:00 UTC
+const time_t kJuly = 1784116800;    // 2026-07-15 12:00 UTC
+}
+
+class DalClockTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { dalTestReset(); }
+    void cleanup() { dalTestReset(); }
+
+    void zoneMovesLocalTime_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<int>("dst");
+        QTest::addColumn<int>("winter"); // hours ahead of UTC in January
+        QTest::addColumn<int>("summer"); // and in July
+        QTest::newRow("New York") << QByteArray("GMT-05:00 New York") << 0 << -5 << -5;
+        QTest::newRow("Seoul") << QByteArray("GMT+09:00 Seoul") << 0 << 9 << 9;
+        QTest::newRow("New York, daylight saving") << QByteArray("GMT-05:00 New York") << 1 << -5 << -4;
+        QTest::newRow("Paris, daylight saving") << QByteArray("GMT+01:00 Paris") << 1 << 1 << 2;
+        QTest::newRow("Seoul has no daylight saving") << QByteArray("GMT+09:00 Seoul") << 1 << 9 << 9;
+    }
+
+    void zoneMovesLocalTime()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(int, dst);
+        QFETCH(int, winter);
+        QFETCH(int, summer);
+        const int host = QDateTime::currentDateTime().offsetFromUtc();
+        QCOMPARE(DalSysSetTz(zoneNamed(zone.constData()), dst), 0);
+        QCOMPARE(offsetAt(kJanuary), winter * 3600L);
+        QCOMPARE(offsetAt(kJuly), summer * 3600L);
+        // Qt's local time too, now and at a given second.
+        QCOMPARE(QDateTime::fromSecsSinceEpoch(kJuly).offsetFromUtc(), summer * 3600);
+        const int now = QDateTime::currentDateTime().offsetFromUtc();
+        QVERIFY2(now == winter * 3600 || now == summer * 3600, QByteArray::number(now).constData());
+        dalTestReset();
+        QCOMPARE(QDateTime::currentDateTime().offsetFromUtc(), host);
+    }
+
+    // The zone changes on one thread while another reads local time, as the
+    // program's threads and the stand-in's do: every reading is one of the
+    // two zones.
+    void zoneChangesWhileAnotherThreadReads()
+    {
+        const TzEntry* zones[2] = {zoneNamed("GMT-05:00 New York"), zoneNamed("GMT+09:00 Seoul")};
+        QCOMPARE(DalSysSetTz(zones[0], 0), 0);
+        std::atomic<bool> done{false};
+        std::atomic<int> wrong{0};
+        std::thread reader([&] {
+            while (!done) {
+                const long libc = offsetAt(time(nullptr));
+                const int qt = QDateTime::currentDateTime().offsetFromUtc();
+                if ((libc != -5 * 3600 && libc != 9 * 3600) || (qt != -5 * 3600 && qt != 9 * 3600))
+                    ++wrong;
+            }
+        });
+        int refused = 0;
+        for (int i = 1; i <= 201; ++i)
+            refused += DalSysSetTz(zones[i % 2], 0) != 0;
+        done = true;
+        reader.join();
+        QCOMPARE(refused, 0);
+        QCOMPARE(wrong.load(), 0);
+        QCOMPARE(offsetAt(time(nullptr)), 9 * 3600L);
+    }
+};
+
+QTEST_GUILESS_MAIN(DalClockTest)
+#include "dalclocktest.moc"
