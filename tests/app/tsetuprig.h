@@ -47,7 +47,6 @@ struct TSetupRig
     ~TSetupRig()
     {
         delete w;
-        TConfig::setTextHook(nullptr);
     }
     TSetupWnd* setup() const { return w->setupWnd(); }
     // A section of the edit and of the live copy.
