@@ -9,7 +9,6 @@
 #include "ttime.h"
 
 #include <QDir>
-#include <algorithm>
 #include <iterator>
 #include <QtTest>
 
@@ -17,20 +16,10 @@ namespace {
 
 enum { USB = 0, DISC = 1, KeyPress = 1 };
 
-// The main window shown and active, as on the recorder. Its first show
-// brings the device up again half a second later: that bring-up is over
-// (disks reported, its status box gone) before the test goes on, so that
-// its box cannot take the place of a later status.
+// The main window shown and active, as on the recorder.
 void up(TMainRig& rig)
 {
-    QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
-    rig.w->show();
-    QApplication::setActiveWindow(rig.w);
-    QVERIFY(QTest::qWaitForWindowActive(rig.w));
-    QTRY_VERIFY(std::any_of(notes.cbegin(), notes.cend(),
-                            [](const QList<QVariant>& n) { return n.at(0).toInt() == SIG_SD_INFO; }));
-    QCoreApplication::processEvents();
-    rig.w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+    QVERIFY(rig.showUp());
 }
 
 // user1 with the backup right (or without), logged in.
