@@ -59,24 +59,8 @@ struct SearchRig : TMainRig
     {
         // The first show brings the device up (again): the search screen
         // starts once it is done.
-        QSignalSpy notes(&g_api, &TDVRAPI::sg_dvrNotify);
-        w->show();
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
+        if (!showUp())
             return false;
-        for (int i = 0; i < 500 && !w->m_initDone; ++i)
-            QTest::qWait(10);
-        auto disksIn = [&notes] {
-            for (const QList<QVariant>& n : notes)
-                if (n.at(0).toInt() == SIG_SD_INFO)
-                    return true;
-            return false;
-        };
-        for (int i = 0; i < 500 && !disksIn(); ++i)
-            QTest::qWait(10);
-        QCoreApplication::processEvents();
-        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
-        dalTestJournalClear();
         w->m_loggedIn = 1;
         clock.start();
         s->show();
