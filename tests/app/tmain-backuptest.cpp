@@ -19,9 +19,7 @@ enum { USB = 0, DISC = 1, KeyPress = 1 };
 // The main window shown and active, as on the recorder.
 void up(TMainRig& rig)
 {
-    rig.w->show();
-    QApplication::setActiveWindow(rig.w);
-    QVERIFY(QTest::qWaitForWindowActive(rig.w));
+    QVERIFY(rig.showUp());
 }
 
 // user1 with the backup right (or without), logged in.

@@ -1,8 +1,10 @@
 // The search window and the main window's answers to it, on the stand-in's
 // recording database: the month's marked days and the day chosen from them,
 // the event and POS lists with their paging, playback at every speed, the
-// playback layouts, the import of a backup file, backup and the options.
+// playback layouts, the tiles' titles back after a one-camera search, the
+// import of a backup file, backup and the options.
 #include "tmainrig.h"
+#include "tscreencopy.h"
 #include "searchreq.h"
 #include "tbutton.h"
 #include "tcalendar.h"
@@ -57,24 +59,8 @@ struct SearchRig : TMainRig
     {
         // The first show brings the device up (again): the search screen
         // starts once it is done.
-        TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
-        w->show();
-        QApplication::setActiveWindow(w);
-        if (!QTest::qWaitForWindowActive(w))
+        if (!showUp())
             return false;
-        for (int i = 0; i < 500 && !w->m_initDone; ++i)
-            QTest::qWait(10);
-        auto disksIn = [&notes] {
-            for (const QList<QVariant>& n : notes)
-                if (n.at(0).toInt() == SIG_SD_INFO)
-                    return true;
-            return false;
-        };
-        for (int i = 0; i < 500 && !disksIn(); ++i)
-            QTest::qWait(10);
-        QCoreApplication::processEvents();
-        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
-        dalTestJournalClear();
         w->m_loggedIn = 1;
         clock.start();
         s->show();
@@ -482,6 +468,46 @@ private slots:
         QVERIFY(rig.w->splitTh()->wait(2000));
         QTRY_COMPARE(QString("%1/%2").arg(g_api.m_layout).arg(g_api.m_sw),
                      QString("%1/%2").arg(layoutOf(layoutAt)).arg(page));
+    }
+
+    // A thumbnail or panorama search of one camera on a 32-channel unit,
+    // then back to live: the cameras past the twentieth show their own
+    // titles again, neither none nor the searched camera's.
+    void titlesBackAfterSearch_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("thumbnails") << int(TSearchWnd::MODE_THUMB);
+        QTest::newRow("panorama") << int(TSearchWnd::MODE_PANORAMA);
+    }
+    void titlesBackAfterSearch()
+    {
+        QFETCH(int, mode);
+        SearchRig rig(kTwoDays, "32");
+        QVERIFY(rig.open() && rig.dayAsked());
+        rig.s->combo(TSearchWnd::CB_MODE)->setCurrentIndex(mode);
+        QTRY_COMPARE(g_api.m_searchMode, mode);
+        const auto own = [](int ch) {
+            QImage title(g_api.m_titleImg[ch].size(), g_api.m_titleImg[ch].format());
+            g_api.drawOsdText(ch, QStringLiteral("CH %1").arg(ch + 1), &title, 0, 0);
+            return title;
+        };
+        QVERIFY(g_api.m_titleImg[31] != own(31));
+        rig.click(TSearchWnd::BTN_EXIT);
+        QTRY_COMPARE(g_api.m_mode, 0);
+        // Tiles 21-32 of the layout that shows every camera, as drawn.
+        int lay = 1;
+        while (lay < 32 && g_api.numLayoutCam(lay) < 32)
+            ++lay;
+        g_api.dispLayout(lay, 0);
+        const QImage screen = rig.w->grab().toImage();
+        screen.save(vkeytest::grabPath(QStringLiteral("live-32-after-%1.png").arg(QTest::currentDataTag())));
+        for (int k = 20; k < 32; ++k) {
+            const int ch = g_api.m_vidwnd[k].ch;
+            const OsdItem* title = g_api.m_cell[ch].item[CellOsd::TITLE];
+            QVERIFY2(ch == k && g_api.m_titleImg[ch] == own(ch)
+                         && lightPixels(screen, QRect(title->x, title->y, title->width, title->height)) > 0,
+                     qPrintable(QString("tile %1").arg(k + 1)));
+        }
     }
 
     // Closing the window keeps the click that closed it from opening the

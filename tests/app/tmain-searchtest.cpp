@@ -33,7 +33,7 @@ TSearchWnd* search(TMainRig& rig)
 // main window's handling of its show.
 void open(TMainRig& rig, bool byKey)
 {
-    rig.w->show(); // the search window lives on the main window
+    QVERIFY(rig.showUp()); // the search window lives on the main window
     if (byKey) {
         rig.w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, Qt::Key_Search);
         rig.w->sl_fromDvr(SIG_IO_KEY, KEY_RELEASE, Qt::Key_Search);

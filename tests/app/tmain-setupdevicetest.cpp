@@ -2,7 +2,8 @@
 // through the main window: one preview window between the two preview
 // pages, closed when another page follows; Apply writes the section to the
 // model file with one "Setup Changed" record and the device calls; live
-// motion of the traced camera reaches the grid.
+// motion of the traced camera reaches the grid; the last camera renamed
+// shows its new name on its tile and the spot outputs.
 #include "tsetuprig.h"
 #include "setupaction.h"
 #include "tbutton.h"
@@ -12,6 +13,7 @@
 #include "tsetupmotion.h"
 #include "tsetupprivate.h"
 #include "tsetupwnd.h"
+#include "tvkeyboard.h"
 
 #include <QtTest>
 #include <cstring>
@@ -22,8 +24,8 @@ namespace {
 
 struct Rig : TSetupRig
 {
-    Rig()
-        : TSetupRig("16", true, [](TDvrFixture&) {
+    explicit Rig(const char* profile = "16")
+        : TSetupRig(profile, true, [](TDvrFixture&) {
               // The preview window's size comes from the resource metrics.
               g_osdHooks =
                   TOsdHooks{[](int n) { return g_res->scale(n); }, [](int n) { return g_res->scaleCeil(n); },
@@ -159,6 +161,44 @@ private slots:
             QCOMPARE(rig.fromFile<PropMotion>(IDX_PROP_MOTION).ch[1].mask[0], 0u);
         }
         QVERIFY(rig.setup()->isVisible());
+    }
+
+    // The last camera renamed on the page and applied: its tile, spot and
+    // HD spot titles are drawn with the new name, and the spot outputs get
+    // them.
+    void renameLast_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::newRow("4 channels") << QByteArray("4");
+        QTest::newRow("20 channels") << QByteArray("20");
+    }
+    void renameLast()
+    {
+        QFETCH(QByteArray, profile);
+        Rig rig(profile.constData());
+        QVERIFY(rig.open(SA::Btn_Device_Camera));
+        const int last = profile.toInt() - 1;
+        QImage* titles[] = {&g_api.m_titleImg[last], &g_api.m_spotTitleImg[last], &g_api.m_hdTitleImg[last]};
+        const QImage before = *titles[0];
+        TSetupPage* page = rig.setup()->page(SA::Btn_Device_Camera);
+        QTest::mouseClick(page->cameraButton(last), Qt::LeftButton);
+        QTest::mouseClick(page->control(TSetupCamera::R_NAME), Qt::LeftButton);
+        QVERIFY(g_vkeyboard->isVisible());
+        g_vkeyboard->setText(QStringLiteral("Back door"));
+        QTest::mouseClick(g_vkeyboard->okButton(), Qt::LeftButton);
+        dalTestJournalClear();
+        rig.click(SA::Btn_Device_Camera, TSetupCamera::R_APPLY);
+        QVERIFY(Rig::settled());
+        QCOMPARE(QByteArray(rig.fromFile<PropCamera>(IDX_PROP_CAMERA).data[last].name), QByteArray("Back door"));
+        for (int kind = 0; kind < 3; ++kind) {
+            QImage want(titles[kind]->size(), titles[kind]->format());
+            g_api.drawOsdText(last, QStringLiteral("Back door"), &want, kind, 0);
+            QVERIFY2(*titles[kind] == want, qPrintable(QString::number(kind)));
+        }
+        QVERIFY(*titles[0] != before);
+        // The spot outputs are sent the camera's titles.
+        for (const char* out : {"spot_osd", "spothd_osd"})
+            QVERIFY2(!Rig::journal("DalCmd(").filter(out).filter(QString("ch:%1 ").arg(last)).isEmpty(), out);
     }
 
     // Escape drops what was not applied: the edit copy is the live one

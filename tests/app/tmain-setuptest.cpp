@@ -398,13 +398,18 @@ private slots:
             dalTestGetClock(&clock);
             const int wasSet = clock.set;
             // To the time (past the daylight-saving box when the zone has
-            // it), the hour up, then down to Apply.
+            // it), the hour one step away from midnight (up before noon,
+            // down after it, so that two steps stay within the day), then
+            // down to Apply.
             const bool dst = s->page(SA::Btn_System_Dt)->control(1)->isEnabled();
-            keys(dst ? "RDDDEUXDDDDE" : "RDDEUXDDDDE");
+            const bool morning = QTime::currentTime().hour() < 12;
+            const QString hour = morning ? "U" : "D";
+            const qint64 step = morning ? 3600 : -3600;
+            keys((dst ? "RDDDE" : "RDDE") + hour + "XDDDDE");
             QVERIFY(Rig::settled());
             dalTestGetClock(&clock);
             QCOMPARE(clock.set, wasSet + 1);
-            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 3600)) < 10);
+            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + step)) < 10);
             keys("E"); // Apply again without an edit
             QVERIFY(Rig::settled());
             QCOMPARE(Rig::journal({"DalSysSetTime"}).size(), 1);
@@ -420,19 +425,19 @@ private slots:
             QVERIFY(n > 0);
             const LogRecord& last = r[n - 1];
             QCOMPARE(last.code, quint16(LOG_NTP_TIME_CHANGE));
-            QVERIFY(near(QDateTime(QDate(last.year, last.month, last.day), QTime(last.hour, last.minute, last.second)), 3600));
+            QVERIFY(near(QDateTime(QDate(last.year, last.month, last.day), QTime(last.hour, last.minute, last.second)), step));
             auto* bar = static_cast<TInfo*>(rig.w->wnd(ID_WND_INFO));
             bar->updateTime();
             const QTime shown = QTime::fromString(bar->timeText(), "HH:mm:ss");
             QVERIFY2(shown.isValid(), qPrintable(bar->timeText()));
-            QVERIFY(qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + 3600).time())) < 10
-                    || qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + 3600).time())) > 86390);
+            QVERIFY(qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + step).time())) < 10
+                    || qAbs(shown.secsTo(QDateTime::fromSecsSinceEpoch(time(nullptr) + step).time())) > 86390);
             // A second hour on top of the moved clock moves it again.
-            keys("UUUUE" "UXDDDDE");
+            keys("UUUUE" + hour + "XDDDDE");
             QVERIFY(Rig::settled());
             QCOMPARE(Rig::journal({"DalSysSetTime"}).size(), 2);
             dalTestGetClock(&clock);
-            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 7200)) < 10);
+            QVERIFY(qAbs(clock.now - (qint64(time(nullptr)) + 2 * step)) < 10);
             return;
         }
         if (what == "password" || what == "freed") {

@@ -14,6 +14,7 @@
 #include "tsplitth.h"
 
 #include <QSignalSpy>
+#include <algorithm>
 
 // A main window brought up on the stand-in's 1280 x 720 output (or the
 // output of the resolution index res).
@@ -33,16 +34,7 @@ struct TMainRig
         dalTestSetManualTicks(1); // the tests give the ticks
         TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
         w->sl_initDvr();
-        // The disks mount with the status box up; the view starts once they
-        // are in and the box is gone.
-        QTRY_VERIFY([&notes] {
-            for (const QList<QVariant>& n : notes)
-                if (n.at(0).toInt() == SIG_SD_INFO)
-                    return true;
-            return false;
-        }());
-        QCoreApplication::processEvents();
-        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+        QVERIFY(disksIn(notes));
         dalTestJournalClear();
     }
     ~TMainRig()
@@ -52,6 +44,31 @@ struct TMainRig
         g_api.m_voutCaps = nullptr;
         g_osdHooks = TOsdHooks{};
         g_resHooks = TResHooks{};
+    }
+    // The disks mount with the status box up; the view starts once they
+    // are in (a disk report among the notes) and the box is gone.
+    bool disksIn(const TSignalLog& notes)
+    {
+        const bool in = QTest::qWaitFor([&notes] {
+            return std::any_of(notes.cbegin(), notes.cend(),
+                               [](const QList<QVariant>& n) { return n.at(0).toInt() == SIG_SD_INFO; });
+        });
+        QCoreApplication::processEvents();
+        w->sl_ctrlStatus(SIG_STATE_END, QString(), QString());
+        return in;
+    }
+    // The window shown and active, as on the recorder. Its first show
+    // brings the device up again half a second later; that bring-up is over
+    // when this returns (its calls out of the journal), so that its status
+    // box cannot take the place of a test's own.
+    bool showUp()
+    {
+        TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        w->show();
+        QApplication::setActiveWindow(w);
+        const bool up = QTest::qWaitForWindowActive(w) && disksIn(notes);
+        dalTestJournalClear();
+        return up;
     }
     // As the facade sends it: queued into the GUI thread.
     void notify(int code, int v1 = 0, int v2 = 0, int rs = 0, const QString& str = QString(),

@@ -1,5 +1,4 @@
 #include "tsetupcampage.h"
-#include "ctlres.h"
 #include "setupaction.h"
 #include "tbutton.h"
 #include "tkeys.h"
@@ -21,25 +20,6 @@ void TSetupCamPage::init(int background)
     for (int i = 0; i < m_rows.size(); ++i) {
         if (m_rows[i].kind == RowMenu && control(i))
             control(i)->hide();
-    }
-}
-
-void TSetupCamPage::evtResize()
-{
-    TSetupPage::evtResize();
-    TButton* first = cameraButton(0);
-    if (!first)
-        return;
-    // The first button carries the word as well: it takes the room of
-    // three, the others follow 2 px apart.
-    const QRect g = first->geometry();
-    const int step = g.width() + ctlScale(2);
-    int x = g.left();
-    for (int c = 0; c < CAMERAS; ++c) {
-        TButton* b = cameraButton(c);
-        const int w = c == 0 ? 3 * step - ctlScale(2) : g.width();
-        b->setGeometry(x, g.top(), w, g.height());
-        x += w + ctlScale(2);
     }
 }
 

@@ -326,23 +326,25 @@ private slots:
         QTest::addColumn<int>("end"); // one second past the last copied
         QTest::addColumn<quint64>("size");
         QTest::addColumn<int>("answer"); // -1: no question
+        QTest::addColumn<bool>("byKey");  // answered by Enter, not by a click
         QTest::addColumn<QString>("range");
         QTest::addColumn<QString>("status");
         const QString asked = "2 10:00:00 2 10:10:00";
-        QTest::newRow("no change") << 2 << 36000 << 2 << 36601 << 5000000ull << -1 << asked << "";
-        QTest::newRow("start date, OK") << 1 << 36000 << 2 << 36601 << 5000000ull << int(MSGBTN_OK)
+        const int ok = MSGBTN_OK;
+        QTest::newRow("no change") << 2 << 36000 << 2 << 36601 << 5000000ull << -1 << false << asked << "";
+        QTest::newRow("start date, OK") << 1 << 36000 << 2 << 36601 << 5000000ull << ok << false
                                         << "1 10:00:00 2 10:10:00" << "[0 MB/ 5MB] Time Changed";
-        QTest::newRow("start time, OK") << 2 << 36300 << 2 << 36601 << 5000000ull << int(MSGBTN_OK)
-                                        << "2 10:05:00 2 10:10:00" << "[0 MB/ 5MB] Time Changed";
-        QTest::newRow("end date, OK") << 2 << 36000 << 1 << 36601 << 5000000ull << int(MSGBTN_OK)
+        QTest::newRow("start time, OK by Enter") << 2 << 36300 << 2 << 36601 << 5000000ull << ok << true
+                                                 << "2 10:05:00 2 10:10:00" << "[0 MB/ 5MB] Time Changed";
+        QTest::newRow("end date, OK") << 2 << 36000 << 1 << 36601 << 5000000ull << ok << false
                                       << "2 10:00:00 1 10:10:00" << "[0 MB/ 5MB] Time Changed";
-        QTest::newRow("end time, OK") << 2 << 36000 << 2 << 36301 << 5000000ull << int(MSGBTN_OK)
-                                      << "2 10:00:00 2 10:05:00" << "[0 MB/ 5MB] Time Changed";
-        QTest::newRow("end time, Cancel") << 2 << 36000 << 2 << 36301 << 5000000ull << int(MSGBTN_CANCEL) << asked
-                                          << "";
-        QTest::newRow("positions out of range: the last") << 7 << 36000 << -3 << 36601 << 5000000ull << -1 << asked
-                                                          << "";
-        QTest::newRow("nothing recorded") << 2 << 36000 << 2 << 36601 << 0ull << -1 << asked << "No Data";
+        QTest::newRow("end time, OK by Enter") << 2 << 36000 << 2 << 36301 << 5000000ull << ok << true
+                                               << "2 10:00:00 2 10:05:00" << "[0 MB/ 5MB] Time Changed";
+        QTest::newRow("end time, Cancel") << 2 << 36000 << 2 << 36301 << 5000000ull << int(MSGBTN_CANCEL) << false
+                                          << asked << "";
+        QTest::newRow("positions out of range: the last")
+            << 7 << 36000 << -3 << 36601 << 5000000ull << -1 << false << asked << "";
+        QTest::newRow("nothing recorded") << 2 << 36000 << 2 << 36601 << 0ull << -1 << false << asked << "No Data";
     }
     void estimateAnswer()
     {
@@ -352,6 +354,7 @@ private slots:
         QFETCH(int, end);
         QFETCH(quint64, size);
         QFETCH(int, answer);
+        QFETCH(bool, byKey);
         Rig rig;
         rig.ready();
         QTest::mouseClick(rig.w->button(TBackupWnd::BTN_ESTIMATE), Qt::LeftButton);
@@ -364,7 +367,15 @@ private slots:
         QCOMPARE(rig.msg->isVisible(), answer >= 0);
         if (answer >= 0) {
             QVERIFY(rig.msg->grab().save(vkeytest::grabPath(QStringLiteral("backup-asks.png"))));
-            emit rig.msg->sg_request(answer);
+            // As the operator answers: a click on the button, or Enter on
+            // the box, whose OK has the focus once the box is up.
+            if (byKey) {
+                QVERIFY(QTest::qWaitForWindowActive(rig.msg));
+                vkeytest::key(rig.msg, Qt::Key_Enter);
+            } else {
+                QTest::mouseClick(rig.msg->button(answer), Qt::LeftButton);
+            }
+            QTRY_VERIFY(!rig.msg->isVisible());
         }
         QTEST(rig.shownRange(), "range");
         QTEST(rig.w->statusText(), "status");

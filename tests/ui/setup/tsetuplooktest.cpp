@@ -2,9 +2,11 @@
 // selector buttons (the frame's tabs and items, the pages' camera, tab and
 // user rows) the chosen button wears the lit look and the others the plain
 // one; every button of a page's focus table is pressed by Return and by
-// Enter alike; the holiday page's list buttons show their caption alone.
+// Enter alike; the holiday page's list buttons show their caption alone;
+// every control a page shows lies inside the page, on small and large units.
 #include "../base/looktestenv.h"
 #include "setuptestenv.h"
+#include "treshooks.h"
 #include "tsetupholiday.h"
 #include "tsetupuser.h"
 
@@ -41,6 +43,44 @@ bool open(Frame& f, int tab, int id)
     return f.w->page(id) && f.w->page(id)->isVisible();
 }
 
+// The unit's counts for the resource object, read from the edit copy's
+// device record as start-up has them read: a 32-channel unit's pages are
+// larger than the others'.
+struct UnitSizes
+{
+    UnitSizes()
+    {
+        g_resHooks.videos = [](int live) { return int(devices(live)->videos); };
+        g_resHooks.alarmouts = [](int live) { return int(devices(live)->alarmouts); };
+        g_resHooks.audios = [](int live) { return int(devices(live)->audios); };
+        g_resHooks.storage = [](int live) { return int(devices(live)->storage); };
+    }
+    ~UnitSizes() { g_resHooks = TResHooks{}; }
+    static const PropDevices* devices(int live)
+    {
+        return static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, live ? 1 : 0));
+    }
+};
+
+// The shown controls of a page (at any depth) that do not lie whole inside
+// it, as "class text (x,y wxh)".
+QStringList outside(QWidget* page)
+{
+    QStringList out;
+    for (QWidget* c : page->findChildren<QWidget*>()) {
+        if (c->isWindow() || !c->isVisibleTo(page))
+            continue;
+        const QRect r(c->mapTo(page, QPoint(0, 0)), c->size());
+        if (!page->rect().contains(r)) {
+            auto* b = qobject_cast<QAbstractButton*>(c);
+            out << QString("%1 %2 (%3,%4 %5x%6)")
+                       .arg(c->metaObject()->className(), b ? b->text() : QString())
+                       .arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 class TSetupLookTest : public QObject
@@ -66,6 +106,42 @@ private slots:
         }
         QCOMPARE(pages, allPages().size() - 1); // all but the HD spot page
         QVERIFY2(rows > pages, qPrintable(QString::number(rows))); // the frame's tabs on each and more
+    }
+
+    // Every control a page shows lies whole inside the page, on every page
+    // of every tab, for the stand-in's small, default and largest units
+    // (the camera row holds 4, 16 and 20 buttons).
+    void controlsInsidePages_data()
+    {
+        QTest::addColumn<QByteArray>("profile");
+        QTest::newRow("4 channels") << QByteArray("4");
+        QTest::newRow("16 channels") << QByteArray("16");
+        QTest::newRow("32 channels") << QByteArray("32");
+    }
+    void controlsInsidePages()
+    {
+        QFETCH(QByteArray, profile);
+        UnitSizes sizes;
+        Frame f(profile.constData());
+        int pages = 0;
+        QStringList wrong;
+        for (const auto& p : allPages()) {
+            if (!open(f, p.first, p.second))
+                continue;
+            TSetupPage* page = f.w->page(p.second);
+            const QStringList out = outside(page);
+            if (!out.isEmpty())
+                wrong << QString("page %1 (%2x%3): %4")
+                             .arg(p.second)
+                             .arg(page->width())
+                             .arg(page->height())
+                             .arg(out.join(", "));
+            if (p.second == Btn_Device_Camera)
+                page->grab().save(vkeytest::grabPath("setup-camera-" + profile + ".png"));
+            ++pages;
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
+        QCOMPARE(pages, allPages().size() - 1); // all but the HD spot page
     }
 
     // Choosing another user lights that user's button and no other.
