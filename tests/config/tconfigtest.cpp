@@ -285,7 +285,7 @@ private slots:
         QTest::newRow("flash full") << "size";
         QTest::newRow("RAM file removed, one section saved") << "lost sections";
         QTest::newRow("RAM file without the device record") << "no devices";
-        const char* const steps[] = {"open", "write", "sync", "close", "rename", "folder sync"};
+        const char* const steps[] = {"open", "read", "write", "sync", "close", "rename", "folder sync"};
         for (int step = TFlashFile::StepOpen; step <= TFlashFile::StepSyncDir; ++step)
             QTest::addRow("%s fails", steps[step]) << QString::number(step);
     }
