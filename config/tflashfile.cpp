@@ -1,9 +1,11 @@
 #include "tflashfile.h"
 #include "tpath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -93,6 +95,7 @@ namespace {
 template <typename Next>
 int writeOver(const QString& target, Next next)
 {
+    // mkostemp fills in the six characters; removeLeftovers knows the name.
     QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
     int fd = -1;
     int err = step(TFlashFile::StepOpen, target, [&] {
@@ -163,4 +166,26 @@ int TFlashFile::sync(const QString& path)
     const int closeErr = closeFile(fd, file);
     err = err ? err : closeErr;
     return err ? err : syncFolder(file);
+}
+
+int TFlashFile::removeLeftovers(const QString& path)
+{
+    const QString mapped = TPath::map(path);
+    if (mapped.isEmpty())
+        return 0;
+    const QFileInfo target(mapped);
+    // The target's name, a dot and the six letters or digits mkostemp
+    // chose: "DVR16.conf.bak" or "DVR16.conf.old" are someone else's.
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    int removed = 0;
+    const QFileInfoList files =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& f : files) {
+        if (temporary.match(f.fileName()).hasMatch() && QFile::remove(f.absoluteFilePath())) {
+            qCDebug(lcConfig, "TFlashFile removed a cut-off write:%s", qPrintable(f.absoluteFilePath()));
+            ++removed;
+        }
+    }
+    return removed;
 }

@@ -34,4 +34,8 @@ public:
     // Syncs a file that is already written (a unit path), then its folder.
     // 0 on success, else the errno of the step that failed.
     static int sync(const QString& path);
+    // Removes the temporary files that writes over path (a unit path) left
+    // beside it when they were cut off (a power cut, a crash): the files
+    // named exactly as they name them, and nothing else. The number removed.
+    static int removeLeftovers(const QString& path);
 };

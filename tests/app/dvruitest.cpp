@@ -195,6 +195,35 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
     }
 
+    // A start clears flash of what cut-off commits left: the temporary files
+    // of the whole-file write beside the model and the commit file go, and
+    // nothing else does.
+    void startInFlashLeftByACut()
+    {
+        TTestRoot root;
+        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        // The stand-in's 16-channel model is "SDR16".
+        const QStringList cut = {"/dvr/SDR16.conf.a1B2c3", "/dvr/config.tmp.Zz09yX"};
+        const QStringList others = {"/dvr/notes.txt", "/dvr/SDR16.conf.bak", "/dvr/SDR16.conf.backup1",
+                                    "/dvr/config.tmp.a1B2c", "/dvr/SDR08.conf.a1B2c3"};
+        for (const QString& f : cut + others)
+            QVERIFY(root.write(f, QByteArray(4096, 'x')));
+        QProcess p;
+        start(p, root);
+        QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.right(2000).constData());
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY(p.waitForFinished(30000));
+        err += p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == 0, err.right(2000).constData());
+        for (const QString& f : cut)
+            QVERIFY2(!QFile::exists(root.file(f)), qPrintable(f));
+        for (const QString& f : others)
+            QVERIFY2(QFile::exists(root.file(f)), qPrintable(f));
+    }
+
     // Without the factory-test marker no main window is made: the board
     // test runs over the black background until a stop request, and the
     // process ends with 0.
