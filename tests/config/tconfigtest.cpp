@@ -2,6 +2,7 @@
 // copies (apply, revert, compare, defaults), commit to flash and its failures,
 // import of a configuration file, the device-record setter and the date and
 // time texts.
+#include "filesizesignal.h"
 #include "tconfigunit.h"
 #include "tflashfile.h"
 
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cmath>
 #include <memory>
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -33,7 +33,7 @@ struct TWriteFault {
     {
         s_step = step;
         TFlashFile::setFaultHook([](TFlashFile::Step st, const QString&) { return st == s_step ? EIO : 0; });
-        std::signal(SIGXFSZ, SIG_IGN);
+        ignoreFileSizeSignal(); // as the program does from its start
         getrlimit(RLIMIT_FSIZE, &old);
         rlimit small = old;
         small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur;
