@@ -4,6 +4,20 @@
 #include <cstring>
 #include <ctime>
 
+namespace {
+
+// The host's clock to the second as clock_gettime gives it (and Qt reads
+// it). time() gives the second of the last clock tick instead, which for the
+// first milliseconds of each second is still the one before.
+int64_t hostSecs()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return int64_t(ts.tv_sec);
+}
+
+} // namespace
+
 TDalClock& TDalClock::instance()
 {
     static TDalClock clock;
@@ -13,7 +27,7 @@ TDalClock& TDalClock::instance()
 void TDalClock::setTime(int64_t t)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_offset = t - int64_t(time(nullptr));
+    m_offset = t - hostSecs();
     m_set = true;
 }
 
@@ -27,13 +41,13 @@ void TDalClock::setZone(const char* name, int dst)
 int64_t TDalClock::now()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return int64_t(time(nullptr)) + m_offset;
+    return hostSecs() + m_offset;
 }
 
 void TDalClock::get(DalTestClock* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    out->now = int64_t(time(nullptr)) + m_offset;
+    out->now = hostSecs() + m_offset;
     out->set = m_set;
     out->dst = m_dst;
     std::snprintf(out->zone, sizeof out->zone, "%s", m_zone.c_str());
