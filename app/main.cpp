@@ -1,5 +1,6 @@
 // The recorder's user-interface program.
 #include "appglobals.h"
+#include "filesizesignal.h"
 #include "makedevinfo.h"
 #include "startup.h"
 #include "tbackgrnd.h"
@@ -60,6 +61,9 @@ int runBoardTest(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // A write past the file-size limit fails like one to a full flash (and
+    // is told so) instead of ending the program.
+    ignoreFileSizeSignal();
     // A relative runtime root names the folder it names now, for the whole
     // run and for the device layer too.
     TPath::init();

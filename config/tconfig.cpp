@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLoggingCategory>
+#include <QSettings>
 #include <QTextCodec>
 #include <QTime>
 
@@ -29,6 +30,9 @@ const qint64 kMinModelFile = 11;
 // full 20-channel configuration is well below 1 MiB, so anything beyond
 // kMaxImportFile is not a configuration file of this unit.
 const qint64 kMaxImportFile = 4 * 1024 * 1024;
+
+// The UTF-8 byte order mark.
+const char kUtf8Bom[] = "\xef\xbb\xbf";
 
 // Sections compared and moved between the copies, and the range copied by
 // copyProperty (all but the two capability caches).
@@ -123,6 +127,12 @@ TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault
     const QStringList parts = confPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     m_tmpPath = QStringLiteral("/tmp/%1").arg(parts.isEmpty() ? QString() : parts.last());
     m_confPath = confPath;
+
+    // A power cut in the middle of a commit leaves the temporary file of the
+    // copy beside the commit or the model file, in flash that has room for
+    // only a few of them: they go before anything is written there.
+    TFlashFile::removeLeftovers(m_confPath);
+    TFlashFile::removeLeftovers(QString::fromLatin1(kCommitFile));
 
     // A model file cut short by an interrupted commit is useless; the commit
     // file then holds the last complete configuration.
@@ -346,18 +356,41 @@ bool TConfig::ramHoldsSections() const
 bool TConfig::wholeImport(const QString& copy) const
 {
     QFile f(TPath::map(copy));
-    if (!f.open(QIODevice::ReadOnly) || !cleanText(f.read(kMaxImportFile + 1)))
+    if (!f.open(QIODevice::ReadOnly))
         return false;
-    bool ok = false;
-    const QSet<QByteArray> theirs = groupsOf(copy, &ok);
-    if (!ok)
+    QByteArray bytes = f.read(kMaxImportFile + 1);
+    f.close();
+    // Editors may put a byte order mark ahead of the text; the settings
+    // reader skips it.
+    if (bytes.startsWith(kUtf8Bom))
+        bytes.remove(0, int(sizeof kUtf8Bom) - 1);
+    // A file cut inside its last line ends without a line end, and that
+    // line may still read as a key ("pw00=s3c").
+    if (!bytes.endsWith('\n') || !cleanText(bytes))
         return false;
-    QSet<QByteArray> ours = groupsOf(m_confPath, &ok);
-    if (!ok)
-        ours = groupsOf(QString::fromLatin1(kCommitFile), &ok);
-    if (!ok)
-        ours = groupsOf(m_tmpPath, &ok);
-    return ok && theirs.contains(ours);
+    const QSettings theirs(TPath::map(copy), QSettings::IniFormat);
+    if (theirs.status() != QSettings::NoError)
+        return false;
+    const QStringList keys = theirs.allKeys();
+    const QSet<QString> held(keys.cbegin(), keys.cend());
+    // The keys of the sections a full save writes depend on the model's
+    // counts alone, so every file of this model holds them, another unit's
+    // export too. The other groups are left out: the device record, the
+    // caches of the device's own tables and capabilities, and the presets
+    // and search options, which are in a file only once they were saved
+    // there.
+    QSet<QString> fullSave;
+    for (int idx = 0; idx < IDX_PROP_COUNT; ++idx) {
+        if (TProperty::inFullSave(idx))
+            fullSave.insert(QString::fromLatin1(TProperty::groupName(idx)));
+    }
+    // The live copy's store is the unit's own file (the RAM copy, every
+    // section of it saved at start).
+    for (const QString& key : m_live->allKeys()) {
+        if (fullSave.contains(key.section(QLatin1Char('/'), 0, 0)) && !held.contains(key))
+            return false;
+    }
+    return true;
 }
 
 int TConfig::reloadHere(QString file)
@@ -384,9 +417,9 @@ int TConfig::reloadHere(QString file)
     }
 
     // A file cut short (a stick pulled during its export) or damaged would
-    // load every section it lacks from the factory defaults: the
+    // load every key it lacks from the factory defaults: the
     // administrator's password empty, the address 0.0.0.0. It must be clean
-    // text and hold every group of the unit's own file.
+    // text, end with a whole line and hold every key of the unit's own file.
     if (!wholeImport(copy)) {
         qCDebug(lcConfig, "TConfig::reload WARNING!! damaged or incomplete:%s\n", qPrintable(file));
         TRunner::removeFile(copy);

@@ -179,8 +179,10 @@ private:
     int commitfileHere();
     int reloadHere(QString file);
 
-    // An import's private copy is clean text holding every section group
-    // the unit's own file holds (flash, else the commit file, else RAM).
+    // An import's private copy is clean text (a UTF-8 byte order mark
+    // ahead of it allowed) whose last line ends with a line end, and holds
+    // every key the unit's own file holds in the sections a full save
+    // writes.
     bool wholeImport(const QString& copy) const;
     // The RAM file holds the device record and every section group the
     // flash file (or, without one, the commit file) holds.

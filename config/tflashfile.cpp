@@ -1,9 +1,11 @@
 #include "tflashfile.h"
 #include "tpath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -16,7 +18,7 @@ namespace {
 
 TFlashFile::FaultHook g_fault = nullptr;
 
-const char* const kStepNames[] = {"open", "write", "sync", "close", "rename", "syncdir"};
+const char* const kStepNames[] = {"open", "read", "write", "sync", "close", "rename", "syncdir"};
 
 // Runs one step: the fault seam first, then the call. A failing step keeps
 // its errno (EIO when the call gave none) and is logged.
@@ -86,13 +88,14 @@ void TFlashFile::setFaultHook(FaultHook hook)
 namespace {
 
 // Writes a new file over target (a host path) through a temporary file
-// beside it: each chunk that next gives (false from next: no more) is
-// written, then the file is synced, closed and renamed, and the folder
-// synced. 0 or the errno of the failing step; the temporary file is removed
-// on failure.
+// beside it: each chunk that next gives is written (next answers 0 or the
+// errno of its own failure, and a chunk of 0 bytes ends the data), then the
+// file is synced, closed and renamed, and the folder synced. 0 or the errno
+// of the failing step; the temporary file is removed on failure.
 template <typename Next>
 int writeOver(const QString& target, Next next)
 {
+    // mkostemp fills in the six characters; removeLeftovers knows the name.
     QByteArray temp = QFile::encodeName(target) + ".XXXXXX";
     int fd = -1;
     int err = step(TFlashFile::StepOpen, target, [&] {
@@ -101,10 +104,8 @@ int writeOver(const QString& target, Next next)
     });
     const char* data = nullptr;
     qint64 n = 0;
-    while (!err && next(&data, &n)) {
-        // A read error of the source fails the copy like a write error.
-        err = step(TFlashFile::StepWrite, target, [&] { return n > 0 && writeAll(fd, data, n); });
-    }
+    while (!err && !(err = next(&data, &n)) && n > 0)
+        err = step(TFlashFile::StepWrite, target, [&] { return writeAll(fd, data, n); });
     if (!err)
         err = step(TFlashFile::StepSync, target, [&] { return ::fsync(fd) == 0; });
     if (fd >= 0) {
@@ -131,9 +132,13 @@ int TFlashFile::copy(const QString& from, const QString& to)
         return err;
     char buf[65536];
     return writeOver(TPath::map(to), [&](const char** data, qint64* n) {
-        *n = in.read(buf, sizeof buf);
         *data = buf;
-        return *n != 0; // a read error (-1) goes to the write step, which fails it
+        // A read error ends the copy with it; it is never taken as the end
+        // of the source (a cut copy) nor tried again (a copy without end).
+        return step(StepRead, in.fileName(), [&] {
+            *n = in.read(buf, sizeof buf);
+            return *n >= 0;
+        });
     });
 }
 
@@ -141,12 +146,10 @@ int TFlashFile::write(const QString& to, const QByteArray& data)
 {
     bool given = false;
     return writeOver(TPath::map(to), [&](const char** out, qint64* n) {
-        if (given || data.isEmpty())
-            return false;
-        given = true;
         *out = data.constData();
-        *n = data.size();
-        return true;
+        *n = given ? 0 : data.size();
+        given = true;
+        return 0;
     });
 }
 
@@ -163,4 +166,26 @@ int TFlashFile::sync(const QString& path)
     const int closeErr = closeFile(fd, file);
     err = err ? err : closeErr;
     return err ? err : syncFolder(file);
+}
+
+int TFlashFile::removeLeftovers(const QString& path)
+{
+    const QString mapped = TPath::map(path);
+    if (mapped.isEmpty())
+        return 0;
+    const QFileInfo target(mapped);
+    // The target's name, a dot and the six letters or digits mkostemp
+    // chose: "DVR16.conf.bak" or "DVR16.conf.old" are someone else's.
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    int removed = 0;
+    const QFileInfoList files =
+        target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QFileInfo& f : files) {
+        if (temporary.match(f.fileName()).hasMatch() && QFile::remove(f.absoluteFilePath())) {
+            qCDebug(lcConfig, "TFlashFile removed a cut-off write:%s", qPrintable(f.absoluteFilePath()));
+            ++removed;
+        }
+    }
+    return removed;
 }

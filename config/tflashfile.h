@@ -14,8 +14,9 @@
 class TFlashFile
 {
 public:
-    // The steps a write goes through, in order.
-    enum Step { StepOpen, StepWrite, StepSync, StepClose, StepRename, StepSyncDir };
+    // The steps a write goes through, in order; a copy reads its source
+    // (StepRead, once per chunk) before each write.
+    enum Step { StepOpen, StepRead, StepWrite, StepSync, StepClose, StepRename, StepSyncDir };
 
     // A fault seam for tests: called before each step with the (mapped) path
     // it works on; a non-zero result makes that step fail with it as errno.
@@ -23,7 +24,8 @@ public:
     static void setFaultHook(FaultHook hook);
 
     // Copies one file over another (unit paths). 0 on success, else the
-    // errno of the step that failed.
+    // errno of the step that failed; a source that fails to read fails the
+    // copy with its error and leaves the target as it was.
     static int copy(const QString& from, const QString& to);
     // Writes data as a new file over another (a unit path), the same way:
     // the name holds the former file or the whole new one, never a part.
@@ -32,4 +34,8 @@ public:
     // Syncs a file that is already written (a unit path), then its folder.
     // 0 on success, else the errno of the step that failed.
     static int sync(const QString& path);
+    // Removes the temporary files that writes over path (a unit path) left
+    // beside it when they were cut off (a power cut, a crash): the files
+    // named exactly as they name them, and nothing else. The number removed.
+    static int removeLeftovers(const QString& path);
 };

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QVariant>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -362,6 +363,11 @@ int TProperty::sectionSize(int idx)
 const char* TProperty::groupName(int idx)
 {
     return idx >= 0 && idx < IDX_PROP_COUNT ? kSections[idx].group : nullptr;
+}
+
+bool TProperty::inFullSave(int idx)
+{
+    return std::find(std::begin(kSaveOrder), std::end(kSaveOrder), idx) != std::end(kSaveOrder);
 }
 
 // ---- Counts -------------------------------------------------------------------

@@ -54,6 +54,9 @@ public:
     static int sectionSize(int idx);
     // The INI group of section idx as written in the file; null outside 0..36.
     static const char* groupName(int idx);
+    // True when a full save (a negative index) writes section idx: 1..17
+    // and 19..31, whose keys are fixed by the device's counts alone.
+    static bool inFullSave(int idx);
 
     // A fresh unit path for a private file in the RAM folder (the edit
     // copy's, an import's working copy).

@@ -66,7 +66,18 @@ void applyZone(const std::string& tz)
     ::setenv("TZ", tz.c_str(), 1);
     ::tzset();
 }
+
+// The host's clock to the second as clock_gettime gives it (and Qt reads
+// it). time() gives the second of the last clock tick instead, which for the
+// first milliseconds of each second is still the one before.
+int64_t hostSecs()
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_REALTIME, &ts);
+    return int64_t(ts.tv_sec);
 }
+
+} // namespace
 
 TDalClock& TDalClock::instance()
 {
@@ -77,7 +88,7 @@ TDalClock& TDalClock::instance()
 void TDalClock::setTime(int64_t t)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_offset = t - int64_t(time(nullptr));
+    m_offset = t - hostSecs();
     m_set = true;
 }
 
@@ -97,13 +108,13 @@ int TDalClock::setZone(const TzEntry& zone, int dst)
 int64_t TDalClock::now()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return int64_t(time(nullptr)) + m_offset;
+    return hostSecs() + m_offset;
 }
 
 void TDalClock::get(DalTestClock* out)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    out->now = int64_t(time(nullptr)) + m_offset;
+    out->now = hostSecs() + m_offset;
     out->set = m_set;
     out->dst = m_dst;
     std::snprintf(out->zone, sizeof out->zone, "%s", m_zone.c_str());

@@ -292,9 +292,12 @@ void TDVRAPI::rsRun(const TNetPayload& p)
     if (!p.has(12))
         return;
     const int act = int(p.u32(0));
-    // The OSD blend has eight levels: a level from outside is held to them
-    // here, where it enters, for the section and the notification alike.
-    const int arg1 = act == Act_PrvOsdAlpha ? qBound(0, p.i32(4), 7) : p.i32(4);
+    // The file keeps the OSD transparency as 1..7 and reads any other level
+    // as 7: a level outside is refused here, where it enters, as the other
+    // previews refuse values outside their range; the section keeps its
+    // level and the notification previews that one.
+    const bool alphaRefused = act == Act_PrvOsdAlpha && (p.i32(4) < 1 || p.i32(4) > 7);
+    const int arg1 = alphaRefused ? section<PropOsd>(IDX_PROP_OSD, 0)->alpha : p.i32(4);
     const int arg2 = p.i32(8);
     const SectionOf* rec = find(kPreviews, act);
     if (rec) {

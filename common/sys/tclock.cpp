@@ -1,7 +1,6 @@
 #include "tclock.h"
 
 #include <atomic>
-#include <ctime>
 
 namespace {
 std::atomic<TClock::Source> s_source{nullptr};
@@ -15,7 +14,11 @@ void TClock::setSource(Source source)
 qint64 TClock::secs()
 {
     const Source source = s_source.load();
-    return source ? source() : qint64(std::time(nullptr));
+    // Qt's reading of the system clock, not time(): that one gives the
+    // second of the last clock tick, which for the first few milliseconds of
+    // each second is still the one before, so a record stamped "now" came
+    // out a second earlier than the time every Qt clock already shows.
+    return source ? source() : QDateTime::currentSecsSinceEpoch();
 }
 
 QDateTime TClock::now()

@@ -16,8 +16,9 @@
 
 namespace {
 
-// Starts the program in the root with the start-up's debug lines on.
-void start(QProcess& p, const TTestRoot& root)
+// Starts the program in the root with the start-up's debug lines on; with
+// a file-size limit (in KiB) on every file it writes when one is given.
+void start(QProcess& p, const TTestRoot& root, int limitKib = 0)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DVR_ROOT"), root.path());
@@ -26,7 +27,11 @@ void start(QProcess& p, const TTestRoot& root)
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.app.debug=true"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
-    p.start(QStringLiteral(DVRUI_PATH), QStringList());
+    if (limitKib > 0)
+        p.start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("ulimit -S -f %1 && exec \"$0\"").arg(limitKib),
+                                         QStringLiteral(DVRUI_PATH)});
+    else
+        p.start(QStringLiteral(DVRUI_PATH), QStringList());
 }
 
 bool waitForLine(QProcess& p, QByteArray* seen, const QByteArray& line, int ms)
@@ -193,6 +198,46 @@ private slots:
         QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
         QVERIFY(p.waitForFinished(30000));
         QCOMPARE(p.exitCode(), 0);
+    }
+
+    // A start clears flash of what cut-off commits left: the temporary files
+    // of the whole-file write beside the model and the commit file go, and
+    // nothing else does. Under a file-size limit the program lives on: a
+    // write past it fails as on a full flash, and a stop ends the run with 0.
+    void startInFlashLeftByACut_data()
+    {
+        QTest::addColumn<int>("limitKib"); // 0: none
+        QTest::newRow("leftovers of cut commits") << 0;
+        QTest::newRow("and a file-size limit") << 16;
+    }
+    void startInFlashLeftByACut()
+    {
+        QFETCH(int, limitKib);
+        TTestRoot root;
+        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        // The stand-in's 16-channel model is "SDR16".
+        const QStringList cut = {"/dvr/SDR16.conf.a1B2c3", "/dvr/config.tmp.Zz09yX"};
+        const QStringList others = {"/dvr/notes.txt", "/dvr/SDR16.conf.bak", "/dvr/SDR16.conf.backup1",
+                                    "/dvr/config.tmp.a1B2c", "/dvr/SDR08.conf.a1B2c3"};
+        for (const QString& f : cut + others)
+            QVERIFY(root.write(f, QByteArray(4096, 'x')));
+        QProcess p;
+        start(p, root, limitKib);
+        QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.right(2000).constData());
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY(p.waitForFinished(30000));
+        err += p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == 0, err.right(2000).constData());
+        // The start's save of the configuration to RAM met the limit.
+        if (limitKib > 0)
+            QVERIFY(QFileInfo(root.file(QStringLiteral("/tmp/SDR16.conf"))).size() <= limitKib * 1024);
+        for (const QString& f : cut)
+            QVERIFY2(!QFile::exists(root.file(f)), qPrintable(f));
+        for (const QString& f : others)
+            QVERIFY2(QFile::exists(root.file(f)), qPrintable(f));
     }
 
     // Without the factory-test marker no main window is made: the board

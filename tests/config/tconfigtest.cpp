@@ -2,6 +2,7 @@
 // copies (apply, revert, compare, defaults), commit to flash and its failures,
 // import of a configuration file, the device-record setter and the date and
 // time texts.
+#include "filesizesignal.h"
 #include "tconfigunit.h"
 #include "tflashfile.h"
 
@@ -11,7 +12,6 @@
 #include <cerrno>
 #include <cmath>
 #include <memory>
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -33,7 +33,7 @@ struct TWriteFault {
     {
         s_step = step;
         TFlashFile::setFaultHook([](TFlashFile::Step st, const QString&) { return st == s_step ? EIO : 0; });
-        std::signal(SIGXFSZ, SIG_IGN);
+        ignoreFileSizeSignal(); // as the program does from its start
         getrlimit(RLIMIT_FSIZE, &old);
         rlimit small = old;
         small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur;
@@ -285,7 +285,7 @@ private slots:
         QTest::newRow("flash full") << "size";
         QTest::newRow("RAM file removed, one section saved") << "lost sections";
         QTest::newRow("RAM file without the device record") << "no devices";
-        const char* const steps[] = {"open", "write", "sync", "close", "rename", "folder sync"};
+        const char* const steps[] = {"open", "read", "write", "sync", "close", "rename", "folder sync"};
         for (int step = TFlashFile::StepOpen; step <= TFlashFile::StepSyncDir; ++step)
             QTest::addRow("%s fails", steps[step]) << QString::number(step);
     }
@@ -548,6 +548,14 @@ private slots:
         QTest::newRow("cut at 25 %") << "cut25";
         QTest::newRow("cut at 60 %") << "cut60";
         QTest::newRow("cut at 90 %") << "cut90";
+        QTest::newRow("cut at 98 %") << "cut98";
+        QTest::newRow("cut at 99 %") << "cut99";
+        // Cut inside the last group, which holds the passwords: right after
+        // its header, at the start of the admin password's line, inside it.
+        QTest::newRow("cut after the last header") << "header";
+        QTest::newRow("cut before the admin password") << "beforepw";
+        QTest::newRow("cut inside the admin password") << "insidepw";
+        QTest::newRow("cut inside the last line") << "lastline";
         QTest::newRow("NUL byte inside USER") << "nul";
         QTest::newRow("not UTF-8") << "latin1";
     }
@@ -557,6 +565,7 @@ private slots:
         Unit u;
         TConfig& cfg = u.start();
         section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 3;
+        qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "s3cret", 16);
         cfg.save(-1);
         QString path = exportFile(u, QStringLiteral("bad.conf"));
         const QString file = u.root.file(path);
@@ -583,6 +592,18 @@ private slots:
             const QByteArray line(1023, 'x');
             for (int i = 0; i < 4200; ++i)
                 f.write("k" + QByteArray::number(i) + "=" + line + "\n");
+        } else if (kind == QLatin1String("lastline")) {
+            QByteArray bytes = u.root.read(path);
+            bytes.chop(2); // every key is there, the last one's value cut
+            QVERIFY(u.root.write(path, bytes));
+        } else if (kind == QLatin1String("header") || kind.endsWith(QLatin1String("pw"))) {
+            QByteArray bytes = u.root.read(path);
+            const int header = bytes.lastIndexOf("\n[") + 1;
+            const int pw = bytes.indexOf("\npw00=s3cret\n", header) + 1;
+            QVERIFY(header > 0 && pw > header);
+            bytes.truncate(kind == QLatin1String("header") ? bytes.indexOf('\n', header) + 1
+                                                           : pw + (kind == QLatin1String("insidepw") ? 8 : 0));
+            QVERIFY(u.root.write(path, bytes));
         } else if (kind.startsWith(QLatin1String("cut"))) {
             QByteArray bytes = u.root.read(path);
             const int at = bytes.size() * kind.mid(3).toInt() / 100;
@@ -607,6 +628,48 @@ private slots:
         QCOMPARE(snapshot(cfg, 1), live);
         // No private copy of the import is left in RAM.
         QCOMPARE(u.root.allFiles().filter(QStringLiteral("import")), QStringList());
+    }
+    // A whole file is taken: as exported, behind a byte order mark, with
+    // CRLF line ends, and the export of another unit of this model, which
+    // lacks what only this unit's file holds (presets and search options
+    // saved here, its device's own lists).
+    void importTaken_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("as exported") << "plain";
+        QTest::newRow("byte order mark") << "bom";
+        QTest::newRow("CRLF line ends") << "crlf";
+        QTest::newRow("another unit's export") << "other";
+    }
+    void importTaken()
+    {
+        QFETCH(QString, kind);
+        Unit u;
+        TConfig& cfg = u.start();
+        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 3;
+        qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "s3cret", 16);
+        cfg.save(-1);
+        const QString path = exportFile(u, QStringLiteral("whole.conf"));
+        QByteArray bytes = u.root.read(path);
+        if (kind == QLatin1String("bom"))
+            bytes.prepend("\xef\xbb\xbf");
+        else if (kind == QLatin1String("crlf"))
+            bytes.replace("\n", "\r\n");
+        QVERIFY(u.root.write(path, bytes));
+        if (kind == QLatin1String("other")) {
+            section<PropTimezone>(cfg, IDX_PROP_TIMEZONE, 1).cnt += 2;
+            QCOMPARE(cfg.save(IDX_PROP_TIMEZONE), 0);
+            QCOMPARE(cfg.save(IDX_PROP_PRESET), 0);
+            QCOMPARE(cfg.save(IDX_PROP_SEARCHOPT), 0);
+            QVERIFY(u.root.read(kRamFile).contains("[SEARCHOPT]"));
+        }
+        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 6;
+        qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "later", 16);
+        cfg.save(-1);
+        cfg.reload(QString());
+        QCOMPARE(cfg.reload(u.root.file(path)), 0);
+        QCOMPARE(section<PropOsd>(cfg, IDX_PROP_OSD, 0).alpha, 3);
+        QCOMPARE(QByteArray(section<PropUser>(cfg, IDX_PROP_USER, 0).user[0].pw), QByteArray("s3cret"));
     }
     void setdevicesKeepsRecord_data()
     {

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -16,6 +17,8 @@
 class TFlashFileTest : public QObject
 {
     Q_OBJECT
+
+    static inline int s_failingRead = 0;
 
     static QStringList backupFiles(const TTestRoot& root)
     {
@@ -68,6 +71,39 @@ private slots:
         QCOMPARE(backupFiles(root), files);
         if (stop.isEmpty())
             QCOMPARE(root.read("/backup/x.conf"), data);
+    }
+
+    // A source that fails to read (a failing stick) fails the copy with the
+    // read's error, also after chunks were written: the copy ends (the child
+    // is killed by its alarm if it does not), and the target keeps the former
+    // file with nothing left beside it.
+    void copyOfAnUnreadableSource_data()
+    {
+        QTest::addColumn<int>("failingRead"); // the first read that fails, from 1
+        QTest::newRow("first read") << 1;
+        QTest::newRow("after a chunk was written") << 2;
+    }
+    void copyOfAnUnreadableSource()
+    {
+        QFETCH(int, failingRead);
+        TTestRoot root;
+        QVERIFY(root.write("/backup/in.conf", QByteArray(200 * 1024, 'n')));
+        QVERIFY(root.write("/dvr/x.conf", "old"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(10);
+            s_failingRead = failingRead;
+            TFlashFile::setFaultHook([](TFlashFile::Step step, const QString&) {
+                return step == TFlashFile::StepRead && --s_failingRead <= 0 ? EIO : 0;
+            });
+            ::_exit(TFlashFile::copy("/backup/in.conf", "/dvr/x.conf"));
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY2(WIFEXITED(status), "the copy did not end");
+        QCOMPARE(WEXITSTATUS(status), EIO);
+        QCOMPARE(root.read("/dvr/x.conf"), QByteArray("old"));
+        QCOMPARE(QDir(root.file("/dvr")).entryList(QDir::Files | QDir::Hidden), QStringList{"x.conf"});
     }
 
     // The name is taken by rename: a link planted there is replaced, never

@@ -1,3 +1,4 @@
+#include "tfilesizelimit.h"
 #include "tlog.h"
 #include "ttestroot.h"
 
@@ -8,8 +9,6 @@
 #include <atomic>
 #include <climits>
 #include <cstring>
-#include <csignal>
-#include <sys/resource.h>
 #include <thread>
 
 namespace {
@@ -443,15 +442,10 @@ private slots:
         QCOMPARE(before.size(), 3 * 76);
 
         // Let the file grow by only 10 bytes: the third record is torn.
-        rlimit old;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = 3 * 76 + 10;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        log.log_write(LOG_LOGIN, "c", nullptr, nullptr);
-        setrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            TFileSizeLimit full(3 * 76 + 10);
+            log.log_write(LOG_LOGIN, "c", nullptr, nullptr);
+        }
 
         QCOMPARE(log.count(), 2);
         LogRecord last;

@@ -54,6 +54,22 @@ private slots:
     void init() { dalTestReset(); }
     void cleanup() { dalTestReset(); }
 
+    // The stand-in's clock, not set, reads the host's clock as Qt reads it,
+    // at the turn of a second too.
+    void clockAtTheTurnOfASecond()
+    {
+        const qint64 first = QDateTime::currentSecsSinceEpoch();
+        QElapsedTimer sinceTurn;
+        while (!sinceTurn.isValid() || sinceTurn.elapsed() < 20) {
+            const qint64 qt = QDateTime::currentSecsSinceEpoch();
+            DalTestClock clock;
+            dalTestGetClock(&clock);
+            QVERIFY2(clock.now == qt || clock.now == qt + 1, qPrintable(QString("%1 after %2").arg(clock.now).arg(qt)));
+            if (!sinceTurn.isValid() && qt > first)
+                sinceTurn.start();
+        }
+    }
+
     void keptOrRefused_data()
     {
         QTest::addColumn<QStringList>("calls");

@@ -1,8 +1,11 @@
 #pragma once
 // A full disk for as long as it lives: every file the process writes stops
 // at limit bytes (short writes, then EFBIG), the way a nearly full folder
-// cuts a copy. The old limit comes back when it goes.
-#include <csignal>
+// cuts a copy. The old limit comes back when it goes. SIGXFSZ is ignored by
+// the program's own start-up step, as the program does it from its start,
+// so the failure the tests see is the one the program meets.
+#include "filesizesignal.h"
+
 #include <sys/resource.h>
 
 class TFileSizeLimit
@@ -10,7 +13,7 @@ class TFileSizeLimit
 public:
     explicit TFileSizeLimit(long long limit)
     {
-        m_oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        ignoreFileSizeSignal();
         getrlimit(RLIMIT_FSIZE, &m_old);
         rlimit small = m_old;
         small.rlim_cur = rlim_t(limit);
@@ -19,12 +22,10 @@ public:
     ~TFileSizeLimit()
     {
         setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldSignal);
     }
     TFileSizeLimit(const TFileSizeLimit&) = delete;
     TFileSizeLimit& operator=(const TFileSizeLimit&) = delete;
 
 private:
     rlimit m_old = {};
-    void (*m_oldSignal)(int) = nullptr;
 };

@@ -518,18 +518,22 @@ private slots:
             QCOMPARE(spy.last().mid(4), (QList<QVariant>{"/tmp/fw.bin", "1.0.3.0"}));
     }
 
-    // A preview blend level from the client is held to the eight levels
-    // the output has, in the edit copy and in the notification.
+    // A preview transparency from the client is taken within the levels the
+    // file keeps (1..7); any other is refused: the edit copy keeps its level
+    // and the notification previews that one.
     void previewAlphaRange_data()
     {
         QTest::addColumn<quint32>("sent");
-        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("stored"); // the edit copy held 4
         QTest::newRow("in range") << quint32(5) << 5;
+        QTest::newRow("lowest") << quint32(1) << 1;
         QTest::newRow("highest") << quint32(7) << 7;
-        QTest::newRow("too high") << quint32(1000) << 7;
-        QTest::newRow("negative") << quint32(-3) << 0;
-        QTest::newRow("most negative") << quint32(0x80000000u) << 0;
-        QTest::newRow("largest") << quint32(0x7fffffffu) << 7;
+        QTest::newRow("zero") << quint32(0) << 4;
+        QTest::newRow("eight") << quint32(8) << 4;
+        QTest::newRow("too high") << quint32(1000) << 4;
+        QTest::newRow("negative") << quint32(-3) << 4;
+        QTest::newRow("most negative") << quint32(0x80000000u) << 4;
+        QTest::newRow("largest") << quint32(0x7fffffffu) << 4;
     }
 
     void previewAlphaRange()
@@ -537,15 +541,17 @@ private slots:
         QFETCH(quint32, sent);
         QFETCH(int, stored);
         TNetFixture fx;
+        fx.edit<PropOsd>(IDX_PROP_OSD)->alpha = 4;
         TSignalLog spy(&g_api, &TDVRAPI::sg_dvrNotify);
         sendPacket(DNPC_RS_APP_RUN, TPayload().u32(Act_PrvOsdAlpha).u32(sent).u32(0).bytes);
         QCOMPARE(fx.edit<PropOsd>(IDX_PROP_OSD)->alpha, stored);
         QTRY_COMPARE(codes(spy), QList<int>{SIG_NET_RS_SET});
         QCOMPARE(spy.first().at(1).toInt(), stored);
-        // What the output is then given stays within its levels.
+        // What the output is given stays within its eight levels.
         dalTestJournalClear();
         QCOMPARE(TDVRAPI::AlphaFill(0, 0, 8, 8, int(sent)), 0);
-        QVERIFY2(journal().join(' ').contains(QString("SetAlpha(0,0,8,8,%1)").arg(7 - stored)), qPrintable(journal().join(' ')));
+        const int level = qBound(0, int(sent), 7);
+        QVERIFY2(journal().join(' ').contains(QString("SetAlpha(0,0,8,8,%1)").arg(7 - level)), qPrintable(journal().join(' ')));
     }
 
     // A remote layout request: a layout the output lists goes to the layout

@@ -68,7 +68,8 @@ private slots:
             if (!bringUp) {
                 // A page's Apply: the edit copy's change made live, saved and
                 // committed, as the apply thread has the GUI thread do it.
-                osd->alpha = round % 8;
+                // Levels the file keeps (1..7): it reads any other as 7.
+                osd->alpha = 1 + round % 7;
                 fx.cfg->apply(IDX_PROP_OSD, nullptr, nullptr, 1);
                 QCOMPARE(fx.cfg->commitfile(), 0);
             }

@@ -1,0 +1,42 @@
+#include "tclock.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+// The recorder's clock: the device's clock when one is installed, else the
+// system clock as every Qt clock reads it.
+class TClockTest : public QObject
+{
+    Q_OBJECT
+
+    static qint64 deviceClock() { return 1300000000; }
+
+private slots:
+    void cleanup() { TClock::setSource(nullptr); }
+
+    // Read right after Qt's clock, it never gives an earlier second, at the
+    // turn of a second neither (a clock of ticks still gives the second
+    // before there for a few milliseconds).
+    void systemClockAtTheTurnOfASecond()
+    {
+        const qint64 first = QDateTime::currentSecsSinceEpoch();
+        QElapsedTimer sinceTurn;
+        while (!sinceTurn.isValid() || sinceTurn.elapsed() < 20) {
+            const qint64 qt = QDateTime::currentSecsSinceEpoch();
+            const qint64 ours = TClock::secs();
+            QVERIFY2(ours == qt || ours == qt + 1, qPrintable(QString("%1 after %2").arg(ours).arg(qt)));
+            if (!sinceTurn.isValid() && qt > first)
+                sinceTurn.start();
+        }
+    }
+
+    void deviceClockWhenInstalled()
+    {
+        TClock::setSource(&deviceClock);
+        QCOMPARE(TClock::secs(), deviceClock());
+        QCOMPARE(TClock::now(), QDateTime::fromSecsSinceEpoch(deviceClock()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TClockTest)
+#include "tclocktest.moc"
