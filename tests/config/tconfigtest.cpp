@@ -26,6 +26,17 @@ static QString exportFile(Unit& u, const QString& name)
     return path;
 }
 
+// A started unit with an OSD level and an admin password of its own, saved
+// whole: the file its export copies.
+static TConfig& exportingUnit(Unit& u)
+{
+    TConfig& cfg = u.start();
+    section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 3;
+    qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "s3cret", 16);
+    cfg.save(-1);
+    return cfg;
+}
+
 // A write failure while it lives: a failing step of the flash writer, or a
 // size limit on every file the process writes (a full disk: short writes).
 struct TWriteFault {
@@ -563,10 +574,7 @@ private slots:
     {
         QFETCH(QString, kind);
         Unit u;
-        TConfig& cfg = u.start();
-        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 3;
-        qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "s3cret", 16);
-        cfg.save(-1);
+        TConfig& cfg = exportingUnit(u);
         QString path = exportFile(u, QStringLiteral("bad.conf"));
         const QString file = u.root.file(path);
         {
@@ -645,10 +653,7 @@ private slots:
     {
         QFETCH(QString, kind);
         Unit u;
-        TConfig& cfg = u.start();
-        section<PropOsd>(cfg, IDX_PROP_OSD, 1).alpha = 3;
-        qstrncpy(section<PropUser>(cfg, IDX_PROP_USER, 1).user[0].pw, "s3cret", 16);
-        cfg.save(-1);
+        TConfig& cfg = exportingUnit(u);
         const QString path = exportFile(u, QStringLiteral("whole.conf"));
         QByteArray bytes = u.root.read(path);
         if (kind == QLatin1String("bom"))
