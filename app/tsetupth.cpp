@@ -114,6 +114,7 @@ bool outputDiffers(const QByteArray& before, const QByteArray& after)
 
 TSetupth::TSetupth(QObject* parent) : QThread(parent)
 {
+    TOwnerThread::prepare(); // the runs hand their share over to this thread
 }
 
 TSetupth::~TSetupth()

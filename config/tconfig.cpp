@@ -123,6 +123,8 @@ QString TConfig::text(int id)
 TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault* defaults)
     : QObject(nullptr)
 {
+    // Other threads hand their work on the store over to this one.
+    TOwnerThread::prepare();
     // The RAM file keeps the model file's base name.
     const QStringList parts = confPath.split(QLatin1Char('/'), Qt::KeepEmptyParts);
     m_tmpPath = QStringLiteral("/tmp/%1").arg(parts.isEmpty() ? QString() : parts.last());

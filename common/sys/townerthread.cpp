@@ -44,6 +44,11 @@ TOwnerThread* TOwnerThread::mailbox(QThread* thread)
     return box;
 }
 
+void TOwnerThread::prepare()
+{
+    mailbox(QThread::currentThread());
+}
+
 void TOwnerThread::sl_runPending()
 {
     for (;;) {

@@ -34,6 +34,12 @@ public:
     static bool call(QObject* owner, const std::function<void()>& f, int boundMs = DefaultBoundMs,
                      const std::function<bool()>& giveUp = {});
 
+    // Makes the calling thread's mailbox. An owner's thread calls it before
+    // other threads hand work over (the store and the facade as they are
+    // made): a mailbox made on a caller's thread reaches the owner through
+    // Qt's event queue, which the thread checker cannot see.
+    static void prepare();
+
     // While set, calls from other threads withdraw their work at once
     // instead of waiting: the owner is stopping the threads that would wait
     // on it (the device layer at shutdown).

@@ -36,6 +36,8 @@ class StartupTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // Owners of this thread take work from others (the store's hand-over).
+    void initTestCase() { TOwnerThread::prepare(); }
     // A stop request leaves the hand-overs given up for the process.
     void cleanup() { TOwnerThread::setClosing(false); }
 

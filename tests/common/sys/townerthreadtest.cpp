@@ -14,6 +14,8 @@ class TOwnerThreadTest : public QObject
 {
     Q_OBJECT
 private slots:
+    // The owners below live in this thread, as the store in the GUI thread.
+    void initTestCase() { TOwnerThread::prepare(); }
     void cleanup() { TOwnerThread::setClosing(false); }
 
     void handOver_data()
