@@ -4,19 +4,19 @@
 #include "appglobals.h"
 #include "dal.h"
 #include "startup.h"
+#include "dvrtext.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
+#include "tdvrhooks.h"
 #include "tmain.h"
 #include "tosdhooks.h"
+#include "townerthread.h"
 #include "tres.h"
 #include "treshooks.h"
-#include "tstring.h"
-#include "dvrtext.h"
-#include "tdvrhooks.h"
 #include "tstatuswnd.h"
-#include "tvkeyboard.h"
-#include "townerthread.h"
 #include "tstopsignals.h"
+#include "tstring.h"
+#include "tvkeyboard.h"
 #include "ttestroot.h"
 #include "../common/dvr/tdvrfixture.h"
 
@@ -175,6 +175,7 @@ private slots:
         const auto restore = qScopeGuard([scale] { g_res->setScale(scale); });
         const auto* dev = fx.live<PropDevices>(IDX_PROP_DEVICES);
         const auto bytes = [](const void* p, int n) { return QByteArray(static_cast<const char*>(p), n).toHex(); };
+        const auto size = [](QSize s) { return QByteArray::number(s.width()) + 'x' + QByteArray::number(s.height()); };
         QByteArray got, want;
         switch (hook) {
         case 0: {
@@ -206,19 +207,9 @@ private slots:
         case 6: got = QByteArray::number(resAlarmouts(1)); want = QByteArray::number(dev->alarmouts); break;
         case 7: got = QByteArray::number(resAudios(1)); want = QByteArray::number(dev->audios); break;
         case 8: got = QByteArray::number(resStorage(1)); want = QByteArray::number(dev->storage); break;
-        case 9: {
-            const QSize a = resVoutSize(1), b = g_api.voutInfo(1);
-            got = QByteArray::number(a.width()) + 'x' + QByteArray::number(a.height());
-            want = QByteArray::number(b.width()) + 'x' + QByteArray::number(b.height());
-            break;
-        }
+        case 9: got = size(resVoutSize(1)); want = size(g_api.voutInfo(1)); break;
         case 10: got = QByteArray::number(osdScale(333)); want = QByteArray::number(g_res->scale(333)); break;
-        case 11: {
-            const QSize a = osdSize(131), b = g_res->getSize(131);
-            got = QByteArray::number(a.width()) + 'x' + QByteArray::number(a.height());
-            want = QByteArray::number(b.width()) + 'x' + QByteArray::number(b.height());
-            break;
-        }
+        case 11: got = size(osdSize(131)); want = size(g_res->getSize(131)); break;
         case 12: got = QByteArray::number(osdValue(13)); want = QByteArray::number(g_res->getValue(13)); break;
         default: {
             const QPixmap* pm = g_res->getImage(193);

@@ -2,8 +2,8 @@
 // copies (apply, revert, compare, defaults), commit to flash and its failures,
 // import of a configuration file, the device-record setter and the date and
 // time texts.
-#include "filesizesignal.h"
 #include "tconfigunit.h"
+#include "tfilesizelimit.h"
 #include "tflashfile.h"
 
 #include <QDir>
@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <cmath>
 #include <memory>
-#include <sys/resource.h>
+#include <optional>
 #include <unistd.h>
 
 using namespace TestUnit;
@@ -44,19 +44,12 @@ struct TWriteFault {
     {
         s_step = step;
         TFlashFile::setFaultHook([](TFlashFile::Step st, const QString&) { return st == s_step ? EIO : 0; });
-        ignoreFileSizeSignal(); // as the program does from its start
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur;
-        setrlimit(RLIMIT_FSIZE, &small);
+        if (sizeLimit > 0)
+            full.emplace(sizeLimit);
     }
-    ~TWriteFault()
-    {
-        TFlashFile::setFaultHook(nullptr);
-        setrlimit(RLIMIT_FSIZE, &old);
-    }
+    ~TWriteFault() { TFlashFile::setFaultHook(nullptr); }
     static inline int s_step = -1;
-    rlimit old{};
+    std::optional<TFileSizeLimit> full;
 };
 
 class TConfigTest : public QObject

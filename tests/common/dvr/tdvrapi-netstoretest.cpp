@@ -25,6 +25,16 @@ class TDvrApiNetStoreTest : public QObject
         dalTestNetPacket(DNPC_CAPS_NETWORK, quint32(text.size()), text.constData(), text.size(), &reply);
     }
 
+    // Holds the GUI thread, serving none of its events, until done is set
+    // or ms have passed; done then.
+    static bool doneWhileHeld(const std::atomic<bool>& done, int ms)
+    {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (!done && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return done;
+    }
+
 private slots:
     void textsWhileTheGuiSaves_data()
     {
@@ -133,11 +143,7 @@ private slots:
             dalTestNetPacket(cmd, quint32(payload.size()), payload.constData(), payload.size(), &reply);
             done = true;
         });
-        // The GUI thread serves nothing for a while.
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(gui ? 300 : 5000);
-        while (!done && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        QCOMPARE(done.load(), !gui);
+        QCOMPARE(doneWhileHeld(done, gui ? 300 : 5000), !gui);
         QTRY_VERIFY(done);
         client.join();
     }
@@ -163,15 +169,11 @@ private slots:
             sendFromClient(77);
             done = true;
         });
-        const auto held = std::chrono::steady_clock::now();
         if (stop) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             TOwnerThread::setClosing(true);
         }
-        const int holdMs = stop ? 3000 : TOwnerThread::DefaultBoundMs + 500;
-        while (!done && std::chrono::steady_clock::now() - held < std::chrono::milliseconds(holdMs))
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        QCOMPARE(done.load(), stop);
+        QCOMPARE(doneWhileHeld(done, stop ? 2800 : TOwnerThread::DefaultBoundMs + 500), stop);
         QTRY_VERIFY(done);
         client.join();
         TOwnerThread::setClosing(false);
