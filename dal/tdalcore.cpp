@@ -49,6 +49,7 @@ int TDalCore::init()
     }
     m_io.start([this] { tick(); });
     m_events.start({});
+    m_net.start({});
     if (!m_control.start(controlPath()))
         std::fprintf(stderr, "dal: no control channel at %s\n", controlPath().c_str());
     return 0;
@@ -81,6 +82,7 @@ int TDalCore::stop()
     // A callback under way finishes before DalStop returns; none starts later.
     m_io.waitIdle();
     m_events.waitIdle();
+    m_net.waitIdle();
     return 0;
 }
 
@@ -90,6 +92,7 @@ int TDalCore::exit()
     m_control.stop();
     m_io.stop();
     m_events.stop();
+    m_net.stop();
     std::lock_guard<std::mutex> lock(m_mutex);
     m_state.initialised = 0;
     return 0;
@@ -266,6 +269,7 @@ void TDalCore::flush()
 {
     m_io.waitIdle();
     m_events.waitIdle();
+    m_net.waitIdle();
 }
 
 void TDalCore::tick()

@@ -15,7 +15,8 @@
 
 // The state of the device-layer stand-in, kept per family, and its
 // delivery threads: the IO family (keys, jog, shuttle, sensors, the
-// one-second tick) on one thread, every other family on a second one.
+// one-second tick) on one thread, the network family on a second, every
+// other family on a third.
 // Callbacks are delivered only between their registration and DalStop;
 // unregistering a family returns once a callback of it already running has
 // ended.
@@ -109,7 +110,7 @@ public:
 private:
     TDalCore();
     void tick();
-    TDalWorker& worker(Family family) { return family == IO ? m_io : m_events; }
+    TDalWorker& worker(Family family) { return family == IO ? m_io : family == NET ? m_net : m_events; }
     // After a family was unregistered: waits for a callback of it that
     // may still run with the old registration.
     void unregistered(Family family);
@@ -128,5 +129,6 @@ private:
     TDalPos m_pos;
     TDalWorker m_io;
     TDalWorker m_events;
+    TDalWorker m_net;
     TDalControl m_control;
 };

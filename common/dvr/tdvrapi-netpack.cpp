@@ -12,6 +12,7 @@
 #include "trunner.h"
 #include "utf8cut.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QMetaObject>
 #include <QMutexLocker>
@@ -22,6 +23,9 @@
 Q_DECLARE_LOGGING_CATEGORY(lcApi)
 
 namespace {
+// How often a wait for the apply runs looks whether the program stops.
+enum { StopPollMs = 100 };
+
 template <class T> T* section(int idx, int live)
 {
     return static_cast<T*>(g_cfg->getsection(idx, live));
@@ -106,12 +110,69 @@ TDVRAPI::NetpackHandover TDVRAPI::netpackHandover(int cmd)
     }
 }
 
+bool TDVRAPI::waitsForApply(int cmd)
+{
+    switch (cmd) {
+    case DNPC_RS_APP_OK:
+    case DNPC_RS_APP_APPLY:
+    case DNPC_RS_APP_CANCEL:
+    case DNPC_RS_APP_RUN:
+    case DNPC_RS_APP_TEST:
+    case DNPC_UC_COLOR_SET:
+    case DNPC_UC_COLOR_APPLY:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TDVRAPI::setApplying(int on)
+{
+    QMutexLocker lock(&m_applyMutex);
+    __atomic_store_n(&m_applying, on, __ATOMIC_RELEASE);
+    if (!on)
+        m_applyIdle.wakeAll();
+}
+
+bool TDVRAPI::waitApplyIdle(int boundMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QMutexLocker lock(&m_applyMutex);
+    while (applying()) {
+        const qint64 left = boundMs < 0 ? qint64(StopPollMs) : boundMs - clock.elapsed();
+        if (left <= 0 || TOwnerThread::closing())
+            return false;
+        // Woken when the flag drops; the slices let a stop end the wait.
+        m_applyIdle.wait(&m_applyMutex, ulong(qMin<qint64>(left, StopPollMs)));
+    }
+    return !TOwnerThread::closing();
+}
+
 int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
 {
     qCDebug(lcApi, "runNetpack.. cmd:%04x len:%d", unsigned(cmd), len);
     const NetpackHandover handover = netpackHandover(cmd);
-    if (handover == NetThread || QThread::currentThread() == thread())
+    const bool onGui = QThread::currentThread() == thread();
+    // The GUI thread cannot wait for a run that needs it: a command it is
+    // given itself is taken at once.
+    const bool waits = !onGui && waitsForApply(cmd);
+    const int bound = handover == GuiBounded ? int(TOwnerThread::DefaultBoundMs) : int(TOwnerThread::NoBound);
+    QElapsedTimer clock;
+    clock.start();
+    const auto notTaken = [&](const char* why) {
+        qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: %s", unsigned(cmd),
+                  TOwnerThread::closing() ? "the program stops" : why);
+        if (reply)
+            reply->len = 0;
+        return 0;
+    };
+    const auto left = [&] { return bound < 0 ? bound : int(qMax<qint64>(0, bound - clock.elapsed())); };
+    if (handover == NetThread || onGui) {
+        if (waits && !waitApplyIdle(left()))
+            return notTaken("the apply under way did not end");
         return handleNetpack(cmd, len, payload, reply);
+    }
     // The payload and the answer live in the device layer's buffers: the
     // GUI thread works on copies of its own.
     const QByteArray bytes = payload && len > 0 ? QByteArray(static_cast<const char*>(payload), len) : QByteArray();
@@ -120,16 +181,27 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         answer.reset(new NetpackReply);
         answer->len = 0;
     }
-    const int bound = handover == GuiBounded ? int(TOwnerThread::DefaultBoundMs) : int(TOwnerThread::NoBound);
-    if (!TOwnerThread::call(
-            this,
-            [&] { handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get()); },
-            bound)) {
-        qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: %s", unsigned(cmd),
-                  TOwnerThread::closing() ? "the program stops" : "the GUI thread did not take it");
-        if (reply)
-            reply->len = 0;
-        return 0;
+    for (;;) {
+        // Whether a run is queued is decided in the GUI thread, where runs
+        // are asked for, in the same step that takes the command.
+        bool deferred = false;
+        if (!TOwnerThread::call(
+                this,
+                [&] {
+                    deferred = waits && applying();
+                    if (!deferred)
+                        handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get());
+                },
+                left()))
+            return notTaken("the GUI thread did not take it");
+        if (!deferred)
+            break;
+        // This network thread, and the client with it, waits for the runs
+        // to end: a client that sends faster than they are applied is
+        // served later instead of piling runs up.
+        qCDebug(lcApi, "runNetpack.. cmd:%04x waits for the apply under way", unsigned(cmd));
+        if (!waitApplyIdle(left()))
+            return notTaken("the apply under way did not end");
     }
     if (reply) {
         const uint32_t n = qMin<uint32_t>(answer->len, DAL_NETREPLY_SIZE);
@@ -281,9 +353,8 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
     if (!apply)
         return;
     // The page is applied from the edit copy by the GUI thread's apply
-    // thread, which clears the flag when it ends. The device layer's thread
-    // is not held meanwhile: the events behind this packet (motion, alarms)
-    // must go on being delivered.
+    // thread, which clears the flag when it ends. The network thread is not
+    // held for it; only the client's next change waits (runNetpack).
     qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%s", page, path.constData());
 }
 

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <QWaitCondition>
 
 #include <atomic>
 #include <cstdint>
@@ -79,10 +80,14 @@ public:
     int useRatio() const { return 0; }
     int scaled(int v) const { return int(v * m_ratioHd); }
     void setRatioHd(double ratio) { m_ratioHd = ratio; }
-    // The remote apply flag: set when a remote apply hands a page to the
-    // GUI thread, cleared by the apply thread when the page is applied.
-    void setApplying(int on) { __atomic_store_n(&m_applying, on, __ATOMIC_RELEASE); }
+    // The apply flag: up from the moment an apply run is asked for (a
+    // setup page, OK, a remote apply) until the last queued run has ended.
+    // Lowering it wakes the remote commands waiting for the runs to end.
+    void setApplying(int on);
     int applying() const { return __atomic_load_n(&m_applying, __ATOMIC_ACQUIRE); }
+    // Waits until no apply run is queued or under way: true then; false
+    // when boundMs (-1 for none) ran out or the program is stopping.
+    bool waitApplyIdle(int boundMs);
     // Copies at most 15 characters of the name (null: empty).
     void setUserName(const char* name);
     // The display section's order into the quick options, saved; false when
@@ -169,6 +174,8 @@ public:
     // backup callback's thread when it ends.
     std::atomic<int> m_backupBusy{0};
     int m_applying = 0;
+    QMutex m_applyMutex;
+    QWaitCondition m_applyIdle;
 
     double m_ratioHd = 1.0;
 
@@ -1235,6 +1242,10 @@ private:
     // waiting for an answer, as long as the GUI thread takes until the stop.
     enum NetpackHandover { NetThread, GuiBounded, GuiUntilStop };
     static NetpackHandover netpackHandover(int cmd);
+    // A command that changes the edit copy or asks for an apply run: it is
+    // taken only while no run is queued or under way, so that the copy a
+    // queued run will apply is never replaced or changed under it.
+    static bool waitsForApply(int cmd);
     void rsApply(const TNetPayload& p, int pathOffset, int page);
     void rsRun(const TNetPayload& p);
     void rsInfo(const TNetPayload& p, TNetReply& out);

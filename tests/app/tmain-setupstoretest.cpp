@@ -13,7 +13,10 @@
 #include "trunner.h"
 
 #include <QtTest>
+#include <atomic>
 #include <cstring>
+#include <thread>
+#include <vector>
 
 namespace SA = SetupAct;
 
@@ -48,6 +51,37 @@ struct Rig : TSetupRig
         return out;
     }
 };
+
+// A remote client on a thread of its own: after its delay it sends its
+// packets one after another, each as soon as the one before was taken.
+struct Client
+{
+    int delayMs;
+    QVector<QPair<int, QByteArray>> packets;
+};
+
+// Runs the clients while this thread, the GUI thread, serves them.
+void runClients(const QVector<Client>& clients)
+{
+    std::atomic<int> left{clients.size()};
+    std::vector<std::thread> threads;
+    for (const Client& c : clients) {
+        threads.emplace_back([&left, c] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(c.delayMs));
+            for (const auto& p : c.packets) {
+                NetpackReply reply;
+                dalTestNetPacket(p.first, quint32(p.second.size()), p.second.constData(), p.second.size(), &reply);
+            }
+            --left;
+        });
+    }
+    while (left > 0) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    for (std::thread& t : threads)
+        t.join();
+}
 
 } // namespace
 
@@ -130,6 +164,75 @@ private slots:
         QVERIFY(Rig::settled());
         QCOMPARE(std::memcmp(rig.live<PropUser>(IDX_PROP_USER), &users, sizeof users), 0);
         QCOMPARE(std::memcmp(rig.live<PropRecord>(IDX_PROP_RECORD), &record, sizeof record), 0);
+    }
+
+    // The first change, a client's OK that sets the admin password or the
+    // operator's Apply of the record page, is followed 100-300 ms later by a
+    // second client's Apply of the address page from the unit's own file,
+    // or a third client's page Applies asked for runs before both. Each
+    // change is applied as it was sent: both are in force and in flash, and
+    // a client that sends faster than the runs are applied waits for them
+    // instead of piling them up.
+    void changesFollowEachOther_data()
+    {
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<int>("gapMs");
+        QTest::addColumn<int>("before");
+        QTest::newRow("B 100 ms after A") << false << 100 << 0;
+        QTest::newRow("B 300 ms after A") << false << 300 << 0;
+        QTest::newRow("runs asked for before") << false << 200 << 4;
+        QTest::newRow("B 100 ms after a local Apply") << true << 100 << 0;
+    }
+    void changesFollowEachOther()
+    {
+        QFETCH(bool, local);
+        QFETCH(int, gapMs);
+        QFETCH(int, before);
+        Rig rig;
+        const auto clientFile = [&rig](const QString& name, const QString& key, const QString& value) {
+            const QString path = "/tmp/" + name + ".conf";
+            if (!TRunner::copyFile(rig.fx.cfg->tmpPath(), path))
+                return QByteArray();
+            QSettings file(rig.fx.root.file(path), QSettings::IniFormat);
+            if (!file.contains(key))
+                return QByteArray();
+            file.setValue(key, value);
+            return path.toUtf8();
+        };
+        QVector<Client> clients(1);
+        for (int i = 0; i < before; ++i) {
+            const QByteArray path = clientFile(QString("rsC%1").arg(i), "COLOR/data00", QString("%1 32 43 54").arg(20 + i));
+            QVERIFY(!path.isEmpty());
+            clients[0].packets.append({DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Display_Color)).text(path).bytes});
+        }
+        const int start = before ? 50 : 0;
+        const QByteArray a = clientFile("rsA", "USER/pw00", "fromA");
+        const QByteArray b = clientFile("rsB", "NETADDR/ip", "10.1.2.3");
+        QVERIFY(!a.isEmpty() && !b.isEmpty());
+        clients.append({start + gapMs, {{DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Network_Addr)).text(b).bytes}}});
+        int quality = 0;
+        if (local) {
+            rig.w->runMenu(QStringLiteral("Setup"), SA::Btn_Record);
+            quality = rig.edit<PropRecord>(IDX_PROP_RECORD)->data[1].cqual ^= 1;
+            rig.w->setupWnd()->sl_action(SA::Btn_Record_Record, 0, 0);
+        } else {
+            clients.append({start, {{DNPC_RS_APP_OK, TPayload().text(a).bytes}}});
+        }
+        runClients(clients);
+        // The last change taken has the only run still to come.
+        QCOMPARE(rig.w->setupTh()->queued(), 0);
+        QVERIFY(Rig::settled());
+
+        if (local)
+            QCOMPARE(int(rig.live<PropRecord>(IDX_PROP_RECORD)->data[1].cqual), quality);
+        else
+            QCOMPARE(QByteArray(rig.live<PropUser>(IDX_PROP_USER)->user[0].pw), QByteArray("fromA"));
+        QCOMPARE(QByteArray(rig.live<PropNetaddr>(IDX_PROP_NETADDR)->ip), QByteArray("10.1.2.3"));
+        // The flash file is the RAM file the live copy was saved to.
+        QCOMPARE(rig.fx.root.read(rig.fx.cfg->confPath()), rig.fx.root.read(rig.fx.cfg->tmpPath()));
+        QSettings flash(rig.fx.root.file(rig.fx.cfg->confPath()), QSettings::IniFormat);
+        QCOMPARE(flash.value("USER/pw00").toString(), QString(local ? "" : "fromA"));
+        QCOMPARE(flash.value("NETADDR/ip").toString(), QString("10.1.2.3"));
     }
 };
 
