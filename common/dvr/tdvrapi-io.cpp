@@ -250,10 +250,17 @@ int TDVRAPI::runIo(int type, int from, int data)
                 },
                 Qt::QueuedConnection);
         }
-        // The spot monitor's sequence goes on while no pop-up is shown.
-        tickPopup();
-        if (m_spotPopCh < 0)
-            runSpotSeq();
+        // The spot monitor's sequence goes on while no pop-up is shown. It
+        // reads the live spot, alarm and user sections, which the GUI
+        // thread applies: it steps there.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                tickPopup();
+                if (m_spotPopCh < 0)
+                    runSpotSeq();
+            },
+            Qt::QueuedConnection);
         aliveTick(data);
         break;
     }

@@ -7,6 +7,8 @@
 #include "tdefault.h"
 
 #include <QLoggingCategory>
+#include <QMetaObject>
+#include <QThread>
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
@@ -61,6 +63,12 @@ void TDVRAPI::spotSetdevice()
 {
     if (!g_cfg)
         return;
+    // The sequence steps on the GUI thread (runSpotSeq): an apply run
+    // restarts it there.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this] { spotSetdevice(); }, Qt::QueuedConnection);
+        return;
+    }
     const auto* spot = static_cast<const PropSpot*>(g_cfg->getsection(IDX_PROP_SPOT, 1));
     m_spotIdx = 0;
     m_spotTick = 0;
@@ -134,6 +142,13 @@ void TDVRAPI::fireSpotPopup(int code, int ch, int on)
 {
     if (!g_cfg || ch < 0 || ch >= channelCount())
         return;
+    // Sensors, motion and text inputs come on several device threads; the
+    // pop-up and the sequence it pauses live on the GUI thread, where the
+    // alarm section they read is applied.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, code, ch, on] { fireSpotPopup(code, ch, on); }, Qt::QueuedConnection);
+        return;
+    }
     const int outs = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1))->alarmouts;
     if (outs < 1 || outs > PROP_MAX_ALARMOUT)
         return;

@@ -619,6 +619,8 @@ private:
     // ======== Spot outputs and display (tdvrapi-spot.cpp) ========
 public:
     // The spot and HD spot sequences start over from the sections' orders.
+    // The spot sequence and its pop-up belong to the GUI thread: called on
+    // another thread, spotSetdevice and fireSpotPopup queue themselves there.
     void spotSetdevice();
     void spothdSetdevice();
     // One tick of the spot sequence (while no spot pop-up is shown).
