@@ -144,15 +144,19 @@ void TMain::audioOff()
     g_api.setAout(-1);
 }
 
-void TMain::selAudioByLayout(int live, int fromConfig)
+void TMain::selAudioByLayout(int live, int fromConfig, int layout, int page)
 {
+    if (layout < 0)
+        layout = g_api.m_layout;
+    if (page < 0)
+        page = g_api.m_sw;
     const int count = g_api.channelCount();
     int a = m_audioCh;
     if (a >= 0 && a < count) {
-        if (g_api.m_sw >= count)
+        if (page >= count)
             a = -1;
-        else if (g_api.m_layout == SingleLayout)
-            a = g_api.orderOf(g_api.m_sw);
+        else if (layout == SingleLayout)
+            a = g_api.orderOf(page);
     } else {
         a = -1;
     }

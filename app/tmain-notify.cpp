@@ -265,7 +265,12 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
             alarm->setState(&g_api.m_ioState);
         break;
     case SIG_LAYOUT_CHANGE:
-        changeLayoutSw(val1, val2);
+        // The layout keys name fixed layouts; one the unit does not list
+        // would show cameras twice and tiles without titles.
+        if (g_api.listsLayout(val1))
+            changeLayoutSw(val1, val2);
+        else
+            qCDebug(lcApp, "TMain::sl_fromDvr layout key refused lay:%d", val1);
         break;
     case SIG_DEC_CHALL:
         repaintItem(CellOsd::PLAY_TEXT, val1);

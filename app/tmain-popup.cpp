@@ -83,7 +83,7 @@ void TMain::runPopup(int code, int ch, int on)
     if (curLayout == SingleLayout && curPage == pos)
         return;
     switchLayout(SingleLayout, pos, PopupWait, false);
-    selAudioByLayout(1, 0);
+    selAudioByLayout(1, 0, SingleLayout, pos);
 }
 
 void TMain::tickPopup()
@@ -105,5 +105,5 @@ void TMain::tickPopup()
     m_popCh = -1;
     qCDebug(lcApp, "TMain::tickPopup restore lay:%d sw:%d", g_api.m_popLayout, g_api.m_popSw);
     switchLayout(g_api.m_popLayout, g_api.m_popSw, PopupWait, false);
-    selAudioByLayout(1, 0);
+    selAudioByLayout(1, 0, g_api.m_popLayout, g_api.m_popSw);
 }

@@ -129,7 +129,10 @@ public:
     void tickSequence();
     void selAudio(int ch);
     void audioOff();
-    void selAudioByLayout(int live, int fromConfig);
+    // The audio of the view (layout, page): the one just set in the layout
+    // thread, which the facade shows only once that thread has run; -1 is
+    // the view shown.
+    void selAudioByLayout(int live, int fromConfig, int layout = -1, int page = -1);
     // Shutdown 500 ms later.
     void shutdownLater();
     // The switch protocol: waits up to waitMs for the switch that runs, sets

@@ -175,6 +175,42 @@ private slots:
         }
     }
 
+    // The layout keys from the device, in the single view: a layout the
+    // unit lists is shown, one it lacks is not asked of the output at all.
+    void layoutKeys_data()
+    {
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QByteArray>("word");
+        QTest::addColumn<int>("layout"); // shown after the key
+        QTest::newRow("4 inputs, KR22: quad") << "4" << QByteArray("KR22") << 2;
+        QTest::newRow("4 inputs, KR33: nine not listed") << "4" << QByteArray("KR33") << 1;
+        QTest::newRow("4 inputs, KR44: sixteen not listed") << "4" << QByteArray("KR44") << 1;
+        QTest::newRow("4 inputs, KR41: layout 10 not listed") << "4" << QByteArray("KR41") << 1;
+        QTest::newRow("16 inputs, KR33: nine") << "16" << QByteArray("KR33") << 4;
+        QTest::newRow("16 inputs, KR44: sixteen") << "16" << QByteArray("KR44") << 9;
+        QTest::newRow("16 inputs, KR41: layout 10 not listed") << "16" << QByteArray("KR41") << 1;
+    }
+    void layoutKeys()
+    {
+        QFETCH(QString, profile);
+        QFETCH(QByteArray, word);
+        QFETCH(int, layout);
+        TMainRig rig(qPrintable(profile));
+        rig.w->changeLayout(1, 0);
+        QVERIFY(rig.w->splitTh()->wait(5000));
+        QCOMPARE(g_api.m_layout, 1);
+        dalTestJournalClear();
+        // The log is served after the window: its entry means the window
+        // has had the key's notification.
+        TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
+        QCOMPARE(dalTestControlLine(("key " + word + " press").constData()), 0);
+        QVERIFY(notes.wait());
+        QCOMPARE(notes.first().at(0).toInt(), int(SIG_LAYOUT_CHANGE));
+        QVERIFY(rig.w->splitTh()->wait(5000));
+        QCOMPARE(g_api.m_layout, layout);
+        QCOMPARE(TMainRig::calls("DalVoutSetLayout("), layout == 1 ? 0 : 1);
+    }
+
     // The hidden sequence anywhere in the digits typed sets the 800 x 600
     // output and keeps resolution 0 in both copies and in flash; anything
     // else in between starts it over.

@@ -372,6 +372,43 @@ private slots:
         QTEST(made, "switches");
     }
 
+    // Live audio follows the view a pop-up sets, and the view its end
+    // restores: steps as in popup(); the view before is the 16-split with
+    // camera 0's audio, or camera 4 alone with its own.
+    void popupAudio_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("single");
+        QTest::addColumn<QString>("outputs"); // the audio outputs set, in order
+        QTest::addColumn<QString>("bar");     // the bar's audio text after
+        QTest::newRow("from the split") << "S1+" << false << "DalAoutSet(1)" << "2";
+        QTest::newRow("three in a row") << "S1+ S2+ S3+" << false << "DalAoutSet(1) DalAoutSet(2) DalAoutSet(3)" << "4";
+        QTest::newRow("from a single view, and back") << "S1+ S1- t10" << true << "DalAoutSet(1) DalAoutSet(4)" << "5";
+    }
+    void popupAudio()
+    {
+        QFETCH(QString, steps);
+        QFETCH(bool, single);
+        Rig rig;
+        AlarmOutEntry& entry =
+            rig.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->alarmouts - 2];
+        std::fill(std::begin(entry.sensorOn), std::end(entry.sensorOn), 1);
+        entry.dur = 5; // 10 s
+        rig.w->changeLayout(single ? 1 : 9, single ? 4 : 0);
+        rig.settle();
+        rig.w->selAudio(single ? 4 : 0);
+        dalTestJournalClear();
+        for (const QString& s : steps.split(' ')) {
+            for (int i = s[0] == 't' ? s.mid(1).toInt() : 0; i > 0; --i)
+                rig.w->tickPopup();
+            if (s[0] == 'S')
+                rig.w->runPopup(SIG_IO_SENSOR, s.mid(1, 1).toInt(), s.endsWith('+'));
+            rig.settle();
+        }
+        QTEST(TMainRig::journal("DalAoutSet(").join(' '), "outputs");
+        QTEST(rig.bar()->audioText(), "bar");
+    }
+
     // Every camera's tile gets its title, on the largest layout of the unit.
     void everyTileTitled_data()
     {
