@@ -6,6 +6,7 @@
 // aborts on either), and the program keeps running.
 #include "tsetuprig.h"
 #include "../common/dvr/tnetfixture.h"
+#include "dvrnotify.h"
 #include "setupaction.h"
 #include "tbutton.h"
 #include "trunner.h"
@@ -122,6 +123,9 @@ private slots:
         rig.fx.cfg->setdevices(IDX_PROP_DEVICES, rig.live<PropDevices>(IDX_PROP_DEVICES));
         rig.w->sl_initDvr();
         QCOMPARE(rig.w->m_initDone, 1);
+        // The live view's work of each second goes on.
+        for (int i = 0; i < 3; ++i)
+            rig.w->sl_fromDvr(SIG_IO_TIME, 0, 0);
         QVERIFY(rig.w->isVisible());
     }
 };
