@@ -39,6 +39,7 @@ int setNumbers(const QString& path, int value)
 {
     const QRegularExpression numbers(QStringLiteral("^-?\\d+( -?\\d+)*$"));
     QSettings file(path, QSettings::IniFormat);
+    file.setIniCodec("UTF-8"); // as the unit writes its texts
     int changed = 0;
     for (const QString& key : file.allKeys()) {
         const QString text = file.value(key).toString();
