@@ -445,11 +445,10 @@ void TMain::sl_setupThEnd()
     m_osdOn = section<PropOsd>(IDX_PROP_OSD, 1)->osdOn;
     g_api.setOsd(m_osdOn);
     // The audio section's output (0 "All Off", else camera + 1); a camera
-    // the unit does not have is off.
-    int ch = section<PropAudio>(IDX_PROP_AUDIO, 1)->out - 1;
-    if (ch < -1 || ch >= g_api.channelCount())
-        ch = -1;
-    selAudio(ch);
+    // the unit does not have is off. The file's value is kept as read, so
+    // it is checked before the step down, which then cannot overflow.
+    const int out = section<PropAudio>(IDX_PROP_AUDIO, 1)->out;
+    selAudio(out >= 1 && out <= g_api.channelCount() ? out - 1 : -1);
     if (auto* bar = static_cast<TInfo*>(wnd(ID_WND_INFO)))
         bar->updateTime();
 
