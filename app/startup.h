@@ -22,9 +22,11 @@ void installHooks();
 // confPath and the commit file, the quick options, the system log's copy,
 // the staged firmware image and its version, the image sheet restored in
 // the program's folder), named as each writer names them, and nothing
-// else. Flash has room for only a few of them, so start-up runs it once,
-// before it writes there (the configuration's start is the first write it
-// can name the model file for). The number removed.
+// else. Flash has room for only a few of them: start-up runs it once, as
+// soon as the model file's name is known, before the configuration and the
+// device facade write there (only the video-type step's quick-options save
+// comes earlier: the model's name needs the video type set first). The
+// number removed.
 int removeFlashLeftovers(const QString& confPath);
 
 // The screen the main window covers: the last output size the device
