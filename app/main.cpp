@@ -97,6 +97,9 @@ int main(int argc, char** argv)
     PropDevices devs;
     makeDevInfo(&devs);
     const QString confPath = QStringLiteral("/dvr/%1.conf").arg(QString::fromLatin1(devs.model));
+    // Cut-off writes of an earlier run leave their temporary files in
+    // flash; they go before the configuration writes there.
+    removeFlashLeftovers(confPath);
     g_cfg = new TConfig(confPath, &devs, &defaults);
     g_cfg->save(-1);
 

@@ -4,7 +4,9 @@
 #include "dvrtext.h"
 #include "tconfig.h"
 #include "tdvrapi.h"
+#include "tflashfile.h"
 #include "tosdhooks.h"
+#include "tpath.h"
 #include "tres.h"
 #include "treshooks.h"
 #include "trunner.h"
@@ -30,6 +32,27 @@ const PropDevices& devices(int live)
 }
 
 } // namespace
+
+int removeFlashLeftovers(const QString& confPath)
+{
+    // Each file with the way its writer names its temporary file.
+    const struct {
+        QString path;
+        TFlashFile::TempNames names;
+    } written[] = {
+        {confPath, TFlashFile::OwnTemp},                              // TConfig::commitfile
+        {QStringLiteral("/dvr/config.tmp"), TFlashFile::OwnTemp},     // TConfig::commitfile
+        {QStringLiteral("/dvr/quickOpt.conf"), TFlashFile::QtTemp},   // TQuickOpt (QSettings)
+        {QStringLiteral("/dvr/SYSTEM.log.tmp"), TFlashFile::QtTemp},  // TLogThread's copy
+        {QStringLiteral("/dvr/fwr.tmp"), TFlashFile::QtTemp},         // the staged firmware image
+        {QStringLiteral("/dvr/fwr_ver"), TFlashFile::QtTemp},         // its version
+        {TPath::appDir() + QStringLiteral("/img_res.png"), TFlashFile::QtTemp}, // TRes' restore
+    };
+    int removed = 0;
+    for (const auto& w : written)
+        removed += TFlashFile::removeLeftovers(w.path, w.names);
+    return removed;
+}
 
 void installHooks()
 {

@@ -2,6 +2,7 @@
 // The steps of the process start-up and end that main runs around the main
 // window, kept here so they can be run and checked on their own.
 #include <QSize>
+#include <QString>
 
 #include <functional>
 
@@ -15,6 +16,18 @@ class QWidget;
 // keyboard asks for (the edit copy's, for its Korean layout). Start-up runs
 // it once before the configuration is made; tests start the same way.
 void installHooks();
+
+// Removes what cut-off whole-file writes left in flash: the temporary
+// files beside every file the program writes whole there (the model file
+// confPath and the commit file, the quick options, the system log's copy,
+// the staged firmware image and its version, the image sheet restored in
+// the program's folder), named as each writer names them, and nothing
+// else. Flash has room for only a few of them: start-up runs it once, as
+// soon as the model file's name is known, before the configuration and the
+// device facade write there (only the video-type step's quick-options save
+// comes earlier: the model's name needs the video type set first). The
+// number removed.
+int removeFlashLeftovers(const QString& confPath);
 
 // The screen the main window covers: the last output size the device
 // lists. A count of 0 gives 1280 x 720, a count above the table's 20

@@ -130,12 +130,6 @@ TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault
     m_tmpPath = QStringLiteral("/tmp/%1").arg(parts.isEmpty() ? QString() : parts.last());
     m_confPath = confPath;
 
-    // A power cut in the middle of a commit leaves the temporary file of the
-    // copy beside the commit or the model file, in flash that has room for
-    // only a few of them: they go before anything is written there.
-    TFlashFile::removeLeftovers(m_confPath);
-    TFlashFile::removeLeftovers(QString::fromLatin1(kCommitFile));
-
     // A model file cut short by an interrupted commit is useless; the commit
     // file then holds the last complete configuration.
     const QFileInfo model(TPath::map(m_confPath));

@@ -168,16 +168,17 @@ int TFlashFile::sync(const QString& path)
     return err ? err : syncFolder(file);
 }
 
-int TFlashFile::removeLeftovers(const QString& path)
+int TFlashFile::removeLeftovers(const QString& path, TempNames names)
 {
     const QString mapped = TPath::map(path);
     if (mapped.isEmpty())
         return 0;
     const QFileInfo target(mapped);
-    // The target's name, a dot and the six letters or digits mkostemp
-    // chose: "DVR16.conf.bak" or "DVR16.conf.old" are someone else's.
+    // The target's name, a dot and the six characters the writer chose:
+    // "DVR16.conf.bak" or "DVR16.conf.old" are someone else's.
+    const QString chosen = names == QtTemp ? QStringLiteral("[A-Za-z]{6}") : QStringLiteral("[A-Za-z0-9]{6}");
     const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(target.fileName()) + QStringLiteral("\\.") + chosen));
     int removed = 0;
     const QFileInfoList files =
         target.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);

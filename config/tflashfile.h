@@ -34,8 +34,15 @@ public:
     // Syncs a file that is already written (a unit path), then its folder.
     // 0 on success, else the errno of the step that failed.
     static int sync(const QString& path);
+    // How the writer of a file names its temporary file: this class
+    // (mkostemp: the name, a dot and six letters or digits), or Qt's
+    // QSaveFile behind QSettings and TRunner::copyFile, on a file system
+    // without unnamed temporary files (Qt 5.15: the name, a dot and six
+    // letters, never a digit).
+    enum TempNames { OwnTemp, QtTemp };
     // Removes the temporary files that writes over path (a unit path) left
     // beside it when they were cut off (a power cut, a crash): the files
-    // named exactly as they name them, and nothing else. The number removed.
-    static int removeLeftovers(const QString& path);
+    // named exactly as that writer names them, and nothing else. The number
+    // removed.
+    static int removeLeftovers(const QString& path, TempNames names = OwnTemp);
 };

@@ -228,8 +228,18 @@ int TDVRAPI::handleNetpack(int cmd, int len, const void* payload, NetpackReply* 
         // own: the live RAM file must never be the one a remote apply loads
         // and removes. It gets a fresh copy of the live file to start from.
         const QByteArray conf = "/tmp/rs_" + model + ".conf";
-        if (model.contains('/') || !ramFile(conf) || !TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf)))
+        if (model.contains('/') || !ramFile(conf)) {
+            qCDebug(lcApi, "DNPC_RS_CAPS.. no name for the configuration copy:%s", conf.constData());
+            break;
+        }
+        // A failed copy (a full RAM folder) leaves the earlier copy in
+        // place: it goes, so that no client can take it for this one, and
+        // the client gets no answer, as for any command that failed.
+        if (!TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf))) {
             qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%s", conf.constData());
+            TRunner::removeFile(QString::fromUtf8(conf));
+            break;
+        }
         out.text("dll:/tmp/rs.dll conf:" + conf + " img:/dvr/img_res.png log:/dvr/SYSTEM.log");
         break;
     }

@@ -200,10 +200,14 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
     }
 
-    // A start clears flash of what cut-off commits left: the temporary files
-    // of the whole-file write beside the model and the commit file go, and
-    // nothing else does. Under a file-size limit the program lives on: a
-    // write past it fails as on a full flash, and a stop ends the run with 0.
+    // A start clears flash of what cut-off writes left: the temporary files
+    // beside each file the program writes whole, named as its writer names
+    // them (the model and the commit file: six letters or digits; the
+    // files Qt writes, the quick options, the log's copy, the staged
+    // firmware and its version, the image sheet restored in the program's
+    // folder: six letters), go, and nothing else does. Under a file-size
+    // limit the program lives on: a write past it fails as on a full flash,
+    // and a stop ends the run with 0.
     void startInFlashLeftByACut_data()
     {
         QTest::addColumn<int>("limitKib"); // 0: none
@@ -216,9 +220,13 @@ private slots:
         TTestRoot root;
         QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
         // The stand-in's 16-channel model is "SDR16".
-        const QStringList cut = {"/dvr/SDR16.conf.a1B2c3", "/dvr/config.tmp.Zz09yX"};
-        const QStringList others = {"/dvr/notes.txt", "/dvr/SDR16.conf.bak", "/dvr/SDR16.conf.backup1",
-                                    "/dvr/config.tmp.a1B2c", "/dvr/SDR08.conf.a1B2c3"};
+        const QStringList cut = {"/dvr/SDR16.conf.a1B2c3",    "/dvr/config.tmp.Zz09yX",  "/dvr/quickOpt.conf.fuYzib",
+                                 "/dvr/SYSTEM.log.tmp.NcvNCE", "/dvr/fwr.tmp.chMyOt",     "/dvr/fwr_ver.QwErTy",
+                                 "/app/img_res.png.GhIjKl"};
+        const QStringList others = {"/dvr/notes.txt",          "/dvr/SDR16.conf.bak",       "/dvr/SDR16.conf.backup1",
+                                    "/dvr/config.tmp.a1B2c",   "/dvr/SDR08.conf.a1B2c3",    "/dvr/quickOpt.conf.orig",
+                                    "/dvr/quickOpt.conf.fuY2ib", "/dvr/default.conf.fuYzib", "/dvr/SYSTEM.log.NcvNCE",
+                                    "/dvr/fwr.chMyOt",         "/dvr/fwr_ver.QwErTy1",      "/app/img_res.png.bak"};
         for (const QString& f : cut + others)
             QVERIFY(root.write(f, QByteArray(4096, 'x')));
         QProcess p;

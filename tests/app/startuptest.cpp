@@ -22,6 +22,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include "tcategorylines.h"
 
 #include <QScopeGuard>
@@ -29,6 +30,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <thread>
 #include <unistd.h>
 
@@ -306,6 +308,57 @@ private slots:
         QCOMPARE(held.exitStatus(), QProcess::CrashExit);
         QVERIFY(clock.elapsed() < 8000);
         QVERIFY(held.readAllStandardError().contains("did not take it within 300 ms"));
+    }
+
+    // Every end that is not a stop request (a quit from the menu, the
+    // firmware upgrade's) destroys the stop watcher with no request come: it
+    // returns at once, emits no stop and leaves the process its own end, not
+    // the watcher's bound and a signal. The test program runs itself as the
+    // ending program.
+    void endWithoutStop_data()
+    {
+        QTest::addColumn<int>("upgrade");
+        QTest::newRow("plain quit") << 0;
+        QTest::newRow("firmware upgrade") << 1;
+    }
+    void endWithoutStop()
+    {
+        QFETCH(int, upgrade);
+        if (qEnvironmentVariableIsSet("DVR_TEST_QUIET_END")) {
+            TTestRoot root;
+            root.write(QStringLiteral("/dvr/upgrade"), "#!/bin/sh\n");
+            QFile::setPermissions(root.file(QStringLiteral("/dvr/upgrade")), QFile::ReadOwner | QFile::ExeOwner);
+            int stops = 0;
+            QElapsedTimer clock;
+            {
+                TStopSignals stop;
+                connect(&stop, &TStopSignals::sg_stop, [&stops] { ++stops; });
+                QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+                QCoreApplication::exec();
+                runAfterLoop(upgrade, 0, [&stop] { return stop.requested(); });
+                clock.start();
+            }
+            const qint64 ms = clock.elapsed();
+            QCoreApplication::processEvents(); // a stop the watcher queued
+            std::printf("ended in %lld ms, stops:%d\n", static_cast<long long>(ms), stops);
+            std::fflush(stdout);
+            ::_exit(0);
+        }
+        QProcess ending;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DVR_TEST_QUIET_END"), QStringLiteral("1"));
+        ending.setProcessEnvironment(env);
+        ending.start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("endWithoutStop:") + QString::fromLatin1(QTest::currentDataTag())});
+        QVERIFY(ending.waitForFinished(30000));
+        const QByteArray out = ending.readAllStandardOutput();
+        QVERIFY2(ending.exitStatus() == QProcess::NormalExit, ending.readAllStandardError().constData());
+        QCOMPARE(ending.exitCode(), 0);
+        const QRegularExpressionMatch m = QRegularExpression("ended in (\\d+) ms, stops:(\\d+)").match(out);
+        QVERIFY2(m.hasMatch(), out.constData());
+        QCOMPARE(m.captured(2).toInt(), 0);
+        // Well within the watcher's bound, however busy the machine.
+        QVERIFY2(m.captured(1).toInt() < TStopSignals::TakeBoundMs / 2, out.constData());
     }
 
     // The main window goes before the configuration, the resources and the

@@ -124,6 +124,51 @@ private slots:
         QTRY_COMPARE(rig.status(), QStringLiteral("Remote Setup/Please wait..."));
         QVERIFY(rig.settled());
     }
+
+    // Once the menu has opened and closed, its handlers hold nothing back:
+    // a remote OK queued meanwhile runs where a window's report lets the
+    // pending events run, before the event loop is back.
+    void remoteOkAfterTheMenu()
+    {
+        TSetupRig rig("16", true);
+        QVERIFY(rig.up());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.status().isEmpty(), 10000);
+        bool closed = false;
+        QTimer hand;
+        connect(&hand, &QTimer::timeout, [&closed] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                QTest::keyClick(popup, Qt::Key_Escape);
+                closed = true;
+            }
+        });
+        hand.start(5);
+        rig.w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, Qt::Key_Menu);
+        QTRY_VERIFY(closed && !QApplication::activePopupWidget());
+        hand.stop();
+
+        QVERIFY(TRunner::copyFile(rig.fx.cfg->tmpPath(), "/tmp/rs.conf"));
+        const QByteArray ok = TPayload().text("/tmp/rs.conf").bytes;
+        std::atomic<bool> sent{false};
+        std::thread remote([&] {
+            dalTestNetPacket(DNPC_RS_APP_OK, quint32(ok.size()), ok.constData(), ok.size(), nullptr);
+            sent = true;
+        });
+        // The GUI thread serves no event but in the reports; the OK takes
+        // its file away when it runs.
+        const QString file = rig.fx.root.file("/tmp/rs.conf");
+        QElapsedTimer clock;
+        clock.start();
+        while (QFileInfo::exists(file) && clock.elapsed() < 10000) {
+            rig.w->sl_showed(ID_WND_SYSINFO, 0, QRegion());
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        const bool ranInReport = !QFileInfo::exists(file);
+        QTRY_VERIFY(sent);
+        remote.join();
+        QVERIFY(ranInReport);
+        QTRY_COMPARE(rig.status(), QStringLiteral("Remote Setup/Please wait..."));
+        QVERIFY(rig.settled());
+    }
 };
 
 QTEST_MAIN(TMainRemoteMenuTest)

@@ -4,6 +4,7 @@
 #include "dal.h"
 #include "dal_test.h"
 
+#include <QProcess>
 #include <QtTest>
 #include <atomic>
 #include <ctime>
@@ -26,6 +27,23 @@ long offsetAt(time_t t)
     struct tm local;
     localtime_r(&t, &local);
     return local.tm_gmtoff;
+}
+
+// Seconds ahead of UTC at t in the zone tz names; the process's zone is
+// back as it was afterwards.
+long offsetIn(const char* tz, time_t t)
+{
+    const QByteArray was = qgetenv("TZ");
+    const bool had = qEnvironmentVariableIsSet("TZ");
+    ::setenv("TZ", tz, 1);
+    ::tzset();
+    const long offset = offsetAt(t);
+    if (had)
+        ::setenv("TZ", was.constData(), 1);
+    else
+        ::unsetenv("TZ");
+    ::tzset();
+    return offset;
 }
 
 const time_t kJanuary = 1768478400; // 2026-01-15 12:00 UTC
@@ -68,6 +86,39 @@ private slots:
         QVERIFY2(now == winter * 3600 || now == summer * 3600, QByteArray::number(now).constData());
         dalTestReset();
         QCOMPARE(QDateTime::currentDateTime().offsetFromUtc(), host);
+    }
+
+    // A process started with TZ naming another zone than the system's gets
+    // that zone back from the reset, not the system's. The test program runs
+    // itself with such a TZ: its reset before each case is already one.
+    void resetBringsBackTheStartZone()
+    {
+        if (qEnvironmentVariableIsSet("DVR_TEST_START_ZONE")) {
+            const long start = qEnvironmentVariable("DVR_TEST_START_ZONE").toLong();
+            QCOMPARE(offsetAt(kJanuary), start);
+            QCOMPARE(DalSysSetTz(zoneNamed("GMT-05:00 New York"), 0), 0);
+            QCOMPARE(offsetAt(kJanuary), -5 * 3600L);
+            dalTestReset();
+            QCOMPARE(offsetAt(kJanuary), start);
+            QCOMPARE(offsetAt(kJuly), start);
+            QCOMPARE(QDateTime::fromSecsSinceEpoch(kJuly).offsetFromUtc(), int(start));
+            return;
+        }
+        // A fixed zone the system's is not, in winter and in summer.
+        const long system[2] = {offsetIn(":/etc/localtime", kJanuary), offsetIn(":/etc/localtime", kJuly)};
+        const QByteArray tz = system[0] == 5 * 3600 + 1800 || system[1] == 5 * 3600 + 1800 ? "<-0330>3:30" : "<+0530>-5:30";
+        const long start = tz.startsWith("<-") ? -(3 * 3600 + 1800) : 5 * 3600 + 1800;
+        QVERIFY(start != system[0] && start != system[1]);
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TZ"), QString::fromLatin1(tz));
+        env.insert(QStringLiteral("DVR_TEST_START_ZONE"), QString::number(start));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("resetBringsBackTheStartZone")});
+        QVERIFY(child.waitForFinished(30000));
+        const QByteArray out = child.readAll();
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());
     }
 
     // The zone changes on one thread while another reads local time, as the

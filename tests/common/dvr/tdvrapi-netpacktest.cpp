@@ -4,6 +4,8 @@
 #include "tdvrth.h"
 #include "trunner.h"
 #include "tflashfile.h"
+#include "tfilesizelimit.h"
+#include <memory>
 #include <thread>
 #include <atomic>
 
@@ -126,13 +128,35 @@ private slots:
             QVERIFY(run(cmd, payload.chopped(1), -1) == nothing);
     }
 
+    // The client starts from a fresh copy of the live configuration, over
+    // the one an earlier client left. A copy that fails (a full RAM folder)
+    // is answered as a failed command, and the earlier copy is gone: the
+    // client can take no stale file for the unit's configuration.
+    void capsReply_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("copy made") << false;
+        QTest::newRow("RAM folder full") << true;
+    }
     void capsReply()
     {
+        QFETCH(bool, full);
         TNetFixture fx;
-        QCOMPARE(sendPacket(DNPC_RS_CAPS, QByteArray()),
-                 QByteArray("dll:/tmp/rs.dll conf:/tmp/rs_SDR16.conf img:/dvr/img_res.png log:/dvr/SYSTEM.log", 81));
-        // The client starts from a copy of the live configuration.
-        QCOMPARE(fx.root.read("/tmp/rs_SDR16.conf"), fx.root.read(fx.cfg->tmpPath()));
+        const QByteArray live = fx.root.read(fx.cfg->tmpPath());
+        QVERIFY(live.size() > 4096);
+        QVERIFY(fx.root.write("/tmp/rs_SDR16.conf", "[DEVICES]\nmodel=SDR16\n"));
+        QByteArray reply;
+        {
+            std::unique_ptr<TFileSizeLimit> limit(full ? new TFileSizeLimit(live.size() / 2) : nullptr);
+            reply = sendPacket(DNPC_RS_CAPS, QByteArray());
+        }
+        QCOMPARE(reply, full ? QByteArray()
+                             : QByteArray("dll:/tmp/rs.dll conf:/tmp/rs_SDR16.conf img:/dvr/img_res.png"
+                                          " log:/dvr/SYSTEM.log", 81));
+        QCOMPARE(QFileInfo::exists(fx.root.file("/tmp/rs_SDR16.conf")), !full);
+        if (!full)
+            QCOMPARE(fx.root.read("/tmp/rs_SDR16.conf"), live);
+        QCOMPARE(fx.root.read(fx.cfg->tmpPath()), live);
     }
 
     // A remote apply naming a file the program keeps for itself is refused
