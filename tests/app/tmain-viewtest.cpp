@@ -41,6 +41,29 @@ struct Rig : TMainRig
         img.save(vkeytest::grabPath(QString::fromLatin1(name + ".png")));
         return img;
     }
+    // Every sensor pops its camera up, for 10 s after it ends.
+    void sensorsPopUp()
+    {
+        AlarmOutEntry& entry =
+            fx.live<PropAlarm>(IDX_PROP_ALARM)->out[fx.live<PropDevices>(IDX_PROP_DEVICES)->alarmouts - 2];
+        std::fill(std::begin(entry.sensorOn), std::end(entry.sensorOn), 1);
+        std::fill(std::begin(entry.motionOn), std::end(entry.motionOn), 0);
+        entry.dur = 5;
+    }
+    // Pop-up steps, each followed by the layout switch it starts: "S5+" and
+    // "S5-" sensor 5 on and off, "M5+" motion, "t10" ten ticks, "P" playback.
+    void popupSteps(const QString& steps)
+    {
+        for (const QString& s : steps.split(' ')) {
+            if (s == "P")
+                g_api.m_play = 1;
+            for (int i = s[0] == 't' ? s.mid(1).toInt() : 0; i > 0; --i)
+                w->tickPopup();
+            if (s[0] == 'S' || s[0] == 'M')
+                w->runPopup(s[0] == 'S' ? SIG_IO_SENSOR : SIG_VIN_MOTION, s.mid(1, 1).toInt(), s.endsWith('+'));
+            settle();
+        }
+    }
 };
 
 QPoint cell(int k)
@@ -343,22 +366,10 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(bool, single);
         Rig rig;
-        AlarmOutEntry& entry =
-            rig.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->alarmouts - 2];
-        std::fill(std::begin(entry.sensorOn), std::end(entry.sensorOn), 1);
-        std::fill(std::begin(entry.motionOn), std::end(entry.motionOn), 0);
-        entry.dur = 5; // 10 s
+        rig.sensorsPopUp();
         single ? g_api.dispLayout(1, g_api.posInOrder(5)) : g_api.dispLayout(2, 1);
         dalTestJournalClear();
-        for (const QString& s : steps.split(' ')) {
-            if (s == "P")
-                g_api.m_play = 1;
-            for (int i = s[0] == 't' ? s.mid(1).toInt() : 0; i > 0; --i)
-                rig.w->tickPopup();
-            if (s[0] == 'S' || s[0] == 'M')
-                rig.w->runPopup(s[0] == 'S' ? SIG_IO_SENSOR : SIG_VIN_MOTION, s.mid(1, 1).toInt(), s.endsWith('+'));
-            rig.settle();
-        }
+        rig.popupSteps(steps);
         QTEST(rig.w->m_popCh, "popCh");
         QTEST(g_api.m_layout == 2 && g_api.m_sw == 1, "restored");
         if (rig.w->m_popCh >= 0) {
@@ -373,7 +384,7 @@ private slots:
     }
 
     // Live audio follows the view a pop-up sets, and the view its end
-    // restores: steps as in popup(); the view before is the 16-split with
+    // restores (Rig::popupSteps); the view before is the 16-split with
     // camera 0's audio, or camera 4 alone with its own.
     void popupAudio_data()
     {
@@ -390,21 +401,12 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(bool, single);
         Rig rig;
-        AlarmOutEntry& entry =
-            rig.fx.live<PropAlarm>(IDX_PROP_ALARM)->out[rig.fx.live<PropDevices>(IDX_PROP_DEVICES)->alarmouts - 2];
-        std::fill(std::begin(entry.sensorOn), std::end(entry.sensorOn), 1);
-        entry.dur = 5; // 10 s
+        rig.sensorsPopUp();
         rig.w->changeLayout(single ? 1 : 9, single ? 4 : 0);
         rig.settle();
         rig.w->selAudio(single ? 4 : 0);
         dalTestJournalClear();
-        for (const QString& s : steps.split(' ')) {
-            for (int i = s[0] == 't' ? s.mid(1).toInt() : 0; i > 0; --i)
-                rig.w->tickPopup();
-            if (s[0] == 'S')
-                rig.w->runPopup(SIG_IO_SENSOR, s.mid(1, 1).toInt(), s.endsWith('+'));
-            rig.settle();
-        }
+        rig.popupSteps(steps);
         QTEST(TMainRig::journal("DalAoutSet(").join(' '), "outputs");
         QTEST(rig.bar()->audioText(), "bar");
     }
