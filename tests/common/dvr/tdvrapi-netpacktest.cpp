@@ -261,6 +261,7 @@ private slots:
         for (int i = 0; i < 128; ++i)
             map[i] = uchar(i * 3);
         dalTestVin(CBT_VIN_MDINFO, 1, 1, map);
+        dalTestFlush(); // the network family has a thread of its own
         QCOMPARE(sendPacket(DNPC_RS_APP_INFO, be32(quint32(type))).toHex(), (be32(quint32(type)) + block).toHex());
     }
 
@@ -322,6 +323,7 @@ private slots:
         const Eth0Info eth = {1, 1, {192, 0, 2, 7}, {255, 255, 255, 0}, {192, 0, 2, 1}, {192, 0, 2, 53}, {}, {}};
         dalTestSetEth0(&eth);
         dalTestPosPresent(2, 1);
+        dalTestFlush();
         // Each record as a window left it.
         const QVector<QPair<void*, int>> records{{&g_api.m_vinState, int(sizeof g_api.m_vinState)},
                                                  {g_api.m_eth0Text, int(sizeof g_api.m_eth0Text)},
@@ -400,10 +402,12 @@ private slots:
         QCOMPARE(sendPacket(DNPC_RS_APP_TEST, test), be32(1));
         QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray(1, '\0'));
         dalTestNese(CBT_NESE_EMAIL_FAIL, nullptr, 0, "x"); // another service's result
+        dalTestFlush(); // delivered on another thread than the packets
         QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray(1, '\0'));
         const UpnpResult r = {0, {8000}, {1}, 2026, 11, 30, 1, 2, 3, "203.0.113.7"};
         dalTestSetUpnpResult(&r);
         dalTestNese(CBT_NESE_UPNP_OK, nullptr, 0, nullptr);
+        dalTestFlush();
         QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray("Success [203.0.113.7] [2026/11/30 01:02:03]", 44));
         QCOMPARE(sendPacket(DNPC_RS_APP_RESULT, QByteArray()), QByteArray());
     }
