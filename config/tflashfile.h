@@ -44,5 +44,5 @@ public:
     // beside it when they were cut off (a power cut, a crash): the files
     // named exactly as that writer names them, and nothing else. The number
     // removed.
-    static int removeLeftovers(const QString& path, TempNames names = OwnTemp);
+    static int removeLeftovers(const QString& path, TempNames names);
 };

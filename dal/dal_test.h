@@ -66,10 +66,10 @@ void dalTestDisk(int type, int ch, int data, const char* msg); /* CbtEnc type */
  * network family on a second (a remote-setup packet may wait there for the
  * recorder), the others on a third, each in order, only while the family is
  * registered and the layer not stopped; the calls return at once (the two
- * marked "waits" return the program's answer). Texts and records are copied first: the
- * callback gets the stand-in's own buffer, valid during the call only, as
- * the device layer does. A null text is passed as null. At most 256 events
- * wait per thread; more are dropped with one line on standard error. */
+ * marked "waits" return the program's answer). Texts and records are copied
+ * first: the callback gets the stand-in's own buffer, valid during the call
+ * only, as the device layer does. A null text is passed as null. At most 256
+ * events wait per thread; more are dropped with one line on standard error. */
 void dalTestIo(int type, int from, int data);
 void dalTestEnc(int type, int ch, int data, const char* msg);
 /* Waits: asks the program for the record configuration of 32 channels at

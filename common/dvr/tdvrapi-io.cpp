@@ -231,9 +231,18 @@ int TDVRAPI::runIo(int type, int from, int data)
         notify(SIG_IO_RMCID, from, data);
         break;
     case CBT_IO_TIME: {
-        // The spot clocks read the live date and time formats, which the
-        // GUI thread applies: they are drawn there.
-        QMetaObject::invokeMethod(this, [this] { eventLine(); }, Qt::QueuedConnection);
+        // The spot monitor's sequence (while no pop-up is shown) and its
+        // clock read the live spot, alarm, user and date format sections,
+        // which the GUI thread applies: they step and draw there.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                tickPopup();
+                if (m_spotPopCh < 0)
+                    runSpotSeq();
+                eventLine();
+            },
+            Qt::QueuedConnection);
         notify(SIG_IO_TIME, from, data);
         freeAlarmout();
         // The alarm-control window follows the relays and the buzzer: a
@@ -250,17 +259,6 @@ int TDVRAPI::runIo(int type, int from, int data)
                 },
                 Qt::QueuedConnection);
         }
-        // The spot monitor's sequence goes on while no pop-up is shown. It
-        // reads the live spot, alarm and user sections, which the GUI
-        // thread applies: it steps there.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                tickPopup();
-                if (m_spotPopCh < 0)
-                    runSpotSeq();
-            },
-            Qt::QueuedConnection);
         aliveTick(data);
         break;
     }

@@ -140,15 +140,15 @@ void TDVRAPI::runSpotSeq()
 
 void TDVRAPI::fireSpotPopup(int code, int ch, int on)
 {
-    if (!g_cfg || ch < 0 || ch >= channelCount())
-        return;
     // Sensors, motion and text inputs come on several device threads; the
     // pop-up and the sequence it pauses live on the GUI thread, where the
-    // alarm section they read is applied.
+    // sections they read are applied.
     if (QThread::currentThread() != thread()) {
         QMetaObject::invokeMethod(this, [this, code, ch, on] { fireSpotPopup(code, ch, on); }, Qt::QueuedConnection);
         return;
     }
+    if (!g_cfg || ch < 0 || ch >= channelCount())
+        return;
     const int outs = static_cast<const PropDevices*>(g_cfg->getsection(IDX_PROP_DEVICES, 1))->alarmouts;
     if (outs < 1 || outs > PROP_MAX_ALARMOUT)
         return;
