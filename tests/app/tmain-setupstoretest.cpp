@@ -6,10 +6,8 @@
 #include "setupaction.h"
 #include "tbutton.h"
 #include "tfilesizelimit.h"
-#include "tlog.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
-#include "tstatuswnd.h"
 #include "trunner.h"
 
 #include <QtTest>
@@ -27,28 +25,22 @@ struct Rig : TSetupRig
     Rig() : TSetupRig("16", true)
     {
         fx.cfg->commitfile(); // a unit that has run before
-        w->show();
-        QVERIFY(QTest::qWaitFor([this] { return w->m_initDone == 1; }, 5000));
+        QVERIFY(up());
     }
-    template <class T> T* edit(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 0)); }
-    template <class T> T* live(int idx) { return static_cast<T*>(fx.cfg->getsection(idx, 1)); }
-    static bool settled() { return QTest::qWaitFor([] { return g_api.m_applying == 0; }, 8000); }
-    QString status() const
+    // A client's file "/tmp/NAME.conf": the unit's own with its changes;
+    // empty when the unit's file lacks one of the keys.
+    QByteArray clientFile(const QString& name, const QVariantMap& changes)
     {
-        auto* box = static_cast<TStatusWnd*>(w->wnd(ID_WND_STATUS));
-        return box->isVisible() ? box->title() + "/" + box->text() : QString();
-    }
-    // "Setup Changed" entries as "code:contents".
-    static QStringList setupLogs()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        QStringList out;
-        for (int i = 0; i < n; ++i) {
-            if (r[i].code == LOG_SETUP_CHANGED)
-                out << QString::fromUtf8(r[i].contents);
+        const QString path = "/tmp/" + name + ".conf";
+        if (!TRunner::copyFile(fx.cfg->tmpPath(), path))
+            return QByteArray();
+        QSettings file(fx.root.file(path), QSettings::IniFormat);
+        for (auto c = changes.cbegin(); c != changes.cend(); ++c) {
+            if (!file.contains(c.key()))
+                return QByteArray();
+            file.setValue(c.key(), c.value());
         }
-        return out;
+        return path.toUtf8();
     }
 };
 
@@ -75,10 +67,7 @@ void runClients(const QVector<Client>& clients)
             --left;
         });
     }
-    while (left > 0) {
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
+    serveUntil([&left] { return left.load() == 0; });
     for (std::thread& t : threads)
         t.join();
 }
@@ -142,16 +131,10 @@ private slots:
         rig.edit<PropRecord>(IDX_PROP_RECORD)->data[0].cqual ^= 1; // the operator's edit, dropped with the menu
         const PropRecord record = *rig.live<PropRecord>(IDX_PROP_RECORD);
         const PropUser users = *rig.live<PropUser>(IDX_PROP_USER);
-        // The client's file: the unit's own with its changes.
-        QVERIFY(TRunner::copyFile(rig.fx.cfg->tmpPath(), "/tmp/rs.conf"));
-        {
-            QSettings client(rig.fx.root.file("/tmp/rs.conf"), QSettings::IniFormat);
-            QVERIFY(client.contains("COLOR/data00") && client.contains("USER/pw00"));
-            client.setValue("COLOR/data00", "21 32 43 54");
-            client.setValue("USER/pw00", "client");
-        }
+        const QByteArray path = rig.clientFile("rs", {{"COLOR/data00", "21 32 43 54"}, {"USER/pw00", "client"}});
+        QVERIFY(!path.isEmpty());
         const PropColor colour = *rig.live<PropColor>(IDX_PROP_COLOR);
-        sendPacket(DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Display_Color)).text("/tmp/rs.conf").bytes);
+        sendPacket(DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Display_Color)).text(path).bytes);
         QVERIFY(Rig::settled());
         QVERIFY(std::memcmp(rig.live<PropColor>(IDX_PROP_COLOR), &colour, sizeof colour) != 0);
         QCOMPARE(std::memcmp(rig.live<PropUser>(IDX_PROP_USER), &users, sizeof users), 0);
@@ -189,25 +172,16 @@ private slots:
         QFETCH(int, gapMs);
         QFETCH(int, before);
         Rig rig;
-        const auto clientFile = [&rig](const QString& name, const QString& key, const QString& value) {
-            const QString path = "/tmp/" + name + ".conf";
-            if (!TRunner::copyFile(rig.fx.cfg->tmpPath(), path))
-                return QByteArray();
-            QSettings file(rig.fx.root.file(path), QSettings::IniFormat);
-            if (!file.contains(key))
-                return QByteArray();
-            file.setValue(key, value);
-            return path.toUtf8();
-        };
         QVector<Client> clients(1);
         for (int i = 0; i < before; ++i) {
-            const QByteArray path = clientFile(QString("rsC%1").arg(i), "COLOR/data00", QString("%1 32 43 54").arg(20 + i));
+            const QByteArray path =
+                rig.clientFile(QString("rsC%1").arg(i), {{"COLOR/data00", QString("%1 32 43 54").arg(20 + i)}});
             QVERIFY(!path.isEmpty());
             clients[0].packets.append({DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Display_Color)).text(path).bytes});
         }
         const int start = before ? 50 : 0;
-        const QByteArray a = clientFile("rsA", "USER/pw00", "fromA");
-        const QByteArray b = clientFile("rsB", "NETADDR/ip", "10.1.2.3");
+        const QByteArray a = rig.clientFile("rsA", {{"USER/pw00", "fromA"}});
+        const QByteArray b = rig.clientFile("rsB", {{"NETADDR/ip", "10.1.2.3"}});
         QVERIFY(!a.isEmpty() && !b.isEmpty());
         clients.append({start + gapMs, {{DNPC_RS_APP_APPLY, TPayload().u32(quint32(SA::Btn_Network_Addr)).text(b).bytes}}});
         int quality = 0;

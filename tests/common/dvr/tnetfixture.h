@@ -11,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 inline QString netText(int id)
@@ -67,6 +68,16 @@ inline QByteArray field(const QByteArray& text, int width)
     return text.leftJustified(width, '\0', true);
 }
 
+// Serves the work other threads hand to this one, the GUI thread, until
+// done answers true.
+inline void serveUntil(const std::function<bool()>& done)
+{
+    while (!done()) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+}
+
 // Sends a packet announcing len payload bytes (-1: the payload's size);
 // the reply's bytes.
 inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
@@ -81,10 +92,7 @@ inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
                          &reply);
         done = true;
     });
-    while (!done) {
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    }
+    serveUntil([&done] { return done.load(); });
     client.join();
     // The notifications the packet caused reach the test's thread queued.
     QCoreApplication::processEvents();
