@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include "tcategorylines.h"
+#include "tselfchild.h"
 
 #include <QScopeGuard>
 #include <QtTest>
@@ -298,12 +299,9 @@ private slots:
             ::_exit(0);
         }
         QProcess held;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DVR_TEST_HELD_STOP"), QStringLiteral("1"));
-        held.setProcessEnvironment(env);
         QElapsedTimer clock;
         clock.start();
-        held.start(QCoreApplication::applicationFilePath(), {QStringLiteral("stopWithTheGuiHeld")});
+        startSelf(held, {QStringLiteral("stopWithTheGuiHeld")}, {{QStringLiteral("DVR_TEST_HELD_STOP"), QStringLiteral("1")}});
         QVERIFY(held.waitForFinished(20000));
         QCOMPARE(held.exitStatus(), QProcess::CrashExit);
         QVERIFY(clock.elapsed() < 8000);
@@ -345,11 +343,8 @@ private slots:
             ::_exit(0);
         }
         QProcess ending;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DVR_TEST_QUIET_END"), QStringLiteral("1"));
-        ending.setProcessEnvironment(env);
-        ending.start(QCoreApplication::applicationFilePath(),
-                     {QStringLiteral("endWithoutStop:") + QString::fromLatin1(QTest::currentDataTag())});
+        startSelf(ending, {QStringLiteral("endWithoutStop:") + QString::fromLatin1(QTest::currentDataTag())},
+                  {{QStringLiteral("DVR_TEST_QUIET_END"), QStringLiteral("1")}});
         QVERIFY(ending.waitForFinished(30000));
         const QByteArray out = ending.readAllStandardOutput();
         QVERIFY2(ending.exitStatus() == QProcess::NormalExit, ending.readAllStandardError().constData());

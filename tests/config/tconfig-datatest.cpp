@@ -4,6 +4,7 @@
 // list (checked in a child process, since it ends the program).
 #include "fakedvr.h"
 #include "tconfigunit.h"
+#include "tselfchild.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -479,14 +480,12 @@ private slots:
         QFETCH(QString, call);
         QFETCH(QString, message);
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(kFatalEnv), call);
-        // The child is expected to abort; no sanitizer report or core for it.
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_abort=0:detect_leaks=0"));
-        child.setProcessEnvironment(env);
         // QtTest reports the fatal message in its own log on standard output.
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("fixedLists")});
+        // The child is expected to abort; no sanitizer report or core for it.
+        startSelf(child, {QStringLiteral("fixedLists")},
+                  {{QString::fromLatin1(kFatalEnv), call},
+                   {QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_abort=0:detect_leaks=0")}});
         QVERIFY(child.waitForFinished(60000));
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         const QString err = QString::fromLocal8Bit(child.readAll());

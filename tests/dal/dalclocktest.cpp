@@ -3,6 +3,7 @@
 // system's; the reset brings back the zone the process started in.
 #include "dal.h"
 #include "dal_test.h"
+#include "tselfchild.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -110,12 +111,10 @@ private slots:
         const long start = tz.startsWith("<-") ? -(3 * 3600 + 1800) : 5 * 3600 + 1800;
         QVERIFY(start != system[0] && start != system[1]);
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TZ"), QString::fromLatin1(tz));
-        env.insert(QStringLiteral("DVR_TEST_START_ZONE"), QString::number(start));
-        child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("resetBringsBackTheStartZone")});
+        startSelf(child, {QStringLiteral("resetBringsBackTheStartZone")},
+                  {{QStringLiteral("TZ"), QString::fromLatin1(tz)},
+                   {QStringLiteral("DVR_TEST_START_ZONE"), QString::number(start)}});
         QVERIFY(child.waitForFinished(30000));
         const QByteArray out = child.readAll();
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, out.constData());

@@ -1,5 +1,6 @@
 #include "treshooks.h"
 #include "tres.h"
+#include "tselfchild.h"
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -165,10 +166,7 @@ private slots:
         QFETCH(bool, fatal);
         // The program ends, so ask in a child process (see main).
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(kFatalEnv, QString::number(id));
-        child.setProcessEnvironment(env);
-        child.start(QCoreApplication::applicationFilePath(), QStringList());
+        startSelf(child, QStringList(), {{kFatalEnv, QString::number(id)}});
         QVERIFY(child.waitForFinished(60000));
         const QByteArray err = child.readAllStandardError();
         const bool failed = child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0;
