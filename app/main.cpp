@@ -132,6 +132,7 @@ int main(int argc, char** argv)
     QObject::connect(&stop, &TStopSignals::sg_stop, mainWnd, &TMain::sg_shutdown);
     mainWnd->show();
     const int rc = app->exec();
+    TStopSignals::shutdownEnds();
 
     // The power-off wait ends with a stop request: nothing reads the stop
     // pipe once the event loop is over, so the wait asks it.

@@ -174,6 +174,7 @@ void TMain::selAudioByLayout(int live, int fromConfig, int layout, int page)
 
 void TMain::shutdownLater()
 {
+    beginStop();
     QTimer::singleShot(500, this, &TMain::sl_shutdown);
 }
 

@@ -182,9 +182,11 @@ void TMain::sl_fromSetup(int code, int a, int b, QString name)
 
     if (code == SA::Btn_Shutdown) {
         m_powerOff = 1;
-        // The unplug message waits until the device has stopped.
+        // From here on no remote change is taken; the runs under way end
+        // before the device stops. The unplug message waits until then.
+        beginStop();
         setupStatus(SIG_STATE_START, T_POWER_OFF, T_WAIT);
-        powerOffWhenIdle();
+        shutdownLater();
         return;
     }
     if (code == SA::Btn_Ok || code == SA::Btn_Cancel)
@@ -468,8 +470,11 @@ void TMain::sl_setupThEnd()
     // The next queued run, or the apply flag down once the last one ended.
     if (!m_setupTh->startNext()) {
         g_api.setApplying(0);
-        if (m_powerPending)
-            powerOffWhenIdle();
+        // A stop that waited for the runs goes on, after this handler.
+        if (m_stopWaits) {
+            m_stopWaits = 0;
+            QTimer::singleShot(0, this, &TMain::sl_shutdown);
+        }
     }
 }
 
@@ -494,16 +499,6 @@ void TMain::setupUserApplied(const PropUser& before, const PropUser& after, int 
 }
 
 // ---- Power-off ------------------------------------------------------------
-
-void TMain::powerOffWhenIdle()
-{
-    if (m_setupTh->busy()) {
-        m_powerPending = 1;
-        return;
-    }
-    m_powerPending = 0;
-    QTimer::singleShot(500, this, &TMain::sl_shutdown);
-}
 
 void TMain::powerOffDone()
 {

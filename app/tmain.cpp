@@ -13,6 +13,7 @@
 #include "tinfo.h"
 #include "tlogin.h"
 #include "tmsgwnd.h"
+#include "townerthread.h"
 #include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
@@ -23,6 +24,7 @@
 #include "tsplitwnd.h"
 #include "tsysinfownd.h"
 #include "tstatuswnd.h"
+#include "tstopsignals.h"
 #include "tstring.h"
 #include "tvkeyboard.h"
 #include "tvkeynumboard.h"
@@ -40,6 +42,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 namespace {
 
 enum { OemLowerSetup = 5 };
+// How soon a shutdown that met work handed over to this thread looks again.
+enum { StopRetryMs = 20 };
 
 template <class T> T* section(int idx, int live = 1)
 {
@@ -397,7 +401,7 @@ void TMain::sl_timeoutPopup()
 
 void TMain::sl_initDvr()
 {
-    if (m_shuttingDown)
+    if (m_stopBegun)
         return; // a shutdown asked for before the bring-up came
     m_initDone = 0;
     g_api.coreInit();
@@ -469,8 +473,36 @@ void TMain::showSmartWarnings()
     g_msgWnd->show();
 }
 
+void TMain::beginStop()
+{
+    if (m_stopBegun)
+        return;
+    m_stopBegun = 1;
+    g_api.beginStop();
+    TStopSignals::shutdownBegins();
+}
+
 void TMain::sl_shutdown()
 {
+    if (m_shuttingDown)
+        return;
+    beginStop();
+    // Changes taken before the stop are applied and stored first: the last
+    // run's end (sl_setupThEnd) goes on with the shutdown.
+    if (m_setupTh->busy()) {
+        qCDebug(lcApp, "TMain::sl_shutdown waits for the apply runs");
+        m_stopWaits = 1;
+        return;
+    }
+    // Run inside work that a device thread hands over and waits for (a
+    // remote-setup packet letting events run), the device layer's stop
+    // would wait for that thread, which waits for this one: the shutdown
+    // comes once that work has returned.
+    if (TOwnerThread::serving()) {
+        qCDebug(lcApp, "TMain::sl_shutdown waits for the work handed over to end");
+        QTimer::singleShot(StopRetryMs, this, &TMain::sl_shutdown);
+        return;
+    }
     m_shuttingDown = 1;
     g_api.writeLog(LOG_SYSTEM_SHUTDOWN, nullptr, nullptr);
     m_initDone = 0;

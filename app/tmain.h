@@ -91,7 +91,9 @@ signals:
 public slots:
     // The device bring-up, once, 500 ms after the first show.
     void sl_initDvr();
-    // Logs the shutdown, stops the device layer and quits the event loop.
+    // Logs the shutdown, stops the device layer and quits the event loop;
+    // first the apply runs under way end, and never inside work that
+    // another thread waits for.
     void sl_shutdown();
     void sl_timeoutPopup();
 
@@ -106,7 +108,14 @@ private:
     QRegion m_regions[WND_SLOTS];
     QTimer* m_popupTimer = nullptr;
     int m_bringUpStarted = 0; // the bring-up timer was started
-    int m_shuttingDown = 0;   // no bring-up after a shutdown began
+    int m_stopBegun = 0;      // a stop began: no bring-up, no remote changes
+    int m_shuttingDown = 0;   // the device layer is being stopped
+    int m_stopWaits = 0;      // the shutdown waits for the apply runs to end
+
+    // A stop begins (a stop request, Power Off, the upgrade's end): the
+    // facade refuses remote changes from now on, and the stop watcher bounds
+    // the time to the end of the event loop.
+    void beginStop();
 
     // Mouse drag state; resetCursor clears it, the view area drives it.
     int m_pressed = 0;
@@ -608,7 +617,6 @@ public:
     int m_localSetup = 0;   // the running apply came from the local menu
     int m_inSetup = 0;      // the setup window is open
     int m_savedAudioCh = -1; // live audio channel when setup opened
-    int m_powerPending = 0; // power-off waits for the apply to end
     QRect m_pipRect{QPoint(0, 0), QPoint(-1, -1)}; // preview window on screen
 
 public slots:
@@ -627,8 +635,6 @@ private:
     void languageCheck();
     // Leaving setup with OK or CANCEL (or for a remote setup).
     void leaveSetup();
-    // Power-off once no apply runs.
-    void powerOffWhenIdle();
     // The power-off screen after the device stopped.
     void powerOffDone();
     // The user section applied: a logged-in user whose id went (or changed,

@@ -205,6 +205,9 @@ void TSetupth::log(const char* label)
 
 void TSetupth::run()
 {
+    // A stop waits for the runs to end: their share in the GUI thread is
+    // served to the end even once the device threads are being let go.
+    TOwnerThread::keepThroughClosing();
     QThread::msleep(StartDelayMs);
     qCDebug(lcApp, "TSetupth::run.. Enter.. m_flag:%d", m_flag);
     m_addrChanged = 0;

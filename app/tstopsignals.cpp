@@ -8,6 +8,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -18,9 +19,19 @@ namespace {
 
 int g_pipe[2] = {-1, -1};
 
-// The byte the destructor sends to end the watcher; signal numbers are
-// never 0.
+// The bytes besides signal numbers (never 0, never above 64): the
+// destructor's, and the shutdown's begin and end.
 const unsigned char QuitByte = 0;
+const unsigned char BeginByte = 0xfe;
+const unsigned char EndByte = 0xff;
+
+void sendByte(unsigned char b)
+{
+    if (g_pipe[1] < 0)
+        return;
+    const ssize_t n = ::write(g_pipe[1], &b, 1);
+    (void)n;
+}
 
 // Only async-signal-safe work: one byte into the pipe, the default action
 // back for the next request.
@@ -60,8 +71,7 @@ TStopSignals::~TStopSignals()
         return;
     std::signal(SIGINT, SIG_DFL);
     std::signal(SIGTERM, SIG_DFL);
-    const ssize_t n = ::write(g_pipe[1], &QuitByte, 1);
-    (void)n;
+    sendByte(QuitByte);
     m_watcher.join();
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
@@ -86,42 +96,90 @@ int TStopSignals::nextByte(int ms)
 
 void TStopSignals::watch()
 {
-    int sig = nextByte(-1);
-    if (sig <= 0)
-        return; // the destructor
-    m_requested.storeRelease(1);
-    // Whoever waits for the GUI thread stops waiting: the program ends.
-    TOwnerThread::setClosing(true);
-    qCInfo(lcApp, "stop signal %d: shutting down", sig);
-    QMetaObject::invokeMethod(
-        this,
-        [this, sig] {
-            m_taken.storeRelease(1);
-            emit sg_stop(sig);
-        },
-        Qt::QueuedConnection);
-
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_boundMs);
-    while (!m_taken.loadAcquire()) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
-        if (left <= 0) {
-            // Written without Qt's logging: the hung thread may hold it.
-            char line[160];
-            const int n = std::snprintf(line, sizeof line,
-                                        "stop signal %d: the GUI thread did not take it within %d ms, the program "
-                                        "ends without its shutdown\n",
-                                        sig, m_boundMs);
-            const ssize_t w = ::write(STDERR_FILENO, line, size_t(qBound(0, n, int(sizeof line) - 1)));
-            (void)w;
-            std::signal(sig, SIG_DFL);
-            ::raise(sig);
-            ::_exit(128 + sig); // a signal that was blocked or ignored
+    using Clock = std::chrono::steady_clock;
+    const auto msTo = [](Clock::time_point t) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(t - Clock::now()).count();
+    };
+    int sig = 0; // the stop request, once it came
+    bool begun = false;
+    bool ended = false;
+    Clock::time_point takeBy;
+    Clock::time_point endBy;
+    for (;;) {
+        const bool taken = m_taken.loadAcquire() != 0;
+        if (sig && taken && !begun) {
+            begun = true; // the request taken is the shutdown begun
+            endBy = Clock::now() + std::chrono::milliseconds(m_boundMs);
         }
-        const int b = nextByte(int(qMin<long long>(left, 50)));
+        if (sig && !taken && msTo(takeBy) <= 0)
+            endNow(sig, "the GUI thread did not take it", m_boundMs);
+        if (begun && !ended && msTo(endBy) <= 0)
+            endNow(sig, "the shutdown did not end", m_boundMs);
+        // Whether the request was taken is looked at now and then; the
+        // shutdown's end comes as a byte.
+        long long wait = -1;
+        if (sig && !taken)
+            wait = qBound(0LL, static_cast<long long>(msTo(takeBy)), 50LL);
+        else if (begun && !ended)
+            wait = qMax(0LL, static_cast<long long>(msTo(endBy)));
+        const int b = nextByte(int(wait));
+        if (b < 0)
+            continue;
         if (b == QuitByte)
             return; // the destructor
+        if (b == BeginByte) {
+            if (!begun) {
+                begun = true;
+                endBy = Clock::now() + std::chrono::milliseconds(m_boundMs);
+            }
+        } else if (b == EndByte) {
+            ended = true;
+        } else if (!sig) {
+            sig = b;
+            takeBy = Clock::now() + std::chrono::milliseconds(m_boundMs);
+            m_requested.storeRelease(1);
+            // The device layer's threads that wait for the GUI thread stop
+            // waiting: the program ends.
+            TOwnerThread::setClosing(true);
+            qCInfo(lcApp, "stop signal %d: shutting down", sig);
+            QMetaObject::invokeMethod(
+                this,
+                [this, sig] {
+                    m_taken.storeRelease(1);
+                    emit sg_stop(sig);
+                },
+                Qt::QueuedConnection);
+        }
     }
+}
+
+void TStopSignals::endNow(int sig, const char* what, int boundMs)
+{
+    // Written without Qt's logging: the hung thread may hold it.
+    char line[200];
+    const int n = sig ? std::snprintf(line, sizeof line,
+                                      "stop signal %d: %s within %d ms, the program ends without its shutdown\n",
+                                      sig, what, boundMs)
+                      : std::snprintf(line, sizeof line, "shutdown: %s within %d ms, the program ends\n", what,
+                                      boundMs);
+    const ssize_t w = ::write(STDERR_FILENO, line, size_t(qBound(0, n, int(sizeof line) - 1)));
+    (void)w;
+    if (sig) {
+        std::signal(sig, SIG_DFL);
+        ::raise(sig);
+        ::_exit(128 + sig); // a signal that was blocked or ignored
+    }
+    ::_exit(EXIT_FAILURE);
+}
+
+void TStopSignals::shutdownBegins()
+{
+    sendByte(BeginByte);
+}
+
+void TStopSignals::shutdownEnds()
+{
+    sendByte(EndByte);
 }
 
 bool TStopSignals::requested()

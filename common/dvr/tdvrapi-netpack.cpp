@@ -126,6 +126,23 @@ bool TDVRAPI::waitsForApply(int cmd)
     }
 }
 
+bool TDVRAPI::changesConfig(int cmd)
+{
+    return waitsForApply(cmd) || cmd == DNPC_CAPS_NETWORK;
+}
+
+void TDVRAPI::beginStop()
+{
+    QMutexLocker lock(&m_applyMutex);
+    m_stopping = 1;
+    m_applyIdle.wakeAll();
+}
+
+bool TDVRAPI::stopping() const
+{
+    return m_stopping.load() != 0 || TOwnerThread::closing();
+}
+
 void TDVRAPI::setApplying(int on)
 {
     QMutexLocker lock(&m_applyMutex);
@@ -141,12 +158,13 @@ bool TDVRAPI::waitApplyIdle(int boundMs)
     QMutexLocker lock(&m_applyMutex);
     while (applying()) {
         const qint64 left = boundMs < 0 ? qint64(StopPollMs) : boundMs - clock.elapsed();
-        if (left <= 0 || TOwnerThread::closing())
+        if (left <= 0 || stopping())
             return false;
-        // Woken when the flag drops; the slices let a stop end the wait.
+        // Woken when the flag drops or the program stops; the slices let the
+        // stop watcher's closing end the wait too.
         m_applyIdle.wait(&m_applyMutex, ulong(qMin<qint64>(left, StopPollMs)));
     }
-    return !TOwnerThread::closing();
+    return !stopping();
 }
 
 int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* reply)
@@ -160,16 +178,20 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
     const int bound = handover == GuiBounded ? int(TOwnerThread::DefaultBoundMs) : int(TOwnerThread::NoBound);
     QElapsedTimer clock;
     clock.start();
+    // Once the program stops, a change is refused as a failed command is:
+    // no answer, and the client's file stays where it is.
+    const bool change = changesConfig(cmd);
+    const auto refused = [&] { return change && stopping(); };
     const auto notTaken = [&](const char* why) {
         qCWarning(lcApi, "runNetpack.. cmd:%04x not handled: %s", unsigned(cmd),
-                  TOwnerThread::closing() ? "the program stops" : why);
+                  stopping() ? "the program stops" : why);
         if (reply)
             reply->len = 0;
         return 0;
     };
     const auto left = [&] { return bound < 0 ? bound : int(qMax<qint64>(0, bound - clock.elapsed())); };
     if (handover == NetThread || onGui) {
-        if (waits && !waitApplyIdle(left()))
+        if ((waits && !waitApplyIdle(left())) || refused())
             return notTaken("the apply under way did not end");
         return handleNetpack(cmd, len, payload, reply);
     }
@@ -185,15 +207,19 @@ int TDVRAPI::runNetpack(int cmd, int len, const void* payload, NetpackReply* rep
         // Whether a run is queued is decided in the GUI thread, where runs
         // are asked for, in the same step that takes the command.
         bool deferred = false;
+        bool stopped = false;
         if (!TOwnerThread::call(
                 this,
                 [&] {
-                    deferred = waits && applying();
-                    if (!deferred)
+                    stopped = refused();
+                    deferred = !stopped && waits && applying();
+                    if (!stopped && !deferred)
                         handleNetpack(cmd, bytes.size(), bytes.isEmpty() ? nullptr : bytes.constData(), answer.get());
                 },
                 left()))
             return notTaken("the GUI thread did not take it");
+        if (stopped)
+            return notTaken("the program stops");
         if (!deferred)
             break;
         // This network thread, and the client with it, waits for the runs

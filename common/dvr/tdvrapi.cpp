@@ -65,6 +65,7 @@ void TDVRAPI::init()
     qRegisterMetaType<QByteArray>();
     TOwnerThread::setClosing(false);
     TOwnerThread::prepare(); // remote setup hands over to this thread
+    m_stopping = 0;
 
     // 1. Texts and records.
     m_dsp[0] = '\0';

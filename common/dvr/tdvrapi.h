@@ -88,6 +88,13 @@ public:
     // Waits until no apply run is queued or under way: true then; false
     // when boundMs (-1 for none) ran out or the program is stopping.
     bool waitApplyIdle(int boundMs);
+    // The program stops (Power Off confirmed, a stop request taken, the
+    // firmware upgrade's end): from now on remote commands that would change
+    // the configuration are refused as failed commands are, and those that
+    // wait for the apply runs give up. Changes taken before are applied and
+    // stored by the runs the shutdown waits for.
+    void beginStop();
+    bool stopping() const;
     // Copies at most 15 characters of the name (null: empty).
     void setUserName(const char* name);
     // The display section's order into the quick options, saved; false when
@@ -174,6 +181,7 @@ public:
     // backup callback's thread when it ends.
     std::atomic<int> m_backupBusy{0};
     int m_applying = 0;
+    std::atomic<int> m_stopping{0}; // set on the GUI thread, read on the network thread
     QMutex m_applyMutex;
     QWaitCondition m_applyIdle;
 
@@ -1248,6 +1256,9 @@ private:
     // taken only while no run is queued or under way, so that the copy a
     // queued run will apply is never replaced or changed under it.
     static bool waitsForApply(int cmd);
+    // A command that changes the configuration (the edit or the live copy):
+    // refused once the program stops.
+    static bool changesConfig(int cmd);
     void rsApply(const TNetPayload& p, int pathOffset, int page);
     void rsRun(const TNetPayload& p);
     void rsInfo(const TNetPayload& p, TNetReply& out);

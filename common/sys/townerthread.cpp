@@ -23,6 +23,10 @@ struct TOwnerThread::Handover {
 namespace {
 std::atomic<bool> s_closing{false};
 std::mutex s_boxesMutex;
+// Handed-over work the calling thread is running now, nested ones counted.
+thread_local int t_serving = 0;
+// The calling thread's calls are not withdrawn by the closing flag.
+thread_local bool t_keepThroughClosing = false;
 } // namespace
 
 TOwnerThread::TOwnerThread()
@@ -68,7 +72,9 @@ void TOwnerThread::sl_runPending()
             h->phase = Handover::Running;
             work = h->work;
         }
+        ++t_serving;
         (*work)();
+        --t_serving;
         std::lock_guard<std::mutex> lock(h->mutex);
         h->phase = Handover::Done;
         h->changed.notify_all();
@@ -82,7 +88,8 @@ bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boun
         f();
         return true;
     }
-    if (s_closing.load() || !owner->thread() || (giveUp && giveUp()))
+    const auto closingNow = [] { return s_closing.load() && !t_keepThroughClosing; };
+    if (closingNow() || !owner->thread() || (giveUp && giveUp()))
         return false;
     auto h = std::make_shared<Handover>();
     h->work = &f;
@@ -99,7 +106,7 @@ bool TOwnerThread::call(QObject* owner, const std::function<void()>& f, int boun
         if (h->phase == Handover::Done)
             return true;
         const bool late = boundMs != NoBound && std::chrono::steady_clock::now() >= deadline;
-        if (h->phase == Handover::Pending && (s_closing.load() || late || (giveUp && giveUp()))) {
+        if (h->phase == Handover::Pending && (closingNow() || late || (giveUp && giveUp()))) {
             h->phase = Handover::Withdrawn;
             return false;
         }
@@ -117,4 +124,14 @@ void TOwnerThread::setClosing(bool closing)
 bool TOwnerThread::closing()
 {
     return s_closing.load();
+}
+
+void TOwnerThread::keepThroughClosing()
+{
+    t_keepThroughClosing = true;
+}
+
+bool TOwnerThread::serving()
+{
+    return t_serving > 0;
 }

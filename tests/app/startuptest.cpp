@@ -38,6 +38,9 @@
 class StartupTest : public QObject
 {
     Q_OBJECT
+    // Where the held program of stopWithTheGuiHeld hangs.
+    enum Held { NotTaken, NotEnded, PowerOffNotEnded, EndedInTime };
+
 private slots:
     // Owners of this thread take work from others (the store's hand-over).
     void initTestCase() { TOwnerThread::prepare(); }
@@ -288,24 +291,63 @@ private slots:
     }
 
     // A GUI thread that does not take the request within the bound (blocked
-    // or hung) does not keep the process: it ends as the signal ends it. The
+    // or hung) does not keep the process: it ends as the signal ends it. So
+    // does a shutdown that began and does not reach the end of the event
+    // loop within the bound; one begun without a request (Power Off) ends
+    // the process with 1. A shutdown that ended in time is left alone. The
     // test program runs itself as the held program.
+    void stopWithTheGuiHeld_data()
+    {
+        QTest::addColumn<int>("held");
+        QTest::addColumn<bool>("crash");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("request not taken") << int(NotTaken) << true << 0 << "did not take it within 300 ms";
+        QTest::newRow("shutdown not ended") << int(NotEnded) << true << 0 << "did not end within 300 ms";
+        QTest::newRow("Power Off not ended") << int(PowerOffNotEnded) << false << 1 << "did not end within 300 ms";
+        QTest::newRow("shutdown ended in time") << int(EndedInTime) << false << 0 << "";
+    }
     void stopWithTheGuiHeld()
     {
+        QFETCH(int, held);
         if (qEnvironmentVariableIsSet("DVR_TEST_HELD_STOP")) {
             TStopSignals stop(nullptr, 300);
-            ::kill(::getpid(), SIGTERM);
+            if (held == NotTaken) {
+                ::kill(::getpid(), SIGTERM);
+            } else if (held == NotEnded) {
+                // Taken by the event loop; the shutdown then hangs.
+                connect(&stop, &TStopSignals::sg_stop, [] {
+                    TStopSignals::shutdownBegins();
+                    ::sleep(10);
+                });
+                ::kill(::getpid(), SIGTERM);
+                QCoreApplication::exec();
+            } else {
+                TStopSignals::shutdownBegins();
+                if (held == EndedInTime) {
+                    TStopSignals::shutdownEnds();
+                    ::usleep(1500 * 1000); // well past the bound
+                    ::_exit(0);
+                }
+            }
             ::sleep(10); // the GUI thread, held
             ::_exit(0);
         }
-        QProcess held;
+        QFETCH(bool, crash);
+        QFETCH(int, code);
+        QFETCH(QString, told);
+        QProcess run;
         QElapsedTimer clock;
         clock.start();
-        startSelf(held, {QStringLiteral("stopWithTheGuiHeld")}, {{QStringLiteral("DVR_TEST_HELD_STOP"), QStringLiteral("1")}});
-        QVERIFY(held.waitForFinished(20000));
-        QCOMPARE(held.exitStatus(), QProcess::CrashExit);
+        startSelf(run, {QStringLiteral("stopWithTheGuiHeld:") + QString::fromLatin1(QTest::currentDataTag())},
+                  {{QStringLiteral("DVR_TEST_HELD_STOP"), QStringLiteral("1")}});
+        QVERIFY(run.waitForFinished(20000));
+        QCOMPARE(run.exitStatus(), crash ? QProcess::CrashExit : QProcess::NormalExit);
+        if (!crash)
+            QCOMPARE(run.exitCode(), code);
         QVERIFY(clock.elapsed() < 8000);
-        QVERIFY(held.readAllStandardError().contains("did not take it within 300 ms"));
+        const QByteArray err = run.readAllStandardError();
+        QVERIFY2(told.isEmpty() ? !err.contains("within 300 ms") : err.contains(told.toUtf8()), err.constData());
     }
 
     // Every end that is not a stop request (a quit from the menu, the

@@ -8,12 +8,21 @@
 #include "tfilesizelimit.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
+#include "tselfchild.h"
+#include "tstopsignals.h"
 #include "trunner.h"
 
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace SA = SetupAct;
@@ -70,6 +79,117 @@ void runClients(const QVector<Client>& clients)
     serveUntil([&left] { return left.load() == 0; });
     for (std::thread& t : threads)
         t.join();
+}
+
+// The program's run around a stop that meets remote changes, in this
+// process (a child of the test): the main window up, the stop requests
+// handled as main handles them, a client's OK of an admin password at okAt
+// and another's Apply of the address page at applyAt (-1: none), and the
+// stop at stopAt (SIGTERM, or Power Off confirmed in the setup menu), all
+// counted from the start of the event loop, or while the change is taken. Prints what each change became
+// and how the run ended; ends the process with the event loop's result.
+// What a change sent around a stop must become.
+enum Wants { Either = -1, Refused = 0, Taken = 1 };
+// The stop's time: the moment the GUI thread takes the change, while its
+// handler lets events run.
+enum { WhileTaken = -1 };
+
+void runStopChild(int okAt, int applyAt, int stopAt, bool powerOff)
+{
+    int rc = -1;
+    {
+        Rig rig;
+        const QStringList keysBefore =
+            QSettings(rig.fx.root.file(rig.fx.cfg->confPath()), QSettings::IniFormat).allKeys();
+        TStopSignals stop;
+        QObject::connect(&stop, &TStopSignals::sg_stop, rig.w, &TMain::sg_shutdown);
+        const struct {
+            const char* name;
+            int at;
+            int cmd;
+            QByteArray path;
+            const char* key;
+            const char* value;
+        } changes[] = {
+            {"OK", okAt, DNPC_RS_APP_OK, rig.clientFile("rsA", {{"USER/pw00", "fromA"}}), "USER/pw00", "fromA"},
+            {"Apply", applyAt, DNPC_RS_APP_APPLY, rig.clientFile("rsB", {{"NETADDR/ip", "10.1.2.3"}}), "NETADDR/ip",
+             "10.1.2.3"},
+        };
+        std::vector<std::thread> threads;
+        for (const auto& c : changes) {
+            if (c.at < 0)
+                continue;
+            const QByteArray payload = c.cmd == DNPC_RS_APP_OK
+                                           ? TPayload().text(c.path).bytes
+                                           : TPayload().u32(quint32(SA::Btn_Network_Addr)).text(c.path).bytes;
+            threads.emplace_back([payload, c] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(c.at));
+                NetpackReply reply;
+                dalTestNetPacket(c.cmd, quint32(payload.size()), payload.constData(), payload.size(), &reply);
+            });
+        }
+        QElapsedTimer sinceStop;
+        if (powerOff) {
+            QTimer::singleShot(stopAt, rig.w, [&] {
+                sinceStop.start();
+                rig.w->sl_fromSetup(SA::Btn_Shutdown, 0, 0);
+            });
+        } else if (stopAt == WhileTaken) {
+            // The request reaches the event queue just before the change's
+            // handler shows its status box, which lets events run.
+            QObject::disconnect(rig.w, &TMain::sg_ctrlStatus, rig.w, &TMain::sl_ctrlStatus);
+            QObject::connect(rig.w, &TMain::sg_ctrlStatus, rig.w, [&sinceStop](int, const QString& title) {
+                if (title != QLatin1String("Remote Setup") || sinceStop.isValid())
+                    return;
+                sinceStop.start();
+                ::kill(::getpid(), SIGTERM);
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            });
+            QObject::connect(rig.w, &TMain::sg_ctrlStatus, rig.w, &TMain::sl_ctrlStatus);
+        } else {
+            threads.emplace_back([stopAt] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(stopAt));
+                ::kill(::getpid(), SIGTERM);
+            });
+            sinceStop.start();
+        }
+        rc = QCoreApplication::exec();
+        TStopSignals::shutdownEnds();
+        const qint64 stopMs = sinceStop.elapsed();
+        for (std::thread& t : threads)
+            t.join();
+        std::printf("stop-case: ended %lld ms after the stop, unplug:%d\n", static_cast<long long>(stopMs),
+                    rig.status().contains("unplug") ? 1 : 0);
+        std::fflush(stdout);
+        // What main does after the loop: the power-off wait ends with a stop
+        // request.
+        if (powerOff) {
+            std::thread later([] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                ::kill(::getpid(), SIGTERM);
+            });
+            runAfterLoop(rig.w->m_upgrade, rig.w->m_powerOff, [&stop] { return stop.requested(); });
+            later.join();
+        }
+
+        // Whole: every key it held before, none cut off.
+        QSettings stored(rig.fx.root.file(rig.fx.cfg->confPath()), QSettings::IniFormat);
+        const QStringList keys = stored.allKeys();
+        const bool whole = stored.status() == QSettings::NoError &&
+                           std::all_of(keysBefore.cbegin(), keysBefore.cend(),
+                                       [&keys](const QString& k) { return keys.contains(k); });
+        std::printf("stop-case: flash whole:%d\n", whole ? 1 : 0);
+        for (const auto& c : changes) {
+            if (c.at < 0)
+                continue;
+            // A change refused leaves the client's file; one taken is gone.
+            std::printf("stop-case: %s taken:%d in flash:%d\n", c.name,
+                        QFile::exists(rig.fx.root.file(QString::fromUtf8(c.path))) ? 0 : 1,
+                        stored.value(c.key).toString() == QLatin1String(c.value) ? 1 : 0);
+        }
+    }
+    std::fflush(stdout);
+    ::_exit(rc);
 }
 
 } // namespace
@@ -207,6 +327,71 @@ private slots:
         QSettings flash(rig.fx.root.file(rig.fx.cfg->confPath()), QSettings::IniFormat);
         QCOMPARE(flash.value("USER/pw00").toString(), QString(local ? "" : "fromA"));
         QCOMPARE(flash.value("NETADDR/ip").toString(), QString("10.1.2.3"));
+    }
+
+    // A stop (SIGTERM, or Power Off confirmed in the setup menu) around a
+    // client's OK, around a page Apply, and while a client's OK waits behind
+    // another client's Apply: the run ends with 0 soon after the stop,
+    // Power Off reaches its unplug text, the flash file is whole, and every
+    // change is either refused (its file left) or in flash; one sent well
+    // before the stop is taken, one sent after it refused. The program runs
+    // in a child process: a stop that never ends must not hold this one.
+    void stopMeetsRemoteChange_data()
+    {
+        QTest::addColumn<int>("okAt");
+        QTest::addColumn<int>("applyAt");
+        QTest::addColumn<int>("stopAt");
+        QTest::addColumn<bool>("powerOff");
+        QTest::addColumn<int>("okWants");
+        QTest::addColumn<int>("applyWants");
+        QTest::newRow("SIGTERM while an OK is taken") << 0 << -1 << int(WhileTaken) << false << int(Taken) << int(Either);
+        QTest::newRow("SIGTERM with an OK") << 0 << -1 << 0 << false << int(Either) << int(Either);
+        QTest::newRow("SIGTERM 20 ms after an OK") << 0 << -1 << 20 << false << int(Either) << int(Either);
+        QTest::newRow("SIGTERM 60 ms after an OK") << 0 << -1 << 60 << false << int(Either) << int(Either);
+        QTest::newRow("SIGTERM 400 ms after an Apply") << -1 << 0 << 400 << false << int(Either) << int(Taken);
+        QTest::newRow("SIGTERM while an OK waits behind an Apply")
+            << 100 << 0 << 300 << false << int(Either) << int(Taken);
+        QTest::newRow("OK 100 ms after Power Off") << 100 << -1 << 0 << true << int(Refused) << int(Either);
+        QTest::newRow("OK 450 ms after Power Off") << 450 << -1 << 0 << true << int(Refused) << int(Either);
+        QTest::newRow("Apply 200 ms after Power Off") << -1 << 200 << 0 << true << int(Either) << int(Refused);
+    }
+    void stopMeetsRemoteChange()
+    {
+        QFETCH(int, okAt);
+        QFETCH(int, applyAt);
+        QFETCH(int, stopAt);
+        QFETCH(bool, powerOff);
+        QFETCH(int, okWants);
+        QFETCH(int, applyWants);
+        if (qEnvironmentVariableIsSet("DVR_TEST_STOP_CASE"))
+            runStopChild(okAt, applyAt, stopAt, powerOff);
+        QProcess run;
+        startSelf(run, {QStringLiteral("stopMeetsRemoteChange:") + QString::fromLatin1(QTest::currentDataTag())},
+                  {{QStringLiteral("DVR_TEST_STOP_CASE"), QStringLiteral("1")}});
+        const bool ended = run.waitForFinished(40000);
+        if (!ended)
+            run.kill();
+        const QByteArray out = run.readAllStandardOutput();
+        QVERIFY2(ended, ("the run did not end: " + out.right(2000)).constData());
+        QVERIFY2(run.exitStatus() == QProcess::NormalExit, run.readAllStandardError().right(2000).constData());
+        QCOMPARE(run.exitCode(), 0);
+        const QRegularExpressionMatch end =
+            QRegularExpression("stop-case: ended (\\d+) ms after the stop, unplug:(\\d)").match(out);
+        QVERIFY2(end.hasMatch(), out.constData());
+        // Well within the stop watcher's bound, however busy the machine.
+        QVERIFY2(end.captured(1).toInt() < TStopSignals::TakeBoundMs / 2, out.constData());
+        QCOMPARE(end.captured(2).toInt(), powerOff ? 1 : 0);
+        QVERIFY2(out.contains("stop-case: flash whole:1"), out.constData());
+        int changes = 0;
+        auto it = QRegularExpression("stop-case: (\\w+) taken:(\\d) in flash:(\\d)").globalMatch(out);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            ++changes;
+            QVERIFY2(m.captured(2) == m.captured(3), qPrintable(m.captured(0)));
+            const int wants = m.captured(1) == "OK" ? okWants : applyWants;
+            QVERIFY2(wants == Either || m.captured(2).toInt() == wants, qPrintable(m.captured(0)));
+        }
+        QCOMPARE(changes, int(okAt >= 0) + int(applyAt >= 0));
     }
 };
 

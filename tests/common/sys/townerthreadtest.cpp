@@ -8,8 +8,9 @@
 #include <thread>
 
 // Work handed to the thread that owns an object: done there while it serves
-// its events, withdrawn unrun when it does not take it in time or the
-// program is closing, and always waited for once it has begun.
+// its events (which know they serve another thread), withdrawn unrun when it
+// does not take it in time or the program is closing (unless the owner waits
+// for the caller's thread), and always waited for once it has begun.
 class TOwnerThreadTest : public QObject
 {
     Q_OBJECT
@@ -22,23 +23,33 @@ private slots:
     {
         QTest::addColumn<bool>("ownerServes");
         QTest::addColumn<bool>("closing");
+        QTest::addColumn<bool>("kept"); // the owner waits for the caller's thread
         QTest::addColumn<bool>("ran");
-        QTest::newRow("owner serves its events") << true << false << true;
-        QTest::newRow("owner blocked past the bound") << false << false << false;
-        QTest::newRow("program closing") << true << true << false;
+        QTest::newRow("owner serves its events") << true << false << false << true;
+        QTest::newRow("owner blocked past the bound") << false << false << false << false;
+        QTest::newRow("program closing") << true << true << false << false;
+        QTest::newRow("program closing, a thread it waits for") << true << true << true << true;
+        QTest::newRow("blocked past the bound, a thread it waits for") << false << true << true << false;
     }
 
     void handOver()
     {
         QFETCH(bool, ownerServes);
         QFETCH(bool, closing);
+        QFETCH(bool, kept);
         QFETCH(bool, ran);
         QObject owner;
         TOwnerThread::setClosing(closing);
-        std::atomic<bool> done{false}, result{false};
+        std::atomic<bool> done{false}, result{false}, serving{false}, callerServing{true};
         QThread* workThread = nullptr;
         std::thread caller([&] {
-            result = TOwnerThread::call(&owner, [&] { workThread = QThread::currentThread(); }, 200);
+            if (kept)
+                TOwnerThread::keepThroughClosing();
+            result = TOwnerThread::call(&owner, [&] {
+                workThread = QThread::currentThread();
+                serving = TOwnerThread::serving();
+            }, 200);
+            callerServing = TOwnerThread::serving();
             done = true;
         });
         if (ownerServes) {
@@ -52,6 +63,9 @@ private slots:
         caller.join();
         QCOMPARE(result.load(), ran);
         QCOMPARE(workThread, ran ? owner.thread() : nullptr);
+        QCOMPARE(serving.load(), ran);
+        QVERIFY(!callerServing.load());
+        QVERIFY(!TOwnerThread::serving()); // the work returned
     }
 
     // Without a bound the work waits for the owner until its caller is
@@ -79,8 +93,13 @@ private slots:
     {
         QObject owner;
         int calls = 0;
-        QVERIFY(TOwnerThread::call(&owner, [&] { ++calls; }));
+        bool serving = true;
+        QVERIFY(TOwnerThread::call(&owner, [&] {
+            ++calls;
+            serving = TOwnerThread::serving(); // no other thread waits for it
+        }));
         QCOMPARE(calls, 1);
+        QVERIFY(!serving);
     }
 
     // Work the owner has begun is waited for even past the bound.
