@@ -206,8 +206,7 @@ void TMain::runMenu(const QString& label, int arg)
 
     const int right = rightOf(label);
     if (right >= 0 && !g_api.userRight(right)) {
-        // The snapshot's box stands over the main window.
-        refuse(tx(T_NO_PERMISSION), label == tx(T_SNAPSHOT));
+        refuse(tx(T_NO_PERMISSION));
         m_menuPos = QPoint();
         return;
     }
@@ -222,17 +221,14 @@ void TMain::runMenu(const QString& label, int arg)
     m_menuPos = QPoint();
 }
 
-void TMain::refuse(const QString& text, bool overMain)
+void TMain::refuse(const QString& text)
 {
     if (!g_msgWnd)
         return;
     g_msgWnd->setType(MSG_OK);
     g_msgWnd->setTitle(tx(T_WARNING));
     g_msgWnd->setText(text);
-    if (overMain)
-        g_msgWnd->moveCenter(this);
-    else
-        placeWnd(g_msgWnd, 1);
+    placeWnd(g_msgWnd, 1);
     g_msgWnd->show();
 }
 

@@ -217,11 +217,11 @@ void TMain::searchBackup()
     // The same right as the menu's Backup: a user who may only search
     // copies no recordings from the search window either.
     if (!g_api.userRight(RightBackup)) {
-        refuse(tx(T_NO_PERMISSION), true);
+        refuse(tx(T_NO_PERMISSION));
         return;
     }
     if (g_api.m_extDbOpen) {
-        refuse(tx(T_DEVICE_USING), true);
+        refuse(tx(T_DEVICE_USING));
         return;
     }
     // The window shows the pause the backup window's opening makes.

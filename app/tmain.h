@@ -399,9 +399,9 @@ public slots:
     void sl_mSetuphide();
 
 private:
-    // The "Warning" box with text; overMain centres it over the main window
-    // instead of the video output.
-    void refuse(const QString& text, bool overMain = false);
+    // The "Warning" box with text, over the picture of the video output
+    // (the main window may be larger than the picture).
+    void refuse(const QString& text);
     // Stops the sequence and shows the window of a slot (placed over the
     // output when placed is set); nothing for an empty slot.
     void openWnd(int id, bool placed);

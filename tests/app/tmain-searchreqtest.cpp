@@ -2,7 +2,8 @@
 // recording database: the month's marked days and the day chosen from them,
 // the event and POS lists with their paging, playback at every speed, the
 // playback layouts, the tiles' titles back after a one-camera search, the
-// import of a backup file, backup and the options.
+// import of a backup file, backup and the options. The refusals of Backup
+// (and of the pop-up menu's Snapshot) stand over the output's picture.
 #include "tmainrig.h"
 #include "tscreencopy.h"
 #include "searchreq.h"
@@ -21,6 +22,8 @@
 #include "tstatuswnd.h"
 
 #include <QElapsedTimer>
+#include <QMenu>
+#include <QPainter>
 #include <QSettings>
 #include <cstring>
 #include <memory>
@@ -42,7 +45,8 @@ void* val(int v)
 // goes (a query copied while it lives).
 struct SearchRig : TMainRig
 {
-    explicit SearchRig(const char* desc, const char* profile = "16") : TMainRig(profile)
+    explicit SearchRig(const char* desc, const char* profile = "16", int res = 3, bool wholeScreen = false)
+        : TMainRig(profile, res, wholeScreen)
     {
         if (desc)
             QCOMPARE(dalTestDbDescribe("/data0/data.db6", desc), 0);
@@ -132,6 +136,16 @@ struct SearchRig : TMainRig
     }
     // The message box is up with this text.
     bool boxSays(const char* text) const { return box()->isVisible() && box()->text() == QLatin1String(text); }
+    // Account 1, "guest", may search but not copy recordings.
+    static void searchOnlyGuest()
+    {
+        for (int live : {0, 1}) {
+            UserAccount& u = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
+            qstrncpy(u.id, "guest", sizeof u.id);
+            u.search = 1;
+            u.backup = 0;
+        }
+    }
 
     TSearchWnd* s = nullptr;
     QList<int> codes;
@@ -157,6 +171,25 @@ DayEvents* page(int pageNo, int pages, const QList<QPair<int, QByteArray>>& item
         std::memcpy(ev.text[i], items[i].second.constData(), size_t(qMin(items[i].second.size(), 2000)));
     }
     return &ev;
+}
+
+// Once the pop-up menu runs (modally), a click on its entry text (Escape
+// when it has none).
+void clickEntryOnPopup(const QString& text)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        for (QAction* a : menu->actions())
+            if (a->text() == text)
+                return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(a).center());
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    poll->start(10);
 }
 
 } // namespace
@@ -543,12 +576,7 @@ private slots:
         QFETCH(int, extDb);
         QFETCH(int, text);
         SearchRig rig(kTwoDays);
-        for (int live : {0, 1}) {
-            UserAccount& u = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
-            qstrncpy(u.id, "guest", sizeof u.id);
-            u.search = 1;
-            u.backup = 0;
-        }
+        SearchRig::searchOnlyGuest();
         QVERIFY(rig.playAt(2.0));
         qstrncpy(g_api.m_curUser, qPrintable(user), sizeof g_api.m_curUser);
         g_api.m_extDbOpen = extDb;
@@ -570,6 +598,54 @@ private slots:
         QTRY_COMPARE(rig.s->rateTextShown(), g_str->text(117));
         // The backup window, once the unit has one, is up.
         QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || rig.w->wnd(ID_WND_BACKUP)->isVisible());
+    }
+
+    // The refusals of the menu's Snapshot and of the search window's Backup
+    // stand over the picture, which fills only the top-left corner of a
+    // main window as large as the unit's largest output.
+    void refusalOverPicture_data()
+    {
+        QTest::addColumn<QString>("from"); // menu, search
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<int>("extDb");
+        QTest::addColumn<int>("text");
+        QTest::newRow("snapshot without the backup right") << "menu" << "guest" << 0 << 307;
+        QTest::newRow("search backup without the right") << "search" << "guest" << 0 << 307;
+        QTest::newRow("search backup, backup file open") << "search" << "admin" << 1 << 355;
+    }
+    void refusalOverPicture()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, user);
+        QFETCH(int, extDb);
+        QFETCH(int, text);
+        SearchRig rig(kTwoDays, "16", 0, true); // the 800 x 600 output
+        SearchRig::searchOnlyGuest();
+        const QRect picture(rig.w->mapToGlobal(QPoint(0, 0)), g_api.voutInfo(1));
+        QCOMPARE(picture.size(), QSize(800, 600));
+        QVERIFY(rig.w->width() > picture.width() && rig.w->height() > picture.height());
+        if (from == "menu") {
+            QVERIFY(rig.showUp());
+            g_api.setUserName(qPrintable(user));
+            rig.w->m_loggedIn = 1;
+            clickEntryOnPopup(g_str->text(427));
+            QTest::mousePress(rig.w, Qt::RightButton, {}, QPoint(400, 300));
+        } else {
+            QVERIFY(rig.open() && rig.dayAsked());
+            QTRY_VERIFY(!rig.s->datasetTh()->busy());
+            qstrncpy(g_api.m_curUser, qPrintable(user), sizeof g_api.m_curUser);
+            g_api.m_extDbOpen = extDb;
+            rig.click(TSearchWnd::BTN_BACKUP);
+            g_api.m_extDbOpen = 0;
+        }
+        QTRY_VERIFY(rig.box()->isVisible());
+        QCOMPARE(rig.box()->text(), g_str->text(text));
+        const QRect at(rig.box()->mapToGlobal(QPoint(0, 0)), rig.box()->size());
+        QImage shot = rig.w->grab().toImage();
+        QPainter(&shot).drawPixmap(rig.w->mapFromGlobal(at.topLeft()), rig.box()->grab());
+        shot.save(vkeytest::grabPath(QStringLiteral("refusal-%1-%2.png").arg(from).arg(text)));
+        QVERIFY2(picture.contains(at), qPrintable(QStringLiteral("box at %1,%2 %3x%4")
+                                                      .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())));
     }
 
     // Import: the medium that holds the file is found and mounted, the

@@ -17,11 +17,14 @@
 #include <algorithm>
 
 // A main window brought up on the stand-in's 1280 x 720 output (or the
-// output of the resolution index res).
+// output of the resolution index res), as large as that output, or as large
+// as the largest output the unit lists (wholeScreen), as the program makes
+// it: the picture then fills only the window's top-left corner.
 struct TMainRig
 {
     // The hooks are the program's own (installHooks).
-    explicit TMainRig(const char* profile = "16", int res = 3) : fx(profile, &installHooks)
+    explicit TMainRig(const char* profile = "16", int res = 3, bool wholeScreen = false)
+        : fx(profile, &installHooks)
     {
         for (int live : {0, 1})
             static_cast<PropDisplay*>(fx.cfg->getsection(IDX_PROP_DISPLAY, live))->res = res;
@@ -29,7 +32,7 @@ struct TMainRig
         g_api.getCaps(&g_api.m_dalCaps, &g_api.m_avcCaps, &g_api.m_voutCapsRec);
         g_api.m_voutCaps = &g_api.m_voutCapsRec;
         g_api.m_numLayout = g_api.m_voutCapsRec.numLayout;
-        w = new TMain(nullptr, ID_WND_MAIN, g_res->getSize(16));
+        w = new TMain(nullptr, ID_WND_MAIN, wholeScreen ? screenSizeOf(g_api.m_voutCapsRec) : g_res->getSize(16));
         g_api.initOsd();
         dalTestSetManualTicks(1); // the tests give the ticks
         TSignalLog notes(&g_api, &TDVRAPI::sg_dvrNotify);
