@@ -203,6 +203,9 @@ void TMain::sl_fromInfobar(int idx)
         m_pendingInfoBtn = idx;
         if (auto* chooser = static_cast<TLogin*>(wnd(ID_WND_LOGIN))) {
             chooser->setUser(m_curUserIdx);
+            // Over the picture, as the menu's login places it: the window
+            // may be larger than the output.
+            placeWnd(chooser, 1);
             chooser->show();
         }
         break;

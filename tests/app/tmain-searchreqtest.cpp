@@ -600,18 +600,20 @@ private slots:
         QVERIFY(!rig.w->wnd(ID_WND_BACKUP) || rig.w->wnd(ID_WND_BACKUP)->isVisible());
     }
 
-    // The refusals of the menu's Snapshot and of the search window's Backup
-    // stand over the picture, which fills only the top-left corner of a
-    // main window as large as the unit's largest output.
+    // The refusals of the menu's Snapshot and of the search window's Backup,
+    // and the login chooser a playback button of the information bar asks
+    // for, stand over the picture, which fills only the top-left corner of
+    // a main window as large as the unit's largest output.
     void refusalOverPicture_data()
     {
-        QTest::addColumn<QString>("from"); // menu, search
+        QTest::addColumn<QString>("from"); // menu, search, bar
         QTest::addColumn<QString>("user");
         QTest::addColumn<int>("extDb");
-        QTest::addColumn<int>("text");
+        QTest::addColumn<int>("text"); // of the message box; -1: the login chooser
         QTest::newRow("snapshot without the backup right") << "menu" << "guest" << 0 << 307;
         QTest::newRow("search backup without the right") << "search" << "guest" << 0 << 307;
         QTest::newRow("search backup, backup file open") << "search" << "admin" << 1 << 355;
+        QTest::newRow("bar's play, logged out") << "bar" << "" << 0 << -1;
     }
     void refusalOverPicture()
     {
@@ -630,6 +632,10 @@ private slots:
             rig.w->m_loggedIn = 1;
             clickEntryOnPopup(g_str->text(427));
             QTest::mousePress(rig.w, Qt::RightButton, {}, QPoint(400, 300));
+        } else if (from == "bar") {
+            QVERIFY(rig.showUp());
+            rig.w->m_loggedIn = 0;
+            emit rig.bar()->sg_request(Btn_Play);
         } else {
             QVERIFY(rig.open() && rig.dayAsked());
             QTRY_VERIFY(!rig.s->datasetTh()->busy());
@@ -638,11 +644,13 @@ private slots:
             rig.click(TSearchWnd::BTN_BACKUP);
             g_api.m_extDbOpen = 0;
         }
-        QTRY_VERIFY(rig.box()->isVisible());
-        QCOMPARE(rig.box()->text(), g_str->text(text));
-        const QRect at(rig.box()->mapToGlobal(QPoint(0, 0)), rig.box()->size());
+        QWidget* shown = text < 0 ? static_cast<QWidget*>(rig.w->wnd(ID_WND_LOGIN)) : rig.box();
+        QTRY_VERIFY(shown->isVisible());
+        if (text >= 0)
+            QCOMPARE(rig.box()->text(), g_str->text(text));
+        const QRect at(shown->mapToGlobal(QPoint(0, 0)), shown->size());
         QImage shot = rig.w->grab().toImage();
-        QPainter(&shot).drawPixmap(rig.w->mapFromGlobal(at.topLeft()), rig.box()->grab());
+        QPainter(&shot).drawPixmap(rig.w->mapFromGlobal(at.topLeft()), shown->grab());
         shot.save(vkeytest::grabPath(QStringLiteral("refusal-%1-%2.png").arg(from).arg(text)));
         QVERIFY2(picture.contains(at), qPrintable(QStringLiteral("box at %1,%2 %3x%4")
                                                       .arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height())));
