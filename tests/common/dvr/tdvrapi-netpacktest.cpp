@@ -56,10 +56,13 @@ struct OutputCaps {
     }
 };
 
-Outcome run(int cmd, const QByteArray& payload, int len)
+// stopping: the program has begun to stop before the packet comes.
+Outcome run(int cmd, const QByteArray& payload, int len, bool stopping = false)
 {
     TNetFixture fx;
     OutputCaps caps;
+    if (stopping)
+        g_api.beginStop();
     dalTestJournalClear();
     g_api.m_layout = g_api.m_sw = 0; // what a layout switch left
     TRunner::copyFile(fx.cfg->tmpPath(), "/tmp/rs.conf"); // the client leaves the unit's own configuration
@@ -126,6 +129,20 @@ private slots:
         QVERIFY(run(cmd, payload, payload.size() + 1) == nothing);
         if (canBeShort)
             QVERIFY(run(cmd, payload.chopped(1), -1) == nothing);
+    }
+
+    // Once the program stops, a command that would change the configuration
+    // is refused as a failed one is: no answer, no notification, no device
+    // call, the edit copy as it was. Every other command is served as ever.
+    void stopRefusesChanges_data() { lengths_data(); }
+    void stopRefusesChanges()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QByteArray, payload);
+        static const QSet<int> changes = {DNPC_RS_APP_OK,   DNPC_RS_APP_CANCEL, DNPC_RS_APP_APPLY,   DNPC_RS_APP_RUN,
+                                          DNPC_RS_APP_TEST, DNPC_UC_COLOR_SET,  DNPC_UC_COLOR_APPLY, DNPC_CAPS_NETWORK};
+        const Outcome stopped = run(cmd, payload, -1, true);
+        QVERIFY(changes.contains(cmd) ? stopped == Outcome() : stopped == run(cmd, payload, -1));
     }
 
     // The client starts from a fresh copy of the live configuration, over
