@@ -11,6 +11,8 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
