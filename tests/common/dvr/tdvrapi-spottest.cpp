@@ -1,6 +1,10 @@
 #include "tlivefixture.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
 // The identity order of the spot section with some entries changed.
@@ -13,6 +17,30 @@ QList<int> orders(std::initializer_list<std::pair<int, int>> changed = {})
         o[c.first] = c.second;
     return o;
 }
+
+// A unit whose stand-in runs with the one-second tick stepped by the test,
+// its OSD images made and the spot sequence (one camera a page, a step each
+// second) in both copies of the section.
+struct TTicking : TLiveFixture {
+    TTicking()
+    {
+        QCoreApplication::processEvents(); // what an earlier unit left queued
+        g_api.initOsd();
+        auto* spot = edit<PropSpot>(IDX_PROP_SPOT);
+        spot->mode = 0;
+        spot->dwell = 0;
+        for (int p = 0; p < TDVRAPI::CHANNELS; ++p)
+            spot->orders[p] = p;
+        cfg->apply(IDX_PROP_SPOT, nullptr, nullptr, 0);
+        g_api.spotSetdevice();
+        g_api.registerCallbacks();
+        DalInit();
+        dalTestSetManualTicks(1);
+        DalStart();
+        dalTestJournalClear();
+    }
+    template <class T> T* edit(int idx) { return static_cast<T*>(cfg->getsection(idx, 0)); }
+};
 }
 
 // The spot monitor's sequence and pop-ups, its title overlays, and the
@@ -68,6 +96,66 @@ private slots:
             g_api.runSpotSeq();
             QCOMPARE(TLiveFixture::lines("DalVoutSetLayout(2", from).join(' '), expected);
         }
+    }
+
+    // The tick steps the sequence (while no pop-up shows) and draws the spot
+    // clock on the GUI thread, which applies the sections they read: nothing
+    // reaches the spot output before that thread runs its queue.
+    void tickOnGuiThread_data()
+    {
+        QTest::addColumn<bool>("popup");
+        QTest::addColumn<int>("steps");
+        QTest::newRow("sequence") << false << 1;
+        QTest::newRow("pop-up shown") << true << 0;
+    }
+    void tickOnGuiThread()
+    {
+        QFETCH(bool, popup);
+        TTicking fx;
+        if (popup) {
+            fx.live<PropAlarm>(IDX_PROP_ALARM)->out[fx.dev.alarmouts - 1].sensorOn[5] = 1;
+            g_api.fireSpotPopup(SIG_IO_SENSOR, 5, 1);
+        }
+        // The line of the spot output's last overlay (a title: its channel).
+        DalTestOverlay info;
+        const auto overlaid = [&info] { return dalTestVoutOverlay(0, &info, nullptr, 0) < 0 ? -1 : int(info.ch); };
+        const int title = overlaid();
+        QVERIFY(title != fx.dev.videos);
+        const int from = dalTestJournalCount();
+        QCOMPARE(dalTestStepTick(), 1);
+        QCOMPARE(TLiveFixture::lines("DalVoutSetLayout(2", from), QStringList());
+        QCOMPARE(overlaid(), title);
+        QCoreApplication::processEvents();
+        QTEST(TLiveFixture::lines("DalVoutSetLayout(2", from).size(), "steps");
+        // The clock line: the date and time drawn on the spot clock image.
+        QCOMPARE(overlaid(), fx.dev.videos);
+        std::vector<uint16_t> words(size_t(info.pitch / 2 * info.h));
+        QCOMPARE(dalTestVoutOverlay(0, nullptr, words.data(), int(words.size() * 2)), int(words.size() * 2));
+        QVERIFY(std::count(words.begin(), words.end(), 0) < int(words.size()));
+    }
+
+    // Ticks on the device layer's thread while the GUI thread applies the
+    // spot, alarm and user sections: each tick steps the sequence once, and
+    // only the applying thread reads the sections (the thread checker sees
+    // any other).
+    void tickAgainstApply()
+    {
+        TTicking fx;
+        const int ticks = 200;
+        std::atomic<bool> ticked{false};
+        std::thread device([&] {
+            for (int i = 0; i < ticks; ++i)
+                dalTestStepTick();
+            ticked = true;
+        });
+        while (!ticked) {
+            for (int idx : {IDX_PROP_SPOT, IDX_PROP_ALARM, IDX_PROP_USER})
+                fx.cfg->apply(idx, nullptr, nullptr, 0);
+            QCoreApplication::processEvents();
+        }
+        device.join();
+        QCoreApplication::processEvents();
+        QCOMPARE(TLiveFixture::lines("DalVoutSetLayout(2").size(), ticks);
     }
 
     void popup_data()
