@@ -18,14 +18,6 @@
 #include <vector>
 
 namespace {
-QByteArray editCopy(TConfig* cfg)
-{
-    QByteArray out;
-    for (int idx = 1; idx < IDX_PROP_AVCCAPS; ++idx)
-        out.append(static_cast<const char*>(cfg->getsection(idx, 0)), TProperty::sectionSize(idx));
-    return out;
-}
-
 QByteArray colourSet()
 {
     return TPayload().u32(2).u32(50).u32(60).u32(70).u32(80).bytes;

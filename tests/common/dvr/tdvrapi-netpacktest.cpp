@@ -23,14 +23,6 @@ struct Outcome {
     }
 };
 
-QByteArray editCopy(TConfig* cfg)
-{
-    QByteArray out;
-    for (int idx = 1; idx < IDX_PROP_AVCCAPS; ++idx)
-        out.append(static_cast<const char*>(cfg->getsection(idx, 0)), TProperty::sectionSize(idx));
-    return out;
-}
-
 // The apply thread's part of a remote apply: it ends at once.
 void applyAtOnce(QObject* ctx)
 {

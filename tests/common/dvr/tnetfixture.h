@@ -6,6 +6,7 @@
 #include "dvrtext.h"
 #include "tdvrfixture.h"
 
+#include "tproperty.h"
 #include "tsignallog.h"
 #include <QtEndian>
 #include <atomic>
@@ -99,6 +100,15 @@ inline QByteArray sendPacket(int cmd, const QByteArray& payload, int len = -1)
     if (reply.len > DAL_NETREPLY_SIZE)
         return "reply length beyond its buffer";
     return QByteArray(reinterpret_cast<const char*>(reply.buf), int(reply.len));
+}
+
+// The edit copy's sections a remote command may change, as bytes.
+inline QByteArray editCopy(TConfig* cfg)
+{
+    QByteArray out;
+    for (int idx = 1; idx < IDX_PROP_AVCCAPS; ++idx)
+        out.append(static_cast<const char*>(cfg->getsection(idx, 0)), TProperty::sectionSize(idx));
+    return out;
 }
 
 // The codes of the notifications seen.
