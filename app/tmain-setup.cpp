@@ -184,9 +184,8 @@ void TMain::sl_fromSetup(int code, int a, int b, QString name)
         m_powerOff = 1;
         // From here on no remote change is taken; the runs under way end
         // before the device stops. The unplug message waits until then.
-        beginStop();
-        setupStatus(SIG_STATE_START, T_POWER_OFF, T_WAIT);
         shutdownLater();
+        setupStatus(SIG_STATE_START, T_POWER_OFF, T_WAIT);
         return;
     }
     if (code == SA::Btn_Ok || code == SA::Btn_Cancel)

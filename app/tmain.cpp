@@ -401,7 +401,7 @@ void TMain::sl_timeoutPopup()
 
 void TMain::sl_initDvr()
 {
-    if (m_stopBegun)
+    if (g_api.stopping())
         return; // a shutdown asked for before the bring-up came
     m_initDone = 0;
     g_api.coreInit();
@@ -475,9 +475,6 @@ void TMain::showSmartWarnings()
 
 void TMain::beginStop()
 {
-    if (m_stopBegun)
-        return;
-    m_stopBegun = 1;
     g_api.beginStop();
     TStopSignals::shutdownBegins();
 }

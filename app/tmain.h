@@ -108,13 +108,13 @@ private:
     QRegion m_regions[WND_SLOTS];
     QTimer* m_popupTimer = nullptr;
     int m_bringUpStarted = 0; // the bring-up timer was started
-    int m_stopBegun = 0;      // a stop began: no bring-up, no remote changes
     int m_shuttingDown = 0;   // the device layer is being stopped
     int m_stopWaits = 0;      // the shutdown waits for the apply runs to end
 
     // A stop begins (a stop request, Power Off, the upgrade's end): the
-    // facade refuses remote changes from now on, and the stop watcher bounds
-    // the time to the end of the event loop.
+    // facade refuses remote changes from now on (and no bring-up comes), and
+    // the stop watcher bounds the time to the end of the event loop. Again
+    // changes nothing.
     void beginStop();
 
     // Mouse drag state; resetCursor clears it, the view area drives it.

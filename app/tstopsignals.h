@@ -34,8 +34,8 @@ public:
     // the asker then serves the request. Any thread may ask.
     bool requested();
 
-    // The clean shutdown began, and it ended (the event loop is over); for
-    // the GUI thread. Nothing while no watcher runs.
+    // The clean shutdown began (again: nothing more), and it ended (the
+    // event loop is over); for the GUI thread. Nothing while no watcher runs.
     static void shutdownBegins();
     static void shutdownEnds();
 
