@@ -61,10 +61,10 @@ struct Client
     QVector<QPair<int, QByteArray>> packets;
 };
 
-// Runs the clients while this thread, the GUI thread, serves them.
-void runClients(const QVector<Client>& clients)
+// Starts the clients' threads; left counts down as each ends.
+std::vector<std::thread> startClients(const QVector<Client>& clients, std::atomic<int>& left)
 {
-    std::atomic<int> left{clients.size()};
+    left = clients.size();
     std::vector<std::thread> threads;
     for (const Client& c : clients) {
         threads.emplace_back([&left, c] {
@@ -76,23 +76,42 @@ void runClients(const QVector<Client>& clients)
             --left;
         });
     }
+    return threads;
+}
+
+// Runs the clients while this thread, the GUI thread, serves them.
+void runClients(const QVector<Client>& clients)
+{
+    std::atomic<int> left{0};
+    std::vector<std::thread> threads = startClients(clients, left);
     serveUntil([&left] { return left.load() == 0; });
     for (std::thread& t : threads)
         t.join();
 }
+
+// SIGTERM to this process ms from now, as a "kill" from outside.
+std::thread termLater(int ms)
+{
+    return std::thread([ms] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        ::kill(::getpid(), SIGTERM);
+    });
+}
+
+// What a change sent around a stop must become.
+enum Wants { Either = -1, Refused = 0, Taken = 1 };
+// The stop's time: the moment the GUI thread takes the change, while its
+// handler lets events run.
+enum { WhileTaken = -1 };
 
 // The program's run around a stop that meets remote changes, in this
 // process (a child of the test): the main window up, the stop requests
 // handled as main handles them, a client's OK of an admin password at okAt
 // and another's Apply of the address page at applyAt (-1: none), and the
 // stop at stopAt (SIGTERM, or Power Off confirmed in the setup menu), all
-// counted from the start of the event loop, or while the change is taken. Prints what each change became
-// and how the run ended; ends the process with the event loop's result.
-// What a change sent around a stop must become.
-enum Wants { Either = -1, Refused = 0, Taken = 1 };
-// The stop's time: the moment the GUI thread takes the change, while its
-// handler lets events run.
-enum { WhileTaken = -1 };
+// counted from the start of the event loop, or WhileTaken. Prints what each
+// change became and how the run ended; ends the process with the event
+// loop's result.
 
 void runStopChild(int okAt, int applyAt, int stopAt, bool powerOff)
 {
@@ -115,19 +134,15 @@ void runStopChild(int okAt, int applyAt, int stopAt, bool powerOff)
             {"Apply", applyAt, DNPC_RS_APP_APPLY, rig.clientFile("rsB", {{"NETADDR/ip", "10.1.2.3"}}), "NETADDR/ip",
              "10.1.2.3"},
         };
-        std::vector<std::thread> threads;
+        QVector<Client> clients;
         for (const auto& c : changes) {
-            if (c.at < 0)
-                continue;
-            const QByteArray payload = c.cmd == DNPC_RS_APP_OK
-                                           ? TPayload().text(c.path).bytes
-                                           : TPayload().u32(quint32(SA::Btn_Network_Addr)).text(c.path).bytes;
-            threads.emplace_back([payload, c] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(c.at));
-                NetpackReply reply;
-                dalTestNetPacket(c.cmd, quint32(payload.size()), payload.constData(), payload.size(), &reply);
-            });
+            if (c.at >= 0)
+                clients.append({c.at, {{c.cmd, c.cmd == DNPC_RS_APP_OK
+                                                   ? TPayload().text(c.path).bytes
+                                                   : TPayload().u32(quint32(SA::Btn_Network_Addr)).text(c.path).bytes}}});
         }
+        std::atomic<int> left{0};
+        std::vector<std::thread> threads = startClients(clients, left);
         QElapsedTimer sinceStop;
         if (powerOff) {
             QTimer::singleShot(stopAt, rig.w, [&] {
@@ -147,10 +162,7 @@ void runStopChild(int okAt, int applyAt, int stopAt, bool powerOff)
             });
             QObject::connect(rig.w, &TMain::sg_ctrlStatus, rig.w, &TMain::sl_ctrlStatus);
         } else {
-            threads.emplace_back([stopAt] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(stopAt));
-                ::kill(::getpid(), SIGTERM);
-            });
+            threads.push_back(termLater(stopAt));
             sinceStop.start();
         }
         rc = QCoreApplication::exec();
@@ -164,10 +176,7 @@ void runStopChild(int okAt, int applyAt, int stopAt, bool powerOff)
         // What main does after the loop: the power-off wait ends with a stop
         // request.
         if (powerOff) {
-            std::thread later([] {
-                std::this_thread::sleep_for(std::chrono::milliseconds(100));
-                ::kill(::getpid(), SIGTERM);
-            });
+            std::thread later = termLater(100);
             runAfterLoop(rig.w->m_upgrade, rig.w->m_powerOff, [&stop] { return stop.requested(); });
             later.join();
         }
