@@ -29,6 +29,7 @@ enum {
     T_MOUNT_FAILED = 306,
     T_DEVICE_BUSY = 355,
     LiveBack = 600, // seconds of the live preset: the last ten minutes
+    CopyDone = 0,   // the end of a copy that went well
     ChangedEnd = 71 // an end that carries an adjusted range
 };
 
@@ -204,7 +205,9 @@ bool TMain::backupNotify(int code, int val1, int val2, int rsType, const QString
         return true;
     case SIG_BACKUP_END: {
         if (rsType == 0 && val1 != ChangedEnd) {
-            w->runBackupEnd(strm, currentDevice());
+            // A copy that did not end well says why ("Failed", "No Data",
+            // "Stop By User"); a good one keeps its last progress.
+            w->runBackupEnd(val1 == CopyDone ? QString() : strm, currentDevice());
             return true;
         }
         const BackupDb db = g_api.backupDb();

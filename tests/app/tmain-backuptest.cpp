@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("8888 estimate end: nothing estimated") << 8888 << 0 << 0 << 1 << 0 << 1 << "No Data" << "x";
         QTest::newRow("8888 changed copy") << 8888 << 71 << 0 << 0 << 0 << 1 << "No Data" << "x";
         QTest::newRow("8888 copy end") << 8888 << 0 << 0 << 0 << 0 << 1 << "50%" << "x";
+        QTest::newRow("8888 copy stopped: its text") << 8888 << 70 << 0 << 0 << 0 << 1 << "70%" << "x";
         QTest::newRow("8889 progress") << 8889 << 40 << 0 << 0 << 0 << 1 << "40%" << "x";
         QTest::newRow("9104 window 5 select") << 9104 << 5 << 29 << 0 << 0 << 1 << "50%" << "";
         QTest::newRow("9104 other window") << 9104 << 7 << 29 << 0 << 0 << 1 << "50%" << "x";
@@ -330,6 +331,28 @@ private slots:
         QCOMPARE(bw->statusText(), QStringLiteral("Failed"));
         QVERIFY(bw->button(TBackupWnd::BTN_EXIT)->isEnabled());
         QVERIFY(backupFiles(rig).isEmpty());
+    }
+
+    // The stick taken out and put back in while the window is open: the
+    // copy fails on the unmounted medium, and the window says so instead of
+    // "Please wait...". Nothing is written.
+    void failedCopyIsTold()
+    {
+        TMainRig rig;
+        logIn(rig);
+        QCOMPARE(dalTestControlLine("usb in 512"), 0);
+        dalTestFlush();
+        QCOMPARE(dalTestControlLine("key KRBA"), 0);
+        TBackupWnd* bw = rig.w->backupWnd();
+        QTRY_VERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
+        QCOMPARE(dalTestControlLine("usb out"), 0);
+        QCOMPARE(dalTestControlLine("usb in 512"), 0);
+        dalTestFlush();
+        QTest::mouseClick(bw->button(TBackupWnd::BTN_START), Qt::LeftButton);
+        QTRY_COMPARE(bw->running(), 0);
+        QTRY_COMPARE(bw->statusText(), QStringLiteral("Failed"));
+        QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled());
+        QCOMPARE(backupFiles(rig), QStringList());
     }
 
     // End to end on the stand-in: the stick put in through the control

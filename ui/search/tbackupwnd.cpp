@@ -526,13 +526,15 @@ void TBackupWnd::setProgress(int percent, const QString& text)
     setStatus(text);
 }
 
-void TBackupWnd::runBackupEnd(const QString&, const BdEntry& device)
+void TBackupWnd::runBackupEnd(const QString& text, const BdEntry& device)
 {
     qCDebug(lcUiSearch, "TBackupWnd::runBackupEnd!!");
     m_medium = device;
     m_running = 0;
     setCtrlStart();
     m_size->setText(sizeText());
+    if (!text.isEmpty())
+        setStatus(text);
 }
 
 void TBackupWnd::runRefused(const QString& text)

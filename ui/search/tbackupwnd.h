@@ -82,7 +82,8 @@ public:
     // The medium's record was read again.
     void runBackup(const BdEntry& device);
     void setProgress(int percent, const QString& text);
-    // The copy ended or failed (text unused).
+    // The copy ended: back to idle. A text (why a copy failed or stopped)
+    // replaces the status bar's; without one the last progress stays.
     void runBackupEnd(const QString& text, const BdEntry& device);
     // The estimate ended; db holds the range as the device layer adjusted it.
     void estiBackupEnd(const BackupDb* db);
