@@ -11,12 +11,12 @@
 #include "tpath.h"
 #include "tres.h"
 #include "tstopsignals.h"
+#include "tapplication.h"
 #include "tstring.h"
 #include "tstyle.h"
 #include "ttestwnd.h"
 #include "tvkeyboard.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QLoggingCategory>
@@ -82,7 +82,7 @@ int main(int argc, char** argv)
     if (g_api.oemInit() != 0)
         return -1;
 
-    auto* app = new QApplication(argc, argv);
+    auto* app = new TApplication(argc, argv);
     // The recorder's font files; missing ones are no fault (the fonts of the
     // system stand in).
     QFontDatabase::addApplicationFont(QStringLiteral(":/tahomabd.ttf"));

@@ -470,10 +470,8 @@ void TMain::sl_setupThEnd()
     if (!m_setupTh->startNext()) {
         g_api.setApplying(0);
         // A stop that waited for the runs goes on, after this handler.
-        if (m_stopWaits) {
-            m_stopWaits = 0;
-            QTimer::singleShot(0, this, &TMain::sl_shutdown);
-        }
+        if (m_stopDue)
+            sl_shutdown();
     }
 }
 

@@ -6,14 +6,15 @@
 #include "tconfig.h"
 #include "tdefault.h"
 #include "talarmctrlwnd.h"
+#include "tapplication.h"
 #include "taudiownd.h"
 #include "tbackupwnd.h"
 #include "tdvrapi.h"
 #include "tfilewnd.h"
 #include "tinfo.h"
 #include "tlogin.h"
+#include "tmenuguard.h"
 #include "tmsgwnd.h"
-#include "townerthread.h"
 #include "tptzwnd.h"
 #include "smartwarn.h"
 #include "tres.h"
@@ -30,6 +31,7 @@
 #include "tvkeynumboard.h"
 #include "tzoomwnd.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QLoggingCategory>
@@ -42,8 +44,6 @@ Q_DECLARE_LOGGING_CATEGORY(lcApp)
 namespace {
 
 enum { OemLowerSetup = 5 };
-// How soon a shutdown that met work handed over to this thread looks again.
-enum { StopRetryMs = 20 };
 
 template <class T> T* section(int idx, int live = 1)
 {
@@ -481,23 +481,23 @@ void TMain::beginStop()
 
 void TMain::sl_shutdown()
 {
-    if (m_shuttingDown)
-        return;
     beginStop();
-    // Changes taken before the stop are applied and stored first: the last
-    // run's end (sl_setupThEnd) goes on with the shutdown.
-    if (m_setupTh->busy()) {
-        qCDebug(lcApp, "TMain::sl_shutdown waits for the apply runs");
-        m_stopWaits = 1;
-        return;
+    m_stopDue = 1;
+    // The pop-up menu runs an event loop of its own inside the handler that
+    // opened it: it closes, so that handler can return.
+    for (QWidget* popup = QApplication::activePopupWidget(); popup && !TMenuGuard::active();) {
+        popup->close();
+        QWidget* next = QApplication::activePopupWidget();
+        popup = next != popup ? next : nullptr;
     }
-    // Run inside work that a device thread hands over and waits for (a
-    // remote-setup packet letting events run), the device layer's stop
-    // would wait for that thread, which waits for this one: the shutdown
-    // comes once that work has returned.
-    if (TOwnerThread::serving()) {
-        qCDebug(lcApp, "TMain::sl_shutdown waits for the work handed over to end");
-        QTimer::singleShot(StopRetryMs, this, &TMain::sl_shutdown);
+    TApplication::betweenHandlers(this, [this] { shutdownNow(); });
+}
+
+void TMain::shutdownNow()
+{
+    // Changes taken before the stop are applied and stored first.
+    if (m_shuttingDown || m_setupTh->busy()) {
+        qCDebug(lcApp, "TMain::shutdownNow: %s", m_shuttingDown ? "under way" : "waits for the apply runs");
         return;
     }
     m_shuttingDown = 1;

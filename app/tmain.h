@@ -91,9 +91,10 @@ signals:
 public slots:
     // The device bring-up, once, 500 ms after the first show.
     void sl_initDvr();
-    // Logs the shutdown, stops the device layer and quits the event loop;
-    // first the apply runs under way end, and never inside work that
-    // another thread waits for.
+    // A stop (a stop request, Power Off's step, the upgrade's end): remote
+    // changes are refused from now on, a pop-up menu open closes, and the
+    // shutdown (shutdownNow) runs between handlers once the apply runs
+    // taken have ended.
     void sl_shutdown();
     void sl_timeoutPopup();
 
@@ -109,13 +110,17 @@ private:
     QTimer* m_popupTimer = nullptr;
     int m_bringUpStarted = 0; // the bring-up timer was started
     int m_shuttingDown = 0;   // the device layer is being stopped
-    int m_stopWaits = 0;      // the shutdown waits for the apply runs to end
+    int m_stopDue = 0;        // a stop was asked for and waits for its moment
 
     // A stop begins (a stop request, Power Off, the upgrade's end): the
     // facade refuses remote changes from now on (and no bring-up comes), and
     // the stop watcher bounds the time to the end of the event loop. Again
     // changes nothing.
     void beginStop();
+    // The shutdown proper, run only between handlers (TApplication): logs
+    // it, stops the device layer and quits the event loop. Nothing while an
+    // apply run is under way (the last run's end asks again), nor twice.
+    void shutdownNow();
 
     // Mouse drag state; resetCursor clears it, the view area drives it.
     int m_pressed = 0;

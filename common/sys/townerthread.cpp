@@ -23,8 +23,6 @@ struct TOwnerThread::Handover {
 namespace {
 std::atomic<bool> s_closing{false};
 std::mutex s_boxesMutex;
-// Handed-over work the calling thread is running now, nested ones counted.
-thread_local int t_serving = 0;
 // The calling thread's calls are not withdrawn by the closing flag.
 thread_local bool t_keepThroughClosing = false;
 } // namespace
@@ -72,9 +70,7 @@ void TOwnerThread::sl_runPending()
             h->phase = Handover::Running;
             work = h->work;
         }
-        ++t_serving;
         (*work)();
-        --t_serving;
         std::lock_guard<std::mutex> lock(h->mutex);
         h->phase = Handover::Done;
         h->changed.notify_all();
@@ -131,7 +127,3 @@ void TOwnerThread::keepThroughClosing()
     t_keepThroughClosing = true;
 }
 
-bool TOwnerThread::serving()
-{
-    return t_serving > 0;
-}

@@ -51,12 +51,6 @@ public:
     // is closing, given up only by their bound or their giveUp.
     static void keepThroughClosing();
 
-    // True while the calling thread runs work that another thread handed
-    // over and waits for. The owner must not stop that other thread from
-    // inside such work (it would wait for itself): the shutdown waits until
-    // the work has returned.
-    static bool serving();
-
     enum { DefaultBoundMs = 10000, NoBound = -1 };
 
     struct Handover;

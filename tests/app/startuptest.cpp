@@ -24,6 +24,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include "tcategorylines.h"
+#include "tapptestmain.h"
 #include "tselfchild.h"
 
 #include <QScopeGuard>
@@ -418,5 +419,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupTest)
+DVR_APP_TEST_MAIN(StartupTest)
 #include "startuptest.moc"

@@ -6,6 +6,7 @@
 #include "../ui/base/vkeytestenv.h"
 #include "setupaction.h"
 #include "talarmtbl.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tcombo.h"
 #include "tdvrapi.h"
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainAlarmSetupTest)
+DVR_APP_TEST_MAIN(TMainAlarmSetupTest)
 #include "tmain-alarmsetuptest.moc"

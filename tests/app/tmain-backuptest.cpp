@@ -2,6 +2,7 @@
 // requests carried out on the stand-in, the answers routed back, and a copy
 // made by mouse and keys end to end.
 #include "tbackupwnd.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tcombo.h"
 #include "tmainrig.h"
@@ -422,5 +423,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainBackupTest)
+DVR_APP_TEST_MAIN(TMainBackupTest)
 #include "tmain-backuptest.moc"

@@ -5,6 +5,7 @@
 #include "../ui/base/vkeytestenv.h"
 #include "dvrtext.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tdvrapi.h"
 #include "tmain.h"
 #include "tsetupddns.h"
@@ -186,5 +187,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainDdnsEmailTest)
+DVR_APP_TEST_MAIN(TMainDdnsEmailTest)
 #include "tmain-ddnsemailtest.moc"

@@ -4,6 +4,7 @@
 // on the POS page's port button.
 #include "dal_test.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tsetuprig.h"
 #include "tbutton.h"
 #include "tsetuppos.h"
@@ -92,5 +93,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainDevRefreshTest)
+DVR_APP_TEST_MAIN(TMainDevRefreshTest)
 #include "tmain-devrefreshtest.moc"

@@ -2,6 +2,7 @@
 // their routing, the menu driven by the jog dial, channel entry with its
 // six-second window, the hidden output sequence and the live key map.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tlogin.h"
 #include "tvkeyboard.h"
 
@@ -309,5 +310,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainKeysTest)
+DVR_APP_TEST_MAIN(TMainKeysTest)
 #include "tmain-keystest.moc"

@@ -6,6 +6,7 @@
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tdvrapi.h"
 #include "tedit.h"
@@ -270,5 +271,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainNetSetupTest)
+DVR_APP_TEST_MAIN(TMainNetSetupTest)
 #include "tmain-netsetuptest.moc"

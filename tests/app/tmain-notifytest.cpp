@@ -2,6 +2,7 @@
 // and counters, the disk error boxes, the shuttle ring, the network upgrade
 // and the routes of the other codes, as the facade delivers them.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tconfig.h"
 #include "tstring.h"
 #include "talarmctrlwnd.h"
@@ -471,5 +472,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainNotifyTest)
+DVR_APP_TEST_MAIN(TMainNotifyTest)
 #include "tmain-notifytest.moc"

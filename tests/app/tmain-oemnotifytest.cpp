@@ -3,6 +3,7 @@
 // storage settings watch that is not formatted blinks the HDD error LED
 // with the ticks; other variants do neither.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 
 class TMainOemNotifyTest : public QObject
 {
@@ -42,5 +43,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainOemNotifyTest)
+DVR_APP_TEST_MAIN(TMainOemNotifyTest)
 #include "tmain-oemnotifytest.moc"

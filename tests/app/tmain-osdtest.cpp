@@ -3,6 +3,7 @@
 // output does to the windows as large as the output, the 32-channel unit's
 // tiles, and the clock under the information bar.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tscreencopy.h"
 #include "tclock.h"
 #include "tinfo.h"
@@ -285,5 +286,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainOsdTest)
+DVR_APP_TEST_MAIN(TMainOsdTest)
 #include "tmain-osdtest.moc"

@@ -3,6 +3,7 @@
 // live with the delayed release of the medium, and the information bar's
 // buttons logged in and out.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "taudiownd.h"
 #include "tlogin.h"
 #include "tsplitwnd.h"
@@ -353,5 +354,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainPlayTest)
+DVR_APP_TEST_MAIN(TMainPlayTest)
 #include "tmain-playtest.moc"

@@ -2,6 +2,7 @@
 // stand-in's camera sees them, the stores of presets and tours, and the end
 // of the control however the window goes.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tptzsetup.h"
 #include "tptzwnd.h"
@@ -260,5 +261,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainPtzTest)
+DVR_APP_TEST_MAIN(TMainPtzTest)
 #include "tmain-ptztest.moc"

@@ -5,6 +5,7 @@
 // inside it).
 #include "tsetuprig.h"
 #include "../common/dvr/tnetfixture.h"
+#include "tapptestmain.h"
 #include "trunner.h"
 
 #include <QMenu>
@@ -171,5 +172,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainRemoteMenuTest)
+DVR_APP_TEST_MAIN(TMainRemoteMenuTest)
 #include "tmain-remotemenutest.moc"

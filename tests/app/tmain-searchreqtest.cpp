@@ -5,6 +5,7 @@
 // import of a backup file, backup and the options. The refusals of Backup
 // (and of the pop-up menu's Snapshot) stand over the output's picture.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tscreencopy.h"
 #include "searchreq.h"
 #include "tbutton.h"
@@ -779,5 +780,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSearchReqTest)
+DVR_APP_TEST_MAIN(TMainSearchReqTest)
 #include "tmain-searchreqtest.moc"

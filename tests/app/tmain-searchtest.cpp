@@ -3,6 +3,7 @@
 // or to full-screen playback, the played time and rate on it, and closed by
 // the auto-logout and a remote test.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tlogin.h"
 #include "tsearchwnd.h"
 #include "tbutton.h"
@@ -216,5 +217,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSearchTest)
+DVR_APP_TEST_MAIN(TMainSearchTest)
 #include "tmain-searchtest.moc"

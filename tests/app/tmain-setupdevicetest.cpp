@@ -6,6 +6,7 @@
 // shows its new name on its tile and the spot outputs.
 #include "tsetuprig.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tmotiongrid.h"
 #include "tosdhooks.h"
@@ -243,5 +244,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupDeviceTest)
+DVR_APP_TEST_MAIN(TMainSetupDeviceTest)
 #include "tmain-setupdevicetest.moc"

@@ -5,6 +5,7 @@
 // device.
 #include "tsetuprig.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tcombo.h"
 #include "tmsgwnd.h"
@@ -283,5 +284,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupDisplayTest)
+DVR_APP_TEST_MAIN(TMainSetupDisplayTest)
 #include "tmain-setupdisplaytest.moc"

@@ -7,6 +7,7 @@
 #include "tsetuprig.h"
 #include "../config/fakedvr.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tcombo.h"
 #include "tptzbtn.h"
@@ -215,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupPeripheralTest)
+DVR_APP_TEST_MAIN(TMainSetupPeripheralTest)
 #include "tmain-setupperipheraltest.moc"

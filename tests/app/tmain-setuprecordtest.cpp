@@ -6,6 +6,7 @@
 // the record table, the schedule rows, the holiday row and the event masks.
 #include "dal_test.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tcalendar.h"
 #include "tcombo.h"
@@ -299,5 +300,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupRecordTest)
+DVR_APP_TEST_MAIN(TMainSetupRecordTest)
 #include "tmain-setuprecordtest.moc"

@@ -4,14 +4,18 @@
 #include "tsetuprig.h"
 #include "../common/dvr/tnetfixture.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tfilesizelimit.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tselfchild.h"
+#include "townerthread.h"
+#include "tpath.h"
 #include "tstopsignals.h"
 #include "trunner.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
@@ -338,6 +342,62 @@ private slots:
         QCOMPARE(flash.value("NETADDR/ip").toString(), QString("10.1.2.3"));
     }
 
+    // A stop that comes while a local change's handler shows its status box
+    // (which lets events run) waits for that handler and for the apply run
+    // it starts: OK and a page's Apply reach flash, an import and the
+    // factory defaults reach the edit copy; then the shutdown ends the
+    // event loop with 0. The stop is sent as the stop watcher sends it,
+    // just before the handler runs, so the box's events deliver it.
+    void stopInsideAChange_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::newRow("OK") << int(SA::Btn_Ok);
+        QTest::newRow("page Apply") << int(SA::Btn_Record_Record);
+        QTest::newRow("Import") << int(SA::Act_ConfImport);
+        QTest::newRow("Default") << int(SA::Act_ConfDefault);
+    }
+    void stopInsideAChange()
+    {
+        QFETCH(int, code);
+        Rig rig;
+        rig.w->runMenu(QStringLiteral("Setup"), SA::Btn_Record);
+        // The change: camera 2's record quality flipped; the default undoes
+        // a flip stored before.
+        const int start = rig.edit<PropRecord>(IDX_PROP_RECORD)->data[1].cqual;
+        PropRecord flipped = *rig.edit<PropRecord>(IDX_PROP_RECORD);
+        flipped.data[1].cqual ^= 1;
+        QString name;
+        if (code == SA::Act_ConfImport) {
+            // The unit's own file with the flip, on the stick.
+            const PropRecord own = *rig.edit<PropRecord>(IDX_PROP_RECORD);
+            *rig.edit<PropRecord>(IDX_PROP_RECORD) = flipped;
+            rig.fx.cfg->apply(IDX_PROP_RECORD, nullptr, nullptr, 1);
+            QVERIFY(QDir().mkpath(TPath::map("/backup")));
+            name = QStringLiteral("flipped.conf");
+            QVERIFY(QFile::copy(TPath::map(rig.fx.cfg->tmpPath()), TPath::map("/backup/" + name)));
+            *rig.edit<PropRecord>(IDX_PROP_RECORD) = own;
+            rig.fx.cfg->apply(IDX_PROP_RECORD, nullptr, nullptr, 1);
+        } else if (code == SA::Act_ConfDefault) {
+            rig.store(IDX_PROP_RECORD, flipped);
+        } else {
+            *rig.edit<PropRecord>(IDX_PROP_RECORD) = flipped;
+        }
+        const int want = code == SA::Act_ConfDefault ? start : start ^ 1;
+
+        QMetaObject::invokeMethod(rig.w, [&] {
+            TOwnerThread::setClosing(true);
+            QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
+            rig.w->sl_fromSetup(code, 0, 0, name);
+        }, Qt::QueuedConnection);
+        QCOMPARE(runEventLoop(), 0);
+        // The tear-down, as after the program's event loop.
+        delete rig.w;
+        rig.w = nullptr;
+        QCOMPARE(int(rig.edit<PropRecord>(IDX_PROP_RECORD)->data[1].cqual), want);
+        if (code == SA::Btn_Ok || code == SA::Btn_Record_Record)
+            QCOMPARE(int(rig.fromFile<PropRecord>(IDX_PROP_RECORD).data[1].cqual), want);
+    }
+
     // A stop (SIGTERM, or Power Off confirmed in the setup menu) around a
     // client's OK, around a page Apply, and while a client's OK waits behind
     // another client's Apply: the run ends with 0 soon after the stop,
@@ -404,5 +464,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupStoreTest)
+DVR_APP_TEST_MAIN(TMainSetupStoreTest)
 #include "tmain-setupstoretest.moc"

@@ -7,6 +7,7 @@
 #include "../ui/base/vkeytestenv.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tdvrapi.h"
 #include "tdvrth.h"
@@ -929,5 +930,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupTest)
+DVR_APP_TEST_MAIN(TMainSetupTest)
 #include "tmain-setuptest.moc"

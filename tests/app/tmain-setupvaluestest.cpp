@@ -8,6 +8,7 @@
 #include "../common/dvr/tnetfixture.h"
 #include "dvrnotify.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "trunner.h"
 #include "tsetupth.h"
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainSetupValuesTest)
+DVR_APP_TEST_MAIN(TMainSetupValuesTest)
 #include "tmain-setupvaluestest.moc"

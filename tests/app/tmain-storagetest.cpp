@@ -7,6 +7,7 @@
 #include "dvrnotify.h"
 #include "logrecord.h"
 #include "setupaction.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tdvrapi.h"
 #include "tmain.h"
@@ -235,5 +236,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainStorageTest)
+DVR_APP_TEST_MAIN(TMainStorageTest)
 #include "tmain-storagetest.moc"

@@ -17,6 +17,7 @@
 
 #include <QSignalSpy>
 #include "tstatuswnd.h"
+#include "tapptestmain.h"
 
 #include <QMenu>
 
@@ -526,5 +527,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainViewTest)
+DVR_APP_TEST_MAIN(TMainViewTest)
 #include "tmain-viewtest.moc"

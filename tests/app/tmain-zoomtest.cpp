@@ -2,6 +2,7 @@
 // and Enter in the single view, and its requests carried out on the
 // stand-in's output.
 #include "tmainrig.h"
+#include "tapptestmain.h"
 #include "tzoomwnd.h"
 
 #include <QMenu>
@@ -132,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainZoomTest)
+DVR_APP_TEST_MAIN(TMainZoomTest)
 #include "tmain-zoomtest.moc"

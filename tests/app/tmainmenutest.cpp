@@ -3,6 +3,7 @@
 #include "../common/dvr/tdvrfixture.h"
 #include "../ui/base/vkeytestenv.h"
 #include "talarmctrlwnd.h"
+#include "tapptestmain.h"
 #include "tbutton.h"
 #include "tfilewnd.h"
 #include "tlogin.h"
@@ -424,5 +425,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainMenuTest)
+DVR_APP_TEST_MAIN(TMainMenuTest)
 #include "tmainmenutest.moc"

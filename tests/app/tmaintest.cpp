@@ -5,16 +5,21 @@
 #include "../ui/base/vkeytestenv.h"
 #include "appglobals.h"
 #include "dvrnotify.h"
+#include "tapptestmain.h"
 #include "tdvrapi.h"
 #include "startup.h"
 #include "tmain.h"
 #include "tbutton.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
+#include "townerthread.h"
 #include "tsplitth.h"
 #include "tstatuswnd.h"
 
+#include <QMenu>
 #include <QSemaphore>
+#include <QTimer>
+#include <algorithm>
 #include <QtTest>
 #include <atomic>
 #include <cstring>
@@ -48,6 +53,13 @@ struct Rig
     void settle()
     {
         QVERIFY(w->splitTh()->wait(5000));
+    }
+    // The "System Shutdown" records kept.
+    static int shutdowns()
+    {
+        LogRecord r[TDVRAPI::LAST_LOGS];
+        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
+        return int(std::count_if(r, r + n, [](const LogRecord& l) { return l.code == LOG_SYSTEM_SHUTDOWN; }));
     }
 
     TDvrFixture fx{"16", &installHooks};
@@ -279,6 +291,84 @@ private slots:
         QCOMPARE(int(last.code), int(LOG_SYSTEM_SHUTDOWN));
     }
 
+    // A stop that comes while a handler lets events run is taken there
+    // (remote changes are refused from then on) and carried out once that
+    // handler has returned: inside the status box, the menu guard of a
+    // window's region report, and the pop-up menu's own loop, which the stop
+    // closes. The event loop then ends with 0.
+    void stopWaitsForTheHandler_data()
+    {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("status box") << "status box";
+        QTest::newRow("menu guard") << "menu guard";
+        QTest::newRow("pop-up menu") << "pop-up menu";
+    }
+    void stopWaitsForTheHandler()
+    {
+        QFETCH(QString, place);
+        Rig rig;
+        const auto stop = [&rig] { QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection); };
+        QTimer menuOpen; // the stop comes once the menu shows
+        connect(&menuOpen, &QTimer::timeout, [&] {
+            if (rig.w->m_menu->isVisible()) {
+                menuOpen.stop();
+                stop();
+            }
+        });
+        bool taken = false;
+        int shutdownsInside = -1;
+        QMetaObject::invokeMethod(rig.w, [&] {
+            if (place == "status box") {
+                stop();
+                rig.w->sl_ctrlStatus(SIG_STATE_START, QStringLiteral("Setup"), QStringLiteral("Please wait..."));
+            } else if (place == "menu guard") {
+                stop();
+                rig.w->sl_showed(ID_WND_SYSINFO, 1, QRegion(0, 0, 8, 8));
+            } else {
+                menuOpen.start(20);
+                rig.w->openMenu();
+            }
+            taken = g_api.stopping();
+            shutdownsInside = Rig::shutdowns();
+        }, Qt::QueuedConnection);
+        QCOMPARE(runEventLoop(), 0);
+        QVERIFY(taken);
+        QCOMPARE(shutdownsInside, 0);
+        QCOMPARE(Rig::shutdowns(), 1);
+        QVERIFY(!rig.w->m_menu->isVisible());
+    }
+
+    // A second stop that comes while the shutdown lets events run (a stop
+    // request during Power Off's shutdown) adds nothing: one "System
+    // Shutdown" record, one stop of the device layer.
+    void secondStopDuringTheShutdown()
+    {
+        Rig rig;
+        rig.w->m_powerOff = 1;
+        dalTestJournalClear();
+        QMetaObject::invokeMethod(rig.w, [&rig] {
+            emit rig.w->sg_shutdown(); // carried out once this handler returned
+            QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
+        }, Qt::QueuedConnection);
+        QCOMPARE(runEventLoop(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(Rig::shutdowns(), 1);
+        QCOMPARE(Rig::journal("DalStop()").size(), 1);
+    }
+
+    // The stop watcher's closing flag alone (a stop request the GUI thread
+    // has not taken yet) keeps the device bring-up from coming.
+    void noBringUpOnceClosing()
+    {
+        Rig rig;
+        dalTestJournalClear();
+        TOwnerThread::setClosing(true);
+        rig.w->sl_initDvr();
+        TOwnerThread::setClosing(false);
+        QCOMPARE(rig.w->m_initDone, 0);
+        QCOMPARE(Rig::journal("DalInit()"), QStringList());
+    }
+
     // The text and the number keyboards both sit in the middle of the main
     // window once the windows are made.
     void keyboardsCentred_data()
@@ -425,5 +515,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TMainTest)
+DVR_APP_TEST_MAIN(TMainTest)
 #include "tmaintest.moc"
