@@ -133,6 +133,27 @@ private slots:
         QTEST(reply.len > 0, "answers");
     }
 
+    // The stop watcher's closing flag alone (a stop request the GUI thread
+    // has not taken yet) is the program stopping: a client waiting for the
+    // runs is woken and its change refused, the file it left kept and the
+    // edit copy untouched.
+    void closingAloneRefuses()
+    {
+        TUnit fx;
+        const QByteArray before = editCopy(fx.cfg);
+        g_api.setApplying(1);
+        {
+            TClient client([] { sendAsClient(DNPC_RS_APP_OK, TPayload().text("/tmp/rs.conf").bytes, nullptr); });
+            QVERIFY(!client.served(100));
+            TOwnerThread::setClosing(true);
+            const bool served = client.served(2000); // the runs still under way
+            TOwnerThread::setClosing(false);
+            QVERIFY(served);
+        }
+        QVERIFY(QFile::exists(fx.root.file("/tmp/rs.conf")));
+        QVERIFY(editCopy(fx.cfg) == before);
+    }
+
     // A command given on the GUI thread is taken at once, runs or not: the
     // runs need that thread. Should it wait, a helper lowers the flag after
     // a while, and the check sees that it had to.
