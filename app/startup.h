@@ -1,6 +1,8 @@
 #pragma once
 // The steps of the process start-up and end that main runs around the main
 // window, kept here so they can be run and checked on their own.
+#include "tstopsignals.h"
+
 #include <QSize>
 #include <QString>
 
@@ -8,6 +10,11 @@
 
 struct VoutCaps;
 class QWidget;
+
+// The whole program as main runs it; its exit code. stopBoundMs is the stop
+// watcher's bound (TStopSignals): how long a stop request may wait to be
+// taken, and a shutdown that began to reach the end of the event loop.
+int dvruiMain(int argc, char** argv, int stopBoundMs = TStopSignals::TakeBoundMs);
 
 // Installs every hook the program's lower libraries call upward through:
 // the facade's configuration hooks, the texts of the option lists and of

@@ -2,11 +2,16 @@
 // in a fresh runtime root: start-up, a stop request, the clean shutdown and
 // the log records it leaves in flash.
 #include "logrecord.h"
+#include "setupaction.h"
+#include "startup.h"
 #include "tlog.h"
+#include "tmain.h"
 #include "ttestroot.h"
 
+#include <QApplication>
 #include <QProcess>
 #include <QSettings>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -16,18 +21,56 @@
 
 namespace {
 
+// The stop watcher's bound of the program that a row drives.
+enum { DrivenBoundMs = 1000 };
+
+// The program that a row drives, in a child of this test program: the
+// program's own main with the stop watcher's bound at DrivenBoundMs. Once
+// the device is up, Power Off is confirmed in the setup menu; "held" then
+// holds the GUI thread for good, so the shutdown cannot end.
+int runDriven()
+{
+    qAddPreRoutine([] {
+        QMetaObject::invokeMethod(qApp, [] {
+            auto* poll = new QTimer(qApp);
+            QObject::connect(poll, &QTimer::timeout, [poll] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    auto* mainWnd = qobject_cast<TMain*>(w);
+                    if (!mainWnd || !mainWnd->m_initDone)
+                        continue;
+                    poll->stop();
+                    mainWnd->sl_fromSetup(SetupAct::Btn_Shutdown, 0, 0);
+                    if (qEnvironmentVariable("DVR_TEST_DRIVEN") == QLatin1String("held"))
+                        QTimer::singleShot(100, [] { ::sleep(60); });
+                    return;
+                }
+            });
+            poll->start(50);
+        }, Qt::QueuedConnection);
+    });
+    static char name[] = "dvrui";
+    char* args[] = {name, nullptr};
+    int argc = 1;
+    return dvruiMain(argc, args, DrivenBoundMs);
+}
+
 // Starts the program in the root with the start-up's debug lines on; with
-// a file-size limit (in KiB) on every file it writes when one is given.
-void start(QProcess& p, const TTestRoot& root, int limitKib = 0)
+// a file-size limit (in KiB) on every file it writes when one is given; the
+// program driven by this test program when driven names how.
+void start(QProcess& p, const TTestRoot& root, int limitKib = 0, const QString& driven = QString())
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!driven.isEmpty())
+        env.insert(QStringLiteral("DVR_TEST_DRIVEN"), driven);
     env.insert(QStringLiteral("DVR_ROOT"), root.path());
     env.insert(QStringLiteral("DAL_PROFILE"), QStringLiteral("16"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.app.debug=true"));
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::SeparateChannels);
-    if (limitKib > 0)
+    if (!driven.isEmpty())
+        p.start(QCoreApplication::applicationFilePath(), QStringList());
+    else if (limitKib > 0)
         p.start(QStringLiteral("bash"), {QStringLiteral("-c"), QStringLiteral("ulimit -S -f %1 && exec \"$0\"").arg(limitKib),
                                          QStringLiteral(DVRUI_PATH)});
     else
@@ -145,6 +188,43 @@ private slots:
         QVERIFY(!codes.contains(int(LOG_ABNORMAL_RESET)));
         QSettings quick(root.file(QStringLiteral("/dvr/quickOpt.conf")), QSettings::IniFormat);
         QCOMPARE(quick.value(QStringLiteral("QUICKOPTION/timeAlive"), -1).toInt(), 0);
+    }
+
+    // Power Off in the whole program, its stop watcher's bound at 1 s: a
+    // shutdown held past the bound ends the process with 1; one that
+    // reached the unplug text waits for the power past the bound, and a
+    // stop request then ends it with 0.
+    void powerOff_data()
+    {
+        QTest::addColumn<QString>("driven");
+        QTest::newRow("shutdown held") << "held";
+        QTest::newRow("waiting for the power") << "power off";
+    }
+    void powerOff()
+    {
+        QFETCH(QString, driven);
+        TTestRoot root;
+        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        QProcess p;
+        start(p, root, 0, driven);
+        QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.right(2000).constData());
+        if (driven == QLatin1String("held")) {
+            QVERIFY(p.waitForFinished(DrivenBoundMs + 5000));
+            err += p.readAllStandardError();
+            QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY2(err.contains("the shutdown did not end within 1000 ms"), err.right(2000).constData());
+            return;
+        }
+        QVERIFY2(waitForLine(p, &err, "Now you may unplug", 30000), err.right(2000).constData());
+        QVERIFY(!p.waitForFinished(2 * DrivenBoundMs + 500));
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
+        QVERIFY(p.waitForFinished(5000));
+        err += p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == 0, err.right(2000).constData());
     }
 
     // The running program driven through the stand-in's control FIFO as
@@ -285,5 +365,13 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(DvruiTest)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet("DVR_TEST_DRIVEN"))
+        return runDriven();
+    QCoreApplication app(argc, argv);
+    DvruiTest tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "dvruitest.moc"
