@@ -48,6 +48,22 @@ QString statusShown(TMainRig& rig)
     return status(rig)->isVisible() ? status(rig)->text() : QString();
 }
 
+// user1 logged in, a stick put in through the control line (usbLine), and
+// the window opened by its key: ready to copy once this returns.
+TBackupWnd* openWithStick(TMainRig& rig, const char* usbLine)
+{
+    logIn(rig);
+    dalTestControlLine(usbLine);
+    dalTestFlush();
+    dalTestControlLine("key KRBA");
+    TBackupWnd* bw = rig.w->backupWnd();
+    const bool ready = QTest::qWaitFor(
+        [bw] { return bw->isVisible() && bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending(); });
+    if (!ready)
+        qWarning("the backup window is not ready to copy"); // the caller's checks fail
+    return bw;
+}
+
 QStringList backupFiles(TMainRig& rig)
 {
     return QDir(rig.fx.root.file("/backup")).entryList(QDir::Files);
@@ -340,12 +356,8 @@ private slots:
     void failedCopyIsTold()
     {
         TMainRig rig;
-        logIn(rig);
-        QCOMPARE(dalTestControlLine("usb in 512"), 0);
-        dalTestFlush();
-        QCOMPARE(dalTestControlLine("key KRBA"), 0);
-        TBackupWnd* bw = rig.w->backupWnd();
-        QTRY_VERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
+        TBackupWnd* bw = openWithStick(rig, "usb in 512");
+        QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
         QCOMPARE(dalTestControlLine("usb out"), 0);
         QCOMPARE(dalTestControlLine("usb in 512"), 0);
         dalTestFlush();
@@ -354,6 +366,7 @@ private slots:
         QTRY_COMPARE(bw->statusText(), QStringLiteral("Failed"));
         QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled());
         QCOMPARE(backupFiles(rig), QStringList());
+        QVERIFY(bw->grab().save(vkeytest::grabPath(QStringLiteral("backup-failed.png"))));
     }
 
     // End to end on the stand-in: the stick put in through the control
@@ -362,13 +375,9 @@ private slots:
     void copyEndToEnd()
     {
         TMainRig rig;
-        logIn(rig);
-        QCOMPARE(dalTestControlLine("usb in 8000"), 0);
-        dalTestFlush();
-        QCOMPARE(dalTestControlLine("key KRBA"), 0);
-        TBackupWnd* bw = rig.w->backupWnd();
-        QTRY_VERIFY(bw->isVisible());
-        QTRY_VERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
+        TBackupWnd* bw = openWithStick(rig, "usb in 8000");
+        QVERIFY(bw->isVisible());
+        QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
         QCOMPARE(bw->device(), int(TBackupWnd::DEV_USB));
         QCOMPARE(bw->combo(TBackupWnd::COMBO_FROM)->count(), 3);
         QCOMPARE(bw->sizeText(), QStringLiteral("8000/8000 MB"));
