@@ -9,6 +9,7 @@
 #include "tdvrapi.h"
 #include "startup.h"
 #include "tmain.h"
+#include "tmainrig.h"
 #include "tbutton.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
@@ -19,7 +20,6 @@
 #include <QMenu>
 #include <QSemaphore>
 #include <QTimer>
-#include <algorithm>
 #include <QtTest>
 #include <atomic>
 #include <cstring>
@@ -55,12 +55,7 @@ struct Rig
         QVERIFY(w->splitTh()->wait(5000));
     }
     // The "System Shutdown" records kept.
-    static int shutdowns()
-    {
-        LogRecord r[TDVRAPI::LAST_LOGS];
-        const int n = qMin(g_api.lastLogs(r, TDVRAPI::LAST_LOGS), int(TDVRAPI::LAST_LOGS));
-        return int(std::count_if(r, r + n, [](const LogRecord& l) { return l.code == LOG_SYSTEM_SHUTDOWN; }));
-    }
+    static int shutdowns() { return TMainRig::logCodes().count(LOG_SYSTEM_SHUTDOWN); }
 
     TDvrFixture fx{"16", &installHooks};
     TMain* w = nullptr;
@@ -452,12 +447,7 @@ private slots:
                 QCOMPARE(lines.last(), QStringLiteral("..."));
             }
         }
-        LogRecord last[TDVRAPI::LAST_LOGS];
-        const int n = g_api.lastLogs(last, TDVRAPI::LAST_LOGS);
-        int overheat = 0;
-        for (int i = 0; i < n; ++i)
-            overheat += last[i].code == LOG_HDD_OVERHEAT;
-        QCOMPARE(overheat, logs);
+        QCOMPARE(TMainRig::logCodes().count(LOG_HDD_OVERHEAT), logs);
     }
 
     // A remote client's layout requests take the way of local ones, through
