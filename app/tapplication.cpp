@@ -1,6 +1,20 @@
 #include "tapplication.h"
 
+#include <QInputEvent>
+#include <QMenu>
 #include <QThread>
+
+namespace {
+
+// What the operator does through the window system: keys, mouse, wheel,
+// touch and tablet, hover and the context-menu request all come as input
+// events; shortcuts are made of keys.
+bool isInput(const QEvent* e)
+{
+    return dynamic_cast<const QInputEvent*>(e) || e->type() == QEvent::Shortcut;
+}
+
+} // namespace
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -16,6 +30,8 @@ bool TApplication::notify(QObject* receiver, QEvent* e)
     // Only the GUI thread's handlers count; other threads' events pass.
     if (receiver->thread() != thread())
         return QApplication::notify(receiver, e);
+    if (m_inputOwner && isInput(e))
+        return true; // a stop was taken: nobody is served any more
     ++m_depth;
     const bool done = QApplication::notify(receiver, e);
     if (m_depth == 1)
@@ -58,4 +74,25 @@ int TApplication::handlers()
 {
     TApplication* app = instance();
     return app ? app->m_depth : 0;
+}
+
+void TApplication::closeInput(QObject* owner)
+{
+    if (TApplication* app = instance())
+        app->m_inputOwner = owner;
+}
+
+bool TApplication::inputOpen()
+{
+    TApplication* app = instance();
+    return !app || !app->m_inputOwner;
+}
+
+QAction* TApplication::execMenu(QMenu* menu, const QPoint& at)
+{
+    // The menu's loop ends only when an operator closes it: once the input
+    // is closed it would never end, and the stop would wait for it.
+    if (!inputOpen())
+        return nullptr;
+    return menu->exec(at);
 }

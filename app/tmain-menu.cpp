@@ -3,6 +3,7 @@
 #include "tmain.h"
 #include "appglobals.h"
 #include "logrecord.h"
+#include "tapplication.h"
 #include "tdvrapi.h"
 #include "tinfo.h"
 #include "tmenuguard.h"
@@ -134,7 +135,7 @@ void TMain::openMenu()
     createMenu();
     g_api.m_wndOpen = 1;
     qCDebug(lcApp, "===========keyEvent() : start ============");
-    QAction* chosen = m_menu->exec(mapToGlobal(QPoint(32, 32)));
+    QAction* chosen = TApplication::execMenu(m_menu, mapToGlobal(QPoint(32, 32)));
     qCDebug(lcApp, "=========== keyEvent() : end :%p ============", static_cast<void*>(chosen));
     if (chosen)
         runMenu(chosen->whatsThis(), chosen->data().toInt());
@@ -158,7 +159,7 @@ void TMain::popupMenu(const QPoint& cursor)
         y = screen.height() - hint.height();
     qCDebug(lcApp, "=========== contextMenuEvent() : start p.. x:%d y:%d sz.. w:%d,%d h:%d,%d ============", x, y,
             hint.width(), screen.width(), hint.height(), screen.height());
-    QAction* chosen = m_menu->exec(mapToGlobal(QPoint(x, y)));
+    QAction* chosen = TApplication::execMenu(m_menu, mapToGlobal(QPoint(x, y)));
     qCDebug(lcApp, "=========== contextMenuEvent() : end :%p ============", static_cast<void*>(chosen));
     if (!chosen)
         return;

@@ -8,6 +8,7 @@
 #include "appglobals.h"
 #include "logrecord.h"
 #include "talarmctrlwnd.h"
+#include "tapplication.h"
 #include "tbackupwnd.h"
 #include "tconfig.h"
 #include "tdefault.h"
@@ -62,6 +63,23 @@ int oemId()
 QString tx(int id)
 {
     return g_str ? g_str->text(id) : QString();
+}
+
+// The device layer's notices of what the operator does: the front panel's
+// and the remote controller's keys, the jog and shuttle, the layout keys and
+// the remote controller's id (which shows the information bar).
+bool isOperatorInput(int code)
+{
+    switch (code) {
+    case SIG_IO_KEY:
+    case SIG_IO_RMCKEY:
+    case SIG_IO_RMCID:
+    case SIG_IO_SHUTTLE:
+    case SIG_LAYOUT_CHANGE:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -179,6 +197,8 @@ void TMain::sl_fromDvr(int code, int val1, int val2, int rs_type, QString str, Q
 {
     if (code == SIG_OSD_UPDATE && !m_initDone)
         return; // the tiles are not built before the device is up
+    if (isOperatorInput(code) && !TApplication::inputOpen())
+        return; // a stop was taken: the keys serve nobody any more
     auto* bar = static_cast<TInfo*>(m_wnd[ID_WND_INFO]);
 
     switch (code) {

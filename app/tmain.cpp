@@ -475,6 +475,9 @@ void TMain::showSmartWarnings()
 
 void TMain::beginStop()
 {
+    // From the moment the stop is taken nobody is served: no key or click
+    // opens anything while the stop waits, nor inside the shutdown.
+    TApplication::closeInput(this);
     g_api.beginStop();
     TStopSignals::shutdownBegins();
 }

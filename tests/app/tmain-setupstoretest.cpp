@@ -7,6 +7,7 @@
 #include "tapptestmain.h"
 #include "tbutton.h"
 #include "tfilesizelimit.h"
+#include "tmainrig.h"
 #include "tsetupth.h"
 #include "tsetupwnd.h"
 #include "tselfchild.h"
@@ -17,6 +18,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
@@ -396,6 +398,36 @@ private slots:
         QCOMPARE(int(rig.edit<PropRecord>(IDX_PROP_RECORD)->data[1].cqual), want);
         if (code == SA::Btn_Ok || code == SA::Btn_Record_Record)
             QCOMPARE(int(rig.fromFile<PropRecord>(IDX_PROP_RECORD).data[1].cqual), want);
+    }
+
+    // While the stop waits for a remote client's Apply under way, the Menu
+    // key and a right-click on the live view open nothing; the change
+    // reaches flash and the event loop ends with 0.
+    void noMenuWhileTheStopWaitsForARun()
+    {
+        Rig rig;
+        // The keys go to the live view once the disks' status box is gone.
+        QVERIFY(QTest::qWaitFor([] { return !g_statusWnd->isVisible(); }, 8000));
+        const int want = rig.edit<PropRecord>(IDX_PROP_RECORD)->data[1].cqual ^= 1;
+        int opened = 0;
+        connect(rig.w->m_menu, &QMenu::aboutToShow, [&opened] { ++opened; });
+        int busyAtKey = 0;
+        QMetaObject::invokeMethod(rig.w, [&] {
+            g_api.setApplying(1);
+            emit g_api.sg_dvrNotify(SIG_NET_RS_APPLY, 0, 0, SA::Btn_Record_Record);
+            QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(rig.w, [&] {
+                busyAtKey = rig.w->setupTh()->busy();
+                TMainRig::menuInput(rig.w, true, false);
+            }, Qt::QueuedConnection);
+            TMainRig::menuInput(rig.w, false, true);
+        }, Qt::QueuedConnection);
+        QCOMPARE(runEventLoop(), 0);
+        delete rig.w;
+        rig.w = nullptr;
+        QCOMPARE(busyAtKey, 1);
+        QCOMPARE(opened, 0);
+        QCOMPARE(int(rig.fromFile<PropRecord>(IDX_PROP_RECORD).data[1].cqual), want);
     }
 
     // A stop (SIGTERM, or Power Off confirmed in the setup menu) around a

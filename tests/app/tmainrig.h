@@ -13,6 +13,7 @@
 #include "treshooks.h"
 #include "tsplitth.h"
 
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <algorithm>
 
@@ -103,6 +104,23 @@ struct TMainRig
         for (int i = 0; i < n; ++i)
             out << r[i].code;
         return out;
+    }
+    // What opens w's command menu: the Menu key as the device layer
+    // delivers it, or the right button's press on the live view; handled
+    // now, or queued behind what waits already.
+    static void menuInput(TMain* w, bool key, bool queued)
+    {
+        const auto press = [w] { w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, Qt::Key_Menu); };
+        QMouseEvent click(QEvent::MouseButtonPress, QPointF(100, 100), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        if (key && queued)
+            QMetaObject::invokeMethod(w, press, Qt::QueuedConnection);
+        else if (key)
+            press();
+        else if (queued)
+            QCoreApplication::postEvent(w, new QMouseEvent(click));
+        else
+            QCoreApplication::sendEvent(w, &click);
     }
     TMsgWnd* box() const { return static_cast<TMsgWnd*>(w->wnd(ID_WND_MSG)); }
     TInfo* bar() const { return static_cast<TInfo*>(w->wnd(ID_WND_INFO)); }

@@ -333,6 +333,34 @@ private slots:
         QVERIFY(!rig.w->m_menu->isVisible());
     }
 
+    // Once a stop is taken no key or click opens the menu: not the Menu
+    // key's or the right button's own handler, whose first event run
+    // delivers the stop, nor one waiting when the shutdown lets events run.
+    void noMenuOnceStopped_data()
+    {
+        QTest::addColumn<bool>("key");
+        QTest::addColumn<bool>("atShutdown"); // queued behind the stop
+        QTest::newRow("Menu key, stop in its handler") << true << false;
+        QTest::newRow("right button, stop in its handler") << false << false;
+        QTest::newRow("Menu key at the shutdown") << true << true;
+        QTest::newRow("right-click at the shutdown") << false << true;
+    }
+    void noMenuOnceStopped()
+    {
+        QFETCH(bool, key);
+        QFETCH(bool, atShutdown);
+        Rig rig;
+        int opened = 0;
+        connect(rig.w->m_menu, &QMenu::aboutToShow, [&opened] { ++opened; });
+        QMetaObject::invokeMethod(rig.w, [&] {
+            QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
+            TMainRig::menuInput(rig.w, key, atShutdown);
+        }, Qt::QueuedConnection);
+        QCOMPARE(runEventLoop(), 0);
+        QCOMPARE(opened, 0);
+        QCOMPARE(Rig::shutdowns(), 1);
+    }
+
     // A second stop that comes while the shutdown lets events run (a stop
     // request during Power Off's shutdown) adds nothing: one "System
     // Shutdown" record, one stop of the device layer.
