@@ -366,7 +366,9 @@ typedef struct DalTestBackupState {
 /* Puts a medium (0 USB stick, 1 optical disc) in or out of its drive with
  * size bytes of room; mounted non-zero also selects it and mounts it at
  * "/backup". A medium that leaves while a copy is written to it fails the
- * copy. The program hears CBT_BACKUP_INFO_BD with the device. */
+ * copy. The program hears CBT_BACKUP_INFO_BD with the device and, while
+ * its last backup-device call was DalBackupScanBd (no DalBackupSetBd,
+ * DalBackupMount or DalBackupUmount since), CBT_BACKUP_SCAN_BD again. */
 void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
 /* While on, a backup job waits before each next step (after each progress
  * report) until released, stopped, or its medium leaves. */

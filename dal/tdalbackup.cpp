@@ -92,7 +92,7 @@ void TDalBackup::reset()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_media[0] = m_media[1] = Medium();
     m_selected = 0;
-    m_mounted = m_dbOpen = m_haveRange = m_hold = false;
+    m_mounted = m_dbOpen = m_haveRange = m_hold = m_scanWaits = false;
     m_dates.clear();
     m_camoff = m_audoff = 0;
     m_type = 0;
@@ -121,6 +121,10 @@ bool TDalBackup::usable() const
 
 int TDalBackup::scan()
 {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_scanWaits = true;
+    }
     event(CBT_BACKUP_SCAN_BD, 0);
     return 0;
 }
@@ -155,8 +159,11 @@ int TDalBackup::setBd(int bd)
         if (bd != m_selected)
             m_mounted = false;
         m_selected = bd;
-        if (bd == 0 && m_media[0].present)
-            m_mounted = true; // a stick is mounted as soon as it is chosen
+        m_scanWaits = false;
+        // A medium is ready as soon as it is chosen, a disc as a stick: the
+        // operator picks it in the Device list and starts the copy at once.
+        if (m_media[bd].present)
+            m_mounted = true;
     }
     m_cv.notify_all();
     event(CBT_BACKUP_SET_BD, bd);
@@ -168,6 +175,7 @@ int TDalBackup::mount()
     bool ok;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        m_scanWaits = false;
         ok = m_media[m_selected].present;
         if (ok)
             m_mounted = true;
@@ -180,7 +188,7 @@ int TDalBackup::umount()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_mounted = false;
+        m_mounted = m_scanWaits = false;
     }
     m_cv.notify_all(); // a copy under way loses its medium
     event(CBT_BACKUP_UMOUNT, 0);
@@ -196,16 +204,19 @@ int TDalBackup::openDb(uint32_t camoff, uint32_t audoff)
     const int h = db.open("/data0/data.db6", p.channels(), p.sensors(), p.disks());
     if (!h)
         return -1;
-    Db6Date dates[TDalDb::kDates];
-    const int n = db.readDate(h, 0, TDalDb::kDates, dates);
+    // Every recorded date, read one at a time by its index as the search
+    // reads them, until the database has no more.
+    std::vector<BackupDate> dates;
+    Db6Date d;
+    while (db.readDate(h, int(dates.size()), 1, &d) == 1)
+        dates.push_back({d.year, d.month, d.day, d.numEvents, d.dateId});
     db.close(h);
-    if (n < 0)
+    if (dates.empty())
         return -1;
+    const int n = int(dates.size());
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_dates.clear();
-        for (int i = 0; i < n; ++i)
-            m_dates.push_back({dates[i].year, dates[i].month, dates[i].day, dates[i].numEvents, dates[i].dateId});
+        m_dates.swap(dates);
         m_dbOpen = true;
         m_haveRange = false;
         m_camoff = camoff;
@@ -628,6 +639,7 @@ void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
 {
     if (bd != 0 && bd != 1)
         return;
+    bool rescan;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_media[bd].present = present;
@@ -636,12 +648,19 @@ void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
         if (present && mounted) {
             m_selected = bd;
             m_mounted = true;
+            m_scanWaits = false; // chosen and mounted as the program would
         } else if (!present && bd == m_selected) {
             m_mounted = false;
         }
+        rescan = m_scanWaits;
     }
     m_cv.notify_all();
     event(CBT_BACKUP_INFO_BD, bd);
+    // A program still looking for a medium (its last word to the devices a
+    // scan) hears the scan answered again with the media now in; one that
+    // has chosen, mounted or let go of one asks again itself.
+    if (rescan)
+        event(CBT_BACKUP_SCAN_BD, 0);
 }
 
 void TDalBackup::getState(DalTestBackupState* st)

@@ -12,13 +12,14 @@
 
 // The stand-in's backup devices and backup jobs. A USB stick and an optical
 // drive, whose presence and room the tests set, are mounted one at a time at
-// "/backup" (a present stick as soon as it is selected, a disc by
-// DalBackupMount). The backup source is the dates of the simulated
-// recording database. One job at a time (an estimate or a copy) runs on a
-// thread of its own and reports every step through the backup callback; a
-// copy writes a real file under "/backup", a disc's copy passing through an
-// image in "/tmp" first. A copy whose medium goes away under it fails, and a
-// stopped or failed copy leaves no file behind.
+// "/backup" (a present medium as soon as it is selected, or by
+// DalBackupMount); a medium put in or taken out while the program's last
+// device call was a scan answers that scan again. The backup source is every
+// date of the simulated recording database. One job at a time (an estimate
+// or a copy) runs on a thread of its own and reports every step through the
+// backup callback; a copy writes a real file under "/backup", a disc's copy
+// passing through an image in "/tmp" first. A copy whose medium goes away
+// under it fails, and a stopped or failed copy leaves no file behind.
 class TDalBackup
 {
 public:
@@ -94,6 +95,7 @@ private:
     Medium m_media[2];
     int m_selected = 0;
     bool m_mounted = false;
+    bool m_scanWaits = false; // the last device call was a scan: media news answers it
     bool m_dbOpen = false;
     std::vector<BackupDate> m_dates;
     uint32_t m_camoff = 0;

@@ -369,6 +369,50 @@ private slots:
         QVERIFY(bw->grab().save(vkeytest::grabPath(QStringLiteral("backup-failed.png"))));
     }
 
+    // The stand-in offers the open window what is there: every recorded
+    // date (the last one proposed), the disc chosen in the Device list after
+    // the stick, a stick put in while the window shows "None". A copy of the
+    // proposed range then writes its file.
+    void offersWhatIsIn_data()
+    {
+        QTest::addColumn<int>("days");          // recorded, 0: the stand-in's own three
+        QTest::addColumn<QStringList>("lines"); // control lines, "open" for the Backup key
+        QTest::addColumn<QList<int>>("chosen"); // Device list positions chosen in turn (0 USB, 1 CD/DVD)
+        QTest::newRow("21 recorded days, the last proposed")
+            << 21 << QStringList{"usb in 8000", "open"} << QList<int>();
+        QTest::newRow("disc chosen after the stick")
+            << 0 << QStringList{"usb in 8000", "disc in", "open"} << QList<int>{0, 1};
+        QTest::newRow("stick put in while open") << 0 << QStringList{"open", "usb in 512"} << QList<int>();
+    }
+    void offersWhatIsIn()
+    {
+        QFETCH(int, days);
+        QFETCH(QStringList, lines);
+        QFETCH(QList<int>, chosen);
+        TMainRig rig;
+        logIn(rig);
+        QByteArray db;
+        for (int d = 1; d <= days; ++d)
+            db += QString::asprintf("date 2026-12-%02d\nrec all 00:00-23:59\n", d).toLatin1();
+        QVERIFY(!days || dalTestDbDescribe("/data0/data.db6", db.constData()) == 0);
+        TBackupWnd* bw = rig.w->backupWnd();
+        TButton* start = bw->button(TBackupWnd::BTN_START);
+        for (const QString& line : lines) {
+            QCOMPARE(dalTestControlLine(line == "open" ? "key KRBA" : qPrintable(line)), 0);
+            if (line == "open") // its own detection answered
+                QTRY_VERIFY(!bw->initPending() && (start->isEnabled() || statusShown(rig) == "No USB Device"));
+        }
+        for (int i : chosen)
+            bw->combo(TBackupWnd::COMBO_MEDIUM)->setCurrentIndex(i);
+        QTRY_VERIFY(start->isEnabled() && !bw->initPending());
+        const int dates = days ? days : 3;
+        QCOMPARE(bw->combo(TBackupWnd::COMBO_FROM)->count(), dates);
+        QCOMPARE(bw->combo(TBackupWnd::COMBO_FROM)->currentIndex(), dates - 1);
+        QTest::mouseClick(start, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(bw->running(), 0, 15000);
+        QCOMPARE(backupFiles(rig).size(), 1);
+    }
+
     // End to end on the stand-in: the stick put in through the control
     // line, the key, a copy stopped (no file), a copy made (the file of the
     // range shown, 100 bytes a camera and second), Exit, the log.
