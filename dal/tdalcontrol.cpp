@@ -305,7 +305,8 @@ int TDalControl::apply(const std::string& line)
     }
     if ((cmd == "usb" || cmd == "disc") && w.size() >= 2) {
         // A medium in (a stick with its room in MB, a disc with 4700 MB
-        // unless given) or out; the program hears of it and mounts it itself.
+        // unless given) or out; the program hears of it (its scan answered
+        // again while it looks for a medium) and mounts it itself.
         const int bd = cmd == "usb" ? 0 : 1;
         if (w[1] == "out" && w.size() == 2) {
             dalTestBackupMedia(bd, 0, 0, 0);
