@@ -91,6 +91,20 @@ std::string shown(const std::string& line)
     return out;
 }
 
+// What stands at the control path instead of a FIFO, for the refusal.
+const char* kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISLNK(mode))
+        return "a symbolic link";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    return "something else";
+}
+
 // The text of a "pos CH TEXT" line: everything after the channel's word,
 // its inner blanks kept.
 std::string posText(const std::string& line)
@@ -113,25 +127,44 @@ TDalControl::~TDalControl()
     stop();
 }
 
-bool TDalControl::start(const std::string& path)
+bool TDalControl::start(const std::string& path, std::string* why)
 {
     stop();
     m_path = path;
     struct stat st;
-    if (::stat(path.c_str(), &st) == 0) {
-        if (!S_ISFIFO(st.st_mode))
-            return false;
-        m_created = false;
-    } else {
-        if (::mkfifo(path.c_str(), 0600) != 0)
-            return false;
-        m_created = true;
+    if (path.empty()) {
+        *why = "the root's /tmp leads out of the root";
+        return false;
     }
+    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        // A plain file here is what an "echo ... >" made while no program
+        // read the FIFO: its lines were never heard. The FIFO takes its place.
+        if (::unlink(path.c_str()) != 0) {
+            *why = std::string("a plain file is there and cannot be removed: ") + std::strerror(errno);
+            return false;
+        }
+        std::fprintf(stderr, "dal: %s was a plain file (a write while no program read it), replaced by the FIFO\n",
+                     path.c_str());
+    }
+    // A FIFO already there was left by a run that did not end: ours now,
+    // and gone at stop as one made here.
+    const bool there = ::lstat(path.c_str(), &st) == 0;
+    if (there && !S_ISFIFO(st.st_mode)) {
+        *why = std::string(kindOf(st.st_mode)) + " is there, not a FIFO";
+        return false;
+    }
+    if (!there && ::mkfifo(path.c_str(), 0600) != 0) {
+        *why = std::string("the FIFO cannot be made: ") + std::strerror(errno);
+        return false;
+    }
+    m_ours = true;
     // Opened for reading and writing, so the FIFO never reports an end when
     // a writer closes it; every writer's lines arrive in turn.
-    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        *why = std::string("the FIFO cannot be opened: ") + std::strerror(errno);
         return false;
+    }
     m_quit = false;
     m_thread = std::thread(&TDalControl::run, this, fd);
     return true;
@@ -143,9 +176,9 @@ void TDalControl::stop()
         m_quit = true;
         m_thread.join();
     }
-    if (m_created)
+    if (m_ours)
         ::unlink(m_path.c_str());
-    m_created = false;
+    m_ours = false;
 }
 
 void TDalControl::run(int fd)

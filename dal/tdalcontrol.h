@@ -12,8 +12,10 @@ class TDalControl
 {
 public:
     ~TDalControl();
-    // Creates the FIFO (when missing) and starts reading it.
-    bool start(const std::string& path);
+    // Creates the FIFO (when missing, or in place of a plain file left by a
+    // write while no program read it) and starts reading it. False, with
+    // the reason in *why, when something else is in the way.
+    bool start(const std::string& path, std::string* why);
     void stop();
     // Applies one line: 0; -1 when it is not understood; -2 when it names a
     // sensor or channel the profile does not have (said on standard error).
@@ -31,5 +33,5 @@ private:
     std::thread m_thread;
     std::atomic<bool> m_quit{false};
     std::string m_path;
-    bool m_created = false;
+    bool m_ours = false; // the path holds the FIFO this channel reads: removed at stop
 };

@@ -50,8 +50,9 @@ int TDalCore::init()
     m_io.start([this] { tick(); });
     m_events.start({});
     m_net.start({});
-    if (!m_control.start(controlPath()))
-        std::fprintf(stderr, "dal: no control channel at %s\n", controlPath().c_str());
+    std::string why;
+    if (!m_control.start(controlPath(), &why))
+        std::fprintf(stderr, "dal: no control channel at %s: %s\n", controlPath().c_str(), why.c_str());
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "tstderrcapture.h"
 #include "ttestroot.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 #include <fcntl.h>
@@ -197,14 +198,50 @@ private slots:
         QTEST(err.text(), "want");
     }
 
+    // The FIFO is made at start, also in place of a plain file that a
+    // write left while no program read it; anything else in the way stays
+    // and is named. It takes lines and goes at exit.
+    void fifoTakesLinesAndGoesAtExit_data()
+    {
+        QTest::addColumn<QString>("before"); // what stands at the path
+        QTest::addColumn<QByteArray>("said"); // the end of the line on standard error
+        QTest::newRow("nothing") << "" << QByteArray();
+        QTest::newRow("a plain file a write left")
+            << "file" << QByteArray(" was a plain file (a write while no program read it), replaced by the FIFO\n");
+        QTest::newRow("a folder") << "folder" << QByteArray(": a folder is there, not a FIFO\n");
+        QTest::newRow("a link to a plain file") << "link" << QByteArray(": a symbolic link is there, not a FIFO\n");
+    }
     void fifoTakesLinesAndGoesAtExit()
     {
+        QFETCH(QString, before);
+        QFETCH(QByteArray, said);
         TTestRoot root;
+        const QString at = root.file("/tmp/dal.ctl");
+        const QString other = root.file("/tmp/other");
+        QVERIFY(QDir().mkpath(root.file("/tmp")));
+        if (before == "folder")
+            QVERIFY(QDir().mkdir(at));
+        if (before == "file" || before == "link") {
+            QFile f(before == "file" ? at : other);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
+        }
+        if (before == "link")
+            QVERIFY(QFile::link(other, at));
         TDalEvents seen;
+        TStderrCapture err;
         QCOMPARE(DalInit(), 0);
+        err.restore();
+        QVERIFY2(said.isEmpty() ? err.text().isEmpty() : err.text().endsWith(said), err.text().constData());
         char path[512];
         QCOMPARE(dalTestControlPath(path, sizeof path), 0);
-        QCOMPARE(QString::fromLocal8Bit(path), root.file("/tmp/dal.ctl"));
+        QCOMPARE(QString::fromLocal8Bit(path), at);
+        if (before == "folder" || before == "link") {
+            DalExit();
+            QCOMPARE(QFileInfo(at).isSymLink(), before == "link"); // left as it was
+            QCOMPARE(QFileInfo(at).isDir(), before == "folder");
+            QCOMPARE(QFileInfo::exists(other), before == "link");
+            return;
+        }
         seen.registerAll();
         dalTestSetManualTicks(1);
         DalStart();
