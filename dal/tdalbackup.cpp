@@ -1,4 +1,5 @@
 #include "tdalbackup.h"
+#include "tdalbackuphead.h"
 #include "tdalclock.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
@@ -92,7 +93,7 @@ void TDalBackup::reset()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_media[0] = m_media[1] = Medium();
     m_selected = 0;
-    m_mounted = m_dbOpen = m_haveRange = m_hold = m_scanWaits = false;
+    m_mounted = m_dbOpen = m_haveRange = m_hold = m_scanWaits = m_chosen = m_lost = false;
     m_dates.clear();
     m_camoff = m_audoff = 0;
     m_type = 0;
@@ -112,9 +113,24 @@ void TDalBackup::event(int type, intptr_t value, const std::string& msg, const B
     });
 }
 
+void TDalBackup::finish(int type, intptr_t value, const std::string& msg, const BackupRange* range)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_job = NONE;
+    }
+    event(type, value, msg, range);
+}
+
 bool TDalBackup::usable() const
 {
     return m_mounted && m_media[m_selected].present;
+}
+
+void TDalBackup::dropMedium()
+{
+    m_mounted = false;
+    m_lost = true;
 }
 
 // ---- devices
@@ -124,6 +140,7 @@ int TDalBackup::scan()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_scanWaits = true;
+        m_chosen = false; // it looks for a medium again
     }
     event(CBT_BACKUP_SCAN_BD, 0);
     return 0;
@@ -157,9 +174,10 @@ int TDalBackup::setBd(int bd)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (bd != m_selected)
-            m_mounted = false;
+            dropMedium();
         m_selected = bd;
         m_scanWaits = false;
+        m_chosen = true;
         // A medium is ready as soon as it is chosen, a disc as a stick: the
         // operator picks it in the Device list and starts the copy at once.
         if (m_media[bd].present)
@@ -178,7 +196,7 @@ int TDalBackup::mount()
         m_scanWaits = false;
         ok = m_media[m_selected].present;
         if (ok)
-            m_mounted = true;
+            m_mounted = m_chosen = true;
     }
     event(CBT_BACKUP_MOUNT, ok ? 1 : 0);
     return ok ? 0 : -1;
@@ -188,7 +206,8 @@ int TDalBackup::umount()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_mounted = m_scanWaits = false;
+        dropMedium();
+        m_scanWaits = m_chosen = false;
     }
     m_cv.notify_all(); // a copy under way loses its medium
     event(CBT_BACKUP_UMOUNT, 0);
@@ -319,6 +338,31 @@ std::string TDalBackup::fileName() const
     return name;
 }
 
+TDalBackupHead::Span TDalBackup::span() const
+{
+    TDalBackupHead::Span s;
+    const BackupDate& a = m_dates[size_t(m_range.startIdx)];
+    const BackupDate& b = m_dates[size_t(m_range.endIdx)];
+    s.from = {a.year, a.month, a.day};
+    s.to = {b.year, b.month, b.day};
+    s.fromSecond = std::min(int(m_range.startTime), int(kDay) - 1);
+    s.toSecond = m_range.endTime > 0.0 ? int(m_range.endTime) - 1 : 0; // the last second copied
+    for (int i = m_range.startIdx; i <= m_range.endIdx; ++i) {
+        const BackupDate& d = m_dates[size_t(i)];
+        if (s.days.empty() || s.days.back().year != d.year || s.days.back().month != d.month
+            || s.days.back().day != d.day)
+            s.days.push_back({d.year, d.month, d.day}); // entries of one date count once
+    }
+    const int channels = TDalCore::instance().profile().channels();
+    for (int ch = 0; ch < channels && ch < DAL_MAX_CH; ++ch)
+        if (!(m_camoff & (1u << ch))) {
+            s.cameras.push_back(ch);
+            s.names.push_back(m_camName[ch]);
+        }
+    s.recorder = m_dvrName;
+    return s;
+}
+
 // ---- jobs
 
 bool TDalBackup::launch(Job job, std::function<void()> body)
@@ -328,11 +372,15 @@ bool TDalBackup::launch(Job job, std::function<void()> body)
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_job != NONE)
             return false;
-        m_job = job;
-        m_stop = false;
     }
     if (m_thread.joinable())
-        m_thread.join(); // the last job has ended its work
+        m_thread.join(); // the last job has reported its end; its thread ends now
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_job = job;
+        m_stop = false;
+        m_lost = false;
+    }
     m_thread = std::thread([this, body] {
         body();
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -358,7 +406,7 @@ void TDalBackup::joinJob()
 bool TDalBackup::gate(bool medium)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && !usable()); });
+    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && (m_lost || !usable())); });
     return !m_stop;
 }
 
@@ -406,7 +454,7 @@ void TDalBackup::runEstimate(BackupRange r)
         event(CBT_BACKUP_ESTI_PROG, megabytes(total));
         if (!gate(false)) {
             r.size = total;
-            event(CBT_BACKUP_ESTI_STOPPED, 0, std::string(), &r);
+            finish(CBT_BACKUP_ESTI_STOPPED, 0, std::string(), &r);
             return;
         }
     }
@@ -416,7 +464,7 @@ void TDalBackup::runEstimate(BackupRange r)
         m_range = r;
         m_haveRange = true;
     }
-    event(CBT_BACKUP_ESTI_END, 0, std::string(), &r);
+    finish(CBT_BACKUP_ESTI_END, 0, std::string(), &r);
 }
 
 int TDalBackup::start(int)
@@ -456,7 +504,7 @@ void TDalBackup::runCopy()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_haveRange || m_range.endIdx >= int(m_dates.size())) {
-            event(CBT_BACKUP_COPY_FAILED, 0); // the source closed meanwhile
+            finish(CBT_BACKUP_COPY_FAILED, 0); // the source closed meanwhile
             return;
         }
         total = bytesOf(m_range);
@@ -464,30 +512,18 @@ void TDalBackup::runCopy()
         ready = usable();
         optical = m_selected == 1;
         name = fileName();
-        const BackupDate& a = m_dates[size_t(m_range.startIdx)];
-        const BackupDate& b = m_dates[size_t(m_range.endIdx)];
-        int h1, m1, s1, h2, m2, s2;
-        clockOf(m_range.startTime, &h1, &m1, &s1);
-        clockOf(m_range.endTime > 0.0 ? m_range.endTime - 1.0 : 0.0, &h2, &m2, &s2); // the last second copied
-        char head[160];
-        std::snprintf(head, sizeof head,
-                      "DVR backup\nrecorder %s\nfrom %04d-%02d-%02d %02d:%02d:%02d\nto %04d-%02d-%02d %02d:%02d:%02d\n",
-                      m_dvrName.c_str(), a.year, a.month, a.day, h1, m1, s1, b.year, b.month, b.day, h2, m2, s2);
-        m_header = head;
-        for (int ch = 0; ch < DAL_MAX_CH; ++ch)
-            if (!(m_camoff & (1u << ch)) && !m_camName[ch].empty())
-                m_header += "camera " + std::to_string(ch + 1) + " " + m_camName[ch] + "\n";
+        m_header = TDalBackupHead::write(span());
     }
     if (total == 0) {
-        event(CBT_BACKUP_COPY_FAILED_NODATA, 0);
+        finish(CBT_BACKUP_COPY_FAILED_NODATA, 0);
         return;
     }
     if (!ready) {
-        event(CBT_BACKUP_COPY_FAILED, 0);
+        finish(CBT_BACKUP_COPY_FAILED, 0);
         return;
     }
     if (total > room) {
-        event(CBT_BACKUP_NO_SPACE, 0);
+        finish(CBT_BACKUP_NO_SPACE, 0);
         return;
     }
     const int mb = megabytes(total);
@@ -497,7 +533,7 @@ void TDalBackup::runCopy()
     bool stopped = false;
     if (!optical) {
         if (!pump(std::string(), target, total, progress, &stopped)) {
-            event(stopped ? CBT_BACKUP_COPY_STOPPED : CBT_BACKUP_COPY_FAILED, 0);
+            finish(stopped ? CBT_BACKUP_COPY_STOPPED : CBT_BACKUP_COPY_FAILED, 0);
             return;
         }
         event(CBT_BACKUP_COPY_SUCCESS, mb);
@@ -529,7 +565,7 @@ void TDalBackup::runCopy()
         }
         ::unlink(hostPath(kImage).c_str());
         if (!ok) {
-            event(stopped ? CBT_BACKUP_COPY_STOPPED : fail, 0, name);
+            finish(stopped ? CBT_BACKUP_COPY_STOPPED : fail, 0, name);
             return;
         }
         event(CBT_BACKUP_BURNING_FIXATE, 0, name);
@@ -541,7 +577,7 @@ void TDalBackup::runCopy()
         Medium& m = m_media[optical ? 1 : 0];
         m.size -= std::min(m.size, total); // the file takes its room
     }
-    event(CBT_BACKUP_COPY_END, 0, target);
+    finish(CBT_BACKUP_COPY_END, 0, target);
 }
 
 bool TDalBackup::pump(const std::string& source, const std::string& target, uint64_t total,
@@ -584,7 +620,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             break;
         }
         std::lock_guard<std::mutex> lock(m_mutex);
-        ok = usable(); // the medium left or was unmounted under the copy
+        ok = usable() && !m_lost; // the medium left or was unmounted under the copy
     }
     ok = ok && ::fsync(out) == 0;
     if (in >= 0)
@@ -646,11 +682,17 @@ void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
         m_media[bd].size = present ? size : 0;
         m_media[bd].capacity = m_media[bd].size;
         if (present && mounted) {
+            if (bd != m_selected)
+                dropMedium();
             m_selected = bd;
-            m_mounted = true;
+            m_mounted = m_chosen = true;
             m_scanWaits = false; // chosen and mounted as the program would
         } else if (!present && bd == m_selected) {
-            m_mounted = false;
+            dropMedium();
+        } else if (present && bd == m_selected && m_chosen) {
+            // Put back into the drive the program chose: ready again, as
+            // when it was chosen. A copy that lost it still fails.
+            m_mounted = true;
         }
         rescan = m_scanWaits;
     }

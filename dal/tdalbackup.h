@@ -1,6 +1,7 @@
 #pragma once
 #include "dal.h"
 #include "dal_test.h"
+#include "tdalbackuphead.h"
 
 #include <condition_variable>
 #include <cstdint>
@@ -13,8 +14,9 @@
 // The stand-in's backup devices and backup jobs. A USB stick and an optical
 // drive, whose presence and room the tests set, are mounted one at a time at
 // "/backup" (a present medium as soon as it is selected, or by
-// DalBackupMount); a medium put in or taken out while the program's last
-// device call was a scan answers that scan again. The backup source is every
+// DalBackupMount, and again when put back into the chosen drive); a medium
+// put in or taken out while the program's last device call was a scan
+// answers that scan again. The backup source is every
 // date of the simulated recording database. One job at a time (an estimate
 // or a copy) runs on a thread of its own and reports every step through the
 // backup callback; a copy writes a real file under "/backup", a disc's copy
@@ -71,10 +73,18 @@ private:
     // a range goes as the address of the stand-in's own copy.
     static void event(int type, intptr_t value, const std::string& msg = std::string(),
                       const BackupRange* range = nullptr);
+    // A job's last event: the job is over before the program hears of it,
+    // so a job it starts at once is taken.
+    void finish(int type, intptr_t value, const std::string& msg = std::string(),
+                const BackupRange* range = nullptr);
     bool usable() const; // the selected medium is present and mounted
     bool rangeValid(const BackupRange& r) const;
     uint64_t bytesOf(const BackupRange& r) const; // the recording a range holds
     std::string fileName() const;
+    TDalBackupHead::Span span() const; // what the copy of the range holds
+    // The selected medium goes (pulled, unmounted or another chosen): a
+    // job under way has lost it, even if it comes back.
+    void dropMedium();
     // Starts a job on its thread; false when one runs.
     bool launch(Job job, std::function<void()> body);
     // Between two steps of a job: waits while the test holds it (and, for
@@ -96,6 +106,8 @@ private:
     int m_selected = 0;
     bool m_mounted = false;
     bool m_scanWaits = false; // the last device call was a scan: media news answers it
+    bool m_chosen = false;    // the program chose the selected drive and has not let go of it
+    bool m_lost = false;      // the selected medium went since the job started
     bool m_dbOpen = false;
     std::vector<BackupDate> m_dates;
     uint32_t m_camoff = 0;

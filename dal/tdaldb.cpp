@@ -1,4 +1,5 @@
 #include "tdaldb.h"
+#include "tdalbackuphead.h"
 #include "trootmap.h"
 
 #include <algorithm>
@@ -46,6 +47,19 @@ bool readFile(const std::string& hostFile, std::string* out)
     text << in.rdbuf();
     *out = text.str();
     return bool(in) || in.eof() || st.st_size == 0;
+}
+
+// The first bytes of a file, at most max of them.
+bool readHead(const std::string& hostFile, size_t max, std::string* out)
+{
+    struct stat st;
+    if (::stat(hostFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    std::ifstream in(hostFile, std::ios::binary);
+    out->resize(max);
+    in.read(&(*out)[0], std::streamsize(max));
+    out->resize(size_t(in.gcount()));
+    return !in.bad();
 }
 
 bool sameDate(const TDalDbModel::Entry& e, const Db6Date& d)
@@ -134,6 +148,15 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
         // the runtime root (without a root it is only served).
         text = defaultDescription();
         describe(path, text.c_str());
+    } else if (std::string head; !internal && readHead(host, TDalBackupHead::kMaxHead, &head)
+               && TDalBackupHead::isHead(head)) {
+        // A backup the stand-in wrote: its head says what it holds; the
+        // recording after it is never read.
+        std::string error;
+        if (!TDalBackupHead::describe(head, &text, &error)) {
+            std::fprintf(stderr, "dal: %s: backup not understood (%s), not opened\n", path, error.c_str());
+            return nullptr;
+        }
     } else if (!readFile(host, &text)) {
         return nullptr;
     }

@@ -11,7 +11,8 @@
 // the runtime root holding its description (TDalDbModel): the internal one
 // at "/data<disk>/data.db6", written with the default description when the
 // disk has none yet (only served, not written, without a root), or any
-// other file (a backup on external media), read as it is. Each open handle has its own filters: the type, text and
+// other file (a backup on external media): a backup the stand-in wrote is
+// read by its head (TDalBackupHead), any other file as a description. Each open handle has its own filters: the type, text and
 // record-type filters act on what the handle reads at once; the date filter
 // and the text filter choose the dates a handle lists when the filter is
 // calculated.

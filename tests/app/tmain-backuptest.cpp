@@ -136,6 +136,8 @@ private slots:
         QTest::newRow("30 open") << 30 << 0 << 0 << "stick" << QStringList{"DalBackupOpenDb(0x00000000,0x00000000)"}
                                  << wait;
         QTest::newRow("30 refused") << 30 << 0 << 0 << "fail" << QStringList{"DalBackupOpenDb("} << "No Data";
+        QTest::newRow("30 nothing recorded") << 30 << 0 << 0 << "empty database" << QStringList{"DalBackupOpenDb("}
+                                             << "No Data";
         QTest::newRow("31 filter") << 31 << 5 << 1 << "stick" << QStringList{"DalBackupSetFilter(0x00000005,1)"}
                                    << "x";
         QTest::newRow("32 type") << 32 << 1 << 0 << "stick" << QStringList{"DalBackupSetType(1)"} << "x";
@@ -158,6 +160,8 @@ private slots:
         QTRY_COMPARE(int(g_api.bdList().bd[media == "disc" ? DISC : USB].state != 0), 1);
         if (media == "fail")
             dalTestFail("DalBackupOpenDb", -1);
+        if (media == "empty database")
+            QCOMPARE(dalTestDbDescribe("/data0/data.db6", "# no date\n"), 0);
         rig.w->sl_ctrlStatus(SIG_STATE_START, QStringLiteral("Backup"), QStringLiteral("x"));
         dalTestJournalClear();
         const BackupRange range = {0, 0, 3600.0, 0, 0, 4200.0, 0}; // no source open: refused
@@ -350,23 +354,55 @@ private slots:
         QVERIFY(backupFiles(rig).isEmpty());
     }
 
-    // The stick taken out and put back in while the window is open: the
-    // copy fails on the unmounted medium, and the window says so instead of
-    // "Please wait...". Nothing is written.
+    // The stick pulled during a copy and put back at once: that copy fails
+    // on the lost medium, and the window says so instead of "Please
+    // wait...". Nothing is written.
     void failedCopyIsTold()
     {
         TMainRig rig;
         TBackupWnd* bw = openWithStick(rig, "usb in 512");
         QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
+        QTest::mouseClick(bw->button(TBackupWnd::BTN_ESTIMATE), Qt::LeftButton);
+        QTRY_COMPARE(bw->running(), 0);
+        dalTestBackupHold(1); // the copy waits after its first megabyte
+        QTest::mouseClick(bw->button(TBackupWnd::BTN_START), Qt::LeftButton);
+        QTRY_VERIFY([] {
+            DalTestBackupState st;
+            dalTestBackupGetState(&st);
+            return st.job == 2; // the copy runs
+        }());
         QCOMPARE(dalTestControlLine("usb out"), 0);
         QCOMPARE(dalTestControlLine("usb in 512"), 0);
         dalTestFlush();
-        QTest::mouseClick(bw->button(TBackupWnd::BTN_START), Qt::LeftButton);
+        dalTestBackupHold(0);
         QTRY_COMPARE(bw->running(), 0);
         QTRY_COMPARE(bw->statusText(), QStringLiteral("Failed"));
         QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled());
         QCOMPARE(backupFiles(rig), QStringList());
         QVERIFY(bw->grab().save(vkeytest::grabPath(QStringLiteral("backup-failed.png"))));
+    }
+
+    // A stick put in after the window was closed is none of the program's
+    // business: nothing is mounted or opened, and no box comes up.
+    void nothingOnceClosed()
+    {
+        TMainRig rig;
+        logIn(rig);
+        QCOMPARE(dalTestControlLine("key KRBA"), 0);
+        TBackupWnd* bw = rig.w->backupWnd();
+        QTRY_VERIFY(bw->isVisible() && !bw->initPending() && statusShown(rig) == "No USB Device");
+        QTest::mouseClick(bw->button(TBackupWnd::BTN_EXIT), Qt::LeftButton);
+        QVERIFY(!bw->isVisible());
+        QTRY_COMPARE(statusShown(rig), QString());
+        dalTestJournalClear();
+        QCOMPARE(dalTestControlLine("usb in 512"), 0);
+        dalTestFlush();
+        QTest::qWait(200); // what the program would do with it, done
+        DalTestBackupState st;
+        dalTestBackupGetState(&st);
+        QCOMPARE(st.mounted, 0);
+        QCOMPARE(rig.journal("DalBackup").filter(QRegularExpression("^DalBackup(?!GetBd)")), QStringList());
+        QCOMPARE(statusShown(rig), QString());
     }
 
     // The stand-in offers the open window what is there: every recorded
@@ -376,13 +412,15 @@ private slots:
     void offersWhatIsIn_data()
     {
         QTest::addColumn<int>("days");          // recorded, 0: the stand-in's own three
-        QTest::addColumn<QStringList>("lines"); // control lines, "open" for the Backup key
+        QTest::addColumn<QStringList>("lines"); // control lines, "open" for the Backup key, "copy" for Start
         QTest::addColumn<QList<int>>("chosen"); // Device list positions chosen in turn (0 USB, 1 CD/DVD)
         QTest::newRow("21 recorded days, the last proposed")
             << 21 << QStringList{"usb in 8000", "open"} << QList<int>();
         QTest::newRow("disc chosen after the stick")
             << 0 << QStringList{"usb in 8000", "disc in", "open"} << QList<int>{0, 1};
         QTest::newRow("stick put in while open") << 0 << QStringList{"open", "usb in 512"} << QList<int>();
+        QTest::newRow("stick swapped after a copy")
+            << 0 << QStringList{"usb in 8000", "open", "copy", "usb out", "usb in 4000"} << QList<int>();
     }
     void offersWhatIsIn()
     {
@@ -398,6 +436,13 @@ private slots:
         TBackupWnd* bw = rig.w->backupWnd();
         TButton* start = bw->button(TBackupWnd::BTN_START);
         for (const QString& line : lines) {
+            if (line == "copy") { // a good copy, its file then taken away with the stick
+                QTest::mouseClick(start, Qt::LeftButton);
+                QTRY_COMPARE_WITH_TIMEOUT(bw->running(), 0, 15000);
+                QCOMPARE(bw->percent(), 100);
+                QVERIFY(QFile::remove(rig.fx.root.file("/backup/" + backupFiles(rig).value(0))));
+                continue;
+            }
             QCOMPARE(dalTestControlLine(line == "open" ? "key KRBA" : qPrintable(line)), 0);
             if (line == "open") // its own detection answered
                 QTRY_VERIFY(!bw->initPending() && (start->isEnabled() || statusShown(rig) == "No USB Device"));
@@ -410,6 +455,7 @@ private slots:
         QCOMPARE(bw->combo(TBackupWnd::COMBO_FROM)->currentIndex(), dates - 1);
         QTest::mouseClick(start, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(bw->running(), 0, 15000);
+        QCOMPARE(bw->percent(), 100);
         QCOMPARE(backupFiles(rig).size(), 1);
     }
 

@@ -1,0 +1,171 @@
+#include "tdalbackuphead.h"
+#include "dal.h"
+
+#include <cstdio>
+#include <sstream>
+#include <tuple>
+
+namespace {
+const char kMagic[] = "DVR backup\n";
+
+bool leap(int y)
+{
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
+
+std::string dayText(const TDalBackupHead::Day& d)
+{
+    char s[16];
+    std::snprintf(s, sizeof s, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return s;
+}
+
+std::string clockText(int second)
+{
+    char s[16];
+    std::snprintf(s, sizeof s, "%02d:%02d:%02d", second / 3600, second / 60 % 60, second % 60);
+    return s;
+}
+
+// "HH:MM" of a minute of the day, as the database's spans are written.
+std::string minuteText(int minute)
+{
+    char s[16];
+    std::snprintf(s, sizeof s, "%02d:%02d", minute / 60, minute % 60);
+    return s;
+}
+
+// A name kept on its one line: control bytes become blanks.
+std::string oneLine(const std::string& s)
+{
+    std::string out = s;
+    for (char& c : out)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    return out;
+}
+
+bool parseDay(const std::string& s, TDalBackupHead::Day* d)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int n = 0;
+    if (s.size() != 10 || std::sscanf(s.c_str(), "%4d-%2d-%2d%n", &d->year, &d->month, &d->day, &n) != 3
+        || n != 10 || d->year < 1970 || d->year > 2999 || d->month < 1 || d->month > 12 || d->day < 1)
+        return false;
+    return d->day <= days[d->month - 1] + (d->month == 2 && leap(d->year) ? 1 : 0);
+}
+
+bool parseClock(const std::string& s, int* second)
+{
+    int h, m, sec, n = 0;
+    if (s.size() != 8 || std::sscanf(s.c_str(), "%2d:%2d:%2d%n", &h, &m, &sec, &n) != 3 || n != 8 || h < 0 || h > 23
+        || m < 0 || m > 59 || sec < 0 || sec > 59)
+        return false;
+    *second = h * 3600 + m * 60 + sec;
+    return true;
+}
+
+bool parseCameras(const std::string& s, std::vector<int>* cams)
+{
+    std::stringstream parts(s);
+    std::string part;
+    while (std::getline(parts, part, ',')) {
+        int n = 0, used = 0;
+        if (part.empty() || part.size() > 2 || std::sscanf(part.c_str(), "%d%n", &n, &used) != 1
+            || used != int(part.size()) || n < 1 || n > DAL_MAX_CH)
+            return false;
+        cams->push_back(n - 1);
+    }
+    return !cams->empty();
+}
+
+auto key(const TDalBackupHead::Day& d)
+{
+    return std::make_tuple(d.year, d.month, d.day);
+}
+} // namespace
+
+std::string TDalBackupHead::write(const Span& span)
+{
+    std::string out = kMagic;
+    out += "from " + dayText(span.from) + " " + clockText(span.fromSecond) + "\n";
+    out += "to " + dayText(span.to) + " " + clockText(span.toSecond) + "\n";
+    std::string cams, days;
+    for (int ch : span.cameras)
+        cams += (cams.empty() ? "" : ",") + std::to_string(ch + 1);
+    for (const Day& d : span.days)
+        days += " " + dayText(d);
+    out += "cameras " + cams + "\n";
+    out += "days" + days + "\n";
+    out += "recorder " + oneLine(span.recorder) + "\n";
+    for (size_t i = 0; i < span.cameras.size() && i < span.names.size(); ++i)
+        if (!span.names[i].empty())
+            out += "camera " + std::to_string(span.cameras[i] + 1) + " " + oneLine(span.names[i]) + "\n";
+    return out;
+}
+
+bool TDalBackupHead::isHead(const std::string& data)
+{
+    return data.compare(0, sizeof kMagic - 1, kMagic) == 0;
+}
+
+bool TDalBackupHead::describe(const std::string& head, std::string* description, std::string* error)
+{
+    const auto fail = [error](const std::string& why) {
+        *error = why;
+        return false;
+    };
+    if (!isHead(head))
+        return fail("not a backup's head");
+    // The head ends at the recording's first zero byte; a line cut short
+    // there (or at the end of a cut file) does not count.
+    std::string text = head.substr(0, std::min(head.find('\0'), kMaxHead));
+    text.erase(text.rfind('\n') + 1);
+    Span span = {};
+    bool from = false, to = false;
+    std::istringstream lines(text.substr(sizeof kMagic - 1));
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream in(line);
+        std::string word, a, b;
+        in >> word;
+        if (word == "from" || word == "to") {
+            Day& d = word == "from" ? span.from : span.to;
+            int& second = word == "from" ? span.fromSecond : span.toSecond;
+            if (!(in >> a >> b) || !parseDay(a, &d) || !parseClock(b, &second))
+                return fail("bad line: " + line.substr(0, 60));
+            (word == "from" ? from : to) = true;
+        } else if (word == "cameras") {
+            span.cameras.clear();
+            if (!(in >> a) || !parseCameras(a, &span.cameras))
+                return fail("bad camera list");
+        } else if (word == "days") {
+            span.days.clear();
+            Day d;
+            while (in >> a) {
+                if (!parseDay(a, &d) || int(span.days.size()) >= kMaxDays
+                    || (!span.days.empty() && key(d) <= key(span.days.back())))
+                    return fail("bad day list");
+                span.days.push_back(d);
+            }
+        }
+        // The recorder's and the cameras' names are not needed to read it.
+    }
+    if (!from || !to || span.cameras.empty() || span.days.empty())
+        return fail("the span, its cameras or its days are missing");
+    if (key(span.days.front()) != key(span.from) || key(span.days.back()) != key(span.to)
+        || (key(span.from) == key(span.to) && span.fromSecond > span.toSecond))
+        return fail("the days do not match the span");
+    std::string cams;
+    for (int ch : span.cameras)
+        cams += (cams.empty() ? "" : ",") + std::to_string(ch);
+    std::string out = "# read from a backup's head\n";
+    for (const Day& d : span.days) {
+        const int first = key(d) == key(span.from) ? span.fromSecond / 60 : 0;
+        const int last = key(d) == key(span.to) ? span.toSecond / 60 : 24 * 60 - 1;
+        out += "date " + dayText(d) + "\n";
+        out += "rec " + cams + " " + minuteText(first) + "-" + minuteText(last) + "\n";
+    }
+    *description = out;
+    return true;
+}
