@@ -150,17 +150,20 @@ int TDVRAPI::keyStatus(int code, int state)
 
 void TDVRAPI::panicKey(int from, int key)
 {
-    if (from != KEY_PRESS)
+    if (from != KEY_PRESS || (key != Qt::Key_F9 && key != Qt::Key_F1 + KEYMOD_ALT))
         return;
-    if (key == Qt::Key_F9) {
-        m_panic = m_panic ? 0 : 1;
-        writeLog(m_panic ? LOG_PANIC_START : LOG_PANIC_STOP, nullptr, nullptr);
-        notify(SIG_IO_PANIC, m_panic, 0);
-    } else if (key == Qt::Key_F1 + KEYMOD_ALT && m_panic) {
-        m_panic = 0;
-        writeLog(LOG_PANIC_STOP, nullptr, nullptr);
-        notify(SIG_IO_PANIC, 0, 0);
+    int panic;
+    {
+        // Under the lock that takes the stop: once it is taken no key
+        // changes panic recording, and a key that came first has written
+        // its record before "System Shutdown".
+        QMutexLocker lock(&m_applyMutex);
+        if (stopping() || (key != Qt::Key_F9 && !m_panic))
+            return;
+        panic = m_panic = key == Qt::Key_F9 && !m_panic ? 1 : 0;
+        writeLog(panic ? LOG_PANIC_START : LOG_PANIC_STOP, nullptr, nullptr);
     }
+    notify(SIG_IO_PANIC, panic, 0);
 }
 
 void TDVRAPI::aliveTick(int count)
@@ -211,7 +214,8 @@ int TDVRAPI::runIo(int type, int from, int data)
     case CBT_IO_JOG:
         qCDebug(lcApi, "CBT_IO_JOG.. data:%d", data);
         if (m_play && !(from == 1 && m_jogAsKey)) {
-            decStep(data > 0 ? 1 : 0); // during playback the jog steps frames
+            if (!stopping()) // no key steps playback once the stop is taken
+                decStep(data > 0 ? 1 : 0); // during playback the jog steps frames
             break;
         }
         notify(SIG_IO_KEY, KEY_PRESS, data > 0 ? KEY_JOG_RIGHT : KEY_JOG_LEFT);

@@ -146,7 +146,8 @@ private slots:
 
     void events_data()
     {
-        // playing, shuttle position, jog as key; control lines (";" between);
+        // playing, shuttle position, jog as key; control lines (";" between,
+        // "stop" takes the program's stop once the lines before it are handled);
         // the notifications; m_keyHit after; the log codes written.
         QTest::addColumn<QVector<int>>("state");
         QTest::addColumn<QByteArray>("lines");
@@ -175,6 +176,11 @@ private slots:
         QTest::newRow("panic stop") << live << QByteArray("rmc KRPN press;key 4NSR press;key 4NSR press")
                                     << Notes{{3334, 1, F9}, {P, 1, 0}, {3333, 1, S}, {P, 0, 0}, {3333, 1, S}} << 0
                                     << QVector<int>{LOG_PANIC_START, LOG_PANIC_STOP};
+        // Once the stop is taken the keys still pass on, but act on nothing.
+        QTest::newRow("panic keys after the stop") << live << QByteArray("rmc KRPN press;stop;key KRPN;key 4NSR press")
+                                                   << Notes{{3334, 1, F9}, {P, 1, 0}, {3333, 1, F9}, {3333, 2, F9}, {3333, 1, S}}
+                                                   << 0 << QVector<int>{LOG_PANIC_START};
+        QTest::newRow("jog playing after the stop") << play << QByteArray("stop;jog 2;jog -1") << Notes{} << 0 << none;
     }
 
     // Lines of the control FIFO turn into the notifications of the events,
@@ -190,8 +196,14 @@ private slots:
         g_api.m_play = state[0];
         g_api.m_shuttlePos = state[1];
         g_api.m_jogAsKey = state[2];
-        for (const QByteArray& line : lines.split(';'))
+        for (const QByteArray& line : lines.split(';')) {
+            if (line == "stop") {
+                s.settle();
+                g_api.beginStop();
+                continue;
+            }
             QCOMPARE(dalTestControlLine(line.constData()), 0);
+        }
         s.settle();
         QTRY_COMPARE(s.notes(), notes);
         QCOMPARE(g_api.m_keyHit.load(), keyHit);
@@ -200,6 +212,7 @@ private slots:
         QCOMPARE(dalTestJournalFind("DalDecStep(1)") >= 0 && dalTestJournalFind("DalDecStep(0)") >= 0, steps);
         LogRecord r[2];
         QCOMPARE(g_api.lastLogs(r, 2), logs.size());
+        QCOMPARE(g_api.m_panic.load(), int(logs.size() == 1)); // on when its last record is a start
         for (int i = 0; i < logs.size(); ++i)
             QCOMPARE(int(r[i].code), logs[i]);
     }
