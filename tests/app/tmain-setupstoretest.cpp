@@ -418,9 +418,9 @@ private slots:
             QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
             QMetaObject::invokeMethod(rig.w, [&] {
                 busyAtKey = rig.w->setupTh()->busy();
-                TMainRig::menuInput(rig.w, true, false);
+                TMainRig::operatorInput(rig.w, TMainRig::MenuKey, false);
             }, Qt::QueuedConnection);
-            TMainRig::menuInput(rig.w, false, true);
+            TMainRig::operatorInput(rig.w, TMainRig::RightButton, true);
         }, Qt::QueuedConnection);
         QCOMPARE(runEventLoop(), 0);
         delete rig.w;

@@ -105,17 +105,22 @@ struct TMainRig
             out << r[i].code;
         return out;
     }
-    // What opens w's command menu: the Menu key as the device layer
-    // delivers it, or the right button's press on the live view; handled
-    // now, or queued behind what waits already.
-    static void menuInput(TMain* w, bool key, bool queued)
+    // What an operator gives: the Menu key or the Backup key as the device
+    // layer delivers them (the Backup key from the front panel or the
+    // remote controller), or the right button's press on the live view
+    // (the command menu); handled now, or queued behind what waits already.
+    enum Input { MenuKey, RightButton, BackupKey, BackupRemote };
+    static void operatorInput(TMain* w, Input what, bool queued)
     {
-        const auto press = [w] { w->sl_fromDvr(SIG_IO_KEY, KEY_PRESS, Qt::Key_Menu); };
+        const auto press = [w, what] {
+            w->sl_fromDvr(what == BackupRemote ? SIG_IO_RMCKEY : SIG_IO_KEY, KEY_PRESS,
+                          what == MenuKey ? Qt::Key_Menu : Qt::Key_F20);
+        };
         QMouseEvent click(QEvent::MouseButtonPress, QPointF(100, 100), Qt::RightButton, Qt::RightButton,
                           Qt::NoModifier);
-        if (key && queued)
+        if (what != RightButton && queued)
             QMetaObject::invokeMethod(w, press, Qt::QueuedConnection);
-        else if (key)
+        else if (what != RightButton)
             press();
         else if (queued)
             QCoreApplication::postEvent(w, new QMouseEvent(click));

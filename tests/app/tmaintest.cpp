@@ -10,6 +10,9 @@
 #include "startup.h"
 #include "tmain.h"
 #include "tmainrig.h"
+#include "setupaction.h"
+#include "tapplication.h"
+#include "tbackupwnd.h"
 #include "tbutton.h"
 #include "tinfo.h"
 #include "tmsgwnd.h"
@@ -333,31 +336,64 @@ private slots:
         QVERIFY(!rig.w->m_menu->isVisible());
     }
 
-    // Once a stop is taken no key or click opens the menu: not the Menu
-    // key's or the right button's own handler, whose first event run
-    // delivers the stop, nor one waiting when the shutdown lets events run.
+    // Once a stop is taken no key or click opens the menu or a window, and
+    // none reaches the device: not the Menu key's or the right button's own
+    // handler, whose first event run delivers the stop, nor a key waiting
+    // when the shutdown lets events run (the Backup key from the front panel
+    // and the remote controller), nor one between Power Off's OK and its
+    // shutdown.
     void noMenuOnceStopped_data()
     {
-        QTest::addColumn<bool>("key");
-        QTest::addColumn<bool>("atShutdown"); // queued behind the stop
-        QTest::newRow("Menu key, stop in its handler") << true << false;
-        QTest::newRow("right button, stop in its handler") << false << false;
-        QTest::newRow("Menu key at the shutdown") << true << true;
-        QTest::newRow("right-click at the shutdown") << false << true;
+        QTest::addColumn<int>("input");
+        QTest::addColumn<QString>("stop"); // taken in the input's handler, before it, or by Power Off's OK
+        const int menu = TMainRig::MenuKey, right = TMainRig::RightButton, backup = TMainRig::BackupKey;
+        QTest::newRow("Menu key, stop in its handler") << menu << "in its handler";
+        QTest::newRow("right button, stop in its handler") << right << "in its handler";
+        QTest::newRow("Menu key at the shutdown") << menu << "before";
+        QTest::newRow("right-click at the shutdown") << right << "before";
+        QTest::newRow("Backup key at the shutdown") << backup << "before";
+        QTest::newRow("remote's Backup key at the shutdown") << int(TMainRig::BackupRemote) << "before";
+        QTest::newRow("Backup key 100 ms after Power Off's OK") << backup << "Power Off";
     }
     void noMenuOnceStopped()
     {
-        QFETCH(bool, key);
-        QFETCH(bool, atShutdown);
+        QFETCH(int, input);
+        QFETCH(QString, stop);
         Rig rig;
+        // user1 may back up: the Backup key would open its window at once.
+        for (int live : {0, 1}) {
+            UserAccount& a = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
+            qstrncpy(a.id, "user1", sizeof a.id);
+            a.backup = 1;
+        }
+        g_api.setUserName("user1");
+        rig.w->m_loggedIn = 1;
+        rig.w->m_curUserIdx = 1;
+        rig.w->show(); // its windows show with it
         int opened = 0;
         connect(rig.w->m_menu, &QMenu::aboutToShow, [&opened] { ++opened; });
+        dalTestJournalClear();
+        const auto what = TMainRig::Input(input);
+        bool openAtInput = false; // Power Off's status box takes the keys: the rule is read too
         QMetaObject::invokeMethod(rig.w, [&] {
+            if (stop == "Power Off") {
+                rig.w->sl_fromSetup(SetupAct::Btn_Shutdown, 0, 0);
+                QTimer::singleShot(100, rig.w, [&] {
+                    openAtInput = TApplication::inputOpen();
+                    TMainRig::operatorInput(rig.w, what, false);
+                });
+                return;
+            }
             QMetaObject::invokeMethod(rig.w, &TMain::sg_shutdown, Qt::QueuedConnection);
-            TMainRig::menuInput(rig.w, key, atShutdown);
+            TMainRig::operatorInput(rig.w, what, stop == "before");
         }, Qt::QueuedConnection);
         QCOMPARE(runEventLoop(), 0);
+        QCOMPARE(rig.w->m_powerOff, int(stop == "Power Off"));
+        QVERIFY(!openAtInput);
         QCOMPARE(opened, 0);
+        QVERIFY(!rig.w->backupWnd()->isVisible());
+        QCOMPARE(Rig::journal("DalBackup"), QStringList());
+        QCOMPARE(TMainRig::logCodes().count(LOG_BACKUP_START), 0);
         QCOMPARE(Rig::shutdowns(), 1);
     }
 
