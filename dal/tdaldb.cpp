@@ -16,6 +16,10 @@ struct DateRow {
 };
 const DateRow kDateRows[TDalDb::kDates] = {{2026, 11, 29, 1001}, {2026, 11, 30, 1002}, {2026, 12, 1, 1003}};
 const long kMaxFile = 8L << 20; // a description larger than this is not read
+// A channel's recording of a default day starts at hour (channel + day) %
+// kStarts: each day one of the first four channels, which every unit has,
+// records from midnight.
+const int kStarts = 4;
 
 // The internal database of disk n: "/data<n>/data.db6".
 bool internalPath(const char* path)
@@ -88,7 +92,7 @@ TDalDb& TDalDb::instance()
 bool TDalDb::hasHour(int ch, int d, int hour, int plane)
 {
     if (plane == 1)
-        return hour >= (ch + d) % 6 && hour != 12; // continuous, a gap at noon
+        return hour >= (ch + d) % kStarts && hour != 12; // continuous, a gap at noon
     return (hour == 8 || hour == 17) && (ch + d) % 2 == 0; // event recording
 }
 
@@ -102,10 +106,10 @@ std::string TDalDb::defaultDescription()
         const DateRow& r = kDateRows[d];
         std::snprintf(line, sizeof line, "date %04d-%02d-%02d %d\n", r.year, r.month, r.day, r.id);
         out += line;
-        for (int first = 0; first < 6; ++first) { // channels by their first hour
+        for (int first = 0; first < kStarts; ++first) { // channels by their first hour
             std::string chans;
             for (int ch = 0; ch < DAL_MAX_CH; ++ch)
-                if ((ch + d) % 6 == first)
+                if ((ch + d) % kStarts == first)
                     chans += (chans.empty() ? "" : ",") + std::to_string(ch);
             out += "rec " + chans + " 0" + std::to_string(first) + ":00-11:59\n";
             out += "rec " + chans + " 13:00-23:59\n";

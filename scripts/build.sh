@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds into the folder given (default: build), passing any
-# further arguments to CMake; "--target NAME" builds only that target.
+# further arguments to CMake; "--target NAME" builds only that target. Jobs:
+# CMAKE_BUILD_PARALLEL_LEVEL when set, else one per core.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 dir=${1:-$here/build}
@@ -17,4 +18,5 @@ while [ $# -gt 0 ]; do
   fi
 done
 cmake -S "$here" -B "$dir" -G Ninja ${config[@]+"${config[@]}"} >/dev/null
-cmake --build "$dir" ${build[@]+"${build[@]}"} -- -j"$(nproc)"
+# Every core, unless CMake's own CMAKE_BUILD_PARALLEL_LEVEL says how many.
+cmake --build "$dir" ${build[@]+"${build[@]}"} --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"

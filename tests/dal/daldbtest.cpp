@@ -172,6 +172,10 @@ private slots:
         QVERIFY(h2[0] & (1ull << 8));
         QCOMPARE(h1[4], uint64_t(0)); // beyond the 4 channels
         QCOMPARE(Db6fReadItem(h, 3, 0, 4, &head, items), -1);
+        for (int d = 0; d < 3; ++d) { // each day one of the unit's channels records from midnight
+            QCOMPARE(Db6fReadReiDay(h, d, h1, h2), 0);
+            QVERIFY((h1[0] | h1[1] | h1[2] | h1[3]) & 1);
+        }
     }
 
     void closedHandleAndNullRefused()
