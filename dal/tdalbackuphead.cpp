@@ -1,6 +1,7 @@
 #include "tdalbackuphead.h"
 #include "dal.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 #include <tuple>
