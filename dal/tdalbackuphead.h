@@ -40,7 +40,7 @@ public:
     static bool describe(const std::string& head, std::string* description, std::string* error);
 
     // The most of a file read for its head; the recording after it is not.
-    static const size_t kMaxHead = 256 * 1024;
+    static constexpr size_t kMaxHead = 256 * 1024;
     // The most dates a head lists, as many as the backup window offers.
-    static const int kMaxDays = 10000;
+    static constexpr int kMaxDays = 10000;
 };
