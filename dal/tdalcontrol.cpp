@@ -136,7 +136,8 @@ bool TDalControl::start(const std::string& path, std::string* why)
         *why = "the root's /tmp leads out of the root";
         return false;
     }
-    if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+    bool there = ::lstat(path.c_str(), &st) == 0;
+    if (there && S_ISREG(st.st_mode)) {
         // A plain file here is what an "echo ... >" made while no program
         // read the FIFO: its lines were never heard. The FIFO takes its place.
         if (::unlink(path.c_str()) != 0) {
@@ -145,10 +146,10 @@ bool TDalControl::start(const std::string& path, std::string* why)
         }
         std::fprintf(stderr, "dal: %s was a plain file (a write while no program read it), replaced by the FIFO\n",
                      path.c_str());
+        there = false;
     }
     // A FIFO already there was left by a run that did not end: ours now,
     // and gone at stop as one made here.
-    const bool there = ::lstat(path.c_str(), &st) == 0;
     if (there && !S_ISFIFO(st.st_mode)) {
         *why = std::string(kindOf(st.st_mode)) + " is there, not a FIFO";
         return false;
