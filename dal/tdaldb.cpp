@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -41,27 +40,16 @@ bool makeFolders(const std::string& hostFile)
     return true;
 }
 
-bool readFile(const std::string& hostFile, std::string* out)
-{
-    struct stat st;
-    if (::stat(hostFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxFile)
-        return false;
-    std::ifstream in(hostFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    *out = text.str();
-    return bool(in) || in.eof() || st.st_size == 0;
-}
-
-// The first bytes of a file, at most max of them.
-bool readHead(const std::string& hostFile, size_t max, std::string* out)
+// At most max bytes of a regular file; *whole tells whether they are all of it.
+bool readFile(const std::string& hostFile, size_t max, std::string* out, bool* whole)
 {
     struct stat st;
     if (::stat(hostFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
+    *whole = uint64_t(st.st_size) <= max;
     std::ifstream in(hostFile, std::ios::binary);
-    out->resize(max);
-    in.read(&(*out)[0], std::streamsize(max));
+    out->resize(size_t(std::min<uint64_t>(uint64_t(st.st_size), max)));
+    in.read(&(*out)[0], std::streamsize(out->size()));
     out->resize(size_t(in.gcount()));
     return !in.bad();
 }
@@ -152,17 +140,23 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
         // the runtime root (without a root it is only served).
         text = defaultDescription();
         describe(path, text.c_str());
-    } else if (std::string head; !internal && readHead(host, TDalBackupHead::kMaxHead, &head)
-               && TDalBackupHead::isHead(head)) {
-        // A backup the stand-in wrote: its head says what it holds; the
-        // recording after it is never read.
-        std::string error;
-        if (!TDalBackupHead::describe(head, &text, &error)) {
-            std::fprintf(stderr, "dal: %s: backup not understood (%s), not opened\n", path, error.c_str());
+    } else {
+        // A backup the stand-in wrote is read by its head alone: the
+        // recording after it is never read. Any other file is read whole.
+        std::string data, error;
+        bool whole = false;
+        if (!readFile(host, TDalBackupHead::kMaxHead, &data, &whole))
             return nullptr;
+        if (!internal && TDalBackupHead::isHead(data)) {
+            if (!TDalBackupHead::describe(data, &text, &error)) {
+                std::fprintf(stderr, "dal: %s: backup not understood (%s), not opened\n", path, error.c_str());
+                return nullptr;
+            }
+        } else if (whole) {
+            text.swap(data);
+        } else if (!readFile(host, size_t(kMaxFile), &text, &whole) || !whole) {
+            return nullptr; // a description larger than kMaxFile
         }
-    } else if (!readFile(host, &text)) {
-        return nullptr;
     }
     std::string error;
     auto model = TDalDbModel::build(text, channels, sensors, &error);

@@ -12,10 +12,10 @@
 // at "/data<disk>/data.db6", written with the default description when the
 // disk has none yet (only served, not written, without a root), or any
 // other file (a backup on external media): a backup the stand-in wrote is
-// read by its head (TDalBackupHead), any other file as a description. Each open handle has its own filters: the type, text and
-// record-type filters act on what the handle reads at once; the date filter
-// and the text filter choose the dates a handle lists when the filter is
-// calculated.
+// read by its head (TDalBackupHead), any other file as a description. Each
+// open handle has its own filters: the type, text and record-type filters
+// act on what the handle reads at once; the date filter and the text filter
+// choose the dates a handle lists when the filter is calculated.
 //
 // The default database serves three days of recordings per channel across
 // a month boundary (2026-11-29 to 2026-12-01), the same every time, shaped
