@@ -1,5 +1,6 @@
 #include "tdalbackuphead.h"
 #include "dal.h"
+#include "tdaldbmodel.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -8,11 +9,6 @@
 
 namespace {
 const char kMagic[] = "DVR backup\n";
-
-bool leap(int y)
-{
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
 
 std::string dayText(const TDalBackupHead::Day& d)
 {
@@ -48,21 +44,10 @@ std::string oneLine(const std::string& s)
 
 bool parseDay(const std::string& s, TDalBackupHead::Day* d)
 {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    int n = 0;
-    if (s.size() != 10 || std::sscanf(s.c_str(), "%4d-%2d-%2d%n", &d->year, &d->month, &d->day, &n) != 3
-        || n != 10 || d->year < 1970 || d->year > 2999 || d->month < 1 || d->month > 12 || d->day < 1)
+    int ymd[3];
+    if (!TDalDbModel::parseDate(s, ymd))
         return false;
-    return d->day <= days[d->month - 1] + (d->month == 2 && leap(d->year) ? 1 : 0);
-}
-
-bool parseClock(const std::string& s, int* second)
-{
-    int h, m, sec, n = 0;
-    if (s.size() != 8 || std::sscanf(s.c_str(), "%2d:%2d:%2d%n", &h, &m, &sec, &n) != 3 || n != 8 || h < 0 || h > 23
-        || m < 0 || m > 59 || sec < 0 || sec > 59)
-        return false;
-    *second = h * 3600 + m * 60 + sec;
+    *d = {ymd[0], ymd[1], ymd[2]};
     return true;
 }
 
@@ -133,7 +118,7 @@ bool TDalBackupHead::describe(const std::string& head, std::string* description,
         if (word == "from" || word == "to") {
             Day& d = word == "from" ? span.from : span.to;
             int& second = word == "from" ? span.fromSecond : span.toSecond;
-            if (!(in >> a >> b) || !parseDay(a, &d) || !parseClock(b, &second))
+            if (!(in >> a >> b) || !parseDay(a, &d) || !TDalDbModel::parseSecond(b, &second))
                 return fail("bad line: " + line.substr(0, 60));
             (word == "from" ? from : to) = true;
         } else if (word == "cameras") {

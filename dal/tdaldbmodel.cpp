@@ -40,15 +40,6 @@ bool leap(int y)
     return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
 }
 
-bool parseDate(const std::string& s, int* ymd)
-{
-    static const long range[3][2] = {{1970, 2999}, {1, 12}, {1, 31}};
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (!fields(s, '-', 3, range, ymd))
-        return false;
-    return ymd[2] <= days[ymd[1] - 1] + (ymd[1] == 2 && leap(ymd[0]) ? 1 : 0);
-}
-
 // "HH:MM" to the minute of the day.
 bool parseMinute(const std::string& s, int* minute)
 {
@@ -57,16 +48,6 @@ bool parseMinute(const std::string& s, int* minute)
     if (!fields(s, ':', 2, range, hm))
         return false;
     *minute = hm[0] * 60 + hm[1];
-    return true;
-}
-
-bool parseSecond(const std::string& s, int* second)
-{
-    static const long range[3][2] = {{0, 23}, {0, 59}, {0, 59}};
-    int hms[3];
-    if (!fields(s, ':', 3, range, hms))
-        return false;
-    *second = hms[0] * 3600 + hms[1] * 60 + hms[2];
     return true;
 }
 
@@ -120,6 +101,25 @@ int kindBase(const std::string& kind)
             return i * 32;
     return -1;
 }
+}
+
+bool TDalDbModel::parseDate(const std::string& s, int* ymd)
+{
+    static const long range[3][2] = {{1970, 2999}, {1, 12}, {1, 31}};
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (!fields(s, '-', 3, range, ymd))
+        return false;
+    return ymd[2] <= days[ymd[1] - 1] + (ymd[1] == 2 && leap(ymd[0]) ? 1 : 0);
+}
+
+bool TDalDbModel::parseSecond(const std::string& s, int* second)
+{
+    static const long range[3][2] = {{0, 23}, {0, 59}, {0, 59}};
+    int hms[3];
+    if (!fields(s, ':', 3, range, hms))
+        return false;
+    *second = hms[0] * 3600 + hms[1] * 60 + hms[2];
+    return true;
 }
 
 std::shared_ptr<const TDalDbModel> TDalDbModel::build(const std::string& text, int channels, int sensors,

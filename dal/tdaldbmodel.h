@@ -52,6 +52,11 @@ public:
     static std::shared_ptr<const TDalDbModel> build(const std::string& text, int channels, int sensors,
                                                     std::string* error = nullptr);
 
+    // "YYYY-MM-DD" (a real date from 1970 to 2999) into year, month and
+    // day; "HH:MM:SS" into the second of the day. False when not one.
+    static bool parseDate(const std::string& s, int* ymd);
+    static bool parseSecond(const std::string& s, int* second);
+
     const std::vector<Entry>& entries() const { return m_entries; }
     // True when channel ch has recording of the plane at minute (0..1439)
     // of entry e.
