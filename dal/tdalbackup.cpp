@@ -127,6 +127,11 @@ bool TDalBackup::usable() const
     return m_mounted && m_media[m_selected].present;
 }
 
+bool TDalBackup::kept() const
+{
+    return usable() && !m_lost;
+}
+
 void TDalBackup::dropMedium()
 {
     m_mounted = false;
@@ -381,11 +386,7 @@ bool TDalBackup::launch(Job job, std::function<void()> body)
         m_stop = false;
         m_lost = false;
     }
-    m_thread = std::thread([this, body] {
-        body();
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_job = NONE;
-    });
+    m_thread = std::thread(body); // every way out of a job ends in finish()
     return true;
 }
 
@@ -406,7 +407,7 @@ void TDalBackup::joinJob()
 bool TDalBackup::gate(bool medium)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && (m_lost || !usable())); });
+    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && !kept()); });
     return !m_stop;
 }
 
@@ -620,7 +621,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             break;
         }
         std::lock_guard<std::mutex> lock(m_mutex);
-        ok = usable() && !m_lost; // the medium left or was unmounted under the copy
+        ok = kept(); // the medium left or was unmounted under the copy
     }
     ok = ok && ::fsync(out) == 0;
     if (in >= 0)

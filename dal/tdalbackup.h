@@ -78,6 +78,7 @@ private:
     void finish(int type, intptr_t value, const std::string& msg = std::string(),
                 const BackupRange* range = nullptr);
     bool usable() const; // the selected medium is present and mounted
+    bool kept() const;   // ... and has not gone since the job started
     bool rangeValid(const BackupRange& r) const;
     uint64_t bytesOf(const BackupRange& r) const; // the recording a range holds
     std::string fileName() const;
@@ -85,7 +86,8 @@ private:
     // The selected medium goes (pulled, unmounted or another chosen): a
     // job under way has lost it, even if it comes back.
     void dropMedium();
-    // Starts a job on its thread; false when one runs.
+    // Starts a job on its thread; false when one runs. The body ends every
+    // way out with finish().
     bool launch(Job job, std::function<void()> body);
     // Between two steps of a job: waits while the test holds it (and, for
     // a copy, its medium is still there). False when the job is to end.
