@@ -27,15 +27,7 @@ void up(TMainRig& rig)
 void logIn(TMainRig& rig, int right = 1)
 {
     up(rig);
-    for (int live : {0, 1}) {
-        UserAccount& a = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
-        qstrncpy(a.id, "user1", sizeof a.id);
-        a.backup = uint8_t(right);
-        std::fill(std::begin(a.camlocal), std::end(a.camlocal), uint8_t(1)); // every camera watched
-    }
-    g_api.setUserName("user1");
-    rig.w->m_loggedIn = 1;
-    rig.w->m_curUserIdx = 1;
+    TMainRig::logInUser1(rig.w, right);
 }
 
 TStatusWnd* status(TMainRig& rig)
@@ -397,7 +389,7 @@ private slots:
         dalTestJournalClear();
         QCOMPARE(dalTestControlLine("usb in 512"), 0);
         dalTestFlush();
-        QTest::qWait(200); // what the program would do with it, done
+        QCoreApplication::processEvents(); // what the program makes of it, done
         DalTestBackupState st;
         dalTestBackupGetState(&st);
         QCOMPARE(st.mounted, 0);

@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <algorithm>
+#include <iterator>
 
 // A main window brought up on the stand-in's 1280 x 720 output (or the
 // output of the resolution index res), as large as that output, or as large
@@ -104,6 +105,20 @@ struct TMainRig
         for (int i = 0; i < n; ++i)
             out << r[i].code;
         return out;
+    }
+    // user1 with the backup right (or without) and every camera watched,
+    // logged in on w.
+    static void logInUser1(TMain* w, int backupRight = 1)
+    {
+        for (int live : {0, 1}) {
+            UserAccount& a = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
+            qstrncpy(a.id, "user1", sizeof a.id);
+            a.backup = uint8_t(backupRight);
+            std::fill(std::begin(a.camlocal), std::end(a.camlocal), uint8_t(1));
+        }
+        g_api.setUserName("user1");
+        w->m_loggedIn = 1;
+        w->m_curUserIdx = 1;
     }
     // What an operator gives: the Menu key or the Backup key as the device
     // layer delivers them (the Backup key from the front panel or the

@@ -360,15 +360,7 @@ private slots:
         QFETCH(int, input);
         QFETCH(QString, stop);
         Rig rig;
-        // user1 may back up: the Backup key would open its window at once.
-        for (int live : {0, 1}) {
-            UserAccount& a = static_cast<PropUser*>(g_cfg->getsection(IDX_PROP_USER, live))->user[1];
-            qstrncpy(a.id, "user1", sizeof a.id);
-            a.backup = 1;
-        }
-        g_api.setUserName("user1");
-        rig.w->m_loggedIn = 1;
-        rig.w->m_curUserIdx = 1;
+        TMainRig::logInUser1(rig.w); // the Backup key would open its window at once
         rig.w->show(); // its windows show with it
         int opened = 0;
         connect(rig.w->m_menu, &QMenu::aboutToShow, [&opened] { ++opened; });
