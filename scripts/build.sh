@@ -18,5 +18,4 @@ while [ $# -gt 0 ]; do
   fi
 done
 cmake -S "$here" -B "$dir" -G Ninja ${config[@]+"${config[@]}"} >/dev/null
-# Every core, unless CMake's own CMAKE_BUILD_PARALLEL_LEVEL says how many.
 cmake --build "$dir" ${build[@]+"${build[@]}"} --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
