@@ -64,11 +64,12 @@ void drawItem(QPainter& p, const OsdItem& it, bool withBlack)
 void TMain::paintEvent(QPaintEvent* e)
 {
     QPainter p(this);
-    const int cells = qBound(0, g_api.m_numvid, int(DAL_MAX_CH));
+    // A copy: the layout thread may replace the cells meanwhile.
+    VidWnd wnd[DAL_MAX_CH];
+    const int cells = g_api.layoutCells(wnd);
     // Over the search window's own picture only a layout that starts at
     // the top-left corner is drawn.
-    if (m_wnd[ID_WND_SEARCH] && m_wnd[ID_WND_SEARCH]->isVisible()
-        && (cells == 0 || g_api.m_vidwnd[0].x > 0 || g_api.m_vidwnd[0].y > 0))
+    if (m_wnd[ID_WND_SEARCH] && m_wnd[ID_WND_SEARCH]->isVisible() && (cells == 0 || wnd[0].x > 0 || wnd[0].y > 0))
         return;
     if (!m_initDone) {
         // Until the device is up the view shows dark grey, never the OSD.
@@ -90,10 +91,12 @@ void TMain::paintEvent(QPaintEvent* e)
         p.fillRect(r, QColor(0, 0, 0, 255));
 
     const int oem = oemId();
-    paintCells(p, oem, screen);
+    paintCells(p, oem, screen, wnd, cells);
     paintTileOsd(p, oem);
 
-    // Text-in overlays: the part of the overlay image each one drew.
+    // Text-in overlays: the part of the overlay image each one drew. The
+    // layout thread and the POS callback place and draw them meanwhile.
+    QMutexLocker posLock(&g_api.m_posMutex);
     for (int ch = 0; ch < g_api.channelCount(); ++ch) {
         const TxtinArea& t = g_api.m_txtin[ch];
         if (t.on && t.placed && t.drawnW > 0 && !g_api.m_txtinImg.isNull()) {
@@ -101,6 +104,7 @@ void TMain::paintEvent(QPaintEvent* e)
             p.drawImage(r, g_api.m_txtinImg, r);
         }
     }
+    posLock.unlock();
 
     if (m_ptStart != m_ptEnd) {
         p.setPen(kZoomFrame);
@@ -113,15 +117,14 @@ void TMain::paintEvent(QPaintEvent* e)
     qCDebug(lcApp, "TMain::paintEvent.. exit");
 }
 
-void TMain::paintCells(QPainter& p, int oem, const QSize& screen)
+void TMain::paintCells(QPainter& p, int oem, const QSize& screen, const VidWnd* wnd, int cells)
 {
-    const int cells = qBound(0, g_api.m_numvid, int(DAL_MAX_CH));
     if (oem == OemFramed && g_api.m_layoutReady) {
         p.setPen(kFrame);
         p.setBrush(Qt::NoBrush);
         p.drawRect(0, 0, screen.width() - 2, screen.height() - 2);
         for (int k = 0; k < cells; ++k) {
-            const VidWnd& c = g_api.m_vidwnd[k];
+            const VidWnd& c = wnd[k];
             p.drawRect(c.x, c.y, c.w - 2, c.h - 2);
         }
     }
@@ -131,7 +134,7 @@ void TMain::paintCells(QPainter& p, int oem, const QSize& screen)
     const auto* cam = static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1));
     const int count = g_api.channelCount();
     for (int k = 0; k < cells; ++k) {
-        const VidWnd& c = g_api.m_vidwnd[k];
+        const VidWnd& c = wnd[k];
         if (!c.show || c.ch < 0 || c.ch >= count)
             continue;
         const bool covert = (oem == OemFramed || oem == OemCovertNoVideo) && cam->data[c.ch].covertOn;

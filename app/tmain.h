@@ -259,7 +259,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
-    void paintCells(QPainter& p, int oem, const QSize& screen);
+    // cells of the layout's copy wnd are drawn.
+    void paintCells(QPainter& p, int oem, const QSize& screen, const VidWnd* wnd, int cells);
     void paintTileOsd(QPainter& p, int oem);
     void paintClock(QPainter& p, const QSize& screen);
 

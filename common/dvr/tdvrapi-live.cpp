@@ -235,25 +235,47 @@ int TDVRAPI::swapOrder(int chA, int chB)
 
 int TDVRAPI::chAtPoint(int x, int y) const
 {
-    const int n = qBound(0, m_numvid, int(DAL_MAX_CH));
+    VidWnd cells[DAL_MAX_CH];
+    const int n = layoutCells(cells);
     for (int i = 0; i < n; ++i) {
-        const VidWnd& c = m_vidwnd[i];
+        const VidWnd& c = cells[i];
         if (x >= c.x && x <= c.x + c.w - 1 && y >= c.y && y <= c.y + c.h - 1)
             return c.ch >= 0 ? c.ch : -1;
     }
     return -1;
 }
 
-void TDVRAPI::layoutInfo()
+int TDVRAPI::readCells(VidWnd (&cells)[DAL_MAX_CH], int* r)
 {
     int32_t n = 0;
-    const int r = DalVoutGetLayoutInfo(0, 0, &n, m_vidwnd);
-    m_numvid = qBound(0, int(n), int(DAL_MAX_CH));
+    std::memset(cells, 0, sizeof cells);
+    const int got = DalVoutGetLayoutInfo(0, 0, &n, cells);
+    if (r)
+        *r = got;
+    const int count = qBound(0, int(n), int(DAL_MAX_CH));
+    QMutexLocker lock(&m_cellsMutex);
+    std::memcpy(m_vidwnd, cells, sizeof m_vidwnd);
+    m_numvid = count;
+    return count;
+}
+
+int TDVRAPI::layoutCells(VidWnd (&out)[DAL_MAX_CH]) const
+{
+    QMutexLocker lock(&m_cellsMutex);
+    std::memcpy(out, m_vidwnd, sizeof out);
+    return qBound(0, m_numvid, int(DAL_MAX_CH));
+}
+
+void TDVRAPI::layoutInfo()
+{
+    VidWnd cells[DAL_MAX_CH];
+    int r = 0;
+    const int numvid = readCells(cells, &r);
     qCDebug(lcApi, "=========== %d = DalVoutGetLayoutInfo  ==============", r);
     const int count = channelCount();
     const int tiles = viewCount();
     for (int i = 0; i < tiles; ++i)
-        qCDebug(lcApi, "======== vidwnd[%d] : ch:%d show:%d =============", i, m_vidwnd[i].ch, m_vidwnd[i].show);
+        qCDebug(lcApi, "======== vidwnd[%d] : ch:%d show:%d =============", i, cells[i].ch, cells[i].show);
 
     if (tiles > 0 && m_cell[0].item[CellOsd::TITLE]) {
         QMutexLocker osdLock(&m_osdMutex);
@@ -263,8 +285,8 @@ void TDVRAPI::layoutInfo()
                 if (m_cell[ch].item[i])
                     m_cell[ch].item[i]->visible = 0;
         }
-        for (int k = 0; k < m_numvid; ++k) {
-            const VidWnd& c = m_vidwnd[k];
+        for (int k = 0; k < numvid; ++k) {
+            const VidWnd& c = cells[k];
             if (c.show && c.ch >= 0 && c.ch < tiles)
                 placeItems(c.ch, c);
         }

@@ -165,7 +165,9 @@ void TDVRAPI::sl_fromDvr(int type, int val1, int val2, int val3, QString text)
             setTileFlag(val1, &CellOsd::videoLoss, CellOsd::VIDEO_LOSS, val2 != 0, show, enabled);
         writeEmailLog(type, val1, val2, nullptr);
         // The first cell in use that shows the channel is repainted.
-        for (const VidWnd& w : m_vidwnd) {
+        VidWnd cells[DAL_MAX_CH];
+        layoutCells(cells);
+        for (const VidWnd& w : cells) {
             if (w.show && w.ch == val1) {
                 qCDebug(lcApi, "SIG_VIN_VL.. ch:%d", val1);
                 notify(SIG_OSD_POS_UPDATE, (w.x << 16) + w.y, (w.w << 16) + w.h, 0);

@@ -174,14 +174,15 @@ void TDVRAPI::placeItems(int ch, const VidWnd& c)
 
 void TDVRAPI::showOsd(int f, int update)
 {
-    qCDebug(lcApi, "TDVRAPI::showOsd f:%d m_numvid:%d", f, m_numvid);
+    VidWnd wnd[DAL_MAX_CH];
+    const int cells = layoutCells(wnd);
+    qCDebug(lcApi, "TDVRAPI::showOsd f:%d m_numvid:%d", f, cells);
     const int count = channelCount();
     const int tiles = viewCount();
-    const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
     const auto* cam = g_cfg ? static_cast<const PropCamera*>(g_cfg->getsection(IDX_PROP_CAMERA, 1)) : nullptr;
     QMutexLocker osdLock(&m_osdMutex);
     for (int k = 0; k < cells && cam; ++k) {
-        const int ch = m_vidwnd[k].ch;
+        const int ch = wnd[k].ch;
         if (ch < 0 || ch >= tiles)
             continue;
         CellOsd& cell = m_cell[ch];
@@ -270,9 +271,10 @@ void TDVRAPI::placeTxtin(int ch)
         return;
     TxtinArea& a = m_txtin[ch];
     a.placed = 0;
-    const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
+    VidWnd wnd[DAL_MAX_CH];
+    const int cells = layoutCells(wnd);
     for (int k = 0; k < cells; ++k) {
-        const VidWnd& c = m_vidwnd[k];
+        const VidWnd& c = wnd[k];
         if (!c.show || c.ch != ch)
             continue;
         a.x = c.x + osdScale(8);

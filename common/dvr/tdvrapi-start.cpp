@@ -182,9 +182,8 @@ int TDVRAPI::dvrinit()
     ctrlSetdevice();
     clearWdt();
 
-    int32_t num = 0;
-    DalVoutGetLayoutInfo(0, 0, &num, m_vidwnd);
-    m_numvid = qBound(0, int(num), int(DAL_MAX_CH));
+    VidWnd cells[DAL_MAX_CH];
+    readCells(cells);
     initOsd();
 
     DalEncrMountSd();

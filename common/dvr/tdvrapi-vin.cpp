@@ -364,11 +364,9 @@ int TDVRAPI::runPos(int type, int ch, int value, const char* text)
                 // A new receipt: the cell's text area is blanked and the
                 // cell repainted.
                 clearTxtin(ch, &m_txtinImg);
-                const int cell = cellOfChannel(ch);
-                if (cell >= 0) {
-                    const VidWnd& w = m_vidwnd[cell];
+                VidWnd w{};
+                if (cellOfChannel(ch, &w) >= 0)
                     repaint.append({w.x, w.y, w.w, w.h});
-                }
             }
             area.on = 1;
             placeTxtin(ch);

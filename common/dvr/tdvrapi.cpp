@@ -189,12 +189,17 @@ bool TDVRAPI::saveQuickOpt()
     return m_quickOpt->save();
 }
 
-int TDVRAPI::cellOfChannel(int ch) const
+int TDVRAPI::cellOfChannel(int ch, VidWnd* cell) const
 {
+    QMutexLocker lock(&m_cellsMutex);
     const int cells = qBound(0, m_numvid, int(DAL_MAX_CH));
-    for (int i = 0; i < cells; ++i)
-        if (m_vidwnd[i].ch == ch)
+    for (int i = 0; i < cells; ++i) {
+        if (m_vidwnd[i].ch == ch) {
+            if (cell)
+                *cell = m_vidwnd[i];
             return i;
+        }
+    }
     return -1;
 }
 

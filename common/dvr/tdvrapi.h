@@ -103,9 +103,11 @@ public:
     // Guards the quick-option record and its saves: the one-second tick
     // (device layer thread) and the windows (GUI thread) both save it.
     QMutex m_quickOptMutex;
-    // The first cell of the current layout (0..m_numvid-1) that shows ch;
-    // -1 when none.
-    int cellOfChannel(int ch) const;
+    // The first cell of the current layout (0..m_numvid-1) that shows ch,
+    // copied into cell when not null; -1 when none.
+    int cellOfChannel(int ch, VidWnd* cell = nullptr) const;
+    // A copy of the current layout's cells; their count (0..DAL_MAX_CH).
+    int layoutCells(VidWnd (&out)[DAL_MAX_CH]) const;
     // The number of channels the facade's per-channel tables may be indexed
     // with: the video count of the live device section, at most 20.
     int channelCount() const;
@@ -142,11 +144,16 @@ public:
     int m_sw = 0;
     int m_popLayout = -1;
     int m_popSw = -1;
+    // The cells of the main output as the device placed them. The layout and
+    // setup threads replace them (layoutInfo) while the GUI thread paints
+    // and the device threads look a channel's cell up: both sides go
+    // through m_cellsMutex (layoutCells, cellOfChannel). It is taken alone.
     int m_numvid = 0;
     VidWnd m_vidwnd[DAL_MAX_CH] = {};
+    mutable QMutex m_cellsMutex;
     int m_sowOsdOn = 1;
     int m_osdLock = 0;
-    int m_layoutReady = 1;
+    std::atomic<int> m_layoutReady{1}; // cleared during a switch on the layout thread, read by the paint
     int m_modeReady = 1;
     int m_chOrder[CHANNELS] = {};
     char m_curUser[16] = {};
@@ -166,6 +173,10 @@ public:
     int m_nPosDur[CHANNELS] = {};
     QString m_posText[CHANNELS];
     TxtinArea m_txtin[CHANNELS] = {};
+    // The POS overlay state (texts, areas, countdowns, the overlay image)
+    // written by the POS callback, the tick and the layout thread, and
+    // painted by the windows on the GUI thread.
+    mutable QMutex m_posMutex;
     CellOsd m_cell[DAL_MAX_CH] = {};
     // The tiles' OSD items (their visibility and place) and the title
     // images they draw: the apply and layout threads change them while the
@@ -516,6 +527,9 @@ public:
     // Reads the cells of the main output and places each channel's OSD
     // items and POS text area in its cell.
     void layoutInfo();
+    // Reads the cells of the main output into cells and stores a copy as
+    // the current ones; their count. r: the device's answer when not null.
+    int readCells(VidWnd (&cells)[DAL_MAX_CH], int* r = nullptr);
     // The first layout on page 0 with every channel's titles (OSD set-up).
     void setLayout();
     // Shows page sw of layout lay (-1: the current one); a page beyond the
@@ -734,10 +748,6 @@ private:
 
     mutable QMutex m_vinMutex; // the motion map
     unsigned char m_motionMap[MOTION_MAP_SIZE] = {};
-    // The POS overlay state (texts, areas, countdowns) written by the POS
-    // callback and by the tick, which run on different device threads.
-    mutable QMutex m_posMutex;
-
     // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp, tdvrapi-pos.cpp) ========
 
     // -- Alarm outputs, buzzer, LEDs, watchdog and controller (tdvrapi-alarm.cpp)

@@ -315,7 +315,9 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
         --m_osdSkip;
         return;
     }
-    const VidWnd& first = g_api.m_vidwnd[0];
+    VidWnd wnd[DAL_MAX_CH];
+    const int cells = g_api.layoutCells(wnd);
+    const VidWnd& first = wnd[0];
     if (first.w <= 0 || first.h <= 0)
         return;
     const QPoint off = mapFrom(window(), QPoint(0, 0));
@@ -332,7 +334,8 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
             return;
         p.drawImage(shown.translated(off), *it->image, shown.translated(-item.topLeft()));
     };
-    const int cells = qBound(0, g_api.m_numvid, int(DAL_MAX_CH));
+    // The apply and layout threads change the items meanwhile.
+    QMutexLocker osdLock(&g_api.m_osdMutex);
     for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
         const CellOsd& cell = g_api.m_cell[ch];
         const OsdItem* title = cell.item[CellOsd::TITLE];
@@ -341,7 +344,7 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
         // The cell the record was placed in (a channel may fill several).
         QRect cellRect;
         for (int k = 0; k < cells && cellRect.isNull(); ++k) {
-            const VidWnd& c = g_api.m_vidwnd[k];
+            const VidWnd& c = wnd[k];
             if (c.ch == ch && QRect(c.x, c.y, c.w, c.h).contains(title->x, title->y))
                 cellRect = QRect(c.x, c.y, c.w, c.h);
         }
@@ -350,7 +353,9 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
         draw(title, cellRect);
         draw(cell.item[CellOsd::PLAY_TEXT], cellRect);
     }
+    osdLock.unlock();
     const int n = qMin(channels(), int(TDVRAPI::CHANNELS));
+    QMutexLocker posLock(&g_api.m_posMutex);
     for (int ch = 0; ch < n; ++ch) {
         const TxtinArea& t = g_api.m_txtin[ch];
         if (t.on && t.placed && t.drawnW > 0 && t.drawnH > 0 && !g_api.m_txtinImg.isNull()) {

@@ -3,6 +3,10 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
+#include <cstring>
+#include <thread>
+
 // Layouts, pages and chains of the main monitor as the device gets them.
 class TDvrApiLiveTest : public QObject
 {
@@ -229,6 +233,46 @@ private slots:
         // The single view of a position beyond 20 shows that channel.
         g_api.showLayout(27);
         QCOMPARE(TLiveFixture::lines("DalVoutSetLayout").last(), QString("DalVoutSetLayout(0,1,[27,-1x31])"));
+    }
+
+    // The layout thread replaces the cells while the GUI thread paints and
+    // the device threads look a channel's cell up: each sees one whole
+    // layout, never a mix of two.
+    void cellsWhileTheLayoutSwitches()
+    {
+        TLiveFixture fx("16");
+        VidWnd quad[DAL_MAX_CH];
+        VidWnd sixteen[DAL_MAX_CH];
+        g_api.dispLayout(9, 0);
+        const int nSixteen = g_api.layoutCells(sixteen);
+        g_api.dispLayout(2, 1); // channels 4..7
+        const int nQuad = g_api.layoutCells(quad);
+        QCOMPARE(QList<int>({nQuad, nSixteen, quad[1].ch, sixteen[5].ch}), QList<int>({4, 16, 5, 5}));
+        const int atQuad = g_api.chAtPoint(quad[1].x, quad[1].y);
+        g_api.dispLayout(9, 0);
+        const int atSixteen = g_api.chAtPoint(quad[1].x, quad[1].y);
+        auto same = [](const VidWnd* a, const VidWnd* b, int n) { return std::memcmp(a, b, n * sizeof *a) == 0; };
+        // A joined std::thread: its end is visible to the thread checker.
+        std::atomic<bool> done{false};
+        std::thread th([&done] {
+            for (int i = 1; i <= 400; ++i)
+                g_api.dispLayout(i % 2 ? 2 : 9, i % 2);
+            done = true;
+        });
+        int mixed = 0;
+        do {
+            VidWnd got[DAL_MAX_CH];
+            const int n = g_api.layoutCells(got);
+            mixed += !((n == nQuad && same(got, quad, n)) || (n == nSixteen && same(got, sixteen, n)));
+            VidWnd w{};
+            const int k = g_api.cellOfChannel(5, &w);
+            mixed += !((k == 1 && same(&w, &quad[1], 1)) || (k == 5 && same(&w, &sixteen[5], 1)));
+            const int at = g_api.chAtPoint(quad[1].x, quad[1].y);
+            mixed += at != atQuad && at != atSixteen;
+        } while (!done);
+        th.join();
+        QCOMPARE(mixed, 0);
+        QCOMPARE(g_api.layoutCells(quad), nSixteen);
     }
 
     void singleCameraViews()
