@@ -94,17 +94,8 @@ void TMain::paintEvent(QPaintEvent* e)
     paintCells(p, oem, screen, wnd, cells);
     paintTileOsd(p, oem);
 
-    // Text-in overlays: the part of the overlay image each one drew. The
-    // layout thread and the POS callback place and draw them meanwhile.
-    QMutexLocker posLock(&g_api.m_posMutex);
-    for (int ch = 0; ch < g_api.channelCount(); ++ch) {
-        const TxtinArea& t = g_api.m_txtin[ch];
-        if (t.on && t.placed && t.drawnW > 0 && !g_api.m_txtinImg.isNull()) {
-            const QRect r(t.drawX, t.drawY, t.drawnW, t.drawnH);
-            p.drawImage(r, g_api.m_txtinImg, r);
-        }
-    }
-    posLock.unlock();
+    // Text-in overlays: the part of the overlay image each one drew.
+    g_api.paintTxtin(p, g_api.channelCount());
 
     if (m_ptStart != m_ptEnd) {
         p.setPen(kZoomFrame);

@@ -352,6 +352,18 @@ void TDVRAPI::clearTxtin(int ch, QImage* image)
     fillBlack(image, QRect(a.x, a.y, a.w, a.h));
 }
 
+void TDVRAPI::paintTxtin(QPainter& p, int channels, const QPoint& off) const
+{
+    QMutexLocker lock(&m_posMutex);
+    for (int ch = 0; ch < qMin(channels, int(CHANNELS)); ++ch) {
+        const TxtinArea& t = m_txtin[ch];
+        if (t.on && t.placed && t.drawnW > 0 && t.drawnH > 0 && !m_txtinImg.isNull()) {
+            const QRect r(t.drawX, t.drawY, t.drawnW, t.drawnH);
+            p.drawImage(r.translated(off), m_txtinImg, r);
+        }
+    }
+}
+
 int TDVRAPI::AlphaFill(int x, int y, int w, int h, int level)
 {
     level = qBound(0, level, 7); // the device has eight levels; 7 - level must not overflow

@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QMutex>
 #include <QObject>
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,7 @@
 #include <cstdint>
 #include <functional>
 
+class QPainter;
 class TDvrApiTest;
 class TNetPayload;
 class TNetReply;
@@ -173,10 +175,6 @@ public:
     int m_nPosDur[CHANNELS] = {};
     QString m_posText[CHANNELS];
     TxtinArea m_txtin[CHANNELS] = {};
-    // The POS overlay state (texts, areas, countdowns, the overlay image)
-    // written by the POS callback, the tick and the layout thread, and
-    // painted by the windows on the GUI thread.
-    mutable QMutex m_posMutex;
     CellOsd m_cell[DAL_MAX_CH] = {};
     // The tiles' OSD items (their visibility and place) and the title
     // images they draw: the apply and layout threads change them while the
@@ -580,6 +578,9 @@ public:
     void drawTxtin(int ch, const char* utf8Text, QImage* image);
     // Blanks the channel's area of image.
     void clearTxtin(int ch, QImage* image);
+    // Paints, moved by off, the part of the overlay image that each text
+    // area of the first channels drew (the windows' POS overlays).
+    void paintTxtin(QPainter& p, int channels, const QPoint& off = QPoint()) const;
     // Transparency of a screen rectangle: level 0..7 of the program is
     // 7..0 of the device. alphaFill: a negative alpha sets level 0 only when
     // the output blends with a chosen level.
@@ -748,6 +749,11 @@ private:
 
     mutable QMutex m_vinMutex; // the motion map
     unsigned char m_motionMap[MOTION_MAP_SIZE] = {};
+    // The POS overlay state (texts, areas, countdowns, the overlay image)
+    // written by the POS callback, the tick and the layout thread, which
+    // run on different threads, and painted on the GUI thread (paintTxtin).
+    mutable QMutex m_posMutex;
+
     // ======== Alarms, PTZ and POS (tdvrapi-alarm.cpp, tdvrapi-ptz.cpp, tdvrapi-pos.cpp) ========
 
     // -- Alarm outputs, buzzer, LEDs, watchdog and controller (tdvrapi-alarm.cpp)

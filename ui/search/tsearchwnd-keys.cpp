@@ -354,13 +354,5 @@ void TSearchWnd::paintPlayOsd(QPainter& p)
         draw(cell.item[CellOsd::PLAY_TEXT], cellRect);
     }
     osdLock.unlock();
-    const int n = qMin(channels(), int(TDVRAPI::CHANNELS));
-    QMutexLocker posLock(&g_api.m_posMutex);
-    for (int ch = 0; ch < n; ++ch) {
-        const TxtinArea& t = g_api.m_txtin[ch];
-        if (t.on && t.placed && t.drawnW > 0 && t.drawnH > 0 && !g_api.m_txtinImg.isNull()) {
-            const QRect r(t.drawX, t.drawY, t.drawnW, t.drawnH);
-            p.drawImage(r.translated(off), g_api.m_txtinImg, r);
-        }
-    }
+    g_api.paintTxtin(p, channels(), off);
 }
