@@ -32,6 +32,15 @@ std::string minuteText(int minute)
     return s;
 }
 
+// "N,N,..." of the cameras, counted from base.
+std::string cameraList(const std::vector<int>& cameras, int base)
+{
+    std::string out;
+    for (int ch : cameras)
+        out += (out.empty() ? "" : ",") + std::to_string(ch + base);
+    return out;
+}
+
 // A name kept on its one line: control bytes become blanks.
 std::string oneLine(const std::string& s)
 {
@@ -76,12 +85,10 @@ std::string TDalBackupHead::write(const Span& span)
     std::string out = kMagic;
     out += "from " + dayText(span.from) + " " + clockText(span.fromSecond) + "\n";
     out += "to " + dayText(span.to) + " " + clockText(span.toSecond) + "\n";
-    std::string cams, days;
-    for (int ch : span.cameras)
-        cams += (cams.empty() ? "" : ",") + std::to_string(ch + 1);
+    std::string days;
     for (const Day& d : span.days)
         days += " " + dayText(d);
-    out += "cameras " + cams + "\n";
+    out += "cameras " + cameraList(span.cameras, 1) + "\n";
     out += "days" + days + "\n";
     out += "recorder " + oneLine(span.recorder) + "\n";
     for (size_t i = 0; i < span.cameras.size() && i < span.names.size(); ++i)
@@ -142,9 +149,7 @@ bool TDalBackupHead::describe(const std::string& head, std::string* description,
     if (key(span.days.front()) != key(span.from) || key(span.days.back()) != key(span.to)
         || (key(span.from) == key(span.to) && span.fromSecond > span.toSecond))
         return fail("the days do not match the span");
-    std::string cams;
-    for (int ch : span.cameras)
-        cams += (cams.empty() ? "" : ",") + std::to_string(ch);
+    const std::string cams = cameraList(span.cameras, 0);
     std::string out = "# read from a backup's head\n";
     for (const Day& d : span.days) {
         const int first = key(d) == key(span.from) ? span.fromSecond / 60 : 0;
