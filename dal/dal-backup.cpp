@@ -138,7 +138,7 @@ void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted)
 
 void dalTestBackupHold(int on)
 {
-    backup().setHold(on != 0);
+    backup().setHold(on);
 }
 
 void dalTestBackupGetState(DalTestBackupState* st)

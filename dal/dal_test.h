@@ -371,7 +371,9 @@ typedef struct DalTestBackupState {
  * DalBackupMount or DalBackupUmount since), CBT_BACKUP_SCAN_BD again. */
 void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
 /* While on, a backup job waits before each next step (after each progress
- * report) until released, stopped, or its medium leaves. */
+ * report) until released, stopped, or its medium leaves. on 1 holds it at
+ * every step; a progress event's type (CBT_BACKUP_COPY_PROG,
+ * CBT_BACKUP_MKISO_PROG, ...) only after the reports of that kind. */
 void dalTestBackupHold(int on);
 void dalTestBackupGetState(DalTestBackupState* st);
 

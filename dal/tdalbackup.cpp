@@ -93,7 +93,8 @@ void TDalBackup::reset()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_media[0] = m_media[1] = Medium();
     m_selected = 0;
-    m_mounted = m_dbOpen = m_haveRange = m_hold = m_scanWaits = m_chosen = m_lost = false;
+    m_mounted = m_dbOpen = m_haveRange = m_scanWaits = m_chosen = m_lost = false;
+    m_hold = 0;
     m_dates.clear();
     m_camoff = m_audoff = 0;
     m_type = 0;
@@ -404,14 +405,17 @@ void TDalBackup::joinJob()
     m_stop = false;
 }
 
-bool TDalBackup::gate(bool medium)
+bool TDalBackup::gate(int kind, bool medium)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
-    m_cv.wait(lock, [this, medium] { return !m_hold || m_stop || (medium && !kept()); });
+    m_cv.wait(lock, [this, kind, medium] {
+        const bool held = m_hold == 1 || (m_hold != 0 && m_hold == kind);
+        return !held || m_stop || (medium && !kept());
+    });
     return !m_stop;
 }
 
-void TDalBackup::setHold(bool on)
+void TDalBackup::setHold(int on)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -453,7 +457,7 @@ void TDalBackup::runEstimate(BackupRange r)
             total += bytesOf(part);
         }
         event(CBT_BACKUP_ESTI_PROG, megabytes(total));
-        if (!gate(false)) {
+        if (!gate(CBT_BACKUP_ESTI_PROG, false)) {
             r.size = total;
             finish(CBT_BACKUP_ESTI_STOPPED, 0, std::string(), &r);
             return;
@@ -533,7 +537,7 @@ void TDalBackup::runCopy()
     const auto progress = [](int block) { event(CBT_BACKUP_COPY_PROG, block); };
     bool stopped = false;
     if (!optical) {
-        if (!pump(std::string(), target, total, progress, &stopped)) {
+        if (!pump(std::string(), target, total, CBT_BACKUP_COPY_PROG, progress, &stopped)) {
             finish(stopped ? CBT_BACKUP_COPY_STOPPED : CBT_BACKUP_COPY_FAILED, 0);
             return;
         }
@@ -546,13 +550,14 @@ void TDalBackup::runCopy()
         if (!stageDir.empty())
             ::mkdir(stageDir.c_str(), 0755);
         const auto percent = [mb](int block) { return block * 100 / mb; };
-        bool ok = pump(std::string(), staged, total, progress, &stopped);
+        bool ok = pump(std::string(), staged, total, CBT_BACKUP_COPY_PROG, progress, &stopped);
         if (ok)
             event(CBT_BACKUP_COPY_SUCCESS, mb);
         int fail = CBT_BACKUP_COPY_FAILED;
         if (ok) {
             event(CBT_BACKUP_MKISO_START, 0, name);
-            ok = pump(staged, kImage, total, [&](int b) { event(CBT_BACKUP_MKISO_PROG, percent(b), name); }, &stopped);
+            ok = pump(staged, kImage, total, CBT_BACKUP_MKISO_PROG,
+                      [&](int b) { event(CBT_BACKUP_MKISO_PROG, percent(b), name); }, &stopped);
             fail = CBT_BACKUP_MKISO_FAILED;
         }
         ::unlink(hostPath(staged).c_str());
@@ -560,8 +565,8 @@ void TDalBackup::runCopy()
             ::rmdir(stageDir.c_str());
         if (ok) {
             event(CBT_BACKUP_BURNING_START, 0, name);
-            ok = pump(kImage, target, total, [&](int b) { event(CBT_BACKUP_BURNING_PROG, percent(b), name); },
-                      &stopped);
+            ok = pump(kImage, target, total, CBT_BACKUP_BURNING_PROG,
+                      [&](int b) { event(CBT_BACKUP_BURNING_PROG, percent(b), name); }, &stopped);
             fail = CBT_BACKUP_BURNING_FAILED;
         }
         ::unlink(hostPath(kImage).c_str());
@@ -581,7 +586,7 @@ void TDalBackup::runCopy()
     finish(CBT_BACKUP_COPY_END, 0, target);
 }
 
-bool TDalBackup::pump(const std::string& source, const std::string& target, uint64_t total,
+bool TDalBackup::pump(const std::string& source, const std::string& target, uint64_t total, int kind,
                       const std::function<void(int)>& block, bool* stopped)
 {
     *stopped = false;
@@ -615,7 +620,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
         if (!ok)
             break;
         block(++n);
-        if (!gate(true)) {
+        if (!gate(kind, true)) {
             *stopped = true;
             ok = false;
             break;

@@ -52,7 +52,7 @@ public:
 
     // The test driver.
     void setMedia(int bd, bool present, uint64_t size, bool mounted);
-    void setHold(bool on);
+    void setHold(int on);
     void getState(DalTestBackupState* st);
 
     // Recording bytes per camera and second of a backup.
@@ -89,17 +89,19 @@ private:
     // Starts a job on its thread; false when one runs. The body ends every
     // way out with finish().
     bool launch(Job job, std::function<void()> body);
-    // Between two steps of a job: waits while the test holds it (and, for
-    // a copy, its medium is still there). False when the job is to end.
-    bool gate(bool medium);
+    // After a progress report of the given kind: waits while the test holds
+    // the job there (and, for a copy, its medium is still there). False
+    // when the job is to end.
+    bool gate(int kind, bool medium);
     void joinJob();
     void runEstimate(BackupRange r);
     void runCopy();
     // Writes total bytes to a file, from a source file or (empty source)
     // from the backup's own header and recording; each block is reported
-    // with its number from 1. False when the job ends or a write fails; the
-    // target is then removed and *stopped tells which.
-    bool pump(const std::string& source, const std::string& target, uint64_t total,
+    // with its number from 1 (a progress report of the given kind). False
+    // when the job ends or a write fails; the target is then removed and
+    // *stopped tells which.
+    bool pump(const std::string& source, const std::string& target, uint64_t total, int kind,
               const std::function<void(int)>& block, bool* stopped);
 
     mutable std::mutex m_mutex;
@@ -125,6 +127,6 @@ private:
     std::mutex m_jobMutex; // one caller at a time starts or ends the job thread
     Job m_job = NONE;
     bool m_stop = false;
-    bool m_hold = false;
+    int m_hold = 0; // the test holds jobs: 1 at every step, else after reports of that kind
     std::thread m_thread;
 };

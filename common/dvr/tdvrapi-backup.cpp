@@ -306,9 +306,16 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
         progress(v, 0, 0, status, total + uiText("Make ISO Image"));
         break;
     case CBT_BACKUP_MKISO_FAILED:
+    case CBT_BACKUP_BURNING_FAILED: {
+        // The disc's copy ends here, as a failed copy ends: no other end
+        // event follows it. The step's own text stays in the status bar.
+        const bool image = type == CBT_BACKUP_MKISO_FAILED;
+        const QString text = total + (image ? uiText("Make ISO Image Failed") : uiText("Burning Failed"));
         m_backupBusy = 0;
-        progress(0, FAIL_IMAGE, 0, status, total + uiText("Make ISO Image Failed"));
+        progress(0, image ? FAIL_IMAGE : FAIL_BURNING, 0, status, text);
+        end(END_FAILED, 0, status, text);
         break;
+    }
     case CBT_BACKUP_BURNING_START:
         progress(0, 0, 0, status, total + uiText("Burning"));
         break;
@@ -318,10 +325,6 @@ int TDVRAPI::runBackup(int type, intptr_t info, const char* msg)
     case CBT_BACKUP_BURNING_SUCCESS:
         m_backupBusy = 0;
         progress(100, 0, 0, status, total + uiText("Burning Success"));
-        break;
-    case CBT_BACKUP_BURNING_FAILED:
-        m_backupBusy = 0;
-        progress(0, FAIL_BURNING, 0, status, total + uiText("Burning Failed"));
         break;
     case CBT_BACKUP_BURNING_FIXATE:
         progress(100, 0, 0, status, total + uiText("Fixating"));

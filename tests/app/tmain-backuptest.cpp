@@ -346,32 +346,57 @@ private slots:
         QVERIFY(backupFiles(rig).isEmpty());
     }
 
-    // The stick pulled during a copy and put back at once: that copy fails
-    // on the lost medium, and the window says so instead of "Please
-    // wait...". Nothing is written.
+    // A medium that goes during a copy, even when it is put back at once:
+    // the stick while the file is written, the disc while its image is
+    // made or while it is burnt. The copy fails, the window says which step
+    // failed instead of "Please wait..." and is idle again: Start is
+    // offered, Exit closes it and logs the end. Nothing is written.
+    void failedCopyIsTold_data()
+    {
+        QTest::addColumn<QString>("medium"); // its control line's word
+        QTest::addColumn<int>("heldAt");     // the progress the copy waits after
+        QTest::addColumn<bool>("putBack");
+        QTest::addColumn<QString>("told");   // the end of the status text
+        QTest::newRow("stick out and in while written") << "usb" << int(CBT_BACKUP_COPY_PROG) << true << "Failed";
+        QTest::newRow("disc out while its image is made")
+            << "disc" << int(CBT_BACKUP_MKISO_PROG) << false << "] Make ISO Image Failed";
+        QTest::newRow("disc out and in while it is burnt")
+            << "disc" << int(CBT_BACKUP_BURNING_PROG) << true << "] Burning Failed";
+    }
     void failedCopyIsTold()
     {
+        QFETCH(QString, medium);
+        QFETCH(int, heldAt);
+        QFETCH(bool, putBack);
+        QFETCH(QString, told);
         TMainRig rig;
-        TBackupWnd* bw = openWithStick(rig, "usb in 512");
+        const QByteArray in = (medium + (medium == "usb" ? " in 512" : " in")).toLatin1();
+        TBackupWnd* bw = openWithStick(rig, in.constData());
         QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
         QTest::mouseClick(bw->button(TBackupWnd::BTN_ESTIMATE), Qt::LeftButton);
         QTRY_COMPARE(bw->running(), 0);
-        dalTestBackupHold(1); // the copy waits after its first megabyte
+        dalTestBackupHold(heldAt); // the copy waits after its first report of that step
         QTest::mouseClick(bw->button(TBackupWnd::BTN_START), Qt::LeftButton);
-        QTRY_VERIFY([] {
-            DalTestBackupState st;
-            dalTestBackupGetState(&st);
-            return st.job == 2; // the copy runs
-        }());
-        QCOMPARE(dalTestControlLine("usb out"), 0);
-        QCOMPARE(dalTestControlLine("usb in 512"), 0);
+        const QString step = heldAt == CBT_BACKUP_MKISO_PROG ? "Make ISO Image"
+            : heldAt == CBT_BACKUP_BURNING_PROG              ? "Burning"
+                                                              : "MB]";
+        QTRY_VERIFY(bw->statusText().endsWith(step) && bw->percent() > 0);
+        QCOMPARE(dalTestControlLine(qPrintable(medium + " out")), 0);
+        if (putBack)
+            QCOMPARE(dalTestControlLine(in.constData()), 0);
         dalTestFlush();
         dalTestBackupHold(0);
         QTRY_COMPARE(bw->running(), 0);
-        QTRY_COMPARE(bw->statusText(), QStringLiteral("Failed"));
+        QTRY_VERIFY2(bw->statusText().endsWith(told), qPrintable(bw->statusText()));
+        QCOMPARE(g_api.isBackup(0), 0);
         QVERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled());
+        QVERIFY(bw->button(TBackupWnd::BTN_EXIT)->isEnabled());
         QCOMPARE(backupFiles(rig), QStringList());
-        QVERIFY(bw->grab().save(vkeytest::grabPath(QStringLiteral("backup-failed.png"))));
+        QCOMPARE(QDir(rig.fx.root.file("/tmp")).entryList({"bdimage*"}), QStringList());
+        QVERIFY(bw->grab().save(vkeytest::grabPath(QStringLiteral("backup-failed-%1.png").arg(heldAt, 0, 16))));
+        QTest::mouseClick(bw->button(TBackupWnd::BTN_EXIT), Qt::LeftButton);
+        QVERIFY(!bw->isVisible());
+        QVERIFY(rig.logCodes().contains(LOG_BACKUP_STOP));
     }
 
     // A stick put in after the window was closed is none of the program's

@@ -11,6 +11,36 @@ const uint64_t kRoom = 100000000;
 // Half an hour of the first date: 16 cameras at the stand-in's rate.
 const BackupRange kHalfHour = {0, 0, 8 * 3600.0, 0, 0, 8 * 3600.0 + 1800, 0};
 
+// The spans a copy takes: the half hour, two days (from 23:00 to 01:00 of
+// the next date), and the last hour of a day to its last second.
+BackupRange spanOf(const QString& name)
+{
+    if (name == "two days")
+        return {0, 0, 23 * 3600.0, 1, 0, 3600.0, 0};
+    if (name == "to 23:59:59")
+        return {0, 0, 23 * 3600.0, 0, 0, 86399.0, 0};
+    return kHalfHour;
+}
+
+// A day read back from a backup: minutes first to last (of the day)
+// recorded on the first cams channels, nothing else.
+void expectDay(const ReiDay& rei, int cams, int first, int last)
+{
+    for (int ch = 0; ch < DAL_MAX_CH; ++ch) {
+        uint64_t hours = 0;
+        for (int h = 0; h < 24; ++h) {
+            uint64_t minutes = 0;
+            for (int m = 0; m < 60; ++m)
+                if (ch < cams && h * 60 + m >= first && h * 60 + m <= last)
+                    minutes |= uint64_t(1) << m;
+            QCOMPARE(rei.minMask1[h][ch] | rei.minMask2[h][ch], minutes);
+            if (minutes)
+                hours |= uint64_t(1) << h;
+        }
+        QCOMPARE(rei.hourMask1[ch] | rei.hourMask2[ch], hours);
+    }
+}
+
 // The first notification of type code (with that rs_type when rs >= 0)
 // from index from on; -1 when none came.
 int findSig(const QList<QVariantList>& spy, int code, int rs = -1, int from = 0)
@@ -21,11 +51,13 @@ int findSig(const QList<QVariantList>& spy, int code, int rs = -1, int from = 0)
     return -1;
 }
 
-// Whether a copy progress above 0 % came from index from on.
-bool progressed(const QList<QVariantList>& spy, int from)
+// Whether a copy progress above 0 % (of the step whose text ends in step,
+// when given) came from index from on.
+bool progressed(const QList<QVariantList>& spy, int from, const QString& step = QString())
 {
     for (int i = from; i < spy.size(); ++i)
-        if (spy.at(i).at(0).toInt() == SIG_BACKUP_PROGRESS && spy.at(i).at(1).toInt() > 0)
+        if (spy.at(i).at(0).toInt() == SIG_BACKUP_PROGRESS && spy.at(i).at(1).toInt() > 0
+            && spy.at(i).at(5).toString().endsWith(step))
             return true;
     return false;
 }
@@ -36,7 +68,8 @@ struct Rig {
     TDvrFixture fx;
     QObject receiver;
     QList<QVariantList> spy;
-    Rig()
+    explicit Rig(const char* profile = "16")
+        : fx(profile)
     {
         QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &receiver,
                          [this](int type, int v1, int v2, int rs, QString str, QString strm) {
@@ -54,10 +87,10 @@ struct Rig {
         g_api.unregisterCallbacks();
         QObject::disconnect(&g_api, nullptr, &receiver, nullptr);
     }
-    // The source opened and the half hour estimated.
-    bool prepare(uint32_t camoff)
+    // The source opened and the span (the half hour unless given) estimated.
+    bool prepare(uint32_t camoff, const BackupRange& span = kHalfHour)
     {
-        if (g_api.openBackupDb(camoff, 0) != 1 || g_api.backupEstimate(&kHalfHour) != 1)
+        if (g_api.openBackupDb(camoff, 0) != 1 || g_api.backupEstimate(&span) != 1)
             return false;
         return QTest::qWaitFor([this] { return findSig(spy, SIG_BACKUP_END, 1) >= 0; });
     }
@@ -74,15 +107,28 @@ private slots:
         QTest::addColumn<int>("medium");
         QTest::addColumn<qulonglong>("room");
         QTest::addColumn<uint>("camoff");
-        QTest::addColumn<QString>("during"); // what happens after the first progress
+        // What happens after the first progress (of the step named after
+        // a colon): the medium pulled out, taken out and put back, or a stop.
+        QTest::addColumn<QString>("during");
         QTest::addColumn<int>("end");
-        QTest::newRow("stick: file written") << int(USB) << qulonglong(kRoom) << 0u << "" << 0;
-        QTest::newRow("disc: image and burning") << int(DISC) << qulonglong(kRoom) << 0u << "" << 0;
-        QTest::newRow("no room on the stick") << int(USB) << qulonglong(1000000) << 0u << "" << 39;
-        QTest::newRow("every camera left out") << int(USB) << qulonglong(kRoom) << 0xffffffffu << "" << 69;
-        QTest::newRow("stick pulled out") << int(USB) << qulonglong(kRoom) << 0u << "pull" << 68;
-        QTest::newRow("stopped") << int(USB) << qulonglong(kRoom) << 0u << "stop" << 70;
-        QTest::newRow("disc stopped") << int(DISC) << qulonglong(kRoom) << 0u << "stop" << 70;
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QString>("span"); // copied, then read back whole
+        const qulonglong room = kRoom;
+        QTest::newRow("stick: file written") << int(USB) << room << 0u << "" << 0 << "16" << "half hour";
+        QTest::newRow("stick: two days") << int(USB) << room << 0u << "" << 0 << "16" << "two days";
+        QTest::newRow("stick: to 23:59:59") << int(USB) << room << 0u << "" << 0 << "16" << "to 23:59:59";
+        QTest::newRow("stick: camera 32") << int(USB) << room << 0u << "" << 0 << "32" << "half hour";
+        QTest::newRow("disc: image and burning") << int(DISC) << room << 0u << "" << 0 << "16" << "half hour";
+        QTest::newRow("no room on the stick") << int(USB) << qulonglong(1000000) << 0u << "" << 39 << "16"
+                                              << "half hour";
+        QTest::newRow("every camera left out") << int(USB) << room << 0xffffffffu << "" << 69 << "16" << "half hour";
+        QTest::newRow("stick pulled out") << int(USB) << room << 0u << "pull" << 68 << "16" << "half hour";
+        QTest::newRow("disc out while its image is made")
+            << int(DISC) << room << 0u << "pull:Make ISO Image" << 68 << "16" << "half hour";
+        QTest::newRow("disc out and in while it is burnt")
+            << int(DISC) << room << 0u << "swap:Burning" << 68 << "16" << "half hour";
+        QTest::newRow("stopped") << int(USB) << room << 0u << "stop" << 70 << "16" << "half hour";
+        QTest::newRow("disc stopped") << int(DISC) << room << 0u << "stop" << 70 << "16" << "half hour";
     }
 
     void copyEndsWithItsCode()
@@ -92,18 +138,13 @@ private slots:
         QFETCH(uint, camoff);
         QFETCH(QString, during);
         QFETCH(int, end);
-        Rig rig;
+        QFETCH(QString, profile);
+        QFETCH(QString, span);
+        Rig rig(qPrintable(profile));
+        const BackupRange range = spanOf(span);
+        const int cams = camoff ? 0 : profile.toInt();
         dalTestBackupMedia(medium, 1, room, 0);
         g_api.selectExtSd(5, 29, medium); // chosen in the Device list: ready at once
-        QVERIFY(rig.prepare(camoff));
-        // The half hour and its last second: the estimate ends one past it.
-        const uint64_t bytes = camoff ? 0 : 16 * 1801 * 100;
-        QCOMPARE(g_api.backupDb().range.size, bytes);
-        QCOMPARE(g_api.backupDb().range.endTime, kHalfHour.endTime + 1); // answered one past the last second
-        QCOMPARE(g_api.backupDb().range.startTime, kHalfHour.startTime);
-        QCOMPARE(g_api.backupDates().size(), 3);
-
-        dalTestBackupHold(!during.isEmpty());
         const int from = rig.spy.size();
         // A listener on the layer's thread that hears the copy's end must
         // find the backup over.
@@ -115,15 +156,34 @@ private slots:
                 ++endsSeen; // last: once counted, the listener is done with it
             }
         }, Qt::DirectConnection);
+        QVERIFY(rig.prepare(camoff, range));
+        // The span and its last second: the estimate ends one past it.
+        const int seconds = (range.endIdx - range.startIdx) * 86400 + int(range.endTime) + 1 - int(range.startTime);
+        const uint64_t bytes = uint64_t(seconds) * cams * 100;
+        QCOMPARE(g_api.backupDb().range.size, bytes);
+        QCOMPARE(g_api.backupDb().range.endTime, range.endTime + 1); // answered one past the last second
+        QCOMPARE(g_api.backupDb().range.startTime, range.startTime);
+        QCOMPARE(g_api.backupDates().size(), 3);
+
+        // Held after the reports of the step the row names (any step).
+        const QString step = during.section(':', 1);
+        dalTestBackupHold(during.isEmpty() ? 0
+                              : step.isEmpty() ? 1
+                              : step == "Burning" ? int(CBT_BACKUP_BURNING_PROG)
+                                                  : int(CBT_BACKUP_MKISO_PROG));
         QCOMPARE(g_api.backupStart(0), 1);
         if (!during.isEmpty()) {
-            QTRY_VERIFY(progressed(rig.spy, from));
-            // Held after its first progress: the copy runs.
+            const QString action = during.section(':', 0, 0);
+            QTRY_VERIFY(progressed(rig.spy, from, step));
+            // Held after its first progress (of that step): the copy runs.
             QCOMPARE(g_api.isBackup(0), 1);
-            if (during == "pull")
-                dalTestBackupMedia(medium, 0, 0, 0);
-            else
+            if (action == "stop") {
                 g_api.backupStop();
+            } else {
+                dalTestBackupMedia(medium, 0, 0, 0);
+                if (action == "swap") // back before the copy looks again
+                    dalTestBackupMedia(medium, 1, room, 0);
+            }
             dalTestBackupHold(0);
         }
         QTRY_VERIFY(findSig(rig.spy, SIG_BACKUP_END, 0, from) >= 0);
@@ -139,7 +199,12 @@ private slots:
         QTRY_COMPARE(endsSeen.load(), ends);
         QCOMPARE(busyAtEnd.load(), 0);
         if (end != 0) {
-            QVERIFY(rig.backupFiles().isEmpty()); // nothing half written stays
+            // Nothing half written stays: no file, no disc image or its copy.
+            QVERIFY(rig.backupFiles().isEmpty());
+            QCOMPARE(QDir(rig.fx.root.file("/tmp")).entryList({"bdimage*"}), QStringList());
+            if (during.contains(':')) // the failed step's own words end it
+                QVERIFY2(last.at(5).toString().endsWith(during.section(':', 1) + " Failed"),
+                         qPrintable(last.at(5).toString()));
             return;
         }
         // Progress to 100, then the file the layer wrote, whole.
@@ -167,8 +232,8 @@ private slots:
         QCOMPARE(e.capacity, uint64_t(room));
         QCOMPARE(e.size, uint64_t(room) - bytes);
 
-        // Read back as the search's Import opens it: the copied day, every
-        // camera recorded over the half hour (08:00 to 08:30) and no more.
+        // Read back as the search's Import opens it: the copied days (29
+        // and 30 November), every camera recorded over the span and no more.
         SearchQuery q;
         std::memset(&q, 0, sizeof q);
         qstrncpy(q.db, qPrintable(file), sizeof q.db);
@@ -177,15 +242,41 @@ private slots:
         q.perPage = 20;
         QCOMPARE(g_api.readyFordb(&q), 1);
         QCOMPARE(g_api.loadMonth(), 1);
-        QCOMPARE(g_api.m_monthInfo.count[29], 1);
         QCOMPARE(g_api.m_numMonth, 1);
-        QCOMPARE(g_api.loadDay(29, 0, 0, 1), 1);
-        const ReiDay& rei = g_api.m_reiDay;
-        for (int ch = 0; ch <= 16; ++ch) {
-            QCOMPARE(rei.hourMask1[ch] | rei.hourMask2[ch], ch < 16 ? uint64_t(1) << 8 : 0);
-            QCOMPARE(rei.minMask1[8][ch] | rei.minMask2[8][ch], ch < 16 ? (uint64_t(1) << 31) - 1 : 0);
+        for (int d = 0; d < 3; ++d)
+            QCOMPARE(g_api.m_monthInfo.count[29 + d], d >= range.startIdx && d <= range.endIdx ? 1 : 0);
+        for (int d = range.startIdx; d <= range.endIdx; ++d) {
+            QCOMPARE(g_api.loadDay(29 + d, 0, 0, 1), 1);
+            const int first = d == range.startIdx ? int(range.startTime) / 60 : 0;
+            const int lastMinute = d == range.endIdx ? int(range.endTime) / 60 : 1439;
+            expectDay(g_api.m_reiDay, cams, first, lastMinute);
+            if (QTest::currentTestFailed())
+                break;
         }
         g_api.closeDb();
+    }
+
+    // A job is over when its end is heard: a copy the device layer is
+    // asked for there and then, on its own thread, is taken, every time.
+    void copyAtTheEstimatesEnd()
+    {
+        Rig rig;
+        dalTestBackupMedia(USB, 1, kRoom, 0);
+        g_api.selectExtSd(5, 29, USB);
+        QCOMPARE(g_api.openBackupDb(0, 0), 1);
+        std::atomic<int> refused{0}, taken{0};
+        QObject direct;
+        QObject::connect(&g_api, &TDVRAPI::sg_dvrNotify, &direct, [&](int type, int, int, int rs) {
+            if (type == SIG_BACKUP_END && rs == 1)
+                ++(DalBackupStart(0) < 0 ? refused : taken);
+        }, Qt::DirectConnection);
+        const BackupRange tenSeconds = {0, 0, 8 * 3600.0, 0, 0, 8 * 3600.0 + 10, 0};
+        for (int i = 0; i < 40 && refused == 0; ++i) { // the layer's threads meet differently each time
+            QCOMPARE(g_api.backupEstimate(&tenSeconds), 1);
+            QTRY_COMPARE(refused + taken, i + 1);
+            DalBackupStop();
+        }
+        QCOMPARE(refused.load(), 0);
     }
 
     void refusedCopyLeavesNothingRunning()
@@ -361,22 +452,34 @@ private slots:
         QTest::addColumn<qulonglong>("rangeSize"); // non-zero: info is a range of that size
         QTest::addColumn<QString>("msg");
         QTest::addColumn<QVariantList>("sent");
+        QTest::addColumn<int>("busy"); // the backup flag after the event (set before it)
         QTest::newRow("copy progress before its size")
             << int(CBT_BACKUP_COPY_PROG) << 5 << 0ull << ""
-            << QVariantList{SIG_BACKUP_PROGRESS, 0, 0, 0, "", "[5 MB/0 MB]"};
+            << QVariantList{SIG_BACKUP_PROGRESS, 0, 0, 0, "", "[5 MB/0 MB]"} << 1;
         QTest::newRow("estimate progress")
             << int(CBT_BACKUP_ESTI_PROG) << 12 << 0ull << ""
-            << QVariantList{SIG_BACKUP_PROGRESS, 0, 0, 1, "", "[0 MB/12 MB]"};
+            << QVariantList{SIG_BACKUP_PROGRESS, 0, 0, 1, "", "[0 MB/12 MB]"} << 1;
         QTest::newRow("size changed") << int(CBT_BACKUP_COPY_CHANGED) << 0 << 5500000ull << "changed"
-                                      << QVariantList{SIG_BACKUP_END, 71, 0, 0, "changed", "[0 MB/5 MB] Time Changed"};
-        QTest::newRow("burning failed") << int(CBT_BACKUP_BURNING_FAILED) << 0 << 0ull << "disc"
-                                        << QVariantList{SIG_BACKUP_PROGRESS, 0, 99, 0, "disc", "[0 MB/0 MB] Burning Failed"};
+                                      << QVariantList{SIG_BACKUP_END, 71, 0, 0, "changed", "[0 MB/5 MB] Time Changed"}
+                                      << 1;
+        // A disc's image or burning that fails ends its copy as a failed
+        // copy ends (no other end follows it), the step's text kept.
+        QTest::newRow("burning failed: its step")
+            << int(CBT_BACKUP_BURNING_FAILED) << 0 << 0ull << "disc"
+            << QVariantList{SIG_BACKUP_PROGRESS, 0, 99, 0, "disc", "[0 MB/0 MB] Burning Failed"} << 0;
+        QTest::newRow("burning failed: the end")
+            << int(CBT_BACKUP_BURNING_FAILED) << 0 << 0ull << "disc"
+            << QVariantList{SIG_BACKUP_END, 68, 0, 0, "disc", "[0 MB/0 MB] Burning Failed"} << 0;
+        QTest::newRow("image failed: the end")
+            << int(CBT_BACKUP_MKISO_FAILED) << 0 << 0ull << "disc"
+            << QVariantList{SIG_BACKUP_END, 68, 0, 0, "disc", "[0 MB/0 MB] Make ISO Image Failed"} << 0;
         QTest::newRow("snapshot with both words") << int(CBT_BACKUP_SNAPSHOT) << 0 << 0ull << "Success, No USB Device"
-                                                  << QVariantList{SIG_STATE_UPDATE, 0, 0, 0, "Snapshot", "Success"};
-        QTest::newRow("snapshot without a stick") << int(CBT_BACKUP_SNAPSHOT) << 0 << 0ull << "No USB Device"
-                                                  << QVariantList{SIG_STATE_UPDATE, 0, 0, 0, "Snapshot", "No USB Device"};
+                                                  << QVariantList{SIG_STATE_UPDATE, 0, 0, 0, "Snapshot", "Success"} << 1;
+        QTest::newRow("snapshot without a stick")
+            << int(CBT_BACKUP_SNAPSHOT) << 0 << 0ull << "No USB Device"
+            << QVariantList{SIG_STATE_UPDATE, 0, 0, 0, "Snapshot", "No USB Device"} << 1;
         QTest::newRow("no room") << int(CBT_BACKUP_NO_SPACE) << 0 << 0ull << ""
-                                 << QVariantList{SIG_BACKUP_END, 39, 0, 0, "Backup", "No Space (More Than 50MB)"};
+                                 << QVariantList{SIG_BACKUP_END, 39, 0, 0, "Backup", "No Space (More Than 50MB)"} << 0;
     }
 
     void eventTexts()
@@ -389,10 +492,13 @@ private slots:
         Rig rig;
         BackupRange range = {};
         range.size = rangeSize;
+        g_api.m_backupBusy = 1;
         dalTestBackup(type, info, rangeSize ? &range : nullptr, sizeof range, qPrintable(msg));
         const int code = sent.at(0).toInt();
         QTRY_VERIFY(findSig(rig.spy, code) >= 0);
         QCOMPARE(rig.spy.at(findSig(rig.spy, code)), sent);
+        QTEST(g_api.isBackup(0), "busy");
+        g_api.m_backupBusy = 0;
     }
 };
 
