@@ -7,6 +7,8 @@
 #include <sstream>
 #include <tuple>
 
+static_assert(TDalBackupHead::kMaxDays <= TDalDbModel::MAX_ENTRIES, "every backup's days open as a database");
+
 namespace {
 const char kMagic[] = "DVR backup\n";
 

@@ -160,7 +160,9 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     }
     std::string error;
     auto model = TDalDbModel::build(text, channels, sensors, &error);
-    if (!error.empty())
+    if (!model)
+        std::fprintf(stderr, "dal: %s: asks for %s, not opened\n", path, error.c_str());
+    else if (!error.empty())
         std::fprintf(stderr, "dal: %s: %s not understood, skipped\n", path, error.c_str());
     return model;
 }

@@ -93,6 +93,39 @@ std::string itemText(const std::string& s)
     return out;
 }
 
+// What a description asks for at most, counted before anything is built:
+// its date lines, and its items (an "items N" line at N). False as soon as
+// either is past the model's bound, the reason in *why; *entries is then a
+// bound of the entries it builds.
+bool withinBounds(const std::string& text, size_t* entries, std::string* why)
+{
+    std::istringstream lines(text);
+    std::string line, word, count;
+    long dates = 0, items = 0;
+    while (std::getline(lines, line)) {
+        std::istringstream in(line);
+        if (!(in >> word))
+            continue;
+        int n = 0;
+        if (word == "date")
+            ++dates;
+        else if (word == "item")
+            ++items;
+        else if (word == "items" && in >> count && number(count, 0, TDalDbModel::MAX_ITEMS, &n))
+            items += n;
+        if (dates > TDalDbModel::MAX_ENTRIES) {
+            *why = "more than " + std::to_string(int(TDalDbModel::MAX_ENTRIES)) + " dates";
+            return false;
+        }
+        if (items > TDalDbModel::MAX_ALL_ITEMS) {
+            *why = "more than " + std::to_string(int(TDalDbModel::MAX_ALL_ITEMS)) + " items";
+            return false;
+        }
+    }
+    *entries = size_t(dates);
+    return true;
+}
+
 int kindBase(const std::string& kind)
 {
     static const char* const kKinds[] = {"record", "sensor", "motion", "vloss", "text"};
@@ -125,7 +158,17 @@ bool TDalDbModel::parseSecond(const std::string& s, int* second)
 std::shared_ptr<const TDalDbModel> TDalDbModel::build(const std::string& text, int channels, int sensors,
                                                       std::string* error)
 {
+    // Bounded before anything is made: a small file may ask for a huge
+    // model ("items 100000" on every line, or a date on every line).
+    size_t entries = 0;
+    std::string why;
+    if (!withinBounds(text, &entries, &why)) {
+        if (error)
+            *error = why;
+        return nullptr;
+    }
     auto model = std::make_shared<TDalDbModel>();
+    model->m_entries.reserve(entries);
     channels = std::max(0, std::min(channels, int(DAL_MAX_CH)));
     sensors = std::max(1, std::min(sensors, int(DAL_MAX_CH)));
     std::stringstream lines(text);

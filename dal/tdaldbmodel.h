@@ -28,7 +28,10 @@
 class TDalDbModel
 {
 public:
-    enum { MAX_ITEMS = 100000, MAX_TEXT = 1999 };
+    // An entry's items, a text item's bytes, and the most one description
+    // may build: its entries (as many dates as a backup's head may list)
+    // and its items in all.
+    enum { MAX_ITEMS = 100000, MAX_TEXT = 1999, MAX_ENTRIES = 10000, MAX_ALL_ITEMS = 1000000 };
 
     struct Item {
         uint8_t type;   // source kind and source, as the item record's byte 0
@@ -48,7 +51,9 @@ public:
     // channels and sensors: generated items use them, and channels beyond
     // them hold no recording. Entries are put in date order (entries of one
     // date keep their order). Lines not understood are skipped; the first
-    // one is described in *error when error is given.
+    // one is described in *error when error is given. A description that
+    // asks for more than MAX_ENTRIES entries or MAX_ALL_ITEMS items builds
+    // nothing: null, the reason in *error.
     static std::shared_ptr<const TDalDbModel> build(const std::string& text, int channels, int sensors,
                                                     std::string* error = nullptr);
 

@@ -1,10 +1,12 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
 #include <QtTest>
 #include <cstring>
 #include <memory>
+#include <sys/resource.h>
 
 namespace {
 // Two entries on 2026-03-05 (the second with 45 made-up items) and one
@@ -175,7 +177,48 @@ private slots:
         for (int d = 0; d < 3; ++d) { // each day one of the unit's channels records from midnight
             QCOMPARE(Db6fReadReiDay(h, d, h1, h2), 0);
             QVERIFY((h1[0] | h1[1] | h1[2] | h1[3]) & 1);
+            for (int ch = 0; ch < 4; ++ch) // and every one of them until the day's last hour
+                QVERIFY2(h1[ch] & (1ull << 23), qPrintable(QString("day %1 channel %2").arg(d).arg(ch)));
         }
+    }
+
+    // A description builds no more than a recorder keeps: a small file
+    // that asks for more dates or items is refused at once with one line,
+    // as the search's Import offers it, and takes no memory; the database
+    // in use stays open. An ordinary description opens.
+    void descriptionsAreBounded_data()
+    {
+        QTest::addColumn<QByteArray>("desc");
+        QTest::addColumn<QByteArray>("said"); // the line on standard error; empty: it opens
+        const QByteArray refused = "dal: /backup/big.exe: asks for more than ";
+        QTest::newRow("ordinary") << QByteArray(kDesc) << QByteArray();
+        QTest::newRow("items 100000 on every other line (58 KB)")
+            << QByteArray("date 2026-01-01\nitems 100000\n").repeated(2000)
+            << refused + "1000000 items, not opened\n";
+        QTest::newRow("a date on every line (1 MB)")
+            << QByteArray("date 2026-01-01\n").repeated(65536) << refused + "10000 dates, not opened\n";
+    }
+    void descriptionsAreBounded()
+    {
+        QFETCH(QByteArray, desc);
+        QFETCH(QByteArray, said);
+        const int disks = Db6fOpen(kPath, "/", 0, 0, 1, 0);
+        QVERIFY(disks > 0);
+        QCOMPARE(dalTestDbDescribe("/backup/big.exe", desc.constData()), 0);
+        const auto peakMb = [] {
+            rusage u;
+            getrusage(RUSAGE_SELF, &u);
+            return u.ru_maxrss / 1024;
+        };
+        const long before = peakMb();
+        TStderrCapture err;
+        const int h = Db6fOpen("/backup/big.exe", nullptr, -1, -1, 1, 0);
+        err.restore();
+        QCOMPARE(h > 0, said.isEmpty());
+        QCOMPARE(err.text(), said);
+        QVERIFY2(peakMb() - before < 64, qPrintable(QString::number(peakMb() - before)));
+        Db6Date d[3];
+        QCOMPARE(Db6fReadDate(disks, 0, 3, d), 3);
     }
 
     void closedHandleAndNullRefused()
