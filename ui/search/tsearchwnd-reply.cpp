@@ -19,6 +19,7 @@
 #include "uisearchlog.h"
 
 #include <QTimer>
+#include <cstring>
 
 namespace {
 
@@ -164,10 +165,18 @@ void TSearchWnd::noData()
 void TSearchWnd::replyLoadDb(const MonthInfo* month)
 {
     qCDebug(lcUiSearch, "Act_ReplyLoadDb.. param:%p", static_cast<const void*>(month));
+    const bool tried = m_trying;
+    m_trying = 0;
     if (!month) {
         m_calendar->clearMarks();
         m_calendar->refresh();
         noData();
+        if (tried) {
+            // The file did not open, and the database before it was closed
+            // for it: that one is opened again.
+            std::memcpy(m_szdb, m_szdbBefore, sizeof m_szdb);
+            dbload(1, 0);
+        }
         return;
     }
     m_calendar->setMonth(month->year, month->month);
@@ -343,6 +352,10 @@ void TSearchWnd::sl_fromFile(QString name)
         noData();
         return;
     }
+    // Kept until the file has opened: one the device refuses leaves the
+    // window on the database in use before it.
+    std::memcpy(m_szdbBefore, m_szdb, sizeof m_szdb);
+    m_trying = 1;
     qstrncpy(m_szdb, path.constData(), sizeof m_szdb);
     dbload(1, 0);
 }

@@ -419,6 +419,7 @@ void TSearchWnd::initCombo()
     m_combo[CB_EVENT]->setCurrentIndex(so.Type);
     m_combo[CB_INTERVAL]->setCurrentIndex(m_interval);
     std::memset(m_szdb, 0, sizeof m_szdb);
+    m_trying = 0;
     m_calendar->reset();
     m_timeline->reset();
     m_list->reset();

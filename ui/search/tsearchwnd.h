@@ -139,6 +139,8 @@ public:
     int m_pendDay = 0;     // the next month answer chooses m_pendDate's day
     QDate m_pendDate;
     char m_szdb[64] = {};  // database path: empty the disks, "/backup/..." a file
+    char m_szdbBefore[64] = {}; // the path in use before a file is tried (Import)
+    int m_trying = 0;      // the next database answer is the tried file's
     void* m_dayData = nullptr; // the last day answer (facade's record)
     int m_running = 0;     // set up since the last return to live view
     int m_toLive = 1;      // closed with "Exit" (1) or "Full Screen" (0)
