@@ -132,10 +132,6 @@ bool TDalControl::start(const std::string& path, std::string* why)
     stop();
     m_path = path;
     struct stat st;
-    if (path.empty()) {
-        *why = "the root's /tmp leads out of the root";
-        return false;
-    }
     bool there = ::lstat(path.c_str(), &st) == 0;
     if (there && S_ISREG(st.st_mode)) {
         // A plain file here is what an "echo ... >" made while no program
@@ -148,24 +144,41 @@ bool TDalControl::start(const std::string& path, std::string* why)
                      path.c_str());
         there = false;
     }
-    // A FIFO already there was left by a run that did not end: ours now,
-    // and gone at stop as one made here.
     if (there && !S_ISFIFO(st.st_mode)) {
         *why = std::string(kindOf(st.st_mode)) + " is there, not a FIFO";
         return false;
+    }
+    if (there) {
+        // A FIFO that another running program reads stays theirs. Opening
+        // it for writing without waiting succeeds only while a program has
+        // it open for reading, and writes nothing. Without a reader it was
+        // left by a run that did not end: ours now, and gone at stop.
+        const int probe = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+        if (probe >= 0) {
+            ::close(probe);
+            *why = "another running program reads the FIFO there (one program per root has the control channel)";
+            return false;
+        }
     }
     if (!there && ::mkfifo(path.c_str(), 0600) != 0) {
         *why = std::string("the FIFO cannot be made: ") + std::strerror(errno);
         return false;
     }
-    m_ours = true;
     // Opened for reading and writing, so the FIFO never reports an end when
     // a writer closes it; every writer's lines arrive in turn.
     const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        *why = std::string("the FIFO cannot be opened: ") + std::strerror(errno);
+    struct stat own;
+    if (fd < 0 || ::fstat(fd, &own) != 0 || !S_ISFIFO(own.st_mode)) {
+        *why = std::string("the FIFO cannot be opened: ") + std::strerror(fd < 0 ? errno : EINVAL);
+        if (fd >= 0)
+            ::close(fd);
+        if (!there)
+            ::unlink(path.c_str());
         return false;
     }
+    m_ours = true;
+    m_dev = own.st_dev;
+    m_ino = own.st_ino;
     m_quit = false;
     m_thread = std::thread(&TDalControl::run, this, fd);
     return true;
@@ -177,7 +190,11 @@ void TDalControl::stop()
         m_quit = true;
         m_thread.join();
     }
-    if (m_ours)
+    // Removed only while the path still holds the FIFO this channel read:
+    // what another program put there since is not ours.
+    struct stat st;
+    if (m_ours && ::lstat(m_path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode) && st.st_dev == m_dev
+        && st.st_ino == m_ino)
         ::unlink(m_path.c_str());
     m_ours = false;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <string>
+#include <sys/types.h>
 #include <thread>
 
 // The control channel of the running stand-in: a FIFO in the runtime root
@@ -13,9 +14,12 @@ class TDalControl
 public:
     ~TDalControl();
     // Creates the FIFO (when missing, or in place of a plain file left by a
-    // write while no program read it) and starts reading it. False, with
-    // the reason in *why, when something else is in the way.
+    // write while no program read it), or takes one that no program reads,
+    // and starts reading it. False, with the reason in *why, when something
+    // else is in the way (a link is never followed) or another running
+    // program reads the FIFO there.
     bool start(const std::string& path, std::string* why);
+    // Stops reading; the FIFO goes unless the path holds another file by now.
     void stop();
     // Applies one line: 0; -1 when it is not understood; -2 when it names a
     // sensor or channel the profile does not have (said on standard error).
@@ -34,4 +38,6 @@ private:
     std::atomic<bool> m_quit{false};
     std::string m_path;
     bool m_ours = false; // the path holds the FIFO this channel reads: removed at stop
+    dev_t m_dev = 0;     // that FIFO, told from whatever replaces it
+    ino_t m_ino = 0;
 };

@@ -50,8 +50,12 @@ int TDalCore::init()
     m_io.start([this] { tick(); });
     m_events.start({});
     m_net.start({});
-    std::string why;
-    if (!m_control.start(controlPath(), &why))
+    std::string why, tmp;
+    if (!TRootMap::map("/tmp", &tmp))
+        why = "the root's /tmp leads out of the root"; // nothing is looked at there
+    else
+        m_control.start(controlPath(), &why);
+    if (!why.empty())
         std::fprintf(stderr, "dal: no control channel at %s: %s\n", controlPath().c_str(), why.c_str());
     return 0;
 }
@@ -455,7 +459,11 @@ int TDalCore::seconds()
 
 std::string TDalCore::controlPath() const
 {
-    std::string p; // stays empty when the root's "/tmp" leads out of it
-    TRootMap::map("/tmp/dal.ctl", &p);
-    return p;
+    // Named below the root even where it cannot be used (a link there, or a
+    // "/tmp" that leads out), so that the refusal says where; the channel
+    // itself never follows a link at that path.
+    std::string tmp;
+    if (!TRootMap::map("/tmp", &tmp))
+        tmp = TRootMap::root() + "/tmp";
+    return tmp + "/dal.ctl";
 }

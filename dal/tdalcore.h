@@ -105,6 +105,8 @@ public:
     TDalPtz& ptz() { return m_ptz; }
     TDalPos& pos() { return m_pos; }
 
+    // The control FIFO's host path ("$DVR_ROOT/tmp/dal.ctl"), named even
+    // where the channel cannot be opened.
     std::string controlPath() const;
 
 private:

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QtTest>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 class DalControlTest : public QObject
@@ -199,17 +200,27 @@ private slots:
     }
 
     // The FIFO is made at start, also in place of a plain file that a
-    // write left while no program read it; anything else in the way stays
-    // and is named. It takes lines and goes at exit.
+    // write left while no program read it, or taken over from a run that
+    // did not end. Anything else in the way stays and is named: a folder, a
+    // link (also one leading out of the root, never followed), a FIFO that
+    // another running program reads. It takes lines and goes at exit, but
+    // not what replaced it meanwhile.
     void fifoTakesLinesAndGoesAtExit_data()
     {
         QTest::addColumn<QString>("before"); // what stands at the path
-        QTest::addColumn<QByteArray>("said"); // the end of the line on standard error
+        QTest::addColumn<QByteArray>("said"); // standard error at start, @ for the path
+        const QByteArray none = "dal: no control channel at @: ";
         QTest::newRow("nothing") << "" << QByteArray();
         QTest::newRow("a plain file a write left")
-            << "file" << QByteArray(" was a plain file (a write while no program read it), replaced by the FIFO\n");
-        QTest::newRow("a folder") << "folder" << QByteArray(": a folder is there, not a FIFO\n");
-        QTest::newRow("a link to a plain file") << "link" << QByteArray(": a symbolic link is there, not a FIFO\n");
+            << "file" << QByteArray("dal: @ was a plain file (a write while no program read it), replaced by the FIFO\n");
+        QTest::newRow("a FIFO a killed run left") << "fifo" << QByteArray();
+        QTest::newRow("replaced by a plain file while it runs") << "replaced" << QByteArray();
+        QTest::newRow("a folder") << "folder" << none + "a folder is there, not a FIFO\n";
+        QTest::newRow("a link to a plain file") << "link" << none + "a symbolic link is there, not a FIFO\n";
+        QTest::newRow("a link out of the root") << "link out" << none + "a symbolic link is there, not a FIFO\n";
+        QTest::newRow("a FIFO another program reads")
+            << "read" << none + "another running program reads the FIFO there (one program per root has the "
+                                "control channel)\n";
     }
     void fifoTakesLinesAndGoesAtExit()
     {
@@ -217,29 +228,48 @@ private slots:
         QFETCH(QByteArray, said);
         TTestRoot root;
         const QString at = root.file("/tmp/dal.ctl");
-        const QString other = root.file("/tmp/other");
+        // The link's target: in the root, or beside it.
+        const QString other = before == "link out" ? root.path() + "-beside" : root.file("/tmp/other");
         QVERIFY(QDir().mkpath(root.file("/tmp")));
         if (before == "folder")
             QVERIFY(QDir().mkdir(at));
-        if (before == "file" || before == "link") {
+        if (before == "file" || before.startsWith("link")) {
             QFile f(before == "file" ? at : other);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
         }
-        if (before == "link")
+        if (before.startsWith("link"))
             QVERIFY(QFile::link(other, at));
+        int reader = -1; // the other program's end of its FIFO
+        if (before == "fifo" || before == "read")
+            QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+        if (before == "read")
+            QVERIFY((reader = ::open(QFile::encodeName(at).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
         TDalEvents seen;
         TStderrCapture err;
         QCOMPARE(DalInit(), 0);
         err.restore();
-        QVERIFY2(said.isEmpty() ? err.text().isEmpty() : err.text().endsWith(said), err.text().constData());
+        QCOMPARE(err.text(), said.replace("@", QFile::encodeName(at)));
         char path[512];
         QCOMPARE(dalTestControlPath(path, sizeof path), 0);
         QCOMPARE(QString::fromLocal8Bit(path), at);
-        if (before == "folder" || before == "link") {
+        if (before == "folder" || before.startsWith("link") || before == "read") {
             DalExit();
-            QCOMPARE(QFileInfo(at).isSymLink(), before == "link"); // left as it was
+            QCOMPARE(QFileInfo(at).isSymLink(), before.startsWith("link")); // left as it was
             QCOMPARE(QFileInfo(at).isDir(), before == "folder");
-            QCOMPARE(QFileInfo::exists(other), before == "link");
+            if (before.startsWith("link"))
+                QCOMPARE(QFileInfo(other).size(), 9); // its target untouched
+            if (before == "read") { // still there for its reader, who gets the lines
+                QVERIFY(QFileInfo(at).exists() && !QFileInfo(at).isFile());
+                const int fd = ::open(path, O_WRONLY | O_NONBLOCK);
+                QVERIFY(fd >= 0);
+                QCOMPARE(::write(fd, "key KRSE\n", 9), ssize_t(9));
+                ::close(fd);
+                char got[16] = {};
+                QCOMPARE(::read(reader, got, sizeof got), ssize_t(9));
+                ::close(reader);
+            }
+            if (before == "link out")
+                QVERIFY(QFile::remove(other));
             return;
         }
         seen.registerAll();
@@ -254,8 +284,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(seen.events().size(), 3, 5000);
         const int K = CBT_IO_KEY;
         QCOMPARE(seen.events(), (DalEventList{{0, K, 1, 0x4B525345}, {0, K, 2, 0x4B525345}, {0, CBT_IO_SENSOR, 2, 1}}));
+        if (before == "replaced") { // another program's FIFO gone, a write's plain file left
+            QVERIFY(QFile::remove(at));
+            QFile f(at);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
+        }
         DalExit();
-        QCOMPARE(root.allFiles(), QStringList()); // the FIFO is gone, nothing else was left
+        // The FIFO is gone, nothing else was left (but the plain file that is not its own).
+        QCOMPARE(root.allFiles(), before == "replaced" ? QStringList{"/tmp/dal.ctl"} : QStringList());
     }
 
     // Every line the FIFO drops is reported once on standard error, its

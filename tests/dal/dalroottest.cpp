@@ -1,5 +1,6 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
 #include <QDir>
@@ -49,7 +50,12 @@ private slots:
         QVERIFY(QFile::link(dir, root.file("/tmp")));
         char path[256] = {};
         dalTestControlPath(path, sizeof path);
-        QCOMPARE(QByteArray(path), QByteArray());
+        QCOMPARE(QString::fromLocal8Bit(path), root.path() + "/tmp/dal.ctl"); // named, never used
+        TStderrCapture err;
+        QCOMPARE(DalInit(), 0);
+        err.restore();
+        QCOMPARE(err.text(), "dal: no control channel at " + QByteArray(path) + ": the root's /tmp leads out of the root\n");
+        DalExit();
         QVERIFY(QDir(dir).isEmpty() && QDir(dir).removeRecursively());
     }
 };
