@@ -19,6 +19,7 @@ fi
 CC=clang CXX=clang++ cmake -S "$here" -B "$dir" -G Ninja -DDVR_FUZZ=ON -DDVR_SANITIZE=ON \
   -DCMAKE_BUILD_TYPE=Debug -DDVR_BUILD_BENCH=OFF >/dev/null
 targets=$(cmake --build "$dir" --target help | sed -n 's/^\([a-z]*fuzz\): .*/\1/p')
-cmake --build "$dir" --target $targets -- -j"$(nproc)"
+# Jobs as for every build the scripts make (scripts/build.sh).
+cmake --build "$dir" --target $targets --parallel "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cd "$dir"
 ctest --output-on-failure --no-tests=error -R libfuzzer

@@ -1,5 +1,6 @@
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The run command's environment for the program: its own debug lines are
@@ -45,6 +46,60 @@ private slots:
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), rules);
+    }
+
+    // The scripts' builds run as many jobs as CMAKE_BUILD_PARALLEL_LEVEL
+    // says, one per core without it. A cmake that only tells what it was
+    // given stands first on PATH: the build script runs whole, the fuzz
+    // script (which installs packages and builds in the source tree) by
+    // its build line.
+    void buildJobs_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("level"); // empty: not set
+        for (const char* script : {"build.sh", "fuzz.sh"}) {
+            QTest::newRow(qPrintable(QString("%1, not set").arg(script))) << script << "";
+            QTest::newRow(qPrintable(QString("%1, at 3").arg(script))) << script << "3";
+        }
+    }
+
+    void buildJobs()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, level);
+        const QString path = QStringLiteral(DVR_SCRIPTS_DIR "/") + script;
+        QTemporaryDir bin;
+        QString run = "\"" + path + "\" \"" + bin.filePath(QStringLiteral("build")) + "\"";
+        if (script == "fuzz.sh") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            run.clear();
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (line.startsWith("cmake --build \"$dir\"") && !line.contains("help"))
+                    run = "dir=d targets=t; " + QString::fromUtf8(line);
+            QVERIFY(!run.isEmpty());
+        }
+        QFile stub(bin.filePath(QStringLiteral("cmake")));
+        QVERIFY(stub.open(QIODevice::WriteOnly) && stub.write("#!/bin/sh\necho \"$@\"\n") > 0);
+        stub.close();
+        QVERIFY(stub.setPermissions(stub.permissions() | QFileDevice::ExeOwner));
+        QProcess nproc;
+        nproc.start(QStringLiteral("nproc"), QStringList());
+        QVERIFY(nproc.waitForFinished(10000));
+        const QString cores = QString::fromLatin1(nproc.readAllStandardOutput()).trimmed();
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("PATH"), bin.path() + ':' + env.value(QStringLiteral("PATH")));
+        env.remove(QStringLiteral("CMAKE_BUILD_PARALLEL_LEVEL"));
+        if (!level.isEmpty())
+            env.insert(QStringLiteral("CMAKE_BUILD_PARALLEL_LEVEL"), level);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral("bash"), {QStringLiteral("-c"), run});
+        QVERIFY(p.waitForFinished(10000));
+        QCOMPARE(p.exitCode(), 0);
+        const QString given = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        QVERIFY2(given.endsWith(" --parallel " + (level.isEmpty() ? cores : level)) && !given.contains("-j"),
+                 qPrintable(given));
     }
 };
 
