@@ -50,13 +50,14 @@ int TDalCore::init()
     m_io.start([this] { tick(); });
     m_events.start({});
     m_net.start({});
+    const std::string path = controlPath();
     std::string why, tmp;
     if (!TRootMap::map("/tmp", &tmp))
         why = "the root's /tmp leads out of the root"; // nothing is looked at there
     else
-        m_control.start(controlPath(), &why);
+        m_control.start(path, &why);
     if (!why.empty())
-        std::fprintf(stderr, "dal: no control channel at %s: %s\n", controlPath().c_str(), why.c_str());
+        std::fprintf(stderr, "dal: no control channel at %s: %s\n", path.c_str(), why.c_str());
     return 0;
 }
 
