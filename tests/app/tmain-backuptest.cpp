@@ -326,9 +326,25 @@ private slots:
         QVERIFY(!g_msgWnd && !g_statusWnd);
     }
 
-    // A copy the device refuses ends the window's run at once.
+    // A copy or an estimate refused at once ends the window's run: idle,
+    // the refusal's text shown, Exit offered, nothing written.
+    void refusedStart_data()
+    {
+        QTest::addColumn<QString>("failing"); // the device call made to fail
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("toBeforeFrom");
+        QTest::addColumn<QString>("told");
+        const QString noSpace = QStringLiteral("No Space (More Than 50MB)");
+        QTest::newRow("start refused") << "DalBackupStart" << int(TBackupWnd::BTN_START) << false << "Failed";
+        QTest::newRow("estimate refused") << "DalBackupEstiRange" << int(TBackupWnd::BTN_ESTIMATE) << false << noSpace;
+        QTest::newRow("estimate, To before From") << "" << int(TBackupWnd::BTN_ESTIMATE) << true << noSpace;
+    }
     void refusedStart()
     {
+        QFETCH(QString, failing);
+        QFETCH(int, button);
+        QFETCH(bool, toBeforeFrom);
+        QFETCH(QString, told);
         TMainRig rig;
         logIn(rig);
         dalTestBackupMedia(USB, 1, 8000000000ull, 0);
@@ -336,12 +352,13 @@ private slots:
         vkeytest::key(rig.w, Qt::Key_F20);
         TBackupWnd* bw = rig.w->backupWnd();
         QTRY_VERIFY(bw->button(TBackupWnd::BTN_START)->isEnabled() && !bw->initPending());
-        dalTestFail("DalBackupStart", -1);
-        QTest::mouseClick(bw->button(TBackupWnd::BTN_ESTIMATE), Qt::LeftButton);
+        if (!failing.isEmpty())
+            dalTestFail(qPrintable(failing), -1);
+        if (toBeforeFrom)
+            bw->timeEdit(1)->setTime(bw->timeEdit(0)->time().addSecs(-1));
+        QTest::mouseClick(bw->button(button), Qt::LeftButton);
         QTRY_COMPARE(bw->running(), 0);
-        QTest::mouseClick(bw->button(TBackupWnd::BTN_START), Qt::LeftButton);
-        QTRY_COMPARE(bw->running(), 0);
-        QCOMPARE(bw->statusText(), QStringLiteral("Failed"));
+        QCOMPARE(bw->statusText(), told);
         QVERIFY(bw->button(TBackupWnd::BTN_EXIT)->isEnabled());
         QVERIFY(backupFiles(rig).isEmpty());
     }

@@ -390,9 +390,11 @@ void TBackupWnd::sl_btnclicked(int id, int)
     case BTN_ESTIMATE:
         if (!takeRange("Btn_Est"))
             return;
-        send(Act_BackupEstimate, reinterpret_cast<intptr_t>(&m_range));
+        // Running before the request, as for Start: a refusal answered at
+        // once ends the run instead of being overwritten by its start.
         m_running = 1;
         setCtrlStart();
+        send(Act_BackupEstimate, reinterpret_cast<intptr_t>(&m_range));
         break;
     case BTN_START:
         if (!takeRange("Btn_Start"))
