@@ -196,6 +196,9 @@ int TDalDec::start(const char* dbPath, int dateId, uint32_t camOffMask, int allD
     m_rate = rate;
     m_playing = true;
     report(true);
+    // A decoder that starts reports the rate it starts at, as it does at
+    // every change of rate.
+    deliver(CBT_DEC_RATE, record());
     return 0;
 }
 

@@ -114,6 +114,7 @@ private slots:
             QCOMPARE(g_api.m_mode, 1);
             QCOMPARE(rig.bar()->isLiveMode(), 0);
             QCOMPARE(g_api.isPlay(), 1);
+            QTRY_COMPARE(rig.bar()->rateText(), g_api.m_rate ? QString("X %1").arg(g_api.m_rate) : "Pause");
         } else if (want.isEmpty()) {
             QCOMPARE(g_api.m_rate, before);
         }

@@ -121,7 +121,9 @@ private slots:
     {
         QCOMPARE(DalDecStart("/data0/data.db6", 7001, 0, 0, 36058.0, 2.0), 0);
         QVector<Report> r = take();
-        QCOMPARE(r.size(), 1 + 4 + 1); // time, the four channels, the mask
+        QCOMPARE(r.size(), 1 + 4 + 1 + 1); // time, the four channels, the mask, the rate
+        QCOMPARE(r[6].type, int(CBT_DEC_RATE));
+        QCOMPARE(r[6].rate, 2.0);
         QCOMPARE(r[1].width[0], 704); // the largest record picture
         QCOMPARE(r[1].width[1], 0);
         QCOMPARE(r[5].chinfo, 1u);

@@ -194,21 +194,22 @@ private slots:
             got << qMakePair(type, type == SIG_DEC_INFO_RATE ? dec->rate : dec->time + dec->day * 100000.0);
         });
         QCOMPARE(g_api.decStart(10, 0, 30, 1.0), 0);
-        QTRY_COMPARE(got.size(), 2);
+        QTRY_COMPARE(got.size(), 3);
         QCOMPARE(got[0].first, int(SIG_DEC_INFO_DATE)); // the date first
         QCOMPARE(got[1], qMakePair(int(SIG_DEC_INFO_TIME), 536030.0));
+        QCOMPARE(got[2], qMakePair(int(SIG_DEC_INFO_RATE), 1.0)); // the rate it starts at
         QVERIFY(dalTestStepTick() > 0);
-        QTRY_COMPARE(got.size(), 3);
-        QCOMPARE(got[2], qMakePair(int(SIG_DEC_INFO_TIME), 536031.0));
-        g_api.decRate(4.0);
         QTRY_COMPARE(got.size(), 4);
-        QCOMPARE(got[3], qMakePair(int(SIG_DEC_INFO_RATE), 4.0));
-        g_api.decStep(1); // within the same second: the rate only
+        QCOMPARE(got[3], qMakePair(int(SIG_DEC_INFO_TIME), 536031.0));
+        g_api.decRate(4.0);
         QTRY_COMPARE(got.size(), 5);
-        QCOMPARE(got[4], qMakePair(int(SIG_DEC_INFO_RATE), 0.0));
+        QCOMPARE(got[4], qMakePair(int(SIG_DEC_INFO_RATE), 4.0));
+        g_api.decStep(1); // within the same second: the rate only
+        QTRY_COMPARE(got.size(), 6);
+        QCOMPARE(got[5], qMakePair(int(SIG_DEC_INFO_RATE), 0.0));
         dalTestFlush();
         QTest::qWait(0);
-        QCOMPARE(got.size(), 5);
+        QCOMPARE(got.size(), 6);
         QCOMPARE(g_api.decCurDateId(), 7001);
     }
 
