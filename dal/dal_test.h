@@ -373,7 +373,9 @@ void dalTestBackupMedia(int bd, int present, uint64_t size, int mounted);
 /* While on, a backup job waits before each next step (after each progress
  * report) until released, stopped, or its medium leaves. on 1 holds it at
  * every step; a progress event's type (CBT_BACKUP_COPY_PROG,
- * CBT_BACKUP_MKISO_PROG, ...) only after the reports of that kind. */
+ * CBT_BACKUP_MKISO_PROG, ...) only after the reports of that kind. The last
+ * report of a file comes once it is written and synced, before it takes its
+ * name: a medium that leaves while the job is held there fails the copy. */
 void dalTestBackupHold(int on);
 void dalTestBackupGetState(DalTestBackupState* st);
 

@@ -58,6 +58,16 @@ bool readAll(int fd, char* p, size_t n)
     return true;
 }
 
+// Syncs the folder of a file, so that the name it was given is on the medium.
+bool syncFolder(const std::string& file)
+{
+    const int fd = ::open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const bool ok = fd >= 0 && ::fsync(fd) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
 // Seconds of the day as hours, minutes and seconds.
 void clockOf(double t, int* h, int* m, int* s)
 {
@@ -594,15 +604,21 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
     const std::string from = source.empty() ? std::string() : hostPath(source);
     if (to.empty() || (!source.empty() && from.empty()))
         return false;
-    const int in = source.empty() ? -1 : ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    const int in = source.empty() ? -1 : ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (!source.empty() && in < 0)
         return false;
-    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    bool ok = out >= 0;
+    // The copy is written under a name of its own beside the target, made
+    // new (never through a link planted there), and takes the target's name
+    // only once whole: a file of that name stays as it was until then.
+    std::string temp = to + ".XXXXXX";
+    int out = ::mkostemp(&temp[0], O_CLOEXEC);
+    const bool made = out >= 0;
+    bool ok = made && ::fchmod(out, 0644) == 0;
+    bool named = false;
     std::vector<char> buf(65536);
     uint64_t done = 0;
     int n = 0;
-    while (ok && done < total) {
+    while (ok && !named) {
         const uint64_t end = std::min<uint64_t>(total, done + kBlock);
         while (ok && done < end) {
             const size_t len = size_t(std::min<uint64_t>(buf.size(), end - done));
@@ -617,6 +633,12 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             ok = ok && writeAll(out, buf.data(), len);
             done += len;
         }
+        if (ok && done == total) {
+            // The last block is reported once the file is on the medium.
+            ok = ::fsync(out) == 0;
+            ok = ::close(out) == 0 && ok;
+            out = -1;
+        }
         if (!ok)
             break;
         block(++n);
@@ -627,15 +649,26 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
         }
         std::lock_guard<std::mutex> lock(m_mutex);
         ok = kept(); // the medium left or was unmounted under the copy
+        if (ok && done == total) {
+            // The medium is looked at again as the file takes its name, in
+            // one step under the lock its leaving takes: it leaves before
+            // (the copy fails) or after (a good copy).
+            *stopped = m_stop;
+            named = !m_stop && ::rename(temp.c_str(), to.c_str()) == 0;
+            ok = named;
+        }
     }
-    ok = ok && ::fsync(out) == 0;
     if (in >= 0)
         ::close(in);
-    if (out >= 0 && ::close(out) != 0)
-        ok = false;
-    if (!ok && out >= 0)
-        ::unlink(to.c_str());
-    return ok;
+    if (out >= 0)
+        ::close(out);
+    if (named && !syncFolder(to)) {
+        ::unlink(to.c_str()); // its name may not be on the medium
+        return false;
+    }
+    if (!named && made)
+        ::unlink(temp.c_str()); // only what this copy wrote
+    return named;
 }
 
 int TDalBackup::snapshot()

@@ -20,8 +20,11 @@
 // date of the simulated recording database. One job at a time (an estimate
 // or a copy) runs on a thread of its own and reports every step through the
 // backup callback; a copy writes a real file under "/backup", a disc's copy
-// passing through an image in "/tmp" first. A copy whose medium goes away
-// under it fails, and a stopped or failed copy leaves no file behind.
+// passing through an image in "/tmp" first. Each file is written under a
+// name of its own beside it and takes its name once whole, its medium still
+// there. A copy whose medium goes away under it fails, and a stopped or
+// failed copy leaves no file of its own behind: a file of the same name
+// that was there stays as it was.
 class TDalBackup
 {
 public:
@@ -98,9 +101,11 @@ private:
     void runCopy();
     // Writes total bytes to a file, from a source file or (empty source)
     // from the backup's own header and recording; each block is reported
-    // with its number from 1 (a progress report of the given kind). False
-    // when the job ends or a write fails; the target is then removed and
-    // *stopped tells which.
+    // with its number from 1 (a progress report of the given kind), the
+    // last once the file is synced, before it takes the target's name.
+    // False when the job ends or a write fails; what it wrote is then
+    // removed and *stopped tells which. A target that was there stays as it
+    // was, unless only the folder's sync failed, after the name was taken.
     bool pump(const std::string& source, const std::string& target, uint64_t total, int kind,
               const std::function<void(int)>& block, bool* stopped);
 
