@@ -12,12 +12,14 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <sstream>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 const size_t kMaxLine = 256;
+const char kTaken[] = "another running program reads the FIFO there (one program per root has the control channel)";
 
 // The four-character codes of the recorder's front-panel and remote keys
 // (the digit keys, K R 0x00 digit, are typed as the digit), and its four
@@ -131,6 +133,29 @@ bool TDalControl::start(const std::string& path, std::string* why)
 {
     stop();
     m_path = path;
+    // Taken before the FIFO is looked at, so that two programs starting
+    // at once cannot both make or open it; the kernel drops it with a
+    // killed program's descriptors.
+    const std::string folder = path.substr(0, path.rfind('/'));
+    m_lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
+    if (m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+        *why = errno == EWOULDBLOCK ? kTaken : std::string("its folder cannot be locked: ") + std::strerror(errno);
+        stop();
+        return false;
+    }
+    const int fd = take(path, why);
+    if (fd < 0) {
+        stop();
+        return false;
+    }
+    m_ours = true;
+    m_quit = false;
+    m_thread = std::thread(&TDalControl::run, this, fd);
+    return true;
+}
+
+int TDalControl::take(const std::string& path, std::string* why)
+{
     struct stat st;
     bool there = ::lstat(path.c_str(), &st) == 0;
     if (there && S_ISREG(st.st_mode)) {
@@ -138,7 +163,7 @@ bool TDalControl::start(const std::string& path, std::string* why)
         // read the FIFO: its lines were never heard. The FIFO takes its place.
         if (::unlink(path.c_str()) != 0) {
             *why = std::string("a plain file is there and cannot be removed: ") + std::strerror(errno);
-            return false;
+            return -1;
         }
         std::fprintf(stderr, "dal: %s was a plain file (a write while no program read it), replaced by the FIFO\n",
                      path.c_str());
@@ -146,7 +171,7 @@ bool TDalControl::start(const std::string& path, std::string* why)
     }
     if (there && !S_ISFIFO(st.st_mode)) {
         *why = std::string(kindOf(st.st_mode)) + " is there, not a FIFO";
-        return false;
+        return -1;
     }
     if (there) {
         // A FIFO that another running program reads stays theirs. Opening
@@ -156,13 +181,13 @@ bool TDalControl::start(const std::string& path, std::string* why)
         const int probe = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
         if (probe >= 0) {
             ::close(probe);
-            *why = "another running program reads the FIFO there (one program per root has the control channel)";
-            return false;
+            *why = kTaken;
+            return -1;
         }
     }
     if (!there && ::mkfifo(path.c_str(), 0600) != 0) {
         *why = std::string("the FIFO cannot be made: ") + std::strerror(errno);
-        return false;
+        return -1;
     }
     // Opened for reading and writing, so the FIFO never reports an end when
     // a writer closes it; every writer's lines arrive in turn.
@@ -174,14 +199,11 @@ bool TDalControl::start(const std::string& path, std::string* why)
             ::close(fd);
         if (!there)
             ::unlink(path.c_str());
-        return false;
+        return -1;
     }
-    m_ours = true;
     m_dev = own.st_dev;
     m_ino = own.st_ino;
-    m_quit = false;
-    m_thread = std::thread(&TDalControl::run, this, fd);
-    return true;
+    return fd;
 }
 
 void TDalControl::stop()
@@ -197,6 +219,9 @@ void TDalControl::stop()
         && st.st_ino == m_ino)
         ::unlink(m_path.c_str());
     m_ours = false;
+    if (m_lock >= 0)
+        ::close(m_lock);
+    m_lock = -1;
 }
 
 void TDalControl::run(int fd)

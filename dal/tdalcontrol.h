@@ -13,13 +13,15 @@ class TDalControl
 {
 public:
     ~TDalControl();
-    // Creates the FIFO (when missing, or in place of a plain file left by a
-    // write while no program read it), or takes one that no program reads,
-    // and starts reading it. False, with the reason in *why, when something
-    // else is in the way (a link is never followed) or another running
-    // program reads the FIFO there.
+    // Locks the FIFO's folder, creates the FIFO (when missing, or in place
+    // of a plain file left by a write while no program read it), or takes
+    // one that no program reads, and starts reading it. False, with the
+    // reason in *why, when something else is in the way (a link is never
+    // followed) or another running program holds the lock or reads the
+    // FIFO there.
     bool start(const std::string& path, std::string* why);
-    // Stops reading; the FIFO goes unless the path holds another file by now.
+    // Stops reading; the FIFO goes unless the path holds another file by
+    // now; the lock goes last.
     void stop();
     // Applies one line: 0; -1 when it is not understood; -2 when it names a
     // sensor or channel the profile does not have (said on standard error).
@@ -32,6 +34,8 @@ public:
     static const char* keyWord(int i);
 
 private:
+    // The FIFO at path opened for reading, as start says; -1 with *why.
+    int take(const std::string& path, std::string* why);
     void run(int fd);
 
     std::thread m_thread;
@@ -40,4 +44,8 @@ private:
     bool m_ours = false; // the path holds the FIFO this channel reads: removed at stop
     dev_t m_dev = 0;     // that FIFO, told from whatever replaces it
     ino_t m_ino = 0;
+    // The FIFO's folder, locked while this channel has the FIFO, from
+    // before it is made until it is gone: one program per root, and the
+    // run command does not empty a root a program runs on.
+    int m_lock = -1;
 };

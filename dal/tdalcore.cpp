@@ -50,6 +50,30 @@ int TDalCore::init()
     m_io.start([this] { tick(); });
     m_events.start({});
     m_net.start({});
+    return 0;
+}
+
+int TDalCore::start()
+{
+    bool manual;
+    bool running;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_state.initialised)
+            return -1;
+        running = m_state.running;
+        m_state.running = 1;
+        m_state.tickCount = 0;
+        m_stopped = false;
+        manual = m_state.manualTicks;
+    }
+    m_io.setTicking(!manual);
+    if (running)
+        return 0;
+    // The control channel is read from the start on, when the program has
+    // registered its callbacks: a line left waiting in the FIFO (a writer
+    // on a killed run's FIFO) reaches the program instead of setting a
+    // state it is never told of.
     const std::string path = controlPath();
     std::string why, tmp;
     if (!TRootMap::map("/tmp", &tmp))
@@ -61,24 +85,10 @@ int TDalCore::init()
     return 0;
 }
 
-int TDalCore::start()
-{
-    bool manual;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_state.initialised)
-            return -1;
-        m_state.running = 1;
-        m_state.tickCount = 0;
-        m_stopped = false;
-        manual = m_state.manualTicks;
-    }
-    m_io.setTicking(!manual);
-    return 0;
-}
-
 int TDalCore::stop()
 {
+    // No line is taken once the callbacks end.
+    m_control.stop();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_state.running = 0;
@@ -95,7 +105,6 @@ int TDalCore::stop()
 int TDalCore::exit()
 {
     stop();
-    m_control.stop();
     m_io.stop();
     m_events.stop();
     m_net.stop();

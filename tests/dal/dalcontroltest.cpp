@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QtTest>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -201,10 +202,12 @@ private slots:
 
     // The FIFO is made at start, also in place of a plain file that a
     // write left while no program read it, or taken over from a run that
-    // did not end. Anything else in the way stays and is named: a folder, a
-    // link (also one leading out of the root, never followed), a FIFO that
-    // another running program reads. It takes lines and goes at exit, but
-    // not what replaced it meanwhile.
+    // did not end (a line waiting there is heard once the program is up).
+    // Anything else in the way stays and is named: a folder, a link (also
+    // one leading out of the root, never followed), a FIFO that another
+    // running program reads or whose folder it locks; such a start keeps
+    // nothing open. It takes lines and goes at exit, but not what replaced
+    // it meanwhile.
     void fifoTakesLinesAndGoesAtExit_data()
     {
         QTest::addColumn<QString>("before"); // what stands at the path
@@ -214,13 +217,18 @@ private slots:
         QTest::newRow("a plain file a write left")
             << "file" << QByteArray("dal: @ was a plain file (a write while no program read it), replaced by the FIFO\n");
         QTest::newRow("a FIFO a killed run left") << "fifo" << QByteArray();
+        QTest::newRow("a FIFO a killed run left, a key line waiting") << "waiting" << QByteArray();
         QTest::newRow("replaced by a plain file while it runs") << "replaced" << QByteArray();
+        QTest::newRow("replaced by another FIFO while it runs") << "replaced fifo" << QByteArray();
         QTest::newRow("a folder") << "folder" << none + "a folder is there, not a FIFO\n";
         QTest::newRow("a link to a plain file") << "link" << none + "a symbolic link is there, not a FIFO\n";
         QTest::newRow("a link out of the root") << "link out" << none + "a symbolic link is there, not a FIFO\n";
         QTest::newRow("a FIFO another program reads")
             << "read" << none + "another running program reads the FIFO there (one program per root has the "
                                 "control channel)\n";
+        QTest::newRow("a folder another program locks")
+            << "locked" << none + "another running program reads the FIFO there (one program per root has the "
+                                  "control channel)\n";
     }
     void fifoTakesLinesAndGoesAtExit()
     {
@@ -240,20 +248,36 @@ private slots:
         if (before.startsWith("link"))
             QVERIFY(QFile::link(other, at));
         int reader = -1; // the other program's end of its FIFO
-        if (before == "fifo" || before == "read")
+        if (before == "fifo" || before == "read" || before == "waiting")
             QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
         if (before == "read")
             QVERIFY((reader = ::open(QFile::encodeName(at).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
+        const int locker = before == "locked" ? ::open(QFile::encodeName(root.file("/tmp")).constData(), O_RDONLY) : -1;
+        QVERIFY(before != "locked" || ::flock(locker, LOCK_EX) == 0);
+        QProcess writer; // a shell's echo waiting for a reader
+        if (before == "waiting")
+            writer.start("sh", {"-c", "echo 'key KR22' > \"$0\"", at});
         TDalEvents seen;
-        TStderrCapture err;
         QCOMPARE(DalInit(), 0);
-        err.restore();
-        QCOMPARE(err.text(), said.replace("@", QFile::encodeName(at)));
         char path[512];
         QCOMPARE(dalTestControlPath(path, sizeof path), 0);
         QCOMPARE(QString::fromLocal8Bit(path), at);
-        if (before == "folder" || before.startsWith("link") || before == "read") {
+        if (before == "waiting") // not read before the program can hear it
+            QCOMPARE(::open(path, O_WRONLY | O_NONBLOCK), -1);
+        seen.registerAll();
+        dalTestSetManualTicks(1);
+        TStderrCapture err;
+        DalStart();
+        err.restore();
+        QCOMPARE(err.text(), said.replace("@", QFile::encodeName(at)));
+        if (before == "folder" || before.startsWith("link") || before == "read" || before == "locked") {
+            int held = 0; // descriptors to the FIFO or its folder: the other program's only
+            for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
+                held += fd.symLinkTarget() == at || fd.symLinkTarget() == root.file("/tmp");
+            QCOMPARE(held, int(reader >= 0) + int(locker >= 0));
             DalExit();
+            if (locker >= 0)
+                ::close(locker);
             QCOMPARE(QFileInfo(at).isSymLink(), before.startsWith("link")); // left as it was
             QCOMPARE(QFileInfo(at).isDir(), before == "folder");
             if (before.startsWith("link"))
@@ -272,26 +296,28 @@ private slots:
                 QVERIFY(QFile::remove(other));
             return;
         }
-        seen.registerAll();
-        dalTestSetManualTicks(1);
-        DalStart();
+        QVERIFY(before != "waiting" || writer.waitForFinished(10000));
         const int fd = ::open(path, O_WRONLY | O_NONBLOCK);
         QVERIFY(fd >= 0);
         // An over-long line is dropped whole, never applied cut short.
         const QByteArray lines = "key KRSE\nnot a line\nsensor 5 on" + QByteArray(300, ' ') + "x\nsensor 2 on\n";
         QCOMPARE(::write(fd, lines.constData(), size_t(lines.size())), ssize_t(lines.size()));
         ::close(fd);
-        QTRY_COMPARE_WITH_TIMEOUT(seen.events().size(), 3, 5000);
         const int K = CBT_IO_KEY;
-        QCOMPARE(seen.events(), (DalEventList{{0, K, 1, 0x4B525345}, {0, K, 2, 0x4B525345}, {0, CBT_IO_SENSOR, 2, 1}}));
-        if (before == "replaced") { // another program's FIFO gone, a write's plain file left
+        DalEventList want{{0, K, 1, 0x4B525345}, {0, K, 2, 0x4B525345}, {0, CBT_IO_SENSOR, 2, 1}};
+        if (before == "waiting")
+            want = DalEventList{{0, K, 1, 0x4B523232}, {0, K, 2, 0x4B523232}} + want;
+        QTRY_COMPARE_WITH_TIMEOUT(seen.events().size(), want.size(), 5000);
+        QCOMPARE(seen.events(), want);
+        if (before.startsWith("replaced")) { // its FIFO gone, a write's plain file or another program's FIFO there
             QVERIFY(QFile::remove(at));
             QFile f(at);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
+            QVERIFY(before == "replaced fifo" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0
+                                              : f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
         }
         DalExit();
-        // The FIFO is gone, nothing else was left (but the plain file that is not its own).
-        QCOMPARE(root.allFiles(), before == "replaced" ? QStringList{"/tmp/dal.ctl"} : QStringList());
+        // The FIFO is gone, nothing else was left (but what replaced it, which is not its own).
+        QCOMPARE(root.allFiles(), before.startsWith("replaced") ? QStringList{"/tmp/dal.ctl"} : QStringList());
     }
 
     // Every line the FIFO drops is reported once on standard error, its

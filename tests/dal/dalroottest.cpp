@@ -53,6 +53,7 @@ private slots:
         QCOMPARE(QString::fromLocal8Bit(path), root.path() + "/tmp/dal.ctl"); // named, never used
         TStderrCapture err;
         QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
         err.restore();
         QCOMPARE(err.text(), "dal: no control channel at " + QByteArray(path) + ": the root's /tmp leads out of the root\n");
         DalExit();
