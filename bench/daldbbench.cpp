@@ -6,10 +6,15 @@
 //                bytes of a day's record map: Db6fReadReiDay, then
 //                Db6fReadReiHour for each of the 24 hours)
 //   month index: the entries per day of one month (Db6fReadMonth, 136 bytes)
-//   open:        the database built from its description (Db6fOpen, then
-//                Db6fClose)
+//   open:        an open of the unchanged database, built once from its
+//                description, and its close (Db6fOpen, then Db6fClose)
 // Floor: the same bytes read with pread from a file, in the same pieces
 // (one read per call).
+// Then a description at the bounds (10,000 dates with 100 items each, an
+// external file): its first open, a later open of the unchanged file while
+// the first handle stays open (as Search's timeline opens it beside Search),
+// and the peak memory after each. Floor: the file's bytes read (open, read,
+// close), and the peak memory of the process with them read.
 // Usage: daldbbench [folder]   (default /dev/shm when present)
 #include "dal.h"
 #include "dal_test.h"
@@ -19,8 +24,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +68,31 @@ std::string description()
     return d;
 }
 
+// 10,000 consecutive dates from 2000-01-01, each recorded all day on every
+// channel, with event recording and 100 items: as much as a description may
+// ask for.
+std::string boundsDescription()
+{
+    std::string d;
+    char line[64];
+    for (int day = 0; day < 10000; ++day) {
+        const time_t t = time_t(946684800) + time_t(day) * 86400;
+        struct tm tm;
+        gmtime_r(&t, &tm);
+        std::snprintf(line, sizeof line, "date %04d-%02d-%02d\n", tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
+        d += line;
+        d += "rec all 00:00-23:59\nevent 0-15 08:00-08:09\nitems 100\n";
+    }
+    return d;
+}
+
+double peakMb()
+{
+    struct rusage u;
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_maxrss) / 1024.0;
+}
+
 long long dayMap(int h, volatile uint64_t* sink)
 {
     static uint64_t hour1[DAL_MAX_CH], hour2[DAL_MAX_CH], min1[24][DAL_MAX_CH], min2[24][DAL_MAX_CH];
@@ -88,15 +120,30 @@ long long monthIndex(int h, volatile uint64_t* sink)
     return nsSince(t0) / kRepeats;
 }
 
-long long opens(volatile uint64_t* sink)
+long long opens(volatile uint64_t* sink, const char* path = "/data0/data.db6")
 {
     const auto t0 = Clock::now();
     for (int i = 0; i < kOpens; ++i) {
-        const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
+        const int h = Db6fOpen(path, "/", 0, 0, 1, 0);
         if (h <= 0)
             std::abort();
         *sink += uint64_t(h);
         Db6fClose(h);
+    }
+    return nsSince(t0) / kOpens;
+}
+
+// The floor of an open: the file's bytes read whole.
+long long floorRead(const std::string& file, size_t size, volatile uint64_t* sink)
+{
+    std::string buf(size, '\0');
+    const auto t0 = Clock::now();
+    for (int i = 0; i < kOpens; ++i) {
+        const int fd = ::open(file.c_str(), O_RDONLY);
+        if (fd < 0 || ::read(fd, &buf[0], size) != ssize_t(size))
+            std::abort();
+        ::close(fd);
+        *sink += uint64_t(buf[size / 2]);
     }
     return nsSince(t0) / kOpens;
 }
@@ -171,14 +218,41 @@ int main(int argc, char** argv)
     report("day map, 32 ch x 1,440 min (25 calls)", best([&] { return dayMap(h, &sink); }), fDay);
     report("floor: pread 136 bytes", fMonth, 0);
     report("month index (Db6fReadMonth)", best([&] { return monthIndex(h, &sink); }), fMonth);
-    report("open: description to database, and close", best([&] { return opens(&sink); }), 0);
+    report("open of the unchanged database, and close", best([&] { return opens(&sink); }), 0);
     std::printf("  (description of %zu bytes)\n", desc.size());
+
+    // At the bounds: the first open is timed once (an unchanged file is
+    // built once), the later ones at their best.
+    const std::string bounds = boundsDescription();
+    const char* const boundsPath = "/backup/bounds.exe";
+    if (dalTestDbDescribe(boundsPath, bounds.c_str()) != 0)
+        return 1;
+    const long long fRead = best([&] { return floorRead(root + boundsPath, bounds.size(), &sink); });
+    const double floorMb = peakMb();
+    const auto t0 = Clock::now();
+    const int first = Db6fOpen(boundsPath, "/", 0, 0, 1, 0);
+    const long long firstNs = nsSince(t0);
+    if (first <= 0)
+        return 1;
+    const double firstMb = peakMb();
+    const long long later = best([&] { return opens(&sink, boundsPath); });
+    const double laterMb = peakMb();
+    std::printf("daldbbench at the bounds: 10,000 dates with 100 items each (%zu bytes)\n", bounds.size());
+    report("floor: read the description's bytes", fRead, 0);
+    report("first open (Db6fOpen)", firstNs, fRead);
+    report("later open of the unchanged file, and close", later, fRead);
+    std::printf("  %-44s %10.1f MB\n", "floor: peak memory with the bytes read", floorMb);
+    std::printf("  %-44s %10.1f MB\n", "peak memory after the first open", firstMb);
+    std::printf("  %-44s %10.1f MB\n", "peak memory after the later opens", laterMb);
+    Db6fClose(first);
 
     Db6fClose(h);
     ::close(fd);
     ::unlink(floorFile.c_str());
     const std::string db = root + "/data0/data.db6";
     ::unlink(db.c_str());
+    ::unlink((root + boundsPath).c_str());
+    ::rmdir((root + "/backup").c_str());
     ::rmdir((root + "/data0").c_str());
     ::rmdir(root.c_str());
     return sink == 42 ? 2 : 0;

@@ -286,6 +286,11 @@ int dalTestDbDescribe(const char* path, const char* text)
     return TDalDb::describe(path, text) ? 0 : -1;
 }
 
+int dalTestDbReads(void)
+{
+    return TDalDb::instance().reads();
+}
+
 /* ---- Video outputs ---- */
 
 int dalTestVoutGet(int output, DalTestVout* out)

@@ -194,6 +194,10 @@ int dalTestNetPacket(int cmd, uint32_t len, const void* payload, int size, Netpa
  * read; the next open and decoder start read the new one. Only below a
  * runtime root (DVR_ROOT). */
 int dalTestDbDescribe(const char* path, const char* text);
+/* How often a database file has been read (its database built, or the
+ * file refused or not read) since the reset: an open or a decoder start on
+ * an unchanged file reads nothing. */
+int dalTestDbReads(void);
 
 /* ---- Video outputs ---- */
 

@@ -71,28 +71,6 @@ bool inProfile(const std::string& cmd, long v)
     return false;
 }
 
-// A line as it may be shown on standard error: printable characters as
-// they are, every other byte (and the backslash) escaped, at most
-// kShownBytes of it, "..." when cut.
-const size_t kShownBytes = 80;
-std::string shown(const std::string& line)
-{
-    std::string out;
-    for (size_t i = 0; i < line.size() && i < kShownBytes; ++i) {
-        const unsigned char c = (unsigned char)line[i];
-        if (c >= 0x20 && c < 0x7f && c != '\\') {
-            out += char(c);
-        } else {
-            char esc[5];
-            std::snprintf(esc, sizeof esc, "\\x%02x", c);
-            out += esc;
-        }
-    }
-    if (line.size() > kShownBytes)
-        out += "...";
-    return out;
-}
-
 // What stands at the control path instead of a FIFO, for the refusal.
 const char* kindOf(mode_t mode)
 {
@@ -240,7 +218,8 @@ void TDalControl::run(int fd)
             if (buf[i] == '\n') {
                 // -2: refused, and the reason is already on standard error.
                 if (!overlong && apply(pending) == -1)
-                    std::fprintf(stderr, "dal: control line not understood: %s\n", shown(pending).c_str());
+                    std::fprintf(stderr, "dal: control line not understood: %s\n",
+                                 TDalJournal::shown(pending).c_str());
                 pending.clear();
                 overlong = false;
             } else if (pending.size() < kMaxLine) {
@@ -250,7 +229,7 @@ void TDalControl::run(int fd)
                 // may never come.
                 overlong = true;
                 std::fprintf(stderr, "dal: control line dropped, longer than %d bytes: %s\n", int(kMaxLine),
-                             shown(pending).c_str());
+                             TDalJournal::shown(pending).c_str());
             }
         }
     }

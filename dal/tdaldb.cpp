@@ -1,20 +1,24 @@
 #include "tdaldb.h"
 #include "tdalbackuphead.h"
+#include "tdaljournal.h"
 #include "trootmap.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct DateRow {
     int year, month, day, id;
 };
 const DateRow kDateRows[TDalDb::kDates] = {{2026, 11, 29, 1001}, {2026, 11, 30, 1002}, {2026, 12, 1, 1003}};
-const long kMaxFile = 8L << 20; // a description larger than this is not read
+const size_t kMaxFile = size_t(8) << 20; // a description larger than this is not read
+const size_t kShownPath = 255;           // of a path named on standard error
 // A channel's recording of a default day starts at hour (channel + day) %
 // kStarts: each day one of the first four channels, which every unit has,
 // records from midnight.
@@ -40,18 +44,60 @@ bool makeFolders(const std::string& hostFile)
     return true;
 }
 
-// At most max bytes of a regular file; *whole tells whether they are all of it.
-bool readFile(const std::string& hostFile, size_t max, std::string* out, bool* whole)
+// Appends what fd holds until out has max bytes or the file ends; false on
+// a read error.
+bool readUpTo(int fd, size_t max, std::string* out)
 {
-    struct stat st;
-    if (::stat(hostFile.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    *whole = uint64_t(st.st_size) <= max;
-    std::ifstream in(hostFile, std::ios::binary);
-    out->resize(size_t(std::min<uint64_t>(uint64_t(st.st_size), max)));
-    in.read(&(*out)[0], std::streamsize(out->size()));
-    out->resize(size_t(in.gcount()));
-    return !in.bad();
+    char buf[16384];
+    while (out->size() < max) {
+        const ssize_t n = ::read(fd, buf, std::min(sizeof buf, max - out->size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        out->append(buf, size_t(n));
+    }
+    return true;
+}
+
+std::string cannotRead(int error)
+{
+    return std::string("cannot be read (") + std::strerror(error) + ")";
+}
+
+// The description in a database file open as fd, or the one a backup's
+// head gives; empty when read, else why it is not.
+std::string textOf(int fd, const struct stat& st, bool internal, std::string* text)
+{
+    if (S_ISDIR(st.st_mode))
+        return "a folder";
+    if (S_ISFIFO(st.st_mode))
+        return "a FIFO";
+    if (!S_ISREG(st.st_mode))
+        return "not a plain file";
+    std::string data, error;
+    if (!readUpTo(fd, TDalBackupHead::kMaxHead, &data))
+        return cannotRead(errno);
+    if (!internal && TDalBackupHead::isHead(data)) {
+        // A backup the stand-in wrote is read by its head alone: the
+        // recording after it is never read.
+        if (!TDalBackupHead::describe(data, text, &error))
+            return "backup not understood (" + TDalJournal::shown(error) + ")";
+        return std::string();
+    }
+    // Any other file is read whole within the bound, which it may pass by
+    // growing while it is read.
+    const char* const tooLarge = "larger than 8 MB";
+    if (uint64_t(st.st_size) > kMaxFile)
+        return tooLarge;
+    if (!readUpTo(fd, kMaxFile + 1, &data))
+        return cannotRead(errno);
+    if (data.size() > kMaxFile)
+        return tooLarge;
+    text->swap(data);
+    return std::string();
 }
 
 bool sameDate(const TDalDbModel::Entry& e, const Db6Date& d)
@@ -125,6 +171,60 @@ bool TDalDb::describe(const char* path, const char* text)
     return bool(out);
 }
 
+bool TDalDb::Identity::operator==(const Identity& o) const
+{
+    return dev == o.dev && ino == o.ino && mode == o.mode && size == o.size && sec == o.sec && nsec == o.nsec;
+}
+
+TDalDb::Identity TDalDb::identityOf(const struct stat& st)
+{
+    return {st.st_dev, st.st_ino, st.st_mode, st.st_size, st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
+TDalDb::Cached& TDalDb::cached(const std::string& host)
+{
+    for (Cached& c : m_cache)
+        if (c.host == host)
+            return c;
+    if (m_cache.size() >= size_t(kCacheFiles)) // the file opened longest ago is forgotten
+        m_cache.erase(std::min_element(m_cache.begin(), m_cache.end(),
+                                       [](const Cached& a, const Cached& b) { return a.used < b.used; }));
+    m_cache.push_back(Cached{host, Identity{}, 0, 0, {}, nullptr, 0, false});
+    return m_cache.back();
+}
+
+std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::string& host, bool internal,
+                                                int channels, int sensors, Identity* id, std::string* said)
+{
+    const std::string name = "dal: " + TDalJournal::shown(path, kShownPath) + ": ";
+    std::string text, error, why;
+    if (internal && id->mode == 0) {
+        text = defaultDescription(); // a disk's database without a root to write it into
+    } else {
+        // Opened without waiting: a FIFO at the path never holds the caller.
+        const int fd = ::open(host.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        struct stat st;
+        if (fd < 0 || ::fstat(fd, &st) != 0) {
+            why = cannotRead(errno);
+        } else {
+            *id = identityOf(st);
+            why = textOf(fd, st, internal, &text);
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    if (!why.empty()) {
+        *said = name + why + ", not opened\n";
+        return nullptr;
+    }
+    auto model = TDalDbModel::build(text, channels, sensors, &error);
+    if (!model)
+        *said = name + "asks for " + error + ", not opened\n";
+    else if (!error.empty())
+        *said = name + TDalJournal::shown(error) + " not understood, skipped\n";
+    return model;
+}
+
 std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, int sensors, int disks)
 {
     std::string host;
@@ -133,38 +233,48 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     const bool internal = internalPath(path);
     if (internal && disks < 1)
         return nullptr;
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
     struct stat st;
-    std::string text;
-    if (internal && ::stat(host.c_str(), &st) != 0) {
-        // A disk without a database yet gets the default one, written into
-        // the runtime root (without a root it is only served).
-        text = defaultDescription();
-        describe(path, text.c_str());
-    } else {
-        // A backup the stand-in wrote is read by its head alone: the
-        // recording after it is never read. Any other file is read whole.
-        std::string data, error;
-        bool whole = false;
-        if (!readFile(host, TDalBackupHead::kMaxHead, &data, &whole))
-            return nullptr;
-        if (!internal && TDalBackupHead::isHead(data)) {
-            if (!TDalBackupHead::describe(data, &text, &error)) {
-                std::fprintf(stderr, "dal: %s: backup not understood (%s), not opened\n", path, error.c_str());
-                return nullptr;
-            }
-        } else if (whole) {
-            text.swap(data);
-        } else if (!readFile(host, size_t(kMaxFile), &text, &whole) || !whole) {
-            return nullptr; // a description larger than kMaxFile
-        }
+    // A disk without a database yet gets the default one, written into the
+    // runtime root (without a root it is only served).
+    if (internal && ::stat(host.c_str(), &st) != 0)
+        describe(path, nullptr);
+    Identity id = {};
+    if (::stat(host.c_str(), &st) == 0)
+        id = identityOf(st);
+    Cached& c = cached(host);
+    const bool same = c.used && c.id == id && c.channels == channels && c.sensors == sensors;
+    c.used = ++m_uses;
+    std::shared_ptr<const TDalDbModel> model = same ? c.model.lock() : nullptr;
+    // A new or changed file is read and what it gets is said; an unchanged
+    // one that was refused or not read is left, and one whose model went
+    // with its last handle is built again without a word.
+    if (!model && !(same && !c.opened)) {
+        std::string said;
+        model = read(path, host, internal, channels, sensors, &id, &said);
+        ++m_reads;
+        if (!same)
+            std::fputs(said.c_str(), stderr);
+        c.id = id;
+        c.channels = channels;
+        c.sensors = sensors;
+        c.model = model;
+        c.opened = bool(model);
     }
-    std::string error;
-    auto model = TDalDbModel::build(text, channels, sensors, &error);
-    if (!model)
-        std::fprintf(stderr, "dal: %s: asks for %s, not opened\n", path, error.c_str());
-    else if (!error.empty())
-        std::fprintf(stderr, "dal: %s: %s not understood, skipped\n", path, error.c_str());
+    // The files opened last keep their models in the cache; the others
+    // live while a handle or the decoder holds them.
+    c.kept = model;
+    for (Cached& o : m_cache)
+        if (std::count_if(m_cache.begin(), m_cache.end(), [&o](const Cached& n) { return n.used > o.used; })
+            >= kKeptModels)
+            o.kept.reset();
     return model;
+}
+
+int TDalDb::reads()
+{
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
+    return m_reads;
 }
 
 TDalDb::Open* TDalDb::find(int h)
@@ -242,8 +352,13 @@ int TDalDb::close(int h)
 
 void TDalDb::reset()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_open.clear();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_open.clear();
+    }
+    std::lock_guard<std::mutex> lock(m_cacheMutex);
+    m_cache.clear();
+    m_reads = 0;
 }
 
 int TDalDb::numMonth(int h)

@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // The recording databases behind the Db6f calls. A database is a file of
@@ -16,6 +17,18 @@
 // open handle has its own filters: the type, text and record-type filters
 // act on what the handle reads at once; the date filter and the text filter
 // choose the dates a handle lists when the filter is calculated.
+//
+// A file's database is built once while the file is unchanged (the same
+// size, modification time, inode and device) and shared, never changed, by
+// every handle and the decoder, whichever thread opens it: Search, its
+// timeline, Backup and the storage check read one model, and an open of an
+// unchanged file is a stat. A changed file is read and built again. What is
+// said about a file on standard error (a line not understood, a refusal, a
+// file not read and why) is said when it is read, so once while it is
+// unchanged, its bytes escaped. The cache remembers kCacheFiles files; it
+// holds the models of the kKeptModels files opened last itself (the disks'
+// database stays built between storage checks), the others only while a
+// handle or the decoder holds them.
 //
 // The default database serves three days of recordings per channel across
 // a month boundary (2026-11-29 to 2026-12-01), the same every time, shaped
@@ -55,11 +68,16 @@ public:
     // without a root or when it cannot be written.
     static bool describe(const char* path, const char* text);
     static std::string defaultDescription();
-    // Forgets every handle (the test driver's reset).
+    // Forgets every handle and every file read (the test driver's reset).
     void reset();
+    // How often a database file has been read (and built or refused) since
+    // the reset; an open of an unchanged file reads nothing.
+    int reads();
 
     static const int kDates = 3;
     static const int kMaxOpen = 8;
+    static const int kCacheFiles = 16;
+    static const int kKeptModels = 2;
     // Events recorded on date d of the default database.
     static int numEvents(int d) { return 10 + 5 * d; }
     static bool hasHour(int ch, int d, int hour, int plane);
@@ -82,7 +100,41 @@ private:
     // Listed months in order, as year * 12 + month - 1.
     static std::vector<int> months(const Open& o);
 
+    // A file as a stat sees it; a file that is not there is all zero.
+    struct Identity {
+        dev_t dev;
+        ino_t ino;
+        mode_t mode;
+        off_t size;
+        time_t sec;
+        long nsec; // of the modification time
+        bool operator==(const Identity& o) const;
+    };
+    static Identity identityOf(const struct stat& st);
+    // One file read, as it was then, for the recorder it was read for.
+    struct Cached {
+        std::string host;
+        Identity id;
+        int channels, sensors;
+        std::weak_ptr<const TDalDbModel> model; // null: not opened
+        std::shared_ptr<const TDalDbModel> kept; // held by the cache itself
+        uint64_t used;                           // when last opened
+        bool opened;                             // false: refused or not read
+    };
+    Cached& cached(const std::string& host);
+    // Reads and builds the database of a file, its identity in *id (as
+    // read); null when it is not opened. What is to be said of it goes to
+    // *said.
+    static std::shared_ptr<const TDalDbModel> read(const char* path, const std::string& host, bool internal,
+                                                   int channels, int sensors, Identity* id, std::string* said);
+
     std::mutex m_mutex;
     std::vector<Open> m_open;
     int m_next = 1;
+    // Guards the files read: held while a file is read and built, so that
+    // two threads opening one file build it once.
+    std::mutex m_cacheMutex;
+    std::vector<Cached> m_cache;
+    uint64_t m_uses = 0;
+    int m_reads = 0;
 };

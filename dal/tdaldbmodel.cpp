@@ -95,8 +95,8 @@ std::string itemText(const std::string& s)
 
 // What a description asks for at most, counted before anything is built:
 // its date lines, and its items (an "items N" line at N). False as soon as
-// either is past the model's bound, the reason in *why; *entries is then a
-// bound of the entries it builds.
+// either, or the N of one "items" line, is past the model's bound, the
+// reason in *why; *entries is then a bound of the entries it builds.
 bool withinBounds(const std::string& text, size_t* entries, std::string* why)
 {
     std::istringstream lines(text);
@@ -111,8 +111,14 @@ bool withinBounds(const std::string& text, size_t* entries, std::string* why)
             ++dates;
         else if (word == "item")
             ++items;
-        else if (word == "items" && in >> count && number(count, 0, TDalDbModel::MAX_ITEMS, &n))
+        else if (word == "items" && in >> count && !count.empty()
+                 && count.find_first_not_of("0123456789") == std::string::npos) {
+            if (!number(count, 0, TDalDbModel::MAX_ITEMS, &n)) {
+                *why = "more than " + std::to_string(int(TDalDbModel::MAX_ITEMS)) + " items on one line";
+                return false;
+            }
             items += n;
+        }
         if (dates > TDalDbModel::MAX_ENTRIES) {
             *why = "more than " + std::to_string(int(TDalDbModel::MAX_ENTRIES)) + " dates";
             return false;

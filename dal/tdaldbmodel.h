@@ -52,8 +52,9 @@ public:
     // them hold no recording. Entries are put in date order (entries of one
     // date keep their order). Lines not understood are skipped; the first
     // one is described in *error when error is given. A description that
-    // asks for more than MAX_ENTRIES entries or MAX_ALL_ITEMS items builds
-    // nothing: null, the reason in *error.
+    // asks for more than MAX_ENTRIES entries, MAX_ALL_ITEMS items in all or
+    // MAX_ITEMS on one "items" line builds nothing: null, the reason in
+    // *error.
     static std::shared_ptr<const TDalDbModel> build(const std::string& text, int channels, int sensors,
                                                     std::string* error = nullptr);
 

@@ -68,3 +68,21 @@ std::string TDalJournal::text(const char* s)
     const size_t n = strnlen(s, 64);
     return "\"" + std::string(s, n) + "\"";
 }
+
+std::string TDalJournal::shown(const std::string& bytes, size_t max)
+{
+    std::string out;
+    for (size_t i = 0; i < bytes.size() && i < max; ++i) {
+        const unsigned char c = (unsigned char)bytes[i];
+        if (c >= 0x20 && c < 0x7f && c != '\\') {
+            out += char(c);
+        } else {
+            char esc[5];
+            std::snprintf(esc, sizeof esc, "\\x%02x", c);
+            out += esc;
+        }
+    }
+    if (bytes.size() > max)
+        out += "...";
+    return out;
+}

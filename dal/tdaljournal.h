@@ -13,4 +13,10 @@ public:
     static void clear();
     // A text argument as the journal shows it: quoted and cut, or null.
     static std::string text(const char* s);
+    // Bytes as they may be shown on standard error (a control line, a line
+    // or a name from a database file): printable characters as they are,
+    // every other byte (and the backslash) escaped as \xNN, so that nothing
+    // from a file or a FIFO reaches the terminal as a control sequence; at
+    // most max of them, "..." when cut.
+    static std::string shown(const std::string& bytes, size_t max = 80);
 };

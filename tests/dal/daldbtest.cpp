@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/resource.h>
+#include <thread>
 
 namespace {
 // Two entries on 2026-03-05 (the second with 45 made-up items) and one
@@ -66,6 +67,8 @@ private slots:
         const int h = Db6fOpen("/backup/rec.exe", nullptr, -1, -1, 1, 0);
         QVERIFY(h > 0);
         QCOMPARE(Db6fNumMonth(h, 2026, 1), 0); // nothing described in it
+        QVERIFY(m_root->write("/backup/rec.exe", "date 2026-01-01\n")); // rewritten: read again
+        QCOMPARE(Db6fNumMonth(Db6fOpen("/backup/rec.exe", nullptr, -1, -1, 1, 0), 2026, 1), 1);
     }
 
     void entriesAndItemsInOrder()
@@ -185,38 +188,72 @@ private slots:
     // A description builds no more than a recorder keeps: a small file
     // that asks for more dates or items is refused at once with one line,
     // as the search's Import offers it, and takes no memory; the database
-    // in use stays open. An ordinary description opens.
+    // in use stays open. An ordinary description opens. A file is read
+    // once while it is unchanged: opened, closed (as the storage check
+    // does) and opened again at once from two threads (Search and its
+    // timeline's worker), it is read and said once, its bytes escaped, and
+    // the later opens take no memory.
     void descriptionsAreBounded_data()
     {
         QTest::addColumn<QByteArray>("desc");
-        QTest::addColumn<QByteArray>("said"); // the line on standard error; empty: it opens
+        QTest::addColumn<QByteArray>("inside"); // written to a file inside the one opened: a folder
+        QTest::addColumn<QByteArray>("said");   // on standard error; "..., not opened": refused
         const QByteArray refused = "dal: /backup/big.exe: asks for more than ";
-        QTest::newRow("ordinary") << QByteArray(kDesc) << QByteArray();
+        QTest::newRow("ordinary") << QByteArray(kDesc) << QByteArray() << QByteArray();
         QTest::newRow("items 100000 on every other line (58 KB)")
-            << QByteArray("date 2026-01-01\nitems 100000\n").repeated(2000)
+            << QByteArray("date 2026-01-01\nitems 100000\n").repeated(2000) << QByteArray()
             << refused + "1000000 items, not opened\n";
-        QTest::newRow("a date on every line (1 MB)")
-            << QByteArray("date 2026-01-01\n").repeated(65536) << refused + "10000 dates, not opened\n";
+        QTest::newRow("a date on every line (1 MB)") << QByteArray("date 2026-01-01\n").repeated(65536)
+                                                      << QByteArray() << refused + "10000 dates, not opened\n";
+        QTest::newRow("exactly 10000 dates") << QByteArray("date 2026-01-01\n").repeated(10000) << QByteArray()
+                                             << QByteArray();
+        QTest::newRow("10001 dates") << QByteArray("date 2026-01-01\n").repeated(10001) << QByteArray()
+                                     << refused + "10000 dates, not opened\n";
+        QTest::newRow("items 100001 on one line") << QByteArray("date 2026-01-01\nitems 100001\n") << QByteArray()
+                                                  << refused + "100000 items on one line, not opened\n";
+        QTest::newRow("control bytes in a bad line")
+            << QByteArray("date 2026-01-01\nrec \x1b]0;x\x07 00:00-01:00\n") << QByteArray()
+            << QByteArray("dal: /backup/big.exe: line 2: rec \\x1b]0;x\\x07 00:00-01:00 not understood, skipped\n");
+        QTest::newRow("control bytes in a bad head")
+            << QByteArray("DVR backup\nfrom 2026-01-01 \x1b[2J\n") << QByteArray()
+            << QByteArray("dal: /backup/big.exe: backup not understood (bad line: from 2026-01-01 \\x1b[2J), "
+                          "not opened\n");
+        QTest::newRow("over 8 MB") << QByteArray(8 << 20, '#') + "\n" << QByteArray()
+                                   << QByteArray("dal: /backup/big.exe: larger than 8 MB, not opened\n");
+        QTest::newRow("a folder") << QByteArray(kDesc) << QByteArray("/db")
+                                  << QByteArray("dal: /backup/big.exe: a folder, not opened\n");
     }
     void descriptionsAreBounded()
     {
         QFETCH(QByteArray, desc);
+        QFETCH(QByteArray, inside);
         QFETCH(QByteArray, said);
+        const char* const big = "/backup/big.exe";
         const int disks = Db6fOpen(kPath, "/", 0, 0, 1, 0);
         QVERIFY(disks > 0);
-        QCOMPARE(dalTestDbDescribe("/backup/big.exe", desc.constData()), 0);
+        QCOMPARE(dalTestDbDescribe((big + inside).constData(), desc.constData()), 0);
         const auto peakMb = [] {
             rusage u;
             getrusage(RUSAGE_SELF, &u);
             return u.ru_maxrss / 1024;
         };
         const long before = peakMb();
+        const int reads = dalTestDbReads();
         TStderrCapture err;
-        const int h = Db6fOpen("/backup/big.exe", nullptr, -1, -1, 1, 0);
+        const int h = Db6fOpen(big, nullptr, -1, -1, 1, 0);
+        Db6fClose(h);
+        const long first = peakMb();
+        int again = 0;
+        std::thread worker([&again, big] { again = Db6fOpen(big, nullptr, -1, -1, 1, 0); });
+        const int third = Db6fOpen(big, nullptr, -1, -1, 1, 0);
+        worker.join();
         err.restore();
-        QCOMPARE(h > 0, said.isEmpty());
+        QCOMPARE(h > 0, !said.endsWith("not opened\n"));
+        QCOMPARE(again > 0 && third > 0, h > 0);
         QCOMPARE(err.text(), said);
-        QVERIFY2(peakMb() - before < 64, qPrintable(QString::number(peakMb() - before)));
+        QCOMPARE(dalTestDbReads() - reads, 1);
+        const long grown = peakMb() - (h > 0 ? first : before);
+        QVERIFY2(grown < 64, qPrintable(QString::number(grown)));
         Db6Date d[3];
         QCOMPARE(Db6fReadDate(disks, 0, 3, d), 3);
     }
