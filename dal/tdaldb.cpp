@@ -189,7 +189,7 @@ TDalDb::Cached& TDalDb::cached(const std::string& host)
     if (m_cache.size() >= size_t(kCacheFiles)) // the file opened longest ago is forgotten
         m_cache.erase(std::min_element(m_cache.begin(), m_cache.end(),
                                        [](const Cached& a, const Cached& b) { return a.used < b.used; }));
-    m_cache.push_back(Cached{host, Identity{}, 0, 0, {}, nullptr, 0, false});
+    m_cache.push_back(Cached{host, Identity{}, 0, 0, {}, 0, false});
     return m_cache.back();
 }
 
@@ -263,11 +263,10 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     }
     // The files opened last keep their models in the cache; the others
     // live while a handle or the decoder holds them.
-    c.kept = model;
-    for (Cached& o : m_cache)
-        if (std::count_if(m_cache.begin(), m_cache.end(), [&o](const Cached& n) { return n.used > o.used; })
-            >= kKeptModels)
-            o.kept.reset();
+    if (m_kept[0] != model) {
+        m_kept[1] = std::move(m_kept[0]);
+        m_kept[0] = model;
+    }
     return model;
 }
 
@@ -358,6 +357,8 @@ void TDalDb::reset()
     }
     std::lock_guard<std::mutex> lock(m_cacheMutex);
     m_cache.clear();
+    m_kept[0].reset();
+    m_kept[1].reset();
     m_reads = 0;
 }
 

@@ -26,7 +26,7 @@
 // said about a file on standard error (a line not understood, a refusal, a
 // file not read and why) is said when it is read, so once while it is
 // unchanged, its bytes escaped. The cache remembers kCacheFiles files; it
-// holds the models of the kKeptModels files opened last itself (the disks'
+// holds the models of the two files opened last itself (the disks'
 // database stays built between storage checks), the others only while a
 // handle or the decoder holds them.
 //
@@ -77,7 +77,6 @@ public:
     static const int kDates = 3;
     static const int kMaxOpen = 8;
     static const int kCacheFiles = 16;
-    static const int kKeptModels = 2;
     // Events recorded on date d of the default database.
     static int numEvents(int d) { return 10 + 5 * d; }
     static bool hasHour(int ch, int d, int hour, int plane);
@@ -117,7 +116,6 @@ private:
         Identity id;
         int channels, sensors;
         std::weak_ptr<const TDalDbModel> model; // null: not opened
-        std::shared_ptr<const TDalDbModel> kept; // held by the cache itself
         uint64_t used;                           // when last opened
         bool opened;                             // false: refused or not read
     };
@@ -135,6 +133,7 @@ private:
     // two threads opening one file build it once.
     std::mutex m_cacheMutex;
     std::vector<Cached> m_cache;
+    std::shared_ptr<const TDalDbModel> m_kept[2]; // the models of the two files opened last, newest first
     uint64_t m_uses = 0;
     int m_reads = 0;
 };
