@@ -72,6 +72,9 @@ int dvruiMain(int argc, char** argv, int stopBoundMs)
     // "-daemon" in an argument detaches the process; the parent ends here.
     if (TDVRAPI::daemonize(argc, argv) < 0)
         return 0;
+    // The root is this run's from now to its end: the run command does not
+    // empty it meanwhile.
+    TPath::holdRoot();
 
     // The defaults object fixes the OEM variant for the whole run.
     g_default = new TDefault(QStringLiteral("/dvr/default.conf"));

@@ -3,10 +3,10 @@
 # A root given in DVR_ROOT belongs to the user: its folders are made when
 # missing, and nothing in it is ever removed. Without DVR_ROOT the root is
 # the folder given as the argument; it is made fresh when this script made
-# it before (it carries the marker file), and kept as it is otherwise. A
-# program running on the root holds a lock on its tmp folder (the device
-# layer's control channel): such a root is not emptied, and the script ends
-# with 1.
+# it before (it carries the marker file), and kept as it is otherwise.
+# Every program running on a root holds a shared lock on the root's folder
+# for its whole run: a root this script cannot lock alone is not emptied,
+# and the script ends with 1.
 set -euo pipefail
 default=${1:?usage: mkroot.sh DEFAULT_ROOT}
 marker=.made-by-run-script
@@ -15,15 +15,19 @@ if [ -n "${DVR_ROOT:-}" ]; then
 else
   root=$(realpath -m -- "$default")
   if [ -f "$root/$marker" ]; then
-    if [ -d "$root/tmp" ] && ! flock -n "$root/tmp" true; then
+    # Held alone while the root is emptied and made again: the folder
+    # itself stays, so a program starting meanwhile waits for its lock and
+    # then runs in the new root.
+    exec 9<"$root"
+    if ! flock -n -x 9; then
       echo "Runtime root $root is used by a running program: not made afresh; stop that program first." >&2
       exit 1
     fi
-    rm -rf -- "$root"
+    find "$root" -mindepth 1 -maxdepth 1 -exec rm -rf -- {} +
+    touch -- "$root/$marker"
   elif [ -e "$root" ]; then
     echo "Runtime root $root was not made by the run command: using it as it is." >&2
-  fi
-  if [ ! -e "$root" ]; then
+  else
     mkdir -p -- "$root"
     touch -- "$root/$marker"
   fi

@@ -4,9 +4,15 @@
 # there, otherwise headless (offscreen). Arguments go to the program.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+# The root first: one a running program holds is refused before any time
+# goes to a build. From here on this run holds it (a shared lock, as every
+# program on a root does), through the build and then as the program it
+# becomes, so a second run command does not empty it meanwhile.
+root=$("$here/scripts/mkroot.sh" "$here/build/run-root")
+exec 9<"$root"
+flock -s 9
 "$here/scripts/deps.sh"
 "$here/scripts/build.sh" "$here/build" -DDVR_BUILD_TESTS=OFF -DDVR_BUILD_BENCH=OFF
-root=$("$here/scripts/mkroot.sh" "$here/build/run-root")
 # A root the run command made stands for a recorder that passed its factory
 # test; without the marker the program takes the board-test branch.
 if [ -f "$root/.made-by-run-script" ] && [ ! -e "$root/dvr/board_ok.txt" ]; then

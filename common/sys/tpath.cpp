@@ -6,6 +6,12 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 Q_DECLARE_LOGGING_CATEGORY(lcSys)
 
 namespace {
@@ -17,6 +23,31 @@ std::string toHost(const QString& s) { return QFile::encodeName(s).toStdString()
 } // namespace
 
 void TPath::init() { TRootMap::fixRoot(); }
+
+void TPath::holdRoot()
+{
+    static int s_held = -1; // never closed: the lock lasts as long as the process
+    const std::string r = TRootMap::root();
+    if (r.empty() || s_held >= 0)
+        return;
+    const int fd = ::open(r.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int rc = fd < 0 ? -1 : ::flock(fd, LOCK_SH | LOCK_NB);
+    if (rc != 0 && fd >= 0 && errno == EWOULDBLOCK) {
+        // Only the run command locks a root alone, while it makes it
+        // afresh: this run starts in the root it leaves.
+        qCWarning(lcSys, "TPath::holdRoot runtime root %s is being made afresh: waiting", r.c_str());
+        do
+            rc = ::flock(fd, LOCK_SH);
+        while (rc != 0 && errno == EINTR);
+    }
+    if (rc != 0) {
+        qCWarning(lcSys, "TPath::holdRoot runtime root %s cannot be held: %s", r.c_str(), std::strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+        return;
+    }
+    s_held = fd;
+}
 
 QString TPath::root() { return fromHost(TRootMap::root()); }
 

@@ -12,6 +12,15 @@ class TPath
 public:
     // Makes a relative DVR_ROOT absolute once, at the start of the program.
     static void init();
+    // Holds the runtime root for the rest of the process: a shared lock on
+    // the root's folder. Every program on a root holds it for its whole
+    // run, and the run command empties a root only while it can lock it
+    // alone, so no root is emptied under a running program. The kernel
+    // drops the lock when the process ends, however it ends. Called once
+    // the process is the one that runs (after "-daemon" detached it),
+    // before anything in the root is read or written; nothing to hold on
+    // the unit.
+    static void holdRoot();
     // The root directory without a trailing slash; empty on the unit.
     static QString root();
     // An absolute path mapped under the root and normalised; relative paths

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -19,12 +20,18 @@ private slots:
         QTest::addColumn<bool>("given");  // DVR_ROOT names the root
         QTest::addColumn<bool>("marked"); // the run command made it before
         QTest::addColumn<bool>("kept");   // the file in it survives
-        QTest::addColumn<bool>("used");   // a running program holds the lock on its tmp folder
-        QTest::newRow("given") << true << false << true << false;
-        QTest::newRow("given, even with the marker") << true << true << true << false;
-        QTest::newRow("default made before") << false << true << false << false;
-        QTest::newRow("default made by someone else") << false << false << true << false;
-        QTest::newRow("default made before, a program on it") << false << true << true << true;
+        // Who holds the root: a shared lock on its folder as a program
+        // takes; the program itself once up, without the control channel
+        // (a folder in the FIFO's way); or as soon as it wrote anything.
+        QTest::addColumn<QString>("used");
+        QTest::newRow("given") << true << false << true << "";
+        QTest::newRow("given, even with the marker") << true << true << true << "";
+        QTest::newRow("default made before") << false << true << false << "";
+        QTest::newRow("default made by someone else") << false << false << true << "";
+        QTest::newRow("default made before, a program's lock on it") << false << true << true << "lock";
+        QTest::newRow("default made before, a program without the control channel")
+            << false << true << true << "program";
+        QTest::newRow("default made before, a program starting") << false << true << true << "starting";
     }
 
     void rootsTheRunCommandDidNotMakeAreKept()
@@ -32,7 +39,7 @@ private slots:
         QFETCH(bool, given);
         QFETCH(bool, marked);
         QFETCH(bool, kept);
-        QFETCH(bool, used);
+        QFETCH(QString, used);
         QTemporaryDir tmp;
         const QString root = tmp.path() + "/root";
         QVERIFY(QDir().mkpath(root + "/dvr"));
@@ -43,9 +50,32 @@ private slots:
             QFile m(root + "/.made-by-run-script");
             QVERIFY(m.open(QIODevice::WriteOnly));
         }
-        QVERIFY(QDir().mkpath(root + "/tmp"));
-        const int lock = ::open(QFile::encodeName(root + "/tmp").constData(), O_RDONLY);
-        QVERIFY(lock >= 0 && (!used || ::flock(lock, LOCK_EX) == 0));
+        QVERIFY(QDir().mkpath(root + "/tmp/dal.ctl"));
+        const int lock = ::open(QFile::encodeName(root).constData(), O_RDONLY);
+        QVERIFY(lock >= 0 && (used != "lock" || ::flock(lock, LOCK_SH) == 0));
+        // Every path in the root, so that the first thing a program writes shows.
+        const auto all = [&root] {
+            QStringList out;
+            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
+                out << it.next();
+            return out;
+        };
+        const QStringList before = all();
+        QProcess program;
+        QProcessEnvironment penv = QProcessEnvironment::systemEnvironment();
+        penv.insert("DVR_ROOT", root);
+        program.setProcessEnvironment(penv);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        if (used == "program" || used == "starting")
+            program.start(DVRUI_PATH, QStringList());
+        QByteArray said;
+        while (used == "program" && !said.contains("no control channel") && program.waitForReadyRead(30000))
+            said += program.readAll();
+        QVERIFY2(used != "program" || said.contains("no control channel"), said.constData());
+        while (used == "starting" && all() == before)
+            QVERIFY(program.state() != QProcess::NotRunning);
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("DVR_ROOT");
@@ -56,8 +86,10 @@ private slots:
         p.start("bash", {DVR_SCRIPTS_DIR "/mkroot.sh", given ? "elsewhere" : "root"});
         QVERIFY(p.waitForFinished(30000));
         ::close(lock);
+        program.terminate();
+        QVERIFY(program.state() == QProcess::NotRunning || program.waitForFinished(30000));
         QCOMPARE(f.exists(), kept);
-        if (used) { // one line says why, nothing is made
+        if (!used.isEmpty()) { // one line says why, nothing is made
             QCOMPARE(p.exitCode(), 1);
             QCOMPARE(p.readAllStandardError().count('\n'), 1);
             QVERIFY(p.readAllStandardOutput().isEmpty() && !QFileInfo::exists(root + "/data"));
