@@ -217,11 +217,12 @@ std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::str
         *said = name + why + ", not opened\n";
         return nullptr;
     }
-    auto model = TDalDbModel::build(text, channels, sensors, &error);
+    std::vector<std::string> skipped;
+    auto model = TDalDbModel::build(text, channels, sensors, &error, &skipped);
     if (!model)
         *said = name + "asks for " + error + ", not opened\n";
-    else if (!error.empty())
-        *said = name + TDalJournal::shown(error) + " not understood, skipped\n";
+    for (size_t i = 0; model && i < skipped.size(); ++i)
+        *said += name + skipped[i] + " not understood, skipped\n";
     return model;
 }
 

@@ -1,4 +1,5 @@
 #include "tdaldbmodel.h"
+#include "tdaljournal.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -162,7 +163,7 @@ bool TDalDbModel::parseSecond(const std::string& s, int* second)
 }
 
 std::shared_ptr<const TDalDbModel> TDalDbModel::build(const std::string& text, int channels, int sensors,
-                                                      std::string* error)
+                                                      std::string* error, std::vector<std::string>* skipped)
 {
     // Bounded before anything is made: a small file may ask for a huge
     // model ("items 100000" on every line, or a date on every line).
@@ -180,14 +181,18 @@ std::shared_ptr<const TDalDbModel> TDalDbModel::build(const std::string& text, i
     std::stringstream lines(text);
     std::string line;
     int lineNo = 0;
-    bool reported = false;
+    int more = 0; // lines not understood beyond those told
     while (std::getline(lines, line)) {
         ++lineNo;
-        if (!model->parseLine(line, channels, sensors) && error && !reported) {
-            *error = "line " + std::to_string(lineNo) + ": " + line.substr(0, 60);
-            reported = true;
-        }
+        if (model->parseLine(line, channels, sensors) || !skipped)
+            continue;
+        if (skipped->size() < size_t(MAX_TOLD))
+            skipped->push_back("line " + std::to_string(lineNo) + ": " + TDalJournal::shown(line));
+        else
+            ++more;
     }
+    if (more)
+        skipped->push_back(std::to_string(more) + (more == 1 ? " more line" : " more lines"));
     std::stable_sort(model->m_entries.begin(), model->m_entries.end(), [](const Entry& a, const Entry& b) {
         return std::make_tuple(a.year, a.month, a.day) < std::make_tuple(b.year, b.month, b.day);
     });

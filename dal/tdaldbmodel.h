@@ -30,8 +30,8 @@ class TDalDbModel
 public:
     // An entry's items, a text item's bytes, and the most one description
     // may build: its entries (as many dates as a backup's head may list)
-    // and its items in all.
-    enum { MAX_ITEMS = 100000, MAX_TEXT = 1999, MAX_ENTRIES = 10000, MAX_ALL_ITEMS = 1000000 };
+    // and its items in all; the lines not understood told one by one.
+    enum { MAX_ITEMS = 100000, MAX_TEXT = 1999, MAX_ENTRIES = 10000, MAX_ALL_ITEMS = 1000000, MAX_TOLD = 20 };
 
     struct Item {
         uint8_t type;   // source kind and source, as the item record's byte 0
@@ -50,13 +50,15 @@ public:
     // Builds the model of a description for a recorder of the given
     // channels and sensors: generated items use them, and channels beyond
     // them hold no recording. Entries are put in date order (entries of one
-    // date keep their order). Lines not understood are skipped; the first
-    // one is described in *error when error is given. A description that
-    // asks for more than MAX_ENTRIES entries, MAX_ALL_ITEMS items in all or
-    // MAX_ITEMS on one "items" line builds nothing: null, the reason in
-    // *error.
+    // date keep their order). Lines not understood are skipped, and told in
+    // *skipped when it is given: the first MAX_TOLD each as "line N: " and
+    // its bytes as standard error shows them, then how many more there are
+    // ("N more lines"). A description that asks for more than MAX_ENTRIES
+    // entries, MAX_ALL_ITEMS items in all or MAX_ITEMS on one "items" line
+    // builds nothing: null, the reason in *error.
     static std::shared_ptr<const TDalDbModel> build(const std::string& text, int channels, int sensors,
-                                                    std::string* error = nullptr);
+                                                    std::string* error = nullptr,
+                                                    std::vector<std::string>* skipped = nullptr);
 
     // "YYYY-MM-DD" (a real date from 1970 to 2999) into year, month and
     // day; "HH:MM:SS" into the second of the day. False when not one.

@@ -4,9 +4,12 @@
 #include "ttestroot.h"
 
 #include <QtTest>
+#include <atomic>
 #include <cstring>
 #include <memory>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -198,36 +201,54 @@ private slots:
         QTest::addColumn<QByteArray>("desc");
         QTest::addColumn<QByteArray>("inside"); // written to a file inside the one opened: a folder
         QTest::addColumn<QByteArray>("said");   // on standard error; "..., not opened": refused
+        // What comes between the first open and the next two: another file
+        // opened and closed, the file rewritten with its size and second,
+        // or another profile; the file is then read once more only when
+        // it or the recorder changed.
+        QTest::addColumn<QString>("between");
         const QByteArray refused = "dal: /backup/big.exe: asks for more than ";
-        QTest::newRow("ordinary") << QByteArray(kDesc) << QByteArray() << QByteArray();
+        QTest::newRow("ordinary") << QByteArray(kDesc) << QByteArray() << QByteArray() << QString();
+        QTest::newRow("ordinary, another file between") << QByteArray(kDesc) << QByteArray() << QByteArray()
+                                                        << QString("another file");
+        QTest::newRow("ordinary, rewritten in the same second") << QByteArray(kDesc) << QByteArray() << QByteArray()
+                                                                << QString("rewritten");
+        QTest::newRow("ordinary, another profile") << QByteArray(kDesc) << QByteArray() << QByteArray() << QString("20");
+        QByteArray told = "dal: /backup/big.exe: line 2: bogus " + QByteArray(74, 'x') + "... not understood, skipped\n";
+        for (int n = 3; n <= 21; ++n)
+            told += "dal: /backup/big.exe: line " + QByteArray::number(n) + ": bogus not understood, skipped\n";
+        QTest::newRow("every bad line, cut, 20 of them")
+            << "date 2026-01-01\nbogus " + QByteArray(100, 'x') + "\n" + QByteArray("bogus\n").repeated(21)
+            << QByteArray() << told + "dal: /backup/big.exe: 2 more lines not understood, skipped\n" << QString();
         QTest::newRow("items 100000 on every other line (58 KB)")
             << QByteArray("date 2026-01-01\nitems 100000\n").repeated(2000) << QByteArray()
-            << refused + "1000000 items, not opened\n";
+            << refused + "1000000 items, not opened\n" << QString();
         QTest::newRow("a date on every line (1 MB)") << QByteArray("date 2026-01-01\n").repeated(65536)
-                                                      << QByteArray() << refused + "10000 dates, not opened\n";
+                                                      << QByteArray() << refused + "10000 dates, not opened\n" << QString();
         QTest::newRow("exactly 10000 dates") << QByteArray("date 2026-01-01\n").repeated(10000) << QByteArray()
-                                             << QByteArray();
+                                             << QByteArray() << QString();
         QTest::newRow("10001 dates") << QByteArray("date 2026-01-01\n").repeated(10001) << QByteArray()
-                                     << refused + "10000 dates, not opened\n";
+                                     << refused + "10000 dates, not opened\n" << QString();
         QTest::newRow("items 100001 on one line") << QByteArray("date 2026-01-01\nitems 100001\n") << QByteArray()
-                                                  << refused + "100000 items on one line, not opened\n";
+                                                  << refused + "100000 items on one line, not opened\n" << QString();
         QTest::newRow("control bytes in a bad line")
             << QByteArray("date 2026-01-01\nrec \x1b]0;x\x07 00:00-01:00\n") << QByteArray()
-            << QByteArray("dal: /backup/big.exe: line 2: rec \\x1b]0;x\\x07 00:00-01:00 not understood, skipped\n");
+            << QByteArray("dal: /backup/big.exe: line 2: rec \\x1b]0;x\\x07 00:00-01:00 not understood, skipped\n") << QString();
         QTest::newRow("control bytes in a bad head")
             << QByteArray("DVR backup\nfrom 2026-01-01 \x1b[2J\n") << QByteArray()
             << QByteArray("dal: /backup/big.exe: backup not understood (bad line: from 2026-01-01 \\x1b[2J), "
-                          "not opened\n");
+                          "not opened\n") << QString();
+        QTest::newRow("exactly 8 MB") << QByteArray((8 << 20) - 1, '#') + "\n" << QByteArray() << QByteArray() << QString();
         QTest::newRow("over 8 MB") << QByteArray(8 << 20, '#') + "\n" << QByteArray()
-                                   << QByteArray("dal: /backup/big.exe: larger than 8 MB, not opened\n");
+                                   << QByteArray("dal: /backup/big.exe: larger than 8 MB, not opened\n") << QString();
         QTest::newRow("a folder") << QByteArray(kDesc) << QByteArray("/db")
-                                  << QByteArray("dal: /backup/big.exe: a folder, not opened\n");
+                                  << QByteArray("dal: /backup/big.exe: a folder, not opened\n") << QString();
     }
     void descriptionsAreBounded()
     {
         QFETCH(QByteArray, desc);
         QFETCH(QByteArray, inside);
         QFETCH(QByteArray, said);
+        QFETCH(QString, between);
         const char* const big = "/backup/big.exe";
         const int disks = Db6fOpen(kPath, "/", 0, 0, 1, 0);
         QVERIFY(disks > 0);
@@ -240,9 +261,19 @@ private slots:
         const long before = peakMb();
         const int reads = dalTestDbReads();
         TStderrCapture err;
+        const QByteArray file = QFile::encodeName(m_root->file(big));
+        const timespec mtime[2][2] = {{{0, UTIME_OMIT}, {1800000000, 1}}, {{0, UTIME_OMIT}, {1800000000, 2}}};
+        QVERIFY(between != "rewritten" || ::utimensat(AT_FDCWD, file, mtime[0], 0) == 0);
         const int h = Db6fOpen(big, nullptr, -1, -1, 1, 0);
         Db6fClose(h);
         const long first = peakMb();
+        if (between == "another file")
+            QVERIFY(dalTestDbDescribe("/backup/other.exe", kDesc) == 0
+                    && Db6fClose(Db6fOpen("/backup/other.exe", nullptr, -1, -1, 1, 0)) == 0);
+        if (between == "rewritten")
+            QVERIFY(dalTestDbDescribe(big, desc.constData()) == 0 && ::utimensat(AT_FDCWD, file, mtime[1], 0) == 0);
+        if (between == "20")
+            QCOMPARE(dalTestSetProfile("20"), 0);
         int again = 0;
         std::thread worker([&again, big] { again = Db6fOpen(big, nullptr, -1, -1, 1, 0); });
         const int third = Db6fOpen(big, nullptr, -1, -1, 1, 0);
@@ -250,12 +281,36 @@ private slots:
         err.restore();
         QCOMPARE(h > 0, !said.endsWith("not opened\n"));
         QCOMPARE(again > 0 && third > 0, h > 0);
-        QCOMPARE(err.text(), said);
-        QCOMPARE(dalTestDbReads() - reads, 1);
+        QCOMPARE(err.text(), between == "rewritten" ? said + said : said);
+        QCOMPARE(dalTestDbReads() - reads, between.isEmpty() ? 1 : 2);
         const long grown = peakMb() - (h > 0 ? first : before);
         QVERIFY2(grown < 64, qPrintable(QString::number(grown)));
         Db6Date d[3];
         QCOMPARE(Db6fReadDate(disks, 0, 3, d), 3);
+    }
+
+    // Four threads (Search, its timeline, Backup, the storage check) open
+    // and close more files than the cache remembers: each open reads its
+    // own file whole, while the cache forgets and builds under them.
+    void threadsOverMoreFilesThanTheCacheHolds()
+    {
+        const auto name = [](int i) { return "/backup/f" + std::to_string(i % 20) + ".exe"; };
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(dalTestDbDescribe(name(i).c_str(), ("date 2026-01-01 " + std::to_string(i) + "\n").c_str()), 0);
+        std::atomic<int> right{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([&right, &name, t] {
+                for (int k = t; k < t + 200; ++k) {
+                    const int h = Db6fOpen(name(k * 7).c_str(), nullptr, -1, -1, 1, 0);
+                    Db6Date d;
+                    right += Db6fReadDate(h, 0, 1, &d) == 1 && d.dateId == k * 7 % 20;
+                    Db6fClose(h);
+                }
+            });
+        for (std::thread& t : threads)
+            t.join();
+        QCOMPARE(right.load(), 800);
     }
 
     void closedHandleAndNullRefused()
