@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QtTest>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -229,6 +230,9 @@ private slots:
         QTest::newRow("a folder another program locks")
             << "locked" << none + "another running program reads the FIFO there (one program per root has the "
                                   "control channel)\n";
+        QTest::newRow("a folder another program locks, shared")
+            << "locked shared" << none + "another running program reads the FIFO there (one program per root has "
+                                         "the control channel)\n";
     }
     void fifoTakesLinesAndGoesAtExit()
     {
@@ -252,8 +256,9 @@ private slots:
             QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
         if (before == "read")
             QVERIFY((reader = ::open(QFile::encodeName(at).constData(), O_RDONLY | O_NONBLOCK)) >= 0);
-        const int locker = before == "locked" ? ::open(QFile::encodeName(root.file("/tmp")).constData(), O_RDONLY) : -1;
-        QVERIFY(before != "locked" || ::flock(locker, LOCK_EX) == 0);
+        const int locker =
+            before.startsWith("locked") ? ::open(QFile::encodeName(root.file("/tmp")).constData(), O_RDONLY) : -1;
+        QVERIFY(locker < 0 || ::flock(locker, before == "locked" ? LOCK_EX : LOCK_SH) == 0);
         QProcess writer; // a shell's echo waiting for a reader
         if (before == "waiting")
             writer.start("sh", {"-c", "echo 'key KR22' > \"$0\"", at});
@@ -270,7 +275,7 @@ private slots:
         DalStart();
         err.restore();
         QCOMPARE(err.text(), said.replace("@", QFile::encodeName(at)));
-        if (before == "folder" || before.startsWith("link") || before == "read" || before == "locked") {
+        if (before == "folder" || before.startsWith("link") || before == "read" || locker >= 0) {
             int held = 0; // descriptors to the FIFO or its folder: the other program's only
             for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::AllEntries | QDir::System))
                 held += fd.symLinkTarget() == at || fd.symLinkTarget() == root.file("/tmp");
@@ -279,6 +284,7 @@ private slots:
             if (locker >= 0)
                 ::close(locker);
             QCOMPARE(QFileInfo(at).isSymLink(), before.startsWith("link")); // left as it was
+            QCOMPARE(QFileInfo::exists(at), locker < 0);
             QCOMPARE(QFileInfo(at).isDir(), before == "folder");
             if (before.startsWith("link"))
                 QCOMPARE(QFileInfo(other).size(), 9); // its target untouched
@@ -299,6 +305,8 @@ private slots:
         QVERIFY(before != "waiting" || writer.waitForFinished(10000));
         const int fd = ::open(path, O_WRONLY | O_NONBLOCK);
         QVERIFY(fd >= 0);
+        DalStart(); // a second start keeps the channel: the writer's lines still arrive
+        ::signal(SIGPIPE, SIG_IGN); // a write to a FIFO nobody reads fails, and the row with it
         // An over-long line is dropped whole, never applied cut short.
         const QByteArray lines = "key KRSE\nnot a line\nsensor 5 on" + QByteArray(300, ' ') + "x\nsensor 2 on\n";
         QCOMPARE(::write(fd, lines.constData(), size_t(lines.size())), ssize_t(lines.size()));
@@ -315,6 +323,8 @@ private slots:
             QVERIFY(before == "replaced fifo" ? ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0
                                               : f.open(QIODevice::WriteOnly) && f.write("key KRME\n") == 9);
         }
+        DalStop(); // nothing reads the FIFO once the device layer stops
+        QVERIFY(before == "replaced" || ::open(path, O_WRONLY | O_NONBLOCK) < 0);
         DalExit();
         // The FIFO is gone, nothing else was left (but what replaced it, which is not its own).
         QCOMPARE(root.allFiles(), before.startsWith("replaced") ? QStringList{"/tmp/dal.ctl"} : QStringList());
@@ -334,8 +344,8 @@ private slots:
                                                             + QByteArray(80, 'z') + "...\n");
         QTest::newRow("unknown key word") << QByteArray("key KRDN\n")
                                           << QByteArray("dal: control line not understood: key KRDN\n");
-        QTest::newRow("unreadable bytes") << QByteArray("key \x1b[2J\x01\\ \n")
-                                          << QByteArray("dal: control line not understood: key \\x1b[2J\\x01\\x5c \n");
+        QTest::newRow("unreadable bytes") << QByteArray("key \x1b[2J\x01\\\x7f \n")
+                                          << QByteArray("dal: control line not understood: key \\x1b[2J\\x01\\x5c\\x7f \n");
     }
 
     void droppedLinesAreReported()
