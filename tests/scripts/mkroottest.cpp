@@ -63,10 +63,8 @@ private slots:
             return out;
         };
         const QStringList before = all();
+        qputenv("DVR_ROOT", QFile::encodeName(root)); // the program's; the script's own is set below
         QProcess program;
-        QProcessEnvironment penv = QProcessEnvironment::systemEnvironment();
-        penv.insert("DVR_ROOT", root);
-        program.setProcessEnvironment(penv);
         program.setProcessChannelMode(QProcess::MergedChannels);
         if (used == "program" || used == "starting")
             program.start(DVRUI_PATH, QStringList());
