@@ -221,8 +221,8 @@ std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::str
     auto model = TDalDbModel::build(text, channels, sensors, &error, &skipped);
     if (!model)
         *said = name + "asks for " + error + ", not opened\n";
-    for (size_t i = 0; model && i < skipped.size(); ++i)
-        *said += name + skipped[i] + " not understood, skipped\n";
+    for (const std::string& line : skipped)
+        *said += name + line + " not understood, skipped\n";
     return model;
 }
 

@@ -23,8 +23,7 @@ else
       echo "Runtime root $root is used by a running program: not made afresh; stop that program first." >&2
       exit 1
     fi
-    find "$root" -mindepth 1 -maxdepth 1 -exec rm -rf -- {} +
-    touch -- "$root/$marker"
+    find "$root" -mindepth 1 -maxdepth 1 ! -name "$marker" -exec rm -rf -- {} +
   elif [ -e "$root" ]; then
     echo "Runtime root $root was not made by the run command: using it as it is." >&2
   else
