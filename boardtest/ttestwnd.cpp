@@ -169,10 +169,13 @@ void TTestWnd::init(int argc, char** argv)
 
     createRows();
 
+    // Listening before the device comes up: its first reports (the disks
+    // mount at once) come from its threads while it starts, and a report
+    // sent before the connection is lost.
+    connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TTestWnd::sl_fromDvr, Qt::UniqueConnection);
     // The device layer takes the FPGA image of "--fpga" while it comes up.
     g_api.takeOptions(QCoreApplication::arguments());
     g_api.dvrTestInit(argc, argv);
-    connect(&g_api, &TDVRAPI::sg_dvrNotify, this, &TTestWnd::sl_fromDvr, Qt::UniqueConnection);
 
     m_timer[T_START]->start();
 }

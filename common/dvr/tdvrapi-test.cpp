@@ -60,6 +60,11 @@ void TDVRAPI::dvrTestInit(int argc, char** argv)
     initOsd();
     camSetdevice(1);
 
+    // The events the facade handles itself are queued to it from the
+    // callbacks' threads: connected before the first callback can come.
+    // Also made by init; a second connection would deliver each event twice.
+    connect(this, &TDVRAPI::sg_fromDvr, this, &TDVRAPI::sl_fromDvr, Qt::UniqueConnection);
+
     DalIoSetCb(CbTestIo, this);
     DalEncrSetCb(CbTestEncCfg, CbTestEncNotify, this);
     DalNetSetCb(CbTestNet, this);
@@ -78,9 +83,6 @@ void TDVRAPI::dvrTestInit(int argc, char** argv)
     testNetStart(daemon);
     DalEncrMountSd();
     strgSetdevice();
-
-    // Also made by init; a second connection would deliver each event twice.
-    connect(this, &TDVRAPI::sg_fromDvr, this, &TDVRAPI::sl_fromDvr, Qt::UniqueConnection);
 
     Eth0Info eth;
     std::memset(&eth, 0, sizeof eth);
