@@ -10,6 +10,7 @@
 #include "tdefault.h"
 #include "tdvrapi.h"
 #include "tmain.h"
+#include "tmessages.h"
 #include "tpath.h"
 #include "tres.h"
 #include "tstopsignals.h"
@@ -62,6 +63,9 @@ int runBoardTest(int argc, char** argv, int stopBoundMs)
 
 int dvruiMain(int argc, char** argv, int stopBoundMs)
 {
+    // From the first message on, names and texts from outside show their
+    // control bytes escaped.
+    TMessages::install();
     // A write past the file-size limit fails like one to a full flash (and
     // is told so) instead of ending the program.
     ignoreFileSizeSignal();

@@ -103,7 +103,7 @@ QStringList TConfig::getdata(int idx, int param)
 {
     QStringList out;
     if (unsigned(idx) > unsigned(IDX_DATA_NUMBER) || idx == 37)
-        qFatal("TConfig::getdata idx:%d\n", idx);
+        qFatal("TConfig::getdata idx:%d", idx);
 
     const TProperty* edit = g_cfg ? g_cfg->m_edit : nullptr;
     const TProperty* live = g_cfg ? g_cfg->m_live : nullptr;
@@ -407,16 +407,16 @@ intptr_t TConfig::getvaluefromindex(int idx, int pos)
         return tableValue(valueTable(idx), pos);
     case IDX_DATA_MOTION_SENS: {
         const int v = tableValue(valueTable(idx), pos);
-        qCDebug(lcConfig, "IDX_DATA_MOTION_SENS.. vidx:%d ret:%d\n", pos, v);
+        qCDebug(lcConfig, "IDX_DATA_MOTION_SENS.. vidx:%d ret:%d", pos, v);
         return v;
     }
     case IDX_DATA_SEARCHOPT_DUR: {
         const int v = tableValue(valueTable(idx), pos);
-        qCDebug(lcConfig, "IDX_DATA_SEARCHOPT_DUR.. vidx:%d ret:%d\n", pos, v);
+        qCDebug(lcConfig, "IDX_DATA_SEARCHOPT_DUR.. vidx:%d ret:%d", pos, v);
         return v;
     }
     default:
-        qFatal("TConfig::getvaluefromindex idx:%d vidx:%di\n", idx, pos);
+        qFatal("TConfig::getvaluefromindex idx:%d vidx:%di", idx, pos);
         return 0;
     }
 }
@@ -467,7 +467,7 @@ int TConfig::getindexfromvalue(int idx, intptr_t value)
         return 0;
     }
     default:
-        qFatal("TConfig::getindexfromvalue idx:%d param:%p\n", idx,
+        qFatal("TConfig::getindexfromvalue idx:%d param:%p", idx,
                reinterpret_cast<void*>(value));
         return 0;
     }

@@ -137,7 +137,7 @@ TConfig::TConfig(QString confPath, const PropDevices* devices, const PropDefault
                                ? QString::fromLatin1(kCommitFile)
                                : m_confPath;
     if (TFlashFile::copy(source, m_tmpPath) != 0)
-        qCDebug(lcConfig, "TConfig::TConfig copy failed src:%s\n", qPrintable(source));
+        qCDebug(lcConfig, "TConfig::TConfig copy failed src:%s", qPrintable(source));
     // Edit copies of a run that crashed are still in the RAM folder.
     TProperty::removeStaleFiles();
 
@@ -302,7 +302,7 @@ int TConfig::commitfileHere()
     if (!m_ramSaved) {
         m_ramSaved = m_live->resync() == 0 && TFlashFile::sync(m_tmpPath) == 0;
         if (!m_ramSaved) {
-            qCDebug(lcConfig, "TConfig::commitfile RAM file not saved:%s\n", qPrintable(m_tmpPath));
+            qCDebug(lcConfig, "TConfig::commitfile RAM file not saved:%s", qPrintable(m_tmpPath));
             return 1;
         }
     }
@@ -310,7 +310,7 @@ int TConfig::commitfileHere()
     // look torn at the next start; keep the last good one instead.
     const QFileInfo ram(TPath::map(m_tmpPath));
     if (!ram.exists() || ram.size() < kMinModelFile) {
-        qCDebug(lcConfig, "TConfig::commitfile no RAM file:%s\n", qPrintable(m_tmpPath));
+        qCDebug(lcConfig, "TConfig::commitfile no RAM file:%s", qPrintable(m_tmpPath));
         return 1;
     }
     // A RAM file that lost sections (removed and written again by a single
@@ -318,7 +318,7 @@ int TConfig::commitfileHere()
     // the next start: it must hold the device record and every section the
     // flash file holds.
     if (!ramHoldsSections()) {
-        qCDebug(lcConfig, "TConfig::commitfile RAM file lacks sections:%s\n", qPrintable(m_tmpPath));
+        qCDebug(lcConfig, "TConfig::commitfile RAM file lacks sections:%s", qPrintable(m_tmpPath));
         return 4;
     }
     // Each copy lands in a temporary file that is synced and then renamed
@@ -326,11 +326,11 @@ int TConfig::commitfileHere()
     // the old or the new configuration, never a mix, and a failed step
     // leaves the model file as the last commit made it.
     if (TFlashFile::copy(m_tmpPath, QString::fromLatin1(kCommitFile)) != 0) {
-        qCDebug(lcConfig, "TConfig::commitfile step:1 failed\n");
+        qCDebug(lcConfig, "TConfig::commitfile step:1 failed");
         return 2;
     }
     if (TFlashFile::copy(QString::fromLatin1(kCommitFile), m_confPath) != 0) {
-        qCDebug(lcConfig, "TConfig::commitfile step:3 failed\n");
+        qCDebug(lcConfig, "TConfig::commitfile step:3 failed");
         return 3;
     }
     return 0;
@@ -401,13 +401,13 @@ int TConfig::reloadHere(QString file)
     // import writes the unit's device record into the file it loads.
     const QFileInfo info(TPath::map(file));
     if (!info.isFile() || info.size() > kMaxImportFile) {
-        qCDebug(lcConfig, "TConfig::reload WARNING!! not a configuration file:%s\n",
+        qCDebug(lcConfig, "TConfig::reload WARNING!! not a configuration file:%s",
                 qPrintable(file));
         return -1;
     }
     const QString copy = TProperty::privateFileName();
     if (TFlashFile::copy(file, copy) != 0) {
-        qCDebug(lcConfig, "TConfig::reload WARNING!! unreadable:%s\n", qPrintable(file));
+        qCDebug(lcConfig, "TConfig::reload WARNING!! unreadable:%s", qPrintable(file));
         TRunner::removeFile(copy);
         return -1;
     }
@@ -417,7 +417,7 @@ int TConfig::reloadHere(QString file)
     // administrator's password empty, the address 0.0.0.0. It must be clean
     // text, end with a whole line and hold every key of the unit's own file.
     if (!wholeImport(copy)) {
-        qCDebug(lcConfig, "TConfig::reload WARNING!! damaged or incomplete:%s\n", qPrintable(file));
+        qCDebug(lcConfig, "TConfig::reload WARNING!! damaged or incomplete:%s", qPrintable(file));
         TRunner::removeFile(copy);
         return -1;
     }
@@ -429,7 +429,7 @@ int TConfig::reloadHere(QString file)
         const PropDevices& ours = m_live->m_devices;
         if (qstrncmp(theirs.model, ours.model, sizeof ours.model) != 0
             || theirs.videos != ours.videos) {
-            qCDebug(lcConfig, "TConfig::reload WARNING!! szmodel:%s videos:%d\n",
+            qCDebug(lcConfig, "TConfig::reload WARNING!! szmodel:%s videos:%d",
                     fieldText(theirs.model, sizeof theirs.model).constData(), theirs.videos);
         } else {
             // Read the file again with the unit's own device record, so every

@@ -166,7 +166,7 @@ int TDefault::checkOem()
             return 0;
         }
     }
-    qCDebug(lcConfig, "### err: there is not matched oem \n");
+    qCDebug(lcConfig, "### err: there is not matched oem");
     return -1;
 }
 

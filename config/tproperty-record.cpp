@@ -61,7 +61,7 @@ RecordEntry parseRecordText(const QByteArray& text, const RecordEntry& d, const 
         e.cqual = 0;
     e.cfidx = uint8_t(v[F_CFIDX]);
     if (e.cfidx >= caps.fidx) {
-        qCDebug(lcConfig, "loadRecord.. i:%d cfidx:%d num_fidx:%d\n", channel, int(e.cfidx),
+        qCDebug(lcConfig, "loadRecord.. i:%d cfidx:%d num_fidx:%d", channel, int(e.cfidx),
                 caps.fidx);
         e.cfidx = 0;
     }

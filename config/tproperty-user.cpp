@@ -115,7 +115,7 @@ void TProperty::defUser()
         std::memset(a.camlocal, 1, sizeof a.camlocal);
         std::memset(a.camnet, 1, sizeof a.camnet);
     }
-    qCDebug(lcConfig, "defUser.. autolock:%d\n", m_user.autolock);
+    qCDebug(lcConfig, "defUser.. autolock:%d", m_user.autolock);
 }
 
 // User 0 is always "admin" with every right and every camera; its stored

@@ -234,7 +234,7 @@ int TProperty::removeStaleFiles()
 
 void TProperty::load(int idx)
 {
-    qCDebug(lcConfig, "TProperty::load idx:%d\n", idx);
+    qCDebug(lcConfig, "TProperty::load idx:%d", idx);
     for (int s : kLoadOrder) {
         if (idx >= 0 && idx != s)
             continue;

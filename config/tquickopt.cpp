@@ -98,7 +98,7 @@ bool TQuickOpt::save()
 
 int TQuickOpt::setTimeAlive(int t)
 {
-    qCDebug(lcConfig, "TQuickOpt::setTimeAlive t:%08x\n", t);
+    qCDebug(lcConfig, "TQuickOpt::setTimeAlive t:%08x", t);
     const int old = m_option.timeAlive;
     m_option.timeAlive = t;
     return old;

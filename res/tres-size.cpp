@@ -140,7 +140,7 @@ QSize TRes::getSize(int id) const
         break;
     }
     if (!base.isValid())
-        qFatal("TRes::getSize id:%d\n", id);
+        qFatal("TRes::getSize id:%d", id);
     return QSize(scale(base.width()), scale(base.height()));
 }
 

@@ -2,6 +2,7 @@
 // called on its threads with the facade as context. Each hands its event to
 // the facade's run handler of its family.
 #include "tdvrapi.h"
+#include "tmessages.h"
 
 #include <QLoggingCategory>
 
@@ -17,12 +18,6 @@ TDVRAPI* facade(void* ctx)
 unsigned long long ctxWord(void* ctx)
 {
     return static_cast<unsigned long long>(reinterpret_cast<quintptr>(ctx));
-}
-
-// A text of the device layer for the debug output: null prints as empty.
-const char* text(const char* s)
-{
-    return s ? s : "";
 }
 }
 
@@ -100,7 +95,8 @@ int CbNet(void* ctx, int type, const void* data, int size, NetpackReply* reply, 
 
 int CbBackup(void* ctx, int type, intptr_t info, const char* msg)
 {
-    qCDebug(lcApi, "======== CbBackup : %llx %d %s========", ctxWord(ctx), type, text(msg));
+    qCDebug(lcApi, "======== CbBackup : %llx %d %ls========", ctxWord(ctx), type,
+            qUtf16Printable(TMessages::fromBytes(msg)));
     if (ctx)
         facade(ctx)->runBackup(type, info, msg);
     qCDebug(lcApi, "======== CbBackup end ========");
@@ -109,7 +105,8 @@ int CbBackup(void* ctx, int type, intptr_t info, const char* msg)
 
 int CbNese(void* ctx, int type, const uint32_t* info, const char* state)
 {
-    qCDebug(lcApi, "======== CbNese : %llx %d %s========", ctxWord(ctx), type, text(state));
+    qCDebug(lcApi, "======== CbNese : %llx %d %ls========", ctxWord(ctx), type,
+            qUtf16Printable(TMessages::fromBytes(state)));
     if (ctx)
         facade(ctx)->runNese(type, info, state);
     return 0;

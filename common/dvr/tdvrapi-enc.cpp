@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "tconfig.h"
 #include "tdefault.h"
+#include "tmessages.h"
 #include "tpath.h"
 #include "tquickopt.h"
 
@@ -146,7 +147,8 @@ int TDVRAPI::runEncCfg(const struct tm* now, EncCfg* out)
 
 int TDVRAPI::runEncNotify(int type, int ch, int data, const char* msg)
 {
-    qCDebug(lcApi, "runEncNotify.. type:%d ch:%d data:%d msg:%s", type, ch, data, msg ? msg : "");
+    qCDebug(lcApi, "runEncNotify.. type:%d ch:%d data:%d msg:%ls", type, ch, data,
+            qUtf16Printable(TMessages::fromBytes(msg)));
     char contents[80]; // the log keeps 39 bytes of it
     switch (type) {
     case CBT_ENC_CH_STATE:

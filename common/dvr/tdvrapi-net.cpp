@@ -8,6 +8,7 @@
 #include "tconfig.h"
 #include "tdvrth.h"
 #include "tlog.h"
+#include "tmessages.h"
 #include "tpath.h"
 #include "trunner.h"
 
@@ -185,8 +186,8 @@ bool TDVRAPI::takeTestResult(QString* message)
 
 int TDVRAPI::runNese(int type, const uint32_t* info, const char* state)
 {
-    qCDebug(lcApi, "TDVRAPI::runNese.. type:%d info:%08x state:%s", type, info ? unsigned(info[0]) : 0u,
-            state ? state : "");
+    qCDebug(lcApi, "TDVRAPI::runNese.. type:%d info:%08x state:%ls", type, info ? unsigned(info[0]) : 0u,
+            qUtf16Printable(TMessages::fromBytes(state)));
     const int service = serviceOf(type);
     QString title;
     QString message = state ? QString::fromUtf8(state) : QString();
@@ -399,7 +400,7 @@ int TDVRAPI::netFustart()
 
 int TDVRAPI::netFuend(const char* text, int valid)
 {
-    qCDebug(lcApi, "netFuend!! szfustart:%s valid:%d", text ? text : "", valid);
+    qCDebug(lcApi, "netFuend!! szfustart:%ls valid:%d", qUtf16Printable(TMessages::fromBytes(text)), valid);
     if (m_dvrTh)
         m_dvrTh->m_result = valid;
     const FuText fu = fuTextOf(text);
@@ -420,6 +421,6 @@ int TDVRAPI::netFuend(const char* text, int valid)
     if (since >= 0 && ramFile(QByteArray(fu.fname)) && remoteFile(QByteArray(fu.fname), since))
         TRunner::removeFile(fname);
     else if (fu.fname[0])
-        qCDebug(lcApi, "netFuend.. not removed:%s", fu.fname);
+        qCDebug(lcApi, "netFuend.. not removed:%ls", qUtf16Printable(TMessages::fromBytes(fu.fname)));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "appglobals.h"
 #include "dvrtext.h"
 #include "tconfig.h"
+#include "tmessages.h"
 #include "tnetpayload.h"
 #include "tnetreply.h"
 #include "tnettext.h"
@@ -255,14 +256,16 @@ int TDVRAPI::handleNetpack(int cmd, int len, const void* payload, NetpackReply* 
         // and removes. It gets a fresh copy of the live file to start from.
         const QByteArray conf = "/tmp/rs_" + model + ".conf";
         if (model.contains('/') || !ramFile(conf)) {
-            qCDebug(lcApi, "DNPC_RS_CAPS.. no name for the configuration copy:%s", conf.constData());
+            qCDebug(lcApi, "DNPC_RS_CAPS.. no name for the configuration copy:%ls",
+                    qUtf16Printable(TMessages::fromBytes(conf)));
             break;
         }
         // A failed copy (a full RAM folder) leaves the earlier copy in
         // place: it goes, so that no client can take it for this one, and
         // the client gets no answer, as for any command that failed.
         if (!TRunner::copyFile(g_cfg->tmpPath(), QString::fromUtf8(conf))) {
-            qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%s", conf.constData());
+            qCDebug(lcApi, "DNPC_RS_CAPS.. configuration copy failed:%ls",
+                    qUtf16Printable(TMessages::fromBytes(conf)));
             TRunner::removeFile(QString::fromUtf8(conf));
             break;
         }
@@ -371,7 +374,7 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
     // The configuration file the client left in the RAM directory.
     QByteArray path;
     if (!p.terminatedText(pathOffset, &path) || !ramFile(path) || !remoteFile(path)) {
-        qCDebug(lcApi, "DNPC_RS_APP.. refused path:%s", path.constData());
+        qCDebug(lcApi, "DNPC_RS_APP.. refused path:%ls", qUtf16Printable(TMessages::fromBytes(path)));
         return;
     }
     const QString file = QString::fromUtf8(path);
@@ -391,7 +394,7 @@ void TDVRAPI::rsApply(const TNetPayload& p, int pathOffset, int page)
     // The page is applied from the edit copy by the GUI thread's apply
     // thread, which clears the flag when it ends. The network thread is not
     // held for it; only the client's next change waits (runNetpack).
-    qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%s", page, path.constData());
+    qCDebug(lcApi, "DNPC_RS_APP_APPLY.. rs_type:%d szpath:%ls", page, qUtf16Printable(TMessages::fromBytes(path)));
 }
 
 void TDVRAPI::rsRun(const TNetPayload& p)
@@ -565,7 +568,8 @@ void TDVRAPI::rsNetwork(const TNetPayload& p)
     cur.webport = livePort->web;
     TNetText::Settings s;
     if (!TNetText::parseOver(p.text(0), cur, &s)) {
-        qCDebug(lcApi, "DNPC_CAPS_NETWORK.. refused:%s", p.text(0).left(200).constData());
+        qCDebug(lcApi, "DNPC_CAPS_NETWORK.. refused:%ls",
+                qUtf16Printable(TMessages::fromBytes(p.text(0).left(200))));
         return;
     }
     const bool changed = liveAddr->dnsauto != 0 || s.dhcp != cur.dhcp || s.ip != cur.ip || s.mask != cur.mask

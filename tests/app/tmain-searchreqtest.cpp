@@ -16,6 +16,7 @@
 #include "tfilewnd.h"
 #include "tlinegraph.h"
 #include "tlistview.h"
+#include "tmessages.h"
 #include "tposview.h"
 #include "tsearchopt.h"
 #include "tsearchwnd.h"
@@ -24,8 +25,10 @@
 
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QMutex>
 #include <QPainter>
 #include <QSettings>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -201,6 +204,28 @@ void clickEntryOnPopup(const QString& text)
     });
     poll->start(10);
 }
+
+// The program's messages, through its own handler, while one lives.
+struct TCaughtMessages {
+    TCaughtMessages()
+    {
+        s_lines.clear();
+        m_before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            QMutexLocker lock(&s_mutex);
+            s_lines << text;
+        });
+        TMessages::install();
+    }
+    ~TCaughtMessages() { qInstallMessageHandler(m_before); }
+    QStringList lines() const
+    {
+        QMutexLocker lock(&s_mutex);
+        return s_lines;
+    }
+    QtMessageHandler m_before = nullptr;
+    static inline QMutex s_mutex;
+    static inline QStringList s_lines;
+};
 
 } // namespace
 
@@ -757,6 +782,43 @@ private slots:
             QTRY_VERIFY(rig.boxSays("No Data"));
         else
             QCOMPARE(rig.s->calendar()->date().year(), 2026);
+    }
+
+    // A name Import refuses is said on the refusal's line as the program's
+    // lines show names: its control bytes as \xNN, never raw.
+    void importRefusalLine_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ESC and a newline") << "\x1b[31mred\nline.exe" << "\\x1b[31mred\\x0aline.exe";
+    }
+    void importRefusalLine()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        SearchRig rig(kTwoDays);
+        dalTestBackupMedia(0, 1, 1ull << 30, 0);
+        QCOMPARE(dalTestDbDescribe(("/backup/" + name).toUtf8().constData(), "date 2025-06-14\nrec all 09:00-09:30\n"), 0);
+        QVERIFY(rig.open() && rig.dayAsked());
+        auto* status = rig.w->wnd(ID_WND_STATUS);
+        QTRY_VERIFY(!rig.s->datasetTh()->busy() && !status->isVisible());
+        rig.click(TSearchWnd::BTN_IMPORT);
+        QTRY_VERIFY_WITH_TIMEOUT(g_fileWnd->isVisible(), 5000);
+        QTRY_VERIFY(!status->isVisible());
+        g_fileWnd->selectFirst();
+        QCOMPARE(g_fileWnd->chosenName(), name);
+        TCaughtMessages caught;
+        QTest::mouseClick(g_fileWnd->okButton(), Qt::LeftButton);
+        QTRY_VERIFY(rig.boxSays("No Data"));
+        const QStringList messages = caught.lines();
+        QVERIFY2(messages.contains("TSearchWnd::sl_fromFile.. refused:" + shown), qPrintable(messages.join('|')));
+        // As standard error would show them: no raw control byte, and no
+        // line begun by the name.
+        for (const QString& l : messages.join('\n').split('\n')) {
+            QVERIFY2(std::none_of(l.begin(), l.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; }),
+                     qPrintable(l));
+            QVERIFY2(!l.startsWith("line.exe"), qPrintable(l));
+        }
     }
 
     // The options dialog from the window: OK stores the section in the

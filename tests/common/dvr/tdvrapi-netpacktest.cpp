@@ -1,4 +1,6 @@
 #include "tnetfixture.h"
+#include "tcategorylines.h"
+#include "tmessages.h"
 #include "tsignallog.h"
 #include "tproperty.h"
 #include "tdvrth.h"
@@ -452,6 +454,31 @@ private slots:
         QCOMPARE(spy.isEmpty() ? -1 : spy.first().at(3).toInt(), setup);
         QCOMPARE(QFile::exists(fx.root.file(file)), setup < 0);
         QCOMPARE(g_api.m_applying, 0);
+    }
+
+    // A client's path or text in the facade's debug line: one line, its
+    // control bytes and the bytes that are not UTF-8 as \xNN.
+    void remoteTextShown_data()
+    {
+        QTest::addColumn<int>("cmd");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("path") << int(DNPC_RS_APP_OK) << QByteArray("/tmp/\x1b[31m\x07x\ny\x7f\xff.conf")
+                              << "DNPC_RS_APP.. refused path:/tmp/\\x1b[31m\\x07x\\x0ay\\x7f\\xff.conf";
+        QTest::newRow("network text") << int(DNPC_CAPS_NETWORK) << QByteArray("ip:\x1b[31m\x07\n\x7f\xff")
+                                      << "DNPC_CAPS_NETWORK.. refused:ip:\\x1b[31m\\x07\\x0a\\x7f\\xff";
+    }
+    void remoteTextShown()
+    {
+        QFETCH(int, cmd);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, line);
+        TNetFixture fx;
+        TCategoryLines caught("dvr.api", QStringLiteral("refused"));
+        TMessages::install();
+        sendPacket(cmd, text + '\0');
+        caught.restore();
+        QCOMPARE(caught.lines(), QStringList{line});
     }
 
     void netEvents_data()

@@ -1,0 +1,144 @@
+#include "tmessages.h"
+
+#include <QLoggingCategory>
+#include <QtTest>
+
+Q_LOGGING_CATEGORY(lcShown, "messages.shown")
+Q_LOGGING_CATEGORY(lcOther, "messages.other")
+
+namespace {
+
+// What reached the handler installed before the program's.
+struct Caught {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<Caught> s_caught;
+
+void catchMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    s_caught << Caught{type, QByteArray(context.category), text};
+}
+
+// The lone surrogate that stands for a byte that is not UTF-8.
+QString byteOf(ushort b)
+{
+    return QString(QChar(ushort(0xdc00 + b)));
+}
+
+} // namespace
+
+class TMessagesTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        s_caught.clear();
+        m_before = qInstallMessageHandler(catchMessage);
+        QVERIFY(TMessages::install() == catchMessage);
+    }
+    void cleanup() { qInstallMessageHandler(m_before); }
+
+    // A text in a message as the line shows it.
+    void shown_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("ESC") << "a\x1b[31mred" << "a\\x1b[31mred";
+        QTest::newRow("newline") << "name\nline.exe" << "name\\x0aline.exe";
+        QTest::newRow("carriage return") << "a\rb" << "a\\x0db";
+        QTest::newRow("tab") << "a\tb" << "a\\x09b";
+        QTest::newRow("BEL") << "a\ab" << "a\\x07b";
+        QTest::newRow("DEL") << "a\x7f" "b" << "a\\x7fb";
+        QTest::newRow("C1 CSI") << QString("a") + QChar(0x9b) + "31m" << "a\\xc2\\x9b31m";
+        QTest::newRow("C1 NEL") << QString("a") + QChar(0x85) << "a\\xc2\\x85";
+        QTest::newRow("backslash") << "C:\\x1b" << "C:\\x5cx1b";
+        QTest::newRow("Korean") << QString::fromUtf8("카메라 한글") << QString::fromUtf8("카메라 한글");
+        QTest::newRow("accented") << QString::fromUtf8("día ñ") << QString::fromUtf8("día ñ");
+        QTest::newRow("no-break space") << QString(QChar(0xa0)) << QString(QChar(0xa0));
+        QTest::newRow("outside the BMP") << QString::fromUtf8("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+        QTest::newRow("lone surrogate of a byte") << "a" + byteOf(0xff) + byteOf(0x80) << "a\\xff\\x80";
+        QTest::newRow("lone low surrogate of no byte") << "a" + QString(QChar(0xdc10)) << QString::fromUtf8("a\xef\xbf\xbd");
+        QTest::newRow("lone high surrogate") << "a" + QString(QChar(0xd83d)) + "b" << QString::fromUtf8("a\xef\xbf\xbd" "b");
+    }
+    void shown()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, line);
+        qCWarning(lcShown, "refused:%ls", qUtf16Printable(text));
+        QCOMPARE(s_caught.size(), 1);
+        QCOMPARE(s_caught[0].text, "refused:" + line);
+    }
+
+    // Bytes from outside: UTF-8 as its characters, each other byte as \xNN.
+    void fromBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("0xff") << QByteArray("a\xff" "b") << "a\\xffb";
+        QTest::newRow("control bytes and 0xff") << QByteArray("/tmp/\x1b\x07\n\x7f\xff") << "/tmp/\\x1b\\x07\\x0a\\x7f\\xff";
+        QTest::newRow("stray continuation") << QByteArray("\x80") << "\\x80";
+        QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "\\xc0\\xaf";
+        QTest::newRow("overlong three bytes") << QByteArray("\xe0\x80\xaf") << "\\xe0\\x80\\xaf";
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << "\\xed\\xa0\\x80";
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << "\\xf4\\x90\\x80\\x80";
+        QTest::newRow("cut at the end") << QByteArray("a\xed\x95") << "a\\xed\\x95";
+        QTest::newRow("cut before ASCII") << QByteArray("\xed\x95z") << "\\xed\\x95z";
+        QTest::newRow("EUC-KR") << QByteArray("\xc7\xd1") << "\\xc7\\xd1";
+        QTest::newRow("Korean") << QByteArray("\xed\x95\x9c\xea\xb8\x80") << QString::fromUtf8("한글");
+        QTest::newRow("C1 as UTF-8") << QByteArray("\xc2\x9b") << "\\xc2\\x9b";
+        QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+        QTest::newRow("backslash") << QByteArray("a\\b") << "a\\x5cb";
+    }
+    void fromBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, line);
+        qCDebug(lcShown, "path:%ls", qUtf16Printable(TMessages::fromBytes(bytes)));
+        QCOMPARE(s_caught.size(), 1);
+        QCOMPARE(s_caught[0].text, "path:" + line);
+    }
+
+    // Every level and category reaches the handler installed before, as
+    // it was given; installed again, the program's handler hands on once.
+    void handedOn_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("installs");
+        QTest::newRow("debug") << int(QtDebugMsg) << 1;
+        QTest::newRow("info") << int(QtInfoMsg) << 1;
+        QTest::newRow("warning") << int(QtWarningMsg) << 1;
+        QTest::newRow("critical") << int(QtCriticalMsg) << 1;
+        QTest::newRow("warning, installed twice") << int(QtWarningMsg) << 2;
+    }
+    void handedOn()
+    {
+        QFETCH(int, level);
+        QFETCH(int, installs);
+        for (int i = 1; i < installs; ++i)
+            TMessages::install();
+        const char* text = "TClass::method name:\x1b";
+        switch (level) {
+        case QtDebugMsg: qCDebug(lcOther, "%s", text); break;
+        case QtInfoMsg: qCInfo(lcOther, "%s", text); break;
+        case QtWarningMsg: qCWarning(lcOther, "%s", text); break;
+        default: qCCritical(lcOther, "%s", text); break;
+        }
+        qWarning("no category\n");
+        QCOMPARE(s_caught.size(), 2);
+        QCOMPARE(int(s_caught[0].type), level);
+        QCOMPARE(s_caught[0].category, QByteArray("messages.other"));
+        QCOMPARE(s_caught[0].text, QString("TClass::method name:\\x1b"));
+        QCOMPARE(int(s_caught[1].type), int(QtWarningMsg));
+        QCOMPARE(s_caught[1].category, QByteArray("default"));
+        QCOMPARE(s_caught[1].text, QString("no category\\x0a"));
+    }
+
+private:
+    QtMessageHandler m_before = nullptr;
+};
+
+QTEST_GUILESS_MAIN(TMessagesTest)
+#include "tmessagestest.moc"
