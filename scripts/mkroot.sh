@@ -7,29 +7,54 @@
 # Every program running on a root holds a shared lock on the root's folder
 # for its whole run: a root this script cannot lock alone is not emptied,
 # and the script ends with 1.
+# Sourced by the run command (". mkroot.sh DEFAULT_ROOT"), it prints nothing
+# and leaves the root's path in $root and the root held on descriptor 9:
+# alone when it was made afresh (the run command shares it once the root is
+# whole), shared otherwise.
 set -euo pipefail
 default=${1:?usage: mkroot.sh DEFAULT_ROOT}
 marker=.made-by-run-script
+alone=0
 if [ -n "${DVR_ROOT:-}" ]; then
   root=$(realpath -m -- "$DVR_ROOT")
 else
   root=$(realpath -m -- "$default")
+  if [ ! -e "$root" ]; then
+    # Made with its marker in one step (a rename that never replaces), so
+    # that a second run command starting at the same moment finds either
+    # no folder or the run command's own.
+    mkdir -p -- "$(dirname -- "$root")"
+    fresh=$(mktemp -d -- "$root.XXXXXX")
+    chmod "$(umask -S)" "$fresh"
+    : > "$fresh/$marker"
+    mv -T -n -- "$fresh" "$root"
+    rm -rf -- "$fresh"
+  fi
   if [ -f "$root/$marker" ]; then
     # Held alone while the root is emptied and made again: the folder
     # itself stays, so a program starting meanwhile waits for its lock and
     # then runs in the new root.
     exec 9<"$root"
     if ! flock -n -x 9; then
-      echo "Runtime root $root is used by a running program: not made afresh; stop that program first." >&2
+      echo "Runtime root $root is used by a running program or run command: not made afresh; stop it first." >&2
       exit 1
     fi
+    alone=1
     find "$root" -mindepth 1 -maxdepth 1 ! -name "$marker" -exec rm -rf -- {} +
-  elif [ -e "$root" ]; then
-    echo "Runtime root $root was not made by the run command: using it as it is." >&2
   else
-    mkdir -p -- "$root"
-    touch -- "$root/$marker"
+    echo "Runtime root $root was not made by the run command: using it as it is." >&2
+  fi
+fi
+if [ "$alone" = 0 ]; then
+  # A root used as it is: shared with the programs on it, and with a run
+  # command making it afresh only once that one has made it whole.
+  mkdir -p -- "$root"
+  exec 9<"$root"
+  if ! flock -n -s 9; then
+    echo "Runtime root $root is being made afresh: waiting." >&2
+    flock -s 9
   fi
 fi
 mkdir -p -- "$root"/{dvr,tmp,data,backup,var/volatile,dev,etc,app}
-echo "$root"
+# Run as a command, the hold ends with this script.
+[ "${BASH_SOURCE[0]}" != "$0" ] || echo "$root"

@@ -5,12 +5,12 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 # The root first: one a running program holds is refused before any time
-# goes to a build. From here on this run holds it (a shared lock, as every
-# program on a root does), through the build and then as the program it
-# becomes, so a second run command does not empty it meanwhile.
-root=$("$here/scripts/mkroot.sh" "$here/build/run-root")
-exec 9<"$root"
-flock -s 9
+# goes to a build. From here on this run holds it on descriptor 9 without a
+# gap: a root made afresh alone until it is whole (built, marked, the image
+# sheet copied), so that a second run command refuses it and a program
+# started on it meanwhile waits; then shared, as every program holds its
+# root, and the program this run becomes takes the hold over.
+. "$here/scripts/mkroot.sh" "$here/build/run-root"
 "$here/scripts/deps.sh"
 "$here/scripts/build.sh" "$here/build" -DDVR_BUILD_TESTS=OFF -DDVR_BUILD_BENCH=OFF
 # A root the run command made stands for a recorder that passed its factory
@@ -21,6 +21,9 @@ fi
 if [ -d "$here/build/res/sheet" ]; then
   cp "$here"/build/res/sheet/img_res.png* "$root/app/" 2>/dev/null || true
 fi
+chmod 700 "$root/tmp"
+# Whole: shared from now on.
+flock -s 9
 export DVR_ROOT=$root
 if [ -z "${QT_QPA_PLATFORM:-}" ]; then
   if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
@@ -34,7 +37,6 @@ fi
 # for: QT_LOGGING_RULES="dvr.*.debug=true" ./scripts/run.sh shows them all.
 export QT_LOGGING_RULES=${QT_LOGGING_RULES:-"dvr.*.debug=false"}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$root/tmp}
-chmod 700 "$root/tmp"
 echo "Runtime root: $root"
 # Ctrl-C (SIGINT) or SIGTERM ends the program through its clean shutdown.
 exec "$here/build/app/dvrui" "$@"

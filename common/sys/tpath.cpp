@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 Q_DECLARE_LOGGING_CATEGORY(lcSys)
@@ -19,6 +20,28 @@ namespace {
 QString fromHost(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
 
 std::string toHost(const QString& s) { return QFile::encodeName(s).toStdString(); }
+
+// Marks every other descriptor on the folder that own holds close-on-exec.
+void keepInheritedHolds(int own)
+{
+    // A hold this process was started with (the run command's, which it
+    // becomes) ends with this process like its own, instead of passing on
+    // to every program it starts and outliving it there.
+    struct stat root;
+    if (::fstat(own, &root) != 0)
+        return;
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    for (const QString& name : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const int fd = name.toInt(&ok);
+        struct stat st;
+        if (!ok || fd == own || ::fstat(fd, &st) != 0 || st.st_dev != root.st_dev || st.st_ino != root.st_ino)
+            continue;
+        const int flags = ::fcntl(fd, F_GETFD);
+        if (flags >= 0)
+            ::fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+    }
+}
 
 } // namespace
 
@@ -30,6 +53,8 @@ void TPath::holdRoot()
     const std::string r = TRootMap::root();
     if (r.empty() || s_held >= 0)
         return;
+    // A root that is not there yet is made, and held as any other.
+    QDir().mkpath(fromHost(r));
     const int fd = ::open(r.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     int rc = fd < 0 ? -1 : ::flock(fd, LOCK_SH | LOCK_NB);
     if (rc != 0 && fd >= 0 && errno == EWOULDBLOCK) {
@@ -47,6 +72,7 @@ void TPath::holdRoot()
         return;
     }
     s_held = fd;
+    keepInheritedHolds(fd);
 }
 
 QString TPath::root() { return fromHost(TRootMap::root()); }

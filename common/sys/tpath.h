@@ -20,6 +20,10 @@ public:
     // the process is the one that runs (after "-daemon" detached it),
     // before anything in the root is read or written; nothing to hold on
     // the unit.
+    // A root that does not exist yet is made first. Descriptors this process
+    // was started with that hold the same folder are closed when it starts
+    // another program, so that a hold handed down by a launcher ends with
+    // this process.
     static void holdRoot();
     // The root directory without a trailing slash; empty on the unit.
     static QString root();

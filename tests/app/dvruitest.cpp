@@ -16,16 +16,21 @@
 
 #include <csignal>
 #include <fcntl.h>
-#include <unistd.h>
+#include <sys/file.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace {
 
-// The stop watcher's bound of the program that a row drives.
-enum { DrivenBoundMs = 1000 };
+// The stop watcher's bound of the program that a row drives: short where
+// the row waits for the watcher to end a held shutdown; where the shutdown
+// must end by itself first, long enough for a loaded machine (a Power Off
+// takes about half a second, and more than one second under a whole
+// suite's load).
+enum { HeldBoundMs = 1000, PowerBoundMs = 5000 };
 
 // The program that a row drives, in a child of this test program: the
-// program's own main with the stop watcher's bound at DrivenBoundMs. Once
+// program's own main with the stop watcher's bound above. Once
 // the device is up, Power Off is confirmed in the setup menu; "held" then
 // holds the GUI thread for good, so the shutdown cannot end.
 int runDriven()
@@ -51,18 +56,19 @@ int runDriven()
     static char name[] = "dvrui";
     char* args[] = {name, nullptr};
     int argc = 1;
-    return dvruiMain(argc, args, DrivenBoundMs);
+    const bool held = qEnvironmentVariable("DVR_TEST_DRIVEN") == QLatin1String("held");
+    return dvruiMain(argc, args, held ? HeldBoundMs : PowerBoundMs);
 }
 
 // Starts the program in the root with the start-up's debug lines on; with
 // a file-size limit (in KiB) on every file it writes when one is given; the
 // program driven by this test program when driven names how.
-void start(QProcess& p, const TTestRoot& root, int limitKib = 0, const QString& driven = QString())
+void startIn(QProcess& p, const QString& root, int limitKib = 0, const QString& driven = QString())
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     if (!driven.isEmpty())
         env.insert(QStringLiteral("DVR_TEST_DRIVEN"), driven);
-    env.insert(QStringLiteral("DVR_ROOT"), root.path());
+    env.insert(QStringLiteral("DVR_ROOT"), root);
     env.insert(QStringLiteral("DAL_PROFILE"), QStringLiteral("16"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.app.debug=true"));
@@ -75,6 +81,11 @@ void start(QProcess& p, const TTestRoot& root, int limitKib = 0, const QString& 
                                          QStringLiteral(DVRUI_PATH)});
     else
         p.start(QStringLiteral(DVRUI_PATH), QStringList());
+}
+
+void start(QProcess& p, const TTestRoot& root, int limitKib = 0, const QString& driven = QString())
+{
+    startIn(p, root.path(), limitKib, driven);
 }
 
 bool waitForLine(QProcess& p, QByteArray* seen, const QByteArray& line, int ms)
@@ -119,7 +130,8 @@ QStringList askJournal(QProcess& p, QByteArray* seen, const QByteArray& ctl, con
         return {};
     QElapsedTimer t;
     t.start();
-    while (!seen->mid(from).contains(" lines\n") && t.elapsed() < ms && p.state() != QProcess::NotRunning) {
+    while (!seen->mid(from).contains(" lines\n") && !seen->mid(from).contains(" line\n") && t.elapsed() < ms
+           && p.state() != QProcess::NotRunning) {
         p.waitForReadyRead(100);
         *seen += p.readAllStandardError();
     }
@@ -128,10 +140,18 @@ QStringList askJournal(QProcess& p, QByteArray* seen, const QByteArray& ctl, con
     for (const QByteArray& l : lines) {
         if (l.startsWith("dal: journal: ") && l.contains(text))
             out << QString::fromLatin1(l.mid(14));
-        else if (l.startsWith("dal: journal: ") && l.endsWith(" lines"))
+        else if (l.startsWith("dal: journal: ") && (l.endsWith(" lines") || l.endsWith(" line")))
             break;
     }
     return out;
+}
+
+// An executable script at a host path, its folder made.
+bool writeScript(const QString& path, const QByteArray& body)
+{
+    QFile f(path);
+    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0
+           && f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
 }
 
 // Writes lines to the stand-in's control FIFO.
@@ -190,7 +210,7 @@ private slots:
         QCOMPARE(quick.value(QStringLiteral("QUICKOPTION/timeAlive"), -1).toInt(), 0);
     }
 
-    // Power Off in the whole program, its stop watcher's bound at 1 s: a
+    // Power Off in the whole program, under a short stop watcher's bound: a
     // shutdown held past the bound ends the process with 1; one that
     // reached the unplug text waits for the power past the bound, and a
     // stop request then ends it with 0.
@@ -211,7 +231,7 @@ private slots:
         QByteArray err;
         QVERIFY2(waitForLine(p, &err, "TMain::sl_init end", 30000), err.right(2000).constData());
         if (driven == QLatin1String("held")) {
-            QVERIFY(p.waitForFinished(DrivenBoundMs + 5000));
+            QVERIFY(p.waitForFinished(HeldBoundMs + 5000));
             err += p.readAllStandardError();
             QCOMPARE(p.exitStatus(), QProcess::NormalExit);
             QCOMPARE(p.exitCode(), 1);
@@ -219,7 +239,7 @@ private slots:
             return;
         }
         QVERIFY2(waitForLine(p, &err, "Now you may unplug", 30000), err.right(2000).constData());
-        QVERIFY(!p.waitForFinished(2 * DrivenBoundMs + 500));
+        QVERIFY(!p.waitForFinished(PowerBoundMs + 500));
         QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
         QVERIFY(p.waitForFinished(5000));
         err += p.readAllStandardError();
@@ -330,7 +350,10 @@ private slots:
 
     // Without the factory-test marker no main window is made: the board
     // test runs over the black background until a stop request, and the
-    // process ends with 0.
+    // process ends with 0. In every start the once-a-second tests run once
+    // the disks have reported (the LED switched on): the disks report as
+    // the device comes up, which a start loses now and then when it listens
+    // too late, so each row starts several programs at once.
     void factoryBranch_data()
     {
         QTest::addColumn<int>("sig");
@@ -340,28 +363,143 @@ private slots:
     void factoryBranch()
     {
         QFETCH(int, sig);
-        TTestRoot root;
+        enum { Starts = 4 };
+        TTestRoot roots[Starts];
+        QProcess p[Starts];
+        QByteArray err[Starts];
+        for (int i = 0; i < Starts; ++i) {
+            start(p[i], roots[i]);
+            QVERIFY(p[i].waitForStarted(10000));
+        }
+        for (int i = 0; i < Starts; ++i) {
+            QVERIFY2(waitForLine(p[i], &err[i], "the board test runs", 30000), err[i].constData());
+            const QByteArray ctl = QFile::encodeName(roots[i].file(QStringLiteral("/tmp/dal.ctl")));
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromLocal8Bit(ctl)), 10000);
+            QTRY_VERIFY2_WITH_TIMEOUT(!askJournal(p[i], &err[i], ctl, "DalIoTestLed(1)", 3000).isEmpty(),
+                                      qPrintable(QStringLiteral("start %1 of %2").arg(i + 1).arg(Starts)), 15000);
+            QCOMPARE(p[i].state(), QProcess::Running);
+        }
+        for (int i = 0; i < Starts; ++i) {
+            QCOMPARE(::kill(pid_t(p[i].processId()), sig), 0);
+            QVERIFY(p[i].waitForFinished(30000));
+            err[i] += p[i].readAllStandardError();
+            QCOMPARE(p[i].exitStatus(), QProcess::NormalExit);
+            QCOMPARE(p[i].exitCode(), 0);
+            QVERIFY2(err[i].contains("no factory-test marker"), err[i].constData());
+            QVERIFY2(err[i].contains("the board test ends"), err[i].constData());
+            QVERIFY(!err[i].contains("TMain::TMain"));
+            QVERIFY(logCodes(roots[i], "/dvr/SYSTEM.log").isEmpty());
+            QVERIFY(!QFile::exists(roots[i].file(QStringLiteral("/dvr/board_ok.txt"))));
+        }
+    }
+
+    // Every program holds its root for its whole run, however it was
+    // started: the root script cannot lock it alone meanwhile. A root that
+    // is not there yet is made and held; beside another program it comes
+    // up at once; while the run command makes the root afresh (holds it
+    // alone) it waits, writing nothing, and comes up once it is whole; and
+    // a hold it was started with (the run command's) ends with it instead
+    // of passing on to a program it starts (the clock tool of the board
+    // test, here one that leaves a process behind).
+    void rootHeld_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::newRow("a root not there yet") << "missing";
+        QTest::newRow("another program on it") << "program";
+        QTest::newRow("being made afresh") << "alone";
+        QTest::newRow("a hold handed down") << "handed";
+    }
+    void rootHeld()
+    {
+        QFETCH(QString, before);
+        TTestRoot base;
+        const QString root = before == "missing" ? base.path() + "/not/yet" : base.path();
+        const QByteArray host = QFile::encodeName(root);
+        const auto heldAlone = [&host] {
+            const int fd = ::open(host.constData(), O_RDONLY | O_CLOEXEC);
+            const bool free = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+            ::close(fd);
+            return !free;
+        };
+        QProcess first;
+        QByteArray firstErr;
+        if (before == "program") {
+            startIn(first, root);
+            QVERIFY2(waitForLine(first, &firstErr, "the board test runs", 30000), firstErr.constData());
+        }
+        // Handed down: open across the program's start, as a launcher's.
+        const int hold = before == "alone"    ? ::open(host.constData(), O_RDONLY | O_CLOEXEC)
+                         : before == "handed" ? ::open(host.constData(), O_RDONLY)
+                                              : -1;
+        QVERIFY(hold < 0 || ::flock(hold, before == "alone" ? LOCK_EX : LOCK_SH) == 0);
+        QVERIFY(before != "handed"
+                || writeScript(root + "/sbin/hwclock",
+                               "sleep 30 </dev/null >/dev/null 2>&1 &\necho $! >> \"$DVR_ROOT/left\"\n"
+                               "echo 'Tue Dec  7 01:02:03 2026  -0.500000 seconds'\n"));
+        const QStringList untouched = QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QProcess p;
-        start(p, root);
-        QVERIFY(p.waitForStarted(10000));
         QByteArray err;
+        startIn(p, root);
+        if (before == "handed")
+            ::close(hold); // the program's is the only copy now
+        if (before == "alone") {
+            QVERIFY2(waitForLine(p, &err, "is being made afresh: waiting", 30000), err.constData());
+            QVERIFY(!waitForLine(p, &err, "the board test runs", 2000));
+            QCOMPARE(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), untouched);
+            ::close(hold);
+        }
         QVERIFY2(waitForLine(p, &err, "the board test runs", 30000), err.constData());
-        // The test mode of the device layer is up: its bring-up is in the
-        // stand-in's journal.
-        const QByteArray ctl = QFile::encodeName(root.file(QStringLiteral("/tmp/dal.ctl")));
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QString::fromLocal8Bit(ctl)), 10000);
-        QTRY_VERIFY_WITH_TIMEOUT(!askJournal(p, &err, ctl, "DalIoTestLed(0)", 3000).isEmpty(), 15000);
-        QCOMPARE(p.state(), QProcess::Running);
-        QCOMPARE(::kill(pid_t(p.processId()), sig), 0);
+        QVERIFY2(before == "alone" || !err.contains("waiting"), err.constData());
+        QVERIFY(heldAlone());
+        if (before == "handed")
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root + "/left"), 15000);
+        for (QProcess* q : {&p, &first}) {
+            if (q->state() == QProcess::NotRunning)
+                continue;
+            QCOMPARE(::kill(pid_t(q->processId()), SIGTERM), 0);
+            QVERIFY(q->waitForFinished(30000));
+        }
+        QFile left(root + "/left");
+        const QList<QByteArray> pids = left.open(QIODevice::ReadOnly) ? left.readAll().split('\n') : QList<QByteArray>();
+        const bool outlived = !pids.isEmpty() && ::kill(pid_t(pids.first().toInt()), 0) == 0;
+        for (const QByteArray& pid : pids)
+            if (pid.toInt() > 0)
+                ::kill(pid_t(pid.toInt()), SIGKILL);
+        QVERIFY(before != "handed" || outlived); // what the program started still runs
+        QVERIFY2(!heldAlone(), "the program's end frees its root");
+    }
+
+    // The program's own lines show what comes from outside escaped, as the
+    // stand-in's do: an argument of the start, in the facade's debug line
+    // that lists them, keeps its control bytes as \xNN on its one line.
+    void outsideBytesEscaped_data()
+    {
+        QTest::addColumn<QByteArray>("arg");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::newRow("ESC and a newline") << QByteArray("\x1b[31mred\nline") << QByteArray("arg[1]:\\x1b[31mred\\x0aline\n");
+    }
+    void outsideBytesEscaped()
+    {
+        QFETCH(QByteArray, arg);
+        QFETCH(QByteArray, shown);
+        TTestRoot root;
+        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DVR_ROOT"), root.path());
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.api.debug=true"));
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(DVRUI_PATH), {QString::fromLatin1(arg)});
+        QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
+        QByteArray err;
+        QVERIFY2(waitForLine(p, &err, "TDVRAPI::coreInit arg[1]", 30000), err.right(2000).constData());
+        QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
         QVERIFY(p.waitForFinished(30000));
         err += p.readAllStandardError();
-        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(p.exitCode(), 0);
-        QVERIFY2(err.contains("no factory-test marker"), err.constData());
-        QVERIFY2(err.contains("the board test ends"), err.constData());
-        QVERIFY(!err.contains("TMain::TMain"));
-        QVERIFY(logCodes(root, "/dvr/SYSTEM.log").isEmpty());
-        QVERIFY(!QFile::exists(root.file(QStringLiteral("/dvr/board_ok.txt"))));
+        QVERIFY2(err.contains("TDVRAPI::coreInit " + shown), err.right(2000).constData());
+        QVERIFY(!err.contains('\x1b'));
+        QVERIFY(!err.contains("\nline"));
     }
 };
 

@@ -1,7 +1,72 @@
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+
+namespace {
+
+// A checkout of the run command beside the real one: its own run and root
+// scripts, the dependency step a no-op, a build that counts itself and
+// lasts until the row lets it end, and a program that only stays.
+struct Checkout
+{
+    QTemporaryDir dir;
+
+    bool make() const
+    {
+        const QString scripts = dir.filePath(QStringLiteral("scripts"));
+        const auto script = [](const QString& path, const QByteArray& body) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0
+                   && f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        };
+        return QDir().mkpath(scripts) && QDir().mkpath(dir.filePath(QStringLiteral("build/app")))
+               && QFile::copy(QStringLiteral(DVR_SCRIPTS_DIR "/run.sh"), scripts + "/run.sh")
+               && QFile::copy(QStringLiteral(DVR_SCRIPTS_DIR "/mkroot.sh"), scripts + "/mkroot.sh")
+               && script(scripts + "/deps.sh", "")
+               && script(scripts + "/build.sh", "here=$(dirname \"$0\")/..\necho $$ >> \"$here/builds\"\n"
+                                                  "while [ ! -e \"$here/built\" ]; do sleep 0.02; done\n")
+               && script(dir.filePath(QStringLiteral("build/app/dvrui")),
+                         "touch \"$(dirname \"$0\")/../../program\"\nexec sleep 60\n");
+    }
+    QString root() const { return dir.filePath(QStringLiteral("build/run-root")); }
+    void start(QProcess& p, const QString& script = QStringLiteral("run.sh")) const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DVR_ROOT"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral("bash"), {dir.filePath("scripts/" + script), root()});
+    }
+    int builds() const
+    {
+        QFile f(dir.filePath(QStringLiteral("builds")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll().count('\n') : 0;
+    }
+    bool programRuns() const { return QFile::exists(dir.filePath(QStringLiteral("program"))); }
+    bool letBuildEnd() const
+    {
+        QFile f(dir.filePath(QStringLiteral("built")));
+        return f.open(QIODevice::WriteOnly);
+    }
+};
+
+// Waits until the row says it is time, letting events run (a process's
+// end among them); false when ms passed first.
+bool until(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms)
+        QTest::qWait(10);
+    return done();
+}
+
+bool ended(const QProcess& p) { return p.state() == QProcess::NotRunning; }
+
+} // namespace
 
 // The run command's environment for the program: its own debug lines are
 // off unless the user's logging rules ask for them.
@@ -46,6 +111,90 @@ private slots:
         QVERIFY(p.waitForFinished(10000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), rules);
+    }
+
+    // Two run commands started a few milliseconds apart: one makes the root
+    // and builds, the other says so in one line and ends with 1 before it
+    // builds. Over a sweep of the time between them.
+    void runCommandsAtOnce()
+    {
+        Checkout c;
+        QVERIFY(c.make());
+        for (int ms = 0; ms < 20; ++ms) {
+            QFile::remove(c.dir.filePath(QStringLiteral("built")));
+            QFile::remove(c.dir.filePath(QStringLiteral("builds")));
+            QFile::remove(c.dir.filePath(QStringLiteral("program")));
+            QProcess first, second;
+            c.start(first);
+            QThread::msleep(ulong(ms));
+            c.start(second);
+            QVERIFY(until([&] { return ended(first) || ended(second) || c.builds() > 1; }, 10000));
+            QVERIFY2(c.builds() <= 1, qPrintable(QStringLiteral("%1 ms apart: both build").arg(ms)));
+            QProcess& loser = ended(first) ? first : second;
+            QProcess& winner = &loser == &first ? second : first;
+            const QByteArray said = loser.readAllStandardError();
+            QVERIFY2(loser.exitCode() == 1 && said.count('\n') == 1, qPrintable(QString::number(ms) + ": " + said));
+            QVERIFY(until([&] { return ended(winner) || c.builds() > 0; }, 10000) && c.letBuildEnd());
+            QVERIFY(until([&] { return ended(winner) || c.programRuns(); }, 10000) && c.programRuns());
+            QCOMPARE(c.builds(), 1);
+            winner.kill();
+            QVERIFY(winner.waitForFinished(10000));
+        }
+    }
+
+    // While the run command builds, the root it made afresh is held alone:
+    // a second run command, or the root script, refuses it in one line and
+    // ends with 1, the root as it was; a program started on it waits and
+    // then runs in the whole root (its factory-test marker written, so not
+    // the board test).
+    void duringTheBuild_data()
+    {
+        QTest::addColumn<QString>("who");
+        QTest::newRow("a second run command") << "run.sh";
+        QTest::newRow("the root script") << "mkroot.sh";
+        QTest::newRow("a program started by hand") << "dvrui";
+    }
+    void duringTheBuild()
+    {
+        QFETCH(QString, who);
+        Checkout c;
+        QVERIFY(c.make());
+        QProcess run;
+        c.start(run);
+        QVERIFY(until([&] { return ended(run) || c.builds() > 0; }, 10000) && c.builds() == 1);
+        QFile mine(c.root() + "/dvr/mine.conf");
+        QVERIFY(mine.open(QIODevice::WriteOnly) && mine.write("x") == 1);
+        mine.close();
+        QProcess other;
+        QByteArray said;
+        if (who == "dvrui") {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("DVR_ROOT"), c.root());
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.app.debug=true"));
+            other.setProcessEnvironment(env);
+            other.start(QStringLiteral(DVRUI_PATH), QStringList());
+            QVERIFY(until([&] { return ended(other) || (said += other.readAllStandardError()).contains("waiting"); },
+                          10000));
+            QVERIFY2(said.contains("is being made afresh: waiting"), said.constData());
+            QVERIFY(c.letBuildEnd());
+            QVERIFY(until([&] { return ended(other) || (said += other.readAllStandardError()).contains("sl_init end"); },
+                          30000));
+            other.terminate();
+            QVERIFY(other.waitForFinished(30000));
+            QVERIFY2(said.contains("TMain::sl_init end") && !said.contains("no factory-test marker"), said.constData());
+        } else {
+            c.start(other, who);
+            QVERIFY(other.waitForFinished(10000));
+            said = other.readAllStandardError();
+            QVERIFY2(other.exitCode() == 1 && said.count('\n') == 1, said.constData());
+            QVERIFY(mine.exists());
+            QCOMPARE(c.builds(), 1);
+            QVERIFY(c.letBuildEnd());
+        }
+        QVERIFY(until([&] { return ended(run) || c.programRuns(); }, 10000) && c.programRuns());
+        run.kill();
+        QVERIFY(run.waitForFinished(10000));
     }
 
     // The scripts' builds run as many jobs as CMAKE_BUILD_PARALLEL_LEVEL
