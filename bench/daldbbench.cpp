@@ -15,6 +15,12 @@
 // the first handle stays open (as Search's timeline opens it beside Search),
 // and the peak memory after each. Floor: the file's bytes read (open, read,
 // close), and the peak memory of the process with them read.
+// Last, the first open (Db6fOpen) of four descriptions within the bounds,
+// each a new external file under /backup so that it is really read, best
+// of the rounds (a new file each round): 8 MB of empty lines, 8 MB of "#"
+// lines, 8 MB of one-character lines not understood ("x"), and the bounds'
+// own description above. Floor: a line-by-line read of the same bytes (the
+// file opened, read in 64 KB pieces and its lines walked with memchr).
 // Usage: daldbbench [folder]   (default /dev/shm when present)
 #include "dal.h"
 #include "dal_test.h"
@@ -83,6 +89,16 @@ std::string boundsDescription()
         d += line;
         d += "rec all 00:00-23:59\nevent 0-15 08:00-08:09\nitems 100\n";
     }
+    return d;
+}
+
+// A line repeated to 8 MB, the most a description may hold.
+std::string repeated(const std::string& line)
+{
+    std::string d;
+    d.reserve(size_t(8) << 20);
+    while (d.size() + line.size() <= size_t(8) << 20)
+        d += line;
     return d;
 }
 
@@ -176,6 +192,49 @@ long long floorMonth(int fd, volatile uint64_t* sink)
     return nsSince(t0) / kRepeats;
 }
 
+// The floor of a first open: the file read and its lines walked, the
+// lines counted.
+long long floorLines(const std::string& file, volatile uint64_t* sink)
+{
+    static char buf[65536];
+    const auto t0 = Clock::now();
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0)
+        std::abort();
+    uint64_t lines = 0;
+    for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;)
+        for (const char *p = buf, *end = buf + n; (p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p))));
+             ++p)
+            ++lines;
+    ::close(fd);
+    *sink += lines;
+    return nsSince(t0);
+}
+
+// The first open of a new file holding text, and its close; standard error
+// (the lines not understood) goes nowhere meanwhile.
+long long firstOpen(const std::string& path, const std::string& text, volatile uint64_t* sink)
+{
+    if (dalTestDbDescribe(path.c_str(), text.c_str()) != 0)
+        std::abort();
+    std::fflush(stderr);
+    const int saved = ::dup(2);
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, 2);
+    const auto t0 = Clock::now();
+    const int h = Db6fOpen(path.c_str(), "/", 0, 0, 1, 0);
+    const long long ns = nsSince(t0);
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    ::close(null);
+    if (h <= 0)
+        std::abort();
+    *sink += uint64_t(h);
+    Db6fClose(h);
+    return ns;
+}
+
 void report(const char* what, long long ns, long long floorNs)
 {
     std::printf("  %-44s %10.2f us", what, ns / 1e3);
@@ -245,6 +304,36 @@ int main(int argc, char** argv)
     std::printf("  %-44s %10.1f MB\n", "peak memory after the first open", firstMb);
     std::printf("  %-44s %10.1f MB\n", "peak memory after the later opens", laterMb);
     Db6fClose(first);
+
+    struct Kind {
+        const char* name;
+        const char* what;
+        std::string text;
+    };
+    const Kind kinds[] = {
+        {"empty", "8 MB of empty lines", repeated("\n")},
+        {"comment", "8 MB of \"#\" lines", repeated("#\n")},
+        {"unknown", "8 MB of lines not understood (\"x\")", repeated("x\n")},
+        {"bounds", "the bounds' description", bounds},
+    };
+    std::printf("daldbbench: first open of a new file, best of %d rounds\n", kRounds);
+    for (const Kind& k : kinds) {
+        const std::string floorPath = std::string("/backup/") + k.name + "-floor.exe";
+        if (dalTestDbDescribe(floorPath.c_str(), k.text.c_str()) != 0)
+            return 1;
+        const long long fLines = best([&] { return floorLines(root + floorPath, &sink); });
+        int round = 0;
+        const long long ns = best([&] {
+            const std::string path = std::string("/backup/") + k.name + "-" + std::to_string(round++) + ".exe";
+            const long long t = firstOpen(path, k.text, &sink);
+            ::unlink((root + path).c_str());
+            return t;
+        });
+        ::unlink((root + floorPath).c_str());
+        std::printf("  %s (%zu bytes)\n", k.what, k.text.size());
+        report("floor: line-by-line read of its bytes", fLines, 0);
+        report("first open (Db6fOpen)", ns, fLines);
+    }
 
     Db6fClose(h);
     ::close(fd);

@@ -692,7 +692,9 @@ int TDalBackup::snapshot()
     std::string image = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
     image.append(size_t(w * h * 3), '\0');
     const std::string path = hostPath(name);
-    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Never through a link put at its name: the snapshot fails instead.
+    const int fd =
+        path.empty() ? -1 : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     bool ok = fd >= 0 && writeAll(fd, image.data(), image.size());
     if (fd >= 0 && ::close(fd) != 0)
         ok = false;

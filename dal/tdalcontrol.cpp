@@ -19,7 +19,14 @@
 
 namespace {
 const size_t kMaxLine = 256;
-const char kTaken[] = "another running program reads the FIFO there (one program per root has the control channel)";
+const size_t kJournalLine = 511; // the most bytes of a journal line (TDalJournal::add)
+// The lock on the FIFO's folder is held: by the program that has the
+// control channel, as only such a program takes it.
+const char kLocked[] = "another program holds the control channel (the root's tmp folder is locked)";
+// The lock was free, yet the FIFO there is open for reading: held by a
+// process that is no such program (a shell that opened it, any other
+// reader), which the stand-in cannot name.
+const char kHeld[] = "the FIFO there is already held open for reading";
 
 // The four-character codes of the recorder's front-panel and remote keys
 // (the digit keys, K R 0x00 digit, are typed as the digit), and its four
@@ -117,7 +124,7 @@ bool TDalControl::start(const std::string& path, std::string* why)
     const std::string folder = path.substr(0, path.rfind('/'));
     m_lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOFOLLOW);
     if (m_lock < 0 || ::flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
-        *why = errno == EWOULDBLOCK ? kTaken : std::string("its folder cannot be locked: ") + std::strerror(errno);
+        *why = errno == EWOULDBLOCK ? kLocked : std::string("its folder cannot be locked: ") + std::strerror(errno);
         stop();
         return false;
     }
@@ -152,14 +159,14 @@ int TDalControl::take(const std::string& path, std::string* why)
         return -1;
     }
     if (there) {
-        // A FIFO that another running program reads stays theirs. Opening
-        // it for writing without waiting succeeds only while a program has
-        // it open for reading, and writes nothing. Without a reader it was
+        // A FIFO that another process reads stays theirs. Opening it for
+        // writing without waiting succeeds only while a process has it
+        // open for reading, and writes nothing. Without a reader it was
         // left by a run that did not end: ours now, and gone at stop.
         const int probe = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
         if (probe >= 0) {
             ::close(probe);
-            *why = kTaken;
+            *why = kHeld;
             return -1;
         }
     }
@@ -344,17 +351,19 @@ int TDalControl::apply(const std::string& line)
         // The calls the program made so far, for whoever drives the FIFO:
         // every journal line that holds the text (all without one).
         const std::string text = w.size() > 1 ? line.substr(line.find(w[1])) : std::string();
-        // The closing count tells the reader the answer is whole.
+        // Each shown whole, its bytes escaped as every line here: a call's
+        // text arguments (names, paths) come from outside. The closing count
+        // tells the reader the answer is whole.
         const int n = TDalJournal::count();
         int found = 0;
         for (int i = 0; i < n; ++i) {
             const std::string l = TDalJournal::line(i);
             if (text.empty() || l.find(text) != std::string::npos) {
-                std::fprintf(stderr, "dal: journal: %s\n", l.c_str());
+                std::fprintf(stderr, "dal: journal: %s\n", TDalJournal::shown(l, kJournalLine).c_str());
                 ++found;
             }
         }
-        std::fprintf(stderr, "dal: journal: %d lines\n", found);
+        std::fprintf(stderr, "dal: journal: %d %s\n", found, found == 1 ? "line" : "lines");
         std::fflush(stderr);
         return 0;
     }

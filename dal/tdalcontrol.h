@@ -15,10 +15,10 @@ public:
     ~TDalControl();
     // Locks the FIFO's folder, creates the FIFO (when missing, or in place
     // of a plain file left by a write while no program read it), or takes
-    // one that no program reads, and starts reading it. False, with the
+    // one that no process reads, and starts reading it. False, with the
     // reason in *why, when something else is in the way (a link is never
-    // followed) or another running program holds the lock or reads the
-    // FIFO there.
+    // followed), another program holds the lock, or another process has
+    // the FIFO there open for reading.
     bool start(const std::string& path, std::string* why);
     // Stops reading; the FIFO goes unless the path holds another file by
     // now; the lock goes last.

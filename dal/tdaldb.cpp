@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +43,47 @@ bool makeFolders(const std::string& hostFile)
     return true;
 }
 
+// Writes bytes as the file at a host path, made or emptied; a symbolic
+// link there is never followed (the folders above it are the runtime
+// root's own, which TRootMap::map checked). False when it cannot be made
+// or written whole.
+bool writeFile(const std::string& hostFile, const std::string& bytes)
+{
+    const int fd = ::open(hostFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    bool ok = true;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        done += ok ? size_t(n) : 0;
+    }
+    return ::close(fd) == 0 && ok;
+}
+
+// Why a unit path that TRootMap::map refuses has no file in the runtime
+// root, and in *host the place it names there as written (without a link
+// followed): the cache's key for it. It climbs above "/" with "..", or a
+// link on its way leads out of the root: it leaves the root; or its links
+// lead on and on (TRootMap::resolve gives up): a link loop.
+std::string refusal(const std::string& path, std::string* host)
+{
+    const std::string root = TRootMap::root();
+    // As TRootMap::map takes it, a path already below the root keeps it once.
+    const bool below = path.compare(0, root.size(), root) == 0
+                       && (path.size() == root.size() || path[root.size()] == '/');
+    const std::string unit = below ? path.substr(root.size()) : path;
+    std::string n;
+    if (!TRootMap::normalise(unit.empty() ? std::string("/") : unit, &n)) {
+        *host = path;
+        return "leaves the runtime root";
+    }
+    *host = n == "/" ? root : root + n;
+    return TRootMap::resolve(*host).empty() ? "a link loop" : "leaves the runtime root";
+}
+
 // Appends what fd holds until out has max bytes or the file ends; false on
 // a read error.
 bool readUpTo(int fd, size_t max, std::string* out)
@@ -77,7 +117,9 @@ std::string textOf(int fd, const struct stat& st, bool internal, std::string* te
         return "a FIFO";
     if (!S_ISREG(st.st_mode))
         return "not a plain file";
+    // Room for what is read made once, within the bounds.
     std::string data, error;
+    data.reserve(std::min(size_t(st.st_size), TDalBackupHead::kMaxHead));
     if (!readUpTo(fd, TDalBackupHead::kMaxHead, &data))
         return cannotRead(errno);
     if (!internal && TDalBackupHead::isHead(data)) {
@@ -92,6 +134,7 @@ std::string textOf(int fd, const struct stat& st, bool internal, std::string* te
     const char* const tooLarge = "larger than 8 MB";
     if (uint64_t(st.st_size) > kMaxFile)
         return tooLarge;
+    data.reserve(size_t(st.st_size) + 1);
     if (!readUpTo(fd, kMaxFile + 1, &data))
         return cannotRead(errno);
     if (data.size() > kMaxFile)
@@ -165,10 +208,7 @@ bool TDalDb::describe(const char* path, const char* text)
     std::string host;
     if (!path || !*path || TRootMap::root().empty() || !TRootMap::map(path, &host) || !makeFolders(host))
         return false;
-    std::ofstream out(host, std::ios::binary | std::ios::trunc);
-    out << (text ? std::string(text) : defaultDescription());
-    out.close();
-    return bool(out);
+    return writeFile(host, text ? std::string(text) : defaultDescription());
 }
 
 bool TDalDb::Identity::operator==(const Identity& o) const
@@ -189,7 +229,7 @@ TDalDb::Cached& TDalDb::cached(const std::string& host)
     if (m_cache.size() >= size_t(kCacheFiles)) // the file opened longest ago is forgotten
         m_cache.erase(std::min_element(m_cache.begin(), m_cache.end(),
                                        [](const Cached& a, const Cached& b) { return a.used < b.used; }));
-    m_cache.push_back(Cached{host, Identity{}, 0, 0, {}, 0, false});
+    m_cache.push_back(Cached{host, Identity{}, std::string(), 0, 0, {}, 0, false});
     return m_cache.back();
 }
 
@@ -228,9 +268,16 @@ std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::str
 
 std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, int sensors, int disks)
 {
-    std::string host;
-    if (!path || !*path || !TRootMap::map(path, &host))
+    if (!path || !*path)
         return nullptr;
+    // A path the root does not hold (it leaves the root, or runs into a
+    // link loop) is never opened, and said so as a file not read is. With
+    // no file in the root to stat, it is kept in the cache under the place
+    // it names there, and said again only when the reason changes or after
+    // the path held a file.
+    std::string host, refused;
+    if (!TRootMap::map(path, &host))
+        refused = refusal(path, &host);
     const bool internal = internalPath(path);
     if (internal && disks < 1)
         return nullptr;
@@ -238,13 +285,13 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     struct stat st;
     // A disk without a database yet gets the default one, written into the
     // runtime root (without a root it is only served).
-    if (internal && ::stat(host.c_str(), &st) != 0)
+    if (refused.empty() && internal && ::stat(host.c_str(), &st) != 0)
         describe(path, nullptr);
     Identity id = {};
-    if (::stat(host.c_str(), &st) == 0)
+    if (refused.empty() && ::stat(host.c_str(), &st) == 0)
         id = identityOf(st);
     Cached& c = cached(host);
-    const bool same = c.used && c.id == id && c.channels == channels && c.sensors == sensors;
+    const bool same = c.used && c.id == id && c.refused == refused && c.channels == channels && c.sensors == sensors;
     c.used = ++m_uses;
     std::shared_ptr<const TDalDbModel> model = same ? c.model.lock() : nullptr;
     // A new or changed file is read and what it gets is said; an unchanged
@@ -252,11 +299,15 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     // with its last handle is built again without a word.
     if (!model && !(same && !c.opened)) {
         std::string said;
-        model = read(path, host, internal, channels, sensors, &id, &said);
+        if (refused.empty())
+            model = read(path, host, internal, channels, sensors, &id, &said);
+        else
+            said = "dal: " + TDalJournal::shown(path, kShownPath) + ": " + refused + ", not opened\n";
         ++m_reads;
         if (!same)
             std::fputs(said.c_str(), stderr);
         c.id = id;
+        c.refused = refused;
         c.channels = channels;
         c.sensors = sensors;
         c.model = model;

@@ -24,8 +24,9 @@
 // timeline, Backup and the storage check read one model, and an open of an
 // unchanged file is a stat. A changed file is read and built again. What is
 // said about a file on standard error (a line not understood, a refusal, a
-// file not read and why) is said when it is read, so once while it is
-// unchanged, its bytes escaped. The cache remembers kCacheFiles files; it
+// file not read and why, a path that leaves the runtime root or is a link
+// loop) is said when it is read, so once while it is unchanged, its bytes
+// escaped. The cache remembers kCacheFiles files; it
 // holds the models of the two files opened last itself (the disks'
 // database stays built between storage checks), the others only while a
 // handle or the decoder holds them.
@@ -114,6 +115,7 @@ private:
     struct Cached {
         std::string host;
         Identity id;
+        std::string refused; // why the path has no file in the root; empty when it has one
         int channels, sensors;
         std::weak_ptr<const TDalDbModel> model; // null: not opened
         uint64_t used;                           // when last opened

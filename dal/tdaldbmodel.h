@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // One recording database of the stand-in, built from its description: date
@@ -62,8 +63,8 @@ public:
 
     // "YYYY-MM-DD" (a real date from 1970 to 2999) into year, month and
     // day; "HH:MM:SS" into the second of the day. False when not one.
-    static bool parseDate(const std::string& s, int* ymd);
-    static bool parseSecond(const std::string& s, int* second);
+    static bool parseDate(std::string_view s, int* ymd);
+    static bool parseSecond(std::string_view s, int* second);
 
     const std::vector<Entry>& entries() const { return m_entries; }
     // True when channel ch has recording of the plane at minute (0..1439)
@@ -76,7 +77,9 @@ public:
     static int columnOf(uint8_t type) { return type % 32; }
 
 private:
-    bool parseLine(const std::string& line, int channels, int sensors);
+    // One statement of the description into the model: its first word,
+    // and the rest of its line; false when it is not understood.
+    bool parseStatement(std::string_view word, std::string_view rest, int channels, int sensors);
 
     std::vector<Entry> m_entries;
 };

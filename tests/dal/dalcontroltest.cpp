@@ -176,19 +176,24 @@ private slots:
     }
 
     // "journal TEXT" writes the journal lines holding the text to standard
-    // error (every line without a text), oldest first, then their count.
+    // error (every line without a text), oldest first, their bytes escaped,
+    // then their count.
     void journalLine_data()
     {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QByteArray>("want");
         QTest::newRow("one call") << QByteArray("journal DalVoutSetLive")
-                                  << QByteArray("dal: journal: DalVoutSetLive(1)\ndal: journal: 1 lines\n");
+                                  << QByteArray("dal: journal: DalVoutSetLive(1)\ndal: journal: 1 line\n");
         const QByteArray none("dal: journal: 0 lines\n");
         QTest::newRow("text with a blank") << QByteArray("journal DalVoutSetCaps(0, 3)") << none;
         QTest::newRow("a text no call holds") << QByteArray("journal DalDecStart") << none;
+        // The unit's name (64 bytes, control bytes in it) makes a line of 87.
+        const QByteArray named = "dal: journal: DalBackupSetDvrInfo(\"UNIT\\x1b[2J" + QByteArray(56, 'x') + "\")\n";
         QTest::newRow("every call") << QByteArray("journal")
-                                    << QByteArray("dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n"
-                                                  "dal: journal: 2 lines\n");
+                                    << "dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n" + named
+                                           + "dal: journal: 3 lines\n";
+        QTest::newRow("a long name with control bytes") << QByteArray("journal DalBackupSetDvrInfo")
+                                                        << named + "dal: journal: 1 line\n";
     }
     void journalLine()
     {
@@ -196,6 +201,7 @@ private slots:
         dalTestJournalClear();
         DalVoutSetCaps(0, 3);
         DalVoutSetLive(1);
+        DalBackupSetDvrInfo(("UNIT\x1b[2J" + QByteArray(56, 'x')).constData());
         TStderrCapture err;
         QCOMPARE(dalTestControlLine(line.constData()), 0);
         QTEST(err.text(), "want");
@@ -206,9 +212,9 @@ private slots:
     // did not end (a line waiting there is heard once the program is up).
     // Anything else in the way stays and is named: a folder, a link (also
     // one leading out of the root, never followed), a FIFO that another
-    // running program reads or whose folder it locks; such a start keeps
-    // nothing open. It takes lines and goes at exit, but not what replaced
-    // it meanwhile.
+    // process holds open for reading, or whose folder another program
+    // locks; such a start keeps nothing open. It takes lines and goes at
+    // exit, but not what replaced it meanwhile.
     void fifoTakesLinesAndGoesAtExit_data()
     {
         QTest::addColumn<QString>("before"); // what stands at the path
@@ -224,15 +230,11 @@ private slots:
         QTest::newRow("a folder") << "folder" << none + "a folder is there, not a FIFO\n";
         QTest::newRow("a link to a plain file") << "link" << none + "a symbolic link is there, not a FIFO\n";
         QTest::newRow("a link out of the root") << "link out" << none + "a symbolic link is there, not a FIFO\n";
-        QTest::newRow("a FIFO another program reads")
-            << "read" << none + "another running program reads the FIFO there (one program per root has the "
-                                "control channel)\n";
-        QTest::newRow("a folder another program locks")
-            << "locked" << none + "another running program reads the FIFO there (one program per root has the "
-                                  "control channel)\n";
-        QTest::newRow("a folder another program locks, shared")
-            << "locked shared" << none + "another running program reads the FIFO there (one program per root has "
-                                         "the control channel)\n";
+        QTest::newRow("a FIFO another process holds open for reading")
+            << "read" << none + "the FIFO there is already held open for reading\n";
+        const QByteArray locked = none + "another program holds the control channel (the root's tmp folder is locked)\n";
+        QTest::newRow("a folder another program locks") << "locked" << locked;
+        QTest::newRow("a folder another program locks, shared") << "locked shared" << locked;
     }
     void fifoTakesLinesAndGoesAtExit()
     {

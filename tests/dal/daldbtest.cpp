@@ -11,6 +11,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 // Two entries on 2026-03-05 (the second with 45 made-up items) and one
@@ -199,7 +200,10 @@ private slots:
     void descriptionsAreBounded_data()
     {
         QTest::addColumn<QByteArray>("desc");
-        QTest::addColumn<QByteArray>("inside"); // written to a file inside the one opened: a folder
+        // Written to a file inside the one opened: a folder; "->T": the one
+        // opened is a symbolic link to T ("beside": a file beside the root
+        // holding the description).
+        QTest::addColumn<QByteArray>("inside");
         QTest::addColumn<QByteArray>("said");   // on standard error; "..., not opened": refused
         // What comes between the first open and the next two: another file
         // opened and closed, the file rewritten with its size and second,
@@ -219,6 +223,11 @@ private slots:
         QTest::newRow("every bad line, cut, 20 of them")
             << "date 2026-01-01\nbogus " + QByteArray(100, 'x') + "\n" + QByteArray("bogus\n").repeated(21)
             << QByteArray() << told + "dal: /backup/big.exe: 2 more lines not understood, skipped\n" << QString();
+        QByteArray twenty;
+        for (int n = 2; n <= 21; ++n)
+            twenty += "dal: /backup/big.exe: line " + QByteArray::number(n) + ": bogus not understood, skipped\n";
+        QTest::newRow("21 bad lines") << "date 2026-01-01\n" + QByteArray("bogus\n").repeated(21) << QByteArray()
+                                      << twenty + "dal: /backup/big.exe: 1 more line not understood, skipped\n" << QString();
         QTest::newRow("items 100000 on every other line (58 KB)")
             << QByteArray("date 2026-01-01\nitems 100000\n").repeated(2000) << QByteArray()
             << refused + "1000000 items, not opened\n" << QString();
@@ -242,6 +251,11 @@ private slots:
                                    << QByteArray("dal: /backup/big.exe: larger than 8 MB, not opened\n") << QString();
         QTest::newRow("a folder") << QByteArray(kDesc) << QByteArray("/db")
                                   << QByteArray("dal: /backup/big.exe: a folder, not opened\n") << QString();
+        QTest::newRow("a link out of the root")
+            << QByteArray(kDesc) << QByteArray("->beside")
+            << QByteArray("dal: /backup/big.exe: leaves the runtime root, not opened\n") << QString();
+        QTest::newRow("a link loop") << QByteArray(kDesc) << QByteArray("->big.exe")
+                                     << QByteArray("dal: /backup/big.exe: a link loop, not opened\n") << QString();
     }
     void descriptionsAreBounded()
     {
@@ -252,7 +266,15 @@ private slots:
         const char* const big = "/backup/big.exe";
         const int disks = Db6fOpen(kPath, "/", 0, 0, 1, 0);
         QVERIFY(disks > 0);
-        QCOMPARE(dalTestDbDescribe((big + inside).constData(), desc.constData()), 0);
+        QFile beside(m_root->path() + "-beside.exe");
+        const auto removed = qScopeGuard([&beside] { beside.remove(); });
+        if (inside == "->beside")
+            QVERIFY(beside.open(QIODevice::WriteOnly) && beside.write(desc) == desc.size());
+        const QByteArray target = inside == "->beside" ? QFile::encodeName(beside.fileName()) : inside.mid(2);
+        if (inside.startsWith("->"))
+            QCOMPARE(::symlink(target.constData(), QFile::encodeName(m_root->file(big)).constData()), 0);
+        else
+            QCOMPARE(dalTestDbDescribe((big + inside).constData(), desc.constData()), 0);
         const auto peakMb = [] {
             rusage u;
             getrusage(RUSAGE_SELF, &u);

@@ -42,6 +42,46 @@ private slots:
         QVERIFY(f.remove());
     }
 
+    // Where the stand-in writes a file of its own in the root (a snapshot
+    // on the stick, the disks' default database), a symbolic link put in
+    // its place is not followed: its target stays as it was, or is not made.
+    void ownFilesNotThroughLinks_data()
+    {
+        QTest::addColumn<QString>("write");
+        QTest::addColumn<QByteArray>("target"); // the link's target's bytes; empty: there is none
+        QTest::newRow("snapshot over a link to a file") << "snapshot" << QByteArray("kept");
+        QTest::newRow("default database over a dangling link") << "database" << QByteArray();
+    }
+
+    void ownFilesNotThroughLinks()
+    {
+        QFETCH(QString, write);
+        QFETCH(QByteArray, target);
+        TTestRoot root;
+        const QString folder = write == "snapshot" ? "/backup/" : "/data0/";
+        QVERIFY(target.isEmpty() || root.write(folder + "target", target));
+        QStringList places{"/data0/data.db6"};
+        if (write == "snapshot") {
+            // Named by the clock's second: a link at the name of each second to come.
+            places.clear();
+            for (time_t t = time(nullptr); t < time(nullptr) + 10; ++t)
+                places << QDateTime::fromSecsSinceEpoch(t).toString("'/backup/SNAP_'yyyyMMdd_HHmmss'.ppm'");
+        }
+        QVERIFY(QDir().mkpath(root.file(folder)));
+        for (const QString& place : places)
+            QVERIFY(QFile::link("target", root.file(place)));
+        if (write == "snapshot") {
+            dalTestBackupMedia(0, 1, 1000000000, 1);
+            QCOMPARE(DalBackupSnapshot(), -1); // "Snapshot Failed"
+        } else {
+            QVERIFY(Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0) > 0); // served, not written
+        }
+        QCOMPARE(root.read(folder + "target"), target);
+        QCOMPARE(QFileInfo::exists(root.file(folder + "target")), !target.isEmpty());
+        for (const QString& place : places)
+            QVERIFY(QFileInfo(root.file(place)).isSymLink());
+    }
+
     void controlFifoNotThroughLink()
     {
         TTestRoot root;
