@@ -46,21 +46,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("line");
-        QTest::newRow("ESC") << "a\x1b[31mred" << "a\\x1b[31mred";
-        QTest::newRow("newline") << "name\nline.exe" << "name\\x0aline.exe";
-        QTest::newRow("carriage return") << "a\rb" << "a\\x0db";
-        QTest::newRow("tab") << "a\tb" << "a\\x09b";
-        QTest::newRow("BEL") << "a\ab" << "a\\x07b";
+        QTest::newRow("C0 controls") << "a\x1b[31mred\nline\t.exe" << "a\\x1b[31mred\\x0aline\\x09.exe";
         QTest::newRow("DEL") << "a\x7f" "b" << "a\\x7fb";
         QTest::newRow("C1 CSI") << QString("a") + QChar(0x9b) + "31m" << "a\\xc2\\x9b31m";
-        QTest::newRow("C1 NEL") << QString("a") + QChar(0x85) << "a\\xc2\\x85";
         QTest::newRow("backslash") << "C:\\x1b" << "C:\\x5cx1b";
-        QTest::newRow("Korean") << QString::fromUtf8("카메라 한글") << QString::fromUtf8("카메라 한글");
-        QTest::newRow("accented") << QString::fromUtf8("día ñ") << QString::fromUtf8("día ñ");
-        QTest::newRow("no-break space") << QString(QChar(0xa0)) << QString(QChar(0xa0));
-        QTest::newRow("outside the BMP") << QString::fromUtf8("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
+        const QString text = QString::fromUtf8("카메라 día \xf0\x9f\x98\x80");
+        QTest::newRow("UTF-8 text, outside the BMP too") << text << text;
         QTest::newRow("lone surrogate of a byte") << "a" + byteOf(0xff) + byteOf(0x80) << "a\\xff\\x80";
-        QTest::newRow("lone low surrogate of no byte") << "a" + QString(QChar(0xdc10)) << QString::fromUtf8("a\xef\xbf\xbd");
         QTest::newRow("lone high surrogate") << "a" + QString(QChar(0xd83d)) + "b" << QString::fromUtf8("a\xef\xbf\xbd" "b");
     }
     void shown()
@@ -77,20 +69,13 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("line");
-        QTest::newRow("0xff") << QByteArray("a\xff" "b") << "a\\xffb";
-        QTest::newRow("control bytes and 0xff") << QByteArray("/tmp/\x1b\x07\n\x7f\xff") << "/tmp/\\x1b\\x07\\x0a\\x7f\\xff";
-        QTest::newRow("stray continuation") << QByteArray("\x80") << "\\x80";
-        QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "\\xc0\\xaf";
-        QTest::newRow("overlong three bytes") << QByteArray("\xe0\x80\xaf") << "\\xe0\\x80\\xaf";
-        QTest::newRow("encoded surrogate") << QByteArray("\xed\xa0\x80") << "\\xed\\xa0\\x80";
-        QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << "\\xf4\\x90\\x80\\x80";
-        QTest::newRow("cut at the end") << QByteArray("a\xed\x95") << "a\\xed\\x95";
+        QTest::newRow("control bytes, 0xff, a stray continuation")
+            << QByteArray("/tmp/\x1b\x07\n\x7f\xff\x80") << "/tmp/\\x1b\\x07\\x0a\\x7f\\xff\\x80";
+        QTest::newRow("overlong, an encoded surrogate, beyond U+10FFFF")
+            << QByteArray("\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80") << "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80";
         QTest::newRow("cut before ASCII") << QByteArray("\xed\x95z") << "\\xed\\x95z";
-        QTest::newRow("EUC-KR") << QByteArray("\xc7\xd1") << "\\xc7\\xd1";
-        QTest::newRow("Korean") << QByteArray("\xed\x95\x9c\xea\xb8\x80") << QString::fromUtf8("한글");
-        QTest::newRow("C1 as UTF-8") << QByteArray("\xc2\x9b") << "\\xc2\\x9b";
-        QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80") << QString::fromUtf8("\xf0\x9f\x98\x80");
-        QTest::newRow("backslash") << QByteArray("a\\b") << "a\\x5cb";
+        QTest::newRow("UTF-8, four bytes too") << QByteArray("\xed\x95\x9c\xea\xb8\x80\xf0\x9f\x98\x80")
+                                                << QString::fromUtf8("한글\xf0\x9f\x98\x80");
     }
     void fromBytes()
     {
@@ -108,8 +93,6 @@ private slots:
         QTest::addColumn<int>("level");
         QTest::addColumn<int>("installs");
         QTest::newRow("debug") << int(QtDebugMsg) << 1;
-        QTest::newRow("info") << int(QtInfoMsg) << 1;
-        QTest::newRow("warning") << int(QtWarningMsg) << 1;
         QTest::newRow("critical") << int(QtCriticalMsg) << 1;
         QTest::newRow("warning, installed twice") << int(QtWarningMsg) << 2;
     }
