@@ -3,9 +3,10 @@
 # build uses AddressSanitizer and UndefinedBehaviorSanitizer (folder
 # build-asan). With --tsan it uses ThreadSanitizer (folder build-tsan) and
 # builds and runs only the tests of the code that runs on several threads:
-# the device-layer stand-in, the device facade, the search timeline's
-# worker, the main window's apply-thread (setup), search and layout thread
-# tests, remote setup meeting the menu, and the stop requests' watcher.
+# the device-layer stand-in, the device facade, the message handler, the
+# search timeline's worker, the main window's apply-thread (setup), search
+# and layout thread tests, remote setup meeting the menu, and the stop
+# requests' watcher.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 dir=$here/build
@@ -23,7 +24,7 @@ case "${1:-}" in
   dir=$here/build-tsan
   args+=(-DDVR_TSAN=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDVR_BUILD_BENCH=OFF)
   target=(--target device-tests)
-  tests=(-R '^(dal|common/dvr)/|^common/sys/townerthread$|^ui/search/tdatasetth$|^app/(tmain-setup|tmain-setupstore|tmain-search|tmain-play|tsplitth|tmain-remotemenu|startup)$')
+  tests=(-R '^(dal|common/dvr)/|^common/sys/(townerthread|tmessages)$|^ui/search/tdatasetth$|^app/(tmain-setup|tmain-setupstore|tmain-search|tmain-play|tsplitth|tmain-remotemenu|startup)$')
   # The remote-setup packet tests flood the facade from several device
   # threads at once; Debian's uninstrumented Qt then shows its own signal
   # hand-offs as races now and then (frames inside QtCore without names, so

@@ -1,7 +1,11 @@
 #include "tmessages.h"
 
 #include <QLoggingCategory>
+#include <QMutex>
 #include <QtTest>
+
+#include <thread>
+#include <vector>
 
 Q_LOGGING_CATEGORY(lcShown, "messages.shown")
 Q_LOGGING_CATEGORY(lcOther, "messages.other")
@@ -15,9 +19,11 @@ struct Caught {
     QString text;
 };
 QList<Caught> s_caught;
+QMutex s_caughtMutex; // messages come from several threads
 
 void catchMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
+    QMutexLocker lock(&s_caughtMutex);
     s_caught << Caught{type, QByteArray(context.category), text};
 }
 
@@ -117,6 +123,26 @@ private slots:
         QCOMPARE(int(s_caught[1].type), int(QtWarningMsg));
         QCOMPARE(s_caught[1].category, QByteArray("default"));
         QCOMPARE(s_caught[1].text, QString("no category\\x0a"));
+    }
+
+    // Messages come from the device layer's threads too, also while the
+    // handler is being installed: each reaches the one before, raw or
+    // shown, none lost.
+    void fromThreads()
+    {
+        qInstallMessageHandler(catchMessage);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 4; ++t)
+            threads.emplace_back([] {
+                for (int i = 0; i < 100; ++i)
+                    qCWarning(lcOther, "from a thread\n");
+            });
+        TMessages::install();
+        for (std::thread& t : threads)
+            t.join();
+        QCOMPARE(s_caught.size(), 400);
+        for (const Caught& c : s_caught)
+            QVERIFY(c.text == "from a thread\n" || c.text == "from a thread\\x0a");
     }
 
 private:
