@@ -63,27 +63,6 @@ bool writeFile(const std::string& hostFile, const std::string& bytes)
     return ::close(fd) == 0 && ok;
 }
 
-// Why a unit path that TRootMap::map refuses has no file in the runtime
-// root, and in *host the place it names there as written (without a link
-// followed): the cache's key for it. It climbs above "/" with "..", or a
-// link on its way leads out of the root: it leaves the root; or its links
-// lead on and on (TRootMap::resolve gives up): a link loop.
-std::string refusal(const std::string& path, std::string* host)
-{
-    const std::string root = TRootMap::root();
-    // As TRootMap::map takes it, a path already below the root keeps it once.
-    const bool below = path.compare(0, root.size(), root) == 0
-                       && (path.size() == root.size() || path[root.size()] == '/');
-    const std::string unit = below ? path.substr(root.size()) : path;
-    std::string n;
-    if (!TRootMap::normalise(unit.empty() ? std::string("/") : unit, &n)) {
-        *host = path;
-        return "leaves the runtime root";
-    }
-    *host = n == "/" ? root : root + n;
-    return TRootMap::resolve(*host).empty() ? "a link loop" : "leaves the runtime root";
-}
-
 // Appends what fd holds until out has max bytes or the file ends; false on
 // a read error.
 bool readUpTo(int fd, size_t max, std::string* out)
@@ -275,9 +254,8 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     // no file in the root to stat, it is kept in the cache under the place
     // it names there, and said again only when the reason changes or after
     // the path held a file.
-    std::string host, refused;
-    if (!TRootMap::map(path, &host))
-        refused = refusal(path, &host);
+    std::string host;
+    const std::string refused = TRootMap::refusal(path, &host);
     const bool internal = internalPath(path);
     if (internal && disks < 1)
         return nullptr;

@@ -137,20 +137,31 @@ bool TRootMap::inside(const std::string& hostPath)
 
 bool TRootMap::map(const std::string& path, std::string* out)
 {
+    std::string place;
+    if (!refusal(path, &place).empty())
+        return false;
+    *out = place;
+    return true;
+}
+
+std::string TRootMap::refusal(const std::string& path, std::string* place)
+{
     const std::string r = root();
     if (r.empty() || path.empty() || path[0] != '/') {
-        *out = path;
-        return true;
+        *place = path;
+        return std::string();
     }
     // A path already below the root keeps it once; what follows is still a
     // unit path and may not climb out.
     const std::string unit = startsWithDir(path, r) ? path.substr(r.size()) : path;
     std::string n;
-    if (!normalise(unit.empty() ? std::string("/") : unit, &n))
-        return false;
-    const std::string host = n == "/" ? r : r + n;
-    if (!inside(host))
-        return false;
-    *out = host;
-    return true;
+    if (!normalise(unit.empty() ? std::string("/") : unit, &n)) {
+        *place = path;
+        return "leaves the runtime root";
+    }
+    *place = n == "/" ? r : r + n;
+    const std::string resolved = resolve(*place);
+    if (resolved.empty())
+        return "a link loop";
+    return startsWithDir(resolved, r) ? std::string() : "leaves the runtime root";
 }

@@ -20,6 +20,11 @@ public:
     // host path. Relative paths are left as they are. False when the path
     // would leave the root; out is then left untouched.
     static bool map(const std::string& path, std::string* out);
+    // Why map refuses a path: "leaves the runtime root" (".." climbs above
+    // "/", or a link on its way leads out) or "a link loop"; empty when it
+    // takes it. *place gets the host path it names as written, no link
+    // followed (the path itself when ".." climbs out).
+    static std::string refusal(const std::string& path, std::string* place);
     // True when a host path, with every symbolic link followed, lies inside
     // the root (always true without a root).
     static bool inside(const std::string& hostPath);
