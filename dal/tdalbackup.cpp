@@ -3,6 +3,7 @@
 #include "tdalclock.h"
 #include "tdalcore.h"
 #include "tdaldb.h"
+#include "tdalfile.h"
 #include "trootmap.h"
 
 #include <algorithm>
@@ -32,18 +33,6 @@ std::string hostPath(const std::string& unit)
 int megabytes(uint64_t bytes)
 {
     return int((bytes + TDalBackup::kBlock - 1) / TDalBackup::kBlock);
-}
-
-bool writeAll(int fd, const char* p, size_t n)
-{
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= size_t(w);
-    }
-    return true;
 }
 
 bool readAll(int fd, char* p, size_t n)
@@ -630,7 +619,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
                 if (done < m_header.size())
                     m_header.copy(buf.data(), std::min<size_t>(len, m_header.size() - size_t(done)), size_t(done));
             }
-            ok = ok && writeAll(out, buf.data(), len);
+            ok = ok && TDalFile::writeAll(out, buf.data(), len);
             done += len;
         }
         if (ok && done == total) {
@@ -693,12 +682,7 @@ int TDalBackup::snapshot()
     image.append(size_t(w * h * 3), '\0');
     const std::string path = hostPath(name);
     // Never through a link put at its name: the snapshot fails instead.
-    const int fd =
-        path.empty() ? -1 : ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    bool ok = fd >= 0 && writeAll(fd, image.data(), image.size());
-    if (fd >= 0 && ::close(fd) != 0)
-        ok = false;
-    if (!ok) {
+    if (path.empty() || !TDalFile::writeNew(path, image)) {
         event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Failed");
         return -1;
     }

@@ -1,5 +1,6 @@
 #include "tdaldb.h"
 #include "tdalbackuphead.h"
+#include "tdalfile.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
@@ -41,26 +42,6 @@ bool makeFolders(const std::string& hostFile)
             return false;
     }
     return true;
-}
-
-// Writes bytes as the file at a host path, made or emptied; a symbolic
-// link there is never followed (the folders above it are the runtime
-// root's own, which TRootMap::map checked). False when it cannot be made
-// or written whole.
-bool writeFile(const std::string& hostFile, const std::string& bytes)
-{
-    const int fd = ::open(hostFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        done += ok ? size_t(n) : 0;
-    }
-    return ::close(fd) == 0 && ok;
 }
 
 // Appends what fd holds until out has max bytes or the file ends; false on
@@ -187,7 +168,7 @@ bool TDalDb::describe(const char* path, const char* text)
     std::string host;
     if (!path || !*path || TRootMap::root().empty() || !TRootMap::map(path, &host) || !makeFolders(host))
         return false;
-    return writeFile(host, text ? std::string(text) : defaultDescription());
+    return TDalFile::writeNew(host, text ? std::string(text) : defaultDescription());
 }
 
 bool TDalDb::Identity::operator==(const Identity& o) const
