@@ -6,6 +6,7 @@
 #include "startup.h"
 #include "tlog.h"
 #include "tmain.h"
+#include "tscriptfile.h"
 #include "ttestroot.h"
 
 #include <QApplication>
@@ -144,14 +145,6 @@ QStringList askJournal(QProcess& p, QByteArray* seen, const QByteArray& ctl, con
             break;
     }
     return out;
-}
-
-// An executable script at a host path, its folder made.
-bool writeScript(const QString& path, const QByteArray& body)
-{
-    QFile f(path);
-    return QDir().mkpath(QFileInfo(path).path()) && f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0
-           && f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
 }
 
 // Writes lines to the stand-in's control FIFO.

@@ -13,6 +13,7 @@
 #include "ttestwnd.h"
 #include "tvkeyboard.h"
 #include "tpath.h"
+#include "tscriptfile.h"
 
 #include <QLabel>
 #include <cmath>
@@ -112,12 +113,6 @@ struct Rig
     TLiveFixture fx;
     TTestWnd* w = nullptr;
 };
-
-bool writeScript(const TTestRoot& root, const QString& unit, const QByteArray& body)
-{
-    return root.write(unit, "#!/bin/sh\n" + body)
-           && QFile::setPermissions(root.file(unit), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
 
 // A hardware clock whose seconds the test sets in the root's /tmp/rtc.
 bool setClock(const TTestRoot& root, int seconds)

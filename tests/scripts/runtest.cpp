@@ -1,3 +1,5 @@
+#include "tscriptfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,19 +19,14 @@ struct Checkout
     bool make() const
     {
         const QString scripts = dir.filePath(QStringLiteral("scripts"));
-        const auto script = [](const QString& path, const QByteArray& body) {
-            QFile f(path);
-            return f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\n" + body) > 0
-                   && f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        };
         return QDir().mkpath(scripts) && QDir().mkpath(dir.filePath(QStringLiteral("build/app")))
                && QFile::copy(QStringLiteral(DVR_SCRIPTS_DIR "/run.sh"), scripts + "/run.sh")
                && QFile::copy(QStringLiteral(DVR_SCRIPTS_DIR "/mkroot.sh"), scripts + "/mkroot.sh")
-               && script(scripts + "/deps.sh", "")
-               && script(scripts + "/build.sh", "here=$(dirname \"$0\")/..\necho $$ >> \"$here/builds\"\n"
-                                                  "while [ ! -e \"$here/built\" ]; do sleep 0.02; done\n")
-               && script(dir.filePath(QStringLiteral("build/app/dvrui")),
-                         "touch \"$(dirname \"$0\")/../../program\"\nexec sleep 60\n");
+               && writeScript(scripts + "/deps.sh", "")
+               && writeScript(scripts + "/build.sh", "here=$(dirname \"$0\")/..\necho $$ >> \"$here/builds\"\n"
+                                                     "while [ ! -e \"$here/built\" ]; do sleep 0.02; done\n")
+               && writeScript(dir.filePath(QStringLiteral("build/app/dvrui")),
+                              "touch \"$(dirname \"$0\")/../../program\"\nexec sleep 60\n");
     }
     QString root() const { return dir.filePath(QStringLiteral("build/run-root")); }
     void start(QProcess& p, const QString& script = QStringLiteral("run.sh")) const

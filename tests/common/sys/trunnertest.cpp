@@ -1,6 +1,7 @@
 #include "tpath.h"
 #include "trunner.h"
 #include "tfilesizelimit.h"
+#include "tscriptfile.h"
 #include "ttestroot.h"
 
 #include <QDir>
@@ -18,12 +19,6 @@ QStringList snapshot(const TTestRoot& root)
     for (const QString& f : root.allFiles())
         out << f + QLatin1Char('=') + QString::fromLatin1(root.read(f));
     return out;
-}
-
-bool writeScript(const TTestRoot& root, const QString& unit, const QByteArray& body)
-{
-    return root.write(unit, "#!/bin/sh\n" + body)
-           && QFile::setPermissions(root.file(unit), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 } // namespace
