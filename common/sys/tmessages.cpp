@@ -16,13 +16,36 @@ void appendByte(QString& out, uint byte)
     out += QLatin1Char(hex[byte & 0xf]);
 }
 
+// A character a terminal would not show as itself: one that reorders the
+// text around it (the bidirectional controls) or is drawn as nothing (the
+// zero-width characters and the other format characters), a line or
+// paragraph separator, or a noncharacter.
+bool hides(uint cp)
+{
+    const QChar::Category c = QChar::category(cp);
+    return c == QChar::Other_Format || c == QChar::Separator_Line || c == QChar::Separator_Paragraph
+           || QChar::isNonCharacter(cp);
+}
+
+// Its UTF-8 bytes, each as \xNN.
+void appendBytes(QString& out, uint cp)
+{
+    const QByteArray utf8 = QString::fromUcs4(&cp, 1).toUtf8();
+    for (const char b : utf8)
+        appendByte(out, uchar(b));
+}
+
 } // namespace
 
 QtMessageHandler TMessages::install()
 {
     const QtMessageHandler before = qInstallMessageHandler(handle);
+    // The first handler it hands on to is kept: one put in front since
+    // may hand messages back to this one, and the two would call each
+    // other for good.
+    QtMessageHandler none = nullptr;
     if (before != handle)
-        s_next.store(before);
+        s_next.compare_exchange_strong(none, before);
     return before;
 }
 
@@ -34,8 +57,14 @@ QString TMessages::shown(const QString& text)
     for (int i = 0; i < n; ++i) {
         const ushort c = text.at(i).unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-            out += text.at(i);
-            out += text.at(++i);
+            const uint cp = QChar::surrogateToUcs4(c, text.at(i + 1).unicode());
+            if (hides(cp)) {
+                appendBytes(out, cp);
+            } else {
+                out += text.at(i);
+                out += text.at(i + 1);
+            }
+            ++i;
         } else if (c >= 0xDC80 && c <= 0xDCFF) {
             appendByte(out, c - 0xDC00u);
         } else if (QChar::isSurrogate(c)) {
@@ -46,6 +75,8 @@ QString TMessages::shown(const QString& text)
             // Two bytes in UTF-8: 0xc2, then the control's own.
             appendByte(out, 0xc2);
             appendByte(out, c);
+        } else if (hides(c)) {
+            appendBytes(out, c);
         } else {
             out += QChar(c);
         }

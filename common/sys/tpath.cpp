@@ -81,7 +81,7 @@ QString TPath::map(const QString& path)
 {
     std::string out;
     if (!TRootMap::map(toHost(path), &out)) {
-        qCDebug(lcSys) << "TPath::map refused:" << path;
+        qCDebug(lcSys).noquote() << "TPath::map refused:" << path;
         return QString();
     }
     return fromHost(out);

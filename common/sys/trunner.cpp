@@ -35,6 +35,22 @@ bool isExtractCluster(const QString& w)
     return c.count(QLatin1Char('f')) == 1;
 }
 
+// How long a run waits for a program the window's thread runs and that
+// answers at once on a sound unit: the hardware clock within about 2 s, the
+// network start script within a few. Past its bound the program is ended
+// and the run counts as failed, so a silent clock or a hung script never
+// holds the window (nor a stop asked meanwhile). -1: no bound (tar reads a
+// plain file of the unit and ends; the upgrade tool is left to run).
+int boundOf(const QString& exe)
+{
+    const QString name = QFileInfo(exe).fileName();
+    if (name == QLatin1String("hwclock"))
+        return 3000;
+    if (name == QLatin1String("networking"))
+        return 5000;
+    return -1;
+}
+
 // A relative name that stays where it is put: no "..", not absolute.
 bool isPlainRelative(const QString& name)
 {
@@ -72,7 +88,7 @@ QByteArray TRunner::capture(const QString& line, bool* ok)
 int TRunner::runLine(const TCmdLine& line, QByteArray* captured)
 {
     if (!line.isValid()) {
-        qCDebug(lcSys) << "TRunner::system refused:" << line.error();
+        qCDebug(lcSys).noquote() << "TRunner::system refused:" << line.error();
         return -1;
     }
     // Every program is known before anything runs.
@@ -82,7 +98,7 @@ int TRunner::runLine(const TCmdLine& line, QByteArray* captured)
         const bool inProcess = !prog.startsWith(QLatin1Char('/')) && prog != QLatin1String("tar")
                                && prog != QLatin1String("hwclock");
         if (findProgram(prog).isEmpty() || (inProcess && line.detached() && i == cmds.size() - 1)) {
-            qCDebug(lcSys) << "TRunner::system refused program:" << prog;
+            qCDebug(lcSys).noquote() << "TRunner::system refused program:" << prog;
             return -1;
         }
     }
@@ -138,7 +154,7 @@ int TRunner::runCommand(Context& ctx, const TCmdLine::Command& cmd, bool detach)
     QString host;
     for (const QString& target : {cmd.out, cmd.err}) {
         if (!target.isEmpty() && target != QLatin1String("/dev/null") && !hostPath(ctx, target, &host)) {
-            qCDebug(lcSys) << "TRunner::system refused output:" << target;
+            qCDebug(lcSys).noquote() << "TRunner::system refused output:" << target;
             return -1;
         }
     }
@@ -169,7 +185,7 @@ int TRunner::runCommand(Context& ctx, const TCmdLine::Command& cmd, bool detach)
             rc = runProgram(ctx, cmd, exe, mapped, detach);
     }
     if (rc < 0)
-        qCDebug(lcSys) << "TRunner::system refused:" << cmd.words;
+        qCDebug(lcSys).noquote() << "TRunner::system refused:" << cmd.words;
     return rc;
 }
 
@@ -244,7 +260,7 @@ bool TRunner::tarMembersInside(const Context& ctx, const QString& exe, const QSt
     p.waitForFinished(-1);
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
         // An archive that cannot be listed cannot be checked: not extracted.
-        qCDebug(lcSys) << "TRunner::system archive not listed:" << archive;
+        qCDebug(lcSys).noquote() << "TRunner::system archive not listed:" << archive;
         return false;
     }
     const auto inside = [&ctx](const QString& m) {
@@ -291,7 +307,7 @@ bool TRunner::tarMembersInside(const Context& ctx, const QString& exe, const QSt
             ok = inside(target);
         }
         if (!ok) {
-            qCDebug(lcSys) << "TRunner::system archive member leaves the root:" << m << target;
+            qCDebug(lcSys).noquote() << "TRunner::system archive member leaves the root:" << m << target;
             return false;
         }
     }
@@ -337,7 +353,15 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
     p.start();
     if (!p.waitForStarted(10000))
         return -1;
-    p.waitForFinished(-1);
+    const int bound = boundOf(exe);
+    if (!p.waitForFinished(bound) && p.state() != QProcess::NotRunning) {
+        // What it wrote before is not taken: an answer cut short reads as
+        // none.
+        p.kill();
+        p.waitForFinished(1000);
+        qCWarning(lcSys, "TRunner::system %ls did not end within %d ms: ended", qUtf16Printable(exe), bound);
+        return -1;
+    }
     const QByteArray out = p.readAllStandardOutput();
     if (!out.isEmpty() && !writeOutput(ctx, TCmdLine::Command(), out))
         return -1;
@@ -372,7 +396,7 @@ bool TRunner::copyFile(const QString& from, const QString& to)
     // must be on the disk before the target is replaced, or the old file
     // stays.
     if (!out.flush() || out.error() != QFileDevice::NoError || ::fsync(out.handle()) != 0) {
-        qCWarning(lcSys) << "TRunner::copyFile failed:" << to << out.errorString();
+        qCWarning(lcSys).noquote() << "TRunner::copyFile failed:" << to << out.errorString();
         out.cancelWriting();
         return false;
     }

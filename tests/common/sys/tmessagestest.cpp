@@ -27,6 +27,14 @@ void catchMessage(QtMsgType type, const QMessageLogContext& context, const QStri
     s_caught << Caught{type, QByteArray(context.category), text};
 }
 
+// A handler put in front of the program's that hands each message back to
+// the one it found there.
+QtMessageHandler s_found = nullptr;
+void handBack(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    s_found(type, context, text);
+}
+
 // The lone surrogate that stands for a byte that is not UTF-8.
 QString byteOf(ushort b)
 {
@@ -59,6 +67,9 @@ private slots:
         const QString text = QString::fromUtf8("카메라 día \xf0\x9f\x98\x80");
         QTest::newRow("UTF-8 text, outside the BMP too") << text << text;
         QTest::newRow("lone surrogate of a byte") << "a" + byteOf(0xff) + byteOf(0x80) << "a\\xff\\x80";
+        QTest::newRow("bidi and zero-width controls, a separator, noncharacters")
+            << QString::fromUcs4(U"a\u202e" "b\u200b\u2028\ufffe\U000e0001" "c")
+            << "a\\xe2\\x80\\xaeb\\xe2\\x80\\x8b\\xe2\\x80\\xa8\\xef\\xbf\\xbe\\xf3\\xa0\\x80\\x81c";
         QTest::newRow("lone high surrogate") << "a" + QString(QChar(0xd83d)) + "b" << QString::fromUtf8("a\xef\xbf\xbd" "b");
     }
     void shown()
@@ -93,21 +104,26 @@ private slots:
     }
 
     // Every level and category reaches the handler installed before, as
-    // it was given; installed again, the program's handler hands on once.
+    // it was given; installed again, the program's handler hands on once,
+    // to the one it had (also with one in front that hands messages back).
     void handedOn_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<int>("installs");
+        QTest::addColumn<int>("installs"); // below 0: the last behind one that hands back
         QTest::newRow("debug") << int(QtDebugMsg) << 1;
         QTest::newRow("critical") << int(QtCriticalMsg) << 1;
         QTest::newRow("warning, installed twice") << int(QtWarningMsg) << 2;
+        QTest::newRow("installed again behind one that hands back") << int(QtWarningMsg) << -2;
     }
     void handedOn()
     {
         QFETCH(int, level);
         QFETCH(int, installs);
-        for (int i = 1; i < installs; ++i)
+        for (int i = 1; i < qAbs(installs); ++i) {
+            if (installs < 0)
+                s_found = qInstallMessageHandler(handBack);
             TMessages::install();
+        }
         const char* text = "TClass::method name:\x1b";
         switch (level) {
         case QtDebugMsg: qCDebug(lcOther, "%s", text); break;

@@ -1,3 +1,4 @@
+#include "tcategorylines.h"
 #include "tpath.h"
 #include "ttestroot.h"
 
@@ -26,6 +27,7 @@ private slots:
         QTest::addColumn<QString>("mapped"); // @R the root; empty: refused
         QTest::newRow("normalised") << "/dvr/./a//../b" << "@R/dvr/b";
         QTest::newRow("dotdot") << "/dvr/../../x" << "";
+        QTest::newRow("dotdot, a newline") << "/dvr/../../x\ny" << "";
         QTest::newRow("dotdot after root") << "@R/dvr/../../x" << "";
         QTest::newRow("link out") << "/dvr/out" << "";
         QTest::newRow("below link out") << "/dvr/out/x" << "";
@@ -41,7 +43,11 @@ private slots:
         QVERIFY(QFile::link("../tmp", root.file("/dvr/in")));
         unit.replace("@R", root.path());
         mapped.replace("@R", root.path());
+        TCategoryLines said("dvr.sys", QStringLiteral("TPath::map refused"));
         QCOMPARE(TPath::map(unit), mapped);
+        said.restore();
+        // The path as it is: the message handler escapes it, once.
+        QCOMPARE(said.lines(), mapped.isEmpty() ? QStringList{"TPath::map refused: " + unit} : QStringList());
         QCOMPARE(QString::fromLocal8Bit(TPath::mapLocal(unit.toLocal8Bit().constData())), mapped);
     }
 
