@@ -283,7 +283,11 @@ void dalTestJournalClear(void)
 
 int dalTestDbDescribe(const char* path, const char* text)
 {
-    return TDalDb::describe(path, text) ? 0 : -1;
+    const std::string why = TDalDb::describe(path, text);
+    if (why.empty())
+        return 0;
+    TDalJournal::say((path ? std::string(path, strnlen(path, 255)) : std::string("(null)")) + ": " + why);
+    return -1;
 }
 
 int dalTestDbReads(void)

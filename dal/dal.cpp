@@ -374,11 +374,18 @@ void db6_printf(int level, const char* source, int line, const char* format, ...
 {
     if (!format)
         return;
-    std::fprintf(stderr, "[%d] %s:%d: ", level, source ? source : "", line);
+    // One line of the stand-in's, as every other: its text cut to the
+    // buffer, the newline that ends it dropped.
+    char text[1024];
     va_list ap;
     va_start(ap, format);
-    std::vfprintf(stderr, format, ap);
+    std::vsnprintf(text, sizeof text, format, ap);
     va_end(ap);
+    std::string said = text;
+    if (!said.empty() && said.back() == '\n')
+        said.pop_back();
+    const std::string from = source ? std::string(source, strnlen(source, 128)) : std::string();
+    TDalJournal::say("[" + std::to_string(level) + "] " + from + ":" + std::to_string(line) + ": " + said);
 }
 
 } // extern "C"

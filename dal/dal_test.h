@@ -190,7 +190,8 @@ int dalTestNetPacket(int cmd, uint32_t len, const void* payload, int size, Netpa
 /* Writes a database description (see dal/tdaldbmodel.h) as the database at
  * a unit path ("/data0/data.db6" the internal one, any other file an
  * external one), making its folder; null text writes the default database.
- * 0, or -1 when it cannot be written. Handles opened before keep what they
+ * 0, or -1 when it cannot be written (said on standard error, with the path
+ * and why). Handles opened before keep what they
  * read; the next open and decoder start read the new one. Only below a
  * runtime root (DVR_ROOT). */
 int dalTestDbDescribe(const char* path, const char* text);

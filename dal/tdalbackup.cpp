@@ -4,6 +4,7 @@
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdalfile.h"
+#include "tdaljournal.h"
 #include "trootmap.h"
 
 #include <algorithm>
@@ -589,13 +590,24 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
                       const std::function<void(int)>& block, bool* stopped)
 {
     *stopped = false;
-    const std::string to = hostPath(target);
-    const std::string from = source.empty() ? std::string() : hostPath(source);
-    if (to.empty() || (!source.empty() && from.empty()))
+    // A path the root refuses is neither read nor written, and said so; so
+    // is a write that fails.
+    std::string to, from;
+    std::string why = TRootMap::refusal(target, &to);
+    if (!why.empty()) {
+        TDalJournal::say(target + ": " + why + ", not written");
         return false;
+    }
+    why = source.empty() ? std::string() : TRootMap::refusal(source, &from);
+    if (!why.empty()) {
+        TDalJournal::say(source + ": " + why + ", not read");
+        return false;
+    }
     const int in = source.empty() ? -1 : ::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (!source.empty() && in < 0)
+    if (!source.empty() && in < 0) {
+        TDalJournal::say(source + ": cannot be read (" + std::strerror(errno) + ")");
         return false;
+    }
     // The copy is written under a name of its own beside the target, made
     // new (never through a link planted there), and takes the target's name
     // only once whole: a file of that name stays as it was until then.
@@ -603,6 +615,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
     int out = ::mkostemp(&temp[0], O_CLOEXEC);
     const bool made = out >= 0;
     bool ok = made && ::fchmod(out, 0644) == 0;
+    int error = ok ? 0 : errno; // of a write that failed
     bool named = false;
     std::vector<char> buf(65536);
     uint64_t done = 0;
@@ -619,13 +632,17 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
                 if (done < m_header.size())
                     m_header.copy(buf.data(), std::min<size_t>(len, m_header.size() - size_t(done)), size_t(done));
             }
-            ok = ok && TDalFile::writeAll(out, buf.data(), len);
+            if (ok && !TDalFile::writeAll(out, buf.data(), len)) {
+                ok = false;
+                error = errno;
+            }
             done += len;
         }
         if (ok && done == total) {
             // The last block is reported once the file is on the medium.
             ok = ::fsync(out) == 0;
             ok = ::close(out) == 0 && ok;
+            error = ok ? 0 : errno;
             out = -1;
         }
         if (!ok)
@@ -644,6 +661,7 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             // (the copy fails) or after (a good copy).
             *stopped = m_stop;
             named = !m_stop && ::rename(temp.c_str(), to.c_str()) == 0;
+            error = named || m_stop ? 0 : errno;
             ok = named;
         }
     }
@@ -652,11 +670,14 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
     if (out >= 0)
         ::close(out);
     if (named && !syncFolder(to)) {
+        error = errno;
         ::unlink(to.c_str()); // its name may not be on the medium
-        return false;
-    }
-    if (!named && made)
+        named = false;
+    } else if (!named && made) {
         ::unlink(temp.c_str()); // only what this copy wrote
+    }
+    if (error)
+        TDalJournal::say(target + ": " + TDalFile::failed(error));
     return named;
 }
 
@@ -680,9 +701,13 @@ int TDalBackup::snapshot()
     const int w = 64, h = 48;
     std::string image = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
     image.append(size_t(w * h * 3), '\0');
-    const std::string path = hostPath(name);
-    // Never through a link put at its name: the snapshot fails instead.
-    if (path.empty() || !TDalFile::writeNew(path, image)) {
+    // Never through a link put at its name, never left cut: the snapshot
+    // fails instead, and the line says why.
+    std::string path;
+    std::string why = TRootMap::refusal(name, &path);
+    why = why.empty() ? TDalFile::writeNew(path, image) : why + ", not written";
+    if (!why.empty()) {
+        TDalJournal::say(std::string(name) + ": " + why);
         event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Failed");
         return -1;
     }

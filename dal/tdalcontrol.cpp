@@ -19,7 +19,6 @@
 
 namespace {
 const size_t kMaxLine = 256;
-const size_t kJournalLine = 511; // the most bytes of a journal line (TDalJournal::add)
 // The lock on the FIFO's folder is held: by the program that has the
 // control channel, as only such a program takes it.
 const char kLocked[] = "another program holds the control channel (the root's tmp folder is locked)";
@@ -74,7 +73,8 @@ bool inProfile(const std::string& cmd, long v)
     const int count = cmd == "sensor" ? p.sensors() : p.channels();
     if (v < count)
         return true;
-    std::fprintf(stderr, "dal: %s %ld refused: the %s profile has %d\n", cmd.c_str(), v, p.name().c_str(), count);
+    TDalJournal::say(cmd + " " + std::to_string(v) + " refused: the " + p.name() + " profile has "
+                     + std::to_string(count));
     return false;
 }
 
@@ -150,8 +150,7 @@ int TDalControl::take(const std::string& path, std::string* why)
             *why = std::string("a plain file is there and cannot be removed: ") + std::strerror(errno);
             return -1;
         }
-        std::fprintf(stderr, "dal: %s was a plain file (a write while no program read it), replaced by the FIFO\n",
-                     path.c_str());
+        TDalJournal::say(path + " was a plain file (a write while no program read it), replaced by the FIFO");
         there = false;
     }
     if (there && !S_ISFIFO(st.st_mode)) {
@@ -225,8 +224,7 @@ void TDalControl::run(int fd)
             if (buf[i] == '\n') {
                 // -2: refused, and the reason is already on standard error.
                 if (!overlong && apply(pending) == -1)
-                    std::fprintf(stderr, "dal: control line not understood: %s\n",
-                                 TDalJournal::shown(pending).c_str());
+                    TDalJournal::say("control line not understood: " + TDalJournal::cut(pending));
                 pending.clear();
                 overlong = false;
             } else if (pending.size() < kMaxLine) {
@@ -235,8 +233,8 @@ void TDalControl::run(int fd)
                 // Such a line is dropped whole, and said so at once: its end
                 // may never come.
                 overlong = true;
-                std::fprintf(stderr, "dal: control line dropped, longer than %d bytes: %s\n", int(kMaxLine),
-                             TDalJournal::shown(pending).c_str());
+                TDalJournal::say("control line dropped, longer than " + std::to_string(kMaxLine)
+                                 + " bytes: " + TDalJournal::cut(pending));
             }
         }
     }
@@ -359,12 +357,11 @@ int TDalControl::apply(const std::string& line)
         for (int i = 0; i < n; ++i) {
             const std::string l = TDalJournal::line(i);
             if (text.empty() || l.find(text) != std::string::npos) {
-                std::fprintf(stderr, "dal: journal: %s\n", TDalJournal::shown(l, kJournalLine).c_str());
+                TDalJournal::say("journal: " + l);
                 ++found;
             }
         }
-        std::fprintf(stderr, "dal: journal: %d %s\n", found, found == 1 ? "line" : "lines");
-        std::fflush(stderr);
+        TDalJournal::say("journal: " + std::to_string(found) + (found == 1 ? " line" : " lines"));
         return 0;
     }
     if ((cmd == "usb" || cmd == "disc") && w.size() >= 2) {

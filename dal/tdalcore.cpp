@@ -13,10 +13,16 @@
 #include <cstring>
 
 namespace {
-std::string envProfile()
+// The profile DAL_PROFILE names, 16 channels without it; an unknown name is
+// said, and 16 channels taken.
+TDalProfile envProfile()
 {
     const char* p = std::getenv("DAL_PROFILE");
-    return p && *p ? std::string(p) : std::string("16");
+    const std::string name = p && *p ? std::string(p) : std::string("16");
+    TDalProfile profile;
+    if (!profile.select(name))
+        TDalJournal::say("unknown DAL_PROFILE \"" + name + "\", using 16");
+    return profile;
 }
 }
 
@@ -29,8 +35,7 @@ TDalCore& TDalCore::instance()
 TDalCore::TDalCore()
 {
     std::memset(&m_state, 0, sizeof m_state);
-    if (!m_profile.select(envProfile()))
-        std::fprintf(stderr, "dal: unknown DAL_PROFILE \"%s\", using 16\n", envProfile().c_str());
+    m_profile = envProfile();
 }
 
 TDalCore::~TDalCore()
@@ -81,7 +86,7 @@ int TDalCore::start()
     else
         m_control.start(path, &why);
     if (!why.empty())
-        std::fprintf(stderr, "dal: no control channel at %s: %s\n", path.c_str(), why.c_str());
+        TDalJournal::say("no control channel at " + path + ": " + why);
     return 0;
 }
 
@@ -126,8 +131,7 @@ void TDalCore::reset()
     m_fails.clear();
     m_counts.clear();
     m_stopped = false;
-    m_profile = TDalProfile();
-    m_profile.select(envProfile());
+    m_profile = envProfile();
     m_seconds = 0;
     m_alarm.reset();
     m_ptz.reset();

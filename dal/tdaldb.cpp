@@ -86,7 +86,7 @@ std::string textOf(int fd, const struct stat& st, bool internal, std::string* te
         // A backup the stand-in wrote is read by its head alone: the
         // recording after it is never read.
         if (!TDalBackupHead::describe(data, text, &error))
-            return "backup not understood (" + TDalJournal::shown(error) + ")";
+            return "backup not understood (" + TDalJournal::cut(error) + ")";
         return std::string();
     }
     // Any other file is read whole within the bound, which it may pass by
@@ -161,13 +161,20 @@ std::string TDalDb::defaultDescription()
     return out;
 }
 
-bool TDalDb::describe(const char* path, const char* text)
+std::string TDalDb::describe(const char* path, const char* text)
 {
     // Only below a runtime root: the stand-in never writes the host's own
     // folders.
+    if (!path || !*path)
+        return "no path, not written";
+    if (TRootMap::root().empty())
+        return "no runtime root, not written";
     std::string host;
-    if (!path || !*path || TRootMap::root().empty() || !TRootMap::map(path, &host) || !makeFolders(host))
-        return false;
+    const std::string refused = TRootMap::refusal(path, &host);
+    if (!refused.empty())
+        return refused + ", not written";
+    if (!makeFolders(host))
+        return TDalFile::failed(errno);
     return TDalFile::writeNew(host, text ? std::string(text) : defaultDescription());
 }
 
@@ -194,9 +201,10 @@ TDalDb::Cached& TDalDb::cached(const std::string& host)
 }
 
 std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::string& host, bool internal,
-                                                int channels, int sensors, Identity* id, std::string* said)
+                                                int channels, int sensors, Identity* id,
+                                                std::vector<std::string>* said)
 {
-    const std::string name = "dal: " + TDalJournal::shown(path, kShownPath) + ": ";
+    const std::string name = TDalJournal::cut(path, kShownPath) + ": ";
     std::string text, error, why;
     if (internal && id->mode == 0) {
         text = defaultDescription(); // a disk's database without a root to write it into
@@ -214,15 +222,15 @@ std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::str
             ::close(fd);
     }
     if (!why.empty()) {
-        *said = name + why + ", not opened\n";
+        said->push_back(name + why + ", not opened");
         return nullptr;
     }
     std::vector<std::string> skipped;
     auto model = TDalDbModel::build(text, channels, sensors, &error, &skipped);
     if (!model)
-        *said = name + "asks for " + error + ", not opened\n";
+        said->push_back(name + "asks for " + error + ", not opened");
     for (const std::string& line : skipped)
-        *said += name + line + " not understood, skipped\n";
+        said->push_back(name + line + " not understood, skipped");
     return model;
 }
 
@@ -243,9 +251,11 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     std::lock_guard<std::mutex> lock(m_cacheMutex);
     struct stat st;
     // A disk without a database yet gets the default one, written into the
-    // runtime root (without a root it is only served).
-    if (refused.empty() && internal && ::stat(host.c_str(), &st) != 0)
-        describe(path, nullptr);
+    // runtime root (without a root, or when it cannot be written there, it
+    // is only served, and the reason said with what is said of the file).
+    std::string unwritten;
+    if (refused.empty() && internal && ::stat(host.c_str(), &st) != 0 && !TRootMap::root().empty())
+        unwritten = describe(path, nullptr);
     Identity id = {};
     if (refused.empty() && ::stat(host.c_str(), &st) == 0)
         id = identityOf(st);
@@ -257,14 +267,17 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     // one that was refused or not read is left, and one whose model went
     // with its last handle is built again without a word.
     if (!model && !(same && !c.opened)) {
-        std::string said;
+        std::vector<std::string> said;
+        const std::string name = TDalJournal::cut(path, kShownPath) + ": ";
+        if (!unwritten.empty())
+            said.push_back(name + unwritten);
         if (refused.empty())
             model = read(path, host, internal, channels, sensors, &id, &said);
         else
-            said = "dal: " + TDalJournal::shown(path, kShownPath) + ": " + refused + ", not opened\n";
+            said.push_back(name + refused + ", not opened");
         ++m_reads;
-        if (!same)
-            std::fputs(said.c_str(), stderr);
+        for (size_t i = 0; !same && i < said.size(); ++i)
+            TDalJournal::say(said[i]);
         c.id = id;
         c.refused = refused;
         c.channels = channels;

@@ -65,9 +65,10 @@ public:
     // null when there is none.
     std::shared_ptr<const TDalDbModel> load(const char* path, int channels, int sensors, int disks);
     // Writes text as the database at a unit path below the runtime root,
-    // making its folder; null text writes the default description. False
-    // without a root or when it cannot be written.
-    static bool describe(const char* path, const char* text);
+    // making its folder; null text writes the default description. Empty
+    // when written, else why not (no root, the path refused, a link in its
+    // place, a failed write), as a line of the stand-in says it.
+    static std::string describe(const char* path, const char* text);
     static std::string defaultDescription();
     // Forgets every handle and every file read (the test driver's reset).
     void reset();
@@ -123,10 +124,11 @@ private:
     };
     Cached& cached(const std::string& host);
     // Reads and builds the database of a file, its identity in *id (as
-    // read); null when it is not opened. What is to be said of it goes to
-    // *said.
+    // read); null when it is not opened. The lines to be said of it are
+    // added to *said.
     static std::shared_ptr<const TDalDbModel> read(const char* path, const std::string& host, bool internal,
-                                                   int channels, int sensors, Identity* id, std::string* said);
+                                                   int channels, int sensors, Identity* id,
+                                                   std::vector<std::string>* said);
 
     std::mutex m_mutex;
     std::vector<Open> m_open;

@@ -257,11 +257,11 @@ std::shared_ptr<const TDalDbModel> TDalDbModel::build(const std::string& text, i
             continue; // an empty line or a comment
         if (model->parseStatement(word, line.substr(at), channels, sensors) || !skipped)
             continue;
-        // Told as standard error shows it: escaped, its first 80 bytes, so
-        // no more than those (and one to mark the cut) is copied.
+        // Told as standard error shows it: its first 80 bytes, so no more
+        // than those (and one to mark the cut) is copied.
         if (skipped->size() < size_t(MAX_TOLD))
             skipped->push_back("line " + std::to_string(lineNo) + ": "
-                               + TDalJournal::shown(std::string(line.substr(0, 81))));
+                               + TDalJournal::cut(std::string(line.substr(0, 81))));
         else
             ++more;
     }

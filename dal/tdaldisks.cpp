@@ -2,6 +2,7 @@
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdalenc.h"
+#include "tdaljournal.h"
 #include "trootmap.h"
 
 #include <algorithm>
@@ -276,6 +277,17 @@ int TDalDisks::format(int disk, int option)
     // root there is nowhere to empty it.
     if (targets.empty() || TRootMap::root().empty())
         return -1;
+    // The disks' recordings go as the format starts: each disk's database
+    // is emptied now, and one that cannot be (a link in its place, a failed
+    // write) refuses the format, said on standard error, no disk marked.
+    for (int i : targets) {
+        const std::string path = "/data" + std::to_string(i) + "/data.db6";
+        const std::string why = TDalDb::describe(path.c_str(), "# formatted: no recordings\n");
+        if (!why.empty()) {
+            TDalJournal::say(path + ": " + why + ", the format refused");
+            return -1;
+        }
+    }
     const bool mirror = option != 0;
     const bool queued = core().deliver(TDalCore::ENC, [this, targets, rebuild, remirror, mirror](const TDalCore::Callbacks& cb) {
         char text[64];
@@ -284,9 +296,6 @@ int TDalDisks::format(int disk, int option)
                 std::snprintf(text, sizeof text, "HDD%d format %d%%", i + 1, percent);
                 notifyEnc(cb, CBT_ENC_SD_FORMAT, i, percent, text);
             }
-            // The disk's recordings are gone: its database holds no date.
-            std::snprintf(text, sizeof text, "/data%d/data.db6", i);
-            TDalDb::describe(text, "# formatted: no recordings\n");
             std::lock_guard<std::mutex> lock(m_mutex);
             DalTestDisk& d = edit(i);
             d.formatted = 1;

@@ -69,20 +69,26 @@ std::string TDalJournal::text(const char* s)
     return "\"" + std::string(s, n) + "\"";
 }
 
-std::string TDalJournal::shown(const std::string& bytes, size_t max)
+void TDalJournal::say(const std::string& line)
 {
-    std::string out;
-    for (size_t i = 0; i < bytes.size() && i < max; ++i) {
-        const unsigned char c = (unsigned char)bytes[i];
+    std::string out = "dal: ";
+    out.reserve(out.size() + line.size() + 1);
+    for (const char ch : line) {
+        const unsigned char c = (unsigned char)ch;
         if (c >= 0x20 && c < 0x7f && c != '\\') {
-            out += char(c);
+            out += ch;
         } else {
             char esc[5];
             std::snprintf(esc, sizeof esc, "\\x%02x", c);
             out += esc;
         }
     }
-    if (bytes.size() > max)
-        out += "...";
-    return out;
+    out += '\n';
+    std::fwrite(out.data(), 1, out.size(), stderr);
+    std::fflush(stderr);
+}
+
+std::string TDalJournal::cut(const std::string& bytes, size_t max)
+{
+    return bytes.size() > max ? bytes.substr(0, max) + "..." : bytes;
 }

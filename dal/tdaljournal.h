@@ -13,10 +13,15 @@ public:
     static void clear();
     // A text argument as the journal shows it: quoted and cut, or null.
     static std::string text(const char* s);
-    // Bytes as they may be shown on standard error (a control line, a line
-    // or a name from a database file): printable characters as they are,
-    // every other byte (and the backslash) escaped as \xNN, so that nothing
-    // from a file or a FIFO reaches the terminal as a control sequence; at
-    // most max of them, "..." when cut.
-    static std::string shown(const std::string& bytes, size_t max = 80);
+    // Writes one line of the stand-in's on standard error, "dal: " before
+    // it. Every line it says passes here: printable ASCII stays as it is,
+    // every other byte (and the backslash) is shown as \xNN, so that nothing
+    // from a file, a FIFO, the environment or a path drives the terminal or
+    // splits the line. Written in one call: lines of several threads never
+    // mix.
+    static void say(const std::string& line);
+    // The first max bytes, "..." after them when there were more: how a
+    // said line shows input that may be long (a control line, a line of a
+    // database file).
+    static std::string cut(const std::string& bytes, size_t max = 80);
 };

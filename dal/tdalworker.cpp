@@ -1,4 +1,5 @@
 #include "tdalworker.h"
+#include "tdaljournal.h"
 
 #include <cstdio>
 #include <memory>
@@ -101,7 +102,7 @@ bool TDalWorker::post(std::function<void()> job)
         if (m_jobs.size() >= size_t(kMaxJobs)) {
             ++m_dropped;
             if (!m_overflow)
-                std::fprintf(stderr, "dal: event queue full (%d events), dropping events\n", int(kMaxJobs));
+                TDalJournal::say("event queue full (" + std::to_string(kMaxJobs) + " events), dropping events");
             m_overflow = true;
             return false;
         }

@@ -463,34 +463,43 @@ private slots:
     }
 
     // The program's own lines show what comes from outside escaped, as the
-    // stand-in's do: an argument of the start, in the facade's debug line
-    // that lists them, keeps its control bytes as \xNN on its one line.
+    // stand-in's do, each on its one line with its control bytes as \xNN:
+    // an argument of the start (in the facade's debug line that lists
+    // them), the stand-in's profile from the environment, and the root's
+    // path in the stand-in's line on its control channel.
     void outsideBytesEscaped_data()
     {
-        QTest::addColumn<QByteArray>("arg");
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QByteArray>("shown");
-        QTest::newRow("ESC and a newline") << QByteArray("\x1b[31mred\nline") << QByteArray("arg[1]:\\x1b[31mred\\x0aline\n");
+        QTest::newRow("an argument") << "arg" << QByteArray("TDVRAPI::coreInit arg[1]:\\x1b[31mred\\x0aline\n");
+        QTest::newRow("the profile") << "profile"
+                                     << QByteArray("dal: unknown DAL_PROFILE \"\\x1b[31mred\\x0aline\", using 16\n");
+        QTest::newRow("the root's path") << "root" << QByteArray("/\\x1b[31mred\\x0aline/tmp/dal.ctl was a plain file");
     }
     void outsideBytesEscaped()
     {
-        QFETCH(QByteArray, arg);
+        QFETCH(QString, where);
         QFETCH(QByteArray, shown);
-        TTestRoot root;
-        QVERIFY(root.write(QStringLiteral("/dvr/board_ok.txt"), QByteArray("ok", 3)));
+        const QString odd = QStringLiteral("\x1b[31mred\nline");
+        TTestRoot base;
+        const QString root = where == "root" ? base.path() + "/" + odd : base.path();
+        QFile marker(root + "/dvr/board_ok.txt"), plain(root + "/tmp/dal.ctl");
+        QVERIFY(QDir().mkpath(root + "/dvr") && QDir().mkpath(root + "/tmp"));
+        QVERIFY(marker.open(QIODevice::WriteOnly) && marker.write("ok", 3) == 3 && plain.open(QIODevice::WriteOnly));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("DVR_ROOT"), root.path());
+        env.insert(QStringLiteral("DVR_ROOT"), root);
+        env.insert(QStringLiteral("DAL_PROFILE"), where == "profile" ? odd : QStringLiteral("16"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("dvr.*.debug=false\ndvr.api.debug=true"));
         QProcess p;
         p.setProcessEnvironment(env);
-        p.start(QStringLiteral(DVRUI_PATH), {QString::fromLatin1(arg)});
+        p.start(QStringLiteral(DVRUI_PATH), where == "arg" ? QStringList{odd} : QStringList());
         QVERIFY2(p.waitForStarted(10000), qPrintable(p.errorString()));
         QByteArray err;
-        QVERIFY2(waitForLine(p, &err, "TDVRAPI::coreInit arg[1]", 30000), err.right(2000).constData());
+        QVERIFY2(waitForLine(p, &err, shown, 30000), err.right(2000).constData());
         QCOMPARE(::kill(pid_t(p.processId()), SIGTERM), 0);
         QVERIFY(p.waitForFinished(30000));
         err += p.readAllStandardError();
-        QVERIFY2(err.contains("TDVRAPI::coreInit " + shown), err.right(2000).constData());
         QVERIFY(!err.contains('\x1b'));
         QVERIFY(!err.contains("\nline"));
     }

@@ -1,5 +1,6 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
 #include <QtTest>
@@ -139,8 +140,10 @@ private slots:
         DalGetCaps(&dal, &avc, nullptr);
         QCOMPARE(dal.num_vin, 8);
         QCOMPARE(avc.ref_fps, 25);
-        qputenv("DAL_PROFILE", "bogus"); // an unknown name falls back to 16 channels
+        qputenv("DAL_PROFILE", "bo\x1b[2J\ngus"); // an unknown name falls back to 16 channels, said escaped
+        TStderrCapture err;
         dalTestReset();
+        QCOMPARE(err.text(), QByteArray("dal: unknown DAL_PROFILE \"bo\\x1b[2J\\x0agus\", using 16\n"));
         DalGetCaps(&dal, nullptr, nullptr);
         QCOMPARE(dal.num_vin, 16);
         qunsetenv("DAL_PROFILE");

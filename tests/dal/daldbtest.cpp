@@ -239,6 +239,8 @@ private slots:
                                      << refused + "10000 dates, not opened\n" << QString();
         QTest::newRow("items 100001 on one line") << QByteArray("date 2026-01-01\nitems 100001\n") << QByteArray()
                                                   << refused + "100000 items on one line, not opened\n" << QString();
+        QTest::newRow("a word run on into its number") << QByteArray("date 2026-01-01\nitems45\n") << QByteArray()
+            << QByteArray("dal: /backup/big.exe: line 2: items45 not understood, skipped\n") << QString();
         QTest::newRow("control bytes in a bad line")
             << QByteArray("date 2026-01-01\nrec \x1b]0;x\x07 00:00-01:00\n") << QByteArray()
             << QByteArray("dal: /backup/big.exe: line 2: rec \\x1b]0;x\\x07 00:00-01:00 not understood, skipped\n") << QString();

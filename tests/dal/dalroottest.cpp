@@ -1,5 +1,6 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tfilesizelimit.h"
 #include "tstderrcapture.h"
 #include "ttestroot.h"
 
@@ -43,25 +44,36 @@ private slots:
     }
 
     // Where the stand-in writes a file of its own in the root (a snapshot
-    // on the stick, the disks' default database), a symbolic link put in
-    // its place is not followed: its target stays as it was, or is not made.
+    // on the stick, the disks' default database, a formatted disk's empty
+    // one), a symbolic link put in its place is not followed: its target
+    // stays as it was, or is not made. A write that fails leaves nothing
+    // cut. Either is told as failed where the call can tell it, and said
+    // once in one line with the path and why.
     void ownFilesNotThroughLinks_data()
     {
         QTest::addColumn<QString>("write");
-        QTest::addColumn<QByteArray>("target"); // the link's target's bytes; empty: there is none
-        QTest::newRow("snapshot over a link to a file") << "snapshot" << QByteArray("kept");
-        QTest::newRow("default database over a dangling link") << "database" << QByteArray();
+        QTest::addColumn<QByteArray>("target"); // the link's target's bytes; empty: there is none; "-": no link
+        QTest::addColumn<QByteArray>("said");   // the end of the line said
+        const QByteArray link = ": a symbolic link is there, not written";
+        QTest::newRow("snapshot over a link to a file") << "snapshot" << QByteArray("kept") << link + "\n";
+        QTest::newRow("default database over a dangling link") << "database" << QByteArray() << link + "\n";
+        QTest::newRow("format over a link to a file")
+            << "format" << QByteArray("date 2026-11-29\nrec all 00:00-23:59\n") << link + ", the format refused\n";
+        QTest::newRow("snapshot onto a full medium") << "full" << QByteArray("-")
+                                                     << QByteArray(": cannot be written (File too large)\n");
     }
 
     void ownFilesNotThroughLinks()
     {
         QFETCH(QString, write);
         QFETCH(QByteArray, target);
+        QFETCH(QByteArray, said);
         TTestRoot root;
-        const QString folder = write == "snapshot" ? "/backup/" : "/data0/";
-        QVERIFY(target.isEmpty() || root.write(folder + "target", target));
+        const bool linked = target != "-";
+        const QString folder = write == "snapshot" || write == "full" ? "/backup/" : "/data0/";
+        QVERIFY(target.isEmpty() || !linked || root.write(folder + "target", target));
         QStringList places{"/data0/data.db6"};
-        if (write == "snapshot") {
+        if (folder == "/backup/") {
             // Named by the clock's second: a link at the name of each second to come.
             places.clear();
             for (time_t t = time(nullptr); t < time(nullptr) + 10; ++t)
@@ -69,17 +81,27 @@ private slots:
         }
         QVERIFY(QDir().mkpath(root.file(folder)));
         for (const QString& place : places)
-            QVERIFY(QFile::link("target", root.file(place)));
-        if (write == "snapshot") {
+            QVERIFY(!linked || QFile::link("target", root.file(place)));
+        TStderrCapture err;
+        if (folder == "/backup/") {
             dalTestBackupMedia(0, 1, 1000000000, 1);
+            TFileSizeLimit full(write == "full" ? 4096 : -1); // -1: no limit
             QCOMPARE(DalBackupSnapshot(), -1); // "Snapshot Failed"
+        } else if (write == "format") {
+            QVERIFY(DalInit() == 0 && DalStart() == 0);
+            QCOMPARE(DalEncrFormatSd(0, 0), -1); // the Failed box, the recordings kept
+            DalExit();
         } else {
-            QVERIFY(Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0) > 0); // served, not written
+            for (int i = 0; i < 2; ++i)
+                QVERIFY(Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0) > 0); // served, not written
         }
-        QCOMPARE(root.read(folder + "target"), target);
-        QCOMPARE(QFileInfo::exists(root.file(folder + "target")), !target.isEmpty());
+        err.restore();
+        QVERIFY2(err.text().endsWith(said) && err.text().count('\n') == 1, err.text().constData());
+        QCOMPARE(root.read(folder + "target"), linked ? target : QByteArray());
+        QCOMPARE(QFileInfo::exists(root.file(folder + "target")), linked && !target.isEmpty());
         for (const QString& place : places)
-            QVERIFY(QFileInfo(root.file(place)).isSymLink());
+            QCOMPARE(QFileInfo(root.file(place)).isSymLink(), linked);
+        QVERIFY(linked || QDir(root.file(folder)).isEmpty()); // nothing cut left
     }
 
     void controlFifoNotThroughLink()
