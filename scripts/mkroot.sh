@@ -27,7 +27,14 @@ else
     fresh=$(mktemp -d -- "$root.XXXXXX")
     chmod "$(umask -S)" "$fresh"
     : > "$fresh/$marker"
-    mv -T -n -- "$fresh" "$root"
+    # A root made meanwhile by the other is kept: mv -n then skips, ending
+    # with 0 or 1 as coreutils releases differ, and the folder is ours to
+    # remove. Whose root it is comes next.
+    if ! mv -T -n -- "$fresh" "$root" 2>/dev/null && [ ! -d "$root" ]; then
+      rm -rf -- "$fresh"
+      echo "Runtime root $root cannot be made." >&2
+      exit 1
+    fi
     rm -rf -- "$fresh"
   fi
   if [ -f "$root/$marker" ]; then

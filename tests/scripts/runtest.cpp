@@ -130,7 +130,9 @@ private slots:
             QProcess& loser = ended(first) ? first : second;
             QProcess& winner = &loser == &first ? second : first;
             const QByteArray said = loser.readAllStandardError();
-            QVERIFY2(loser.exitCode() == 1 && said.count('\n') == 1, qPrintable(QString::number(ms) + ": " + said));
+            QVERIFY2(loser.exitCode() == 1 && said.count('\n') == 1 && said.contains("is used by a running program"),
+                     qPrintable(QString::number(ms) + ": " + said));
+            QCOMPARE(QDir(c.dir.filePath("build")).entryList({"run-root.*"}, QDir::AllEntries), QStringList());
             QVERIFY(until([&] { return ended(winner) || c.builds() > 0; }, 10000) && c.letBuildEnd());
             QVERIFY(until([&] { return ended(winner) || c.programRuns(); }, 10000) && c.programRuns());
             QCOMPARE(c.builds(), 1);
