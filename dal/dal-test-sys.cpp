@@ -3,9 +3,12 @@
 #include "dal_test.h"
 #include "tdalclock.h"
 #include "tdalcore.h"
+#include "tdalfile.h"
 #include "tdalfwr.h"
+#include "tdaljournal.h"
 #include "trootmap.h"
 
+#include <cstring>
 #include <string>
 
 extern "C" {
@@ -30,7 +33,11 @@ int dalTestMakeFirmware(const char* path, const char* model, const void* tool, i
         m = caps.model;
     }
     const std::string data = size > 0 ? std::string(static_cast<const char*>(tool), size_t(size)) : std::string();
-    return TDalFwr::make(host, m, data) ? 0 : -1;
+    // Written as the stand-in's own files are: whole, never through a link.
+    const std::string why = TDalFile::writeNew(host, TDalFwr::image(m, data));
+    if (!why.empty())
+        TDalJournal::say(std::string(path, strnlen(path, 255)) + ": " + why);
+    return why.empty() ? 0 : -1;
 }
 
 } // extern "C"

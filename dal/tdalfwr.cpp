@@ -118,15 +118,6 @@ std::string TDalFwr::image(const std::string& model, const std::string& tool)
     return out + body;
 }
 
-bool TDalFwr::make(const std::string& hostPath, const std::string& model, const std::string& tool)
-{
-    const std::string bytes = image(model, tool);
-    std::ofstream f(hostPath, std::ios::binary | std::ios::trunc);
-    f.write(bytes.data(), std::streamsize(bytes.size()));
-    f.close();
-    return bool(f);
-}
-
 int TDalFwr::checkBytes(const std::string& img, const std::string& model)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(img.data());

@@ -25,10 +25,7 @@ public:
     static int check(const std::string& hostPath, const std::string& model);
     // The same for an image already in memory.
     static int checkBytes(const std::string& image, const std::string& model);
-    // Writes an image of the given model carrying tool as "./upgrade" to a
-    // host path; false when the file could not be written whole.
-    static bool make(const std::string& hostPath, const std::string& model, const std::string& tool);
-    // The image bytes make() writes.
+    // The bytes of an image of the given model carrying tool as "./upgrade".
     static std::string image(const std::string& model, const std::string& tool);
 
     // CRC-32 (IEEE 802.3, as gzip uses it) of n bytes, continuing crc.
