@@ -60,12 +60,21 @@ QColor color(int id)
 
 // A result longer than its field (the disk list of a unit with several
 // disks) is drawn in a smaller size of the dialog's font, down to 8 pixels,
-// rather than cut off.
+// rather than cut off; one still longer (the eight disks of a 32-channel
+// unit) takes two lines, in the largest size whose two lines fit.
 void fitText(QLabel* label, QFont font)
 {
     const int room = label->contentsRect().width() - 2 * label->indent();
     while (font.pixelSize() > 8 && QFontMetrics(font).horizontalAdvance(label->text()) > room)
         font.setPixelSize(font.pixelSize() - 1);
+    const bool wrap = QFontMetrics(font).horizontalAdvance(label->text()) > room;
+    const auto tall = [&] {
+        return QFontMetrics(font).boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, label->text()).height()
+               > label->contentsRect().height();
+    };
+    while (wrap && font.pixelSize() > 6 && tall())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setWordWrap(wrap);
     label->setFont(font);
 }
 

@@ -642,20 +642,23 @@ private slots:
     }
 
     // Every row can be read within the dialog's geometry: each result fits
-    // its field (the disk list of a four-disk unit, good or unformatted),
-    // and buttons, fields and combo boxes, the disabled ones as well, draw
+    // its field (the disk list of a four-disk unit, good or unformatted, and
+    // of an eight-disk one on two lines), and buttons, fields and combo boxes, the disabled ones as well, draw
     // their text on a face it stands out from (the contrast ratio of
     // readable text, 4.5 to 1).
     void rowsLegible_data()
     {
         QTest::addColumn<bool>("formatted");
-        QTest::newRow("disks good") << true;
-        QTest::newRow("disks not formatted") << false;
+        QTest::addColumn<QByteArray>("profile");
+        QTest::newRow("disks good") << true << QByteArray("16");
+        QTest::newRow("disks not formatted") << false << QByteArray("16");
+        QTest::newRow("eight disks") << true << QByteArray("32");
     }
     void rowsLegible()
     {
         QFETCH(bool, formatted);
-        Rig r;
+        QFETCH(QByteArray, profile);
+        Rig r(1, profile.constData());
         QVERIFY(r.fire(TTestWnd::T_START));
         for (int i = 0; !formatted && i < 4; ++i) {
             DalTestDisk d;
@@ -686,9 +689,11 @@ private slots:
                 QVERIFY2(field->autoFillBackground(), name);
                 QVERIFY2(apart(field->palette(), true, QPalette::Window, QPalette::WindowText), name);
                 const int room = field->contentsRect().width() - 2 * field->indent();
-                QVERIFY2(QFontMetrics(field->font()).horizontalAdvance(field->text()) <= room,
+                const QRect need = QFontMetrics(field->font()).boundingRect(
+                    QRect(0, 0, room, 100), field->wordWrap() ? Qt::TextWordWrap : 0, field->text());
+                QVERIFY2(need.width() <= room && need.height() <= field->contentsRect().height(),
                          qPrintable(field->text()));
-                QVERIFY2(field->font().pixelSize() >= 8, name);
+                QVERIFY2(field->font().pixelSize() >= (field->wordWrap() ? 6 : 8), name);
                 // A text that fits keeps the dialog's font.
                 QVERIFY2(QFontMetrics(r.w->font()).horizontalAdvance(field->text()) > room
                              || field->font() == r.w->font(), qPrintable(field->text()));
@@ -696,7 +701,7 @@ private slots:
         }
         for (const TCombo* c : {r.w->camCombo(), r.w->fmtCombo()})
             QVERIFY(apart(c->palette(), c->isEnabled(), QPalette::Base, QPalette::Text));
-        QVERIFY(r.w->grab().save(vkeytest::grabPath(formatted ? QStringLiteral("boardtest-rows.png")
+        QVERIFY(r.w->grab().save(vkeytest::grabPath(formatted ? "boardtest-rows-" + profile + ".png"
                                                               : QStringLiteral("boardtest-rows-unformatted.png"))));
     }
 
