@@ -286,7 +286,7 @@ int dalTestDbDescribe(const char* path, const char* text)
     const std::string why = TDalDb::describe(path, text);
     if (why.empty())
         return 0;
-    TDalJournal::say((path ? std::string(path, strnlen(path, 255)) : std::string("(null)")) + ": " + why);
+    TDalJournal::say(TDalJournal::cut(path, 255) + ": " + why);
     return -1;
 }
 

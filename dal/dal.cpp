@@ -384,8 +384,8 @@ void db6_printf(int level, const char* source, int line, const char* format, ...
     std::string said = text;
     if (!said.empty() && said.back() == '\n')
         said.pop_back();
-    const std::string from = source ? std::string(source, strnlen(source, 128)) : std::string();
-    TDalJournal::say("[" + std::to_string(level) + "] " + from + ":" + std::to_string(line) + ": " + said);
+    TDalJournal::say("[" + std::to_string(level) + "] " + (source ? TDalJournal::cut(source, 128) : std::string())
+                     + ":" + std::to_string(line) + ": " + said);
 }
 
 } // extern "C"

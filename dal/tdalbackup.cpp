@@ -703,9 +703,7 @@ int TDalBackup::snapshot()
     image.append(size_t(w * h * 3), '\0');
     // Never through a link put at its name, never left cut: the snapshot
     // fails instead, and the line says why.
-    std::string path;
-    std::string why = TRootMap::refusal(name, &path);
-    why = why.empty() ? TDalFile::writeNew(path, image) : why + ", not written";
+    const std::string why = TDalFile::writeAt(name, image);
     if (!why.empty()) {
         TDalJournal::say(std::string(name) + ": " + why);
         event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Failed");

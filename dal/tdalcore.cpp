@@ -18,11 +18,12 @@ namespace {
 TDalProfile envProfile()
 {
     const char* p = std::getenv("DAL_PROFILE");
-    // No name is that long: read no further than a said line shows.
-    const std::string name = p && *p ? std::string(p, strnlen(p, 81)) : std::string("16");
+    // No name is that long: read no further than a said line shows (a cut
+    // one is no name).
+    const std::string name = p && *p ? TDalJournal::cut(p) : std::string("16");
     TDalProfile profile;
     if (!profile.select(name))
-        TDalJournal::say("unknown DAL_PROFILE \"" + TDalJournal::cut(name) + "\", using 16");
+        TDalJournal::say("unknown DAL_PROFILE \"" + name + "\", using 16");
     return profile;
 }
 }

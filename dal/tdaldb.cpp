@@ -200,11 +200,10 @@ TDalDb::Cached& TDalDb::cached(const std::string& host)
     return m_cache.back();
 }
 
-std::shared_ptr<const TDalDbModel> TDalDb::read(const char* path, const std::string& host, bool internal,
+std::shared_ptr<const TDalDbModel> TDalDb::read(const std::string& name, const std::string& host, bool internal,
                                                 int channels, int sensors, Identity* id,
                                                 std::vector<std::string>* said)
 {
-    const std::string name = TDalJournal::cut(path, kShownPath) + ": ";
     std::string text, error, why;
     if (internal && id->mode == 0) {
         text = defaultDescription(); // a disk's database without a root to write it into
@@ -272,7 +271,7 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
         if (!unwritten.empty())
             said.push_back(name + unwritten);
         if (refused.empty())
-            model = read(path, host, internal, channels, sensors, &id, &said);
+            model = read(name, host, internal, channels, sensors, &id, &said);
         else
             said.push_back(name + refused + ", not opened");
         ++m_reads;

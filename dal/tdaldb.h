@@ -124,9 +124,9 @@ private:
     };
     Cached& cached(const std::string& host);
     // Reads and builds the database of a file, its identity in *id (as
-    // read); null when it is not opened. The lines to be said of it are
-    // added to *said.
-    static std::shared_ptr<const TDalDbModel> read(const char* path, const std::string& host, bool internal,
+    // read); null when it is not opened. The lines to be said of it,
+    // each starting with name (its path as said), are added to *said.
+    static std::shared_ptr<const TDalDbModel> read(const std::string& name, const std::string& host, bool internal,
                                                    int channels, int sensors, Identity* id,
                                                    std::vector<std::string>* said);
 

@@ -1,4 +1,5 @@
 #include "tdalfile.h"
+#include "trootmap.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -55,4 +56,11 @@ std::string TDalFile::writeNew(const std::string& hostFile, const std::string& b
         return failed(error);
     }
     return std::string();
+}
+
+std::string TDalFile::writeAt(const std::string& unitPath, const std::string& bytes)
+{
+    std::string host;
+    const std::string refused = TRootMap::refusal(unitPath, &host);
+    return refused.empty() ? writeNew(host, bytes) : refused + ", not written";
 }

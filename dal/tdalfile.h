@@ -17,6 +17,9 @@ public:
     // write is refused. Empty when written, else why not, as a line of the
     // stand-in says it ("a symbolic link is there, not written").
     static std::string writeNew(const std::string& hostFile, const std::string& bytes);
+    // The same at a unit path, which the runtime root may refuse ("leaves
+    // the runtime root, not written").
+    static std::string writeAt(const std::string& unitPath, const std::string& bytes);
     // Why a write failed with errno error: "cannot be written (...)".
     static std::string failed(int error);
 };

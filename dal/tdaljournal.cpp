@@ -92,3 +92,8 @@ std::string TDalJournal::cut(const std::string& bytes, size_t max)
 {
     return bytes.size() > max ? bytes.substr(0, max) + "..." : bytes;
 }
+
+std::string TDalJournal::cut(const char* s, size_t max)
+{
+    return s ? cut(std::string(s, strnlen(s, max + 1)), max) : std::string("(null)");
+}

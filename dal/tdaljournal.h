@@ -24,4 +24,7 @@ public:
     // said line shows input that may be long (a control line, a line of a
     // database file).
     static std::string cut(const std::string& bytes, size_t max = 80);
+    // The same for a C string from outside (a path, a name), read no
+    // further than that; null is "(null)".
+    static std::string cut(const char* s, size_t max = 80);
 };
