@@ -4,6 +4,9 @@
 # missing, and nothing in it is ever removed. Without DVR_ROOT the root is
 # the folder given as the argument; it is made fresh when this script made
 # it before (it carries the marker file), and kept as it is otherwise.
+# Its messages name the root as printf %q writes it, so that a control
+# byte or a byte that is not printable in it shows escaped, never raw (the
+# path it prints as a command is the value itself, as it is).
 # Every program running on a root holds a shared lock on the root's folder
 # for its whole run: a root this script cannot lock alone is not emptied,
 # and the script ends with 1.
@@ -32,7 +35,7 @@ else
     # remove. Whose root it is comes next.
     if ! mv -T -n -- "$fresh" "$root" 2>/dev/null && [ ! -d "$root" ]; then
       rm -rf -- "$fresh"
-      echo "Runtime root $root cannot be made." >&2
+      printf 'Runtime root %q cannot be made.\n' "$root" >&2
       exit 1
     fi
     rm -rf -- "$fresh"
@@ -43,13 +46,13 @@ else
     # then runs in the new root.
     exec 9<"$root"
     if ! flock -n -x 9; then
-      echo "Runtime root $root is used by a running program or run command: not made afresh; stop it first." >&2
+      printf 'Runtime root %q is used by a running program or run command: not made afresh; stop it first.\n' "$root" >&2
       exit 1
     fi
     alone=1
     find "$root" -mindepth 1 -maxdepth 1 ! -name "$marker" -exec rm -rf -- {} +
   else
-    echo "Runtime root $root was not made by the run command: using it as it is." >&2
+    printf 'Runtime root %q was not made by the run command: using it as it is.\n' "$root" >&2
   fi
 fi
 if [ "$alone" = 0 ]; then
@@ -58,7 +61,7 @@ if [ "$alone" = 0 ]; then
   mkdir -p -- "$root"
   exec 9<"$root"
   if ! flock -n -s 9; then
-    echo "Runtime root $root is being made afresh: waiting." >&2
+    printf 'Runtime root %q is being made afresh: waiting.\n' "$root" >&2
     flock -s 9
   fi
 fi

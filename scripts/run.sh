@@ -37,6 +37,7 @@ fi
 # for: QT_LOGGING_RULES="dvr.*.debug=true" ./scripts/run.sh shows them all.
 export QT_LOGGING_RULES=${QT_LOGGING_RULES:-"dvr.*.debug=false"}
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$root/tmp}
-echo "Runtime root: $root"
+# Named as the root script names it: escaped, never raw on the terminal.
+printf 'Runtime root: %q\n' "$root"
 # Ctrl-C (SIGINT) or SIGTERM ends the program through its clean shutdown.
 exec "$here/build/app/dvrui" "$@"

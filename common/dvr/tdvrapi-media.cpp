@@ -101,9 +101,16 @@ void TDVRAPI::fill_file(const QString& path, const QString& filter, int perPage)
             qCDebug(lcApi, "fill_file.. szt:#%s#", qUtf8Printable(name));
             if (!name.contains(match))
                 continue;
+            // A name its page line does not give back byte for byte (UTF-8
+            // that begins with U+FEFF is read back without it) would open
+            // another file or none: it is left out, as Qt leaves out a name
+            // that is not UTF-8.
+            const QByteArray bytes = name.toUtf8();
+            if (QString::fromUtf8(bytes) != name)
+                continue;
             // A name that does not fit a page line would be cut into another
             // name (or half a character): it is left out.
-            if (name.toUtf8().size() > PageLines::LINE_SIZE - 1) {
+            if (bytes.size() > PageLines::LINE_SIZE - 1) {
                 qCWarning(lcApi, "fill_file.. name too long, skipped: %s", qUtf8Printable(name));
                 continue;
             }

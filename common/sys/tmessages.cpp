@@ -27,10 +27,11 @@ bool hides(uint cp)
            || QChar::isNonCharacter(cp);
 }
 
-// Its UTF-8 bytes, each as \xNN.
-void appendBytes(QString& out, uint cp)
+// The UTF-8 bytes of a character's UTF-16 units, each as \xNN (a leading
+// U+FEFF included: toUtf8() keeps it, where fromUcs4() would drop it).
+void appendBytes(QString& out, const QString& character)
 {
-    const QByteArray utf8 = QString::fromUcs4(&cp, 1).toUtf8();
+    const QByteArray utf8 = character.toUtf8();
     for (const char b : utf8)
         appendByte(out, uchar(b));
 }
@@ -59,7 +60,7 @@ QString TMessages::shown(const QString& text)
         if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
             const uint cp = QChar::surrogateToUcs4(c, text.at(i + 1).unicode());
             if (hides(cp)) {
-                appendBytes(out, cp);
+                appendBytes(out, text.mid(i, 2));
             } else {
                 out += text.at(i);
                 out += text.at(i + 1);
@@ -76,7 +77,7 @@ QString TMessages::shown(const QString& text)
             appendByte(out, 0xc2);
             appendByte(out, c);
         } else if (hides(c)) {
-            appendBytes(out, c);
+            appendBytes(out, text.mid(i, 1));
         } else {
             out += QChar(c);
         }

@@ -21,10 +21,11 @@ public:
     // U+001F, newline and tab among them), DEL, the C1 controls, the
     // backslash, and the characters a terminal would not show as
     // themselves (the bidirectional controls, zero-width and other format
-    // characters, the line and paragraph separators U+2028 and U+2029, the
-    // noncharacters) as \xNN for each of their UTF-8 bytes; a lone surrogate
-    // U+DC80..U+DCFF as \xNN of the byte it stands for (fromBytes), any other
-    // lone surrogate as U+FFFD; everything else as it is.
+    // characters, U+FEFF among them, the line and paragraph separators U+2028
+    // and U+2029, the noncharacters) as \xNN for each of their UTF-8 bytes;
+    // a lone surrogate U+DC80..U+DCFF as \xNN of the byte it stands for
+    // (fromBytes), any other lone surrogate as U+FFFD; everything else as it
+    // is.
     static QString shown(const QString& text);
 
     // Bytes from outside as the text of a message: valid UTF-8 as its

@@ -14,6 +14,8 @@ namespace {
 // lasts until the row lets it end, and a program that only stays.
 struct Checkout
 {
+    // name: put in the checkout's folder name, so in its root's path.
+    explicit Checkout(const QString& name = QString()) : dir(QDir::tempPath() + "/run" + name + "-XXXXXX") {}
     QTemporaryDir dir;
 
     bool make() const
@@ -149,14 +151,17 @@ private slots:
     void duringTheBuild_data()
     {
         QTest::addColumn<QString>("who");
-        QTest::newRow("a second run command") << "run.sh";
-        QTest::newRow("the root script") << "mkroot.sh";
-        QTest::newRow("a program started by hand") << "dvrui";
+        QTest::addColumn<QString>("name"); // in the root's path
+        QTest::newRow("a second run command") << "run.sh" << "";
+        QTest::newRow("the root script") << "mkroot.sh" << "";
+        QTest::newRow("the root script, an ESC and a newline in the path") << "mkroot.sh" << "\x1b[31m\nline";
+        QTest::newRow("a program started by hand") << "dvrui" << "";
     }
     void duringTheBuild()
     {
         QFETCH(QString, who);
-        Checkout c;
+        QFETCH(QString, name);
+        Checkout c(name);
         QVERIFY(c.make());
         QProcess run;
         c.start(run);
@@ -186,7 +191,7 @@ private slots:
             c.start(other, who);
             QVERIFY(other.waitForFinished(10000));
             said = other.readAllStandardError();
-            QVERIFY2(other.exitCode() == 1 && said.count('\n') == 1, said.constData());
+            QVERIFY2(other.exitCode() == 1 && said.count('\n') == 1 && !said.contains('\x1b'), said.constData());
             QVERIFY(mine.exists());
             QCOMPARE(c.builds(), 1);
             QVERIFY(c.letBuildEnd());
@@ -194,6 +199,11 @@ private slots:
         QVERIFY(until([&] { return ended(run) || c.programRuns(); }, 10000) && c.programRuns());
         run.kill();
         QVERIFY(run.waitForFinished(10000));
+        // The run command names the root in one line, no control byte raw.
+        const QString out = QString::fromUtf8(run.readAllStandardOutput());
+        QVERIFY2(!out.contains('\x1b')
+                     && out.split('\n').filter(QRegularExpression("^Runtime root: .*/build/run-root'?$")).size() == 1,
+                 qPrintable(out));
     }
 
     // The scripts' builds run as many jobs as CMAKE_BUILD_PARALLEL_LEVEL

@@ -39,6 +39,12 @@ private slots:
         QTest::newRow("names beyond a line are left out")
             << QStringList{longName, hangul, "short.fwr"} << "/backup" << "*.fwr" << 10 << 0 << 1 << 1
             << QStringList{"short.fwr"};
+        // Read back from a page line, a name that begins with U+FEFF loses
+        // it and names another file (or none).
+        const QString bom(QChar(0xFEFF));
+        QTest::newRow("names not given back byte for byte are left out")
+            << QStringList{bom + "bom.exe", "bom.exe", bom + "only.exe"} << "/backup" << "*.exe" << 10 << 0 << 1 << 1
+            << QStringList{"bom.exe"};
         QTest::newRow("a 63-byte name stays whole") << QStringList{longName.mid(1)} << "/backup" << "*.fwr" << 10 << 0
                                                      << 1 << 1 << QStringList{longName.mid(1)};
         QTest::newRow("folder above the root") << stick << "/backup/../.." << "*" << 10 << 0 << 0 << 0 << QStringList();

@@ -67,9 +67,10 @@ private slots:
         const QString text = QString::fromUtf8("카메라 día \xf0\x9f\x98\x80");
         QTest::newRow("UTF-8 text, outside the BMP too") << text << text;
         QTest::newRow("lone surrogate of a byte") << "a" + byteOf(0xff) + byteOf(0x80) << "a\\xff\\x80";
-        QTest::newRow("bidi and zero-width controls, a separator, noncharacters")
-            << QString::fromUcs4(U"a\u202e" "b\u200b\u2028\ufffe\U000e0001" "c")
-            << "a\\xe2\\x80\\xaeb\\xe2\\x80\\x8b\\xe2\\x80\\xa8\\xef\\xbf\\xbe\\xf3\\xa0\\x80\\x81c";
+        QTest::newRow("bidi and zero-width controls, the separators, noncharacters")
+            << QString::fromUcs4(U"a\u202e" "b\u200b\u2028\u2029\ufffe\U000e0001" "c")
+            << "a\\xe2\\x80\\xaeb\\xe2\\x80\\x8b\\xe2\\x80\\xa8\\xe2\\x80\\xa9\\xef\\xbf\\xbe\\xf3\\xa0\\x80\\x81c";
+        QTest::newRow("byte-order mark") << "a" + QString(QChar(0xfeff)) + "b" << "a\\xef\\xbb\\xbfb";
         QTest::newRow("lone high surrogate") << "a" + QString(QChar(0xd83d)) + "b" << QString::fromUtf8("a\xef\xbf\xbd" "b");
     }
     void shown()
