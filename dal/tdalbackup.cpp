@@ -48,16 +48,6 @@ bool readAll(int fd, char* p, size_t n)
     return true;
 }
 
-// Syncs the folder of a file, so that the name it was given is on the medium.
-bool syncFolder(const std::string& file)
-{
-    const int fd = ::open(file.substr(0, file.rfind('/')).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    const bool ok = fd >= 0 && ::fsync(fd) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-}
-
 // Seconds of the day as hours, minutes and seconds.
 void clockOf(double t, int* h, int* m, int* s)
 {
@@ -194,6 +184,15 @@ int TDalBackup::setBd(int bd)
     return 0;
 }
 
+void TDalBackup::sweepMedium()
+{
+    // What a copy or snapshot cut off by a kill left on the medium goes as
+    // it is mounted again; a copy under way keeps its own.
+    const std::string host = hostPath(kMountPoint);
+    if (!host.empty() && !TRootMap::root().empty())
+        TDalFile::sweep(host);
+}
+
 int TDalBackup::mount()
 {
     bool ok;
@@ -204,6 +203,8 @@ int TDalBackup::mount()
         if (ok)
             m_mounted = m_chosen = true;
     }
+    if (ok)
+        sweepMedium();
     event(CBT_BACKUP_MOUNT, ok ? 1 : 0);
     return ok ? 0 : -1;
 }
@@ -517,7 +518,9 @@ void TDalBackup::runCopy()
         ready = usable();
         optical = m_selected == 1;
         name = fileName();
-        m_header = TDalBackupHead::write(span());
+        TDalBackupHead::Span s = span();
+        s.bytes = total;
+        m_header = TDalBackupHead::write(s);
     }
     if (total == 0) {
         finish(CBT_BACKUP_COPY_FAILED_NODATA, 0);
@@ -608,14 +611,12 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
         TDalJournal::say(source + ": cannot be read (" + std::strerror(errno) + ")");
         return false;
     }
-    // The copy is written under a name of its own beside the target, made
-    // new (never through a link planted there), and takes the target's name
-    // only once whole: a file of that name stays as it was until then.
-    std::string temp = to + ".XXXXXX";
-    int out = ::mkostemp(&temp[0], O_CLOEXEC);
-    const bool made = out >= 0;
-    bool ok = made && ::fchmod(out, 0644) == 0;
-    int error = ok ? 0 : errno; // of a write that failed
+    // The copy is written aside in the target's folder, under a name Import
+    // never offers, and takes the target's name only once whole: a file of
+    // that name stays as it was until then.
+    TDalFile out(to);
+    why = out.begin();
+    bool ok = why.empty();
     bool named = false;
     std::vector<char> buf(65536);
     uint64_t done = 0;
@@ -626,31 +627,30 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             const size_t len = size_t(std::min<uint64_t>(buf.size(), end - done));
             if (in >= 0) {
                 ok = readAll(in, buf.data(), len);
+                if (!ok)
+                    why = "its source " + source + " cannot be read";
             } else {
                 // The backup's header, then its recording (zeros here).
                 std::fill(buf.begin(), buf.end(), '\0');
                 if (done < m_header.size())
                     m_header.copy(buf.data(), std::min<size_t>(len, m_header.size() - size_t(done)), size_t(done));
             }
-            if (ok && !TDalFile::writeAll(out, buf.data(), len)) {
+            if (ok && !TDalFile::writeAll(out.fd(), buf.data(), len)) {
                 ok = false;
-                error = errno;
+                why = TDalFile::failed(errno);
             }
             done += len;
         }
         if (ok && done == total) {
             // The last block is reported once the file is on the medium.
-            ok = ::fsync(out) == 0;
-            ok = ::close(out) == 0 && ok;
-            error = ok ? 0 : errno;
-            out = -1;
+            why = out.finish();
+            ok = why.empty();
         }
         if (!ok)
             break;
         block(++n);
         if (!gate(kind, true)) {
             *stopped = true;
-            ok = false;
             break;
         }
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -660,33 +660,31 @@ bool TDalBackup::pump(const std::string& source, const std::string& target, uint
             // one step under the lock its leaving takes: it leaves before
             // (the copy fails) or after (a good copy).
             *stopped = m_stop;
-            named = !m_stop && ::rename(temp.c_str(), to.c_str()) == 0;
-            error = named || m_stop ? 0 : errno;
+            if (!m_stop)
+                why = out.place();
+            named = out.placed();
             ok = named;
         }
     }
     if (in >= 0)
         ::close(in);
-    if (out >= 0)
-        ::close(out);
-    if (named && !syncFolder(to)) {
-        error = errno;
-        ::unlink(to.c_str()); // its name may not be on the medium
+    if (named && !why.empty()) {
+        out.remove(); // only the folder's sync failed: its name may not be on the medium
         named = false;
-    } else if (!named && made) {
-        ::unlink(temp.c_str()); // only what this copy wrote
     }
-    if (error)
-        TDalJournal::say(target + ": " + TDalFile::failed(error));
+    if (!why.empty())
+        TDalJournal::say(target + ": " + why);
     return named;
 }
 
 int TDalBackup::snapshot()
 {
     bool stick;
+    uint64_t room;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         stick = m_media[0].present;
+        room = m_media[0].size;
     }
     if (!stick) {
         event(CBT_BACKUP_SNAPSHOT, 0, "No USB Device");
@@ -701,9 +699,9 @@ int TDalBackup::snapshot()
     const int w = 64, h = 48;
     std::string image = "P6\n" + std::to_string(w) + " " + std::to_string(h) + "\n255\n";
     image.append(size_t(w * h * 3), '\0');
-    // Never through a link put at its name, never left cut: the snapshot
-    // fails instead, and the line says why.
-    const std::string why = TDalFile::writeAt(name, image);
+    // A stick without the room, a link put at its name, a write that fails:
+    // the snapshot fails, nothing cut left, and the line says why.
+    const std::string why = image.size() > room ? "no room on the stick, not written" : TDalFile::writeAt(name, image);
     if (!why.empty()) {
         TDalJournal::say(std::string(name) + ": " + why);
         event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Failed");
@@ -712,6 +710,8 @@ int TDalBackup::snapshot()
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_lastFile = name;
+        Medium& m = m_media[0];
+        m.size -= std::min<uint64_t>(m.size, image.size()); // the file takes its room, as a copy's does
     }
     event(CBT_BACKUP_SNAPSHOT, 0, "Snapshot Success");
     return 0;
@@ -745,6 +745,8 @@ void TDalBackup::setMedia(int bd, bool present, uint64_t size, bool mounted)
         rescan = m_scanWaits;
     }
     m_cv.notify_all();
+    if (present)
+        sweepMedium();
     event(CBT_BACKUP_INFO_BD, bd);
     // A program still looking for a medium (its last word to the devices a
     // scan) hears the scan answered again with the media now in; one that

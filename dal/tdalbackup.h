@@ -21,10 +21,12 @@
 // or a copy) runs on a thread of its own and reports every step through the
 // backup callback; a copy writes a real file under "/backup", a disc's copy
 // passing through an image in "/tmp" first. Each file is written under a
-// name of its own beside it and takes its name once whole, its medium still
-// there. A copy whose medium goes away under it fails, and a stopped or
-// failed copy leaves no file of its own behind: a file of the same name
-// that was there stays as it was.
+// name of its own beside it (TDalFile) and takes its name once whole, its
+// medium still there; the room it takes goes from the medium only then. A
+// copy whose medium goes away under it fails, and a stopped or failed copy
+// leaves no file of its own behind: a file of the same name that was there
+// stays as it was. What a copy cut off by a kill left goes when the medium
+// is mounted again. A snapshot needs its room on the stick and takes it.
 class TDalBackup
 {
 public:
@@ -89,6 +91,8 @@ private:
     // The selected medium goes (pulled, unmounted or another chosen): a
     // job under way has lost it, even if it comes back.
     void dropMedium();
+    // Removes what writes cut off by a kill left on the backup medium.
+    static void sweepMedium();
     // Starts a job on its thread; false when one runs. The body ends every
     // way out with finish().
     bool launch(Job job, std::function<void()> body);

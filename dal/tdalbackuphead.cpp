@@ -85,6 +85,8 @@ auto key(const TDalBackupHead::Day& d)
 std::string TDalBackupHead::write(const Span& span)
 {
     std::string out = kMagic;
+    if (span.bytes)
+        out += "bytes " + std::to_string(span.bytes) + "\n";
     out += "from " + dayText(span.from) + " " + clockText(span.fromSecond) + "\n";
     out += "to " + dayText(span.to) + " " + clockText(span.toSecond) + "\n";
     std::string days;
@@ -104,7 +106,8 @@ bool TDalBackupHead::isHead(const std::string& data)
     return data.compare(0, sizeof kMagic - 1, kMagic) == 0;
 }
 
-bool TDalBackupHead::describe(const std::string& head, std::string* description, std::string* error)
+bool TDalBackupHead::describe(const std::string& head, unsigned long long fileSize, std::string* description,
+                              std::string* error)
 {
     const auto fail = [error](const std::string& why) {
         *error = why;
@@ -124,7 +127,11 @@ bool TDalBackupHead::describe(const std::string& head, std::string* description,
         std::istringstream in(line);
         std::string word, a, b;
         in >> word;
-        if (word == "from" || word == "to") {
+        if (word == "bytes") {
+            unsigned long long n = 0;
+            if (!(in >> n) || n != fileSize)
+                return fail("cut off: " + std::to_string(fileSize) + " of " + line.substr(6, 20) + " bytes");
+        } else if (word == "from" || word == "to") {
             Day& d = word == "from" ? span.from : span.to;
             int& second = word == "from" ? span.fromSecond : span.toSecond;
             if (!(in >> a >> b) || !parseDay(a, &d) || !TDalDbModel::parseSecond(b, &second))

@@ -3,6 +3,7 @@
 #include "tdaldb.h"
 #include "tdaldec.h"
 #include "tdalenc.h"
+#include "tdalfile.h"
 #include "tdaljournal.h"
 #include "tdalserial.h"
 #include "tdalvin.h"
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 // The profile DAL_PROFILE names, 16 channels without it; an unknown name is
@@ -77,6 +79,17 @@ int TDalCore::start()
     m_io.setTicking(!manual);
     if (running)
         return 0;
+    // What the stand-in's own writes left when a process was killed in the
+    // middle of one goes: beside the disks' databases and in the disc's
+    // staging folders (the backup medium's at its mount).
+    std::vector<std::string> folders{"/tmp", "/tmp/bdimage"};
+    for (int i = 0; i < DAL_MAX_DISK; ++i)
+        folders.push_back("/data" + std::to_string(i));
+    for (const std::string& folder : folders) {
+        std::string host;
+        if (TRootMap::map(folder, &host) && !TRootMap::root().empty())
+            TDalFile::sweep(host);
+    }
     // The control channel is read from the start on, when the program has
     // registered its callbacks: a line left waiting in the FIFO (a writer
     // on a killed run's FIFO) reaches the program instead of setting a

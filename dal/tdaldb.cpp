@@ -85,7 +85,7 @@ std::string textOf(int fd, const struct stat& st, bool internal, std::string* te
     if (!internal && TDalBackupHead::isHead(data)) {
         // A backup the stand-in wrote is read by its head alone: the
         // recording after it is never read.
-        if (!TDalBackupHead::describe(data, text, &error))
+        if (!TDalBackupHead::describe(data, (unsigned long long)st.st_size, text, &error))
             return "backup not understood (" + TDalJournal::cut(error) + ")";
         return std::string();
     }
@@ -161,7 +161,7 @@ std::string TDalDb::defaultDescription()
     return out;
 }
 
-std::string TDalDb::describe(const char* path, const char* text)
+std::string TDalDb::placeOf(const char* path, std::string* host)
 {
     // Only below a runtime root: the stand-in never writes the host's own
     // folders.
@@ -169,13 +169,19 @@ std::string TDalDb::describe(const char* path, const char* text)
         return "no path, not written";
     if (TRootMap::root().empty())
         return "no runtime root, not written";
-    std::string host;
-    const std::string refused = TRootMap::refusal(path, &host);
+    const std::string refused = TRootMap::refusal(path, host);
     if (!refused.empty())
         return refused + ", not written";
-    if (!makeFolders(host))
+    if (!makeFolders(*host))
         return TDalFile::failed(errno);
-    return TDalFile::writeNew(host, text ? std::string(text) : defaultDescription());
+    return std::string();
+}
+
+std::string TDalDb::describe(const char* path, const char* text, bool replace)
+{
+    std::string host;
+    const std::string why = placeOf(path, &host);
+    return why.empty() ? TDalFile::writeNew(host, text ? std::string(text) : defaultDescription(), replace) : why;
 }
 
 bool TDalDb::Identity::operator==(const Identity& o) const
@@ -253,8 +259,13 @@ std::shared_ptr<const TDalDbModel> TDalDb::load(const char* path, int channels, 
     // runtime root (without a root, or when it cannot be written there, it
     // is only served, and the reason said with what is said of the file).
     std::string unwritten;
-    if (refused.empty() && internal && ::stat(host.c_str(), &st) != 0 && !TRootMap::root().empty())
-        unwritten = describe(path, nullptr);
+    // It takes the name only where still no file is: a database put there
+    // meanwhile (a format's empty one) is never replaced.
+    if (refused.empty() && internal && ::stat(host.c_str(), &st) != 0 && !TRootMap::root().empty()) {
+        unwritten = describe(path, nullptr, false);
+        if (unwritten == TDalFile::kKept)
+            unwritten.clear();
+    }
     Identity id = {};
     if (refused.empty() && ::stat(host.c_str(), &st) == 0)
         id = identityOf(st);

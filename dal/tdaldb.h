@@ -64,11 +64,16 @@ public:
     // The database at path as open would find it (the decoder plays it);
     // null when there is none.
     std::shared_ptr<const TDalDbModel> load(const char* path, int channels, int sensors, int disks);
-    // Writes text as the database at a unit path below the runtime root,
-    // making its folder; null text writes the default description. Empty
-    // when written, else why not (no root, the path refused, a link in its
-    // place, a failed write), as a line of the stand-in says it.
-    static std::string describe(const char* path, const char* text);
+    // The host file of a database at a unit path below the runtime root,
+    // its folders made. Empty when there is one, else why not (no root, the
+    // path refused, a folder not made), as a line of the stand-in says it.
+    static std::string placeOf(const char* path, std::string* host);
+    // Writes text as the database at a unit path below the runtime root
+    // (placeOf, then TDalFile), over a file there or (replace off) only
+    // where none is; null text writes the default description. Empty when
+    // written, else why not (placeOf's reasons, a link in its place, a
+    // failed write, TDalFile::kKept).
+    static std::string describe(const char* path, const char* text, bool replace = true);
     static std::string defaultDescription();
     // Forgets every handle and every file read (the test driver's reset).
     void reset();

@@ -2,12 +2,15 @@
 #include "tdalcore.h"
 #include "tdaldb.h"
 #include "tdalenc.h"
+#include "tdalfile.h"
 #include "tdaljournal.h"
 #include "trootmap.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <future>
+#include <memory>
 
 namespace {
 const uint64_t kRawBytes = 1000204886016ull; // a 1 TB disk
@@ -277,39 +280,71 @@ int TDalDisks::format(int disk, int option)
     // root there is nowhere to empty it.
     if (targets.empty() || TRootMap::root().empty())
         return -1;
-    // The disks' recordings go as the format starts: each disk's database
-    // is emptied now, and one that cannot be (a link in its place, a failed
-    // write) refuses the format, said on standard error, no disk marked.
+    // All or nothing: every target's empty database is written aside first,
+    // and one that cannot be (a link or a folder in its place, a folder
+    // that cannot be written, a full disk) refuses the format before any
+    // disk is changed, said on standard error.
+    std::vector<std::unique_ptr<TDalFile>> emptied;
     for (int i : targets) {
         const std::string path = "/data" + std::to_string(i) + "/data.db6";
-        const std::string why = TDalDb::describe(path.c_str(), "# formatted: no recordings\n");
+        std::string host;
+        std::string why = TDalDb::placeOf(path.c_str(), &host);
+        if (why.empty()) {
+            emptied.emplace_back(new TDalFile(host));
+            why = emptied.back()->stage("# formatted: no recordings\n");
+        }
         if (!why.empty()) {
             TDalJournal::say(path + ": " + why + ", the format refused");
-            return -1;
+            return -1; // what was written aside goes with emptied
         }
     }
-    const bool mirror = option != 0;
-    const bool queued = core().deliver(TDalCore::ENC, [this, targets, rebuild, remirror, mirror](const TDalCore::Callbacks& cb) {
+    // The job is queued before any database takes its name, and waits until
+    // they have: a queue that is full refuses the format too.
+    std::promise<std::vector<int>> placing;
+    std::shared_future<std::vector<int>> placed = placing.get_future().share();
+    const bool queued = core().deliver(TDalCore::ENC, [placed, rebuild](const TDalCore::Callbacks& cb) {
+        const std::vector<int> disks = placed.get();
+        if (disks.empty())
+            return;
         char text[64];
-        for (int i : targets) {
+        for (int i : disks)
             for (int percent : {0, 50, 100}) {
                 std::snprintf(text, sizeof text, "HDD%d format %d%%", i + 1, percent);
                 notifyEnc(cb, CBT_ENC_SD_FORMAT, i, percent, text);
             }
-            std::lock_guard<std::mutex> lock(m_mutex);
-            DalTestDisk& d = edit(i);
-            d.formatted = 1;
-            d.used = 0;
-        }
-        if (remirror) {
-            // The pairs are laid out as the flag asks; the disk check
-            // reports it from now on.
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_mirror = mirror;
-        }
         if (rebuild) // the disk holding the database was among them
             notifyEnc(cb, CBT_ENC_DB_REBUILD, 0, 100, "Database rebuild");
         notifyEnc(cb, CBT_ENC_SD_FORMAT_END, 0, 0, "");
     });
-    return queued ? 0 : -1;
+    if (!queued) {
+        TDalJournal::say("the format's job cannot be queued, the format refused");
+        return -1;
+    }
+    // Each disk whose database took its name is formatted: marked at once,
+    // so that no disk is ever emptied and not marked. A name that still
+    // cannot be taken (rare once every write aside succeeded) leaves that
+    // disk as it was, said.
+    std::vector<int> done;
+    for (size_t k = 0; k < targets.size(); ++k) {
+        const std::string why = emptied[k]->place();
+        if (emptied[k]->placed())
+            done.push_back(targets[k]);
+        if (!why.empty())
+            TDalJournal::say("/data" + std::to_string(targets[k]) + "/data.db6: " + why
+                             + (emptied[k]->placed() ? "" : ", not formatted"));
+    }
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        for (int i : done) {
+            DalTestDisk& d = edit(i);
+            d.formatted = 1;
+            d.used = 0;
+        }
+        // -2 lays the pairs out as the flag asks; the disk check reports it
+        // from now on.
+        if (remirror && !done.empty())
+            m_mirror = option != 0;
+    }
+    placing.set_value(done);
+    return done.empty() ? -1 : 0;
 }

@@ -38,9 +38,13 @@ public:
     int fsck();
     // disk -1: every hard disk; -2: every hard disk, then mirrored in pairs
     // when option is non-zero, not mirrored otherwise (-1 and a single disk
-    // keep the mirroring as it is). Each disk formatted gets an empty recording
-    // database ("/data<disk>/data.db6" in the runtime root; without a root
-    // a format is refused).
+    // keep the mirroring as it is). All or nothing: every target's empty
+    // recording database ("/data<disk>/data.db6" in the runtime root) is
+    // written aside first, and one that cannot be, a job that cannot be
+    // queued or no root refuses the format with no disk changed. Then each
+    // takes its name, and each disk whose database did is marked formatted
+    // at once; the job reports those disks and the end. -1 only when no
+    // disk changed.
     int format(int disk, int option);
 
     // The disk a profile slot starts with.

@@ -1,12 +1,89 @@
 #include "tdalfile.h"
 #include "trootmap.h"
 
+#include <atomic>
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+const char* const TDalFile::kKept = "a file is there, kept";
+
+namespace {
+// Every temporary file of the stand-in starts so: sweep knows them by it,
+// and it holds no ".exe" for Import to offer.
+const char kTempPrefix[] = ".dalpart-";
+
+// The path an open file or folder has now; empty when unknown.
+std::string pathOf(int fd)
+{
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink(link, buf, sizeof buf);
+    return n > 0 && size_t(n) < sizeof buf ? std::string(buf, size_t(n)) : std::string();
+}
+
+// An open folder lies inside the runtime root (always without a root).
+bool folderInside(int dir)
+{
+    if (TRootMap::root().empty())
+        return true;
+    const std::string now = pathOf(dir);
+    return !now.empty() && TRootMap::inside(now);
+}
+
+// A temporary name of its own: the process, a count and the clock, so that
+// two writers never pick the same one for long.
+std::string tempName()
+{
+    static std::atomic<unsigned> count{0};
+    struct timespec ts;
+    ::clock_gettime(CLOCK_MONOTONIC, &ts);
+    unsigned long long v = (unsigned long long)::getpid() * 1000003ull + count++ * 7919ull + (unsigned long long)ts.tv_nsec;
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string out = kTempPrefix;
+    for (int i = 0; i < 8; ++i, v /= 62)
+        out += letters[v % 62];
+    return out;
+}
+} // namespace
+
+TDalFile::TDalFile(const std::string& hostFile) : m_host(hostFile)
+{
+    const size_t slash = hostFile.rfind('/');
+    m_name = slash == std::string::npos ? hostFile : hostFile.substr(slash + 1);
+}
+
+TDalFile::~TDalFile()
+{
+    close();
+}
+
+void TDalFile::close()
+{
+    m_finished = false;
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temp.empty() && !m_placed && m_dir >= 0)
+        ::unlinkat(m_dir, m_temp.c_str(), 0);
+    m_temp.clear();
+    if (m_dir >= 0)
+        ::close(m_dir);
+    m_dir = -1;
+}
+
+void TDalFile::discard()
+{
+    close();
+}
 
 bool TDalFile::writeAll(int fd, const char* p, size_t n)
 {
@@ -30,32 +107,131 @@ std::string TDalFile::failed(int error)
     return std::string("cannot be written (") + std::strerror(error) + ")";
 }
 
-std::string TDalFile::writeNew(const std::string& hostFile, const std::string& bytes)
+std::string TDalFile::begin()
 {
-    struct stat st;
-    if (::lstat(hostFile.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
-        return "a symbolic link is there, not written";
-    std::string temp = hostFile + ".XXXXXX";
-    const int fd = ::mkostemp(&temp[0], O_CLOEXEC);
-    if (fd < 0)
+    close();
+    m_placed = false;
+    const size_t slash = m_host.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : m_host.substr(0, slash);
+    if (m_name.empty() || m_name == "." || m_name == "..")
+        return failed(EISDIR);
+    m_dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_dir < 0)
         return failed(errno);
-    bool ok = ::fchmod(fd, 0644) == 0 && writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
+    // From here on the write stays in this folder, wherever its path leads
+    // later.
+    if (!folderInside(m_dir)) {
+        close();
+        return "leaves the runtime root, not written";
     }
-    // A link put at the name since it was looked at is replaced, never
-    // followed.
-    if (ok && ::rename(temp.c_str(), hostFile.c_str()) != 0) {
-        ok = false;
-        error = errno;
+    struct stat st;
+    if (::fstatat(m_dir, m_name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (S_ISLNK(st.st_mode)) {
+            close();
+            return "a symbolic link is there, not written";
+        }
+        if (S_ISDIR(st.st_mode)) {
+            close();
+            return failed(EISDIR);
+        }
     }
-    if (!ok) {
-        ::unlink(temp.c_str());
+    for (int tries = 0; tries < 100 && m_fd < 0; ++tries) {
+        const std::string temp = tempName();
+        m_fd = ::openat(m_dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (m_fd >= 0)
+            m_temp = temp;
+        else if (errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0) {
+        const int error = errno;
+        close();
         return failed(error);
     }
+    // Held while it is written: sweep leaves it to its writer.
+    ::flock(m_fd, LOCK_EX);
     return std::string();
+}
+
+std::string TDalFile::finish()
+{
+    if (m_fd < 0)
+        return failed(EBADF);
+    // Still open (and held) until it has its name.
+    if (::fchmod(m_fd, 0644) != 0 || ::fsync(m_fd) != 0) {
+        const int error = errno;
+        close();
+        return failed(error);
+    }
+    m_finished = true;
+    return std::string();
+}
+
+std::string TDalFile::stage(const std::string& bytes)
+{
+    std::string why = begin();
+    if (why.empty() && !writeAll(m_fd, bytes.data(), bytes.size())) {
+        why = failed(errno);
+        close();
+    }
+    return why.empty() ? finish() : why;
+}
+
+std::string TDalFile::place(bool replace)
+{
+    if (!m_finished)
+        return failed(EBADF);
+    // The folder is looked at again as the name is given: one moved out of
+    // the root meanwhile gets nothing.
+    if (!folderInside(m_dir)) {
+        close();
+        return "leaves the runtime root, not written";
+    }
+    int rc;
+    if (replace) {
+        // A link put at the name since begin is replaced, never followed.
+        rc = ::renameat(m_dir, m_temp.c_str(), m_dir, m_name.c_str());
+    } else {
+        rc = ::renameat2(m_dir, m_temp.c_str(), m_dir, m_name.c_str(), RENAME_NOREPLACE);
+        if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // A file system without the no-replace rename: a link made only
+            // where no name is, then the temporary name goes.
+            rc = ::linkat(m_dir, m_temp.c_str(), m_dir, m_name.c_str(), 0);
+            if (rc == 0)
+                ::unlinkat(m_dir, m_temp.c_str(), 0);
+        }
+    }
+    if (rc != 0) {
+        const int error = errno;
+        close();
+        return error == EEXIST && !replace ? kKept : failed(error);
+    }
+    m_temp.clear();
+    m_placed = true;
+    if (::fsync(m_dir) != 0) {
+        // Kept open for remove(): the name may not be on the medium.
+        const int error = errno;
+        ::close(m_fd);
+        m_fd = -1;
+        return failed(error);
+    }
+    close();
+    return std::string();
+}
+
+void TDalFile::remove()
+{
+    if (m_placed && m_dir >= 0)
+        ::unlinkat(m_dir, m_name.c_str(), 0);
+    m_placed = false;
+    close();
+}
+
+std::string TDalFile::writeNew(const std::string& hostFile, const std::string& bytes, bool replace)
+{
+    TDalFile f(hostFile);
+    const std::string why = f.stage(bytes);
+    return why.empty() ? f.place(replace) : why;
 }
 
 std::string TDalFile::writeAt(const std::string& unitPath, const std::string& bytes)
@@ -63,4 +239,35 @@ std::string TDalFile::writeAt(const std::string& unitPath, const std::string& by
     std::string host;
     const std::string refused = TRootMap::refusal(unitPath, &host);
     return refused.empty() ? writeNew(host, bytes) : refused + ", not written";
+}
+
+int TDalFile::sweep(const std::string& hostFolder)
+{
+    const int dir = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0)
+        return 0;
+    int removed = 0;
+    const int listed = folderInside(dir) ? ::dup(dir) : -1;
+    DIR* d = listed >= 0 ? ::fdopendir(listed) : nullptr;
+    if (!d && listed >= 0)
+        ::close(listed);
+    while (d) {
+        const struct dirent* e = ::readdir(d);
+        if (!e)
+            break;
+        if (std::strncmp(e->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
+            continue;
+        const int fd = ::openat(dir, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat st;
+        // A file its writer still holds is left to it.
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+            && ::unlinkat(dir, e->d_name, 0) == 0)
+            ++removed;
+        if (fd >= 0)
+            ::close(fd);
+    }
+    if (d)
+        ::closedir(d);
+    ::close(dir);
+    return removed;
 }

@@ -144,6 +144,9 @@ private slots:
         TStderrCapture err;
         dalTestReset();
         QCOMPARE(err.text(), QByteArray("dal: unknown DAL_PROFILE \"bo\\x1b[2J\\x0agus\", using 16\n"));
+        qputenv("DAL_PROFILE", QByteArray(81, 'x')); // cut, and said so
+        dalTestReset();
+        QVERIFY(err.text().endsWith("DAL_PROFILE \"" + QByteArray(80, 'x') + "...\", using 16\n"));
         DalGetCaps(&dal, nullptr, nullptr);
         QCOMPARE(dal.num_vin, 16);
         qunsetenv("DAL_PROFILE");

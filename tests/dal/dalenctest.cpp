@@ -1,9 +1,11 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tstderrcapture.h"
 #include "ttestroot.h"
 
 #include <QtTest>
 #include <atomic>
+#include <thread>
 
 namespace {
 // The program's answer to the recorder's question: channel 0's audio field
@@ -144,6 +146,94 @@ private slots:
         QCOMPARE(Db6CheckSd(&c), 0);
         QCOMPARE(c.mirror, after);
         QCOMPARE(c.formatted[1], 1);
+        dalTestReset();
+    }
+
+    // A format refused for one disk changes none: neither the databases of
+    // the disks before or after it nor any disk's mark; nor does one whose
+    // job cannot be queued (a slow callback holds 256 events).
+    void formatIsAllOrNothing_data()
+    {
+        QTest::addColumn<QString>("blocker"); // at /data<disk>/data.db6; "queue": the job's queue full
+        QTest::addColumn<int>("disk");
+        QTest::newRow("a link on the third disk") << "link" << 2;
+        QTest::newRow("a folder on the third disk") << "folder" << 2;
+        QTest::newRow("a link on the last disk") << "link" << 3;
+        QTest::newRow("the job's queue full") << "queue" << -1;
+    }
+    void formatIsAllOrNothing()
+    {
+        QFETCH(QString, blocker);
+        QFETCH(int, disk);
+        TTestRoot root;
+        dalTestReset();
+        static std::atomic<bool> held{false}, holding{false};
+        held = blocker == "queue";
+        holding = false;
+        const auto released = qScopeGuard([] { held = false; });
+        DalEncrSetCb([](void*, const struct tm*, EncCfg*) { return 0; },
+                     [](void*, int, int, int, const char*) {
+                         holding = held.load();
+                         while (held)
+                             std::this_thread::yield();
+                         return 0;
+                     },
+                     &root);
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        const QByteArray recorded = "date 2026-11-29\nrec all 00:00-23:59\n";
+        const auto db = [](int i) { return QString("/data%1/data.db6").arg(i); };
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(root.write(db(i), recorded));
+        if (disk >= 0)
+            QVERIFY(QFile::remove(root.file(db(disk)))
+                    && (blocker == "link" ? QFile::link("data.db6.old", root.file(db(disk))) : QDir().mkdir(root.file(db(disk)))));
+        if (held) { // one event held, the queue full behind it
+            dalTestEnc(CBT_ENC_SMART, 0, 0, nullptr);
+            QTRY_VERIFY(holding);
+            for (int n = 0; n < 256; ++n)
+                dalTestEnc(CBT_ENC_SMART, 0, 0, nullptr);
+        }
+        DalTestDisk before[4], after;
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(dalTestGetDisk(i, &before[i]), 0);
+        TStderrCapture err;
+        QCOMPARE(DalEncrFormatSd(-1, 0), -1);
+        held = false;
+        err.restore();
+        QVERIFY2(err.text().contains("the format refused\n"), err.text().constData());
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(root.read(db(i)), i == disk ? QByteArray() : recorded);
+            QCOMPARE(QDir(root.file(QString("/data%1").arg(i))).entryList(QDir::Files | QDir::Hidden),
+                     i == disk ? QStringList() : QStringList{"data.db6"}); // nothing written aside left
+            QCOMPARE(dalTestGetDisk(i, &after), 0);
+            QCOMPARE(after.used, before[i].used); // not marked formatted
+        }
+        dalTestReset();
+    }
+
+    // A reader that finds a disk without a database writes the default one
+    // only where still none is: the empty one of a format that took its
+    // place meanwhile stays, every time.
+    void formatMeetsAReader()
+    {
+        TTestRoot root;
+        dalTestReset();
+        DalEncrSetCb([](void*, const struct tm*, EncCfg*) { return 0; },
+                     [](void*, int, int, int, const char*) { return 0; }, &root);
+        QCOMPARE(DalInit(), 0);
+        QCOMPARE(DalStart(), 0);
+        int recorded = 0;
+        for (int i = 0; i < 100; ++i) {
+            QFile::remove(root.file("/data1/data.db6"));
+            std::thread reader([] { Db6fClose(Db6fOpen("/data1/data.db6", "/", 0, 0, 2, 0)); });
+            QCOMPARE(DalEncrFormatSd(1, 0), 0);
+            reader.join();
+            const int h = Db6fOpen("/data1/data.db6", "/", 0, 0, 2, 0);
+            recorded += Db6fNumMonth(h, 2026, 11) != 0;
+            Db6fClose(h);
+        }
+        QCOMPARE(recorded, 0);
         dalTestReset();
     }
 };

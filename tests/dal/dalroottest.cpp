@@ -7,6 +7,10 @@
 #include <QDir>
 #include <QFile>
 #include <QtTest>
+#include <atomic>
+#include <cstdio>
+#include <fcntl.h>
+#include <thread>
 
 // The stand-in maps the program's paths by the program's own rule: nothing
 // beside the runtime root is seen, by ".." or by a symbolic link.
@@ -120,6 +124,34 @@ private slots:
         QCOMPARE(err.text(), "dal: no control channel at " + QByteArray(path) + ": the root's /tmp leads out of the root\n");
         DalExit();
         QVERIFY(QDir(dir).isEmpty() && QDir(dir).removeRecursively());
+    }
+
+    // A folder of the root exchanged again and again with a link that leads
+    // out of it while the stand-in writes there: each write goes into the
+    // folder it checked, or is refused. Nothing lands beside the root and
+    // nothing written aside is left.
+    void writesStayInTheFolderChecked()
+    {
+        TTestRoot root;
+        const QString beside = root.path() + "-swapped";
+        QVERIFY(QDir().mkpath(beside) && QDir().mkpath(root.file("/data0")));
+        const auto gone = qScopeGuard([&beside] { QDir(beside).removeRecursively(); });
+        QVERIFY(QFile::link(beside, root.file("/away")));
+        const QByteArray a = QFile::encodeName(root.file("/data0")), b = QFile::encodeName(root.file("/away"));
+        std::atomic<bool> done{false};
+        std::thread swapper([&] {
+            while (!done)
+                ::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+        });
+        TStderrCapture err; // the refusals
+        for (int i = 0; i < 3000; ++i)
+            dalTestDbDescribe("/data0/data.db6", "date 2026-11-29\n");
+        done = true;
+        swapper.join();
+        err.restore();
+        QCOMPARE(QDir(beside).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+        const QString folder = QFileInfo(root.file("/data0")).isSymLink() ? "/away" : "/data0";
+        QCOMPARE(QDir(root.file(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"data.db6"});
     }
 };
 

@@ -1,6 +1,10 @@
 #include "tdvrfixture.h"
+#include "tfilesizelimit.h"
+#include "tselfchild.h"
+#include "../../dal/tstderrcapture.h"
 
 #include <QDir>
+#include <csignal>
 #include <atomic>
 #include <cstring>
 #include <thread>
@@ -143,6 +147,7 @@ private slots:
             << int(USB) << room << 0u << "stop" << 70 << "16" << "half hour" << true;
         QTest::newRow("stick pulled out over an earlier copy")
             << int(USB) << room << 0u << "pull" << 68 << "16" << "half hour" << true;
+        QTest::newRow("stick full") << int(USB) << room << 0u << "full" << 68 << "16" << "half hour" << false;
         QTest::newRow("disc burning failed over an earlier copy")
             << int(DISC) << room << 0u << "swap:Burning" << 68 << "16" << "half hour" << true;
     }
@@ -195,12 +200,15 @@ private slots:
 
         // Held after the reports of the step the row names (any step).
         const QString step = during.section(':', 1);
-        dalTestBackupHold(during.isEmpty() ? 0
+        const bool full = during == "full"; // a write fails past 1 MB, said with the file's name
+        TFileSizeLimit limit(full ? 1000000 : -1);
+        TStderrCapture err;
+        dalTestBackupHold(during.isEmpty() || full ? 0
                               : step.isEmpty() ? 1
                               : step == "Burning" ? int(CBT_BACKUP_BURNING_PROG)
                                                   : int(CBT_BACKUP_MKISO_PROG));
         QCOMPARE(g_api.backupStart(0), 1);
-        if (!during.isEmpty()) {
+        if (!during.isEmpty() && !full) {
             const QString action = during.section(':', 0, 0);
             QTRY_VERIFY(progressed(rig.spy, from, step));
             // Held after its first progress (of that step): the copy runs.
@@ -226,6 +234,8 @@ private slots:
                 || rig.spy.at(i).at(0).toInt() == SIG_STATE_END;
         QTRY_COMPARE(endsSeen.load(), ends);
         QCOMPARE(busyAtEnd.load(), 0);
+        err.restore();
+        QCOMPARE(err.text().contains(".exe: cannot be written (File too large)\n"), full);
         if (end != 0) {
             // Nothing half written stays: no file, no disc image or its copy;
             // an earlier file of the same name stays byte for byte.
@@ -285,6 +295,9 @@ private slots:
                 break;
         }
         g_api.closeDb();
+        // Cut short, it is no whole backup: not opened.
+        QVERIFY(QFile::resize(rig.fx.root.file(file), data.size() - 1));
+        QCOMPARE(g_api.readyFordb(&q), 0);
     }
 
     // A job is over when its end is heard: a copy the device layer is
@@ -458,22 +471,82 @@ private slots:
     void snapshotToTheStick_data()
     {
         QTest::addColumn<bool>("stick");
+        QTest::addColumn<qulonglong>("room");
         QTest::addColumn<QString>("text");
-        QTest::newRow("stick in") << true << "Success";
-        QTest::newRow("no stick") << false << "No USB Device";
+        QTest::newRow("stick in") << true << qulonglong(kRoom) << "Success";
+        QTest::newRow("no stick") << false << qulonglong(kRoom) << "No USB Device";
+        QTest::newRow("no room on the stick") << true << 0ull << "Snapshot Failed";
     }
 
     void snapshotToTheStick()
     {
         QFETCH(bool, stick);
+        QFETCH(qulonglong, room);
         QFETCH(QString, text);
         Rig rig;
-        dalTestBackupMedia(USB, stick, kRoom, 0);
+        dalTestBackupMedia(USB, stick, room, 0);
         g_api.snapshot();
         QCOMPARE(rig.spy.first(), (QVariantList{SIG_STATE_START, 0, 0, 0, "Snapshot", "Please wait..."}));
         QTRY_VERIFY(findSig(rig.spy, SIG_STATE_UPDATE) >= 0);
         QCOMPARE(rig.spy.at(findSig(rig.spy, SIG_STATE_UPDATE)).at(5).toString(), text);
-        QCOMPARE(rig.backupFiles().size(), stick ? 1 : 0);
+        QCOMPARE(rig.backupFiles().size(), text == "Success" ? 1 : 0);
+        QCOMPARE(g_api.bdList().bd[USB].size, text == "Success" ? room - 64 * 48 * 3 - 13 : stick ? room : 0);
+    }
+
+    // A copy ended by a kill (a power cut) leaves what it wrote under a
+    // name Import never offers, and that goes when the medium is mounted
+    // again (a stick) or the layer starts (a disc's copy, staged in /tmp).
+    void killedCopyLeavesNothingOffered_data()
+    {
+        QTest::addColumn<int>("medium");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("stick") << int(USB) << "/backup";
+        QTest::newRow("disc") << int(DISC) << "/tmp/bdimage";
+    }
+    void killedCopyLeavesNothingOffered()
+    {
+        QFETCH(int, medium);
+        QFETCH(QString, folder);
+        if (qEnvironmentVariableIsSet("DVR_TEST_KILLED_COPY")) { // the child: a copy held after its first block
+            Rig rig;
+            dalTestBackupMedia(medium, 1, kRoom, 0);
+            g_api.selectExtSd(5, 29, medium);
+            QVERIFY(rig.prepare(0));
+            dalTestBackupHold(1);
+            QCOMPARE(g_api.backupStart(0), 1);
+            QTRY_VERIFY(progressed(rig.spy, 0));
+            std::printf("root=%s\n", qPrintable(rig.fx.root.path()));
+            std::fflush(stdout);
+            QTest::qWait(60000); // killed before
+            return;
+        }
+        QProcess child;
+        startSelf(child, {QStringLiteral("killedCopyLeavesNothingOffered:") + QTest::currentDataTag()},
+                  {{QStringLiteral("DVR_TEST_KILLED_COPY"), QStringLiteral("1")}});
+        QByteArray out;
+        QVERIFY(QTest::qWaitFor([&] {
+            child.waitForReadyRead(100);
+            out += child.readAll();
+            const int at = out.indexOf("root=");
+            return at >= 0 && out.indexOf('\n', at) > at;
+        }, 30000));
+        const QString root = QString::fromLocal8Bit(out.mid(out.indexOf("root=") + 5).split('\n').first());
+        child.kill();
+        QVERIFY(child.waitForFinished(10000));
+        const auto gone = qScopeGuard([&root] { QDir(root).removeRecursively(); });
+        const QStringList left = QDir(root + folder).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.size(), 1); // cut off by the kill
+        QVERIFY2(!left.first().contains(".exe"), qPrintable(left.first()));
+        TDvrFixture fx; // the stand-in anew, then on the child's root
+        const QByteArray own = qgetenv("DVR_ROOT");
+        qputenv("DVR_ROOT", QFile::encodeName(root));
+        if (medium == USB)
+            dalTestBackupMedia(USB, 1, kRoom, 1);
+        else
+            QVERIFY(DalInit() == 0 && DalStart() == 0);
+        QCOMPARE(QDir(root + folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+        DalExit();
+        qputenv("DVR_ROOT", own);
     }
 
     void eventTexts_data()

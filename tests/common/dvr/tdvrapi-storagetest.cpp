@@ -158,8 +158,11 @@ private slots:
         if (!failed) {
             QVERIFY(dalTestJournalFind("DalIoClearWdt") >= 0); // progress feeds the watchdog
             QTRY_VERIFY(notes.codes().contains(SIG_SD_INFO));
-            const int h = Db6fOpen("/data0/data.db6", "/", 0, 0, 1, 0);
-            QCOMPARE(Db6fNumMonth(h, 2026, 11), format && disk <= 0 ? 0 : 2); // a format of its disk empties the database
+            for (int i = 0; i < 4; ++i) { // a format of a disk empties its database, every disk's for all
+                const int h = Db6fOpen(qPrintable(QString("/data%1/data.db6").arg(i)), "/", 0, 0, 1, 0);
+                QCOMPARE(Db6fNumMonth(h, 2026, 11), format && (disk == -1 || disk == i) ? 0 : 2);
+                Db6fClose(h);
+            }
         }
     }
 
