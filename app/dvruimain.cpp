@@ -34,6 +34,10 @@ namespace {
 int runBoardTest(int argc, char** argv, int stopBoundMs)
 {
     qCInfo(lcApp, "main: no factory-test marker /dvr/board_ok.txt: the board test runs");
+    // The dialog offers no exit: Ctrl-C and SIGTERM end the run, heard from
+    // here on. One asked while the device comes up (the network start
+    // script may take its 5 s) ends it once that is over.
+    TStopSignals stop(nullptr, stopBoundMs);
     g_backgrnd = new TBackgrnd(nullptr, 0, QSize(1280, 720));
     g_backgrnd->move(0, 0);
     g_backgrnd->show();
@@ -41,11 +45,10 @@ int runBoardTest(int argc, char** argv, int stopBoundMs)
 
     g_testWnd = new TTestWnd(nullptr, 0, QSize(496, 456));
     g_testWnd->move(392, 132);
-    g_testWnd->init(argc, argv);
-    // The dialog offers no exit: Ctrl-C and SIGTERM end its loop.
-    TStopSignals stop(nullptr, stopBoundMs);
     QObject::connect(&stop, &TStopSignals::sg_stop, g_testWnd, [] { g_testWnd->done(0); });
-    g_testWnd->exec();
+    g_testWnd->init(argc, argv);
+    if (!stop.requested())
+        g_testWnd->exec();
     qCInfo(lcApp, "main: the board test ends");
 
     // The device layer stops before the windows its events reach go.

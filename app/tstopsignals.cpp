@@ -1,5 +1,6 @@
 #include "tstopsignals.h"
 #include "townerthread.h"
+#include "trunner.h"
 
 #include <QLoggingCategory>
 #include <QMetaObject>
@@ -76,6 +77,8 @@ TStopSignals::~TStopSignals()
     ::close(g_pipe[0]);
     ::close(g_pipe[1]);
     g_pipe[0] = g_pipe[1] = -1;
+    // The request was this watcher's.
+    TRunner::setStopping(false);
 }
 
 int TStopSignals::nextByte(int ms)
@@ -139,8 +142,10 @@ void TStopSignals::watch()
             takeBy = Clock::now() + std::chrono::milliseconds(m_boundMs);
             m_requested.storeRelease(1);
             // The device layer's threads that wait for the GUI thread stop
-            // waiting: the program ends.
+            // waiting, and no clock read or network start script begins
+            // that would hold the end for its bound: the program ends.
             TOwnerThread::setClosing(true);
+            TRunner::setStopping(true);
             qCInfo(lcApp, "stop signal %d: shutting down", sig);
             QMetaObject::invokeMethod(
                 this,

@@ -11,13 +11,14 @@
 //
 // A watcher thread of its own takes the request from the signal handler, so
 // it is served whatever the GUI thread is doing: the device layer's threads
-// that wait for the GUI thread (a remote-setup packet) give up at once, and
-// when the GUI thread has not taken the request within the bound (it is
-// blocked or hung), the process ends as the signal would have ended it,
-// without the clean shutdown. The same bound holds for the shutdown itself:
-// one that began (a request taken, Power Off, the upgrade's end) and has not
-// reached the end of the event loop within it ends the process too. One
-// instance at a time.
+// that wait for the GUI thread (a remote-setup packet) give up at once, no
+// program with a bound (TRunner: the clock, the network start script)
+// starts any more, and when the GUI thread has not taken the request within
+// the bound (it is blocked or hung), the process ends as the signal would
+// have ended it, without the clean shutdown. The same bound holds for the
+// shutdown itself: one that began (a request taken, Power Off, the
+// upgrade's end) and has not reached the end of the event loop within it
+// ends the process too. One instance at a time.
 class TStopSignals : public QObject
 {
     Q_OBJECT

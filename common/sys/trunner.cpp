@@ -1,6 +1,8 @@
 #include "trunner.h"
+#include "tgroupprocess.h"
 #include "tpath.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,12 +11,16 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <atomic>
 #include <cstdio>
 #include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcSys, "dvr.sys")
 
 namespace {
+
+// A stop request came: no program with a bound starts any more.
+std::atomic<bool> s_stopping{false};
 
 // Programs the recorder starts by their unit path; they change the host,
 // so under a root they run only when they were put there.
@@ -38,9 +44,11 @@ bool isExtractCluster(const QString& w)
 // How long a run waits for a program the window's thread runs and that
 // answers at once on a sound unit: the hardware clock within about 2 s, the
 // network start script within a few. Past its bound the program is ended
-// and the run counts as failed, so a silent clock or a hung script never
-// holds the window (nor a stop asked meanwhile). -1: no bound (tar reads a
-// plain file of the unit and ends; the upgrade tool is left to run).
+// with every process it started (they share its process group) and the run
+// counts as failed, so a silent clock or a hung script never holds the
+// window (nor a stop asked meanwhile), and nothing it left holds its output
+// open. -1: no bound (tar reads a plain file of the unit and ends; the
+// upgrade tool is left to run).
 int boundOf(const QString& exe)
 {
     const QString name = QFileInfo(exe).fileName();
@@ -83,6 +91,11 @@ QByteArray TRunner::capture(const QString& line, bool* ok)
     if (ok)
         *ok = rc == 0;
     return out;
+}
+
+void TRunner::setStopping(bool stopping)
+{
+    s_stopping.store(stopping);
 }
 
 int TRunner::runLine(const TCmdLine& line, QByteArray* captured)
@@ -182,7 +195,7 @@ int TRunner::runCommand(Context& ctx, const TCmdLine::Command& cmd, bool detach)
         const QString exe = findProgram(prog);
         QStringList mapped;
         if (!exe.isEmpty() && programArgs(ctx, cmd, &mapped))
-            rc = runProgram(ctx, cmd, exe, mapped, detach);
+            return runProgram(ctx, cmd, exe, mapped, detach); // which says why it failed
     }
     if (rc < 0)
         qCDebug(lcSys).noquote() << "TRunner::system refused:" << cmd.words;
@@ -317,7 +330,13 @@ bool TRunner::tarMembersInside(const Context& ctx, const QString& exe, const QSt
 int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const QString& exe,
                         const QStringList& args, bool detach)
 {
-    QProcess p;
+    const int bound = boundOf(exe);
+    if (bound >= 0 && s_stopping.load()) {
+        qCDebug(lcSys, "TRunner::system %ls not started: the program is stopping", qUtf16Printable(exe));
+        return -1;
+    }
+    // A program with a bound gets a process group of its own, ended with it.
+    TGroupProcess p(bound >= 0);
     p.setProgram(exe);
     p.setArguments(args);
     p.setWorkingDirectory(TPath::map(ctx.cwd));
@@ -326,8 +345,10 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
         if (target.isEmpty())
             continue;
         QString host = QProcess::nullDevice();
-        if (target != QLatin1String("/dev/null") && !hostPath(ctx, target, &host))
+        if (target != QLatin1String("/dev/null") && !hostPath(ctx, target, &host)) {
+            qCDebug(lcSys).noquote() << "TRunner::system refused output:" << target;
             return -1;
+        }
         const auto mode = (fd == 1 ? cmd.outAppend : cmd.errAppend) ? QIODevice::Append : QIODevice::Truncate;
         if (fd == 1)
             p.setStandardOutputFile(host, mode);
@@ -351,22 +372,46 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
     if (detach)
         return p.startDetached() ? 0 : -1;
     p.start();
-    if (!p.waitForStarted(10000))
+    if (!p.waitForStarted(10000)) {
+        qCDebug(lcSys, "TRunner::system %ls did not start", qUtf16Printable(exe));
         return -1;
-    const int bound = boundOf(exe);
-    if (!p.waitForFinished(bound) && p.state() != QProcess::NotRunning) {
+    }
+    // A captured answer is taken as it comes, and no more of it than a
+    // caller reads (a line): a program that writes more is ended at once.
+    const bool capped = ctx.captured && cmd.out.isEmpty();
+    const auto tooMuch = [&p, capped] { return capped && p.bytesAvailable() > CaptureCap; };
+    const QDeadlineTimer left(bound); // -1: never
+    while (p.state() != QProcess::NotRunning && !left.hasExpired() && !tooMuch()) {
+        // Woken by each piece of the answer; once no more can come (its
+        // output closed), only by its end.
+        if (!(capped && p.waitForReadyRead(int(left.remainingTime()))))
+            p.waitForFinished(int(left.remainingTime()));
+    }
+    if (p.state() != QProcess::NotRunning) {
         // What it wrote before is not taken: an answer cut short reads as
         // none.
-        p.kill();
+        const bool flooded = tooMuch();
+        p.killAll();
         p.waitForFinished(1000);
-        qCWarning(lcSys, "TRunner::system %ls did not end within %d ms: ended", qUtf16Printable(exe), bound);
+        if (flooded)
+            qCWarning(lcSys, "TRunner::system %ls wrote more than %d bytes: ended", qUtf16Printable(exe),
+                      int(CaptureCap));
+        else
+            qCWarning(lcSys, "TRunner::system %ls did not end within %d ms: ended", qUtf16Printable(exe), bound);
         return -1;
     }
     const QByteArray out = p.readAllStandardOutput();
+    if (capped && out.size() > CaptureCap) {
+        qCWarning(lcSys, "TRunner::system %ls wrote more than %d bytes: not taken", qUtf16Printable(exe),
+                  int(CaptureCap));
+        return -1;
+    }
     if (!out.isEmpty() && !writeOutput(ctx, TCmdLine::Command(), out))
         return -1;
-    if (p.exitStatus() != QProcess::NormalExit)
+    if (p.exitStatus() != QProcess::NormalExit) {
+        qCDebug(lcSys, "TRunner::system %ls did not end normally", qUtf16Printable(exe));
         return -1;
+    }
     return p.exitCode();
 }
 

@@ -11,10 +11,12 @@
 // commands the program needs run. Copy, move, remove, sync, make directory,
 // symbolic link, list, echo and change directory are done in-process; archive
 // extraction runs the system's tar; the hardware clock, the network start
-// script and the firmware upgrade tool run from under the runtime root only.
-// Every other program (a shell, env, ...) is refused. Every path, also the
-// value of an option ("of=/x"), is a unit path, mapped under the root and
-// refused when it would leave it by ".." or by a symbolic link.
+// script and the firmware upgrade tool run from under the runtime root only;
+// the clock and the network start script are ended, with every process they
+// started, when they have not ended within their bound. Every other program
+// (a shell, env, ...) is refused. Every path, also the value of an option
+// ("of=/x"), is a unit path, mapped under the root and refused when it would
+// leave it by ".." or by a symbolic link.
 class TRunner
 {
 public:
@@ -28,7 +30,15 @@ public:
     static int run(const QString& program, const QStringList& args, bool detach = false);
     // Runs a command line and returns what it wrote to standard output (the
     // read side of popen); ok tells whether it ran and ended with status 0.
+    // A program's answer is read up to CaptureCap bytes (the callers read a
+    // line of it): one that writes more is ended, and the read fails.
     static QByteArray capture(const QString& line, bool* ok = nullptr);
+    enum { CaptureCap = 4096 };
+
+    // While set, the programs with a bound (the hardware clock, the network
+    // start script) are not started: a stop request came, and each would
+    // hold the program's end for up to its bound. Any thread may set it.
+    static void setStopping(bool stopping);
 
     // Copies a file over another one. The data reach the disk before the
     // target is replaced, so a failure leaves the old target intact.

@@ -13,6 +13,7 @@
 #include "townerthread.h"
 #include "tres.h"
 #include "treshooks.h"
+#include "trunner.h"
 #include "tstatuswnd.h"
 #include "tstopsignals.h"
 #include "tstring.h"
@@ -25,6 +26,7 @@
 #include <QRegularExpression>
 #include "tcategorylines.h"
 #include "tapptestmain.h"
+#include "tscriptfile.h"
 #include "tselfchild.h"
 
 #include <QScopeGuard>
@@ -272,15 +274,19 @@ private slots:
     }
 
     // A stop request is served whatever the GUI thread does: a thread that
-    // waits for the GUI thread without a bound gives up at once, and the
-    // GUI thread's late answer still reaches the program as sg_stop.
+    // waits for the GUI thread without a bound gives up at once, the GUI
+    // thread's late answer still reaches the program as sg_stop, and no
+    // clock read starts after it.
     void stopEndsTheWaits()
     {
+        TTestRoot root;
+        QVERIFY(writeScript(root, "/sbin/hwclock", "exit 0\n"));
         TStopSignals stop(nullptr, 60000);
         QSignalSpy seen(&stop, &TStopSignals::sg_stop);
         QObject owner; // of the GUI thread
         std::atomic<int> result{-1};
         std::thread waiter([&] { result = TOwnerThread::call(&owner, [] {}, TOwnerThread::NoBound) ? 1 : 0; });
+        QCOMPARE(TRunner::system(QStringLiteral("hwclock -r")), 0);
         QCOMPARE(::kill(::getpid(), SIGTERM), 0);
         // The GUI thread serves nothing meanwhile.
         for (int i = 0; i < 500 && result < 0; ++i)
@@ -289,6 +295,7 @@ private slots:
         waiter.join();
         QVERIFY(seen.wait(5000));
         QCOMPARE(seen.at(0).at(0).toInt(), int(SIGTERM));
+        QCOMPARE(TRunner::system(QStringLiteral("hwclock -r")), -1);
     }
 
     // A GUI thread that does not take the request within the bound (blocked

@@ -256,13 +256,34 @@ private slots:
         QFETCH(bool, hangs);
         Rig r;
         QVERIFY(writeScript(r.fx.root, "/sbin/hwclock",
+                            ": > \"$DVR_ROOT/tmp/ran\"\n"
                             "printf 'Tue Dec  7 01:02:%02d 2026  -0.500000 seconds\\n' "
                             "\"$(cat \"$DVR_ROOT/tmp/rtc\")\"\n"
                             "[ ! -e \"$DVR_ROOT/tmp/hang\" ] || exec sleep 30\n"));
         QVERIFY(!hangs || r.fx.root.write(QStringLiteral("/tmp/hang"), QByteArray()));
         QVERIFY(setClock(r.fx.root, start));
         QVERIFY(r.fire(TTestWnd::T_START));
+        // Read only with the dialog on the screen, its rows painted first.
+        const QString ran = r.fx.root.file(QStringLiteral("/tmp/ran"));
+        r.w->hide();
+        r.tick();
+        QVERIFY(!QFile::exists(ran));
+        r.w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(r.w));
+        struct Spy : QObject
+        {
+            QString ran;
+            bool first = false; // the Date Time row painted before the clock ran
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                first = first || (e->type() == QEvent::Paint && !QFile::exists(ran));
+                return false;
+            }
+        } spy;
+        spy.ran = ran;
+        r.w->result(TTestWnd::R_DATETIME)->installEventFilter(&spy);
         r.tick(); // takes the start
+        QVERIFY(spy.first && QFile::exists(ran));
         QVERIFY(setClock(r.fx.root, end));
         r.tick(2);
         QVERIFY(r.row(TTestWnd::R_RTC).isEmpty());

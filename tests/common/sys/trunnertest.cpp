@@ -1,5 +1,6 @@
 #include "tpath.h"
 #include "trunner.h"
+#include "tcategorylines.h"
 #include "tfilesizelimit.h"
 #include "tscriptfile.h"
 #include "ttestroot.h"
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QtTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -230,6 +233,40 @@ private slots:
             QTRY_COMPARE(root.read("/tmp/args"), output.toLocal8Bit() + '\n');
         else
             QVERIFY(!QFileInfo::exists(root.file("/tmp/args")));
+    }
+
+    // A program with a bound is ended with all it started when it has not
+    // ended within the bound, and at once when it writes more than a caller
+    // reads; the read fails, said once as ended.
+    void boundedProgramEnded_data()
+    {
+        QTest::addColumn<QByteArray>("clock"); // the tool; /tmp/pid: the process that must go
+        QTest::newRow("never ends, its child neither")
+            << QByteArray("sleep 30 & echo $! > \"$DVR_ROOT/tmp/pid\"\nsleep 30\n");
+        QTest::newRow("writes without end") << QByteArray("echo $$ > \"$DVR_ROOT/tmp/pid\"\nexec yes\n");
+    }
+    void boundedProgramEnded()
+    {
+        QFETCH(QByteArray, clock);
+        TTestRoot root;
+        QVERIFY(writeScript(root, "/sbin/hwclock", clock));
+        rusage before = {}, after = {};
+        ::getrusage(RUSAGE_SELF, &before);
+        TCategoryLines said("dvr.sys");
+        bool ok = true;
+        QVERIFY(TRunner::capture("hwclock -r", &ok).isEmpty() && !ok);
+        said.restore();
+        ::getrusage(RUSAGE_SELF, &after);
+        QVERIFY(after.ru_maxrss - before.ru_maxrss < 64 * 1024); // KiB
+        // Gone, or dead and not yet reaped: "pid (name) Z ...".
+        const QString stat = "/proc/" + root.read("/tmp/pid").trimmed() + "/stat";
+        const auto gone = [&stat] {
+            QFile f(stat);
+            return !f.open(QIODevice::ReadOnly) || f.readAll().contains(") Z ");
+        };
+        QTRY_VERIFY(gone());
+        QCOMPARE(said.lines().filter("refused"), QStringList());
+        QCOMPARE(said.lines().filter("ended").size(), 1);
     }
 
     // A program's "2>>" appends standard error to its file, "2>" empties it
