@@ -80,11 +80,6 @@ void TDalFile::close()
     m_dir = -1;
 }
 
-void TDalFile::discard()
-{
-    close();
-}
-
 bool TDalFile::writeAll(int fd, const char* p, size_t n)
 {
     while (n > 0) {

@@ -39,8 +39,6 @@ public:
     // name was taken (it stays taken when only the folder's sync failed).
     std::string place(bool replace = true);
     bool placed() const { return m_placed; }
-    // Removes what was written aside; nothing once placed.
-    void discard();
     // Removes the file placed when only the folder's sync failed (its name
     // may not be on the medium), from the folder it was written in.
     void remove();
