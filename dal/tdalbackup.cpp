@@ -189,7 +189,7 @@ void TDalBackup::sweepMedium()
     // What a copy or snapshot cut off by a kill left on the medium goes as
     // it is mounted again; a copy under way keeps its own.
     const std::string host = hostPath(kMountPoint);
-    if (!host.empty() && !TRootMap::root().empty())
+    if (!host.empty())
         TDalFile::sweep(host);
 }
 

@@ -87,7 +87,7 @@ int TDalCore::start()
         folders.push_back("/data" + std::to_string(i));
     for (const std::string& folder : folders) {
         std::string host;
-        if (TRootMap::map(folder, &host) && !TRootMap::root().empty())
+        if (TRootMap::map(folder, &host))
             TDalFile::sweep(host);
     }
     // The control channel is read from the start on, when the program has

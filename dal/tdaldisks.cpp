@@ -284,9 +284,11 @@ int TDalDisks::format(int disk, int option)
     // and one that cannot be (a link or a folder in its place, a folder
     // that cannot be written, a full disk) refuses the format before any
     // disk is changed, said on standard error.
+    std::vector<std::string> paths;
     std::vector<std::unique_ptr<TDalFile>> emptied;
     for (int i : targets) {
-        const std::string path = "/data" + std::to_string(i) + "/data.db6";
+        paths.push_back("/data" + std::to_string(i) + "/data.db6");
+        const std::string& path = paths.back();
         std::string host;
         std::string why = TDalDb::placeOf(path.c_str(), &host);
         if (why.empty()) {
@@ -330,8 +332,7 @@ int TDalDisks::format(int disk, int option)
         if (emptied[k]->placed())
             done.push_back(targets[k]);
         if (!why.empty())
-            TDalJournal::say("/data" + std::to_string(targets[k]) + "/data.db6: " + why
-                             + (emptied[k]->placed() ? "" : ", not formatted"));
+            TDalJournal::say(paths[k] + ": " + why + (emptied[k]->placed() ? "" : ", not formatted"));
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);

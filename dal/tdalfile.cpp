@@ -238,6 +238,10 @@ std::string TDalFile::writeAt(const std::string& unitPath, const std::string& by
 
 int TDalFile::sweep(const std::string& hostFolder)
 {
+    // Without a root the stand-in writes nothing of its own, so it has
+    // nothing to clear either.
+    if (TRootMap::root().empty())
+        return 0;
     const int dir = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
         return 0;

@@ -53,9 +53,10 @@ public:
     static bool writeAll(int fd, const char* p, size_t n);
     // Why a write failed with errno error: "cannot be written (...)".
     static std::string failed(int error);
-    // Removes from a host folder the temporary files of writes that no
-    // process holds any more (their writer was killed); a write under way
-    // keeps its own. The number removed.
+    // Removes from a host folder in the runtime root the temporary files of
+    // writes that no process holds any more (their writer was killed); a
+    // write under way keeps its own. Nothing without a root. The number
+    // removed.
     static int sweep(const std::string& hostFolder);
     // What place says when a file took the name first and replace is off.
     static const char* const kKept;
