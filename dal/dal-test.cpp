@@ -7,6 +7,7 @@
 #include "tdaldb.h"
 #include "tdaldisks.h"
 #include "tdalenc.h"
+#include "tdalfile.h"
 #include "tdaljournal.h"
 #include "tdalnet.h"
 #include "tdalserial.h"
@@ -55,6 +56,7 @@ extern "C" {
 
 void dalTestReset(void)
 {
+    dalTestClearFails();
     TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalNet::instance().reset();
@@ -251,6 +253,17 @@ void dalTestFail(const char* call, int result)
 void dalTestClearFails(void)
 {
     TDalCore::instance().clearFails();
+    TDalFile::failStep(TDalFile::Place, -1);
+    TDalFile::failStep(TDalFile::NoReplace, -1);
+}
+
+int dalTestFailStep(const char* step, int after)
+{
+    const std::string s = step ? step : "";
+    if (s != "place" && s != "noreplace")
+        return -1;
+    TDalFile::failStep(s == "place" ? TDalFile::Place : TDalFile::NoReplace, after);
+    return 0;
 }
 
 int dalTestSetCount(const char* field, int value)

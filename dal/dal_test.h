@@ -113,6 +113,12 @@ void dalTestFlush(void);
  * it would fill are left untouched) until the failures are cleared. */
 void dalTestFail(const char* call, int result);
 void dalTestClearFails(void);
+/* Makes one step of the stand-in's own file writes fail, after `after` more
+ * of its kind have succeeded: "place" (a file written aside cannot take its
+ * name) or "noreplace" (the rename that never replaces is missing, as on a
+ * file system without it: the writer's fallback is taken). 0, or -1 for
+ * another step. dalTestReset and dalTestClearFails forget it. */
+int dalTestFailStep(const char* step, int after);
 /* Overrides a count the capability calls report ("num_vin", "num_sensor",
  * "num_alarmout", "num_disk", "num_vridx", "num_rridx", "num_nridx",
  * "num_fidx", "numRes", "numLayout", "numResHd", "ptz_cnt", and "num_relay", how

@@ -187,10 +187,8 @@ int TDalBackup::setBd(int bd)
 void TDalBackup::sweepMedium()
 {
     // What a copy or snapshot cut off by a kill left on the medium goes as
-    // it is mounted again; a copy under way keeps its own.
-    const std::string host = hostPath(kMountPoint);
-    if (!host.empty())
-        TDalFile::sweep(host);
+    // it is put in or mounted again; a copy under way keeps its own.
+    TDalFile::sweep(kMountPoint);
 }
 
 int TDalBackup::mount()

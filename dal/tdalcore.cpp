@@ -85,11 +85,8 @@ int TDalCore::start()
     std::vector<std::string> folders{"/tmp", "/tmp/bdimage"};
     for (int i = 0; i < DAL_MAX_DISK; ++i)
         folders.push_back("/data" + std::to_string(i));
-    for (const std::string& folder : folders) {
-        std::string host;
-        if (TRootMap::map(folder, &host))
-            TDalFile::sweep(host);
-    }
+    for (const std::string& folder : folders)
+        TDalFile::sweep(folder);
     // The control channel is read from the start on, when the program has
     // registered its callbacks: a line left waiting in the FIFO (a writer
     // on a killed run's FIFO) reaches the program instead of setting a

@@ -1,4 +1,5 @@
 #include "tdalfile.h"
+#include "tdaljournal.h"
 #include "trootmap.h"
 
 #include <atomic>
@@ -16,9 +17,41 @@
 const char* const TDalFile::kKept = "a file is there, kept";
 
 namespace {
-// Every temporary file of the stand-in starts so: sweep knows them by it,
-// and it holds no ".exe" for Import to offer.
+// Every temporary file of the stand-in is named so: the prefix, then
+// kTempLetters of kLetters. sweep takes no other name, and it holds no
+// ".exe" for Import to offer.
 const char kTempPrefix[] = ".dalpart-";
+const size_t kTempLetters = 8;
+const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+
+// Steps a test has asked to fail: how many more of the kind succeed first
+// (-1: none fails).
+std::atomic<int> s_failIn[2] = {{-1}, {-1}};
+
+// Whether this step of the kind is the one asked to fail.
+bool failsNow(TDalFile::Step step)
+{
+    std::atomic<int>& left = s_failIn[step];
+    int v = left.load();
+    while (v >= 0 && !left.compare_exchange_weak(v, v - 1)) {
+    }
+    return v == 0;
+}
+
+bool isTempName(const char* name)
+{
+    const size_t n = std::strlen(name);
+    return n == sizeof kTempPrefix - 1 + kTempLetters && std::strncmp(name, kTempPrefix, sizeof kTempPrefix - 1) == 0
+           && std::strspn(name + sizeof kTempPrefix - 1, kLetters) == kTempLetters;
+}
+
+// The name in the open folder still leads to the open file.
+bool namesFile(int dir, const char* name, int fd)
+{
+    struct stat byName, byFd;
+    return ::fstatat(dir, name, &byName, AT_SYMLINK_NOFOLLOW) == 0 && ::fstat(fd, &byFd) == 0
+           && byName.st_dev == byFd.st_dev && byName.st_ino == byFd.st_ino;
+}
 
 // The path an open file or folder has now; empty when unknown.
 std::string pathOf(int fd)
@@ -47,10 +80,9 @@ std::string tempName()
     struct timespec ts;
     ::clock_gettime(CLOCK_MONOTONIC, &ts);
     unsigned long long v = (unsigned long long)::getpid() * 1000003ull + count++ * 7919ull + (unsigned long long)ts.tv_nsec;
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::string out = kTempPrefix;
-    for (int i = 0; i < 8; ++i, v /= 62)
-        out += letters[v % 62];
+    for (size_t i = 0; i < kTempLetters; ++i, v /= sizeof kLetters - 1)
+        out += kLetters[v % (sizeof kLetters - 1)];
     return out;
 }
 } // namespace
@@ -130,21 +162,33 @@ std::string TDalFile::begin()
             return failed(EISDIR);
         }
     }
+    // Held before it is written to: a sweep that took the new file between
+    // its making and the lock (it was not held yet) has removed its name,
+    // which the check after the lock sees, and another name is tried.
+    int error = EEXIST;
     for (int tries = 0; tries < 100 && m_fd < 0; ++tries) {
         const std::string temp = tempName();
-        m_fd = ::openat(m_dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (m_fd >= 0)
+        const int fd = ::openat(m_dir, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            error = errno;
+            if (error != EEXIST)
+                break;
+            continue;
+        }
+        int locked;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (locked == 0 && namesFile(m_dir, temp.c_str(), fd)) {
+            m_fd = fd;
             m_temp = temp;
-        else if (errno != EEXIST)
-            break;
+        } else {
+            ::close(fd);
+        }
     }
     if (m_fd < 0) {
-        const int error = errno;
         close();
         return failed(error);
     }
-    // Held while it is written: sweep leaves it to its writer.
-    ::flock(m_fd, LOCK_EX);
     return std::string();
 }
 
@@ -183,11 +227,15 @@ std::string TDalFile::place(bool replace)
         return "leaves the runtime root, not written";
     }
     int rc;
-    if (replace) {
+    if (failsNow(Place)) {
+        rc = -1;
+        errno = EIO;
+    } else if (replace) {
         // A link put at the name since begin is replaced, never followed.
         rc = ::renameat(m_dir, m_temp.c_str(), m_dir, m_name.c_str());
     } else {
-        rc = ::renameat2(m_dir, m_temp.c_str(), m_dir, m_name.c_str(), RENAME_NOREPLACE);
+        rc = failsNow(NoReplace) ? (errno = EINVAL, -1)
+                                 : ::renameat2(m_dir, m_temp.c_str(), m_dir, m_name.c_str(), RENAME_NOREPLACE);
         if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
             // A file system without the no-replace rename: a link made only
             // where no name is, then the temporary name goes.
@@ -236,11 +284,17 @@ std::string TDalFile::writeAt(const std::string& unitPath, const std::string& by
     return refused.empty() ? writeNew(host, bytes) : refused + ", not written";
 }
 
-int TDalFile::sweep(const std::string& hostFolder)
+void TDalFile::failStep(Step step, int after)
+{
+    s_failIn[step] = after;
+}
+
+int TDalFile::sweep(const std::string& unitFolder)
 {
     // Without a root the stand-in writes nothing of its own, so it has
     // nothing to clear either.
-    if (TRootMap::root().empty())
+    std::string hostFolder;
+    if (TRootMap::root().empty() || !TRootMap::map(unitFolder, &hostFolder))
         return 0;
     const int dir = ::open(hostFolder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir < 0)
@@ -254,14 +308,16 @@ int TDalFile::sweep(const std::string& hostFolder)
         const struct dirent* e = ::readdir(d);
         if (!e)
             break;
-        if (std::strncmp(e->d_name, kTempPrefix, sizeof kTempPrefix - 1) != 0)
+        if (!isTempName(e->d_name))
             continue;
         const int fd = ::openat(dir, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         struct stat st;
         // A file its writer still holds is left to it.
         if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
-            && ::unlinkat(dir, e->d_name, 0) == 0)
+            && ::unlinkat(dir, e->d_name, 0) == 0) {
             ++removed;
+            TDalJournal::say(unitFolder + "/" + e->d_name + ": left by a write that was cut off, removed");
+        }
         if (fd >= 0)
             ::close(fd);
     }

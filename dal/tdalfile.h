@@ -53,11 +53,19 @@ public:
     static bool writeAll(int fd, const char* p, size_t n);
     // Why a write failed with errno error: "cannot be written (...)".
     static std::string failed(int error);
-    // Removes from a host folder in the runtime root the temporary files of
-    // writes that no process holds any more (their writer was killed); a
-    // write under way keeps its own. Nothing without a root. The number
-    // removed.
-    static int sweep(const std::string& hostFolder);
+    // Removes from a folder of the runtime root (a unit path) the temporary
+    // files of writes that no process holds any more (their writer was
+    // killed), each said in a line; a write under way keeps its own, and a
+    // name of another form (a person's ".dalpart-notes") is not touched.
+    // Nothing without a root. The number removed.
+    static int sweep(const std::string& unitFolder);
+
+    // For tests, the stand-in's own faults: the step named fails once,
+    // after `after` more of its kind have succeeded (-1: none fails).
+    // Place: a file cannot take its name (EIO). NoReplace: the rename that
+    // never replaces is missing (EINVAL), as on a file system without it.
+    enum Step { Place, NoReplace };
+    static void failStep(Step step, int after);
     // What place says when a file took the name first and replace is off.
     static const char* const kKept;
 

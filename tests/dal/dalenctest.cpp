@@ -154,19 +154,25 @@ private slots:
     // job cannot be queued (a slow callback holds 256 events).
     void formatIsAllOrNothing_data()
     {
-        QTest::addColumn<QString>("blocker"); // at /data<disk>/data.db6; "queue": the job's queue full
+        QTest::addColumn<QString>("blocker"); // at /data<disk>/data.db6; "queue": the job's queue full;
+                                              // "place": its name not taken once all were written aside
         QTest::addColumn<int>("disk");
-        QTest::newRow("a link on the third disk") << "link" << 2;
-        QTest::newRow("a folder on the third disk") << "folder" << 2;
-        QTest::newRow("a link on the last disk") << "link" << 3;
-        QTest::newRow("the job's queue full") << "queue" << -1;
+        QTest::addColumn<int>("target"); // of the format: -1 every disk, -2 every disk mirrored
+        QTest::newRow("a link on the third disk") << "link" << 2 << -1;
+        QTest::newRow("a folder on the third disk") << "folder" << 2 << -1;
+        QTest::newRow("a link on the last disk") << "link" << 3 << -1;
+        QTest::newRow("the job's queue full") << "queue" << -1 << -1;
+        QTest::newRow("-2 mirrored, a link on the third disk") << "link" << 2 << -2;
+        QTest::newRow("the third disk's name not taken") << "place" << 2 << -1;
     }
     void formatIsAllOrNothing()
     {
         QFETCH(QString, blocker);
         QFETCH(int, disk);
+        QFETCH(int, target);
         TTestRoot root;
         dalTestReset();
+        const bool named = blocker == "place"; // the others are formatted
         static std::atomic<bool> held{false}, holding{false};
         held = blocker == "queue";
         holding = false;
@@ -185,7 +191,8 @@ private slots:
         const auto db = [](int i) { return QString("/data%1/data.db6").arg(i); };
         for (int i = 0; i < 4; ++i)
             QVERIFY(root.write(db(i), recorded));
-        if (disk >= 0)
+        QVERIFY(!named || dalTestFailStep("place", disk) == 0);
+        if (disk >= 0 && !named)
             QVERIFY(QFile::remove(root.file(db(disk)))
                     && (blocker == "link" ? QFile::link("data.db6.old", root.file(db(disk))) : QDir().mkdir(root.file(db(disk)))));
         if (held) { // one event held, the queue full behind it
@@ -198,17 +205,23 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(dalTestGetDisk(i, &before[i]), 0);
         TStderrCapture err;
-        QCOMPARE(DalEncrFormatSd(-1, 0), -1);
+        QCOMPARE(DalEncrFormatSd(target, 1), named ? 0 : -1);
         held = false;
         err.restore();
-        QVERIFY2(err.text().contains("the format refused\n"), err.text().constData());
+        QVERIFY2(err.text().endsWith(named ? "data2/data.db6: cannot be written (Input/output error), not formatted\n"
+                                           : "the format refused\n"),
+                 err.text().constData());
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(root.read(db(i)), i == disk ? QByteArray() : recorded);
+            const bool emptied = named && i != disk;
+            QCOMPARE(root.read(db(i)), emptied ? "# formatted: no recordings\n" : i == disk && !named ? QByteArray() : recorded);
             QCOMPARE(QDir(root.file(QString("/data%1").arg(i))).entryList(QDir::Files | QDir::Hidden),
-                     i == disk ? QStringList() : QStringList{"data.db6"}); // nothing written aside left
+                     i == disk && !named ? QStringList() : QStringList{"data.db6"}); // nothing written aside left
             QCOMPARE(dalTestGetDisk(i, &after), 0);
-            QCOMPARE(after.used, before[i].used); // not marked formatted
+            QCOMPARE(after.used, emptied ? 0 : before[i].used); // marked formatted only when emptied
         }
+        Db6Check c;
+        Db6CheckSd(&c);
+        QCOMPARE(c.mirror, 0); // not mirrored by a refused format
         dalTestReset();
     }
 

@@ -1,5 +1,6 @@
 #include "dal.h"
 #include "dal_test.h"
+#include "tdalfile.h"
 #include "tfilesizelimit.h"
 #include "tstderrcapture.h"
 #include "ttestroot.h"
@@ -152,6 +153,115 @@ private slots:
         QCOMPARE(QDir(beside).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
         const QString folder = QFileInfo(root.file("/data0")).isSymLink() ? "/away" : "/data0";
         QCOMPARE(QDir(root.file(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"data.db6"});
+    }
+    // What a killed write left goes when the layer starts (beside the disks'
+    // databases and in /tmp) or a medium is put in or mounted (/backup),
+    // each said; a name of another form than the writer's stays.
+    void sweepsTakeOnlyLeftovers_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QStringList>("folders");
+        QTest::newRow("start") << "start" << QStringList{"/tmp", "/tmp/bdimage", "/data0", "/data15"};
+        QTest::newRow("stick put in") << "stick" << QStringList{"/backup"};
+        QTest::newRow("disc put in") << "disc" << QStringList{"/backup"};
+        QTest::newRow("mounted") << "mount" << QStringList{"/backup"};
+    }
+    void sweepsTakeOnlyLeftovers()
+    {
+        QFETCH(QString, how);
+        QFETCH(QStringList, folders);
+        TTestRoot root;
+        dalTestReset();
+        dalTestBackupMedia(0, how == "mount", 1000000, 0); // put in before, for the mount
+        const QStringList kept{".dalpart-abc-EFG1", ".dalpart-abcdEFG", ".dalpart-abcdEFG1~", ".dalpart-notes.txt"};
+        for (const QString& f : folders)
+            for (const QString& name : kept + QStringList{".dalpart-abcdEFG1"})
+                QVERIFY(root.write(f + "/" + name, "x"));
+        TStderrCapture err;
+        if (how == "start")
+            QVERIFY(DalInit() == 0 && DalStart() == 0);
+        else if (how == "mount")
+            QCOMPARE(DalBackupMount(), 0);
+        else
+            dalTestBackupMedia(how == "disc", 1, 1000000, 0);
+        err.restore();
+        DalExit();
+        for (const QString& f : folders) {
+            QCOMPARE(QDir(root.file(f)).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
+            QVERIFY2(err.text().contains("dal: " + f.toLatin1() + "/.dalpart-abcdEFG1: left by a write that was cut off, removed\n"),
+                     err.text().constData());
+        }
+        QCOMPARE(err.text().count("removed\n"), folders.size());
+    }
+
+    // A sweep never takes a write under way, also one that has just made
+    // its file: formats of every disk while the disks' folders are swept
+    // (another program starting on the root), snapshots while the stick is
+    // put in again. Each write takes its name; nothing aside is left.
+    void writesMeetSweeps_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("formats of every disk, their folders swept") << "/data";
+        QTest::newRow("snapshots, the stick put in again") << "/backup";
+    }
+    void writesMeetSweeps()
+    {
+        QFETCH(QString, folder);
+        // On a RAM file system, where a synced write costs microseconds, so
+        // that thousands of rounds meet the sweeps.
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFileInfo("/dev/shm").isDir() ? "/dev/shm" : tmp);
+        TTestRoot root;
+        tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+        dalTestReset();
+        const bool disks = folder == "/data";
+        DalEncrSetCb([](void*, const struct tm*, EncCfg*) { return 0; }, [](void*, int, int, int, const char*) { return 0; },
+                     &root);
+        QVERIFY(DalInit() == 0 && DalStart() == 0);
+        dalTestBackupMedia(0, 1, 1000000000, 1);
+        std::atomic<bool> done{false};
+        std::thread sweeper([&] {
+            while (!done)
+                for (int i = 0; i < 4 && !done; ++i)
+                    disks ? void(TDalFile::sweep("/data" + std::to_string(i))) : dalTestBackupMedia(0, 1, 1000000000, 0);
+        });
+        TStderrCapture err;
+        int failed = 0;
+        for (int i = 0; i < 4000; ++i)
+            failed += (disks ? DalEncrFormatSd(-1, 0) : DalBackupSnapshot()) != 0;
+        done = true;
+        sweeper.join();
+        err.restore();
+        DalExit();
+        QCOMPARE(failed + err.text().count("cannot be written"), 0);
+        for (int i = 0; i < (disks ? 4 : 1); ++i)
+            QVERIFY(QDir(root.file(disks ? QString("/data%1").arg(i) : folder)).entryList({".dalpart-*"}, QDir::Files | QDir::Hidden).isEmpty());
+        dalTestReset();
+    }
+    // The writer's last step: without the no-replace rename the file takes
+    // its name by a link and the name written aside goes; a folder moved
+    // out of the root between the write aside and the naming gets nothing.
+    void writerNamesOnlyInTheRoot_data()
+    {
+        QTest::addColumn<bool>("moved");
+        QTest::newRow("the no-replace rename missing") << false;
+        QTest::newRow("the folder moved out before the naming") << true;
+    }
+    void writerNamesOnlyInTheRoot()
+    {
+        QFETCH(bool, moved);
+        TTestRoot root;
+        dalTestReset();
+        const QString away = root.path() + "-away";
+        const auto gone = qScopeGuard([&away] { QDir(away).removeRecursively(); });
+        QVERIFY(QDir().mkpath(root.file("/data0")));
+        TDalFile f(QFile::encodeName(root.file("/data0/data.db6")).toStdString());
+        QVERIFY(f.stage("date 2026-11-29\n").empty());
+        QVERIFY(moved ? QDir().rename(root.file("/data0"), away) : dalTestFailStep("noreplace", 0) == 0);
+        QCOMPARE(QString::fromStdString(f.place(false)), moved ? "leaves the runtime root, not written" : "");
+        QCOMPARE(QDir(moved ? away : root.file("/data0")).entryList(QDir::Files | QDir::Hidden),
+                 moved ? QStringList() : QStringList{"data.db6"});
+        dalTestReset();
     }
 };
 

@@ -148,6 +148,8 @@ private slots:
         QTest::newRow("stick pulled out over an earlier copy")
             << int(USB) << room << 0u << "pull" << 68 << "16" << "half hour" << true;
         QTest::newRow("stick full") << int(USB) << room << 0u << "full" << 68 << "16" << "half hour" << false;
+        QTest::newRow("a disc put in while the stick's copy runs")
+            << int(USB) << room << 0u << "disc" << 0 << "16" << "half hour" << false;
         QTest::newRow("disc burning failed over an earlier copy")
             << int(DISC) << room << 0u << "swap:Burning" << 68 << "16" << "half hour" << true;
     }
@@ -215,6 +217,8 @@ private slots:
             QCOMPARE(g_api.isBackup(0), 1);
             if (action == "stop") {
                 g_api.backupStop();
+            } else if (action == "disc") {
+                dalTestBackupMedia(DISC, 1, room, 0);
             } else {
                 dalTestBackupMedia(medium, 0, 0, 0);
                 if (action == "swap") // back before the copy looks again
@@ -476,6 +480,7 @@ private slots:
         QTest::newRow("stick in") << true << qulonglong(kRoom) << "Success";
         QTest::newRow("no stick") << false << qulonglong(kRoom) << "No USB Device";
         QTest::newRow("no room on the stick") << true << 0ull << "Snapshot Failed";
+        QTest::newRow("room exactly the picture") << true << qulonglong(64 * 48 * 3 + 13) << "Success";
     }
 
     void snapshotToTheStick()
