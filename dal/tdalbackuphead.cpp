@@ -3,6 +3,7 @@
 #include "tdaldbmodel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <sstream>
 #include <tuple>
@@ -68,7 +69,8 @@ bool parseCameras(const std::string& s, std::vector<int>* cams)
     std::string part;
     while (std::getline(parts, part, ',')) {
         int n = 0, used = 0;
-        if (part.empty() || part.size() > 2 || std::sscanf(part.c_str(), "%d%n", &n, &used) != 1
+        if (part.empty() || part.size() > 2 || part.find_first_not_of("0123456789") != std::string::npos
+            || std::sscanf(part.c_str(), "%d%n", &n, &used) != 1
             || used != int(part.size()) || n < 1 || n > DAL_MAX_CH)
             return false;
         cams->push_back(n - 1);
@@ -128,9 +130,16 @@ bool TDalBackupHead::describe(const std::string& head, unsigned long long fileSi
         std::string word, a, b;
         in >> word;
         if (word == "bytes") {
+            // Its count as the writer writes it: digits only, no sign, no
+            // blank, nothing after them, within 64 bits.
             unsigned long long n = 0;
-            if (!(in >> n) || n != fileSize)
-                return fail("cut off: " + std::to_string(fileSize) + " of " + line.substr(6, 20) + " bytes");
+            const char* const end = line.data() + line.size();
+            const bool plain = line.compare(0, 6, "bytes ") == 0;
+            const auto count = std::from_chars(plain ? line.data() + 6 : end, end, n);
+            if (!plain || count.ec != std::errc() || count.ptr != end)
+                return fail("bad line: " + line.substr(0, 60));
+            if (n != fileSize)
+                return fail("cut off: " + std::to_string(fileSize) + " of " + std::to_string(n) + " bytes");
         } else if (word == "from" || word == "to") {
             Day& d = word == "from" ? span.from : span.to;
             int& second = word == "from" ? span.fromSecond : span.toSecond;

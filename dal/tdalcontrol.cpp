@@ -92,12 +92,13 @@ const char* kindOf(mode_t mode)
     return "something else";
 }
 
-// The text of a "pos CH TEXT" line: everything after the channel's word,
-// its inner blanks kept.
-std::string posText(const std::string& line)
+// The rest of a line after its first words and their blanks (the text of
+// "pos CH TEXT" after two, of "journal TEXT" after one), its inner blanks
+// kept.
+std::string restAfter(const std::string& line, int words)
 {
     size_t i = 0;
-    for (int word = 0; word < 2; ++word) {
+    for (int word = 0; word < words; ++word) {
         while (i < line.size() && std::isspace((unsigned char)line[i]))
             ++i;
         while (i < line.size() && !std::isspace((unsigned char)line[i]))
@@ -250,7 +251,10 @@ long TDalControl::keyCode(const std::string& word)
         char* end = nullptr;
         errno = 0;
         const unsigned long v = std::strtoul(word.c_str() + 2, &end, 16);
-        if (errno || *end || word[2] == '-' || word[2] == '+' || v > 0xFFFFFFFFUL)
+        // Hex digits only: strtoul would also take a sign, a blank or a
+        // second "0x".
+        if (errno || *end || word.find_first_not_of("0123456789abcdefABCDEF", 2) != std::string::npos
+            || v > 0xFFFFFFFFUL)
             return -1;
         return long(v);
     }
@@ -340,7 +344,7 @@ int TDalControl::apply(const std::string& line)
     if (cmd == "pos" && w.size() >= 3 && number(w[1], 0, 1000000, &v)) {
         if (!inProfile(cmd, v))
             return -2;
-        dalTestPos(CBT_POS_TEXTIN, int(v), 1, posText(line).c_str());
+        dalTestPos(CBT_POS_TEXTIN, int(v), 1, restAfter(line, 2).c_str());
         return 0;
     }
     if (cmd == "posusb" && w.size() == 3 && number(w[1], 1, 4, &v) && onOff(w[2], &on))
@@ -348,7 +352,7 @@ int TDalControl::apply(const std::string& line)
     if (cmd == "journal") {
         // The calls the program made so far, for whoever drives the FIFO:
         // every journal line that holds the text (all without one).
-        const std::string text = w.size() > 1 ? line.substr(line.find(w[1])) : std::string();
+        const std::string text = restAfter(line, 1);
         // Each shown whole, its bytes escaped as every line here: a call's
         // text arguments (names, paths) come from outside. The closing count
         // tells the reader the answer is whole.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
@@ -154,11 +155,15 @@ int TDalFwr::checkBytes(const std::string& img, const std::string& model)
     const std::string comment(img, pos, end - pos);
     pos = end + 1;
 
+    // The CRC is exactly 8 hex digits that end the comment: sscanf's %x
+    // would also take a blank, a sign, "0x" or fewer digits.
     char imageModel[32] = {};
-    unsigned int crc = 0;
-    char tail;
-    if (std::sscanf(comment.c_str(), "dvrfw model=%31s crc32=%8x%c", imageModel, &crc, &tail) != 2)
+    int at = -1;
+    if (std::sscanf(comment.c_str(), "dvrfw model=%31s crc32=%n", imageModel, &at) != 1 || at < 0
+        || comment.size() != size_t(at) + 8
+        || comment.find_first_not_of("0123456789abcdefABCDEF", size_t(at)) != std::string::npos)
         return MISMATCH;
+    const uint32_t crc = uint32_t(std::strtoul(comment.c_str() + at, nullptr, 16));
     if (crc32(p + pos, size - pos) != crc)
         return MISMATCH;
     return model == imageModel ? VALID : OTHER_MODEL;

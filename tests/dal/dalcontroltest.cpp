@@ -59,6 +59,7 @@ private slots:
         // Numbers are decimal, codes in hex are numbers even when four characters long.
         QTest::newRow("leading zero decimal") << QByteArray("sensor 010 on") << 0 << DalEventList{{0, CBT_IO_SENSOR, 10, 1}};
         QTest::newRow("short hex code") << QByteArray("key 0x4B press") << 0 << DalEventList{{0, K, 1, 0x4B}};
+        QTest::newRow("hex code with a second 0x") << QByteArray("key 0x0x4B press") << -1 << DalEventList{};
         QTest::newRow("hex channel") << QByteArray("vloss 0x1 on") << -1 << DalEventList{};
         // The 16-channel profile has sensors and channels 0..15.
         QTest::newRow("sensor beyond profile") << QByteArray("sensor 16 on") << -1 << DalEventList{};
@@ -175,6 +176,31 @@ private slots:
         QVERIFY(err.text().contains("vloss 99 refused"));
     }
 
+    // A POS line's text is the rest of the line after the channel and its
+    // blanks, its inner and last blanks kept.
+    void posText_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("after blanks and a tab") << QByteArray("pos 4 \t CASH  1.00 ") << QByteArray("CASH  1.00 ");
+    }
+    void posText()
+    {
+        QFETCH(QByteArray, line);
+        TTestRoot root;
+        static QByteArray s_text; // written on the POS family's thread, read after the flush
+        DalInit();
+        DalPosSetCb([](void*, int, int, int, const char* text) {
+            s_text = text;
+            return 0;
+        }, nullptr);
+        dalTestSetManualTicks(1);
+        DalStart();
+        QCOMPARE(dalTestControlLine(line.constData()), 0);
+        dalTestFlush();
+        QTEST(s_text, "text");
+    }
+
     // "journal TEXT" writes the journal lines holding the text to standard
     // error (every line without a text), oldest first, their bytes escaped,
     // then their count.
@@ -192,6 +218,10 @@ private slots:
         QTest::newRow("every call") << QByteArray("journal")
                                     << "dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n" + named
                                            + "dal: journal: 3 lines\n";
+        // The text is the rest of the line, even where the command's word holds it.
+        QTest::newRow("a text inside the word journal") << QByteArray("journal al")
+            << "dal: journal: DalVoutSetCaps(0,3)\ndal: journal: DalVoutSetLive(1)\n" + named
+                   + "dal: journal: 3 lines\n";
         QTest::newRow("a long name with control bytes") << QByteArray("journal DalBackupSetDvrInfo")
                                                         << named + "dal: journal: 1 line\n";
     }

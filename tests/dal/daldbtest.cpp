@@ -32,6 +32,15 @@ const char* const kDesc = "# a small database\n"
 
 const char* const kPath = "/data0/data.db6";
 
+// A backup's head with the given size line and camera list, its recorder's
+// name padded so that the file is size bytes.
+QByteArray backupHead(const QByteArray& sizeLine, int size, const QByteArray& cameras = "1")
+{
+    const QByteArray head = "DVR backup\n" + sizeLine + "\nfrom 2026-01-01 00:00:00\nto 2026-01-01 00:00:59\n"
+                            "cameras " + cameras + "\ndays 2026-01-01\nrecorder ";
+    return head + QByteArray(size - head.size() - 1, 'x') + "\n";
+}
+
 QVector<QVector<int>> g_progress;
 void progress(void* ctx, const int32_t* v)
 {
@@ -248,6 +257,25 @@ private slots:
             << QByteArray("DVR backup\nfrom 2026-01-01 \x1b[2J\n") << QByteArray()
             << QByteArray("dal: /backup/big.exe: backup not understood (bad line: from 2026-01-01 \\x1b[2J), "
                           "not opened\n") << QString();
+        // A head's size is its plain count: anything else is no backup's.
+        const QByteArray notUnderstood = "dal: /backup/big.exe: backup not understood (";
+        QTest::newRow("a head's size without its count") << backupHead("bytes", 1000) << QByteArray()
+            << notUnderstood + "bad line: bytes), not opened\n" << QString();
+        QTest::newRow("a head's size negative, the file's when wrapped")
+            << backupHead("bytes -18446744073709550616", 1000) << QByteArray()
+            << notUnderstood + "bad line: bytes -18446744073709550616), not opened\n" << QString();
+        QTest::newRow("a head's size past 64 bits, the file's when wrapped")
+            << backupHead("bytes 18446744073709552616", 1000) << QByteArray()
+            << notUnderstood + "bad line: bytes 18446744073709552616), not opened\n" << QString();
+        QTest::newRow("a head's size after a tab") << backupHead("bytes\t1000", 1000) << QByteArray()
+            << notUnderstood + "bad line: bytes\\x091000), not opened\n" << QString();
+        QTest::newRow("a head's size with letters after it") << backupHead("bytes 1000xyz", 1000) << QByteArray()
+            << notUnderstood + "bad line: bytes 1000xyz), not opened\n" << QString();
+        QTest::newRow("a whole copy") << backupHead("bytes 1000", 1000) << QByteArray() << QByteArray() << QString();
+        QTest::newRow("a copy one byte longer than its head says") << backupHead("bytes 999", 1000) << QByteArray()
+            << notUnderstood + "cut off: 1000 of 999 bytes), not opened\n" << QString();
+        QTest::newRow("a head's camera with a sign") << backupHead("bytes 1000", 1000, "+1") << QByteArray()
+            << notUnderstood + "bad camera list), not opened\n" << QString();
         QTest::newRow("exactly 8 MB") << QByteArray((8 << 20) - 1, '#') + "\n" << QByteArray() << QByteArray() << QString();
         QTest::newRow("over 8 MB") << QByteArray(8 << 20, '#') + "\n" << QByteArray()
                                    << QByteArray("dal: /backup/big.exe: larger than 8 MB, not opened\n") << QString();
@@ -339,6 +367,34 @@ private slots:
         for (std::thread& t : threads)
             t.join();
         QCOMPARE(right.load(), 800);
+    }
+
+    // A firmware image's comment names the CRC of the bytes after its header
+    // in exactly 8 hex digits. Those bytes here are "ae", whose CRC-32 is
+    // 00e7ddce: small enough for every spelling below to mean it.
+    void firmwareCrcIsEightHexDigits_data()
+    {
+        QTest::addColumn<QByteArray>("crc");
+        QTest::addColumn<int>("result");
+        QTest::newRow("eight digits") << QByteArray("00e7ddce") << 1;
+        QTest::newRow("upper case") << QByteArray("00E7DDCE") << 1;
+        QTest::newRow("seven digits") << QByteArray("0e7ddce") << 0;
+        QTest::newRow("nine digits") << QByteArray("000e7ddce") << 0;
+        QTest::newRow("with 0x") << QByteArray("0xe7ddce") << 0;
+        QTest::newRow("with a sign") << QByteArray("+0e7ddce") << 0;
+        QTest::newRow("after a blank") << QByteArray(" 00e7ddce") << 0;
+    }
+    void firmwareCrcIsEightHexDigits()
+    {
+        QFETCH(QByteArray, crc);
+        QCOMPARE(dalTestMakeFirmware("/backup/v1.fwr", nullptr, "", 0), 0);
+        const QByteArray image = m_root->read("/backup/v1.fwr");
+        const int at = image.indexOf(" crc32=");
+        QVERIFY(at > 0);
+        QVERIFY(m_root->write("/backup/v1.fwr", image.left(at + 7) + crc + '\0' + "ae"));
+        int result = -1;
+        QCOMPARE(DalCheckValidFwr("/backup/v1.fwr", &result), 0);
+        QTEST(result, "result");
     }
 
     void closedHandleAndNullRefused()
