@@ -1,5 +1,6 @@
 #include "trunner.h"
 #include "tgroupprocess.h"
+#include "tmessages.h"
 #include "tpath.h"
 
 #include <QDeadlineTimer>
@@ -65,6 +66,23 @@ bool isPlainRelative(const QString& name)
     if (name.isEmpty() || name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('-')))
         return false;
     return !name.split(QLatin1Char('/')).contains(QLatin1String(".."));
+}
+
+// Says what a program wrote on a pipe of ours as the program's own
+// messages, a line each; the message handler escapes what would drive a
+// terminal, and bytes that are not UTF-8 reach it as such.
+void say(const QString& exe, const QByteArray& bytes, QtMsgType level)
+{
+    if (bytes.isEmpty())
+        return;
+    const QByteArray whole = bytes.endsWith('\n') ? bytes.left(bytes.size() - 1) : bytes;
+    for (const QByteArray& line : whole.split('\n')) {
+        const QString text = TMessages::fromBytes(line);
+        if (level == QtWarningMsg)
+            qCWarning(lcSys, "TRunner::system %ls: %ls", qUtf16Printable(exe), qUtf16Printable(text));
+        else
+            qCInfo(lcSys, "TRunner::system %ls: %ls", qUtf16Printable(exe), qUtf16Printable(text));
+    }
 }
 
 } // namespace
@@ -355,10 +373,16 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
         else
             p.setStandardErrorFile(host, mode);
     }
-    // A forwarded channel goes to this process's own and ignores its file:
-    // only the channels with nowhere else to go are forwarded.
-    const bool outTaken = !cmd.out.isEmpty() || ctx.captured;
-    const bool errTaken = !cmd.err.isEmpty();
+    // Where the channels no file takes go. A program with a bound writes
+    // them into pipes of ours, closed once it is done, so what it leaves
+    // running (a DHCP client) holds nothing of this program's, and what it
+    // wrote is said as the program's own messages. Any other program's go
+    // to this process's own, but for an answer the caller captures. A
+    // forwarded channel ignores its file: only the channels with nowhere
+    // else to go are forwarded.
+    const bool bounded = bound >= 0;
+    const bool outTaken = !cmd.out.isEmpty() || ctx.captured || bounded;
+    const bool errTaken = !cmd.err.isEmpty() || bounded;
     if (cmd.errToOut)
         p.setProcessChannelMode(QProcess::MergedChannels);
     else if (outTaken && errTaken)
@@ -371,28 +395,48 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
         p.setProcessChannelMode(QProcess::ForwardedChannels);
     if (detach)
         return p.startDetached() ? 0 : -1;
+    // What comes on a pipe of ours is moved into a buffer as it is read
+    // (the waits below emit each piece), no more of it than a caller reads
+    // of an answer (a line): a program that writes more is ended at once.
+    const bool capped = ctx.captured && cmd.out.isEmpty();
+    QByteArray taken[2]; // standard output, standard error
+    bool flooded = false;
+    const auto take = [&p, &taken, &flooded](int channel) {
+        const QByteArray piece = channel == 0 ? p.readAllStandardOutput() : p.readAllStandardError();
+        if (flooded)
+            return; // read all the same, so that Qt's own buffer does not grow
+        const int room = CaptureCap - taken[channel].size();
+        taken[channel] += piece.left(room);
+        if (piece.size() > room) {
+            flooded = true;
+            p.killAll();
+        }
+    };
+    if (bounded || capped) {
+        QObject::connect(&p, &QProcess::readyReadStandardOutput, [&take] { take(0); });
+        QObject::connect(&p, &QProcess::readyReadStandardError, [&take] { take(1); });
+    }
     p.start();
     if (!p.waitForStarted(10000)) {
         qCDebug(lcSys, "TRunner::system %ls did not start", qUtf16Printable(exe));
         return -1;
     }
-    // A captured answer is taken as it comes, and no more of it than a
-    // caller reads (a line): a program that writes more is ended at once.
-    const bool capped = ctx.captured && cmd.out.isEmpty();
-    const auto tooMuch = [&p, capped] { return capped && p.bytesAvailable() > CaptureCap; };
+    // Each wait gets what is left of the bound; once the program has ended,
+    // the pipes are closed, whoever else holds their other end.
     const QDeadlineTimer left(bound); // -1: never
-    while (p.state() != QProcess::NotRunning && !left.hasExpired() && !tooMuch()) {
-        // Woken by each piece of the answer; once no more can come (its
-        // output closed), only by its end.
-        if (!(capped && p.waitForReadyRead(int(left.remainingTime()))))
-            p.waitForFinished(int(left.remainingTime()));
-    }
-    if (p.state() != QProcess::NotRunning) {
-        // What it wrote before is not taken: an answer cut short reads as
-        // none.
-        const bool flooded = tooMuch();
+    while (p.state() != QProcess::NotRunning && !left.hasExpired() && !flooded)
+        p.waitForFinished(int(left.remainingTime()));
+    const bool overran = p.state() != QProcess::NotRunning;
+    if (overran) {
         p.killAll();
         p.waitForFinished(1000);
+    }
+    if (!capped)
+        say(exe, taken[0], QtInfoMsg);
+    say(exe, taken[1], QtWarningMsg);
+    if (overran || flooded) {
+        // What it wrote before is not taken: an answer cut short reads as
+        // none.
         if (flooded)
             qCWarning(lcSys, "TRunner::system %ls wrote more than %d bytes: ended", qUtf16Printable(exe),
                       int(CaptureCap));
@@ -400,12 +444,9 @@ int TRunner::runProgram(const Context& ctx, const TCmdLine::Command& cmd, const 
             qCWarning(lcSys, "TRunner::system %ls did not end within %d ms: ended", qUtf16Printable(exe), bound);
         return -1;
     }
-    const QByteArray out = p.readAllStandardOutput();
-    if (capped && out.size() > CaptureCap) {
-        qCWarning(lcSys, "TRunner::system %ls wrote more than %d bytes: not taken", qUtf16Printable(exe),
-                  int(CaptureCap));
-        return -1;
-    }
+    // The caller's answer, or an unbounded program's merged output ("2>&1")
+    // with nowhere else to go, written to this process's own.
+    const QByteArray out = capped ? taken[0] : p.readAllStandardOutput();
     if (!out.isEmpty() && !writeOutput(ctx, TCmdLine::Command(), out))
         return -1;
     if (p.exitStatus() != QProcess::NormalExit) {

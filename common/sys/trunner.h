@@ -13,10 +13,13 @@
 // extraction runs the system's tar; the hardware clock, the network start
 // script and the firmware upgrade tool run from under the runtime root only;
 // the clock and the network start script are ended, with every process they
-// started, when they have not ended within their bound. Every other program
-// (a shell, env, ...) is refused. Every path, also the value of an option
-// ("of=/x"), is a unit path, mapped under the root and refused when it would
-// leave it by ".." or by a symbolic link.
+// started, when they have not ended within their bound, and what they write
+// (but for the answer a caller captures and a file the line names) is read
+// through pipes of the program's own and said as its messages, up to
+// CaptureCap bytes a channel: one that writes more is ended at once. Every
+// other program (a shell, env, ...) is refused. Every path, also the value of
+// an option ("of=/x"), is a unit path, mapped under the root and refused when
+// it would leave it by ".." or by a symbolic link.
 class TRunner
 {
 public:

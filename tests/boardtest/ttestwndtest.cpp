@@ -256,14 +256,15 @@ private slots:
         QFETCH(bool, hangs);
         Rig r;
         QVERIFY(writeScript(r.fx.root, "/sbin/hwclock",
-                            ": > \"$DVR_ROOT/tmp/ran\"\n"
+                            "echo >> \"$DVR_ROOT/tmp/ran\"\n"
                             "printf 'Tue Dec  7 01:02:%02d 2026  -0.500000 seconds\\n' "
                             "\"$(cat \"$DVR_ROOT/tmp/rtc\")\"\n"
                             "[ ! -e \"$DVR_ROOT/tmp/hang\" ] || exec sleep 30\n"));
         QVERIFY(!hangs || r.fx.root.write(QStringLiteral("/tmp/hang"), QByteArray()));
         QVERIFY(setClock(r.fx.root, start));
         QVERIFY(r.fire(TTestWnd::T_START));
-        // Read only with the dialog on the screen, its rows painted first.
+        // Read only with the dialog on the screen, its rows painted first
+        // (/tmp/ran: a byte a read).
         const QString ran = r.fx.root.file(QStringLiteral("/tmp/ran"));
         r.w->hide();
         r.tick();
@@ -274,9 +275,12 @@ private slots:
         {
             QString ran;
             bool first = false; // the Date Time row painted before the clock ran
-            bool eventFilter(QObject*, QEvent* e) override
+            bool second = false; // painted afresh between its first and second read
+            bool eventFilter(QObject* o, QEvent* e) override
             {
                 first = first || (e->type() == QEvent::Paint && !QFile::exists(ran));
+                second = second || (e->type() == QEvent::Paint && QFileInfo(ran).size() == 1
+                                    && static_cast<QLabel*>(o)->text() != QLatin1String("stale"));
                 return false;
             }
         } spy;
@@ -287,7 +291,10 @@ private slots:
         QVERIFY(setClock(r.fx.root, end));
         r.tick(2);
         QVERIFY(r.row(TTestWnd::R_RTC).isEmpty());
+        r.w->result(TTestWnd::R_DATETIME)->setText(QStringLiteral("stale")); // no tick's text
+        spy.second = false;
         r.tick(); // the third tick after the start reads the end
+        QVERIFY(spy.second && QFileInfo(ran).size() == 2);
         QCOMPARE(r.row(TTestWnd::R_RTC), result);
         if (hangs)
             return;

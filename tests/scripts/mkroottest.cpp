@@ -1,3 +1,5 @@
+#include "tscriptfile.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -104,6 +106,48 @@ private slots:
         for (const char* sub : {"dvr", "tmp", "data", "backup", "var/volatile", "dev", "etc", "app"})
             QVERIFY(QFileInfo(root + "/" + sub).isDir());
         QVERIFY(!QFileInfo::exists(tmp.path() + "/elsewhere"));
+    }
+
+    // Each line of the root script names the root escaped, on one line,
+    // whatever its path holds.
+    void rootNamedEscaped_data()
+    {
+        QTest::addColumn<QString>("said");
+        QTest::newRow("cannot be made") << "cannot be made";
+        QTest::newRow("used by a program") << "is used by a running program";
+        QTest::newRow("not made by the run command") << "was not made by the run command";
+        QTest::newRow("being made afresh") << "is being made afresh: waiting";
+    }
+    void rootNamedEscaped()
+    {
+        QFETCH(QString, said);
+        QTemporaryDir tmp;
+        const QString root = tmp.path() + "/r\x1b[31m\nline";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DVR_ROOT");
+        if (said == "cannot be made") { // the move fails, and no folder is there
+            QVERIFY(writeScript(tmp.path() + "/bin/mv", "exit 1\n"));
+            env.insert("PATH", tmp.path() + "/bin:" + env.value("PATH"));
+        }
+        QVERIFY(said == "cannot be made" || QDir().mkpath(root));
+        QFile marker(root + "/.made-by-run-script");
+        QVERIFY(!said.startsWith("is used") || marker.open(QIODevice::WriteOnly));
+        // Held as a program holds it, or alone as a run command making it.
+        const int lock = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_CLOEXEC);
+        QVERIFY(said.startsWith("cannot") || ::flock(lock, said.endsWith("waiting") ? LOCK_EX : LOCK_SH) == 0);
+        if (said.endsWith("waiting"))
+            env.insert("DVR_ROOT", root);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setReadChannel(QProcess::StandardError);
+        p.start("bash", {DVR_SCRIPTS_DIR "/mkroot.sh", root});
+        QByteArray err;
+        while (!err.contains('\n') && p.waitForReadyRead(30000))
+            err += p.readAllStandardError();
+        ::close(lock);
+        QVERIFY(p.state() == QProcess::NotRunning || p.waitForFinished(30000));
+        err += p.readAllStandardError();
+        QVERIFY2(err.count('\n') == 1 && err.contains(said.toLatin1()) && !err.contains('\x1b'), err.constData());
     }
 };
 

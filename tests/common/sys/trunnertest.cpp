@@ -1,3 +1,4 @@
+#include "tmessages.h"
 #include "tpath.h"
 #include "trunner.h"
 #include "tcategorylines.h"
@@ -11,7 +12,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +25,21 @@ QStringList snapshot(const TTestRoot& root)
     for (const QString& f : root.allFiles())
         out << f + QLatin1Char('=') + QString::fromLatin1(root.read(f));
     return out;
+}
+
+// What the program says, as its own message handler hands it on.
+QStringList s_said;
+void keepSaid(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    s_said << text;
+}
+
+// Where a descriptor's link in /proc leads ("pipe:[123]", "/dev/pts/0").
+QByteArray linkOf(const QString& path)
+{
+    char buf[256];
+    const ssize_t n = ::readlink(QFile::encodeName(path).constData(), buf, sizeof buf);
+    return n > 0 ? QByteArray(buf, int(n)) : QByteArray();
 }
 
 } // namespace
@@ -237,24 +255,41 @@ private slots:
 
     // A program with a bound is ended with all it started when it has not
     // ended within the bound, and at once when it writes more than a caller
-    // reads; the read fails, said once as ended.
+    // reads, on either channel; the read fails, said once as ended.
     void boundedProgramEnded_data()
     {
-        QTest::addColumn<QByteArray>("clock"); // the tool; /tmp/pid: the process that must go
+        QTest::addColumn<QByteArray>("clock"); // the tool, /tmp/pid the process that must go (itself first)
+        QTest::addColumn<int>("taken");        // bytes of the answer taken; -1: none, the read fails
+        QTest::addColumn<QString>("why");      // in the line that says it was ended
+        QTest::addColumn<int>("errLines");     // said of what it wrote on standard error
         QTest::newRow("never ends, its child neither")
-            << QByteArray("sleep 30 & echo $! > \"$DVR_ROOT/tmp/pid\"\nsleep 30\n");
-        QTest::newRow("writes without end") << QByteArray("echo $$ > \"$DVR_ROOT/tmp/pid\"\nexec yes\n");
+            << QByteArray("sleep 30 & echo $! > \"$DVR_ROOT/tmp/pid\"\nsleep 30\n") << -1 << "within 3000 ms" << 0;
+        QTest::newRow("writes without end") << QByteArray("exec yes\n") << -1 << "more than 4096 bytes" << 0;
+        QTest::newRow("a byte every 2 s") << QByteArray("while :; do printf x; sleep 2; done\n") << -1 << "within"
+                                          << 0;
+        QTest::newRow("4096 bytes, a line on standard error") << QByteArray("printf %4096s x\necho e >&2\n")
+                                                              << 4096 << "" << 1;
+        QTest::newRow("4097 bytes") << QByteArray("printf %4097s x\n") << -1 << "more than 4096 bytes" << 0;
+        QTest::newRow("4097 bytes on standard error") << QByteArray("printf %4097s x >&2\nexec sleep 30\n") << -1
+                                                      << "more than 4096 bytes" << 1;
     }
     void boundedProgramEnded()
     {
         QFETCH(QByteArray, clock);
+        QFETCH(int, taken);
+        QFETCH(QString, why);
+        QFETCH(int, errLines);
         TTestRoot root;
-        QVERIFY(writeScript(root, "/sbin/hwclock", clock));
+        QVERIFY(writeScript(root, "/sbin/hwclock", "echo $$ > \"$DVR_ROOT/tmp/pid\"\n" + clock));
         rusage before = {}, after = {};
         ::getrusage(RUSAGE_SELF, &before);
         TCategoryLines said("dvr.sys");
         bool ok = true;
-        QVERIFY(TRunner::capture("hwclock -r", &ok).isEmpty() && !ok);
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(TRunner::capture("hwclock -r", &ok).size(), qMax(taken, 0));
+        QVERIFY(took.elapsed() < 3000 + (why.contains("bytes") ? 0 : 1000)); // a flood before the bound
+        QCOMPARE(ok, taken >= 0);
         said.restore();
         ::getrusage(RUSAGE_SELF, &after);
         QVERIFY(after.ru_maxrss - before.ru_maxrss < 64 * 1024); // KiB
@@ -266,7 +301,37 @@ private slots:
         };
         QTRY_VERIFY(gone());
         QCOMPARE(said.lines().filter("refused"), QStringList());
-        QCOMPARE(said.lines().filter("ended").size(), 1);
+        const QStringList ended = said.lines().filter("ended");
+        QCOMPARE(ended.size(), taken < 0 ? 1 : 0);
+        QCOMPARE(ended.filter(why), ended);
+        QCOMPARE(said.lines().filter("hwclock: ").size(), errLines);
+    }
+
+    // A network start script that ends by itself keeps what it started, and
+    // that holds nothing of this program's: the script's output came
+    // through pipes of ours, closed once it ended, and was said as the
+    // program's own lines, escaped.
+    void leftoverHoldsNothing()
+    {
+        TTestRoot root;
+        QVERIFY(writeScript(root, "/etc/init.d/networking",
+                            "sleep 30 & echo $! > \"$DVR_ROOT/tmp/pid\"\n"
+                            "printf 'a\\033[31m\\377\\nb\\033[31m\\377\\n'\nprintf 'e\\033[31m\\377\\n' >&2\n"));
+        s_said.clear();
+        const QtMessageHandler before = qInstallMessageHandler(keepSaid);
+        TMessages::install();
+        QCOMPARE(TRunner::system("/etc/init.d/networking start"), 0);
+        qInstallMessageHandler(before);
+        const QByteArray pid = root.read("/tmp/pid").trimmed();
+        const QByteArray out = linkOf("/proc/" + pid + "/fd/1"), err = linkOf("/proc/" + pid + "/fd/2");
+        QList<QByteArray> ours;
+        const QDir self("/proc/self/fd");
+        for (const QString& fd : self.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            ours << linkOf(self.filePath(fd));
+        ::kill(pid.toInt(), SIGKILL);
+        QVERIFY(!out.isEmpty() && !err.isEmpty() && !ours.contains(out) && !ours.contains(err));
+        QCOMPARE(s_said.filter("networking: ").size(), 3);
+        QCOMPARE(s_said.filter("\\x1b[31m\\xff").size(), 3);
     }
 
     // A program's "2>>" appends standard error to its file, "2>" empties it
@@ -301,6 +366,8 @@ private slots:
         QCOMPARE(TRunner::capture("ls -X -w10 /backup", &ok), QByteArray("c\na.conf\nb.fwr\nd.fwr\n"));
         QVERIFY(ok);
         QCOMPARE(TRunner::capture("ls /backup/c", &ok), QByteArray("/backup/c\n"));
+        QVERIFY(writeScript(root, "/dvr/upgrade", "echo \"$@\"\n"));
+        QCOMPARE(TRunner::capture("/dvr/upgrade x", &ok), QByteArray("x\n"));
         QVERIFY(TRunner::capture("ls /none", &ok).isEmpty());
         QVERIFY(!ok);
         // The mouse link of the start-up stays inside the root.
