@@ -240,7 +240,18 @@ void TMain::sl_fromSetup(int code, int a, int b, QString name)
         g_api.checkStorage();
         setup->reply(code, 0, &g_api.m_storage);
         break;
-    case SA::Act_StrgFormat: g_api.formatStorage(a, b); break;
+    case SA::Act_StrgFormat: {
+        // A format the layer refuses brings no end event: the page shows
+        // the disks as they still are (the Mirroring box as before its
+        // click). A format taken refreshes it when the disks report.
+        bool refused = false;
+        g_api.formatStorage(a, b, &refused);
+        if (refused) {
+            g_api.checkStorage();
+            setup->reply(SA::Act_InfoStrg, 0, &g_api.m_storage);
+        }
+        break;
+    }
     case SA::Act_InfoSmart:
         setupStatus(SIG_STATE_START, T_SETUP, T_WAIT);
         g_api.checkSmart();

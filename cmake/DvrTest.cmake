@@ -5,6 +5,17 @@
 set(DVR_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-xdg-runtime)
 file(MAKE_DIRECTORY ${DVR_TEST_RUNTIME_DIR})
 file(CHMOD ${DVR_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+# The suite's temporary folder (TMPDIR of every test): the runtime roots and
+# whatever else a test writes aside go there, not into the system's. The
+# fixture's setup empties it before the tests and its cleanup fails when a
+# test left anything in it (tests/CMakeLists.txt).
+set(DVR_TEST_TMP_DIR ${CMAKE_BINARY_DIR}/test-tmp)
+set(DVR_TEST_TMP_FIXTURE dvr-test-tmp)
+file(MAKE_DIRECTORY ${DVR_TEST_TMP_DIR})
+set(DVR_TEST_ENV "QT_QPA_PLATFORM=offscreen" "XDG_RUNTIME_DIR=${DVR_TEST_RUNTIME_DIR}" "TMPDIR=${DVR_TEST_TMP_DIR}"
+    "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp"
+    "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp second_deadlock_stack=1"
+    "QT_LOGGING_RULES=dvr.*.debug=false")
 
 function(dvr_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -18,11 +29,8 @@ function(dvr_add_test name)
     target_link_libraries(${target} PRIVATE ${CMAKE_DL_LIBS})
   endif()
   add_test(NAME ${name} COMMAND ${target})
-  set(env "QT_QPA_PLATFORM=offscreen" "XDG_RUNTIME_DIR=${DVR_TEST_RUNTIME_DIR}"
-          "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp"
-          "TSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/tsan.supp second_deadlock_stack=1"
-          "QT_LOGGING_RULES=dvr.*.debug=false")
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${DVR_TEST_ENV}" TIMEOUT 300
+                                          FIXTURES_REQUIRED ${DVR_TEST_TMP_FIXTURE})
 endfunction()
 
 # dvr_add_folder_tests(<prefix> LIBS <libraries...>)

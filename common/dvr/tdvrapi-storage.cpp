@@ -157,7 +157,7 @@ void TDVRAPI::fsckStorage()
     writeLog(LOG_HDD_CHECK, nullptr, nullptr);
 }
 
-void TDVRAPI::formatStorage(int disk, int option)
+void TDVRAPI::formatStorage(int disk, int option, bool* refused)
 {
     qCDebug(lcApi, "======== TDVRAPI::formatStorage(%d) ============", disk);
     emit sg_dvrNotify(SIG_STATE_START, 0, 0, 0, uiText(TEXT_FORMAT), uiText(TEXT_WAIT));
@@ -165,6 +165,8 @@ void TDVRAPI::formatStorage(int disk, int option)
     DalNetDisconnectClient(-1);
     const QString which = disk >= 0 ? uiText(TEXT_HDD) + QString::number(disk + 1) : uiText(TEXT_ALL);
     const int r = DalEncrFormatSd(disk, option);
+    if (refused)
+        *refused = r < 0;
     if (r < 0) {
         storageJobRefused(TEXT_FORMAT, LOG_FORMAT, which);
         return;

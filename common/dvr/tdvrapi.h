@@ -933,8 +933,10 @@ public:
     // A job the layer refuses restarts recording and closes the status box
     // with "Failed" at once.
     void fsckStorage();
-    // disk -1: all disks; option goes to the layer.
-    void formatStorage(int disk, int option);
+    // disk -1: all disks, -2: all disks, mirrored when option is 1; option
+    // goes to the layer. *refused, when given, says whether the layer refused
+    // it: then no end event follows and the disks are as they were.
+    void formatStorage(int disk, int option, bool* refused = nullptr);
     // The disk row of the board test ("OK! (1:Good 2:Bad )", "1:Not Format "
     // ...), also into out when given.
     QString storageStatusText(QString* out);

@@ -123,6 +123,12 @@ private slots:
         QTest::newRow("format refused")
             << 0 << "f0" << "DalEncrFormatSd" << (format + QStringList{"DalEncrFormatSd(0,0)", "DalEncrStart()"})
             << "1011:HDD1 Failed" << "Format/Failed" << 0;
+        QTest::newRow("mirroring on refused")
+            << 0 << "mirror" << "DalEncrFormatSd" << (format + QStringList{"DalEncrFormatSd(-2,1)", "DalEncrStart()"})
+            << "1011:All Failed" << "Format/Failed" << 0;
+        QTest::newRow("mirroring off refused")
+            << 1 << "mirror" << "DalEncrFormatSd" << (format + QStringList{"DalEncrFormatSd(-2,0)", "DalEncrStart()"})
+            << "1011:All Failed" << "Format/Failed" << 1;
         QTest::newRow("check refused")
             << 0 << "run" << "DalEncrFsckSd"
             << QStringList{"DalEncrStop()", "DalNetDisconnectClient(2)", "DalNetDisconnectClient(4)",
@@ -146,8 +152,13 @@ private slots:
         QVERIFY(p->diskText(0).endsWith(" GB"));
         QCOMPARE(p->mirrorBox()->isChecked(), mirrored != 0);
         QVERIFY(Rig::recording());
-        if (!refuse.isEmpty())
+        if (!refuse.isEmpty()) {
             dalTestFail(refuse.toLatin1().constData(), -1);
+            DalTestDisk d; // the disks change while the page shows them
+            dalTestGetDisk(0, &d);
+            d.used = 11ull << 29; // 5.5 GB
+            dalTestSetDisk(0, &d);
+        }
         dalTestJournalClear();
         TButton* b = press == "mirror" ? p->mirrorBox() : press == "run" ? p->runButton()
                                                                            : p->formatButton(press.mid(1).toInt());
@@ -155,6 +166,12 @@ private slots:
         QVERIFY(rig.box()->isVisible());
         QCOMPARE(Rig::journal({"DalEncrStop"}), QStringList()); // nothing before the answer
         QTest::mouseClick(rig.box()->button(MSGBTN_OK), Qt::LeftButton);
+        // The box keeps the click until the disks report; a refused format
+        // shows the disks again at once.
+        if (press == "mirror") {
+            QCOMPARE(p->mirrorBox()->isChecked(), refuse.isEmpty() ? mirrored == 0 : mirrored != 0);
+            QCOMPARE(p->diskText(0).startsWith("5.5/"), !refuse.isEmpty());
+        }
         QTRY_COMPARE(Rig::journal({"DalEncrStop", "DalNetDisconnectClient", "DalEncrFormatSd", "DalEncrFsckSd",
                                    "DalEncrStart"}),
                      calls);
