@@ -66,6 +66,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     for (const char* dir : {"dvr", "tmp", "backup"})
         QDir(g_root->path()).mkpath(QLatin1String(dir));
     qputenv("DVR_ROOT", g_root->path().toLocal8Bit());
+    std::atexit([] { QDir(g_root->path()).removeRecursively(); });
 
     g_avc.num_vridx = 2;
     g_avc.num_rridx = 3;
