@@ -324,15 +324,19 @@ int TDalDisks::format(int disk, int option)
     }
     // Each disk whose database took its name is formatted: marked at once,
     // so that no disk is ever emptied and not marked. A name that still
-    // cannot be taken (rare once every write aside succeeded) leaves that
-    // disk as it was, said.
+    // cannot be taken (rare once every write aside succeeded) fails the
+    // format: that disk and the ones after it stay as they were, the ones
+    // before stay formatted, the mirroring is not changed and the job
+    // reports nothing, as for a format refused.
     std::vector<int> done;
-    for (size_t k = 0; k < targets.size(); ++k) {
+    bool whole = true;
+    for (size_t k = 0; k < targets.size() && whole; ++k) {
         const std::string why = emptied[k]->place();
-        if (emptied[k]->placed())
+        whole = emptied[k]->placed();
+        if (whole)
             done.push_back(targets[k]);
         if (!why.empty())
-            TDalJournal::say(paths[k] + ": " + why + (emptied[k]->placed() ? "" : ", not formatted"));
+            TDalJournal::say(paths[k] + ": " + why + (whole ? "" : ", not formatted, the format failed"));
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -341,11 +345,11 @@ int TDalDisks::format(int disk, int option)
             d.formatted = 1;
             d.used = 0;
         }
-        // -2 lays the pairs out as the flag asks; the disk check reports it
-        // from now on.
-        if (remirror && !done.empty())
+        // -2 lays the pairs out as the flag asks, once every disk is
+        // formatted; the disk check reports it from now on.
+        if (remirror && whole)
             m_mirror = option != 0;
     }
-    placing.set_value(done);
-    return done.empty() ? -1 : 0;
+    placing.set_value(whole ? done : std::vector<int>());
+    return whole ? 0 : -1;
 }

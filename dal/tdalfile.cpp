@@ -23,6 +23,8 @@ namespace {
 const char kTempPrefix[] = ".dalpart-";
 const size_t kTempLetters = 8;
 const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+// The removals a sweep says one by one; the rest are counted in one line.
+const int kSweepLines = 20;
 
 // Steps a test has asked to fail: how many more of the kind succeed first
 // (-1: none fails).
@@ -310,13 +312,19 @@ int TDalFile::sweep(const std::string& unitFolder)
             break;
         if (!isTempName(e->d_name))
             continue;
+        // Only a plain file is opened, never a FIFO or a device of that
+        // name (opening one can act on it), and only the file looked at.
+        struct stat looked, st;
+        if (::fstatat(dir, e->d_name, &looked, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(looked.st_mode))
+            continue;
         const int fd = ::openat(dir, e->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        struct stat st;
-        // A file its writer still holds is left to it.
-        if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0
+        // A file its writer still holds is left to it; the name must still
+        // lead to the file held when it goes.
+        if (fd >= 0 && ::fstat(fd, &st) == 0 && st.st_dev == looked.st_dev && st.st_ino == looked.st_ino
+            && ::flock(fd, LOCK_EX | LOCK_NB) == 0 && namesFile(dir, e->d_name, fd)
             && ::unlinkat(dir, e->d_name, 0) == 0) {
-            ++removed;
-            TDalJournal::say(unitFolder + "/" + e->d_name + ": left by a write that was cut off, removed");
+            if (++removed <= kSweepLines)
+                TDalJournal::say(unitFolder + "/" + e->d_name + ": a temporary file no write holds, removed");
         }
         if (fd >= 0)
             ::close(fd);
@@ -324,5 +332,8 @@ int TDalFile::sweep(const std::string& unitFolder)
     if (d)
         ::closedir(d);
     ::close(dir);
+    if (removed > kSweepLines)
+        TDalJournal::say(unitFolder + ": " + std::to_string(removed - kSweepLines) + " more temporary file"
+                         + (removed - kSweepLines == 1 ? "" : "s") + " no write holds, removed");
     return removed;
 }

@@ -54,10 +54,13 @@ public:
     // Why a write failed with errno error: "cannot be written (...)".
     static std::string failed(int error);
     // Removes from a folder of the runtime root (a unit path) the temporary
-    // files of writes that no process holds any more (their writer was
-    // killed), each said in a line; a write under way keeps its own, and a
-    // name of another form (a person's ".dalpart-notes") is not touched.
-    // Nothing without a root. The number removed.
+    // files that no write holds (their writer was killed, or had not yet
+    // locked a file it made: it then takes another name), the first 20
+    // said in a line each, then how many more; a write under way keeps its
+    // own, a name of another form (a person's ".dalpart-notes") is not
+    // touched, and what is not a plain file (a FIFO, a device, a folder,
+    // a link) is neither opened nor removed. Nothing without a root. The
+    // number removed.
     static int sweep(const std::string& unitFolder);
 
     // For tests, the stand-in's own faults: the step named fails once,

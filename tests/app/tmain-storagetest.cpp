@@ -94,13 +94,14 @@ private slots:
 
     // A disk job confirmed on the storage page: recording stops, the job
     // runs in the device layer and recording starts again after its end
-    // event (at once when the layer refuses it, with "Failed" shown and
-    // logged); the page follows the disks' new state.
+    // event (at once when the layer refuses it, or a format leaves a disk
+    // as it was, with "Failed" shown and logged); the page follows the
+    // disks' new state.
     void diskJobs_data()
     {
         QTest::addColumn<int>("mirrored");  // the disks before
         QTest::addColumn<QString>("press"); // f<disk>, mirror, run
-        QTest::addColumn<QString>("refuse"); // the call the layer refuses
+        QTest::addColumn<QString>("refuse"); // the call the layer refuses; "place": the second disk's name not taken
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("log");
         QTest::addColumn<QString>("status"); // the box after a refusal
@@ -129,6 +130,9 @@ private slots:
         QTest::newRow("mirroring off refused")
             << 1 << "mirror" << "DalEncrFormatSd" << (format + QStringList{"DalEncrFormatSd(-2,0)", "DalEncrStart()"})
             << "1011:All Failed" << "Format/Failed" << 1;
+        QTest::newRow("mirroring on, the second disk's name not taken")
+            << 0 << "mirror" << "place" << (format + QStringList{"DalEncrFormatSd(-2,1)", "DalEncrStart()"})
+            << "1011:All Failed" << "Format/Failed" << 0;
         QTest::newRow("check refused")
             << 0 << "run" << "DalEncrFsckSd"
             << QStringList{"DalEncrStop()", "DalNetDisconnectClient(2)", "DalNetDisconnectClient(4)",
@@ -153,7 +157,8 @@ private slots:
         QCOMPARE(p->mirrorBox()->isChecked(), mirrored != 0);
         QVERIFY(Rig::recording());
         if (!refuse.isEmpty()) {
-            dalTestFail(refuse.toLatin1().constData(), -1);
+            QVERIFY(refuse == "place" ? dalTestFailStep("place", 1) == 0
+                                      : (dalTestFail(refuse.toLatin1().constData(), -1), true));
             DalTestDisk d; // the disks change while the page shows them
             dalTestGetDisk(0, &d);
             d.used = 11ull << 29; // 5.5 GB
@@ -170,7 +175,7 @@ private slots:
         // shows the disks again at once.
         if (press == "mirror") {
             QCOMPARE(p->mirrorBox()->isChecked(), refuse.isEmpty() ? mirrored == 0 : mirrored != 0);
-            QCOMPARE(p->diskText(0).startsWith("5.5/"), !refuse.isEmpty());
+            QCOMPARE(p->diskText(0).startsWith(refuse == "place" ? "0/" : "5.5/"), !refuse.isEmpty());
         }
         QTRY_COMPARE(Rig::journal({"DalEncrStop", "DalNetDisconnectClient", "DalEncrFormatSd", "DalEncrFsckSd",
                                    "DalEncrStart"}),

@@ -151,7 +151,10 @@ private slots:
 
     // A format refused for one disk changes none: neither the databases of
     // the disks before or after it nor any disk's mark; nor does one whose
-    // job cannot be queued (a slow callback holds 256 events).
+    // job cannot be queued (a slow callback holds 256 events). One whose
+    // database cannot take its name once all were written aside fails: the
+    // disks before it stay formatted, it and the ones after it as they
+    // were, the mirroring as it was, and no format event comes.
     void formatIsAllOrNothing_data()
     {
         QTest::addColumn<QString>("blocker"); // at /data<disk>/data.db6; "queue": the job's queue full;
@@ -164,6 +167,9 @@ private slots:
         QTest::newRow("the job's queue full") << "queue" << -1 << -1;
         QTest::newRow("-2 mirrored, a link on the third disk") << "link" << 2 << -2;
         QTest::newRow("the third disk's name not taken") << "place" << 2 << -1;
+        QTest::newRow("the first disk's name not taken") << "place" << 0 << -1;
+        QTest::newRow("the last disk's name not taken") << "place" << 3 << -1;
+        QTest::newRow("-2 mirrored, the second disk's name not taken") << "place" << 1 << -2;
     }
     void formatIsAllOrNothing()
     {
@@ -172,13 +178,17 @@ private slots:
         QFETCH(int, target);
         TTestRoot root;
         dalTestReset();
-        const bool named = blocker == "place"; // the others are formatted
+        const bool named = blocker == "place"; // the disks before it are formatted
         static std::atomic<bool> held{false}, holding{false};
+        static std::atomic<int> formatEvents{0}, marks{0};
         held = blocker == "queue";
         holding = false;
+        formatEvents = marks = 0;
         const auto released = qScopeGuard([] { held = false; });
         DalEncrSetCb([](void*, const struct tm*, EncCfg*) { return 0; },
-                     [](void*, int, int, int, const char*) {
+                     [](void*, int type, int, int, const char*) {
+                         formatEvents += type == CBT_ENC_SD_FORMAT || type == CBT_ENC_SD_FORMAT_END;
+                         marks += type == CBT_ENC_SMART_TEMP;
                          holding = held.load();
                          while (held)
                              std::this_thread::yield();
@@ -205,14 +215,20 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QCOMPARE(dalTestGetDisk(i, &before[i]), 0);
         TStderrCapture err;
-        QCOMPARE(DalEncrFormatSd(target, 1), named ? 0 : -1);
+        QCOMPARE(DalEncrFormatSd(target, 1), -1);
         held = false;
         err.restore();
-        QVERIFY2(err.text().endsWith(named ? "data2/data.db6: cannot be written (Input/output error), not formatted\n"
-                                           : "the format refused\n"),
+        QVERIFY2(err.text().endsWith(named ? QString("data%1/data.db6: cannot be written (Input/output error), "
+                                                     "not formatted, the format failed\n").arg(disk).toLatin1()
+                                           : QByteArray("the format refused\n")),
                  err.text().constData());
+        if (blocker != "queue") { // a mark after the format's job, had it been queued
+            dalTestEnc(CBT_ENC_SMART_TEMP, 0, 0, nullptr);
+            QTRY_COMPARE(marks.load(), 1);
+        }
+        QCOMPARE(formatEvents.load(), 0);
         for (int i = 0; i < 4; ++i) {
-            const bool emptied = named && i != disk;
+            const bool emptied = named && i < disk;
             QCOMPARE(root.read(db(i)), emptied ? "# formatted: no recordings\n" : i == disk && !named ? QByteArray() : recorded);
             QCOMPARE(QDir(root.file(QString("/data%1").arg(i))).entryList(QDir::Files | QDir::Hidden),
                      i == disk && !named ? QStringList() : QStringList{"data.db6"}); // nothing written aside left

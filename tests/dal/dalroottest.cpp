@@ -11,6 +11,9 @@
 #include <atomic>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <thread>
 
 // The stand-in maps the program's paths by the program's own rule: nothing
@@ -155,28 +158,44 @@ private slots:
         QCOMPARE(QDir(root.file(folder)).entryList(QDir::Files | QDir::Hidden), QStringList{"data.db6"});
     }
     // What a killed write left goes when the layer starts (beside the disks'
-    // databases and in /tmp) or a medium is put in or mounted (/backup),
-    // each said; a name of another form than the writer's stays.
+    // databases and in /tmp) or a medium is put in or mounted (/backup):
+    // the first 20 said each, then how many more. A name of another form
+    // stays, and what is not a plain file (a FIFO, a folder, a link) stays
+    // unopened.
     void sweepsTakeOnlyLeftovers_data()
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("folders");
-        QTest::newRow("start") << "start" << QStringList{"/tmp", "/tmp/bdimage", "/data0", "/data15"};
-        QTest::newRow("stick put in") << "stick" << QStringList{"/backup"};
-        QTest::newRow("disc put in") << "disc" << QStringList{"/backup"};
-        QTest::newRow("mounted") << "mount" << QStringList{"/backup"};
+        QTest::addColumn<int>("left"); // in each folder
+        QTest::newRow("start") << "start" << QStringList{"/tmp", "/tmp/bdimage", "/data0", "/data15"} << 1;
+        QTest::newRow("stick put in, 20 left") << "stick" << QStringList{"/backup"} << 20;
+        QTest::newRow("disc put in, 21 left") << "disc" << QStringList{"/backup"} << 21;
+        QTest::newRow("mounted, 22 left") << "mount" << QStringList{"/backup"} << 22;
     }
     void sweepsTakeOnlyLeftovers()
     {
         QFETCH(QString, how);
         QFETCH(QStringList, folders);
+        QFETCH(int, left);
         TTestRoot root;
         dalTestReset();
         dalTestBackupMedia(0, how == "mount", 1000000, 0); // put in before, for the mount
-        const QStringList kept{".dalpart-abc-EFG1", ".dalpart-abcdEFG", ".dalpart-abcdEFG1~", ".dalpart-notes.txt"};
-        for (const QString& f : folders)
-            for (const QString& name : kept + QStringList{".dalpart-abcdEFG1"})
+        const QStringList kept{".dalpart-abc-EFG1",  ".dalpart-abcdEFG",   ".dalpart-abcdEFG1~", ".dalpart-dir00001",
+                               ".dalpart-fifo0001", ".dalpart-link0001", ".dalpart-notes.txt"};
+        const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(opens >= 0);
+        const auto closed = qScopeGuard([opens] { ::close(opens); });
+        for (const QString& f : folders) {
+            for (const QString& name : kept.mid(0, 3) + QStringList{".dalpart-notes.txt"})
                 QVERIFY(root.write(f + "/" + name, "x"));
+            for (int n = 0; n < left; ++n)
+                QVERIFY(root.write(f + QString("/.dalpart-left%1").arg(n, 4, 10, QChar('0')), "x"));
+            const QByteArray at = QFile::encodeName(root.file(f + "/.dalpart-"));
+            QVERIFY(::mkdir(at + "dir00001", 0755) == 0 && ::mkfifo(at + "fifo0001", 0644) == 0
+                    && ::symlink(".dalpart-notes.txt", at + "link0001") == 0);
+            for (const char* name : {"dir00001", "fifo0001", "notes.txt"})
+                QVERIFY(inotify_add_watch(opens, at + name, IN_OPEN) >= 0);
+        }
         TStderrCapture err;
         if (how == "start")
             QVERIFY(DalInit() == 0 && DalStart() == 0);
@@ -186,12 +205,23 @@ private slots:
             dalTestBackupMedia(how == "disc", 1, 1000000, 0);
         err.restore();
         DalExit();
+        char event[4096];
+        QCOMPARE(::read(opens, event, sizeof event), -1L); // nothing of those opened
+        const QRegularExpression one("^dal: (.*)/\\.dalpart-left\\d{4}: a temporary file no write holds, removed$",
+                                     QRegularExpression::MultilineOption);
         for (const QString& f : folders) {
-            QCOMPARE(QDir(root.file(f)).entryList(QDir::Files | QDir::Hidden, QDir::Name), kept);
-            QVERIFY2(err.text().contains("dal: " + f.toLatin1() + "/.dalpart-abcdEFG1: left by a write that was cut off, removed\n"),
-                     err.text().constData());
+            QCOMPARE(QDir(root.file(f)).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                                  QDir::Name),
+                     kept + (f == "/tmp" ? QStringList{"bdimage"} : QStringList()));
+            int said = 0;
+            for (auto m = one.globalMatch(QString::fromLatin1(err.text())); m.hasNext();)
+                said += m.next().captured(1) == f;
+            QCOMPARE(said, qMin(left, 20));
+            QCOMPARE(err.text().contains(QString("dal: %1: %2 more temporary file%3 no write holds, removed\n")
+                                             .arg(f).arg(left - 20).arg(left == 21 ? "" : "s").toLatin1()),
+                     left > 20);
         }
-        QCOMPARE(err.text().count("removed\n"), folders.size());
+        QCOMPARE(err.text().count('\n'), folders.size() * (qMin(left, 20) + (left > 20)));
     }
 
     // A sweep never takes a write under way, also one that has just made
