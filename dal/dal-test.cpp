@@ -50,13 +50,20 @@ std::shared_ptr<std::vector<unsigned char>> copyOf(const void* rec, size_t size)
         std::memcpy(v->data(), rec, size);
     return v;
 }
+
+// The file steps a test asked to fail; the core keeps the calls' own.
+void clearStepFails()
+{
+    TDalFile::failStep(TDalFile::Place, -1);
+    TDalFile::failStep(TDalFile::NoReplace, -1);
+}
 }
 
 extern "C" {
 
 void dalTestReset(void)
 {
-    dalTestClearFails();
+    clearStepFails();
     TDalBackup::instance().reset(); // its job delivers through the core
     TDalCore::instance().reset();
     TDalNet::instance().reset();
@@ -253,8 +260,7 @@ void dalTestFail(const char* call, int result)
 void dalTestClearFails(void)
 {
     TDalCore::instance().clearFails();
-    TDalFile::failStep(TDalFile::Place, -1);
-    TDalFile::failStep(TDalFile::NoReplace, -1);
+    clearStepFails();
 }
 
 int dalTestFailStep(const char* step, int after)

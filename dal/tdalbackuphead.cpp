@@ -54,28 +54,52 @@ std::string oneLine(const std::string& s)
     return out;
 }
 
+// A date as the writer writes it: "YYYY-MM-DD", zeros and all.
 bool parseDay(const std::string& s, TDalBackupHead::Day* d)
 {
     int ymd[3];
-    if (!TDalDbModel::parseDate(s, ymd))
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-' || !TDalDbModel::parseDate(s, ymd))
         return false;
     *d = {ymd[0], ymd[1], ymd[2]};
     return true;
 }
 
+// A second of the day as the writer writes it: "HH:MM:SS".
+bool parseClock(const std::string& s, int* second)
+{
+    return s.size() == 8 && s[2] == ':' && s[5] == ':' && TDalDbModel::parseSecond(s, second);
+}
+
+// "N,N,..." as the writer writes it: each camera from 1, without a sign
+// or a leading zero, each once and in order.
 bool parseCameras(const std::string& s, std::vector<int>* cams)
 {
-    std::stringstream parts(s);
-    std::string part;
-    while (std::getline(parts, part, ',')) {
-        int n = 0, used = 0;
-        if (part.empty() || part.size() > 2 || part.find_first_not_of("0123456789") != std::string::npos
-            || std::sscanf(part.c_str(), "%d%n", &n, &used) != 1
-            || used != int(part.size()) || n < 1 || n > DAL_MAX_CH)
+    for (size_t from = 0; from <= s.size();) {
+        const size_t comma = std::min(s.find(',', from), s.size());
+        int n = 0;
+        const char* const end = s.data() + comma;
+        const auto read = std::from_chars(s.data() + from, end, n);
+        if (comma - from > 2 || s[from] == '0' || read.ec != std::errc() || read.ptr != end || n < 1
+            || n > DAL_MAX_CH || (!cams->empty() && n - 1 <= cams->back()))
             return false;
         cams->push_back(n - 1);
+        from = comma + 1;
     }
     return !cams->empty();
+}
+
+// A line cut at each blank: "a  b" gives an empty word between, as the
+// writer never writes one.
+std::vector<std::string> words(const std::string& line)
+{
+    std::vector<std::string> out;
+    for (size_t from = 0;;) {
+        const size_t blank = line.find(' ', from);
+        out.push_back(line.substr(from, blank - from));
+        if (blank == std::string::npos)
+            return out;
+        from = blank + 1;
+    }
 }
 
 auto key(const TDalBackupHead::Day& d)
@@ -127,34 +151,41 @@ bool TDalBackupHead::describe(const std::string& head, unsigned long long fileSi
     std::string line;
     while (std::getline(lines, line)) {
         std::istringstream in(line);
-        std::string word, a, b;
+        std::string word;
         in >> word;
+        // The lines read are as the writer writes them: one blank between
+        // words and none before or after, numbers without a sign.
+        const std::vector<std::string> w = words(line);
+        const bool plain = w[0] == word;
         if (word == "bytes") {
-            // Its count as the writer writes it: digits only, no sign, no
-            // blank, nothing after them, within 64 bits.
             unsigned long long n = 0;
-            const char* const end = line.data() + line.size();
-            const bool plain = line.compare(0, 6, "bytes ") == 0;
-            const auto count = std::from_chars(plain ? line.data() + 6 : end, end, n);
-            if (!plain || count.ec != std::errc() || count.ptr != end)
+            const std::string& digits = w.back();
+            const char* const end = digits.data() + digits.size();
+            const auto count = std::from_chars(digits.data(), end, n);
+            if (!plain || w.size() != 2 || count.ec != std::errc() || count.ptr != end)
                 return fail("bad line: " + line.substr(0, 60));
-            if (n != fileSize)
+            if (n > fileSize)
                 return fail("cut off: " + std::to_string(fileSize) + " of " + std::to_string(n) + " bytes");
+            if (n < fileSize)
+                return fail("longer than its head says: " + std::to_string(fileSize) + " bytes, not "
+                            + std::to_string(n));
         } else if (word == "from" || word == "to") {
             Day& d = word == "from" ? span.from : span.to;
             int& second = word == "from" ? span.fromSecond : span.toSecond;
-            if (!(in >> a >> b) || !parseDay(a, &d) || !TDalDbModel::parseSecond(b, &second))
+            if (!plain || w.size() != 3 || !parseDay(w[1], &d) || !parseClock(w[2], &second))
                 return fail("bad line: " + line.substr(0, 60));
             (word == "from" ? from : to) = true;
         } else if (word == "cameras") {
             span.cameras.clear();
-            if (!(in >> a) || !parseCameras(a, &span.cameras))
+            if (!plain || w.size() != 2 || !parseCameras(w[1], &span.cameras))
                 return fail("bad camera list");
         } else if (word == "days") {
             span.days.clear();
+            if (!plain)
+                return fail("bad day list");
             Day d;
-            while (in >> a) {
-                if (!parseDay(a, &d) || int(span.days.size()) >= kMaxDays
+            for (size_t i = 1; i < w.size(); ++i) {
+                if (!parseDay(w[i], &d) || int(span.days.size()) >= kMaxDays
                     || (!span.days.empty() && key(d) <= key(span.days.back())))
                     return fail("bad day list");
                 span.days.push_back(d);

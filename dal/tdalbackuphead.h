@@ -17,7 +17,10 @@
 // second (100 bytes) still holds them whole. The recording follows as zero
 // bytes. A file shorter or longer than its head's size was cut off while
 // it was written (or changed since) and is not read as a backup; a head
-// without the size (an older copy) is read as before.
+// without the size (an older copy) is read as before. The lines read are
+// taken only as written here (one blank between words, none before or
+// after, the dates and times with their zeros, the cameras in order and
+// each once); any other form refuses the head.
 class TDalBackupHead
 {
 public:

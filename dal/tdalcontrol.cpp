@@ -246,8 +246,9 @@ long TDalControl::keyCode(const std::string& word)
 {
     if (word.size() == 1 && word[0] >= '0' && word[0] <= '9')
         return 0x4B520030 + (word[0] - '0');
-    // A number first: "0x4B" is four characters but a code given in hex.
-    if (word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X')) {
+    // A number first: "0x4B" is four characters but a code given in hex
+    // ("0x" as written, not "0X").
+    if (word.size() > 2 && word[0] == '0' && word[1] == 'x') {
         char* end = nullptr;
         errno = 0;
         const unsigned long v = std::strtoul(word.c_str() + 2, &end, 16);

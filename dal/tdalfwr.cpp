@@ -155,15 +155,19 @@ int TDalFwr::checkBytes(const std::string& img, const std::string& model)
     const std::string comment(img, pos, end - pos);
     pos = end + 1;
 
-    // The CRC is exactly 8 hex digits that end the comment: sscanf's %x
-    // would also take a blank, a sign, "0x" or fewer digits.
-    char imageModel[32] = {};
-    int at = -1;
-    if (std::sscanf(comment.c_str(), "dvrfw model=%31s crc32=%n", imageModel, &at) != 1 || at < 0
-        || comment.size() != size_t(at) + 8
-        || comment.find_first_not_of("0123456789abcdefABCDEF", size_t(at)) != std::string::npos)
+    // Exactly as written: "dvrfw model=", the model (1 to 31 bytes, no
+    // blank), " crc32=" and 8 hex digits that end the comment.
+    static const char kHead[] = "dvrfw model=";
+    static const char kCrc[] = " crc32=";
+    const size_t head = sizeof kHead - 1;
+    const size_t at = comment.find(kCrc, head);
+    const size_t hex = at + sizeof kCrc - 1;
+    if (comment.compare(0, head, kHead) != 0 || at == std::string::npos || at == head || at - head > 31
+        || comment.find_first_of(" \t\n\v\f\r", head) != at || comment.size() != hex + 8
+        || comment.find_first_not_of("0123456789abcdefABCDEF", hex) != std::string::npos)
         return MISMATCH;
-    const uint32_t crc = uint32_t(std::strtoul(comment.c_str() + at, nullptr, 16));
+    const std::string imageModel = comment.substr(head, at - head);
+    const uint32_t crc = uint32_t(std::strtoul(comment.c_str() + hex, nullptr, 16));
     if (crc32(p + pos, size - pos) != crc)
         return MISMATCH;
     return model == imageModel ? VALID : OTHER_MODEL;

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("leading zero decimal") << QByteArray("sensor 010 on") << 0 << DalEventList{{0, CBT_IO_SENSOR, 10, 1}};
         QTest::newRow("short hex code") << QByteArray("key 0x4B press") << 0 << DalEventList{{0, K, 1, 0x4B}};
         QTest::newRow("hex code with a second 0x") << QByteArray("key 0x0x4B press") << -1 << DalEventList{};
+        QTest::newRow("hex code with 0X") << QByteArray("key 0X4B press") << -1 << DalEventList{};
         QTest::newRow("hex channel") << QByteArray("vloss 0x1 on") << -1 << DalEventList{};
         // The 16-channel profile has sensors and channels 0..15.
         QTest::newRow("sensor beyond profile") << QByteArray("sensor 16 on") << -1 << DalEventList{};

@@ -273,7 +273,9 @@ private slots:
             << notUnderstood + "bad line: bytes 1000xyz), not opened\n" << QString();
         QTest::newRow("a whole copy") << backupHead("bytes 1000", 1000) << QByteArray() << QByteArray() << QString();
         QTest::newRow("a copy one byte longer than its head says") << backupHead("bytes 999", 1000) << QByteArray()
-            << notUnderstood + "cut off: 1000 of 999 bytes), not opened\n" << QString();
+            << notUnderstood + "longer than its head says: 1000 bytes, not 999), not opened\n" << QString();
+        QTest::newRow("a copy one byte shorter than its head says") << backupHead("bytes 1001", 1000) << QByteArray()
+            << notUnderstood + "cut off: 1000 of 1001 bytes), not opened\n" << QString();
         QTest::newRow("a head's camera with a sign") << backupHead("bytes 1000", 1000, "+1") << QByteArray()
             << notUnderstood + "bad camera list), not opened\n" << QString();
         QTest::newRow("exactly 8 MB") << QByteArray((8 << 20) - 1, '#') + "\n" << QByteArray() << QByteArray() << QString();
@@ -369,29 +371,78 @@ private slots:
         QCOMPARE(right.load(), 800);
     }
 
-    // A firmware image's comment names the CRC of the bytes after its header
-    // in exactly 8 hex digits. Those bytes here are "ae", whose CRC-32 is
-    // 00e7ddce: small enough for every spelling below to mean it.
-    void firmwareCrcIsEightHexDigits_data()
+    // A backup's head is read only as the writer writes it: one of its
+    // lines changed, beside the same line as written.
+    void headReadAsWritten_data()
     {
-        QTest::addColumn<QByteArray>("crc");
-        QTest::addColumn<int>("result");
-        QTest::newRow("eight digits") << QByteArray("00e7ddce") << 1;
-        QTest::newRow("upper case") << QByteArray("00E7DDCE") << 1;
-        QTest::newRow("seven digits") << QByteArray("0e7ddce") << 0;
-        QTest::newRow("nine digits") << QByteArray("000e7ddce") << 0;
-        QTest::newRow("with 0x") << QByteArray("0xe7ddce") << 0;
-        QTest::newRow("with a sign") << QByteArray("+0e7ddce") << 0;
-        QTest::newRow("after a blank") << QByteArray(" 00e7ddce") << 0;
+        QTest::addColumn<QByteArray>("line"); // in place of the head's line of the same first word
+        QTest::addColumn<QByteArray>("why");  // empty: opened
+        const QByteArray span = "bad line: ";
+        const QList<QPair<QByteArray, QByteArray>> rows = {
+            {"cameras 1,16", ""}, {"cameras 1, 2", "bad camera list"}, {"cameras 1,2 junk", "bad camera list"},
+            {"cameras 1,2,", "bad camera list"}, {"cameras ,1", "bad camera list"}, {"cameras 1,1,1", "bad camera list"},
+            {"cameras 2,1", "bad camera list"}, {"cameras 01", "bad camera list"}, {"cameras\t1", "bad camera list"},
+            {"from 2026-01-01 00:00:00", ""}, {"from 2026-01-01 00:00:00 junk", span}, {"from 2026-01-01 0:0:0", span},
+            {"from 2026-01-01  00:00:00", span}, {"from 2026-1-01 00:00:00", span}, {"to 2026-01-01 00:00:59 ", span},
+            {" to 2026-01-01 00:00:59", span}, {"days 2026-01-01", ""}, {"days 2026-01-01 ", "bad day list"},
+            {"days  2026-01-01", "bad day list"}, {"days 2026-01-1", "bad day list"}};
+        for (const auto& r : rows)
+            QTest::newRow(r.first.constData()) << r.first << r.second;
     }
-    void firmwareCrcIsEightHexDigits()
+    void headReadAsWritten()
     {
-        QFETCH(QByteArray, crc);
+        QFETCH(QByteArray, line);
+        QFETCH(QByteArray, why);
+        QList<QByteArray> head = {"from 2026-01-01 00:00:00", "to 2026-01-01 00:00:59", "cameras 1", "days 2026-01-01"};
+        for (QByteArray& l : head)
+            if (l.left(l.indexOf(' ')) == line.simplified().split(' ').first())
+                l = line;
+        QCOMPARE(dalTestDbDescribe("/backup/x.exe", "DVR backup\n" + head.join('\n') + "\nrecorder r\n"), 0);
+        TStderrCapture err;
+        const int h = Db6fOpen("/backup/x.exe", nullptr, -1, -1, 1, 0);
+        err.restore();
+        Db6fClose(h);
+        QCOMPARE(h > 0, why.isEmpty());
+        QVERIFY2(err.text().contains("backup not understood (" + why) != why.isEmpty(), err.text().constData());
+    }
+
+    // A firmware image's comment is read only as written: "dvrfw model=",
+    // the model, " crc32=" and the CRC of the bytes after the header in
+    // exactly 8 hex digits. Those bytes here are "ae", whose CRC-32 is
+    // 00e7ddce: small enough for every spelling below to mean it. M stands
+    // for the unit's model.
+    void firmwareCommentAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("comment");
+        QTest::addColumn<int>("result");
+        QTest::newRow("eight digits") << QByteArray("dvrfw model=M crc32=00e7ddce") << 1;
+        QTest::newRow("upper case") << QByteArray("dvrfw model=M crc32=00E7DDCE") << 1;
+        QTest::newRow("seven digits") << QByteArray("dvrfw model=M crc32=0e7ddce") << 0;
+        QTest::newRow("nine digits") << QByteArray("dvrfw model=M crc32=000e7ddce") << 0;
+        QTest::newRow("with 0x") << QByteArray("dvrfw model=M crc32=0xe7ddce") << 0;
+        QTest::newRow("with a sign") << QByteArray("dvrfw model=M crc32=+0e7ddce") << 0;
+        QTest::newRow("after a blank") << QByteArray("dvrfw model=M crc32= 00e7ddce") << 0;
+        QTest::newRow("another model, 31 bytes") << "dvrfw model=" + QByteArray(31, 'A') + " crc32=00e7ddce" << 2;
+        QTest::newRow("a model of 32 bytes") << "dvrfw model=" + QByteArray(32, 'A') + " crc32=00e7ddce" << 0;
+        QTest::newRow("no model") << QByteArray("dvrfw model= crc32=00e7ddce") << 0;
+        QTest::newRow("a tab before the model") << QByteArray("dvrfw\tmodel=M crc32=00e7ddce") << 0;
+        QTest::newRow("two blanks before the model") << QByteArray("dvrfw  model=M crc32=00e7ddce") << 0;
+        QTest::newRow("no blank before the model") << QByteArray("dvrfwmodel=M crc32=00e7ddce") << 0;
+        QTest::newRow("a blank after model=") << QByteArray("dvrfw model= M crc32=00e7ddce") << 0;
+        QTest::newRow("a tab before the CRC") << QByteArray("dvrfw model=M\tcrc32=00e7ddce") << 0;
+        QTest::newRow("a newline before the CRC") << QByteArray("dvrfw model=M\ncrc32=00e7ddce") << 0;
+        QTest::newRow("two blanks before the CRC") << QByteArray("dvrfw model=M  crc32=00e7ddce") << 0;
+        QTest::newRow("a blank first") << QByteArray(" dvrfw model=M crc32=00e7ddce") << 0;
+    }
+    void firmwareCommentAsWritten()
+    {
+        QFETCH(QByteArray, comment);
         QCOMPARE(dalTestMakeFirmware("/backup/v1.fwr", nullptr, "", 0), 0);
         const QByteArray image = m_root->read("/backup/v1.fwr");
-        const int at = image.indexOf(" crc32=");
-        QVERIFY(at > 0);
-        QVERIFY(m_root->write("/backup/v1.fwr", image.left(at + 7) + crc + '\0' + "ae"));
+        const int at = image.indexOf("dvrfw model="), end = image.indexOf(" crc32=", at);
+        QVERIFY(at > 0 && end > at);
+        comment.replace("=M", "=" + image.mid(at + 12, end - at - 12));
+        QVERIFY(m_root->write("/backup/v1.fwr", image.left(at) + comment + '\0' + "ae"));
         int result = -1;
         QCOMPARE(DalCheckValidFwr("/backup/v1.fwr", &result), 0);
         QTEST(result, "result");
