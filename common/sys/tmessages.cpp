@@ -66,7 +66,7 @@ QString TMessages::shown(const QString& text)
                 out += text.at(i + 1);
             }
             ++i;
-        } else if (c >= 0xDC80 && c <= 0xDCFF) {
+        } else if (c == 0xDC00 || (c >= 0xDC80 && c <= 0xDCFF)) {
             appendByte(out, c - 0xDC00u);
         } else if (QChar::isSurrogate(c)) {
             out += QChar(QChar::ReplacementCharacter);
@@ -93,8 +93,10 @@ QString TMessages::fromBytes(const QByteArray& bytes)
     const int n = bytes.size();
     for (int i = 0; i < n;) {
         const uchar b = p[i];
+        // A NUL as the lone surrogate of its byte too: U+0000 would end
+        // the text where %ls passes it.
         if (b < 0x80) {
-            out += QChar(b);
+            out += QChar(b ? ushort(b) : ushort(0xdc00));
             ++i;
             continue;
         }

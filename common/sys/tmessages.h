@@ -23,15 +23,16 @@ public:
     // themselves (the bidirectional controls, zero-width and other format
     // characters, U+FEFF among them, the line and paragraph separators U+2028
     // and U+2029, the noncharacters) as \xNN for each of their UTF-8 bytes;
-    // a lone surrogate U+DC80..U+DCFF as \xNN of the byte it stands for
-    // (fromBytes), any other lone surrogate as U+FFFD; everything else as it
-    // is.
+    // a lone surrogate U+DC80..U+DCFF, or U+DC00, as \xNN of the byte it
+    // stands for (fromBytes), any other lone surrogate as U+FFFD;
+    // everything else as it is.
     static QString shown(const QString& text);
 
     // Bytes from outside as the text of a message: valid UTF-8 as its
-    // characters, every byte that is not part of it as the lone surrogate
-    // U+DC00 + byte, so that shown() writes it as \xNN instead of U+FFFD.
-    // Passed with %ls and qUtf16Printable(), which keep lone surrogates.
+    // characters, every byte that is not part of it, and a NUL, as the lone
+    // surrogate U+DC00 + byte, so that shown() writes it as \xNN instead of
+    // U+FFFD, and a NUL does not end the text. Passed with %ls and
+    // qUtf16Printable(), which keep lone surrogates.
     static QString fromBytes(const QByteArray& bytes);
 
 private:

@@ -66,7 +66,9 @@ private slots:
         QTest::newRow("backslash") << "C:\\x1b" << "C:\\x5cx1b";
         const QString text = QString::fromUtf8("카메라 día \xf0\x9f\x98\x80");
         QTest::newRow("UTF-8 text, outside the BMP too") << text << text;
-        QTest::newRow("lone surrogate of a byte") << "a" + byteOf(0xff) + byteOf(0x80) << "a\\xff\\x80";
+        QTest::newRow("lone surrogate of a byte, of a NUL") << "a" + byteOf(0xff) + byteOf(0x80) + byteOf(0)
+                                                            << "a\\xff\\x80\\x00";
+        QTest::newRow("other low lone surrogates") << byteOf(0x01) + byteOf(0x7f) << QString::fromUtf8("\xef\xbf\xbd\xef\xbf\xbd");
         QTest::newRow("bidi and zero-width controls, the separators, noncharacters")
             << QString::fromUcs4(U"a\u202e" "b\u200b\u2028\u2029\ufffe\U000e0001" "c")
             << "a\\xe2\\x80\\xaeb\\xe2\\x80\\x8b\\xe2\\x80\\xa8\\xe2\\x80\\xa9\\xef\\xbf\\xbe\\xf3\\xa0\\x80\\x81c";
@@ -92,6 +94,7 @@ private slots:
         QTest::newRow("overlong, an encoded surrogate, beyond U+10FFFF")
             << QByteArray("\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80") << "\\xc0\\xaf\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80";
         QTest::newRow("cut before ASCII") << QByteArray("\xed\x95z") << "\\xed\\x95z";
+        QTest::newRow("NUL first, inside, last") << QByteArray("\0a\0\x7f\0", 5) << "\\x00a\\x00\\x7f\\x00";
         QTest::newRow("UTF-8, four bytes too") << QByteArray("\xed\x95\x9c\xea\xb8\x80\xf0\x9f\x98\x80")
                                                 << QString::fromUtf8("한글\xf0\x9f\x98\x80");
     }

@@ -310,13 +310,14 @@ private slots:
     // A network start script that ends by itself keeps what it started, and
     // that holds nothing of this program's: the script's output came
     // through pipes of ours, closed once it ended, and was said as the
-    // program's own lines, escaped.
+    // program's own lines, escaped and whole, on either channel.
     void leftoverHoldsNothing()
     {
         TTestRoot root;
         QVERIFY(writeScript(root, "/etc/init.d/networking",
                             "sleep 30 & echo $! > \"$DVR_ROOT/tmp/pid\"\n"
-                            "printf 'a\\033[31m\\377\\nb\\033[31m\\377\\n'\nprintf 'e\\033[31m\\377\\n' >&2\n"));
+                            "printf 'a\\033[31m\\377\\000z\\nb\\033[31m\\377\\000z\\n'\n"
+                            "printf 'e\\033[31m\\377\\000z\\n' >&2\n"));
         s_said.clear();
         const QtMessageHandler before = qInstallMessageHandler(keepSaid);
         TMessages::install();
@@ -331,7 +332,7 @@ private slots:
         ::kill(pid.toInt(), SIGKILL);
         QVERIFY(!out.isEmpty() && !err.isEmpty() && !ours.contains(out) && !ours.contains(err));
         QCOMPARE(s_said.filter("networking: ").size(), 3);
-        QCOMPARE(s_said.filter("\\x1b[31m\\xff").size(), 3);
+        QCOMPARE(s_said.filter("\\x1b[31m\\xff\\x00z").size(), 3); // a NUL ends nothing
     }
 
     // A program's "2>>" appends standard error to its file, "2>" empties it
