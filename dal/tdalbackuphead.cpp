@@ -79,7 +79,7 @@ bool parseCameras(const std::string& s, std::vector<int>* cams)
         int n = 0;
         const char* const end = s.data() + comma;
         const auto read = std::from_chars(s.data() + from, end, n);
-        if (comma - from > 2 || s[from] == '0' || read.ec != std::errc() || read.ptr != end || n < 1
+        if (s[from] == '0' || read.ec != std::errc() || read.ptr != end || n < 1
             || n > DAL_MAX_CH || (!cams->empty() && n - 1 <= cams->back()))
             return false;
         cams->push_back(n - 1);

@@ -381,11 +381,11 @@ private slots:
         const QList<QPair<QByteArray, QByteArray>> rows = {
             {"cameras 1,16", ""}, {"cameras 1, 2", "bad camera list"}, {"cameras 1,2 junk", "bad camera list"},
             {"cameras 1,2,", "bad camera list"}, {"cameras ,1", "bad camera list"}, {"cameras 1,1,1", "bad camera list"},
-            {"cameras 2,1", "bad camera list"}, {"cameras 01", "bad camera list"}, {"cameras\t1", "bad camera list"},
+            {"cameras 2,1", "bad camera list"}, {"cameras 01", "bad camera list"}, {"\tcameras 1", "bad camera list"},
             {"from 2026-01-01 00:00:00", ""}, {"from 2026-01-01 00:00:00 junk", span}, {"from 2026-01-01 0:0:0", span},
             {"from 2026-01-01  00:00:00", span}, {"from 2026-1-01 00:00:00", span}, {"to 2026-01-01 00:00:59 ", span},
-            {" to 2026-01-01 00:00:59", span}, {"days 2026-01-01", ""}, {"days 2026-01-01 ", "bad day list"},
-            {"days  2026-01-01", "bad day list"}, {"days 2026-01-1", "bad day list"}};
+            {"\tto 2026-01-01 00:00:59", span}, {"days 2026-01-01", ""}, {"days 2026-01-01 ", "bad day list"},
+            {"days  2026-01-01", "bad day list"}, {"days 2026-01-1", "bad day list"}, {"\tdays 2026-01-01", "bad day list"}};
         for (const auto& r : rows)
             QTest::newRow(r.first.constData()) << r.first << r.second;
     }

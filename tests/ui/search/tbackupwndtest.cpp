@@ -71,9 +71,11 @@ struct Rig
         g_cfg = nullptr;
         TConfig::setTextHook(nullptr);
     }
-    // A stick with room and three recorded dates: the window usable.
+    // A stick with room and three recorded dates: the window usable, once
+    // its first fill after the show has run (it would set the boxes again).
     void ready(int preset = 2)
     {
+        QTRY_VERIFY(!w->initPending());
         const BdList l = list(entry(1, 8000000000ull), entry(1, 0));
         w->detectExtSd(&l);
         BackupDb db = {};
