@@ -382,6 +382,7 @@ private slots:
             {"cameras 1,16", ""}, {"cameras 1, 2", "bad camera list"}, {"cameras 1,2 junk", "bad camera list"},
             {"cameras 1,2,", "bad camera list"}, {"cameras ,1", "bad camera list"}, {"cameras 1,1,1", "bad camera list"},
             {"cameras 2,1", "bad camera list"}, {"cameras 01", "bad camera list"}, {"\tcameras 1", "bad camera list"},
+            {"cameras\t1", "bad camera list"},
             {"from 2026-01-01 00:00:00", ""}, {"from 2026-01-01 00:00:00 junk", span}, {"from 2026-01-01 0:0:0", span},
             {"from 2026-01-01  00:00:00", span}, {"from 2026-1-01 00:00:00", span}, {"to 2026-01-01 00:00:59 ", span},
             {"\tto 2026-01-01 00:00:59", span}, {"days 2026-01-01", ""}, {"days 2026-01-01 ", "bad day list"},
@@ -429,6 +430,7 @@ private slots:
         QTest::newRow("two blanks before the model") << QByteArray("dvrfw  model=M crc32=00e7ddce") << 0;
         QTest::newRow("no blank before the model") << QByteArray("dvrfwmodel=M crc32=00e7ddce") << 0;
         QTest::newRow("a blank after model=") << QByteArray("dvrfw model= M crc32=00e7ddce") << 0;
+        QTest::newRow("a tab in the model") << QByteArray("dvrfw model=M\tX crc32=00e7ddce") << 0;
         QTest::newRow("a tab before the CRC") << QByteArray("dvrfw model=M\tcrc32=00e7ddce") << 0;
         QTest::newRow("a newline before the CRC") << QByteArray("dvrfw model=M\ncrc32=00e7ddce") << 0;
         QTest::newRow("two blanks before the CRC") << QByteArray("dvrfw model=M  crc32=00e7ddce") << 0;
